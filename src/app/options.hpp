@@ -1,0 +1,35 @@
+// The numbered options of OPTIONS.OPT: one single-precision value per line.
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+namespace solvaris {
+
+inline constexpr int kOptionCount = 216;
+
+class OptionTable {
+public:
+    // Option n, 1 <= n <= 216; anything else reads as 0.
+    float operator()(int n) const { return n >= 1 && n <= kOptionCount ? values_[n] : 0.0f; }
+    void Set(int n, float value) {
+        if (n >= 1 && n <= kOptionCount) {
+            values_[n] = value;
+        }
+    }
+
+private:
+    std::array<float, kOptionCount + 1> values_{};  // index 0 is never set
+};
+
+enum class OptionsLoad { Loaded, Unreadable };
+
+// Line n sets option n from its first 7 characters; an empty line ends the
+// options, lines past 216 are ignored, and options the file does not reach
+// keep their values. An unreadable file changes nothing.
+OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table);
+
+// The value field of one options line.
+float OptionValue(std::string_view line);
+
+}  // namespace solvaris

@@ -1,0 +1,19 @@
+// Strict reading and fixed-decimal writing of numbers on the command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solvaris {
+
+// The whole text must be one finite decimal number.
+std::optional<double> ParseNumber(std::string_view text);
+
+// The whole text must be a decimal integer.
+std::optional<long long> ParseInteger(std::string_view text);
+
+// "%.Nf" of a value: 280.4603000 for (280.4603, 7).
+std::string FixedDecimals(double value, int decimals);
+
+}  // namespace solvaris

@@ -1,0 +1,170 @@
+#include "cli/positions_command.hpp"
+
+#include <cmath>
+#include <optional>
+
+#include "chart/chart_point.hpp"
+#include "cli/number_text.hpp"
+#include "engine/angles.hpp"
+#include "engine/calendar.hpp"
+#include "engine/positions.hpp"
+#include "engine/sidereal.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// Enough for a century of hourly instants.
+constexpr long long kMaxInstants = 1000000;
+
+struct BadArgument {
+    std::string message;
+};
+
+std::optional<CivilDate> ParseIsoDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    const auto year = ParseInteger(std::string_view(text).substr(0, 4));
+    const auto month = ParseInteger(std::string_view(text).substr(5, 2));
+    const auto day = ParseInteger(std::string_view(text).substr(8, 2));
+    if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1) {
+        return std::nullopt;
+    }
+    const CivilDate date{static_cast<int>(*year), static_cast<int>(*month),
+                         static_cast<int>(*day)};
+    if (date.day > DaysInMonth(date.year, date.month) ||
+        (date.year == 1582 && date.month == 10 && date.day > 4 && date.day < 15)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+void WriteRow(std::ostream& out, double jd, std::string_view name, double longitude,
+              double latitude, const Equatorial& eq, double nextLongitude) {
+    out << FixedDecimals(jd, 7) << ',' << name << ',' << FixedDecimals(longitude, 7) << ','
+        << FixedDecimals(latitude, 7) << ',' << FixedDecimals(eq.declination, 7) << ','
+        << FixedDecimals(eq.rightAscension, 7) << ',' << FixedDecimals(nextLongitude, 7) << '\n';
+}
+
+bool WriteInstant(std::ostream& out, double jd) {
+    PositionRequest request;
+    request.dayNumber = std::floor(jd + 0.5);
+    request.utFraction = jd + 0.5 - request.dayNumber;
+    const TimeArgs args = TimeArguments(request.dayNumber, request.utFraction);
+    request.obliquityRad = DegToRad(Obliquity(args.t));
+
+    PositionTables tables;
+    double trueNode = kTrueNodeUnset;
+    if (!ComputePositions(request, tables, trueNode)) {
+        return false;
+    }
+    for (int p = Sun; p <= Moon; ++p) {
+        WriteRow(out, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
+                 {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
+    }
+    const double node = tables.longitude[NorthNode];
+    WriteRow(out, jd, kPointListNames[NorthNode], node, 0,
+             EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
+    return true;
+}
+
+double RequireNumber(const std::vector<std::string>& args, std::size_t& i) {
+    const std::string& option = args[i];
+    if (i + 1 >= args.size()) {
+        throw BadArgument{option + " needs a value"};
+    }
+    const auto value = ParseNumber(args[++i]);
+    if (!value) {
+        throw BadArgument{"malformed value for " + option + ": '" + args[i] + "'"};
+    }
+    return *value;
+}
+
+std::vector<double> ParseInstants(const std::vector<std::string>& args) {
+    std::vector<double> instants;
+    std::optional<CivilDate> from;
+    std::optional<double> days;
+    double step = 1;
+    double utHours = 0;
+    bool stepGiven = false;
+    bool utGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--jd") {
+            instants.push_back(RequireNumber(args, i));
+        } else if (a == "--from") {
+            if (i + 1 >= args.size()) {
+                throw BadArgument{"--from needs a value"};
+            }
+            from = ParseIsoDate(args[++i]);
+            if (!from) {
+                throw BadArgument{"malformed value for --from: '" + args[i] +
+                                  "' (expected YYYY-MM-DD)"};
+            }
+        } else if (a == "--days") {
+            days = RequireNumber(args, i);
+            if (*days <= 0) {
+                throw BadArgument{"--days must be positive: '" + args[i] + "'"};
+            }
+        } else if (a == "--step") {
+            step = RequireNumber(args, i);
+            stepGiven = true;
+            if (step <= 0) {
+                throw BadArgument{"--step must be positive: '" + args[i] + "'"};
+            }
+        } else if (a == "--ut") {
+            utHours = RequireNumber(args, i);
+            utGiven = true;
+            if (utHours < 0 || utHours >= 24) {
+                throw BadArgument{"--ut must be at least 0 and below 24: '" + args[i] + "'"};
+            }
+        } else {
+            throw BadArgument{"unknown argument '" + a + "'"};
+        }
+    }
+    if (from.has_value() != days.has_value()) {
+        throw BadArgument{from ? "--from needs --days" : "--days needs --from"};
+    }
+    if (!from && (stepGiven || utGiven)) {
+        throw BadArgument{std::string(stepGiven ? "--step" : "--ut") + " needs --from"};
+    }
+    if (from) {
+        const double start = JulianDayNumber(from->year, from->month, from->day) - 0.5 + utHours / 24;
+        const double count = std::ceil(*days / step);
+        if (count + static_cast<double>(instants.size()) > kMaxInstants) {
+            throw BadArgument{"--days / --step asks for more than 1000000 instants"};
+        }
+        for (long long k = 0; k < static_cast<long long>(count); ++k) {
+            instants.push_back(start + static_cast<double>(k) * step);
+        }
+    }
+    if (instants.empty()) {
+        throw BadArgument{"no instant given: use --jd JD or --from YYYY-MM-DD --days N"};
+    }
+    return instants;
+}
+
+}  // namespace
+
+int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
+    std::vector<double> instants;
+    try {
+        instants = ParseInstants(args);
+    } catch (const BadArgument& bad) {
+        err << "solvaris positions: " << bad.message << '\n';
+        return 2;
+    }
+    out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
+    for (double jd : instants) {
+        if (!WriteInstant(out, jd)) {
+            err << "solvaris positions: the positions at JD " << FixedDecimals(jd, 7)
+                << " could not be computed\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
+}  // namespace solvaris

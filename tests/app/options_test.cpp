@@ -1,0 +1,77 @@
+#include "app/options.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/lenient_number.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(LenientNumber, Prefixes) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    for (const Case& c : {Case{"  12.5 degrees", 12.5}, Case{"abc", 0}, Case{"", 0},
+                          Case{"-3", -3}, Case{"+4.25x", 4.25}, Case{".5", 0.5},
+                          Case{"7.", 7}, Case{"1e3", 1000}, Case{"1e", 1}, Case{"2E-1z", 0.2},
+                          Case{"-", 0}, Case{"- 5", 0}, Case{"\t 9", 9}, Case{"1e999", 0},
+                          Case{"12 34", 12}}) {
+        EXPECT_EQ(LenientNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(OptionValue, ReadsOnlySevenCharacters) {
+    EXPECT_EQ(OptionValue("1234567890"), 1234567.0f);
+    EXPECT_EQ(OptionValue("  12.5 orb of the conjunction"), 12.5f);
+    EXPECT_EQ(OptionValue("Placidus"), 0.0f);
+    EXPECT_EQ(OptionValue("      1234"), 1.0f);  // the value runs past column 7
+    EXPECT_EQ(OptionValue("0.1"), 0.1f);        // single precision
+}
+
+class OptionsFile : public ::testing::Test {
+protected:
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("solvaris_options_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".OPT");
+    void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+    void TearDown() override { std::filesystem::remove(path); }
+};
+
+TEST_F(OptionsFile, EmptyLineEndsTheOptionsAndReloadKeepsTheRest) {
+    OptionTable table;
+    Write("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n");
+    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    EXPECT_EQ(table(3), 5.0f);
+    EXPECT_EQ(table(4), 4.0f);
+    Write("1\r\n2\r\n\r\n9\r\n");
+    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    EXPECT_EQ(table(1), 1.0f);
+    EXPECT_EQ(table(2), 2.0f);
+    EXPECT_EQ(table(3), 5.0f);  // kept from the first load
+    EXPECT_EQ(table(4), 4.0f);
+}
+
+TEST_F(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
+    std::string text;
+    for (int n = 1; n <= 220; ++n) {
+        text += std::to_string(n) + " option\n";
+    }
+    Write(text);
+    OptionTable table;
+    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    EXPECT_EQ(table(1), 1.0f);
+    EXPECT_EQ(table(216), 216.0f);
+    EXPECT_EQ(table(217), 0.0f);
+    EXPECT_EQ(table(0), 0.0f);
+
+    std::filesystem::remove(path);
+    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);
+    EXPECT_EQ(table(216), 216.0f);
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "chart/birth_data.hpp"
+#include "chart/chart_store.hpp"
+#include "chart/house_system.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(ChartPoints, NamesAndOrder) {
+    EXPECT_EQ(kReportNames.size(), 150u);
+    EXPECT_EQ(ReportName(Sun), "SUN       ");
+    EXPECT_EQ(ReportName(Moon), "MOON      ");
+    EXPECT_EQ(ReportName(PartOfFortune), "P. OF F.  ");
+    EXPECT_EQ(ReportName(Midheaven), "MC        ");
+    EXPECT_EQ(ShortName(Mercury), "MER  ");
+    EXPECT_EQ(ShortName(Midheaven), " MC");
+    EXPECT_EQ(kPointListNames[PartOfFortune], "PART F.");
+    EXPECT_EQ(kPointListNames[Midheaven], "MC ");
+    EXPECT_EQ(static_cast<int>(Moon), 10);
+}
+
+TEST(ChartPoints, SignsAndMonths) {
+    EXPECT_EQ(SignNumber(0), 1);
+    EXPECT_EQ(SignNumber(29.999), 1);
+    EXPECT_EQ(SignNumber(30), 2);
+    EXPECT_EQ(SignNumber(359.99), 12);
+    EXPECT_EQ(SignAbbreviation(12), "PIS");
+    EXPECT_EQ(MonthAbbreviation(9), "SEP");
+}
+
+TEST(CuspSlots, SlotOrderAndLabels) {
+    struct Case {
+        int slot, house;
+        const char* label;
+    };
+    for (const Case& c : {Case{1, 10, "10TH"}, Case{3, 12, "12TH"}, Case{4, 1, " 1ST"},
+                          Case{7, 4, " 4TH"}, Case{12, 9, " 9TH"}}) {
+        EXPECT_EQ(HouseOfSlot(c.slot), c.house);
+        EXPECT_EQ(SlotOfHouse(c.house), c.slot);
+        EXPECT_EQ(HouseLabel(c.slot), c.label);
+    }
+}
+
+TEST(HouseSystems, CodesAndNames) {
+    EXPECT_EQ(kHouseSystems.size(), 9u);
+    EXPECT_EQ(HouseSystemFromCode("EA"), HouseSystem::EqualAscendant);
+    EXPECT_EQ(Info(HouseSystem::Morinus).code, "I");
+    EXPECT_EQ(Info(HouseSystem::EqualMidheaven).displayName, "Equal - MC");
+    EXPECT_FALSE(HouseSystemFromCode("X").has_value());
+    EXPECT_EQ(ChartStore{}.houseSystem, HouseSystem::Placidus);
+}
+
+TEST(BirthData, AgeAndLastBirthday) {
+    struct Case {
+        int nd, nm, ny, dd, dm, dy, age, lastBirthday;
+    };
+    for (const Case& c : {Case{15, 6, 1960, 15, 6, 2000, 40, 2000},
+                          Case{15, 6, 1960, 14, 6, 2000, 39, 1999},
+                          Case{15, 6, 1960, 1, 5, 2000, 39, 1999},
+                          Case{15, 6, 1960, 1, 7, 2000, 40, 2000},
+                          Case{29, 2, 1960, 28, 2, 2001, 40, 2000}}) {
+        BirthData natal;
+        natal.day = static_cast<std::int16_t>(c.nd);
+        natal.month = static_cast<std::int16_t>(c.nm);
+        natal.year = static_cast<std::int16_t>(c.ny);
+        BirthData diurnal;
+        diurnal.day = static_cast<std::int16_t>(c.dd);
+        diurnal.month = static_cast<std::int16_t>(c.dm);
+        diurnal.year = static_cast<std::int16_t>(c.dy);
+        EXPECT_EQ(AgeYears(natal, diurnal), c.age);
+        EXPECT_EQ(LastBirthdayYear(natal, diurnal), c.lastBirthday);
+    }
+}
+
+TEST(BirthData, CoordinateTexts) {
+    EXPECT_EQ(LatitudeText(-40.30f), "SOUTH");
+    EXPECT_EQ(LatitudeText(-0.0f), "NORTH");
+    EXPECT_EQ(LongitudeText(-0.01f), "EAST");
+    EXPECT_EQ(LongitudeText(74.0f), "WEST");
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,74 @@
+#include "engine/angles.hpp"
+
+#include <gtest/gtest.h>
+
+namespace solvaris {
+namespace {
+
+TEST(Angles, Normalize360) {
+    struct Case {
+        double in, out;
+    };
+    for (const Case& c : {Case{-30, 330}, Case{720, 0}, Case{359.9999, 359.9999}, Case{0, 0},
+                          Case{360, 0}, Case{-720.5, 359.5}, Case{-1e-15, 0}}) {
+        const double r = Normalize360(c.in);
+        EXPECT_NEAR(r, c.out, 1e-9) << c.in;
+        EXPECT_GE(r, 0) << c.in;
+        EXPECT_LT(r, 360) << c.in;
+    }
+    EXPECT_EQ(Normalize360(std::nan("")), 0);
+}
+
+TEST(Angles, PackedRoundTrip) {
+    EXPECT_NEAR(ToPacked(12.5), 12.30, 1e-12);
+    EXPECT_NEAR(FromPacked(12.30), 12.5, 1e-12);
+    for (double x : {0.0, 0.25, 7.75, 74.5, 179.9833333}) {
+        EXPECT_NEAR(FromPacked(ToPacked(x)), x, 1e-12) << x;
+    }
+}
+
+TEST(Angles, UsesTenDecimalPi) {
+    EXPECT_EQ(PI, 3.1415926535);
+    EXPECT_EQ(DegToRad(180), 3.1415926535);
+    EXPECT_EQ(RadToDeg(PI), 180);
+}
+
+TEST(Angles, ArcSinLimits) {
+    EXPECT_EQ(ArcSin(1), PI / 2);
+    EXPECT_EQ(ArcSin(-1), -PI / 2);
+    EXPECT_NEAR(ArcSin(0.5), std::asin(0.5), 1e-15);
+}
+
+TEST(Angles, RectToPolarQuadrantsAndAxes) {
+    struct Case {
+        double x, y, angle;
+    };
+    for (const Case& c : {Case{1, 0, kAxisAngleRad}, Case{0, 1, PI / 2}, Case{0, -1, 3 * PI / 2},
+                          Case{-1, 1, 3 * PI / 4}, Case{-1, -1, 5 * PI / 4},
+                          Case{1, -1, 7 * PI / 4}, Case{1, 1, PI / 4}}) {
+        // The quadrant steps add the ten-decimal PI, atan is full precision.
+        EXPECT_NEAR(RectToPolar(c.x, c.y).angleRad, c.angle, 1e-10) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(RectToPolar(1, 0).angleRad, 1.74533e-9);
+    EXPECT_NEAR(RectToPolar(3, 4).r, 5, 1e-12);
+    EXPECT_EQ(PolarToRect(2, 0).y, 2 * std::sin(1.74533e-9));
+}
+
+TEST(Angles, RectToSpherical) {
+    struct Case {
+        double x, y, z, lon, lat;
+    };
+    for (const Case& c :
+         {Case{0, 0, 1, 0, 90}, Case{0, 0, -1, 0, -90}, Case{0, 0, 0, 0, 0},
+          Case{-1, 0, 0, 180, 0}, Case{0, -1, 0, 270, 0}, Case{0, 1, 0, 90, 0},
+          Case{1, 1, 0, 45, 0}, Case{1, -1, 0, 315, 0}, Case{1, 0, 1, 0, 45},
+          Case{1, -1e-300, 0, 0, 0}}) {
+        const Spherical s = RectToSpherical(c.x, c.y, c.z);
+        EXPECT_NEAR(s.longitude, c.lon, 1e-8) << c.x << "," << c.y << "," << c.z;
+        EXPECT_NEAR(s.latitude, c.lat, 1e-8) << c.x << "," << c.y << "," << c.z;
+        EXPECT_LT(s.longitude, 360);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,111 @@
+#include "engine/positions.hpp"
+
+#include <gtest/gtest.h>
+
+#include "engine/angles.hpp"
+#include "engine/sidereal.hpp"
+
+namespace solvaris {
+namespace {
+
+PositionTables Compute(double dayNumber, double ut, double asc, bool motion, double& trueNode) {
+    PositionRequest r;
+    r.dayNumber = dayNumber;
+    r.utFraction = ut;
+    r.ascendant = asc;
+    r.midheaven = Normalize360(asc - 90);
+    r.obliquityRad = DegToRad(Obliquity((dayNumber - 2415020 + ut - 0.5) / 36525));
+    r.equatorialMotion = motion;
+    PositionTables t;
+    EXPECT_TRUE(ComputePositions(r, t, trueNode));
+    return t;
+}
+
+TEST(Positions, DerivedPointsAndSunAtJ2000) {
+    double trueNode = kTrueNodeUnset;
+    const PositionTables t = Compute(2451545, 0.5, 123.0, false, trueNode);
+    EXPECT_NEAR(t.longitude[Sun], 280.37, 0.01);
+    EXPECT_EQ(t.latitude[Sun], 0);
+    EXPECT_NEAR(t.nextDayLongitude[Sun] - t.longitude[Sun], 1.02, 0.005);
+    EXPECT_EQ(t.longitude[SouthNode], Normalize360(t.longitude[NorthNode] + 180));
+    EXPECT_EQ(t.longitude[PartOfFortune],
+              Normalize360(t.longitude[Moon] + 123.0 - t.longitude[Sun]));
+    EXPECT_EQ(t.longitude[Ascendant], 123.0);
+    EXPECT_EQ(t.longitude[Midheaven], 33.0);
+    EXPECT_NE(trueNode, kTrueNodeUnset);
+    EXPECT_EQ(t.sunApparentLongitude, t.longitude[Sun]);
+    EXPECT_NEAR(t.sunDistances.fromAscendant, 157.37, 0.01);
+    // A point on the ecliptic: sin(dec) = sin(eps) sin(lon).
+    const double eps = DegToRad(Obliquity(1));
+    EXPECT_NEAR(std::sin(DegToRad(t.declination[Sun])), std::sin(eps) * SinDeg(t.longitude[Sun]),
+                1e-9);
+    for (int p = Sun; p <= Midheaven; ++p) {
+        EXPECT_GE(t.longitude[p], 0) << p;
+        EXPECT_LT(t.longitude[p], 360) << p;
+    }
+}
+
+TEST(Positions, TrueNodeIsCapturedOnce) {
+    double trueNode = 42.0;  // already filled by an earlier evaluation
+    Compute(2451545, 0.5, 0, false, trueNode);
+    EXPECT_EQ(trueNode, 42.0);
+}
+
+TEST(Positions, EquatorialMotionOnlyWhenAsked) {
+    double node1 = kTrueNodeUnset;
+    const PositionTables without = Compute(2451545, 0.5, 0, false, node1);
+    double node2 = kTrueNodeUnset;
+    const PositionTables with = Compute(2451545, 0.5, 0, true, node2);
+    for (int p = Sun; p <= Moon; ++p) {
+        EXPECT_EQ(without.nextDayDeclination[p], 0) << p;
+        EXPECT_NE(with.nextDayRightAscension[p], 0) << p;
+        EXPECT_EQ(with.longitude[p], without.longitude[p]) << p;
+    }
+    EXPECT_NEAR(with.nextDayRightAscension[Sun] - with.rightAscension[Sun], 1.1, 0.05);
+}
+
+TEST(Positions, RetrogradeMarksFollowDailyMotion) {
+    double node = kTrueNodeUnset;
+    // 2000 March 1: Mercury stationary-retrograde season ends; Mars direct.
+    const PositionTables t = Compute(2451605, 0.5, 0, false, node);
+    ASSERT_EQ(t.retrogradeMarks.size(), 15u);
+    for (int p = Sun; p <= Moon; ++p) {
+        const bool retro = DailyMotion(t.longitude[p], t.nextDayLongitude[p]) < 0;
+        EXPECT_EQ(t.retrogradeMarks[p - 1], retro ? 'R' : ' ') << p;
+    }
+    EXPECT_EQ(t.retrogradeMarks[Sun - 1], ' ');
+    EXPECT_EQ(t.retrogradeMarks[Moon - 1], ' ');
+    EXPECT_EQ(t.retrogradeMarks.substr(10), "     ");
+}
+
+TEST(Positions, DailyMotionWrapsAcrossAries) {
+    EXPECT_NEAR(DailyMotion(359.5, 0.5), 1.0, 1e-12);
+    EXPECT_NEAR(DailyMotion(0.5, 359.5), -1.0, 1e-12);
+    EXPECT_NEAR(DailyMotion(10, 12), 2.0, 1e-12);
+}
+
+TEST(Positions, PlutoPrecessionAddsNoMotion) {
+    double node = kTrueNodeUnset;
+    const PositionTables a = Compute(2451545, 0.0, 0, false, node);
+    node = kTrueNodeUnset;
+    const PositionTables b = Compute(2451545, 0.999999, 0, false, node);
+    // Same day number: the same precession, so a day's motion is the theory's.
+    EXPECT_NEAR(DailyMotion(a.longitude[Pluto], b.longitude[Pluto]),
+                DailyMotion(a.longitude[Pluto], a.nextDayLongitude[Pluto]), 0.0005);
+}
+
+TEST(Equatorial, FromEcliptic) {
+    const double eps = DegToRad(23.44);
+    struct Case {
+        double lon, lat, dec, ra;
+    };
+    for (const Case& c : {Case{0, 0, 0, 0}, Case{90, 0, 23.44, 90}, Case{180, 0, 0, 180},
+                          Case{270, 0, -23.44, 270}, Case{0, 90, 66.56, 270}}) {
+        const Equatorial e = EquatorialFromEcliptic(c.lon, c.lat, eps);
+        EXPECT_NEAR(e.declination, c.dec, 1e-6) << c.lon << "," << c.lat;
+        EXPECT_NEAR(e.rightAscension, c.ra, 1e-6) << c.lon << "," << c.lat;
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,104 @@
+// Check values of the theories at their epochs.
+#include <gtest/gtest.h>
+
+#include "engine/angles.hpp"
+#include "engine/inner_planets.hpp"
+#include "engine/moon.hpp"
+#include "engine/outer_planets.hpp"
+#include "engine/pluto.hpp"
+#include "engine/sun.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(Sun, LongitudeAtJ2000) {
+    EXPECT_NEAR(SunPosition(1), 280.37, 0.01);
+    const double motion = SunPosition(1 + 1 / 36525.0) - SunPosition(1);
+    EXPECT_NEAR(motion, 1.02, 0.005);
+}
+
+TEST(Sun, DistancesFromTheAngles) {
+    struct Case {
+        double sun, asc, fromAsc, fromDesc;
+    };
+    for (const Case& c : {Case{10, 350, 20, 160}, Case{350, 10, 20, 160}, Case{100, 90, 10, 170},
+                          Case{275, 90, 175, 5}, Case{0, 0, 0, 180}}) {
+        const SunAngleDistances d = SunDistancesFromAngles(c.sun, c.asc);
+        EXPECT_NEAR(d.fromAscendant, c.fromAsc, 1e-12) << c.sun << " " << c.asc;
+        EXPECT_NEAR(d.fromDescendant, c.fromDesc, 1e-12) << c.sun << " " << c.asc;
+    }
+}
+
+TEST(Moon, MeanArgumentsAtEpoch) {
+    const MoonMeanArguments a = MoonArguments(0);
+    EXPECT_EQ(a.meanLongitude, 270.434164);
+    EXPECT_EQ(a.meanAnomaly, 296.104608);
+    EXPECT_EQ(a.node, 259.183275);
+    EXPECT_EQ(a.sunMeanLongitude, 279.696678);
+    EXPECT_EQ(a.sunMeanAnomaly, 358.475833);
+}
+
+TEST(Moon, NodeAndLatitudeStayInTheirBounds) {
+    double maxLatitude = 0;
+    double maxNodeGap = 0;
+    for (int day = 0; day < 6800; day += 3) {  // a full nodal cycle
+        const double t = 0.8 + day / 36525.0;
+        const MoonResult m = MoonPosition(t);
+        maxLatitude = std::max(maxLatitude, std::fabs(m.latitude));
+        double gap = std::fabs(Normalize360(m.trueNode) - m.meanNode);
+        gap = std::min(gap, 360 - gap);
+        maxNodeGap = std::max(maxNodeGap, gap);
+    }
+    EXPECT_LT(maxLatitude, 5.35);
+    EXPECT_GT(maxLatitude, 5.0);
+    EXPECT_LT(maxNodeGap, 2.0);
+    const double nodeMotion = MoonPosition(1 + 1 / 36525.0).meanNode - MoonPosition(1).meanNode;
+    EXPECT_NEAR(nodeMotion, -0.053, 0.0005);
+}
+
+TEST(Orbit, KeplerSolution) {
+    EXPECT_EQ(SolveKepler(123.4, 0), 123.4);
+    // E - e sin E = M, the equation itself, for the tabulated range of e.
+    for (double e : {0.0167, 0.0934, 0.2056}) {
+        for (double m : {1.0, 90.0, 179.0, 181.0, 359.0, 149647.3}) {
+            const double ecc = SolveKepler(m, e);
+            EXPECT_NEAR(ecc - e * 180 / PI * SinDeg(ecc), m, 1e-6) << e << " " << m;
+        }
+    }
+}
+
+TEST(InnerPlanets, EarthAtJ2000) {
+    EarthState earth;
+    const PlanetResult r = InnerPlanet(1, 0, earth);
+    EXPECT_NEAR(Normalize360(r.helio.longitude), 100.4, 0.05);
+    EXPECT_EQ(earth.longitude, r.helio.longitude);
+    EXPECT_NEAR(earth.radius / kAstronomicalUnitKm, 0.9833, 0.0002);  // near perihelion
+}
+
+TEST(OuterPlanets, MeanAnomaliesAtEpoch) {
+    EXPECT_NEAR(OuterMeanElements(5, 0).meanAnomalyDeg, 225.328285, 1e-9);
+    // From the Sun's mean longitude and perigee, the Earth's mean anomaly is
+    // the Sun's (358.4758 at the epoch).
+    EXPECT_NEAR(OuterMeanElements(1, 0).meanAnomalyDeg, 358.475828, 1e-9);
+}
+
+TEST(OuterPlanets, EachIsReducedWithItsOwnEarth) {
+    EarthState inner;
+    InnerPlanet(1, 0, inner);
+    EarthState outer;
+    OuterPlanet(1, 1, outer);
+    EXPECT_NE(inner.longitude, outer.longitude);
+    EXPECT_NEAR(Normalize360(inner.longitude), Normalize360(outer.longitude), 0.02);
+}
+
+TEST(Pluto, SeriesAtJ2000) {
+    const Heliocentric h = PlutoSeries(1);
+    EXPECT_NEAR(h.longitude, 249.85, 0.01);
+    EXPECT_NEAR(h.latitude, 11.17, 0.01);
+    EXPECT_NEAR(h.radius, 30.22, 0.01);
+    // Fifty years of general precession, 50.29" a year.
+    EXPECT_NEAR(PlutoPrecession(2451545), 0.6985, 0.0005);
+}
+
+}  // namespace
+}  // namespace solvaris
