@@ -56,8 +56,9 @@ double MidheavenFromRamc(double ramc, double obliquityDeg) {
 double AscendantFromRamc(double ramc, double obliquityDeg, double latitudeDeg) {
     const double r = DegToRad(ramc);
     const double e = DegToRad(obliquityDeg);
-    return Normalize360(RadToDeg(std::atan2(
-        std::cos(r), -(std::sin(r) * std::cos(e) + std::tan(DegToRad(latitudeDeg)) * std::sin(e)))));
+    return Normalize360(RadToDeg(
+        std::atan2(std::cos(r),
+                   -(std::sin(r) * std::cos(e) + std::tan(DegToRad(latitudeDeg)) * std::sin(e)))));
 }
 
 double RamcFromSiderealTime(double greenwichSiderealTime, double longitudeDeg) {
@@ -91,9 +92,9 @@ ChartAngles ComputeAngles(double dayNumber, double dayFraction, double longitude
     }
     a.equatorialAscendant =
         AdjustedArctangent(std::cos(r), -std::sin(r) * std::cos(e), std::cos(r) < 0);
-    a.coAscendant = AdjustedArctangent(
-        std::cos(rOpp), std::sin(e) / std::tan(phi) - std::sin(rOpp) * std::cos(e),
-        std::cos(rOpp) > 0);
+    a.coAscendant = AdjustedArctangent(std::cos(rOpp),
+                                       std::sin(e) / std::tan(phi) - std::sin(rOpp) * std::cos(e),
+                                       std::cos(rOpp) > 0);
     a.polarAscendant = AdjustedArctangent(
         std::cos(rOpp), -std::sin(rOpp) * std::cos(e) - std::tan(phi) * std::sin(e),
         std::cos(rOpp) < 0);

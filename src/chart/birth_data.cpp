@@ -4,8 +4,7 @@ namespace solvaris {
 
 namespace {
 bool BeforeBirthday(const BirthData& natal, const BirthData& diurnal) {
-    return diurnal.month < natal.month ||
-           (diurnal.month == natal.month && diurnal.day < natal.day);
+    return diurnal.month < natal.month || (diurnal.month == natal.month && diurnal.day < natal.day);
 }
 }  // namespace
 

@@ -42,11 +42,13 @@ inline constexpr std::string_view kShortNames =
 
 // The list names the aspect reports use.
 inline constexpr std::array<std::string_view, kPointCount + 1> kPointListNames{
-    "",      "SUN",     "MERCURY", "VENUS",   "MARS",    "JUPITER", "SATURN", "URANUS",
+    "",        "SUN",   "MERCURY", "VENUS",   "MARS",    "JUPITER", "SATURN", "URANUS",
     "NEPTUNE", "PLUTO", "MOON",    "N. NODE", "S. NODE", "PART F.", "ASC",    "MC "};
 
 // The 10-character report name of point p, blanks included.
-inline constexpr std::string_view ReportName(int p) { return kReportNames.substr(10 * (p - 1), 10); }
+inline constexpr std::string_view ReportName(int p) {
+    return kReportNames.substr(10 * (p - 1), 10);
+}
 
 // The 5-character short name of point p (the Midheaven's is " MC").
 inline constexpr std::string_view ShortName(int p) {

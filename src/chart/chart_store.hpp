@@ -41,7 +41,9 @@ inline constexpr int SlotOfHouse(int house) { return (house + 2) % 12 + 1; }
 inline constexpr std::string_view kHouseLabels =
     "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
 
-inline constexpr std::string_view HouseLabel(int slot) { return kHouseLabels.substr(4 * (slot - 1), 4); }
+inline constexpr std::string_view HouseLabel(int slot) {
+    return kHouseLabels.substr(4 * (slot - 1), 4);
+}
 
 // One character per point, "R" when retrograde.
 inline const std::string kNoRetrogradeMarks(kPointCount, ' ');
@@ -125,6 +127,11 @@ struct ChartStore {
     double transitObliquity = 0;
     double ramc = 0;  // of the last computation, degrees
     HouseSystem houseSystem = HouseSystem::Placidus;
+
+    // Where the lunation search starts: the transit moment's T less 31 days.
+    double lunationStart = 0;
+    // The day the transit interpretations report next (a Julian day number).
+    double interpretationDay = 0;
 };
 
 }  // namespace solvaris

@@ -30,7 +30,8 @@ int HouseSlotOf(double longitude, const CuspSet& cusps) {
     for (int k = 1; k <= 12; ++k) {
         const double from = cusps[k];
         const double to = cusps[k == 12 ? 1 : k + 1];
-        const bool inside = to < from ? (value >= from || value < to) : (from <= value && value < to);
+        const bool inside =
+            to < from ? (value >= from || value < to) : (from <= value && value < to);
         if (inside) {
             return k;
         }

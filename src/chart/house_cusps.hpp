@@ -14,11 +14,11 @@ namespace solvaris {
 using HouseCusps = std::array<double, 13>;
 
 struct CuspInputs {
-    double ramc;         // degrees
-    double obliquity;    // degrees
-    double latitude;     // degrees, north positive
-    double ascendant;    // degrees
-    double midheaven;    // degrees
+    double ramc;       // degrees
+    double obliquity;  // degrees
+    double latitude;   // degrees, north positive
+    double ascendant;  // degrees
+    double midheaven;  // degrees
 };
 
 HouseCusps PlacidusCusps(const CuspInputs& in);

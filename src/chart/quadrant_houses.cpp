@@ -73,9 +73,8 @@ HouseCusps KochCusps(const CuspInputs& in) {
         const double k = d >= 180 ? -1 : 1;
         const double a = d >= 180 ? d / 90 - 3 : d / 90 - 1;
         const double r = std::fmod(in.ramc + d + a * ascensionalDifference, 360.0);
-        h[i] = AdjustedCusp(SinDeg(r),
-                            CosDeg(r) * CosDeg(in.obliquity) - k * tanPhi * SinDeg(in.obliquity),
-                            r);
+        h[i] = AdjustedCusp(
+            SinDeg(r), CosDeg(r) * CosDeg(in.obliquity) - k * tanPhi * SinDeg(in.obliquity), r);
     }
     return h;
 }

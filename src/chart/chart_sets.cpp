@@ -1,0 +1,233 @@
+#include "chart/chart_sets.hpp"
+
+#include <cmath>
+
+#include "app/lenient_number.hpp"
+#include "chart/angles.hpp"
+#include "chart/house_cusps.hpp"
+#include "chart/progressions.hpp"
+#include "engine/angles.hpp"
+#include "engine/calendar.hpp"
+#include "engine/positions.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// A chart cast for one moment and place.
+struct CastChart {
+    ChartAngles angles;
+    double latitude = 0;  // decimal degrees
+    CuspSet cusps{};
+    std::string siderealTimeText;
+    PositionTables positions;
+    PointSet points;
+    std::string housePositions = std::string(10 * kPointCount, ' ');
+    bool ok = false;
+};
+
+CastChart Cast(double dayNumber, double dayFraction, const BirthData& place, HouseSystem system,
+               bool equatorialMotion, double& trueNodeSlot) {
+    CastChart c;
+    const double longitude = SignedFromPacked(place.longitude);
+    c.latitude = SignedFromPacked(place.latitude);
+    c.angles = ComputeAngles(dayNumber, dayFraction, longitude, c.latitude);
+    c.siderealTimeText = SiderealTimeText(c.angles.ramc, c.latitude);
+    c.cusps = ComputeCusps(system, {c.angles.ramc, c.angles.obliquity, c.latitude,
+                                    c.angles.ascendant, c.angles.midheaven});
+
+    PositionRequest request;
+    request.dayNumber = dayNumber;
+    request.utFraction = dayFraction;
+    request.ascendant = c.angles.ascendant;
+    request.midheaven = c.angles.midheaven;
+    request.obliquityRad = DegToRad(c.angles.obliquity);
+    request.equatorialMotion = equatorialMotion;
+    c.ok = ComputePositions(request, c.positions, trueNodeSlot);
+
+    c.points.longitude = c.positions.longitude;
+    c.points.declination = c.positions.declination;
+    c.points.rightAscension = c.positions.rightAscension;
+    HousePositions(c.points.longitude, c.cusps, c.housePositions);
+    return c;
+}
+
+double DayFractionOf(const BirthData& b) {
+    return DayFraction(b.time, b.meridiem == "P.M.", b.timeZone);
+}
+
+double DayNumberOf(const BirthData& b, int extraDays = 0) {
+    return JulianDayNumber(b.year, b.month, b.day + extraDays);
+}
+
+// Declinations of the ecliptic points from `first` to 15 and right
+// ascensions from `first` to 14; the Midheaven's right ascension is the RAMC.
+void EclipticPointsEquatorial(PointSet& set, int first, double obliquity, double ramc) {
+    for (int p = first; p <= kPointCount; ++p) {
+        set.declination[p] = EclipticDeclination(set.longitude[p], obliquity);
+        if (p < Midheaven) {
+            set.rightAscension[p] = EclipticRightAscension(set.longitude[p], obliquity);
+        }
+    }
+    set.rightAscension[Midheaven] = ramc;
+}
+
+// Part of Fortune by option 33: 0 by day and night Moon + Asc - Sun, 1
+// Sun + Asc - Moon, otherwise the latter only with the Sun below the horizon.
+double NatalPartOfFortune(const PointArray& lon, float option33,
+                          const std::string& housePositions) {
+    const double dayFormula = Normalize360(lon[Moon] + lon[Ascendant] - lon[Sun]);
+    const double nightFormula = Normalize360(lon[Sun] + lon[Ascendant] - lon[Moon]);
+    if (option33 == 0) {
+        return dayFormula;
+    }
+    if (option33 == 1) {
+        return nightFormula;
+    }
+    const double sunHouse = LenientNumber(std::string_view(housePositions).substr(0, 2));
+    return sunHouse < 7 ? nightFormula : dayFormula;
+}
+
+ChartTexts TextsOf(const CastChart& c) {
+    return {c.positions.retrogradeMarks, c.housePositions, c.siderealTimeText};
+}
+
+}  // namespace
+
+bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
+    ChartStore next = store;
+    double trueNode = kTrueNodeUnset;
+
+    // Natal.
+    CastChart natal = Cast(DayNumberOf(in.natal), DayFractionOf(in.natal), in.natal, in.houseSystem,
+                           false, trueNode);
+    const double natalEps = natal.angles.obliquity;
+    natal.points.longitude[PartOfFortune] =
+        NatalPartOfFortune(natal.points.longitude, in.options(33), natal.housePositions);
+    HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
+    EclipticPointsEquatorial(natal.points, NorthNode, natalEps, natal.angles.ramc);
+    next.natal.points = natal.points;
+    next.natal.cusps = natal.cusps;
+    next.natal.texts = TextsOf(natal);
+    next.natal.trueNodeLongitude = trueNode;
+    next.natal.trueNodeDeclination = EclipticDeclination(trueNode, natalEps);
+    const ChartAngles& na = natal.angles;
+    next.natal.specialPoints = {0,
+                                na.ascendant,
+                                na.midheaven,
+                                na.vertex,
+                                na.equatorialAscendant,
+                                na.coAscendant,
+                                na.polarAscendant,
+                                natal.points.longitude[NorthNode],
+                                0};
+    next.natalObliquity = natalEps;
+
+    // Progressed: the natal moment plus a day for each completed year, at the
+    // present place.
+    double unusedNode = 0;
+    CastChart prog = Cast(DayNumberOf(in.natal, in.ageYears), DayFractionOf(in.natal), in.diurnal,
+                          in.houseSystem, true, unusedNode);
+    AnglePair later = AnglesOneDayLater(prog.angles.t, prog.angles.dayFraction,
+                                        SignedFromPacked(in.diurnal.longitude), prog.latitude);
+    double progressedMcRa = prog.angles.ramc;
+    const bool anglesBySolarArc = in.options(212) == 0;
+    if (anglesBySolarArc) {
+        const PointArray& nl = natal.points.longitude;
+        const SolarArcAngles now = SolarArcAnglesFor(prog.points.longitude[Sun], nl[Midheaven],
+                                                     nl[Sun], natalEps, prog.latitude);
+        const SolarArcAngles then = SolarArcAnglesFor(
+            prog.positions.nextDayLongitude[Sun], nl[Midheaven], nl[Sun], natalEps, prog.latitude);
+        prog.points.longitude[Midheaven] = now.midheaven;
+        prog.points.longitude[Ascendant] = now.ascendant;
+        progressedMcRa = now.ramc;
+        later = {then.midheaven, then.ascendant, EclipticDeclination(then.midheaven, natalEps),
+                 EclipticDeclination(then.ascendant, natalEps)};
+    }
+    EclipticPointsEquatorial(prog.points, NorthNode, natalEps, progressedMcRa);
+    next.progressed.atBirthday = prog.points;
+    next.progressed.cusps = prog.cusps;
+    next.progressed.texts = TextsOf(prog);
+    next.progressedObliquity = prog.angles.obliquity;
+
+    PointSet& ny = next.progressed.nextYear;
+    for (int p = Sun; p <= Moon; ++p) {
+        ny.longitude[p] = prog.positions.nextDayLongitude[p];
+        ny.declination[p] = prog.positions.nextDayDeclination[p];
+        ny.rightAscension[p] = prog.positions.nextDayRightAscension[p];
+    }
+    ny.longitude[NorthNode] = prog.positions.meanNodeNextDay;
+    ny.longitude[SouthNode] = Normalize360(ny.longitude[NorthNode] + 180);
+    // The Part of Fortune is rebuilt from the interpolated Sun, Moon and
+    // Ascendant, so it needs no value of its own a year later.
+    ny.longitude[PartOfFortune] = prog.points.longitude[PartOfFortune];
+    ny.longitude[Ascendant] = later.ascendant;
+    ny.longitude[Midheaven] = later.midheaven;
+    EclipticPointsEquatorial(ny, NorthNode, natalEps,
+                             EclipticRightAscension(later.midheaven, natalEps));
+    ny.declination[Ascendant] = later.ascendantDeclination;
+    ny.declination[Midheaven] = later.midheavenDeclination;
+
+    // Through the current year of life to the diurnal date.
+    const double f = ProgressionFraction(
+        JulianDayNumber(in.natal.year + in.ageYears, in.natal.month, in.natal.day),
+        DayNumberOf(in.diurnal));
+    PointSet& pp = next.progressed.points;
+    pp = prog.points;
+    for (int p = Sun; p <= kPointCount; ++p) {
+        pp.longitude[p] = InterpolateAngle(pp.longitude[p], ny.longitude[p], f);
+        pp.rightAscension[p] = InterpolateAngle(pp.rightAscension[p], ny.rightAscension[p], f);
+        pp.declination[p] += f * (ny.declination[p] - pp.declination[p]);
+    }
+    pp.longitude[PartOfFortune] =
+        Normalize360(pp.longitude[Moon] + pp.longitude[Ascendant] - pp.longitude[Sun]);
+    for (int p = NorthNode; p <= kPointCount; ++p) {
+        pp.declination[p] = EclipticDeclination(pp.longitude[p], natalEps);
+    }
+    pp.rightAscension[PartOfFortune] =
+        EclipticRightAscension(pp.longitude[PartOfFortune], natalEps);
+
+    // Solar arc.
+    const float arc = static_cast<float>(SolarArcDegrees(
+        pp.longitude[Sun], natal.points.longitude[Sun], in.options(17), in.ageYears));
+    next.solarArc.arc = arc;
+    for (int p = Sun; p <= kPointCount; ++p) {
+        next.solarArc.longitude[p] = Normalize360(natal.points.longitude[p] + arc);
+        next.solarArc.converseLongitude[p] = Normalize360(natal.points.longitude[p] - arc);
+    }
+    for (int k = 1; k <= kCuspCount; ++k) {
+        next.solarArc.cusps[k] = Normalize360(natal.cusps[k] + arc);
+    }
+
+    // Transit.
+    double unusedTransitNode = 0;
+    CastChart transit = Cast(DayNumberOf(in.diurnal), DayFractionOf(in.diurnal), in.diurnal,
+                             in.houseSystem, false, unusedTransitNode);
+    EclipticPointsEquatorial(transit.points, NorthNode, transit.angles.obliquity,
+                             transit.angles.ramc);
+    next.transit.points = transit.points;
+    next.transit.cusps = transit.cusps;
+    next.transit.texts = TextsOf(transit);
+    next.transit.extraAngles = {transit.angles.vertex, transit.angles.equatorialAscendant,
+                                transit.angles.coAscendant, transit.angles.polarAscendant};
+    next.transitObliquity = transit.angles.obliquity;
+    next.ramc = transit.angles.ramc;
+
+    // The wheel's outer ring ends with the transits; the working set holds
+    // the natal chart that the natal data report reads.
+    next.outerRing = {transit.points.longitude, transit.positions.retrogradeMarks};
+    next.working = {natal.points, natal.cusps, next.natal.texts, natal.positions.nextDayLongitude};
+    next.kind = ChartKind::Natal;
+    next.houseSystem = in.houseSystem;
+    next.diurnalDayNumber = DayNumberOf(in.diurnal);
+    next.lunationStart = transit.angles.t - 31 / kJulianCentury;
+    next.interpretationDay = next.diurnalDayNumber;
+
+    if (!natal.ok || !prog.ok || !transit.ok) {
+        return false;
+    }
+    store = std::move(next);
+    return true;
+}
+
+}  // namespace solvaris

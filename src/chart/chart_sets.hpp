@@ -1,0 +1,23 @@
+// One pass of the chart computation: the natal, progressed, solar-arc and
+// transit sets from the two birth records.
+#pragma once
+
+#include "app/options.hpp"
+#include "chart/birth_data.hpp"
+#include "chart/chart_store.hpp"
+
+namespace solvaris {
+
+struct ChartInputs {
+    const BirthData& natal;
+    const BirthData& diurnal;
+    int ageYears;
+    HouseSystem houseSystem;
+    const OptionTable& options;  // 17, 33, 212
+};
+
+// Overwrites every set of the store. Returns false on a floating-point
+// fault, when the store is left as it was.
+bool ComputeChartSets(const ChartInputs& in, ChartStore& store);
+
+}  // namespace solvaris

@@ -1,0 +1,182 @@
+#include "chart/returns.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "chart/angles.hpp"
+#include "chart/house_cusps.hpp"
+#include "engine/angles.hpp"
+#include "engine/moon.hpp"
+#include "engine/positions.hpp"
+#include "engine/sun.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// Half an arc-second: a return is timed to a few seconds of clock time.
+constexpr double kToleranceDeg = 0.00014;
+
+// How a body is followed: its longitude, and the whole-day step of the
+// coarse search, one day per `degreesPerDay` of remaining difference.
+struct Body {
+    double (*longitude)(double t);
+    double degreesPerDay;
+    const char* failure;
+};
+
+double SunLongitude(double t) { return Normalize360(SunPosition(t)); }
+double MoonLongitude(double t) { return Normalize360(MoonPosition(t).longitude); }
+
+constexpr Body kSun{SunLongitude, 1,
+                    "The solar return could not be found: the search did not converge."};
+constexpr Body kMoon{MoonLongitude, 16,
+                     "The lunar return could not be found: the search did not converge."};
+
+// Whole days while the body is far off (restarting the hour each time),
+// then 12 hours per step of the remaining difference.
+std::optional<ReturnMoment> Search(double target, const Body& body, int year, int month,
+                                   int& day, double startHour, double zoneOffset,
+                                   Platform& platform) {
+    double hour = startHour;
+    for (int pass = 0; pass < kReturnPassLimit; ++pass) {
+        const double f = (hour + zoneOffset) / 24;
+        const double n = JulianDayNumber(year, month, day);
+        const double t = (n - 2415020 + f - 0.5) / 36525;
+        const double d = ReturnDifference(target, body.longitude(t));
+        if (std::fabs(d) < kToleranceDeg) {
+            return ReturnMoment{n, f, n + f - 0.5, t};
+        }
+        if (std::fabs(d) >= body.degreesPerDay) {
+            day += static_cast<int>(std::floor(d / body.degreesPerDay));
+            hour = startHour;
+        } else {
+            hour += 12 * d / body.degreesPerDay;
+        }
+    }
+    platform.ShowMessage(body.failure, "Warning!", MessageIcon::Information);
+    return std::nullopt;
+}
+
+std::string FormatClock(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+}  // namespace
+
+double ReturnDifference(double target, double longitude) {
+    double d = target - longitude;
+    if (d >= 180) {
+        d -= 360;
+    }
+    if (d <= -180) {
+        d += 360;
+    }
+    return d;
+}
+
+ReturnSearch InitialReturnSearch(const BirthData& natal, const BirthData& diurnal) {
+    ReturnSearch search;
+    search.solarYear = LastBirthdayYear(natal, diurnal);
+    search.lunarDay = diurnal.day;
+    search.lunarMonth = diurnal.month;
+    search.lunarYear = diurnal.year;
+    search.longitude = diurnal.longitude;
+    search.latitude = diurnal.latitude;
+    search.longitudeText = diurnal.longitudeText;
+    search.latitudeText = diurnal.latitudeText;
+    return search;
+}
+
+double NatalClockHours(const BirthData& natal) {
+    double clock = natal.time;
+    if (std::floor(clock) == 12) {
+        clock -= 12;
+    }
+    double hours = FromPacked(clock);
+    if (natal.meridiem == "P.M.") {
+        hours += 12;
+    }
+    return hours;
+}
+
+std::optional<ReturnMoment> SolarReturnSearch(double natalSun, const BirthData& natal,
+                                              const ReturnSearch& search, Platform& platform) {
+    int day = natal.day;
+    return Search(natalSun, kSun, search.solarYear, natal.month, day, NatalClockHours(natal),
+                  search.zoneOffset, platform);
+}
+
+std::optional<ReturnMoment> LunarReturnSearch(double natalMoon, const BirthData& natal,
+                                              ReturnSearch& search, Platform& platform) {
+    return Search(natalMoon, kMoon, search.lunarYear, search.lunarMonth, search.lunarDay,
+                  NatalClockHours(natal), search.zoneOffset, platform);
+}
+
+std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const ReturnSearch& search,
+                                          HouseSystem system) {
+    const double latitude = SignedFromPacked(search.latitude);
+    const ChartAngles angles = ComputeAngles(moment.dayNumber, moment.dayFraction,
+                                             SignedFromPacked(search.longitude), latitude);
+    PositionRequest request;
+    request.dayNumber = moment.dayNumber;
+    request.utFraction = moment.dayFraction;
+    request.ascendant = angles.ascendant;
+    request.midheaven = angles.midheaven;
+    request.obliquityRad = DegToRad(angles.obliquity);
+    PositionTables tables;
+    double trueNode = kTrueNodeUnset;
+    if (!ComputePositions(request, tables, trueNode)) {
+        return std::nullopt;
+    }
+
+    ReturnSet set;
+    set.jd = moment.jd;
+    set.longitude = tables.longitude;
+    set.cusps = ComputeCusps(system, {angles.ramc, angles.obliquity, latitude, angles.ascendant,
+                                      angles.midheaven});
+    set.texts.retrogradeMarks = tables.retrogradeMarks;
+    set.texts.housePositionText = std::string(10 * kPointCount, ' ');
+    HousePositions(set.longitude, set.cusps, set.texts.housePositionText);
+    set.texts.siderealTimeText = SiderealTimeText(angles.ramc, latitude);
+    set.date = CivilDateOfJulianDay(moment.jd);
+    ReturnClock clock = ReturnClockOf(moment.jd);
+    set.clockTime = clock.clockTime;
+    set.meridiem = std::move(clock.meridiem);
+    return set;
+}
+
+ReturnClock ReturnClockOf(double jd) {
+    double fraction = jd - std::floor(jd);
+    std::string meridiem = "P.M.";
+    if (fraction >= 0.5) {
+        meridiem = "A.M";
+        fraction -= 0.5;
+    }
+    double clock = ToPacked(fraction * 24);
+    if (clock < 1) {
+        clock += 12;
+    }
+    return {clock, meridiem};
+}
+
+std::string ReturnDateText(const ReturnSet& set, DateOrder order) {
+    return JulianDayToDateText(set.jd, order);
+}
+
+std::string ReturnTimeLine(const ReturnSet& set) {
+    return FormatClock(set.clockTime) + " " + set.meridiem + " (0)";
+}
+
+void StepSolarReturn(ReturnSearch& search, ReturnStep step) {
+    search.solarYear += step == ReturnStep::Next ? 1 : -1;
+}
+
+void StepLunarReturn(ReturnSearch& search, ReturnStep step) {
+    search.lunarDay += step == ReturnStep::Next ? 22 : -35;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "chart/angles.hpp"
+#include "chart/house_cusps.hpp"
+#include "engine/angles.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(DayFraction, TwelveOClockRule) {
+    struct Case {
+        double clock;
+        bool pm;
+        double zone, fraction;
+    };
+    for (const Case& c : {Case{12.30, false, 0, 0.5 / 24}, Case{12.30, true, 0, 0.5 + 0.5 / 24},
+                          Case{1.00, true, 0, 13.0 / 24}, Case{11.45, true, 5, 1 + 4.75 / 24},
+                          Case{7.15, false, -2, 5.25 / 24}}) {
+        EXPECT_NEAR(DayFraction(c.clock, c.pm, c.zone), c.fraction, 1e-12) << c.clock;
+    }
+}
+
+TEST(Angles, AtTheEquatorEverythingIsFinite) {
+    const ChartAngles a = ComputeAngles(2451545, 0.5, 0, 0);
+    for (double v : {a.vertex, a.coAscendant, a.polarAscendant, a.equatorialAscendant}) {
+        EXPECT_TRUE(std::isfinite(v));
+        EXPECT_GE(v, 0);
+        EXPECT_LT(v, 360);
+    }
+    const CuspSet p = ComputeCusps(HouseSystem::Placidus,
+                                   {a.ramc, a.obliquity, 0, a.ascendant, a.midheaven});
+    for (int k = 1; k <= 12; ++k) {
+        EXPECT_TRUE(std::isfinite(p[k])) << k;
+    }
+    // The Vertex stands west of the meridian.
+    EXPECT_GE(Normalize360(a.vertex - a.midheaven), 180);
+}
+
+TEST(Angles, SiderealTimeText) {
+    EXPECT_EQ(SiderealTimeText(97.5, 40), "06H  30M  00S ");
+    EXPECT_EQ(SiderealTimeText(0, 10), "00H  00M  00S ");
+    EXPECT_EQ(SiderealTimeText(3.75, 0), "00H  15M  00S ");
+    EXPECT_EQ(SiderealTimeText(97.5, -33), "18H  30M  00S ");
+    EXPECT_EQ(SiderealTimeText(300, -33), "08H  00M  00S ");
+}
+
+TEST(Angles, EclipticRightAscensionQuadrants) {
+    for (double lon : {0.0, 45.0, 100.0, 180.0, 200.0, 300.0, 359.0}) {
+        const double ra = EclipticRightAscension(lon, 23.44);
+        EXPECT_GE(ra, 0);
+        EXPECT_LT(ra, 360);
+        EXPECT_LT(std::fabs(ra - lon), 2.5) << lon;
+    }
+}
+
+TEST(Houses, AnglesAreCuspsInQuadrantSystems) {
+    const double ramc = 123.4, eps = 23.44, lat = 51.5;
+    const CuspInputs in{ramc, eps, lat, AscendantFromRamc(ramc, eps, lat),
+                        MidheavenFromRamc(ramc, eps)};
+    for (HouseSystem s : {HouseSystem::Placidus, HouseSystem::Koch, HouseSystem::Regiomontanus,
+                          HouseSystem::Campanus, HouseSystem::Porphyry,
+                          HouseSystem::EqualAscendant}) {
+        const CuspSet c = ComputeCusps(s, in);
+        // Campanus's millionth of a degree shows here.
+        EXPECT_NEAR(c[SlotOfHouse(1)], in.ascendant, 1e-5) << Info(s).displayName;
+        if (s != HouseSystem::EqualAscendant) {
+            EXPECT_NEAR(c[SlotOfHouse(10)], in.midheaven, 1e-5) << Info(s).displayName;
+        }
+        for (int house = 1; house <= 6; ++house) {
+            EXPECT_NEAR(Normalize360(c[SlotOfHouse(house + 6)] - c[SlotOfHouse(house)]), 180,
+                        1e-6)
+                << Info(s).displayName << " " << house;
+        }
+    }
+    const CuspSet em = ComputeCusps(HouseSystem::EqualMidheaven, in);
+    EXPECT_NEAR(em[SlotOfHouse(1)], Normalize360(in.midheaven + 90), 1e-9);
+}
+
+TEST(Houses, EqualFromAnAscendantAt350) {
+    const CuspSet c = ComputeCusps(HouseSystem::EqualAscendant, {0, 23.44, 40, 350, 0});
+    EXPECT_EQ(c[4], 350);
+    EXPECT_EQ(c[5], 20);
+    EXPECT_EQ(c[6], 50);
+    EXPECT_EQ(c[1], 260);
+}
+
+TEST(HousePositions, CuspsStartTheirHouses) {
+    const CuspSet c = ComputeCusps(HouseSystem::EqualAscendant, {0, 23.44, 40, 350, 0});
+    struct Case {
+        double lon;
+        const char* field;
+    };
+    for (const Case& k : {Case{c[7], " 4TH HOUSE"}, Case{c[7] - 0.001, " 3RD HOUSE"},
+                          Case{350, " 1ST HOUSE"}, Case{359.9, " 1ST HOUSE"},
+                          Case{0, " 1ST HOUSE"}, Case{19.999, " 1ST HOUSE"},
+                          Case{260, "10TH HOUSE"}}) {
+        PointArray lon{};
+        lon.fill(100);
+        lon[Sun] = k.lon;
+        std::string text;
+        HousePositions(lon, c, text);
+        ASSERT_EQ(text.size(), 150u);
+        EXPECT_EQ(text.substr(0, 10), k.field) << k.lon;
+    }
+}
+
+TEST(HousePositions, UnmatchedPointKeepsItsField) {
+    CuspSet degenerate{};  // every cusp at 0: no house contains anything
+    PointArray lon{};
+    lon[Sun] = 10;
+    std::string text(150, '*');
+    HousePositions(lon, degenerate, text);
+    EXPECT_EQ(text.substr(0, 10), "**********");
+}
+
+}  // namespace
+}  // namespace solvaris
