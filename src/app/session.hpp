@@ -5,6 +5,7 @@
 #include "app/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
+#include "chart/returns.hpp"
 
 namespace solvaris {
 
@@ -13,6 +14,9 @@ struct Session {
     ChartStore charts;
     BirthData natal;
     BirthData diurnal;
+    std::int16_t ageYears = 0;
+    std::int16_t lastBirthdayYear = 0;
+    ReturnSearch returnSearch;
 };
 
 }  // namespace solvaris

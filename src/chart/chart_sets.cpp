@@ -122,6 +122,7 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
                                 natal.points.longitude[NorthNode],
                                 0};
     next.natalObliquity = natalEps;
+    next.natalRamc = natal.angles.ramc;
 
     // Progressed: the natal moment plus a day for each completed year, at the
     // present place.
@@ -149,6 +150,7 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.progressed.cusps = prog.cusps;
     next.progressed.texts = TextsOf(prog);
     next.progressedObliquity = prog.angles.obliquity;
+    next.progressedRamc = prog.angles.ramc;
 
     PointSet& ny = next.progressed.nextYear;
     for (int p = Sun; p <= Moon; ++p) {
@@ -211,6 +213,7 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.transit.extraAngles = {transit.angles.vertex, transit.angles.equatorialAscendant,
                                 transit.angles.coAscendant, transit.angles.polarAscendant};
     next.transitObliquity = transit.angles.obliquity;
+    next.transitRamc = transit.angles.ramc;
     next.ramc = transit.angles.ramc;
 
     // The wheel's outer ring ends with the transits; the working set holds

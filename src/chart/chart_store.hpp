@@ -126,6 +126,9 @@ struct ChartStore {
     double progressedObliquity = 0;
     double transitObliquity = 0;
     double ramc = 0;  // of the last computation, degrees
+    double natalRamc = 0;
+    double progressedRamc = 0;
+    double transitRamc = 0;
     HouseSystem houseSystem = HouseSystem::Placidus;
 
     // Where the lunation search starts: the transit moment's T less 31 days.

@@ -1,6 +1,9 @@
 #include "cli/command_line.hpp"
 
+#include "app/session.hpp"
+#include "cli/chart_command.hpp"
 #include "cli/positions_command.hpp"
+#include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
 
@@ -18,7 +21,16 @@ void WriteHelp(std::ostream& out) {
            "      longitude, latitude, declination, right ascension and next-day\n"
            "      longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
            "      instants as Julian days (UT), or N days from a date at DAYS steps\n"
-           "      (default 1) at HOURS universal time (default 0)\n";
+           "      (default 1) at HOURS universal time (default 0)\n"
+           "  "
+        << kChartUsage
+        << "\n"
+           "      the natal, progressed, solar-arc and transit charts as JSON; birth\n"
+           "      options --name TEXT --date YYYY-MM-DD --time H:MMam|pm --zone HOURS\n"
+           "      --lon DDDwMM|DDDeMM --lat DDnMM|DDsMM, the second chart's with\n"
+           "      --diurnal-date --diurnal-time --diurnal-zone --diurnal-lon\n"
+           "      --diurnal-lat or --use-natal-data, and --house P|R|K|C|O|EA|EM|M|I;\n"
+           "      what is not given is the present moment and the home place\n";
 }
 
 }  // namespace
@@ -31,6 +43,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "positions") {
         return RunPositionsCommand(rest, out, err);
+    }
+    if (args[0] == "chart") {
+        Session session;
+        ScriptedPlatform platform(&err);
+        return RunChartCommand(rest, session, platform, out, err);
     }
     err << "solvaris: unknown command '" << args[0] << "' (solvaris help lists the commands)\n";
     return 2;

@@ -1,0 +1,34 @@
+#include "app/compute_charts.hpp"
+
+#include "chart/chart_sets.hpp"
+#include "people/entry_rules.hpp"
+
+namespace solvaris {
+
+bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
+                   const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
+                   Platform& platform) {
+    const bool meridianOrMorinus =
+        houseSystem == HouseSystem::Meridian || houseSystem == HouseSystem::Morinus;
+    if (!ValidateEntries(natalWindow, diurnalWindow, meridianOrMorinus, platform)) {
+        return false;
+    }
+    const DateOrder order = platform.UserDateOrder();
+    BirthData natal = ReadNatalData(natalWindow, order);
+    const BirthData diurnal = ReadDiurnalData(diurnalWindow, order);
+    const int ageYears = AgeYears(natal, diurnal);
+    if (!ComputeChartSets({natal, diurnal, ageYears, houseSystem, session.options},
+                          session.charts)) {
+        platform.ShowMessage("The chart could not be computed from these data.", "Error!",
+                             MessageIcon::Critical);
+        return false;
+    }
+    session.natal = std::move(natal);
+    session.diurnal = diurnal;
+    session.ageYears = static_cast<std::int16_t>(ageYears);
+    session.lastBirthdayYear = LastBirthdayYear(session.natal, diurnal);
+    session.returnSearch = InitialReturnSearch(session.natal, diurnal);
+    return true;
+}
+
+}  // namespace solvaris

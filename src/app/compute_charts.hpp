@@ -1,0 +1,17 @@
+// The chart computation: check both entry windows, read them into the birth
+// records and compute every set of the chart store in one pass.
+#pragma once
+
+#include "app/session.hpp"
+#include "people/entry_fields.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+// False when a check failed (its messages have been shown) or the
+// arithmetic failed; the store and the birth records are then untouched.
+bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
+                   const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
+                   Platform& platform);
+
+}  // namespace solvaris

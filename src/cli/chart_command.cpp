@@ -1,0 +1,102 @@
+#include "cli/chart_command.hpp"
+
+#include "app/compute_charts.hpp"
+#include "cli/birth_options.hpp"
+#include "cli/number_text.hpp"
+#include "people/entry_rules.hpp"
+
+namespace solvaris {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string q = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            q += '\\';
+        }
+        q += c;
+    }
+    return q + "\"";
+}
+
+std::string Number(double v) { return FixedDecimals(v, 7); }
+
+template <typename Array>
+std::string Numbers(const Array& values, int first, int last) {
+    std::string text = "[";
+    for (int i = first; i <= last; ++i) {
+        text += (i > first ? "," : "") + Number(values[i]);
+    }
+    return text + "]";
+}
+
+std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts) {
+    return "{\"longitude\":" + Numbers(set.longitude, 1, kPointCount) +
+           ",\"declination\":" + Numbers(set.declination, 1, kPointCount) +
+           ",\"right_ascension\":" + Numbers(set.rightAscension, 1, kPointCount) +
+           ",\"retrograde\":" + Quoted(texts.retrogradeMarks) +
+           ",\"houses\":" + Quoted(texts.housePositionText) +
+           ",\"cusps\":" + Numbers(cusps, 1, kCuspCount) +
+           ",\"sidereal_time\":" + Quoted(texts.siderealTimeText) + "}";
+}
+
+}  // namespace
+
+void WriteChartJson(const Session& session, std::ostream& out) {
+    const ChartStore& s = session.charts;
+    const ExtraAngles& x = s.transit.extraAngles;
+    const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
+                                               x.polarAscendant};
+    out << "{\"natal\":" << PointSetJson(s.natal.points, s.natal.cusps, s.natal.texts)
+        << ",\"progressed\":"
+        << PointSetJson(s.progressed.points, s.progressed.cusps, s.progressed.texts)
+        << ",\"transit\":" << PointSetJson(s.transit.points, s.transit.cusps, s.transit.texts)
+        << ",\"solar_arc\":{\"arc\":" << Number(s.solarArc.arc)
+        << ",\"longitude\":" << Numbers(s.solarArc.longitude, 1, kPointCount)
+        << ",\"converse\":" << Numbers(s.solarArc.converseLongitude, 1, kPointCount)
+        << ",\"cusps\":" << Numbers(s.solarArc.cusps, 1, kCuspCount) << "}"
+        << ",\"obliquity\":{\"natal\":" << Number(s.natalObliquity)
+        << ",\"progressed\":" << Number(s.progressedObliquity)
+        << ",\"transit\":" << Number(s.transitObliquity) << "}"
+        << ",\"ramc\":{\"natal\":" << Number(s.natalRamc)
+        << ",\"progressed\":" << Number(s.progressedRamc)
+        << ",\"transit\":" << Number(s.transitRamc) << "}"
+        << ",\"special_points\":" << Numbers(s.natal.specialPoints, 1, 8)
+        << ",\"transit_special_points\":" << Numbers(transitSpecial, 0, 3)
+        << ",\"true_node\":{\"longitude\":" << Number(s.natal.trueNodeLongitude)
+        << ",\"declination\":" << Number(s.natal.trueNodeDeclination) << "}"
+        << ",\"age_years\":" << session.ageYears
+        << ",\"last_birthday_year\":" << session.lastBirthdayYear
+        << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code)) << "}\n";
+}
+
+int RunChartCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
+                    std::ostream& out, std::ostream& err) {
+    BirthOptions options;
+    FillNow(options.natal, session.options, platform);
+    FillNow(options.diurnal, session.options, platform);
+    const BirthOptionsResult read = ReadBirthOptions(args, options);
+    if (!read.error.empty()) {
+        err << "solvaris chart: " << read.error << '\n';
+        return 2;
+    }
+    for (std::size_t i = 0; i < read.rest.size(); ++i) {
+        if (read.rest[i] == "--format" && i + 1 < read.rest.size() && read.rest[i + 1] == "json") {
+            ++i;
+            continue;
+        }
+        err << "solvaris chart: unknown argument '" << read.rest[i] << "'\n";
+        return 2;
+    }
+    if (options.diurnal.chkNatOrNow) {
+        CopyNatalIntoDiurnal(options.natal, options.diurnal);
+    }
+    if (!ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform)) {
+        return 1;
+    }
+    WriteChartJson(session, out);
+    return 0;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,219 @@
+#include "people/entry_rules.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/lenient_number.hpp"
+#include <cstdio>
+
+namespace solvaris {
+
+namespace {
+
+// The leading number of a field, as the checks and the reading take it.
+double FieldValue(const std::string& text) { return LenientNumber(text); }
+
+std::int16_t Field16(const std::string& text) {
+    const double v = std::clamp(std::trunc(FieldValue(text)), -32768.0, 32767.0);
+    return static_cast<std::int16_t>(v);
+}
+
+// An option value as it would be typed: no blank, no ".0" on whole numbers.
+std::string OptionText(float value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e9f) {
+        return std::to_string(static_cast<long long>(value));
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
+}
+
+struct Clock {
+    std::string month, day, year, hour, minute;
+    bool pm;
+};
+
+// Patterns "m", "d", "yyyy", "h", "n" of the present moment, with the hour
+// field's rule applied (0 is 12, above 12 is P.M.).
+Clock PresentClock(const Platform& platform) {
+    const LocalDateTime now = platform.Now();
+    int hour = now.hour;
+    const bool pm = hour >= 12;
+    if (hour == 0) {
+        hour = 12;
+    } else if (hour > 12) {
+        hour -= 12;
+    }
+    return {std::to_string(now.month), std::to_string(now.day), std::to_string(now.year),
+            std::to_string(hour), std::to_string(now.minute), pm};
+}
+
+// The fields one check reads, whichever window they come from.
+struct Fields {
+    const std::string &month, &day, &year, &hour, &minute, &zone, &longDeg, &longMin, &latDeg,
+        &latMin;
+    bool east;
+};
+
+Fields NatalFields(const NatalEntryWindow& w) {
+    return {w.txtMonth,   w.txtDay,     w.txtYear,   w.txtBirthHour, w.txtBirthMinute,
+            w.txtTZ,      w.txtLongDeg, w.txtLongMin, w.txtLatDeg,   w.txtLatMin,
+            w.optEast};
+}
+
+Fields DiurnalFields(const DiurnalEntryWindow& w) {
+    return {w.txtDiurnalMonth,   w.txtDiurnalDay,     w.txtDiurnalYear,   w.txtDiurnalHour,
+            w.txtDiurnalMinute,  w.txtDiurnalTZ,      w.txtDiurnalLongDeg, w.txtDiurnalLongMin,
+            w.txtDiurnalLatDeg,  w.txtDiurnalLatMin,  w.optDiurnalEast};
+}
+
+// The presence checks: each failing condition shows its own box.
+int CountMissing(const Fields& f) {
+    const double month = FieldValue(f.month), day = FieldValue(f.day), year = FieldValue(f.year);
+    const bool failures[] = {
+        month == 0 || day == 0 || year == 0,
+        f.month.empty() || f.day.empty() || f.year.empty(),
+        f.hour.empty() || f.minute.empty() || f.zone.empty(),
+        f.longDeg.empty() || f.longMin.empty(),
+        f.latDeg.empty() || f.latMin.empty(),
+        FieldValue(f.zone) < -2 && !f.east,
+    };
+    return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
+}
+
+// The range checks; the diurnal date has no lower year bound.
+int CountOutOfRange(const Fields& f, bool natal) {
+    const double year = FieldValue(f.year);
+    const double zone = FieldValue(f.zone);
+    const bool failures[] = {
+        FieldValue(f.month) > 12,
+        FieldValue(f.day) > 31,
+        year > 2099 || (natal && year < 100),
+        FieldValue(f.hour) > 12,
+        FieldValue(f.minute) > 59,
+        zone > 12 || zone < -13,
+        FieldValue(f.longDeg) > 180,
+        FieldValue(f.longMin) > 59,
+        FieldValue(f.latMin) > 59,
+    };
+    return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
+}
+
+double PackedLatitude(const Fields& f) { return FieldValue(f.latDeg) + FieldValue(f.latMin) / 100; }
+
+void Show(Platform& platform, const char* text, int times) {
+    for (int i = 0; i < times; ++i) {
+        platform.ShowMessage(text, "Warning!", MessageIcon::Information);
+    }
+}
+
+std::string JoinDate(const std::string& month, const std::string& day, const std::string& year,
+                     DateOrder order) {
+    switch (order) {
+        case DateOrder::DayMonthYear: return day + "/" + month + "/" + year;
+        case DateOrder::YearMonthDay: return year + "/" + month + "/" + day;
+        case DateOrder::MonthDayYear: break;
+    }
+    return month + "/" + day + "/" + year;
+}
+
+BirthData Read(const Fields& f, bool pm, bool south, DateOrder order) {
+    BirthData b;
+    b.day = Field16(f.day);
+    b.month = Field16(f.month);
+    b.year = Field16(f.year);
+    b.dateText = JoinDate(f.month, f.day, f.year, order);
+    b.time = static_cast<float>(FieldValue(f.hour) + FieldValue(f.minute) / 100);
+    b.meridiem = pm ? "P.M." : "A.M.";
+    b.timeZone = FieldValue(f.zone);
+    const float longitude = static_cast<float>(FieldValue(f.longDeg) + FieldValue(f.longMin) / 100);
+    b.longitude = f.east ? -longitude : longitude;
+    b.longitudeText = LongitudeText(b.longitude);
+    const float latitude = static_cast<float>(FieldValue(f.latDeg) + FieldValue(f.latMin) / 100);
+    b.latitude = south ? -latitude : latitude;
+    b.latitudeText = LatitudeText(b.latitude);
+    return b;
+}
+
+constexpr const char* kNatalError = "Error in natal input data section. Please correct.";
+constexpr const char* kDiurnalError = "Error in diurnal input data section. Please correct.";
+constexpr const char* kLatitudeError =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+    "systems.";
+
+}  // namespace
+
+void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
+    const Clock c = PresentClock(platform);
+    w.txtName = "Now";
+    w.txtMonth = c.month;
+    w.txtDay = c.day;
+    w.txtYear = c.year;
+    w.txtBirthHour = c.hour;
+    w.txtBirthMinute = c.minute;
+    w.optPM = c.pm;
+    w.txtTZ = OptionText(options(18));
+    w.txtLongDeg = OptionText(options(19));
+    w.txtLongMin = OptionText(options(20));
+    w.optEast = options(21) != 0;
+    w.txtLatDeg = OptionText(options(22));
+    w.txtLatMin = OptionText(options(23));
+    w.optSouth = options(24) != 0;
+}
+
+void FillNow(DiurnalEntryWindow& w, const OptionTable& options, const Platform& platform) {
+    NatalEntryWindow natal;
+    FillNow(natal, options, platform);
+    w.txtDiurnalMonth = natal.txtMonth;
+    w.txtDiurnalDay = natal.txtDay;
+    w.txtDiurnalYear = natal.txtYear;
+    CopyNatalIntoDiurnal(natal, w);
+}
+
+void CopyNatalIntoDiurnal(const NatalEntryWindow& n, DiurnalEntryWindow& d) {
+    d.txtDiurnalHour = n.txtBirthHour;
+    d.txtDiurnalMinute = n.txtBirthMinute;
+    d.optDiurnalPM = n.optPM;
+    d.txtDiurnalTZ = n.txtTZ;
+    d.txtDiurnalLongDeg = n.txtLongDeg;
+    d.txtDiurnalLongMin = n.txtLongMin;
+    d.optDiurnalEast = n.optEast;
+    d.txtDiurnalLatDeg = n.txtLatDeg;
+    d.txtDiurnalLatMin = n.txtLatMin;
+    d.optDiurnalSouth = n.optSouth;
+}
+
+BirthData ReadNatalData(const NatalEntryWindow& w, DateOrder order) {
+    BirthData b = Read(NatalFields(w), w.optPM, w.optSouth, order);
+    b.name = w.txtName;
+    return b;
+}
+
+BirthData ReadDiurnalData(const DiurnalEntryWindow& w, DateOrder order) {
+    BirthData b = Read(DiurnalFields(w), w.optDiurnalPM, w.optDiurnalSouth, order);
+    // The diurnal record keeps its zone in single precision.
+    b.timeZone = static_cast<float>(b.timeZone);
+    return b;
+}
+
+bool ValidateEntries(const NatalEntryWindow& natalWindow, const DiurnalEntryWindow& diurnalWindow,
+                     bool meridianOrMorinus, Platform& platform) {
+    const Fields natal = NatalFields(natalWindow);
+    const Fields diurnal = DiurnalFields(diurnalWindow);
+    int failures = 0;
+    auto check = [&](int count, const char* message) {
+        Show(platform, message, count);
+        failures += count;
+    };
+    check(CountMissing(natal), kNatalError);
+    check(CountMissing(diurnal), kDiurnalError);
+    if (!meridianOrMorinus) {
+        check(PackedLatitude(natal) > 66.00 || PackedLatitude(diurnal) > 66.00 ? 1 : 0,
+              kLatitudeError);
+    }
+    check(CountOutOfRange(natal, true), kNatalError);
+    check(CountOutOfRange(diurnal, false), kDiurnalError);
+    return failures == 0;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,29 @@
+// The rules of the natal and diurnal entry windows as plain functions: the
+// present moment and home place, "Use natal data", reading the fields into
+// the birth records, and the checks made before a chart is computed.
+#pragma once
+
+#include "app/options.hpp"
+#include "chart/birth_data.hpp"
+#include "people/entry_fields.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+// "Now": the present date and time and the home place of options 18 to 24.
+void FillNow(NatalEntryWindow& window, const OptionTable& options, const Platform& platform);
+void FillNow(DiurnalEntryWindow& window, const OptionTable& options, const Platform& platform);
+
+// "Use natal data": time, zone and place (not the date) into the diurnal
+// window.
+void CopyNatalIntoDiurnal(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
+
+BirthData ReadNatalData(const NatalEntryWindow& window, DateOrder order);
+BirthData ReadDiurnalData(const DiurnalEntryWindow& window, DateOrder order);
+
+// Every check of both windows in order, each failure shown at once; true
+// when all pass.
+bool ValidateEntries(const NatalEntryWindow& natal, const DiurnalEntryWindow& diurnal,
+                     bool meridianOrMorinus, Platform& platform);
+
+}  // namespace solvaris
