@@ -11,7 +11,6 @@ namespace solvaris {
 // False when a check failed (its messages have been shown) or the
 // arithmetic failed; the store and the birth records are then untouched.
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
-                   const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
-                   Platform& platform);
+                   const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform);
 
 }  // namespace solvaris

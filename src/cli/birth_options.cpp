@@ -133,8 +133,8 @@ BirthOptionsResult ReadBirthOptions(const std::vector<std::string>& args, BirthO
             return args[++i];
         };
         auto malformed = [&](const std::string& expected) {
-            result.error = "malformed value for " + a + ": '" + args[i] + "' (expected " +
-                           expected + ")";
+            result.error =
+                "malformed value for " + a + ": '" + args[i] + "' (expected " + expected + ")";
         };
         const bool diurnal = a.starts_with("--diurnal-");
         const std::string key = diurnal ? "--" + a.substr(10) : a;

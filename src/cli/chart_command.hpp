@@ -10,8 +10,7 @@
 
 namespace solvaris {
 
-inline constexpr const char* kChartUsage =
-    "solvaris chart [birth options] [--format json]";
+inline constexpr const char* kChartUsage = "solvaris chart [birth options] [--format json]";
 
 // Exit status 0, 1 when the data are refused, 2 for bad arguments.
 int RunChartCommand(const std::vector<std::string>& args, Session& session, Platform& platform,

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "app/lenient_number.hpp"
-#include <cstdio>
 
 namespace solvaris {
 
@@ -44,8 +44,8 @@ Clock PresentClock(const Platform& platform) {
     } else if (hour > 12) {
         hour -= 12;
     }
-    return {std::to_string(now.month), std::to_string(now.day), std::to_string(now.year),
-            std::to_string(hour), std::to_string(now.minute), pm};
+    return {std::to_string(now.month), std::to_string(now.day),    std::to_string(now.year),
+            std::to_string(hour),      std::to_string(now.minute), pm};
 }
 
 // The fields one check reads, whichever window they come from.
@@ -56,15 +56,14 @@ struct Fields {
 };
 
 Fields NatalFields(const NatalEntryWindow& w) {
-    return {w.txtMonth,   w.txtDay,     w.txtYear,   w.txtBirthHour, w.txtBirthMinute,
-            w.txtTZ,      w.txtLongDeg, w.txtLongMin, w.txtLatDeg,   w.txtLatMin,
-            w.optEast};
+    return {w.txtMonth,   w.txtDay,     w.txtYear,   w.txtBirthHour, w.txtBirthMinute, w.txtTZ,
+            w.txtLongDeg, w.txtLongMin, w.txtLatDeg, w.txtLatMin,    w.optEast};
 }
 
 Fields DiurnalFields(const DiurnalEntryWindow& w) {
-    return {w.txtDiurnalMonth,   w.txtDiurnalDay,     w.txtDiurnalYear,   w.txtDiurnalHour,
-            w.txtDiurnalMinute,  w.txtDiurnalTZ,      w.txtDiurnalLongDeg, w.txtDiurnalLongMin,
-            w.txtDiurnalLatDeg,  w.txtDiurnalLatMin,  w.optDiurnalEast};
+    return {w.txtDiurnalMonth,  w.txtDiurnalDay,    w.txtDiurnalYear,    w.txtDiurnalHour,
+            w.txtDiurnalMinute, w.txtDiurnalTZ,     w.txtDiurnalLongDeg, w.txtDiurnalLongMin,
+            w.txtDiurnalLatDeg, w.txtDiurnalLatMin, w.optDiurnalEast};
 }
 
 // The presence checks: each failing condition shows its own box.
@@ -91,8 +90,7 @@ int CountOutOfRange(const Fields& f, bool natal) {
         year > 2099 || (natal && year < 100),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
-        zone > 12 || zone < -13,
-        FieldValue(f.longDeg) > 180,
+        zone > 12 || zone<-13, FieldValue(f.longDeg)> 180,
         FieldValue(f.longMin) > 59,
         FieldValue(f.latMin) > 59,
     };
