@@ -36,9 +36,8 @@ constexpr Body kMoon{MoonLongitude, 16,
 
 // Whole days while the body is far off (restarting the hour each time),
 // then 12 hours per step of the remaining difference.
-std::optional<ReturnMoment> Search(double target, const Body& body, int year, int month,
-                                   int& day, double startHour, double zoneOffset,
-                                   Platform& platform) {
+std::optional<ReturnMoment> Search(double target, const Body& body, int year, int month, int& day,
+                                   double startHour, double zoneOffset, Platform& platform) {
     double hour = startHour;
     for (int pass = 0; pass < kReturnPassLimit; ++pass) {
         const double f = (hour + zoneOffset) / 24;
@@ -136,8 +135,8 @@ std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const Retu
     ReturnSet set;
     set.jd = moment.jd;
     set.longitude = tables.longitude;
-    set.cusps = ComputeCusps(system, {angles.ramc, angles.obliquity, latitude, angles.ascendant,
-                                      angles.midheaven});
+    set.cusps = ComputeCusps(
+        system, {angles.ramc, angles.obliquity, latitude, angles.ascendant, angles.midheaven});
     set.texts.retrogradeMarks = tables.retrogradeMarks;
     set.texts.housePositionText = std::string(10 * kPointCount, ' ');
     HousePositions(set.longitude, set.cusps, set.texts.housePositionText);

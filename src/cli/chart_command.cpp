@@ -10,35 +10,43 @@ namespace solvaris {
 namespace {
 
 std::string Quoted(const std::string& text) {
-    std::string q = "\"";
+    std::string q(1, '"');
     for (char c : text) {
         if (c == '"' || c == '\\') {
             q += '\\';
         }
         q += c;
     }
-    return q + "\"";
+    q += '"';
+    return q;
 }
 
 std::string Number(double v) { return FixedDecimals(v, 7); }
 
 template <typename Array>
 std::string Numbers(const Array& values, int first, int last) {
-    std::string text = "[";
+    std::string text(1, '[');
     for (int i = first; i <= last; ++i) {
-        text += (i > first ? "," : "") + Number(values[i]);
+        if (i > first) {
+            text += ',';
+        }
+        text += Number(values[i]);
     }
-    return text + "]";
+    text += ']';
+    return text;
 }
 
 std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts) {
-    return "{\"longitude\":" + Numbers(set.longitude, 1, kPointCount) +
-           ",\"declination\":" + Numbers(set.declination, 1, kPointCount) +
-           ",\"right_ascension\":" + Numbers(set.rightAscension, 1, kPointCount) +
-           ",\"retrograde\":" + Quoted(texts.retrogradeMarks) +
-           ",\"houses\":" + Quoted(texts.housePositionText) +
-           ",\"cusps\":" + Numbers(cusps, 1, kCuspCount) +
-           ",\"sidereal_time\":" + Quoted(texts.siderealTimeText) + "}";
+    std::string json;
+    json.append("{\"longitude\":").append(Numbers(set.longitude, 1, kPointCount));
+    json.append(",\"declination\":").append(Numbers(set.declination, 1, kPointCount));
+    json.append(",\"right_ascension\":").append(Numbers(set.rightAscension, 1, kPointCount));
+    json.append(",\"retrograde\":").append(Quoted(texts.retrogradeMarks));
+    json.append(",\"houses\":").append(Quoted(texts.housePositionText));
+    json.append(",\"cusps\":").append(Numbers(cusps, 1, kCuspCount));
+    json.append(",\"sidereal_time\":").append(Quoted(texts.siderealTimeText));
+    json.append("}");
+    return json;
 }
 
 }  // namespace

@@ -1,0 +1,281 @@
+#include "chart/planetary_hours.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/headless/scripted_platform.hpp"
+
+namespace solvaris {
+namespace {
+
+BirthData Place(float longitude, float latitude, double zone) {
+    BirthData b;
+    b.longitude = longitude;
+    b.longitudeText = LongitudeText(longitude);
+    b.latitude = latitude;
+    b.latitudeText = LatitudeText(latitude);
+    b.timeZone = zone;
+    return b;
+}
+
+TEST(PlanetaryHours, EntryRefusesOnlyTheFarNorth) {
+    struct Case {
+        float latitude;
+        bool allowed;
+    };
+    const Case cases[] = {
+        {66.00f, true}, {66.01f, false}, {40.45f, true}, {-70.00f, true}, {89.59f, false}};
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        EXPECT_EQ(PlanetaryHoursLatitudeAllowed(c.latitude, platform), c.allowed) << c.latitude;
+        ASSERT_EQ(platform.Messages().size(), c.allowed ? 0u : 1u);
+        if (!c.allowed) {
+            const ShownMessage& m = platform.Messages()[0];
+            EXPECT_EQ(m.text,
+                      "Cannot calculate planetary hours. The latitude is too extreme. It must be "
+                      "66 degrees, 0 minutes or below.");
+            EXPECT_EQ(m.title, "Warning!");
+            EXPECT_EQ(m.icon, MessageIcon::Information);
+        }
+    }
+}
+
+TEST(PlanetaryHours, OpeningShowsTheNatalDayUnlessRefused) {
+    BirthData natal = Place(73.59f, 40.45f, 5);
+    natal.day = 1;
+    natal.month = 1;
+    natal.year = 2000;
+    ScriptedPlatform platform;
+    const auto day = OpenPlanetaryHours(natal, platform);
+    ASSERT_TRUE(day.has_value());
+    EXPECT_EQ(day->anchor, 2451544.5);
+    EXPECT_EQ(day->dateHeading, "SATURDAY - 01 Jan 2000");
+    EXPECT_TRUE(platform.Messages().empty());
+    natal.latitude = 66.30f;
+    EXPECT_FALSE(OpenPlanetaryHours(natal, platform).has_value());
+    EXPECT_EQ(platform.Messages().size(), 1u);
+}
+
+TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
+    struct Case {
+        int year, month, day;
+        int weekday;
+        const char* name;
+        const char* firstDay;
+        const char* firstNight;
+    };
+    const Case cases[] = {
+        {2000, 1, 1, 3, "SATURDAY", "Sat ", "Mer "},
+        {2000, 1, 2, 4, "SUNDAY", "Sun ", "Jup "},
+        {2000, 1, 3, 5, "MONDAY", "Moo ", "Ven "},
+        {2000, 1, 4, 6, "TUESDAY", "Mar ", "Sat "},
+        {1999, 12, 29, 0, "WEDNESDAY", "Mer ", "Sun "},
+        {2026, 12, 24, 1, "THURSDAY", "Jup ", "Moo "},
+        {1776, 7, 5, 2, "FRIDAY", "Ven ", "Mar "},
+    };
+    for (const Case& c : cases) {
+        const double anchor = PlanetaryHoursAnchor(c.year, c.month, c.day);
+        EXPECT_EQ(anchor, JulianDayNumber(c.year, c.month, c.day) - 0.5);
+        EXPECT_EQ(WeekdayIndex(anchor), c.weekday) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(WeekdayName(c.weekday), c.name);
+        EXPECT_EQ(DayHourRuler(c.weekday, 0), c.firstDay) << c.name;
+        EXPECT_EQ(NightHourRuler(c.weekday, 0), c.firstNight) << c.name;
+    }
+}
+
+TEST(PlanetaryHours, HoursFollowTheDescendingOrder) {
+    const char* saturday[] = {"Sat ", "Jup ", "Mar ", "Sun ", "Ven ", "Mer ", "Moo ", "Sat "};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(DayHourRuler(3, k), saturday[k]) << k;
+    }
+    // Saturday night ends with Mars, and Sunday goes on with the Sun.
+    EXPECT_EQ(NightHourRuler(3, 11), "Mar ");
+    EXPECT_EQ(DayHourRuler(4, 0), "Sun ");
+}
+
+TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
+    struct Case {
+        double hours;
+        const char* text;
+    };
+    const Case cases[] = {
+        {11 + 59.7 / 60, "12.00p"},
+        {23 + 59.7 / 60, "12.00a"},
+        {6.75, " 6.45a"},
+        {12.5, "12.30p"},
+        {0.25, "12.15a"},
+        {13, " 1.00p"},
+        {24.5, "12.30a"},
+        {9 + 59.4 / 60, " 9.59a"},
+        {21 + 59.6 / 60, "10.00p"},
+        {10 + 1.0 / 60, "10.01a"},
+        {0, "12.00a"},
+        {12, "12.00p"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HourTimeText(c.hours), c.text) << c.hours;
+    }
+}
+
+TEST(PlanetaryHours, HeadingsAndLabels) {
+    EXPECT_EQ(DateHeading(PlanetaryHoursAnchor(2000, 1, 1)), "SATURDAY - 01 Jan 2000");
+    EXPECT_EQ(DateHeading(PlanetaryHoursAnchor(2026, 12, 9)), "WEDNESDAY - 09 Dec 2026");
+    struct Case {
+        float longitude, latitude;
+        const char* heading;
+    };
+    const Case cases[] = {{73.59f, 40.45f, "73.59 W, 40.45 N"},
+                          {-2.20f, -33.52f, "02.20 E, 33.52 S"},
+                          {122.25f, 0.0f, "122.25 W, 00.00 N"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(PlaceHeading(Place(c.longitude, c.latitude, 0)), c.heading);
+    }
+    EXPECT_EQ(PlaceLabel(Place(73.59f, 40.45f, 5), " 5"), "73.59 W, 40.45 N (5)");
+    EXPECT_EQ(PlaceLabel(Place(-2.20f, -33.52f, -10), "-10"), "02.20 E, 33.52 S (-10)");
+}
+
+TEST(PlanetaryHours, GainDependsOnTheLatitude) {
+    struct Case {
+        float latitude;
+        double gain;
+    };
+    const Case cases[] = {{65, 1},      {60, 1},  {59.59f, 2},  {50, 2},    {49.59f, 4}, {0, 4},
+                          {-49.59f, 4}, {-50, 1}, {-59.59f, 1}, {-60, 0.5}, {-66, 0.5}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(SearchGain(c.latitude), c.gain) << c.latitude;
+    }
+}
+
+TEST(PlanetaryHours, EquinoxAtTheEquatorHasHoursOfAnHour) {
+    ScriptedPlatform platform;
+    const PlanetaryDay day =
+        ComputePlanetaryDay(PlanetaryHoursAnchor(2001, 3, 20), Place(0, 0.01f, 0), platform);
+    EXPECT_TRUE(platform.Messages().empty());
+    // The equation of time puts both about seven minutes after six.
+    EXPECT_NEAR(day.sun.sunrise, 6.12, 0.05);
+    EXPECT_NEAR(day.sun.sunset, 18.12, 0.05);
+    EXPECT_NEAR((day.sun.sunset - day.sun.sunrise) / 12, 1, 0.01);
+    EXPECT_EQ(day.rows[0].dayStart, HourTimeText(day.sun.sunrise));
+    EXPECT_EQ(day.rows[0].nightStart, HourTimeText(day.sun.sunset));
+    EXPECT_EQ(day.rows[6].dayStart,
+              HourTimeText(day.sun.sunrise + 6 * (day.sun.sunset - day.sun.sunrise) / 12));
+}
+
+TEST(PlanetaryHours, LocalClockHoursAtTheNatalPlace) {
+    struct Case {
+        int year, month, day;
+        float longitude, latitude;
+        double zone;
+        double sunrise, sunset;  // local hours of the disc centre, no refraction, as
+                                 // Swiss Ephemeris times them
+    };
+    const Case cases[] = {
+        {2000, 1, 1, 73.59f, 40.45f, 5, 7.42, 16.56},        // New York
+        {2000, 6, 21, -2.20f, 48.52f, -2, 5.89, 21.86},      // Paris, summer time
+        {2000, 6, 21, -151.13f, -33.52f, -10, 7.07, 16.82},  // Sydney
+    };
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        const SunTimes t = SunriseSunset(PlanetaryHoursAnchor(c.year, c.month, c.day),
+                                         Place(c.longitude, c.latitude, c.zone), platform);
+        EXPECT_NEAR(t.sunrise, c.sunrise, 0.01) << c.longitude;
+        EXPECT_NEAR(t.sunset, c.sunset, 0.01) << c.longitude;
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+}
+
+TEST(PlanetaryHours, SevenDaysOnTheFirstRulerComesBack) {
+    ScriptedPlatform platform;
+    const BirthData place = Place(73.59f, 40.45f, 5);
+    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
+    const std::string first = ComputePlanetaryDay(anchor, place, platform).rows[0].dayRuler;
+    for (int step = 1; step <= 7; ++step) {
+        anchor = ForwardDay(anchor);
+        const std::string ruler = ComputePlanetaryDay(anchor, place, platform).rows[0].dayRuler;
+        EXPECT_EQ(ruler == first, step == 7) << step;
+    }
+    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 7));
+}
+
+TEST(PlanetaryHours, NoSunriseInThePolarNightStillBuildsTheTable) {
+    ScriptedPlatform platform;
+    const BirthData place = Place(0, -70.00f, 0);
+    ASSERT_TRUE(PlanetaryHoursLatitudeAllowed(place.latitude, platform));
+    const PlanetaryDay day =
+        ComputePlanetaryDay(PlanetaryHoursAnchor(2000, 6, 21), place, platform);
+    ASSERT_EQ(platform.Messages().size(), 2u);
+    EXPECT_EQ(platform.Messages()[0].text, "I cannot find sunrise. The latitude is too extreme.");
+    EXPECT_EQ(platform.Messages()[1].text, "I cannot find sunset. The latitude is too extreme.");
+    for (const ShownMessage& m : platform.Messages()) {
+        EXPECT_EQ(m.title, "Warning!");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(day.sun.sunrise, 0);
+    EXPECT_EQ(day.sun.sunset, 0);
+    EXPECT_EQ(RowText(day.rows[0]), "Mer 12.00a    Sun 12.00a");  // a Wednesday
+    EXPECT_EQ(RowText(day.rows[1]), "Moo 12.00a    Ven  2.00a");
+    EXPECT_EQ(RowText(day.rows[11]), "Mar 12.00a    Sat 10.00p");
+}
+
+TEST(PlanetaryHours, DayLinesAndTheThreeDayReport) {
+    ScriptedPlatform platform;
+    const BirthData place = Place(73.59f, 40.45f, 5);
+    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
+    const std::vector<std::string> first = DayLines(ComputePlanetaryDay(anchor, place, platform));
+    ASSERT_EQ(first.size(), 14u);
+    EXPECT_EQ(first[0], "SATURDAY - 01 Jan 2000");
+    EXPECT_EQ(first[1], "73.59 W, 40.45 N");
+    for (std::size_t i = 2; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].size(), 24u) << i;
+    }
+    EXPECT_EQ(first[2].substr(0, 4), "Sat ");
+    EXPECT_EQ(first[2].substr(14, 4), "Mer ");
+
+    const std::vector<std::string> report = ThreeDayReport(anchor, place, platform);
+    EXPECT_EQ(anchor, PlanetaryHoursAnchor(2000, 1, 3));
+    ASSERT_EQ(report.size(), 15u);
+    EXPECT_EQ(report[0], "");
+    EXPECT_EQ(report[1],
+              "  SATURDAY - 01 Jan 2000        SUNDAY - 02 Jan 2000          "
+              "MONDAY - 03 Jan 2000");
+    EXPECT_EQ(report[2].substr(0, 32), "  73.59 W, 40.45 N              ");
+    EXPECT_EQ(report[3].substr(0, 26), "  " + first[2]);
+    for (std::size_t i = 3; i < report.size(); ++i) {
+        EXPECT_EQ(report[i].size(), 2u + 3 * 24 + 2 * 6) << i;
+        EXPECT_EQ(report[i].substr(26, 6), "      ");
+    }
+    EXPECT_EQ(report[3].substr(32, 4), "Sun ");
+    EXPECT_EQ(report[3].substr(62, 4), "Moo ");
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST(PlanetaryHours, RulerCellsExplainThemselves) {
+    struct Case {
+        const char* cell;
+        const char* title;
+    };
+    const Case cases[] = {{"Sat ", "Saturn"}, {"Jup ", "Jupiter"}, {"Mar ", "Mars"},
+                          {"Ven ", "Venus"},  {"Mer ", "Mercury"}, {"Moo ", "Moon"},
+                          {"Sun ", "Sun"}};
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        EXPECT_TRUE(ShowRulerKeywords(c.cell, platform));
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        EXPECT_EQ(platform.Messages()[0].title, c.title);
+        EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(RulerKeywordsOf("Mar ")->text,
+              "Action, energy,  aggressiveness, competition, initiative, enterprise, courage, "
+              "boldness, daring, risk-taking, roller blading, swimming, exercise, cutting the "
+              "grass.");
+    EXPECT_EQ(RulerKeywordsOf("Sat ")->text.substr(0, 52),
+              "Discipline,  restraint, limitation, perserverence, b");
+    ScriptedPlatform platform;
+    EXPECT_FALSE(ShowRulerKeywords(" 6.45a", platform));
+    EXPECT_FALSE(ShowRulerKeywords("Sat", platform));
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+}  // namespace
+}  // namespace solvaris

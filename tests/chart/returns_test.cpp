@@ -1,0 +1,263 @@
+#include "chart/returns.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "chart/angles.hpp"
+#include "engine/moon.hpp"
+#include "engine/sun.hpp"
+#include "platform/headless/scripted_platform.hpp"
+
+namespace solvaris {
+namespace {
+
+constexpr double kTolerance = 0.00014;
+
+BirthData Person(int day, int month, int year, float time, const char* meridiem) {
+    BirthData b;
+    b.day = static_cast<std::int16_t>(day);
+    b.month = static_cast<std::int16_t>(month);
+    b.year = static_cast<std::int16_t>(year);
+    b.time = time;
+    b.meridiem = meridiem;
+    b.timeZone = 5;
+    b.longitude = 73.59f;
+    b.latitude = 40.45f;
+    return b;
+}
+
+// T of the natal moment, as the chart driver casts it.
+double NatalT(const BirthData& b) {
+    const double n = JulianDayNumber(b.year, b.month, b.day);
+    const double f = DayFraction(b.time, b.meridiem == "P.M.", b.timeZone);
+    return (n - 2415020 + f - 0.5) / 36525;
+}
+
+double Gap(double a, double b) { return std::fabs(ReturnDifference(a, b)); }
+
+TEST(Returns, DifferenceTakesTheShortWayRound) {
+    struct Case {
+        double target, longitude, expected;
+    };
+    const Case cases[] = {
+        {359.9, 0.2, -0.3},   {0.2, 359.9, 0.3},    {10, 200, -190 + 360},
+        {200, 10, 190 - 360}, {180, 0, -180 + 360}, {0, 180, -180 + 360},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(ReturnDifference(c.target, c.longitude), c.expected, 1e-9)
+            << c.target << " " << c.longitude;
+    }
+}
+
+TEST(Returns, NatalClockCountsTwelveAsZero) {
+    struct Case {
+        float time;
+        const char* meridiem;
+        double hours;
+    };
+    const Case cases[] = {
+        {12.30f, "A.M.", 0.5},   {12.30f, "P.M.", 12.5},  {1.00f, "P.M.", 13},
+        {11.45f, "A.M.", 11.75}, {11.45f, "P.M.", 23.75},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(NatalClockHours(Person(1, 1, 2000, c.time, c.meridiem)), c.hours, 1e-5)
+            << c.time << c.meridiem;
+    }
+}
+
+TEST(Returns, InitialInputsComeFromTheDiurnalData) {
+    const BirthData natal = Person(20, 8, 1960, 3.15f, "P.M.");
+    BirthData diurnal = Person(19, 8, 2026, 9.00f, "A.M.");
+    diurnal.longitude = -2.20f;
+    diurnal.longitudeText = "EAST";
+    diurnal.latitude = -33.52f;
+    diurnal.latitudeText = "SOUTH";
+    const ReturnSearch s = InitialReturnSearch(natal, diurnal);
+    EXPECT_EQ(s.solarYear, 2025);  // the birthday is a day away
+    EXPECT_EQ(s.lunarDay, 19);
+    EXPECT_EQ(s.lunarMonth, 8);
+    EXPECT_EQ(s.lunarYear, 2026);
+    EXPECT_FLOAT_EQ(s.longitude, -2.20f);
+    EXPECT_EQ(s.longitudeText, "EAST");
+    EXPECT_FLOAT_EQ(s.latitude, -33.52f);
+    EXPECT_EQ(s.latitudeText, "SOUTH");
+    EXPECT_EQ(s.zoneOffset, 6.0);
+}
+
+TEST(Returns, SolarSearchFindsTheNatalSunInTheReturnYear) {
+    struct Case {
+        BirthData natal;
+        int year;
+        CivilDate earliest;  // the return's UT date lies on one of two days
+    };
+    const Case cases[] = {
+        {Person(29, 2, 1980, 6.00f, "A.M."), 1981, {1981, 2, 28}},  // from "29 February"
+        {Person(29, 2, 1980, 6.00f, "A.M."), 1984, {1984, 2, 28}},
+        {Person(31, 12, 1969, 11.59f, "P.M."), 2010, {2010, 12, 31}},
+        {Person(21, 3, 1950, 12.05f, "A.M."), 2031, {2031, 3, 20}},
+        {Person(15, 7, 1899, 4.30f, "P.M."), 1950, {1950, 7, 15}},
+    };
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        const double target = SunPosition(NatalT(c.natal));
+        ReturnSearch search;
+        search.solarYear = c.year;
+        const auto found = SolarReturnSearch(target, c.natal, search, platform);
+        ASSERT_TRUE(found.has_value()) << c.year;
+        EXPECT_LT(Gap(target, SunPosition(found->t)), kTolerance);
+        EXPECT_DOUBLE_EQ(found->jd, found->dayNumber + found->dayFraction - 0.5);
+        const double earliest =
+            JulianDayNumber(c.earliest.year, c.earliest.month, c.earliest.day) - 0.5;
+        EXPECT_GE(found->jd, earliest) << c.year;
+        EXPECT_LT(found->jd, earliest + 2) << c.year;
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+}
+
+TEST(Returns, SolarStepsMoveByAYear) {
+    ScriptedPlatform platform;
+    const BirthData natal = Person(4, 10, 1975, 8.20f, "P.M.");
+    const double target = SunPosition(NatalT(natal));
+    ReturnSearch search;
+    search.solarYear = 2020;
+    const double first = SolarReturnSearch(target, natal, search, platform)->jd;
+    StepSolarReturn(search, ReturnStep::Next);
+    EXPECT_EQ(search.solarYear, 2021);
+    const double next = SolarReturnSearch(target, natal, search, platform)->jd;
+    StepSolarReturn(search, ReturnStep::Previous);
+    StepSolarReturn(search, ReturnStep::Previous);
+    EXPECT_EQ(search.solarYear, 2019);
+    const double previous = SolarReturnSearch(target, natal, search, platform)->jd;
+    EXPECT_NEAR(next - first, 365.2422, 0.03);
+    EXPECT_NEAR(first - previous, 365.2422, 0.03);
+}
+
+TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
+    ScriptedPlatform platform;
+    const BirthData natal = Person(12, 5, 1988, 2.40f, "A.M.");
+    const double target = MoonPosition(NatalT(natal)).longitude;
+    const int starts[] = {1, 9, 17, 28};
+    for (int start : starts) {
+        ReturnSearch search;
+        search.lunarDay = start;
+        search.lunarMonth = 3;
+        search.lunarYear = 2024;
+        const auto shown = LunarReturnSearch(target, natal, search, platform);
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_LT(Gap(target, MoonPosition(shown->t).longitude), kTolerance);
+        const double startJd = JulianDayNumber(2024, 3, start) - 0.5;
+        // The nearest return either way: the difference is taken within 180 degrees.
+        EXPECT_LT(std::fabs(shown->jd - startJd), 15) << start;
+
+        StepLunarReturn(search, ReturnStep::Previous);
+        EXPECT_LT(JulianDayNumber(search.lunarYear, search.lunarMonth, search.lunarDay), shown->jd);
+        const auto previous = LunarReturnSearch(target, natal, search, platform);
+        ASSERT_TRUE(previous.has_value());
+        EXPECT_NEAR(shown->jd - previous->jd, 27.3, 0.6) << start;
+
+        StepLunarReturn(search, ReturnStep::Next);
+        const auto next = LunarReturnSearch(target, natal, search, platform);
+        ASSERT_TRUE(next.has_value());
+        EXPECT_NEAR(next->jd, shown->jd, 0.001) << start;
+        StepLunarReturn(search, ReturnStep::Next);
+        const auto after = LunarReturnSearch(target, natal, search, platform);
+        EXPECT_NEAR(after->jd - shown->jd, 27.3, 0.6) << start;
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST(Returns, LunarStartDayStaysAPlainNumber) {
+    ReturnSearch search;
+    search.lunarDay = 25;
+    StepLunarReturn(search, ReturnStep::Next);
+    StepLunarReturn(search, ReturnStep::Next);
+    EXPECT_EQ(search.lunarDay, 69);
+    search.lunarDay = 3;
+    StepLunarReturn(search, ReturnStep::Previous);
+    EXPECT_EQ(search.lunarDay, -32);
+}
+
+TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
+    const BirthData natal = Person(1, 1, 2000, 12.00f, "P.M.");
+    const double nowhere = std::numeric_limits<double>::quiet_NaN();
+    ScriptedPlatform platform;
+    ReturnSearch search;
+    search.solarYear = 2001;
+    search.lunarDay = 1;
+    search.lunarMonth = 1;
+    search.lunarYear = 2001;
+    EXPECT_FALSE(SolarReturnSearch(nowhere, natal, search, platform).has_value());
+    EXPECT_FALSE(LunarReturnSearch(nowhere, natal, search, platform).has_value());
+    ASSERT_EQ(platform.Messages().size(), 2u);
+    for (const ShownMessage& m : platform.Messages()) {
+        EXPECT_EQ(m.title, "Warning!");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
+    }
+    EXPECT_NE(platform.Messages()[0].text.find("solar"), std::string::npos);
+    EXPECT_NE(platform.Messages()[1].text.find("lunar"), std::string::npos);
+}
+
+TEST(Returns, ClockIsGreenwichTimeOnATwelveHourDial) {
+    struct Case {
+        double utHours;
+        double clock;
+        const char* meridiem;
+        const char* line;
+    };
+    const Case cases[] = {
+        {0.5, 12.30, "A.M", "12.30 A.M (0)"},     {0, 12.00, "A.M", "12.00 A.M (0)"},
+        {6.75, 6.45, "A.M", "6.45 A.M (0)"},      {12, 12.00, "P.M.", "12.00 P.M. (0)"},
+        {12.25, 12.15, "P.M.", "12.15 P.M. (0)"}, {23.5, 11.30, "P.M.", "11.30 P.M. (0)"},
+    };
+    for (const Case& c : cases) {
+        ReturnSet set;
+        set.jd = 2451544.5 + c.utHours / 24;
+        const ReturnClock clock = ReturnClockOf(set.jd);
+        EXPECT_NEAR(clock.clockTime, c.clock, 1e-6) << c.utHours;
+        EXPECT_EQ(clock.meridiem, c.meridiem) << c.utHours;
+        set.clockTime = clock.clockTime;
+        set.meridiem = clock.meridiem;
+        EXPECT_EQ(ReturnTimeLine(set), c.line);
+    }
+}
+
+TEST(Returns, ReturnChartIsCastAtTheReturnPlace) {
+    ScriptedPlatform platform;
+    const BirthData natal = Person(29, 2, 1980, 6.00f, "A.M.");
+    const double target = SunPosition(NatalT(natal));
+    ReturnSearch search;
+    search.solarYear = 2023;
+    search.longitude = 0.10f;
+    search.latitude = 51.30f;
+    const auto moment = SolarReturnSearch(target, natal, search, platform);
+    ASSERT_TRUE(moment.has_value());
+    const auto set = ComputeReturnSet(*moment, search, HouseSystem::EqualAscendant);
+    ASSERT_TRUE(set.has_value());
+
+    const ChartAngles angles =
+        ComputeAngles(moment->dayNumber, moment->dayFraction, SignedFromPacked(search.longitude),
+                      SignedFromPacked(search.latitude));
+    EXPECT_EQ(set->jd, moment->jd);
+    EXPECT_LT(Gap(target, set->longitude[Sun]), kTolerance);
+    EXPECT_DOUBLE_EQ(set->longitude[Ascendant], angles.ascendant);
+    EXPECT_DOUBLE_EQ(set->longitude[Midheaven], angles.midheaven);
+    EXPECT_DOUBLE_EQ(set->cusps[SlotOfHouse(1)], angles.ascendant);
+    EXPECT_EQ(set->texts.siderealTimeText,
+              SiderealTimeText(angles.ramc, SignedFromPacked(search.latitude)));
+    EXPECT_EQ(set->texts.housePositionText.size(), 150u);
+    EXPECT_EQ(set->texts.housePositionText.substr(130, 10), " 1ST HOUSE");  // the Ascendant
+    EXPECT_EQ(set->texts.retrogradeMarks.size(), 15u);
+    EXPECT_EQ(set->date.year, 2023);
+    EXPECT_EQ(set->date.month, 2);
+    EXPECT_EQ(
+        ReturnDateText(*set, DateOrder::YearMonthDay),
+        "2023/02/" + std::string(set->date.day < 10 ? "0" : "") + std::to_string(set->date.day));
+    const ReturnClock clock = ReturnClockOf(moment->jd);
+    EXPECT_EQ(set->clockTime, clock.clockTime);
+    EXPECT_EQ(set->meridiem, clock.meridiem);
+}
+
+}  // namespace
+}  // namespace solvaris
