@@ -8,23 +8,11 @@
 
 #include "chart/chart_sets.hpp"
 #include "chart/progressions.hpp"
+#include "support/sample_people.hpp"
 
 namespace {
 
 using namespace solvaris;
-
-BirthData Person(int day, int month, int year, float time, const char* meridiem) {
-    BirthData b;
-    b.day = static_cast<std::int16_t>(day);
-    b.month = static_cast<std::int16_t>(month);
-    b.year = static_cast<std::int16_t>(year);
-    b.time = time;
-    b.meridiem = meridiem;
-    b.timeZone = 5;
-    b.longitude = 74.00f;
-    b.latitude = 40.43f;
-    return b;
-}
 
 void BM_ComputeChartSets(benchmark::State& state) {
     const BirthData natal = Person(15, 6, 1960, 7.30f, "A.M.");

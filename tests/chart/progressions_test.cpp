@@ -4,6 +4,7 @@
 
 #include "chart/chart_sets.hpp"
 #include "engine/angles.hpp"
+#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
@@ -24,20 +25,6 @@ TEST(Progressions, SolarArc) {
     EXPECT_EQ(SolarArcDegrees(10, 350, 1, 0), 0);
     EXPECT_NEAR(SolarArcDegrees(10, 350, 1, 30), 29.566666668, 1e-9);
     EXPECT_NEAR(ProgressionFraction(2451545, 2451545 + 365.25 / 2), 0.5, 1e-12);
-}
-
-BirthData Person(int d, int m, int y, float time, const char* meridiem, double zone, float lon,
-                 float lat) {
-    BirthData b;
-    b.day = static_cast<std::int16_t>(d);
-    b.month = static_cast<std::int16_t>(m);
-    b.year = static_cast<std::int16_t>(y);
-    b.time = time;
-    b.meridiem = meridiem;
-    b.timeZone = zone;
-    b.longitude = lon;
-    b.latitude = lat;
-    return b;
 }
 
 TEST(ChartSets, OnTheBirthdayProgressionsEqualTheBirthdayChart) {

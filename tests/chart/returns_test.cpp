@@ -9,24 +9,12 @@
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
 #include "platform/headless/scripted_platform.hpp"
+#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
 
 constexpr double kTolerance = 0.00014;
-
-BirthData Person(int day, int month, int year, float time, const char* meridiem) {
-    BirthData b;
-    b.day = static_cast<std::int16_t>(day);
-    b.month = static_cast<std::int16_t>(month);
-    b.year = static_cast<std::int16_t>(year);
-    b.time = time;
-    b.meridiem = meridiem;
-    b.timeZone = 5;
-    b.longitude = 73.59f;
-    b.latitude = 40.45f;
-    return b;
-}
 
 // T of the natal moment, as the chart driver casts it.
 double NatalT(const BirthData& b) {
