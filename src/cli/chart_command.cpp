@@ -1,9 +1,7 @@
 #include "cli/chart_command.hpp"
 
-#include "app/compute_charts.hpp"
-#include "cli/birth_options.hpp"
+#include "cli/chart_setup.hpp"
 #include "cli/number_text.hpp"
-#include "people/entry_rules.hpp"
 
 namespace solvaris {
 
@@ -81,27 +79,22 @@ void WriteChartJson(const Session& session, std::ostream& out) {
 
 int RunChartCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
                     std::ostream& out, std::ostream& err) {
+    std::vector<std::string> rest;
     BirthOptions options;
-    FillNow(options.natal, session.options, platform);
-    FillNow(options.diurnal, session.options, platform);
-    const BirthOptionsResult read = ReadBirthOptions(args, options);
-    if (!read.error.empty()) {
-        err << "solvaris chart: " << read.error << '\n';
-        return 2;
+    if (const int status =
+            ReadBirthOptionsWithDefaults(args, "chart", session, platform, err, rest, options)) {
+        return status;
     }
-    for (std::size_t i = 0; i < read.rest.size(); ++i) {
-        if (read.rest[i] == "--format" && i + 1 < read.rest.size() && read.rest[i + 1] == "json") {
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == "--format" && i + 1 < rest.size() && rest[i + 1] == "json") {
             ++i;
             continue;
         }
-        err << "solvaris chart: unknown argument '" << read.rest[i] << "'\n";
+        err << "solvaris chart: unknown argument '" << rest[i] << "'\n";
         return 2;
     }
-    if (options.diurnal.chkNatOrNow) {
-        CopyNatalIntoDiurnal(options.natal, options.diurnal);
-    }
-    if (!ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform)) {
-        return 1;
+    if (const int status = ComputeFromBirthOptions(session, options, platform)) {
+        return status;
     }
     WriteChartJson(session, out);
     return 0;

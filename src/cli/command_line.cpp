@@ -2,7 +2,9 @@
 
 #include "app/session.hpp"
 #include "cli/chart_command.hpp"
+#include "cli/planetary_hours_command.hpp"
 #include "cli/positions_command.hpp"
+#include "cli/return_command.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
@@ -30,7 +32,16 @@ void WriteHelp(std::ostream& out) {
            "      --lon DDDwMM|DDDeMM --lat DDnMM|DDsMM, the second chart's with\n"
            "      --diurnal-date --diurnal-time --diurnal-zone --diurnal-lon\n"
            "      --diurnal-lat or --use-natal-data, and --house P|R|K|C|O|EA|EM|M|I;\n"
-           "      what is not given is the present moment and the home place\n";
+           "      what is not given is the present moment and the home place\n"
+           "  "
+        << kReturnUsage
+        << "\n"
+           "      the solar return of the last birthday or the lunar return nearest\n"
+           "      the diurnal date, or N returns on or back, at the diurnal place\n"
+           "  "
+        << kPlanetaryHoursUsage
+        << "\n"
+           "      sunrise, sunset and the 24 planetary hours of the natal date\n";
 }
 
 }  // namespace
@@ -44,10 +55,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (args[0] == "positions") {
         return RunPositionsCommand(rest, out, err);
     }
+    Session session;
+    ScriptedPlatform platform(&err);
     if (args[0] == "chart") {
-        Session session;
-        ScriptedPlatform platform(&err);
         return RunChartCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "return") {
+        return RunReturnCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "planetary-hours") {
+        return RunPlanetaryHoursCommand(rest, session, platform, out, err);
     }
     err << "solvaris: unknown command '" << args[0] << "' (solvaris help lists the commands)\n";
     return 2;

@@ -31,8 +31,7 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
     if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1) {
         return std::nullopt;
     }
-    const CivilDate date{static_cast<int>(*year), static_cast<int>(*month),
-                         static_cast<int>(*day)};
+    const CivilDate date{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
     if (date.day > DaysInMonth(date.year, date.month) ||
         (date.year == 1582 && date.month == 10 && date.day > 4 && date.day < 15)) {
         return std::nullopt;
@@ -130,7 +129,8 @@ std::vector<double> ParseInstants(const std::vector<std::string>& args) {
         throw BadArgument{std::string(stepGiven ? "--step" : "--ut") + " needs --from"};
     }
     if (from) {
-        const double start = JulianDayNumber(from->year, from->month, from->day) - 0.5 + utHours / 24;
+        const double start =
+            JulianDayNumber(from->year, from->month, from->day) - 0.5 + utHours / 24;
         const double count = std::ceil(*days / step);
         if (count + static_cast<double>(instants.size()) > kMaxInstants) {
             throw BadArgument{"--days / --step asks for more than 1000000 instants"};

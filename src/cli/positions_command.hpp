@@ -9,8 +9,7 @@ namespace solvaris {
 
 // Exit status 0, 1 when a position could not be computed, 2 for bad
 // arguments.
-int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err);
+int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 inline constexpr const char* kPositionsUsage =
     "solvaris positions (--jd JD)... | --from YYYY-MM-DD --days N [--step DAYS] [--ut HOURS]";

@@ -8,9 +8,10 @@ namespace {
 TEST(BirthOptions, FillTheWindowsAsTyped) {
     BirthOptions o;
     const BirthOptionsResult r = ReadBirthOptions(
-        {"--name", "Ada", "--date", "1960-06-05", "--time", "7:05pm", "--zone", "5", "--lon",
-         "74w00", "--lat", "40N43", "--diurnal-date", "2026-12-06", "--diurnal-time", "0:30",
-         "--diurnal-lon", "13E24", "--diurnal-lat", "33s52", "--house", "EA", "--format", "json"},
+        {"--name",         "Ada",        "--date",         "1960-06-05", "--time",        "7:05pm",
+         "--zone",         "5",          "--lon",          "74w00",      "--lat",         "40N43",
+         "--diurnal-date", "2026-12-06", "--diurnal-time", "0:30",       "--diurnal-lon", "13E24",
+         "--diurnal-lat",  "33s52",      "--house",        "EA",         "--format",      "json"},
         o);
     ASSERT_TRUE(r.error.empty()) << r.error;
     EXPECT_EQ(o.natal.txtName, "Ada");
@@ -48,11 +49,19 @@ TEST(BirthOptions, TwentyFourHourClock) {
 }
 
 TEST(BirthOptions, MalformedValuesNameTheArgument) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--date", "1960/06/05"}, {"--date", "19600-1-1"}, {"--time", "7pm"},
-             {"--time", "13:00pm"}, {"--time", "24:00"}, {"--zone", "five"}, {"--zone", ""},
-             {"--lon", "74X00"}, {"--lat", "40W43"}, {"--lat", "4a0N43"}, {"--house", "Q"},
-             {"--diurnal-zone"}, {"--name"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--date", "1960/06/05"},
+                                                                  {"--date", "19600-1-1"},
+                                                                  {"--time", "7pm"},
+                                                                  {"--time", "13:00pm"},
+                                                                  {"--time", "24:00"},
+                                                                  {"--zone", "five"},
+                                                                  {"--zone", ""},
+                                                                  {"--lon", "74X00"},
+                                                                  {"--lat", "40W43"},
+                                                                  {"--lat", "4a0N43"},
+                                                                  {"--house", "Q"},
+                                                                  {"--diurnal-zone"},
+                                                                  {"--name"}}) {
         BirthOptions o;
         const BirthOptionsResult r = ReadBirthOptions(args, o);
         EXPECT_NE(r.error.find(args[0]), std::string::npos) << args[0] << ": " << r.error;

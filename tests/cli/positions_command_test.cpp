@@ -47,7 +47,8 @@ TEST(PositionsCommand, OneInstant) {
 }
 
 TEST(PositionsCommand, DateRange) {
-    const CommandRun r = Positions({"--from", "2000-01-01", "--days", "3", "--step", "0.5", "--ut", "12"});
+    const CommandRun r =
+        Positions({"--from", "2000-01-01", "--days", "3", "--step", "0.5", "--ut", "12"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 1u + 6 * 11);
@@ -61,18 +62,16 @@ TEST(PositionsCommand, BadArgumentsNameTheArgument) {
         std::vector<std::string> args;
         const char* named;
     };
-    for (const Case& c : {Case{{"--jd", "x"}, "--jd"},
-                          Case{{"--jd"}, "--jd"},
-                          Case{{"--bogus"}, "--bogus"},
-                          Case{{"--from", "2000-02-30", "--days", "1"}, "--from"},
-                          Case{{"--from", "1582-10-10", "--days", "1"}, "--from"},
-                          Case{{"--from", "2000-01-01"}, "--days"},
-                          Case{{"--from", "2000-01-01", "--days", "0"}, "--days"},
-                          Case{{"--from", "2000-01-01", "--days", "2", "--step", "-1"}, "--step"},
-                          Case{{"--from", "2000-01-01", "--days", "2", "--ut", "24"}, "--ut"},
-                          Case{{"--jd", "2451545", "--ut", "3"}, "--ut"},
-                          Case{{"--jd", "inf"}, "--jd"},
-                          Case{{}, "--jd"}}) {
+    for (const Case& c :
+         {Case{{"--jd", "x"}, "--jd"}, Case{{"--jd"}, "--jd"}, Case{{"--bogus"}, "--bogus"},
+          Case{{"--from", "2000-02-30", "--days", "1"}, "--from"},
+          Case{{"--from", "1582-10-10", "--days", "1"}, "--from"},
+          Case{{"--from", "2000-01-01"}, "--days"},
+          Case{{"--from", "2000-01-01", "--days", "0"}, "--days"},
+          Case{{"--from", "2000-01-01", "--days", "2", "--step", "-1"}, "--step"},
+          Case{{"--from", "2000-01-01", "--days", "2", "--ut", "24"}, "--ut"},
+          Case{{"--jd", "2451545", "--ut", "3"}, "--ut"}, Case{{"--jd", "inf"}, "--jd"},
+          Case{{}, "--jd"}}) {
         const CommandRun r = Positions(c.args);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;

@@ -1,0 +1,32 @@
+#include "cli/chart_setup.hpp"
+
+#include "app/compute_charts.hpp"
+#include "people/entry_rules.hpp"
+
+namespace solvaris {
+
+int ReadBirthOptionsWithDefaults(const std::vector<std::string>& args, std::string_view command,
+                                 const Session& session, const Platform& platform,
+                                 std::ostream& err, std::vector<std::string>& rest,
+                                 BirthOptions& options) {
+    FillNow(options.natal, session.options, platform);
+    FillNow(options.diurnal, session.options, platform);
+    BirthOptionsResult read = ReadBirthOptions(args, options);
+    if (!read.error.empty()) {
+        err << "solvaris " << command << ": " << read.error << '\n';
+        return 2;
+    }
+    rest = std::move(read.rest);
+    return 0;
+}
+
+int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform) {
+    if (options.diurnal.chkNatOrNow) {
+        CopyNatalIntoDiurnal(options.natal, options.diurnal);
+    }
+    return ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform)
+               ? 0
+               : 1;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,28 @@
+// What every chart command does first: the entry windows at their starting
+// values (the present moment and home place), the birth options typed into
+// them, and the chart computation with its checks.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/session.hpp"
+#include "cli/birth_options.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+// The windows at their starting values with the birth options typed in: 0,
+// or 2 with the message written for a bad birth option. `rest` receives the
+// arguments that are not birth options, for the command to check.
+int ReadBirthOptionsWithDefaults(const std::vector<std::string>& args, std::string_view command,
+                                 const Session& session, const Platform& platform,
+                                 std::ostream& err, std::vector<std::string>& rest,
+                                 BirthOptions& options);
+
+// The chart computation with its checks: 0, or 1 when the data are refused.
+int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform);
+
+}  // namespace solvaris

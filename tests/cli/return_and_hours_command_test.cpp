@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command_line.hpp"
+
+namespace solvaris {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Solvaris(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> kPlace{"--zone",        "5",     "--lon",          "74W00",
+                                      "--lat",         "40N43", "--diurnal-zone", "5",
+                                      "--diurnal-lon", "74W00", "--diurnal-lat",  "40N43"};
+
+std::vector<std::string> With(std::vector<std::string> head) {
+    head.insert(head.end(), kPlace.begin(), kPlace.end());
+    head.insert(head.end(), {"--date", "1960-06-15", "--time", "7:30am", "--diurnal-date",
+                             "2026-12-06", "--diurnal-time", "1:00pm"});
+    return head;
+}
+
+TEST(ReturnCommand, SolarReturnsStepByYears) {
+    const Outcome first = Solvaris(With({"return", "solar"}));
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("SOLAR RETURN  06/15/2026", 0), 0u) << first.out;
+    const Outcome next = Solvaris(With({"return", "solar", "--next", "2", "--format", "json"}));
+    ASSERT_EQ(next.status, 0) << next.err;
+    // After the 2028 leap day the return falls late on 14 June, Greenwich time.
+    EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
+    const Outcome back = Solvaris(With({"return", "solar", "--previous", "1"}));
+    EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
+}
+
+TEST(ReturnCommand, BadArguments) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"return"},
+                                               {"return", "weekly"},
+                                               {"return", "solar", "--next", "x"},
+                                               {"return", "solar", "--format", "xml"}}) {
+        EXPECT_EQ(Solvaris(args).status, 2) << args.back();
+    }
+}
+
+TEST(PlanetaryHoursCommand, FirstOfJanuary2000IsSaturnsDay) {
+    const Outcome r = Solvaris({"planetary-hours", "--date", "2000-01-01", "--zone", "5", "--lon",
+                                "74W00", "--lat", "40N43"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string heading, place, first;
+    std::getline(lines, heading);
+    std::getline(lines, place);
+    std::getline(lines, first);
+    EXPECT_EQ(heading, "SATURDAY - 01 Jan 2000");
+    EXPECT_EQ(place, "74.00 W, 40.43 N");
+    EXPECT_EQ(first.substr(0, 4), "Sat ");
+    EXPECT_EQ(first.substr(14, 4), "Mer ");
+    const Outcome arctic = Solvaris({"planetary-hours", "--lat", "70N00"});
+    EXPECT_EQ(arctic.status, 1);
+    EXPECT_NE(arctic.err.find("The latitude is too extreme."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solvaris
