@@ -1,26 +1,153 @@
 #include "app/text_lines.hpp"
 
+#include <array>
 #include <fstream>
+#include <iterator>
 
 namespace solvaris {
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+namespace {
+
+// Windows-1252 code points of bytes 0x80 to 0x9F; 0 where the code page
+// leaves a byte undefined (read as the C1 control of the same number).
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        int follow = 0;
+        char32_t c = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            follow = 1;
+            c = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            follow = 2;
+            c = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            follow = 3;
+            c = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + follow >= bytes.size()) {
+            return false;
+        }
+        for (int k = 1; k <= follow; ++k) {
+            const auto f = static_cast<unsigned char>(bytes[i + k]);
+            if ((f & 0xC0) != 0x80) {
+                return false;
+            }
+            c = (c << 6) | (f & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past U+10FFFF.
+        if ((follow == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
+            (follow == 3 && (c < 0x10000 || c > 0x10FFFF))) {
+            return false;
+        }
+        i += follow + 1;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0) {
+            AppendUtf8(out, kCp1252High[b - 0x80]);
+        } else {
+            AppendUtf8(out, b);
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {
         return std::nullopt;
     }
+    return bytes;
+}
+
+std::optional<std::string> ReadText(const std::filesystem::path& path) {
+    auto bytes = ReadFileBytes(path);
+    if (bytes && !IsValidUtf8(*bytes)) {
+        return Windows1252ToUtf8(*bytes);
+    }
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::size_t cut = end;
+        if (cut > start && text[cut - 1] == '\r') {
+            --cut;
+        }
+        lines.emplace_back(text.substr(start, cut - start));
+        start = end + 1;
+    }
     return lines;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path) {
+    const auto text = ReadText(path);
+    if (!text) {
+        return std::nullopt;
+    }
+    return SplitLines(*text);
+}
+
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 }  // namespace solvaris

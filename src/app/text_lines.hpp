@@ -1,15 +1,37 @@
-// Line-by-line reading of the program's text files, which may come with
-// CR LF or LF line ends.
+// Line-by-line reading and writing of the program's text files: read with
+// CR LF or LF line ends, written with CR LF. Text is UTF-8 in memory; a file
+// that is not valid UTF-8 was written on Windows and is read as
+// Windows-1252.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace solvaris {
 
 // Every line without its line end; nothing when the file cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
+
+// The whole file as UTF-8 text, line ends untouched.
+std::optional<std::string> ReadText(const std::filesystem::path& path);
+
+// The file's bytes as they are, for copies.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// Lines of a text with CR LF or LF ends; a break after the last line makes
+// no empty line.
+std::vector<std::string> SplitLines(std::string_view text);
+
+bool IsValidUtf8(std::string_view bytes);
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// Each line followed by CR LF.
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// The number of characters (not bytes) of UTF-8 text.
+std::size_t CharacterCount(std::string_view text);
 
 }  // namespace solvaris

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "cli/number_text.hpp"
+#include "app/number_text.hpp"
 
 namespace solvaris {
 

@@ -1,7 +1,7 @@
 #include "cli/chart_command.hpp"
 
 #include "cli/chart_setup.hpp"
-#include "cli/number_text.hpp"
+#include "app/number_text.hpp"
 
 namespace solvaris {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "chart/chart_point.hpp"
-#include "cli/number_text.hpp"
+#include "app/number_text.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/positions.hpp"

@@ -2,7 +2,7 @@
 
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
-#include "cli/number_text.hpp"
+#include "app/number_text.hpp"
 
 namespace solvaris {
 

@@ -181,6 +181,15 @@ void CopyNatalIntoDiurnal(const NatalEntryWindow& n, DiurnalEntryWindow& d) {
     d.optDiurnalSouth = n.optSouth;
 }
 
+void AfterNatalPick(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
+                    const OptionTable& options, const Platform& platform) {
+    if (diurnal.chkNatOrNow) {
+        CopyNatalIntoDiurnal(natal, diurnal);
+    } else {
+        FillNow(diurnal, options, platform);
+    }
+}
+
 BirthData ReadNatalData(const NatalEntryWindow& w, DateOrder order) {
     BirthData b = Read(NatalFields(w), w.optPM, w.optSouth, order);
     b.name = w.txtName;

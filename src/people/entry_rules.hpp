@@ -18,6 +18,12 @@ void FillNow(DiurnalEntryWindow& window, const OptionTable& options, const Platf
 // window.
 void CopyNatalIntoDiurnal(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
 
+// After a person or place is picked into the natal window: with "Use natal
+// data" the natal time and place go into the diurnal window, otherwise it
+// returns to the present moment and the home place.
+void AfterNatalPick(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
+                    const OptionTable& options, const Platform& platform);
+
 BirthData ReadNatalData(const NatalEntryWindow& window, DateOrder order);
 BirthData ReadDiurnalData(const DiurnalEntryWindow& window, DateOrder order);
 

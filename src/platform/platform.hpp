@@ -1,7 +1,9 @@
-// What the core asks of the desktop: message boxes, the clock and the
-// user's regional settings. The Qt side and the headless side implement it.
+// What the core asks of the desktop: message boxes, the file chooser, the
+// input box, starting an outside program, the clock and the user's regional
+// settings. The Qt side and the headless side implement it.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,15 @@ public:
     virtual MessageAnswer ShowMessage(std::string_view text, std::string_view title,
                                       MessageIcon icon,
                                       MessageButtons buttons = MessageButtons::Ok) = 0;
+    // The file chooser on files matching `pattern` ("*.FIL"), `current`
+    // preselected: the chosen full path, empty when cancelled.
+    virtual std::string ChooseFile(std::string_view pattern, std::string_view current) = 0;
+    // An input box: the typed text, empty when cancelled.
+    virtual std::string InputBox(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText) = 0;
+    // Starts a program in its own window and waits until it has ended, the
+    // user interface staying responsive; false when it cannot be started.
+    virtual bool StartAndWait(const std::filesystem::path& program) = 0;
     virtual LocalDateTime Now() const = 0;
     // Regional settings: the date order and whether the clock shows A.M./P.M.
     virtual DateOrder UserDateOrder() const = 0;

@@ -1,5 +1,10 @@
 #include "platform/headless/scripted_platform.hpp"
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <ctime>
 
 namespace solvaris {
@@ -19,6 +24,43 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;
+}
+
+std::string ScriptedPlatform::ChooseFile(std::string_view, std::string_view) {
+    if (chosenFiles_.empty()) {
+        return {};
+    }
+    std::string path = std::move(chosenFiles_.front());
+    chosenFiles_.pop_front();
+    return path;
+}
+
+std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view title,
+                                       std::string_view) {
+    inputBoxes_.push_back(
+        {std::string(prompt), std::string(title), MessageIcon::Question, MessageButtons::Ok});
+    if (echo_ != nullptr) {
+        *echo_ << title << ' ' << prompt << '\n';
+    }
+    if (inputs_.empty()) {
+        return {};
+    }
+    std::string text = std::move(inputs_.front());
+    inputs_.pop_front();
+    return text;
+}
+
+bool ScriptedPlatform::StartAndWait(const std::filesystem::path& program) {
+    const std::string file = program.string();
+    char* const argv[] = {const_cast<char*>(file.c_str()), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, file.c_str(), nullptr, nullptr, argv, environ) != 0) {
+        return false;
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return true;
 }
 
 LocalDateTime ScriptedPlatform::Now() const {

@@ -25,23 +25,37 @@ public:
 
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                               MessageButtons buttons) override;
+    std::string ChooseFile(std::string_view pattern, std::string_view current) override;
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    // Runs the program and waits for it.
+    bool StartAndWait(const std::filesystem::path& program) override;
     LocalDateTime Now() const override;
     DateOrder UserDateOrder() const override { return dateOrder_; }
     bool TwelveHourClock() const override { return twelveHourClock_; }
 
     // Answers for Yes/No boxes, used in order; an empty script answers Yes.
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    // Answers of the file chooser and the input box, used in order; an empty
+    // script cancels.
+    void QueueChosenFile(std::string path) { chosenFiles_.push_back(std::move(path)); }
+    void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
     void SetNow(const LocalDateTime& now) { now_ = now; }
     void SetDateOrder(DateOrder order) { dateOrder_ = order; }
     void SetTwelveHourClock(bool twelveHour) { twelveHourClock_ = twelveHour; }
 
     const std::vector<ShownMessage>& Messages() const { return messages_; }
+    // The input boxes shown: text is the prompt.
+    const std::vector<ShownMessage>& InputBoxes() const { return inputBoxes_; }
     void ClearMessages() { messages_.clear(); }
 
 private:
     std::ostream* echo_;
     std::deque<MessageAnswer> answers_;
+    std::deque<std::string> chosenFiles_;
+    std::deque<std::string> inputs_;
     std::vector<ShownMessage> messages_;
+    std::vector<ShownMessage> inputBoxes_;
     std::optional<LocalDateTime> now_;
     DateOrder dateOrder_ = DateOrder::MonthDayYear;
     bool twelveHourClock_ = true;

@@ -1,4 +1,4 @@
-#include "cli/number_text.hpp"
+#include "app/number_text.hpp"
 
 #include <charconv>
 #include <cmath>

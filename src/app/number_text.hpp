@@ -1,4 +1,4 @@
-// Strict reading and fixed-decimal writing of numbers on the command line.
+// Strict reading and fixed-decimal writing of numbers typed or read from files.
 #pragma once
 
 #include <optional>

@@ -1,0 +1,111 @@
+#include "people/cities_file.hpp"
+
+#include <cctype>
+
+#include "app/number_text.hpp"
+#include "app/text_lines.hpp"
+#include "people/comma_fields.hpp"
+#include "people/entry_rules.hpp"
+#include "people/place_fields.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr std::size_t kRecordFields = 5;
+
+constexpr const char* kListError =
+    "You have an error in the current cities file. You need to check and see if you have "
+    "entered the data correctly and in the proper amount. Please correct the data by "
+    "clicking on the Edit this List command button in the Cities window and edit the "
+    "incorrect data.";
+constexpr const char* kRecordError =
+    "Format error or typographical error in selected data. Please correct this data entry "
+    "by clicking on the Edit this List command button in the Cities window and editing the "
+    "data associated with your chosen city.";
+
+// Characters `first` (from 1) to `first + count - 1`; what lies beyond the
+// text is empty.
+std::string Mid(const std::string& text, std::size_t first, std::size_t count) {
+    return first - 1 < text.size() ? text.substr(first - 1, count) : std::string();
+}
+
+std::string LastTwo(const std::string& text) {
+    return text.size() >= 2 ? text.substr(text.size() - 2) : text;
+}
+
+// Digits written as a number without leading zeros ("05" is "5").
+std::optional<std::string> Digits(const std::string& text) {
+    const auto value = ParseInteger(text);
+    if (!value || *value < 0 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::to_string(*value);
+}
+
+bool FillPlace(const CityRecord& r, const PlaceFields& place, Platform& platform) {
+    const auto fail = [&platform] {
+        platform.ShowMessage(kRecordError, "Error!", MessageIcon::Critical);
+        return false;
+    };
+    const bool shortForm = r.longitude.size() == 5;
+    const auto longDeg = Digits(shortForm ? Mid(r.longitude, 1, 2) : Mid(r.longitude, 1, 3));
+    const std::string letter = Mid(r.longitude, shortForm ? 3 : 4, 1);
+    const auto longMin = Digits(LastTwo(r.longitude));
+    if (!longDeg || !longMin) {
+        return fail();
+    }
+    *place.longDeg = *longDeg;
+    *place.longMin = *longMin;
+    const auto zone = ParseNumber(r.zone);
+    if (!zone) {
+        return fail();
+    }
+    *place.zone = NumberAsTyped(*zone);
+    SelectHemisphere(place, letter == "E" || letter == "e");
+    const auto latDeg = Digits(Mid(r.latitude, 1, 2));
+    const std::string hemisphere = Mid(r.latitude, 3, 1);
+    const auto latMin = Digits(LastTwo(r.latitude));
+    if (!latDeg || !latMin) {
+        return fail();
+    }
+    *place.latDeg = *latDeg;
+    *place.latMin = *latMin;
+    *place.south = hemisphere == "S" || hemisphere == "s";
+    return true;
+}
+
+}  // namespace
+
+std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platform& platform) {
+    std::vector<CityRecord> records;
+    const auto lines = ReadTextLines(file);
+    if (!lines) {
+        platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
+        return records;
+    }
+    const std::vector<std::string> f = FieldStream(*lines);
+    for (std::size_t i = 0; i + kRecordFields <= f.size(); i += kRecordFields) {
+        records.push_back({f[i], f[i + 1], f[i + 2], f[i + 3], f[i + 4]});
+    }
+    if (f.size() % kRecordFields != 0) {
+        platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
+    }
+    return records;
+}
+
+std::string CityListText(const CityRecord& record) { return record.city + "," + record.region; }
+
+bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
+                    const OptionTable& options, Platform& platform) {
+    if (diurnal.chk2ndPerson) {
+        return FillPlace(record, PlaceFieldsOf(diurnal), platform);
+    }
+    if (!FillPlace(record, PlaceFieldsOf(natal), platform)) {
+        return false;
+    }
+    AfterNatalPick(natal, diurnal, options, platform);
+    return true;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,41 @@
+// Cities files (*.LL): City,Region,Longitude,Latitude,Zone per line, the
+// longitude as 74W00 or 122W25, the latitude as 40N43, the zone in hours
+// west positive.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/options.hpp"
+#include "people/entry_fields.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+inline constexpr const char* kDefaultCitiesFile = "GA_MA.LL";
+
+struct CityRecord {
+    std::string city;
+    std::string region;
+    std::string longitude;
+    std::string latitude;
+    std::string zone;
+};
+
+// Fields separated by commas or line ends, five to a record. An unreadable
+// file or an incomplete last record shows the cities-file error; the
+// records read so far are kept.
+std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platform& platform);
+
+// The list's text of a record: City,Region.
+std::string CityListText(const CityRecord& record);
+
+// A click on a city: the place into the diurnal window in second-person
+// mode, else into the natal window followed by the diurnal window's reset
+// or copy. A field that cannot be read shows the format-error box; fields
+// already filled keep their new values.
+bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
+                    const OptionTable& options, Platform& platform);
+
+}  // namespace solvaris

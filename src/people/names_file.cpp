@@ -1,0 +1,193 @@
+#include "people/names_file.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/format_pattern.hpp"
+#include "app/lenient_number.hpp"
+#include "app/number_text.hpp"
+#include "app/text_lines.hpp"
+#include "people/comma_fields.hpp"
+#include "people/entry_rules.hpp"
+#include "people/place_fields.hpp"
+#include "people/record_date.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr int kRecordFields = 7;
+
+constexpr const char* kListError =
+    "You have an error in the current names file. You need to check and see if you have "
+    "entered the data correctly and in the proper amount. Please correct the data by "
+    "clicking on the Edit this List command button in the Names window and edit the "
+    "incorrect data.";
+constexpr const char* kRecordError =
+    "Format error or typographical error in selected data. Please correct this data entry "
+    "by clicking on the Edit this List command button in the Names window and editing the "
+    "data associated with your chosen name.";
+
+NameRecord RecordOf(const std::vector<std::string>& f, std::size_t first) {
+    return {f[first],     f[first + 1], f[first + 2], f[first + 3],
+            f[first + 4], f[first + 5], f[first + 6]};
+}
+
+// The whole part and the hundredths of a packed value, the hundredths as
+// two digits ("7.45" gives 7 and "45", "-74.3" gives 74 and "30").
+struct Packed {
+    long long whole;
+    std::string hundredths;
+    bool negative;
+};
+
+std::optional<Packed> ReadPacked(const std::string& text) {
+    const auto value = ParseNumber(text);
+    if (!value || std::fabs(*value) >= 1e6) {
+        return std::nullopt;
+    }
+    const double magnitude = std::fabs(*value);
+    long long whole = static_cast<long long>(magnitude);
+    long long minutes = std::llround((magnitude - static_cast<double>(whole)) * 100);
+    if (minutes == 100) {
+        ++whole;
+        minutes = 0;
+    }
+    char hundredths[8];
+    std::snprintf(hundredths, sizeof hundredths, "%02lld", minutes);
+    return Packed{whole, hundredths, *value < 0};
+}
+
+struct Target {
+    std::string* month;
+    std::string* day;
+    std::string* year;
+    std::string* hour;
+    std::string* minute;
+    bool* pm;
+    PlaceFields place;
+};
+
+bool Fill(const NameRecord& r, const Target& t, DateOrder order, Platform& platform) {
+    const auto fail = [&platform] {
+        platform.ShowMessage(kRecordError, "Error!", MessageIcon::Critical);
+        return false;
+    };
+    const auto date = ParseRecordDate(r.date, order);
+    if (!date) {
+        return fail();
+    }
+    *t.month = std::to_string(date->month);
+    *t.day = std::to_string(date->day);
+    *t.year = std::to_string(date->year);
+    const auto time = ReadPacked(r.time);
+    if (!time || time->negative) {
+        return fail();
+    }
+    *t.hour = std::to_string(time->whole);
+    *t.minute = time->hundredths;
+    *t.pm = !(r.meridiem.size() == 1 && (r.meridiem[0] == 'A' || r.meridiem[0] == 'a'));
+    const auto zone = ParseNumber(r.zone);
+    if (!zone) {
+        return fail();
+    }
+    *t.place.zone = NumberAsTyped(*zone);
+    const auto longitude = ReadPacked(r.longitude);
+    if (!longitude) {
+        return fail();
+    }
+    *t.place.longDeg = std::to_string(longitude->whole);
+    *t.place.longMin = longitude->hundredths;
+    SelectHemisphere(t.place, longitude->negative);
+    const auto latitude = ReadPacked(r.latitude);
+    if (!latitude) {
+        return fail();
+    }
+    *t.place.latDeg = std::to_string(latitude->whole);
+    *t.place.latMin = latitude->hundredths;
+    *t.place.south = latitude->negative;
+    return true;
+}
+
+}  // namespace
+
+std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platform& platform) {
+    std::vector<NameRecord> records;
+    const auto lines = ReadTextLines(file);
+    if (!lines) {
+        platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
+        return records;
+    }
+    const std::vector<std::string> fields = FieldStream(*lines);
+    for (std::size_t first = 0; first + kRecordFields <= fields.size(); first += kRecordFields) {
+        records.push_back(RecordOf(fields, first));
+    }
+    if (fields.size() % kRecordFields != 0) {
+        platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
+    }
+    return records;
+}
+
+std::optional<NameRecord> ParseNameLine(const std::string& line) {
+    const std::vector<std::string> fields = CommaFields(line);
+    if (fields.size() != kRecordFields) {
+        return std::nullopt;
+    }
+    return RecordOf(fields, 0);
+}
+
+std::optional<std::string> NameRecordLine(const NatalEntryWindow& w) {
+    const auto whole = [](const std::string& text) { return LenientNumber(text); };
+    const auto date =
+        ParseRecordDate(w.txtYear + "-" + w.txtMonth + "-" + w.txtDay, DateOrder::YearMonthDay);
+    if (!date) {
+        return std::nullopt;
+    }
+    const double time = whole(w.txtBirthHour) + whole(w.txtBirthMinute) / 100;
+    const double longitude =
+        (whole(w.txtLongDeg) + whole(w.txtLongMin) / 100) * (w.optEast ? -1 : 1);
+    const double latitude = (whole(w.txtLatDeg) + whole(w.txtLatMin) / 100) * (w.optSouth ? -1 : 1);
+    std::string line = w.txtName;
+    for (const std::string& field :
+         {FormatDate(date->year, date->month, date->day), FormatNumber(time, "##.#0"),
+          std::string(w.optPM ? "P" : "A"), w.txtTZ, FormatNumber(longitude, "#00#.#0"),
+          FormatNumber(latitude, "#0#.#0")}) {
+        line += ',';
+        line += field;
+    }
+    return line;
+}
+
+bool FillNatalFromRecord(const NameRecord& record, NatalEntryWindow& w, DateOrder order,
+                         Platform& platform) {
+    w.txtName = record.name;
+    return Fill(record,
+                {&w.txtMonth, &w.txtDay, &w.txtYear, &w.txtBirthHour, &w.txtBirthMinute, &w.optPM,
+                 PlaceFieldsOf(w)},
+                order, platform);
+}
+
+bool FillDiurnalFromRecord(const NameRecord& record, DiurnalEntryWindow& w, DateOrder order,
+                           Platform& platform) {
+    w.chk2ndPersonCaption = record.name;
+    return Fill(record,
+                {&w.txtDiurnalMonth, &w.txtDiurnalDay, &w.txtDiurnalYear, &w.txtDiurnalHour,
+                 &w.txtDiurnalMinute, &w.optDiurnalPM, PlaceFieldsOf(w)},
+                order, platform);
+}
+
+bool PickNameRecord(const NameRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
+                    const OptionTable& options, Platform& platform) {
+    const DateOrder order = platform.UserDateOrder();
+    if (diurnal.chk2ndPerson) {
+        // The second person's data stay: no reset of the window they fill.
+        return FillDiurnalFromRecord(record, diurnal, order, platform);
+    }
+    if (!FillNatalFromRecord(record, natal, order, platform)) {
+        return false;
+    }
+    AfterNatalPick(natal, diurnal, options, platform);
+    return true;
+}
+
+}  // namespace solvaris

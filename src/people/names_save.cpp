@@ -1,0 +1,125 @@
+#include "people/names_save.hpp"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/text_lines.hpp"
+#include "people/names_file.hpp"
+
+namespace solvaris {
+
+namespace {
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string ReplaceQuestion(const NameRecord& r) {
+    return "There is already a name on file matching your current name with the following "
+           "associated data: \n\nDate =  " +
+           r.date + "\nTime =  " + r.time + " " + r.meridiem + "\nTime zone =  " + r.zone +
+           "\nLongitude =  " + r.longitude + "\nLatitude =  " + r.latitude +
+           "\n\nDo you want to replace it?\n\nAnswering 'NO' will append the current name and "
+           "data to file, not replace the existing entry.";
+}
+
+}  // namespace
+
+bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, Platform& platform,
+                       const ReplaceFault& fault) {
+    if (natal.txtName.find(',') != std::string::npos) {
+        platform.ShowMessage(
+            "You cannot have a comma in the name. Please remove the comma and try again.",
+            "Warning!", MessageIcon::Critical);
+        return false;
+    }
+    const auto record = NameRecordLine(natal);
+    if (!record) {
+        platform.ShowMessage(
+            "The birth date is not a date of the calendar. Please correct it "
+            "and save again; the names file is unchanged.",
+            "Warning!", MessageIcon::Critical);
+        return false;
+    }
+    if (state.currentFile.empty()) {
+        state.currentFile = platform.ChooseFile("*.FIL", "");
+        if (state.currentFile.empty()) {
+            return false;
+        }
+    }
+    const std::filesystem::path file = state.currentFile;
+    std::error_code ec;
+    std::vector<std::string> lines;
+    if (std::filesystem::exists(file, ec)) {
+        auto read = ReadTextLines(file);
+        if (!read) {
+            platform.ShowMessage("The names file " + file.string() +
+                                     " cannot be read, so the person was not saved. The file "
+                                     "is unchanged.",
+                                 "Error!", MessageIcon::Critical);
+            return false;
+        }
+        lines = std::move(*read);
+    }
+    // Every line is copied as it stands, so that whatever the file holds
+    // (hand-edited lines included) survives the save.
+    std::vector<std::string> kept;
+    for (std::string& line : lines) {
+        const auto existing = ParseNameLine(line);
+        if (existing && SameIgnoringCase(existing->name, natal.txtName) &&
+            platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
+                                 MessageIcon::Question,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes) {
+            continue;
+        }
+        if (!line.empty()) {
+            kept.push_back(std::move(line));
+        }
+    }
+    kept.push_back(*record);
+    std::filesystem::path backup = file;
+    backup.replace_extension(".OLD");
+    const std::string failure = ReplaceFileContent(file, JoinCrLf(kept), {backup, fault});
+    if (!failure.empty()) {
+        platform.ShowMessage("The person was not saved: " + failure + ". The names file " +
+                                 file.filename().string() + " is unchanged.",
+                             "Error!", MessageIcon::Critical);
+        return false;
+    }
+    state.justSaved = true;
+    state.rememberedIndex = -1;  // the last entry, once the list is loaded
+    return true;
+}
+
+bool ChangeNamesList(NamesWindowState& state, Platform& platform) {
+    std::string chosen = platform.ChooseFile("*.FIL", state.currentFile);
+    if (chosen.empty()) {
+        return false;
+    }
+    state.currentFile = std::move(chosen);
+    state.rememberedIndex = 0;
+    return true;
+}
+
+ListSelection SelectAfterLoad(NamesWindowState& state, int count) {
+    ListSelection selection;
+    if (state.justSaved) {
+        state.rememberedIndex = count - 1;
+    }
+    if ((state.lockList || state.justSaved) && state.rememberedIndex >= 0 &&
+        state.rememberedIndex < count) {
+        selection.selected = state.rememberedIndex;
+        selection.top = std::max(0, state.rememberedIndex - 12);
+    }
+    state.justSaved = false;
+    return selection;
+}
+
+std::string SaveEditedList(const std::filesystem::path& file, const std::string& text) {
+    return ReplaceFileContent(file, JoinCrLf(SplitLines(text)));
+}
+
+}  // namespace solvaris

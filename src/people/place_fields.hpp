@@ -1,0 +1,38 @@
+// The place fields of either entry window, so that a pick from the names,
+// cities, time-zone or atlas source fills whichever window it serves.
+#pragma once
+
+#include <string>
+
+#include "people/entry_fields.hpp"
+
+namespace solvaris {
+
+struct PlaceFields {
+    std::string* zone;
+    std::string* longDeg;
+    std::string* longMin;
+    bool* east;
+    std::string* latDeg;
+    std::string* latMin;
+    bool* south;
+};
+
+inline PlaceFields PlaceFieldsOf(NatalEntryWindow& w) {
+    return {&w.txtTZ,     &w.txtLongDeg, &w.txtLongMin, &w.optEast,
+            &w.txtLatDeg, &w.txtLatMin,  &w.optSouth};
+}
+
+inline PlaceFields PlaceFieldsOf(DiurnalEntryWindow& w) {
+    return {&w.txtDiurnalTZ,     &w.txtDiurnalLongDeg, &w.txtDiurnalLongMin, &w.optDiurnalEast,
+            &w.txtDiurnalLatDeg, &w.txtDiurnalLatMin,  &w.optDiurnalSouth};
+}
+
+// A click on a hemisphere button: the button checked and the zone's sign
+// made to match (negative East).
+void SelectHemisphere(const PlaceFields& place, bool east);
+
+// A number as a user types it: "5", "-5.5".
+std::string NumberAsTyped(double value);
+
+}  // namespace solvaris

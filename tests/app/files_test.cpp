@@ -1,0 +1,107 @@
+// The program's file primitives: encodings, line ends, number and date
+// patterns, crash-safe replacement and the program folder.
+#include <gtest/gtest.h>
+
+#include "app/file_replace.hpp"
+#include "app/format_pattern.hpp"
+#include "app/program_folder.hpp"
+#include "app/text_lines.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+TEST(FormatNumber, Patterns) {
+    struct Case {
+        double value;
+        const char* pattern;
+        const char* text;
+    };
+    for (const Case& c : {
+             Case{7.45, "##.#0", "7.45"},
+             Case{12.05, "##.#0", "12.05"},
+             Case{7.0, "##.#0", "7.00"},
+             Case{74.0, "#00#.#0", "074.00"},
+             Case{-74.0, "#00#.#0", "-074.00"},
+             Case{122.25, "#00#.#0", "122.25"},
+             Case{-5.3, "#00#.#0", "-005.30"},
+             Case{40.43, "#0#.#0", "40.43"},
+             Case{-33.52, "#0#.#0", "-33.52"},
+             Case{5.3, "#0#.#0", "05.30"},
+             Case{3, "00", "03"},
+             Case{0.5, "#0.00", "0.50"},
+             Case{-0.001, "#0.00", "0.00"},
+             Case{5.125, "##0.00", "5.13"},
+             Case{359.999, "##0.00", "360.00"},
+             Case{7, "#.##", "7."},
+         }) {
+        EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << ' ' << c.pattern;
+    }
+    EXPECT_EQ(FormatDate(1950, 12, 5), "05 Dec 1950");
+}
+
+TEST(TextLines, EncodingsAndLineEnds) {
+    TempFolder folder;
+    folder.Write("crlf.txt", "one\r\ntwo\r\n");
+    folder.Write("lf.txt", "one\ntwo");
+    folder.Write("cp1252.txt", "Z\xfcrich \x80 5\r\n");
+    folder.Write("utf8.txt", "Z\xc3\xbcrich\r\n");
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(*ReadTextLines(folder / "crlf.txt"), (Lines{"one", "two"}));
+    EXPECT_EQ(*ReadTextLines(folder / "lf.txt"), (Lines{"one", "two"}));
+    EXPECT_EQ(*ReadTextLines(folder / "cp1252.txt"), (Lines{"Z\xc3\xbcrich \xe2\x82\xac 5"}));
+    EXPECT_EQ(*ReadTextLines(folder / "utf8.txt"), (Lines{"Z\xc3\xbcrich"}));
+    EXPECT_FALSE(ReadTextLines(folder / "missing.txt"));
+    EXPECT_EQ(CharacterCount("Z\xc3\xbcrich"), 6u);
+    for (const char* invalid : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf5\x80\x80\x80"}) {
+        EXPECT_FALSE(IsValidUtf8(invalid)) << invalid;
+    }
+    EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x9c\x80 \xe2\x99\x88"));
+}
+
+TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
+    for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
+                             ReplaceStep::Backup, ReplaceStep::Rename}) {
+        TempFolder folder;
+        folder.Write("NAMES.FIL", "old\r\n");
+        const std::string failure =
+            ReplaceFileContent(folder / "NAMES.FIL", "new\r\n", {folder / "NAMES.OLD", {step}});
+        EXPECT_FALSE(failure.empty()) << static_cast<int>(step);
+        EXPECT_EQ(folder.Read("NAMES.FIL"), "old\r\n");
+        EXPECT_FALSE(std::filesystem::exists(folder / "NAMES.FIL.$$$"));
+    }
+    TempFolder folder;
+    folder.Write("NAMES.FIL", "old\r\n");
+    folder.Write("NAMES.OLD", "older\r\n");
+    EXPECT_EQ(ReplaceFileContent(folder / "NAMES.FIL", "new\r\n", {folder / "NAMES.OLD", {}}), "");
+    EXPECT_EQ(folder.Read("NAMES.FIL"), "new\r\n");
+    EXPECT_EQ(folder.Read("NAMES.OLD"), "old\r\n");
+}
+
+TEST(ProgramFolder, ChoiceSeedingAndCaseInsensitiveNames) {
+    EXPECT_EQ(ChooseProgramFolder({"/a", "/b", "/x", "/h"}).path, "/a");
+    EXPECT_EQ(ChooseProgramFolder({"", "/b", "/x", "/h"}).path, "/b");
+    const ChosenFolder xdg = ChooseProgramFolder({"", "", "/x", "/h"});
+    EXPECT_EQ(xdg.path, "/x/solvaris");
+    EXPECT_TRUE(xdg.perUser);
+    EXPECT_EQ(ChooseProgramFolder({"", "", "", "/h"}).path, "/h/.local/share/solvaris");
+
+    TempFolder shipped;
+    shipped.Write("OPTIONS.OPT", "shipped\r\n");
+    shipped.Write("NAMES.FIL", "shipped\r\n");
+    TempFolder user;
+    user.Write("names.fil", "mine\r\n");
+    EXPECT_EQ(SeedProgramFolder(user.path() / "sub", shipped.path()), "");
+    EXPECT_EQ(SeedProgramFolder(user.path(), shipped.path()), "");
+    EXPECT_EQ(user.Read("names.fil"), "mine\r\n");  // never replaced
+    EXPECT_FALSE(std::filesystem::exists(user / "NAMES.FIL") &&
+                 !std::filesystem::equivalent(user / "NAMES.FIL", user / "names.fil"));
+    EXPECT_EQ(user.Read("OPTIONS.OPT"), "shipped\r\n");
+    EXPECT_EQ(FindInFolder(user.path(), "NAMES.FIL"), user / "names.fil");
+    EXPECT_EQ(FindInFolder(user.path(), "NEW.FIL"), user / "NEW.FIL");
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,118 @@
+#include "app/settings.hpp"
+
+#include <gtest/gtest.h>
+
+#include "app/options_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+TEST(Settings, ReadingAcceptsAndIgnores) {
+    TempFolder folder;
+    const Settings defaults = DefaultSettings("/p");
+    struct Case {
+        const char* line;
+        double Settings::*d;
+        std::int16_t Settings::*i;
+        double expected;
+    };
+    for (const Case& c : {
+             Case{"FontSize=7.5", &Settings::fontSize, nullptr, 8.5},
+             Case{"FontSize=7.75", &Settings::fontSize, nullptr, 7.75},
+             Case{"FontSizeX=12", &Settings::fontSize, nullptr, 12},
+             Case{"FontSize=  9.5 points", &Settings::fontSize, nullptr, 9.5},
+             Case{"DataHeight=0", nullptr, &Settings::dataHeight, 8250},
+             Case{"DataHeight=-10", nullptr, &Settings::dataHeight, 8250},
+             Case{"DataLeft=-10", nullptr, &Settings::dataLeft, -10},
+             Case{"DataLeft=99999", nullptr, &Settings::dataLeft, 900},  // no 16-bit value
+             Case{"datatop=5", nullptr, &Settings::dataTop, 945},        // keys keep their case
+             Case{"wh_var3=0", &Settings::wheelHeight, nullptr, 7200},
+             Case{"wh_var2=-5", &Settings::wheelLeft, nullptr, -5},
+             Case{"StartScale", nullptr, &Settings::startScale, 0},  // no "=": the whole line
+         }) {
+        folder.Write("SOLVARIS.INI", std::string("[SOLVARIS] header\r\n") + c.line + "\r\n");
+        Settings s = defaults;
+        ReadSettings(folder / "SOLVARIS.INI", s);
+        EXPECT_EQ(c.d ? s.*c.d : s.*c.i, c.expected) << c.line;
+    }
+    folder.Write("SOLVARIS.INI",
+                 "DataFile=\r\nAtlasDir=/opt/atlas/\r\nFontSize=9\r\nFontSize=10\r\n");
+    Settings s = defaults;
+    ReadSettings(folder / "SOLVARIS.INI", s);
+    EXPECT_EQ(s.dataFile, "/p/NAMES.FIL");
+    EXPECT_EQ(s.atlasDir, "/opt/atlas/");
+    EXPECT_EQ(s.fontSize, 10);
+    ReadSettings(folder / "missing.ini", s);
+    EXPECT_EQ(s.fontSize, 10);
+}
+
+TEST(Settings, WrittenTextAndRoundTrip) {
+    TempFolder folder;
+    Settings s = DefaultSettings("/p");
+    EXPECT_EQ(SettingsText(s),
+              "[SOLVARIS] - Do NOT change the order of these variables.\r\n"
+              "FontSize= 8.5\r\nFontBold= 0\r\nFontItalic= 0\r\nSOLVARISTop= 0\r\n"
+              "SOLVARISLeft= 900\r\nSOLVARISHeight= 675\r\nSOLVARISWidth= 10860\r\n"
+              "DataTop= 945\r\nDataLeft= 900\r\nDataHeight= 8250\r\nDataWidth= 9600\r\n"
+              "StartScale= 287\r\nDataFile=/p/NAMES.FIL\r\nGeoDataFile=/p/GA_MA.LL\r\n"
+              "TypeChart= 0\r\nwh_var1=0\r\nwh_var2=1125\r\nwh_var3=7200\r\nwh_var4=8490\r\n"
+              "wh_var5=768\r\nwh_var6=1024\r\n");
+    s.dataLeft = -10;
+    s.fontSize = 11.25;
+    s.mainTop = 1234.5f;
+    s.atlasDir = "/opt/atlas/";
+    s.typeChart = 1;
+    s.wheelScaleWidth = 800;
+    ASSERT_EQ(WriteSettings(folder / "SOLVARIS.INI", s), "");
+    EXPECT_NE(folder.Read("SOLVARIS.INI").find("DataLeft=-10\r\n"), std::string::npos);
+    Settings back = DefaultSettings("/q");
+    ReadSettings(folder / "SOLVARIS.INI", back);
+    EXPECT_EQ(SettingsText(back), SettingsText(s));
+}
+
+TEST(OptionsWindow, SaveRestoreAndQuit) {
+    TempFolder folder;
+    ScriptedPlatform platform;
+    EXPECT_FALSE(OpenOptionsWindow(folder.path(), platform));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, "File Not Found");
+    EXPECT_EQ(platform.Messages()[0].title, "Warning!");
+
+    folder.Write("OPTIONS.MAS", "  8    conjunction\r\n  6    sextile\r\n");
+    folder.Write("OPTIONS.OPT", "  5    conjunction\n  4    sextile");
+    OptionTable table;
+    auto window = OpenOptionsWindow(folder.path(), platform);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->txtContent, "  5    conjunction\r\n  4    sextile\r\n");
+    EXPECT_EQ(window->caption, "Edit: OPTIONS.OPT");
+
+    window->txtContent = "  7    conjunction\r\n  3    sextile\r\n";
+    EXPECT_EQ(SaveOptionsWindow(folder.path(), *window, table, platform),
+              "SOLVARIS (Tropical zodiac) - ");
+    EXPECT_EQ(folder.Read("OPTIONS.OPT"), window->txtContent);
+    EXPECT_EQ(table(1), 7.0f);
+    EXPECT_EQ(OpenOptionsWindow(folder.path(), platform)->txtContent, window->txtContent);
+
+    // A text without its last line break loses nothing.
+    window->txtContent = "  7    conjunction\r\n  2    sextile";
+    SaveOptionsWindow(folder.path(), *window, table, platform);
+    EXPECT_EQ(folder.Read("OPTIONS.OPT"), "  7    conjunction\r\n  2    sextile\r\n");
+
+    RestoreDefaultOptions(folder.path(), *window, platform);
+    EXPECT_EQ(folder.Read("OPTIONS.OPT"), folder.Read("OPTIONS.MAS"));
+    EXPECT_EQ(window->txtContent, folder.Read("OPTIONS.MAS"));
+    EXPECT_EQ(table(1), 7.0f);  // reloaded only by a save
+
+    std::filesystem::remove(folder / "OPTIONS.MAS");
+    platform.ClearMessages();
+    RestoreDefaultOptions(folder.path(), *window, platform);
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, "Error in operation. Cannot do what is requested.");
+}
+
+}  // namespace
+}  // namespace solvaris
