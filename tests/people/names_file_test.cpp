@@ -1,0 +1,176 @@
+#include "people/names_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include "people/names_save.hpp"
+#include "people/record_date.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+constexpr const char* kSample = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
+
+NatalEntryWindow SampleWindow() {
+    NatalEntryWindow w;
+    w.txtName = "Sample Natal";
+    w.txtMonth = "12";
+    w.txtDay = "5";
+    w.txtYear = "1950";
+    w.txtBirthHour = "7";
+    w.txtBirthMinute = "45";
+    w.optPM = true;
+    w.txtTZ = "5";
+    w.txtLongDeg = "74";
+    w.txtLongMin = "0";
+    w.txtLatDeg = "40";
+    w.txtLatMin = "43";
+    return w;
+}
+
+TEST(RecordDate, Forms) {
+    struct Case {
+        const char* text;
+        DateOrder order;
+        int y, m, d;
+    };
+    for (const Case& c : {Case{"05 Dec 1950", DateOrder::MonthDayYear, 1950, 12, 5},
+                          Case{"1950 Dec 05", DateOrder::YearMonthDay, 1950, 12, 5},
+                          Case{"05 DECEMBER 1950", DateOrder::DayMonthYear, 1950, 12, 5},
+                          Case{"Dec 5, 1950", DateOrder::MonthDayYear, 1950, 12, 5},
+                          Case{"12/5/1950", DateOrder::MonthDayYear, 1950, 12, 5},
+                          Case{"5/12/1950", DateOrder::DayMonthYear, 1950, 12, 5},
+                          Case{"1950-12-05", DateOrder::MonthDayYear, 1950, 12, 5},
+                          Case{"29 Feb 2000", DateOrder::MonthDayYear, 2000, 2, 29}}) {
+        const auto date = ParseRecordDate(c.text, c.order);
+        ASSERT_TRUE(date) << c.text;
+        EXPECT_EQ(date->year * 10000 + date->month * 100 + date->day, c.y * 10000 + c.m * 100 + c.d)
+            << c.text;
+    }
+    for (const char* bad : {"29 Feb 1900", "31 Apr 2000", "5 Dex 1950", "", "1950", "a b c"}) {
+        EXPECT_FALSE(ParseRecordDate(bad, DateOrder::MonthDayYear)) << bad;
+    }
+}
+
+TEST(NamesFile, RecordLineAndFillRoundTrip) {
+    NatalEntryWindow w = SampleWindow();
+    EXPECT_EQ(*NameRecordLine(w), kSample);
+    w.optEast = true;
+    w.optSouth = true;
+    w.txtLongDeg = "151";
+    w.txtLongMin = "12";
+    w.txtLatDeg = "33";
+    w.txtLatMin = "52";
+    w.txtTZ = "-10";
+    w.txtBirthHour = "12";
+    w.txtBirthMinute = "5";
+    w.optPM = false;
+    const std::string line = *NameRecordLine(w);
+    EXPECT_EQ(line, "Sample Natal,05 Dec 1950,12.05,A,-10,-151.12,-33.52");
+
+    ScriptedPlatform platform;
+    for (DateOrder order :
+         {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
+        NatalEntryWindow back;
+        ASSERT_TRUE(FillNatalFromRecord(*ParseNameLine(line), back, order, platform));
+        EXPECT_EQ(*NameRecordLine(back), line);
+        EXPECT_EQ(back.txtBirthMinute, "05");
+        EXPECT_EQ(back.txtLongDeg, "151");
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
+    ScriptedPlatform platform;
+    NatalEntryWindow w = SampleWindow();
+    NameRecord bad = *ParseNameLine("Other,06 Jan 1960,xx,A,5,074.00,40.43");
+    EXPECT_FALSE(FillNatalFromRecord(bad, w, DateOrder::MonthDayYear, platform));
+    EXPECT_EQ(w.txtName, "Other");
+    EXPECT_EQ(w.txtMonth, "1");      // the date was filled before the time failed
+    EXPECT_EQ(w.txtBirthHour, "7");  // the time was not
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].title, "Error!");
+    EXPECT_EQ(platform.Messages()[0].text.substr(0, 24), "Format error or typograp");
+
+    TempFolder folder;
+    folder.Write("SHORT.FIL", "A,05 Dec 1950,7.45,P,5\r\n074.00,40.43\r\n\r\nB,1,2\r\n");
+    platform.ClearMessages();
+    const auto records = ReadNamesList(folder / "SHORT.FIL", platform);
+    ASSERT_EQ(records.size(), 1u);  // the short line borrowed from the next
+    EXPECT_EQ(records[0].latitude, "40.43");
+    ASSERT_EQ(platform.Messages().size(), 1u);  // B is incomplete
+    EXPECT_EQ(platform.Messages()[0].text.substr(0, 44),
+              "You have an error in the current names file.");
+    EXPECT_TRUE(ReadNamesList(folder / "MISSING.FIL", platform).empty());
+}
+
+TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
+    TempFolder folder;
+    const std::string old =
+        "SAMPLE NATAL,01 Jan 1901,1.00,A,0,000.00,00.00\r\nOther,02 Feb "
+        "1902,2.30,P,-1,-002.20,48.52\r\n";
+    folder.Write("NAMES.FIL", old);
+    NamesWindowState state{(folder / "NAMES.FIL").string()};
+
+    ScriptedPlatform platform;
+    NatalEntryWindow comma = SampleWindow();
+    comma.txtName = "Natal, Sample";
+    EXPECT_FALSE(SaveCurrentPerson(comma, state, platform));
+    EXPECT_EQ(platform.Messages()[0].text,
+              "You cannot have a comma in the name. Please remove the comma and try again.");
+    EXPECT_EQ(folder.Read("NAMES.FIL"), old);
+
+    platform.QueueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    const ShownMessage& question = platform.Messages().back();
+    EXPECT_EQ(question.title, "SAMPLE NATAL already exists");
+    EXPECT_NE(question.text.find("Date =  01 Jan 1901\nTime =  1.00 A\nTime zone =  0\n"),
+              std::string::npos);
+    EXPECT_EQ(folder.Read("NAMES.FIL"), old + kSample + "\r\n");
+    EXPECT_EQ(folder.Read("NAMES.OLD"), old);
+    EXPECT_EQ(SelectAfterLoad(state, 3).selected, 2);
+
+    platform.QueueAnswer(MessageAnswer::Yes);  // the capitals' record goes
+    platform.QueueAnswer(MessageAnswer::Yes);  // and the one saved before
+    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    EXPECT_EQ(folder.Read("NAMES.FIL"),
+              "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n" + std::string(kSample) + "\r\n");
+}
+
+TEST(NamesSave, FailureAtEveryStepLosesNothing) {
+    for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
+                             ReplaceStep::Backup, ReplaceStep::Rename}) {
+        TempFolder folder;
+        folder.Write("NAMES.FIL", "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
+        NamesWindowState state{(folder / "NAMES.FIL").string()};
+        ScriptedPlatform platform;
+        EXPECT_FALSE(SaveCurrentPerson(SampleWindow(), state, platform, {step}));
+        EXPECT_EQ(folder.Read("NAMES.FIL"), "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        EXPECT_EQ(platform.Messages()[0].text.substr(0, 26), "The person was not saved: ");
+        EXPECT_FALSE(state.justSaved);
+    }
+}
+
+TEST(NamesSave, ChooserAndSelection) {
+    TempFolder folder;
+    NamesWindowState state;
+    ScriptedPlatform platform;
+    EXPECT_FALSE(SaveCurrentPerson(SampleWindow(), state, platform));  // chooser cancelled
+    platform.QueueChosenFile((folder / "NEW.FIL").string());
+    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    EXPECT_EQ(folder.Read("NEW.FIL"), std::string(kSample) + "\r\n");
+
+    NamesWindowState locked{"", true, 20};
+    const ListSelection s = SelectAfterLoad(locked, 30);
+    EXPECT_EQ(s.selected, 20);
+    EXPECT_EQ(s.top, 8);
+    locked.lockList = false;
+    EXPECT_EQ(SelectAfterLoad(locked, 30).selected, -1);
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,165 @@
+// Cities files, the time-zone table and the atlas exchange.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "people/atlas_exchange.hpp"
+#include "people/cities_file.hpp"
+#include "people/time_zones.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+TEST(CitiesFile, LongitudesLatitudesAndZones) {
+    struct Case {
+        const char* record;
+        const char* longDeg;
+        const char* longMin;
+        bool east;
+        const char* latDeg;
+        const char* latMin;
+        bool south;
+        const char* zone;
+    };
+    ScriptedPlatform platform;
+    OptionTable options;
+    for (const Case& c : {
+             Case{"San Francisco,CA,122W25,37N47,8", "122", "25", false, "37", "47", false, "8"},
+             Case{"Lagos,Nigeria,03E24,06N27,-1", "3", "24", true, "6", "27", false, "-1"},
+             Case{"Zurich,Switzerland,08E33,47N22,1", "8", "33", true, "47", "22", false, "-1"},
+             Case{"Sydney,NSW,151E12,33S52,-10", "151", "12", true, "33", "52", true, "-10"},
+             Case{"Kolkata,India,88E22,22N34,-5.5", "88", "22", true, "22", "34", false, "-5.5"},
+         }) {
+        TempFolder folder;
+        folder.Write("X.LL", std::string(c.record) + "\r\n");
+        const auto cities = ReadCitiesList(folder / "X.LL", platform);
+        ASSERT_EQ(cities.size(), 1u) << c.record;
+        NatalEntryWindow natal;
+        DiurnalEntryWindow diurnal;
+        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << c.record;
+        EXPECT_EQ(natal.txtLongDeg + "|" + natal.txtLongMin + "|" + natal.txtLatDeg + "|" +
+                      natal.txtLatMin + "|" + natal.txtTZ,
+                  std::string(c.longDeg) + "|" + c.longMin + "|" + c.latDeg + "|" + c.latMin + "|" +
+                      c.zone)
+            << c.record;
+        EXPECT_EQ(natal.optEast, c.east) << c.record;
+        EXPECT_EQ(natal.optSouth, c.south) << c.record;
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+TEST(CitiesFile, ErrorsAndSecondPerson) {
+    ScriptedPlatform platform;
+    OptionTable options;
+    TempFolder folder;
+    folder.Write("X.LL", "New York,NY,74W00,40N43,5\r\nBroken,XX,7W3,40N43,5\r\nHalf,Rec\r\n");
+    const auto cities = ReadCitiesList(folder / "X.LL", platform);
+    ASSERT_EQ(cities.size(), 2u);
+    EXPECT_EQ(CityListText(cities[0]), "New York,NY");
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text.substr(0, 45),
+              "You have an error in the current cities file.");
+
+    NatalEntryWindow natal;
+    DiurnalEntryWindow diurnal;
+    diurnal.chk2ndPerson = true;
+    ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform));
+    EXPECT_EQ(diurnal.txtDiurnalLongDeg, "74");
+    EXPECT_EQ(natal.txtLongDeg, "");
+    platform.ClearMessages();
+    EXPECT_FALSE(PickCityRecord(cities[1], natal, diurnal, options, platform));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_NE(platform.Messages()[0].text.find("your chosen city."), std::string::npos);
+}
+
+TEST(TimeZones, ListLinesAndPicks) {
+    TempFolder folder;
+    folder.Write("TZ.DAT",
+                 "Eastern Standard Time,EST,5\r\nIndia Standard Time,IST,-5.5\r\n"
+                 "Chatham Standard Time,CHAST,-12.75\r\nHawaii,HST,10\r\n,,\r\nAfter,AFT,1\r\n");
+    ScriptedPlatform platform;
+    const auto zones = ReadTimeZones(folder / "TZ.DAT", platform);
+    ASSERT_EQ(zones.size(), 4u);  // reading stops at the empty name
+    EXPECT_EQ(TimeZoneListLine(zones[0]), "Eastern Standard Time            - EST  =   5");
+    EXPECT_EQ(TimeZoneListLine(zones[1]), "India Standard Time              - IST  =  -5.5");
+    EXPECT_EQ(TimeZoneListLine(zones[2]), "Chatham Standard Time            - CHAST = -12.75");
+    EXPECT_EQ(TimeZoneListLine(zones[3]), "Hawaii                           - HST  =  10");
+
+    NatalEntryWindow natal;
+    natal.txtTZ = "0";
+    ASSERT_TRUE(
+        PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, PlaceFieldsOf(natal), platform));
+    EXPECT_EQ(natal.txtTZ, "-5.5");
+    EXPECT_TRUE(natal.optEast);
+
+    folder.Write("BAD.DAT", "Eastern Standard Time,EST,5\r\nBroken,BRK,five\r\nLater,LTR,1\r\n");
+    EXPECT_EQ(ReadTimeZones(folder / "BAD.DAT", platform).size(), 1u);
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text, "The file TZ.DAT is corrupt.");
+}
+
+// A stand-in atlas: a script that writes the exchange file where
+// PCATPATH.TXT says.
+void InstallAtlas(const TempFolder& atlas, const TempFolder& exchange, const std::string& zone) {
+    atlas.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
+    const auto script = atlas.Write(
+        "ATLAS.EXE", "#!/bin/sh\nprintf 'Sydney, NSW\\r\\n33S52\\r\\n151E12\\r\\nAustralia\\r\\n" +
+                         zone + " hours\\r\\n' > '" + (exchange / "TSRTEMP.TXT").string() + "'\n");
+    ::chmod(script.c_str(), 0755);
+}
+
+TEST(AtlasExchange, FoundAskedAndAccepted) {
+    TempFolder atlas, exchange;
+    InstallAtlas(atlas, exchange, "-10");
+    ScriptedPlatform platform;
+    platform.QueueInput(atlas.path().string());  // the folder is not known yet
+    platform.QueueAnswer(MessageAnswer::Yes);
+    std::string atlasDir;
+    NatalEntryWindow natal;
+    ASSERT_TRUE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_EQ(atlasDir, atlas.path().string() + "/");
+    ASSERT_EQ(platform.InputBoxes().size(), 1u);
+    EXPECT_EQ(platform.InputBoxes()[0].title, "Where do I find ATLAS.EXE?");
+    EXPECT_EQ(platform.Messages().back().title, "Accept or Reject data");
+    EXPECT_EQ(platform.Messages().back().text,
+              "Accept following data? \nLongitude = 151E12\nLatitude  = 33S52\nTime zone = -10");
+    EXPECT_EQ(natal.txtTZ + " " + natal.txtLongDeg + " " + natal.txtLongMin + " " +
+                  natal.txtLatDeg + " " + natal.txtLatMin,
+              "-10 151 12 33 52");
+    EXPECT_TRUE(natal.optEast);
+    EXPECT_TRUE(natal.optSouth);
+
+    NatalEntryWindow untouched;
+    platform.QueueAnswer(MessageAnswer::No);
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(untouched), platform));
+    EXPECT_EQ(untouched.txtTZ, "");
+}
+
+TEST(AtlasExchange, MissingFiles) {
+    TempFolder atlas, exchange;
+    ScriptedPlatform platform;
+    std::string atlasDir = atlas.path().string() + "/";
+    NatalEntryWindow natal;
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));  // no answer
+    EXPECT_EQ(atlasDir, "");
+
+    InstallAtlas(atlas, exchange, "5");
+    std::filesystem::remove(atlas / "PCATPATH.TXT");
+    atlasDir = atlas.path().string() + "/";
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_EQ(platform.Messages().back().text,
+              "Cannot find the file called PCATPATH in the " + atlasDir + " directory.");
+
+    atlas.Write("PCATPATH.TXT", (exchange / "elsewhere").string() + "\r\n");
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_EQ(platform.Messages().back().text, "Cannot find the file called TSRTEMP.TXT in the " +
+                                                   (exchange / "elsewhere").string() +
+                                                   " directory.");
+    EXPECT_EQ(natal.txtTZ, "");
+}
+
+}  // namespace
+}  // namespace solvaris
