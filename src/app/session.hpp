@@ -2,7 +2,10 @@
 // own.
 #pragma once
 
+#include <filesystem>
+
 #include "app/options.hpp"
+#include "app/settings.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/returns.hpp"
@@ -10,6 +13,8 @@
 namespace solvaris {
 
 struct Session {
+    std::filesystem::path folder;  // the program folder
+    Settings settings;
     OptionTable options;
     ChartStore charts;
     BirthData natal;

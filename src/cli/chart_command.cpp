@@ -1,38 +1,11 @@
 #include "cli/chart_command.hpp"
 
 #include "cli/chart_setup.hpp"
-#include "app/number_text.hpp"
+#include "cli/json_text.hpp"
 
 namespace solvaris {
 
 namespace {
-
-std::string Quoted(const std::string& text) {
-    std::string q(1, '"');
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            q += '\\';
-        }
-        q += c;
-    }
-    q += '"';
-    return q;
-}
-
-std::string Number(double v) { return FixedDecimals(v, 7); }
-
-template <typename Array>
-std::string Numbers(const Array& values, int first, int last) {
-    std::string text(1, '[');
-    for (int i = first; i <= last; ++i) {
-        if (i > first) {
-            text += ',';
-        }
-        text += Number(values[i]);
-    }
-    text += ']';
-    return text;
-}
 
 std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts) {
     std::string json;

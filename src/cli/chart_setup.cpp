@@ -1,16 +1,19 @@
 #include "cli/chart_setup.hpp"
 
 #include "app/compute_charts.hpp"
+#include "cli/person_options.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
 
-int ReadBirthOptionsWithDefaults(const std::vector<std::string>& args, std::string_view command,
-                                 const Session& session, const Platform& platform,
-                                 std::ostream& err, std::vector<std::string>& rest,
-                                 BirthOptions& options) {
+int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view command,
+                                 const Session& session, Platform& platform, std::ostream& err,
+                                 std::vector<std::string>& rest, BirthOptions& options) {
     FillNow(options.natal, session.options, platform);
     FillNow(options.diurnal, session.options, platform);
+    if (const int status = ApplyPersonOptions(args, command, session, platform, err, options)) {
+        return status;
+    }
     BirthOptionsResult read = ReadBirthOptions(args, options);
     if (!read.error.empty()) {
         err << "solvaris " << command << ": " << read.error << '\n';

@@ -14,13 +14,14 @@
 
 namespace solvaris {
 
-// The windows at their starting values with the birth options typed in: 0,
-// or 2 with the message written for a bad birth option. `rest` receives the
-// arguments that are not birth options, for the command to check.
-int ReadBirthOptionsWithDefaults(const std::vector<std::string>& args, std::string_view command,
-                                 const Session& session, const Platform& platform,
-                                 std::ostream& err, std::vector<std::string>& rest,
-                                 BirthOptions& options);
+// The windows at their starting values, then the persons of --person and
+// --second-person, then the birth options typed in: 0; 1 when a person's
+// record cannot be read; 2 with the message written for a bad option.
+// `rest` receives the arguments that are not birth options, for the
+// command to check.
+int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view command,
+                                 const Session& session, Platform& platform, std::ostream& err,
+                                 std::vector<std::string>& rest, BirthOptions& options);
 
 // The chart computation with its checks: 0, or 1 when the data are refused.
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform);

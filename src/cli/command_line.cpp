@@ -2,8 +2,10 @@
 
 #include "app/session.hpp"
 #include "cli/chart_command.hpp"
+#include "cli/names_command.hpp"
 #include "cli/planetary_hours_command.hpp"
 #include "cli/positions_command.hpp"
+#include "cli/program_setup.hpp"
 #include "cli/return_command.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
@@ -41,7 +43,25 @@ void WriteHelp(std::ostream& out) {
            "  "
         << kPlanetaryHoursUsage
         << "\n"
-           "      sunrise, sunset and the 24 planetary hours of the natal date\n";
+           "      sunrise, sunset and the 24 planetary hours of the natal date\n"
+           "  "
+        << kNamesUsage
+        << "\n"
+           "      the persons of a names file, or one person's record\n"
+           "  "
+        << kCitiesUsage
+        << "\n"
+           "      the places of a cities file, or one place's record\n"
+           "  "
+        << kBatchUsage
+        << "\n"
+           "      the natal positions and house cusps of every person of a names file;\n"
+           "      records that cannot be read are named on stderr and skipped\n"
+           "\n"
+           "Every command but positions takes --home DIR, the program folder (else\n"
+           "$SOLVARIS_HOME, else ~/.local/share/solvaris, filled from the shipped data\n"
+           "on first use). Chart commands also take --person NAME and\n"
+           "--second-person NAME from the names file (--names FILE), and --now.\n";
 }
 
 }  // namespace
@@ -51,17 +71,29 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         WriteHelp(out);
         return 0;
     }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "positions") {
         return RunPositionsCommand(rest, out, err);
     }
     Session session;
+    if (const int status = OpenSession(rest, session, err)) {
+        return status;
+    }
     ScriptedPlatform platform(&err);
     if (args[0] == "chart") {
         return RunChartCommand(rest, session, platform, out, err);
     }
     if (args[0] == "return") {
         return RunReturnCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "names") {
+        return RunNamesCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "cities") {
+        return RunCitiesCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "batch") {
+        return RunBatchCommand(rest, session, out, err);
     }
     if (args[0] == "planetary-hours") {
         return RunPlanetaryHoursCommand(rest, session, platform, out, err);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "chart/chart_point.hpp"
 #include "app/number_text.hpp"
+#include "chart/chart_point.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/positions.hpp"

@@ -2,23 +2,11 @@
 
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
-#include "app/number_text.hpp"
+#include "cli/json_text.hpp"
 
 namespace solvaris {
 
 namespace {
-
-std::string Numbers(const double* values, int count) {
-    std::string text(1, '[');
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) {
-            text += ',';
-        }
-        text += FixedDecimals(values[i], 7);
-    }
-    text += ']';
-    return text;
-}
 
 void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
     out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << ReturnDateText(set, order) << "  "
@@ -38,8 +26,8 @@ void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
     out << "{\"kind\":\"" << (solar ? "solar" : "lunar") << "\",\"date\":\""
         << ReturnDateText(set, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
         << ",\"meridiem\":\"" << set.meridiem << "\",\"jd\":" << FixedDecimals(set.jd, 7)
-        << ",\"longitude\":" << Numbers(&set.longitude[1], kPointCount)
-        << ",\"cusps\":" << Numbers(&set.cusps[1], kCuspCount) << ",\"retrograde\":\""
+        << ",\"longitude\":" << Numbers(set.longitude, 1, kPointCount)
+        << ",\"cusps\":" << Numbers(set.cusps, 1, kCuspCount) << ",\"retrograde\":\""
         << set.texts.retrogradeMarks << "\",\"houses\":\"" << set.texts.housePositionText
         << "\",\"sidereal_time\":\"" << set.texts.siderealTimeText << "\"}\n";
 }

@@ -1,0 +1,32 @@
+// Small writers for the command line's JSON and CSV: quoted texts and
+// numbers with seven decimals.
+#pragma once
+
+#include <string>
+
+#include "app/number_text.hpp"
+
+namespace solvaris {
+
+std::string Quoted(const std::string& text);
+
+inline std::string Number(double v) { return FixedDecimals(v, 7); }
+
+// [v(first), ..., v(last)] of an indexable array.
+template <typename Array>
+std::string Numbers(const Array& values, int first, int last) {
+    std::string text(1, '[');
+    for (int i = first; i <= last; ++i) {
+        if (i > first) {
+            text += ',';
+        }
+        text += Number(values[i]);
+    }
+    text += ']';
+    return text;
+}
+
+// A CSV field: quoted when it holds a comma, a quote or a line end.
+std::string CsvField(const std::string& text);
+
+}  // namespace solvaris

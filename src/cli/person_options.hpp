@@ -1,0 +1,33 @@
+// --person NAME, --second-person NAME, --now and --names FILE: birth data
+// picked from a names file as a click in the names window picks them.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/session.hpp"
+#include "cli/birth_options.hpp"
+#include "people/names_file.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+// The names file of --names FILE (taken out of `args`), else the current
+// one of the settings.
+std::string NamesFileOption(std::vector<std::string>& args, const Session& session);
+
+// The record of that name: the exact name first, else one that differs
+// only in case; nothing when there is none.
+std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
+                                     const std::string& name);
+
+// Applies and removes the person options in `args`. 0; 1 when a record
+// cannot be read (its message shown); 2 with a message on `err` for a bad
+// option or an unknown person.
+int ApplyPersonOptions(std::vector<std::string>& args, std::string_view command,
+                       const Session& session, Platform& platform, std::ostream& err,
+                       BirthOptions& options);
+
+}  // namespace solvaris

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command_line.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome RunArgs(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+constexpr const char* kNatal = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
+
+TEST(NamesCommands, ListShowAndPerson) {
+    TempFolder folder;
+    const std::string names = folder
+                                  .Write("P.FIL", std::string(kNatal) +
+                                                      "\r\nSecond,21 Jun 1975,10.15,A,-10,-151.12,"
+                                                      "-33.52\r\n")
+                                  .string();
+    EXPECT_EQ(RunArgs({"names", "list", "--names", names}).out, "Sample Natal\nSecond\n");
+    EXPECT_EQ(RunArgs({"names", "show", "second", "--names", names}).out,
+              "Name =  Second\nDate =  21 Jun 1975\nTime =  10.15 A\nTime zone =  -10\n"
+              "Longitude =  -151.12\nLatitude =  -33.52\n");
+    EXPECT_EQ(RunArgs({"names", "show", "Nobody", "--names", names}).status, 1);
+
+    // --person gives the same chart as the birth options typed in.
+    const Outcome typed =
+        RunArgs({"chart", "--name", "Sample Natal", "--date", "1950-12-05", "--time", "7:45pm",
+                 "--zone", "5", "--lon", "74W00", "--lat", "40N43", "--diurnal-date", "2000-01-01",
+                 "--diurnal-time", "12:00pm"});
+    const Outcome picked = RunArgs({"chart", "--person", "Sample Natal", "--names", names,
+                                    "--diurnal-date", "2000-01-01", "--diurnal-time", "12:00pm"});
+    ASSERT_EQ(picked.status, 0) << picked.err;
+    EXPECT_EQ(picked.out, typed.out);
+    const Outcome unknown = RunArgs({"chart", "--person", "Nobody", "--names", names});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no person named 'Nobody'"), std::string::npos);
+    EXPECT_EQ(RunArgs({"chart", "--person", "Sample Natal", "--second-person", "Second", "--names",
+                       names})
+                  .status,
+              0);
+}
+
+TEST(NamesCommands, CitiesListAndShow) {
+    TempFolder folder;
+    const std::string cities =
+        folder.Write("C.LL", "New York,NY,74W00,40N43,5\r\nSydney,NSW,151E12,33S52,-10\r\n")
+            .string();
+    EXPECT_EQ(RunArgs({"cities", "list", "--cities", cities}).out, "New York,NY\nSydney,NSW\n");
+    EXPECT_EQ(RunArgs({"cities", "show", "sydney,nsw", "--cities", cities}).out,
+              "City =  Sydney\nRegion =  NSW\nLongitude =  151E12\nLatitude =  33S52\n"
+              "Time zone =  -10\n");
+    EXPECT_EQ(RunArgs({"cities", "show", "Nowhere", "--cities", cities}).status, 1);
+}
+
+TEST(NamesCommands, BatchSkipsWhatItCannotRead) {
+    TempFolder folder;
+    const std::string names =
+        folder
+            .Write("B.FIL", std::string("Bad,line\r\n") + kNatal +
+                                "\r\n\r\nFeb,31 Feb 1950,7.45,P,5,074.00,40.43\r\nPole,05 Dec "
+                                "1950,7.45,P,5,074.00,70.00\r\n")
+            .string();
+    const Outcome csv = RunArgs({"batch", "--names", names});
+    EXPECT_EQ(csv.status, 1);
+    EXPECT_NE(csv.err.find("B.FIL:1: not a record"), std::string::npos);
+    EXPECT_NE(csv.err.find("B.FIL:4: Feb:"), std::string::npos);
+    EXPECT_NE(csv.err.find("B.FIL:5: Pole:"), std::string::npos);  // refused above 66 degrees
+    std::istringstream rows(csv.out);
+    std::string header, row, extra;
+    std::getline(rows, header);
+    std::getline(rows, row);
+    EXPECT_FALSE(std::getline(rows, extra));
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','), 33);
+    EXPECT_EQ(row.substr(0, 54), std::string(kNatal) + ",253.323");
+
+    const Outcome json = RunArgs({"batch", "--names", names, "--format", "json", "--house", "EA"});
+    EXPECT_EQ(json.out.substr(0, 24), "[\n{\"name\":\"Sample Natal\"");
+    EXPECT_EQ(json.out.substr(json.out.size() - 4), "}\n]\n");
+    EXPECT_EQ(RunArgs({"batch"}).status, 2);
+}
+
+}  // namespace
+}  // namespace solvaris
