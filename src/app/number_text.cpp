@@ -34,4 +34,18 @@ std::string FixedDecimals(double value, int decimals) {
     return buffer;
 }
 
+std::string NumberAsTyped(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+std::string SignedNumberText(double value) {
+    std::string text = NumberAsTyped(value);
+    if (!(value < 0)) {
+        text.insert(text.begin(), ' ');
+    }
+    return text;
+}
+
 }  // namespace solvaris

@@ -16,4 +16,10 @@ std::optional<long long> ParseInteger(std::string_view text);
 // "%.Nf" of a value: 280.4603000 for (280.4603, 7).
 std::string FixedDecimals(double value, int decimals);
 
+// A number as a user types it: "5", "-5.5".
+std::string NumberAsTyped(double value);
+
+// With the sign's place kept: " 5", "-5.5".
+std::string SignedNumberText(double value);
+
 }  // namespace solvaris

@@ -7,6 +7,7 @@
 #include "app/options.hpp"
 #include "app/settings.hpp"
 #include "chart/birth_data.hpp"
+#include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/returns.hpp"
 
@@ -22,6 +23,8 @@ struct Session {
     std::int16_t ageYears = 0;
     std::int16_t lastBirthdayYear = 0;
     ReturnSearch returnSearch;
+    WheelSetup wheel;            // what the last Wheels command prepared
+    std::string currentOrbFile;  // the orb file in force, a full path
 };
 
 }  // namespace solvaris

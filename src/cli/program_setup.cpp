@@ -31,6 +31,7 @@ int OpenSession(std::vector<std::string>& args, Session& session, std::ostream& 
         err << "solvaris: " << kOptionsFileName << " cannot be read in " << session.folder.string()
             << "; every option reads 0\n";
     }
+    session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
     return 0;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/number_text.hpp"
 #include "people/entry_fields.hpp"
 
 namespace solvaris {
@@ -31,8 +32,5 @@ inline PlaceFields PlaceFieldsOf(DiurnalEntryWindow& w) {
 // A click on a hemisphere button: the button checked and the zone's sign
 // made to match (negative East).
 void SelectHemisphere(const PlaceFields& place, bool east);
-
-// A number as a user types it: "5", "-5.5".
-std::string NumberAsTyped(double value);
 
 }  // namespace solvaris

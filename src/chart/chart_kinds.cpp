@@ -1,0 +1,318 @@
+#include "chart/chart_kinds.hpp"
+
+#include <cmath>
+
+#include "app/format_pattern.hpp"
+#include "app/number_text.hpp"
+#include "chart/house_cusps.hpp"
+#include "engine/angles.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// Lines 2 to 5: date, clock time with meridiem and zone, longitude and
+// latitude.
+void MomentAndPlace(HeaderLines& h, const BirthData& b) {
+    h[1] = FormatDate(b.year, b.month, b.day);
+    h[2] = FormatNumber(b.time, "#0.00") + " " + b.meridiem + " (" + SignedNumberText(b.timeZone) +
+           ")";
+    h[3] = FormatNumber(std::fabs(b.longitude), "##0.00") + " " + b.longitudeText;
+    h[4] = FormatNumber(std::fabs(b.latitude), "#0.00") + " " + b.latitudeText;
+}
+
+std::string HouseSystemName(const ChartStore& charts) {
+    return std::string(Info(charts.houseSystem).displayName);
+}
+
+HeaderLines NatalHeader(const WheelInputs& in) {
+    HeaderLines h;
+    h[0] = in.natal.name + " - natal";
+    MomentAndPlace(h, in.natal);
+    h[5] = in.charts.natal.texts.siderealTimeText;
+    h[6] = HouseSystemName(in.charts);
+    return h;
+}
+
+HeaderLines DiurnalHeader(const WheelInputs& in) {
+    HeaderLines h;
+    h[0] = "Diurnal data";
+    MomentAndPlace(h, in.diurnal);
+    h[5] = "Inner = transits";
+    h[6] = HouseSystemName(in.charts);
+    return h;
+}
+
+HeaderLines ReturnHeader(const WheelInputs& in, const std::string& line1) {
+    HeaderLines h;
+    h[0] = line1;
+    h[1] = FormatDate(in.found->date.year, in.found->date.month, in.found->date.day);
+    h[2] = ReturnTimeLine(*in.found);
+    h[3] = FormatNumber(std::fabs(in.returnPlace->longitude), "##0.00") + " " +
+           in.returnPlace->longitudeText;
+    h[4] = FormatNumber(std::fabs(in.returnPlace->latitude), "#0.00") + " " +
+           in.returnPlace->latitudeText;
+    h[5] = in.found->texts.siderealTimeText;
+    h[6] = HouseSystemName(in.charts);
+    return h;
+}
+
+void PlaceOf(WheelSetup& w, const BirthData& b) {
+    w.dateText = b.dateText;
+    w.placeLongitude = b.longitude;
+    w.placeLatitude = b.latitude;
+    w.longitudeText = b.longitudeText;
+    w.latitudeText = b.latitudeText;
+}
+
+void CentreNatal(WheelSetup& w, const WheelInputs& in) {
+    w.longitude = in.charts.natal.points.longitude;
+    w.cusps = in.charts.natal.cusps;
+    w.texts = in.charts.natal.texts;
+    PlaceOf(w, in.natal);
+}
+
+void CentreTransit(WheelSetup& w, const WheelInputs& in) {
+    w.longitude = in.charts.transit.points.longitude;
+    w.cusps = in.charts.transit.cusps;
+    w.texts = in.charts.transit.texts;
+    PlaceOf(w, in.diurnal);
+}
+
+void CentreReturn(WheelSetup& w, const WheelInputs& in) {
+    w.longitude = in.found->longitude;
+    w.cusps = in.found->cusps;
+    w.texts = in.found->texts;
+    w.dateText = FormatDate(in.found->date.year, in.found->date.month, in.found->date.day);
+    w.placeLongitude = in.returnPlace->longitude;
+    w.placeLatitude = in.returnPlace->latitude;
+    w.longitudeText = in.returnPlace->longitudeText;
+    w.latitudeText = in.returnPlace->latitudeText;
+}
+
+// Cusps 30 degrees apart, `first` on the 1st house.
+CuspSet EqualFrom(double first) {
+    CuspSet cusps{};
+    for (int house = 1; house <= kCuspCount; ++house) {
+        cusps[SlotOfHouse(house)] = Normalize360(first + 30.0 * (house - 1));
+    }
+    return cusps;
+}
+
+double SignStart(double longitude) { return std::floor(longitude / 30) * 30; }
+
+std::string FrameTitle(WheelKind kind) {
+    switch (kind) {
+        case WheelKind::Flat: return " - flat";
+        case WheelKind::Solar: return " - solar";
+        case WheelKind::SolarEquilibrium: return " - solar equilibrium";
+        case WheelKind::WholeSignAsc: return " - whole sign Asc";
+        default: return " - whole sign MC";
+    }
+}
+
+void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
+    w.layout = 0;
+    w.family = 1;
+    w.innerHeader = NatalHeader(in);
+    const std::string& name = in.natal.name;
+    switch (kind) {
+        case WheelKind::Natal:
+            CentreNatal(w, in);
+            w.orbFileName = "NATAL.ORB";
+            break;
+        case WheelKind::Progressed:
+            w.longitude = in.charts.progressed.points.longitude;
+            w.cusps = in.charts.progressed.cusps;
+            w.texts = in.charts.progressed.texts;
+            PlaceOf(w, in.diurnal);
+            w.innerHeader[0] = name + " - progressed";
+            w.secondHeader = DiurnalHeader(in);
+            w.secondHeader[5] = "House cusps are cusps";
+            w.secondHeader[6] = "at last birthday.";
+            w.orbFileName = "PROGRESS.ORB";
+            w.kind = ChartKind::Progressed;
+            break;
+        case WheelKind::SolarArc:
+            CentreNatal(w, in);
+            w.longitude = in.charts.solarArc.longitude;
+            w.cusps = in.charts.solarArc.cusps;
+            w.texts.retrogradeMarks = kNoRetrogradeMarks;
+            HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
+            w.innerHeader[0] = name + " - solar arc";
+            w.secondHeader = DiurnalHeader(in);
+            w.orbFileName = "SOLARARC.ORB";
+            w.kind = ChartKind::SolarArc;
+            break;
+        case WheelKind::Transits:
+            CentreTransit(w, in);
+            w.innerHeader = DiurnalHeader(in);
+            w.innerHeader[0] = "Transit chart";
+            w.orbFileName = "TRANSIT.ORB";
+            if (in.secondPerson) {
+                w.innerHeader[0] = in.secondPersonName;
+                w.innerHeader[5] = in.charts.transit.texts.siderealTimeText;
+                w.orbFileName = "NATAL.ORB";
+            }
+            w.kind = ChartKind::Transit;
+            break;
+        case WheelKind::SolarReturn:
+        case WheelKind::LunarReturn: {
+            const bool solar = kind == WheelKind::SolarReturn;
+            CentreReturn(w, in);
+            w.innerHeader =
+                ReturnHeader(in, name + (solar ? " - solar return" : " - lunar return"));
+            w.orbFileName = solar ? "SOLARRTN.ORB" : "LUNARRTN.ORB";
+            w.kind = solar ? ChartKind::SolarReturn : ChartKind::LunarReturn;
+            break;
+        }
+        default:  // the house frames
+            CentreNatal(w, in);
+            w.cusps = FrameCusps(kind, in.charts);
+            HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
+            w.innerHeader[0] = name + FrameTitle(kind);
+            w.innerHeader[6].clear();
+            w.orbFileName = "NATAL.ORB";
+            break;
+    }
+}
+
+void Dual(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTable& options) {
+    CentreNatal(w, in);
+    w.layout = 1;
+    w.family = 2;
+    w.innerHeader = NatalHeader(in);
+    const std::string side = options(216) != 0 ? "Outer = " : "Inner = ";
+    std::string ring;
+    switch (kind) {
+        case WheelKind::DualProgressed:
+            w.second = {in.charts.progressed.points.longitude,
+                        in.charts.progressed.texts.retrogradeMarks};
+            w.secondHeader = DiurnalHeader(in);
+            ring = "progressed";
+            w.orbFileName = "NAT2PROG.ORB";
+            break;
+        case WheelKind::DualSolarArc:
+            w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks};
+            w.secondHeader = DiurnalHeader(in);
+            ring = "solar arc";
+            w.orbFileName = "NAT2SA.ORB";
+            break;
+        case WheelKind::DualTransits:
+            w.second = {in.charts.transit.points.longitude,
+                        in.charts.transit.texts.retrogradeMarks};
+            w.secondHeader = DiurnalHeader(in);
+            ring = "transits";
+            w.orbFileName = "NAT2TRAN.ORB";
+            break;
+        default: {
+            const bool solar = kind == WheelKind::DualSolarReturn;
+            w.second = {in.found->longitude, in.found->texts.retrogradeMarks};
+            w.secondHeader = ReturnHeader(in, solar ? "Solar return" : "Lunar return");
+            ring = solar ? "Solar return" : "Lunar return";
+            w.orbFileName = solar ? "NAT2SR.ORB" : "NAT2LR.ORB";
+            break;
+        }
+    }
+    w.secondHeader[5] = side + ring;
+    if (kind == WheelKind::DualTransits && in.secondPerson) {
+        w.secondHeader[0] = in.secondPersonName;
+        w.secondHeader[5] = in.charts.transit.texts.siderealTimeText;
+        w.secondHeader[6] = "Inner - natal";
+        w.orbFileName = "SYNASTRY.ORB";
+    }
+}
+
+void Triple(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
+    CentreNatal(w, in);
+    w.layout = 2;
+    w.family = 3;
+    w.innerHeader = NatalHeader(in);
+    w.secondHeader = DiurnalHeader(in);
+    if (kind == WheelKind::TripleProgressed) {
+        w.second = {in.charts.progressed.points.longitude,
+                    in.charts.progressed.texts.retrogradeMarks};
+        w.secondHeader[6] = "Middle = progressions";
+        w.orbFileName = "NAT2PROG.ORB";
+    } else {
+        w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks};
+        w.secondHeader[6] = "Middle = solar arc";
+        w.orbFileName = "NAT2SA.ORB";
+    }
+    w.third = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks};
+}
+
+}  // namespace
+
+std::optional<WheelKind> WheelKindFromName(std::string_view name) {
+    for (const WheelKindInfo& info : kWheelKinds) {
+        if (info.name == name) {
+            return info.kind;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> ReturnNeeded(WheelKind kind) {
+    if (kind == WheelKind::SolarReturn || kind == WheelKind::DualSolarReturn) {
+        return true;
+    }
+    if (kind == WheelKind::LunarReturn || kind == WheelKind::DualLunarReturn) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+CuspSet FrameCusps(WheelKind frame, const ChartStore& charts) {
+    const PointArray& natal = charts.natal.points.longitude;
+    switch (frame) {
+        case WheelKind::Flat: return EqualFrom(0);
+        case WheelKind::Solar: return EqualFrom(SignStart(natal[Sun]));
+        case WheelKind::SolarEquilibrium: return EqualFrom(natal[Sun]);
+        case WheelKind::WholeSignAsc: return EqualFrom(SignStart(natal[Ascendant]));
+        // The 10th house on the start of the Midheaven's sign.
+        case WheelKind::WholeSignMC: return EqualFrom(SignStart(natal[Midheaven]) + 90);
+        default: return charts.natal.cusps;
+    }
+}
+
+std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
+                                       const OptionTable& options, Platform& platform) {
+    if (kind == WheelKind::Progressed && options(212) == 0) {
+        platform.ShowMessage("This feature is NOT allowed when option #212 is set to zero.",
+                             "INFORMATION", MessageIcon::Information);
+        return std::nullopt;
+    }
+    if (ReturnNeeded(kind) && (in.found == nullptr || in.returnPlace == nullptr)) {
+        return std::nullopt;
+    }
+    WheelSetup w;
+    if (kind <= WheelKind::WholeSignMC) {
+        Single(w, kind, in);
+    } else if (kind <= WheelKind::DualLunarReturn) {
+        Dual(w, kind, in, options);
+    } else {
+        Triple(w, kind, in);
+    }
+    return w;
+}
+
+void SwitchDualTransits(WheelSetup& w, const WheelInputs& in) {
+    w.switched = !w.switched;
+    std::swap(w.innerHeader, w.secondHeader);
+    if (w.switched) {
+        CentreTransit(w, in);
+        w.second = {in.charts.natal.points.longitude, in.charts.natal.texts.retrogradeMarks};
+        if (in.secondPerson) {
+            w.innerHeader[0] = in.secondPersonName + " - natal";
+        }
+    } else {
+        CentreNatal(w, in);
+        w.second = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks};
+        if (in.secondPerson) {
+            w.secondHeader[0] = in.secondPersonName;
+        }
+    }
+}
+
+}  // namespace solvaris

@@ -1,0 +1,128 @@
+// What each item of the Wheels menu prepares for the wheel: the set in the
+// centre, the rings around it, the seven header lines of each chart, the
+// orb file and the chart kind. Only the house frames compute anything; the
+// returns arrive already searched.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/options.hpp"
+#include "chart/birth_data.hpp"
+#include "chart/chart_store.hpp"
+#include "chart/returns.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+enum class WheelKind {
+    Natal,
+    Progressed,
+    SolarArc,
+    Transits,
+    SolarReturn,
+    LunarReturn,
+    Flat,
+    Solar,
+    SolarEquilibrium,
+    WholeSignAsc,
+    WholeSignMC,
+    DualProgressed,
+    DualSolarArc,
+    DualTransits,
+    DualSolarReturn,
+    DualLunarReturn,
+    TripleProgressed,
+    TripleSolarArc,
+};
+
+struct WheelKindInfo {
+    WheelKind kind;
+    std::string_view name;      // as the command line names it
+    std::string_view menuItem;  // the Wheels menu item
+};
+
+inline constexpr std::array<WheelKindInfo, 18> kWheelKinds{{
+    {WheelKind::Natal, "natal", "mnuWheelsSingleNatal"},
+    {WheelKind::Progressed, "progressed", "mnuWheelsSingleProgressed"},
+    {WheelKind::SolarArc, "solar-arc", "mnuWheelsSingleSolarArc"},
+    {WheelKind::Transits, "transits", "mnuWheelsSingleTransits"},
+    {WheelKind::SolarReturn, "solar-return", "mnuWheelsSingleSolarReturn"},
+    {WheelKind::LunarReturn, "lunar-return", "mnuWheelsSingleLunarReturn"},
+    {WheelKind::Flat, "flat", "mnuWheelsSingleFlat"},
+    {WheelKind::Solar, "solar", "mnuWheelsSingleSolar"},
+    {WheelKind::SolarEquilibrium, "solar-equilibrium", "mnuWheelsSingleSolarEquilibrium"},
+    {WheelKind::WholeSignAsc, "whole-sign-asc", "mnuWheelsSingleWholeSignAsc"},
+    {WheelKind::WholeSignMC, "whole-sign-mc", "mnuWheelsSingleWholeSignMC"},
+    {WheelKind::DualProgressed, "dual-progressed", "mnuWheelsDualNatProg"},
+    {WheelKind::DualSolarArc, "dual-solar-arc", "mnuWheelsDualNatSA"},
+    {WheelKind::DualTransits, "dual-transits", "mnuWheelsDualNatTran"},
+    {WheelKind::DualSolarReturn, "dual-solar-return", "mnuWheelsDualNatSR"},
+    {WheelKind::DualLunarReturn, "dual-lunar-return", "mnuWheelsDualNatLR"},
+    {WheelKind::TripleProgressed, "triple-progressed", "mnuWheelsTripleTranProgNat"},
+    {WheelKind::TripleSolarArc, "triple-solar-arc", "mnuWheelsTripleTranSANatal"},
+}};
+
+std::optional<WheelKind> WheelKindFromName(std::string_view name);
+
+// Whether the kind needs a solar (true) or lunar (false) return searched
+// first; nothing for the others.
+std::optional<bool> ReturnNeeded(WheelKind kind);
+
+// Lines 1 to 7 at indexes 0 to 6.
+using HeaderLines = std::array<std::string, 7>;
+
+struct WheelRing {
+    PointArray longitude{};
+    std::string retrogradeMarks = kNoRetrogradeMarks;
+};
+
+struct WheelSetup {
+    // The set in the centre and its place.
+    PointArray longitude{};
+    CuspSet cusps{};
+    ChartTexts texts;
+    std::string dateText;
+    float placeLongitude = 0;  // d.mm, west positive
+    float placeLatitude = 0;   // d.mm, north positive
+    std::string longitudeText;
+    std::string latitudeText;
+    WheelRing second;  // the dual wheel's second chart, the triple's middle
+    WheelRing third;   // the triple wheel's third chart
+    int layout = 0;    // rings outside the centre set: 0, 1 or 2
+    int family = 1;    // 1 single, 2 dual, 3 triple commands
+    HeaderLines innerHeader;
+    HeaderLines secondHeader;
+    std::string orbFileName;  // "NATAL.ORB", in the program folder
+    ChartKind kind = ChartKind::Natal;
+    bool switched = false;  // the dual transits wheel turned inside out
+};
+
+struct WheelInputs {
+    const ChartStore& charts;
+    const BirthData& natal;
+    const BirthData& diurnal;
+    bool secondPerson = false;                  // chk2ndPerson
+    std::string secondPersonName;               // its caption
+    const ReturnSet* found = nullptr;           // the searched return, for the return kinds
+    const ReturnSearch* returnPlace = nullptr;  // where it was cast
+};
+
+// The preparation of one Wheels-menu item. The single progressed wheel is
+// refused when option 212 is 0 (the box shown, nothing prepared).
+std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
+                                       const OptionTable& options, Platform& platform);
+
+// The house frames: cusps in slot order for the natal Sun, Ascendant and
+// Midheaven.
+CuspSet FrameCusps(WheelKind frame, const ChartStore& charts);
+
+// The wheel window's Switch of the dual transits wheel: the transit set in
+// the centre with the diurnal place, the natal set outside, the header
+// lists exchanged, and for a second person the centre's line 1 the name
+// + " - natal". A second switch turns it back.
+void SwitchDualTransits(WheelSetup& setup, const WheelInputs& in);
+
+}  // namespace solvaris

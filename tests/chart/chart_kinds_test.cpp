@@ -1,0 +1,164 @@
+#include "chart/chart_kinds.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/wheel_command.hpp"
+#include "chart/chart_sets.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/sample_people.hpp"
+
+namespace solvaris {
+namespace {
+
+class ChartKinds : public ::testing::Test {
+protected:
+    void SetUp() override {
+        natal = Person(5, 12, 1950, 7.45f, "P.M.");
+        natal.name = "Sample";
+        diurnal = Person(1, 1, 2000, 12.00f, "P.M.", 8, 118.15f, 34.03f);
+        options.Set(212, 1);
+        ASSERT_TRUE(ComputeChartSets(
+            {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options}, charts));
+    }
+    WheelSetup Prepare(WheelKind kind, bool secondPerson = false) {
+        const auto setup = PrepareWheel(
+            kind, {charts, natal, diurnal, secondPerson, "Second Person"}, options, platform);
+        EXPECT_TRUE(setup);
+        return setup.value_or(WheelSetup{});
+    }
+    BirthData natal, diurnal;
+    OptionTable options;
+    ChartStore charts;
+    ScriptedPlatform platform;
+};
+
+TEST_F(ChartKinds, HeadersOrbFilesAndRings) {
+    const WheelSetup n = Prepare(WheelKind::Natal);
+    EXPECT_EQ(n.innerHeader[0], "Sample - natal");
+    EXPECT_EQ(n.innerHeader[1], "05 Dec 1950");
+    EXPECT_EQ(n.innerHeader[2], "7.45 P.M. ( 5)");
+    EXPECT_EQ(n.innerHeader[3], "74.00 WEST");
+    EXPECT_EQ(n.innerHeader[4], "40.43 NORTH");
+    EXPECT_EQ(n.innerHeader[5], charts.natal.texts.siderealTimeText);
+    EXPECT_EQ(n.innerHeader[6], "Placidus");
+
+    struct Case {
+        WheelKind kind;
+        const char* orbs;
+        int layout, family;
+        const char* line;  // inner line 1 of singles, second line 6 or 7 of the others
+    };
+    for (const Case& c : {
+             Case{WheelKind::Progressed, "PROGRESS.ORB", 0, 1, "Sample - progressed"},
+             Case{WheelKind::SolarArc, "SOLARARC.ORB", 0, 1, "Sample - solar arc"},
+             Case{WheelKind::Transits, "TRANSIT.ORB", 0, 1, "Transit chart"},
+             Case{WheelKind::Flat, "NATAL.ORB", 0, 1, "Sample - flat"},
+             Case{WheelKind::WholeSignMC, "NATAL.ORB", 0, 1, "Sample - whole sign MC"},
+             Case{WheelKind::DualProgressed, "NAT2PROG.ORB", 1, 2, "Inner = progressed"},
+             Case{WheelKind::DualSolarArc, "NAT2SA.ORB", 1, 2, "Inner = solar arc"},
+             Case{WheelKind::DualTransits, "NAT2TRAN.ORB", 1, 2, "Inner = transits"},
+             Case{WheelKind::TripleProgressed, "NAT2PROG.ORB", 2, 3, "Middle = progressions"},
+             Case{WheelKind::TripleSolarArc, "NAT2SA.ORB", 2, 3, "Middle = solar arc"},
+         }) {
+        const WheelSetup w = Prepare(c.kind);
+        EXPECT_EQ(w.orbFileName, c.orbs) << c.line;
+        EXPECT_EQ(w.layout, c.layout) << c.line;
+        EXPECT_EQ(w.family, c.family) << c.line;
+        const std::string& line = w.family == 1   ? w.innerHeader[0]
+                                  : w.family == 2 ? w.secondHeader[5]
+                                                  : w.secondHeader[6];
+        EXPECT_EQ(line, c.line);
+    }
+    const WheelSetup p = Prepare(WheelKind::Progressed);
+    EXPECT_EQ(p.secondHeader[5], "House cusps are cusps");
+    EXPECT_EQ(p.secondHeader[6], "at last birthday.");
+    EXPECT_EQ(p.longitude, charts.progressed.points.longitude);
+    EXPECT_EQ(Prepare(WheelKind::Flat).innerHeader[6], "");
+    const WheelSetup t = Prepare(WheelKind::TripleProgressed);
+    EXPECT_EQ(t.second.longitude, charts.progressed.points.longitude);
+    EXPECT_EQ(t.third.longitude, charts.transit.points.longitude);
+    EXPECT_EQ(t.longitude, charts.natal.points.longitude);
+    EXPECT_EQ(Prepare(WheelKind::Transits).innerHeader[3], "118.15 WEST");
+
+    options.Set(216, 1);
+    EXPECT_EQ(Prepare(WheelKind::DualProgressed).secondHeader[5], "Outer = progressed");
+}
+
+TEST_F(ChartKinds, SecondPersonAndSwitch) {
+    WheelSetup single = Prepare(WheelKind::Transits, true);
+    EXPECT_EQ(single.innerHeader[0], "Second Person");
+    EXPECT_EQ(single.innerHeader[5], charts.transit.texts.siderealTimeText);
+    EXPECT_EQ(single.orbFileName, "NATAL.ORB");
+
+    WheelSetup dual = Prepare(WheelKind::DualTransits, true);
+    EXPECT_EQ(dual.secondHeader[0], "Second Person");
+    EXPECT_EQ(dual.secondHeader[6], "Inner - natal");
+    EXPECT_EQ(dual.orbFileName, "SYNASTRY.ORB");
+    const WheelInputs in{charts, natal, diurnal, true, "Second Person"};
+    SwitchDualTransits(dual, in);
+    EXPECT_EQ(dual.longitude, charts.transit.points.longitude);
+    EXPECT_EQ(dual.second.longitude, charts.natal.points.longitude);
+    EXPECT_EQ(dual.innerHeader[0], "Second Person - natal");
+    EXPECT_EQ(dual.secondHeader[0], "Sample - natal");
+    EXPECT_EQ(dual.placeLongitude, diurnal.longitude);
+    SwitchDualTransits(dual, in);
+    EXPECT_EQ(dual.longitude, charts.natal.points.longitude);
+    EXPECT_EQ(dual.secondHeader[0], "Second Person");
+}
+
+TEST_F(ChartKinds, HouseFrames) {
+    charts.natal.points.longitude[Ascendant] = 89 + 59.0 / 60;  // 29 59 Gemini
+    charts.natal.points.longitude[Sun] = 135;                   // 15 Leo
+    charts.natal.points.longitude[Midheaven] = 301.5;
+    struct Case {
+        WheelKind frame;
+        double first;  // the 1st-house cusp
+    };
+    for (const Case& c : {Case{WheelKind::Flat, 0}, Case{WheelKind::Solar, 120},
+                          Case{WheelKind::SolarEquilibrium, 135}, Case{WheelKind::WholeSignAsc, 60},
+                          Case{WheelKind::WholeSignMC, 30}}) {
+        const CuspSet cusps = FrameCusps(c.frame, charts);
+        for (int house = 1; house <= 12; ++house) {
+            EXPECT_NEAR(cusps[SlotOfHouse(house)], std::fmod(c.first + 30 * (house - 1), 360), 1e-9)
+                << static_cast<int>(c.frame) << " house " << house;
+        }
+    }
+    EXPECT_EQ(FrameCusps(WheelKind::Flat, charts)[1], 270);  // slot 1, the 10th house
+    const WheelSetup w = Prepare(WheelKind::SolarEquilibrium);
+    EXPECT_EQ(w.texts.housePositionText.substr(0, 10), " 1ST HOUSE");  // the Sun on its cusp
+}
+
+TEST_F(ChartKinds, RefusalAndReturnsThroughTheSession) {
+    Session session;
+    session.options.Set(212, 0);
+    session.charts = charts;
+    session.natal = natal;
+    session.diurnal = diurnal;
+    session.returnSearch = InitialReturnSearch(natal, diurnal);
+    ASSERT_TRUE(RunWheelCommand(session, WheelKind::Natal, {}, platform));
+    EXPECT_FALSE(RunWheelCommand(session, WheelKind::Progressed, {}, platform));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text,
+              "This feature is NOT allowed when option #212 is set to zero.");
+    EXPECT_EQ(platform.Messages()[0].title, "INFORMATION");
+    EXPECT_EQ(session.wheel.innerHeader[0], "Sample - natal");  // the previous wheel stands
+
+    ASSERT_TRUE(RunWheelCommand(session, WheelKind::SolarReturn, {}, platform));
+    EXPECT_EQ(session.wheel.kind, ChartKind::SolarReturn);
+    EXPECT_EQ(session.charts.kind, ChartKind::SolarReturn);
+    EXPECT_EQ(session.wheel.innerHeader[0], "Sample - solar return");
+    EXPECT_EQ(session.wheel.innerHeader[2].substr(session.wheel.innerHeader[2].size() - 4), " (0)");
+    EXPECT_NEAR(session.wheel.longitude[Sun], charts.natal.points.longitude[Sun], 0.00014);
+    EXPECT_EQ(session.currentOrbFile, (session.folder / "SOLARRTN.ORB").string());
+
+    ASSERT_TRUE(RunWheelCommand(session, WheelKind::DualLunarReturn, {}, platform));
+    EXPECT_EQ(session.wheel.secondHeader[0], "Lunar return");
+    EXPECT_EQ(session.wheel.secondHeader[5], "Inner = Lunar return");
+    EXPECT_NEAR(session.charts.outerRing.longitude[Moon], charts.natal.points.longitude[Moon],
+                0.00014);
+}
+
+}  // namespace
+}  // namespace solvaris
