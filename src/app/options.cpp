@@ -13,18 +13,29 @@ float OptionValue(std::string_view line) {
     return static_cast<float>(LenientNumber(line.substr(0, kValueWidth)));
 }
 
-OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table) {
+std::optional<std::vector<float>> ReadValueLines(const std::filesystem::path& path,
+                                                 std::size_t maxLines) {
     const auto lines = ReadTextLines(path);
     if (!lines) {
-        return OptionsLoad::Unreadable;
+        return std::nullopt;
     }
-    int n = 1;
+    std::vector<float> values;
     for (const std::string& line : *lines) {
-        if (line.empty() || n > kOptionCount) {
+        if (line.empty() || values.size() >= maxLines) {
             break;
         }
-        table.Set(n, OptionValue(line));
-        ++n;
+        values.push_back(OptionValue(line));
+    }
+    return values;
+}
+
+OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table) {
+    const auto values = ReadValueLines(path, kOptionCount);
+    if (!values) {
+        return OptionsLoad::Unreadable;
+    }
+    for (std::size_t i = 0; i < values->size(); ++i) {
+        table.Set(static_cast<int>(i) + 1, (*values)[i]);
     }
     return OptionsLoad::Loaded;
 }

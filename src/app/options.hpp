@@ -3,6 +3,9 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 namespace solvaris {
 
@@ -31,5 +34,11 @@ OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table);
 
 // The value field of one options line.
 float OptionValue(std::string_view line);
+
+// The value fields of a file laid out like OPTIONS.OPT (the orb files are
+// too): one per line up to the first empty line, at most `maxLines`;
+// nothing when the file cannot be read.
+std::optional<std::vector<float>> ReadValueLines(const std::filesystem::path& path,
+                                                 std::size_t maxLines);
 
 }  // namespace solvaris

@@ -1,5 +1,6 @@
 #include "app/options_window.hpp"
 
+#include "app/editor_text.hpp"
 #include "app/file_replace.hpp"
 #include "app/program_folder.hpp"
 #include "app/text_lines.hpp"
@@ -9,11 +10,7 @@ namespace solvaris {
 namespace {
 
 std::optional<std::string> WindowText(const std::filesystem::path& folder) {
-    const auto lines = ReadTextLines(FindInFolder(folder, kOptionsFileName));
-    if (!lines) {
-        return std::nullopt;
-    }
-    return JoinCrLf(*lines);
+    return LoadEditorText(FindInFolder(folder, kOptionsFileName));
 }
 
 }  // namespace
@@ -36,7 +33,7 @@ std::optional<std::string> SaveOptionsWindow(const std::filesystem::path& folder
                                              OptionsWindow& window, OptionTable& table,
                                              Platform& platform) {
     const std::filesystem::path file = FindInFolder(folder, kOptionsFileName);
-    const std::string failure = ReplaceFileContent(file, JoinCrLf(SplitLines(window.txtContent)));
+    const std::string failure = SaveEditorText(file, window.txtContent);
     if (!failure.empty()) {
         platform.ShowMessage(
             "The options could not be saved: " + failure + ". OPTIONS.OPT is unchanged.",

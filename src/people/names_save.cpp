@@ -118,8 +118,4 @@ ListSelection SelectAfterLoad(NamesWindowState& state, int count) {
     return selection;
 }
 
-std::string SaveEditedList(const std::filesystem::path& file, const std::string& text) {
-    return ReplaceFileContent(file, JoinCrLf(SplitLines(text)));
-}
-
 }  // namespace solvaris

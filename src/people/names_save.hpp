@@ -1,6 +1,6 @@
 // The names window's state and its commands on the file: saving the
-// current person, Change List, the editor's save, and which entry the
-// reloaded list selects.
+// current person, Change List, and which entry the reloaded list selects.
+// The editor of the list is the plain-text editor of app/editor_text.
 #pragma once
 
 #include <filesystem>
@@ -39,9 +39,5 @@ struct ListSelection {
 // locked or a person was just saved (the last entry), with at most 12
 // entries above it. Clears the just-saved flag.
 ListSelection SelectAfterLoad(NamesWindowState& state, int count);
-
-// The editor's Save (names and cities lists): the text written back with
-// CR LF line ends, ending in one line break, never two. Empty on success.
-std::string SaveEditedList(const std::filesystem::path& file, const std::string& text);
 
 }  // namespace solvaris

@@ -1,0 +1,55 @@
+#include "wheel/wheel_data.hpp"
+
+#include <charconv>
+
+#include "app/program_folder.hpp"
+#include "app/text_lines.hpp"
+
+namespace solvaris {
+
+namespace {
+
+bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values) {
+    const auto text = ReadFileBytes(file);
+    const std::string name = file.filename().string();
+    if (!text) {
+        return "The file " + name + " cannot be read.";
+    }
+    std::size_t index = 0;
+    const char* p = text->data();
+    const char* end = p + text->size();
+    while (true) {
+        while (p < end && IsSeparator(*p)) {
+            ++p;
+        }
+        if (p == end) {
+            return {};
+        }
+        std::int16_t value = 0;
+        const auto [next, ec] = std::from_chars(p, end, value);
+        if (ec != std::errc() || (next < end && !IsSeparator(*next))) {
+            return "The file " + name + " holds something that is not a whole number at value " +
+                   std::to_string(index) + ".";
+        }
+        if (index >= values.size()) {
+            return "The file " + name + " holds more than " + std::to_string(values.size()) +
+                   " values.";
+        }
+        values[index++] = value;
+        p = next;
+    }
+}
+
+std::string LoadWheelData(const std::filesystem::path& folder, WheelData& data) {
+    std::string failure = ReadWheelValues(FindInFolder(folder, "HCDATA.DAT"), data.cuspAnchors);
+    if (failure.empty()) {
+        failure = ReadWheelValues(FindInFolder(folder, "RADIUS.DAT"), data.radius);
+    }
+    return failure;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,31 @@
+// HCDATA.DAT and RADIUS.DAT: whole numbers separated by commas or line
+// breaks, read in order from index 0: the cusp-label anchors (121 values)
+// and the main ring's glyph radius per whole degree (361 values).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace solvaris {
+
+inline constexpr std::size_t kCuspAnchorValues = 121;
+inline constexpr std::size_t kRadiusValues = 361;
+
+struct WheelData {
+    std::array<std::int16_t, kCuspAnchorValues> cuspAnchors{};
+    std::array<std::int16_t, kRadiusValues> radius{};
+};
+
+// Values into `values` from index 0; entries the file does not reach stay
+// as they are. Empty on success, else what is wrong with the file
+// (unreadable, a value that is no whole 16-bit number, more values than the
+// table holds); the values read before the fault stand.
+std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values);
+
+// Both files from the program folder. Empty on success, else the message.
+std::string LoadWheelData(const std::filesystem::path& folder, WheelData& data);
+
+}  // namespace solvaris
