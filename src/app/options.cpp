@@ -19,8 +19,12 @@ std::optional<std::vector<float>> ReadValueLines(const std::filesystem::path& pa
     if (!lines) {
         return std::nullopt;
     }
+    return ValueLines(*lines, maxLines);
+}
+
+std::vector<float> ValueLines(const std::vector<std::string>& lines, std::size_t maxLines) {
     std::vector<float> values;
-    for (const std::string& line : *lines) {
+    for (const std::string& line : lines) {
         if (line.empty() || values.size() >= maxLines) {
             break;
         }

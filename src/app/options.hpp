@@ -40,5 +40,6 @@ float OptionValue(std::string_view line);
 // nothing when the file cannot be read.
 std::optional<std::vector<float>> ReadValueLines(const std::filesystem::path& path,
                                                  std::size_t maxLines);
+std::vector<float> ValueLines(const std::vector<std::string>& lines, std::size_t maxLines);
 
 }  // namespace solvaris

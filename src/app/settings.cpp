@@ -65,23 +65,28 @@ bool Acceptable(double value, Accept accept) {
     }
 }
 
-// A 16-bit field takes the value rounded half to even; one that does not
-// fit is not acceptable.
+// A 16-bit field takes the value rounded half to even and a single one the
+// value in single precision; the acceptance rule holds for the value as
+// stored (0.3 is no positive height once rounded), and a value that does
+// not fit is not acceptable.
 bool StoreNumber(Settings& settings, const Key& key, double value) {
-    if (!Acceptable(value, key.accept)) {
-        return false;
-    }
     if (auto d = std::get_if<double Settings::*>(&key.field)) {
-        settings.*(*d) = value;
-    } else if (auto f = std::get_if<float Settings::*>(&key.field)) {
-        if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        if (!Acceptable(value, key.accept)) {
             return false;
         }
-        settings.*(*f) = static_cast<float>(value);
+        settings.*(*d) = value;
+    } else if (auto f = std::get_if<float Settings::*>(&key.field)) {
+        const auto single = static_cast<float>(value);
+        if (std::fabs(value) > std::numeric_limits<float>::max() ||
+            !Acceptable(single, key.accept)) {
+            return false;
+        }
+        settings.*(*f) = single;
     } else if (auto i = std::get_if<std::int16_t Settings::*>(&key.field)) {
         const double rounded = std::nearbyint(value);
         if (rounded < std::numeric_limits<std::int16_t>::min() ||
-            rounded > std::numeric_limits<std::int16_t>::max()) {
+            rounded > std::numeric_limits<std::int16_t>::max() ||
+            !Acceptable(rounded, key.accept)) {
             return false;
         }
         settings.*(*i) = static_cast<std::int16_t>(rounded);
@@ -123,10 +128,13 @@ Settings DefaultSettings(const std::filesystem::path& folder) {
 
 void ReadSettings(const std::filesystem::path& file, Settings& settings) {
     const auto lines = ReadTextLines(file);
-    if (!lines) {
-        return;
+    if (lines) {
+        ApplySettingsLines(*lines, settings);
     }
-    for (const std::string& line : *lines) {
+}
+
+void ApplySettingsLines(const std::vector<std::string>& lines, Settings& settings) {
+    for (const std::string& line : lines) {
         const auto equals = line.find('=');
         const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
         for (const Key& key : kKeys) {

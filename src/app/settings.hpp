@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace solvaris {
 
@@ -47,6 +48,7 @@ Settings DefaultSettings(const std::filesystem::path& folder);
 // when the value is acceptable; the last accepted value wins. A missing or
 // unreadable file leaves the settings as they are.
 void ReadSettings(const std::filesystem::path& file, Settings& settings);
+void ApplySettingsLines(const std::vector<std::string>& lines, Settings& settings);
 
 // The file's text: the header line and every key in its fixed order.
 std::string SettingsText(const Settings& settings);

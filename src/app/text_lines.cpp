@@ -97,12 +97,16 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
+std::string DecodeText(std::string bytes) {
+    return IsValidUtf8(bytes) ? bytes : Windows1252ToUtf8(bytes);
+}
+
 std::optional<std::string> ReadText(const std::filesystem::path& path) {
     auto bytes = ReadFileBytes(path);
-    if (bytes && !IsValidUtf8(*bytes)) {
-        return Windows1252ToUtf8(*bytes);
+    if (!bytes) {
+        return std::nullopt;
     }
-    return bytes;
+    return DecodeText(std::move(*bytes));
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

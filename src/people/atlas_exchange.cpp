@@ -37,23 +37,22 @@ bool StartAtlas(std::string& atlasDir, Platform& platform) {
 }
 
 std::optional<AtlasPlace> ReadAtlasFiles(const std::string& atlasDir, Platform& platform) {
-    const auto path = ReadTextLines(FindInFolder(atlasDir, "PCATPATH.TXT"));
-    if (!path || path->empty() || Trimmed(path->front()).empty()) {
+    const auto pathLines = ReadTextLines(FindInFolder(atlasDir, "PCATPATH.TXT"));
+    const auto exchangeFolder = pathLines ? ExchangeFolderOf(*pathLines) : std::nullopt;
+    if (!exchangeFolder) {
         platform.ShowMessage(
             "Cannot find the file called PCATPATH in the " + atlasDir + " directory.", "Warning!",
             MessageIcon::Critical);
         return std::nullopt;
     }
-    const std::string exchangeFolder = Trimmed(path->front());
-    const auto lines = ReadTextLines(FindInFolder(exchangeFolder, "TSRTEMP.TXT"));
-    if (!lines || lines->size() < kExchangeLines) {
+    const auto lines = ReadTextLines(FindInFolder(*exchangeFolder, "TSRTEMP.TXT"));
+    const auto place = lines ? AtlasPlaceOf(*lines) : std::nullopt;
+    if (!place) {
         platform.ShowMessage(
-            "Cannot find the file called TSRTEMP.TXT in the " + exchangeFolder + " directory.",
+            "Cannot find the file called TSRTEMP.TXT in the " + *exchangeFolder + " directory.",
             "Warning!", MessageIcon::Critical);
-        return std::nullopt;
     }
-    return AtlasPlace{Trimmed((*lines)[2]), Trimmed((*lines)[1]),
-                      NumberAsTyped(LenientNumber((*lines)[4]))};
+    return place;
 }
 
 struct DegreesMinutes {
@@ -84,15 +83,33 @@ bool RunAtlasExchange(std::string& atlasDir, const PlaceFields& place, Platform&
     if (!found) {
         return false;
     }
-    const std::string question = "Accept following data? \nLongitude = " + found->longitude +
-                                 "\nLatitude  = " + found->latitude +
-                                 "\nTime zone = " + found->zone;
+    return AcceptAtlasPlace(*found, place, platform);
+}
+
+std::optional<std::string> ExchangeFolderOf(const std::vector<std::string>& pcatpath) {
+    if (pcatpath.empty() || Trimmed(pcatpath.front()).empty()) {
+        return std::nullopt;
+    }
+    return Trimmed(pcatpath.front());
+}
+
+std::optional<AtlasPlace> AtlasPlaceOf(const std::vector<std::string>& tsrtemp) {
+    if (tsrtemp.size() < kExchangeLines) {
+        return std::nullopt;
+    }
+    return AtlasPlace{Trimmed(tsrtemp[2]), Trimmed(tsrtemp[1]),
+                      NumberAsTyped(LenientNumber(tsrtemp[4]))};
+}
+
+bool AcceptAtlasPlace(const AtlasPlace& found, const PlaceFields& place, Platform& platform) {
+    const std::string question = "Accept following data? \nLongitude = " + found.longitude +
+                                 "\nLatitude  = " + found.latitude + "\nTime zone = " + found.zone;
     if (platform.ShowMessage(question, "Accept or Reject data", MessageIcon::Question,
                              MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
     }
-    const auto longitude = SplitAt(found->longitude, "EeWw");
-    const auto latitude = SplitAt(found->latitude, "NnSs");
+    const auto longitude = SplitAt(found.longitude, "EeWw");
+    const auto latitude = SplitAt(found.latitude, "NnSs");
     if (!longitude || !latitude) {
         platform.ShowMessage(
             "The atlas gave a longitude or latitude without its E, W, N or S "
@@ -100,7 +117,7 @@ bool RunAtlasExchange(std::string& atlasDir, const PlaceFields& place, Platform&
             "Warning!", MessageIcon::Exclamation);
         return false;
     }
-    *place.zone = found->zone;
+    *place.zone = found.zone;
     *place.longDeg = longitude->degrees;
     *place.longMin = longitude->minutes;
     *place.east = longitude->letter == 'E';

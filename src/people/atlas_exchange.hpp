@@ -4,7 +4,9 @@
 // longitude and the zone of the place chosen.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "people/place_fields.hpp"
 #include "platform/platform.hpp"
@@ -22,5 +24,15 @@ struct AtlasPlace {
 // answer), reading its files, the accept question, and on Yes the place
 // into the fields. True when the place was taken.
 bool RunAtlasExchange(std::string& atlasDir, const PlaceFields& place, Platform& platform);
+
+// The exchange folder named on PCATPATH.TXT's first line.
+std::optional<std::string> ExchangeFolderOf(const std::vector<std::string>& pcatpath);
+
+// The place of TSRTEMP.TXT: line 2 latitude, line 3 longitude, the number
+// at the start of line 5 the zone; nothing with fewer than five lines.
+std::optional<AtlasPlace> AtlasPlaceOf(const std::vector<std::string>& tsrtemp);
+
+// The accept question and, on Yes, the place into the fields.
+bool AcceptAtlasPlace(const AtlasPlace& found, const PlaceFields& place, Platform& platform);
 
 }  // namespace solvaris

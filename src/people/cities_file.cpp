@@ -84,7 +84,13 @@ std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platfo
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
         return records;
     }
-    const std::vector<std::string> f = FieldStream(*lines);
+    return CitiesListFromLines(*lines, platform);
+}
+
+std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& lines,
+                                            Platform& platform) {
+    std::vector<CityRecord> records;
+    const std::vector<std::string> f = FieldStream(lines);
     for (std::size_t i = 0; i + kRecordFields <= f.size(); i += kRecordFields) {
         records.push_back({f[i], f[i + 1], f[i + 2], f[i + 3], f[i + 4]});
     }

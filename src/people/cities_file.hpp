@@ -27,6 +27,8 @@ struct CityRecord {
 // file or an incomplete last record shows the cities-file error; the
 // records read so far are kept.
 std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platform& platform);
+std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& lines,
+                                            Platform& platform);
 
 // The list's text of a record: City,Region.
 std::string CityListText(const CityRecord& record);

@@ -118,7 +118,13 @@ std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platfor
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
         return records;
     }
-    const std::vector<std::string> fields = FieldStream(*lines);
+    return NamesListFromLines(*lines, platform);
+}
+
+std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
+                                           Platform& platform) {
+    std::vector<NameRecord> records;
+    const std::vector<std::string> fields = FieldStream(lines);
     for (std::size_t first = 0; first + kRecordFields <= fields.size(); first += kRecordFields) {
         records.push_back(RecordOf(fields, first));
     }

@@ -32,6 +32,8 @@ struct NameRecord {
 // An unreadable file or an incomplete last record shows the names-file
 // error; the records read so far are kept.
 std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platform& platform);
+std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
+                                           Platform& platform);
 
 // One line as one record: exactly seven fields, else nothing.
 std::optional<NameRecord> ParseNameLine(const std::string& line);

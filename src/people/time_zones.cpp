@@ -38,7 +38,13 @@ std::vector<TimeZoneRecord> ReadTimeZones(const std::filesystem::path& file, Pla
         platform.ShowMessage("The file TZ.DAT cannot be opened.", "Error!", MessageIcon::Critical);
         return zones;
     }
-    for (const std::string& line : *lines) {
+    return TimeZonesFromLines(*lines, platform);
+}
+
+std::vector<TimeZoneRecord> TimeZonesFromLines(const std::vector<std::string>& lines,
+                                               Platform& platform) {
+    std::vector<TimeZoneRecord> zones;
+    for (const std::string& line : lines) {
         const std::vector<std::string> fields = CommaFields(line);
         if (fields.empty() || fields[0].empty()) {
             break;

@@ -23,6 +23,8 @@ struct TimeZoneRecord {
 // shows "The file TZ.DAT is corrupt." and ends the reading; the zones read
 // so far are kept. A file that cannot be opened says so.
 std::vector<TimeZoneRecord> ReadTimeZones(const std::filesystem::path& file, Platform& platform);
+std::vector<TimeZoneRecord> TimeZonesFromLines(const std::vector<std::string>& lines,
+                                               Platform& platform);
 
 // The list line: name padded to 32, " - ", abbreviation padded to 4, " =",
 // the hours right-aligned.

@@ -15,13 +15,17 @@ bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n' || c == ' '
 
 std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values) {
     const auto text = ReadFileBytes(file);
-    const std::string name = file.filename().string();
     if (!text) {
-        return "The file " + name + " cannot be read.";
+        return "The file " + file.filename().string() + " cannot be read.";
     }
+    return ParseWheelValues(*text, file.filename().string(), values);
+}
+
+std::string ParseWheelValues(std::string_view text, const std::string& name,
+                             std::span<std::int16_t> values) {
     std::size_t index = 0;
-    const char* p = text->data();
-    const char* end = p + text->size();
+    const char* p = text.data();
+    const char* end = p + text.size();
     while (true) {
         while (p < end && IsSeparator(*p)) {
             ++p;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace solvaris {
 
@@ -24,6 +25,8 @@ struct WheelData {
 // (unreadable, a value that is no whole 16-bit number, more values than the
 // table holds); the values read before the fault stand.
 std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values);
+std::string ParseWheelValues(std::string_view text, const std::string& fileName,
+                             std::span<std::int16_t> values);
 
 // Both files from the program folder. Empty on success, else the message.
 std::string LoadWheelData(const std::filesystem::path& folder, WheelData& data);

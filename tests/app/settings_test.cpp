@@ -27,6 +27,8 @@ TEST(Settings, ReadingAcceptsAndIgnores) {
              Case{"FontSize=  9.5 points", &Settings::fontSize, nullptr, 9.5},
              Case{"DataHeight=0", nullptr, &Settings::dataHeight, 8250},
              Case{"DataHeight=-10", nullptr, &Settings::dataHeight, 8250},
+             Case{"DataHeight=0.3", nullptr, &Settings::dataHeight, 8250},  // 0 once rounded
+             Case{"DataHeight=2.5", nullptr, &Settings::dataHeight, 2},     // half to even
              Case{"DataLeft=-10", nullptr, &Settings::dataLeft, -10},
              Case{"DataLeft=99999", nullptr, &Settings::dataLeft, 900},  // no 16-bit value
              Case{"datatop=5", nullptr, &Settings::dataTop, 945},        // keys keep their case
