@@ -1,0 +1,45 @@
+// `solvaris batch` over a names file of 10,000 persons: reading the file,
+// filling the entry fields, the checks and the whole chart pass of each
+// person, and the CSV rows.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/session.hpp"
+#include "cli/names_command.hpp"
+
+namespace {
+
+using namespace solvaris;
+
+std::filesystem::path TenThousandPersons() {
+    const auto path = std::filesystem::temp_directory_path() / "solvaris_bench_10000.FIL";
+    std::ofstream out(path, std::ios::binary);
+    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int n = 0; n < 10000; ++n) {
+        out << "Person " << n << ',' << (1 + n % 28) << ' ' << months[n % 12] << ' '
+            << (1900 + n % 150) << ',' << (1 + n % 12) << '.' << (10 + n % 50) << ','
+            << (n % 2 ? 'A' : 'P') << ",5,0" << (70 + n % 20) << ".30," << (30 + n % 30)
+            << ".15\r\n";
+    }
+    return path;
+}
+
+void BM_BatchTenThousand(benchmark::State& state) {
+    const std::string file = TenThousandPersons().string();
+    for (auto _ : state) {
+        Session session;
+        std::ostringstream out, err;
+        const int status = RunBatchCommand({"--names", file}, session, out, err);
+        if (status != 0) {
+            state.SkipWithError(err.str().c_str());
+        }
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_BatchTenThousand)->Unit(benchmark::kMillisecond);
+
+}  // namespace
