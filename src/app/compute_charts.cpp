@@ -28,6 +28,8 @@ bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
     session.ageYears = static_cast<std::int16_t>(ageYears);
     session.lastBirthdayYear = LastBirthdayYear(session.natal, diurnal);
     session.returnSearch = InitialReturnSearch(session.natal, diurnal);
+    session.secondPerson = diurnalWindow.chk2ndPerson;
+    session.secondPersonName = diurnalWindow.chk2ndPersonCaption;
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/returns.hpp"
+#include "reports/report_buffer.hpp"
 
 namespace solvaris {
 
@@ -23,6 +24,10 @@ struct Session {
     std::int16_t ageYears = 0;
     std::int16_t lastBirthdayYear = 0;
     ReturnSearch returnSearch;
+    ReportBuffer reports;
+    // The diurnal window's second-person mode at the last computation.
+    bool secondPerson = false;
+    std::string secondPersonName;
     WheelSetup wheel;            // what the last Wheels command prepared
     std::string currentOrbFile;  // the orb file in force, a full path
 };

@@ -1,0 +1,30 @@
+// What a report needs: the session (chart store, birth data, options,
+// report buffer), the platform for its message boxes and the data window it
+// shows in. Every report is a function of it.
+#pragma once
+
+#include <string>
+
+#include "app/options_window.hpp"
+#include "app/session.hpp"
+#include "platform/data_window.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+struct ReportContext {
+    Session& session;
+    Platform& platform;
+    DataWindowView& window;
+
+    // The text as the next line of the report.
+    void Line(const std::string& text) {
+        session.reports.line = text;
+        session.reports.AppendLine(platform);
+    }
+    void Blank() { session.reports.AppendBlankLine(platform); }
+    void Begin() { session.reports.BeginReport(window); }
+    void Show() { session.reports.ShowReport(window, platform, TitleText()); }
+};
+
+}  // namespace solvaris
