@@ -2,12 +2,13 @@
 
 #include "chart/chart_sets.hpp"
 #include "people/entry_rules.hpp"
+#include "reports/headings.hpp"
 
 namespace solvaris {
 
 bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
                    const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
-                   Platform& platform) {
+                   Platform& platform, DataWindowView& window) {
     const bool meridianOrMorinus =
         houseSystem == HouseSystem::Meridian || houseSystem == HouseSystem::Morinus;
     if (!ValidateEntries(natalWindow, diurnalWindow, meridianOrMorinus, platform)) {
@@ -30,6 +31,12 @@ bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
     session.returnSearch = InitialReturnSearch(session.natal, diurnal);
     session.secondPerson = diurnalWindow.chk2ndPerson;
     session.secondPersonName = diurnalWindow.chk2ndPersonCaption;
+    ReportContext report{session, platform, window};
+    NatalDataCommand(report);
+    // Option 211: the natal report is shown but does not stay in the buffer.
+    if (session.options(211) != 0) {
+        session.reports.EmptySession();
+    }
     return true;
 }
 

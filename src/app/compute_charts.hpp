@@ -1,9 +1,11 @@
 // The chart computation: check both entry windows, read them into the birth
-// records and compute every set of the chart store in one pass.
+// records, compute every set of the chart store in one pass, and report the
+// natal data in the data window.
 #pragma once
 
 #include "app/session.hpp"
 #include "people/entry_fields.hpp"
+#include "platform/data_window.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -11,6 +13,7 @@ namespace solvaris {
 // False when a check failed (its messages have been shown) or the
 // arithmetic failed; the store and the birth records are then untouched.
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
-                   const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform);
+                   const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform,
+                   DataWindowView& window);
 
 }  // namespace solvaris

@@ -2,6 +2,7 @@
 
 #include "cli/chart_setup.hpp"
 #include "cli/json_text.hpp"
+#include "platform/headless/recording_data_window.hpp"
 
 namespace solvaris {
 
@@ -54,6 +55,7 @@ int RunChartCommand(const std::vector<std::string>& args, Session& session, Plat
                     std::ostream& out, std::ostream& err) {
     std::vector<std::string> rest;
     BirthOptions options;
+    RecordingDataWindow window;
     if (const int status =
             ReadBirthOptionsWithDefaults(args, "chart", session, platform, err, rest, options)) {
         return status;
@@ -66,7 +68,7 @@ int RunChartCommand(const std::vector<std::string>& args, Session& session, Plat
         err << "solvaris chart: unknown argument '" << rest[i] << "'\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
         return status;
     }
     WriteChartJson(session, out);

@@ -23,11 +23,13 @@ int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view
     return 0;
 }
 
-int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform) {
+int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
+                            DataWindowView& window) {
     if (options.diurnal.chkNatOrNow) {
         CopyNatalIntoDiurnal(options.natal, options.diurnal);
     }
-    return ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform)
+    return ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform,
+                         window)
                ? 0
                : 1;
 }

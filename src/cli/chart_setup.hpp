@@ -10,6 +10,7 @@
 
 #include "app/session.hpp"
 #include "cli/birth_options.hpp"
+#include "platform/data_window.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -24,6 +25,8 @@ int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view
                                  std::vector<std::string>& rest, BirthOptions& options);
 
 // The chart computation with its checks: 0, or 1 when the data are refused.
-int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform);
+// The natal data report goes to `window`.
+int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
+                            DataWindowView& window);
 
 }  // namespace solvaris

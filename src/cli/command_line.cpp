@@ -6,6 +6,7 @@
 #include "cli/planetary_hours_command.hpp"
 #include "cli/positions_command.hpp"
 #include "cli/program_setup.hpp"
+#include "cli/report_command.hpp"
 #include "cli/return_command.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
@@ -44,6 +45,12 @@ void WriteHelp(std::ostream& out) {
         << kPlanetaryHoursUsage
         << "\n"
            "      sunrise, sunset and the 24 planetary hours of the natal date\n"
+           "  "
+        << kReportUsage
+        << "\n"
+           "      what the data window shows for a Data-menu report: "
+        << ReportNames()
+        << "\n"
            "  "
         << kNamesUsage
         << "\n"
@@ -85,6 +92,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (args[0] == "return") {
         return RunReturnCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "report") {
+        return RunReportCommand(rest, session, platform, out, err);
     }
     if (args[0] == "names") {
         return RunNamesCommand(rest, session, platform, out, err);

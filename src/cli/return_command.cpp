@@ -3,6 +3,7 @@
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/json_text.hpp"
+#include "platform/headless/recording_data_window.hpp"
 
 namespace solvaris {
 
@@ -38,6 +39,7 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
                      std::ostream& out, std::ostream& err) {
     std::vector<std::string> rest;
     BirthOptions options;
+    RecordingDataWindow window;
     if (const int status =
             ReadBirthOptionsWithDefaults(args, "return", session, platform, err, rest, options)) {
         return status;
@@ -71,7 +73,7 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
         err << "solvaris return: say solar or lunar\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
         return status;
     }
 

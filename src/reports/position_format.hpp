@@ -8,11 +8,11 @@
 namespace solvaris {
 
 struct SplitLongitude {
-    int sign;             // 1 Aries to 12 Pisces
-    int degrees;          // in the sign
-    int minutes;          // rounded, 60 kept at 59
+    int sign;     // 1 Aries to 12 Pisces
+    int degrees;  // in the sign
+    int minutes;  // rounded, 60 kept at 59
     int truncatedMinutes;
-    int seconds;          // truncated
+    int seconds;  // truncated
 };
 
 SplitLongitude Split(double longitude);

@@ -41,11 +41,12 @@ void ReportBuffer::ShowReport(DataWindowView& window, Platform& platform,
     for (int i = 0; i <= CurrentCount(); ++i) {
         const std::string& l = i < CurrentCount() ? current_[i] : std::string();
         if (text.size() + l.size() + 2 > capacity) {
-            platform.ShowMessage("You have generated too much data to fit in the Data Window. I "
-                                 "will display what I can and truncate the rest.\n\nI have "
-                                 "truncated " +
-                                     std::to_string(CurrentCount() - i + 1) + " lines of text.",
-                                 "Warning!", MessageIcon::Exclamation);
+            platform.ShowMessage(
+                "You have generated too much data to fit in the Data Window. I "
+                "will display what I can and truncate the rest.\n\nI have "
+                "truncated " +
+                    std::to_string(CurrentCount() - i + 1) + " lines of text.",
+                "Warning!", MessageIcon::Exclamation);
             break;
         }
         text += l;
@@ -63,8 +64,7 @@ void ReportBuffer::ShowReport(DataWindowView& window, Platform& platform,
 
 void ReportBuffer::ClearBuffer(Platform& platform) {
     session_.clear();
-    platform.ShowMessage("All data cleared from buffer.", "Information!",
-                         MessageIcon::Exclamation);
+    platform.ShowMessage("All data cleared from buffer.", "Information!", MessageIcon::Exclamation);
 }
 
 }  // namespace solvaris

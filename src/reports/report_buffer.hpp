@@ -29,6 +29,8 @@ public:
     void ShowReport(DataWindowView& window, Platform& platform, const std::string& titleText);
     // "Clear all data": the session emptied, the current report kept.
     void ClearBuffer(Platform& platform);
+    // The session emptied without a word (after a chart with option 211).
+    void EmptySession() { session_.clear(); }
 
     int LineCount() const { return static_cast<int>(session_.size()); }
     int CurrentCount() const { return static_cast<int>(current_.size()); }

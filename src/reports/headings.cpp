@@ -1,0 +1,145 @@
+#include "reports/headings.hpp"
+
+#include <cmath>
+
+#include "app/format_pattern.hpp"
+#include "reports/emphasis_summary.hpp"
+#include "reports/position_format.hpp"
+
+namespace solvaris {
+
+namespace {
+
+std::string DateOf(const BirthData& b) { return FormatDate(b.year, b.month, b.day); }
+
+// The order of the position list; the south node is never listed.
+constexpr int kListOrder[] = {Sun,       Moon,          Mercury,   Venus,    Mars,
+                              Jupiter,   Saturn,        Uranus,    Neptune,  Pluto,
+                              NorthNode, PartOfFortune, Ascendant, Midheaven};
+
+std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+}  // namespace
+
+std::string BirthDataLine(const BirthData& b) {
+    std::string line = "  ";
+    line += DateOf(b);
+    line += "    TZ = ";
+    line += FormatNumber(b.timeZone, "##0.0");
+    line += "      ";
+    line += FormatNumber(b.time, "#0.00");
+    line += ' ';
+    line += b.meridiem;
+    line += "   ";
+    line += FormatNumber(std::fabs(b.latitude), "##0.00");
+    line += ' ';
+    line += b.latitudeText;
+    line += "    ";
+    line += FormatNumber(std::fabs(b.longitude), "##0.00");
+    line += ' ';
+    line += b.longitudeText;
+    return line;
+}
+
+void NatalHeading(ReportContext& ctx) {
+    ctx.Begin();
+    ctx.Blank();
+    ctx.Line("  " + ctx.session.natal.name);
+    ctx.Line(BirthDataLine(ctx.session.natal));
+}
+
+void DualHeading(ReportContext& ctx) {
+    NatalHeading(ctx);
+    ctx.Line("  Diurnal date = " + DateOf(ctx.session.diurnal));
+}
+
+std::string DiurnalDataLine(const BirthData& diurnal) { return BirthDataLine(diurnal); }
+
+void HouseCuspBlock(ReportContext& ctx) {
+    const ChartStore& charts = ctx.session.charts;
+    ctx.Blank();
+    ctx.Line("  HOUSE CUSPS - " + std::string(Info(charts.houseSystem).displayName));
+    const auto cusp = [&](int slot, bool first) {
+        std::string text = first ? "  " : " ";
+        text += HouseLabel(slot);
+        text += " house = ";
+        text += LongitudeDM(charts.working.cusps[slot]);
+        return text;
+    };
+    if (charts.kind == ChartKind::Progressed) {
+        ctx.Line(cusp(1, true) + cusp(4, false));
+        return;
+    }
+    for (int first = 1; first <= kCuspCount; first += 3) {
+        ctx.Line(cusp(first, true) + cusp(first + 1, false) + cusp(first + 2, false));
+    }
+}
+
+void PositionList(ReportContext& ctx, ListDeclinations declinations) {
+    const ChartStore& charts = ctx.session.charts;
+    const WorkingSet& w = charts.working;
+    const bool houses = charts.kind == ChartKind::Natal ||
+                        (charts.kind == ChartKind::Transit && ctx.session.secondPerson);
+    ctx.Blank();
+    for (int p : kListOrder) {
+        std::string line = "  ";
+        line += LongitudeDMS(w.points.longitude[p]);
+        line += "   ";
+        line += ReportName(p);
+        line += w.texts.retrogradeMarks.substr(p - 1, 1);
+        line += "    ";
+        if (houses) {
+            line += '(';
+            line += w.texts.housePositionText.substr(10 * (p - 1), 10);
+            line += ")    ";
+        } else {
+            line += Blanks(16);
+        }
+        if (declinations == ListDeclinations::Natal) {
+            line += DeclinationDM(charts.natal.points.declination[p]);
+        } else if (declinations == ListDeclinations::Working) {
+            line += DeclinationDM(w.points.declination[p]);
+        }
+        ctx.Line(line);
+    }
+    const bool declinationLine =
+        declinations == ListDeclinations::Natal ||
+        (declinations == ListDeclinations::Working &&
+         (charts.kind == ChartKind::Progressed || charts.kind == ChartKind::Transit));
+    if (declinationLine) {
+        ctx.Line(Blanks(51) + "Decl.");
+    }
+}
+
+void SpecialPointLines(ReportContext& ctx, double vertex, double equatorial, double coAscendant,
+                       double polar) {
+    ctx.Line("  Vertex       =  " + LongitudeDM(vertex) + Blanks(10) +
+             "Equatorial Ascendant =  " + LongitudeDM(equatorial));
+    ctx.Line("  Co-Ascendant =  " + LongitudeDM(coAscendant) + Blanks(10) +
+             "Polar Ascendant      =  " + LongitudeDM(polar));
+}
+
+void NatalDataReport(ReportContext& ctx) {
+    ChartStore& charts = ctx.session.charts;
+    charts.kind = ChartKind::Natal;
+    charts.working.points = charts.natal.points;
+    charts.working.cusps = charts.natal.cusps;
+    charts.working.texts = charts.natal.texts;
+    HouseCuspBlock(ctx);
+    ctx.Blank();
+    const auto& special = charts.natal.specialPoints;  // 3 Vertex ... 6 Polar Ascendant
+    SpecialPointLines(ctx, special[3], special[4], special[5], special[6]);
+    EmphasisSummary(ctx);
+    PositionList(ctx, ListDeclinations::Natal);
+    ctx.Blank();
+    ctx.Line("  " + LongitudeDMS(charts.natal.trueNodeLongitude) + "   TRUE NORTH NODE" +
+             Blanks(16) + DeclinationDMTruncated(charts.natal.trueNodeDeclination));
+}
+
+void NatalDataCommand(ReportContext& ctx) {
+    NatalHeading(ctx);
+    NatalDataReport(ctx);
+    ctx.Show();
+}
+
+}  // namespace solvaris

@@ -1,0 +1,47 @@
+// The blocks every report shares: the natal heading, the diurnal lines, the
+// house-cusp block and the position list; and the natal data report built
+// from them.
+#pragma once
+
+#include <string>
+
+#include "chart/birth_data.hpp"
+#include "chart/chart_point.hpp"
+#include "reports/report_context.hpp"
+
+namespace solvaris {
+
+// The date, zone, clock time, latitude and longitude of a record in one
+// line (line 3 of the natal heading).
+std::string BirthDataLine(const BirthData& data);
+
+// BeginReport, then a blank line, the name and the birth data line.
+void NatalHeading(ReportContext& ctx);
+// The natal heading and "  Diurnal date = dd mmm yyyy".
+void DualHeading(ReportContext& ctx);
+// The diurnal record's birth data line.
+std::string DiurnalDataLine(const BirthData& diurnal);
+
+// The cusps of the working set: three to a line, or only the 10th and the
+// 1st for a progressed chart.
+void HouseCuspBlock(ReportContext& ctx);
+
+enum class ListDeclinations { Natal, Working, None };
+
+// Fourteen position lines of the working set (Sun, Moon, Mercury to Pluto,
+// north node, Part of Fortune, Ascendant, Midheaven) after a blank line.
+void PositionList(ReportContext& ctx, ListDeclinations declinations);
+
+// The Vertex / Equatorial Ascendant and Co-Ascendant / Polar Ascendant
+// lines.
+void SpecialPointLines(ReportContext& ctx, double vertex, double equatorial, double coAscendant,
+                       double polar);
+
+// The body of the natal data report; the natal data command is
+// NatalHeading, this, ShowReport.
+void NatalDataReport(ReportContext& ctx);
+
+// The whole natal data command.
+void NatalDataCommand(ReportContext& ctx);
+
+}  // namespace solvaris

@@ -1,0 +1,92 @@
+// The exact text of every report for three fixed charts, kept under
+// tests/data/reports/. SOLVARIS_UPDATE_GOLDEN=1 rewrites the files (only on
+// purpose, after checking the new text column by column).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/text_lines.hpp"
+#include "cli/command_line.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+const std::string kGolden = std::string(SOLVARIS_TEST_DATA_DIR) + "/reports/";
+
+struct GoldenChart {
+    const char* name;
+    std::vector<std::string> args;
+    bool minorAspectsAndPlanetClassOrbs;  // options 16 = 1 and 208 = 1
+};
+
+const std::vector<GoldenChart>& Charts() {
+    static const std::vector<GoldenChart> charts = {
+        // Uranus and Pluto retrograde.
+        {"new-york",
+         {"--person", "Golden New York", "--diurnal-date", "2000-01-01", "--diurnal-time",
+          "12:00pm", "--diurnal-zone", "8", "--diurnal-lon", "118W15", "--diurnal-lat", "34N03"},
+         false},
+        // South of the equator and east of Greenwich.
+        {"sydney",
+         {"--person", "Golden Sydney", "--diurnal-date", "2010-06-15", "--diurnal-time", "9:30am",
+          "--diurnal-zone", "-10", "--diurnal-lon", "151E12", "--diurnal-lat", "33S52"},
+         false},
+        // A second person, minor aspects and planet-class orbs.
+        {"second-person",
+         {"--person", "Golden New York", "--second-person", "Golden Sydney"},
+         true},
+    };
+    return charts;
+}
+
+const std::vector<std::string>& Reports() {
+    static const std::vector<std::string> reports = {"natal", "summary", "solar-arc-data",
+                                                     "transit-data"};
+    return reports;
+}
+
+// A copy of the shipped folder with the chart's options.
+void PrepareHome(const testing::TempFolder& home, bool changedOptions) {
+    std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    if (!changedOptions) {
+        return;
+    }
+    std::vector<std::string> lines = *ReadTextLines(home / "OPTIONS.OPT");
+    lines[15].replace(0, 7, "      1");   // option 16
+    lines[207].replace(0, 7, "      1");  // option 208
+    home.Write("OPTIONS.OPT", JoinCrLf(lines));
+}
+
+TEST(GoldenReports, EveryReportOfThreeCharts) {
+    const bool update = std::getenv("SOLVARIS_UPDATE_GOLDEN") != nullptr;
+    for (const GoldenChart& chart : Charts()) {
+        testing::TempFolder home;
+        PrepareHome(home, chart.minorAspectsAndPlanetClassOrbs);
+        for (const std::string& report : Reports()) {
+            std::vector<std::string> args = {"report",  report,
+                                             "--home",  home.path().string(),
+                                             "--names", kGolden + "GOLDEN.FIL"};
+            args.insert(args.end(), chart.args.begin(), chart.args.end());
+            std::ostringstream out, err;
+            ASSERT_EQ(RunCommandLine(args, out, err), 0) << chart.name << ' ' << report << '\n'
+                                                         << err.str();
+            const std::string file = kGolden + chart.name + "/" + report + ".txt";
+            if (update) {
+                std::filesystem::create_directories(kGolden + chart.name);
+                std::ofstream(file, std::ios::binary) << out.str();
+                continue;
+            }
+            const auto expected = ReadFileBytes(file);
+            ASSERT_TRUE(expected) << file << " is missing";
+            EXPECT_EQ(out.str(), *expected) << file;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
