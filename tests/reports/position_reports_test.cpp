@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "chart/chart_sets.hpp"
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "reports/derived_reports.hpp"
+#include "reports/headings.hpp"
+#include "reports/position_format.hpp"
+#include "support/sample_people.hpp"
+
+namespace solvaris {
+namespace {
+
+class PositionReports : public ::testing::Test {
+protected:
+    void SetUp() override {
+        session.natal = Person(5, 12, 1950, 7.45f, "P.M.");
+        session.natal.name = "Sample";
+        session.diurnal = Person(1, 1, 2000, 12.00f, "P.M.");
+        session.options.Set(212, 1);
+        Compute(HouseSystem::Placidus);
+    }
+    void Compute(HouseSystem system) {
+        ASSERT_TRUE(
+            ComputeChartSets({session.natal, session.diurnal,
+                              AgeYears(session.natal, session.diurnal), system, session.options},
+                             session.charts));
+    }
+    std::vector<std::string> Run(void (*report)(ReportContext&)) {
+        ctx.Begin();
+        report(ctx);
+        return session.reports.Current();
+    }
+    static const std::string* Find(const std::vector<std::string>& lines,
+                                   const std::string& start) {
+        const auto it = std::find_if(lines.begin(), lines.end(),
+                                     [&](const std::string& l) { return l.starts_with(start); });
+        return it == lines.end() ? nullptr : &*it;
+    }
+    Session session;
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportContext ctx{session, platform, window};
+};
+
+TEST_F(PositionReports, NatalListAndEmphasisCounts) {
+    const auto lines = Run(NatalDataReport);
+    const auto decl = std::find(lines.begin(), lines.end(), std::string(51, ' ') + "Decl.");
+    ASSERT_NE(decl, lines.end());
+    EXPECT_EQ(decl[-14].substr(19, 10), "SUN       ");
+    EXPECT_EQ(decl[-13].substr(19, 10), "MOON      ");  // the Moon second
+    EXPECT_EQ(decl[-1].substr(19, 10), "MC        ");   // no south node
+    const auto count = [&](const std::string& label) {
+        for (const std::string& l : lines) {
+            const auto at = l.find(label);
+            if (at != std::string::npos && l.find(':') == std::string::npos) {
+                return std::stoi(l.substr(at + label.size()));
+            }
+        }
+        return -1;
+    };
+    EXPECT_EQ(count("Cardinal - ") + count("Fixed    - ") + count("Mutable  - "), 10);
+    EXPECT_EQ(count("Fire  - ") + count("Earth - ") + count("Air   - ") + count("Water - "), 10);
+    EXPECT_EQ(count("North   - ") + count("South   - "), 10);
+    EXPECT_EQ(count("Eastern - ") + count("Western - "), 10);
+}
+
+TEST_F(PositionReports, ProgressedCuspsAndTravel) {
+    auto lines = Run(ProgressedPositions);
+    const std::string* cusps = Find(lines, "  10TH house = ");
+    ASSERT_NE(cusps, nullptr);
+    EXPECT_NE(cusps->find(" 1ST house = "), std::string::npos);  // one line: 10th and 1st
+    EXPECT_EQ(Find(lines, "   2ND"), nullptr);
+
+    session.charts.natal.points.longitude[Midheaven] = 350;
+    session.charts.progressed.points.longitude[Midheaven] = 10;
+    lines = Run(ProgressedPositions);
+    EXPECT_EQ(*Find(lines, "  Progressed  MC"), "  Progressed  MC has traveled 20.00 degrees.");
+
+    Compute(HouseSystem::EqualAscendant);
+    lines = Run(ProgressedPositions);
+    const double asc = session.charts.progressed.points.longitude[Ascendant];
+    EXPECT_EQ(Find(lines, "  10TH house = ")->substr(15, 9),
+              LongitudeDM(std::fmod(asc + 270, 360)));
+}
+
+TEST_F(PositionReports, SolarArcListsAndSummaryNames) {
+    const auto lines = Run(SolarArcDirections);
+    const std::string* sun =
+        Find(lines, "  " + LongitudeDMS(session.charts.solarArc.longitude[Sun]));
+    ASSERT_NE(sun, nullptr);
+    EXPECT_TRUE(sun->ends_with(std::string(16, ' ')));  // no declination
+    ASSERT_NE(Find(lines, "  NATAL PLANETS MINUS SOLAR ARC"), nullptr);
+
+    const auto summary = Run(PositionsSummary);
+    EXPECT_NE(Find(summary,
+                   "  MC       " + LongitudeDM(session.charts.natal.points.longitude[Midheaven])),
+              nullptr);
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,105 @@
+#include "reports/report_buffer.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "reports/position_format.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(ReportBuffer, ShowWarnClearAndMinimised) {
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportBuffer buffer;
+    buffer.BeginReport(window);
+    buffer.line = "one";
+    buffer.AppendLine(platform);
+    buffer.line = "two";
+    buffer.AppendLine(platform);
+    EXPECT_EQ(buffer.line, "two");  // appending does not clear the line
+    buffer.ShowReport(window, platform, "T - ");
+    EXPECT_EQ(window.text, "one\r\ntwo\r\n\r\n\r\n");
+    EXPECT_EQ(window.caption, "T - Data");
+    EXPECT_TRUE(platform.Messages().empty());
+
+    buffer.ClearBuffer(platform);
+    EXPECT_EQ(buffer.LineCount(), 0);
+    EXPECT_EQ(buffer.CurrentCount(), 3);  // the report shown stays
+    EXPECT_EQ(platform.Messages().back().text, "All data cleared from buffer.");
+
+    // Minimised: the lines go into the session, nothing is shown.
+    window.minimised = true;
+    buffer.BeginReport(window);
+    buffer.AppendBlankLine(platform);
+    buffer.ShowReport(window, platform, "T - ");
+    EXPECT_EQ(buffer.LineCount(), 1);
+    EXPECT_EQ(window.shows, 1);
+    window.minimised = false;
+
+    // 1,000 lines give no warning, 1,001 do.
+    for (int lines : {999, 1000}) {
+        ReportBuffer big;
+        ScriptedPlatform quiet;
+        big.BeginReport(window);
+        for (int i = 0; i < lines; ++i) {
+            big.AppendBlankLine(quiet);
+        }
+        big.ShowReport(window, quiet, "");  // adds the closing blank line
+        EXPECT_EQ(quiet.Messages().size(), lines == 999 ? 0u : 1u) << big.LineCount();
+    }
+}
+
+TEST(ReportBuffer, FullBufferAndTruncation) {
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportBuffer buffer;
+    buffer.BeginReport(window);
+    for (int i = 0; i < kMaxReportLines; ++i) {
+        buffer.AppendBlankLine(platform);
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+    buffer.line = "dropped";
+    buffer.AppendLine(platform);
+    buffer.AppendLine(platform);
+    EXPECT_EQ(buffer.LineCount(), kMaxReportLines);
+    ASSERT_EQ(platform.Messages().size(), 2u);
+    EXPECT_EQ(platform.Messages()[0].text.substr(0, 35), "Buffer cannot hold any more data. P");
+
+    ReportBuffer small;
+    ScriptedPlatform quiet;
+    window.capacity = 12;  // room for "aaaa\r\nbbbb\r\n" only
+    small.BeginReport(window);
+    for (const char* l : {"aaaa", "bbbb", "cccc"}) {
+        small.line = l;
+        small.AppendLine(quiet);
+    }
+    small.ShowReport(window, quiet, "");
+    EXPECT_EQ(window.text, "aaaa\r\nbbbb\r\n");
+    ASSERT_EQ(quiet.Messages().size(), 1u);
+    // "cccc", the closing blank line and the spare slot.
+    EXPECT_NE(quiet.Messages()[0].text.find("I have truncated 3 lines of text."),
+              std::string::npos);
+}
+
+TEST(PositionFormat, SplittingWithoutCarry) {
+    struct Case {
+        double value;
+        const char* dm;
+        const char* dms;
+    };
+    for (const Case& c :
+         {Case{29.9999, "29 ARI 59", "29 ARI 59m 59s"}, Case{0, "00 ARI 00", "00 ARI 00m 00s"},
+          Case{359.5, "29 PIS 30", "29 PIS 30m 00s"},
+          Case{5.3853, "05 ARI 23", "05 ARI 23m 07s"}}) {
+        EXPECT_EQ(LongitudeDM(c.value), c.dm) << c.value;
+        EXPECT_EQ(LongitudeDMS(c.value), c.dms) << c.value;
+    }
+    EXPECT_EQ(DeclinationDM(-0.5), "00 S 30");
+    EXPECT_EQ(DeclinationDM(23.45), "23 N 27");
+    EXPECT_EQ(DeclinationDMTruncated(23.4499), "23 N 26");
+}
+
+}  // namespace
+}  // namespace solvaris
