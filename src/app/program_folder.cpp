@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "app/text_lines.hpp"
+
 namespace solvaris {
 
 namespace {
@@ -12,13 +14,6 @@ namespace {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::filesystem::path ExecutableFolder() {
@@ -66,7 +61,7 @@ std::filesystem::path FindInFolder(const std::filesystem::path& folder, std::str
     }
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
-        if (SameNameIgnoringCase(it->path().filename().string(), name)) {
+        if (EqualIgnoringCase(it->path().filename().string(), name)) {
             return it->path();
         }
     }

@@ -1,6 +1,7 @@
 #include "app/text_lines.hpp"
 
 #include <array>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -142,6 +143,19 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
         out += "\r\n";
     }
     return out;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::size_t CharacterCount(std::string_view text) {

@@ -35,6 +35,10 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // Each line followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
+// Equal but for the case of ASCII letters (names compared as the user sees
+// them: "SAMPLE" and "Sample").
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 // The number of characters (not bytes) of UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
 

@@ -3,19 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/text_lines.hpp"
 #include "cli/person_options.hpp"
 #include "people/cities_file.hpp"
 
 namespace solvaris {
 
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // The file of option `name` (taken out of `args`), else `fallback`.
 std::string FileOption(std::vector<std::string>& args, const std::string& name,
@@ -79,7 +73,7 @@ int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPl
     }
     // "City,Region" as the list shows it, or the city alone.
     const auto found = std::find_if(cities.begin(), cities.end(), [&](const CityRecord& c) {
-        return SameIgnoringCase(CityListText(c), args[1]) || SameIgnoringCase(c.city, args[1]);
+        return EqualIgnoringCase(CityListText(c), args[1]) || EqualIgnoringCase(c.city, args[1]);
     });
     if (found == cities.end()) {
         err << "solvaris cities: no city named '" << args[1] << "' in " << file << '\n';

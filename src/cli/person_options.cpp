@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/text_lines.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -27,13 +28,6 @@ std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::
     return value;
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 }  // namespace
 
 std::string NamesFileOption(std::vector<std::string>& args, const Session& session) {
@@ -50,7 +44,7 @@ std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
         }
     }
     for (const NameRecord& r : records) {
-        if (SameIgnoringCase(r.name, name)) {
+        if (EqualIgnoringCase(r.name, name)) {
             return r;
         }
     }

@@ -10,13 +10,6 @@ namespace solvaris {
 
 namespace {
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 std::string ReplaceQuestion(const NameRecord& r) {
     return "There is already a name on file matching your current name with the following "
            "associated data: \n\nDate =  " +
@@ -69,7 +62,7 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
     std::vector<std::string> kept;
     for (std::string& line : lines) {
         const auto existing = ParseNameLine(line);
-        if (existing && SameIgnoringCase(existing->name, natal.txtName) &&
+        if (existing && EqualIgnoringCase(existing->name, natal.txtName) &&
             platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
                                  MessageIcon::Question,
                                  MessageButtons::YesNo) == MessageAnswer::Yes) {

@@ -14,22 +14,12 @@ namespace {
 
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
-constexpr int kSummaryOrder[] = {Sun,       Moon,          Mercury,   Venus,    Mars,
-                                 Jupiter,   Saturn,        Uranus,    Neptune,  Pluto,
-                                 NorthNode, PartOfFortune, Ascendant, Midheaven};
-
 // Position line steps 1 and 2 without the declination: the solar-arc list.
 void DirectionList(ReportContext& ctx) {
     const WorkingSet& w = ctx.session.charts.working;
     ctx.Blank();
-    for (int p : kSummaryOrder) {
-        std::string line = "  ";
-        line += LongitudeDMS(w.points.longitude[p]);
-        line += "   ";
-        line += ReportName(p);
-        line += w.texts.retrogradeMarks.substr(p - 1, 1);
-        line += Blanks(4 + 16);
-        ctx.Line(line);
+    for (int p : kPositionListOrder) {
+        ctx.Line(PositionLineStart(w, p) + Blanks(16));
     }
 }
 
@@ -109,7 +99,7 @@ void PositionsSummary(ReportContext& ctx) {
     ctx.Line("  PLANET   NATAL LONG  NATAL D.  PROG LONG   PROG D.   SOLAR ARC   TRANSITS");
     ctx.Line("  ------   ----------  --------  ---------   -------   ---------   --------");
     const auto mark = [](const ChartTexts& texts, int p) { return texts.retrogradeMarks[p - 1]; };
-    for (int p : kSummaryOrder) {
+    for (int p : kPositionListOrder) {
         std::string row = "  ";
         row += Field(std::string(kPointListNames[p].substr(0, 7)), 9);
         row += LongitudeCell(charts.natal.points.longitude[p], mark(charts.natal.texts, p));

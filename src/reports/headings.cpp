@@ -12,11 +12,6 @@ namespace {
 
 std::string DateOf(const BirthData& b) { return FormatDate(b.year, b.month, b.day); }
 
-// The order of the position list; the south node is never listed.
-constexpr int kListOrder[] = {Sun,       Moon,          Mercury,   Venus,    Mars,
-                              Jupiter,   Saturn,        Uranus,    Neptune,  Pluto,
-                              NorthNode, PartOfFortune, Ascendant, Midheaven};
-
 std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 }  // namespace
@@ -75,19 +70,24 @@ void HouseCuspBlock(ReportContext& ctx) {
     }
 }
 
+std::string PositionLineStart(const WorkingSet& w, int p) {
+    std::string line = "  ";
+    line += LongitudeDMS(w.points.longitude[p]);
+    line += "   ";
+    line += ReportName(p);
+    line += w.texts.retrogradeMarks.substr(p - 1, 1);
+    line += "    ";
+    return line;
+}
+
 void PositionList(ReportContext& ctx, ListDeclinations declinations) {
     const ChartStore& charts = ctx.session.charts;
     const WorkingSet& w = charts.working;
     const bool houses = charts.kind == ChartKind::Natal ||
                         (charts.kind == ChartKind::Transit && ctx.session.secondPerson);
     ctx.Blank();
-    for (int p : kListOrder) {
-        std::string line = "  ";
-        line += LongitudeDMS(w.points.longitude[p]);
-        line += "   ";
-        line += ReportName(p);
-        line += w.texts.retrogradeMarks.substr(p - 1, 1);
-        line += "    ";
+    for (int p : kPositionListOrder) {
+        std::string line = PositionLineStart(w, p);
         if (houses) {
             line += '(';
             line += w.texts.housePositionText.substr(10 * (p - 1), 10);

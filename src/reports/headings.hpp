@@ -28,6 +28,16 @@ void HouseCuspBlock(ReportContext& ctx);
 
 enum class ListDeclinations { Natal, Working, None };
 
+// The start of a position line: longitude, report name, retrograde mark
+// and four blanks.
+std::string PositionLineStart(const WorkingSet& working, int point);
+
+// The list's points in order: Sun, Moon, Mercury to Pluto, north node, Part
+// of Fortune, Ascendant, Midheaven (never the south node).
+inline constexpr int kPositionListOrder[] = {Sun,       Moon,          Mercury,   Venus,    Mars,
+                                             Jupiter,   Saturn,        Uranus,    Neptune,  Pluto,
+                                             NorthNode, PartOfFortune, Ascendant, Midheaven};
+
 // Fourteen position lines of the working set (Sun, Moon, Mercury to Pluto,
 // north node, Part of Fortune, Ascendant, Midheaven) after a blank line.
 void PositionList(ReportContext& ctx, ListDeclinations declinations);
