@@ -6,9 +6,9 @@
 
 namespace solvaris {
 
-bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
-                   const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
-                   Platform& platform, DataWindowView& window) {
+bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
+                       const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
+                       Platform& platform) {
     const bool meridianOrMorinus =
         houseSystem == HouseSystem::Meridian || houseSystem == HouseSystem::Morinus;
     if (!ValidateEntries(natalWindow, diurnalWindow, meridianOrMorinus, platform)) {
@@ -31,6 +31,15 @@ bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
     session.returnSearch = InitialReturnSearch(session.natal, diurnal);
     session.secondPerson = diurnalWindow.chk2ndPerson;
     session.secondPersonName = diurnalWindow.chk2ndPersonCaption;
+    return true;
+}
+
+bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
+                   const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
+                   Platform& platform, DataWindowView& window) {
+    if (!ComputeChartStore(session, natalWindow, diurnalWindow, houseSystem, platform)) {
+        return false;
+    }
     ReportContext report{session, platform, window};
     NatalDataCommand(report);
     // Option 211: the natal report is shown but does not stay in the buffer.

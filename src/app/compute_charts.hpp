@@ -12,6 +12,11 @@ namespace solvaris {
 
 // False when a check failed (its messages have been shown) or the
 // arithmetic failed; the store and the birth records are then untouched.
+// The checks and the sets without the report (for batch work).
+bool ComputeChartStore(Session& session, const NatalEntryWindow& natal,
+                       const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
+                       Platform& platform);
+
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
                    const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform,
                    DataWindowView& window);

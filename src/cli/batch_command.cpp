@@ -8,7 +8,6 @@
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
-#include "platform/headless/recording_data_window.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
@@ -89,8 +88,6 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
         return 2;
     }
     ScriptedPlatform quiet;
-    RecordingDataWindow hidden;
-    hidden.minimised = true;
     bool skipped = false;
     bool first = true;
     if (json) {
@@ -123,8 +120,7 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
         diurnal.txtDiurnalDay = natal.txtDay;
         diurnal.txtDiurnalYear = natal.txtYear;
         CopyNatalIntoDiurnal(natal, diurnal);
-        session.reports = ReportBuffer{};  // each person's natal report is dropped
-        if (!ComputeCharts(session, natal, diurnal, system, quiet, hidden)) {
+        if (!ComputeChartStore(session, natal, diurnal, system, quiet)) {
             skip(record->name + ": " +
                  (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
             continue;
