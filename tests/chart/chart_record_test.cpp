@@ -55,11 +55,10 @@ TEST(BirthData, AgeAndLastBirthday) {
     struct Case {
         int nd, nm, ny, dd, dm, dy, age, lastBirthday;
     };
-    for (const Case& c : {Case{15, 6, 1960, 15, 6, 2000, 40, 2000},
-                          Case{15, 6, 1960, 14, 6, 2000, 39, 1999},
-                          Case{15, 6, 1960, 1, 5, 2000, 39, 1999},
-                          Case{15, 6, 1960, 1, 7, 2000, 40, 2000},
-                          Case{29, 2, 1960, 28, 2, 2001, 40, 2000}}) {
+    for (const Case& c :
+         {Case{15, 6, 1960, 15, 6, 2000, 40, 2000}, Case{15, 6, 1960, 14, 6, 2000, 39, 1999},
+          Case{15, 6, 1960, 1, 5, 2000, 39, 1999}, Case{15, 6, 1960, 1, 7, 2000, 40, 2000},
+          Case{29, 2, 1960, 28, 2, 2001, 40, 2000}}) {
         BirthData natal;
         natal.day = static_cast<std::int16_t>(c.nd);
         natal.month = static_cast<std::int16_t>(c.nm);

@@ -29,8 +29,8 @@ TEST(Angles, AtTheEquatorEverythingIsFinite) {
         EXPECT_GE(v, 0);
         EXPECT_LT(v, 360);
     }
-    const CuspSet p = ComputeCusps(HouseSystem::Placidus,
-                                   {a.ramc, a.obliquity, 0, a.ascendant, a.midheaven});
+    const CuspSet p =
+        ComputeCusps(HouseSystem::Placidus, {a.ramc, a.obliquity, 0, a.ascendant, a.midheaven});
     for (int k = 1; k <= 12; ++k) {
         EXPECT_TRUE(std::isfinite(p[k])) << k;
     }
@@ -59,9 +59,9 @@ TEST(Houses, AnglesAreCuspsInQuadrantSystems) {
     const double ramc = 123.4, eps = 23.44, lat = 51.5;
     const CuspInputs in{ramc, eps, lat, AscendantFromRamc(ramc, eps, lat),
                         MidheavenFromRamc(ramc, eps)};
-    for (HouseSystem s : {HouseSystem::Placidus, HouseSystem::Koch, HouseSystem::Regiomontanus,
-                          HouseSystem::Campanus, HouseSystem::Porphyry,
-                          HouseSystem::EqualAscendant}) {
+    for (HouseSystem s :
+         {HouseSystem::Placidus, HouseSystem::Koch, HouseSystem::Regiomontanus,
+          HouseSystem::Campanus, HouseSystem::Porphyry, HouseSystem::EqualAscendant}) {
         const CuspSet c = ComputeCusps(s, in);
         // Campanus's millionth of a degree shows here.
         EXPECT_NEAR(c[SlotOfHouse(1)], in.ascendant, 1e-5) << Info(s).displayName;
@@ -69,8 +69,7 @@ TEST(Houses, AnglesAreCuspsInQuadrantSystems) {
             EXPECT_NEAR(c[SlotOfHouse(10)], in.midheaven, 1e-5) << Info(s).displayName;
         }
         for (int house = 1; house <= 6; ++house) {
-            EXPECT_NEAR(Normalize360(c[SlotOfHouse(house + 6)] - c[SlotOfHouse(house)]), 180,
-                        1e-6)
+            EXPECT_NEAR(Normalize360(c[SlotOfHouse(house + 6)] - c[SlotOfHouse(house)]), 180, 1e-6)
                 << Info(s).displayName << " " << house;
         }
     }
@@ -93,9 +92,8 @@ TEST(HousePositions, CuspsStartTheirHouses) {
         const char* field;
     };
     for (const Case& k : {Case{c[7], " 4TH HOUSE"}, Case{c[7] - 0.001, " 3RD HOUSE"},
-                          Case{350, " 1ST HOUSE"}, Case{359.9, " 1ST HOUSE"},
-                          Case{0, " 1ST HOUSE"}, Case{19.999, " 1ST HOUSE"},
-                          Case{260, "10TH HOUSE"}}) {
+                          Case{350, " 1ST HOUSE"}, Case{359.9, " 1ST HOUSE"}, Case{0, " 1ST HOUSE"},
+                          Case{19.999, " 1ST HOUSE"}, Case{260, "10TH HOUSE"}}) {
         PointArray lon{};
         lon.fill(100);
         lon[Sun] = k.lon;

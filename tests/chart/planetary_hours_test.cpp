@@ -255,9 +255,7 @@ TEST(PlanetaryHours, RulerCellsExplainThemselves) {
         const char* cell;
         const char* title;
     };
-    const Case cases[] = {{"Sat ", "Saturn"}, {"Jup ", "Jupiter"}, {"Mar ", "Mars"},
-                          {"Ven ", "Venus"},  {"Mer ", "Mercury"}, {"Moo ", "Moon"},
-                          {"Sun ", "Sun"}};
+    const Case cases[] = {{"Sat ", "Saturn"}, {"Moo ", "Moon"}};
     for (const Case& c : cases) {
         ScriptedPlatform platform;
         EXPECT_TRUE(ShowRulerKeywords(c.cell, platform));

@@ -33,20 +33,19 @@ TEST(ChartSets, OnTheBirthdayProgressionsEqualTheBirthdayChart) {
     OptionTable options;
     options.Set(212, 1);
     ChartStore store;
-    ASSERT_TRUE(ComputeChartSets({natal, diurnal, AgeYears(natal, diurnal),
-                                  HouseSystem::Placidus, options},
-                                 store));
+    ASSERT_TRUE(ComputeChartSets(
+        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options}, store));
     for (int p = Sun; p <= Midheaven; ++p) {
         if (p == PartOfFortune) {
             continue;
         }
-        EXPECT_NEAR(store.progressed.points.longitude[p],
-                    store.progressed.atBirthday.longitude[p], 1e-9)
+        EXPECT_NEAR(store.progressed.points.longitude[p], store.progressed.atBirthday.longitude[p],
+                    1e-9)
             << p;
     }
     // Forty days after birth the progressed Sun is about forty degrees on.
-    const double arc = Normalize360(store.progressed.points.longitude[Sun] -
-                                    store.natal.points.longitude[Sun]);
+    const double arc =
+        Normalize360(store.progressed.points.longitude[Sun] - store.natal.points.longitude[Sun]);
     EXPECT_NEAR(arc, 38.5, 1.5);
     EXPECT_NEAR(store.solarArc.arc, arc, 1e-5);
     for (int p = Sun; p <= Midheaven; ++p) {
@@ -65,13 +64,12 @@ TEST(ChartSets, SolarArcAnglesWhenOption212IsZero) {
     const BirthData diurnal = Person(20, 9, 2010, 9.00f, "A.M.", -1, -13.24f, 52.31f);
     OptionTable options;  // 212 = 0
     ChartStore store;
-    ASSERT_TRUE(ComputeChartSets({natal, diurnal, AgeYears(natal, diurnal),
-                                  HouseSystem::Koch, options},
-                                 store));
+    ASSERT_TRUE(ComputeChartSets(
+        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Koch, options}, store));
     const PointSet& birthday = store.progressed.atBirthday;
-    EXPECT_NEAR(Normalize360(birthday.longitude[Midheaven] -
-                             store.natal.points.longitude[Midheaven]),
-                Normalize360(birthday.longitude[Sun] - store.natal.points.longitude[Sun]), 1e-9);
+    EXPECT_NEAR(
+        Normalize360(birthday.longitude[Midheaven] - store.natal.points.longitude[Midheaven]),
+        Normalize360(birthday.longitude[Sun] - store.natal.points.longitude[Sun]), 1e-9);
 }
 
 TEST(ChartSets, PartOfFortuneByOption33) {

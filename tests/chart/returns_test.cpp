@@ -156,17 +156,6 @@ TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
     EXPECT_TRUE(platform.Messages().empty());
 }
 
-TEST(Returns, LunarStartDayStaysAPlainNumber) {
-    ReturnSearch search;
-    search.lunarDay = 25;
-    StepLunarReturn(search, ReturnStep::Next);
-    StepLunarReturn(search, ReturnStep::Next);
-    EXPECT_EQ(search.lunarDay, 69);
-    search.lunarDay = 3;
-    StepLunarReturn(search, ReturnStep::Previous);
-    EXPECT_EQ(search.lunarDay, -32);
-}
-
 TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
     const BirthData natal = Person(1, 1, 2000, 12.00f, "P.M.");
     const double nowhere = std::numeric_limits<double>::quiet_NaN();
