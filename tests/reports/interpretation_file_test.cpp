@@ -9,20 +9,19 @@ namespace {
 
 class InterpretationFile : public ::testing::Test {
 protected:
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("solvaris_interp_" +
-                                  std::string(::testing::UnitTest::GetInstance()
-                                                  ->current_test_info()
-                                                  ->name()) +
-                                  ".TXT");
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("solvaris_interp_" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".TXT");
     void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     void TearDown() override { std::filesystem::remove(path); }
 };
 
 TEST_F(InterpretationFile, KeyMatchFirstParagraphOnly) {
-    Write("SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
-          "  saturn trine sun\r\nthe trine\r\n\r\n"
-          "SATURN Trine SUN\r\nsecond copy\r\n\r\n");
+    Write(
+        "SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
+        "  saturn trine sun\r\nthe trine\r\n\r\n"
+        "SATURN Trine SUN\r\nsecond copy\r\n\r\n");
     EXPECT_EQ(FindInterpretation(path, "SATURN Square SUN"),
               (std::vector<std::string>{"first line", "second line"}));
     // Leading blanks and case are ignored; a repeated key gives its first entry.
