@@ -1,0 +1,197 @@
+#include "reports/ephemeris_report.hpp"
+
+#include <array>
+#include <cmath>
+
+#include "app/format_pattern.hpp"
+#include "engine/angles.hpp"
+#include "engine/positions.hpp"
+#include "engine/sidereal.hpp"
+#include "people/entry_rules.hpp"
+#include "reports/ephemeris_entry.hpp"
+#include "reports/position_format.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr int kSaturday = 7;
+
+// Two pages back from the first day not yet listed: the page before the
+// one shown.
+constexpr double kBackwardDays = 2 * kEphemerisDays;
+
+constexpr std::array<const char*, 7> kWeekdayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                   "Thursday", "Friday", "Saturday"};
+
+// 1 Sunday to 7 Saturday; day number 2451545 (2000 January 1) is a Saturday.
+int WeekdayOfDayNumber(double dayNumber) {
+    return static_cast<int>(dayNumber + 1 - 7 * std::floor((dayNumber + 1) / 7)) + 1;
+}
+
+// "05 Dec".
+std::string DayAndMonth(const CivilDate& date) {
+    return FormatDate(date.year, date.month, date.day).substr(0, 6);
+}
+
+// "13SAG42m07": truncated minutes and seconds, for the Sun and the Moon.
+std::string SecondsCell(double longitude) {
+    const SplitLongitude s = Split(longitude);
+    std::string cell = "  ";
+    cell += TwoDigits(s.degrees);
+    cell += SignAbbreviation(s.sign);
+    cell += TwoDigits(s.truncatedMinutes);
+    cell += 'm';
+    cell += TwoDigits(s.seconds);
+    return cell;
+}
+
+// "21CAP05": rounded minutes, for Mercury to Pluto.
+std::string MinutesCell(double longitude) {
+    const SplitLongitude s = Split(longitude);
+    std::string cell = " ";
+    cell += TwoDigits(s.degrees);
+    cell += SignAbbreviation(s.sign);
+    cell += TwoDigits(s.minutes);
+    return cell;
+}
+
+// The bodies at the day's 0h or 12h UT, turned to the equator with the
+// obliquity of that instant. False on a floating-point fault.
+bool DayPositions(double dayNumber, double utFraction, PositionTables& tables) {
+    PositionRequest request;
+    request.dayNumber = dayNumber;
+    request.utFraction = utFraction;
+    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, utFraction).t));
+    double trueNode = kTrueNodeUnset;
+    return ComputePositions(request, tables, trueNode);
+}
+
+void WritePageHeading(ReportContext& ctx, const BirthData& checked, double startDay) {
+    ctx.Begin();
+    ctx.Blank();
+    ctx.Line(EphemerisHeadingLine(checked, startDay));
+    ctx.Blank();
+    ctx.Line(std::string(kEphemerisColumns));
+    ctx.Line(std::string(kEphemerisUnderline));
+}
+
+// The days from paging.nextDay on, with a blank line after every Saturday
+// that another day follows; a day whose positions fail ends the page.
+void WriteDays(ReportContext& ctx, EphemerisPaging& paging) {
+    const double utFraction = paging.noon ? 0.5 : 0.0;
+    for (int i = 0; i < kEphemerisDays; ++i) {
+        const double day = paging.nextDay;
+        PositionTables tables;
+        if (!DayPositions(day, utFraction, tables)) {
+            return;
+        }
+        if (i > 0 && WeekdayOfDayNumber(day - 1) == kSaturday) {
+            ctx.Blank();
+        }
+        const CivilDate date = CalendarDateOfDayNumber(day);
+        ctx.Line(EphemerisLongitudeLine(date, tables.longitude));
+        ctx.Line(EphemerisDeclinationLine(date, tables.declination));
+        paging.nextDay = day + 1;
+    }
+}
+
+}  // namespace
+
+std::string EphemerisHeadingLine(const BirthData& checked, double startDay) {
+    const CivilDate start = CalendarDateOfDayNumber(startDay);
+    std::string line = "  ";
+    line += kEphemerisName;
+    line += " starting ";
+    line += kWeekdayNames[WeekdayOfDayNumber(startDay) - 1];
+    line += ", ";
+    line += FormatDate(start.year, start.month, start.day);
+    line += " at TZ = ";
+    line += FormatNumber(checked.timeZone, "##0.0");
+    line += ", ";
+    line += FormatNumber(checked.time, "00.00");
+    line += ' ';
+    line += checked.meridiem;
+    line += ", ";
+    line += FormatNumber(std::fabs(checked.longitude), "00.00");
+    line += ' ';
+    line += checked.longitudeText.substr(0, 1);
+    line += ", ";
+    line += FormatNumber(std::fabs(checked.latitude), "00.00");
+    line += ' ';
+    line += checked.latitudeText.substr(0, 1);
+    return line;
+}
+
+std::string EphemerisLongitudeLine(const CivilDate& date, const PointArray& longitude) {
+    std::string line = "  ";
+    line += DayAndMonth(date);
+    line += SecondsCell(longitude[Sun]);
+    line += SecondsCell(longitude[Moon]);
+    line += ' ';
+    for (int p = Mercury; p <= Pluto; ++p) {
+        line += MinutesCell(longitude[p]);
+    }
+    return line;
+}
+
+std::string EphemerisDeclinationLine(const CivilDate& date, const PointArray& declination) {
+    std::string line = "  ";
+    line += DayAndMonth(date);
+    line += "     ";
+    line += DeclinationDM(declination[Sun]);
+    line += "     ";
+    line += DeclinationDM(declination[Moon]);
+    line += ' ';
+    for (int p = Mercury; p <= Pluto; ++p) {
+        line += ' ';
+        line += DeclinationDM(declination[p]);
+    }
+    return line;
+}
+
+bool StartEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
+                    EphemerisPaging& paging) {
+    const MessageAnswer answer = ctx.platform.ShowMessage(
+        "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.",
+        "Midnight or Noon ephemeris", MessageIcon::Question, MessageButtons::YesNo);
+    paging.noon = answer != MessageAnswer::Yes;
+    // The session and the current report, even when the fields are refused.
+    ctx.session.reports.EmptySession();
+    ctx.Begin();
+    return RunEphemeris(ctx, natal, houseSystem, paging);
+}
+
+bool RunEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
+                  EphemerisPaging& paging) {
+    if (!ValidateEphemerisEntry(natal, houseSystem, ctx.platform)) {
+        return false;
+    }
+    paging.shown = true;
+    // The heading shows the zone, time and place as checked: the user's on
+    // the first page, the preset's on the following ones.
+    const BirthData checked = ReadNatalData(natal, ctx.platform.UserDateOrder());
+    WriteEphemerisPreset(natal, houseSystem, paging.noon);
+    ctx.session.charts.kind = ChartKind::Natal;
+
+    paging.nextDay = JulianDayNumber(checked.year, checked.month, checked.day);
+    WritePageHeading(ctx, checked, paging.nextDay);
+    WriteDays(ctx, paging);
+    ctx.Show();
+    ctx.window.SetMoreMenuVisible(true);
+    return true;
+}
+
+bool EphemerisForward(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
+                      EphemerisPaging& paging) {
+    WriteEphemerisStart(natal, paging.nextDay);
+    return RunEphemeris(ctx, natal, houseSystem, paging);
+}
+
+bool EphemerisBackward(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
+                       EphemerisPaging& paging) {
+    WriteEphemerisStart(natal, paging.nextDay - kBackwardDays);
+    return RunEphemeris(ctx, natal, houseSystem, paging);
+}
+
+}  // namespace solvaris

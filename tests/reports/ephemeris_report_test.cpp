@@ -1,0 +1,362 @@
+#include "reports/ephemeris_report.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "reports/ephemeris_entry.hpp"
+
+namespace solvaris {
+namespace {
+
+// Lines before the first day: blank, heading, blank, columns, underline.
+constexpr std::size_t kFirstDayLine = 5;
+
+class EphemerisReport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // 5 December 1950, 7.45 P.M., zone 5, 74.00 West, 40.43 North.
+        natal.txtName = "Sample";
+        natal.txtMonth = "12";
+        natal.txtDay = "5";
+        natal.txtYear = "1950";
+        natal.txtBirthHour = "7";
+        natal.txtBirthMinute = "45";
+        natal.optPM = true;
+        natal.txtTZ = "5";
+        natal.txtLongDeg = "74";
+        natal.txtLongMin = "0";
+        natal.txtLatDeg = "40";
+        natal.txtLatMin = "43";
+    }
+    void TypeDate(int day, int month, int year) {
+        natal.txtDay = std::to_string(day);
+        natal.txtMonth = std::to_string(month);
+        natal.txtYear = std::to_string(year);
+    }
+    const std::vector<std::string>& Page() const { return session.reports.Current(); }
+    // How many days come before each blank line between the days.
+    std::vector<int> DaysBeforeBlanks() const {
+        std::vector<int> out;
+        int days = 0;
+        for (std::size_t i = kFirstDayLine; i + 1 < Page().size(); ++i) {
+            if (Page()[i].empty()) {
+                out.push_back(days);
+            } else if (Page()[i].find(" N ") != std::string::npos ||
+                       Page()[i].find(" S ") != std::string::npos) {
+                ++days;
+            }
+        }
+        return out;
+    }
+
+    Session session;
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportContext ctx{session, platform, window};
+    NatalEntryWindow natal;
+    HouseSystem houses = HouseSystem::Koch;
+    EphemerisPaging paging;
+};
+
+TEST_F(EphemerisReport, NoonPageFromTheTypedDate) {
+    platform.QueueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
+
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text,
+              "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.");
+    EXPECT_EQ(platform.Messages()[0].title, "Midnight or Noon ephemeris");
+    EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Question);
+    EXPECT_EQ(platform.Messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(paging.noon);
+
+    // 5 heading lines, 21 days of two lines, 3 Saturday blanks, the closing
+    // blank.
+    ASSERT_EQ(Page().size(), 51u);
+    EXPECT_EQ(Page()[0], "");
+    EXPECT_EQ(Page()[1],
+              "  Ephemeris starting Tuesday, 05 Dec 1950 at TZ = 5.0, 07.45 P.M., 74.00 W, "
+              "40.43 N");
+    EXPECT_EQ(Page()[2], "");
+    EXPECT_EQ(Page()[3], kEphemerisColumns);
+    EXPECT_EQ(Page()[4], kEphemerisUnderline);
+    EXPECT_EQ(Page()[5],
+              "  05 Dec  12SAG47m02  18LIB20m32  00CPR37 18SAG05 22CPR20 00PIS28 01LIB07 08CAN26 "
+              "18LIB56 19LEO49");
+    EXPECT_EQ(Page()[6],
+              "  05 Dec     22 S 20     09 S 02  25 S 49 23 S 08 22 S 52 12 S 22 01 N 31 23 N 30 "
+              "05 S 57 22 N 57");
+    EXPECT_EQ(Page()[48],
+              "  25 Dec  03CPR07m48  14CAN54m11  17CPR51 13CPR13 07AQU56 03PIS31 02LIB05 07CAN37 "
+              "19LIB20 19LEO36");
+    for (std::size_t i = kFirstDayLine; i + 1 < Page().size(); ++i) {
+        if (!Page()[i].empty()) {
+            EXPECT_EQ(Page()[i].size(), 97u) << Page()[i];
+        }
+    }
+    EXPECT_EQ(paging.nextDay, JulianDayNumber(1950, 12, 26));
+    EXPECT_TRUE(paging.shown);
+    EXPECT_TRUE(window.moreMenuVisible);
+    EXPECT_EQ(window.shows, 1);
+}
+
+TEST_F(EphemerisReport, MidnightPage) {
+    TypeDate(1, 1, 2000);
+    platform.QueueAnswer(MessageAnswer::Yes);
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
+    EXPECT_FALSE(paging.noon);
+    EXPECT_EQ(Page()[5],
+              "  01 Jan  09CPR51m29  07SCO16m48  01CPR08 00SAG58 27AQU35 25ARI15 10TAU25 14AQU48 "
+              "03AQU12 11SAG28");
+    EXPECT_EQ(Page()[6],
+              "  01 Jan     23 S 04     08 S 59  24 S 23 18 S 19 13 S 19 08 N 35 12 N 37 17 S 02 "
+              "19 S 13 11 S 23");
+    // The preset's clock: 12 A.M. for midnight.
+    ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[1],
+              "  Ephemeris starting Saturday, 22 Jan 2000 at TZ = 0.0, 12.00 A.M., 00.00 W, "
+              "51.29 N");
+}
+
+TEST_F(EphemerisReport, StartEmptiesTheWholeBuffer) {
+    ctx.Begin();
+    ctx.Line("an earlier report");
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
+    EXPECT_EQ(session.reports.LineCount(), 51);
+    EXPECT_EQ(session.reports.Session()[1].substr(0, 21), "  Ephemeris starting ");
+}
+
+TEST_F(EphemerisReport, PresetStaysInTheEntryFields) {
+    paging.noon = true;
+    session.charts.kind = ChartKind::Transit;
+    ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+    EXPECT_EQ(natal.txtName, "Ephemeris");
+    EXPECT_EQ(natal.txtTZ, "0");
+    EXPECT_EQ(natal.txtBirthHour, "12");
+    EXPECT_EQ(natal.txtBirthMinute, "0");
+    EXPECT_TRUE(natal.optPM);
+    EXPECT_EQ(natal.txtLongDeg, "0");
+    EXPECT_EQ(natal.txtLongMin, "0");
+    EXPECT_FALSE(natal.optEast);
+    EXPECT_EQ(natal.txtLatDeg, "51");
+    EXPECT_EQ(natal.txtLatMin, "29");
+    EXPECT_FALSE(natal.optSouth);
+    EXPECT_EQ(natal.txtDay, "5");  // the date is the user's
+    EXPECT_EQ(houses, HouseSystem::Placidus);
+    EXPECT_EQ(session.charts.kind, ChartKind::Natal);
+
+    // The second page's heading shows the preset, at noon 12 P.M.
+    ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[1],
+              "  Ephemeris starting Tuesday, 26 Dec 1950 at TZ = 0.0, 12.00 P.M., 00.00 W, "
+              "51.29 N");
+}
+
+TEST_F(EphemerisReport, ForwardAndBackward) {
+    TypeDate(1, 1, 2000);
+    ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[Page().size() - 3].substr(0, 8), "  21 Jan");
+
+    // Forward after a page ending on 21 January starts on 22 January.
+    ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
+    EXPECT_EQ(natal.txtDay, "22");
+    EXPECT_EQ(natal.txtMonth, "1");
+    EXPECT_EQ(natal.txtYear, "2000");
+    EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  22 Jan");
+
+    // Backward from that page starts 42 days before the first day not yet
+    // listed (12 February): the first day of the page before, 1 January.
+    ASSERT_TRUE(EphemerisBackward(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  01 Jan");
+    ASSERT_TRUE(EphemerisBackward(ctx, natal, houses, paging));
+    EXPECT_EQ(natal.txtDay, "11");
+    EXPECT_EQ(natal.txtMonth, "12");
+    EXPECT_EQ(natal.txtYear, "1999");
+    EXPECT_EQ(Page()[1].substr(0, 44), "  Ephemeris starting Saturday, 11 Dec 1999 a");
+}
+
+TEST_F(EphemerisReport, PagingBefore1582KeepsTheJulianCalendar) {
+    TypeDate(1, 3, 1500);
+    ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[1].substr(0, 43), "  Ephemeris starting Sunday, 01 Mar 1500 at");
+    EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  01 Mar");
+    ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  22 Mar");
+    ASSERT_TRUE(EphemerisBackward(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  01 Mar");
+
+    // Across the calendar reform: 1582 October 4 is followed by October 15.
+    TypeDate(1, 10, 1582);
+    ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+    EXPECT_EQ(Page()[kFirstDayLine + 6].substr(0, 8), "  04 Oct");
+    EXPECT_EQ(Page()[kFirstDayLine + 8].substr(0, 8), "  15 Oct");
+}
+
+TEST_F(EphemerisReport, BlankLineAfterEverySaturday) {
+    struct Case {
+        int day;  // of January 2000; the 1st is a Saturday
+        std::vector<int> daysBeforeBlanks;
+    };
+    const Case cases[] = {
+        {7, {2, 9, 16}},  // Friday: after the second row
+        {1, {1, 8, 15}},  // Saturday
+        {2, {7, 14}},     // Sunday: the 21st row is a Saturday, nothing follows it
+        {3, {6, 13, 20}},
+    };
+    for (const Case& c : cases) {
+        TypeDate(c.day, 1, 2000);
+        ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+        EXPECT_EQ(DaysBeforeBlanks(), c.daysBeforeBlanks) << "start " << c.day;
+    }
+}
+
+TEST_F(EphemerisReport, LinesFieldByField) {
+    PointArray longitude{};
+    longitude[Sun] = 240 + 13 + 42.0 / 60 + 7.5 / 3600;
+    longitude[Moon] = 29.9999;  // minutes capped, no carry
+    longitude[Mercury] = 0;
+    longitude[Venus] = 359.5;
+    longitude[Mars] = 270 + 21 + 5.0 / 60;
+    longitude[Jupiter] = 29.9999;
+    longitude[Saturn] = 30;
+    longitude[Uranus] = 45.995;  // rounded minutes, 60 kept at 59
+    longitude[Neptune] = 179.99;
+    longitude[Pluto] = 330.25;
+    EXPECT_EQ(EphemerisLongitudeLine({2000, 2, 29}, longitude),
+              "  29 Feb  13SAG42m07  29ARI59m59  00ARI00 29PIS30 21CPR05 29ARI59 00TAU00 15TAU59 "
+              "29VIR59 00PIS15");
+
+    PointArray declination{};
+    declination[Sun] = -0.5;
+    declination[Moon] = 28.5;
+    declination[Mercury] = 0;
+    declination[Venus] = -23.4392;
+    declination[Mars] = 9.9999;
+    declination[Jupiter] = -9.9999;
+    declination[Saturn] = 0.75 / 60;
+    declination[Uranus] = -0.75 / 60;
+    declination[Neptune] = 12.25;
+    declination[Pluto] = 23.99;
+    EXPECT_EQ(EphemerisDeclinationLine({1999, 12, 31}, declination),
+              "  31 Dec     00 S 30     28 N 30  00 N 00 23 S 26 09 N 59 09 S 59 00 N 01 00 S 01 "
+              "12 N 15 23 N 59");
+}
+
+TEST_F(EphemerisReport, HeadingFieldByField) {
+    BirthData typed;
+    typed.timeZone = -10.5;
+    typed.time = 9.05f;
+    typed.meridiem = "A.M.";
+    typed.longitude = -151.45f;
+    typed.longitudeText = "EAST";
+    typed.latitude = -33.52f;
+    typed.latitudeText = "SOUTH";
+    EXPECT_EQ(EphemerisHeadingLine(typed, JulianDayNumber(2024, 2, 29)),
+              "  Ephemeris starting Thursday, 29 Feb 2024 at TZ = -10.5, 09.05 A.M., 151.45 E, "
+              "33.52 S");
+}
+
+TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
+    using Text = std::string NatalEntryWindow::*;
+    struct Case {
+        Text field;
+        const char* value;
+        Text otherField;  // or null
+        const char* otherValue;
+        HouseSystem houses;
+        const char* message;  // empty when accepted
+    };
+    constexpr const char* kNatal = "Error in natal input data section. Please correct.";
+    constexpr const char* kLatitude =
+        "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+        "systems.";
+    constexpr HouseSystem kKoch = HouseSystem::Koch;
+    using W = NatalEntryWindow;
+    const Case cases[] = {
+        {&W::txtMonth, "0", nullptr, "", kKoch, kNatal},
+        {&W::txtMonth, "13", nullptr, "", kKoch, kNatal},
+        {&W::txtDay, "32", nullptr, "", kKoch, kNatal},
+        {&W::txtYear, "99", nullptr, "", kKoch, kNatal},
+        {&W::txtYear, "100", nullptr, "", kKoch, ""},
+        {&W::txtYear, "2100", nullptr, "", kKoch, kNatal},
+        {&W::txtYear, "2099", nullptr, "", kKoch, ""},
+        {&W::txtBirthHour, "", nullptr, "", kKoch, kNatal},
+        {&W::txtBirthHour, "13", nullptr, "", kKoch, kNatal},
+        {&W::txtBirthMinute, "60", nullptr, "", kKoch, kNatal},
+        {&W::txtTZ, "", nullptr, "", kKoch, kNatal},
+        {&W::txtTZ, "-3", nullptr, "", kKoch, kNatal},  // west
+        {&W::txtTZ, "-2", nullptr, "", kKoch, ""},
+        {&W::txtTZ, "13", nullptr, "", kKoch, kNatal},
+        {&W::txtLongDeg, "181", nullptr, "", kKoch, kNatal},
+        {&W::txtLatDeg, "66", &W::txtLatMin, "0", kKoch, ""},
+        {&W::txtLatDeg, "66", &W::txtLatMin, "1", kKoch, kLatitude},
+        {&W::txtLatDeg, "80", nullptr, "", HouseSystem::Meridian, ""},
+        {&W::txtLatDeg, "80", nullptr, "", HouseSystem::Morinus, ""},
+    };
+    for (const Case& c : cases) {
+        NatalEntryWindow typed = natal;
+        typed.*c.field = c.value;
+        if (c.otherField != nullptr) {
+            typed.*c.otherField = c.otherValue;
+        }
+        HouseSystem system = c.houses;
+        Session fresh;
+        ScriptedPlatform answers;
+        RecordingDataWindow shown;
+        ReportContext report{fresh, answers, shown};
+        EphemerisPaging state;
+        state.nextDay = 1;
+        const std::string what = c.value + std::string(" ") + c.otherValue;
+        const bool accepted = RunEphemeris(report, typed, system, state);
+        if (*c.message == '\0') {
+            EXPECT_TRUE(accepted) << what;
+            EXPECT_TRUE(answers.Messages().empty()) << what;
+            continue;
+        }
+        EXPECT_FALSE(accepted) << what;
+        ASSERT_EQ(answers.Messages().size(), 1u) << what;
+        EXPECT_EQ(answers.Messages()[0].text, c.message) << what;
+        EXPECT_EQ(answers.Messages()[0].title, "Warning!");
+        EXPECT_EQ(fresh.reports.LineCount(), 0) << what;
+        EXPECT_EQ(state.nextDay, 1);
+        EXPECT_FALSE(state.shown);
+        EXPECT_EQ(typed.txtName, "Sample");  // no preset
+        EXPECT_EQ(shown.shows, 0);
+    }
+    // The zone below -2 is refused only for the west.
+    natal.txtTZ = "-3";
+    natal.optEast = true;
+    EXPECT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+}
+
+TEST_F(EphemerisReport, BackwardBeforeYear100IsRefused) {
+    TypeDate(20, 1, 100);
+    ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
+    EXPECT_FALSE(EphemerisBackward(ctx, natal, houses, paging));
+    EXPECT_EQ(natal.txtYear, "99");
+    EXPECT_EQ(platform.Messages().back().text,
+              "Error in natal input data section. Please correct.");
+}
+
+TEST(EphemerisCalendar, DayNumbersReadBackAsTheSameDate) {
+    const CivilDate dates[] = {{100, 1, 1},    {1000, 2, 29}, {1500, 3, 1}, {1582, 10, 4},
+                               {1582, 10, 15}, {1700, 2, 28}, {1900, 3, 1}, {2000, 2, 29},
+                               {2000, 12, 31}, {2099, 12, 31}};
+    for (const CivilDate& d : dates) {
+        const CivilDate back = CalendarDateOfDayNumber(JulianDayNumber(d.year, d.month, d.day));
+        EXPECT_EQ(back.year, d.year);
+        EXPECT_EQ(back.month, d.month);
+        EXPECT_EQ(back.day, d.day) << d.year << "-" << d.month;
+    }
+    // Every day number of the entry's years, through both calendars.
+    for (double n = JulianDayNumber(100, 1, 1); n <= JulianDayNumber(2099, 12, 31); n += 97) {
+        const CivilDate d = CalendarDateOfDayNumber(n);
+        ASSERT_EQ(JulianDayNumber(d.year, d.month, d.day), n);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
