@@ -16,7 +16,7 @@ using namespace solvaris;
 
 void BM_PositionReport(benchmark::State& state) {
     const ReportCommand& command =
-        PositionReportCommands()[static_cast<std::size_t>(state.range(0))];
+        DataMenuCommands()[static_cast<std::size_t>(state.range(0))];
     Session session;
     session.natal = Person(5, 12, 1950, 7.45f, "P.M.");
     session.natal.name = "Sample";

@@ -54,6 +54,12 @@ std::string FormatNumber(double value, std::string_view pattern) {
     return out;
 }
 
+std::string_view FullWeekdayName(int weekday) {
+    static constexpr std::string_view kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+    return weekday >= 1 && weekday <= 7 ? kNames[weekday - 1] : "";
+}
+
 std::string FormatDate(int year, int month, int day) {
     char text[32];
     std::snprintf(text, sizeof text, "%02d %s %04d", day,

@@ -13,6 +13,9 @@ namespace solvaris {
 // ("-074.00" for -74 with "#00#.#0").
 std::string FormatNumber(double value, std::string_view pattern);
 
+// "Tuesday" for weekday 3 (1 Sunday to 7 Saturday): the "dddd" pattern.
+std::string_view FullWeekdayName(int weekday);
+
 // "05 Dec 1950".
 std::string FormatDate(int year, int month, int day);
 

@@ -1,14 +1,26 @@
 #include "cli/report_command.hpp"
 
+#include <algorithm>
+
+#include "app/number_text.hpp"
+#include "app/wheel_command.hpp"
+#include "aspects/aspect_grid_text.hpp"
+#include "aspects/orb_choice.hpp"
+#include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
+#include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/data_menu.hpp"
+#include "reports/ephemeris_report.hpp"
+#include "reports/transit_interpretations.hpp"
+#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 
 namespace {
 
-std::vector<ReportCommand> AllReports() { return PositionReportCommands(); }
+// The reports that are not Data-menu texts: they show other windows.
+constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid"};
 
 // The window's CR LF line ends as LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -23,66 +35,209 @@ std::string WithLineFeeds(const std::string& text) {
     return out;
 }
 
+struct ReportRequest {
+    std::string name;
+    bool crlf = false;
+    std::string orbs;
+    int days = 1;   // interpretations
+    int pages = 1;  // ephemeris
+    bool noon = false;
+    bool codes = false;  // aspect grid: glyph codes, not symbols
+    WheelKind wheel = WheelKind::Natal;
+};
+
+bool IsKnownReport(const std::string& name) {
+    const auto& menu = DataMenuCommands();
+    return std::any_of(menu.begin(), menu.end(),
+                       [&](const ReportCommand& c) { return c.name == name; }) ||
+           std::any_of(std::begin(kWindowReports), std::end(kWindowReports),
+                       [&](const char* n) { return name == n; });
+}
+
+// Empty when the arguments are sound, else the message.
+std::string ReadRequest(const std::vector<std::string>& rest, ReportRequest& request) {
+    const auto count = [](const std::string& text, int& value) {
+        const auto n = ParseInteger(text);
+        if (!n || *n < 1 || *n > 10000) {
+            return false;
+        }
+        value = static_cast<int>(*n);
+        return true;
+    };
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string& a = rest[i];
+        const bool hasValue = i + 1 < rest.size();
+        if (a == "--crlf") {
+            request.crlf = true;
+        } else if (a == "--noon") {
+            request.noon = true;
+        } else if (a == "--codes") {
+            request.codes = true;
+        } else if (a == "--orbs" && hasValue) {
+            request.orbs = rest[++i];
+        } else if ((a == "--days" || a == "--pages") && hasValue) {
+            if (!count(rest[++i], a == "--days" ? request.days : request.pages)) {
+                return a + " needs a whole number from 1 to 10000, not '" + rest[i] + "'";
+            }
+        } else if (a == "--wheel" && hasValue) {
+            const auto kind = WheelKindFromName(rest[++i]);
+            if (!kind) {
+                return "no wheel named '" + rest[i] + "'";
+            }
+            request.wheel = *kind;
+        } else if (request.name.empty() && a.rfind("--", 0) != 0) {
+            if (!IsKnownReport(a)) {
+                return "no report named '" + a + "' (reports: " + ReportNames() + ")";
+            }
+            request.name = a;
+        } else {
+            return "unknown argument '" + a + "'";
+        }
+    }
+    return {};
+}
+
+std::string CodesText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (!GlyphSymbol(code).empty()) {
+            out += std::to_string(code);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Every page or day the window shows, one after the other.
+class ShownTexts {
+public:
+    explicit ShownTexts(RecordingDataWindow& window) : window_(window) {}
+    void Take() { text_ += window_.text; }
+    const std::string& Text() const { return text_; }
+
+private:
+    RecordingDataWindow& window_;
+    std::string text_;
+};
+
+int RunEphemeris(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
+                 ScriptedPlatform& platform, RecordingDataWindow& window, std::string& text) {
+    platform.QueueAnswer(request.noon ? MessageAnswer::No : MessageAnswer::Yes);
+    ShownTexts shown(window);
+    EphemerisPaging paging;
+    if (!StartEphemeris(ctx, options.natal, options.houseSystem, paging)) {
+        return 1;
+    }
+    shown.Take();
+    for (int page = 1; page < request.pages; ++page) {
+        if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
+            return 1;
+        }
+        shown.Take();
+    }
+    text = shown.Text();
+    return 0;
+}
+
+int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::string& text) {
+    const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
+    const auto day = OpenPlanetaryHours(natal, platform);
+    if (!day) {
+        return 1;
+    }
+    for (const std::string& line : DayLines(*day)) {
+        text += line;
+        text += "\r\n";
+    }
+    return 0;
+}
+
+int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,
+                  Platform& platform, std::string& text) {
+    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+        return 1;
+    }
+    if (!request.orbs.empty()) {
+        session.currentOrbFile = request.orbs;
+    }
+    OrbTable orbs{};
+    if (!LoadOrbTable(session.currentOrbFile, orbs, platform)) {
+        return 1;
+    }
+    const std::string glyphs = AspectGridText(
+        {session.wheel, session.charts, orbs,
+         GridUsesPlanetClassOrbs(session.options(208), session.currentOrbFile, session.folder)});
+    text = request.codes ? CodesText(glyphs) : GlyphTextToUnicode(glyphs);
+    return 0;
+}
+
 }  // namespace
 
 std::string ReportNames() {
     std::string names;
-    for (const ReportCommand& c : AllReports()) {
-        if (!names.empty()) {
-            names += ", ";
-        }
+    for (const ReportCommand& c : DataMenuCommands()) {
+        names += names.empty() ? "" : ", ";
         names += c.name;
+    }
+    for (const char* n : kWindowReports) {
+        names += ", ";
+        names += n;
     }
     return names;
 }
 
-int RunReportCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
-                     std::ostream& out, std::ostream& err) {
+int RunReportCommand(const std::vector<std::string>& args, Session& session,
+                     ScriptedPlatform& platform, std::ostream& out, std::ostream& err) {
     std::vector<std::string> rest;
     BirthOptions options;
-    RecordingDataWindow window;
     if (const int status =
             ReadBirthOptionsWithDefaults(args, "report", session, platform, err, rest, options)) {
         return status;
     }
-    const ReportCommand* command = nullptr;
-    bool crlf = false;
-    std::string orbs;
-    const std::vector<ReportCommand> reports = AllReports();
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == "--crlf") {
-            crlf = true;
-        } else if (rest[i] == "--orbs" && i + 1 < rest.size()) {
-            orbs = rest[++i];
-        } else if (command == nullptr) {
-            for (const ReportCommand& c : reports) {
-                if (c.name == rest[i]) {
-                    command = &c;
-                }
-            }
-            if (command == nullptr) {
-                err << "solvaris report: no report named '" << rest[i]
-                    << "' (reports: " << ReportNames() << ")\n";
-                return 2;
-            }
-        } else {
-            err << "solvaris report: unknown argument '" << rest[i] << "'\n";
-            return 2;
-        }
+    ReportRequest request;
+    if (const std::string problem = ReadRequest(rest, request); !problem.empty()) {
+        err << "solvaris report: " << problem << '\n';
+        return 2;
     }
-    if (command == nullptr) {
+    if (request.name.empty()) {
         err << "usage: " << kReportUsage << "\nreports: " << ReportNames() << '\n';
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    RecordingDataWindow window;
+    ReportContext ctx{session, platform, window};
+    std::string text;
+    int status = 0;
+    if (request.name == "ephemeris") {
+        status = RunEphemeris(request, options, ctx, platform, window, text);
+    } else if (request.name == "planetary-hours") {
+        status = RunPlanetaryHours(options, platform, text);
+    } else if ((status = ComputeFromBirthOptions(session, options, platform, window)) != 0) {
+        return status;
+    } else if (request.name == "aspect-grid") {
+        status = RunAspectGrid(request, options, session, platform, text);
+    } else {
+        if (!request.orbs.empty()) {
+            session.currentOrbFile = request.orbs;
+        }
+        const auto& menu = DataMenuCommands();
+        const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
+            return c.name == request.name;
+        });
+        ShownTexts shown(window);
+        command->run(ctx);
+        shown.Take();
+        for (int day = 1; request.name == "interpretations" && day < request.days; ++day) {
+            InterpretationsForward(ctx);
+            shown.Take();
+        }
+        text = shown.Text();
+    }
+    if (status != 0) {
         return status;
     }
-    if (!orbs.empty()) {
-        session.currentOrbFile = orbs;
-    }
-    ReportContext ctx{session, platform, window};
-    command->run(ctx);
-    out << (crlf ? window.text : WithLineFeeds(window.text));
+    out << (request.crlf ? text : WithLineFeeds(text));
     return 0;
 }
 

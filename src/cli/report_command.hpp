@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "app/session.hpp"
-#include "platform/platform.hpp"
+#include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
 
 inline constexpr const char* kReportUsage =
-    "solvaris report NAME [birth options] [--orbs FILE] [--crlf]";
+    "solvaris report NAME [birth options] [--orbs FILE] [--crlf] [--days N] [--noon] "
+    "[--pages N] [--wheel KIND] [--codes]";
 
-int RunReportCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
-                     std::ostream& out, std::ostream& err);
+// The answers the windows would ask for (midnight or noon) are given by the
+// options, through `platform`.
+int RunReportCommand(const std::vector<std::string>& args, Session& session,
+                     ScriptedPlatform& platform, std::ostream& out, std::ostream& err);
 
 // The report names, for the help text.
 std::string ReportNames();

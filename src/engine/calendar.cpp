@@ -82,4 +82,8 @@ TimeArgs TimeArguments(double dayNumber, double utFraction) {
     return {jd, t, t2000, t + kOneDayInCenturies, t2000 + kOneDayInCenturies};
 }
 
+int WeekdayOfDayNumber(double dayNumber) {
+    return static_cast<int>(dayNumber + 1 - 7 * std::floor((dayNumber + 1) / 7)) + 1;
+}
+
 }  // namespace solvaris

@@ -17,6 +17,10 @@ double JulianDayNumber(int year, int month, int day);
 // Gregorian ones after it.
 int DaysInMonth(int year, int month);
 
+// 1 Sunday to 7 Saturday; day number 2451545 (2000 January 1) is a
+// Saturday.
+int WeekdayOfDayNumber(double dayNumber);
+
 struct CivilDate {
     int year;
     int month;

@@ -1,15 +1,63 @@
 #include "reports/data_menu.hpp"
 
+#include "reports/aspect_grids.hpp"
+#include "reports/aspect_lists.hpp"
 #include "reports/derived_reports.hpp"
 #include "reports/headings.hpp"
+#include "reports/lunations.hpp"
+#include "reports/progressed_moon.hpp"
+#include "reports/transit_interpretations.hpp"
 
 namespace solvaris {
 
 namespace {
 
+void CopyToWorking(ReportContext& ctx, const PointSet& set) {
+    ctx.session.charts.working.points.longitude = set.longitude;
+    ctx.session.charts.working.points.declination = set.declination;
+}
+
+void NatalAspects(ReportContext& ctx) {
+    CopyToWorking(ctx, ctx.session.charts.natal.points);
+    NatalHeading(ctx);
+    NatalAspectReport(ctx);
+    ctx.Show();
+}
+
 void Summary(ReportContext& ctx) {
     NatalHeading(ctx);
     PositionsSummary(ctx);
+    ctx.Show();
+}
+
+void ProgressionData(ReportContext& ctx) {
+    NatalHeading(ctx);
+    ProgressedPositions(ctx);
+    CopyToWorking(ctx, ctx.session.charts.progressed.points);
+    ProgressedAspectGrid(ctx);
+    ctx.Show();
+}
+
+void ProgressionAspectsNatal(ReportContext& ctx) {
+    DualHeading(ctx);
+    ctx.session.charts.working.points.longitude = ctx.session.charts.progressed.points.longitude;
+    AspectList(ctx, ListReport::ProgressedToNatal);
+    ctx.Blank();
+    ProgressedToNatalGrid(ctx);
+    ctx.Show();
+}
+
+template <void (*Body)(ReportContext&)>
+void Dual(ReportContext& ctx) {
+    DualHeading(ctx);
+    Body(ctx);
+    ctx.Show();
+}
+
+template <ListReport Report>
+void DualList(ReportContext& ctx) {
+    DualHeading(ctx);
+    AspectList(ctx, Report);
     ctx.Show();
 }
 
@@ -26,14 +74,73 @@ void TransitDataCommand(ReportContext& ctx) {
     ctx.session.charts.kind = ChartKind::Natal;
 }
 
+// The second person's name and chart data under a heading.
+void SecondPersonLines(ReportContext& ctx) {
+    ctx.Blank();
+    ctx.Line("  " + ctx.session.secondPersonName);
+    ctx.Line(DiurnalDataLine(ctx.session.diurnal));
+    ctx.Blank();
+}
+
+void TransitsToNatal(ReportContext& ctx) {
+    if (!ctx.session.secondPerson) {
+        DualList<ListReport::TransitsToNatal>(ctx);
+        return;
+    }
+    NatalHeading(ctx);
+    SecondPersonLines(ctx);
+    NatalToSecondPersonGrid(ctx);
+    ctx.Show();
+}
+
+void TransitsToTransits(ReportContext& ctx) {
+    if (!ctx.session.secondPerson) {
+        DualList<ListReport::TransitsToTransits>(ctx);
+        return;
+    }
+    CopyToWorking(ctx, ctx.session.charts.transit.points);
+    ctx.Begin();
+    SecondPersonLines(ctx);
+    NatalAspectReport(ctx);
+    ctx.Show();
+}
+
+void Lunations(ReportContext& ctx) {
+    NatalHeading(ctx);
+    LunationsReport(ctx);
+    ctx.Show();
+}
+
 }  // namespace
 
-const std::vector<ReportCommand>& PositionReportCommands() {
+const std::vector<ReportCommand>& DataMenuCommands() {
     static const std::vector<ReportCommand> commands = {
         {"natal", "mnuDataNatalData", NatalDataCommand},
+        {"natal-aspects", "mnuDataNatalAspects", NatalAspects},
         {"summary", "mnuDataSummary", Summary},
+        {"progression-data", "mnuDataProgressionData", ProgressionData},
+        {"progression-aspects-natal", "mnuDataProgressionAspectsNatal", ProgressionAspectsNatal},
+        {"progression-aspects-progressed", "mnuDataProgressionsAspectsProgress",
+         DualList<ListReport::ProgressedToProgressed>},
+        {"progression-parallels-progressed", "mnuDataProgParallelsProg", Dual<ProgressedParallels>},
+        {"progression-moon-aspects-natal", "mnuDataProgMoonAspectsNatal",
+         Dual<ProgressedMoonAspectsToNatal>},
+        {"progression-moon-aspects-progressed", "mnuDataProgMoonAspectsProg",
+         Dual<ProgressedMoonAspectsToProgressed>},
+        {"progression-moon-parallels-natal", "mnuDataProgMoonParallelsNatal",
+         Dual<ProgressedMoonParallelsToNatal>},
         {"solar-arc-data", "mnuDataSolarArcData", SolarArcData},
+        {"solar-arc-aspects-natal", "mnuDataSolarArcAspectstoNatal",
+         DualList<ListReport::SolarArcToNatal>},
         {"transit-data", "mnuDataTransitData", TransitDataCommand},
+        {"transit-aspects-natal", "mnuDataTransitsAspectstoNatal", TransitsToNatal},
+        {"transit-aspects-progressed", "mnuDataTransitAspecttoProgressed",
+         DualList<ListReport::TransitsToProgressed>},
+        {"transit-aspects-solar-arc", "mnuDataTransitAspectstoSolarArc",
+         DualList<ListReport::TransitsToSolarArc>},
+        {"transit-aspects-transits", "mnuDataTransitAspectsToTransits", TransitsToTransits},
+        {"lunations", "mnuDataTransitLunations", Lunations},
+        {"interpretations", "mnuDataTransitInterpretations", TransitInterpretationsCommand},
     };
     return commands;
 }

@@ -1,6 +1,5 @@
-// The commands of the Data menu that write position reports, each as the
-// menu runs it (heading, report, ShowReport), under the name the command
-// line gives it.
+// The commands of the Data menu, each as the menu runs it (heading, report,
+// ShowReport), under the name the command line gives it.
 #pragma once
 
 #include <string_view>
@@ -16,8 +15,8 @@ struct ReportCommand {
     void (*run)(ReportContext&);
 };
 
-// The position reports: natal, summary, progression-data, solar-arc-data,
-// transit-data.
-const std::vector<ReportCommand>& PositionReportCommands();
+// Every report of the menu except the ephemeris and the planetary hours,
+// which need their own windows, in menu order.
+const std::vector<ReportCommand>& DataMenuCommands();
 
 }  // namespace solvaris

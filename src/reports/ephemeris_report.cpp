@@ -21,14 +21,6 @@ constexpr int kSaturday = 7;
 // one shown.
 constexpr double kBackwardDays = 2 * kEphemerisDays;
 
-constexpr std::array<const char*, 7> kWeekdayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                   "Thursday", "Friday", "Saturday"};
-
-// 1 Sunday to 7 Saturday; day number 2451545 (2000 January 1) is a Saturday.
-int WeekdayOfDayNumber(double dayNumber) {
-    return static_cast<int>(dayNumber + 1 - 7 * std::floor((dayNumber + 1) / 7)) + 1;
-}
-
 // "05 Dec".
 std::string DayAndMonth(const CivilDate& date) {
     return FormatDate(date.year, date.month, date.day).substr(0, 6);
@@ -103,7 +95,7 @@ std::string EphemerisHeadingLine(const BirthData& checked, double startDay) {
     std::string line = "  ";
     line += kEphemerisName;
     line += " starting ";
-    line += kWeekdayNames[WeekdayOfDayNumber(startDay) - 1];
+    line += FullWeekdayName(WeekdayOfDayNumber(startDay));
     line += ", ";
     line += FormatDate(start.year, start.month, start.day);
     line += " at TZ = ";

@@ -1,0 +1,33 @@
+// The aspect grids: 5-character cells, one row per point. The natal grid
+// is triangular (aspects above the diagonal, parallels below) and comes
+// with its list; the cross-chart grids are full 15 by 15 matrices followed
+// by their parallels grid.
+#pragma once
+
+#include <string>
+
+#include "reports/report_context.hpp"
+
+namespace solvaris {
+
+// "120  ", " 60  ", "  0  ".
+std::string AngleCell(int code);
+// "  SUN  ", "  N.N  ".
+std::string GridRowLabel(int point);
+
+// The natal aspect report body on the working set: title, grid, legend and
+// the list as one entry.
+void NatalAspectReport(ReportContext& ctx);
+
+// The progression data report's grid of the working set (progressed).
+void ProgressedAspectGrid(ReportContext& ctx);
+
+// Progressed (rows) against natal (columns), one-degree orbs, with its
+// parallels grid.
+void ProgressedToNatalGrid(ReportContext& ctx);
+
+// Natal (rows) against the second person (columns) with the orbs of
+// options 55 to 58, with its parallels grid.
+void NatalToSecondPersonGrid(ReportContext& ctx);
+
+}  // namespace solvaris

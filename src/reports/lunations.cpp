@@ -1,0 +1,45 @@
+#include "reports/lunations.hpp"
+
+#include <cmath>
+
+#include "app/format_pattern.hpp"
+#include "aspects/aspect_codes.hpp"
+#include "aspects/aspect_finder.hpp"
+#include "reports/new_moons.hpp"
+
+namespace solvaris {
+
+void LunationsReport(ReportContext& ctx) {
+    const PointArray& natal = ctx.session.charts.natal.points.longitude;
+    const double orb = ctx.session.options(25);
+    ctx.Blank();
+    ctx.Line("              LUNATIONS AND LUNATION ASPECTS");
+    ctx.Blank();
+    for (const NewMoon& moon : FindNewMoons(ctx.session.charts.lunationStart)) {
+        ctx.Line(NewMoonLine(moon));
+        bool any = false;
+        for (int n = 1; n <= kPointCount; ++n) {
+            const FoundAspect found = MajorAspectTest(Separation(moon.longitude, natal[n]), orb);
+            if (found.code == NoAspect) {
+                continue;
+            }
+            any = true;
+            const double deviation = std::fabs(found.d);
+            std::string line(16, ' ');
+            line += AspectName(found.code);
+            line += std::string(6, ' ');
+            line += ReportName(n);
+            if (deviation < 10) {
+                line += ' ';
+            }
+            line += FormatNumber(deviation, "#0.0");
+            line += " degrees";
+            ctx.Line(line);
+        }
+        if (!any) {
+            ctx.Line(std::string(16, ' ') + "No aspects");
+        }
+    }
+}
+
+}  // namespace solvaris

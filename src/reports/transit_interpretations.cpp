@@ -1,0 +1,115 @@
+#include "reports/transit_interpretations.hpp"
+
+#include <cmath>
+
+#include "app/format_pattern.hpp"
+#include "app/program_folder.hpp"
+#include "aspects/aspect_codes.hpp"
+#include "chart/angles.hpp"
+#include "engine/angles.hpp"
+#include "engine/calendar.hpp"
+#include "engine/positions.hpp"
+#include "engine/sidereal.hpp"
+#include "reports/aspect_lists.hpp"
+#include "reports/ephemeris_entry.hpp"
+#include "reports/interpretation_file.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// The bodies for the day at the clock time of the last chart computation.
+bool TransitPositions(const Session& session, double dayNumber, PositionTables& tables) {
+    const BirthData& d = session.diurnal;
+    PositionRequest request;
+    request.dayNumber = dayNumber;
+    request.utFraction = DayFraction(d.time, d.meridiem == "P.M.", d.timeZone);
+    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, request.utFraction).t));
+    double trueNode = kTrueNodeUnset;
+    return ComputePositions(request, tables, trueNode);
+}
+
+std::string DateLine(double dayNumber, const std::string& name) {
+    const CivilDate date = CalendarDateOfDayNumber(dayNumber);
+    std::string line = "     ";
+    line += FullWeekdayName(WeekdayOfDayNumber(dayNumber));
+    line += ", ";
+    line += FormatDate(date.year, date.month, date.day);
+    line += " - ";
+    line += name;
+    return line;
+}
+
+}  // namespace
+
+void TransitInterpretationsRun(ReportContext& ctx) {
+    Session& session = ctx.session;
+    ChartStore& charts = session.charts;
+    session.reports.interpretationStepping = true;
+    ctx.window.SetMoreMenuVisible(true);
+    ctx.window.SetMoreNewDateVisible(true);
+    ctx.Blank();
+    ctx.Line("                    TRANSITING PLANET ASPECTS TO NATAL PLANETS");
+    ctx.Blank();
+    const double day = charts.interpretationDay;
+    PositionTables tables;
+    const bool computed = TransitPositions(session, day, tables);
+    if (computed) {
+        charts.working.points.longitude = tables.longitude;
+        charts.working.points.declination = tables.declination;
+        charts.working.points.rightAscension = tables.rightAscension;
+    }
+    ctx.Line(DateLine(day, session.natal.name));
+    ctx.Blank();
+    bool any = false;
+    for (int t = Sun; computed && t <= Pluto; ++t) {
+        const std::filesystem::path file = FindInFolder(session.folder, InterpretationFileName(t));
+        for (int n = Sun; n <= Moon; ++n) {
+            const FoundAspect found = AspectListLine(ctx, t, n, tables.longitude[t],
+                                                     charts.natal.points.longitude[n], true);
+            if (found.code == NoAspect) {
+                continue;
+            }
+            std::string key(kPointListNames[static_cast<std::size_t>(t)]);
+            key += ' ';
+            key += AspectWord(found.code);
+            key += ' ';
+            key += kPointListNames[static_cast<std::size_t>(n)];
+            const auto paragraph = FindInterpretation(file, key);
+            if (!paragraph) {
+                continue;
+            }
+            ctx.Line("     " + key + " (" + FormatNumber(std::fabs(found.d), "0.0") + " degree)");
+            for (const std::string& line : *paragraph) {
+                ctx.Line(line);
+            }
+            ctx.Blank();
+            any = true;
+        }
+    }
+    if (!any) {
+        ctx.Line("     No aspects today.");
+    }
+    charts.interpretationDay = day + 1;
+    ctx.Blank();
+}
+
+void TransitInterpretationsCommand(ReportContext& ctx) {
+    ctx.Begin();
+    TransitInterpretationsRun(ctx);
+    ctx.Show();
+}
+
+void InterpretationsForward(ReportContext& ctx) { TransitInterpretationsCommand(ctx); }
+
+void InterpretationsBackward(ReportContext& ctx) {
+    ctx.session.charts.interpretationDay -= 2;
+    TransitInterpretationsCommand(ctx);
+}
+
+void InterpretationsNewDate(ReportContext& ctx, double dayNumber) {
+    ctx.session.charts.interpretationDay = dayNumber;
+    TransitInterpretationsCommand(ctx);
+}
+
+}  // namespace solvaris
