@@ -24,11 +24,11 @@ bool EndsWith(const std::string& text, std::string_view end) {
 
 void AppendGlyphLine(std::string& text, int rowPoint, unsigned char aspect, int columnPoint) {
     text += "  ";
-    text += static_cast<char>(PointGlyph(rowPoint));
+    text += static_cast<char>(PointGlyphCode(rowPoint));
     text += ' ';
     text += static_cast<char>(aspect);
     text += ' ';
-    text += static_cast<char>(PointGlyph(columnPoint));
+    text += static_cast<char>(PointGlyphCode(columnPoint));
     text += kLineEnd;
 }
 
@@ -52,7 +52,7 @@ std::string AspectGridText(const AspectGridInputs& in) {
                                           ? ClassTest(s, r, k, PointNumbering::GridRows)
                                           : TableTest(s, in.orbs, true, true);
             if (found.code != NoAspect) {
-                AppendGlyphLine(text, pr, AspectGlyph(found.code), pk);
+                AppendGlyphLine(text, pr, AspectGlyphCode(found.code), pk);
             }
         }
     }
@@ -80,7 +80,7 @@ std::string AspectGridText(const AspectGridInputs& in) {
             const double d = std::abs(std::abs(dr) - std::abs(dk));
             if (WithinOrb(d, in.orbs[6])) {
                 const bool contra = (dr < 0) != (dk < 0);
-                AppendGlyphLine(text, pr, contra ? kContraParallelGlyph : AspectGlyph(Parallel),
+                AppendGlyphLine(text, pr, contra ? kContraParallelCode : AspectGlyphCode(Parallel),
                                 pk);
             }
         }

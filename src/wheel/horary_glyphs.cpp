@@ -26,19 +26,19 @@ constexpr std::array<std::string_view, 16> kAspectSymbols{
 }  // namespace
 
 std::string_view GlyphSymbol(unsigned char code) {
-    if (code >= PointGlyph(1) && code <= PointGlyph(15)) {
-        return kPointSymbols[code - PointGlyph(1)];
+    if (code >= PointGlyphCode(1) && code <= PointGlyphCode(15)) {
+        return kPointSymbols[code - PointGlyphCode(1)];
     }
-    if (code >= SignGlyph(1) && code <= SignGlyph(12)) {
-        return kSignSymbols[code - SignGlyph(1)];
+    if (code >= SignGlyphCode(1) && code <= SignGlyphCode(12)) {
+        return kSignSymbols[code - SignGlyphCode(1)];
     }
-    if (code >= AspectGlyph(2) && code <= AspectGlyph(17)) {
-        return kAspectSymbols[code - AspectGlyph(2)];
+    if (code >= AspectGlyphCode(2) && code <= AspectGlyphCode(17)) {
+        return kAspectSymbols[code - AspectGlyphCode(2)];
     }
-    if (code == kContraParallelGlyph) {
+    if (code == kContraParallelCode) {
         return "\u2226";
     }
-    if (code == kRetrogradeGlyph) {
+    if (code == kRetrogradeCode) {
         return "\u211E";
     }
     return {};

@@ -8,16 +8,16 @@
 
 namespace solvaris {
 
-inline constexpr unsigned char kRetrogradeGlyph = 156;
-inline constexpr unsigned char kContraParallelGlyph = 177;
+inline constexpr unsigned char kRetrogradeCode = 156;
+inline constexpr unsigned char kContraParallelCode = 177;
 
-inline constexpr unsigned char PointGlyph(int point) {
+inline constexpr unsigned char PointGlyphCode(int point) {
     return static_cast<unsigned char>(223 + point);
 }
-inline constexpr unsigned char SignGlyph(int sign) {
+inline constexpr unsigned char SignGlyphCode(int sign) {
     return static_cast<unsigned char>(191 + sign);
 }
-inline constexpr unsigned char AspectGlyph(int code) {
+inline constexpr unsigned char AspectGlyphCode(int code) {
     return static_cast<unsigned char>(159 + code);
 }
 
