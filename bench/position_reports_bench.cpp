@@ -15,8 +15,7 @@ namespace {
 using namespace solvaris;
 
 void BM_PositionReport(benchmark::State& state) {
-    const ReportCommand& command =
-        DataMenuCommands()[static_cast<std::size_t>(state.range(0))];
+    const ReportCommand& command = DataMenuCommands()[static_cast<std::size_t>(state.range(0))];
     Session session;
     session.natal = Person(5, 12, 1950, 7.45f, "P.M.");
     session.natal.name = "Sample";
@@ -35,6 +34,8 @@ void BM_PositionReport(benchmark::State& state) {
     }
     state.SetLabel(std::string(command.name));
 }
-BENCHMARK(BM_PositionReport)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PositionReport)
+    ->DenseRange(0, static_cast<int>(DataMenuCommands().size()) - 1)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

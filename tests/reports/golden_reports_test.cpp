@@ -9,6 +9,7 @@
 
 #include "app/text_lines.hpp"
 #include "cli/command_line.hpp"
+#include "reports/data_menu.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -42,9 +43,13 @@ const std::vector<GoldenChart>& Charts() {
     return charts;
 }
 
-const std::vector<std::string>& Reports() {
-    static const std::vector<std::string> reports = {"natal", "summary", "solar-arc-data",
-                                                     "transit-data"};
+// Every report of the Data menu and the texts of the windows it opens.
+std::vector<std::string> Reports() {
+    std::vector<std::string> reports;
+    for (const ReportCommand& command : DataMenuCommands()) {
+        reports.emplace_back(command.name);
+    }
+    reports.insert(reports.end(), {"ephemeris", "planetary-hours", "aspect-grid"});
     return reports;
 }
 

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "aspects/aspect_codes.hpp"
+#include "aspects/aspect_grid_text.hpp"
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "reports/aspect_grids.hpp"
+#include "reports/aspect_lists.hpp"
+#include "reports/progressed_moon.hpp"
+#include "reports/transit_interpretations.hpp"
+#include "support/temp_folder.hpp"
+#include "wheel/horary_glyphs.hpp"
+
+namespace solvaris {
+namespace {
+
+class AspectReports : public ::testing::Test {
+protected:
+    std::vector<std::string> Lines() const { return session.reports.Current(); }
+    // Every point far from every other: 24 degrees apart from 3 degrees on.
+    static PointArray Spread() {
+        PointArray lon{};
+        for (int p = 1; p <= kPointCount; ++p) {
+            lon[p] = 3 + 23.7 * (p - 1);
+        }
+        return lon;
+    }
+    Session session;
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportContext ctx{session, platform, window};
+};
+
+TEST_F(AspectReports, ListLineLayoutAndSign) {
+    ctx.Begin();
+    // Mars 0.3 short of the trine it is approaching.
+    EXPECT_EQ(AspectListLine(ctx, Mars, Sun, 129.7, 10, false).code, Trine);
+    // D = -240.5 and +240.5: the sign rule turns only the first.
+    AspectListLine(ctx, Sun, Moon, 10, 250.5, false);
+    AspectListLine(ctx, Sun, Moon, 250.5, 10, false);
+    EXPECT_EQ(AspectListLine(ctx, Sun, Moon, 350, 10, false).code, NoAspect);
+    EXPECT_EQ(AspectListLine(ctx, Sun, Moon, 100, 100.5, true).code, Conjunction);  // quiet
+    const std::vector<std::string> expected = {
+        "  MARS          Trine           SUN            0.3 degrees",
+        "  SUN           Trine           MOON           0.5 degrees",
+        "  SUN           Trine           MOON          -0.5 degrees",
+    };
+    EXPECT_EQ(Lines(), expected);
+}
+
+TEST_F(AspectReports, NatalListLineAndMinorAspectLegend) {
+    WorkingSet& w = session.charts.working;
+    w.points.longitude = Spread();
+    w.points.longitude[Sun] = 0;
+    w.points.longitude[Moon] = 118.5;
+    session.options.Set(4, 8);  // trine orb
+    ctx.Begin();
+    NatalAspectReport(ctx);
+    const auto lines = Lines();
+    EXPECT_NE(lines.back().find("  SUN       MOON       118d 30m          1d 30m\r\n"),
+              std::string::npos);
+    // Row Sun, column Moon: the tenth cell from the right-hand end of 15.
+    const auto row = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& l) { return l.starts_with("  SUN  "); });
+    ASSERT_NE(row, lines.end());
+    EXPECT_EQ(row->substr(7 + 5 * 5, 5), "120  ");
+    EXPECT_EQ(row->substr(7 + 14 * 5, 5), "***  ");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("quintile") != l.npos; }),
+              0);
+    session.options.Set(16, 1);
+    ctx.Begin();
+    NatalAspectReport(ctx);
+    EXPECT_EQ(Lines()[Lines().size() - 4], "  144  = bi-quintile");
+}
+
+TEST_F(AspectReports, GridCells) {
+    EXPECT_EQ(AngleCell(Conjunction), "  0  ");
+    EXPECT_EQ(AngleCell(Sextile), " 60  ");
+    EXPECT_EQ(AngleCell(Opposition), "180  ");
+    EXPECT_EQ(GridRowLabel(Moon), "  MOO  ");
+    EXPECT_EQ(GridRowLabel(Midheaven), "  MC   ");
+    EXPECT_EQ(GridRowLabel(PartOfFortune), "  P.F  ");
+}
+
+TEST_F(AspectReports, ProgressedMoonMonths) {
+    const auto months = MonthlyLongitudes(355, 5);
+    EXPECT_NEAR(months[6], 0, 1e-9);  // forward across 0 Aries, not back 350
+    EXPECT_NEAR(months[12], 5, 1e-9);
+    EXPECT_EQ(MonthLabel(5, 11, 2020), "  5 NOV 2020 - ");
+
+    // Every natal point and the Moon at 0: each month gives lines, and the
+    // labels run from the birth month to the same month a year later.
+    session.natal.day = 5;
+    session.natal.month = 11;
+    session.lastBirthdayYear = 2020;
+    session.charts.natal.points.longitude.fill(0);
+    ctx.Begin();
+    ProgressedMoonAspectsToNatal(ctx);
+    std::vector<std::string> labels;
+    for (const std::string& line : Lines()) {
+        if (line.size() > 15 && line[13] == '-' &&
+            (labels.empty() || labels.back() != line.substr(0, 15))) {
+            labels.push_back(line.substr(0, 15));
+        }
+    }
+    ASSERT_EQ(labels.size(), 13u);
+    EXPECT_EQ(labels.front(), "  5 NOV 2020 - ");
+    EXPECT_EQ(labels[2], "  5 JAN 2021 - ");
+    EXPECT_EQ(labels.back(), "  5 NOV 2021 - ");
+}
+
+TEST(AspectGridText, SeptileDualAndParallels) {
+    WheelSetup wheel;
+    wheel.longitude.fill(0);
+    for (int p = 1; p <= kPointCount; ++p) {
+        wheel.longitude[p] = 200 + 11.3 * p;  // no two within any orb below
+    }
+    wheel.longitude[Sun] = 0;
+    wheel.longitude[Mars] = 51.5;
+    wheel.innerHeader[0] = "Someone - natal";
+    ChartStore charts;
+    charts.natal.points.declination.fill(-50);
+    charts.natal.points.declination[NorthNode] = 10;
+    charts.natal.points.declination[SouthNode] = -10;
+    charts.natal.points.declination[Venus] = 50;
+    OrbTable orbs{};
+    orbs[16] = 1;   // septile
+    orbs[6] = 0.5;  // parallel
+    const auto has = [](const std::string& text, int a, int aspect, int b) {
+        const std::string line = {' ',
+                                  ' ',
+                                  static_cast<char>(PointGlyphCode(a)),
+                                  ' ',
+                                  static_cast<char>(aspect),
+                                  ' ',
+                                  static_cast<char>(PointGlyphCode(b)),
+                                  '\r',
+                                  '\n'};
+        return text.find(line) != std::string::npos;
+    };
+    const std::string single = AspectGridText({wheel, charts, orbs, false});
+    EXPECT_TRUE(has(single, Sun, 176, Mars));
+    EXPECT_TRUE(has(single, Mars, 176, Sun));  // both ways in a single wheel
+    EXPECT_TRUE(has(single, Sun, 166, Mars));  // both at -50
+    EXPECT_TRUE(has(single, Venus, 177, Sun));
+    EXPECT_FALSE(has(single, NorthNode, 177, SouthNode));  // nodes take no parallels
+
+    wheel.layout = 1;
+    wheel.second.longitude = wheel.longitude;
+    wheel.second.longitude[Mars] = 300;
+    wheel.second.longitude[Jupiter] = 51.5;
+    wheel.secondHeader[5] = "Inner = transits";
+    const std::string dual = AspectGridText({wheel, charts, orbs, false});
+    EXPECT_TRUE(has(dual, Jupiter, 176, Sun));
+    EXPECT_FALSE(has(dual, Sun, 176, Jupiter));                       // once, outer point first
+    EXPECT_EQ(dual.find(static_cast<char>(166)), std::string::npos);  // not natal to progressed
+}
+
+TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
+    testing::TempFolder folder;
+    session.folder = folder.path();
+    session.natal.name = "Someone";
+    session.charts.natal.points.longitude = Spread();
+    session.charts.interpretationDay = 2451545;  // 2000 January 1
+    TransitInterpretationsCommand(ctx);
+    const auto first = Lines();
+    EXPECT_EQ(first[3], "     Saturday, 01 Jan 2000 - Someone");
+    EXPECT_NE(std::find(first.begin(), first.end(), "     No aspects today."), first.end());
+    EXPECT_TRUE(session.reports.interpretationStepping);
+    InterpretationsForward(ctx);
+    EXPECT_EQ(Lines()[3], "     Sunday, 02 Jan 2000 - Someone");
+    InterpretationsBackward(ctx);
+    EXPECT_EQ(Lines()[3], "     Saturday, 01 Jan 2000 - Someone");
+}
+
+TEST(HoraryGlyphs, SymbolsOfTheCodes) {
+    EXPECT_EQ(
+        GlyphTextToUnicode(std::string{static_cast<char>(224), ' ', static_cast<char>(164), '1'}),
+        "\u2609 \u25B3"
+        "1");
+    EXPECT_EQ(GlyphSymbol(233), "\u263D");  // the Moon, point 10
+    EXPECT_EQ(GlyphSymbol(203), "\u2653");  // Pisces
+    EXPECT_EQ(GlyphSymbol(177), "\u2226");
+    EXPECT_TRUE(GlyphSymbol('A').empty());
+}
+
+}  // namespace
+}  // namespace solvaris
