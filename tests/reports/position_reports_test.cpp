@@ -103,3 +103,14 @@ TEST_F(PositionReports, SolarArcListsAndSummaryNames) {
 
 }  // namespace
 }  // namespace solvaris
+
+namespace solvaris {
+namespace {
+
+TEST(ReportHeadings, BirthDataLineOfTheWorkedExample) {
+    EXPECT_EQ(BirthDataLine(Person(5, 12, 1950, 7.45f, "P.M.")),
+              "  05 Dec 1950    TZ = 5.0      7.45 P.M.   40.43 NORTH    74.00 WEST");
+}
+
+}  // namespace
+}  // namespace solvaris
