@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libswe-dev)
+packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev libswe-dev
+          qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-freefont-ttf)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

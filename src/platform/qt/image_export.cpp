@@ -1,0 +1,121 @@
+#include "platform/qt/image_export.hpp"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cstdlib>
+
+#include "app/text_lines.hpp"
+#include "platform/qt/qt_canvas.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// The chart window is 14050 twips wide (9.76 inches) on a 1024-pixel
+// screen; an image of any size keeps the window's proportion of text to
+// wheel.
+constexpr double kWindowInches = 14050.0 / 1440.0;
+constexpr int kPdfDotsPerInch = 300;
+
+QString PathText(const std::filesystem::path& file) {
+    const std::string text = file.string();
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Paint(QPainter& painter, QRectF device, const std::function<void(Canvas&)>& paint) {
+    QtCanvas canvas(painter, device);
+    paint(canvas);
+}
+
+std::string Failed(const std::filesystem::path& file) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+    return "The image " + file.string() + " cannot be written.";
+}
+
+}  // namespace
+
+std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file) {
+    const std::string ext = file.extension().string();
+    if (EqualIgnoringCase(ext, ".png")) {
+        return ImageFormat::Png;
+    }
+    if (EqualIgnoringCase(ext, ".svg")) {
+        return ImageFormat::Svg;
+    }
+    if (EqualIgnoringCase(ext, ".pdf")) {
+        return ImageFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+void EnsureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) {
+        return;
+    }
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    static int argc = 1;
+    static char name[] = "solvaris";
+    static char* argv[] = {name, nullptr};
+    // Kept for the life of the process: Qt's own statics outlive main.
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    static_cast<void>(app);
+}
+
+std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint) {
+    EnsureGuiApplication();
+    const int width = request.widthPixels;
+    const int height = request.heightPixels;
+    if (width < 16 || height < 16 || width > 16384 || height > 16384) {
+        return "The image size must lie between 16 and 16384 pixels.";
+    }
+    switch (request.format) {
+        case ImageFormat::Png: {
+            QImage image(width, height, QImage::Format_RGB32);
+            const int dotsPerMetre = static_cast<int>(width / kWindowInches / 0.0254);
+            image.setDotsPerMeterX(dotsPerMetre);
+            image.setDotsPerMeterY(dotsPerMetre);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                Paint(painter, QRectF(0, 0, width, height), paint);
+            }
+            return image.save(PathText(request.file), "PNG") ? std::string() : Failed(request.file);
+        }
+        case ImageFormat::Svg: {
+            QSvgGenerator svg;
+            svg.setFileName(PathText(request.file));
+            svg.setSize(QSize(width, height));
+            svg.setViewBox(QRect(0, 0, width, height));
+            svg.setResolution(static_cast<int>(width / kWindowInches));
+            svg.setTitle("SOLVARIS chart wheel");
+            QPainter painter;
+            if (!painter.begin(&svg)) {
+                return Failed(request.file);
+            }
+            Paint(painter, QRectF(0, 0, width, height), paint);
+            return painter.end() ? std::string() : Failed(request.file);
+        }
+        case ImageFormat::Pdf: {
+            QPdfWriter pdf(PathText(request.file));
+            pdf.setPageSize(QPageSize(QPageSize::Letter));
+            pdf.setResolution(kPdfDotsPerInch);
+            pdf.setTitle("SOLVARIS chart wheel");
+            pdf.setCreator("SOLVARIS");
+            QPainter painter;
+            if (!painter.begin(&pdf)) {
+                return Failed(request.file);
+            }
+            Paint(painter, QRectF(0, 0, pdf.width(), pdf.height()), paint);
+            return painter.end() ? std::string() : Failed(request.file);
+        }
+    }
+    return Failed(request.file);
+}
+
+}  // namespace solvaris

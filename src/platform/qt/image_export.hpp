@@ -1,0 +1,34 @@
+// Drawing on a canvas into a PNG image, an SVG drawing or a PDF page,
+// without a display (Qt's offscreen platform when none is set).
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/canvas.hpp"
+
+namespace solvaris {
+
+enum class ImageFormat { Png, Svg, Pdf };
+
+// By the file's extension, in any case; nothing for other extensions.
+std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file);
+
+// The Qt application the painters need, made once; offscreen unless the
+// environment names a platform.
+void EnsureGuiApplication();
+
+struct ImageRequest {
+    std::filesystem::path file;
+    ImageFormat format = ImageFormat::Png;
+    int widthPixels = 1024;  // PNG and SVG; a PDF is one Letter page
+    int heightPixels = 768;
+};
+
+// `paint` draws on the canvas of the whole image or page. Empty on
+// success, else what went wrong (nothing is left behind at the path).
+std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint);
+
+}  // namespace solvaris
