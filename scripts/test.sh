@@ -10,4 +10,5 @@ bash scripts/setup.sh
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSOLVARIS_WERROR=ON -DSOLVARIS_SANITIZE=ON
 cmake --build build-sanitize -j"$(nproc)"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" \
     ctest --output-on-failure -j"$(nproc)")
