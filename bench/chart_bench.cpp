@@ -24,16 +24,15 @@ void BM_ComputeChartSets(benchmark::State& state) {
     for (auto _ : state) {
         // A different diurnal day each time, so that nothing repeats.
         diurnal.day = static_cast<std::int16_t>(1 + k++ % 28);
-        ComputeChartSets({natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus,
-                          options},
+        ComputeChartSets({natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options},
                          store);
         benchmark::DoNotOptimize(store);
     }
 }
 BENCHMARK(BM_ComputeChartSets);
 
-constexpr std::array<int, 11> kBodies{SE_SUN,     SE_MERCURY, SE_VENUS,   SE_MARS,
-                                      SE_JUPITER, SE_SATURN,  SE_URANUS,  SE_NEPTUNE,
+constexpr std::array<int, 11> kBodies{SE_SUN,     SE_MERCURY, SE_VENUS,    SE_MARS,
+                                      SE_JUPITER, SE_SATURN,  SE_URANUS,   SE_NEPTUNE,
                                       SE_PLUTO,   SE_MOON,    SE_MEAN_NODE};
 
 void BM_SwissThreeCharts(benchmark::State& state) {

@@ -102,9 +102,9 @@ void BM_PlutoSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_PlutoSeries);
 
-constexpr std::array<int, 11> kSwissBodies{SE_SUN,    SE_MERCURY, SE_VENUS,   SE_MARS,
-                                           SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE,
-                                           SE_PLUTO,  SE_MOON,    SE_MEAN_NODE};
+constexpr std::array<int, 11> kSwissBodies{SE_SUN,     SE_MERCURY, SE_VENUS,    SE_MARS,
+                                           SE_JUPITER, SE_SATURN,  SE_URANUS,   SE_NEPTUNE,
+                                           SE_PLUTO,   SE_MOON,    SE_MEAN_NODE};
 
 // The same ten bodies and the node, ecliptic positions only.
 void BM_SwissMoshier(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include "cli/program_setup.hpp"
 #include "cli/report_command.hpp"
 #include "cli/return_command.hpp"
+#include "cli/wheel_command.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
@@ -50,6 +51,13 @@ void WriteHelp(std::ostream& out) {
         << "\n"
            "      what the data window shows for a Data-menu report: "
         << ReportNames()
+        << "\n"
+           "  "
+        << kWheelUsage
+        << "\n"
+           "      a chart wheel drawn into an image; the PDF is the full-page print;\n"
+           "      wheels: "
+        << WheelKindNames()
         << "\n"
            "  "
         << kNamesUsage
@@ -95,6 +103,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (args[0] == "report") {
         return RunReportCommand(rest, session, platform, out, err);
+    }
+    if (args[0] == "wheel") {
+        return RunWheelCommandLine(rest, session, platform, out, err);
     }
     if (args[0] == "names") {
         return RunNamesCommand(rest, session, platform, out, err);

@@ -4,15 +4,18 @@
 
 #include "app/number_text.hpp"
 #include "app/wheel_command.hpp"
+#include "app/wheel_drawing.hpp"
 #include "aspects/aspect_grid_text.hpp"
 #include "aspects/orb_choice.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
 #include "people/entry_rules.hpp"
+#include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/data_menu.hpp"
 #include "reports/ephemeris_report.hpp"
 #include "reports/transit_interpretations.hpp"
+#include "wheel/ascii_chart.hpp"
 #include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
@@ -20,7 +23,8 @@ namespace solvaris {
 namespace {
 
 // The reports that are not Data-menu texts: they show other windows.
-constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid"};
+constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid",
+                                          "ascii-chart"};
 
 // The window's CR LF line ends as LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -173,6 +177,27 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
     return 0;
 }
 
+// The wheel window's ASCII chart: the wheel is painted once (on a canvas
+// that only records) so that the main ring's placement exists.
+int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Session& session,
+                  Platform& platform, std::string& text) {
+    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+        return 1;
+    }
+    WheelDrawing drawing;
+    if (const std::string problem = LoadWheelDrawing(session, false, drawing); !problem.empty()) {
+        platform.ShowMessage(problem, "Error", MessageIcon::Critical);
+        return 1;
+    }
+    RecordingCanvas canvas;
+    PaintSessionWheel(session, drawing, canvas, platform, 1024, 768);
+    for (const std::string& line : AsciiChartLines(drawing.state)) {
+        text += line;
+        text += "\r\n";
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::string ReportNames() {
@@ -215,6 +240,8 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         status = RunPlanetaryHours(options, platform, text);
     } else if ((status = ComputeFromBirthOptions(session, options, platform, window)) != 0) {
         return status;
+    } else if (request.name == "ascii-chart") {
+        status = RunAsciiChart(request, options, session, platform, text);
     } else if (request.name == "aspect-grid") {
         status = RunAspectGrid(request, options, session, platform, text);
     } else {

@@ -1,0 +1,62 @@
+// One single natal wheel painted: onto the recording canvas (the layout and
+// placement work alone) and into a 1024 by 768 image through QPainter.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "app/wheel_command.hpp"
+#include "app/wheel_drawing.hpp"
+#include "chart/chart_sets.hpp"
+#include "platform/headless/recording_canvas.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "platform/qt/image_export.hpp"
+#include "platform/qt/qt_canvas.hpp"
+#include "support/sample_people.hpp"
+
+namespace {
+
+using namespace solvaris;
+
+struct NatalWheel {
+    Session session;
+    ScriptedPlatform platform;
+    WheelDrawing drawing;
+
+    NatalWheel() {
+        session.folder = SOLVARIS_SHIPPED_DATA_DIR;
+        LoadOptions(session.folder / "OPTIONS.OPT", session.options);
+        session.natal = Person(5, 12, 1950, 7.45f, "P.M.");
+        session.natal.name = "Sample";
+        session.diurnal = Person(1, 1, 2000, 12.00f, "P.M.");
+        ComputeChartSets({session.natal, session.diurnal, AgeYears(session.natal, session.diurnal),
+                          HouseSystem::Placidus, session.options},
+                         session.charts);
+        RunWheelCommand(session, WheelKind::Natal, DiurnalEntryWindow{}, platform);
+        LoadWheelDrawing(session, false, drawing);
+    }
+};
+
+void BM_WheelPaintRecording(benchmark::State& state) {
+    NatalWheel wheel;
+    for (auto _ : state) {
+        RecordingCanvas canvas;
+        PaintSessionWheel(wheel.session, wheel.drawing, canvas, wheel.platform, 1024, 768);
+        benchmark::DoNotOptimize(canvas.calls);
+    }
+}
+BENCHMARK(BM_WheelPaintRecording)->Unit(benchmark::kMicrosecond);
+
+void BM_WheelPaintImage(benchmark::State& state) {
+    EnsureGuiApplication();
+    NatalWheel wheel;
+    QImage image(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        QtCanvas canvas(painter, QRectF(0, 0, 1024, 768));
+        PaintSessionWheel(wheel.session, wheel.drawing, canvas, wheel.platform, 1024, 768);
+    }
+}
+BENCHMARK(BM_WheelPaintImage)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,24 @@
+// The aspect lines of a single wheel: the major aspects between the ten
+// planets drawn across the inner disc from glyph to glyph, each marked at
+// its middle with the aspect's glyph.
+#pragma once
+
+#include "app/options.hpp"
+#include "wheel/wheel_state.hpp"
+#include "wheel/wheel_target.hpp"
+
+namespace solvaris {
+
+// The aspect a line shows for planets i and j (chart points 1 to 10)
+// `separation` degrees apart: sextile, square, trine, opposition or
+// quincunx, the last that holds; 1 for none. Orbs are options 2, 3, 4, 5
+// and 10, or 8 with the Sun or the Moon and 6 otherwise under planet-class
+// orbs.
+int WheelLineAspect(double separation, int i, int j, const OptionTable& options,
+                    bool planetClassOrbs);
+
+// Every pair twice, from the angles at which the main ring's glyphs were
+// drawn. Nothing in a 90-degree wheel.
+void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs);
+
+}  // namespace solvaris

@@ -1,0 +1,46 @@
+#include "wheel/intercepted_signs.hpp"
+
+#include "engine/angles.hpp"
+#include "wheel/cusp_labels.hpp"
+#include "wheel/house_sizes.hpp"
+#include "wheel/point_label.hpp"
+#include "wheel/wheel_geometry.hpp"
+#include "wheel/wheel_glyphs.hpp"
+
+namespace solvaris {
+
+namespace {
+
+int NextSign(int sign) { return sign % 12 + 1; }
+
+}  // namespace
+
+int InterceptedSign(const CuspSet& cusps, int house) {
+    const int first = LabelParts(CuspOfHouse(cusps, house)).sign;
+    const int next = LabelParts(CuspOfHouse(cusps, house + 1)).sign;
+    return next == NextSign(NextSign(first)) ? NextSign(first) : 0;
+}
+
+void DrawInterceptedSigns(WheelTarget& target, const WheelState& state) {
+    const HouseSizes sizes = ComputeHouseSizes(state.mainCusps);
+    for (int house = 1; house <= 12; ++house) {
+        const int sign = InterceptedSign(state.mainCusps, house);
+        if (sign == 0) {
+            continue;
+        }
+        const double angle = IsEuropeanSingle(state)
+                                 ? OnCircle(EuropeanCuspAngle(state.mainCusps, house) +
+                                            HouseSizeOf(sizes, house) / 2)
+                                 : OnCircle(AmericanHouseAngle(house) + 15);
+        double x = kOuterLabelRadius * CosDeg(angle);
+        if (angle > 90 && angle < 270) {
+            x -= 20;
+        }
+        SetGlyphFont(target, SurfaceOption(target, 70, 80));
+        target.canvas.SetForeColour(SurfaceColour(target, 90, 105));
+        target.canvas.MoveTo(x, kOuterLabelRadius * SinDeg(angle));
+        target.canvas.Print(SignGlyph(sign));
+    }
+}
+
+}  // namespace solvaris

@@ -1,0 +1,115 @@
+#include "wheel/paint_wheel.hpp"
+
+#include <optional>
+
+#include "wheel/cusp_labels.hpp"
+#include "wheel/house_numbers.hpp"
+#include "wheel/house_sizes.hpp"
+#include "wheel/intercepted_signs.hpp"
+#include "wheel/place_ring.hpp"
+#include "wheel/point_label.hpp"
+#include "wheel/ring_swap.hpp"
+#include "wheel/wheel_frames.hpp"
+#include "wheel/wheel_heading.hpp"
+#include "wheel/wheel_scale.hpp"
+
+namespace solvaris {
+
+namespace {
+
+bool DrawsHouseNumbers(const WheelTarget& target, const WheelState& state) {
+    if (state.layout == 1) {
+        return true;
+    }
+    return state.layout == 2 &&
+           (target.surface == WheelSurface::Screen || target.options(199) == 0);
+}
+
+// The corners of the page, or of the window at its present size (nothing
+// for a window without area); the window's scale is kept in the state.
+std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& inputs) {
+    if (state.printMode == WheelPrintMode::FullPage) {
+        return PrinterUserScale(PrinterScale(state));
+    }
+    const auto scale = ScreenScale(inputs.areaWidth, inputs.areaHeight);
+    if (!scale) {
+        return std::nullopt;
+    }
+    state.scale = *scale;
+    return ScreenUserScale(*scale, inputs.areaWidth, inputs.areaHeight);
+}
+
+// The main ring first; a triple wheel then draws its innermost ring before
+// the middle one.
+void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data,
+                GlyphMetrics& metrics) {
+    PlaceRing(target, state, RingRole::Main, data, metrics);
+    if (state.layout >= 1) {
+        PlaceRing(target, state, RingRole::Inner, data, metrics);
+    }
+    if (state.layout == 2) {
+        PlaceRing(target, state, RingRole::Middle, data, metrics);
+    }
+}
+
+}  // namespace
+
+void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
+                const WheelPaintInputs& inputs, const WheelPaintLayers& layers) {
+    if (state.suppressPaint) {
+        return;
+    }
+    const auto bounds = PassBounds(state, inputs);
+    if (!bounds) {
+        return;
+    }
+    const OptionTable& options = inputs.options;
+    const bool printer = state.printMode == WheelPrintMode::FullPage;
+    WheelTarget target{canvas, options, printer ? WheelSurface::Printer : WheelSurface::Screen,
+                       state.printMode == WheelPrintMode::HalfPage, *bounds};
+
+    canvas.Clear(BackgroundColour(target));
+    canvas.SetScale(bounds->left, bounds->top, bounds->right, bounds->bottom);
+    canvas.SetForeColour(kBlack);
+    DrawFrame(target, state);
+
+    // From the first use of the glyph font on, a font the surface lacks is
+    // told once and the drawing goes on in whatever font it has.
+    bool told = false;
+    const auto afterStep = [&] {
+        if (target.glyphFontMissing && !told) {
+            told = true;
+            platform.ShowMessage(kGlyphFontMissingMessage, "Information!", MessageIcon::Critical);
+        }
+    };
+    SetGlyphFont(target, SurfaceOption(target, 69, 79));
+    afterStep();
+    if (DrawsHouseNumbers(target, state)) {
+        DrawHouseNumbers(canvas);
+    }
+    state.houseSize = ComputeHouseSizes(state.mainCusps);
+    DrawCuspLabels(target, state, inputs.data);
+    DrawInterceptedSigns(target, state);
+    afterStep();
+
+    SetGlyphFont(target, PointGlyphSize(target, state));
+    GlyphMetrics metrics = MeasureGlyphMetrics(target);
+    afterStep();
+    if (!printer && options(216) != 0) {
+        SwapRingsForOption216(state, inputs.secondPersonChecked);
+    }
+    PlaceRings(target, state, inputs.data, metrics);
+    afterStep();
+    if (state.layout == 0 && options(47) == 1 && layers.drawAspectLines) {
+        layers.drawAspectLines(target, state);
+        afterStep();
+    }
+    DrawHeading(target, state, inputs.folder);
+    afterStep();
+    if (printer && options(178) != 0 && state.family != 3 && layers.printAspectGrid) {
+        layers.printAspectGrid(target, state);
+        afterStep();
+    }
+}
+
+}  // namespace solvaris

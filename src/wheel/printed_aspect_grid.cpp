@@ -1,0 +1,81 @@
+#include "wheel/printed_aspect_grid.hpp"
+
+#include "aspects/aspect_codes.hpp"
+#include "aspects/aspect_finder.hpp"
+#include "wheel/horary_glyphs.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// The grid's rows in chart points: the Moon second.
+constexpr int kGridPoints[] = {0,         Sun,           Moon,      Mercury,  Venus, Mars,
+                               Jupiter,   Saturn,        Uranus,    Neptune,  Pluto, NorthNode,
+                               SouthNode, PartOfFortune, Ascendant, Midheaven};
+
+int GroupColourOption(int code) {
+    switch (code) {
+        case Conjunction: return 181;
+        case Sextile:
+        case Trine: return 182;
+        case Square:
+        case Opposition: return 183;
+        case Quincunx: return 184;
+        case SemiSquare:
+        case Sesquisquare: return 185;
+        case Quintile:
+        case BiQuintile: return 186;
+        default: return 187;
+    }
+}
+
+void PrintGlyph(Canvas& canvas, double x, double y, int code) {
+    canvas.MoveTo(x, y);
+    canvas.Print(std::string(1, static_cast<char>(code)));
+}
+
+}  // namespace
+
+int PrintedGridCell(double rowLongitude, double columnLongitude, int r, int k, const OrbTable& orbs,
+                    bool planetClassOrbs) {
+    const double s = Separation(rowLongitude, columnLongitude);
+    const FoundAspect found = planetClassOrbs ? ClassTest(s, r, k, PointNumbering::GridRows)
+                                              : TableTest(s, orbs, true, true);
+    return found.code == NoAspect ? 0 : AspectGlyphCode(found.code);
+}
+
+void PrintAspectGrid(WheelTarget& target, const WheelState& state, const OrbTable& orbs,
+                     bool planetClassOrbs) {
+    const bool single = state.layout == 0;
+    // The outer ring heads the rows: the main set, or the second chart
+    // when option 216 has exchanged them.
+    const PointArray& rows = single || !state.swapDone ? state.mainSet : state.secondSet;
+    const PointArray& columns = single           ? state.mainSet
+                                : state.swapDone ? state.mainSet
+                                                 : state.secondSet;
+    const OptionTable& options = target.options;
+    const UserScale& page = target.bounds;
+    const double spacing = options(189);
+    const double left = options(179);
+    const double top = page.top - options(188) * (page.top - page.bottom);
+    Canvas& canvas = target.canvas;
+    SetGlyphFont(target, options(77));
+    canvas.SetForeColour(kBlack);
+    for (int n = 1; n <= kPointCount; ++n) {
+        PrintGlyph(canvas, left + n * spacing, top, PointGlyphCode(kGridPoints[n]));
+        PrintGlyph(canvas, left, top - n * spacing, PointGlyphCode(kGridPoints[n]));
+    }
+    for (int r = 1; r <= kPointCount; ++r) {
+        for (int k = single ? r + 1 : 1; k <= kPointCount; ++k) {
+            const int code = PrintedGridCell(rows[kGridPoints[r]], columns[kGridPoints[k]], r, k,
+                                             orbs, planetClassOrbs);
+            if (code == 0) {
+                continue;
+            }
+            canvas.SetForeColour(PaletteColour(options, GroupColourOption(code - 159)));
+            PrintGlyph(canvas, left + k * spacing, top - r * spacing, code);
+        }
+    }
+}
+
+}  // namespace solvaris

@@ -1,0 +1,38 @@
+// Where each glyph of a ring goes. Every house offers a fixed number of
+// slots; a point takes the slot that matches how far into its house it
+// lies, moved on when that slot is taken or when the points still to come
+// in the house would not fit. A house more crowded than its slots leaves
+// out its South Node and Part of Fortune. The European type draws the
+// zodiac to scale instead and only pushes a glyph on past its predecessor.
+#pragma once
+
+#include <vector>
+
+#include "wheel/wheel_data.hpp"
+#include "wheel/wheel_state.hpp"
+
+namespace solvaris {
+
+struct PlacedPoint {
+    int point;  // ChartPoint 1-15
+    int house;  // 1-12
+    int slot;   // in its house, from 0
+    double longitude;
+    double angleDegrees;
+    double radius;  // of the glyph's anchor, wheel units
+};
+
+struct RingLayout {
+    std::vector<PlacedPoint> placed;  // in placement order
+    PointSlots slotOf = kNoSlots;     // -1 for a point not drawn
+    PointArray angleOf{};
+};
+
+// The ring's points from the state: the main ring with the main chart's
+// houses, any other ring placed into the main chart's houses.
+RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data);
+
+// RADIUS.DAT's radius for an angle, by the nearest whole degree.
+double MainRingRadius(const WheelData& data, double angleDegrees);
+
+}  // namespace solvaris

@@ -1,0 +1,101 @@
+#include "wheel/wheel_frames.hpp"
+
+#include <initializer_list>
+
+#include "engine/angles.hpp"
+#include "wheel/wheel_geometry.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// The house lines' y is shortened so that they end inside the outer circle.
+double VerticalFactor(const WheelTarget& target) {
+    return target.surface == WheelSurface::Screen ? 0.9825 : 0.9625;
+}
+
+int HouseLineColour(const WheelTarget& target) {
+    return target.halfPage ? kBlack : SurfaceColour(target, 102, 116);
+}
+
+int CircleColour(const WheelTarget& target) { return SurfaceColour(target, 101, 115); }
+
+void HouseLine(WheelTarget& target, double angle, double innerRadius, double outerRadius,
+               double factor) {
+    const double c = CosDeg(angle);
+    const double s = SinDeg(angle);
+    target.canvas.Line(innerRadius * c, factor * innerRadius * s, outerRadius * c,
+                       factor * outerRadius * s, HouseLineColour(target));
+}
+
+// Twelve equal houses from the centre disc outward. On the window the lines
+// start at the centre and the filled disc hides their inner ends.
+void EqualHouseLines(WheelTarget& target) {
+    const bool screen = target.surface == WheelSurface::Screen;
+    for (int i = 0; i < 12; ++i) {
+        HouseLine(target, 30.0 * i, screen ? 0.0 : 40.0, 217,
+                  screen ? 1.0 : VerticalFactor(target));
+    }
+}
+
+void Circles(WheelTarget& target, std::initializer_list<double> radii) {
+    for (const double radius : radii) {
+        target.canvas.Circle(0, 0, radius, CircleColour(target));
+    }
+}
+
+void CentreDisc(WheelTarget& target) {
+    target.canvas.SetFillStyle(FillStyle::Solid);
+    target.canvas.SetFillColour(BackgroundColour(target));
+    target.canvas.Circle(0, 0, 40, CircleColour(target));
+    target.canvas.SetFillStyle(FillStyle::Transparent);
+}
+
+}  // namespace
+
+int BackgroundColour(const WheelTarget& target) {
+    if (target.halfPage || target.surface == WheelSurface::Printer) {
+        return kWhite;
+    }
+    return PaletteColour(target.options, 100);
+}
+
+void DrawSingleFrame(WheelTarget& target, const WheelState& state) {
+    const double factor = VerticalFactor(target);
+    if (IsEuropeanSingle(state)) {
+        HouseLine(target, 180, 120, 217, factor);
+        for (int house = 2; house <= 12; ++house) {
+            HouseLine(target, EuropeanCuspAngle(state.mainCusps, house), 120, 217, factor);
+        }
+    } else {
+        for (int i = 0; i < 12; ++i) {
+            HouseLine(target, 30.0 * i, 120, 217, factor);
+        }
+    }
+    Circles(target, {217, 120});
+}
+
+void DrawDualFrame(WheelTarget& target) {
+    EqualHouseLines(target);
+    Circles(target, {217, 138, 62});
+    CentreDisc(target);
+}
+
+void DrawTripleFrame(WheelTarget& target) {
+    EqualHouseLines(target);
+    Circles(target, {217, 164, 109});
+    if (target.surface == WheelSurface::Screen || target.options(199) == 0) {
+        Circles(target, {62});
+    }
+    CentreDisc(target);
+}
+
+void DrawFrame(WheelTarget& target, const WheelState& state) {
+    switch (state.layout) {
+        case 1: DrawDualFrame(target); break;
+        case 2: DrawTripleFrame(target); break;
+        default: DrawSingleFrame(target, state); break;
+    }
+}
+
+}  // namespace solvaris

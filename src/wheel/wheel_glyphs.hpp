@@ -1,0 +1,20 @@
+// The glyph-font texts the wheel prints, one character each.
+#pragma once
+
+#include <string>
+
+#include "wheel/horary_glyphs.hpp"
+
+namespace solvaris {
+
+// Part of Fortune: the glyph whose size sets the spacing of the labels.
+inline constexpr int kReferenceGlyph = 236;
+
+inline std::string GlyphText(int code) { return std::string(1, static_cast<char>(code)); }
+// Chart point 1-15.
+inline std::string PointGlyph(int point) { return GlyphText(PointGlyphCode(point)); }
+// Sign 1 (Aries) to 12 (Pisces).
+inline std::string SignGlyph(int sign) { return GlyphText(SignGlyphCode(sign)); }
+inline std::string DigitGlyph(int digit) { return GlyphText('0' + digit); }
+
+}  // namespace solvaris

@@ -1,0 +1,76 @@
+#include "wheel/wheel_heading.hpp"
+
+#include "app/program_folder.hpp"
+#include "app/text_lines.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// Names and places are text, which the glyph font's 8-bit codes cannot
+// hold (an accented letter would come out as a planet or a sign), so the
+// heading is printed in a text face at the heading's size.
+constexpr std::string_view kHeadingFont = "Courier New";
+
+// The height of a list's lines: that of its first line, or of a digit when
+// the first line is empty and the surface measures nothing for it.
+double LineHeight(Canvas& canvas, std::string_view firstLine) {
+    const double height = canvas.TextHeight(firstLine);
+    return height > 0 ? height : canvas.TextHeight("0");
+}
+
+void PrintList(Canvas& canvas, const HeaderLines& lines, double x, double y) {
+    const double height = LineHeight(canvas, lines[0]);
+    for (const std::string& line : lines) {
+        canvas.MoveTo(x, y);
+        canvas.Print(line);
+        y -= height;
+    }
+}
+
+void DrawFooter(WheelTarget& target, const std::filesystem::path& folder) {
+    const std::vector<std::string> lines = FooterLines(folder);
+    if (lines.empty()) {
+        return;
+    }
+    Canvas& canvas = target.canvas;
+    canvas.SetFont(kHeadingFont, target.options(175));
+    canvas.SetForeColour(PaletteColour(target.options, 176));
+    const double height = LineHeight(canvas, lines[0]);
+    double y = target.bounds.top - target.options(121);
+    for (const std::string& line : lines) {
+        canvas.MoveTo(target.bounds.right - target.options(177) - canvas.TextWidth(line), y);
+        canvas.Print(line);
+        y -= height;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> FooterLines(const std::filesystem::path& folder) {
+    return ReadTextLines(FindInFolder(folder, "PERSONAL.NAM")).value_or(std::vector<std::string>{});
+}
+
+void DrawHeading(WheelTarget& target, const WheelState& state,
+                 const std::filesystem::path& folder) {
+    Canvas& canvas = target.canvas;
+    const UserScale& page = target.bounds;
+    if (target.surface == WheelSurface::Screen) {
+        canvas.SetFont(kHeadingFont, target.options(68));
+        canvas.SetForeColour(PaletteColour(target.options, 88));
+        PrintList(canvas, state.heading1, page.left + 10, page.top);
+        PrintList(canvas, state.heading2, page.left + 10,
+                  page.bottom + 8 * LineHeight(canvas, state.heading2[0]));
+        return;
+    }
+    canvas.SetFont(kHeadingFont, target.options(78));
+    canvas.SetForeColour(PaletteColour(target.options, 103));
+    PrintList(canvas, state.heading1, page.left + 30, page.top - target.options(120));
+    PrintList(canvas, state.heading2, page.left + 30,
+              page.top - target.options(191) * (page.top - page.bottom));
+    if (target.options(174) != 0) {
+        DrawFooter(target, folder);
+    }
+}
+
+}  // namespace solvaris

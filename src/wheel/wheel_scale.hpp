@@ -1,0 +1,37 @@
+// How the wheel's units map onto the window and the printed page: the
+// wheel is 434 units across (radius 217) and the scale keeps one unit as
+// long in x as in y, the centre in the middle of the window and, on paper,
+// 56 units above the middle of a page 1.25 times as high as wide.
+#pragma once
+
+#include <optional>
+
+#include "wheel/wheel_state.hpp"
+
+namespace solvaris {
+
+// The user scale of a surface: the user coordinates of its corners.
+struct UserScale {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+// The screen's half-width S for a drawing area of that width and height (any
+// unit): a vertical half-range of 225 units when the area is at least as
+// wide as high, else a horizontal half-range of 244. Nothing for an area
+// without width or height.
+std::optional<int> ScreenScale(double width, double height);
+
+// x from -S to +S, y from S*H/W at the top to -S*H/W at the bottom.
+UserScale ScreenUserScale(int scale, double width, double height);
+
+// The window was resized: the new screen scale, kept in the state.
+void ResizeWheel(WheelState& state, double width, double height);
+
+// 272 for a European single wheel, else 265.
+int PrinterScale(const WheelState& state);
+UserScale PrinterUserScale(int scale);
+
+}  // namespace solvaris

@@ -1,0 +1,41 @@
+#include "wheel/wheel_state.hpp"
+
+namespace solvaris {
+
+void LoadWheel(WheelState& state, const WheelSetup& setup) {
+    state.layout = setup.layout;
+    state.family = setup.family;
+    state.returnKind = static_cast<int>(setup.kind);
+    state.mainSet = setup.longitude;
+    state.mainCusps = setup.cusps;
+    state.mainMarks = setup.texts.retrogradeMarks;
+    state.mainHouses = setup.texts.housePositionText;
+    state.secondSet = setup.second.longitude;
+    state.secondMarks = setup.second.retrogradeMarks;
+    state.thirdSet = setup.third.longitude;
+    state.thirdMarks = setup.third.retrogradeMarks;
+    state.heading1 = setup.innerHeader;
+    state.heading2 = setup.secondHeader;
+    state.swapDone = false;
+    state.slotOf = kNoSlots;
+    state.angleOf = {};
+    if (IsNinetyDegreeWheel(state)) {
+        state.chartType = 0;
+    }
+}
+
+bool IsEuropeanSingle(const WheelState& state) {
+    return state.chartType == 1 && state.family == 1 && state.layout == 0;
+}
+
+bool IsNinetyDegreeWheel(const WheelState& state) {
+    return state.heading1[0].ends_with("90 degree wheel");
+}
+
+bool AspectsMenuEnabled(const WheelState& state) { return state.family != 3; }
+
+std::string WheelCaption(std::string_view titleText) {
+    return std::string(titleText) + "Chartwheels";
+}
+
+}  // namespace solvaris

@@ -1,0 +1,88 @@
+// The chart wheel's own copy of what it draws: the rings, the main chart's
+// cusps and houses, the headings, the drawing style and the few flags a
+// paint pass and the window commands share. One instance per session; the
+// wheel redraws from it on every paint.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "chart/chart_kinds.hpp"
+#include "chart/chart_point.hpp"
+#include "chart/chart_store.hpp"
+
+namespace solvaris {
+
+enum class WheelPrintMode { None, FullPage, HalfPage };
+
+// The ring a placement pass draws. The numbers are those RingInProgress
+// holds: the main (outermost) ring 1, the innermost ring 0, the middle ring
+// of a triple wheel 2.
+enum class RingRole { Inner = 0, Main = 1, Middle = 2 };
+
+// Per house slot 1-12 (slot 1 the 10th house), index 0 unused.
+using HouseSizes = std::array<double, kCuspCount + 1>;
+
+// Per chart point 1-15, index 0 unused.
+using PointSlots = std::array<int, kPointCount + 1>;
+// No point placed yet.
+inline constexpr PointSlots kNoSlots = [] {
+    PointSlots slots{};
+    slots.fill(-1);
+    return slots;
+}();
+
+struct WheelState {
+    int layout = 0;      // 0 single, 1 dual, 2 triple wheel
+    int family = 1;      // the menu family: 1 single, 2 dual, 3 triple
+    int returnKind = 0;  // chart kind: 0 natal ... 4 solar, 5 lunar return
+    int chartType = 0;   // 0 American, 1 European
+    int scale = 244;     // half-width of the drawing in wheel units
+
+    PointArray mainSet{};
+    CuspSet mainCusps{};
+    std::string mainMarks = kNoRetrogradeMarks;
+    std::string mainHouses;  // fifteen 10-character house fields
+    PointArray secondSet{};  // dual: the second chart; triple: the middle ring
+    std::string secondMarks = kNoRetrogradeMarks;
+    PointArray thirdSet{};  // triple: the innermost ring
+    std::string thirdMarks = kNoRetrogradeMarks;
+    HouseSizes houseSize{};
+
+    HeaderLines heading1;  // the main chart's lines
+    HeaderLines heading2;  // the second chart's lines and the ring legend
+
+    bool swapDone = false;  // main and second sets exchanged for option 216
+    bool switchFlag = false;
+    WheelPrintMode printMode = WheelPrintMode::None;
+    bool suppressPaint = false;
+    RingRole ringInProgress = RingRole::Main;
+
+    // Where the last main-ring placement put each point: its slot in its
+    // house (-1 when not drawn) and the wheel angle of its glyph. The aspect
+    // lines and the ASCII chart read them.
+    PointSlots slotOf = kNoSlots;
+    PointArray angleOf{};
+};
+
+// The window load: the prepared centre set, cusps, marks and houses become
+// the main chart, the rings and headings are copied, and the swap for
+// option 216 may happen once more. A 90-degree wheel is always American.
+void LoadWheel(WheelState& state, const WheelSetup& setup);
+
+// The zodiac drawn to scale: the European type, for the single-wheel family
+// only.
+bool IsEuropeanSingle(const WheelState& state);
+
+// Line 1 of the first heading ends with "90 degree wheel": no aspect lines,
+// no European type, no Switch.
+bool IsNinetyDegreeWheel(const WheelState& state);
+
+// The aspects command is offered for every family but the triple wheels.
+bool AspectsMenuEnabled(const WheelState& state);
+
+// The window's caption.
+std::string WheelCaption(std::string_view titleText);
+
+}  // namespace solvaris

@@ -1,0 +1,80 @@
+#include "wheel/aspect_lines.hpp"
+
+#include <gtest/gtest.h>
+
+#include "aspects/aspect_codes.hpp"
+#include "platform/headless/recording_canvas.hpp"
+#include "wheel/printed_aspect_grid.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(WheelAspectLines, OrbsAndTheLastTestThatHolds) {
+    OptionTable options;
+    options.Set(4, 6);  // trine
+    struct Case {
+        double d;
+        int i, j;
+        bool planetClass;
+        int code;
+    };
+    const Case cases[] = {
+        {60, Mars, Venus, false, Sextile},  // orb 0 still takes the exact aspect
+        {60.1, Mars, Venus, false, NoAspect},
+        {127, Sun, Mars, true, Trine},         // orb 8 with the Sun
+        {127, Mars, Jupiter, true, NoAspect},  // orb 6
+        {126, Mars, Jupiter, true, Trine},     // the limit is inside
+        {0, Sun, Venus, true, NoAspect},       // never a conjunction
+        {150, Mars, Jupiter, true, Quincunx},  // quincunx tested after the trine
+        {175, Mars, Jupiter, true, Opposition},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WheelLineAspect(c.d, c.i, c.j, options, c.planetClass), c.code) << c.d;
+    }
+}
+
+TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
+    OptionTable options;
+    options.Set(4, 1);
+    options.Set(97, 1);
+    options.Set(77, 9);
+    WheelState state;
+    for (int p = 1; p <= kPointCount; ++p) {
+        state.mainSet[p] = 7.3 * p;  // nothing within reach of another
+    }
+    state.mainSet[Sun] = 10;
+    state.mainSet[Moon] = 130;
+    state.angleOf[Sun] = 0;  // drawn where the placement put them
+    state.angleOf[Moon] = 90;
+    RecordingCanvas canvas;
+    WheelTarget target(canvas, options);
+    DrawAspectLines(target, state, false);
+    const auto lines = canvas.Calls("Line");
+    ASSERT_EQ(lines.size(), 2u);  // Sun-Moon and Moon-Sun
+    EXPECT_NEAR(lines[0].arguments[0], 120, 1e-6);
+    EXPECT_NEAR(lines[0].arguments[1], 0, 1e-6);
+    EXPECT_NEAR(lines[0].arguments[2], 0, 1e-6);
+    EXPECT_NEAR(lines[0].arguments[3], 117.9, 1e-6);
+    EXPECT_EQ(lines[0].arguments[4], 1);
+    EXPECT_EQ(canvas.PrintedTexts().front(), std::string(1, static_cast<char>(164)));
+
+    state.heading1[0] = "Someone - 90 degree wheel";
+    RecordingCanvas none;
+    WheelTarget noneTarget(none, options);
+    DrawAspectLines(noneTarget, state, false);
+    EXPECT_TRUE(none.Calls("Line").empty());
+}
+
+TEST(PrintedAspectGrid, CellsByTheGridsOwnNumbering) {
+    OrbTable orbs{};
+    orbs[16] = 1;  // septile
+    EXPECT_EQ(PrintedGridCell(0, 51.4, 1, 5, orbs, false), 176);
+    EXPECT_EQ(PrintedGridCell(0, 90.5, 1, 5, orbs, false), 0);
+    // Planet-class orbs: row 2 is the Moon (8 degrees), row 11 a node.
+    EXPECT_EQ(PrintedGridCell(0, 97.5, 2, 5, orbs, true), 163);
+    EXPECT_EQ(PrintedGridCell(0, 97.5, 3, 5, orbs, true), 0);
+    EXPECT_EQ(PrintedGridCell(0, 2.5, 11, 5, orbs, true), 161);
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,93 @@
+#include "wheel/cusp_labels.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/recording_canvas.hpp"
+#include "wheel/intercepted_signs.hpp"
+#include "wheel/wheel_glyphs.hpp"
+#include "wheel_test_charts.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::EqualCusps;
+using testing::ShippedWheelData;
+using testing::SingleWheel;
+using testing::SpreadPoints;
+
+TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
+    RecordingCanvas canvas;
+    OptionTable options;
+    options.Set(69, 8);
+    options.Set(70, 9);
+    options.Set(71, 7);
+    options.Set(89, 1);
+    options.Set(90, 2);
+    options.Set(91, 3);
+    WheelTarget target{canvas, options};
+    WheelState state = SingleWheel(SpreadPoints());
+    state.mainCusps[1] = 120 + 15 + 23.0 / 60;  // the 10th house at 15 Leo 23
+    const WheelData data = ShippedWheelData();
+    DrawCuspLabels(target, state, data);
+    const auto prints = canvas.Calls("Print");
+    ASSERT_EQ(prints.size(), 60u);
+    const std::string texts[] = {"1", "5", SignGlyph(5), "2", "3"};
+    const int sizes[] = {8, 8, 9, 7, 7};
+    const int colours[] = {1, 1, 2, 3, 3};
+    for (int j = 0; j < 5; ++j) {
+        EXPECT_EQ(prints[j].text, texts[j]) << j;
+        EXPECT_EQ(prints[j].x, data.cuspAnchors[2 * j]) << j;
+        EXPECT_EQ(prints[j].y, data.cuspAnchors[2 * j + 1]) << j;
+        EXPECT_EQ(prints[j].fontSize, sizes[j]) << j;
+        EXPECT_EQ(prints[j].foreColour, colours[j]) << j;
+    }
+    // Slot 12's last part comes from values 118 and 119.
+    EXPECT_EQ(prints[59].x, data.cuspAnchors[118]);
+    EXPECT_EQ(prints[59].y, data.cuspAnchors[119]);
+}
+
+TEST(WheelCuspLabels, EuropeanLabelsBesideTheirCusps) {
+    RecordingCanvas canvas;
+    OptionTable options;
+    options.Set(69, 8);
+    WheelTarget target{canvas, options};
+    WheelState state = SingleWheel(SpreadPoints(), EqualCusps(0));
+    state.chartType = 1;
+    DrawCuspLabels(target, state, ShippedWheelData());
+    const auto moves = canvas.Calls("MoveTo");
+    ASSERT_EQ(moves.size(), 12u);  // each label printed on from one anchor
+    // Slot 1 (10th cusp, 270): angle 90, moved 23 left; slot 4 (Ascendant):
+    // angle 180, moved 49 left; slot 10 (Descendant): angle 0, not moved.
+    EXPECT_NEAR(moves[0].arguments[0], -23, 1e-6);
+    EXPECT_NEAR(moves[0].arguments[1], kOuterLabelRadius, 1e-6);
+    EXPECT_NEAR(moves[3].arguments[0], -kOuterLabelRadius - 49, 1e-6);
+    EXPECT_NEAR(moves[9].arguments[0], kOuterLabelRadius, 1e-6);
+    EXPECT_EQ(canvas.PrintedTexts().size(), 60u);
+}
+
+TEST(WheelCuspLabels, InterceptedSigns) {
+    CuspSet cusps = EqualCusps(0);
+    cusps[SlotOfHouse(2)] = 65;  // house 1 from Aries to Gemini holds Taurus
+    cusps[SlotOfHouse(12)] = 340;
+    cusps[SlotOfHouse(1)] = 40;  // house 12 from Pisces to Taurus holds Aries
+    EXPECT_EQ(InterceptedSign(cusps, 12), 1);
+    EXPECT_EQ(InterceptedSign(cusps, 1), 0);  // Taurus to Gemini
+    cusps[SlotOfHouse(1)] = 0;
+    EXPECT_EQ(InterceptedSign(cusps, 1), 2);
+    EXPECT_EQ(InterceptedSign(cusps, 12), 0);
+    EXPECT_EQ(InterceptedSign(EqualCusps(0), 5), 0);
+
+    RecordingCanvas canvas;
+    OptionTable options;
+    WheelTarget target{canvas, options};
+    WheelState state = SingleWheel(SpreadPoints(), cusps);
+    DrawInterceptedSigns(target, state);
+    ASSERT_EQ(canvas.PrintedTexts(), std::vector<std::string>{SignGlyph(2)});
+    // The middle of house 1 (195 degrees), on the left half: 20 units left.
+    const auto move = canvas.Calls("MoveTo").at(0);
+    EXPECT_NEAR(move.arguments[0], kOuterLabelRadius * CosDeg(195) - 20, 1e-9);
+    EXPECT_NEAR(move.arguments[1], kOuterLabelRadius * SinDeg(195), 1e-9);
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,407 @@
+#include "wheel/paint_wheel.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "platform/headless/recording_canvas.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+#include "wheel/wheel_glyphs.hpp"
+#include "wheel/wheel_scale.hpp"
+#include "wheel_test_charts.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::ShippedWheelData;
+using testing::SingleWheel;
+using testing::SpreadPoints;
+using testing::TempFolder;
+
+TEST(WheelScale, ScreenAndPrinter) {
+    EXPECT_EQ(ScreenScale(800, 800), 225);
+    EXPECT_EQ(ScreenScale(799, 800), 244);
+    EXPECT_EQ(ScreenScale(1024, 768), 300);
+    EXPECT_EQ(ScreenScale(1e9, 1), 32767);
+    EXPECT_EQ(ScreenScale(0, 800), std::nullopt);
+    EXPECT_EQ(ScreenScale(800, 0), std::nullopt);
+
+    const UserScale screen = ScreenUserScale(244, 600, 900);
+    EXPECT_DOUBLE_EQ(screen.left, -244);
+    EXPECT_DOUBLE_EQ(screen.right, 244);
+    EXPECT_DOUBLE_EQ(screen.top, 366);
+    EXPECT_DOUBLE_EQ(screen.bottom, -366);
+
+    WheelState state;
+    EXPECT_EQ(PrinterScale(state), 265);
+    state.chartType = 1;
+    EXPECT_EQ(PrinterScale(state), 272);
+    state.family = 2;
+    state.layout = 1;
+    EXPECT_EQ(PrinterScale(state), 265);
+    const UserScale page = PrinterUserScale(265);
+    EXPECT_DOUBLE_EQ(page.left, -0.9625 * 265);
+    EXPECT_DOUBLE_EQ(page.top, 0.9625 * (265 / 0.8 - 56));
+    EXPECT_DOUBLE_EQ(page.bottom, 0.9625 * (-265 / 0.8 - 56));
+
+    ResizeWheel(state, 0, 100);
+    EXPECT_EQ(state.scale, 244);
+    ResizeWheel(state, 200, 100);
+    EXPECT_EQ(state.scale, 450);
+}
+
+struct PaintFixture {
+    RecordingCanvas canvas;
+    ScriptedPlatform platform;
+    OptionTable options;
+    WheelData data = ShippedWheelData();
+    WheelState state = SingleWheel(SpreadPoints());
+    std::filesystem::path folder = SOLVARIS_DATA_DIR;
+    bool secondPerson = false;
+
+    PaintFixture() {
+        for (const int n : {68, 69, 70, 71, 72, 73, 74, 75, 76, 78, 79, 80, 82, 83, 84, 85, 86}) {
+            options.Set(n, 10);
+        }
+        options.Set(100, 7);
+        options.Set(101, 1);
+        options.Set(102, 2);
+        options.Set(115, 3);
+        options.Set(116, 4);
+        state.heading1[0] = "Sample - natal";
+    }
+    void Paint(const WheelPaintLayers& layers = {}) {
+        canvas.calls.clear();
+        PaintWheel(state, canvas, platform, {options, data, folder, 800, 800, secondPerson},
+                   layers);
+    }
+    std::vector<double> CircleRadii() const {
+        std::vector<double> radii;
+        for (const CanvasCall& call : canvas.Calls("Circle")) {
+            radii.push_back(call.arguments[2]);
+        }
+        return radii;
+    }
+    int Printed(const std::string& text) const {
+        int n = 0;
+        for (const std::string& printed : canvas.PrintedTexts()) {
+            n += printed == text;
+        }
+        return n;
+    }
+};
+
+TEST(WheelFrames, SingleAmericanAndEuropean) {
+    PaintFixture f;
+    f.Paint();
+    ASSERT_GE(f.canvas.calls.size(), 2u);
+    EXPECT_EQ(f.canvas.calls[0].operation, "Clear");
+    EXPECT_EQ(f.canvas.calls[0].arguments, std::vector<double>{7});
+    EXPECT_EQ(f.canvas.calls[1].arguments, (std::vector<double>{-225, 225, 225, -225}));
+    const auto lines = f.canvas.Calls("Line");
+    ASSERT_EQ(lines.size(), 12u);
+    // The line at 90 degrees, its y ends shortened to stay inside the circle.
+    EXPECT_NEAR(lines[3].arguments[0], 0, 1e-6);
+    EXPECT_NEAR(lines[3].arguments[1], 117.9, 1e-6);
+    EXPECT_NEAR(lines[3].arguments[3], 213.2025, 1e-6);
+    EXPECT_EQ(lines[3].arguments[4], 2);
+    EXPECT_EQ(f.CircleRadii(), (std::vector<double>{217, 120}));
+    EXPECT_EQ(f.canvas.Calls("Circle")[0].arguments[3], 1);
+
+    // European with equal houses: the same lines, turned so that the
+    // Ascendant is at 180 degrees; cusps to scale otherwise.
+    PaintFixture e;
+    e.state = SingleWheel(SpreadPoints(), testing::EqualCusps(10));
+    e.state.chartType = 1;
+    e.Paint();
+    const auto european = e.canvas.Calls("Line");
+    ASSERT_EQ(european.size(), 12u);
+    for (std::size_t i = 0; i < 12; ++i) {
+        const double angle = 180 + 30.0 * i;
+        EXPECT_NEAR(european[i].arguments[2], 217 * CosDeg(angle), 1e-6) << i;
+        EXPECT_NEAR(european[i].arguments[3], 0.9825 * 217 * SinDeg(angle), 1e-6) << i;
+    }
+}
+
+TEST(WheelFrames, DualAndTripleOnScreenAndPaper) {
+    struct Case {
+        int layout;
+        WheelPrintMode mode;
+        float option199;
+        std::vector<double> radii;
+        int houseNumberOnes;  // prints of "1": houses 1, 10, 11 (twice), 12
+    };
+    const Case cases[] = {
+        {1, WheelPrintMode::None, 0, {217, 138, 62, 40}, 5},
+        {2, WheelPrintMode::None, 1, {217, 164, 109, 62, 40}, 5},
+        {2, WheelPrintMode::FullPage, 0, {217, 164, 109, 62, 40}, 5},
+        {2, WheelPrintMode::FullPage, 1, {217, 164, 109, 40}, 0},
+    };
+    for (const Case& c : cases) {
+        PaintFixture f;
+        f.state.layout = c.layout;
+        f.state.family = c.layout + 1;
+        f.state.printMode = c.mode;
+        f.options.Set(199, c.option199);
+        // No labels that print "1": every point at 0 degrees 0 minutes.
+        f.state.mainCusps = testing::EqualCusps(0);
+        f.state.mainSet.fill(0);
+        f.state.secondSet.fill(0);
+        f.state.thirdSet.fill(0);
+        HousePositions(f.state.mainSet, f.state.mainCusps, f.state.mainHouses);
+        f.Paint();
+        EXPECT_EQ(f.CircleRadii(), c.radii) << c.layout;
+        EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.layout;
+        const auto lines = f.canvas.Calls("Line");
+        ASSERT_EQ(lines.size(), 12u);
+        const bool paper = c.mode == WheelPrintMode::FullPage;
+        EXPECT_NEAR(lines[3].arguments[1], paper ? 38.5 : 0, 1e-6);
+        EXPECT_NEAR(lines[3].arguments[3], paper ? 208.8625 : 217, 1e-6);
+        EXPECT_EQ(lines[3].arguments[4], paper ? 4 : 2);
+        // The centre disc hides the line ends in the background colour.
+        EXPECT_EQ(f.canvas.Calls("SetFillColour").at(0).arguments[0], paper ? 15 : 7);
+    }
+}
+
+TEST(WheelFrames, HalfPagePrintIsBlackOnWhite) {
+    PaintFixture f;
+    f.state.printMode = WheelPrintMode::HalfPage;
+    f.Paint();
+    EXPECT_EQ(f.canvas.calls[0].arguments, std::vector<double>{15});
+    EXPECT_EQ(f.canvas.Calls("Line")[0].arguments[4], 0);
+}
+
+TEST(WheelPaint, NothingWhileSuppressedOrWithoutArea) {
+    PaintFixture f;
+    f.state.suppressPaint = true;
+    f.Paint();
+    EXPECT_TRUE(f.canvas.calls.empty());
+    f.state.suppressPaint = false;
+    PaintWheel(f.state, f.canvas, f.platform, {f.options, f.data, f.folder, 0, 500});
+    EXPECT_TRUE(f.canvas.calls.empty());
+}
+
+TEST(WheelPaint, LayersDrawnInOrder) {
+    PaintFixture f;
+    f.state.layout = 2;
+    f.state.family = 3;
+    f.state.secondSet = f.state.mainSet;
+    f.state.thirdSet = f.state.mainSet;
+    f.Paint();
+    // The position in the pass of each layer's first call.
+    const auto first = [&](const std::function<bool(const CanvasCall&)>& is) {
+        for (std::size_t i = 0; i < f.canvas.calls.size(); ++i) {
+            if (is(f.canvas.calls[i])) {
+                return i;
+            }
+        }
+        ADD_FAILURE();
+        return std::size_t{0};
+    };
+    const auto printAt = [](double x, double y) {
+        return [=](const CanvasCall& c) {
+            return c.operation == "MoveTo" && c.arguments[0] == x && c.arguments[1] == y;
+        };
+    };
+    const std::size_t frame = first([](const CanvasCall& c) { return c.operation == "Line"; });
+    const std::size_t houseNumbers = first(printAt(-52, -6));
+    const std::size_t cuspLabels = first(printAt(f.data.cuspAnchors[0], f.data.cuspAnchors[1]));
+    const std::size_t heading =
+        first([](const CanvasCall& c) { return c.text == "Sample - natal"; });
+    std::vector<double> sunRadii;
+    std::size_t firstGlyph = 0;
+    for (std::size_t i = 0; i + 1 < f.canvas.calls.size(); ++i) {
+        const CanvasCall& next = f.canvas.calls[i + 1];
+        if (f.canvas.calls[i].operation == "MoveTo" && next.text == PointGlyph(Sun)) {
+            firstGlyph = firstGlyph == 0 ? i : firstGlyph;
+            sunRadii.push_back(std::hypot(next.x, next.y));
+        }
+    }
+    EXPECT_LT(frame, houseNumbers);
+    EXPECT_LT(houseNumbers, cuspLabels);
+    EXPECT_LT(cuspLabels, firstGlyph);
+    EXPECT_LT(firstGlyph, heading);
+    // Main ring, then the innermost, then the middle one.
+    ASSERT_EQ(sunRadii.size(), 3u);
+    EXPECT_GT(sunRadii[0], 190);
+    EXPECT_LT(sunRadii[1], 111);
+    EXPECT_GT(sunRadii[2], 140);
+    EXPECT_LT(sunRadii[2], 166);
+}
+
+TEST(WheelPaint, MissingGlyphFontIsToldOnceAndThePassGoesOn) {
+    PaintFixture f;
+    f.canvas.missingFonts.insert("HORARY");
+    f.Paint();
+    ASSERT_EQ(f.platform.Messages().size(), 1u);
+    EXPECT_EQ(f.platform.Messages()[0].text, kGlyphFontMissingMessage);
+    EXPECT_EQ(f.platform.Messages()[0].title, "Information!");
+    EXPECT_EQ(f.platform.Messages()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(f.Printed(PointGlyph(Pluto)), 1);
+    EXPECT_EQ(f.Printed("Sample - natal"), 1);
+}
+
+TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
+    PaintFixture f;
+    std::vector<std::string> seen;
+    WheelPaintLayers layers;
+    layers.drawAspectLines = [&](WheelTarget&, const WheelState& s) {
+        seen.push_back("lines");
+        EXPECT_EQ(f.Printed(PointGlyph(Midheaven)), 1);  // after the rings
+        EXPECT_EQ(f.Printed("Sample - natal"), 0);       // before the heading
+        EXPECT_DOUBLE_EQ(s.angleOf[Ascendant], 180);
+    };
+    layers.printAspectGrid = [&](WheelTarget&, const WheelState&) { seen.push_back("grid"); };
+    f.Paint(layers);
+    EXPECT_TRUE(seen.empty());  // option 47 is 0
+    f.options.Set(47, 1);
+    f.options.Set(178, 1);
+    f.Paint(layers);
+    EXPECT_EQ(seen, std::vector<std::string>{"lines"});
+    for (int p = 1; p <= kPointCount; ++p) {
+        EXPECT_GE(f.state.slotOf[p], 0) << p;
+    }
+    f.state.printMode = WheelPrintMode::FullPage;
+    f.Paint(layers);
+    EXPECT_EQ(seen, (std::vector<std::string>{"lines", "lines", "grid"}));
+    f.state.family = 3;
+    f.state.layout = 2;
+    f.Paint(layers);
+    EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
+    PaintFixture f;
+    WheelSetup setup;
+    setup.layout = 1;
+    setup.family = 2;
+    setup.cusps = testing::EqualCusps(0);
+    setup.longitude = SpreadPoints();
+    HousePositions(setup.longitude, setup.cusps, setup.texts.housePositionText);
+    setup.second.longitude = SpreadPoints();
+    setup.second.longitude[Sun] = 100;  // house 4 instead of 2
+    setup.second.retrogradeMarks[Sun - 1] = 'R';
+    f.options.Set(216, 1);
+    LoadWheel(f.state, setup);
+    f.Paint();
+    EXPECT_TRUE(f.state.swapDone);
+    EXPECT_EQ(f.state.mainSet[Sun], 100);
+    EXPECT_EQ(f.state.mainMarks[Sun - 1], 'R');
+    EXPECT_EQ(f.state.mainHouses.substr(0, 10), " 4TH HOUSE");  // the outer set's houses
+    f.Paint();
+    EXPECT_EQ(f.state.mainSet[Sun], 100);  // not swapped back
+    LoadWheel(f.state, setup);
+    EXPECT_FALSE(f.state.swapDone);
+    EXPECT_EQ(f.state.mainSet[Sun], 45);
+
+    f.secondPerson = true;  // two persons: each keeps its ring
+    f.Paint();
+    EXPECT_EQ(f.state.mainSet[Sun], 45);
+    EXPECT_FALSE(f.state.swapDone);
+}
+
+TEST(WheelModel, LoadCopiesThePreparedChart) {
+    WheelSetup setup;
+    setup.layout = 2;
+    setup.family = 3;
+    setup.kind = ChartKind::LunarReturn;
+    setup.longitude = SpreadPoints();
+    setup.cusps = testing::EqualCusps(0);
+    setup.texts.retrogradeMarks[Mars - 1] = 'R';
+    setup.texts.housePositionText = "HOUSES";
+    setup.third.longitude[Sun] = 7;
+    setup.innerHeader[0] = "Sample - natal";
+    setup.secondHeader[6] = "Middle = progressions";
+    WheelState state;
+    state.chartType = 1;
+    state.swapDone = true;
+    state.slotOf[Sun] = 3;
+    LoadWheel(state, setup);
+    EXPECT_EQ(state.layout, 2);
+    EXPECT_EQ(state.family, 3);
+    EXPECT_EQ(state.returnKind, 5);
+    EXPECT_EQ(state.mainSet, setup.longitude);
+    EXPECT_EQ(state.mainCusps, setup.cusps);
+    EXPECT_EQ(state.mainMarks[Mars - 1], 'R');
+    EXPECT_EQ(state.mainHouses, "HOUSES");
+    EXPECT_EQ(state.thirdSet[Sun], 7);
+    EXPECT_EQ(state.heading2[6], "Middle = progressions");
+    EXPECT_FALSE(state.swapDone);
+    EXPECT_EQ(state.slotOf[Sun], -1);
+    EXPECT_EQ(state.chartType, 1);  // the type stays the user's
+    EXPECT_FALSE(AspectsMenuEnabled(state));
+
+    setup.innerHeader[0] = "Sample - 90 degree wheel";
+    LoadWheel(state, setup);
+    EXPECT_TRUE(IsNinetyDegreeWheel(state));
+    EXPECT_EQ(state.chartType, 0);  // always American
+}
+
+TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
+    PaintFixture f;
+    f.state.heading2[0] = "Diurnal data";
+    f.state.heading2[6] = "Inner = transits";
+    f.state.heading1[1] = "José Müller";
+    f.Paint();
+    const auto prints = f.canvas.Calls("Print");
+    const auto at = [&](const std::string& text) {
+        for (const CanvasCall& call : prints) {
+            if (call.text == text) {
+                return call;
+            }
+        }
+        ADD_FAILURE() << text;
+        return CanvasCall{};
+    };
+    // Lines of height 10 from the top-left corner; the second list ends one
+    // line above the bottom.
+    EXPECT_DOUBLE_EQ(at("Sample - natal").x, -215);
+    EXPECT_DOUBLE_EQ(at("Sample - natal").y, 225);
+    EXPECT_DOUBLE_EQ(at("Diurnal data").y, -225 + 80);
+    EXPECT_DOUBLE_EQ(at("Inner = transits").y, -225 + 20);
+    // People's names are text, not glyph codes.
+    EXPECT_EQ(at("José Müller").fontName, "Courier New");
+    EXPECT_DOUBLE_EQ(at("José Müller").y, 215);
+    EXPECT_EQ(f.Printed("Chart prepared with SOLVARIS"), 0);  // no footer on the screen
+
+    TempFolder folder;
+    folder.Write("PERSONAL.NAM", "Chart prepared by\r\nA. Reader\r\n");
+    PaintFixture paper;
+    paper.folder = folder.path();
+    paper.state.printMode = WheelPrintMode::FullPage;
+    paper.options.Set(120, 12);
+    paper.options.Set(174, 1);
+    paper.options.Set(175, 10);
+    paper.options.Set(121, 20);
+    paper.options.Set(177, 6);
+    paper.Paint();
+    const UserScale page = PrinterUserScale(265);
+    bool found = false;
+    for (const CanvasCall& call : paper.canvas.Calls("Print")) {
+        if (call.text == "A. Reader") {
+            found = true;
+            EXPECT_NEAR(call.x + 9 * 5, page.right - 6, 1e-9);  // ends 6 units from the edge
+            EXPECT_NEAR(call.y, page.top - 20 - 10, 1e-9);
+        }
+        if (call.text == "Sample - natal") {
+            EXPECT_NEAR(call.x, page.left + 30, 1e-9);
+            EXPECT_NEAR(call.y, page.top - 12, 1e-9);
+        }
+    }
+    EXPECT_TRUE(found);
+
+    // No PERSONAL.NAM: the page is finished without a footer.
+    TempFolder empty;
+    PaintFixture bare;
+    bare.folder = empty.path();
+    bare.state.printMode = WheelPrintMode::FullPage;
+    bare.options.Set(174, 1);
+    bare.Paint();
+    EXPECT_EQ(bare.Printed("A. Reader"), 0);
+    EXPECT_EQ(bare.Printed("Sample - natal"), 1);
+}
+
+}  // namespace
+}  // namespace solvaris

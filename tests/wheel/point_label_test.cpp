@@ -1,0 +1,192 @@
+#include "wheel/point_label.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/recording_canvas.hpp"
+#include "wheel/wheel_glyphs.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(PlaceRing, DegreeSignAndMinuteOfALabel) {
+    struct Case {
+        double longitude;
+        int degree;
+        int sign;
+        int minute;
+    };
+    const Case cases[] = {
+        {10 + 59.7 / 60, 10, 1, 59},  // no carry into the degree
+        {10 + 59.4 / 60, 10, 1, 59},
+        {40.5, 10, 2, 30},
+        {29.999, 29, 1, 59},
+        {359.99, 29, 12, 59},
+        {-0.5, 29, 12, 30},  // held to the circle
+        {360, 0, 1, 0},
+    };
+    for (const Case& c : cases) {
+        const DegreeSignMinute parts = LabelParts(c.longitude);
+        EXPECT_EQ(parts.degree, c.degree) << c.longitude;
+        EXPECT_EQ(parts.sign, c.sign) << c.longitude;
+        EXPECT_EQ(parts.minute, c.minute) << c.longitude;
+    }
+}
+
+// Sizes 10 for glyphs and signs, 8 for degrees, 6 for minutes, 4 for the
+// mark; the recording canvas makes a character half its size wide.
+struct LabelFixture {
+    RecordingCanvas canvas;
+    OptionTable options;
+    WheelState state;
+    WheelTarget target{canvas, options};
+    GlyphMetrics metrics;
+
+    explicit LabelFixture(WheelSurface surface = WheelSurface::Screen) {
+        target.surface = surface;
+        for (const auto& [n, value] : {std::pair{72, 10},
+                                       {73, 8},
+                                       {74, 10},
+                                       {75, 6},
+                                       {76, 4},
+                                       {82, 10},
+                                       {83, 8},
+                                       {84, 10},
+                                       {85, 6},
+                                       {86, 4},
+                                       {92, 1},
+                                       {93, 2},
+                                       {94, 3},
+                                       {95, 4},
+                                       {96, 5},
+                                       {193, 100},
+                                       {195, 100}}) {
+            options.Set(n, float(value));
+        }
+    }
+    std::vector<std::string> Draw(int point, int house, double angle, double longitude,
+                                  const std::string& marks = kNoRetrogradeMarks) {
+        SetGlyphFont(target, 10);
+        metrics = MeasureGlyphMetrics(target);
+        canvas.calls.clear();
+        DrawPlacedPoint(target, state, {point, house, 0, longitude, angle, 200}, marks, metrics);
+        return canvas.PrintedTexts();
+    }
+};
+
+// 10 degrees 59.7 minutes of Leo.
+constexpr double kLeo10 = 120 + 10 + 59.7 / 60;
+
+TEST(PlaceRing, OrderALabelRunsInwardFromTheGlyph) {
+    LabelFixture f;
+    std::string marks = kNoRetrogradeMarks;
+    marks[Sun - 1] = 'R';
+    const auto texts = f.Draw(Sun, 1, 180, kLeo10, marks);
+    const std::vector<std::string> expected{
+        PointGlyph(Sun), "1", "0", SignGlyph(5), "5", "9", GlyphText(kRetrogradeCode)};
+    EXPECT_EQ(texts, expected);
+    // Each part clears the one before: glyph 5 wide, degrees 4, the sign 5,
+    // minutes 3; at 180 degrees inward is to the right.
+    const auto prints = f.canvas.Calls("Print");
+    const double x[] = {-200, -195, -191, -187, -182, -179, -176};
+    for (std::size_t i = 0; i < prints.size(); ++i) {
+        EXPECT_NEAR(prints[i].x, x[i], 1e-6) << i;
+        EXPECT_NEAR(prints[i].y, 0, 1e-6) << i;
+    }
+    EXPECT_EQ(prints[0].foreColour, 1);
+    EXPECT_EQ(prints[1].foreColour, 2);
+    EXPECT_EQ(prints[3].foreColour, 3);
+    EXPECT_EQ(prints[4].foreColour, 4);
+    EXPECT_EQ(prints[6].foreColour, 5);
+    EXPECT_EQ(prints[6].fontSize, 4);
+    EXPECT_EQ(f.canvas.Calls("SetForeColour").back().arguments[0], 4);  // restored
+}
+
+TEST(PlaceRing, OrderBLabelReadsLeftToRightOnTheRight) {
+    LabelFixture f;
+    const auto texts = f.Draw(Saturn, 7, 0, kLeo10);
+    const std::vector<std::string> expected{PointGlyph(Saturn), "9", "5", SignGlyph(5), "0", "1"};
+    EXPECT_EQ(texts, expected);
+    const auto prints = f.canvas.Calls("Print");
+    // Inward is to the left: minutes 3 wide, the sign 5, degrees 4.
+    const double x[] = {200, 197, 194, 191, 186, 182};
+    for (std::size_t i = 0; i < prints.size(); ++i) {
+        EXPECT_NEAR(prints[i].x, x[i], 1e-6) << i;
+    }
+}
+
+TEST(PlaceRing, LabelOrderBySideOfTheWheel) {
+    struct Case {
+        int house;
+        double angle;
+        float option28;
+        bool european;
+        bool orderA;
+    };
+    const Case cases[] = {
+        {1, 180, 0, false, true}, {2, 220, 0, false, true},  {3, 250, 0, false, false},
+        {3, 250, 1, false, true}, {8, 50, 0, false, false},  {9, 70, 0, false, true},
+        {9, 70, 1, false, false}, {10, 100, 1, false, true}, {7, 74.9, 0, true, false},
+        {7, 75, 0, true, true},   {7, 254.9, 0, true, true}, {1, 255, 0, true, false},
+    };
+    for (const Case& c : cases) {
+        LabelFixture f;
+        f.options.Set(28, c.option28);
+        f.state.chartType = c.european ? 1 : 0;
+        // 12 degrees 34 minutes: order A prints the degree tens second, order
+        // B the minute units.
+        const auto texts = f.Draw(Sun, c.house, c.angle, 12 + 34.0 / 60);
+        EXPECT_EQ(texts[1], c.orderA ? "1" : "4") << c.house << " " << c.angle;
+    }
+}
+
+TEST(PlaceRing, TripleWheelLabelsHaveNoMinutes) {
+    LabelFixture f;
+    f.state.layout = 2;
+    EXPECT_EQ(f.Draw(Sun, 1, 180, kLeo10),
+              (std::vector<std::string>{PointGlyph(Sun), "1", "0", SignGlyph(5)}));
+    EXPECT_EQ(f.Draw(Saturn, 7, 0, kLeo10),
+              (std::vector<std::string>{PointGlyph(Saturn), SignGlyph(5), "0", "1"}));
+}
+
+TEST(PlaceRing, RetrogradeMarksOnlyForTheBodies) {
+    const std::string allRetrograde(kPointCount, 'R');
+    for (const int point : {Moon, NorthNode, Ascendant, Midheaven}) {
+        LabelFixture f;
+        const auto texts = f.Draw(point, 1, 180, kLeo10, allRetrograde);
+        EXPECT_EQ(texts.back() == GlyphText(kRetrogradeCode), point == Moon) << point;
+    }
+    LabelFixture f;
+    EXPECT_EQ(f.Draw(Sun, 1, 180, kLeo10, "R").back(), GlyphText(kRetrogradeCode));
+    EXPECT_EQ(f.Draw(Venus, 1, 180, kLeo10, "R").size(), 6u);  // marks too short: none
+}
+
+TEST(PlaceRing, LargeMinutesStepLessFarDown) {
+    struct Case {
+        WheelSurface surface;
+        float minuteSize;
+        float threshold;
+        float lift;
+        double minuteStepY;  // from the minute tens to the units
+    };
+    const Case cases[] = {
+        {WheelSurface::Screen, 6, 100, 2, 0.75 * 6}, {WheelSurface::Screen, 6, 6, 2, 0.75 * 4},
+        {WheelSurface::Screen, 6, 5, 2, 0.75 * 4},   {WheelSurface::Printer, 6, 100, 2, 0.8 * 6},
+        {WheelSurface::Printer, 6, 6, 2, 0.8 * 4},
+    };
+    for (const Case& c : cases) {
+        LabelFixture f(c.surface);
+        const bool screen = c.surface == WheelSurface::Screen;
+        f.options.Set(screen ? 75 : 85, c.minuteSize);
+        f.options.Set(screen ? 193 : 195, c.threshold);
+        f.options.Set(screen ? 194 : 196, c.lift);
+        f.Draw(Pluto, 10, 90, kLeo10);  // straight up: the label runs down
+        const auto prints = f.canvas.Calls("Print");
+        ASSERT_EQ(prints.size(), 6u);
+        EXPECT_NEAR(prints[4].y - prints[5].y, c.minuteStepY, 1e-9) << c.threshold;
+        // The glyph step: three quarters (paper: four fifths) of its height.
+        EXPECT_NEAR(prints[0].y - prints[1].y, (screen ? 0.75 : 0.8) * 10, 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

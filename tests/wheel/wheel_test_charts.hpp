@@ -1,0 +1,48 @@
+// Small charts for the wheel tests: equal houses and one point per house
+// unless a test moves some together.
+#pragma once
+
+#include "chart/house_cusps.hpp"
+#include "engine/angles.hpp"
+#include "wheel/wheel_data.hpp"
+#include "wheel/wheel_state.hpp"
+
+namespace solvaris::testing {
+
+// Equal houses, the 1st cusp at `first`.
+inline CuspSet EqualCusps(double first) {
+    CuspSet cusps{};
+    for (int house = 1; house <= 12; ++house) {
+        cusps[SlotOfHouse(house)] = Normalize360(first + 30.0 * (house - 1));
+    }
+    return cusps;
+}
+
+// With the 1st cusp at 0 Aries: the Sun in house 2, Mercury in 3 and so on
+// at the middle of each house; Ascendant and Midheaven on their cusps.
+inline PointArray SpreadPoints() {
+    PointArray lon{};
+    const double at[] = {0,   45,  75,  105, 135,   165, 195, 225,
+                         255, 285, 315, 345, 165.5, 200, 0,   270};
+    for (int p = 1; p <= kPointCount; ++p) {
+        lon[p] = at[p];
+    }
+    return lon;
+}
+
+// A single American wheel of these points in equal houses from 0 Aries.
+inline WheelState SingleWheel(const PointArray& lon, const CuspSet& cusps = EqualCusps(0)) {
+    WheelState state;
+    state.mainSet = lon;
+    state.mainCusps = cusps;
+    HousePositions(lon, cusps, state.mainHouses);
+    return state;
+}
+
+inline WheelData ShippedWheelData() {
+    WheelData data;
+    LoadWheelData(SOLVARIS_DATA_DIR, data);
+    return data;
+}
+
+}  // namespace solvaris::testing
