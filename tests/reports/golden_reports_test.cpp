@@ -49,7 +49,7 @@ std::vector<std::string> Reports() {
     for (const ReportCommand& command : DataMenuCommands()) {
         reports.emplace_back(command.name);
     }
-    reports.insert(reports.end(), {"ephemeris", "planetary-hours", "aspect-grid"});
+    reports.insert(reports.end(), {"ephemeris", "planetary-hours", "aspect-grid", "ascii-chart"});
     return reports;
 }
 
