@@ -25,14 +25,14 @@ const PointArray& SetOf(const ChartStore& charts, int which) {
     }
 }
 
-struct ListSpec {
+struct ListLayout {
     const char* title;
     int first;  // 0 natal, 1 progressed, 2 solar arc, 3 transit
     int second;
     PairRule rule;
 };
 
-ListSpec SpecOf(ListReport report) {
+ListLayout LayoutOf(ListReport report) {
     switch (report) {
         case ListReport::ProgressedToNatal:
             return {"      PROGRESSED PLANET ASPECTS TO NATAL PLANETS",
@@ -114,14 +114,14 @@ void ParallelListLine(ReportContext& ctx, int p1, int p2, bool contra, double d)
 }
 
 void AspectList(ReportContext& ctx, ListReport report) {
-    const ListSpec spec = SpecOf(report);
+    const ListLayout layout = LayoutOf(report);
     const ChartStore& charts = ctx.session.charts;
-    const PointArray& first = SetOf(charts, spec.first);
-    const PointArray& second = SetOf(charts, spec.second);
+    const PointArray& first = SetOf(charts, layout.first);
+    const PointArray& second = SetOf(charts, layout.second);
     ctx.Blank();
-    ctx.Line(spec.title);
+    ctx.Line(layout.title);
     ctx.Blank();
-    const PairRule& rule = spec.rule;
+    const PairRule& rule = layout.rule;
     for (int p1 = 1; p1 <= rule.firstLast; ++p1) {
         if (p1 == SouthNode || (rule.firstSkips13 && p1 == PartOfFortune) ||
             (rule.firstSkips11 && p1 == NorthNode)) {
