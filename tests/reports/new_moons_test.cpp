@@ -5,11 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/chart_sets.hpp"
 #include "engine/angles.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
-#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
@@ -91,19 +89,6 @@ TEST(NewMoon, DatesAndTimesOfTheInstant) {
         EXPECT_GE(m.longitude, 0);
         EXPECT_LT(m.longitude, 360);
     }
-}
-
-TEST(NewMoon, FromTheChartStoresLunationStart) {
-    const BirthData natal = Person(5, 12, 1950, 7.45f, "P.M.");
-    const BirthData diurnal = Person(15, 3, 2026, 12.00f, "P.M.");
-    ChartStore charts;
-    OptionTable options;
-    ASSERT_TRUE(ComputeChartSets(
-        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options}, charts));
-    const std::vector<NewMoon> moons = FindNewMoons(charts.lunationStart);
-    ExpectConsecutive(moons, charts.lunationStart);
-    // A month before 15 March 2026: the new moon of 17 February first.
-    EXPECT_EQ(NewMoonLine(moons[0]).substr(0, 15), "  17 Feb 2026 -");
 }
 
 TEST(NewMoon, FarAndUnusableStarts) {

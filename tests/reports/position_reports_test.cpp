@@ -46,28 +46,8 @@ protected:
     ReportContext ctx{session, platform, window};
 };
 
-TEST_F(PositionReports, NatalListAndEmphasisCounts) {
-    const auto lines = Run(NatalDataReport);
-    const auto decl = std::find(lines.begin(), lines.end(), std::string(51, ' ') + "Decl.");
-    ASSERT_NE(decl, lines.end());
-    EXPECT_EQ(decl[-14].substr(19, 10), "SUN       ");
-    EXPECT_EQ(decl[-13].substr(19, 10), "MOON      ");  // the Moon second
-    EXPECT_EQ(decl[-1].substr(19, 10), "MC        ");   // no south node
-    const auto count = [&](const std::string& label) {
-        for (const std::string& l : lines) {
-            const auto at = l.find(label);
-            if (at != std::string::npos && l.find(':') == std::string::npos) {
-                return std::stoi(l.substr(at + label.size()));
-            }
-        }
-        return -1;
-    };
-    EXPECT_EQ(count("Cardinal - ") + count("Fixed    - ") + count("Mutable  - "), 10);
-    EXPECT_EQ(count("Fire  - ") + count("Earth - ") + count("Air   - ") + count("Water - "), 10);
-    EXPECT_EQ(count("North   - ") + count("South   - "), 10);
-    EXPECT_EQ(count("Eastern - ") + count("Western - "), 10);
-}
-
+// The natal, solar arc and summary lists are the golden reports'; here the
+// travel across 0 Aries and the equal houses of the progressed chart.
 TEST_F(PositionReports, ProgressedCuspsAndTravel) {
     auto lines = Run(ProgressedPositions);
     const std::string* cusps = Find(lines, "  10TH house = ");
@@ -85,20 +65,6 @@ TEST_F(PositionReports, ProgressedCuspsAndTravel) {
     const double asc = session.charts.progressed.points.longitude[Ascendant];
     EXPECT_EQ(Find(lines, "  10TH house = ")->substr(15, 9),
               LongitudeDM(std::fmod(asc + 270, 360)));
-}
-
-TEST_F(PositionReports, SolarArcListsAndSummaryNames) {
-    const auto lines = Run(SolarArcDirections);
-    const std::string* sun =
-        Find(lines, "  " + LongitudeDMS(session.charts.solarArc.longitude[Sun]));
-    ASSERT_NE(sun, nullptr);
-    EXPECT_TRUE(sun->ends_with(std::string(16, ' ')));  // no declination
-    ASSERT_NE(Find(lines, "  NATAL PLANETS MINUS SOLAR ARC"), nullptr);
-
-    const auto summary = Run(PositionsSummary);
-    EXPECT_NE(Find(summary,
-                   "  MC       " + LongitudeDM(session.charts.natal.points.longitude[Midheaven])),
-              nullptr);
 }
 
 }  // namespace

@@ -43,25 +43,14 @@ struct LabelFixture {
 
     explicit LabelFixture(WheelSurface surface = WheelSurface::Screen) {
         target.surface = surface;
-        for (const auto& [n, value] : {std::pair{72, 10},
-                                       {73, 8},
-                                       {74, 10},
-                                       {75, 6},
-                                       {76, 4},
-                                       {82, 10},
-                                       {83, 8},
-                                       {84, 10},
-                                       {85, 6},
-                                       {86, 4},
-                                       {92, 1},
-                                       {93, 2},
-                                       {94, 3},
-                                       {95, 4},
-                                       {96, 5},
-                                       {193, 100},
-                                       {195, 100}}) {
-            options.Set(n, float(value));
+        const float sizes[] = {10, 8, 10, 6, 4};
+        for (int k = 0; k < 5; ++k) {
+            options.Set(72 + k, sizes[k]);      // screen
+            options.Set(82 + k, sizes[k]);      // paper
+            options.Set(92 + k, float(k + 1));  // colours
         }
+        options.Set(193, 100);
+        options.Set(195, 100);
     }
     std::vector<std::string> Draw(int point, int house, double angle, double longitude,
                                   const std::string& marks = kNoRetrogradeMarks) {
