@@ -145,6 +145,32 @@ void CrossChartGrid(ReportContext& ctx, const CrossCharts& charts, Test test) {
     ctx.Line("    P = parallel      CP = contra-parallel");
 }
 
+// The grid of the working set: a blank line, the header, one row per
+// point; above the diagonal (columns from the Midheaven down to the Sun)
+// the aspect `test` finds for the pair's separation, below it the
+// parallels within `parallelOrb`.
+template <typename Test>
+void TriangularGrid(ReportContext& ctx, double parallelOrb, Test test) {
+    const WorkingSet& w = ctx.session.charts.working;
+    ctx.Blank();
+    ctx.Line(kTriangularHeader);
+    for (int p1 = 1; p1 <= kPointCount; ++p1) {
+        std::string row = GridRowLabel(p1);
+        for (int p2 = kPointCount; p2 >= 1; --p2) {
+            if (p1 == p2) {
+                row += "***  ";
+            } else if (p1 > p2) {
+                row +=
+                    ParallelCell(w.points.declination[p1], w.points.declination[p2], parallelOrb);
+            } else {
+                row += AspectCell(
+                    test(Separation(w.points.longitude[p1], w.points.longitude[p2]), p1, p2));
+            }
+        }
+        ctx.Line(row);
+    }
+}
+
 }  // namespace
 
 std::string AngleCell(int code) {
@@ -171,35 +197,20 @@ std::string GridRowLabel(int point) {
 
 void NatalAspectReport(ReportContext& ctx) {
     const OptionTable& options = ctx.session.options;
-    const WorkingSet& w = ctx.session.charts.working;
     const OrbTable orbs = ReportOrbs(options);
     const bool planetClass = options(208) != 0;
     const bool minorAspects = options(16) == 1;
     std::string list = "  Planet    Planet    Separation   Degrees from exact\r\n";
     ctx.Blank();
     ctx.Line("                      NATAL PLANET ASPECTS TO NATAL PLANETS");
-    ctx.Blank();
-    ctx.Line(kTriangularHeader);
-    for (int p1 = 1; p1 <= kPointCount; ++p1) {
-        std::string row = GridRowLabel(p1);
-        for (int p2 = kPointCount; p2 >= 1; --p2) {
-            if (p1 == p2) {
-                row += "***  ";
-            } else if (p1 > p2) {
-                row += ParallelCell(w.points.declination[p1], w.points.declination[p2], options(6));
-            } else {
-                const double s = Separation(w.points.longitude[p1], w.points.longitude[p2]);
-                const FoundAspect found = planetClass
-                                              ? ClassTest(s, p1, p2, PointNumbering::ChartPoints)
+    TriangularGrid(ctx, options(6), [&](double s, int p1, int p2) {
+        const FoundAspect found = planetClass ? ClassTest(s, p1, p2, PointNumbering::ChartPoints)
                                               : TableTest(s, orbs, minorAspects, false);
-                row += AspectCell(found.code);
-                if (found.code != NoAspect && p1 != SouthNode) {
-                    list += NatalListLine(p1, p2, s, found.d);
-                }
-            }
+        if (found.code != NoAspect && p1 != SouthNode) {
+            list += NatalListLine(p1, p2, s, found.d);
         }
-        ctx.Line(row);
-    }
+        return found.code;
+    });
     FirstLegendLines(ctx, true);
     if (options(16) != 0) {
         ctx.Line("   36  = semi-quintile  40 = nonagen          72 = quintile       108 = trecile");
@@ -211,25 +222,9 @@ void NatalAspectReport(ReportContext& ctx) {
 }
 
 void ProgressedAspectGrid(ReportContext& ctx) {
-    const WorkingSet& w = ctx.session.charts.working;
     ctx.Blank();
     ctx.Line("                 PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS");
-    ctx.Blank();
-    ctx.Line(kTriangularHeader);
-    for (int p1 = 1; p1 <= kPointCount; ++p1) {
-        std::string row = GridRowLabel(p1);
-        for (int p2 = kPointCount; p2 >= 1; --p2) {
-            if (p1 == p2) {
-                row += "***  ";
-            } else if (p1 > p2) {
-                row += ParallelCell(w.points.declination[p1], w.points.declination[p2], 1);
-            } else {
-                row += AspectCell(
-                    FixedTest(Separation(w.points.longitude[p1], w.points.longitude[p2])).code);
-            }
-        }
-        ctx.Line(row);
-    }
+    TriangularGrid(ctx, 1, [](double s, int, int) { return FixedTest(s).code; });
     FirstLegendLines(ctx, false);
 }
 
