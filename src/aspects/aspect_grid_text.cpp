@@ -10,11 +10,6 @@ namespace solvaris {
 
 namespace {
 
-// The grid's rows: the Moon second, the rest in chart-point order.
-constexpr int kRowPoints[] = {0,         Sun,           Moon,      Mercury,  Venus, Mars,
-                              Jupiter,   Saturn,        Uranus,    Neptune,  Pluto, NorthNode,
-                              SouthNode, PartOfFortune, Ascendant, Midheaven};
-
 constexpr const char* kLineEnd = "\r\n";
 
 bool EndsWith(const std::string& text, std::string_view end) {
@@ -45,8 +40,8 @@ std::string AspectGridText(const AspectGridInputs& in) {
             if (single && r == k) {
                 continue;
             }
-            const int pr = kRowPoints[r];
-            const int pk = kRowPoints[k];
+            const int pr = kGridRowPoints[r];
+            const int pk = kGridRowPoints[k];
             const double s = Separation(rows[pr], columns[pk]);
             const FoundAspect found = in.planetClassOrbs
                                           ? ClassTest(s, r, k, PointNumbering::GridRows)
@@ -73,8 +68,8 @@ std::string AspectGridText(const AspectGridInputs& in) {
             if ((k >= 11 && k <= 13) || (single && r == k)) {
                 continue;
             }
-            const int pr = kRowPoints[r];
-            const int pk = kRowPoints[k];
+            const int pr = kGridRowPoints[r];
+            const int pk = kGridRowPoints[k];
             const double dr = rowDeclination[pr];
             const double dk = columnDeclination[pk];
             const double d = std::abs(std::abs(dr) - std::abs(dk));

@@ -13,6 +13,13 @@
 
 namespace solvaris {
 
+// The grids' own point order, index 1 to 15 (0 unused): the Moon second,
+// the rest in chart-point order. The planet-class orbs of the grids count
+// by these numbers.
+inline constexpr int kGridRowPoints[] = {
+    0,      Sun,     Moon,  Mercury,   Venus,     Mars,          Jupiter,   Saturn,
+    Uranus, Neptune, Pluto, NorthNode, SouthNode, PartOfFortune, Ascendant, Midheaven};
+
 struct AspectGridInputs {
     const WheelSetup& wheel;
     const ChartStore& charts;  // the natal and progressed declinations

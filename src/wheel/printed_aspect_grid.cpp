@@ -2,16 +2,12 @@
 
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
+#include "aspects/aspect_grid_text.hpp"
 #include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 
 namespace {
-
-// The grid's rows in chart points: the Moon second.
-constexpr int kGridPoints[] = {0,         Sun,           Moon,      Mercury,  Venus, Mars,
-                               Jupiter,   Saturn,        Uranus,    Neptune,  Pluto, NorthNode,
-                               SouthNode, PartOfFortune, Ascendant, Midheaven};
 
 int GroupColourOption(int code) {
     switch (code) {
@@ -62,13 +58,13 @@ void PrintAspectGrid(WheelTarget& target, const WheelState& state, const OrbTabl
     SetGlyphFont(target, options(77));
     canvas.SetForeColour(kBlack);
     for (int n = 1; n <= kPointCount; ++n) {
-        PrintGlyph(canvas, left + n * spacing, top, PointGlyphCode(kGridPoints[n]));
-        PrintGlyph(canvas, left, top - n * spacing, PointGlyphCode(kGridPoints[n]));
+        PrintGlyph(canvas, left + n * spacing, top, PointGlyphCode(kGridRowPoints[n]));
+        PrintGlyph(canvas, left, top - n * spacing, PointGlyphCode(kGridRowPoints[n]));
     }
     for (int r = 1; r <= kPointCount; ++r) {
         for (int k = single ? r + 1 : 1; k <= kPointCount; ++k) {
-            const int code = PrintedGridCell(rows[kGridPoints[r]], columns[kGridPoints[k]], r, k,
-                                             orbs, planetClassOrbs);
+            const int code = PrintedGridCell(rows[kGridRowPoints[r]], columns[kGridRowPoints[k]], r,
+                                             k, orbs, planetClassOrbs);
             if (code == 0) {
                 continue;
             }
