@@ -8,6 +8,7 @@
 #include "engine/moon.hpp"
 #include "engine/outer_planets.hpp"
 #include "engine/pluto.hpp"
+#include "engine/sidereal.hpp"
 
 namespace solvaris {
 
@@ -80,6 +81,15 @@ Equatorial EquatorialFromEcliptic(double longitude, double latitude, double obli
     const double z = sinEps * CosDeg(latitude) * SinDeg(longitude) + cosEps * SinDeg(latitude);
     const Spherical s = RectToSpherical(x, y, z);
     return {s.latitude, s.longitude};
+}
+
+bool ComputeDayPositions(double dayNumber, double utFraction, PositionTables& out) {
+    PositionRequest request;
+    request.dayNumber = dayNumber;
+    request.utFraction = utFraction;
+    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, utFraction).t));
+    double trueNode = kTrueNodeUnset;
+    return ComputePositions(request, out, trueNode);
 }
 
 double DailyMotion(double longitude, double nextLongitude) {

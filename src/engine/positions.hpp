@@ -42,6 +42,11 @@ inline constexpr double kTrueNodeUnset = -100;
 // tables are not to be used.
 bool ComputePositions(const PositionRequest& request, PositionTables& out, double& trueNodeSlot);
 
+// The bodies of a day at a fraction of it (UT) with no chart around them:
+// turned to the equator with that instant's obliquity. False on a
+// floating-point fault.
+bool ComputeDayPositions(double dayNumber, double utFraction, PositionTables& out);
+
 // Motion from `longitude` to `nextLongitude` brought into -180 ... +180.
 double DailyMotion(double longitude, double nextLongitude);
 

@@ -6,7 +6,6 @@
 #include "app/format_pattern.hpp"
 #include "engine/angles.hpp"
 #include "engine/positions.hpp"
-#include "engine/sidereal.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/ephemeris_entry.hpp"
 #include "reports/position_format.hpp"
@@ -48,17 +47,6 @@ std::string MinutesCell(double longitude) {
     return cell;
 }
 
-// The bodies at the day's 0h or 12h UT, turned to the equator with the
-// obliquity of that instant. False on a floating-point fault.
-bool DayPositions(double dayNumber, double utFraction, PositionTables& tables) {
-    PositionRequest request;
-    request.dayNumber = dayNumber;
-    request.utFraction = utFraction;
-    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, utFraction).t));
-    double trueNode = kTrueNodeUnset;
-    return ComputePositions(request, tables, trueNode);
-}
-
 void WritePageHeading(ReportContext& ctx, const BirthData& checked, double startDay) {
     ctx.Begin();
     ctx.Blank();
@@ -75,7 +63,7 @@ void WriteDays(ReportContext& ctx, EphemerisPaging& paging) {
     for (int i = 0; i < kEphemerisDays; ++i) {
         const double day = paging.nextDay;
         PositionTables tables;
-        if (!DayPositions(day, utFraction, tables)) {
+        if (!ComputeDayPositions(day, utFraction, tables)) {
             return;
         }
         if (i > 0 && WeekdayOfDayNumber(day - 1) == kSaturday) {

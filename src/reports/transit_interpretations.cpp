@@ -6,10 +6,8 @@
 #include "app/program_folder.hpp"
 #include "aspects/aspect_codes.hpp"
 #include "chart/angles.hpp"
-#include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/positions.hpp"
-#include "engine/sidereal.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/ephemeris_entry.hpp"
 #include "reports/interpretation_file.hpp"
@@ -17,17 +15,6 @@
 namespace solvaris {
 
 namespace {
-
-// The bodies for the day at the clock time of the last chart computation.
-bool TransitPositions(const Session& session, double dayNumber, PositionTables& tables) {
-    const BirthData& d = session.diurnal;
-    PositionRequest request;
-    request.dayNumber = dayNumber;
-    request.utFraction = DayFraction(d.time, d.meridiem == "P.M.", d.timeZone);
-    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, request.utFraction).t));
-    double trueNode = kTrueNodeUnset;
-    return ComputePositions(request, tables, trueNode);
-}
 
 std::string DateLine(double dayNumber, const std::string& name) {
     const CivilDate date = CalendarDateOfDayNumber(dayNumber);
@@ -52,8 +39,11 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     ctx.Line("                    TRANSITING PLANET ASPECTS TO NATAL PLANETS");
     ctx.Blank();
     const double day = charts.interpretationDay;
+    // The bodies at the clock time of the last chart computation.
+    const BirthData& diurnal = session.diurnal;
     PositionTables tables;
-    const bool computed = TransitPositions(session, day, tables);
+    const bool computed = ComputeDayPositions(
+        day, DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone), tables);
     if (computed) {
         charts.working.points.longitude = tables.longitude;
         charts.working.points.declination = tables.declination;
