@@ -1,9 +1,8 @@
 #include "aspects/aspect_grid_text.hpp"
 
-#include <cmath>
-
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
+#include "aspects/parallels.hpp"
 #include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
@@ -11,11 +10,6 @@ namespace solvaris {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-
-bool EndsWith(const std::string& text, std::string_view end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
 void AppendGlyphLine(std::string& text, int rowPoint, unsigned char aspect, int columnPoint) {
     text += "  ";
@@ -51,7 +45,7 @@ std::string AspectGridText(const AspectGridInputs& in) {
             }
         }
     }
-    const bool natalTitle = EndsWith(w.innerHeader[0], "natal");
+    const bool natalTitle = w.innerHeader[0].ends_with("natal");
     const bool parallels = natalTitle && (single || w.secondHeader[5] == "Inner = progressed");
     if (!parallels) {
         return text;
@@ -70,13 +64,13 @@ std::string AspectGridText(const AspectGridInputs& in) {
             }
             const int pr = kGridRowPoints[r];
             const int pk = kGridRowPoints[k];
-            const double dr = rowDeclination[pr];
-            const double dk = columnDeclination[pk];
-            const double d = std::abs(std::abs(dr) - std::abs(dk));
-            if (WithinOrb(d, in.orbs[6])) {
-                const bool contra = (dr < 0) != (dk < 0);
-                AppendGlyphLine(text, pr, contra ? kContraParallelCode : AspectGlyphCode(Parallel),
-                                pk);
+            const ParallelKind kind =
+                ParallelTest(rowDeclination[pr], columnDeclination[pk], in.orbs[6]).kind;
+            if (kind != ParallelKind::None) {
+                AppendGlyphLine(
+                    text, pr,
+                    kind == ParallelKind::Contra ? kContraParallelCode : AspectGlyphCode(Parallel),
+                    pk);
             }
         }
     }

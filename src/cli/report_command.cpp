@@ -114,34 +114,21 @@ std::string CodesText(const std::string& text) {
     return out;
 }
 
-// Every page or day the window shows, one after the other.
-class ShownTexts {
-public:
-    explicit ShownTexts(RecordingDataWindow& window) : window_(window) {}
-    void Take() { text_ += window_.text; }
-    const std::string& Text() const { return text_; }
-
-private:
-    RecordingDataWindow& window_;
-    std::string text_;
-};
-
-int RunEphemeris(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
-                 ScriptedPlatform& platform, RecordingDataWindow& window, std::string& text) {
+// Every page the window shows, one after the other.
+int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
+                   ScriptedPlatform& platform, RecordingDataWindow& window, std::string& text) {
     platform.QueueAnswer(request.noon ? MessageAnswer::No : MessageAnswer::Yes);
-    ShownTexts shown(window);
     EphemerisPaging paging;
     if (!StartEphemeris(ctx, options.natal, options.houseSystem, paging)) {
         return 1;
     }
-    shown.Take();
+    text += window.text;
     for (int page = 1; page < request.pages; ++page) {
         if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
             return 1;
         }
-        shown.Take();
+        text += window.text;
     }
-    text = shown.Text();
     return 0;
 }
 
@@ -235,7 +222,7 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     std::string text;
     int status = 0;
     if (request.name == "ephemeris") {
-        status = RunEphemeris(request, options, ctx, platform, window, text);
+        status = EphemerisPages(request, options, ctx, platform, window, text);
     } else if (request.name == "planetary-hours") {
         status = RunPlanetaryHours(options, platform, text);
     } else if ((status = ComputeFromBirthOptions(session, options, platform, window)) != 0) {
@@ -252,14 +239,13 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
             return c.name == request.name;
         });
-        ShownTexts shown(window);
+        // Each day the interpretations show, one after the other.
         command->run(ctx);
-        shown.Take();
+        text += window.text;
         for (int day = 1; request.name == "interpretations" && day < request.days; ++day) {
             InterpretationsForward(ctx);
-            shown.Take();
+            text += window.text;
         }
-        text = shown.Text();
     }
     if (status != 0) {
         return status;
