@@ -1,9 +1,9 @@
 #include "app/options_window.hpp"
 
-#include "app/editor_text.hpp"
-#include "app/file_replace.hpp"
-#include "app/program_folder.hpp"
-#include "app/text_lines.hpp"
+#include "base/editor_text.hpp"
+#include "base/file_replace.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 
@@ -14,8 +14,6 @@ std::optional<std::string> WindowText(const std::filesystem::path& folder) {
 }
 
 }  // namespace
-
-std::string TitleText() { return "SOLVARIS (Tropical zodiac) - "; }
 
 std::optional<OptionsWindow> OpenOptionsWindow(const std::filesystem::path& folder,
                                                Platform& platform) {

@@ -7,16 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
-
-inline constexpr const char* kOptionsFileName = "OPTIONS.OPT";
-inline constexpr const char* kMasterOptionsFileName = "OPTIONS.MAS";
-
-// The text that starts the captions of the main, data and wheel windows.
-std::string TitleText();
 
 struct OptionsWindow {
     std::string caption = "Edit: OPTIONS.OPT";

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "app/options.hpp"
-#include "app/settings.hpp"
+#include "base/options.hpp"
+#include "base/settings.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/options.hpp"
 #include "aspects/orb_table.hpp"
+#include "base/options.hpp"
 #include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"
 

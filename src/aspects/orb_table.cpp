@@ -1,6 +1,6 @@
 #include "aspects/orb_table.hpp"
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 
 namespace solvaris {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
-#include "app/number_text.hpp"
+#include "base/format_pattern.hpp"
+#include "base/number_text.hpp"
 #include "chart/house_cusps.hpp"
 #include "engine/angles.hpp"
 

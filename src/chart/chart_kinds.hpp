@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/returns.hpp"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/lenient_number.hpp"
+#include "base/lenient_number.hpp"
 #include "chart/angles.hpp"
 #include "chart/house_cusps.hpp"
 #include "chart/progressions.hpp"

@@ -2,7 +2,7 @@
 // transit sets from the two birth records.
 #pragma once
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 

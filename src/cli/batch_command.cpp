@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "app/compute_charts.hpp"
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "chart/chart_point.hpp"
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"

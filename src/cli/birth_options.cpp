@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/number_text.hpp"
+#include "base/number_text.hpp"
 
 namespace solvaris {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/number_text.hpp"
+#include "base/number_text.hpp"
 
 namespace solvaris {
 

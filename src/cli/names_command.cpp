@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "cli/person_options.hpp"
 #include "people/cities_file.hpp"
 

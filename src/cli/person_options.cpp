@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/number_text.hpp"
+#include "base/number_text.hpp"
 #include "chart/chart_point.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"

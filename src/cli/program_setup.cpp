@@ -1,7 +1,7 @@
 #include "cli/program_setup.hpp"
 
 #include "app/options_window.hpp"
-#include "app/program_folder.hpp"
+#include "base/program_folder.hpp"
 
 namespace solvaris {
 

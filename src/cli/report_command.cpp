@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/number_text.hpp"
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
 #include "aspects/aspect_grid_text.hpp"
 #include "aspects/orb_choice.hpp"
+#include "base/number_text.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
 #include "people/entry_rules.hpp"

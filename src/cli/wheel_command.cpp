@@ -1,8 +1,8 @@
 #include "cli/wheel_command.hpp"
 
-#include "app/number_text.hpp"
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
+#include "base/number_text.hpp"
 #include "cli/chart_setup.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/qt/image_export.hpp"

@@ -3,9 +3,9 @@
 #include <cctype>
 #include <optional>
 
-#include "app/lenient_number.hpp"
-#include "app/program_folder.hpp"
-#include "app/text_lines.hpp"
+#include "base/lenient_number.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
 
 namespace solvaris {

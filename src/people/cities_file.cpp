@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "app/number_text.hpp"
-#include "app/text_lines.hpp"
+#include "base/number_text.hpp"
+#include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/place_fields.hpp"

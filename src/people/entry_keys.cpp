@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/lenient_number.hpp"
+#include "base/lenient_number.hpp"
 
 namespace solvaris {
 

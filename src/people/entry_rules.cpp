@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/lenient_number.hpp"
+#include "base/lenient_number.hpp"
 
 namespace solvaris {
 

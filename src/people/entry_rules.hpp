@@ -3,7 +3,7 @@
 // the birth records, and the checks made before a chart is computed.
 #pragma once
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"

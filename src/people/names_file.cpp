@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/format_pattern.hpp"
-#include "app/lenient_number.hpp"
-#include "app/number_text.hpp"
-#include "app/text_lines.hpp"
+#include "base/format_pattern.hpp"
+#include "base/lenient_number.hpp"
+#include "base/number_text.hpp"
+#include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/place_fields.hpp"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "engine/calendar.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"

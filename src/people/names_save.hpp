@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/file_replace.hpp"
+#include "base/file_replace.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"
 

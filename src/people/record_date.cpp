@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/number_text.hpp"
+#include "base/number_text.hpp"
 
 namespace solvaris {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/number_text.hpp"
-#include "app/text_lines.hpp"
+#include "base/number_text.hpp"
+#include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
 
 namespace solvaris {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "aspects/parallels.hpp"
+#include "base/format_pattern.hpp"
 
 namespace solvaris {
 

@@ -1,8 +1,8 @@
 #include "reports/aspect_lists.hpp"
 
-#include "app/format_pattern.hpp"
 #include "aspects/aspect_codes.hpp"
 #include "aspects/parallels.hpp"
+#include "base/format_pattern.hpp"
 
 namespace solvaris {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
+#include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
 #include "reports/emphasis_summary.hpp"
 #include "reports/headings.hpp"

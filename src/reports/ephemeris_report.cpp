@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/format_pattern.hpp"
+#include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
 #include "engine/positions.hpp"
 #include "people/entry_rules.hpp"

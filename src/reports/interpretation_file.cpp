@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "chart/chart_point.hpp"
 
 namespace solvaris {

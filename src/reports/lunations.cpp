@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
+#include "base/format_pattern.hpp"
 #include "reports/new_moons.hpp"
 
 namespace solvaris {

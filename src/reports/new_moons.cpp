@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
+#include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"

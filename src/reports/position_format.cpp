@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "chart/chart_point.hpp"
 
 namespace solvaris {

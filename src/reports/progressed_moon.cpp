@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
 #include "aspects/aspect_codes.hpp"
 #include "aspects/parallels.hpp"
+#include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/position_format.hpp"

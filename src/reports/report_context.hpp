@@ -5,8 +5,10 @@
 
 #include <string>
 
-#include "app/options_window.hpp"
+// The session sits above the reports because it owns their buffer; its
+// header holds only records, so every report may read it.
 #include "app/session.hpp"
+#include "base/options.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
 

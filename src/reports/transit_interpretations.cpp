@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/format_pattern.hpp"
-#include "app/program_folder.hpp"
 #include "aspects/aspect_codes.hpp"
+#include "base/format_pattern.hpp"
+#include "base/program_folder.hpp"
 #include "chart/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/positions.hpp"

@@ -3,7 +3,7 @@
 // its middle with the aspect's glyph.
 #pragma once
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "wheel/wheel_state.hpp"
 #include "wheel/wheel_target.hpp"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string_view>
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "platform/canvas.hpp"
 #include "platform/platform.hpp"
 #include "wheel/wheel_data.hpp"

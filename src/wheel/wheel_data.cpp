@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "app/program_folder.hpp"
-#include "app/text_lines.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

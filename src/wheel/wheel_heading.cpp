@@ -1,7 +1,7 @@
 #include "wheel/wheel_heading.hpp"
 
-#include "app/program_folder.hpp"
-#include "app/text_lines.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

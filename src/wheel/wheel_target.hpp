@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "app/options.hpp"
+#include "base/options.hpp"
 #include "platform/canvas.hpp"
 #include "wheel/wheel_scale.hpp"
 

@@ -1,4 +1,4 @@
-#include "app/settings.hpp"
+#include "base/settings.hpp"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "app/options.hpp"
-#include "app/text_lines.hpp"
+#include "base/options.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 namespace {

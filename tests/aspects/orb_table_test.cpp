@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/editor_text.hpp"
+#include "base/editor_text.hpp"
 #include "platform/headless/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 

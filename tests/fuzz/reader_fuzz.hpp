@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/options.hpp"
-#include "app/settings.hpp"
-#include "app/text_lines.hpp"
+#include "base/options.hpp"
+#include "base/settings.hpp"
+#include "base/text_lines.hpp"
 #include "people/atlas_exchange.hpp"
 #include "people/cities_file.hpp"
 #include "people/entry_rules.hpp"

@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "cli/command_line.hpp"
 #include "reports/data_menu.hpp"
 #include "support/temp_folder.hpp"

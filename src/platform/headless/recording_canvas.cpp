@@ -1,6 +1,6 @@
 #include "platform/headless/recording_canvas.hpp"
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

@@ -7,7 +7,7 @@
 #include <QSvgGenerator>
 #include <cstdlib>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "platform/qt/qt_canvas.hpp"
 
 namespace solvaris {

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 #include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {

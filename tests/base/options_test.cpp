@@ -1,10 +1,10 @@
-#include "app/options.hpp"
+#include "base/options.hpp"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app/lenient_number.hpp"
+#include "base/lenient_number.hpp"
 
 namespace solvaris {
 namespace {
@@ -14,11 +14,10 @@ TEST(LenientNumber, Prefixes) {
         const char* text;
         double value;
     };
-    for (const Case& c : {Case{"  12.5 degrees", 12.5}, Case{"abc", 0}, Case{"", 0},
-                          Case{"-3", -3}, Case{"+4.25x", 4.25}, Case{".5", 0.5},
-                          Case{"7.", 7}, Case{"1e3", 1000}, Case{"1e", 1}, Case{"2E-1z", 0.2},
-                          Case{"-", 0}, Case{"- 5", 0}, Case{"\t 9", 9}, Case{"1e999", 0},
-                          Case{"12 34", 12}}) {
+    for (const Case& c : {Case{"  12.5 degrees", 12.5}, Case{"abc", 0}, Case{"", 0}, Case{"-3", -3},
+                          Case{"+4.25x", 4.25}, Case{".5", 0.5}, Case{"7.", 7}, Case{"1e3", 1000},
+                          Case{"1e", 1}, Case{"2E-1z", 0.2}, Case{"-", 0}, Case{"- 5", 0},
+                          Case{"\t 9", 9}, Case{"1e999", 0}, Case{"12 34", 12}}) {
         EXPECT_EQ(LenientNumber(c.text), c.value) << '"' << c.text << '"';
     }
 }
@@ -28,7 +27,7 @@ TEST(OptionValue, ReadsOnlySevenCharacters) {
     EXPECT_EQ(OptionValue("  12.5 orb of the conjunction"), 12.5f);
     EXPECT_EQ(OptionValue("Placidus"), 0.0f);
     EXPECT_EQ(OptionValue("      1234"), 1.0f);  // the value runs past column 7
-    EXPECT_EQ(OptionValue("0.1"), 0.1f);        // single precision
+    EXPECT_EQ(OptionValue("0.1"), 0.1f);         // single precision
 }
 
 class OptionsFile : public ::testing::Test {

@@ -1,9 +1,11 @@
-#include "app/options.hpp"
+#include "base/options.hpp"
 
-#include "app/lenient_number.hpp"
-#include "app/text_lines.hpp"
+#include "base/lenient_number.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
+
+std::string TitleText() { return "SOLVARIS (Tropical zodiac) - "; }
 
 namespace {
 constexpr std::size_t kValueWidth = 7;

@@ -1,4 +1,4 @@
-#include "app/file_replace.hpp"
+#include "base/file_replace.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "app/format_pattern.hpp"
+#include "base/format_pattern.hpp"
 
 #include <cmath>
 #include <cstdio>

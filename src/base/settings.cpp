@@ -1,4 +1,4 @@
-#include "app/settings.hpp"
+#include "base/settings.hpp"
 
 #include <array>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <limits>
 #include <variant>
 
-#include "app/file_replace.hpp"
-#include "app/lenient_number.hpp"
-#include "app/text_lines.hpp"
+#include "base/file_replace.hpp"
+#include "base/lenient_number.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

@@ -1,4 +1,4 @@
-#include "app/number_text.hpp"
+#include "base/number_text.hpp"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "app/program_folder.hpp"
+#include "base/program_folder.hpp"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <system_error>
 
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

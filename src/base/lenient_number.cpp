@@ -1,4 +1,4 @@
-#include "app/lenient_number.hpp"
+#include "base/lenient_number.hpp"
 
 #include <charconv>
 #include <string>

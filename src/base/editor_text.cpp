@@ -1,7 +1,7 @@
-#include "app/editor_text.hpp"
+#include "base/editor_text.hpp"
 
-#include "app/file_replace.hpp"
-#include "app/text_lines.hpp"
+#include "base/file_replace.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 

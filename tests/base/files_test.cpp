@@ -2,10 +2,10 @@
 // patterns, crash-safe replacement and the program folder.
 #include <gtest/gtest.h>
 
-#include "app/file_replace.hpp"
-#include "app/format_pattern.hpp"
-#include "app/program_folder.hpp"
-#include "app/text_lines.hpp"
+#include "base/file_replace.hpp"
+#include "base/format_pattern.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -1,4 +1,4 @@
-#include "app/text_lines.hpp"
+#include "base/text_lines.hpp"
 
 #include <array>
 #include <cctype>

@@ -4,12 +4,19 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace solvaris {
 
 inline constexpr int kOptionCount = 216;
+
+inline constexpr const char* kOptionsFileName = "OPTIONS.OPT";
+inline constexpr const char* kMasterOptionsFileName = "OPTIONS.MAS";
+
+// The text that starts the captions of the main, data and wheel windows.
+std::string TitleText();
 
 class OptionTable {
 public:
