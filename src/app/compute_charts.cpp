@@ -1,5 +1,6 @@
 #include "app/compute_charts.hpp"
 
+#include "base/option_numbers.hpp"
 #include "chart/chart_sets.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/headings.hpp"
@@ -42,8 +43,8 @@ bool ComputeCharts(Session& session, const NatalEntryWindow& natalWindow,
     }
     ReportContext report{session, platform, window};
     NatalDataCommand(report);
-    // Option 211: the natal report is shown but does not stay in the buffer.
-    if (session.options(211) != 0) {
+    // The natal report is shown but does not stay in the buffer.
+    if (session.options(opt::NatalReportNotKept) != 0) {
         session.reports.EmptySession();
     }
     return true;

@@ -1,6 +1,7 @@
 #include "app/wheel_drawing.hpp"
 
 #include "aspects/orb_choice.hpp"
+#include "base/option_numbers.hpp"
 #include "wheel/aspect_lines.hpp"
 #include "wheel/paint_wheel.hpp"
 #include "wheel/printed_aspect_grid.hpp"
@@ -18,8 +19,8 @@ std::string LoadWheelDrawing(const Session& session, bool european, WheelDrawing
 
 void PaintSessionWheel(Session& session, WheelDrawing& drawing, Canvas& canvas, Platform& platform,
                        double width, double height) {
-    const bool planetClass =
-        GridUsesPlanetClassOrbs(session.options(208), session.currentOrbFile, session.folder);
+    const bool planetClass = GridUsesPlanetClassOrbs(session.options(opt::OrbScheme),
+                                                     session.currentOrbFile, session.folder);
     WheelPaintLayers layers;
     layers.drawAspectLines = [planetClass](WheelTarget& target, const WheelState& state) {
         DrawAspectLines(target, state, planetClass);

@@ -6,6 +6,7 @@
 #include "aspects/aspect_finder.hpp"
 #include "aspects/parallels.hpp"
 #include "base/format_pattern.hpp"
+#include "base/option_numbers.hpp"
 
 namespace solvaris {
 
@@ -65,7 +66,7 @@ void FirstLegendLines(ReportContext& ctx, bool blankBetween) {
 // entries.
 OrbTable ReportOrbs(const OptionTable& options) {
     OrbTable orbs{};
-    for (int k = 1; k <= 15; ++k) {
+    for (int k = opt::FirstReportOrb; k <= opt::LastReportOrb; ++k) {
         orbs[static_cast<std::size_t>(k)] = options(k);
     }
     return orbs;
@@ -76,14 +77,14 @@ OrbTable ReportOrbs(const OptionTable& options) {
 // the quincunx, sesquisquare, semi-square and semi-sextile.
 FoundAspect SynastryTest(double s, int p1, int p2, const OptionTable& options) {
     const auto either = [p1, p2](int a, int b) { return p1 == a || p1 == b || p2 == a || p2 == b; };
-    double major = options(55);
+    double major = options(opt::GridMajorOrb);
     if (either(NorthNode, SouthNode)) {
-        major = options(56);
+        major = options(opt::GridNodeOrb);
     }
     if (either(Sun, Moon)) {
-        major = options(57);
+        major = options(opt::GridLuminaryOrb);
     }
-    const double minor = options(58);
+    const double minor = options(opt::GridMinorOrb);
     struct Band {
         int code;
         double angle;
@@ -198,12 +199,12 @@ std::string GridRowLabel(int point) {
 void NatalAspectReport(ReportContext& ctx) {
     const OptionTable& options = ctx.session.options;
     const OrbTable orbs = ReportOrbs(options);
-    const bool planetClass = options(208) != 0;
-    const bool minorAspects = options(16) == 1;
+    const bool planetClass = options(opt::OrbScheme) != 0;
+    const bool minorAspects = options(opt::MinorAspects) == 1;
     std::string list = "  Planet    Planet    Separation   Degrees from exact\r\n";
     ctx.Blank();
     ctx.Line("                      NATAL PLANET ASPECTS TO NATAL PLANETS");
-    TriangularGrid(ctx, options(6), [&](double s, int p1, int p2) {
+    TriangularGrid(ctx, options(opt::ParallelOrb), [&](double s, int p1, int p2) {
         const FoundAspect found = planetClass ? ClassTest(s, p1, p2, PointNumbering::ChartPoints)
                                               : TableTest(s, orbs, minorAspects, false);
         if (found.code != NoAspect && p1 != SouthNode) {
@@ -212,7 +213,7 @@ void NatalAspectReport(ReportContext& ctx) {
         return found.code;
     });
     FirstLegendLines(ctx, true);
-    if (options(16) != 0) {
+    if (options(opt::MinorAspects) != 0) {
         ctx.Line("   36  = semi-quintile  40 = nonagen          72 = quintile       108 = trecile");
         ctx.Line("  144  = bi-quintile");
     }

@@ -5,13 +5,14 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "base/format_pattern.hpp"
+#include "base/option_numbers.hpp"
 #include "reports/new_moons.hpp"
 
 namespace solvaris {
 
 void LunationsReport(ReportContext& ctx) {
     const PointArray& natal = ctx.session.charts.natal.points.longitude;
-    const double orb = ctx.session.options(25);
+    const double orb = ctx.session.options(opt::LunationOrb);
     ctx.Blank();
     ctx.Line("              LUNATIONS AND LUNATION ASPECTS");
     ctx.Blank();

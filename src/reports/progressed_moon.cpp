@@ -5,6 +5,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/parallels.hpp"
 #include "base/format_pattern.hpp"
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/position_format.hpp"
@@ -148,7 +149,7 @@ void ProgressedMoonParallelsToNatal(ReportContext& ctx) {
     const auto moon = MonthlyDeclinations(charts.progressed.atBirthday.declination[Moon],
                                           charts.progressed.nextYear.declination[Moon]);
     const PointArray& natal = charts.natal.points.declination;
-    const double orb = ctx.session.options(6);
+    const double orb = ctx.session.options(opt::ParallelOrb);
     Heading(ctx, "              PROGRESSED MOON PARALLELS TO NATAL PLANETS");
     MonthCounter counter = CounterOf(ctx.session);
     for (double delta : moon) {

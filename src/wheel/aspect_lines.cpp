@@ -4,6 +4,7 @@
 
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "wheel/horary_glyphs.hpp"
 
@@ -17,10 +18,16 @@ constexpr double kVerticalFactor = 0.9825;
 int LineColour(const WheelTarget& target, int code) {
     switch (code) {
         case Sextile:
-        case Trine: return target.halfPage ? kBlack : SurfaceColour(target, 97, 112);
+        case Trine:
+            return target.halfPage ? kBlack
+                                   : SurfaceColour(target, opt::ScreenHarmoniousLineColour,
+                                                   opt::PrinterHarmoniousLineColour);
         case Square:
-        case Opposition: return SurfaceColour(target, 98, 113);
-        default: return SurfaceColour(target, 99, 114);
+        case Opposition:
+            return SurfaceColour(target, opt::ScreenTenseLineColour, opt::PrinterTenseLineColour);
+        default:
+            return SurfaceColour(target, opt::ScreenQuincunxLineColour,
+                                 opt::PrinterQuincunxLineColour);
     }
 }
 
@@ -36,11 +43,11 @@ int WheelLineAspect(double separation, int i, int j, const OptionTable& options,
         double angle;
         int option;
     };
-    constexpr Band kBands[] = {{Sextile, 60, 2},
-                               {Square, 90, 3},
-                               {Trine, 120, 4},
-                               {Opposition, 180, 5},
-                               {Quincunx, 150, 10}};
+    constexpr Band kBands[] = {{Sextile, 60, opt::SextileOrb},
+                               {Square, 90, opt::SquareOrb},
+                               {Trine, 120, opt::TrineOrb},
+                               {Opposition, 180, opt::OppositionOrb},
+                               {Quincunx, 150, opt::QuincunxOrb}};
     int code = NoAspect;
     for (const Band& band : kBands) {
         const double o = orb(band.option);
@@ -59,7 +66,7 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
         return;
     }
     Canvas& canvas = target.canvas;
-    SetGlyphFont(target, target.options(77));
+    SetGlyphFont(target, target.options(opt::AspectGlyphSize));
     for (int i = Sun; i <= Moon; ++i) {
         for (int j = Sun; j <= Moon; ++j) {
             const double d = Separation(state.mainSet[i], state.mainSet[j]);

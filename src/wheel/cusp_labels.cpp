@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "wheel/point_label.hpp"
 #include "wheel/wheel_geometry.hpp"
@@ -19,12 +20,12 @@ struct LabelPart {
 
 std::array<LabelPart, 5> CuspLabelParts(const WheelTarget& target, double cusp) {
     const bool screen = target.surface == WheelSurface::Screen;
-    const int digitSize = screen ? 69 : 79;
-    const int signSize = screen ? 70 : 80;
-    const int minuteSize = screen ? 71 : 79;
-    const int digitColour = screen ? 89 : 104;
-    const int signColour = screen ? 90 : 105;
-    const int minuteColour = screen ? 91 : 106;
+    const int digitSize = screen ? opt::ScreenCuspDigitSize : opt::PrinterCuspDigitSize;
+    const int signSize = screen ? opt::ScreenCuspSignSize : opt::PrinterCuspSignSize;
+    const int minuteSize = screen ? opt::ScreenCuspMinuteSize : opt::PrinterCuspDigitSize;
+    const int digitColour = screen ? opt::ScreenCuspDigitColour : opt::PrinterCuspDigitColour;
+    const int signColour = screen ? opt::ScreenCuspSignColour : opt::PrinterCuspSignColour;
+    const int minuteColour = screen ? opt::ScreenCuspMinuteColour : opt::PrinterCuspMinuteColour;
     const DegreeSignMinute s = LabelParts(cusp);
     return {{{DigitGlyph(s.degree / 10), digitSize, digitColour},
              {DigitGlyph(s.degree % 10), digitSize, digitColour},

@@ -1,5 +1,6 @@
 #include "wheel/intercepted_signs.hpp"
 
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "wheel/cusp_labels.hpp"
 #include "wheel/house_sizes.hpp"
@@ -36,8 +37,10 @@ void DrawInterceptedSigns(WheelTarget& target, const WheelState& state) {
         if (angle > 90 && angle < 270) {
             x -= 20;
         }
-        SetGlyphFont(target, SurfaceOption(target, 70, 80));
-        target.canvas.SetForeColour(SurfaceColour(target, 90, 105));
+        SetGlyphFont(target,
+                     SurfaceOption(target, opt::ScreenCuspSignSize, opt::PrinterCuspSignSize));
+        target.canvas.SetForeColour(
+            SurfaceColour(target, opt::ScreenCuspSignColour, opt::PrinterCuspSignColour));
         target.canvas.MoveTo(x, kOuterLabelRadius * SinDeg(angle));
         target.canvas.Print(SignGlyph(sign));
     }

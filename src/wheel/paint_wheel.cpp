@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/option_numbers.hpp"
 #include "wheel/cusp_labels.hpp"
 #include "wheel/house_numbers.hpp"
 #include "wheel/house_sizes.hpp"
@@ -21,8 +22,8 @@ bool DrawsHouseNumbers(const WheelTarget& target, const WheelState& state) {
     if (state.layout == 1) {
         return true;
     }
-    return state.layout == 2 &&
-           (target.surface == WheelSurface::Screen || target.options(199) == 0);
+    return state.layout == 2 && (target.surface == WheelSurface::Screen ||
+                                 target.options(opt::PrintedTripleWithoutHouseNumbers) == 0);
 }
 
 // The corners of the page, or of the window at its present size (nothing
@@ -82,7 +83,8 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
             platform.ShowMessage(kGlyphFontMissingMessage, "Information!", MessageIcon::Critical);
         }
     };
-    SetGlyphFont(target, SurfaceOption(target, 69, 79));
+    SetGlyphFont(target,
+                 SurfaceOption(target, opt::ScreenCuspDigitSize, opt::PrinterCuspDigitSize));
     afterStep();
     if (DrawsHouseNumbers(target, state)) {
         DrawHouseNumbers(canvas);
@@ -95,18 +97,19 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     SetGlyphFont(target, PointGlyphSize(target, state));
     GlyphMetrics metrics = MeasureGlyphMetrics(target);
     afterStep();
-    if (!printer && options(216) != 0) {
+    if (!printer && options(opt::SecondChartOutside) != 0) {
         SwapRingsForOption216(state, inputs.secondPersonChecked);
     }
     PlaceRings(target, state, inputs.data, metrics);
     afterStep();
-    if (state.layout == 0 && options(47) == 1 && layers.drawAspectLines) {
+    if (state.layout == 0 && options(opt::WheelAspectLines) == 1 && layers.drawAspectLines) {
         layers.drawAspectLines(target, state);
         afterStep();
     }
     DrawHeading(target, state, inputs.folder);
     afterStep();
-    if (printer && options(178) != 0 && state.family != 3 && layers.printAspectGrid) {
+    if (printer && options(opt::PrintedAspectGrid) != 0 && state.family != 3 &&
+        layers.printAspectGrid) {
         layers.printAspectGrid(target, state);
         afterStep();
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "reports/position_format.hpp"
 #include "wheel/wheel_geometry.hpp"
@@ -21,19 +22,28 @@ int WholeUnits(double value) {
 }
 
 bool TripleSmallPrint(const WheelTarget& target, const WheelState& state) {
-    return target.surface == WheelSurface::Printer && state.layout == 2 && target.options(199) != 0;
+    return target.surface == WheelSurface::Printer && state.layout == 2 &&
+           target.options(opt::PrintedTripleWithoutHouseNumbers) != 0;
 }
 
 void MeasureDigit(WheelTarget& target, GlyphMetrics& m) {
     const bool screen = target.surface == WheelSurface::Screen;
-    m.digitWidth = WholeUnits(target.canvas.TextWidth("0") + target.options(screen ? 61 : 65));
-    m.digitHeight = WholeUnits(target.canvas.TextHeight("0") + target.options(screen ? 63 : 67));
+    m.digitWidth =
+        WholeUnits(target.canvas.TextWidth("0") +
+                   target.options(screen ? opt::ScreenDigitSpacingX : opt::PrinterDigitSpacingX));
+    m.digitHeight =
+        WholeUnits(target.canvas.TextHeight("0") +
+                   target.options(screen ? opt::ScreenDigitSpacingY : opt::PrinterDigitSpacingY));
 }
 
 void MeasureSign(WheelTarget& target, GlyphMetrics& m, const std::string& sign) {
     const bool screen = target.surface == WheelSurface::Screen;
-    m.digitWidth = WholeUnits(target.canvas.TextWidth(sign) + target.options(screen ? 60 : 64));
-    m.digitHeight = WholeUnits(target.canvas.TextHeight(sign) + target.options(screen ? 62 : 66));
+    m.digitWidth =
+        WholeUnits(target.canvas.TextWidth(sign) +
+                   target.options(screen ? opt::ScreenGlyphSpacingX : opt::PrinterGlyphSpacingX));
+    m.digitHeight =
+        WholeUnits(target.canvas.TextHeight(sign) +
+                   target.options(screen ? opt::ScreenGlyphSpacingY : opt::PrinterGlyphSpacingY));
 }
 
 // The option numbers of the label's parts on this surface.
@@ -53,19 +63,23 @@ struct LabelStyle {
 LabelStyle LabelStyleOf(const WheelTarget& target, const WheelState& state) {
     const bool screen = target.surface == WheelSurface::Screen;
     const bool small = TripleSmallPrint(target, state);
-    LabelStyle style{screen ? 73 : 83,
-                     screen ? 93 : 108,
-                     screen ? 74 : 84,
-                     screen ? 94 : 109,
-                     screen ? 75 : (small ? 203 : 85),
-                     screen ? 95 : 110,
-                     screen ? 76 : (small ? 204 : 86),
-                     screen ? 96 : 111,
+    LabelStyle style{screen ? opt::ScreenLabelDegreeSize : opt::PrinterLabelDegreeSize,
+                     screen ? opt::ScreenLabelDegreeColour : opt::PrinterLabelDegreeColour,
+                     screen ? opt::ScreenLabelSignSize : opt::PrinterLabelSignSize,
+                     screen ? opt::ScreenLabelSignColour : opt::PrinterLabelSignColour,
+                     screen ? opt::ScreenLabelMinuteSize
+                            : (small ? opt::PrintedTripleMinuteSize : opt::PrinterLabelMinuteSize),
+                     screen ? opt::ScreenLabelMinuteColour : opt::PrinterLabelMinuteColour,
+                     screen
+                         ? opt::ScreenRetrogradeSize
+                         : (small ? opt::PrintedTripleRetrogradeSize : opt::PrinterRetrogradeSize),
+                     screen ? opt::ScreenRetrogradeColour : opt::PrinterRetrogradeColour,
                      state.layout != 2,
                      0};
     // Large minute digits step less far down so that they keep to the ring.
-    if (target.options(screen ? 75 : 85) >= target.options(screen ? 193 : 195)) {
-        style.minuteLift = target.options(screen ? 194 : 196);
+    if (target.options(screen ? opt::ScreenLabelMinuteSize : opt::PrinterLabelMinuteSize) >=
+        target.options(screen ? opt::ScreenLargeMinutes : opt::PrinterLargeMinutes)) {
+        style.minuteLift = target.options(screen ? opt::ScreenMinuteLift : opt::PrinterMinuteLift);
     }
     return style;
 }
@@ -156,7 +170,7 @@ void LabelOrderBParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMi
 // L + 5), and on the left half of a European one; order B elsewhere.
 bool LabelOrderA(const WheelTarget& target, const WheelState& state, const PlacedPoint& placed) {
     const bool european = IsEuropeanSingle(state);
-    const int side = target.options(28) == 0 && !european ? 3 : 4;
+    const int side = target.options(opt::LabelOrder) == 0 && !european ? 3 : 4;
     const double a = placed.angleDegrees;
     return (!european || (a >= 75 && a < 255)) &&
            (european || placed.house < side || placed.house > side + 5);
@@ -168,8 +182,12 @@ GlyphMetrics MeasureGlyphMetrics(WheelTarget& target) {
     const bool screen = target.surface == WheelSurface::Screen;
     const std::string glyph = GlyphText(kReferenceGlyph);
     GlyphMetrics m;
-    m.glyphWidth = WholeUnits(target.canvas.TextWidth(glyph) + target.options(screen ? 60 : 64));
-    m.glyphHeight = WholeUnits(target.canvas.TextHeight(glyph) + target.options(screen ? 62 : 66));
+    m.glyphWidth =
+        WholeUnits(target.canvas.TextWidth(glyph) +
+                   target.options(screen ? opt::ScreenGlyphSpacingX : opt::PrinterGlyphSpacingX));
+    m.glyphHeight =
+        WholeUnits(target.canvas.TextHeight(glyph) +
+                   target.options(screen ? opt::ScreenGlyphSpacingY : opt::PrinterGlyphSpacingY));
     MeasureDigit(target, m);
     return m;
 }
@@ -183,9 +201,9 @@ DegreeSignMinute LabelParts(double longitude) {
 float PointGlyphSize(const WheelTarget& target, const WheelState& state) {
     // Paper may take smaller glyphs for a triple wheel without house numbers.
     if (TripleSmallPrint(target, state)) {
-        return target.options(200);
+        return target.options(opt::PrintedTriplePointGlyphSize);
     }
-    return SurfaceOption(target, 72, 82);
+    return SurfaceOption(target, opt::ScreenPointGlyphSize, opt::PrinterPointGlyphSize);
 }
 
 void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedPoint& placed,
@@ -199,7 +217,7 @@ void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedP
                  CosDeg(a),
                  SinDeg(a),
                  target.surface == WheelSurface::Screen ? 0.75 : 0.8};
-    pen.colour = SurfaceColour(target, 92, 107);
+    pen.colour = SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
     target.canvas.SetForeColour(pen.colour);
     SetGlyphFont(target, PointGlyphSize(target, state));
     pen.Print(PointGlyph(placed.point));

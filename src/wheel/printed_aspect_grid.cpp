@@ -3,6 +3,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "aspects/aspect_grid_text.hpp"
+#include "base/option_numbers.hpp"
 #include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
@@ -11,17 +12,17 @@ namespace {
 
 int GroupColourOption(int code) {
     switch (code) {
-        case Conjunction: return 181;
+        case Conjunction: return opt::PrintedConjunctionColour;
         case Sextile:
-        case Trine: return 182;
+        case Trine: return opt::PrintedHarmoniousColour;
         case Square:
-        case Opposition: return 183;
-        case Quincunx: return 184;
+        case Opposition: return opt::PrintedTenseColour;
+        case Quincunx: return opt::PrintedQuincunxColour;
         case SemiSquare:
-        case Sesquisquare: return 185;
+        case Sesquisquare: return opt::PrintedSemiSquareColour;
         case Quintile:
-        case BiQuintile: return 186;
-        default: return 187;
+        case BiQuintile: return opt::PrintedQuintileColour;
+        default: return opt::PrintedMinorColour;
     }
 }
 
@@ -51,11 +52,11 @@ void PrintAspectGrid(WheelTarget& target, const WheelState& state, const OrbTabl
                                                  : state.secondSet;
     const OptionTable& options = target.options;
     const UserScale& page = target.bounds;
-    const double spacing = options(189);
-    const double left = options(179);
-    const double top = page.top - options(188) * (page.top - page.bottom);
+    const double spacing = options(opt::PrintedGridSpacing);
+    const double left = options(opt::PrintedGridLeft);
+    const double top = page.top - options(opt::PrintedGridTop) * (page.top - page.bottom);
     Canvas& canvas = target.canvas;
-    SetGlyphFont(target, options(77));
+    SetGlyphFont(target, options(opt::AspectGlyphSize));
     canvas.SetForeColour(kBlack);
     for (int n = 1; n <= kPointCount; ++n) {
         PrintGlyph(canvas, left + n * spacing, top, PointGlyphCode(kGridRowPoints[n]));

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "wheel/wheel_geometry.hpp"
 
@@ -15,10 +16,14 @@ double VerticalFactor(const WheelTarget& target) {
 }
 
 int HouseLineColour(const WheelTarget& target) {
-    return target.halfPage ? kBlack : SurfaceColour(target, 102, 116);
+    return target.halfPage
+               ? kBlack
+               : SurfaceColour(target, opt::ScreenHouseLineColour, opt::PrinterHouseLineColour);
 }
 
-int CircleColour(const WheelTarget& target) { return SurfaceColour(target, 101, 115); }
+int CircleColour(const WheelTarget& target) {
+    return SurfaceColour(target, opt::ScreenCircleColour, opt::PrinterCircleColour);
+}
 
 void HouseLine(WheelTarget& target, double angle, double innerRadius, double outerRadius,
                double factor) {
@@ -57,7 +62,7 @@ int BackgroundColour(const WheelTarget& target) {
     if (target.halfPage || target.surface == WheelSurface::Printer) {
         return kWhite;
     }
-    return PaletteColour(target.options, 100);
+    return PaletteColour(target.options, opt::ScreenBackgroundColour);
 }
 
 void DrawSingleFrame(WheelTarget& target, const WheelState& state) {
@@ -84,7 +89,8 @@ void DrawDualFrame(WheelTarget& target) {
 void DrawTripleFrame(WheelTarget& target) {
     EqualHouseLines(target);
     Circles(target, {217, 164, 109});
-    if (target.surface == WheelSurface::Screen || target.options(199) == 0) {
+    if (target.surface == WheelSurface::Screen ||
+        target.options(opt::PrintedTripleWithoutHouseNumbers) == 0) {
         Circles(target, {62});
     }
     CentreDisc(target);

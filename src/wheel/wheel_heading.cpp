@@ -1,5 +1,6 @@
 #include "wheel/wheel_heading.hpp"
 
+#include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
 
@@ -34,12 +35,14 @@ void DrawFooter(WheelTarget& target, const std::filesystem::path& folder) {
         return;
     }
     Canvas& canvas = target.canvas;
-    canvas.SetFont(kHeadingFont, target.options(175));
-    canvas.SetForeColour(PaletteColour(target.options, 176));
+    canvas.SetFont(kHeadingFont, target.options(opt::PrintedFooterSize));
+    canvas.SetForeColour(PaletteColour(target.options, opt::PrintedFooterColour));
     const double height = LineHeight(canvas, lines[0]);
-    double y = target.bounds.top - target.options(121);
+    double y = target.bounds.top - target.options(opt::PrintedFooterTop);
     for (const std::string& line : lines) {
-        canvas.MoveTo(target.bounds.right - target.options(177) - canvas.TextWidth(line), y);
+        canvas.MoveTo(target.bounds.right - target.options(opt::PrintedFooterRightMargin) -
+                          canvas.TextWidth(line),
+                      y);
         canvas.Print(line);
         y -= height;
     }
@@ -56,19 +59,20 @@ void DrawHeading(WheelTarget& target, const WheelState& state,
     Canvas& canvas = target.canvas;
     const UserScale& page = target.bounds;
     if (target.surface == WheelSurface::Screen) {
-        canvas.SetFont(kHeadingFont, target.options(68));
-        canvas.SetForeColour(PaletteColour(target.options, 88));
+        canvas.SetFont(kHeadingFont, target.options(opt::ScreenHeadingSize));
+        canvas.SetForeColour(PaletteColour(target.options, opt::ScreenHeadingColour));
         PrintList(canvas, state.heading1, page.left + 10, page.top);
         PrintList(canvas, state.heading2, page.left + 10,
                   page.bottom + 8 * LineHeight(canvas, state.heading2[0]));
         return;
     }
-    canvas.SetFont(kHeadingFont, target.options(78));
-    canvas.SetForeColour(PaletteColour(target.options, 103));
-    PrintList(canvas, state.heading1, page.left + 30, page.top - target.options(120));
+    canvas.SetFont(kHeadingFont, target.options(opt::PrinterHeadingSize));
+    canvas.SetForeColour(PaletteColour(target.options, opt::PrinterHeadingColour));
+    PrintList(canvas, state.heading1, page.left + 30,
+              page.top - target.options(opt::PrintedHeadingTop));
     PrintList(canvas, state.heading2, page.left + 30,
-              page.top - target.options(191) * (page.top - page.bottom));
-    if (target.options(174) != 0) {
+              page.top - target.options(opt::PrintedSecondHeadingTop) * (page.top - page.bottom));
+    if (target.options(opt::PrintedFooter) != 0) {
         DrawFooter(target, folder);
     }
 }
