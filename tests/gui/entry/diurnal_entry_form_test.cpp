@@ -156,6 +156,20 @@ TEST(DiurnalEntryForm, ControlsCarryTheirNamesAndCaptions) {
         EXPECT_EQ(caption->text().toStdString(), c.caption);
     }
     EXPECT_EQ(Control<QCheckBox>(diurnal, "chkNatOrNow").text(), "Use natal data");
+    const char* const focusOrder[] = {"txtDiurnalMonth",   "txtDiurnalDay",    "txtDiurnalYear",
+                                      "txtDiurnalHour",    "txtDiurnalMinute", "optDiurnalAM",
+                                      "optDiurnalPM",      "txtDiurnalTZ",     "txtDiurnalLongDeg",
+                                      "txtDiurnalLongMin", "optDiurnalEast",   "optDiurnalWest",
+                                      "txtDiurnalLatDeg",  "txtDiurnalLatMin", "optDiurnalNorth",
+                                      "optDiurnalSouth",   "chk2ndPerson",     "chkNatOrNow"};
+    QWidget* widget = &Control<QWidget>(diurnal, "txtDiurnalMonth");
+    for (const char* name : focusOrder) {
+        while (widget->focusPolicy() == Qt::NoFocus) {
+            widget = widget->nextInFocusChain();
+        }
+        EXPECT_EQ(widget->objectName().toStdString(), name);
+        widget = widget->nextInFocusChain();
+    }
     EXPECT_FALSE(Control<QLabel>(diurnal, "Label1").isEnabled());
     EXPECT_FALSE(Control<QLabel>(diurnal, "Label2").isEnabled());
 }

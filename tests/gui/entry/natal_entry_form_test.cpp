@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -111,6 +113,20 @@ TEST(NatalEntryForm, NumberFieldsDiscardOtherKeys) {
     }
     EXPECT_EQ(desk.workstation.natalEntry.txtYear, "1950");
     EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalTZ, "-8");
+    // Pasting goes through the same rule: all of the text or none of it.
+    auto& year = Control<QLineEdit>(natal, "txtYear");
+    struct Paste {
+        const char* clipboard;
+        const char* year;
+    };
+    for (const Paste& p : {Paste{"19a0", "1950"}, Paste{"1951", "1951"}, Paste{"-7", "1951"}}) {
+        QApplication::clipboard()->setText(p.clipboard);
+        year.selectAll();
+        QTest::keySequence(&year, QKeySequence::Paste);
+        EXPECT_EQ(desk.workstation.natalEntry.txtYear, p.year) << p.clipboard;
+        EXPECT_EQ(year.text().toStdString(), p.year) << p.clipboard;
+    }
+    EXPECT_EQ(year.contextMenuPolicy(), Qt::NoContextMenu);
     // Backspace still edits.
     TypeInto(natal, "txtYear", "1950");
     QTest::keyClick(&Control<QLineEdit>(natal, "txtYear"), Qt::Key_Backspace);
