@@ -126,4 +126,9 @@ void DiurnalEntryForm::chkNatOrNow_Click(bool checked) {
     ShowRecord();
 }
 
+void DiurnalEntryForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    PaintTwoToneBorders(*this);
+}
+
 }  // namespace solvaris

@@ -22,6 +22,9 @@ class DiurnalEntryForm : public QWidget {
 public:
     explicit DiurnalEntryForm(Workstation& workstation, QWidget* parent = nullptr);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void ShowRecord();
     void txtDiurnalHour_Change();

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 
 #include "gui/entry/entry_field_filter.hpp"
@@ -55,6 +56,22 @@ QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* capt
     link->setEnabled(false);
     grid.addWidget(link, row, column, 1, 2);
     return link;
+}
+
+void PaintTwoToneBorders(QWidget& window) {
+    QPainter painter(&window);
+    for (const QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (field->parentWidget() != &window || !field->isVisible()) {
+            continue;
+        }
+        const QRect around = field->geometry().adjusted(-1, -1, 1, 1);
+        painter.setPen(QColor(0x80, 0x80, 0x80));
+        painter.drawLine(around.topLeft(), around.topRight());
+        painter.drawLine(around.topLeft(), around.bottomLeft());
+        painter.setPen(QColor(0xff, 0xff, 0xff));
+        painter.drawLine(around.bottomLeft(), around.bottomRight());
+        painter.drawLine(around.topRight(), around.bottomRight());
+    }
 }
 
 }  // namespace solvaris

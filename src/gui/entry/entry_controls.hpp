@@ -1,6 +1,6 @@
 // The controls the entry windows share: a captioned text field with the
-// key filter, a framed pair of option buttons, and a link to a window that
-// is not there yet.
+// key filter, a framed pair of option buttons, a link to a window that is
+// not there yet, and the border drawn about the fields.
 #pragma once
 
 class QGridLayout;
@@ -8,6 +8,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QWidget;
 
 namespace solvaris {
 
@@ -30,5 +31,9 @@ OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char
 // Present and greyed: its window comes with a later version.
 QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* caption, int row,
                            int column);
+
+// The windows' paint: every text field in a one-pixel border, grey above
+// and left, white below and right.
+void PaintTwoToneBorders(QWidget& window);
 
 }  // namespace solvaris

@@ -68,7 +68,6 @@ NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     QPushButton* cmdSave = AddButton(*buttons, "cmdSave", "Save to disk");
     QPushButton* cmdNow = AddButton(*buttons, "cmdNow", "Now");
     QPushButton* cmdEphemeris = AddButton(*buttons, "cmdEphemeris", "Ephemeris");
-    cmdOK->setDefault(true);
 
     connect(txtBirthHour_, &QLineEdit::textEdited, this, &NatalEntryForm::txtBirthHour_Change);
     connect(optPM_, &QRadioButton::toggled, this, [this](bool on) { entry_.optPM = on; });
@@ -135,5 +134,10 @@ void NatalEntryForm::cmdNow_Click() {
 }
 
 void NatalEntryForm::cmdEphemeris_Click() { workstation_.StartEphemeris(); }
+
+void NatalEntryForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    PaintTwoToneBorders(*this);
+}
 
 }  // namespace solvaris

@@ -21,6 +21,9 @@ class NatalEntryForm : public QWidget {
 public:
     explicit NatalEntryForm(Workstation& workstation, QWidget* parent = nullptr);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void ShowRecord();
     void txtBirthHour_Change();

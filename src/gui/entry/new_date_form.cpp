@@ -49,4 +49,9 @@ void NewDateForm::cmdOK_Click() {
     workstation_.ShowInterpretationsFrom(*dayNumber);
 }
 
+void NewDateForm::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    PaintTwoToneBorders(*this);
+}
+
 }  // namespace solvaris

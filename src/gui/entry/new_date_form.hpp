@@ -17,6 +17,9 @@ public:
     // Show it modally with exec(); OK closes it after the report is shown.
     explicit NewDateForm(Workstation& workstation, QWidget* parent = nullptr);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void cmdOK_Click();
 

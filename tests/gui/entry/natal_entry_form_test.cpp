@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,6 +128,17 @@ TEST(NatalEntryForm, NumberFieldsDiscardOtherKeys) {
         EXPECT_EQ(year.text().toStdString(), p.year) << p.clipboard;
     }
     EXPECT_EQ(year.contextMenuPolicy(), Qt::NoContextMenu);
+    // Entering a field, by mouse too, selects all of it, so that typing
+    // replaces it.
+    for (const char* control : {"txtName", "txtYear", "txtTZ"}) {
+        auto& field = Control<QLineEdit>(natal, control);
+        field.deselect();
+        QFocusEvent entered(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(&field, &entered);
+        QApplication::processEvents();
+        EXPECT_EQ(field.selectedText(), field.text()) << control;
+        EXPECT_FALSE(field.text().isEmpty()) << control;
+    }
     // Backspace still edits.
     TypeInto(natal, "txtYear", "1950");
     QTest::keyClick(&Control<QLineEdit>(natal, "txtYear"), Qt::Key_Backspace);
@@ -375,6 +387,28 @@ TEST(NatalEntryForm, ControlsInOrderWithTheirCaptions) {
     for (const Caption& c : {Caption{"cmdOK", "OK"}, Caption{"cmdSave", "Save to disk"},
                              Caption{"cmdNow", "Now"}, Caption{"cmdEphemeris", "Ephemeris"}}) {
         EXPECT_EQ(Control<QPushButton>(natal, c.control).text().toStdString(), c.caption);
+    }
+    for (const Caption& c :
+         {Caption{"txtName", "Name"}, Caption{"txtMonth", "Birth Month"},
+          Caption{"txtDay", "Birth Day"}, Caption{"txtYear", "Birth Year"},
+          Caption{"txtBirthHour", "Birth Hour"}, Caption{"txtBirthMinute", "Birth Minute"},
+          Caption{"txtTZ", "Time Zone . . ."}, Caption{"txtLongDeg", "Long Degrees"},
+          Caption{"txtLongMin", "Long Minutes"}, Caption{"txtLatDeg", "Lat Degrees"},
+          Caption{"txtLatMin", "Lat Minutes"}}) {
+        const QLabel* caption = nullptr;
+        for (const QLabel* label : natal.findChildren<QLabel*>()) {
+            if (label->buddy() == &Control<QLineEdit>(natal, c.control)) {
+                caption = label;
+            }
+        }
+        ASSERT_NE(caption, nullptr) << c.control;
+        EXPECT_EQ(caption->text().toStdString(), c.caption);
+    }
+    for (const Caption& c :
+         {Caption{"optAM", "Am/Pm"}, Caption{"optEast", "Ea/We"}, Caption{"optSouth", "No/So"}}) {
+        const auto* frame = qobject_cast<QGroupBox*>(Control<QWidget>(natal, c.control).parent());
+        ASSERT_NE(frame, nullptr) << c.control;
+        EXPECT_EQ(frame->title().toStdString(), c.caption);
     }
     for (const Caption& c : {Caption{"Label1", "TZ Help"}, Caption{"Label2", "ACS Atlas"}}) {
         EXPECT_EQ(Control<QLabel>(natal, c.control).text().toStdString(), c.caption);
