@@ -35,14 +35,13 @@ NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     Bind(AddEntryField(*grid, "txtMonth", "Birth Month", 1, 0, 2), &NatalEntryWindow::txtMonth);
     Bind(AddEntryField(*grid, "txtDay", "Birth Day", 1, 2, 2), &NatalEntryWindow::txtDay);
     Bind(AddEntryField(*grid, "txtYear", "Birth Year", 1, 4, 4), &NatalEntryWindow::txtYear);
-    txtBirthHour_ = Bind(AddEntryField(*grid, "txtBirthHour", "Birth Hour", 2, 0, 2),
-                         &NatalEntryWindow::txtBirthHour);
+    QLineEdit* txtBirthHour = Bind(AddEntryField(*grid, "txtBirthHour", "Birth Hour", 2, 0, 2),
+                                   &NatalEntryWindow::txtBirthHour);
     Bind(AddEntryField(*grid, "txtBirthMinute", "Birth Minute", 2, 2, 4),
          &NatalEntryWindow::txtBirthMinute);
     const OptionPair meridiem =
         AddOptionPair(*grid, "Am/Pm", "optAM", "A.M.", "optPM", "P.M.", 2, 4);
-    txtTZ_ =
-        Bind(AddEntryField(*grid, "txtTZ", "Time Zone . . .", 3, 0, 4), &NatalEntryWindow::txtTZ);
+    Bind(AddEntryField(*grid, "txtTZ", "Time Zone . . .", 3, 0, 4), &NatalEntryWindow::txtTZ);
     Bind(AddEntryField(*grid, "txtLongDeg", "Long Degrees", 4, 0, 3),
          &NatalEntryWindow::txtLongDeg);
     Bind(AddEntryField(*grid, "txtLongMin", "Long Minutes", 4, 2, 2),
@@ -69,7 +68,7 @@ NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     QPushButton* cmdNow = AddButton(*buttons, "cmdNow", "Now");
     QPushButton* cmdEphemeris = AddButton(*buttons, "cmdEphemeris", "Ephemeris");
 
-    connect(txtBirthHour_, &QLineEdit::textEdited, this, &NatalEntryForm::txtBirthHour_Change);
+    connect(txtBirthHour, &QLineEdit::textEdited, this, &NatalEntryForm::txtBirthHour_Change);
     connect(optPM_, &QRadioButton::toggled, this, [this](bool on) { entry_.optPM = on; });
     connect(optEast_, &QRadioButton::toggled, this, [this](bool on) { entry_.optEast = on; });
     connect(optSouth_, &QRadioButton::toggled, this, [this](bool on) { entry_.optSouth = on; });

@@ -43,8 +43,6 @@ private:
     Workstation& workstation_;
     NatalEntryWindow& entry_;
     std::vector<BoundField> fields_;
-    QLineEdit* txtBirthHour_ = nullptr;
-    QLineEdit* txtTZ_ = nullptr;
     QRadioButton* optAM_ = nullptr;
     QRadioButton* optPM_ = nullptr;
     QRadioButton* optEast_ = nullptr;
