@@ -3,12 +3,14 @@
 // and typing as a user does (the field's text selected, then keys).
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "gui/shell/workstation.hpp"
 #include "gui/support/golden_session.hpp"
@@ -56,6 +58,30 @@ inline void Click(QWidget& window, const char* name) {
 
 inline std::string Shown(QWidget& window, const char* name) {
     return Control<QLineEdit>(window, name).text().toStdString();
+}
+
+// The caption beside a text field: the label whose buddy it is.
+inline std::string CaptionOf(QWidget& window, const char* name) {
+    const QWidget* field = &Control<QLineEdit>(window, name);
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            return label->text().toStdString();
+        }
+    }
+    return "(no caption)";
+}
+
+// The names of the controls that Tab visits, from `first` on.
+inline std::vector<std::string> FocusOrder(QWidget& window, const char* first, std::size_t count) {
+    std::vector<std::string> names;
+    QWidget* widget = &Control<QWidget>(window, first);
+    while (names.size() < count) {
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            names.push_back(widget->objectName().toStdString());
+        }
+        widget = widget->nextInFocusChain();
+    }
+    return names;
 }
 
 }  // namespace solvaris::testing

@@ -150,9 +150,12 @@ TEST(NatalEntryForm, HourRuleInBothWindows) {
         const char* typed;
         const char* shown;
         bool pm;
+        bool asksForAValue;
     };
-    for (const Case& c : {Case{"15", "3", true}, Case{"0", "12", false}, Case{"12", "12", false},
-                          Case{"13", "1", true}, Case{"24", "12", true}, Case{"9", "9", false}}) {
+    for (const Case& c : {Case{"15", "3", true, false}, Case{"0", "12", false, false},
+                          Case{"12", "12", false, false}, Case{"13", "1", true, false},
+                          Case{"24", "12", true, false}, Case{"9", "9", false, false},
+                          Case{"5\b", "", false, true}}) {
         EntryDesk desk;
         NatalEntryForm natal(desk.workstation);
         DiurnalEntryForm diurnal(desk.workstation);
@@ -168,52 +171,47 @@ TEST(NatalEntryForm, HourRuleInBothWindows) {
         EXPECT_EQ(desk.workstation.natalEntry.optPM, c.pm) << c.typed;
         EXPECT_EQ(Shown(diurnal, "txtDiurnalHour"), c.shown) << c.typed;
         EXPECT_EQ(desk.workstation.diurnalEntry.optDiurnalPM, c.pm) << c.typed;
-        EXPECT_TRUE(desk.platform.Messages().empty()) << c.typed;
+        const auto& shown = desk.platform.Messages();
+        ASSERT_EQ(shown.size(), c.asksForAValue ? 2u : 0u) << c.typed;
+        if (c.asksForAValue) {
+            EXPECT_EQ(shown[0].text, "Please fill in a value for birth hour.");
+            EXPECT_EQ(shown[1].text, "Please fill in a value for diurnal hour.");
+            EXPECT_EQ(shown[0].title, "Warning!");
+        }
     }
 }
 
-TEST(NatalEntryForm, EmptiedHourAsksForAValue) {
-    struct Case {
-        bool diurnal;
-        const char* control;
-        const char* message;
-    };
-    for (const Case& c :
-         {Case{false, "txtBirthHour", "Please fill in a value for birth hour."},
-          Case{true, "txtDiurnalHour", "Please fill in a value for diurnal hour."}}) {
-        EntryDesk desk;
-        NatalEntryForm natal(desk.workstation);
-        DiurnalEntryForm diurnal(desk.workstation);
-        QWidget& window = c.diurnal ? static_cast<QWidget&>(diurnal) : natal;
-        TypeInto(window, c.control, "5");
-        QTest::keyClick(&Control<QLineEdit>(window, c.control), Qt::Key_Backspace);
-        ASSERT_EQ(desk.platform.Messages().size(), 1u) << c.control;
-        EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
-        EXPECT_EQ(desk.platform.Messages()[0].title, "Warning!");
-        EXPECT_EQ(Shown(window, c.control), "");
-    }
-}
-
-TEST(NatalEntryForm, HemisphereButtonsTurnTheZoneSign) {
+TEST(NatalEntryForm, HemisphereButtonsTurnTheZoneSignInBothWindows) {
     EntryDesk desk;
     NatalEntryForm natal(desk.workstation);
+    DiurnalEntryForm diurnal(desk.workstation);
     natal.show();
+    diurnal.show();
     struct Step {
+        QWidget* window;
+        const char* zoneField;
         const char* zoneTyped;
         const char* button;
         const char* zone;
-        bool east;
     };
-    for (const Step& s : {Step{"5", "optEast", "-5", true}, Step{nullptr, "optWest", "5", false},
-                          Step{"-5.5", "optWest", "5.5", false}, Step{"0", "optEast", "0", true}}) {
+    for (const Step& s : {
+             Step{&natal, "txtTZ", "5", "optEast", "-5"},
+             Step{&natal, "txtTZ", nullptr, "optWest", "5"},
+             Step{&natal, "txtTZ", "-5.5", "optWest", "5.5"},
+             Step{&natal, "txtTZ", "0", "optEast", "0"},
+             Step{&diurnal, "txtDiurnalTZ", "8", "optDiurnalEast", "-8"},
+             Step{&diurnal, "txtDiurnalTZ", nullptr, "optDiurnalWest", "8"},
+         }) {
         if (s.zoneTyped != nullptr) {
-            TypeInto(natal, "txtTZ", s.zoneTyped);
+            TypeInto(*s.window, s.zoneField, s.zoneTyped);
         }
-        Click(natal, s.button);
-        EXPECT_EQ(Shown(natal, "txtTZ"), s.zone) << s.button;
-        EXPECT_EQ(desk.workstation.natalEntry.txtTZ, s.zone) << s.button;
-        EXPECT_EQ(desk.workstation.natalEntry.optEast, s.east) << s.button;
+        Click(*s.window, s.button);
+        EXPECT_EQ(Shown(*s.window, s.zoneField), s.zone) << s.button;
     }
+    EXPECT_EQ(desk.workstation.natalEntry.txtTZ, "0");
+    EXPECT_TRUE(desk.workstation.natalEntry.optEast);
+    EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalTZ, "8");
+    EXPECT_FALSE(desk.workstation.diurnalEntry.optDiurnalEast);
 }
 
 TEST(NatalEntryForm, RefusedEntryShowsTheCheckMessageAndNoReport) {
@@ -367,19 +365,12 @@ TEST(NatalEntryForm, ControlsInOrderWithTheirCaptions) {
     NatalEntryForm natal(desk.workstation);
     EXPECT_EQ(natal.objectName(), "InputD");
     EXPECT_EQ(natal.windowTitle(), "Natal Input Data");
-    const char* const focusOrder[] = {
+    const std::vector<std::string> focusOrder = {
         "txtName", "txtMonth",  "txtDay",      "txtYear",    "txtBirthHour", "txtBirthMinute",
         "optAM",   "optPM",     "txtTZ",       "txtLongDeg", "txtLongMin",   "optEast",
         "optWest", "txtLatDeg", "txtLatMin",   "optNorth",   "optSouth",     "cmdOK",
         "cmdSave", "cmdNow",    "cmdEphemeris"};
-    QWidget* widget = &Control<QWidget>(natal, "txtName");
-    for (const char* name : focusOrder) {
-        while (widget->focusPolicy() == Qt::NoFocus) {
-            widget = widget->nextInFocusChain();
-        }
-        EXPECT_EQ(widget->objectName().toStdString(), name);
-        widget = widget->nextInFocusChain();
-    }
+    EXPECT_EQ(testing::FocusOrder(natal, "txtName", focusOrder.size()), focusOrder);
     struct Caption {
         const char* control;
         const char* caption;
@@ -395,14 +386,7 @@ TEST(NatalEntryForm, ControlsInOrderWithTheirCaptions) {
           Caption{"txtTZ", "Time Zone . . ."}, Caption{"txtLongDeg", "Long Degrees"},
           Caption{"txtLongMin", "Long Minutes"}, Caption{"txtLatDeg", "Lat Degrees"},
           Caption{"txtLatMin", "Lat Minutes"}}) {
-        const QLabel* caption = nullptr;
-        for (const QLabel* label : natal.findChildren<QLabel*>()) {
-            if (label->buddy() == &Control<QLineEdit>(natal, c.control)) {
-                caption = label;
-            }
-        }
-        ASSERT_NE(caption, nullptr) << c.control;
-        EXPECT_EQ(caption->text().toStdString(), c.caption);
+        EXPECT_EQ(testing::CaptionOf(natal, c.control), c.caption);
     }
     for (const Caption& c :
          {Caption{"optAM", "Am/Pm"}, Caption{"optEast", "Ea/We"}, Caption{"optSouth", "No/So"}}) {
