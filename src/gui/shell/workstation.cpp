@@ -28,6 +28,7 @@ bool Workstation::ComputeChart() {
     if (!ComputeCharts(session_, natalEntry, diurnalEntry, houseSystem, platform_, DataWindow())) {
         return false;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     Q_EMIT reportShown();
     return true;
@@ -37,6 +38,7 @@ void Workstation::RunReport(const ReportCommand& command) {
     if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
         return;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     ReportContext context{session_, platform_, DataWindow()};
     command.run(context);

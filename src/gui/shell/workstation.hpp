@@ -34,7 +34,8 @@ public:
     // The names file in use; empty until first needed, then the settings'
     // names file.
     NamesWindowState names;
-    // The ephemeris pages the data window steps through.
+    // The ephemeris pages the data window steps through; a chart
+    // computation ends them.
     EphemerisPaging ephemeris;
 
     // The data window is created on first use by whoever owns the windows;

@@ -358,6 +358,9 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     // The preset the following pages start from is what the window shows.
     EXPECT_EQ(Shown(natal, "txtName"), "Ephemeris");
     EXPECT_EQ(Shown(natal, "txtTZ"), "0");
+    EXPECT_TRUE(desk.workstation.ephemeris.shown);
+    Click(natal, "cmdOK");
+    EXPECT_FALSE(desk.workstation.ephemeris.shown);
 }
 
 TEST(NatalEntryForm, ControlsInOrderWithTheirCaptions) {
