@@ -67,6 +67,15 @@ bool AcceptsKey(std::string_view control, char key) {
            (kind == FieldKind::Zone && (key == '.' || key == '-'));
 }
 
+bool AcceptsText(std::string_view control, std::string_view text) {
+    for (const char c : text) {
+        if (!AcceptsKey(control, c) || c == kBackspace) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void OnHourChanged(std::string& hourText, bool& pm, Platform& platform, bool diurnal) {
     if (hourText.empty()) {
         platform.ShowMessage(diurnal ? "Please fill in a value for diurnal hour."

@@ -16,6 +16,10 @@ inline constexpr char kBackspace = '\b';
 // Backspace, minutes also ".", zones also "." and "-".
 bool AcceptsKey(std::string_view control, char key);
 
+// Whether pasted text may go into the control: every character one the
+// control accepts as a key (UTF-8 text beyond ASCII only into names).
+bool AcceptsText(std::string_view control, std::string_view text);
+
 // A change of the hour field: empty shows the field's message, 0 becomes
 // 12, above 12 selects P.M. and loses 12.
 void OnHourChanged(std::string& hourText, bool& pm, Platform& platform, bool diurnal);

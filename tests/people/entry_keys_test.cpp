@@ -23,6 +23,21 @@ TEST(EntryKeys, FiltersByField) {
     }
 }
 
+TEST(EntryKeys, PastedTextOnlyWhereEveryCharacterIsAccepted) {
+    struct Case {
+        const char* control;
+        const char* text;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"txtYear", "1950", true}, Case{"txtYear", "19a0", false},
+                          Case{"txtYear", "-1950", false}, Case{"txtTZ", "-5.5", true},
+                          Case{"txtBirthMinute", "45.", true}, Case{"txtLatMin", "4\b", false},
+                          Case{"txtName", "Jos\xC3\xA9, 2", true},
+                          Case{"txtDay", "\xC3\xA9", false}, Case{"txtDay", "", true}}) {
+        EXPECT_EQ(AcceptsText(c.control, c.text), c.accepted) << c.control << " " << c.text;
+    }
+}
+
 TEST(EntryKeys, HourField) {
     struct Case {
         const char* typed;

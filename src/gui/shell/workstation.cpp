@@ -3,6 +3,7 @@
 #include "app/compute_charts.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
+#include "reports/transit_interpretations.hpp"
 
 namespace solvaris {
 
@@ -27,6 +28,7 @@ bool Workstation::ComputeChart() {
     if (!ComputeCharts(session_, natalEntry, diurnalEntry, houseSystem, platform_, DataWindow())) {
         return false;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     Q_EMIT reportShown();
     return true;
@@ -36,14 +38,50 @@ void Workstation::RunReport(const ReportCommand& command) {
     if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
         return;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     ReportContext context{session_, platform_, DataWindow()};
     command.run(context);
     Q_EMIT reportShown();
 }
 
+bool Workstation::SaveNatalPerson() {
+    if (names.currentFile.empty()) {
+        names.currentFile = session_.settings.dataFile;
+    }
+    const bool saved = SaveCurrentPerson(natalEntry, names, platform_);
+    if (!names.currentFile.empty()) {
+        session_.settings.dataFile = names.currentFile;
+    }
+    return saved;
+}
+
+bool Workstation::StartEphemeris() {
+    Q_EMIT entryWindowsHidden();
+    ReportContext context{session_, platform_, DataWindow()};
+    const bool shown = solvaris::StartEphemeris(context, natalEntry, houseSystem, ephemeris);
+    Q_EMIT entryChanged();
+    if (shown) {
+        Q_EMIT reportShown();
+    }
+    return shown;
+}
+
+void Workstation::ShowInterpretationsFrom(double dayNumber) {
+    session_.charts.diurnalDayNumber = dayNumber;
+    ReportContext context{session_, platform_, DataWindow()};
+    InterpretationsNewDate(context, dayNumber);
+    Q_EMIT reportShown();
+}
+
 void Workstation::SetSecondPerson(bool on) {
     diurnalEntry.chk2ndPerson = on;
+    if (!on) {
+        // Leaving the mode forgets the second person and turns the dual
+        // transits wheel the right way out again.
+        diurnalEntry.chk2ndPersonCaption = "2nd Person";
+        session_.wheel.switched = false;
+    }
     Q_EMIT secondPersonChanged(on);
 }
 

@@ -10,9 +10,11 @@
 #include "app/session.hpp"
 #include "chart/house_system.hpp"
 #include "people/entry_fields.hpp"
+#include "people/names_save.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
 #include "reports/data_menu.hpp"
+#include "reports/ephemeris_report.hpp"
 
 namespace solvaris {
 
@@ -29,6 +31,12 @@ public:
     NatalEntryWindow natalEntry;
     DiurnalEntryWindow diurnalEntry;
     HouseSystem houseSystem = HouseSystem::Placidus;
+    // The names file in use; empty until first needed, then the settings'
+    // names file.
+    NamesWindowState names;
+    // The ephemeris pages the data window steps through; a chart
+    // computation ends them.
+    EphemerisPaging ephemeris;
 
     // The data window is created on first use by whoever owns the windows;
     // until a factory is installed the reports go to an invisible recorder.
@@ -41,6 +49,14 @@ public:
     // A Data-menu report on the current entry: the chart computed first,
     // as the menu does.
     void RunReport(const ReportCommand& command);
+    // Save to disk: the natal entry into the names file, which the settings
+    // then remember. False when refused or failed (the reason shown).
+    bool SaveNatalPerson();
+    // The Ephemeris button: the entry windows hidden, midnight or noon
+    // asked, the first page shown and the preset left in the natal entry.
+    bool StartEphemeris();
+    // New Date: the transit interpretations from that day on.
+    void ShowInterpretationsFrom(double dayNumber);
 
     // Someone other than the entry windows changed the entry records (a
     // names-list click, Now): the entry windows show them again.
@@ -54,6 +70,7 @@ Q_SIGNALS:
     void reportShown();
     void optionsReloaded();
     void secondPersonChanged(bool on);
+    void entryWindowsHidden();
 
 private:
     Session& session_;

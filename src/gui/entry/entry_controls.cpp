@@ -1,0 +1,77 @@
+#include "gui/entry/entry_controls.hpp"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "gui/entry/entry_field_filter.hpp"
+
+namespace solvaris {
+
+QLineEdit* AddEntryField(QGridLayout& grid, const char* name, const char* caption, int row,
+                         int column, int widthChars, int span) {
+    auto* label = new QLabel(caption);
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    label->setBuddy(field);
+    grid.addWidget(label, row, column);
+    grid.addWidget(field, row, column + 1, 1, span);
+    if (widthChars > 0) {
+        const QString sample(widthChars + 1, QLatin1Char('0'));
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(sample) + 12);
+    }
+    InstallEntryFieldFilter(*field);
+    return field;
+}
+
+OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char* firstName,
+                         const char* firstCaption, const char* secondName,
+                         const char* secondCaption, int row, int column) {
+    auto* frame = new QGroupBox(frameCaption);
+    grid.addWidget(frame, row, column, 1, 2);
+    // Created after the frame is placed, so that they follow it in the
+    // focus order.
+    auto* first = new QRadioButton(firstCaption, frame);
+    auto* second = new QRadioButton(secondCaption, frame);
+    first->setObjectName(firstName);
+    second->setObjectName(secondName);
+    auto* pairLayout = new QHBoxLayout(frame);
+    pairLayout->setContentsMargins(6, 2, 6, 2);
+    pairLayout->addWidget(first);
+    pairLayout->addWidget(second);
+    return {frame, first, second};
+}
+
+QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* caption, int row,
+                           int column) {
+    auto* link = new QLabel(caption);
+    link->setObjectName(name);
+    QFont underlined = link->font();
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    link->setEnabled(false);
+    grid.addWidget(link, row, column, 1, 2);
+    return link;
+}
+
+void PaintTwoToneBorders(QWidget& window) {
+    QPainter painter(&window);
+    for (const QLineEdit* field : window.findChildren<QLineEdit*>()) {
+        if (field->parentWidget() != &window || !field->isVisible()) {
+            continue;
+        }
+        const QRect around = field->geometry().adjusted(-1, -1, 1, 1);
+        painter.setPen(QColor(0x80, 0x80, 0x80));
+        painter.drawLine(around.topLeft(), around.topRight());
+        painter.drawLine(around.topLeft(), around.bottomLeft());
+        painter.setPen(QColor(0xff, 0xff, 0xff));
+        painter.drawLine(around.bottomLeft(), around.bottomRight());
+        painter.drawLine(around.topRight(), around.bottomRight());
+    }
+}
+
+}  // namespace solvaris

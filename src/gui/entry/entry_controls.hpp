@@ -1,0 +1,39 @@
+// The controls the entry windows share: a captioned text field with the
+// key filter, a framed pair of option buttons, a link to a window that is
+// not there yet, and the border drawn about the fields.
+#pragma once
+
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace solvaris {
+
+// The caption at (row, column) and the field named `name` beside it, wide
+// enough for `widthChars` characters (0: stretched over `span` columns).
+// Fields and frames take the focus in the order they are added.
+QLineEdit* AddEntryField(QGridLayout& grid, const char* name, const char* caption, int row,
+                         int column, int widthChars, int span = 1);
+
+struct OptionPair {
+    QGroupBox* frame;
+    QRadioButton* first;
+    QRadioButton* second;
+};
+
+OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char* firstName,
+                         const char* firstCaption, const char* secondName,
+                         const char* secondCaption, int row, int column);
+
+// Present and greyed: its window comes with a later version.
+QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* caption, int row,
+                           int column);
+
+// The windows' paint: every text field in a one-pixel border, grey above
+// and left, white below and right.
+void PaintTwoToneBorders(QWidget& window);
+
+}  // namespace solvaris

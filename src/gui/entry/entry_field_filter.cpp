@@ -1,0 +1,61 @@
+#include "gui/entry/entry_field_filter.hpp"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "people/entry_keys.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// Keys that edit or move rather than type (Tab, Ctrl+C, Delete, arrows):
+// no text, or a control character other than Backspace.
+bool IsEditingKey(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty()) {
+        return true;
+    }
+    const char16_t first = text.front().unicode();
+    return text.size() == 1 && first != kBackspace && (first < 0x20 || first == 0x7f);
+}
+
+bool Refused(const std::string& control, const QKeyEvent& key) {
+    if (key.matches(QKeySequence::Paste)) {
+        return !AcceptsText(control, QApplication::clipboard()->text().toStdString());
+    }
+    if (IsEditingKey(key)) {
+        return false;
+    }
+    const std::string typed = key.text().toStdString();
+    return typed.size() != 1 || !AcceptsKey(control, typed.front());
+}
+
+}  // namespace
+
+bool EntryFieldFilter::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field == nullptr) {
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // Queued, so that the mouse press that gave the focus does not
+        // place the cursor over the selection.
+        QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
+        return false;
+    }
+    return event->type() == QEvent::KeyPress &&
+           Refused(field->objectName().toStdString(), *static_cast<QKeyEvent*>(event));
+}
+
+void InstallEntryFieldFilter(QLineEdit& field) {
+    if (!AcceptsText(field.objectName().toStdString(), "x")) {
+        field.setAcceptDrops(false);
+        field.setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    field.installEventFilter(new EntryFieldFilter(&field));
+}
+
+}  // namespace solvaris
