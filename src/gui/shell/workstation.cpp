@@ -3,6 +3,7 @@
 #include "app/compute_charts.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
+#include "reports/text_documents.hpp"
 
 namespace solvaris {
 
@@ -40,6 +41,13 @@ void Workstation::RunReport(const ReportCommand& command) {
     ReportContext context{session_, platform_, DataWindow()};
     command.run(context);
     Q_EMIT reportShown();
+}
+
+void Workstation::ShowDocument(std::string_view fileName) {
+    ReportContext context{session_, platform_, DataWindow()};
+    if (ShowTextDocument(context, fileName)) {
+        Q_EMIT reportShown();
+    }
 }
 
 void Workstation::SetSecondPerson(bool on) {
