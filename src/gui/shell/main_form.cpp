@@ -248,8 +248,8 @@ void MainForm::mnuFileExit_Click() {
             std::string(kSettingsFileName) + " cannot be written: " + failure, "Error!",
             MessageIcon::Critical);
     }
+    // The last window closed ends the event loop.
     QApplication::closeAllWindows();
-    QApplication::quit();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -139,7 +139,7 @@ TEST(QtPlatform, NowIsTheUniversalInstant) {
     const LocalDateTime now = platform.Now();
     const QDateTime after = QDateTime::currentDateTimeUtc().addSecs(1);
     const QDateTime read(QDate(now.year, now.month, now.day),
-                         QTime(now.hour, now.minute, now.second), QTimeZone::UTC);
+                         QTime(now.hour, now.minute, now.second), Qt::UTC);
     EXPECT_LE(before, read);
     EXPECT_GE(after, read);
 }
