@@ -33,9 +33,7 @@ void AboutForm::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     const int rowHeight = (height() - 60) / kTitleRows;
     for (int row = 0; row < kTitleRows; ++row) {
-        // Outer rows fade, the middle row is the brightest.
-        const int distance = std::abs(row - kTitleRows / 2);
-        painter.setPen(QColor(255, 255, 0, 255 - distance * 60));
+        painter.setPen(QColor(255, 255, 0));
         painter.drawText(QRect(0, 10 + row * rowHeight, width(), rowHeight), Qt::AlignCenter,
                          QStringLiteral("SOLVARIS"));
     }

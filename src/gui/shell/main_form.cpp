@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <stdexcept>
 #include <string>
 
@@ -280,6 +281,11 @@ void MainForm::mnuHouse_Click(HouseSystem system) {
 void MainForm::mnuHelpAbout_Click() {
     auto* about = new AboutForm(workstation_, this);
     about->setAttribute(Qt::WA_DeleteOnClose);
+    // Centred on the screen: over the thin main window it would stand
+    // half above the screen's top.
+    if (const QScreen* screen = this->screen()) {
+        about->move(screen->availableGeometry().center() - about->rect().center());
+    }
     about->show();
 }
 
