@@ -241,6 +241,13 @@ void MainForm::mnuFileExit_Click() {
     exited_ = true;
     clock_.stop();
     StorePlacementInSettings();
+    // The other windows close first: each keeps its placement and font in
+    // the settings as it closes, and the file is written after them.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
     Session& session = workstation_.session();
     const std::string failure =
         WriteSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
@@ -250,7 +257,7 @@ void MainForm::mnuFileExit_Click() {
             MessageIcon::Critical);
     }
     // The last window closed ends the event loop.
-    QApplication::closeAllWindows();
+    close();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

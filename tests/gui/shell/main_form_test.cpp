@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -226,7 +227,9 @@ TEST(MainForm, EveryDataItemShowsItsReportAsTheCommandLinePrintsIt) {
         }
         bench.session.reports.EmptySession();
         bench.window.text.clear();
-        bench.Item(std::string(command.menuItem).c_str())->trigger();
+        QAction* item = bench.Item(std::string(command.menuItem).c_str());
+        ASSERT_NE(item, nullptr);
+        item->trigger();
         EXPECT_EQ(bench.window.text, testing::GoldenReport("new-york", std::string(command.name)))
             << command.menuItem;
         EXPECT_FALSE(bench.platform.Busy());
@@ -445,6 +448,36 @@ TEST(MainForm, ExitKeepsThePlacementForTheNextStart) {
                   shown)
             << c.how;
     }
+}
+
+// A window that keeps its placement in the settings as it closes, as the
+// data window does.
+class PlacementKeeper : public QWidget {
+public:
+    explicit PlacementKeeper(Settings& settings) : settings_(settings) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        settings_.dataTop = 1234;
+        QWidget::closeEvent(event);
+    }
+
+private:
+    Settings& settings_;
+};
+
+TEST(MainForm, ExitClosesTheOtherWindowsBeforeWritingTheSettings) {
+    testing::TempFolder folder;
+    Bench bench;
+    bench.session.folder = folder.path();
+    bench.form->show();
+    PlacementKeeper other(bench.session.settings);
+    other.show();
+    bench.Item("mnuFileExit")->trigger();
+    EXPECT_FALSE(other.isVisible());
+    Settings read = DefaultSettings(folder.path());
+    ReadSettings(folder / "SOLVARIS.INI", read);
+    EXPECT_EQ(read.dataTop, 1234);
 }
 
 TEST(MainForm, ExitThatCannotWriteSaysSo) {
