@@ -92,23 +92,6 @@ TEST(QtPlatform, MessageBoxesShowTheirButtonsAndAnswerTheOneClicked) {
     }
 }
 
-TEST(QtPlatform, EachIconShowsAsItsQtIcon) {
-    const std::pair<MessageIcon, QMessageBox::Icon> cases[] = {
-        {MessageIcon::Information, QMessageBox::Information},
-        {MessageIcon::Exclamation, QMessageBox::Warning},
-        {MessageIcon::Question, QMessageBox::Question},
-        {MessageIcon::Critical, QMessageBox::Critical},
-    };
-    QtPlatform qtPlatform;
-    Platform& platform = qtPlatform;
-    for (const auto& [icon, shown] : cases) {
-        SeenBox seen;
-        AnswerNextBox(QMessageBox::Ok, seen);
-        platform.ShowMessage("All data cleared from buffer.", "Information!", icon);
-        EXPECT_EQ(seen.icon, shown);
-    }
-}
-
 TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
     const std::tuple<const char*, DateOrder> dates[] = {
         {"M/d/yy", DateOrder::MonthDayYear},     {"dd.MM.yy", DateOrder::DayMonthYear},
