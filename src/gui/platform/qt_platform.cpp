@@ -172,7 +172,16 @@ DateOrder DateOrderOfFormat(const QString& shortDateFormat) {
 }
 
 bool TwelveHourClockOfFormat(const QString& timeFormat) {
-    return timeFormat.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+    // An "a" or "A" outside quoted literal text is the A.M./P.M. marker.
+    bool quoted = false;
+    for (const QChar c : timeFormat) {
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        } else if (!quoted && (c == QLatin1Char('a') || c == QLatin1Char('A'))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace solvaris

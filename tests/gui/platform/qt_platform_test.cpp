@@ -102,7 +102,8 @@ TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
         EXPECT_EQ(DateOrderOfFormat(QString::fromLatin1(format)), order) << format;
     }
     const std::tuple<const char*, bool> clocks[] = {
-        {"h:mm AP", true}, {"h:mm ap", true}, {"HH:mm", false}, {"H:mm:ss", false}};
+        {"h:mm AP", true},    {"h:mm ap", true},           {"HH:mm", false},     {"H:mm:ss", false},
+        {"HH 'h' mm", false}, {"HH 'Uhr' mm 'am'", false}, {"'at' h:mm a", true}};
     for (const auto& [format, twelve] : clocks) {
         EXPECT_EQ(TwelveHourClockOfFormat(QString::fromLatin1(format)), twelve) << format;
     }
