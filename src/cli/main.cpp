@@ -1,8 +1,21 @@
+#include <QApplication>
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "cli/workstation_start.hpp"
+#include "gui/shell/start_up.hpp"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return solvaris::RunCommandLine(args, std::cout, std::cerr);
+    std::string home;
+    if (!solvaris::IsWorkstationCommand(args, home)) {
+        return solvaris::RunCommandLine(args, std::cout, std::cerr);
+    }
+    if (!solvaris::DisplayAvailable(solvaris::DisplayEnvironmentOfProcess())) {
+        std::cerr << solvaris::kNoDisplayMessage << '\n';
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("SOLVARIS"));
+    return solvaris::RunWorkstation(home);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,8 @@
 namespace solvaris {
 
 enum class MessageIcon { Information, Exclamation, Question, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct LocalDateTime {
     int year = 2000;
@@ -27,10 +28,13 @@ struct LocalDateTime {
 class Platform {
 public:
     virtual ~Platform() = default;
-    // A modal message box; returns the button pressed.
-    virtual MessageAnswer ShowMessage(std::string_view text, std::string_view title,
-                                      MessageIcon icon,
-                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // A modal message box; returns the button pressed. `defaultButton` is
+    // the one Enter presses (the first when not given); closing the box
+    // answers Cancel when there is one, else No, else Ok.
+    virtual MessageAnswer ShowMessage(
+        std::string_view text, std::string_view title, MessageIcon icon,
+        MessageButtons buttons = MessageButtons::Ok,
+        std::optional<MessageAnswer> defaultButton = std::nullopt) = 0;
     // The file chooser on files matching `pattern` ("*.FIL"), `current`
     // preselected: the chosen full path, empty when cancelled.
     virtual std::string ChooseFile(std::string_view pattern, std::string_view current) = 0;
@@ -40,10 +44,26 @@ public:
     // Starts a program in its own window and waits until it has ended, the
     // user interface staying responsive; false when it cannot be started.
     virtual bool StartAndWait(const std::filesystem::path& program) = 0;
+    // The busy (hourglass) pointer over every window, or the normal one.
+    // Calls nest: the pointer returns when each SetBusy(true) has had its
+    // SetBusy(false).
+    virtual void SetBusy(bool busy) = 0;
     virtual LocalDateTime Now() const = 0;
     // Regional settings: the date order and whether the clock shows A.M./P.M.
     virtual DateOrder UserDateOrder() const = 0;
     virtual bool TwelveHourClock() const = 0;
+};
+
+// The busy pointer for the life of a command, restored however it ends.
+class BusyPointer {
+public:
+    explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.SetBusy(true); }
+    ~BusyPointer() { platform_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Platform& platform_;
 };
 
 }  // namespace solvaris

@@ -3,6 +3,7 @@
 #include "app/compute_charts.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
+#include "reports/text_documents.hpp"
 #include "reports/transit_interpretations.hpp"
 
 namespace solvaris {
@@ -62,6 +63,7 @@ bool Workstation::StartEphemeris() {
     const bool shown = solvaris::StartEphemeris(context, natalEntry, houseSystem, ephemeris);
     Q_EMIT entryChanged();
     if (shown) {
+        Q_EMIT ephemerisShown();
         Q_EMIT reportShown();
     }
     return shown;
@@ -72,6 +74,13 @@ void Workstation::ShowInterpretationsFrom(double dayNumber) {
     ReportContext context{session_, platform_, DataWindow()};
     InterpretationsNewDate(context, dayNumber);
     Q_EMIT reportShown();
+}
+
+void Workstation::ShowDocument(std::string_view fileName) {
+    ReportContext context{session_, platform_, DataWindow()};
+    if (ShowTextDocument(context, fileName)) {
+        Q_EMIT reportShown();
+    }
 }
 
 void Workstation::SetSecondPerson(bool on) {

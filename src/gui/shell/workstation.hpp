@@ -6,7 +6,9 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string_view>
 
+#include "app/display_profile.hpp"
 #include "app/session.hpp"
 #include "chart/house_system.hpp"
 #include "people/entry_fields.hpp"
@@ -37,6 +39,9 @@ public:
     // The ephemeris pages the data window steps through; a chart
     // computation ends them.
     EphemerisPaging ephemeris;
+    // Chosen at start-up from the screen the main window stands on.
+    DisplayProfile displayProfile;
+    double twipsPerPixel = 15;
 
     // The data window is created on first use by whoever owns the windows;
     // until a factory is installed the reports go to an invisible recorder.
@@ -57,12 +62,20 @@ public:
     bool StartEphemeris();
     // New Date: the transit interpretations from that day on.
     void ShowInterpretationsFrom(double dayNumber);
+    // A help or philosophy document of the program folder in the data
+    // window (the main menu, the data window and the wheel window ask).
+    void ShowDocument(std::string_view fileName);
 
     // Someone other than the entry windows changed the entry records (a
     // names-list click, Now): the entry windows show them again.
     void AnnounceEntryChanged() { Q_EMIT entryChanged(); }
     void AnnounceOptionsReloaded() { Q_EMIT optionsReloaded(); }
     void SetSecondPerson(bool on);
+    // The ephemeris report was shown: the main menu hides Data and Wheels
+    // until the next chart.
+    void AnnounceEphemerisShown() { Q_EMIT ephemerisShown(); }
+    // The Input command: the entry windows come up, the data window closes.
+    void AnnounceInputCommand() { Q_EMIT inputCommandRun(); }
 
 Q_SIGNALS:
     void entryChanged();
@@ -71,6 +84,8 @@ Q_SIGNALS:
     void optionsReloaded();
     void secondPersonChanged(bool on);
     void entryWindowsHidden();
+    void ephemerisShown();
+    void inputCommandRun();
 
 private:
     Session& session_;

@@ -10,8 +10,9 @@
 namespace solvaris {
 
 MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_view title,
-                                            MessageIcon icon, MessageButtons buttons) {
-    messages_.push_back({std::string(text), std::string(title), icon, buttons});
+                                            MessageIcon icon, MessageButtons buttons,
+                                            std::optional<MessageAnswer> defaultButton) {
+    messages_.push_back({std::string(text), std::string(title), icon, buttons, defaultButton});
     if (echo_ != nullptr) {
         *echo_ << title << ' ' << text << '\n';
     }
@@ -19,7 +20,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
         return MessageAnswer::Ok;
     }
     if (answers_.empty()) {
-        return MessageAnswer::Yes;
+        return defaultButton.value_or(MessageAnswer::Yes);
     }
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
@@ -38,7 +39,7 @@ std::string ScriptedPlatform::ChooseFile(std::string_view, std::string_view) {
 std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view title,
                                        std::string_view) {
     inputBoxes_.push_back(
-        {std::string(prompt), std::string(title), MessageIcon::Question, MessageButtons::Ok});
+        {std::string(prompt), std::string(title), MessageIcon::Question, MessageButtons::Ok, {}});
     if (echo_ != nullptr) {
         *echo_ << title << ' ' << prompt << '\n';
     }
@@ -61,6 +62,15 @@ bool ScriptedPlatform::StartAndWait(const std::filesystem::path& program) {
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     return true;
+}
+
+void ScriptedPlatform::SetBusy(bool busy) {
+    if (busy) {
+        ++busyDepth_;
+        ++busyRequests_;
+    } else if (busyDepth_ > 0) {
+        --busyDepth_;
+    }
 }
 
 LocalDateTime ScriptedPlatform::Now() const {

@@ -17,6 +17,7 @@ struct ShownMessage {
     std::string title;
     MessageIcon icon;
     MessageButtons buttons;
+    std::optional<MessageAnswer> defaultButton;
 };
 
 class ScriptedPlatform : public Platform {
@@ -24,17 +25,20 @@ public:
     explicit ScriptedPlatform(std::ostream* echo = nullptr) : echo_(echo) {}
 
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                              MessageButtons buttons) override;
+                              MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override;
     std::string ChooseFile(std::string_view pattern, std::string_view current) override;
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     // Runs the program and waits for it.
     bool StartAndWait(const std::filesystem::path& program) override;
+    void SetBusy(bool busy) override;
     LocalDateTime Now() const override;
     DateOrder UserDateOrder() const override { return dateOrder_; }
     bool TwelveHourClock() const override { return twelveHourClock_; }
 
-    // Answers for Yes/No boxes, used in order; an empty script answers Yes.
+    // Answers for Yes/No and Yes/No/Cancel boxes, used in order; an empty
+    // script answers the default button, else Yes.
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
     // Answers of the file chooser and the input box, used in order; an empty
     // script cancels.
@@ -48,6 +52,9 @@ public:
     // The input boxes shown: text is the prompt.
     const std::vector<ShownMessage>& InputBoxes() const { return inputBoxes_; }
     void ClearMessages() { messages_.clear(); }
+    // Whether the busy pointer shows now, and how often it was asked for.
+    bool Busy() const { return busyDepth_ > 0; }
+    int BusyRequests() const { return busyRequests_; }
 
 private:
     std::ostream* echo_;
@@ -59,6 +66,8 @@ private:
     std::optional<LocalDateTime> now_;
     DateOrder dateOrder_ = DateOrder::MonthDayYear;
     bool twelveHourClock_ = true;
+    int busyDepth_ = 0;
+    int busyRequests_ = 0;
 };
 
 }  // namespace solvaris

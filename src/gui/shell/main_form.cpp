@@ -1,0 +1,315 @@
+#include "gui/shell/main_form.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <stdexcept>
+#include <string>
+
+#include "app/caption_clock.hpp"
+#include "app/input_command.hpp"
+#include "base/program_folder.hpp"
+#include "base/settings.hpp"
+#include "gui/shell/about_form.hpp"
+#include "gui/shell/main_menu_tree.hpp"
+#include "reports/text_documents.hpp"
+
+namespace solvaris {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const ReportCommand& DataCommand(std::string_view menuItem) {
+    for (const ReportCommand& command : DataMenuCommands()) {
+        if (command.menuItem == menuItem) {
+            return command;
+        }
+    }
+    throw std::logic_error("the Data menu item " + std::string(menuItem) + " has no report");
+}
+
+HouseSystem HouseOfItem(std::string_view menuItem) {
+    for (const HouseSystemInfo& info : kHouseSystems) {
+        if (info.menuItem == menuItem) {
+            return info.system;
+        }
+    }
+    throw std::logic_error("the Houses item " + std::string(menuItem) + " has no house system");
+}
+
+// A submenu whose menu and menu-bar action both carry the control name.
+QMenu* AddMenu(QWidget* parent, std::string_view caption, std::string_view name) {
+    auto* menu = new QMenu(Text(caption), parent);
+    menu->setObjectName(Text(name));
+    menu->menuAction()->setObjectName(Text(name));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
+        bar->addMenu(menu);
+    } else {
+        qobject_cast<QMenu*>(parent)->addMenu(menu);
+    }
+    return menu;
+}
+
+QAction* AddItem(QWidget* parent, std::string_view caption, std::string_view name) {
+    auto* action = new QAction(Text(caption), parent);
+    action->setObjectName(Text(name));
+    parent->addAction(action);
+    return action;
+}
+
+void AddSeparator(QMenu* menu, std::string_view name) {
+    QAction* separator = menu->addSeparator();
+    if (name != kUnnamedSeparator) {
+        separator->setObjectName(Text(name));
+    }
+}
+
+// Second-person mode: the items that compare with the natal chart's own
+// derived charts are disabled, and these take the second person's captions.
+constexpr std::string_view kNotForSecondPerson[] = {
+    "mnuDataSummary",
+    "mnuDataProgressions",
+    "mnuDataSolarArc",
+    "mnuDataTransitAspecttoProgressed",
+    "mnuDataTransitAspectstoSolarArc",
+    "mnuDataTransitLunations",
+    "mnuDataTransitInterpretations",
+    "mnuWheelsSingleProgressed",
+    "mnuWheelsSingleSolarArc",
+    "mnuWheelsSingleSolarReturn",
+    "mnuWheelsSingleLunarReturn",
+    "mnuWheelsTriple",
+    "mnuWheelsDualNatProg",
+    "mnuWheelsDualNatSA",
+    "mnuWheelsDualNatSR",
+    "mnuWheelsDualNatLR",
+};
+
+struct SecondPersonCaption {
+    std::string_view name;
+    std::string_view checked;
+    std::string_view unchecked;
+};
+
+constexpr SecondPersonCaption kSecondPersonCaptions[] = {
+    {"mnuDataTransits", "2nd &Person", "&Transits"},
+    {"mnuDataTransitData", "&Natal Data", "&Data"},
+    {"mnuDataTransitsAspectstoNatal", "&Interchart Aspects", "&Aspects to Natal"},
+    {"mnuDataTransitAspectsToTransits", "Natal &Aspects", "Aspects to &Transits"},
+    {"mnuWheelsSingleTransits", "2nd &Person", "&Transits"},
+    {"mnuWheelsDualNatTran", "2nd &Person Natal vs Natal", "&Transits vs Natal"},
+};
+
+// Items whose windows are still to come stay disabled whatever the mode.
+constexpr const char* kLaterProperty = "solvarisLater";
+
+}  // namespace
+
+MainForm::MainForm(Workstation& workstation, QWidget* parent)
+    : QMainWindow(parent), workstation_(workstation) {
+    setObjectName(QStringLiteral("SOLVARIS"));
+    BuildMenus();
+    CheckHouseSystem(workstation_.houseSystem);
+    UpdateCaption();
+    clock_.setInterval(1000);
+    connect(&clock_, &QTimer::timeout, this, &MainForm::UpdateCaption);
+    clock_.start();
+    connect(&workstation_, &Workstation::secondPersonChanged, this,
+            &MainForm::SetSecondPersonMenus);
+    connect(&workstation_, &Workstation::ephemerisShown, this,
+            [this]() { SetChartMenusVisible(false); });
+    connect(&workstation_, &Workstation::chartComputed, this,
+            [this]() { SetChartMenusVisible(true); });
+}
+
+void MainForm::BuildMenus() {
+    std::vector<QWidget*> parents{menuBar()};
+    for (const MenuLine& line : MainMenuTree()) {
+        parents.resize(static_cast<std::size_t>(line.depth) + 1);
+        QWidget* parent = parents.back();
+        if (line.role == MenuRole::Menu) {
+            parents.push_back(AddMenu(parent, line.caption, line.name));
+            continue;
+        }
+        QAction* action = AddItem(parent, line.caption, line.name);
+        switch (line.role) {
+            case MenuRole::Exit:
+                connect(action, &QAction::triggered, this, &MainForm::mnuFileExit_Click);
+                break;
+            case MenuRole::Input:
+                connect(action, &QAction::triggered, this, &MainForm::mnuInputData_Click);
+                break;
+            case MenuRole::House: {
+                const HouseSystem system = HouseOfItem(line.name);
+                action->setCheckable(true);
+                connect(action, &QAction::triggered, this,
+                        [this, system]() { mnuHouse_Click(system); });
+                break;
+            }
+            case MenuRole::Report: {
+                const ReportCommand& command = DataCommand(line.name);
+                connect(action, &QAction::triggered, this, [this, &command]() {
+                    BusyPointer busy(workstation_.platform());
+                    workstation_.RunReport(command);
+                });
+                break;
+            }
+            case MenuRole::Later:
+                action->setEnabled(false);
+                action->setProperty(kLaterProperty, true);
+                break;
+            case MenuRole::Menu: break;
+        }
+    }
+    AddDocumentItems();
+}
+
+void MainForm::AddDocumentItems() {
+    auto* philosophy = findChild<QMenu*>(QStringLiteral("mnuPhilosophy"));
+    auto* help = findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    QMenu* hints = nullptr;
+    for (const TextDocument& document : TextDocuments()) {
+        QMenu* menu = document.menu == DocumentMenu::Philosophy ? philosophy : help;
+        if (!document.separatorBefore.empty()) {
+            AddSeparator(menu, document.separatorBefore);
+        }
+        if (document.menu == DocumentMenu::Hints) {
+            if (hints == nullptr) {
+                hints = AddMenu(help, "Hints", "mnuHints");
+            }
+            menu = hints;
+        }
+        QAction* action = AddItem(menu, document.caption, document.menuItem);
+        const std::string_view file = document.file;
+        connect(action, &QAction::triggered, this,
+                [this, file]() { workstation_.ShowDocument(file); });
+    }
+    AddSeparator(help, kAboutSeparator);
+    QAction* about = AddItem(help, "Abo&ut", "mnuHelpAbout");
+    connect(about, &QAction::triggered, this, &MainForm::mnuHelpAbout_Click);
+    QAction* printHelp = AddItem(help, "Print Help Files", "mnuHelpPrintHelp");
+    printHelp->setEnabled(false);
+    printHelp->setProperty(kLaterProperty, true);
+}
+
+QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*>(Text(name)); }
+
+void MainForm::UpdateCaption() {
+    Platform& platform = workstation_.platform();
+    const LocalDateTime present =
+        ZoneClockTime(platform.Now(), workstation_.session().options(kHomeZoneOption));
+    setWindowTitle(QString::fromStdString(MainWindowCaption(present, platform.TwelveHourClock())));
+}
+
+void MainForm::PlaceFromSettings(const std::vector<PixelRect>& screens) {
+    const Settings& s = workstation_.session().settings;
+    const PixelRect placed =
+        BringOntoScreen(TwipsToPixels({s.mainLeft, s.mainTop, s.mainWidth, s.mainHeight},
+                                      workstation_.twipsPerPixel),
+                        screens);
+    move(placed.left, placed.top);
+    resize(placed.width, placed.height);
+}
+
+void MainForm::StorePlacementInSettings() {
+    const TwipsRect twips =
+        PixelsToTwips({x(), y(), width(), height()}, workstation_.twipsPerPixel);
+    Settings& s = workstation_.session().settings;
+    s.mainLeft = static_cast<float>(twips.left);
+    s.mainTop = static_cast<float>(twips.top);
+    s.mainWidth = static_cast<float>(twips.width);
+    s.mainHeight = static_cast<float>(twips.height);
+}
+
+void MainForm::CheckHouseSystem(HouseSystem system) {
+    for (const HouseSystemInfo& info : kHouseSystems) {
+        Item(info.menuItem)->setChecked(false);
+    }
+    Item(Info(system).menuItem)->setChecked(true);
+}
+
+void MainForm::mnuFileExit_Click() {
+    if (exited_) {
+        return;
+    }
+    exited_ = true;
+    clock_.stop();
+    StorePlacementInSettings();
+    // The other windows close first: each keeps its placement and font in
+    // the settings as it closes, and the file is written after them.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    Session& session = workstation_.session();
+    const std::string failure =
+        WriteSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
+    if (!failure.empty()) {
+        workstation_.platform().ShowMessage(
+            std::string(kSettingsFileName) + " cannot be written: " + failure, "Error!",
+            MessageIcon::Critical);
+    }
+    // The last window closed ends the event loop.
+    close();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    mnuFileExit_Click();
+    event->accept();
+}
+
+void MainForm::mnuInputData_Click() {
+    Platform& platform = workstation_.platform();
+    Session& session = workstation_.session();
+    const LocalDateTime present = ZoneClockTime(platform.Now(), session.options(kHomeZoneOption));
+    RunInputCommand(session, workstation_.natalEntry, workstation_.diurnalEntry, present, platform);
+    workstation_.AnnounceInputCommand();
+    workstation_.AnnounceEntryChanged();
+}
+
+void MainForm::mnuHouse_Click(HouseSystem system) {
+    CheckHouseSystem(system);
+    workstation_.houseSystem = system;
+    mnuInputData_Click();
+    Session& session = workstation_.session();
+    session.reports.EmptySession();
+    session.reports.BeginReport(workstation_.DataWindow());
+    BusyPointer busy(workstation_.platform());
+    workstation_.ComputeChart();
+}
+
+void MainForm::mnuHelpAbout_Click() {
+    auto* about = new AboutForm(workstation_, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    // Centred on the screen: over the thin main window it would stand
+    // half above the screen's top.
+    if (const QScreen* screen = this->screen()) {
+        about->move(screen->availableGeometry().center() - about->rect().center());
+    }
+    about->show();
+}
+
+void MainForm::SetSecondPersonMenus(bool on) {
+    for (std::string_view name : kNotForSecondPerson) {
+        QAction* action = Item(name);
+        action->setEnabled(!on && !action->property(kLaterProperty).toBool());
+    }
+    for (const SecondPersonCaption& caption : kSecondPersonCaptions) {
+        Item(caption.name)->setText(Text(on ? caption.checked : caption.unchecked));
+    }
+}
+
+void MainForm::SetChartMenusVisible(bool visible) {
+    Item("mnuData")->setVisible(visible);
+    Item("mnuWheels")->setVisible(visible);
+    Item("mnuInputData")->setVisible(true);
+}
+
+}  // namespace solvaris

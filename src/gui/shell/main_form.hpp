@@ -1,0 +1,53 @@
+// SOLVARIS, the main window: a thin bar whose menus open every command, a
+// caption clock that ticks once a second, the house-system choice, and
+// Exit, which keeps the settings.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <string_view>
+#include <vector>
+
+#include "app/window_placement.hpp"
+#include "chart/house_system.hpp"
+#include "gui/shell/workstation.hpp"
+
+class QAction;
+
+namespace solvaris {
+
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainForm(Workstation& workstation, QWidget* parent = nullptr);
+
+    // The caption for the present moment (the clock's tick).
+    void UpdateCaption();
+    // Placement from the settings' twips, brought onto one of `screens`;
+    // and back into the settings.
+    void PlaceFromSettings(const std::vector<PixelRect>& screens);
+    void StorePlacementInSettings();
+    // Exactly the item of `system` checked in the Houses menu.
+    void CheckHouseSystem(HouseSystem system);
+
+    void mnuFileExit_Click();
+    void mnuInputData_Click();
+    void mnuHouse_Click(HouseSystem system);
+    void mnuHelpAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void AddDocumentItems();
+    QAction* Item(std::string_view name) const;
+    void SetSecondPersonMenus(bool on);
+    void SetChartMenusVisible(bool visible);
+
+    Workstation& workstation_;
+    QTimer clock_;
+    bool exited_ = false;
+};
+
+}  // namespace solvaris

@@ -1,0 +1,35 @@
+// The main menu's tree as data: each line a menu or an item at its depth,
+// with its caption (the "&" marks the access key), its control name and
+// what it runs. The Data items run the core's Data-menu command of that
+// name; the help and philosophy documents come from the documents table.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace solvaris {
+
+enum class MenuRole {
+    Menu,    // opens the lines of the next depth below it
+    Exit,    // File > Exit
+    Input,   // the Input command
+    House,   // a house system
+    Report,  // a Data-menu report
+    Later,   // a window still to come: shown, disabled
+};
+
+struct MenuLine {
+    int depth;  // 0 on the menu bar
+    std::string_view caption;
+    std::string_view name;
+    MenuRole role;
+};
+
+// Every line before the Philosophy and Help menus, in menu order, ending
+// with those two menus themselves.
+const std::vector<MenuLine>& MainMenuTree();
+
+// The separator between the Help documents and About.
+inline constexpr std::string_view kAboutSeparator = "mnuSplit52";
+
+}  // namespace solvaris

@@ -1,0 +1,97 @@
+#include "gui/shell/start_up.hpp"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "app/start_up_files.hpp"
+#include "base/program_folder.hpp"
+#include "gui/platform/qt_platform.hpp"
+#include "gui/shell/title_form.hpp"
+#include "people/entry_rules.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr int kStartUpChartOption = 210;
+
+PixelRect PixelsOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+// The screens' usable areas, the primary one first.
+std::vector<PixelRect> ScreenAreas() {
+    std::vector<PixelRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) {
+        areas.push_back(PixelsOf(primary->availableGeometry()));
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) {
+            areas.push_back(PixelsOf(screen->availableGeometry()));
+        }
+    }
+    return areas;
+}
+
+void ChooseDisplay(Workstation& workstation) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    workstation.twipsPerPixel = TwipsPerPixel(screen->logicalDotsPerInch());
+    workstation.displayProfile =
+        ChooseDisplayProfile(screen->geometry().width(), workstation.twipsPerPixel);
+}
+
+}  // namespace
+
+std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& steps) {
+    Session& session = workstation.session();
+    Platform& platform = workstation.platform();
+    if (steps.titleWindow) {
+        TitleForm title(workstation);
+        title.exec();
+    }
+    BusyPointer busy(platform);
+    // Options, settings, house system and the wheel's files; the regional
+    // conventions are the platform's, asked for where a date is read.
+    const StartUpFiles files = ReadStartUpFiles(session);
+    for (const std::string& problem : files.problems) {
+        platform.ShowMessage(problem, "Warning!", MessageIcon::Exclamation);
+    }
+    workstation.houseSystem = files.houseSystem;
+    ChooseDisplay(workstation);
+    // The entry records start where InputD and InputD1 open: the present
+    // moment and the home place.
+    FillNow(workstation.natalEntry, session.options, platform);
+    FillNow(workstation.diurnalEntry, session.options, platform);
+
+    auto main = std::make_unique<MainForm>(workstation);
+    main->PlaceFromSettings(ScreenAreas());
+    main->show();
+    // The entry, names and data windows open here, children of the main
+    // window.
+
+    if (session.options(kStartUpChartOption) != 0) {
+        session.reports.EmptySession();
+        workstation.ComputeChart();
+    }
+    return main;
+}
+
+int RunWorkstation(const std::string& homeOption) {
+    QtPlatform qtPlatform;
+    Platform& platform = qtPlatform;
+    Session session;
+    const std::string failure =
+        OpenProgramFolder(FolderSourcesFromEnvironment(homeOption), session.folder);
+    if (!failure.empty()) {
+        platform.ShowMessage(failure, "Error!", MessageIcon::Critical);
+        return 2;
+    }
+    Workstation workstation(session, platform);
+    const std::unique_ptr<MainForm> main = StartUp(workstation, StartUpSteps{});
+    qtPlatform.SetDialogParent(main.get());
+    return QApplication::exec();
+}
+
+}  // namespace solvaris

@@ -1,0 +1,73 @@
+// The Input command: the present moment into a "Now" entry (14:05 gives
+// "14" and P.M.; the hour field then makes it 2 P.M.), other entries kept,
+// the session's lines and second chart reset.
+#include "app/input_command.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/scripted_platform.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(InputCommand, PresentMomentIntoANowEntry) {
+    struct Case {
+        LocalDateTime present;
+        const char* written;  // the hour as the command writes it
+        const char* shown;    // after the hour field's rule
+        bool pm;
+    };
+    const Case cases[] = {
+        {{2026, 12, 5, 14, 5, 0}, "14", "2", true},    {{2026, 12, 5, 12, 0, 0}, "12", "12", true},
+        {{2026, 12, 5, 11, 59, 0}, "11", "11", false}, {{2026, 12, 5, 0, 7, 0}, "0", "12", false},
+        {{2026, 12, 5, 23, 59, 0}, "23", "11", true},
+    };
+    for (const Case& c : cases) {
+        NatalEntryWindow written;
+        WritePresentMoment(written, c.present);
+        EXPECT_EQ(written.txtBirthHour, c.written);
+        EXPECT_EQ(written.optPM, c.pm) << c.written;
+
+        Session session;
+        ScriptedPlatform platform;
+        NatalEntryWindow natal;
+        natal.txtName = kPresentMomentName;
+        RunInputCommand(session, natal, DiurnalEntryWindow{}, c.present, platform);
+        EXPECT_EQ(natal.txtMonth, "12");
+        EXPECT_EQ(natal.txtDay, "5");
+        EXPECT_EQ(natal.txtYear, "2026");
+        EXPECT_EQ(natal.txtBirthHour, c.shown);
+        EXPECT_EQ(natal.txtBirthMinute, std::to_string(c.present.minute));
+        EXPECT_EQ(natal.optPM, c.pm) << c.written;
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+}
+
+TEST(InputCommand, KeepsAPersonAndResetsTheSession) {
+    struct Case {
+        bool secondPersonBox;
+        bool secondPersonAfter;
+    };
+    for (const Case c : {Case{false, false}, Case{true, true}}) {
+        Session session;
+        ScriptedPlatform platform;
+        session.reports.line = "a line";
+        session.reports.AppendLine(platform);
+        session.secondPerson = true;
+        session.secondPersonName = "Second";
+        NatalEntryWindow natal;
+        natal.txtName = "Ada";
+        natal.txtBirthHour = "7";
+        DiurnalEntryWindow diurnal;
+        diurnal.chk2ndPerson = c.secondPersonBox;
+        RunInputCommand(session, natal, diurnal, {2026, 12, 5, 14, 5, 0}, platform);
+        EXPECT_EQ(natal.txtBirthHour, "7");
+        EXPECT_EQ(session.reports.LineCount(), 0);
+        EXPECT_EQ(session.reports.CurrentCount(), 1);  // the shown report stays
+        EXPECT_TRUE(session.secondPersonName.empty());
+        EXPECT_EQ(session.secondPerson, c.secondPersonAfter);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,72 @@
+// What start-up reads: option 27's house system, the shipped folder read
+// without a word, and each missing file said once while the rest still
+// loads.
+#include "app/start_up_files.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(StartUpFiles, OptionTwentySevenChoosesTheHouseSystem) {
+    const std::pair<float, HouseSystem> cases[] = {
+        {0, HouseSystem::Placidus},       {1, HouseSystem::Placidus},
+        {2, HouseSystem::Regiomontanus},  {3, HouseSystem::Koch},
+        {4, HouseSystem::Campanus},       {5, HouseSystem::Porphyry},
+        {6, HouseSystem::EqualAscendant}, {7, HouseSystem::EqualMidheaven},
+        {8, HouseSystem::Meridian},       {9, HouseSystem::Morinus},
+        {10, HouseSystem::Placidus},      {-3, HouseSystem::Placidus},
+        {2.5f, HouseSystem::Placidus},
+    };
+    for (const auto& [value, system] : cases) {
+        EXPECT_EQ(HouseSystemOfOption(value), system) << value;
+    }
+}
+
+TEST(StartUpFiles, MissingFilesAreSaidAndTheRestLoads) {
+    struct Case {
+        const char* what;
+        std::vector<const char*> removed;
+        std::vector<const char*> problemsNaming;
+        bool wheelData;
+        float option27;  // as loaded
+    };
+    const Case cases[] = {
+        {"the shipped folder", {}, {}, true, 1},
+        {"no OPTIONS.OPT", {"OPTIONS.OPT"}, {"default options of OPTIONS.MAS"}, true, 1},
+        {"no options at all", {"OPTIONS.OPT", "OPTIONS.MAS"}, {"Every option reads 0"}, true, 0},
+        {"no HCDATA.DAT", {"HCDATA.DAT"}, {"HCDATA.DAT"}, false, 1},
+        {"no RADIUS.DAT", {"RADIUS.DAT"}, {"RADIUS.DAT"}, false, 1},
+        {"nothing but settings",
+         {"OPTIONS.OPT", "OPTIONS.MAS", "HCDATA.DAT"},
+         {"Every option reads 0", "HCDATA.DAT"},
+         false,
+         0},
+    };
+    for (const Case& c : cases) {
+        testing::TempFolder folder;
+        std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
+                              std::filesystem::copy_options::recursive);
+        for (const char* name : c.removed) {
+            std::filesystem::remove(folder / name);
+        }
+        folder.Write("SOLVARIS.INI", "[SOLVARIS]\r\nSOLVARISLeft= 1500\r\n");
+        Session session;
+        session.folder = folder.path();
+        const StartUpFiles files = ReadStartUpFiles(session);
+        ASSERT_EQ(files.problems.size(), c.problemsNaming.size()) << c.what;
+        for (std::size_t i = 0; i < files.problems.size(); ++i) {
+            EXPECT_NE(files.problems[i].find(c.problemsNaming[i]), std::string::npos)
+                << c.what << ": " << files.problems[i];
+        }
+        EXPECT_EQ(files.wheelDataRead, c.wheelData) << c.what;
+        EXPECT_EQ(session.options(kHouseSystemOption), c.option27) << c.what;
+        EXPECT_EQ(session.settings.mainLeft, 1500) << c.what;
+        EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

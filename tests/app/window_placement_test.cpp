@@ -1,0 +1,68 @@
+// Window placement: twips and pixels at the screen's real density, and a
+// window left on no screen brought back onto the first one.
+#include "app/window_placement.hpp"
+
+#include <gtest/gtest.h>
+
+namespace solvaris {
+namespace {
+
+TEST(WindowPlacement, TwipsAndPixelsAtTheScreensDensity) {
+    struct Case {
+        double dotsPerInch;
+        double twipsPerPixel;
+        TwipsRect twips;
+        PixelRect pixels;
+    };
+    const Case cases[] = {
+        {96, 15, {900, 0, 10860, 675}, {60, 0, 724, 45}},
+        {120, 12, {900, 0, 10860, 675}, {75, 0, 905, 56}},
+        {144, 10, {900, 945, 9600, 8250}, {90, 95, 960, 825}},
+        {192, 7.5, {-1500, 30, 10860, 675}, {-200, 4, 1448, 90}},
+        {0, 15, {900, 0, 10860, 675}, {60, 0, 724, 45}},  // density unknown
+    };
+    for (const Case& c : cases) {
+        const double tpp = TwipsPerPixel(c.dotsPerInch);
+        EXPECT_DOUBLE_EQ(tpp, c.twipsPerPixel);
+        const PixelRect p = TwipsToPixels(c.twips, tpp);
+        EXPECT_EQ(p, c.pixels) << c.dotsPerInch;
+        // Back to twips and again to pixels: the placement stays put.
+        EXPECT_EQ(TwipsToPixels(PixelsToTwips(p, tpp), tpp), p) << c.dotsPerInch;
+    }
+    // Absurd settings values do not overflow.
+    const PixelRect huge = TwipsToPixels({1e30, -1e30, 1e30, 1e30}, 15);
+    EXPECT_EQ(huge, (PixelRect{1000000, -1000000, 1000000, 1000000}));
+}
+
+TEST(WindowPlacement, AWindowOnNoScreenComesBack) {
+    const std::vector<PixelRect> two = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+    const std::vector<PixelRect> one = {{0, 0, 1280, 1024}};
+    struct Case {
+        const char* what;
+        PixelRect window;
+        const std::vector<PixelRect>* screens;
+        PixelRect placed;
+    };
+    const Case cases[] = {
+        {"on the first screen", {60, 0, 724, 45}, &one, {60, 0, 724, 45}},
+        {"on the second screen", {2000, 500, 724, 45}, &two, {2000, 500, 724, 45}},
+        {"second screen unplugged", {2000, 500, 724, 45}, &one, {556, 500, 724, 45}},
+        {"far above", {100, -5000, 724, 45}, &one, {100, 0, 724, 45}},
+        {"left of every screen", {-800, 100, 724, 45}, &two, {0, 100, 724, 45}},
+        {"only a sliver shows", {1270, 100, 724, 45}, &one, {556, 100, 724, 45}},
+        {"a grip shows", {1256, 100, 724, 45}, &one, {1256, 100, 724, 45}},
+        {"larger than the screen", {5000, 5000, 3000, 2000}, &one, {0, 0, 1280, 1024}},
+        {"across both screens", {1000, 10, 724, 45}, &two, {1000, 10, 724, 45}},
+        {"no screen known", {0, 0, 100, 50}, nullptr, {0, 0, 100, 50}},
+    };
+    const std::vector<PixelRect> none;
+    for (const Case& c : cases) {
+        const auto& screens = c.screens != nullptr ? *c.screens : none;
+        EXPECT_EQ(BringOntoScreen(c.window, screens), c.placed) << c.what;
+    }
+    const std::vector<PixelRect> offset = {{-1920, 200, 1920, 1080}};
+    EXPECT_EQ(BringOntoScreen({60, 0, 724, 45}, offset), (PixelRect{-724, 200, 724, 45}));
+}
+
+}  // namespace
+}  // namespace solvaris

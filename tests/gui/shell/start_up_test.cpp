@@ -1,0 +1,91 @@
+// Start-up on a program folder: the main window shown with the house system
+// of option 27, the entry records at the present moment, the busy pointer
+// back to normal; a missing wheel data file said once and the workstation
+// still usable. The title window's OK closes it.
+#include "gui/shell/start_up.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "base/text_lines.hpp"
+#include "gui/shell/title_form.hpp"
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+// The shipped folder with option 27 and option 210 set as asked.
+void CopyShippedFolder(const testing::TempFolder& folder, int houseOption, int chartOption) {
+    std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
+                          std::filesystem::copy_options::recursive);
+    auto lines = *ReadTextLines(folder / "OPTIONS.OPT");
+    lines[27 - 1] = "    " + std::to_string(houseOption) + "  Houses";
+    lines[210 - 1] = "    " + std::to_string(chartOption) + "  Start-up";
+    folder.Write("OPTIONS.OPT", JoinCrLf(lines));
+}
+
+TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
+    struct Case {
+        const char* what;
+        int houseOption;
+        int chartOption;
+        const char* removed;
+        const char* checkedHouse;
+        std::size_t messages;
+        bool chartShown;
+    };
+    const Case cases[] = {
+        {"shipped", 1, 0, nullptr, "mnuHousePlacidus", 0, false},
+        {"Koch", 3, 0, nullptr, "mnuHouseKoch", 0, false},
+        {"Morinus, chart at start", 9, 1, nullptr, "mnuHouseMorinus", 0, true},
+        {"no RADIUS.DAT", 1, 0, "RADIUS.DAT", "mnuHousePlacidus", 1, false},
+    };
+    for (const Case& c : cases) {
+        testing::TempFolder folder;
+        CopyShippedFolder(folder, c.houseOption, c.chartOption);
+        if (c.removed != nullptr) {
+            std::filesystem::remove(folder / c.removed);
+        }
+        Session session;
+        session.folder = folder.path();
+        ScriptedPlatform platform;
+        platform.SetNow({2026, 12, 5, 14, 5, 0});
+        Workstation workstation(session, platform);
+        RecordingDataWindow window;
+        workstation.SetDataWindowFactory([&window]() -> DataWindowView& { return window; });
+        const auto main = StartUp(workstation, StartUpSteps{false});
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(main->isVisible()) << c.what;
+        EXPECT_EQ(main->objectName(), "SOLVARIS");
+        EXPECT_TRUE(main->findChild<QAction*>(c.checkedHouse)->isChecked()) << c.what;
+        EXPECT_EQ(platform.Messages().size(), c.messages) << c.what;
+        EXPECT_FALSE(platform.Busy()) << c.what;
+        EXPECT_GE(platform.BusyRequests(), 1) << c.what;
+        EXPECT_EQ(workstation.natalEntry.txtName, "Now") << c.what;
+        EXPECT_EQ(workstation.natalEntry.txtYear, "2026") << c.what;
+        EXPECT_EQ(window.shows, c.chartShown ? 1 : 0) << c.what;
+        EXPECT_GT(workstation.twipsPerPixel, 0) << c.what;
+        main->close();
+    }
+}
+
+TEST(StartUp, TitleWindowClosesOnOK) {
+    Session session;
+    ScriptedPlatform platform;
+    Workstation workstation(session, platform);
+    TitleForm title(workstation);
+    EXPECT_EQ(title.objectName(), "TITLE");
+    QTimer::singleShot(0, [&title]() {
+        QTest::mouseClick(title.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    EXPECT_EQ(title.exec(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace solvaris
