@@ -17,6 +17,9 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual void SetFont(std::string_view name, double sizePoints) = 0;
+    // The lines a page must hold (0: as many as the font allows): lines are
+    // set closer when the font's own spacing would not fit them.
+    virtual void SetPageLines(int lines) = 0;
     // The line below the last one printed; a line that no longer fits on
     // the page goes on a new page.
     virtual void PrintLine(std::string_view text) = 0;

@@ -40,6 +40,7 @@ int PrintedPageLines(const OptionTable& options) {
 std::string PrintLines(Printer& printer, double fontPoints, const std::vector<std::string>& lines,
                        int pageLines, PageBreaks breaks) {
     printer.SetFont(kPrinterFontName, fontPoints);
+    printer.SetPageLines(pageLines);
     int onPage = 0;
     bool broken = false;
     for (const std::string& line : lines) {

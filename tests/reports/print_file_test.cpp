@@ -43,6 +43,7 @@ TEST(PrintFile, PagesFollowTheLinesPerPage) {
         EXPECT_EQ(PrintLines(printer, 12, lines, c.pageLines, c.breaks), "");
         EXPECT_EQ(record.PageLengths(), c.pages) << c.lines << " lines, " << c.pageLines;
         EXPECT_EQ(record.jobsEnded, 1);
+        EXPECT_EQ(record.pageLines, c.pageLines);
         EXPECT_EQ(record.fontName, "Courier New");
         EXPECT_EQ(record.Lines(), lines);  // every line once, in order
     }

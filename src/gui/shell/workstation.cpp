@@ -1,6 +1,8 @@
 #include "gui/shell/workstation.hpp"
 
 #include "app/compute_charts.hpp"
+#include "app/text_documents.hpp"
+#include "gui/platform/qt_printer.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
 
@@ -23,10 +25,23 @@ DataWindowView& Workstation::DataWindow() {
     return *unshownReports_;
 }
 
+void Workstation::SetPrinterChooser(PrinterChooser chooser) {
+    printerChooser_ = std::move(chooser);
+}
+
+std::unique_ptr<Printer> Workstation::ChoosePrinter() {
+    return printerChooser_ ? printerChooser_() : ChooseQtPrinter(nullptr);
+}
+
+bool Workstation::PrintHelp() {
+    return PrintHelpFile(session_, platform_, [this] { return ChoosePrinter(); });
+}
+
 bool Workstation::ComputeChart() {
     if (!ComputeCharts(session_, natalEntry, diurnalEntry, houseSystem, platform_, DataWindow())) {
         return false;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     Q_EMIT reportShown();
     return true;
@@ -36,6 +51,7 @@ void Workstation::RunReport(const ReportCommand& command) {
     if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
         return;
     }
+    ephemeris.shown = false;
     Q_EMIT chartComputed();
     ReportContext context{session_, platform_, DataWindow()};
     command.run(context);

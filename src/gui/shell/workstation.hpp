@@ -12,7 +12,9 @@
 #include "people/entry_fields.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
+#include "platform/printer.hpp"
 #include "reports/data_menu.hpp"
+#include "reports/ephemeris_report.hpp"
 
 namespace solvaris {
 
@@ -29,11 +31,22 @@ public:
     NatalEntryWindow natalEntry;
     DiurnalEntryWindow diurnalEntry;
     HouseSystem houseSystem = HouseSystem::Placidus;
+    // The ephemeris pages that the data window's More menu steps through.
+    EphemerisPaging ephemeris;
+    // The file the data window's Save writes; empty until the first Save As.
+    std::string reportSaveFile;
 
     // The data window is created on first use by whoever owns the windows;
     // until a factory is installed the reports go to an invisible recorder.
     void SetDataWindowFactory(std::function<DataWindowView&()> factory);
     DataWindowView& DataWindow();
+
+    // The printer every print command asks for: the print dialog unless
+    // another chooser is installed (tests install a recording printer).
+    void SetPrinterChooser(PrinterChooser chooser);
+    std::unique_ptr<Printer> ChoosePrinter();
+    // Help > Print Help Files: the help file on the printer the user chooses.
+    bool PrintHelp();
 
     // Both entries checked and read, every chart set computed, the natal
     // data report shown. False when a check failed (its message shown).
@@ -60,6 +73,7 @@ private:
     Platform& platform_;
     std::function<DataWindowView&()> dataWindowFactory_;
     std::unique_ptr<DataWindowView> unshownReports_;
+    PrinterChooser printerChooser_;
 };
 
 }  // namespace solvaris

@@ -18,6 +18,7 @@ struct PrintedPage {
 struct PrintRecord {
     std::string fontName;
     double fontSizePoints = 0;
+    int pageLines = 0;
     std::vector<PrintedPage> pages;
     int jobsEnded = 0;
     // What EndJob reports; empty for a job that printed.
@@ -48,6 +49,7 @@ public:
         record_.fontName = name;
         record_.fontSizePoints = sizePoints;
     }
+    void SetPageLines(int lines) override { record_.pageLines = lines; }
     void PrintLine(std::string_view text) override {
         if (record_.pages.empty()) {
             record_.pages.emplace_back();
