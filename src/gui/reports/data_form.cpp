@@ -131,8 +131,9 @@ void DataForm::LoadPlacement() {
                        std::max(1, static_cast<int>(settings.dataHeight / twipsPerPixel)));
     // A placement off every screen (a screen since removed) comes back
     // onto the primary one.
+    const QList<QScreen*> screens = QGuiApplication::screens();
     const bool onScreen = std::any_of(
-        QGuiApplication::screens().begin(), QGuiApplication::screens().end(),
+        screens.begin(), screens.end(),
         [&placed](const QScreen* screen) { return screen->geometry().intersects(placed); });
     move(onScreen || QGuiApplication::primaryScreen() == nullptr
              ? placed.topLeft()
@@ -194,14 +195,7 @@ void DataForm::SetText(const std::string& text) {
 
 void DataForm::Show(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
-    if (!isVisible()) {
-        // Some platforms place a window anew when it is first shown; the
-        // stored placement is put back and not stored over meanwhile.
-        loading_ = true;
-        show();
-        LoadPlacement();
-        loading_ = false;
-    }
+    show();
     raise();
 }
 

@@ -1,9 +1,12 @@
 #include "gui/reports/print_file_form.hpp"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/file_replace.hpp"
 #include "base/program_folder.hpp"
@@ -15,8 +18,11 @@ namespace solvaris {
 
 namespace {
 
-constexpr int kInitialWidthPixels = 720;
+constexpr int kMinimumWidthPixels = 480;
 constexpr int kInitialHeightPixels = 520;
+// Room beside the text for the frame, the text box's margins and its
+// vertical scroll bar.
+constexpr int kBesideTextPixels = 64;
 
 std::filesystem::path PrintFilePath(Workstation& workstation) {
     return FindInFolder(workstation.session().folder, kPrintFileName);
@@ -51,8 +57,23 @@ PrintFileForm::PrintFileForm(Workstation& workstation, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtContent_);
     layout->addLayout(buttons);
-    resize(kInitialWidthPixels, kInitialHeightPixels);
     LoadPrintFile();
+    FitWidthToText();
+}
+
+// As wide as the widest line, as far as the screen allows.
+void PrintFileForm::FitWidthToText() {
+    const QFontMetrics metrics(txtContent_->font());
+    int widest = 0;
+    const QStringList lines = txtContent_->toPlainText().split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    int width = std::max(kMinimumWidthPixels, widest + kBesideTextPixels);
+    if (const QScreen* shown = screen()) {
+        width = std::min(width, shown->availableGeometry().width());
+    }
+    resize(width, kInitialHeightPixels);
 }
 
 void PrintFileForm::LoadPrintFile() {

@@ -22,6 +22,7 @@ public:
 
 private:
     void LoadPrintFile();
+    void FitWidthToText();
     void btnPrint_Click();
     void btnCancel_Click();
 

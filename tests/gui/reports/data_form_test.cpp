@@ -43,6 +43,16 @@ TEST(DataForm, ShowsEachReportAsTheCommandLinePrintsIt) {
         f.workstation.RunReport(command);
         EXPECT_EQ(f.Shown(), GoldenReport("new-york", std::string(command.name))) << command.name;
     }
+
+    // Minimised, the window keeps what it showed; the report still goes
+    // into the session.
+    const std::string shown = f.Shown();
+    const int before = f.session.reports.LineCount();
+    form->showMinimized();
+    ASSERT_TRUE(form->Minimised());
+    f.workstation.RunReport(f.Command("natal"));
+    EXPECT_EQ(f.Shown(), shown);
+    EXPECT_GT(f.session.reports.LineCount(), before);
 }
 
 TEST(DataForm, MenuItemsCarryTheirNamesAndCaptions) {
@@ -296,10 +306,14 @@ TEST(DataForm, ClosedWindowComesBackWithTheNextReportWhereItWas) {
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(f.Shown(), GoldenReport("new-york", "summary"));
     EXPECT_EQ(second->size(), QSize(800, 600));
-    // The offscreen platform places new windows itself; the stored
-    // placement must survive that.
-    EXPECT_EQ(f.session.settings.dataLeft, static_cast<std::int16_t>(120 * twips));
-    EXPECT_EQ(f.session.settings.dataTop, static_cast<std::int16_t>(90 * twips));
+    EXPECT_EQ(second->pos(), QPoint(120, 90));
+
+    // A placement off every screen comes back onto the primary one.
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    f.session.settings.dataLeft = 30000;
+    f.workstation.RunReport(f.Command("summary"));
+    EXPECT_EQ(f.Form()->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
 }
 
 TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
