@@ -356,10 +356,13 @@ void DataForm::mnuPrintData_Click() {
 
 void DataForm::Step(bool forward) {
     ReportContext context{workstation_.session(), workstation_.platform(), *this};
+    const bool ephemeris = !workstation_.session().reports.interpretationStepping;
     StepReport(context, workstation_.natalEntry, workstation_.houseSystem, workstation_.ephemeris,
                forward ? StepDirection::Forward : StepDirection::Backward);
-    // The ephemeris writes its start date into the natal entry.
-    workstation_.AnnounceEntryChanged();
+    if (ephemeris) {
+        // The ephemeris writes its start date into the natal entry.
+        workstation_.AnnounceEntryChanged();
+    }
 }
 
 void DataForm::mnuMoreZForward_Click() { Step(true); }

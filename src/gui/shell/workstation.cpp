@@ -1,5 +1,7 @@
 #include "gui/shell/workstation.hpp"
 
+#include <QApplication>
+
 #include "app/compute_charts.hpp"
 #include "app/text_documents.hpp"
 #include "gui/platform/qt_printer.hpp"
@@ -30,7 +32,7 @@ void Workstation::SetPrinterChooser(PrinterChooser chooser) {
 }
 
 std::unique_ptr<Printer> Workstation::ChoosePrinter() {
-    return printerChooser_ ? printerChooser_() : ChooseQtPrinter(nullptr);
+    return printerChooser_ ? printerChooser_() : ChooseQtPrinter(QApplication::activeWindow());
 }
 
 bool Workstation::PrintHelp() {

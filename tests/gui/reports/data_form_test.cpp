@@ -281,6 +281,7 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
         EXPECT_NE(f.session.reports.Current()[3].find(s.firstDay), std::string::npos)
             << s.item << ": " << f.session.reports.Current()[3];
     }
+    EXPECT_EQ(entryChanged.count(), 3);  // the interpretations leave the entry alone
     // Any other report ends the stepping of the interpretations.
     ASSERT_TRUE(f.workstation.ComputeChart());
     EXPECT_FALSE(f.Item("mnuMore")->isVisible());
