@@ -9,7 +9,6 @@
 namespace solvaris {
 
 // The home time zone of the options file: hours west of Greenwich.
-inline constexpr int kHomeZoneOption = 18;
 
 // "SOLVARIS (Tropical zodiac) - 05 Dec 2026     12:03:15" (24-hour clock),
 // "... 12:03:15 PM" and "... 2:03:15 PM" (12-hour clock).

@@ -1,5 +1,6 @@
 #include "app/start_up_files.hpp"
 
+#include "base/option_numbers.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
@@ -46,7 +47,7 @@ StartUpFiles ReadStartUpFiles(Session& session) {
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
-    files.houseSystem = HouseSystemOfOption(session.options(kHouseSystemOption));
+    files.houseSystem = HouseSystemOfOption(session.options(opt::StartHouseSystem));
     WheelData wheelData;
     const std::string wheelProblem = LoadWheelData(session.folder, wheelData);
     files.wheelDataRead = wheelProblem.empty();

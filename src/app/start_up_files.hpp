@@ -12,8 +12,6 @@
 
 namespace solvaris {
 
-inline constexpr int kHouseSystemOption = 27;
-
 // 2 Regiomontanus to 9 Morinus; any other value Placidus.
 HouseSystem HouseSystemOfOption(float value);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/option_numbers.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -62,7 +63,7 @@ TEST(StartUpFiles, MissingFilesAreSaidAndTheRestLoads) {
                 << c.what << ": " << files.problems[i];
         }
         EXPECT_EQ(files.wheelDataRead, c.wheelData) << c.what;
-        EXPECT_EQ(session.options(kHouseSystemOption), c.option27) << c.what;
+        EXPECT_EQ(session.options(opt::StartHouseSystem), c.option27) << c.what;
         EXPECT_EQ(session.settings.mainLeft, 1500) << c.what;
         EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());
     }

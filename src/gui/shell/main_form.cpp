@@ -11,6 +11,7 @@
 
 #include "app/caption_clock.hpp"
 #include "app/input_command.hpp"
+#include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
@@ -194,8 +195,10 @@ void MainForm::AddDocumentItems() {
     QAction* about = AddItem(help, "Abo&ut", "mnuHelpAbout");
     connect(about, &QAction::triggered, this, &MainForm::mnuHelpAbout_Click);
     QAction* printHelp = AddItem(help, "Print Help Files", "mnuHelpPrintHelp");
-    printHelp->setEnabled(false);
-    printHelp->setProperty(kLaterProperty, true);
+    connect(printHelp, &QAction::triggered, this, [this]() {
+        BusyPointer busy(workstation_.platform());
+        workstation_.PrintHelp();
+    });
 }
 
 QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*>(Text(name)); }
@@ -203,7 +206,7 @@ QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*
 void MainForm::UpdateCaption() {
     Platform& platform = workstation_.platform();
     const LocalDateTime present =
-        ZoneClockTime(platform.Now(), workstation_.session().options(kHomeZoneOption));
+        ZoneClockTime(platform.Now(), workstation_.session().options(opt::HomeZone));
     setWindowTitle(QString::fromStdString(MainWindowCaption(present, platform.TwelveHourClock())));
 }
 
@@ -268,7 +271,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
 void MainForm::mnuInputData_Click() {
     Platform& platform = workstation_.platform();
     Session& session = workstation_.session();
-    const LocalDateTime present = ZoneClockTime(platform.Now(), session.options(kHomeZoneOption));
+    const LocalDateTime present = ZoneClockTime(platform.Now(), session.options(opt::HomeZone));
     RunInputCommand(session, workstation_.natalEntry, workstation_.diurnalEntry, present, platform);
     workstation_.AnnounceInputCommand();
     workstation_.AnnounceEntryChanged();

@@ -4,16 +4,19 @@
 #include <QScreen>
 
 #include "app/start_up_files.hpp"
+#include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
+#include "gui/entry/diurnal_entry_form.hpp"
+#include "gui/entry/natal_entry_form.hpp"
+#include "gui/entry/new_date_form.hpp"
 #include "gui/platform/qt_platform.hpp"
+#include "gui/reports/data_form.hpp"
 #include "gui/shell/title_form.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
 
 namespace {
-
-constexpr int kStartUpChartOption = 210;
 
 PixelRect PixelsOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
@@ -68,10 +71,25 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     auto main = std::make_unique<MainForm>(workstation);
     main->PlaceFromSettings(ScreenAreas());
     main->show();
-    // The entry, names and data windows open here, children of the main
-    // window.
+    // The data window is made on the first report; the entry windows open
+    // beside the main window and come back with the Input command.
+    InstallDataForm(workstation, [&workstation](DataForm& data) {
+        data.SetFontStep(workstation.displayProfile.fontStep / 2);
+        // The Input command closes the data window.
+        QObject::connect(&workstation, &Workstation::inputCommandRun, &data, &QWidget::close);
+        QObject::connect(&data, &DataForm::newDateRequested, &data,
+                         [&workstation, &data]() { NewDateForm(workstation, &data).exec(); });
+    });
+    auto* natal = new NatalEntryForm(workstation, main.get());
+    auto* diurnal = new DiurnalEntryForm(workstation, main.get());
+    const auto showEntryWindows = [natal, diurnal]() {
+        natal->show();
+        diurnal->show();
+    };
+    QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
+    showEntryWindows();
 
-    if (session.options(kStartUpChartOption) != 0) {
+    if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();
         workstation.ComputeChart();
     }

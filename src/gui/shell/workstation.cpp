@@ -1,6 +1,10 @@
 #include "gui/shell/workstation.hpp"
 
+#include <QApplication>
+
 #include "app/compute_charts.hpp"
+#include "app/help_file.hpp"
+#include "gui/platform/qt_printer.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
 #include "reports/text_documents.hpp"
@@ -23,6 +27,18 @@ DataWindowView& Workstation::DataWindow() {
         unshownReports_ = std::make_unique<RecordingDataWindow>();
     }
     return *unshownReports_;
+}
+
+void Workstation::SetPrinterChooser(PrinterChooser chooser) {
+    printerChooser_ = std::move(chooser);
+}
+
+std::unique_ptr<Printer> Workstation::ChoosePrinter() {
+    return printerChooser_ ? printerChooser_() : ChooseQtPrinter(QApplication::activeWindow());
+}
+
+bool Workstation::PrintHelp() {
+    return PrintHelpFile(session_, platform_, [this] { return ChoosePrinter(); });
 }
 
 bool Workstation::ComputeChart() {

@@ -15,6 +15,7 @@
 #include "people/names_save.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
+#include "platform/printer.hpp"
 #include "reports/data_menu.hpp"
 #include "reports/ephemeris_report.hpp"
 
@@ -42,11 +43,20 @@ public:
     // Chosen at start-up from the screen the main window stands on.
     DisplayProfile displayProfile;
     double twipsPerPixel = 15;
+    // The file the data window's Save writes; empty until the first Save As.
+    std::string reportSaveFile;
 
     // The data window is created on first use by whoever owns the windows;
     // until a factory is installed the reports go to an invisible recorder.
     void SetDataWindowFactory(std::function<DataWindowView&()> factory);
     DataWindowView& DataWindow();
+
+    // The printer every print command asks for: the print dialog unless
+    // another chooser is installed (tests install a recording printer).
+    void SetPrinterChooser(PrinterChooser chooser);
+    std::unique_ptr<Printer> ChoosePrinter();
+    // Help > Print Help Files: the help file on the printer the user chooses.
+    bool PrintHelp();
 
     // Both entries checked and read, every chart set computed, the natal
     // data report shown. False when a check failed (its message shown).
@@ -92,6 +102,7 @@ private:
     Platform& platform_;
     std::function<DataWindowView&()> dataWindowFactory_;
     std::unique_ptr<DataWindowView> unshownReports_;
+    PrinterChooser printerChooser_;
 };
 
 }  // namespace solvaris

@@ -168,7 +168,7 @@ const MenuRow kMenuTree[] = {
     {"mnuHelp", "mnuHelpRevisions", "Re&vision history", true},
     {"mnuHelp", "mnuSplit52", "", true},
     {"mnuHelp", "mnuHelpAbout", "Abo&ut", true},
-    {"mnuHelp", "mnuHelpPrintHelp", "Print Help Files", false},
+    {"mnuHelp", "mnuHelpPrintHelp", "Print Help Files", true},
 };
 
 // A menu's items and named separators (the bar's menus when `menuName` is

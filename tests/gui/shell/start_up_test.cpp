@@ -1,24 +1,35 @@
 // Start-up on a program folder: the main window shown with the house system
 // of option 27, the entry records at the present moment, the busy pointer
-// back to normal; a missing wheel data file said once and the workstation
+// back to normal, the entry windows open and the data window with the
+// chart when option 210 asks for it; a missing wheel data file said once and the workstation
 // still usable. The title window's OK closes it.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "base/text_lines.hpp"
 #include "gui/shell/title_form.hpp"
-#include "platform/headless/recording_data_window.hpp"
 #include "platform/headless/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
+
+QWidget* TopLevel(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 // The shipped folder with option 27 and option 210 set as asked.
 void CopyShippedFolder(const testing::TempFolder& folder, int houseOption, int chartOption) {
@@ -57,8 +68,6 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         ScriptedPlatform platform;
         platform.SetNow({2026, 12, 5, 14, 5, 0});
         Workstation workstation(session, platform);
-        RecordingDataWindow window;
-        workstation.SetDataWindowFactory([&window]() -> DataWindowView& { return window; });
         const auto main = StartUp(workstation, StartUpSteps{false});
         ASSERT_NE(main, nullptr);
         EXPECT_TRUE(main->isVisible()) << c.what;
@@ -69,9 +78,24 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         EXPECT_GE(platform.BusyRequests(), 1) << c.what;
         EXPECT_EQ(workstation.natalEntry.txtName, "Now") << c.what;
         EXPECT_EQ(workstation.natalEntry.txtYear, "2026") << c.what;
-        EXPECT_EQ(window.shows, c.chartShown ? 1 : 0) << c.what;
+        for (const char* entry : {"InputD", "InputD1"}) {
+            const auto* form = main->findChild<QWidget*>(QString::fromLatin1(entry));
+            ASSERT_NE(form, nullptr) << entry;
+            EXPECT_TRUE(form->isVisible()) << c.what << ": " << entry;
+        }
+        const QWidget* data = TopLevel("OutputD1");
+        EXPECT_EQ(data != nullptr && data->isVisible(), c.chartShown) << c.what;
+        if (c.chartShown) {
+            const auto* text = data->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+            ASSERT_NE(text, nullptr);
+            EXPECT_NE(text->toPlainText().indexOf(QStringLiteral("Morinus")), -1);
+        }
         EXPECT_GT(workstation.twipsPerPixel, 0) << c.what;
-        main->close();
+        // The data window is made for this workstation: it goes with it.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

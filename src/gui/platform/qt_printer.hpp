@@ -1,0 +1,52 @@
+// The printer on Qt: QPainter on a QPrinter, for the system's printers and
+// for PDF files. Lines go down the page from its top in the font set last;
+// a line that would pass the bottom starts a new page, and a line wider
+// than the page is drawn narrower rather than cut off. Lines are set
+// closer than the font's spacing when a page must hold more of them.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <filesystem>
+#include <memory>
+
+#include "platform/printer.hpp"
+
+class QWidget;
+
+namespace solvaris {
+
+class QtPrinter : public Printer {
+public:
+    explicit QtPrinter(std::unique_ptr<QPrinter> printer);
+    ~QtPrinter() override;
+
+    void SetFont(std::string_view name, double sizePoints) override;
+    void SetPageLines(int lines) override { pageLines_ = lines; }
+    void PrintLine(std::string_view text) override;
+    void NewPage() override;
+    std::string EndJob() override;
+
+private:
+    // The painter on the printer, begun on first use; false after a failure.
+    bool Started();
+
+    std::unique_ptr<QPrinter> printer_;
+    QPainter painter_;
+    QFont font_;
+    bool started_ = false;
+    bool ended_ = false;
+    std::string failure_;
+    double y_ = 0;  // device pixels below the top of the printable area
+    int pageLines_ = 0;
+};
+
+// The print dialog, offering the system's printers and printing to a PDF
+// file; null when the user cancels.
+std::unique_ptr<Printer> ChooseQtPrinter(QWidget* parent);
+
+// A printer that writes a PDF file.
+std::unique_ptr<Printer> PdfFilePrinter(const std::filesystem::path& file);
+
+}  // namespace solvaris

@@ -1,0 +1,395 @@
+#include "gui/reports/data_form.hpp"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+
+#include "base/file_replace.hpp"
+#include "base/program_folder.hpp"
+#include "gui/reports/print_file_form.hpp"
+#include "gui/shell/workstation.hpp"
+#include "reports/data_font.hpp"
+#include "reports/print_file.hpp"
+#include "reports/report_stepping.hpp"
+#include "reports/saved_report.hpp"
+#include "reports/text_documents.hpp"
+#include "reports/transit_interpretations.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr std::size_t kTextCapacityBytes = std::size_t{16} << 20;
+constexpr const char* kDataFontName = "COURIER NEW";
+constexpr const char* kDataHelpFile = "OUTPUTD1.HLP";
+constexpr const char* kMainWindowName = "SOLVARIS";
+constexpr double kTwipsPerInch = 1440;
+
+double TwipsPerPixel(const QWidget& widget) {
+    const QScreen* screen = widget.screen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
+    return kTwipsPerInch / (dpi > 0 ? dpi : 96);
+}
+
+std::int16_t Twips(int pixels, double twipsPerPixel) {
+    const double twips = pixels * twipsPerPixel;
+    return static_cast<std::int16_t>(std::clamp<double>(
+        twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+// Every character as wide as every other. (Fontconfig calls some
+// monospaced fonts proportional for a few combining marks, so QFontInfo's
+// fixedPitch() cannot be trusted here.)
+bool FixedWidth(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(QLatin1Char('W'));
+    return width > 0 && metrics.horizontalAdvance(QLatin1Char('i')) == width &&
+           metrics.horizontalAdvance(QLatin1Char(' ')) == width;
+}
+
+void ShowNoData(Platform& platform, const char* text) {
+    platform.ShowMessage(text, "Information", MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+DataForm::DataForm(Workstation& workstation, QWidget* parent)
+    : QMainWindow(parent),
+      workstation_(workstation),
+      text1_(new QPlainTextEdit(this)),
+      fontStepPoints_(kDataFontStepPoints) {
+    setObjectName("OutputD1");
+    text1_->setObjectName("Text1");
+    // The text box shows the report; the save and print commands take the
+    // buffer, so edits here would be lost without a word.
+    text1_->setReadOnly(true);
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setContextMenuPolicy(Qt::NoContextMenu);
+    text1_->installEventFilter(this);
+    text1_->viewport()->installEventFilter(this);
+    setCentralWidget(text1_);
+    BuildMenus();
+    LoadPlacement();
+    const bool ephemerisShown = workstation_.ephemeris.shown;
+    SetMoreMenuVisible(ephemerisShown);
+    SetMoreNewDateVisible(ephemerisShown);
+    LoadFont();
+    loading_ = false;
+}
+
+void DataForm::BuildMenus() {
+    const auto action = [this](QWidget* owner, const char* name, const char* caption,
+                               void (DataForm::*handler)()) {
+        auto* item = new QAction(tr(caption), owner);
+        item->setObjectName(name);
+        owner->addAction(item);
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    const auto menu = [this](const char* name, const char* caption) {
+        QMenu* owner = menuBar()->addMenu(tr(caption));
+        owner->setObjectName(name);
+        owner->menuAction()->setObjectName(name);
+        return owner;
+    };
+    QMenu* file = menu("mnuFile", "&File");
+    action(file, "mnuFileSave", "&Save", &DataForm::mnuFileSave_Click);
+    action(file, "mnuFileSaveAs", "Save &As", &DataForm::mnuFileSaveAs_Click);
+    QMenu* fonts = menu("mnuFonts", "F&ont");
+    mnuFontsIncrease_ =
+        action(fonts, "mnuFontsIncrease", "&Increase", &DataForm::mnuFontsIncrease_Click);
+    mnuFontsDecrease_ =
+        action(fonts, "mnuFontsDecrease", "&Decrease", &DataForm::mnuFontsDecrease_Click);
+    mnuFontsBold_ = action(fonts, "mnuFontsBold", "&Bold", &DataForm::mnuFontsBold_Click);
+    mnuFontsItalic_ = action(fonts, "mnuFontsItalic", "I&talic", &DataForm::mnuFontsItalic_Click);
+    mnuFontsBold_->setCheckable(true);
+    mnuFontsItalic_->setCheckable(true);
+    action(menuBar(), "mnuClearBuffer", "&Clear all data", &DataForm::mnuClearBuffer_Click);
+    action(menuBar(), "mnuPrint", "&Print page", &DataForm::mnuPrint_Click);
+    action(menuBar(), "mnuPrintData", "Print &data", &DataForm::mnuPrintData_Click);
+    QMenu* more = menu("mnuMore", "&More");
+    mnuMore_ = more->menuAction();
+    action(more, "mnuMoreZForward", "&Forward", &DataForm::mnuMoreZForward_Click);
+    action(more, "mnuMoreBackward", "&Backward", &DataForm::mnuMoreBackward_Click);
+    mnuMoreNewDate_ = action(more, "mnuMoreNewDate", "&New Date", &DataForm::mnuMoreNewDate_Click);
+    action(menuBar(), "mnuHelp", "&Help", &DataForm::mnuHelp_Click);
+}
+
+void DataForm::LoadPlacement() {
+    const Settings& settings = workstation_.session().settings;
+    const double twipsPerPixel = TwipsPerPixel(*this);
+    const QRect placed(static_cast<int>(settings.dataLeft / twipsPerPixel),
+                       static_cast<int>(settings.dataTop / twipsPerPixel),
+                       std::max(1, static_cast<int>(settings.dataWidth / twipsPerPixel)),
+                       std::max(1, static_cast<int>(settings.dataHeight / twipsPerPixel)));
+    // A placement off every screen (a screen since removed) comes back
+    // onto the primary one.
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool onScreen = std::any_of(
+        screens.begin(), screens.end(),
+        [&placed](const QScreen* screen) { return screen->geometry().intersects(placed); });
+    move(onScreen || QGuiApplication::primaryScreen() == nullptr
+             ? placed.topLeft()
+             : QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    resize(placed.size());
+}
+
+void DataForm::StorePlacement() {
+    if (loading_ || isMinimized()) {
+        return;
+    }
+    Settings& settings = workstation_.session().settings;
+    const double twipsPerPixel = TwipsPerPixel(*this);
+    settings.dataTop = Twips(y(), twipsPerPixel);
+    settings.dataLeft = Twips(x(), twipsPerPixel);
+    settings.dataWidth = Twips(width(), twipsPerPixel);
+    settings.dataHeight = Twips(height(), twipsPerPixel);
+}
+
+void DataForm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    StorePlacement();
+}
+
+void DataForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    StorePlacement();
+}
+
+void DataForm::LoadFont() {
+    const Settings& settings = workstation_.session().settings;
+    QFont font(kDataFontName);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(settings.fontSize > 0 ? settings.fontSize : kSmallestDataFontPoints);
+    font.setBold(settings.fontBold != 0);
+    font.setItalic(settings.fontItalic != 0);
+    text1_->setFont(font);
+    mnuFontsBold_->setChecked(font.bold());
+    mnuFontsItalic_->setChecked(font.italic());
+    if (!FixedWidth(text1_->font())) {
+        workstation_.platform().ShowMessage(
+            "You must have the COURIER NEW font installed in Windows. Please add this font "
+            "through CONTROL PANEL - FONTS.",
+            "Information!", MessageIcon::Exclamation);
+    }
+}
+
+bool DataForm::Minimised() const { return isMinimized(); }
+
+std::size_t DataForm::TextCapacity() const { return kTextCapacityBytes; }
+
+void DataForm::SetText(const std::string& text) {
+    reportText_ = text;
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text1_->setPlainText(shown);
+}
+
+void DataForm::Show(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+    show();
+    raise();
+}
+
+void DataForm::SetMoreMenuVisible(bool visible) { mnuMore_->setVisible(visible); }
+
+void DataForm::SetMoreNewDateVisible(bool visible) { mnuMoreNewDate_->setVisible(visible); }
+
+bool DataForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        ActivateMainWindow();
+        return true;
+    }
+    if (watched == text1_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        ActivateMainWindow();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void DataForm::ActivateMainWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == kMainWindowName) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
+}
+
+bool DataForm::WriteReportFile(const std::string& path) {
+    Session& session = workstation_.session();
+    const std::string failure =
+        ReplaceFileContent(path, SavedReportText(session.reports.Session(), session.options));
+    if (!failure.empty()) {
+        workstation_.platform().ShowMessage(
+            "The data could not be saved to " + path + ": " + failure, "Error!",
+            MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void DataForm::mnuFileSave_Click() {
+    if (workstation_.session().reports.LineCount() == 0) {
+        ShowNoData(workstation_.platform(), "No data to write to file.");
+        return;
+    }
+    if (workstation_.reportSaveFile.empty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    WriteReportFile(workstation_.reportSaveFile);
+}
+
+void DataForm::mnuFileSaveAs_Click() {
+    Session& session = workstation_.session();
+    if (session.reports.LineCount() == 0) {
+        ShowNoData(workstation_.platform(), "No data to write to file.");
+        return;
+    }
+    const std::string proposed =
+        (session.folder / ProposedReportFileName(session.natal.name)).string();
+    const std::string chosen = workstation_.platform().ChooseFile("*.DOC", proposed);
+    if (chosen.empty()) {
+        return;
+    }
+    const std::string path = WithReportExtension(chosen).string();
+    if (WriteReportFile(path)) {
+        workstation_.reportSaveFile = path;
+    }
+}
+
+void DataForm::mnuFontsIncrease_Click() {
+    double& stored = workstation_.session().settings.fontSize;
+    if (const auto shown = StepDataFontSize(stored, fontStepPoints_, FontStep::Increase)) {
+        QFont font = text1_->font();
+        font.setPointSizeF(*shown);
+        text1_->setFont(font);
+    }
+    RefreshAfterFontChange();
+}
+
+void DataForm::mnuFontsDecrease_Click() {
+    double& stored = workstation_.session().settings.fontSize;
+    if (const auto shown = StepDataFontSize(stored, fontStepPoints_, FontStep::Decrease)) {
+        QFont font = text1_->font();
+        font.setPointSizeF(*shown);
+        text1_->setFont(font);
+    }
+    RefreshAfterFontChange();
+}
+
+void DataForm::mnuFontsBold_Click() {
+    QFont font = text1_->font();
+    font.setBold(!font.bold());
+    text1_->setFont(font);
+    mnuFontsBold_->setChecked(font.bold());
+    workstation_.session().settings.fontBold = FontFlagSetting(font.bold());
+    RefreshAfterFontChange();
+}
+
+void DataForm::mnuFontsItalic_Click() {
+    QFont font = text1_->font();
+    font.setItalic(!font.italic());
+    text1_->setFont(font);
+    mnuFontsItalic_->setChecked(font.italic());
+    workstation_.session().settings.fontItalic = FontFlagSetting(font.italic());
+    RefreshAfterFontChange();
+}
+
+// The text box lays its text out again in the new font by itself; only the
+// size items follow the stored size, and only while a report is shown.
+void DataForm::RefreshAfterFontChange() {
+    if (workstation_.session().reports.CurrentCount() == 0) {
+        return;
+    }
+    const double stored = workstation_.session().settings.fontSize;
+    mnuFontsDecrease_->setEnabled(CanDecreaseDataFont(stored));
+    mnuFontsIncrease_->setEnabled(CanIncreaseDataFont(stored));
+}
+
+void DataForm::mnuClearBuffer_Click() {
+    workstation_.session().reports.ClearBuffer(workstation_.platform());
+}
+
+void DataForm::OpenPrintFile(const std::vector<std::string>& lines) {
+    const std::filesystem::path file = FindInFolder(workstation_.session().folder, kPrintFileName);
+    const std::string failure = ReplaceFileContent(file, PrintFileText(lines));
+    if (!failure.empty()) {
+        workstation_.platform().ShowMessage(
+            "The print file " + file.string() + " could not be written: " + failure, "Error!",
+            MessageIcon::Critical);
+        return;
+    }
+    auto* form = new PrintFileForm(workstation_, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+}
+
+void DataForm::mnuPrint_Click() {
+    const ReportBuffer& reports = workstation_.session().reports;
+    if (reports.CurrentCount() == 0) {
+        return;
+    }
+    OpenPrintFile(reports.Current());
+}
+
+void DataForm::mnuPrintData_Click() {
+    const ReportBuffer& reports = workstation_.session().reports;
+    if (reports.LineCount() == 0) {
+        ShowNoData(workstation_.platform(), "No data to print.");
+        return;
+    }
+    OpenPrintFile(reports.Session());
+}
+
+void DataForm::Step(bool forward) {
+    ReportContext context{workstation_.session(), workstation_.platform(), *this};
+    const bool ephemeris = !workstation_.session().reports.interpretationStepping;
+    StepReport(context, workstation_.natalEntry, workstation_.houseSystem, workstation_.ephemeris,
+               forward ? StepDirection::Forward : StepDirection::Backward);
+    if (ephemeris) {
+        // The ephemeris writes its start date into the natal entry.
+        workstation_.AnnounceEntryChanged();
+    }
+}
+
+void DataForm::mnuMoreZForward_Click() { Step(true); }
+
+void DataForm::mnuMoreBackward_Click() { Step(false); }
+
+// The new date's window runs the interpretations from the chosen day.
+void DataForm::mnuMoreNewDate_Click() { Q_EMIT newDateRequested(); }
+
+void DataForm::mnuHelp_Click() {
+    ReportContext context{workstation_.session(), workstation_.platform(), *this};
+    ShowTextDocument(context, kDataHelpFile);
+}
+
+void InstallDataForm(Workstation& workstation, std::function<void(DataForm&)> created) {
+    auto form = std::make_shared<QPointer<DataForm>>();
+    workstation.SetDataWindowFactory(
+        [&workstation, form, created = std::move(created)]() -> DataWindowView& {
+            if (form->isNull()) {
+                *form = new DataForm(workstation);
+                (*form)->setAttribute(Qt::WA_DeleteOnClose);
+                if (created) {
+                    created(**form);
+                }
+            }
+            return **form;
+        });
+}
+
+}  // namespace solvaris
