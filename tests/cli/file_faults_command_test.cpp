@@ -1,4 +1,4 @@
-// Unreadable, endless, empty and cut-short files seen from the command
+// Unreadable, endless and empty files seen from the command
 // line: each is named in a message, none aborts the program.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "base/text_lines.hpp"
 #include "cli/command_line.hpp"
 #include "support/temp_folder.hpp"
 
@@ -104,7 +103,7 @@ TEST(FileFaultsProgram, AFolderWhereAFileBelongsIsReportedNotFatal) {
     }
 }
 
-TEST(FileFaultsCommand, EndlessEmptyAndCutShortFiles) {
+TEST(FileFaultsCommand, EndlessAndEmptyFiles) {
     TempFolder home;
     CopyShipped(home);
     ASSERT_EQ(::mkfifo((home / "pipe.fil").c_str(), 0600), 0);
@@ -150,26 +149,6 @@ TEST(FileFaultsCommand, EndlessEmptyAndCutShortFiles) {
     EXPECT_NE(err2.str().find("OPTIONS.OPT cannot be read in " + homeDir + " (empty)"),
               std::string::npos)
         << err2.str();
-
-    // A first start cut short: the copies are restored and the user told.
-    const std::filesystem::path shipped = SOLVARIS_DATA_DIR;
-    const std::string shippedOptions = *ReadFileBytes(shipped / "OPTIONS.OPT");
-    home.Write("OPTIONS.OPT", shippedOptions.substr(0, shippedOptions.find('\n', 100) - 3));
-    home.Write("HCDATA.DAT", "");
-    std::filesystem::copy_file(shipped / "RADIUS.DAT", home / "RADIUS.DAT",
-                               std::filesystem::copy_options::overwrite_existing);
-    std::ostringstream out3, err3;
-    EXPECT_EQ(
-        RunCommandLine({"wheel", "natal", "--out", (home / "w.png").string(), "--home", homeDir},
-                       out3, err3),
-        0)
-        << err3.str();
-    EXPECT_NE(err3.str().find("HCDATA.DAT in " + homeDir + " was cut short"), std::string::npos)
-        << err3.str();
-    EXPECT_NE(err3.str().find("OPTIONS.OPT in " + homeDir + " was cut short"), std::string::npos)
-        << err3.str();
-    EXPECT_EQ(home.Read("HCDATA.DAT"), *ReadFileBytes(shipped / "HCDATA.DAT"));
-    EXPECT_EQ(home.Read("OPTIONS.OPT"), shippedOptions);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <random>
 
 #include "aspects/orb_table.hpp"
-#include "base/editor_text.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
@@ -35,8 +34,8 @@ struct NamedReader {
     Reader refuses;
 };
 
-const std::vector<NamedReader>& Readers() {
-    static const std::vector<NamedReader> readers = {
+std::vector<NamedReader> Readers() {
+    return {
         {"OPTIONS.OPT",
          [](const std::filesystem::path& p, ScriptedPlatform&) {
              OptionTable table;
@@ -72,12 +71,9 @@ const std::vector<NamedReader>& Readers() {
          }},
         {"SUN.TXT", [](const std::filesystem::path& p,
                        ScriptedPlatform&) { return !FindInterpretation(p, "SUN"); }},
-        {"editor",
-         [](const std::filesystem::path& p, ScriptedPlatform&) { return !LoadEditorText(p); }},
         {"PCATPATH.TXT",
          [](const std::filesystem::path& p, ScriptedPlatform&) { return !ReadTextLines(p); }},
     };
-    return readers;
 }
 
 TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
