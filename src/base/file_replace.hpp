@@ -1,7 +1,9 @@
-// Crash-safe replacement of a file: the new content goes to a work file
-// beside it, is flushed to disk, and is then renamed over the old file, so
-// that at every moment the file's name holds either the complete old or the
-// complete new content.
+// Crash-safe replacement of a file: the new content goes to a work file of
+// its own beside it, is flushed to disk, and is then renamed over the old
+// file, so that at every moment the file's name holds either the complete
+// old or the complete new content. The old file's mode and owner are kept,
+// a symbolic link is written through to its target, and saves into one
+// folder take turns under an advisory lock.
 #pragma once
 
 #include <filesystem>

@@ -40,6 +40,9 @@ OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table) {
     if (!values) {
         return OptionsLoad::Unreadable;
     }
+    if (values->empty()) {
+        return OptionsLoad::Empty;
+    }
     for (std::size_t i = 0; i < values->size(); ++i) {
         table.Set(static_cast<int>(i) + 1, (*values)[i]);
     }

@@ -32,11 +32,12 @@ private:
     std::array<float, kOptionCount + 1> values_{};  // index 0 is never set
 };
 
-enum class OptionsLoad { Loaded, Unreadable };
+// Empty: the file holds no option at all (no bytes, or an empty first line).
+enum class OptionsLoad { Loaded, Unreadable, Empty };
 
 // Line n sets option n from its first 7 characters; an empty line ends the
 // options, lines past 216 are ignored, and options the file does not reach
-// keep their values. An unreadable file changes nothing.
+// keep their values. An unreadable or empty file changes nothing.
 OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table);
 
 // The value field of one options line.

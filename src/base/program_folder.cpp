@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "base/file_replace.hpp"
 #include "base/text_lines.hpp"
 
 namespace solvaris {
@@ -20,6 +21,52 @@ std::filesystem::path ExecutableFolder() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::path() : exe.parent_path();
+}
+
+// What filling one shipped file into the folder did that the user should
+// hear of; empty when the file was there or was copied.
+std::string FillOrRepair(const std::filesystem::path& folder, const std::filesystem::path& source) {
+    const std::string name = source.filename().string();
+    const std::filesystem::path present = FindInFolder(folder, name);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(present, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return {};  // a folder or device under the name is the reader's to report
+    }
+    const bool exists = std::filesystem::exists(status);
+    if (exists) {
+        // Only a file shorter than the shipped one can be a cut-short copy.
+        const std::uintmax_t presentSize = std::filesystem::file_size(present, ec);
+        if (ec) {
+            return {};
+        }
+        const std::uintmax_t shippedSize = std::filesystem::file_size(source, ec);
+        if (!ec && presentSize >= shippedSize) {
+            return {};
+        }
+    }
+    std::string problem;
+    const auto shippedBytes = ReadFileBytes(source, problem);
+    if (!shippedBytes) {
+        return "The shipped file " + source.string() + " cannot be read (" + problem + ").";
+    }
+    if (!exists) {
+        const std::string failure = ReplaceFileContent(present, *shippedBytes);
+        return failure.empty() ? std::string()
+                               : "The file " + name + " could not be copied into " +
+                                     folder.string() + ": " + failure + ".";
+    }
+    const auto presentBytes = ReadFileBytes(present);
+    if (!presentBytes || !IsCutShortCopy(*presentBytes, *shippedBytes, name)) {
+        return {};
+    }
+    const std::string failure = ReplaceFileContent(present, *shippedBytes);
+    const std::string damage = present.filename().string() + " in " + folder.string() +
+                               " was cut short by an interrupted copy (" +
+                               std::to_string(presentBytes->size()) + " of " +
+                               std::to_string(shippedBytes->size()) + " bytes)";
+    return failure.empty() ? damage + "; it has been restored from the shipped copy."
+                           : damage + " and could not be restored: " + failure + ".";
 }
 
 }  // namespace
@@ -68,38 +115,62 @@ std::filesystem::path FindInFolder(const std::filesystem::path& folder, std::str
     return exact;
 }
 
-std::string SeedProgramFolder(const std::filesystem::path& folder,
-                              const std::filesystem::path& shipped) {
+bool IsCutShortCopy(std::string_view present, std::string_view shipped, std::string_view name) {
+    if (present.size() >= shipped.size() || shipped.substr(0, present.size()) != present) {
+        return false;
+    }
+    if (present.empty()) {
+        return !IsListFileName(name);
+    }
+    if (present.size() % kCopyBlockBytes == 0) {
+        return true;
+    }
+    // The editors save whole lines, the last one with or without its line
+    // end; a cut anywhere else is no edit.
+    const char last = present.back();
+    const char next = shipped[present.size()];
+    const bool afterWholeLine = last == '\n' || ((next == '\r' || next == '\n') && last != '\r');
+    return !afterWholeLine;
+}
+
+bool IsListFileName(std::string_view name) {
+    const std::string extension = std::filesystem::path(name).extension().string();
+    return EqualIgnoringCase(extension, ".FIL") || EqualIgnoringCase(extension, ".LL");
+}
+
+FolderReport SeedProgramFolder(const std::filesystem::path& folder,
+                               const std::filesystem::path& shipped) {
+    FolderReport report;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        return "The program folder " + folder.string() + " could not be created (" + ec.message() +
-               ").";
+        report.failure = "The program folder " + folder.string() + " could not be created (" +
+                         ec.message() + ").";
+        return report;
     }
+    std::vector<std::filesystem::path> files;
     for (std::filesystem::directory_iterator it(shipped, ec), end; !ec && it != end;
          it.increment(ec)) {
-        if (!it->is_regular_file()) {
-            continue;
-        }
-        const std::string name = it->path().filename().string();
-        if (std::filesystem::exists(FindInFolder(folder, name))) {
-            continue;
-        }
-        std::error_code copyError;
-        std::filesystem::copy_file(it->path(), folder / name, copyError);
-        if (copyError) {
-            return "The file " + name + " could not be copied into " + folder.string() + " (" +
-                   copyError.message() + ").";
+        std::error_code kindError;
+        if (it->is_regular_file(kindError)) {
+            files.push_back(it->path());
         }
     }
     if (ec) {
-        return "The shipped data folder " + shipped.string() + " could not be read (" +
-               ec.message() + ").";
+        report.failure = "The shipped data folder " + shipped.string() + " could not be read (" +
+                         ec.message() + ").";
+        return report;
     }
-    return {};
+    std::sort(files.begin(), files.end());
+    for (const std::filesystem::path& source : files) {
+        if (std::string note = FillOrRepair(folder, source); !note.empty()) {
+            report.notes.push_back(std::move(note));
+        }
+    }
+    return report;
 }
 
-std::string OpenProgramFolder(const FolderSources& sources, std::filesystem::path& folder) {
+FolderReport OpenProgramFolder(const FolderSources& sources, std::filesystem::path& folder) {
     const ChosenFolder chosen = ChooseProgramFolder(sources);
     folder = chosen.path;
     if (chosen.perUser) {
@@ -107,9 +178,16 @@ std::string OpenProgramFolder(const FolderSources& sources, std::filesystem::pat
     }
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
-        return "The program folder " + folder.string() + " does not exist.";
+        return {"The program folder " + folder.string() + " does not exist.", {}};
     }
-    return {};
+    // A folder named by the user is filled too, but never created: a
+    // mistyped name must not grow a new folder.
+    FolderReport report = SeedProgramFolder(folder, ShippedDataFolder());
+    if (!report.failure.empty()) {
+        report.notes.insert(report.notes.begin(), report.failure);
+        report.failure.clear();
+    }
+    return report;
 }
 
 }  // namespace solvaris

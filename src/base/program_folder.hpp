@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace solvaris {
 
@@ -30,19 +31,40 @@ ChosenFolder ChooseProgramFolder(const FolderSources& sources);
 // tree's data/ the program was built from.
 std::filesystem::path ShippedDataFolder();
 
-// Creates the folder and copies into it every shipped file it lacks (by
-// case-insensitive name); a user's file is never replaced. Empty on
-// success, else what failed.
-std::string SeedProgramFolder(const std::filesystem::path& folder,
-                              const std::filesystem::path& shipped);
+// The size of the blocks a copy is written in; a copy cut short by a full
+// disk or a kill ends at one of their boundaries.
+inline constexpr std::size_t kCopyBlockBytes = 4096;
+
+// Whether `present` is the shipped file `name` as an interrupted copy left
+// it rather than as a user changed it: a strict beginning of the shipped
+// content that is empty, or ends at a whole copy block, or ends inside a
+// line (not after a line end, nor just before one as the editors save
+// it). An empty names or cities list is the user's. Restoring such a file
+// loses nothing: what it holds is the start of what it gets back.
+bool IsCutShortCopy(std::string_view present, std::string_view shipped, std::string_view name);
+
+// Names and cities files (*.FIL, *.LL), lists the user keeps.
+bool IsListFileName(std::string_view name);
+
+struct FolderReport {
+    std::string failure;             // the folder cannot be used; empty when it can
+    std::vector<std::string> notes;  // files restored or not copied, for the user
+};
+
+// Creates the folder and copies into it, each through the crash-safe
+// replacement, every shipped file it lacks (by case-insensitive name); a
+// shipped file cut short by an interrupted copy is restored. A user's file
+// is never replaced.
+FolderReport SeedProgramFolder(const std::filesystem::path& folder,
+                               const std::filesystem::path& shipped);
 
 // The folder's file of that name: the exact name when present, else a
 // case-insensitive match (files copied from Windows), else the exact name
 // (for a file still to be written).
 std::filesystem::path FindInFolder(const std::filesystem::path& folder, std::string_view name);
 
-// A folder ready to use: chosen, and seeded when it is the per-user one.
-// Empty on success, else a message.
-std::string OpenProgramFolder(const FolderSources& sources, std::filesystem::path& folder);
+// A folder ready to use: chosen, and seeded (the per-user folder created
+// first; a folder named by --home or $SOLVARIS_HOME must exist).
+FolderReport OpenProgramFolder(const FolderSources& sources, std::filesystem::path& folder);
 
 }  // namespace solvaris

@@ -1,9 +1,13 @@
 #include "base/text_lines.hpp"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
 #include <cctype>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 
 namespace solvaris {
 
@@ -26,6 +30,59 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0xE0 | (c >> 12));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+constexpr const char* kTooLarge = "larger than 64 MiB";
+
+std::string ErrorText(int error) {
+    switch (error) {
+        case ENOENT: return "no such file";
+        case EACCES: return "no permission to read it";
+        case EISDIR: return "a folder";
+        default: return std::strerror(error);
+    }
+}
+
+// Why a file of this kind and size is no data file; empty when it may be.
+std::string KindProblem(const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        return "a folder";
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return "not a plain file";
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > kLargestDataFileBytes) {
+        return kTooLarge;
+    }
+    return {};
+}
+
+// Up to the limit and one byte more: a file may grow while it is read, and
+// files of /proc report no size at all.
+std::string ReadAll(int fd, std::string& bytes) {
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (true) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + kChunk);
+        const ssize_t n = ::read(fd, bytes.data() + had, kChunk);
+        if (n < 0 && errno == EINTR) {
+            bytes.resize(had);
+            continue;
+        }
+        if (n < 0) {
+            const int error = errno;
+            bytes.clear();
+            return "read error: " + std::string(std::strerror(error));
+        }
+        bytes.resize(had + static_cast<std::size_t>(n));
+        if (n == 0) {
+            return {};
+        }
+        if (bytes.size() > kLargestDataFileBytes) {
+            bytes.clear();
+            return kTooLarge;
+        }
     }
 }
 
@@ -86,16 +143,51 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& problem) {
+    // Looked at before it is opened, so that no device is ever opened, and
+    // again once open, in case the name was given to something else
+    // between the two; non-blocking, so that a pipe put there meanwhile
+    // opens at once and is then refused.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        problem = ErrorText(errno);
         return std::nullopt;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    problem = KindProblem(info);
+    if (!problem.empty()) {
+        return std::nullopt;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        problem = ErrorText(errno);
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (::fstat(fd, &info) != 0) {
+        problem = ErrorText(errno);
+    } else {
+        problem = KindProblem(info);
+    }
+    if (problem.empty()) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+        problem = ReadAll(fd, bytes);
+    }
+    ::close(fd);
+    if (!problem.empty()) {
         return std::nullopt;
     }
     return bytes;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+    std::string ignored;
+    return ReadFileBytes(path, ignored);
+}
+
+std::string FileReadProblem(const std::filesystem::path& path) {
+    std::string problem;
+    ReadFileBytes(path, problem);
+    return problem;
 }
 
 std::string DecodeText(std::string bytes) {

@@ -4,6 +4,7 @@
 // Windows-1252.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,8 +23,20 @@ std::string DecodeText(std::string bytes);
 // The whole file as UTF-8 text, line ends untouched.
 std::optional<std::string> ReadText(const std::filesystem::path& path);
 
-// The file's bytes as they are, for copies.
+// No data file of the program comes near this; anything larger is refused
+// unread rather than held in memory.
+inline constexpr std::uintmax_t kLargestDataFileBytes = 64 * 1024 * 1024;
+
+// The file's bytes as they are. Nothing, with the reason in `problem` in a
+// few words ("no such file", "a folder", "not a plain file", "larger than
+// 64 MiB", a read error), when the path is no plain readable file within
+// the limit: folders, devices and pipes are refused before they are read,
+// so that none of them can hang or exhaust the program.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& problem);
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// Why the path cannot be read, as above; empty when it can.
+std::string FileReadProblem(const std::filesystem::path& path);
 
 // Lines of a text with CR LF or LF ends; a break after the last line makes
 // no empty line.

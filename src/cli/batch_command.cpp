@@ -84,7 +84,7 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
     }
     const auto lines = ReadTextLines(file);
     if (!lines) {
-        err << "solvaris batch: " << file << " cannot be read\n";
+        err << "solvaris batch: " << file << " cannot be read (" << FileReadProblem(file) << ")\n";
         return 2;
     }
     ScriptedPlatform quiet;

@@ -23,6 +23,14 @@ std::string FileOption(std::vector<std::string>& args, const std::string& name,
     return file;
 }
 
+// The list readers answer an unreadable file with the list's own message;
+// the command line also says what is wrong with the path.
+void SayWhyUnreadable(const std::string& command, const std::string& file, std::ostream& err) {
+    if (const std::string problem = FileReadProblem(file); !problem.empty()) {
+        err << "solvaris " << command << ": " << file << " cannot be read (" << problem << ")\n";
+    }
+}
+
 int Usage(std::ostream& err, const char* usage) {
     err << "usage: " << usage << '\n';
     return 2;
@@ -39,6 +47,9 @@ int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPla
         return Usage(err, kNamesUsage);
     }
     const std::vector<NameRecord> records = ReadNamesList(file, platform);
+    if (!platform.Messages().empty()) {
+        SayWhyUnreadable("names", file, err);
+    }
     if (list) {
         for (const NameRecord& r : records) {
             out << r.name << '\n';
@@ -65,6 +76,9 @@ int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPl
         return Usage(err, kCitiesUsage);
     }
     const std::vector<CityRecord> cities = ReadCitiesList(file, platform);
+    if (!platform.Messages().empty()) {
+        SayWhyUnreadable("cities", file, err);
+    }
     if (list) {
         for (const CityRecord& c : cities) {
             out << CityListText(c) << '\n';

@@ -2,6 +2,7 @@
 
 #include "app/options_window.hpp"
 #include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 
 namespace solvaris {
 
@@ -20,16 +21,23 @@ int OpenSession(std::vector<std::string>& args, Session& session, std::ostream& 
                    args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
         break;
     }
-    const std::string failure =
+    const FolderReport folder =
         OpenProgramFolder(FolderSourcesFromEnvironment(home), session.folder);
-    if (!failure.empty()) {
-        err << "solvaris: " << failure << '\n';
+    if (!folder.failure.empty()) {
+        err << "solvaris: " << folder.failure << '\n';
         return 2;
     }
-    if (LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options) !=
-        OptionsLoad::Loaded) {
+    for (const std::string& note : folder.notes) {
+        err << "solvaris: " << note << '\n';
+    }
+    const std::filesystem::path options = FindInFolder(session.folder, kOptionsFileName);
+    const OptionsLoad load = LoadOptions(options, session.options);
+    if (load != OptionsLoad::Loaded) {
+        // Missing and empty alike: without options every colour is black
+        // and every size 0.
+        const std::string why = load == OptionsLoad::Empty ? "empty" : FileReadProblem(options);
         err << "solvaris: " << kOptionsFileName << " cannot be read in " << session.folder.string()
-            << "; every option reads 0\n";
+            << " (" << why << "); every option reads 0\n";
     }
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);

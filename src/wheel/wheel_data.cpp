@@ -1,5 +1,6 @@
 #include "wheel/wheel_data.hpp"
 
+#include <algorithm>
 #include <charconv>
 
 #include "base/program_folder.hpp"
@@ -14,9 +15,15 @@ bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n' || c == ' '
 }  // namespace
 
 std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values) {
-    const auto text = ReadFileBytes(file);
-    if (!text) {
-        return "The file " + file.filename().string() + " cannot be read.";
+    std::string problem;
+    const auto text = ReadFileBytes(file, problem);
+    // An empty file would leave every value 0 and draw every glyph at the
+    // centre: it is as unusable as a missing one, and said so alike.
+    if (text && std::all_of(text->begin(), text->end(), IsSeparator)) {
+        problem = "empty";
+    }
+    if (!problem.empty()) {
+        return "The file " + file.filename().string() + " cannot be read (" + problem + ").";
     }
     return ParseWheelValues(*text, file.filename().string(), values);
 }

@@ -22,8 +22,9 @@ struct WheelData {
 
 // Values into `values` from index 0; entries the file does not reach stay
 // as they are. Empty on success, else what is wrong with the file
-// (unreadable, a value that is no whole 16-bit number, more values than the
-// table holds); the values read before the fault stand.
+// (unreadable or holding no value, a value that is no whole 16-bit number,
+// more values than the table holds); the values read before the fault
+// stand.
 std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values);
 std::string ParseWheelValues(std::string_view text, const std::string& fileName,
                              std::span<std::int16_t> values);

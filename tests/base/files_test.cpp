@@ -1,6 +1,10 @@
 // The program's file primitives: encodings, line ends, number and date
 // patterns, crash-safe replacement and the program folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "base/file_replace.hpp"
 #include "base/format_pattern.hpp"
@@ -58,6 +62,44 @@ TEST(TextLines, EncodingsAndLineEnds) {
     EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x9c\x80 \xe2\x99\x88"));
 }
 
+// Every reader goes through ReadFileBytes: a folder, a device, a pipe or a
+// huge file is refused with its reason before it is read, so none of them
+// aborts, hangs or exhausts the program.
+TEST(ReadFileBytes, RefusesWhatCannotBeADataFile) {
+    TempFolder folder;
+    folder.Write("plain.txt", "one\r\n");
+    std::filesystem::create_directory(folder / "OPTIONS.OPT");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    {
+        std::filesystem::path huge = folder.Write("huge.fil", "");
+        std::filesystem::resize_file(huge, kLargestDataFileBytes + 1);  // sparse
+    }
+    struct Case {
+        std::filesystem::path path;
+        const char* problem;  // empty: readable
+    };
+    for (const Case& c : {
+             Case{folder / "plain.txt", ""}, Case{folder / "OPTIONS.OPT", "a folder"},
+             Case{folder / "pipe", "not a plain file"},  // no writer: would block
+             Case{"/dev/zero", "not a plain file"},      // endless
+             Case{folder / "huge.fil", "larger than 64 MiB"},
+             Case{folder / "missing.txt", "no such file"},
+             Case{"/proc/self/mem", "read error"},  // a plain file whose read fails
+         }) {
+        std::string problem;
+        const auto bytes = ReadFileBytes(c.path, problem);
+        EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
+        EXPECT_EQ(bytes.has_value(), *c.problem == '\0') << c.path;
+        EXPECT_EQ(ReadTextLines(c.path).has_value(), *c.problem == '\0') << c.path;
+        EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
+    }
+    if (::geteuid() != 0) {  // the superuser reads anything
+        const auto locked = folder.Write("locked.txt", "x");
+        std::filesystem::permissions(locked, std::filesystem::perms::none);
+        EXPECT_EQ(FileReadProblem(locked), "no permission to read it");
+    }
+}
+
 TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
     for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
                              ReplaceStep::Backup, ReplaceStep::Rename}) {
@@ -67,7 +109,9 @@ TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
             ReplaceFileContent(folder / "NAMES.FIL", "new\r\n", {folder / "NAMES.OLD", {step}});
         EXPECT_FALSE(failure.empty()) << static_cast<int>(step);
         EXPECT_EQ(folder.Read("NAMES.FIL"), "old\r\n");
-        EXPECT_FALSE(std::filesystem::exists(folder / "NAMES.FIL.$$$"));
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            EXPECT_FALSE(entry.path().string().ends_with(".$$$")) << entry.path();
+        }
     }
     TempFolder folder;
     folder.Write("NAMES.FIL", "old\r\n");
@@ -90,8 +134,8 @@ TEST(ProgramFolder, ChoiceSeedingAndCaseInsensitiveNames) {
     shipped.Write("NAMES.FIL", "shipped\r\n");
     TempFolder user;
     user.Write("names.fil", "mine\r\n");
-    EXPECT_EQ(SeedProgramFolder(user.path() / "sub", shipped.path()), "");
-    EXPECT_EQ(SeedProgramFolder(user.path(), shipped.path()), "");
+    EXPECT_EQ(SeedProgramFolder(user.path() / "sub", shipped.path()).failure, "");
+    EXPECT_EQ(SeedProgramFolder(user.path(), shipped.path()).failure, "");
     EXPECT_EQ(user.Read("names.fil"), "mine\r\n");  // never replaced
     EXPECT_FALSE(std::filesystem::exists(user / "NAMES.FIL") &&
                  !std::filesystem::equivalent(user / "NAMES.FIL", user / "names.fil"));

@@ -70,6 +70,16 @@ TEST_F(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     std::filesystem::remove(path);
     EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);
     EXPECT_EQ(table(216), 216.0f);
+    // No option at all is no options file: the caller says so as for a
+    // missing one instead of drawing with every option 0.
+    for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
+        Write(empty);
+        EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Empty) << empty;
+        EXPECT_EQ(table(216), 216.0f);
+    }
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);  // a folder of that name
 }
 
 }  // namespace

@@ -35,7 +35,12 @@ TEST(ProgramHomeOption, HomeFolderAndPerUserSeeding) {
     EXPECT_EQ(RunCommandLine({"names", "list", "--home", home.path().string()}, out, err), 0)
         << err.str();
     EXPECT_EQ(out.str(), "Only Here\n");
-    EXPECT_NE(err.str().find("OPTIONS.OPT cannot be read"), std::string::npos);
+    // The rest of the folder is filled from the shipped data, as the help
+    // says; the user's names file stays.
+    EXPECT_EQ(err.str(), "");
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "OPTIONS.OPT"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "RADIUS.DAT"));
+    EXPECT_EQ(home.Read("NAMES.FIL"), "Only Here,05 Dec 1950,7.45,P,5,074.00,40.43\r\n");
 
     std::ostringstream out2, err2;
     EXPECT_EQ(RunCommandLine({"names", "list", "--home", (home / "absent").string()}, out2, err2),

@@ -106,6 +106,27 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
     EXPECT_NE(ExportImage({folder / "none" / "w.png", ImageFormat::Png, 400, 300}, paint), "");
     EXPECT_FALSE(std::filesystem::exists(folder / "none" / "w.png"));
     EXPECT_NE(ExportImage({folder / "tiny.png", ImageFormat::Png, 2, 2}, paint), "");
+
+    // A write that fails (a full disk) leaves the earlier image whole, in
+    // every format and at every step; so does a folder in the file's place.
+    for (const Case& c :
+         {Case{"w.png", "\x89PNG"}, Case{"w.SVG", "<?xml"}, Case{"w.pdf", "%PDF"}}) {
+        const std::uintmax_t size = std::filesystem::file_size(folder / c.name);
+        for (ReplaceStep step :
+             {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Rename}) {
+            EXPECT_NE(
+                ExportImage({folder / c.name, *ImageFormatOf(c.name), 600, 450}, paint, {step}), "")
+                << c.name;
+            EXPECT_EQ(std::filesystem::file_size(folder / c.name), size) << c.name;
+            EXPECT_EQ(Head(folder / c.name, 4), std::string(c.magic).substr(0, 4)) << c.name;
+        }
+    }
+    std::filesystem::create_directory(folder / "d.png");
+    EXPECT_NE(ExportImage({folder / "d.png", ImageFormat::Png, 400, 300}, paint), "");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "d.png"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        EXPECT_FALSE(entry.path().string().ends_with(".$$$")) << entry.path();
+    }
 }
 
 }  // namespace

@@ -26,7 +26,18 @@ TEST(WheelData, SeparatorsShortFilesAndFaults) {
         const std::string failure = ReadWheelValues(folder.Write("B.DAT", c.text), values);
         EXPECT_NE(failure.find(c.message), std::string::npos) << c.text << ": " << failure;
     }
-    EXPECT_NE(ReadWheelValues(folder / "NONE.DAT", values), "");
+    // Missing, empty or no file at all: one message, the reason in brackets.
+    std::filesystem::create_directory(folder / "DIR.DAT");
+    for (const Case& c : {Case{"NONE.DAT", "The file NONE.DAT cannot be read (no such file)."},
+                          Case{"EMPTY.DAT", "The file EMPTY.DAT cannot be read (empty)."},
+                          Case{"BLANK.DAT", "The file BLANK.DAT cannot be read (empty)."},
+                          Case{"DIR.DAT", "The file DIR.DAT cannot be read (a folder)."}}) {
+        folder.Write("EMPTY.DAT", "");
+        folder.Write("BLANK.DAT", " \r\n,\r\n");
+        values = {9, 9, 9, 9, 9};
+        EXPECT_EQ(ReadWheelValues(folder / c.text, values), c.message);
+        EXPECT_EQ(values[0], 9);
+    }
 }
 
 TEST(WheelData, ShippedFilesLoad) {

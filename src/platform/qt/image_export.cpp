@@ -1,5 +1,7 @@
 #include "platform/qt/image_export.hpp"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
@@ -7,6 +9,7 @@
 #include <QSvgGenerator>
 #include <cstdlib>
 
+#include "base/file_replace.hpp"
 #include "base/text_lines.hpp"
 #include "platform/qt/qt_canvas.hpp"
 
@@ -20,20 +23,24 @@ namespace {
 constexpr double kWindowInches = 14050.0 / 1440.0;
 constexpr int kPdfDotsPerInch = 300;
 
-QString PathText(const std::filesystem::path& file) {
-    const std::string text = file.string();
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Paint(QPainter& painter, QRectF device, const std::function<void(Canvas&)>& paint) {
     QtCanvas canvas(painter, device);
     paint(canvas);
 }
 
 std::string Failed(const std::filesystem::path& file) {
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-    return "The image " + file.string() + " cannot be written.";
+    return "The image " + file.string() + " cannot be drawn.";
+}
+
+// The drawing goes to the file through the crash-safe replacement: a write
+// that fails (a full disk) leaves an earlier image of that name whole.
+std::string Save(const ImageRequest& request, const QByteArray& bytes, const ReplaceFault& fault) {
+    const std::string failure = ReplaceFileContent(
+        request.file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        {std::nullopt, fault});
+    return failure.empty()
+               ? std::string()
+               : "The image " + request.file.string() + " cannot be written: " + failure + ".";
 }
 
 }  // namespace
@@ -67,13 +74,17 @@ void EnsureGuiApplication() {
     static_cast<void>(app);
 }
 
-std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint) {
+std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
+                        const ReplaceFault& fault) {
     EnsureGuiApplication();
     const int width = request.widthPixels;
     const int height = request.heightPixels;
     if (width < 16 || height < 16 || width > 16384 || height > 16384) {
         return "The image size must lie between 16 and 16384 pixels.";
     }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     switch (request.format) {
         case ImageFormat::Png: {
             QImage image(width, height, QImage::Format_RGB32);
@@ -85,11 +96,11 @@ std::string ExportImage(const ImageRequest& request, const std::function<void(Ca
                 QPainter painter(&image);
                 Paint(painter, QRectF(0, 0, width, height), paint);
             }
-            return image.save(PathText(request.file), "PNG") ? std::string() : Failed(request.file);
+            return image.save(&buffer, "PNG") ? Save(request, bytes, fault) : Failed(request.file);
         }
         case ImageFormat::Svg: {
             QSvgGenerator svg;
-            svg.setFileName(PathText(request.file));
+            svg.setOutputDevice(&buffer);
             svg.setSize(QSize(width, height));
             svg.setViewBox(QRect(0, 0, width, height));
             svg.setResolution(static_cast<int>(width / kWindowInches));
@@ -99,20 +110,25 @@ std::string ExportImage(const ImageRequest& request, const std::function<void(Ca
                 return Failed(request.file);
             }
             Paint(painter, QRectF(0, 0, width, height), paint);
-            return painter.end() ? std::string() : Failed(request.file);
+            return painter.end() ? Save(request, bytes, fault) : Failed(request.file);
         }
         case ImageFormat::Pdf: {
-            QPdfWriter pdf(PathText(request.file));
-            pdf.setPageSize(QPageSize(QPageSize::Letter));
-            pdf.setResolution(kPdfDotsPerInch);
-            pdf.setTitle("SOLVARIS chart wheel");
-            pdf.setCreator("SOLVARIS");
             QPainter painter;
-            if (!painter.begin(&pdf)) {
-                return Failed(request.file);
+            {
+                QPdfWriter pdf(&buffer);
+                pdf.setPageSize(QPageSize(QPageSize::Letter));
+                pdf.setResolution(kPdfDotsPerInch);
+                pdf.setTitle("SOLVARIS chart wheel");
+                pdf.setCreator("SOLVARIS");
+                if (!painter.begin(&pdf)) {
+                    return Failed(request.file);
+                }
+                Paint(painter, QRectF(0, 0, pdf.width(), pdf.height()), paint);
+                if (!painter.end()) {
+                    return Failed(request.file);
+                }
             }
-            Paint(painter, QRectF(0, 0, pdf.width(), pdf.height()), paint);
-            return painter.end() ? std::string() : Failed(request.file);
+            return Save(request, bytes, fault);
         }
     }
     return Failed(request.file);

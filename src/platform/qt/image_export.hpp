@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/file_replace.hpp"
 #include "platform/canvas.hpp"
 
 namespace solvaris {
@@ -27,8 +28,11 @@ struct ImageRequest {
     int heightPixels = 768;
 };
 
-// `paint` draws on the canvas of the whole image or page. Empty on
-// success, else what went wrong (nothing is left behind at the path).
-std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint);
+// `paint` draws on the canvas of the whole image or page; the file is
+// written through the crash-safe replacement. Empty on success, else what
+// went wrong (an earlier file of that name is then left as it was).
+// `fault` makes a step of the write fail, for tests.
+std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
+                        const ReplaceFault& fault = {});
 
 }  // namespace solvaris

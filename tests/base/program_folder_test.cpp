@@ -1,0 +1,98 @@
+// Filling the program folder: missing files copied whole, copies cut short
+// by an interrupted first start restored, the user's own changes kept.
+#include "base/program_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+TEST(CutShortCopy, TellsAnInterruptedCopyFromAUsersEdit) {
+    const std::string shipped = "1 conj\r\n2 opp\r\n3 trine\r\n";
+    const std::string block(kCopyBlockBytes * 2 + 10, 'x');
+    struct Case {
+        std::string present;
+        std::string shipped;
+        const char* name;
+        bool cutShort;
+    };
+    for (const Case& c : {
+             Case{"", shipped, "HCDATA.DAT", true},        // nothing was copied
+             Case{"", shipped, "NAMES.FIL", false},        // a list the user emptied
+             Case{"", shipped, "GA_MA.ll", false},         // any case of the extension
+             Case{"1 co", shipped, "NATAL.ORB", true},     // inside a line
+             Case{"1 conj\r", shipped, "X.OPT", true},     // between CR and LF
+             Case{"1 conj\r\n", shipped, "X.OPT", false},  // whole lines, as saved
+             Case{"1 conj", shipped, "X.OPT", false},      // the editor's last line
+             Case{"1 conj\r\n2 opp\r\n", shipped, "NAMES.FIL", false},
+             Case{block.substr(0, kCopyBlockBytes), block, "OPTIONS.OPT", true},
+             Case{block.substr(0, 2 * kCopyBlockBytes), block, "NAMES.FIL", true},
+             Case{shipped, shipped, "X.OPT", false},            // whole
+             Case{"1 conj\r\n9", shipped, "X.OPT", false},      // changed
+             Case{shipped + "4\r\n", shipped, "X.OPT", false},  // longer
+         }) {
+        EXPECT_EQ(IsCutShortCopy(c.present, c.shipped, c.name), c.cutShort)
+            << c.name << " '" << c.present.substr(0, 20) << "' of " << c.present.size();
+    }
+}
+
+TEST(SeedProgramFolder, FillsWhatIsMissingAndRestoresCutShortCopies) {
+    TempFolder shipped;
+    std::string options;
+    for (int n = 1; n <= 216; ++n) {
+        options +=
+            std::to_string(n) + "      the description of option " + std::to_string(n) + "\r\n";
+    }
+    ASSERT_GT(options.size(), 2 * kCopyBlockBytes);
+    const std::string names = "Sample,05 Dec 1950,7.45,P,5,074.00,40.43\r\nOther,x\r\n";
+    shipped.Write("OPTIONS.OPT", options);
+    shipped.Write("HCDATA.DAT", "1,2,3\r\n");
+    shipped.Write("RADIUS.DAT", "4,5,6\r\n");
+    shipped.Write("NAMES.FIL", names);
+    shipped.Write("NATAL.ORB", "8\r\n6\r\n");
+    shipped.Write("TZ.DAT", "Eastern,EST,5\r\n");
+
+    TempFolder user;
+    user.Write("OPTIONS.OPT", options.substr(0, 2 * kCopyBlockBytes));  // a kill mid-copy
+    user.Write("HCDATA.DAT", "");                                       // a full disk
+    user.Write("names.fil", "");                                        // emptied by the user: kept
+    user.Write("NATAL.ORB", "8\r\n");                        // shortened by the user: kept
+    user.Write("TZ.DAT", "Eastern,EST,5\r\nMine,M,1\r\n");   // the user's own
+    std::filesystem::create_directory(user / "RADIUS.DAT");  // not a file: left alone
+
+    const FolderReport report = SeedProgramFolder(user.path(), shipped.path());
+    EXPECT_EQ(report.failure, "");
+    EXPECT_EQ(user.Read("OPTIONS.OPT"), options);
+    EXPECT_EQ(user.Read("HCDATA.DAT"), "1,2,3\r\n");
+    EXPECT_EQ(user.Read("names.fil"), "");
+    EXPECT_FALSE(std::filesystem::exists(user / "NAMES.FIL") &&
+                 !std::filesystem::equivalent(user / "NAMES.FIL", user / "names.fil"));
+    EXPECT_EQ(user.Read("NATAL.ORB"), "8\r\n");
+    EXPECT_EQ(user.Read("TZ.DAT"), "Eastern,EST,5\r\nMine,M,1\r\n");
+    EXPECT_TRUE(std::filesystem::is_directory(user / "RADIUS.DAT"));
+    ASSERT_EQ(report.notes.size(), 2u);  // the two restored files, named
+    EXPECT_NE(report.notes[0].find("HCDATA.DAT"), std::string::npos) << report.notes[0];
+    EXPECT_NE(report.notes[0].find("(0 of 7 bytes)"), std::string::npos) << report.notes[0];
+    EXPECT_NE(report.notes[1].find("OPTIONS.OPT"), std::string::npos) << report.notes[1];
+    EXPECT_NE(report.notes[1].find("restored from the shipped copy"), std::string::npos);
+
+    // A second start finds nothing to do.
+    EXPECT_TRUE(SeedProgramFolder(user.path(), shipped.path()).notes.empty());
+
+    // An empty folder named by --home is filled; a missing one is not made.
+    TempFolder home;
+    std::filesystem::path folder;
+    const FolderReport opened = OpenProgramFolder({home.path().string(), "", "", ""}, folder);
+    EXPECT_EQ(opened.failure, "");
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "OPTIONS.OPT"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(home / "HCDATA.DAT"));
+    EXPECT_NE(OpenProgramFolder({(home / "absent").string(), "", "", ""}, folder).failure, "");
+    EXPECT_FALSE(std::filesystem::exists(home / "absent"));
+}
+
+}  // namespace
+}  // namespace solvaris

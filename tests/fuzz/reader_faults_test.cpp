@@ -1,0 +1,155 @@
+// Fault injection for every reader of the program folder's files: paths
+// that are no data file (folders, endless devices, pipes without a writer,
+// huge files, read errors) and first-start copies interrupted at any byte.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
+#include <random>
+
+#include "aspects/orb_table.hpp"
+#include "base/options.hpp"
+#include "base/program_folder.hpp"
+#include "base/settings.hpp"
+#include "base/text_lines.hpp"
+#include "people/cities_file.hpp"
+#include "people/names_file.hpp"
+#include "people/time_zones.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "reports/interpretation_file.hpp"
+#include "support/temp_folder.hpp"
+#include "wheel/wheel_data.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+// True when the reader reported the file as unreadable in its own way and
+// took nothing from it.
+using Reader = std::function<bool(const std::filesystem::path&, ScriptedPlatform&)>;
+
+struct NamedReader {
+    const char* name;
+    Reader refuses;
+};
+
+std::vector<NamedReader> Readers() {
+    return {
+        {"OPTIONS.OPT",
+         [](const std::filesystem::path& p, ScriptedPlatform&) {
+             OptionTable table;
+             return LoadOptions(p, table) == OptionsLoad::Unreadable && table(1) == 0.0f;
+         }},
+        {"NATAL.ORB",
+         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
+             OrbTable orbs{};
+             return !LoadOrbTable(p, orbs, platform) && platform.Messages().size() == 1;
+         }},
+        {"SOLVARIS.INI",
+         [](const std::filesystem::path& p, ScriptedPlatform&) {
+             Settings settings = DefaultSettings("/p");
+             ReadSettings(p, settings);  // silent by design: the defaults stand
+             return SettingsText(settings) == SettingsText(DefaultSettings("/p"));
+         }},
+        {"NAMES.FIL",
+         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
+             return ReadNamesList(p, platform).empty() && platform.Messages().size() == 1;
+         }},
+        {"GA_MA.LL",
+         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
+             return ReadCitiesList(p, platform).empty() && platform.Messages().size() == 1;
+         }},
+        {"TZ.DAT",
+         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
+             return ReadTimeZones(p, platform).empty() && platform.Messages().size() == 1;
+         }},
+        {"HCDATA.DAT",
+         [](const std::filesystem::path& p, ScriptedPlatform&) {
+             std::array<std::int16_t, kCuspAnchorValues> values{};
+             return ReadWheelValues(p, values).find("cannot be read") != std::string::npos;
+         }},
+        {"SUN.TXT", [](const std::filesystem::path& p,
+                       ScriptedPlatform&) { return !FindInterpretation(p, "SUN"); }},
+        {"PCATPATH.TXT",
+         [](const std::filesystem::path& p, ScriptedPlatform&) { return !ReadTextLines(p); }},
+    };
+}
+
+TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "folder");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    std::filesystem::resize_file(folder.Write("huge", ""), kLargestDataFileBytes + 1);
+    const std::vector<std::filesystem::path> paths = {
+        folder / "folder", folder / "pipe",  "/dev/zero",        "/dev/urandom",
+        folder / "huge",   "/proc/self/mem", folder / "missing",
+    };
+    for (const NamedReader& reader : Readers()) {
+        for (const std::filesystem::path& path : paths) {
+            ScriptedPlatform platform;
+            bool refused = false;
+            EXPECT_NO_THROW(refused = reader.refuses(path, platform)) << reader.name << path;
+            EXPECT_TRUE(refused) << reader.name << " read " << path;
+        }
+    }
+}
+
+// Each shipped file cut at seeded random points, as a kill or a full disk
+// during a plain copy leaves it: a cut inside a line (or an empty data
+// file) is restored from the shipped copy on the next start; a cut after a
+// whole line may be the user's own shortening and is kept.
+TEST(ReaderFaults, InterruptedFirstStartCopiesAreRestored) {
+    const std::filesystem::path shipped = SOLVARIS_DATA_DIR;
+    std::mt19937_64 random(20261207);
+    int restored = 0;
+    int kept = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(shipped)) {
+        const std::string name = entry.path().filename().string();
+        const std::string whole = *ReadFileBytes(entry.path());
+        if (whole.size() < 16) {
+            continue;
+        }
+        std::vector<std::size_t> inside;
+        std::vector<std::size_t> afterLine;
+        for (std::size_t p = 1; p < whole.size(); ++p) {
+            const bool lineEndNear = whole[p - 1] == '\r' || whole[p - 1] == '\n' ||
+                                     whole[p] == '\r' || whole[p] == '\n';
+            if (p % kCopyBlockBytes == 0) {
+                continue;  // a block boundary is restored either way
+            }
+            if (!lineEndNear) {
+                inside.push_back(p);
+            } else if (whole[p - 1] == '\n' && whole[p] != '\r' && whole[p] != '\n') {
+                afterLine.push_back(p);
+            }
+        }
+        struct Cut {
+            std::size_t bytes;
+            bool restore;
+        };
+        std::vector<Cut> cuts = {{0, !IsListFileName(name)}};
+        for (const auto* points : {&inside, &afterLine}) {
+            if (!points->empty()) {
+                cuts.push_back({(*points)[random() % points->size()], points == &inside});
+            }
+        }
+        TempFolder shippedAlone;  // so that each start copies no other file
+        shippedAlone.Write(name, whole);
+        for (const Cut& cut : cuts) {
+            TempFolder user;
+            user.Write(name, whole.substr(0, cut.bytes));
+            const FolderReport report = SeedProgramFolder(user.path(), shippedAlone.path());
+            EXPECT_EQ(report.failure, "");
+            const std::string expected = cut.restore ? whole : whole.substr(0, cut.bytes);
+            EXPECT_EQ(user.Read(name), expected) << name << " cut at " << cut.bytes;
+            EXPECT_EQ(report.notes.size(), cut.restore ? 1u : 0u) << name << " at " << cut.bytes;
+            (cut.restore ? restored : kept) += 1;
+        }
+    }
+    EXPECT_GT(restored, 150);
+    EXPECT_GT(kept, 50);
+}
+
+}  // namespace
+}  // namespace solvaris
