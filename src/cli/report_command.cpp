@@ -142,7 +142,9 @@ int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::stri
         text += line;
         text += "\r\n";
     }
-    return 0;
+    // A day without sunrise or sunset has no hours to divide: its messages
+    // have said so.
+    return day->sun.BothFound() ? 0 : 1;
 }
 
 int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,

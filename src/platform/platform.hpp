@@ -40,6 +40,8 @@ public:
     // Starts a program in its own window and waits until it has ended, the
     // user interface staying responsive; false when it cannot be started.
     virtual bool StartAndWait(const std::filesystem::path& program) = 0;
+    // The present instant in universal time, whatever the machine's own
+    // zone; the core expresses it in the home zone of the options.
     virtual LocalDateTime Now() const = 0;
     // Regional settings: the date order and whether the clock shows A.M./P.M.
     virtual DateOrder UserDateOrder() const = 0;
