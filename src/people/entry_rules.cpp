@@ -124,7 +124,7 @@ int CountOutOfRange(const Fields& f, bool natal) {
     const bool failures[] = {
         FieldValue(f.month) > 12,
         FieldValue(f.day) > LastDayOfMonth(year, FieldValue(f.month)),
-        year > 2099 || (natal && year < 100),
+        year > kLastEntryYear || (natal && year < 100),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
         zone > 12 || zone<-13, longDeg> 180 || (longDeg == 180 && longMin > 0),
