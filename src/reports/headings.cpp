@@ -36,16 +36,33 @@ std::string BirthDataLine(const BirthData& b) {
     return line;
 }
 
+std::string PlutoOutsideTheoryLine(std::string_view chart) {
+    std::string line = "  NOTE: ";
+    line += chart;
+    line += " Pluto lies outside its theory's range (1885-2099); its position is approximate.";
+    return line;
+}
+
 void NatalHeading(ReportContext& ctx) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
+    if (ctx.session.charts.plutoOutsideTheory.natal) {
+        ctx.Line(PlutoOutsideTheoryLine("natal"));
+    }
 }
 
 void DualHeading(ReportContext& ctx) {
     NatalHeading(ctx);
     ctx.Line("  Diurnal date = " + DateOf(ctx.session.diurnal));
+    const PlutoOutsideTheory& outside = ctx.session.charts.plutoOutsideTheory;
+    if (outside.progressed) {
+        ctx.Line(PlutoOutsideTheoryLine("progressed"));
+    }
+    if (outside.transit) {
+        ctx.Line(PlutoOutsideTheoryLine("transiting"));
+    }
 }
 
 std::string DiurnalDataLine(const BirthData& diurnal) { return BirthDataLine(diurnal); }
@@ -108,6 +125,13 @@ void PositionList(ReportContext& ctx, ListDeclinations declinations) {
          (charts.kind == ChartKind::Progressed || charts.kind == ChartKind::Transit));
     if (declinationLine) {
         ctx.Line(Blanks(51) + "Decl.");
+    }
+    // The progressed and transit lists stand without the dual heading.
+    const PlutoOutsideTheory& outside = charts.plutoOutsideTheory;
+    if (charts.kind == ChartKind::Progressed && outside.progressed) {
+        ctx.Line(PlutoOutsideTheoryLine("progressed"));
+    } else if (charts.kind == ChartKind::Transit && outside.transit) {
+        ctx.Line(PlutoOutsideTheoryLine("transiting"));
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/command_line.hpp"
@@ -128,6 +129,59 @@ TEST(ReportCommand, OrbFileOnlyWhereItIsReadAndNeverMissingUnsaid) {
         }
     }
     EXPECT_FALSE(std::filesystem::exists(image));
+}
+
+// Pluto's series holds 1885-2099: outside it every report that shows Pluto
+// carries a note and the JSON a flag; inside, nothing changes.
+TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
+    const std::string natalNote =
+        "  NOTE: natal Pluto lies outside its theory's range (1885-2099); its position is "
+        "approximate.\n";
+    struct Case {
+        std::vector<std::string> head;
+        const char* natalDate;
+        const char* needle;
+        bool present;
+    };
+    const Case cases[] = {
+        {{"report", "natal"}, "1800-06-15", natalNote.c_str(), true},
+        {{"report", "natal-aspects"}, "1884-12-31", natalNote.c_str(), true},
+        {{"report", "natal"}, "1885-01-01", "NOTE:", false},
+        {{"report", "natal"}, "2099-12-31", "NOTE:", false},
+        {{"report", "transit-data"}, "1800-06-15", "NOTE:", false},  // no natal Pluto shown
+        {{"report", "progression-data"}, "1960-06-15", "NOTE:", false},
+        {{"report", "transit-data", "--diurnal-date", "1850-01-01"},
+         "1960-06-15",
+         "  NOTE: transiting Pluto lies outside",
+         true},
+        {{"report", "progression-data", "--diurnal-date", "1850-01-01"},
+         "1800-06-15",
+         "  NOTE: progressed Pluto lies outside",
+         true},
+        {{"report", "interpretations", "--diurnal-date", "1850-01-01"},
+         "1960-06-15",
+         "  NOTE: transiting Pluto lies outside",
+         true},
+        {{"report", "ephemeris"}, "1800-06-15", "  NOTE: the listed Pluto lies outside", true},
+        {{"report", "ephemeris"}, "2099-12-20", "  NOTE: the listed Pluto lies outside", true},
+        {{"report", "ephemeris"}, "1960-06-15", "NOTE:", false},
+        {{"chart"}, "1800-06-15", "\"pluto_outside_theory\":true", true},
+        {{"chart"}, "1960-06-15", "\"pluto_outside_theory\":true", false},
+        {{"chart"}, "1960-06-15", "\"pluto_outside_theory\":false", true},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.head;
+        // A later --diurnal-date in the list wins over the default one.
+        std::vector<std::string> tail(args.begin() + std::min<std::size_t>(2, args.size()),
+                                      args.end());
+        args.resize(std::min<std::size_t>(2, args.size()));
+        args = Report(args, c.natalDate);
+        args.insert(args.end(), tail.begin(), tail.end());
+        const Outcome r = Solvaris(args);
+        ASSERT_EQ(r.status, 0) << c.head[0] << " " << c.natalDate << ": " << r.err;
+        EXPECT_EQ(r.out.find(c.needle) != std::string::npos, c.present)
+            << c.head[0] << " " << (c.head.size() > 1 ? c.head[1] : "") << " " << c.natalDate;
+    }
 }
 
 }  // namespace
