@@ -43,26 +43,31 @@ std::string PlutoOutsideTheoryLine(std::string_view chart) {
     return line;
 }
 
+void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which) {
+    if (which.natal) {
+        ctx.Line(PlutoOutsideTheoryLine("natal"));
+    }
+    if (which.progressed) {
+        ctx.Line(PlutoOutsideTheoryLine("progressed"));
+    }
+    if (which.transit) {
+        ctx.Line(PlutoOutsideTheoryLine("transiting"));
+    }
+}
+
 void NatalHeading(ReportContext& ctx) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
-    if (ctx.session.charts.plutoOutsideTheory.natal) {
-        ctx.Line(PlutoOutsideTheoryLine("natal"));
-    }
+    PlutoOutsideTheoryLines(ctx, {ctx.session.charts.plutoOutsideTheory.natal, false, false});
 }
 
 void DualHeading(ReportContext& ctx) {
     NatalHeading(ctx);
     ctx.Line("  Diurnal date = " + DateOf(ctx.session.diurnal));
     const PlutoOutsideTheory& outside = ctx.session.charts.plutoOutsideTheory;
-    if (outside.progressed) {
-        ctx.Line(PlutoOutsideTheoryLine("progressed"));
-    }
-    if (outside.transit) {
-        ctx.Line(PlutoOutsideTheoryLine("transiting"));
-    }
+    PlutoOutsideTheoryLines(ctx, {false, outside.progressed, outside.transit});
 }
 
 std::string DiurnalDataLine(const BirthData& diurnal) { return BirthDataLine(diurnal); }
@@ -128,11 +133,8 @@ void PositionList(ReportContext& ctx, ListDeclinations declinations) {
     }
     // The progressed and transit lists stand without the dual heading.
     const PlutoOutsideTheory& outside = charts.plutoOutsideTheory;
-    if (charts.kind == ChartKind::Progressed && outside.progressed) {
-        ctx.Line(PlutoOutsideTheoryLine("progressed"));
-    } else if (charts.kind == ChartKind::Transit && outside.transit) {
-        ctx.Line(PlutoOutsideTheoryLine("transiting"));
-    }
+    PlutoOutsideTheoryLines(ctx, {false, charts.kind == ChartKind::Progressed && outside.progressed,
+                                  charts.kind == ChartKind::Transit && outside.transit});
 }
 
 void SpecialPointLines(ReportContext& ctx, double vertex, double equatorial, double coAscendant,

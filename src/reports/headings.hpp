@@ -19,6 +19,9 @@ std::string BirthDataLine(const BirthData& data);
 // "  NOTE: natal Pluto lies outside its theory's range (1885-2099); its
 // position is approximate." for the chart named.
 std::string PlutoOutsideTheoryLine(std::string_view chart);
+// That line for each of the charts marked in `which`: natal, progressed,
+// transiting, in this order.
+void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which);
 
 // BeginReport, then a blank line, the name and the birth data line; the
 // Pluto note when the natal chart is outside its theory's range.
