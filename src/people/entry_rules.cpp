@@ -39,9 +39,14 @@ struct Clock {
 };
 
 // The universal instant as the clock of a zone `zoneHoursWest` hours west
-// of Greenwich shows it; the date follows across midnight.
+// of Greenwich shows it; the date follows across midnight. A zone no clock
+// keeps (an options file gone wrong) shifts nothing: the entry check
+// refuses it once it stands in the zone field.
 LocalDateTime InZone(const LocalDateTime& universal, double zoneHoursWest) {
     using namespace std::chrono;
+    if (!(std::fabs(zoneHoursWest) <= 24)) {
+        zoneHoursWest = 0;
+    }
     const sys_days utDay{year{universal.year} / universal.month / universal.day};
     const sys_seconds instant = utDay + hours{universal.hour} + minutes{universal.minute} +
                                 seconds{universal.second} -
@@ -127,7 +132,8 @@ int CountOutOfRange(const Fields& f, bool natal) {
         year > kLastEntryYear || (natal && year < 100),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
-        zone > 12 || zone<-13, longDeg> 180 || (longDeg == 180 && longMin > 0),
+        (zone > 12 || zone < -13),
+        (longDeg > 180 || (longDeg == 180 && longMin > 0)),
         longMin > 59,
         latDeg > 90 || (latDeg == 90 && latMin > 0),
         latMin > 59,
