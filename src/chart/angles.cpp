@@ -56,9 +56,15 @@ double MidheavenFromRamc(double ramc, double obliquityDeg) {
 double AscendantFromRamc(double ramc, double obliquityDeg, double latitudeDeg) {
     const double r = DegToRad(ramc);
     const double e = DegToRad(obliquityDeg);
-    return Normalize360(RadToDeg(
+    const double ascendant = Normalize360(RadToDeg(
         std::atan2(std::cos(r),
                    -(std::sin(r) * std::cos(e) + std::tan(DegToRad(latitudeDeg)) * std::sin(e)))));
+    // Inside the polar circles the formula can land on the setting point.
+    // The Ascendant rises: it stands east of the meridian, its hour angle
+    // (RAMC less its right ascension) between 180 and 360 degrees.
+    const double a = DegToRad(ascendant);
+    const double rightAscension = RadToDeg(std::atan2(std::sin(a) * std::cos(e), std::cos(a)));
+    return SinDeg(ramc - rightAscension) > 0 ? Normalize360(ascendant + 180) : ascendant;
 }
 
 double RamcFromSiderealTime(double greenwichSiderealTime, double longitudeDeg) {

@@ -38,6 +38,8 @@ ChartAngles ComputeAngles(double dayNumber, double dayFraction, double longitude
 
 // The Midheaven, in the same half of the circle as the RAMC.
 double MidheavenFromRamc(double ramc, double obliquityDeg);
+// The Ascendant, the rising intersection of the ecliptic with the horizon
+// (inside the polar circles too).
 double AscendantFromRamc(double ramc, double obliquityDeg, double latitudeDeg);
 
 // RAMC = Greenwich sidereal time - longitude (west positive), normalised.

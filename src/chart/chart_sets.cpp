@@ -8,6 +8,7 @@
 #include "chart/progressions.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
+#include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 
 namespace solvaris {
@@ -223,6 +224,9 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.kind = ChartKind::Natal;
     next.houseSystem = in.houseSystem;
     next.diurnalDayNumber = DayNumberOf(in.diurnal);
+    next.plutoOutsideTheory = {!PlutoSeriesHolds(DayNumberOf(in.natal)),
+                               !PlutoSeriesHolds(DayNumberOf(in.natal, in.ageYears)),
+                               !PlutoSeriesHolds(next.diurnalDayNumber)};
     next.lunationStart = transit.angles.t - 31 / kJulianCentury;
     next.interpretationDay = next.diurnalDayNumber;
 

@@ -108,6 +108,15 @@ struct OuterRing {
     std::string retrogradeMarks = kNoRetrogradeMarks;
 };
 
+// The charts cast for a day outside the years Pluto's series holds: their
+// Pluto is marked in the reports.
+struct PlutoOutsideTheory {
+    bool natal = false;
+    bool progressed = false;
+    bool transit = false;
+    bool Any() const { return natal || progressed || transit; }
+};
+
 struct ChartStore {
     WorkingSet working;
     NatalSet natal;
@@ -130,6 +139,7 @@ struct ChartStore {
     double progressedRamc = 0;
     double transitRamc = 0;
     HouseSystem houseSystem = HouseSystem::Placidus;
+    PlutoOutsideTheory plutoOutsideTheory;
 
     // Where the lunation search starts: the transit moment's T less 31 days.
     double lunationStart = 0;

@@ -127,7 +127,7 @@ std::string PadTo(std::string text, std::size_t width) {
 }  // namespace
 
 bool PlanetaryHoursLatitudeAllowed(float latitudePacked, Platform& platform) {
-    if (latitudePacked > 66.00) {
+    if (latitudePacked > 66.00 || latitudePacked < -66.00) {
         platform.ShowMessage(
             "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 "
             "degrees, 0 minutes or below.",
@@ -198,12 +198,14 @@ SunTimes SunriseSunset(double anchor, const BirthData& place, Platform& platform
     SunTimes times;
     if (const auto rise = Crossing(anchor, p, 0, gain)) {
         times.sunrise = *rise;
+        times.sunriseFound = true;
     } else {
         platform.ShowMessage("I cannot find sunrise. The latitude is too extreme.", "Warning!",
                              MessageIcon::Information);
     }
     if (const auto set = Crossing(anchor, p, 180, gain)) {
         times.sunset = *set;
+        times.sunsetFound = true;
     } else {
         platform.ShowMessage("I cannot find sunset. The latitude is too extreme.", "Warning!",
                              MessageIcon::Information);
@@ -251,9 +253,14 @@ PlanetaryDay ComputePlanetaryDay(double anchor, const BirthData& place, Platform
     for (int k = 0; k < 12; ++k) {
         HourRow& row = day.rows[k];
         row.dayRuler = DayHourRuler(day.weekday, k);
-        row.dayStart = HourTimeText(day.sun.sunrise + k * dayLength);
         row.nightRuler = NightHourRuler(day.weekday, k);
-        row.nightStart = HourTimeText(day.sun.sunset + k * nightLength);
+        if (day.sun.BothFound()) {
+            row.dayStart = HourTimeText(day.sun.sunrise + k * dayLength);
+            row.nightStart = HourTimeText(day.sun.sunset + k * nightLength);
+        } else {
+            row.dayStart = kNoHourTimeText;
+            row.nightStart = kNoHourTimeText;
+        }
     }
     return day;
 }

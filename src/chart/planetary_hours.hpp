@@ -16,8 +16,8 @@ namespace solvaris {
 inline constexpr std::string_view kPlanetaryHoursCaption = "Planetary Hours";
 inline constexpr std::string_view kPlanetaryHoursNote = " NOTE: Click on planet for keywords";
 
-// Refuses (with its message) a latitude north of 66 degrees 0 minutes;
-// southern latitudes are let through to the searches.
+// Refuses (with its message) a latitude beyond 66 degrees 0 minutes, north
+// or south: past it the Sun can stay up or down all day.
 bool PlanetaryHoursLatitudeAllowed(float latitudePacked, Platform& platform);
 
 // Julian day of the date at 0h UT.
@@ -37,6 +37,9 @@ std::string PlaceLabel(const BirthData& place, std::string_view zoneTyped);
 struct SunTimes {
     double sunrise = 0;  // local clock hours, 0-24; 0 when not found
     double sunset = 0;
+    bool sunriseFound = false;
+    bool sunsetFound = false;
+    bool BothFound() const { return sunriseFound && sunsetFound; }
 };
 
 // The Sun on the Ascendant (sunrise) and on the Descendant (sunset) of the
@@ -52,6 +55,10 @@ std::string_view NightHourRuler(int weekday, int hour);
 
 // Six characters on a 12-hour clock: " 6.45a", "12.30p".
 std::string HourTimeText(double hours);
+
+// The start of an hour of a day without sunrise or sunset: there are no
+// unequal hours to divide, so no time is shown.
+inline constexpr std::string_view kNoHourTimeText = "   ---";
 
 struct HourRow {
     std::string dayRuler;
@@ -69,6 +76,8 @@ struct PlanetaryDay {
     std::string placeHeading;
 };
 
+// A day without sunrise or sunset keeps its rulers and shows
+// kNoHourTimeText for every start time.
 PlanetaryDay ComputePlanetaryDay(double anchor, const BirthData& place, Platform& platform);
 
 // Opening the hours for the natal data: the entry check, then the day of

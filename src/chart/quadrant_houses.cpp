@@ -28,19 +28,32 @@ double AdjustedCusp(double num, double den, double raArgument) {
     return lambda;
 }
 
-// Placidus: trisect the semi-arc, ten rounds of refining the right ascension.
+// The semi-arc iteration stops once a round moves the right ascension by
+// less than this; near 66 degrees of latitude that takes about 60 rounds.
+constexpr double kPlacidusConvergedDeg = 1e-9;
+// A bound on the rounds, so that no input can keep the iteration going.
+constexpr int kPlacidusMaxRounds = 500;
+
+// Placidus: trisect the semi-arc, refining the right ascension until it
+// settles.
 double PlacidusCusp(const CuspInputs& in, double offset, double divisor, bool diurnal) {
     const double s = diurnal ? -1 : 1;
     const double phi = in.latitude == 0 ? kEquatorLatitudeRad : DegToRad(in.latitude);
     const double tanEps = std::tan(DegToRad(in.obliquity));
     double r = in.ramc + offset;
-    for (int round = 0; round < 10; ++round) {
+    for (int round = 0; round < kPlacidusMaxRounds; ++round) {
         const double x = s * SinDeg(r) * tanEps * std::tan(phi);
         double semiArc = RadToDeg(std::atan(std::sqrt(1 - x * x) / x));
         if (semiArc < 0) {
             semiArc += 180;
         }
-        r = diurnal ? in.ramc + semiArc / divisor : in.ramc + 180 - semiArc / divisor;
+        const double next =
+            diurnal ? in.ramc + semiArc / divisor : in.ramc + 180 - semiArc / divisor;
+        const bool settled = std::fabs(next - r) < kPlacidusConvergedDeg;
+        r = next;
+        if (settled) {
+            break;
+        }
     }
     return AdjustedCusp(std::tan(DegToRad(r)), CosDeg(in.obliquity), r);
 }

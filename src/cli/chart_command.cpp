@@ -8,7 +8,10 @@ namespace solvaris {
 
 namespace {
 
-std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts) {
+// `plutoOutside`: the chart's day lies outside the years Pluto's series
+// holds, so its Pluto is approximate.
+std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts,
+                         bool plutoOutside) {
     std::string json;
     json.append("{\"longitude\":").append(Numbers(set.longitude, 1, kPointCount));
     json.append(",\"declination\":").append(Numbers(set.declination, 1, kPointCount));
@@ -17,6 +20,7 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     json.append(",\"houses\":").append(Quoted(texts.housePositionText));
     json.append(",\"cusps\":").append(Numbers(cusps, 1, kCuspCount));
     json.append(",\"sidereal_time\":").append(Quoted(texts.siderealTimeText));
+    json.append(",\"pluto_outside_theory\":").append(plutoOutside ? "true" : "false");
     json.append("}");
     return json;
 }
@@ -28,10 +32,14 @@ void WriteChartJson(const Session& session, std::ostream& out) {
     const ExtraAngles& x = s.transit.extraAngles;
     const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
                                                x.polarAscendant};
-    out << "{\"natal\":" << PointSetJson(s.natal.points, s.natal.cusps, s.natal.texts)
+    const PlutoOutsideTheory& outside = s.plutoOutsideTheory;
+    out << "{\"natal\":"
+        << PointSetJson(s.natal.points, s.natal.cusps, s.natal.texts, outside.natal)
         << ",\"progressed\":"
-        << PointSetJson(s.progressed.points, s.progressed.cusps, s.progressed.texts)
-        << ",\"transit\":" << PointSetJson(s.transit.points, s.transit.cusps, s.transit.texts)
+        << PointSetJson(s.progressed.points, s.progressed.cusps, s.progressed.texts,
+                        outside.progressed)
+        << ",\"transit\":"
+        << PointSetJson(s.transit.points, s.transit.cusps, s.transit.texts, outside.transit)
         << ",\"solar_arc\":{\"arc\":" << Number(s.solarArc.arc)
         << ",\"longitude\":" << Numbers(s.solarArc.longitude, 1, kPointCount)
         << ",\"converse\":" << Numbers(s.solarArc.converseLongitude, 1, kPointCount)

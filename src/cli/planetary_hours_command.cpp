@@ -27,7 +27,8 @@ int RunPlanetaryHoursCommand(const std::vector<std::string>& args, Session& sess
     for (const std::string& line : DayLines(*day)) {
         out << line << '\n';
     }
-    return 0;
+    // A day without sunrise or sunset shows its rulers without times.
+    return day->sun.BothFound() ? 0 : 1;
 }
 
 }  // namespace solvaris

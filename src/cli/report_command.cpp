@@ -1,6 +1,7 @@
 #include "cli/report_command.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
@@ -25,6 +26,10 @@ namespace {
 // The reports that are not Data-menu texts: they show other windows.
 constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid",
                                           "ascii-chart"};
+
+// The one report that reads an orb file (the others take their orbs from
+// the options or use fixed ones).
+constexpr std::string_view kOrbFileReport = "aspect-grid";
 
 // The window's CR LF line ends as LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -114,7 +119,27 @@ std::string CodesText(const std::string& text) {
     return out;
 }
 
-// Every page the window shows, one after the other.
+// The ephemeris pages asked for must start no later than the last year the
+// entry check accepts: empty when they do, else why not.
+std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData& start) {
+    // A date the entry check refuses is left to it.
+    if (start.month < 1 || start.month > 12 || start.day < 1 || start.year > kLastEntryYear) {
+        return {};
+    }
+    const double firstDay = JulianDayNumber(start.year, start.month, start.day);
+    const double lastStart = firstDay + kEphemerisDays * (request.pages - 1.0);
+    if (CivilDateOfJulianDay(lastStart).year <= kLastEntryYear) {
+        return {};
+    }
+    const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);
+    const double most = std::max(0.0, std::floor((lastAccepted - firstDay) / kEphemerisDays) + 1);
+    return "--pages " + std::to_string(request.pages) + " would run past the year " +
+           std::to_string(kLastEntryYear) + "; from this date at most " + NumberAsTyped(most) +
+           " pages";
+}
+
+// Every page the window shows, one after the other. The command line keeps
+// no session, so the buffer is emptied before each page and never fills.
 int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
                    ScriptedPlatform& platform, RecordingDataWindow& window, std::string& text) {
     platform.QueueAnswer(request.noon ? MessageAnswer::No : MessageAnswer::Yes);
@@ -124,6 +149,7 @@ int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportCo
     }
     text += window.text;
     for (int page = 1; page < request.pages; ++page) {
+        ctx.session.reports.EmptySession();
         if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
             return 1;
         }
@@ -142,7 +168,9 @@ int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::stri
         text += line;
         text += "\r\n";
     }
-    return 0;
+    // A day without sunrise or sunset has no hours to divide: its messages
+    // have said so.
+    return day->sun.BothFound() ? 0 : 1;
 }
 
 int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,
@@ -217,11 +245,21 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         err << "usage: " << kReportUsage << "\nreports: " << ReportNames() << '\n';
         return 2;
     }
+    if (!request.orbs.empty() && request.name != kOrbFileReport) {
+        err << "solvaris report: --orbs is read only by the " << kOrbFileReport << " report; '"
+            << request.name << "' takes its orbs from the options file\n";
+        return 2;
+    }
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
     std::string text;
     int status = 0;
     if (request.name == "ephemeris") {
+        const BirthData start = ReadNatalData(options.natal, platform.UserDateOrder());
+        if (const std::string problem = EphemerisPagesProblem(request, start); !problem.empty()) {
+            err << "solvaris report: " << problem << '\n';
+            return 2;
+        }
         status = EphemerisPages(request, options, ctx, platform, window, text);
     } else if (request.name == "planetary-hours") {
         status = RunPlanetaryHours(options, platform, text);
@@ -232,17 +270,16 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     } else if (request.name == "aspect-grid") {
         status = RunAspectGrid(request, options, session, platform, text);
     } else {
-        if (!request.orbs.empty()) {
-            session.currentOrbFile = request.orbs;
-        }
         const auto& menu = DataMenuCommands();
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
             return c.name == request.name;
         });
-        // Each day the interpretations show, one after the other.
+        // Each day the interpretations show, one after the other, the buffer
+        // emptied before each as for the ephemeris pages.
         command->run(ctx);
         text += window.text;
         for (int day = 1; request.name == "interpretations" && day < request.days; ++day) {
+            session.reports.EmptySession();
             InterpretationsForward(ctx);
             text += window.text;
         }

@@ -1,17 +1,27 @@
 #include "cli/return_command.hpp"
 
+#include <cmath>
+
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/json_text.hpp"
+#include "engine/pluto.hpp"
 #include "platform/headless/recording_data_window.hpp"
+#include "reports/headings.hpp"
 
 namespace solvaris {
 
 namespace {
 
+// The return's day lies outside the years Pluto's series holds.
+bool PlutoOutside(const ReturnSet& set) { return !PlutoSeriesHolds(std::floor(set.jd + 0.5)); }
+
 void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
     out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << ReturnDateText(set, order) << "  "
         << ReturnTimeLine(set) << "  JD " << FixedDecimals(set.jd, 6) << '\n';
+    if (PlutoOutside(set)) {
+        out << PlutoOutsideTheoryLine("the return's").substr(2) << '\n';
+    }
     for (int p = Sun; p <= kPointCount; ++p) {
         out << ReportName(p) << ' ' << FixedDecimals(set.longitude[p], 4) << ' '
             << set.texts.retrogradeMarks[p - 1] << ' '
@@ -30,7 +40,8 @@ void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
         << ",\"longitude\":" << Numbers(set.longitude, 1, kPointCount)
         << ",\"cusps\":" << Numbers(set.cusps, 1, kCuspCount) << ",\"retrograde\":\""
         << set.texts.retrogradeMarks << "\",\"houses\":\"" << set.texts.housePositionText
-        << "\",\"sidereal_time\":\"" << set.texts.siderealTimeText << "\"}\n";
+        << "\",\"sidereal_time\":\"" << set.texts.siderealTimeText
+        << "\",\"pluto_outside_theory\":" << (PlutoOutside(set) ? "true" : "false") << "}\n";
 }
 
 }  // namespace

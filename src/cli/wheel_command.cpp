@@ -2,6 +2,7 @@
 
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
+#include "aspects/orb_table.hpp"
 #include "base/number_text.hpp"
 #include "cli/chart_setup.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -89,6 +90,11 @@ int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
         return 1;
     }
     if (!request.orbs.empty()) {
+        // Said at once, whether or not the printed grid comes to read it.
+        OrbTable orbs{};
+        if (!LoadOrbTable(request.orbs, orbs, platform)) {
+            return 1;
+        }
         session.currentOrbFile = request.orbs;
     }
     WheelDrawing drawing;

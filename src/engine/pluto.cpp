@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/angles.hpp"
+#include "engine/calendar.hpp"
 
 namespace solvaris {
 
@@ -74,5 +75,9 @@ Heliocentric PlutoSeries(double t) {
 // General precession in longitude, 5029.0966" (1.396971 degrees) per Julian
 // century, counted from JD 2433283 (1950 January 1).
 double PlutoPrecession(double dayNumber) { return (dayNumber - 2433283) * 1.396971 / 36525; }
+
+bool PlutoSeriesHolds(double dayNumber) {
+    return dayNumber >= JulianDayNumber(1885, 1, 1) && dayNumber <= JulianDayNumber(2099, 12, 31);
+}
 
 }  // namespace solvaris

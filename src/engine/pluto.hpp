@@ -13,4 +13,8 @@ Heliocentric PlutoSeries(double t);
 // number alone, so it adds nothing to the daily motion.
 double PlutoPrecession(double dayNumber);
 
+// The series is fitted to the years 1885 to 2099; outside them Pluto drifts
+// off (0.6 degrees by 1800, 6.7 by 1000). True for a day number inside.
+bool PlutoSeriesHolds(double dayNumber);
+
 }  // namespace solvaris

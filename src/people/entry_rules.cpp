@@ -1,10 +1,12 @@
 #include "people/entry_rules.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
 #include "base/lenient_number.hpp"
+#include "engine/calendar.hpp"
 
 namespace solvaris {
 
@@ -28,15 +30,42 @@ std::string OptionText(float value) {
     return buffer;
 }
 
+// The home place of "Now": the zone (hours west) is option 18.
+constexpr int kHomeZoneOption = 18;
+
 struct Clock {
     std::string month, day, year, hour, minute;
     bool pm;
 };
 
-// Patterns "m", "d", "yyyy", "h", "n" of the present moment, with the hour
-// field's rule applied (0 is 12, above 12 is P.M.).
-Clock PresentClock(const Platform& platform) {
-    const LocalDateTime now = platform.Now();
+// The universal instant as the clock of a zone `zoneHoursWest` hours west
+// of Greenwich shows it; the date follows across midnight. A zone no clock
+// keeps (an options file gone wrong) shifts nothing: the entry check
+// refuses it once it stands in the zone field.
+LocalDateTime InZone(const LocalDateTime& universal, double zoneHoursWest) {
+    using namespace std::chrono;
+    if (!(std::fabs(zoneHoursWest) <= 24)) {
+        zoneHoursWest = 0;
+    }
+    const sys_days utDay{year{universal.year} / universal.month / universal.day};
+    const sys_seconds instant = utDay + hours{universal.hour} + minutes{universal.minute} +
+                                seconds{universal.second} -
+                                seconds{std::llround(zoneHoursWest * 3600)};
+    const sys_days localDay = floor<days>(instant);
+    const year_month_day date{localDay};
+    const hh_mm_ss<seconds> clock{instant - localDay};
+    return {static_cast<int>(date.year()),
+            static_cast<int>(unsigned(date.month())),
+            static_cast<int>(unsigned(date.day())),
+            static_cast<int>(clock.hours().count()),
+            static_cast<int>(clock.minutes().count()),
+            static_cast<int>(clock.seconds().count())};
+}
+
+// Patterns "m", "d", "yyyy", "h", "n" of the present moment in the home
+// zone, with the hour field's rule applied (0 is 12, above 12 is P.M.).
+Clock PresentClock(const Platform& platform, double homeZoneHours) {
+    const LocalDateTime now = InZone(platform.Now(), homeZoneHours);
     int hour = now.hour;
     const bool pm = hour >= 12;
     if (hour == 0) {
@@ -80,19 +109,34 @@ int CountMissing(const Fields& f) {
     return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
 }
 
-// The range checks; the diurnal date has no lower year bound.
+// The last day of the typed month, 31 while the month itself is out of range
+// (that has its own check).
+double LastDayOfMonth(double year, double month) {
+    if (month < 1 || month > 12) {
+        return 31;
+    }
+    const double y = std::clamp(std::trunc(year), -32768.0, 32767.0);
+    return DaysInMonth(static_cast<int>(y), static_cast<int>(month));
+}
+
+// The range checks; the diurnal date has no lower year bound. A place can
+// lie no further than 180 degrees east or west and 90 north or south.
 int CountOutOfRange(const Fields& f, bool natal) {
     const double year = FieldValue(f.year);
     const double zone = FieldValue(f.zone);
+    const double longDeg = FieldValue(f.longDeg), longMin = FieldValue(f.longMin);
+    const double latDeg = FieldValue(f.latDeg), latMin = FieldValue(f.latMin);
     const bool failures[] = {
         FieldValue(f.month) > 12,
-        FieldValue(f.day) > 31,
-        year > 2099 || (natal && year < 100),
+        FieldValue(f.day) > LastDayOfMonth(year, FieldValue(f.month)),
+        year > kLastEntryYear || (natal && year < 100),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
-        zone > 12 || zone<-13, FieldValue(f.longDeg)> 180,
-        FieldValue(f.longMin) > 59,
-        FieldValue(f.latMin) > 59,
+        (zone > 12 || zone < -13),
+        (longDeg > 180 || (longDeg == 180 && longMin > 0)),
+        longMin > 59,
+        latDeg > 90 || (latDeg == 90 && latMin > 0),
+        latMin > 59,
     };
     return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
 }
@@ -142,7 +186,7 @@ constexpr const char* kLatitudeError =
 }  // namespace
 
 void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
-    const Clock c = PresentClock(platform);
+    const Clock c = PresentClock(platform, options(kHomeZoneOption));
     w.txtName = "Now";
     w.txtMonth = c.month;
     w.txtDay = c.day;
@@ -150,7 +194,7 @@ void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& pl
     w.txtBirthHour = c.hour;
     w.txtBirthMinute = c.minute;
     w.optPM = c.pm;
-    w.txtTZ = OptionText(options(18));
+    w.txtTZ = OptionText(options(kHomeZoneOption));
     w.txtLongDeg = OptionText(options(19));
     w.txtLongMin = OptionText(options(20));
     w.optEast = options(21) != 0;

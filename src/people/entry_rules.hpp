@@ -10,6 +10,9 @@
 
 namespace solvaris {
 
+// The last year the entry windows accept, natal and diurnal.
+inline constexpr int kLastEntryYear = 2099;
+
 // "Now": the present date and time and the home place of options 18 to 24.
 void FillNow(NatalEntryWindow& window, const OptionTable& options, const Platform& platform);
 void FillNow(DiurnalEntryWindow& window, const OptionTable& options, const Platform& platform);

@@ -48,6 +48,8 @@ public:
     // Calls nest: the pointer returns when each SetBusy(true) has had its
     // SetBusy(false).
     virtual void SetBusy(bool busy) = 0;
+    // The present instant in universal time, whatever the machine's own
+    // zone; the core expresses it in the home zone of the options.
     virtual LocalDateTime Now() const = 0;
     // Regional settings: the date order and whether the clock shows A.M./P.M.
     virtual DateOrder UserDateOrder() const = 0;

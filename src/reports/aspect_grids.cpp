@@ -33,24 +33,40 @@ std::string LeftPadded(const std::string& text, std::size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
-// "  SUN       MOON       118d 30m          1d 30m" and CR LF.
+// Whole degrees and minutes rounded to the minute (x is not negative):
+// 63 degrees 59.7 minutes is 64d 00m, never 63d 60m.
+struct DegreesMinutes {
+    double degrees;
+    double minutes;
+};
+
+DegreesMinutes RoundedToMinute(double x) {
+    const double minutes = std::round((x - std::floor(x)) * 60);
+    return minutes == 60 ? DegreesMinutes{std::trunc(x) + 1, 0}
+                         : DegreesMinutes{std::trunc(x), minutes};
+}
+
+}  // namespace
+
 std::string NatalListLine(int p1, int p2, double s, double d) {
-    const auto minutes = [](double x) { return std::round((x - std::floor(x)) * 60); };
-    const double deviation = std::fabs(d);
+    const DegreesMinutes separation = RoundedToMinute(s);
+    const DegreesMinutes deviation = RoundedToMinute(std::fabs(d));
     std::string line = "  ";
     line += ReportName(p1);
     line += ReportName(p2);
     line += ' ';
-    line += LeftPadded(FormatNumber(std::trunc(s), "##0"), 3);
+    line += LeftPadded(FormatNumber(separation.degrees, "##0"), 3);
     line += "d ";
-    line += FormatNumber(minutes(s), "00");
+    line += FormatNumber(separation.minutes, "00");
     line += "m       ";
-    line += LeftPadded(FormatNumber(std::trunc(deviation), "#0"), 4);
+    line += LeftPadded(FormatNumber(deviation.degrees, "#0"), 4);
     line += "d ";
-    line += FormatNumber(minutes(deviation), "00");
+    line += FormatNumber(deviation.minutes, "00");
     line += "m\r\n";
     return line;
 }
+
+namespace {
 
 void FirstLegendLines(ReportContext& ctx, bool blankBetween) {
     ctx.Blank();

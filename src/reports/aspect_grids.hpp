@@ -19,6 +19,10 @@ std::string GridRowLabel(int point);
 // the list as one entry.
 void NatalAspectReport(ReportContext& ctx);
 
+// One line of the natal aspect list for points p1 and p2, separation s and
+// deviation d: "  SUN       MOON       118d 30m          1d 30m" and CR LF.
+std::string NatalListLine(int p1, int p2, double s, double d);
+
 // The progression data report's grid of the working set (progressed).
 void ProgressedAspectGrid(ReportContext& ctx);
 

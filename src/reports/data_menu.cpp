@@ -79,6 +79,9 @@ void SecondPersonLines(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("  " + ctx.session.secondPersonName);
     ctx.Line(DiurnalDataLine(ctx.session.diurnal));
+    if (ctx.session.charts.plutoOutsideTheory.transit) {
+        ctx.Line(PlutoOutsideTheoryLine("the second person's"));
+    }
     ctx.Blank();
 }
 

@@ -115,6 +115,9 @@ void PositionsSummary(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("  Progressed, solar arc, and transit positions exact to " +
              FormatDate(d.year, d.month, d.day));
+    // The natal note stands in the heading.
+    const PlutoOutsideTheory& outside = charts.plutoOutsideTheory;
+    PlutoOutsideTheoryLines(ctx, {false, outside.progressed, outside.transit});
 }
 
 void TransitData(ReportContext& ctx) {

@@ -5,9 +5,11 @@
 
 #include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
+#include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/ephemeris_entry.hpp"
+#include "reports/headings.hpp"
 #include "reports/position_format.hpp"
 
 namespace solvaris {
@@ -155,8 +157,14 @@ bool RunEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& hous
     ctx.session.charts.kind = ChartKind::Natal;
 
     paging.nextDay = JulianDayNumber(checked.year, checked.month, checked.day);
-    WritePageHeading(ctx, checked, paging.nextDay);
+    const double firstDay = paging.nextDay;
+    WritePageHeading(ctx, checked, firstDay);
     WriteDays(ctx, paging);
+    // Below the days, so that the page keeps its layout.
+    if (!PlutoSeriesHolds(firstDay) || !PlutoSeriesHolds(firstDay + kEphemerisDays - 1)) {
+        ctx.Blank();
+        ctx.Line(PlutoOutsideTheoryLine("the listed"));
+    }
     ctx.Show();
     ctx.window.SetMoreMenuVisible(true);
     return true;

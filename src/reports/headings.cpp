@@ -36,16 +36,38 @@ std::string BirthDataLine(const BirthData& b) {
     return line;
 }
 
+std::string PlutoOutsideTheoryLine(std::string_view chart) {
+    std::string line = "  NOTE: ";
+    line += chart;
+    line += " Pluto lies outside its theory's range (1885-2099); its position is approximate.";
+    return line;
+}
+
+void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which) {
+    if (which.natal) {
+        ctx.Line(PlutoOutsideTheoryLine("natal"));
+    }
+    if (which.progressed) {
+        ctx.Line(PlutoOutsideTheoryLine("progressed"));
+    }
+    if (which.transit) {
+        ctx.Line(PlutoOutsideTheoryLine("transiting"));
+    }
+}
+
 void NatalHeading(ReportContext& ctx) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
+    PlutoOutsideTheoryLines(ctx, {ctx.session.charts.plutoOutsideTheory.natal, false, false});
 }
 
 void DualHeading(ReportContext& ctx) {
     NatalHeading(ctx);
     ctx.Line("  Diurnal date = " + DateOf(ctx.session.diurnal));
+    const PlutoOutsideTheory& outside = ctx.session.charts.plutoOutsideTheory;
+    PlutoOutsideTheoryLines(ctx, {false, outside.progressed, outside.transit});
 }
 
 std::string DiurnalDataLine(const BirthData& diurnal) { return BirthDataLine(diurnal); }
@@ -109,6 +131,10 @@ void PositionList(ReportContext& ctx, ListDeclinations declinations) {
     if (declinationLine) {
         ctx.Line(Blanks(51) + "Decl.");
     }
+    // The progressed and transit lists stand without the dual heading.
+    const PlutoOutsideTheory& outside = charts.plutoOutsideTheory;
+    PlutoOutsideTheoryLines(ctx, {false, charts.kind == ChartKind::Progressed && outside.progressed,
+                                  charts.kind == ChartKind::Transit && outside.transit});
 }
 
 void SpecialPointLines(ReportContext& ctx, double vertex, double equatorial, double coAscendant,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "chart/birth_data.hpp"
 #include "chart/chart_point.hpp"
@@ -15,9 +16,18 @@ namespace solvaris {
 // line (line 3 of the natal heading).
 std::string BirthDataLine(const BirthData& data);
 
-// BeginReport, then a blank line, the name and the birth data line.
+// "  NOTE: natal Pluto lies outside its theory's range (1885-2099); its
+// position is approximate." for the chart named.
+std::string PlutoOutsideTheoryLine(std::string_view chart);
+// That line for each of the charts marked in `which`: natal, progressed,
+// transiting, in this order.
+void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which);
+
+// BeginReport, then a blank line, the name and the birth data line; the
+// Pluto note when the natal chart is outside its theory's range.
 void NatalHeading(ReportContext& ctx);
-// The natal heading and "  Diurnal date = dd mmm yyyy".
+// The natal heading and "  Diurnal date = dd mmm yyyy"; the Pluto notes of
+// the progressed and transit charts.
 void DualHeading(ReportContext& ctx);
 // The diurnal record's birth data line.
 std::string DiurnalDataLine(const BirthData& diurnal);
@@ -39,7 +49,8 @@ inline constexpr int kPositionListOrder[] = {Sun,       Moon,          Mercury, 
                                              NorthNode, PartOfFortune, Ascendant, Midheaven};
 
 // Fourteen position lines of the working set (Sun, Moon, Mercury to Pluto,
-// north node, Part of Fortune, Ascendant, Midheaven) after a blank line.
+// north node, Part of Fortune, Ascendant, Midheaven) after a blank line; a
+// progressed or transit list ends with its Pluto note when it has one.
 void PositionList(ReportContext& ctx, ListDeclinations declinations);
 
 // The Vertex / Equatorial Ascendant and Co-Ascendant / Polar Ascendant

@@ -7,9 +7,11 @@
 #include "base/program_folder.hpp"
 #include "chart/angles.hpp"
 #include "engine/calendar.hpp"
+#include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/ephemeris_entry.hpp"
+#include "reports/headings.hpp"
 #include "reports/interpretation_file.hpp"
 
 namespace solvaris {
@@ -50,6 +52,9 @@ void TransitInterpretationsRun(ReportContext& ctx) {
         charts.working.points.rightAscension = tables.rightAscension;
     }
     ctx.Line(DateLine(day, session.natal.name));
+    if (!PlutoSeriesHolds(day)) {
+        ctx.Line(PlutoOutsideTheoryLine("transiting"));
+    }
     ctx.Blank();
     bool any = false;
     for (int t = Sun; computed && t <= Pluto; ++t) {

@@ -19,13 +19,13 @@ BirthData Place(float longitude, float latitude, double zone) {
     return b;
 }
 
-TEST(PlanetaryHours, EntryRefusesOnlyTheFarNorth) {
+TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
     struct Case {
         float latitude;
         bool allowed;
     };
-    const Case cases[] = {
-        {66.00f, true}, {66.01f, false}, {40.45f, true}, {-70.00f, true}, {89.59f, false}};
+    const Case cases[] = {{66.00f, true},   {66.01f, false},  {40.45f, true},  {-66.00f, true},
+                          {-66.01f, false}, {-70.00f, false}, {89.59f, false}, {-89.59f, false}};
     for (const Case& c : cases) {
         ScriptedPlatform platform;
         EXPECT_EQ(PlanetaryHoursLatitudeAllowed(c.latitude, platform), c.allowed) << c.latitude;
@@ -152,24 +152,43 @@ TEST(PlanetaryHours, SevenDaysOnTheFirstRulerComesBack) {
     EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 7));
 }
 
-TEST(PlanetaryHours, NoSunriseInThePolarNightStillBuildsTheTable) {
-    ScriptedPlatform platform;
-    const BirthData place = Place(0, -70.00f, 0);
-    ASSERT_TRUE(PlanetaryHoursLatitudeAllowed(place.latitude, platform));
-    const PlanetaryDay day =
-        ComputePlanetaryDay(PlanetaryHoursAnchor(2000, 6, 21), place, platform);
-    ASSERT_EQ(platform.Messages().size(), 2u);
-    EXPECT_EQ(platform.Messages()[0].text, "I cannot find sunrise. The latitude is too extreme.");
-    EXPECT_EQ(platform.Messages()[1].text, "I cannot find sunset. The latitude is too extreme.");
-    for (const ShownMessage& m : platform.Messages()) {
-        EXPECT_EQ(m.title, "Warning!");
-        EXPECT_EQ(m.icon, MessageIcon::Information);
+// Past the entry check (the searches themselves take any latitude): a day
+// of polar night shows its rulers and no times, never "12.00a".
+TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
+    struct Case {
+        float latitude;
+        int month;
+        const char* firstRow;  // a Wednesday in June, a Thursday in December
+    };
+    const Case cases[] = {{-70.00f, 6, "Mer    ---    Sun    ---"},
+                          {70.00f, 12, "Jup    ---    Moo    ---"},
+                          {-70.00f, 12, "Jup    ---    Moo    ---"}};
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        const BirthData place = Place(0, c.latitude, 0);
+        const PlanetaryDay day =
+            ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21), place, platform);
+        ASSERT_EQ(platform.Messages().size(), 2u) << c.latitude;
+        EXPECT_EQ(platform.Messages()[0].text,
+                  "I cannot find sunrise. The latitude is too extreme.");
+        EXPECT_EQ(platform.Messages()[1].text,
+                  "I cannot find sunset. The latitude is too extreme.");
+        for (const ShownMessage& m : platform.Messages()) {
+            EXPECT_EQ(m.title, "Warning!");
+            EXPECT_EQ(m.icon, MessageIcon::Information);
+        }
+        EXPECT_FALSE(day.sun.BothFound());
+        EXPECT_EQ(RowText(day.rows[0]), c.firstRow) << c.latitude;
+        for (const HourRow& row : day.rows) {
+            EXPECT_EQ(row.dayStart, kNoHourTimeText);
+            EXPECT_EQ(row.nightStart, kNoHourTimeText);
+        }
     }
-    EXPECT_EQ(day.sun.sunrise, 0);
-    EXPECT_EQ(day.sun.sunset, 0);
-    EXPECT_EQ(RowText(day.rows[0]), "Mer 12.00a    Sun 12.00a");  // a Wednesday
-    EXPECT_EQ(RowText(day.rows[1]), "Moo 12.00a    Ven  2.00a");
-    EXPECT_EQ(RowText(day.rows[11]), "Mar 12.00a    Sat 10.00p");
+    ScriptedPlatform platform;
+    const PlanetaryDay ordinary =
+        ComputePlanetaryDay(PlanetaryHoursAnchor(2000, 6, 21), Place(0, -66.00f, 0), platform);
+    EXPECT_TRUE(ordinary.sun.BothFound());
+    EXPECT_TRUE(platform.Messages().empty());
 }
 
 // One day's lines are the golden planetary-hours report's; three side by side:

@@ -31,13 +31,35 @@ TEST(ChartCommand, WritesEveryKey) {
 }
 
 TEST(ChartCommand, RefusedDataGiveTheMessagesAndStatusOne) {
+    struct Case {
+        std::size_t field;  // index into kBirth
+        const char* value;
+        const char* house;  // nullptr: Placidus
+        const char* message;
+    };
+    const Case cases[] = {
+        {12, "70N00", nullptr, "Warning! Your latitude is too high."},
+        {12, "999n00", "M", "Warning! Error in natal input data section."},
+        {12, "95n00", "I", "Warning! Error in natal input data section."},
+        {12, "90n01", "M", "Warning! Error in natal input data section."},
+        {10, "180e59", nullptr, "Warning! Error in natal input data section."},
+        {4, "1960-02-30", nullptr, "Warning! Error in natal input data section."},
+        {14, "2026-11-31", nullptr, "Warning! Error in diurnal input data section."},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = kBirth;
+        args[c.field] = c.value;
+        if (c.house != nullptr) {
+            args.insert(args.end(), {"--house", c.house});
+        }
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(args, out, err), 1) << c.value;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << c.value << ": " << err.str();
+        EXPECT_TRUE(out.str().empty()) << c.value;
+    }
     std::vector<std::string> args = kBirth;
-    args[12] = "70N00";  // the natal latitude
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(args, out, err), 1);
-    EXPECT_NE(err.str().find("Warning! Your latitude is too high."), std::string::npos);
-    EXPECT_TRUE(out.str().empty());
     args.push_back("--bogus");
+    std::ostringstream out, err;
     EXPECT_EQ(RunCommandLine(args, out, err), 2);
 }
 

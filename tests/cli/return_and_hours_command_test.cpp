@@ -64,9 +64,15 @@ TEST(PlanetaryHoursCommand, FirstOfJanuary2000IsSaturnsDay) {
     EXPECT_EQ(place, "74.00 W, 40.43 N");
     EXPECT_EQ(first.substr(0, 4), "Sat ");
     EXPECT_EQ(first.substr(14, 4), "Mer ");
-    const Outcome arctic = Solvaris({"planetary-hours", "--lat", "70N00"});
-    EXPECT_EQ(arctic.status, 1);
-    EXPECT_NE(arctic.err.find("The latitude is too extreme."), std::string::npos);
+    for (const char* polar : {"70N00", "70S00", "66S01"}) {
+        const Outcome refused =
+            Solvaris({"planetary-hours", "--date", "2000-06-21", "--lat", polar});
+        EXPECT_EQ(refused.status, 1) << polar;
+        EXPECT_NE(refused.err.find("The latitude is too extreme. It must be 66 degrees"),
+                  std::string::npos)
+            << polar;
+        EXPECT_EQ(refused.out.find("12.00a"), std::string::npos) << polar;
+    }
 }
 
 }  // namespace

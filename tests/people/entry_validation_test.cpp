@@ -67,6 +67,50 @@ TEST(EntryValidation, CasesAndTheirMessages) {
          {kNatal, kDiurnal}},
         {"zone 13", [](N& n, D&) { n.txtTZ = "13"; }, false, {kNatal}},
         {"longitude 181", [](N& n, D&) { n.txtLongDeg = "181"; }, false, {kNatal}},
+        {"longitude 180 00", [](N& n, D&) { n.txtLongDeg = "180", n.optEast = true; }, false, {}},
+        {"longitude 180 59",
+         [](N& n, D&) { n.txtLongDeg = "180", n.txtLongMin = "59"; },
+         false,
+         {kNatal}},
+        {"latitude 90 00 with Morinus",
+         [](N& n, D&) { n.txtLatDeg = "90", n.txtLatMin = "00"; },
+         true,
+         {}},
+        {"latitude 90 01 with Morinus",
+         [](N& n, D&) { n.txtLatDeg = "90", n.txtLatMin = "01"; },
+         true,
+         {kNatal}},
+        {"latitude 95 with Morinus", [](N& n, D&) { n.txtLatDeg = "95"; }, true, {kNatal}},
+        {"diurnal latitude 999 with Meridian",
+         [](N&, D& d) { d.txtDiurnalLatDeg = "999"; },
+         true,
+         {kDiurnal}},
+        {"latitude 95 with Placidus",
+         [](N& n, D&) { n.txtLatDeg = "95"; },
+         false,
+         {kLatitude, kNatal}},
+        {"30 February", [](N& n, D&) { n.txtMonth = "2", n.txtDay = "30"; }, false, {kNatal}},
+        {"29 February 1900",
+         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "1900"; },
+         false,
+         {kNatal}},
+        {"29 February 2000",
+         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "2000"; },
+         false,
+         {}},
+        {"29 February 1500, Julian leap year",
+         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "1500"; },
+         false,
+         {}},
+        {"31 April", [](N& n, D&) { n.txtMonth = "4", n.txtDay = "31"; }, false, {kNatal}},
+        {"diurnal 31 June",
+         [](N&, D& d) { d.txtDiurnalMonth = "6", d.txtDiurnalDay = "31"; },
+         false,
+         {kDiurnal}},
+        {"day 32 of month 13, one box each",
+         [](N& n, D&) { n.txtMonth = "13", n.txtDay = "32"; },
+         false,
+         {kNatal, kNatal}},
     };
     for (const Case& c : cases) {
         NatalEntryWindow n = NewYorkBirth();
@@ -110,18 +154,29 @@ TEST(EntryReading, BirthRecords) {
     EXPECT_EQ(ReadNatalData(n, DateOrder::MonthDayYear).year, 32767);
 }
 
-TEST(EntryNow, ClockAndHomePlace) {
+// The fixed instant is universal time; the fields show it in the home zone
+// of option 18 (hours west), whatever zone the machine keeps.
+TEST(EntryNow, PresentInstantInTheHomeZone) {
     struct Case {
-        int hour, minute;
-        const char *hourText, *minuteText;
+        const char* what;
+        LocalDateTime universal;
+        float zoneWest;
+        const char *month, *day, *year, *hour, *minute;
         bool pm;
     };
-    for (const Case& c : {Case{0, 5, "12", "5", false}, Case{13, 7, "1", "7", true},
-                          Case{12, 0, "12", "0", true}}) {
+    const Case cases[] = {
+        {"New York noon", {2026, 12, 6, 17, 0, 0}, 5, "12", "6", "2026", "12", "0", true},
+        {"New York evening before", {2026, 12, 6, 2, 30, 0}, 5, "12", "5", "2026", "9", "30", true},
+        {"New York, old year", {2027, 1, 1, 3, 15, 0}, 5, "12", "31", "2026", "10", "15", true},
+        {"Greenwich midnight", {2026, 12, 6, 0, 5, 0}, 0, "12", "6", "2026", "12", "5", false},
+        {"India half hour", {2026, 12, 6, 20, 0, 0}, -5.5f, "12", "7", "2026", "1", "30", false},
+        {"leap day east", {2028, 2, 28, 23, 0, 0}, -2, "2", "29", "2028", "1", "0", false},
+    };
+    for (const Case& c : cases) {
         ScriptedPlatform platform;
-        platform.SetNow({2026, 12, 6, c.hour, c.minute, 0});
+        platform.SetNow(c.universal);
         OptionTable options;
-        options.Set(18, -5.5f);
+        options.Set(18, c.zoneWest);
         options.Set(19, 74);
         options.Set(20, 0);
         options.Set(21, 1);
@@ -130,15 +185,25 @@ TEST(EntryNow, ClockAndHomePlace) {
         NatalEntryWindow w;
         FillNow(w, options, platform);
         EXPECT_EQ(w.txtName, "Now");
-        EXPECT_EQ(w.txtBirthHour, c.hourText);
-        EXPECT_EQ(w.txtBirthMinute, c.minuteText);
-        EXPECT_EQ(w.optPM, c.pm);
-        EXPECT_EQ(w.txtTZ, "-5.5");
+        EXPECT_EQ(w.txtMonth, c.month) << c.what;
+        EXPECT_EQ(w.txtDay, c.day) << c.what;
+        EXPECT_EQ(w.txtYear, c.year) << c.what;
+        EXPECT_EQ(w.txtBirthHour, c.hour) << c.what;
+        EXPECT_EQ(w.txtBirthMinute, c.minute) << c.what;
+        EXPECT_EQ(w.optPM, c.pm) << c.what;
         EXPECT_TRUE(w.optEast);  // option 21
         DiurnalEntryWindow d;
         FillNow(d, options, platform);
-        EXPECT_EQ(d.txtDiurnalDay, "6");
+        EXPECT_EQ(d.txtDiurnalDay, c.day) << c.what;
+        EXPECT_EQ(d.txtDiurnalHour, c.hour) << c.what;
     }
+    ScriptedPlatform platform;
+    platform.SetNow({2026, 12, 6, 17, 0, 0});
+    OptionTable options;
+    options.Set(18, -5.5f);
+    NatalEntryWindow w;
+    FillNow(w, options, platform);
+    EXPECT_EQ(w.txtTZ, "-5.5");
 }
 
 }  // namespace

@@ -65,6 +65,29 @@ TEST_F(AspectReports, NatalListLine) {
               std::string::npos);
 }
 
+// Rounded minutes that reach 60 carry into the degrees, in the separation
+// and in the deviation alike.
+TEST(NatalAspectList, MinutesCarryIntoDegrees) {
+    struct Case {
+        double separation, deviation;
+        const char* numbers;  // the line after the two names and a blank
+    };
+    const Case cases[] = {
+        {118.5, -1.5, "118d 30m          1d 30m"},
+        {63.9999, 3.9999, " 64d 00m          4d 00m"},
+        {63.995, 3.995, " 64d 00m          4d 00m"},
+        {63.99, 3.99, " 63d 59m          3d 59m"},
+        {179.999, 0.999, "180d 00m          1d 00m"},
+        {0.0001, 0.0001, "  0d 00m          0d 00m"},
+        {9.9999, -9.9999, " 10d 00m         10d 00m"},
+    };
+    for (const Case& c : cases) {
+        const std::string line = NatalListLine(Sun, Moon, c.separation, c.deviation);
+        EXPECT_EQ(line, std::string("  SUN       MOON       ") + c.numbers + "\r\n")
+            << c.separation;
+    }
+}
+
 TEST_F(AspectReports, ProgressedMoonMonths) {
     const auto months = MonthlyLongitudes(355, 5);
     EXPECT_NEAR(months[6], 0, 1e-9);  // forward across 0 Aries, not back 350

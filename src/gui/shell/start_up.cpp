@@ -100,11 +100,14 @@ int RunWorkstation(const std::string& homeOption) {
     QtPlatform qtPlatform;
     Platform& platform = qtPlatform;
     Session session;
-    const std::string failure =
+    const FolderReport folder =
         OpenProgramFolder(FolderSourcesFromEnvironment(homeOption), session.folder);
-    if (!failure.empty()) {
-        platform.ShowMessage(failure, "Error!", MessageIcon::Critical);
+    if (!folder.failure.empty()) {
+        platform.ShowMessage(folder.failure, "Error!", MessageIcon::Critical);
         return 2;
+    }
+    for (const std::string& note : folder.notes) {
+        platform.ShowMessage(note, "Warning!", MessageIcon::Information);
     }
     Workstation workstation(session, platform);
     const std::unique_ptr<MainForm> main = StartUp(workstation, StartUpSteps{});

@@ -78,10 +78,10 @@ LocalDateTime ScriptedPlatform::Now() const {
         return *now_;
     }
     const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
+    std::tm universal{};
+    gmtime_r(&t, &universal);
+    return {universal.tm_year + 1900, universal.tm_mon + 1, universal.tm_mday,
+            universal.tm_hour,        universal.tm_min,     universal.tm_sec};
 }
 
 }  // namespace solvaris

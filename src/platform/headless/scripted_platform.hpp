@@ -1,6 +1,6 @@
 // The platform for tests and the command line: message boxes are recorded
 // (and, when asked, printed to a stream) and answered from a script; the
-// clock is the system's unless a fixed moment is set.
+// clock is the system's universal time unless a fixed instant is set.
 #pragma once
 
 #include <deque>
@@ -44,7 +44,8 @@ public:
     // script cancels.
     void QueueChosenFile(std::string path) { chosenFiles_.push_back(std::move(path)); }
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
-    void SetNow(const LocalDateTime& now) { now_ = now; }
+    // A fixed present instant, in universal time.
+    void SetNow(const LocalDateTime& universalTime) { now_ = universalTime; }
     void SetDateOrder(DateOrder order) { dateOrder_ = order; }
     void SetTwelveHourClock(bool twelveHour) { twelveHourClock_ = twelveHour; }
 
