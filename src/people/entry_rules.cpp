@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "base/lenient_number.hpp"
+#include "base/option_numbers.hpp"
 #include "engine/calendar.hpp"
+#include "people/zone_clock.hpp"
 
 namespace solvaris {
 
@@ -30,42 +32,15 @@ std::string OptionText(float value) {
     return buffer;
 }
 
-// The home place of "Now": the zone (hours west) is option 18.
-constexpr int kHomeZoneOption = 18;
-
 struct Clock {
     std::string month, day, year, hour, minute;
     bool pm;
 };
 
-// The universal instant as the clock of a zone `zoneHoursWest` hours west
-// of Greenwich shows it; the date follows across midnight. A zone no clock
-// keeps (an options file gone wrong) shifts nothing: the entry check
-// refuses it once it stands in the zone field.
-LocalDateTime InZone(const LocalDateTime& universal, double zoneHoursWest) {
-    using namespace std::chrono;
-    if (!(std::fabs(zoneHoursWest) <= 24)) {
-        zoneHoursWest = 0;
-    }
-    const sys_days utDay{year{universal.year} / universal.month / universal.day};
-    const sys_seconds instant = utDay + hours{universal.hour} + minutes{universal.minute} +
-                                seconds{universal.second} -
-                                seconds{std::llround(zoneHoursWest * 3600)};
-    const sys_days localDay = floor<days>(instant);
-    const year_month_day date{localDay};
-    const hh_mm_ss<seconds> clock{instant - localDay};
-    return {static_cast<int>(date.year()),
-            static_cast<int>(unsigned(date.month())),
-            static_cast<int>(unsigned(date.day())),
-            static_cast<int>(clock.hours().count()),
-            static_cast<int>(clock.minutes().count()),
-            static_cast<int>(clock.seconds().count())};
-}
-
 // Patterns "m", "d", "yyyy", "h", "n" of the present moment in the home
 // zone, with the hour field's rule applied (0 is 12, above 12 is P.M.).
 Clock PresentClock(const Platform& platform, double homeZoneHours) {
-    const LocalDateTime now = InZone(platform.Now(), homeZoneHours);
+    const LocalDateTime now = ZoneClockTime(platform.Now(), homeZoneHours);
     int hour = now.hour;
     const bool pm = hour >= 12;
     if (hour == 0) {
@@ -186,7 +161,7 @@ constexpr const char* kLatitudeError =
 }  // namespace
 
 void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
-    const Clock c = PresentClock(platform, options(kHomeZoneOption));
+    const Clock c = PresentClock(platform, options(opt::HomeZone));
     w.txtName = "Now";
     w.txtMonth = c.month;
     w.txtDay = c.day;
@@ -194,7 +169,7 @@ void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& pl
     w.txtBirthHour = c.hour;
     w.txtBirthMinute = c.minute;
     w.optPM = c.pm;
-    w.txtTZ = OptionText(options(kHomeZoneOption));
+    w.txtTZ = OptionText(options(opt::HomeZone));
     w.txtLongDeg = OptionText(options(19));
     w.txtLongMin = OptionText(options(20));
     w.optEast = options(21) != 0;

@@ -16,6 +16,7 @@
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
+#include "people/zone_clock.hpp"
 #include "reports/text_documents.hpp"
 
 namespace solvaris {
