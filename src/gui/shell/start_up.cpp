@@ -35,6 +35,17 @@ std::vector<PixelRect> ScreenAreas() {
     return areas;
 }
 
+constexpr int kWindowGapPixels = 8;
+
+// A window at its natural size with its corner at (left, top), moved back
+// onto a screen when that would leave it on none.
+void PlaceOnScreen(QWidget& window, int left, int top) {
+    const QSize size = window.sizeHint();
+    const PixelRect placed =
+        BringOntoScreen({left, top, size.width(), size.height()}, ScreenAreas());
+    window.move(placed.left, placed.top);
+}
+
 void ChooseDisplay(Workstation& workstation) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
@@ -82,6 +93,10 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     });
     auto* natal = new NatalEntryForm(workstation, main.get());
     auto* diurnal = new DiurnalEntryForm(workstation, main.get());
+    // Below the main bar, side by side, as the user reads them.
+    const QRect bar = main->frameGeometry();
+    PlaceOnScreen(*natal, bar.left(), bar.bottom() + kWindowGapPixels);
+    PlaceOnScreen(*diurnal, natal->x() + natal->sizeHint().width() + kWindowGapPixels, natal->y());
     const auto showEntryWindows = [natal, diurnal]() {
         natal->show();
         diurnal->show();
