@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Pictures of the workstation's windows for review by eye: runs the program
+# on a private X server (Xvfb) with a fresh program folder, clicks through it
+# as a user would and writes docs/screens/*.png. Needs a built ./build/solvaris.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(xvfb xdotool imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+program=$PWD/build/solvaris
+out=$PWD/docs/screens
+mkdir -p "$out"
+work=$(mktemp -d)
+display=:77
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    kill "$program_pid" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+program_pid=
+trap cleanup EXIT
+export DISPLAY=$display XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$work/runtime"
+sleep 1
+
+shot() { sleep 1; import -window root "$out/$1.png"; echo "docs/screens/$1.png"; }
+# A click at a point of a window, the point counted from the window's corner.
+click_in() {
+    local window
+    window=$(xdotool search --name "$1" | head -1)
+    xdotool mousemove --window "$window" "$2" "$3" click 1
+}
+
+mkdir "$work/home"
+"$program" --home "$work/home" &
+program_pid=$!
+sleep 2
+shot title
+xdotool key Return
+shot workstation
+
+main="zodiac.* [0-9]+:[0-9]+"
+click_in "$main" 163 8
+shot data-menu
+xdotool key Escape
+
+click_in "Diurnal Input Data" 17 235
+shot second-person
+click_in "Diurnal Input Data" 17 235
+
+click_in "Natal Input Data" 62 264
+shot natal-report
+
+click_in "zodiac. - Data" 285 8
+shot print-file
+xdotool key Escape
+
+click_in "$main" 475 8
+sleep 0.5
+xdotool key u
+shot about
+click_in "About" 20 20
+sleep 0.5
+
+
+click_in "$main" 20 8
+sleep 0.5
+xdotool key x
+wait "$program_pid" || true
