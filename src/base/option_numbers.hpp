@@ -130,7 +130,7 @@ enum Number : int {
     WheelPlacementFromSettings = 209,
     NatalChartAtStart = 210,
     NatalReportNotKept = 211,
-    ProgressedAnglesByArcOff = 212,  // 0: progressed angles by solar arc
+    ProgressedAnglesByTime = 212,  // 0: the progressed angles move by the solar arc
     SecondChartOutside = 216,
 };
 

@@ -4,6 +4,7 @@
 
 #include "base/format_pattern.hpp"
 #include "base/number_text.hpp"
+#include "base/option_numbers.hpp"
 #include "chart/house_cusps.hpp"
 #include "engine/angles.hpp"
 
@@ -182,7 +183,7 @@ void Dual(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTabl
     w.layout = 1;
     w.family = 2;
     w.innerHeader = NatalHeader(in);
-    const std::string side = options(216) != 0 ? "Outer = " : "Inner = ";
+    const std::string side = options(opt::SecondChartOutside) != 0 ? "Outer = " : "Inner = ";
     std::string ring;
     switch (kind) {
         case WheelKind::DualProgressed:
@@ -278,7 +279,7 @@ CuspSet FrameCusps(WheelKind frame, const ChartStore& charts) {
 
 std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
                                        const OptionTable& options, Platform& platform) {
-    if (kind == WheelKind::Progressed && options(212) == 0) {
+    if (kind == WheelKind::Progressed && options(opt::ProgressedAnglesByTime) == 0) {
         platform.ShowMessage("This feature is NOT allowed when option #212 is set to zero.",
                              "INFORMATION", MessageIcon::Information);
         return std::nullopt;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/lenient_number.hpp"
+#include "base/option_numbers.hpp"
 #include "chart/angles.hpp"
 #include "chart/house_cusps.hpp"
 #include "chart/progressions.hpp"
@@ -103,8 +104,8 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     CastChart natal = Cast(DayNumberOf(in.natal), DayFractionOf(in.natal), in.natal, in.houseSystem,
                            false, trueNode);
     const double natalEps = natal.angles.obliquity;
-    natal.points.longitude[PartOfFortune] =
-        NatalPartOfFortune(natal.points.longitude, in.options(33), natal.housePositions);
+    natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
+        natal.points.longitude, in.options(opt::PartOfFortuneFormula), natal.housePositions);
     HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
     EclipticPointsEquatorial(natal.points, NorthNode, natalEps, natal.angles.ramc);
     next.natal.points = natal.points;
@@ -133,7 +134,7 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     AnglePair later = AnglesOneDayLater(prog.angles.t, prog.angles.dayFraction,
                                         SignedFromPacked(in.diurnal.longitude), prog.latitude);
     double progressedMcRa = prog.angles.ramc;
-    const bool anglesBySolarArc = in.options(212) == 0;
+    const bool anglesBySolarArc = in.options(opt::ProgressedAnglesByTime) == 0;
     if (anglesBySolarArc) {
         const PointArray& nl = natal.points.longitude;
         const SolarArcAngles now = SolarArcAnglesFor(prog.points.longitude[Sun], nl[Midheaven],
@@ -191,8 +192,9 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
         EclipticRightAscension(pp.longitude[PartOfFortune], natalEps);
 
     // Solar arc.
-    const float arc = static_cast<float>(SolarArcDegrees(
-        pp.longitude[Sun], natal.points.longitude[Sun], in.options(17), in.ageYears));
+    const float arc =
+        static_cast<float>(SolarArcDegrees(pp.longitude[Sun], natal.points.longitude[Sun],
+                                           in.options(opt::SolarArcByAge), in.ageYears));
     next.solarArc.arc = arc;
     for (int p = Sun; p <= kPointCount; ++p) {
         next.solarArc.longitude[p] = Normalize360(natal.points.longitude[p] + arc);

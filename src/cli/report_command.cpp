@@ -8,6 +8,7 @@
 #include "aspects/aspect_grid_text.hpp"
 #include "aspects/orb_choice.hpp"
 #include "base/number_text.hpp"
+#include "base/option_numbers.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
 #include "people/entry_rules.hpp"
@@ -185,9 +186,10 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
     if (!LoadOrbTable(session.currentOrbFile, orbs, platform)) {
         return 1;
     }
-    const std::string glyphs = AspectGridText(
-        {session.wheel, session.charts, orbs,
-         GridUsesPlanetClassOrbs(session.options(208), session.currentOrbFile, session.folder)});
+    const std::string glyphs =
+        AspectGridText({session.wheel, session.charts, orbs,
+                        GridUsesPlanetClassOrbs(session.options(opt::OrbScheme),
+                                                session.currentOrbFile, session.folder)});
     text = request.codes ? CodesText(glyphs) : GlyphTextToUnicode(glyphs);
     return 0;
 }

@@ -170,12 +170,12 @@ void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& pl
     w.txtBirthMinute = c.minute;
     w.optPM = c.pm;
     w.txtTZ = OptionText(options(opt::HomeZone));
-    w.txtLongDeg = OptionText(options(19));
-    w.txtLongMin = OptionText(options(20));
-    w.optEast = options(21) != 0;
-    w.txtLatDeg = OptionText(options(22));
-    w.txtLatMin = OptionText(options(23));
-    w.optSouth = options(24) != 0;
+    w.txtLongDeg = OptionText(options(opt::HomeLongitudeDegrees));
+    w.txtLongMin = OptionText(options(opt::HomeLongitudeMinutes));
+    w.optEast = options(opt::HomeEast) != 0;
+    w.txtLatDeg = OptionText(options(opt::HomeLatitudeDegrees));
+    w.txtLatMin = OptionText(options(opt::HomeLatitudeMinutes));
+    w.optSouth = options(opt::HomeSouth) != 0;
 }
 
 void FillNow(DiurnalEntryWindow& w, const OptionTable& options, const Platform& platform) {

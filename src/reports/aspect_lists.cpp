@@ -3,6 +3,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/parallels.hpp"
 #include "base/format_pattern.hpp"
+#include "base/option_numbers.hpp"
 
 namespace solvaris {
 
@@ -138,7 +139,7 @@ void AspectList(ReportContext& ctx, ListReport report) {
 
 void ProgressedParallels(ReportContext& ctx) {
     const PointArray& declination = ctx.session.charts.progressed.points.declination;
-    const double orb = ctx.session.options(6);
+    const double orb = ctx.session.options(opt::ParallelOrb);
     ctx.Blank();
     ctx.Line("     PROGRESSED PLANET PARALLELS TO PROGRESSED PLANETS");
     ctx.Blank();
