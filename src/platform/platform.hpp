@@ -38,6 +38,10 @@ public:
     // The file chooser on files matching `pattern` ("*.FIL"), `current`
     // preselected: the chosen full path, empty when cancelled.
     virtual std::string ChooseFile(std::string_view pattern, std::string_view current) = 0;
+    // The file chooser for saving: a new or an existing file matching
+    // `pattern`, `proposed` preselected; an existing file is chosen only when
+    // the user agrees to replace it. The full path, empty when cancelled.
+    virtual std::string ChooseSaveFile(std::string_view pattern, std::string_view proposed) = 0;
     // An input box: the typed text, empty when cancelled.
     virtual std::string InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText) = 0;

@@ -110,6 +110,23 @@ std::string QtPlatform::ChooseFile(std::string_view pattern, std::string_view cu
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
+std::string QtPlatform::ChooseSaveFile(std::string_view pattern, std::string_view proposed) {
+    const QFileInfo proposedFile(Text(proposed));
+    QFileDialog dialog(DialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QString filter = Text(pattern);
+    dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
+    if (!proposed.empty()) {
+        dialog.setDirectory(proposedFile.absolutePath());
+        dialog.selectFile(proposedFile.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
 std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText) {
     bool accepted = false;

@@ -16,6 +16,7 @@ public:
                               MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
     std::string ChooseFile(std::string_view pattern, std::string_view current) override;
+    std::string ChooseSaveFile(std::string_view pattern, std::string_view proposed) override;
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     bool StartAndWait(const std::filesystem::path& program) override;

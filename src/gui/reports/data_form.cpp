@@ -260,7 +260,7 @@ void DataForm::mnuFileSaveAs_Click() {
     }
     const std::string proposed =
         (session.folder / ProposedReportFileName(session.natal.name)).string();
-    const std::string chosen = workstation_.platform().ChooseFile("*.DOC", proposed);
+    const std::string chosen = workstation_.platform().ChooseSaveFile("*.DOC", proposed);
     if (chosen.empty()) {
         return;
     }

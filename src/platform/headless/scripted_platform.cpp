@@ -27,6 +27,10 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
     return answer;
 }
 
+std::string ScriptedPlatform::ChooseSaveFile(std::string_view pattern, std::string_view proposed) {
+    return ChooseFile(pattern, proposed);
+}
+
 std::string ScriptedPlatform::ChooseFile(std::string_view, std::string_view) {
     if (chosenFiles_.empty()) {
         return {};

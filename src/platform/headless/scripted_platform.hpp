@@ -28,6 +28,8 @@ public:
                               MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
     std::string ChooseFile(std::string_view pattern, std::string_view current) override;
+    // Answered from the same script as ChooseFile.
+    std::string ChooseSaveFile(std::string_view pattern, std::string_view proposed) override;
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     // Runs the program and waits for it.

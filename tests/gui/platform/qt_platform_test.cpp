@@ -1,17 +1,23 @@
 // The Qt platform driven offscreen: its message boxes carry the exact text,
 // title, icon, buttons and default button and answer with the button a user
 // clicks; the locale's formats read as date order and clock; outside
-// programs run to their end or are reported as not started.
+// programs run to their end or are reported as not started; the file
+// choosers preselect the current file and answer the one chosen.
 #include "gui/platform/qt_platform.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+
+#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
@@ -132,6 +138,57 @@ TEST(QtPlatform, OutsideProgramsRunToTheirEndOrAreNotStarted) {
     QtPlatform platform;
     EXPECT_TRUE(platform.StartAndWait("/bin/true"));
     EXPECT_FALSE(platform.StartAndWait("/nonexistent/ATLAS.EXE"));
+}
+
+// The chooser as a user meets it: the file preselected, a name typed and
+// accepted, or the dialog cancelled. Saving may name a file that does not
+// exist yet; opening may not.
+TEST(QtPlatform, FileChoosersPreselectAndAnswerTheChosenFile) {
+    testing::TempFolder folder;
+    folder.Write("NAMES.FIL", "x\r\n");
+    folder.Write("OTHER.FIL", "y\r\n");
+    const std::string names = (folder / "NAMES.FIL").string();
+    const std::string other = (folder / "OTHER.FIL").string();
+    const std::string report = (folder / "REPORT.DOC").string();
+    struct Case {
+        const char* what;
+        bool save;
+        std::string current;
+        const char* typed;  // nullptr: cancel
+        std::string chosen;
+    };
+    const Case cases[] = {
+        {"open the preselected file", false, names, "", names},
+        {"open another file", false, names, "OTHER.FIL", other},
+        {"open cancelled", false, names, nullptr, ""},
+        {"save a new file", true, report, "", report},
+        {"save cancelled", true, report, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        QtPlatform platform;
+        QString shownFile;
+        QTimer::singleShot(0, [&c, &shownFile]() {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr) << c.what;
+            const auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name != nullptr) {
+                shownFile = name->text();
+            }
+            if (c.typed == nullptr) {
+                dialog->reject();
+                return;
+            }
+            if (*c.typed != '\0') {
+                dialog->selectFile(QString::fromLatin1(c.typed));
+            }
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const std::string chosen = c.save ? platform.ChooseSaveFile("*.DOC", c.current)
+                                          : platform.ChooseFile("*.FIL", c.current);
+        EXPECT_EQ(chosen, c.chosen) << c.what;
+        EXPECT_EQ(shownFile.toStdString(), std::filesystem::path(c.current).filename().string())
+            << c.what;
+    }
 }
 
 TEST(QtPlatform, BusyPointerNestsAndIsRestored) {
