@@ -94,32 +94,26 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
 }
 
 std::string QtPlatform::ChooseFile(std::string_view pattern, std::string_view current) {
-    const QFileInfo currentFile(Text(current));
-    QFileDialog dialog(DialogParent());
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    // Files copied from Windows may be named in either case.
-    const QString filter = Text(pattern);
-    dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
-    if (!current.empty()) {
-        dialog.setDirectory(currentFile.absolutePath());
-        dialog.selectFile(currentFile.fileName());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst().toStdString();
+    return RunFileDialog(QFileDialog::AcceptOpen, pattern, current);
 }
 
 std::string QtPlatform::ChooseSaveFile(std::string_view pattern, std::string_view proposed) {
-    const QFileInfo proposedFile(Text(proposed));
+    return RunFileDialog(QFileDialog::AcceptSave, pattern, proposed);
+}
+
+std::string QtPlatform::RunFileDialog(QFileDialog::AcceptMode mode, std::string_view pattern,
+                                      std::string_view preselected) const {
     QFileDialog dialog(DialogParent());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // Files copied from Windows may be named in either case.
     const QString filter = Text(pattern);
     dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
-    if (!proposed.empty()) {
-        dialog.setDirectory(proposedFile.absolutePath());
-        dialog.selectFile(proposedFile.fileName());
+    if (!preselected.empty()) {
+        const QFileInfo file(Text(preselected));
+        dialog.setDirectory(file.absolutePath());
+        dialog.selectFile(file.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

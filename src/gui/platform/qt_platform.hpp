@@ -3,6 +3,7 @@
 // order and clock. The only place that opens Qt's standard dialogs.
 #pragma once
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -31,6 +32,8 @@ public:
 
 private:
     QWidget* DialogParent() const;
+    std::string RunFileDialog(QFileDialog::AcceptMode mode, std::string_view pattern,
+                              std::string_view preselected) const;
 
     QPointer<QWidget> dialogParent_;
 };
