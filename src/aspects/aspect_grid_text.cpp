@@ -3,7 +3,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "aspects/parallels.hpp"
-#include "wheel/horary_glyphs.hpp"
+#include "base/horary_glyphs.hpp"
 
 namespace solvaris {
 

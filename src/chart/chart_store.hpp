@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "chart/chart_point.hpp"
 #include "chart/house_system.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 

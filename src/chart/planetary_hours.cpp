@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "chart/angles.hpp"
-#include "chart/chart_point.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
+#include "engine/chart_point.hpp"
 #include "engine/sidereal.hpp"
 #include "engine/sun.hpp"
 

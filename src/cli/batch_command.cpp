@@ -2,9 +2,9 @@
 
 #include "app/compute_charts.hpp"
 #include "base/text_lines.hpp"
-#include "chart/chart_point.hpp"
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"
+#include "engine/chart_point.hpp"
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "base/number_text.hpp"
-#include "chart/chart_point.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
+#include "engine/chart_point.hpp"
 #include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 

@@ -7,6 +7,7 @@
 #include "app/wheel_drawing.hpp"
 #include "aspects/aspect_grid_text.hpp"
 #include "aspects/orb_choice.hpp"
+#include "base/horary_glyphs.hpp"
 #include "base/number_text.hpp"
 #include "base/option_numbers.hpp"
 #include "chart/planetary_hours.hpp"
@@ -18,7 +19,6 @@
 #include "reports/ephemeris_report.hpp"
 #include "reports/transit_interpretations.hpp"
 #include "wheel/ascii_chart.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 

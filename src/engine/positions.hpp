@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 #include "engine/sun.hpp"
 
 namespace solvaris {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 

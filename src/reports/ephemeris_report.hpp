@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "chart/birth_data.hpp"
-#include "chart/chart_point.hpp"
 #include "chart/house_system.hpp"
 #include "engine/calendar.hpp"
+#include "engine/chart_point.hpp"
 #include "people/entry_fields.hpp"
 #include "reports/report_context.hpp"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "chart/birth_data.hpp"
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 #include "reports/report_context.hpp"
 
 namespace solvaris {

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "base/text_lines.hpp"
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 

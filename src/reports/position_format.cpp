@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "base/text_lines.hpp"
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 

@@ -4,9 +4,9 @@
 
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
+#include "base/horary_glyphs.hpp"
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 

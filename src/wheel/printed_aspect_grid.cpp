@@ -3,8 +3,8 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "aspects/aspect_grid_text.hpp"
+#include "base/horary_glyphs.hpp"
 #include "base/option_numbers.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "wheel/horary_glyphs.hpp"
+#include "base/horary_glyphs.hpp"
 
 namespace solvaris {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "chart/chart_kinds.hpp"
-#include "chart/chart_point.hpp"
 #include "chart/chart_store.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 

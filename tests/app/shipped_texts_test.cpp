@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 #include "reports/interpretation_file.hpp"
 
 namespace solvaris {

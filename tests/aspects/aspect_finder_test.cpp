@@ -5,7 +5,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "aspects/orb_choice.hpp"
 #include "aspects/parallels.hpp"
-#include "chart/chart_point.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 namespace {

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
+#include "base/horary_glyphs.hpp"
 #include "platform/qt/image_export.hpp"
 #include "support/temp_folder.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 namespace {

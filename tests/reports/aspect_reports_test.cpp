@@ -5,6 +5,7 @@
 
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_grid_text.hpp"
+#include "base/horary_glyphs.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/headless/scripted_platform.hpp"
 #include "reports/aspect_grids.hpp"
@@ -12,7 +13,6 @@
 #include "reports/progressed_moon.hpp"
 #include "reports/transit_interpretations.hpp"
 #include "support/temp_folder.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 namespace {

@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
+#include "base/horary_glyphs.hpp"
 #include "base/text_lines.hpp"
-#include "wheel/horary_glyphs.hpp"
 
 namespace solvaris {
 

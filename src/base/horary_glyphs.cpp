@@ -1,4 +1,4 @@
-#include "wheel/horary_glyphs.hpp"
+#include "base/horary_glyphs.hpp"
 
 #include <array>
 
