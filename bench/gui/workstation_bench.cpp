@@ -4,6 +4,7 @@
 // main window with a menu bar, and the same chart computed into the
 // recording data window without any widget.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QMainWindow>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "app/compute_charts.hpp"
 #include "gui/entry/natal_entry_form.hpp"
@@ -31,10 +34,23 @@ void CloseEveryWindow() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// A copy of the shipped folder: closing the main window writes its
+// settings file there.
+std::filesystem::path ProgramFolderCopy() {
+    static const std::filesystem::path folder = [] {
+        const auto copy = std::filesystem::temp_directory_path() /
+                          ("solvaris_bench_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(copy);
+        std::filesystem::copy(SOLVARIS_DATA_DIR, copy);
+        return copy;
+    }();
+    return folder;
+}
+
 void BM_StartUpToMainWindowShown(benchmark::State& state) {
     for (auto _ : state) {
         Session session;
-        session.folder = SOLVARIS_DATA_DIR;
+        session.folder = ProgramFolderCopy();
         ScriptedPlatform platform;
         Workstation workstation(session, platform);
         const auto main = StartUp(workstation, StartUpSteps{false});
@@ -105,5 +121,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    std::filesystem::remove_all(solvaris::ProgramFolderCopy());
     return 0;
 }
