@@ -86,6 +86,11 @@ void GeographForm::cmdNewFileList_Click() {
 }
 
 void GeographForm::cmdEditList_Click() {
+    if (editor_ && editor_->isVisible()) {
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
     auto editor = OpenCitiesEditor(CitiesFile(workstation_), workstation_.platform());
     if (!editor) {
         return;
@@ -93,6 +98,7 @@ void GeographForm::cmdEditList_Click() {
     auto* form = new LongLatForm(workstation_, std::move(*editor));
     // The list shows the file as the editor leaves it.
     connect(form, &QObject::destroyed, this, &GeographForm::LoadList);
+    editor_ = form;
     form->show();
 }
 

@@ -4,6 +4,7 @@
 // "Click here for names" closes the window and asks for the names window.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -37,6 +38,9 @@ private:
     Workstation& workstation_;
     std::vector<CityRecord> cities_;
     QListWidget* CitiesOnFile_;
+    // The editor this window opened: raised again rather than a second
+    // one, whose Save would undo the first one's.
+    QPointer<QWidget> editor_;
 };
 
 }  // namespace solvaris

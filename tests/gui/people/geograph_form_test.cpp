@@ -132,6 +132,12 @@ TEST(GeographForm, ChangeListEditThisListAndNames) {
     auto* editor = testing::OpenWindow<LongLatForm>("LongLat");
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle().toStdString(), "Edit: " + file.string());
+    Click(*geograph, "cmdEditList");  // the same editor again
+    int editors = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        editors += window->objectName() == "LongLat" ? 1 : 0;
+    }
+    EXPECT_EQ(editors, 1);
     auto& text = Control<QPlainTextEdit>(*editor, "txtContent");
     text.setPlainText("Oslo,Norway,10E45,59N55,-1\nParis,France,02E20,48N52,-1\n");
     Click(*editor, "btnSave");
