@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/number_text.hpp"
+#include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
@@ -101,6 +102,21 @@ std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& line
 }
 
 std::string CityListText(const CityRecord& record) { return record.city + "," + record.region; }
+
+std::filesystem::path CurrentCitiesFile(const std::string& chosenFile,
+                                        const std::filesystem::path& folder) {
+    return chosenFile.empty() ? FindInFolder(folder, kDefaultCitiesFile)
+                              : std::filesystem::path(chosenFile);
+}
+
+const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const std::string& text) {
+    for (const CityRecord& record : records) {
+        if (CityListText(record) == text) {
+            return &record;
+        }
+    }
+    return nullptr;
+}
 
 bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
                     const OptionTable& options, Platform& platform) {

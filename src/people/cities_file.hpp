@@ -33,6 +33,15 @@ std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& line
 // The list's text of a record: City,Region.
 std::string CityListText(const CityRecord& record);
 
+// The cities file in use: the one chosen last (the settings keep it), else
+// GA_MA.LL in the program folder.
+std::filesystem::path CurrentCitiesFile(const std::string& chosenFile,
+                                        const std::filesystem::path& folder);
+
+// The record a click on a list line stands for: the first whose list text
+// is that line, as a file holding one city twice gives the first.
+const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const std::string& text);
+
 // A click on a city: the place into the diurnal window in second-person
 // mode, else into the natal window followed by the diurnal window's reset
 // or copy. A field that cannot be read shows the format-error box; fields

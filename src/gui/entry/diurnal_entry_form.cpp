@@ -3,13 +3,17 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "gui/entry/entry_controls.hpp"
+#include "gui/people/atlas_exchange_form.hpp"
+#include "gui/people/time_zone_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_keys.hpp"
 #include "people/entry_rules.hpp"
+#include "people/place_fields.hpp"
 
 namespace solvaris {
 
@@ -51,8 +55,10 @@ DiurnalEntryForm::DiurnalEntryForm(Workstation& workstation, QWidget* parent)
         AddOptionPair(*grid, "No/So", "optDiurnalNorth", "North", "optDiurnalSouth", "South", 4, 4);
     chk2ndPerson_ = AddCheckBox(*grid, "chk2ndPerson", "2nd Person", 5, 0);
     chkNatOrNow_ = AddCheckBox(*grid, "chkNatOrNow", "Use natal data", 5, 2);
-    AddUnavailableLink(*grid, "Label1", "TZ Help", 2, 2);
-    AddUnavailableLink(*grid, "Label2", "ACS Atlas", 2, 4);
+    AddLink(*grid, "Label1", "TZ Help", 2, 2,
+            [this](QLabel&) { ShowTimeZoneWindow(workstation_, PlaceFieldsOf(entry_)); });
+    AddLink(*grid, "Label2", "ACS Atlas", 2, 4,
+            [this](QLabel& link) { RunAtlasFor(workstation_, PlaceFieldsOf(entry_), link); });
     optDiurnalAM_ = meridiem.first;
     optDiurnalPM_ = meridiem.second;
     optDiurnalEast_ = hemisphere.first;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -46,14 +47,46 @@ OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char
     return {frame, first, second};
 }
 
-QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* caption, int row,
-                           int column) {
+namespace {
+
+// A click on the label: the left button pressed and released over it.
+class LinkClickFilter : public QObject {
+public:
+    LinkClickFilter(QLabel& link, std::function<void(QLabel&)> onClick)
+        : QObject(&link), link_(link), onClick_(std::move(onClick)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        const bool release = event->type() == QEvent::MouseButtonRelease;
+        if ((!press && !release) || !link_.isEnabled() ||
+            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+            return QObject::eventFilter(watched, event);
+        }
+        // The press is taken here, so that the release comes here too.
+        if (release &&
+            link_.rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            onClick_(link_);
+        }
+        return true;
+    }
+
+private:
+    QLabel& link_;
+    std::function<void(QLabel&)> onClick_;
+};
+
+}  // namespace
+
+QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int row, int column,
+                std::function<void(QLabel&)> onClick) {
     auto* link = new QLabel(caption);
     link->setObjectName(name);
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);
-    link->setEnabled(false);
+    link->setCursor(Qt::PointingHandCursor);
+    link->installEventFilter(new LinkClickFilter(*link, std::move(onClick)));
     grid.addWidget(link, row, column, 1, 2);
     return link;
 }

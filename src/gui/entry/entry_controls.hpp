@@ -1,7 +1,9 @@
 // The controls the entry windows share: a captioned text field with the
-// key filter, a framed pair of option buttons, a link to a window that is
-// not there yet, and the border drawn about the fields.
+// key filter, a framed pair of option buttons, a link label, and the
+// border drawn about the fields.
 #pragma once
+
+#include <functional>
 
 class QGridLayout;
 class QGroupBox;
@@ -28,9 +30,9 @@ OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char
                          const char* firstCaption, const char* secondName,
                          const char* secondCaption, int row, int column);
 
-// Present and greyed: its window comes with a later version.
-QLabel* AddUnavailableLink(QGridLayout& grid, const char* name, const char* caption, int row,
-                           int column);
+// An underlined label that runs `onClick` with itself when clicked.
+QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int row, int column,
+                std::function<void(QLabel&)> onClick);
 
 // The windows' paint: every text field in a one-pixel border, grey above
 // and left, white below and right.

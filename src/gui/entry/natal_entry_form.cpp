@@ -3,14 +3,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "gui/entry/entry_controls.hpp"
+#include "gui/people/atlas_exchange_form.hpp"
+#include "gui/people/time_zone_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_keys.hpp"
 #include "people/entry_rules.hpp"
+#include "people/place_fields.hpp"
 
 namespace solvaris {
 
@@ -52,8 +56,10 @@ NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     Bind(AddEntryField(*grid, "txtLatMin", "Lat Minutes", 5, 2, 2), &NatalEntryWindow::txtLatMin);
     const OptionPair latitude =
         AddOptionPair(*grid, "No/So", "optNorth", "North", "optSouth", "South", 5, 4);
-    AddUnavailableLink(*grid, "Label1", "TZ Help", 3, 2);
-    AddUnavailableLink(*grid, "Label2", "ACS Atlas", 3, 4);
+    AddLink(*grid, "Label1", "TZ Help", 3, 2,
+            [this](QLabel&) { ShowTimeZoneWindow(workstation_, PlaceFieldsOf(entry_)); });
+    AddLink(*grid, "Label2", "ACS Atlas", 3, 4,
+            [this](QLabel& link) { RunAtlasFor(workstation_, PlaceFieldsOf(entry_), link); });
     optAM_ = meridiem.first;
     optPM_ = meridiem.second;
     optEast_ = hemisphere.first;

@@ -146,8 +146,8 @@ TEST(DiurnalEntryForm, ControlsCarryTheirNamesAndCaptions) {
         "txtDiurnalLatDeg",  "txtDiurnalLatMin",  "optDiurnalNorth", "optDiurnalSouth",
         "chk2ndPerson",      "chkNatOrNow"};
     EXPECT_EQ(testing::FocusOrder(diurnal, "txtDiurnalMonth", focusOrder.size()), focusOrder);
-    EXPECT_FALSE(Control<QLabel>(diurnal, "Label1").isEnabled());
-    EXPECT_FALSE(Control<QLabel>(diurnal, "Label2").isEnabled());
+    EXPECT_TRUE(Control<QLabel>(diurnal, "Label1").isEnabled());
+    EXPECT_TRUE(Control<QLabel>(diurnal, "Label2").isEnabled());
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+#include "gui/people/geograph_form.hpp"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/people/long_lat_form.hpp"
+#include "gui/shell/workstation.hpp"
+#include "people/cities_editor.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr int kWidthPixels = 360;
+constexpr int kHeightPixels = 460;
+
+QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    row.addWidget(button);
+    return button;
+}
+
+std::filesystem::path CitiesFile(Workstation& workstation) {
+    const Session& session = workstation.session();
+    return CurrentCitiesFile(session.settings.geoDataFile, session.folder);
+}
+
+}  // namespace
+
+GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
+    : QWidget(parent, Qt::Window), workstation_(workstation), CitiesOnFile_(new QListWidget(this)) {
+    setObjectName("Geograph");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Cities");
+    CitiesOnFile_->setObjectName("CitiesOnFile");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CitiesOnFile_);
+    auto* listButtons = new QHBoxLayout;
+    layout->addLayout(listButtons);
+    QPushButton* cmdNewFileList = AddButton(*listButtons, "cmdNewFileList", "Change List");
+    QPushButton* cmdEditList = AddButton(*listButtons, "cmdEditList", "Edit this List");
+    QPushButton* Command1 = AddButton(*layout, "Command1", "Click here for names");
+    connect(CitiesOnFile_, &QListWidget::itemClicked, this, &GeographForm::CitiesOnFile_Click);
+    connect(cmdNewFileList, &QPushButton::clicked, this, &GeographForm::cmdNewFileList_Click);
+    connect(cmdEditList, &QPushButton::clicked, this, &GeographForm::cmdEditList_Click);
+    connect(Command1, &QPushButton::clicked, this, &GeographForm::Command1_Click);
+    resize(kWidthPixels, kHeightPixels);
+    LoadList();
+}
+
+void GeographForm::LoadList() {
+    cities_ = ReadCitiesList(CitiesFile(workstation_), workstation_.platform());
+    QStringList lines;
+    for (const CityRecord& city : cities_) {
+        lines.append(QString::fromStdString(CityListText(city)));
+    }
+    // One redraw for the whole list.
+    CitiesOnFile_->setUpdatesEnabled(false);
+    CitiesOnFile_->clear();
+    CitiesOnFile_->addItems(lines);
+    CitiesOnFile_->setUpdatesEnabled(true);
+}
+
+void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
+    const CityRecord* city = CityOfListText(cities_, item->text().toStdString());
+    if (city == nullptr) {
+        return;
+    }
+    // A record that fails part way has filled some fields: shown either way.
+    PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
+                   workstation_.session().options, workstation_.platform());
+    workstation_.AnnounceEntryChanged();
+}
+
+void GeographForm::cmdNewFileList_Click() {
+    const std::string chosen =
+        workstation_.platform().ChooseFile("*.LL", CitiesFile(workstation_).string());
+    if (chosen.empty()) {
+        return;
+    }
+    workstation_.session().settings.geoDataFile = chosen;
+    LoadList();
+}
+
+void GeographForm::cmdEditList_Click() {
+    if (editor_ && editor_->isVisible()) {
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
+    auto editor = OpenCitiesEditor(CitiesFile(workstation_), workstation_.platform());
+    if (!editor) {
+        return;
+    }
+    auto* form = new LongLatForm(workstation_, std::move(*editor));
+    // The list shows the file as the editor leaves it.
+    connect(form, &QObject::destroyed, this, &GeographForm::LoadList);
+    editor_ = form;
+    form->show();
+}
+
+void GeographForm::Command1_Click() {
+    close();
+    Q_EMIT namesRequested();
+}
+
+}  // namespace solvaris

@@ -1,0 +1,62 @@
+#include "gui/people/long_lat_form.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/shell/workstation.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr int kWidthPixels = 560;
+constexpr int kHeightPixels = 480;
+
+QPushButton* AddButton(QHBoxLayout& row, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    row.addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+LongLatForm::LongLatForm(Workstation& workstation, CitiesEditor editor, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      workstation_(workstation),
+      editor_(std::move(editor)),
+      txtContent_(new QPlainTextEdit(this)) {
+    setObjectName("LongLat");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromStdString(editor_.caption));
+    txtContent_->setObjectName("txtContent");
+    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QString text = QString::fromStdString(editor_.txtContent);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtContent_->setPlainText(text);
+
+    auto* hint = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(hint);
+    buttons->addStretch();
+    QPushButton* btnSave = AddButton(*buttons, "btnSave", "&Save");
+    QPushButton* btnQuit = AddButton(*buttons, "btnQuit", "&Quit");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtContent_);
+    layout->addLayout(buttons);
+    connect(btnSave, &QPushButton::clicked, this, &LongLatForm::btnSave_Click);
+    connect(btnQuit, &QPushButton::clicked, this, &LongLatForm::btnQuit_Click);
+    resize(kWidthPixels, kHeightPixels);
+}
+
+void LongLatForm::btnSave_Click() {
+    editor_.txtContent = txtContent_->toPlainText().toStdString();
+    SaveCitiesEditor(editor_, workstation_.platform());
+}
+
+void LongLatForm::btnQuit_Click() { close(); }
+
+}  // namespace solvaris

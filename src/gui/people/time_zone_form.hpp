@@ -1,0 +1,44 @@
+// TimeZone, the time-zone window: the zones of TZ.DAT; a click puts the
+// zone into the time-zone field of the entry window that opened it ("TZ
+// Help"), East selected for a negative zone.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "people/place_fields.hpp"
+#include "people/time_zones.hpp"
+
+class QListWidget;
+class QListWidgetItem;
+
+namespace solvaris {
+
+class Workstation;
+
+class TimeZoneForm : public QWidget {
+    Q_OBJECT
+public:
+    // The window serves `caller`, the place fields of InputD or InputD1;
+    // it is discarded when closed.
+    TimeZoneForm(Workstation& workstation, const PlaceFields& caller, QWidget* parent = nullptr);
+
+    // "TZ Help" of another entry window while this one is open.
+    void SetCaller(const PlaceFields& caller) { caller_ = caller; }
+    const Workstation& workstation() const { return workstation_; }
+
+private:
+    void lstTimeZones_Click(QListWidgetItem* item);
+    void Command1_Click();
+
+    Workstation& workstation_;
+    PlaceFields caller_;
+    std::vector<TimeZoneRecord> zones_;
+    QListWidget* lstTimeZones_;
+};
+
+// "TZ Help" of an entry window: the one time-zone window of the
+// workstation, made or raised, now serving that window.
+TimeZoneForm& ShowTimeZoneWindow(Workstation& workstation, const PlaceFields& caller);
+
+}  // namespace solvaris

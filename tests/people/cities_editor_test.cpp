@@ -1,0 +1,82 @@
+// The cities file in use, the record behind a list line, and the file side
+// of the cities editor: what is opened is what Save writes back.
+#include "people/cities_editor.hpp"
+
+#include <gtest/gtest.h>
+
+#include "people/cities_file.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+TEST(CitiesFile, CurrentFileAndRecordOfAListLine) {
+    TempFolder folder;
+    folder.Write("ga_ma.ll", "New York,New York,74W00,40N43,5\r\n");
+    // No file chosen yet: the folder's own, whatever its case.
+    EXPECT_EQ(CurrentCitiesFile("", folder.path()), folder / "ga_ma.ll");
+    EXPECT_EQ(CurrentCitiesFile("/elsewhere/EUROPE.LL", folder.path()),
+              std::filesystem::path("/elsewhere/EUROPE.LL"));
+
+    ScriptedPlatform platform;
+    const auto cities =
+        CitiesListFromLines({"Paris,France,02E20,48N52,-1", "London,Ontario,81W15,42N59,5",
+                             "Paris,France,02E21,48N51,-1", "Paris,Texas,95W33,33N40,6"},
+                            platform);
+    ASSERT_EQ(cities.size(), 4u);
+    struct Case {
+        const char* line;
+        const char* longitude;  // of the record found; nullptr: none
+    };
+    for (const Case& c :
+         {Case{"Paris,France", "02E20"},  // the first of two
+          Case{"Paris,Texas", "95W33"}, Case{"London,Ontario", "81W15"}, Case{"Paris", nullptr},
+          Case{"paris,france", nullptr}, Case{"", nullptr}}) {
+        const CityRecord* found = CityOfListText(cities, c.line);
+        if (c.longitude == nullptr) {
+            EXPECT_EQ(found, nullptr) << c.line;
+        } else {
+            ASSERT_NE(found, nullptr) << c.line;
+            EXPECT_EQ(found->longitude, c.longitude) << c.line;
+        }
+    }
+}
+
+TEST(CitiesEditor, OpenSaveRoundTrips) {
+    struct Case {
+        const char* onDisk;
+        const char* edited;  // as the text box gives it back
+        const char* saved;
+    };
+    for (const Case& c : {
+             Case{"A,B,74W00,40N43,5\r\n", "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1\n",
+                  "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n"},
+             // No final line break typed: the last line is kept whole.
+             Case{"A,B,74W00,40N43,5\r\n", "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1",
+                  "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n"},
+             // LF line ends on disk become CR LF.
+             Case{"A,B,74W00,40N43,5\nE,F,122W25,37N46,8\n", "",
+                  "A,B,74W00,40N43,5\r\nE,F,122W25,37N46,8\r\n"},
+         }) {
+        TempFolder folder;
+        folder.Write("X.LL", c.onDisk);
+        ScriptedPlatform platform;
+        auto editor = OpenCitiesEditor(folder / "X.LL", platform);
+        ASSERT_TRUE(editor.has_value()) << c.onDisk;
+        EXPECT_EQ(editor->caption, "Edit: " + (folder / "X.LL").string());
+        if (*c.edited != '\0') {
+            editor->txtContent = c.edited;
+        }
+        EXPECT_TRUE(SaveCitiesEditor(*editor, platform)) << c.onDisk;
+        EXPECT_EQ(folder.Read("X.LL"), c.saved) << c.onDisk;
+        // Opened again, the text is what was saved.
+        EXPECT_EQ(OpenCitiesEditor(folder / "X.LL", platform)->txtContent, c.saved);
+        EXPECT_TRUE(platform.Messages().empty());
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
