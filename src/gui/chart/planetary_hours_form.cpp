@@ -2,13 +2,12 @@
 
 #include <QFont>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
+#include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/report_context.hpp"
@@ -40,10 +39,6 @@ QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
     return button;
 }
 
-int Pixels(double twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 }  // namespace
 
 PlanetaryHoursForm::PlanetaryHoursForm(Workstation& workstation, const BirthData& place,
@@ -66,22 +61,7 @@ PlanetaryHoursForm::PlanetaryHoursForm(Workstation& workstation, const BirthData
     QFont courier("Courier New");
     courier.setStyleHint(QFont::TypeWriter);
     grdOutput_->setFont(courier);
-    grdOutput_->horizontalHeader()->hide();
-    grdOutput_->verticalHeader()->hide();
-    grdOutput_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdOutput_->setSelectionMode(QAbstractItemView::NoSelection);
-    grdOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdOutput_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const double twipsPerPixel = workstation_.twipsPerPixel;
-    for (int row = 0; row < kHourRows; ++row) {
-        grdOutput_->setRowHeight(row, Pixels(kRowHeightTwips, twipsPerPixel));
-    }
-    for (int column = 0; column < kGridColumns; ++column) {
-        grdOutput_->setColumnWidth(column, Pixels(kColumnWidthTwips, twipsPerPixel));
-    }
-    const int frame = 2 * grdOutput_->frameWidth();
-    grdOutput_->setFixedSize(Pixels(kGridColumns * kColumnWidthTwips, twipsPerPixel) + frame,
-                             Pixels(kHourRows * kRowHeightTwips, twipsPerPixel) + frame);
+    SetUpTwipsGrid(*grdOutput_, {kRowHeightTwips, kColumnWidthTwips}, workstation_.twipsPerPixel);
     layout->addWidget(grdOutput_);
     connect(grdOutput_, &QTableWidget::cellClicked, this, &PlanetaryHoursForm::grdOutput_Click);
 

@@ -1,11 +1,10 @@
 #include "gui/keywords/keywords_form.hpp"
 
-#include <QHeaderView>
 #include <QPainter>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
+#include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
 #include "keywords/keyword_texts.hpp"
 
@@ -20,10 +19,6 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int Pixels(double twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 }  // namespace
 
 KeywordsForm::KeywordsForm(Workstation& workstation, QWidget* parent)
@@ -33,26 +28,13 @@ KeywordsForm::KeywordsForm(Workstation& workstation, QWidget* parent)
     setObjectName("Keywords");
     setWindowTitle("Keywords");
     grdOutput_->setObjectName("grdOutput");
-    grdOutput_->horizontalHeader()->hide();
-    grdOutput_->verticalHeader()->hide();
-    grdOutput_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdOutput_->setSelectionMode(QAbstractItemView::NoSelection);
-    grdOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdOutput_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const double twipsPerPixel = workstation_.twipsPerPixel;
     for (int row = 0; row < kKeywordGridRows; ++row) {
-        grdOutput_->setRowHeight(row, Pixels(kRowHeightTwips, twipsPerPixel));
         for (int column = 0; column < kKeywordGridColumns; ++column) {
             grdOutput_->setItem(row, column,
                                 new QTableWidgetItem(Text(KeywordCellLabel(row, column))));
         }
     }
-    for (int column = 0; column < kKeywordGridColumns; ++column) {
-        grdOutput_->setColumnWidth(column, Pixels(kColumnWidthTwips, twipsPerPixel));
-    }
-    const int frame = 2 * grdOutput_->frameWidth();
-    grdOutput_->setFixedSize(Pixels(kKeywordGridColumns * kColumnWidthTwips, twipsPerPixel) + frame,
-                             Pixels(kKeywordGridRows * kRowHeightTwips, twipsPerPixel) + frame);
+    SetUpTwipsGrid(*grdOutput_, {kRowHeightTwips, kColumnWidthTwips}, workstation_.twipsPerPixel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(grdOutput_);
