@@ -115,6 +115,22 @@ TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
     }
 }
 
+TEST(OptionsForm, RestoreWithoutTheMasterSaysSoAndKeepsTheText) {
+    OptionsDesk desk;
+    QPointer<OptionsForm> form = desk.Open();
+    ASSERT_TRUE(form);
+    OptionsDesk::TypeFirstValue(form, "  12.5 ");
+    const std::string typed = OptionsDesk::Shown(form);
+    const std::string file = desk.folder.Read("OPTIONS.OPT");
+    std::filesystem::remove(desk.folder / "OPTIONS.MAS");
+    OptionsDesk::Click(form, "cmdRestoreDefault");
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].text, "Error in operation. Cannot do what is requested.");
+    EXPECT_EQ(OptionsDesk::Shown(form), typed);
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), file);
+    delete form.data();
+}
+
 TEST(OptionsForm, AMissingFileOpensNothing) {
     OptionsDesk desk;
     std::filesystem::remove(desk.folder / "OPTIONS.OPT");
