@@ -14,8 +14,12 @@
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
+#include "gui/chart/planetary_hours_form.hpp"
+#include "gui/keywords/keyword_system_form.hpp"
+#include "gui/keywords/keywords_form.hpp"
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
+#include "gui/shell/options_form.hpp"
 #include "people/zone_clock.hpp"
 #include "reports/text_documents.hpp"
 
@@ -108,6 +112,25 @@ constexpr SecondPersonCaption kSecondPersonCaptions[] = {
     {"mnuWheelsDualNatTran", "2nd &Person Natal vs Natal", "&Transits vs Natal"},
 };
 
+// The open window of that name, or nullptr.
+QWidget* OpenWindowNamed(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// A window the menu closes, if open, and opens afresh.
+void ShowAfresh(QWidget* window) {
+    if (QWidget* open = OpenWindowNamed(window->objectName())) {
+        open->close();
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
 // Items whose windows are still to come stay disabled whatever the mode.
 constexpr const char* kLaterProperty = "solvarisLater";
 
@@ -128,6 +151,7 @@ MainForm::MainForm(Workstation& workstation, QWidget* parent)
             [this]() { SetChartMenusVisible(false); });
     connect(&workstation_, &Workstation::chartComputed, this,
             [this]() { SetChartMenusVisible(true); });
+    connect(&workstation_, &Workstation::optionsReloaded, this, &MainForm::UpdateCaption);
 }
 
 void MainForm::BuildMenus() {
@@ -162,6 +186,34 @@ void MainForm::BuildMenus() {
                 });
                 break;
             }
+            case MenuRole::Options:
+                connect(action, &QAction::triggered, this, [this]() {
+                    // One editor of the file at a time: a second would save
+                    // over the first one's text.
+                    if (QWidget* open = OpenWindowNamed(QStringLiteral("Options"))) {
+                        open->raise();
+                        open->activateWindow();
+                        return;
+                    }
+                    OpenOptionsForm(workstation_, this);
+                });
+                break;
+            case MenuRole::PlanetaryHours:
+                connect(action, &QAction::triggered, this, [this]() {
+                    if (QWidget* open = OpenWindowNamed(QStringLiteral("PHOutput"))) {
+                        open->close();
+                    }
+                    OpenPlanetaryHoursForm(workstation_, this);
+                });
+                break;
+            case MenuRole::Keywords:
+                connect(action, &QAction::triggered, this,
+                        [this]() { ShowAfresh(new KeywordsForm(workstation_, this)); });
+                break;
+            case MenuRole::KeywordSystem:
+                connect(action, &QAction::triggered, this,
+                        [this]() { ShowAfresh(new KeywordSystemForm(workstation_, this)); });
+                break;
             case MenuRole::Later:
                 action->setEnabled(false);
                 action->setProperty(kLaterProperty, true);

@@ -16,6 +16,12 @@ enum class MenuRole {
     House,   // a house system
     Report,  // a Data-menu report
     Later,   // a window still to come: shown, disabled
+    // The Options window, the planetary hours of the natal day, and the two
+    // keyword windows (these opened afresh each time).
+    Options,
+    PlanetaryHours,
+    Keywords,
+    KeywordSystem,
 };
 
 struct MenuLine {

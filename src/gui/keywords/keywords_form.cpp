@@ -1,0 +1,67 @@
+#include "gui/keywords/keywords_form.hpp"
+
+#include <QPainter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "gui/shell/twips_grid.hpp"
+#include "gui/shell/workstation.hpp"
+#include "keywords/keyword_texts.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr double kRowHeightTwips = 250;
+constexpr double kColumnWidthTwips = 1200;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+KeywordsForm::KeywordsForm(Workstation& workstation, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      workstation_(workstation),
+      grdOutput_(new QTableWidget(kKeywordGridRows, kKeywordGridColumns)) {
+    setObjectName("Keywords");
+    setWindowTitle("Keywords");
+    grdOutput_->setObjectName("grdOutput");
+    for (int row = 0; row < kKeywordGridRows; ++row) {
+        for (int column = 0; column < kKeywordGridColumns; ++column) {
+            grdOutput_->setItem(row, column,
+                                new QTableWidgetItem(Text(KeywordCellLabel(row, column))));
+        }
+    }
+    SetUpTwipsGrid(*grdOutput_, {kRowHeightTwips, kColumnWidthTwips}, workstation_.twipsPerPixel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(grdOutput_);
+    connect(grdOutput_, &QTableWidget::cellClicked, this, &KeywordsForm::grdOutput_Click);
+}
+
+void KeywordsForm::grdOutput_Click(int row, int column) {
+    const std::string_view label = KeywordCellLabel(row, column);
+    const std::string message = KeywordMessage(label);
+    if (message.empty()) {
+        return;
+    }
+    workstation_.platform().ShowMessage(message, label, MessageIcon::Information);
+}
+
+void KeywordsForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The two-tone frame of the entry windows, grey above and left, white
+    // below and right, about the grid.
+    QPainter painter(this);
+    const QRect around = grdOutput_->geometry().adjusted(-1, -1, 1, 1);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(around.topLeft(), around.topRight());
+    painter.drawLine(around.topLeft(), around.bottomLeft());
+    painter.setPen(QColor(0xff, 0xff, 0xff));
+    painter.drawLine(around.bottomLeft(), around.bottomRight());
+    painter.drawLine(around.topRight(), around.bottomRight());
+}
+
+}  // namespace solvaris

@@ -1,0 +1,58 @@
+// Lesson file names from the list entries, and a lesson read into the
+// report indented by two blanks.
+#include "keywords/keyword_lessons.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(KeywordLessons, ListEntriesNameTheirFiles) {
+    const struct {
+        std::string (*file)(std::string_view);
+        std::string_view entry;
+        std::string_view expected;
+    } cases[] = {
+        {&SignLessonFile, "Aries", "ARI.TXT"},   {&SignLessonFile, "Sagittarius", "SAG.TXT"},
+        {&SignLessonFile, "Pisces", "PIS.TXT"},  {&HouseLessonFile, "1st", "1st.TXT"},
+        {&HouseLessonFile, "10th", "10th.TXT"},  {&PlanetLessonFile, "Sun", "SUN_SUN.TXT"},
+        {&PlanetLessonFile, "Moon", "MOO.TXT"},  {&PlanetLessonFile, "Saturn", "SAT.TXT"},
+        {&PlanetLessonFile, "Pluto", "PLU.TXT"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.file(c.entry), c.expected) << c.entry;
+    }
+}
+
+TEST(KeywordLessons, ALessonIsIndentedAndAMissingOneNamed) {
+    testing::TempFolder folder;
+    folder.Write("MAR.TXT", "Mars\r\n\r\n  energy\r\n");
+    Session session;
+    session.folder = folder.path();
+    ScriptedPlatform platform;
+    RecordingDataWindow window;
+    ReportContext context{session, platform, window};
+
+    // An empty line, the lesson, the closing empty line and the window's
+    // spare empty line.
+    const std::string kShown = "\r\n  Mars\r\n  \r\n    energy\r\n\r\n\r\n";
+    EXPECT_TRUE(ShowLesson(context, PlanetLessonFile("Mars")));
+    EXPECT_EQ(window.text, kShown);
+    EXPECT_EQ(window.shows, 1);
+    EXPECT_EQ(platform.BusyRequests(), 1);
+    EXPECT_FALSE(platform.Busy());
+
+    EXPECT_FALSE(ShowLesson(context, "VEN.TXT"));
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].text,
+              "Cannot find the file called " + (folder / "VEN.TXT").string() + ".");
+    EXPECT_EQ(window.shows, 1);
+    EXPECT_EQ(window.text, kShown);
+}
+
+}  // namespace
+}  // namespace solvaris
