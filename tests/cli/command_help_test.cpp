@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -40,6 +41,11 @@ std::vector<std::string> ShellWords(const std::string& line) {
         words.push_back(word);
     }
     return words;
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The example command printed under "Example, ...:".
@@ -115,6 +121,34 @@ TEST(CommandHelp, VersionListAndMistakes) {
             EXPECT_NE(err.str().find(c.err), std::string::npos) << err.str();
         }
     }
+}
+
+TEST(CommandHelp, TheReadmeExamplesRun) {
+    const TempFolder scratch;
+    const std::string home = std::getenv("SOLVARIS_HOME");
+    const std::string readme =
+        ReadText(std::filesystem::path(SOLVARIS_DATA_DIR).parent_path() / "README.md");
+    const auto section = readme.find("\n## Examples\n");
+    ASSERT_NE(section, std::string::npos);
+    std::istringstream lines(readme.substr(section, readme.find("\n## ", section + 1) - section));
+    const std::string prompt = "    ./build/solvaris ";
+    int examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(prompt, 0) != 0) {
+            continue;
+        }
+        std::string example = line.substr(prompt.size());
+        example = std::regex_replace(example, std::regex("~/.local/share/solvaris"), home);
+        example = std::regex_replace(example, std::regex("natal\\.svg"),
+                                     (scratch / "natal.svg").string());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ShellWords(example), out, err), 0) << example << '\n' << err.str();
+        EXPECT_GT(out.str().size(), 0u) << example;
+        ++examples;
+    }
+    // A chart, a report, a wheel, a comparison and a batch.
+    EXPECT_EQ(examples, 5);
+    EXPECT_NE(scratch.Read("natal.svg").find("<svg"), std::string::npos);
 }
 
 }  // namespace
