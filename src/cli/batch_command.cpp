@@ -3,6 +3,7 @@
 #include "app/compute_charts.hpp"
 #include "base/text_lines.hpp"
 #include "chart/chart_point.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"
@@ -86,7 +87,7 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
     const auto lines = ReadTextLines(file);
     if (!lines) {
         err << "solvaris batch: " << file << " cannot be read (" << FileReadProblem(file) << ")\n";
-        return 2;
+        return kExitFileProblem;
     }
     ScriptedPlatform quiet;
     bool skipped = false;

@@ -76,7 +76,7 @@ int RunChartCommand(const std::vector<std::string>& args, Session& session, Plat
         err << "solvaris chart: unknown argument '" << rest[i] << "'\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
     WriteChartJson(session, out);

@@ -123,6 +123,15 @@ void WriteCommandList(std::ostream& out) {
     WriteExitStatuses(out);
 }
 
+bool IsCommandName(std::string_view name) {
+    for (const CommandText& command : Commands()) {
+        if (command.name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool WriteCommandHelp(std::string_view name, std::ostream& out) {
     for (const CommandText& command : Commands()) {
         if (command.name != name) {

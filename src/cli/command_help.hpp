@@ -7,16 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/exit_status.hpp"
+
 namespace solvaris {
 
 inline constexpr const char* kProgramVersion = SOLVARIS_VERSION;
 
-// The exit statuses, one per kind of failure.
-inline constexpr int kExitRefusedData = 1;     // data the entry checks refuse
-inline constexpr int kExitBadCommandLine = 2;  // a malformed command line
-inline constexpr int kExitFileProblem = 3;     // a file that cannot be read or written
-
 void WriteCommandList(std::ostream& out);
+
+bool IsCommandName(std::string_view name);
 
 // False (and nothing written) for a name that is no command.
 bool WriteCommandHelp(std::string_view command, std::ostream& out);

@@ -84,7 +84,7 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
         err << "solvaris return: say solar or lunar\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
 
