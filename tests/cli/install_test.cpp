@@ -86,6 +86,16 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
         EXPECT_EQ(run.out, expected.out) << c.what;
         EXPECT_EQ(ReadBytes(c.seeded / "INSTALLED.TXT"), "installed copy\n") << c.what;
         EXPECT_GT(ReadBytes(c.seeded / "OPTIONS.OPT").size(), 0u) << c.what;
+
+        // A wheel from the installed copy, without Qt's complaint about the
+        // runtime folder a bare environment lacks.
+        const std::filesystem::path picture = scratch / (std::string(c.what) + ".svg");
+        const ProgramRun wheel =
+            RunShell(prefixCommand,
+                     {"wheel", "natal", "--person", "Sample Natal", "--out", picture.string()});
+        EXPECT_EQ(wheel.status, 0) << c.what << ": " << wheel.err;
+        EXPECT_EQ(wheel.err, "") << c.what;
+        EXPECT_NE(ReadBytes(picture).find("<svg"), std::string::npos) << c.what;
     }
 }
 
