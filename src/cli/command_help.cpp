@@ -35,7 +35,11 @@ const std::array<CommandText, 9>& Commands() {
          "(default 1) at HOURS universal time (default 0)",
          false, "solvaris positions --from 2026-01-01 --days 7",
          "a week of daily positions at 0h UT"},
-        {"chart", kChartUsage, "the natal, progressed, solar-arc and transit charts as JSON", true,
+        {"chart", kChartUsage,
+         "the natal, progressed, solar-arc and transit charts as JSON; each chart's\n"
+         "\"points\" by name with sign, degree, minute, house and retrograde flag,\n"
+         "and its \"house_cusps\", the 1st (the Ascendant) first",
+         true,
          "solvaris chart --date 1950-12-05 --time 7:45pm --zone 5 --lon 74w00 --lat 40n43 "
          "--house koch",
          "the charts of a birth in New York at 7:45 in the evening, Koch houses"},
