@@ -3,6 +3,7 @@
 // data and prints the same report as the build tree.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "support/run_program.hpp"
@@ -38,6 +39,18 @@ std::pair<int, int> PngSize(const std::string& bytes) {
         return {0, 0};
     }
     return {number(16), number(20)};
+}
+
+// A bare environment keeps the sanitizers' settings of a sanitized build
+// (the leak suppressions for Qt's own statics).
+std::string SanitizerSettings() {
+    std::string settings;
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+        if (const char* value = std::getenv(name)) {
+            settings += std::string(name) + "=" + ShellQuoted(value) + " ";
+        }
+    }
+    return settings;
 }
 
 TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
@@ -78,8 +91,9 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     };
     for (const Case& c : cases) {
         const std::string prefixCommand =
-            "env -i QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) +
-            " " + c.environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
+            "env -i " + SanitizerSettings() +
+            "QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) + " " +
+            c.environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
         const ProgramRun run = RunShell(prefixCommand, kNatalReport);
         EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
         EXPECT_EQ(run.err, "") << c.what;
