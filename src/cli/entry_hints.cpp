@@ -1,6 +1,7 @@
 #include "cli/entry_hints.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/number_text.hpp"
 #include "engine/calendar.hpp"
@@ -43,8 +44,11 @@ void AddHints(const OptionFields& f, HouseSystem system, std::vector<std::string
     const double month = Value(f.month);
     const double year = Value(f.year);
     const bool monthKnown = month >= 1 && month <= kMonthsInYear;
+    // A year no field can hold is cut to one the calendar takes; its own
+    // range hint follows.
+    const int calendarYear = static_cast<int>(std::clamp(std::trunc(year), -32768.0, 32767.0));
     const bool dayInMonth =
-        !monthKnown || Value(f.day) <= DaysInMonth(static_cast<int>(year), static_cast<int>(month));
+        !monthKnown || Value(f.day) <= DaysInMonth(calendarYear, static_cast<int>(month));
     if (month > kMonthsInYear || !dayInMonth || year > kLastEntryYear ||
         (f.natal && year < kFirstNatalYear)) {
         hints.push_back(date + ": a calendar date in the years " +
