@@ -5,16 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(xvfb xdotool imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+source scripts/apt_packages.sh
+install_missing_packages xvfb xdotool imagemagick
 
 program=$PWD/build/solvaris
 out=$PWD/docs/screens

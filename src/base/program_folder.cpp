@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "base/file_replace.hpp"
+#include "base/options.hpp"
 #include "base/text_lines.hpp"
 
 namespace solvaris {
@@ -90,14 +91,31 @@ ChosenFolder ChooseProgramFolder(const FolderSources& sources) {
     return {std::filesystem::path(home) / ".local" / "share" / "solvaris", true};
 }
 
-std::filesystem::path ShippedDataFolder() {
-    const std::filesystem::path installed =
-        ExecutableFolder() / ".." / "share" / "solvaris" / "data";
-    std::error_code ec;
-    if (std::filesystem::is_directory(installed, ec)) {
-        return installed;
+std::vector<std::filesystem::path> ShippedDataCandidates(
+    const std::filesystem::path& executableFolder) {
+    std::vector<std::filesystem::path> candidates;
+    if (!executableFolder.empty()) {
+        candidates.push_back((executableFolder / ".." / "share" / "solvaris").lexically_normal());
     }
-    return SOLVARIS_SHIPPED_DATA_DIR;
+    candidates.emplace_back(SOLVARIS_INSTALLED_DATA_DIR);
+    candidates.emplace_back(SOLVARIS_SHIPPED_DATA_DIR);
+    return candidates;
+}
+
+std::filesystem::path FirstShippedDataFolder(const std::vector<std::filesystem::path>& candidates) {
+    for (const std::filesystem::path& folder : candidates) {
+        std::error_code ec;
+        // The options file marks a complete data folder; a bare share/solvaris
+        // left by another program of the name does not count.
+        if (std::filesystem::is_regular_file(folder / kOptionsFileName, ec)) {
+            return folder;
+        }
+    }
+    return candidates.empty() ? std::filesystem::path() : candidates.back();
+}
+
+std::filesystem::path ShippedDataFolder() {
+    return FirstShippedDataFolder(ShippedDataCandidates(ExecutableFolder()));
 }
 
 std::filesystem::path FindInFolder(const std::filesystem::path& folder, std::string_view name) {

@@ -27,8 +27,18 @@ struct ChosenFolder {
 
 ChosenFolder ChooseProgramFolder(const FolderSources& sources);
 
-// The shipped data folder: beside an installed program, else the source
-// tree's data/ the program was built from.
+// Where the shipped data may be, in the order they are tried: beside the
+// program (`bin/../share/solvaris`, so an installed tree can be moved), the
+// data folder of the prefix it was built for, and last the source tree's
+// data/ (a program run from its build tree).
+std::vector<std::filesystem::path> ShippedDataCandidates(
+    const std::filesystem::path& executableFolder);
+
+// The first candidate that holds the shipped options file; the last one
+// when none does, so the message names the source tree.
+std::filesystem::path FirstShippedDataFolder(const std::vector<std::filesystem::path>& candidates);
+
+// The shipped data folder of this process.
 std::filesystem::path ShippedDataFolder();
 
 // The size of the blocks a copy is written in; a copy cut short by a full

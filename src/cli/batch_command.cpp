@@ -2,6 +2,8 @@
 
 #include "app/compute_charts.hpp"
 #include "base/text_lines.hpp"
+#include "cli/exit_status.hpp"
+#include "cli/house_option.hpp"
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"
 #include "engine/chart_point.hpp"
@@ -70,8 +72,8 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
         } else if (args[i] == "--format" && hasValue &&
                    (args[i + 1] == "csv" || args[i + 1] == "json")) {
             json = args[++i] == "json";
-        } else if (args[i] == "--house" && hasValue && HouseSystemFromCode(args[i + 1])) {
-            system = *HouseSystemFromCode(args[++i]);
+        } else if (args[i] == "--house" && hasValue && HouseSystemFromOption(args[i + 1])) {
+            system = *HouseSystemFromOption(args[++i]);
         } else {
             err << "solvaris batch: bad argument '" << args[i] << "'\nusage: " << kBatchUsage
                 << '\n';
@@ -85,7 +87,7 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
     const auto lines = ReadTextLines(file);
     if (!lines) {
         err << "solvaris batch: " << file << " cannot be read (" << FileReadProblem(file) << ")\n";
-        return 2;
+        return kExitFileProblem;
     }
     ScriptedPlatform quiet;
     bool skipped = false;

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/number_text.hpp"
+#include "cli/house_option.hpp"
 
 namespace solvaris {
 
@@ -111,10 +112,26 @@ std::optional<CoordinateFields> ParseCoordinate(const std::string& text, char po
     return std::nullopt;
 }
 
-// What the time-zone field accepts: digits, ".", "-".
-bool ZoneText(const std::string& text) {
-    return !text.empty() && ParseNumber(text).has_value() &&
-           text.find_first_not_of("0123456789.-") == std::string::npos;
+// The zone as the time-zone field takes it (digits, ".", "-"): decimal
+// hours as given, or the clock form -5:30 turned into -5.5.
+std::optional<std::string> ZoneFieldText(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos) {
+        const bool fieldText = !text.empty() && ParseNumber(text).has_value() &&
+                               text.find_first_not_of("0123456789.-") == std::string::npos;
+        return fieldText ? std::optional<std::string>(text) : std::nullopt;
+    }
+    const bool negative = text.starts_with('-');
+    const std::string hours = text.substr(negative ? 1 : 0, colon - (negative ? 1 : 0));
+    const std::string minutes = text.substr(colon + 1);
+    constexpr long long kMinutesPerHour = 60;
+    if (!AllDigits(hours) || hours.size() > 2 || !AllDigits(minutes) || minutes.size() != 2 ||
+        std::stoll(minutes) >= kMinutesPerHour) {
+        return std::nullopt;
+    }
+    const double zoneHours = static_cast<double>(std::stoll(hours)) +
+                             static_cast<double>(std::stoll(minutes)) / kMinutesPerHour;
+    return NumberAsTyped(negative ? -zoneHours : zoneHours);
 }
 
 }  // namespace
@@ -161,8 +178,9 @@ BirthOptionsResult ReadBirthOptions(const std::vector<std::string>& args, BirthO
         } else if (key == "--zone") {
             const auto v = value();
             if (!v) return result;
-            if (!ZoneText(*v)) return malformed("hours, west positive"), result;
-            (diurnal ? d.txtDiurnalTZ : n.txtTZ) = *v;
+            const auto zone = ZoneFieldText(*v);
+            if (!zone) return malformed(kZoneOptionHelp), result;
+            (diurnal ? d.txtDiurnalTZ : n.txtTZ) = *zone;
         } else if (key == "--lon") {
             const auto v = value();
             if (!v) return result;
@@ -184,8 +202,8 @@ BirthOptionsResult ReadBirthOptions(const std::vector<std::string>& args, BirthO
         } else if (a == "--house") {
             const auto v = value();
             if (!v) return result;
-            const auto system = HouseSystemFromCode(*v);
-            if (!system) return malformed("P, R, K, C, O, EA, EM, M or I"), result;
+            const auto system = HouseSystemFromOption(*v);
+            if (!system) return malformed(kHouseOptionValues), result;
             o.houseSystem = *system;
         } else {
             result.rest.push_back(a);

@@ -11,6 +11,10 @@
 
 namespace solvaris {
 
+// How --zone is given, for the help and its message.
+inline constexpr const char* kZoneOptionHelp =
+    "hours west of Greenwich, so Paris is -1: 5, -5.5 or -5:30";
+
 struct BirthOptions {
     NatalEntryWindow natal;
     DiurnalEntryWindow diurnal;

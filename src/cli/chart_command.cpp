@@ -3,10 +3,56 @@
 #include "cli/chart_setup.hpp"
 #include "cli/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
+#include "reports/position_format.hpp"
+#include "wheel/ring_order.hpp"
 
 namespace solvaris {
 
 namespace {
+
+constexpr std::array<std::string_view, kPointCount + 1> kPointNames{
+    "",          "Sun",      "Mercury", "Venus", "Mars",       "Jupiter",    "Saturn",
+    "Uranus",    "Neptune",  "Pluto",   "Moon",  "North Node", "South Node", "Part of Fortune",
+    "Ascendant", "Midheaven"};
+
+constexpr std::array<std::string_view, 13> kSignNames{
+    "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+// Each point by name with its place in the sign as the reports round it,
+// its house and whether it is retrograde.
+std::string PointsJson(const PointSet& set, const ChartTexts& texts) {
+    std::string json(1, '[');
+    for (int p = 1; p <= kPointCount; ++p) {
+        const SplitLongitude place = Split(set.longitude[p]);
+        const bool retrograde = static_cast<std::size_t>(p) <= texts.retrogradeMarks.size() &&
+                                texts.retrogradeMarks[p - 1] == 'R';
+        json.append(p > 1 ? "," : "")
+            .append("{\"name\":")
+            .append(Quoted(std::string(kPointNames[p])))
+            .append(",\"sign\":")
+            .append(Quoted(std::string(kSignNames[place.sign])))
+            .append(",\"degree\":")
+            .append(std::to_string(place.degrees))
+            .append(",\"minute\":")
+            .append(std::to_string(place.minutes))
+            .append(",\"house\":")
+            .append(std::to_string(HouseNumberOf(texts.housePositionText, p)))
+            .append(",\"retrograde\":")
+            .append(retrograde ? "true" : "false")
+            .append("}");
+    }
+    return json + "]";
+}
+
+// The cusps in house order, the 1st (the Ascendant) first.
+std::string HouseCuspsJson(const CuspSet& cusps) {
+    std::array<double, kCuspCount + 1> byHouse{};
+    for (int house = 1; house <= kCuspCount; ++house) {
+        byHouse[house] = cusps[SlotOfHouse(house)];
+    }
+    return Numbers(byHouse, 1, kCuspCount);
+}
 
 // `plutoOutside`: the chart's day lies outside the years Pluto's series
 // holds, so its Pluto is approximate.
@@ -21,6 +67,8 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     json.append(",\"cusps\":").append(Numbers(cusps, 1, kCuspCount));
     json.append(",\"sidereal_time\":").append(Quoted(texts.siderealTimeText));
     json.append(",\"pluto_outside_theory\":").append(plutoOutside ? "true" : "false");
+    json.append(",\"points\":").append(PointsJson(set, texts));
+    json.append(",\"house_cusps\":").append(HouseCuspsJson(cusps));
     json.append("}");
     return json;
 }
@@ -76,7 +124,7 @@ int RunChartCommand(const std::vector<std::string>& args, Session& session, Plat
         err << "solvaris chart: unknown argument '" << rest[i] << "'\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
     WriteChartJson(session, out);

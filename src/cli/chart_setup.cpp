@@ -1,6 +1,8 @@
 #include "cli/chart_setup.hpp"
 
 #include "app/compute_charts.hpp"
+#include "cli/entry_hints.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/person_options.hpp"
 #include "people/entry_rules.hpp"
 
@@ -24,14 +26,18 @@ int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view
 }
 
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
-                            DataWindowView& window) {
+                            DataWindowView& window, std::ostream& err) {
     if (options.diurnal.chkNatOrNow) {
         CopyNatalIntoDiurnal(options.natal, options.diurnal);
     }
-    return ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform,
-                         window)
-               ? 0
-               : 1;
+    if (ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform,
+                      window)) {
+        return kExitDone;
+    }
+    for (const std::string& hint : EntryOptionHints(options)) {
+        err << hint << '\n';
+    }
+    return kExitRefusedData;
 }
 
 }  // namespace solvaris

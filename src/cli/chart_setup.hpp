@@ -24,9 +24,10 @@ int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view
                                  const Session& session, Platform& platform, std::ostream& err,
                                  std::vector<std::string>& rest, BirthOptions& options);
 
-// The chart computation with its checks: 0, or 1 when the data are refused.
-// The natal data report goes to `window`.
+// The chart computation with its checks: 0, or 1 when the data are refused,
+// the options behind the refusal then named on `err`. The natal data report
+// goes to `window`.
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
-                            DataWindowView& window);
+                            DataWindowView& window, std::ostream& err);
 
 }  // namespace solvaris

@@ -1,6 +1,10 @@
 #include "cli/json_text.hpp"
 
+#include <cmath>
 #include <cstdio>
+
+#include "base/format_pattern.hpp"
+#include "engine/calendar.hpp"
 
 namespace solvaris {
 
@@ -35,6 +39,22 @@ std::string CsvField(const std::string& text) {
     }
     q += '"';
     return q;
+}
+
+std::string IsoMomentOfJulianDay(double jd) {
+    constexpr long long kSecondsPerDay = 86400;
+    constexpr double kSecondsPerHalfDay = 43200;
+    constexpr int kSecondsPerHour = 3600;
+    constexpr int kSecondsPerMinute = 60;
+    // Civil days begin at midnight, half a day before the Julian day.
+    const long long seconds = std::llround(jd * kSecondsPerDay + kSecondsPerHalfDay);
+    const long long dayNumber = seconds / kSecondsPerDay;
+    const int ofDay = static_cast<int>(seconds - dayNumber * kSecondsPerDay);
+    const CivilDate date = CivilDateOfJulianDay(static_cast<double>(dayNumber));
+    return FormatNumber(date.year, "0000") + "-" + FormatNumber(date.month, "00") + "-" +
+           FormatNumber(date.day, "00") + "T" + FormatNumber(ofDay / kSecondsPerHour, "00") + ":" +
+           FormatNumber(ofDay % kSecondsPerHour / kSecondsPerMinute, "00") + ":" +
+           FormatNumber(ofDay % kSecondsPerMinute, "00") + "+00:00";
 }
 
 }  // namespace solvaris

@@ -10,6 +10,9 @@ namespace solvaris {
 
 std::string Quoted(const std::string& text);
 
+// A universal moment in ISO 8601 to the nearest second, "2026-12-05T11:15:53+00:00".
+std::string IsoMomentOfJulianDay(double jd);
+
 inline std::string Number(double v) { return FixedDecimals(v, 7); }
 
 // [v(first), ..., v(last)] of an indexable array.

@@ -4,6 +4,7 @@
 #include "cli/command_line.hpp"
 #include "cli/workstation_start.hpp"
 #include "gui/shell/start_up.hpp"
+#include "platform/qt/runtime_folder.hpp"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         std::cerr << solvaris::kNoDisplayMessage << '\n';
         return 2;
     }
+    solvaris::EnsureRuntimeFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SOLVARIS"));
     return solvaris::RunWorkstation(home);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "base/text_lines.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/person_options.hpp"
 #include "people/cities_file.hpp"
 
@@ -24,11 +25,14 @@ std::string FileOption(std::vector<std::string>& args, const std::string& name,
 }
 
 // The list readers answer an unreadable file with the list's own message;
-// the command line also says what is wrong with the path.
-void SayWhyUnreadable(const std::string& command, const std::string& file, std::ostream& err) {
+// the command line also says what is wrong with the path. The exit status:
+// a file that cannot be read, or records in it that cannot.
+int SayWhyUnreadable(const std::string& command, const std::string& file, std::ostream& err) {
     if (const std::string problem = FileReadProblem(file); !problem.empty()) {
         err << "solvaris " << command << ": " << file << " cannot be read (" << problem << ")\n";
+        return kExitFileProblem;
     }
+    return kExitRefusedData;
 }
 
 int Usage(std::ostream& err, const char* usage) {
@@ -47,14 +51,13 @@ int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPla
         return Usage(err, kNamesUsage);
     }
     const std::vector<NameRecord> records = ReadNamesList(file, platform);
-    if (!platform.Messages().empty()) {
-        SayWhyUnreadable("names", file, err);
-    }
+    const int status =
+        platform.Messages().empty() ? kExitDone : SayWhyUnreadable("names", file, err);
     if (list) {
         for (const NameRecord& r : records) {
             out << r.name << '\n';
         }
-        return platform.Messages().empty() ? 0 : 1;
+        return status;
     }
     const auto r = FindPerson(records, args[1]);
     if (!r) {
@@ -76,14 +79,13 @@ int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPl
         return Usage(err, kCitiesUsage);
     }
     const std::vector<CityRecord> cities = ReadCitiesList(file, platform);
-    if (!platform.Messages().empty()) {
-        SayWhyUnreadable("cities", file, err);
-    }
+    const int status =
+        platform.Messages().empty() ? kExitDone : SayWhyUnreadable("cities", file, err);
     if (list) {
         for (const CityRecord& c : cities) {
             out << CityListText(c) << '\n';
         }
-        return platform.Messages().empty() ? 0 : 1;
+        return status;
     }
     // "City,Region" as the list shows it, or the city alone.
     const auto found = std::find_if(cities.begin(), cities.end(), [&](const CityRecord& c) {

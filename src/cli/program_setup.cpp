@@ -3,6 +3,7 @@
 #include "app/options_window.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
+#include "cli/exit_status.hpp"
 
 namespace solvaris {
 
@@ -25,7 +26,7 @@ int OpenSession(std::vector<std::string>& args, Session& session, std::ostream& 
         OpenProgramFolder(FolderSourcesFromEnvironment(home), session.folder);
     if (!folder.failure.empty()) {
         err << "solvaris: " << folder.failure << '\n';
-        return 2;
+        return kExitFileProblem;
     }
     for (const std::string& note : folder.notes) {
         err << "solvaris: " << note << '\n';

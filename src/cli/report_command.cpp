@@ -265,7 +265,7 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         status = EphemerisPages(request, options, ctx, platform, window, text);
     } else if (request.name == "planetary-hours") {
         status = RunPlanetaryHours(options, platform, text);
-    } else if ((status = ComputeFromBirthOptions(session, options, platform, window)) != 0) {
+    } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) != 0) {
         return status;
     } else if (request.name == "ascii-chart") {
         status = RunAsciiChart(request, options, session, platform, text);

@@ -37,6 +37,7 @@ void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
     out << "{\"kind\":\"" << (solar ? "solar" : "lunar") << "\",\"date\":\""
         << ReturnDateText(set, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
         << ",\"meridiem\":\"" << set.meridiem << "\",\"jd\":" << FixedDecimals(set.jd, 7)
+        << ",\"moment\":\"" << IsoMomentOfJulianDay(set.jd) << '"'
         << ",\"longitude\":" << Numbers(set.longitude, 1, kPointCount)
         << ",\"cusps\":" << Numbers(set.cusps, 1, kCuspCount) << ",\"retrograde\":\""
         << set.texts.retrogradeMarks << "\",\"houses\":\"" << set.texts.housePositionText
@@ -84,7 +85,7 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
         err << "solvaris return: say solar or lunar\n";
         return 2;
     }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
 

@@ -5,6 +5,7 @@
 #include "aspects/orb_table.hpp"
 #include "base/number_text.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/qt/image_export.hpp"
 
@@ -83,7 +84,7 @@ int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
         return 2;
     }
     RecordingDataWindow window;
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window)) {
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
     if (!RunWheelCommand(session, *request.kind, options.diurnal, platform)) {
@@ -101,7 +102,7 @@ int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
     if (const std::string problem = LoadWheelDrawing(session, request.european, drawing);
         !problem.empty()) {
         err << "solvaris wheel: " << problem << '\n';
-        return 1;
+        return kExitFileProblem;
     }
     const ImageFormat format = *ImageFormatOf(request.out);
     if (format == ImageFormat::Pdf) {
@@ -116,7 +117,7 @@ int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
         });
     if (!problem.empty()) {
         err << "solvaris wheel: " << problem << '\n';
-        return 1;
+        return kExitFileProblem;
     }
     out << request.out.string() << '\n';
     return 0;

@@ -94,5 +94,43 @@ TEST(SeedProgramFolder, FillsWhatIsMissingAndRestoresCutShortCopies) {
     EXPECT_FALSE(std::filesystem::exists(home / "absent"));
 }
 
+TEST(ShippedDataFolder, BesideTheProgramThenThePrefixThenTheSourceTree) {
+    TempFolder root;
+    const auto dataFolder = [&root](const std::string& name, bool complete) {
+        std::filesystem::create_directories(root / name);
+        if (complete) {
+            root.Write(name + "/OPTIONS.OPT", "1 x\r\n");
+        }
+        return root / name;
+    };
+    const auto beside = dataFolder("beside", true);
+    const auto prefix = dataFolder("prefix", true);
+    const auto source = dataFolder("source", true);
+    const auto bare = dataFolder("bare", false);  // another program's share/solvaris
+    const auto absent = root / "absent";
+    struct Case {
+        std::vector<std::filesystem::path> candidates;
+        std::filesystem::path chosen;
+    };
+    const Case cases[] = {
+        {{beside, prefix, source}, beside},
+        {{absent, prefix, source}, prefix},
+        {{bare, absent, source}, source},
+        {{absent, bare, absent}, absent},  // none: the last, for the message
+        {{}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FirstShippedDataFolder(c.candidates), c.chosen) << c.candidates.size();
+    }
+
+    // The installed layout bin/ and share/solvaris/ beside it comes first, the
+    // source tree last.
+    const auto candidates = ShippedDataCandidates("/opt/solvaris/bin");
+    ASSERT_GE(candidates.size(), 2u);
+    EXPECT_EQ(candidates.front(), std::filesystem::path("/opt/solvaris/share/solvaris"));
+    EXPECT_EQ(candidates.back().filename(), "data");
+    EXPECT_EQ(ShippedDataCandidates("").size(), candidates.size() - 1);
+}
+
 }  // namespace
 }  // namespace solvaris

@@ -68,5 +68,75 @@ TEST(BirthOptions, MalformedValuesNameTheArgument) {
     }
 }
 
+TEST(BirthOptions, ZoneInDecimalHoursOrOnTheClock) {
+    struct Case {
+        const char* typed;
+        const char* field;  // what the time-zone field receives; empty: refused
+    };
+    for (const Case& c : {
+             Case{"5", "5"},
+             Case{"-5.5", "-5.5"},
+             Case{"-5:30", "-5.5"},
+             Case{"5:45", "5.75"},
+             Case{"-12:00", "-12"},
+             Case{"0:00", "0"},
+             Case{"3:20", "3.333333333"},
+             Case{"5:60", ""},     // minutes past the hour
+             Case{"5:3", ""},      // minutes in two digits
+             Case{"-:30", ""},     // no hours
+             Case{"--5:30", ""},   // one sign
+             Case{"+5:30", ""},    // west is the plain number
+             Case{"123:00", ""},   // no clock shows that
+             Case{"5:30:00", ""},  // no seconds
+             Case{"5,5", ""},
+         }) {
+        BirthOptions o;
+        const BirthOptionsResult r = ReadBirthOptions({"--diurnal-zone", c.typed}, o);
+        if (*c.field == '\0') {
+            EXPECT_NE(r.error.find("--diurnal-zone"), std::string::npos) << c.typed;
+            EXPECT_NE(r.error.find("hours west of Greenwich, so Paris is -1"), std::string::npos)
+                << r.error;
+        } else {
+            EXPECT_EQ(r.error, "") << c.typed;
+            EXPECT_EQ(o.diurnal.txtDiurnalTZ, c.field) << c.typed;
+        }
+    }
+}
+
+TEST(BirthOptions, HouseSystemByNameOrCode) {
+    struct Case {
+        const char* typed;
+        std::optional<HouseSystem> system;
+    };
+    for (const Case& c : {
+             Case{"placidus", HouseSystem::Placidus},
+             Case{"Koch", HouseSystem::Koch},
+             Case{"regiomontanus", HouseSystem::Regiomontanus},
+             Case{"campanus", HouseSystem::Campanus},
+             Case{"porphyry", HouseSystem::Porphyry},
+             Case{"equal-asc", HouseSystem::EqualAscendant},
+             Case{"EQUAL-MC", HouseSystem::EqualMidheaven},
+             Case{"meridian", HouseSystem::Meridian},
+             Case{"morinus", HouseSystem::Morinus},
+             Case{"EA", HouseSystem::EqualAscendant},
+             Case{"em", HouseSystem::EqualMidheaven},
+             Case{"I", HouseSystem::Morinus},
+             Case{"O", HouseSystem::Porphyry},
+             Case{"equal", std::nullopt},
+             Case{"plac", std::nullopt},
+             Case{"", std::nullopt},
+         }) {
+        BirthOptions o;
+        o.houseSystem = HouseSystem::Campanus;
+        const BirthOptionsResult r = ReadBirthOptions({"--house", c.typed}, o);
+        if (c.system) {
+            EXPECT_EQ(r.error, "") << c.typed;
+            EXPECT_EQ(o.houseSystem, *c.system) << c.typed;
+        } else {
+            EXPECT_NE(r.error.find("equal-asc"), std::string::npos) << c.typed << ": " << r.error;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace solvaris

@@ -44,7 +44,7 @@ TEST(ProgramHomeOption, HomeFolderAndPerUserSeeding) {
 
     std::ostringstream out2, err2;
     EXPECT_EQ(RunCommandLine({"names", "list", "--home", (home / "absent").string()}, out2, err2),
-              2);
+              3);  // a folder that cannot be read
     EXPECT_NE(err2.str().find("does not exist"), std::string::npos);
 
     // Without --home or $SOLVARIS_HOME the per-user folder is made and

@@ -37,6 +37,7 @@ TEST(ReturnCommand, SolarReturnsStepByYears) {
     ASSERT_EQ(next.status, 0) << next.err;
     // After the 2028 leap day the return falls late on 14 June, Greenwich time.
     EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
+    EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
     const Outcome back = Solvaris(With({"return", "solar", "--previous", "1"}));
     EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
 }

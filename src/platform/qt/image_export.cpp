@@ -12,6 +12,7 @@
 #include "base/file_replace.hpp"
 #include "base/text_lines.hpp"
 #include "platform/qt/qt_canvas.hpp"
+#include "platform/qt/runtime_folder.hpp"
 
 namespace solvaris {
 
@@ -66,6 +67,7 @@ void EnsureGuiApplication() {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }
+    EnsureRuntimeFolder();
     static int argc = 1;
     static char name[] = "solvaris";
     static char* argv[] = {name, nullptr};

@@ -1,0 +1,20 @@
+# Sourced by setup.sh and test.sh: installs with apt-get (as root on Debian 12)
+# whichever of the named packages are missing.
+install_missing_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# What the program needs to build and run, and the checkers of its desktop
+# entry, AppStream metadata and manual page.
+program_packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+                  fonts-freefont-ttf desktop-file-utils appstream groff-base)
+# What the tests and benchmarks add.
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev)

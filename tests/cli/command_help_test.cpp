@@ -1,0 +1,155 @@
+// `solvaris help COMMAND` and `COMMAND --help`: every command's usage and a
+// worked example that runs as printed; --version; the exit statuses.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "cli/command_line.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+// The words of a shell line as the shell splits them: spaces, and double
+// quotes around a word with spaces.
+std::vector<std::string> ShellWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    bool inWord = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord) {
+                words.push_back(word);
+            }
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The example command printed under "Example, ...:".
+std::string ExampleLine(const std::string& help) {
+    const auto label = help.find("\nExample, ");
+    if (label == std::string::npos) {
+        return {};
+    }
+    const auto start = help.find("\n  ", label + 1);
+    const auto end = help.find('\n', start + 1);
+    return start == std::string::npos ? std::string() : help.substr(start + 3, end - start - 3);
+}
+
+TEST(CommandHelp, EveryCommandHasHelpAndAWorkedExampleThatRuns) {
+    const TempFolder scratch;
+    const std::string home = std::getenv("SOLVARIS_HOME");
+    for (const char* command : {"positions", "chart", "return", "planetary-hours", "report",
+                                "wheel", "names", "cities", "batch"}) {
+        std::ostringstream byHelp, byOption, err;
+        ASSERT_EQ(RunCommandLine({"help", command}, byHelp, err), 0) << command << err.str();
+        EXPECT_EQ(RunCommandLine({command, "--help"}, byOption, err), 0) << command << err.str();
+        EXPECT_EQ(byOption.str(), byHelp.str()) << command;
+        EXPECT_EQ(byHelp.str().rfind(std::string("Usage: solvaris ") + command + " ", 0), 0u)
+            << byHelp.str();
+        EXPECT_NE(byHelp.str().find("Exit status"), std::string::npos) << command;
+
+        std::string example = ExampleLine(byHelp.str());
+        ASSERT_EQ(example.rfind(std::string("solvaris ") + command + " ", 0), 0u)
+            << command << ": " << example;
+        // Files the example names go to this test's folder.
+        example = std::regex_replace(example, std::regex("~/.local/share/solvaris"), home);
+        example = std::regex_replace(example, std::regex("natal\\.png"),
+                                     (scratch / "natal.png").string());
+        std::vector<std::string> words = ShellWords(example);
+        words.erase(words.begin());
+        std::ostringstream out, exampleErr;
+        EXPECT_EQ(RunCommandLine(words, out, exampleErr), 0) << example << '\n' << exampleErr.str();
+        EXPECT_GT(out.str().size(), 0u) << example;
+    }
+    EXPECT_GT(scratch.Read("natal.png").size(), 0u);
+}
+
+TEST(CommandHelp, VersionListAndMistakes) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* out;  // in stdout (a regular expression); empty: nothing
+        const char* err;  // in stderr; empty: nothing
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "^solvaris [0-9]+\\.[0-9]+\n$", ""},
+        {{"help"}, 0, "1 data the checks refuse, 2 a malformed command line,\n3 a file", ""},
+        {{"--help"}, 0, "solvaris help COMMAND", ""},
+        {{"help", "wheel"}, 0, "One of: natal, progressed", ""},
+        {{"help", "report"}, 0, "One of: natal, natal-aspects", ""},
+        {{"help", "chart"}, 0, "so Paris is -1", ""},
+        {{"help", "frobnicate"}, 2, "", "no command 'frobnicate'"},
+        {{"help", "chart", "wheel"}, 2, "", "solvaris help"},
+        {{"frobnicate", "--help"}, 2, "", "unknown command 'frobnicate'"},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(c.args, out, err), c.status) << c.args.back();
+        if (*c.out == '\0') {
+            EXPECT_EQ(out.str(), "") << c.args.back();
+        } else {
+            EXPECT_TRUE(std::regex_search(out.str(), std::regex(c.out))) << c.args.back() << ":\n"
+                                                                         << out.str();
+        }
+        if (*c.err == '\0') {
+            EXPECT_EQ(err.str(), "") << c.args.back();
+        } else {
+            EXPECT_NE(err.str().find(c.err), std::string::npos) << err.str();
+        }
+    }
+}
+
+TEST(CommandHelp, TheReadmeExamplesRun) {
+    const TempFolder scratch;
+    const std::string home = std::getenv("SOLVARIS_HOME");
+    const std::string readme =
+        ReadText(std::filesystem::path(SOLVARIS_DATA_DIR).parent_path() / "README.md");
+    const auto section = readme.find("\n## Examples\n");
+    ASSERT_NE(section, std::string::npos);
+    std::istringstream lines(readme.substr(section, readme.find("\n## ", section + 1) - section));
+    const std::string prompt = "    ./build/solvaris ";
+    int examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(prompt, 0) != 0) {
+            continue;
+        }
+        std::string example = line.substr(prompt.size());
+        example = std::regex_replace(example, std::regex("~/.local/share/solvaris"), home);
+        example = std::regex_replace(example, std::regex("natal\\.svg"),
+                                     (scratch / "natal.svg").string());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(ShellWords(example), out, err), 0) << example << '\n' << err.str();
+        EXPECT_GT(out.str().size(), 0u) << example;
+        ++examples;
+    }
+    // A chart, a report, a wheel, a comparison and a batch.
+    EXPECT_EQ(examples, 5);
+    EXPECT_NE(scratch.Read("natal.svg").find("<svg"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solvaris

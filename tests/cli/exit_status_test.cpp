@@ -1,0 +1,120 @@
+// One exit status per kind of failure, as a shell script sees them, and the
+// line naming the option after the entry check's own message.
+#include <gtest/gtest.h>
+
+#include "cli/entry_hints.hpp"
+#include "people/entry_rules.hpp"
+#include "support/run_program.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::ProgramRun;
+using testing::RunSolvaris;
+
+const std::vector<std::string> kNewYork = {"--date", "1950-12-05", "--time",
+                                           "7:45pm", "--lon",      "74w00"};
+
+std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(ExitStatus, OnePerKindOfFailure) {
+    const std::string absent = "/nonexistent-solvaris-folder";
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        const char* err;  // in stderr; empty: nothing
+    };
+    const Case cases[] = {
+        {"a report", Joined({"report", "natal", "--lat", "40n43", "--zone", "5"}, kNewYork), 0, ""},
+        {"latitude for quadrant houses",
+         Joined({"report", "natal", "--lat", "69n39", "--zone", "5"}, kNewYork), 1,
+         "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+         "systems.\n--lat 69n39: above 66°00' only Meridian (M) and Morinus (I) houses can be "
+         "computed\n"},
+        {"Morinus houses up there",
+         Joined({"chart", "--lat", "69n39", "--zone", "5:00", "--house", "morinus"}, kNewYork), 0,
+         ""},
+        {"zone out of range",
+         Joined({"wheel", "natal", "--lat", "40n43", "--zone", "14", "--out", absent + "/w.png"},
+                kNewYork),
+         1, "--zone 14: from -13 to 12 hours west of Greenwich"},
+        {"malformed zone", Joined({"chart", "--zone", "five"}, kNewYork), 2, "--zone"},
+        {"unknown command", {"frobnicate"}, 2, "unknown command"},
+        {"unknown report", {"report", "frobnicate"}, 2, "frobnicate"},
+        {"unreadable names file", {"batch", "--names", absent + "/NAMES.FIL"}, 3, "cannot be read"},
+        {"missing program folder", {"names", "list", "--home", absent}, 3, "does not exist"},
+        {"unwritable picture", {"wheel", "natal", "--out", absent + "/w.png"}, 3, "w.png"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = RunSolvaris(c.args);
+        EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
+        if (*c.err == '\0') {
+            EXPECT_EQ(run.err, "") << c.what;
+        } else {
+            EXPECT_NE(run.err.find(c.err), std::string::npos) << c.what << ": " << run.err;
+        }
+    }
+}
+
+TEST(ExitStatus, OutputThatCannotBeWrittenIsNoSuccess) {
+    const ProgramRun run =
+        testing::RunShell("{ QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) +
+                              " positions --from 2026-01-01 --days 400 >/dev/full; echo $? >&2; }",
+                          {});
+    EXPECT_NE(run.err.find("the output cannot be written\n3\n"), std::string::npos) << run.err;
+}
+
+TEST(EntryOptionHints, NameTheOptionAndItsRange) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> hints;
+    };
+    const Case cases[] = {
+        {{"--lat", "40n43"}, {}},
+        {{"--lat", "66n00"}, {}},  // the last latitude quadrant houses reach
+        {{"--lat", "66s01"},
+         {"--lat 66s01: above 66°00' only Meridian (M) and Morinus (I) houses can be computed"}},
+        {{"--lat", "69n39", "--house", "M"}, {}},
+        {{"--lat", "91n00"}, {"--lat 91n00: at most 90°00' north or south, minutes 00 to 59"}},
+        {{"--lat", "40n60"}, {"--lat 40n60: at most 90°00' north or south, minutes 00 to 59"}},
+        {{"--diurnal-lat", "70n00"},
+         {"--diurnal-lat 70n00: above 66°00' only Meridian (M) and Morinus (I) houses can be "
+          "computed"}},
+        {{"--lat", "70n00", "--use-natal-data", "--diurnal-lat", "70n00"},
+         {"--lat 70n00: above 66°00' only Meridian (M) and Morinus (I) houses can be computed"}},
+        {{"--lon", "180e01"}, {"--lon 180e01: at most 180°00' east or west, minutes 00 to 59"}},
+        {{"--lon", "180w00"}, {}},
+        {{"--zone", "12.5"},
+         {"--zone 12.5: from -13 to 12 hours west of Greenwich, so Paris is -1"}},
+        {{"--zone", "-13"},
+         {"--zone -13: a zone east of Greenwich below -2 needs an east "
+          "longitude (--lon DDDeMM)"}},
+        {{"--zone", "-5:30", "--lon", "88e22"}, {}},
+        {{"--date", "2023-02-29"}, {"--date 2023-2-29: a calendar date in the years 100 to 2099"}},
+        {{"--date", "2024-02-29"}, {}},
+        {{"--date", "0099-12-31"}, {"--date 99-12-31: a calendar date in the years 100 to 2099"}},
+        {{"--diurnal-date", "0099-12-31"}, {}},
+        {{"--diurnal-date", "2100-01-01"},
+         {"--diurnal-date 2100-1-1: a calendar date in the years to 2099"}},
+    };
+    for (const Case& c : cases) {
+        BirthOptions options;
+        const std::vector<std::string> place = {
+            "--date",         "1950-12-05", "--zone",         "5",
+            "--lon",          "74w00",      "--lat",          "40n43",
+            "--diurnal-date", "2026-12-07", "--diurnal-zone", "5",
+            "--diurnal-lon",  "74w00",      "--diurnal-lat",  "40n43"};
+        ASSERT_EQ(ReadBirthOptions(Joined(place, c.args), options).error, "") << c.args[1];
+        if (options.diurnal.chkNatOrNow) {
+            CopyNatalIntoDiurnal(options.natal, options.diurnal);
+        }
+        EXPECT_EQ(EntryOptionHints(options), c.hints) << c.args[0] << ' ' << c.args[1];
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
