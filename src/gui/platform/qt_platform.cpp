@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+
+#include "gui/people/select_file_form.hpp"
 
 namespace solvaris {
 
@@ -94,20 +94,7 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
 }
 
 std::string QtPlatform::ChooseFile(std::string_view pattern, std::string_view current) {
-    const QFileInfo currentFile(Text(current));
-    QFileDialog dialog(DialogParent());
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    // Files copied from Windows may be named in either case.
-    const QString filter = Text(pattern);
-    dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
-    if (!current.empty()) {
-        dialog.setDirectory(currentFile.absolutePath());
-        dialog.selectFile(currentFile.fileName());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst().toStdString();
+    return ChooseWithSelectFile(*this, pattern, current, DialogParent());
 }
 
 std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title,

@@ -1,6 +1,7 @@
-// The platform on Qt Widgets: message boxes, the file chooser, the input
-// box, outside programs, the busy pointer, the clock and the locale's date
-// order and clock. The only place that opens Qt's standard dialogs.
+// The platform on Qt Widgets: message boxes, the file chooser (the
+// program's own SelectFIle window), the input box, outside programs, the
+// busy pointer, the clock and the locale's date order and clock. The only
+// place that opens Qt's standard dialogs.
 #pragma once
 
 #include <QPointer>

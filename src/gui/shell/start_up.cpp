@@ -9,6 +9,7 @@
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/entry/new_date_form.hpp"
+#include "gui/people/names_form.hpp"
 #include "gui/platform/qt_platform.hpp"
 #include "gui/reports/data_form.hpp"
 #include "gui/shell/title_form.hpp"
@@ -82,12 +83,19 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     });
     auto* natal = new NatalEntryForm(workstation, main.get());
     auto* diurnal = new DiurnalEntryForm(workstation, main.get());
+    auto* names = new NamesForm(workstation, main.get());
     const auto showEntryWindows = [natal, diurnal]() {
         natal->show();
         diurnal->show();
     };
+    // The Input command reopens the names list read afresh.
+    QObject::connect(&workstation, &Workstation::inputCommandRun, names, [names]() {
+        names->LoadList();
+        names->show();
+    });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();
+    names->show();
 
     if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();

@@ -78,7 +78,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         EXPECT_GE(platform.BusyRequests(), 1) << c.what;
         EXPECT_EQ(workstation.natalEntry.txtName, "Now") << c.what;
         EXPECT_EQ(workstation.natalEntry.txtYear, "2026") << c.what;
-        for (const char* entry : {"InputD", "InputD1"}) {
+        for (const char* entry : {"InputD", "InputD1", "Names"}) {
             const auto* form = main->findChild<QWidget*>(QString::fromLatin1(entry));
             ASSERT_NE(form, nullptr) << entry;
             EXPECT_TRUE(form->isVisible()) << c.what << ": " << entry;
