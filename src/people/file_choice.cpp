@@ -115,4 +115,21 @@ std::vector<std::string> DriveRoots(const std::vector<std::string>& mountPoints)
     return roots;
 }
 
+int DriveOf(const std::vector<std::string>& roots, const std::filesystem::path& folder) {
+    const std::string path = folder.string();
+    int drive = 0;
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        const std::string& root = roots[i];
+        const bool holds =
+            path.starts_with(root) &&
+            (path.size() == root.size() || root.ends_with('/') || path[root.size()] == '/');
+        if (holds && root.size() > longest) {
+            drive = static_cast<int>(i);
+            longest = root.size();
+        }
+    }
+    return drive;
+}
+
 }  // namespace solvaris

@@ -35,4 +35,8 @@ std::filesystem::path StartFolder(std::string_view current, const std::filesyste
 // order, without the kernel's own file systems (/proc, /sys, /dev, /run).
 std::vector<std::string> DriveRoots(const std::vector<std::string>& mountPoints);
 
+// The drive `folder` lies on: the longest root that holds it (0, "/",
+// when no other does).
+int DriveOf(const std::vector<std::string>& roots, const std::filesystem::path& folder);
+
 }  // namespace solvaris

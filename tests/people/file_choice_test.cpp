@@ -64,6 +64,17 @@ TEST(FileChoice, DrivesLeaveOutTheKernelsFileSystems) {
                           "/media/usb", "/procedures", "/home"}),
               (std::vector<std::string>{"/", "/home", "/media/usb", "/procedures"}));
     EXPECT_EQ(DriveRoots({}), (std::vector<std::string>{"/"}));
+
+    const std::vector<std::string> roots{"/", "/home", "/home/ann/usb", "/media"};
+    struct Case {
+        const char* folder;
+        int drive;
+    };
+    for (const Case& c :
+         {Case{"/", 0}, Case{"/tmp", 0}, Case{"/home", 1}, Case{"/home/bob", 1},
+          Case{"/homework", 0}, Case{"/home/ann/usb/charts", 2}, Case{"/media", 3}}) {
+        EXPECT_EQ(DriveOf(roots, c.folder), c.drive) << c.folder;
+    }
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ SelectFileForm::SelectFileForm(Platform& platform, std::string_view pattern,
     auto* grid = new QGridLayout(this);
     lstDrives_ = new QComboBox;
     lstDrives_->setObjectName("lstDrives");
-    for (const std::string& root : DriveRoots(MountPoints())) {
+    drives_ = DriveRoots(MountPoints());
+    for (const std::string& root : drives_) {
         lstDrives_->addItem(QString::fromStdString(root));
     }
     lblFolder_ = new QLabel;
@@ -63,9 +64,10 @@ SelectFileForm::SelectFileForm(Platform& platform, std::string_view pattern,
     lstFiles_ = new QListWidget;
     lstFiles_->setObjectName("lstFiles");
     grid->addWidget(lstDrives_, 0, 0);
-    grid->addWidget(lblFolder_, 1, 0, 1, 2);
+    grid->addWidget(new QLabel("Files: " + Text(pattern)), 0, 1);
+    grid->addWidget(lblFolder_, 1, 0);
     grid->addWidget(lstFolders_, 2, 0);
-    grid->addWidget(lstFiles_, 0, 1, 3, 1);
+    grid->addWidget(lstFiles_, 1, 1, 2, 1);
     auto* row = new QHBoxLayout;
     grid->addLayout(row, 3, 0, 1, 2);
     cmdSelect_ = new QPushButton("Select");
@@ -102,6 +104,7 @@ void SelectFileForm::ShowFolder(const std::filesystem::path& wanted) {
     }
     folder_ = folder;
     lblFolder_->setText(QString::fromStdString(folder_.string()));
+    lstDrives_->setCurrentIndex(DriveOf(drives_, folder_));
     lstFolders_->clear();
     if (folder_.has_relative_path()) {
         lstFolders_->addItem(kFolderAbove);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -40,6 +41,7 @@ private:
     std::string current_;
     std::filesystem::path folder_;
     std::string chosen_;
+    std::vector<std::string> drives_;
     QComboBox* lstDrives_ = nullptr;
     QLabel* lblFolder_ = nullptr;
     QListWidget* lstFolders_ = nullptr;

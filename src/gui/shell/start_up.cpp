@@ -46,6 +46,17 @@ void ChooseDisplay(Workstation& workstation) {
         ChooseDisplayProfile(screen->geometry().width(), workstation.twipsPerPixel);
 }
 
+// The entry windows and the names list side by side below the main window,
+// where the first look of the day expects them.
+void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows) {
+    constexpr int kGapPixels = 8;
+    QPoint at(main.frameGeometry().left(), main.frameGeometry().bottom() + 1 + kGapPixels);
+    for (QWidget* window : windows) {
+        window->move(at);
+        at.rx() += window->frameGeometry().width() + kGapPixels;
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& steps) {
@@ -96,6 +107,7 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();
     names->show();
+    PlaceBelow(*main, {natal, diurnal, names});
 
     if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();
