@@ -227,6 +227,10 @@ TEST(NamesForm, EveryMessageOfTheList) {
 
 TEST(NamesForm, CitiesButtonClosesTheWindowAndAsksForTheCities) {
     NamesDesk d(testing::ShippedNamesFile());
+    // The ephemeris hides the entry windows and the list with them.
+    Q_EMIT d.desk.workstation.entryWindowsHidden();
+    EXPECT_FALSE(d.names.isVisible());
+    d.names.show();
     QSignalSpy asked(&d.names, &NamesForm::citiesRequested);
     Click(d.names, "Command1");
     EXPECT_EQ(asked.count(), 1);

@@ -91,6 +91,11 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
             EXPECT_NE(text->toPlainText().indexOf(QStringLiteral("Morinus")), -1);
         }
         EXPECT_GT(workstation.twipsPerPixel, 0) << c.what;
+        // The Input command brings a closed names list back.
+        auto* names = main->findChild<QWidget*>(QStringLiteral("Names"));
+        names->close();
+        workstation.AnnounceInputCommand();
+        EXPECT_TRUE(names->isVisible()) << c.what;
         // The data window is made for this workstation: it goes with it.
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
