@@ -110,6 +110,14 @@ void NamesForm::cmdNewFileList_Click() {
 }
 
 void NamesForm::cmdEditList_Click() {
+    // One editor at a time, so that two texts never race for one file.
+    for (NameEditForm* open : findChildren<NameEditForm*>()) {
+        if (open->isVisible()) {  // a closed one is on its way out
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
     NameEditForm* editor = OpenNameEdit(workstation_, this);
     if (editor != nullptr) {
         connect(editor, &NameEditForm::closed, this, &NamesForm::LoadList);

@@ -67,6 +67,8 @@ TEST(NameEditForm, SaveAndQuitRoundTripTheFile) {
         EXPECT_TRUE(d.desk.platform.Messages().empty()) << c.what;
         EXPECT_EQ(d.folder.Read("NAMES.FIL"), c.file) << c.what;
         EXPECT_EQ(d.Listed(), QStringList({"One", "Two"})) << c.what;  // not before Quit
+        Click(d.names, "cmdEditList");  // the open editor comes forward, no second one
+        EXPECT_EQ(d.names.findChildren<NameEditForm*>().size(), 1) << c.what;
         Click(editor, "btnQuit");
         EXPECT_EQ(d.Listed(), c.listed) << c.what;
     }
