@@ -1,5 +1,6 @@
 #include "people/names_file.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -132,6 +133,12 @@ std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
     }
     return records;
+}
+
+const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::string_view name) {
+    const auto it = std::find_if(records.begin(), records.end(),
+                                 [name](const NameRecord& r) { return r.name == name; });
+    return it == records.end() ? nullptr : &*it;
 }
 
 std::optional<NameRecord> ParseNameLine(const std::string& line) {

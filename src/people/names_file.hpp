@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/options.hpp"
@@ -34,6 +35,11 @@ struct NameRecord {
 std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platform& platform);
 std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
                                            Platform& platform);
+
+// The record a click on a list entry fills from: the first whose name
+// equals the entry's text, so that of two records of one name the first
+// answers. Null when none has it.
+const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::string_view name);
 
 // One line as one record: exactly seven fields, else nothing.
 std::optional<NameRecord> ParseNameLine(const std::string& line);

@@ -107,6 +107,26 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
     EXPECT_TRUE(ReadNamesList(folder / "MISSING.FIL", platform).empty());
 }
 
+TEST(NamesFile, AClickFindsTheFirstRecordOfItsName) {
+    ScriptedPlatform platform;
+    const auto records = NamesListFromLines(
+        {"Twin,01 Jan 1901,1.00,A,0,000.00,00.00", "twin,02 Jan 1902,2.00,A,0,000.00,00.00",
+         "Twin,03 Jan 1903,3.00,A,0,000.00,00.00"},
+        platform);
+    struct Case {
+        const char* name;
+        const char* date;  // nullptr: no record
+    };
+    for (const Case& c : {Case{"Twin", "01 Jan 1901"}, Case{"twin", "02 Jan 1902"},
+                          Case{"TWIN", nullptr}, Case{"Twin ", nullptr}}) {
+        const NameRecord* found = RecordNamed(records, c.name);
+        EXPECT_EQ(found == nullptr, c.date == nullptr) << c.name;
+        if (found != nullptr && c.date != nullptr) {
+            EXPECT_EQ(found->date, c.date) << c.name;
+        }
+    }
+}
+
 TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     TempFolder folder;
     const std::string old =

@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "gui/people/select_file_form.hpp"
+
 namespace solvaris {
 
 namespace {
@@ -94,24 +96,18 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
 }
 
 std::string QtPlatform::ChooseFile(std::string_view pattern, std::string_view current) {
-    return RunFileDialog(QFileDialog::AcceptOpen, pattern, current);
+    return ChooseWithSelectFile(*this, pattern, current, DialogParent());
 }
 
 std::string QtPlatform::ChooseSaveFile(std::string_view pattern, std::string_view proposed) {
-    return RunFileDialog(QFileDialog::AcceptSave, pattern, proposed);
-}
-
-std::string QtPlatform::RunFileDialog(QFileDialog::AcceptMode mode, std::string_view pattern,
-                                      std::string_view preselected) const {
     QFileDialog dialog(DialogParent());
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     // Files copied from Windows may be named in either case.
     const QString filter = Text(pattern);
     dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
-    if (!preselected.empty()) {
-        const QFileInfo file(Text(preselected));
+    if (!proposed.empty()) {
+        const QFileInfo file(Text(proposed));
         dialog.setDirectory(file.absolutePath());
         dialog.selectFile(file.fileName());
     }

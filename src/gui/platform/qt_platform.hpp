@@ -1,9 +1,9 @@
-// The platform on Qt Widgets: message boxes, the file chooser, the input
-// box, outside programs, the busy pointer, the clock and the locale's date
-// order and clock. The only place that opens Qt's standard dialogs.
+// The platform on Qt Widgets: message boxes, the file chooser (the
+// program's own SelectFIle window), the input box, outside programs, the
+// busy pointer, the clock and the locale's date order and clock. The only
+// place that opens Qt's standard dialogs.
 #pragma once
 
-#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -32,8 +32,6 @@ public:
 
 private:
     QWidget* DialogParent() const;
-    std::string RunFileDialog(QFileDialog::AcceptMode mode, std::string_view pattern,
-                              std::string_view preselected) const;
 
     QPointer<QWidget> dialogParent_;
 };

@@ -9,6 +9,8 @@
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/entry/new_date_form.hpp"
+#include "gui/people/geograph_form.hpp"
+#include "gui/people/names_form.hpp"
 #include "gui/platform/qt_platform.hpp"
 #include "gui/reports/data_form.hpp"
 #include "gui/shell/title_form.hpp"
@@ -35,17 +37,6 @@ std::vector<PixelRect> ScreenAreas() {
     return areas;
 }
 
-constexpr int kWindowGapPixels = 8;
-
-// A window at its natural size with its corner at (left, top), moved back
-// onto a screen when that would leave it on none.
-void PlaceOnScreen(QWidget& window, int left, int top) {
-    const QSize size = window.sizeHint();
-    const PixelRect placed =
-        BringOntoScreen({left, top, size.width(), size.height()}, ScreenAreas());
-    window.move(placed.left, placed.top);
-}
-
 void ChooseDisplay(Workstation& workstation) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
@@ -54,6 +45,17 @@ void ChooseDisplay(Workstation& workstation) {
     workstation.twipsPerPixel = TwipsPerPixel(screen->logicalDotsPerInch());
     workstation.displayProfile =
         ChooseDisplayProfile(screen->geometry().width(), workstation.twipsPerPixel);
+}
+
+// The entry windows and the names list side by side below the main window,
+// where the first look of the day expects them.
+void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows) {
+    constexpr int kGapPixels = 8;
+    QPoint at(main.frameGeometry().left(), main.frameGeometry().bottom() + 1 + kGapPixels);
+    for (QWidget* window : windows) {
+        window->move(at);
+        at.rx() += window->frameGeometry().width() + kGapPixels;
+    }
 }
 
 }  // namespace
@@ -93,16 +95,30 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     });
     auto* natal = new NatalEntryForm(workstation, main.get());
     auto* diurnal = new DiurnalEntryForm(workstation, main.get());
-    // Below the main bar, side by side, as the user reads them.
-    const QRect bar = main->frameGeometry();
-    PlaceOnScreen(*natal, bar.left(), bar.bottom() + kWindowGapPixels);
-    PlaceOnScreen(*diurnal, natal->x() + natal->sizeHint().width() + kWindowGapPixels, natal->y());
+    auto* names = new NamesForm(workstation, main.get());
     const auto showEntryWindows = [natal, diurnal]() {
         natal->show();
         diurnal->show();
     };
+    // The Input command reopens the names list read afresh.
+    QObject::connect(&workstation, &Workstation::inputCommandRun, names, [names]() {
+        names->LoadList();
+        names->show();
+    });
+    // "Click here for cities" opens the cities list, whose own button comes
+    // back to the names.
+    QObject::connect(names, &NamesForm::citiesRequested, main.get(), [&workstation, names]() {
+        auto* cities = new GeographForm(workstation);
+        QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
+            names->LoadList();
+            names->show();
+        });
+        cities->show();
+    });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();
+    names->show();
+    PlaceBelow(*main, {natal, diurnal, names});
 
     if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();

@@ -62,13 +62,21 @@ void Workstation::RunReport(const ReportCommand& command) {
     Q_EMIT reportShown();
 }
 
-bool Workstation::SaveNatalPerson() {
+std::string Workstation::NamesFile() {
     if (names.currentFile.empty()) {
         names.currentFile = session_.settings.dataFile;
     }
+    return names.currentFile;
+}
+
+bool Workstation::SaveNatalPerson() {
+    NamesFile();
     const bool saved = SaveCurrentPerson(natalEntry, names, platform_);
     if (!names.currentFile.empty()) {
         session_.settings.dataFile = names.currentFile;
+    }
+    if (saved) {
+        Q_EMIT namesSaved();
     }
     return saved;
 }

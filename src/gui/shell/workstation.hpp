@@ -64,8 +64,11 @@ public:
     // A Data-menu report on the current entry: the chart computed first,
     // as the menu does.
     void RunReport(const ReportCommand& command);
+    // The names file in use: the settings' one until another is chosen.
+    std::string NamesFile();
     // Save to disk: the natal entry into the names file, which the settings
-    // then remember. False when refused or failed (the reason shown).
+    // then remember; the names list then reloads. False when refused or
+    // failed (the reason shown).
     bool SaveNatalPerson();
     // The Ephemeris button: the entry windows hidden, midnight or noon
     // asked, the first page shown and the preset left in the natal entry.
@@ -96,6 +99,8 @@ Q_SIGNALS:
     void entryWindowsHidden();
     void ephemerisShown();
     void inputCommandRun();
+    // A person was saved: the names list shows the file again.
+    void namesSaved();
 
 private:
     Session& session_;

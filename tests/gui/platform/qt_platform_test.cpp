@@ -2,7 +2,8 @@
 // title, icon, buttons and default button and answer with the button a user
 // clicks; the locale's formats read as date order and clock; outside
 // programs run to their end or are reported as not started; the file
-// choosers preselect the current file and answer the one chosen.
+// chooser for saving preselects the proposed file and answers the one
+// chosen.
 #include "gui/platform/qt_platform.hpp"
 
 #include <gtest/gtest.h>
@@ -140,29 +141,22 @@ TEST(QtPlatform, OutsideProgramsRunToTheirEndOrAreNotStarted) {
     EXPECT_FALSE(platform.StartAndWait("/nonexistent/ATLAS.EXE"));
 }
 
-// The chooser as a user meets it: the file preselected, a name typed and
-// accepted, or the dialog cancelled. Saving may name a file that does not
-// exist yet; opening may not.
-TEST(QtPlatform, FileChoosersPreselectAndAnswerTheChosenFile) {
+// The saving chooser as a user meets it: the proposed file preselected, a
+// new name typed over it and accepted, or the dialog cancelled.
+TEST(QtPlatform, SavingChooserPreselectsAndAnswersTheChosenFile) {
     testing::TempFolder folder;
-    folder.Write("NAMES.FIL", "x\r\n");
-    folder.Write("OTHER.FIL", "y\r\n");
-    const std::string names = (folder / "NAMES.FIL").string();
     const std::string other = (folder / "OTHER.FIL").string();
-    const std::string report = (folder / "REPORT.DOC").string();
+    const std::string report = (folder / "REPORT.FIL").string();
     struct Case {
         const char* what;
-        bool save;
         std::string current;
         const char* typed;  // nullptr: cancel
         std::string chosen;
     };
     const Case cases[] = {
-        {"open the preselected file", false, names, "", names},
-        {"open another file", false, names, "OTHER.FIL", other},
-        {"open cancelled", false, names, nullptr, ""},
-        {"save a new file", true, report, "", report},
-        {"save cancelled", true, report, nullptr, ""},
+        {"a new file", report, "", report},
+        {"another new name", report, "OTHER.FIL", other},
+        {"cancelled", report, nullptr, ""},
     };
     for (const Case& c : cases) {
         QtPlatform platform;
@@ -183,8 +177,7 @@ TEST(QtPlatform, FileChoosersPreselectAndAnswerTheChosenFile) {
             }
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        const std::string chosen = c.save ? platform.ChooseSaveFile("*.DOC", c.current)
-                                          : platform.ChooseFile("*.FIL", c.current);
+        const std::string chosen = platform.ChooseSaveFile("*.FIL", c.current);
         EXPECT_EQ(chosen, c.chosen) << c.what;
         EXPECT_EQ(shownFile.toStdString(), std::filesystem::path(c.current).filename().string())
             << c.what;

@@ -78,7 +78,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         EXPECT_GE(platform.BusyRequests(), 1) << c.what;
         EXPECT_EQ(workstation.natalEntry.txtName, "Now") << c.what;
         EXPECT_EQ(workstation.natalEntry.txtYear, "2026") << c.what;
-        for (const char* entry : {"InputD", "InputD1"}) {
+        for (const char* entry : {"InputD", "InputD1", "Names"}) {
             const auto* form = main->findChild<QWidget*>(QString::fromLatin1(entry));
             ASSERT_NE(form, nullptr) << entry;
             EXPECT_TRUE(form->isVisible()) << c.what << ": " << entry;
@@ -91,6 +91,21 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
             EXPECT_NE(text->toPlainText().indexOf(QStringLiteral("Morinus")), -1);
         }
         EXPECT_GT(workstation.twipsPerPixel, 0) << c.what;
+        // The Input command brings a closed names list back.
+        auto* names = main->findChild<QWidget*>(QStringLiteral("Names"));
+        names->close();
+        workstation.AnnounceInputCommand();
+        EXPECT_TRUE(names->isVisible()) << c.what;
+        // "Click here for cities" goes to the cities list and its own
+        // button comes back to the names.
+        QTest::mouseClick(names->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QWidget* cities = TopLevel("Geograph");
+        ASSERT_NE(cities, nullptr) << c.what;
+        EXPECT_TRUE(cities->isVisible() && !names->isVisible()) << c.what;
+        QTest::mouseClick(cities->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        EXPECT_TRUE(names->isVisible()) << c.what;
         // The data window is made for this workstation: it goes with it.
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
