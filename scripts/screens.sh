@@ -35,37 +35,79 @@ click_in() {
 }
 
 mkdir "$work/home"
-"$program" --home "$work/home" &
-program_pid=$!
-sleep 2
-shot title
-xdotool key Return
-shot workstation
-
 main="zodiac.* [0-9]+:[0-9]+"
+# A fresh run of the program, past its title window, for each picture, so
+# that no window of an earlier picture stands in front.
+start_program() {
+    if [ -n "$program_pid" ]; then
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+    fi
+    "$program" --home "$work/home" &
+    program_pid=$!
+    sleep 2
+    if [ "${1:-}" = title ]; then
+        shot title
+    fi
+    xdotool key Return
+    sleep 1
+}
+
+start_program title
+shot workstation
 click_in "$main" 163 8
 shot data-menu
 xdotool key Escape
-
 click_in "Diurnal Input Data" 17 235
 shot second-person
 click_in "Diurnal Input Data" 17 235
-
 click_in "Natal Input Data" 62 264
 shot natal-report
-
 click_in "zodiac. - Data" 285 8
 shot print-file
-xdotool key Escape
 
+start_program
 click_in "$main" 475 8
 sleep 0.5
 xdotool key u
 shot about
-click_in "About" 20 20
+
+# The windows around a chart.
+start_program
+click_in "^Names$" 60 33
+shot names-pick
+click_in "^Names$" 138 274
+shot cities
+start_program
+click_in "Natal Input Data" 183 131
+shot time-zones
+start_program
+click_in "$main" 273 8
+shot options
+start_program
+click_in "$main" 340 8
 sleep 0.5
+xdotool key Down Return
+shot keywords
+start_program
+click_in "$main" 340 8
+sleep 0.5
+xdotool key Down Down Return
+shot keyword-system
+start_program
+click_in "$main" 163 8
+sleep 0.5
+xdotool key h
+shot planetary-hours
+start_program
+click_in "^Names$" 204 246
+shot name-edit
+start_program
+click_in "^Names$" 72 246
+shot select-file
+xdotool key Escape
 
-
+# Exit through the menu, as a user leaves.
 click_in "$main" 20 8
 sleep 0.5
 xdotool key x

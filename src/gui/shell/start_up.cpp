@@ -109,6 +109,7 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     // back to the names.
     QObject::connect(names, &NamesForm::citiesRequested, main.get(), [&workstation, names]() {
         auto* cities = new GeographForm(workstation);
+        cities->move(names->pos());
         QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
             names->LoadList();
             names->show();
