@@ -91,19 +91,22 @@ QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int ro
     return link;
 }
 
+void PaintTwoToneBorder(QPainter& painter, const QRect& control) {
+    const QRect around = control.adjusted(-1, -1, 1, 1);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(around.topLeft(), around.topRight());
+    painter.drawLine(around.topLeft(), around.bottomLeft());
+    painter.setPen(QColor(0xff, 0xff, 0xff));
+    painter.drawLine(around.bottomLeft(), around.bottomRight());
+    painter.drawLine(around.topRight(), around.bottomRight());
+}
+
 void PaintTwoToneBorders(QWidget& window) {
     QPainter painter(&window);
     for (const QLineEdit* field : window.findChildren<QLineEdit*>()) {
-        if (field->parentWidget() != &window || !field->isVisible()) {
-            continue;
+        if (field->parentWidget() == &window && field->isVisible()) {
+            PaintTwoToneBorder(painter, field->geometry());
         }
-        const QRect around = field->geometry().adjusted(-1, -1, 1, 1);
-        painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawLine(around.topLeft(), around.topRight());
-        painter.drawLine(around.topLeft(), around.bottomLeft());
-        painter.setPen(QColor(0xff, 0xff, 0xff));
-        painter.drawLine(around.bottomLeft(), around.bottomRight());
-        painter.drawLine(around.topRight(), around.bottomRight());
     }
 }
 

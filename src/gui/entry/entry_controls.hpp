@@ -10,6 +10,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace solvaris {
@@ -36,6 +38,9 @@ QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int ro
 
 // The windows' paint: every text field in a one-pixel border, grey above
 // and left, white below and right.
+// The two-tone frame, grey above and left, white below and right, about
+// one control.
+void PaintTwoToneBorder(QPainter& painter, const QRect& control);
 void PaintTwoToneBorders(QWidget& window);
 
 }  // namespace solvaris

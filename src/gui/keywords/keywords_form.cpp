@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/entry/entry_controls.hpp"
 #include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
 #include "keywords/keyword_texts.hpp"
@@ -52,16 +53,9 @@ void KeywordsForm::grdOutput_Click(int row, int column) {
 
 void KeywordsForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    // The two-tone frame of the entry windows, grey above and left, white
-    // below and right, about the grid.
+    // The entry windows' frame about the grid.
     QPainter painter(this);
-    const QRect around = grdOutput_->geometry().adjusted(-1, -1, 1, 1);
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawLine(around.topLeft(), around.topRight());
-    painter.drawLine(around.topLeft(), around.bottomLeft());
-    painter.setPen(QColor(0xff, 0xff, 0xff));
-    painter.drawLine(around.bottomLeft(), around.bottomRight());
-    painter.drawLine(around.topRight(), around.bottomRight());
+    PaintTwoToneBorder(painter, grdOutput_->geometry());
 }
 
 }  // namespace solvaris
