@@ -1,8 +1,10 @@
 #include "base/number_text.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace solvaris {
 
@@ -29,9 +31,21 @@ std::optional<long long> ParseInteger(std::string_view text) {
 }
 
 std::string FixedDecimals(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    // std::to_chars rounds the exact binary value like printf does, without
+    // the locale and format parsing; the stack buffer holds every value the
+    // program writes, the largest doubles take the heap.
+    std::array<char, 96> buffer;
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::fixed, decimals);
+    if (ec == std::errc()) {
+        return std::string(buffer.data(), end);
+    }
+    constexpr int kLargestIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
+    std::string text(kLargestIntegerDigits + 2 + static_cast<std::size_t>(decimals), '\0');
+    const auto wide = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::fixed, decimals);
+    text.resize(static_cast<std::size_t>(wide.ptr - text.data()));
+    return text;
 }
 
 std::string NumberAsTyped(double value) {

@@ -13,7 +13,7 @@ std::optional<double> ParseNumber(std::string_view text);
 // The whole text must be a decimal integer.
 std::optional<long long> ParseInteger(std::string_view text);
 
-// "%.Nf" of a value: 280.4603000 for (280.4603, 7).
+// "%.Nf" of a value: 280.4603000 for (280.4603, 7), written by std::to_chars.
 std::string FixedDecimals(double value, int decimals);
 
 // A number as a user types it: "5", "-5.5".

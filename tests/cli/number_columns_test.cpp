@@ -1,0 +1,100 @@
+// The numbers `positions` and `batch` write, checked byte for byte against
+// printf's "%.*f" (the way they were written before), which rounds the exact
+// binary value independently of std::to_chars.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/number_text.hpp"
+#include "cli/json_text.hpp"
+
+namespace solvaris {
+namespace {
+
+std::string PrintfFixed(double value, int decimals) {
+    std::vector<char> buffer(400 + static_cast<std::size_t>(decimals));
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    return buffer.data();
+}
+
+TEST(NumberColumns, HardValuesAsPrintfWritesThem) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double values[] = {
+        0.0,
+        -0.0,              // negative zero keeps its sign
+        0.99999995,        // rounds up at the seventh decimal
+        0.99999994999999,  // stays below
+        -0.99999995,
+        359.99999999,
+        359.999999949,
+        359.99999995,
+        359.9999999500001,
+        0.00000005,  // a tie in decimal, not in binary
+        0.00000015,
+        0.00000025,
+        2.5e-8,
+        -2.5e-8,
+        1e-300,
+        std::numeric_limits<double>::denorm_min(),
+        std::numeric_limits<double>::min(),
+        -1e-9,  // rounds to a negative zero
+        0.5,
+        1.5,
+        2.5,  // exact binary ties, to even
+        123.45678905,
+        2451545.0,
+        2451544.4999999,
+        -1000000.123456789,
+        5000000.0,
+        1e15 + 0.3,
+        9007199254740993.0,
+        1e22,
+        1.7976931348623157e308,
+        -1.7976931348623157e308,
+        1e55,
+        1e60,  // wider than the old 64-character buffer
+        inf,
+        -inf,
+        std::nan(""),
+        -std::nan(""),
+    };
+    for (const double v : values) {
+        for (const int decimals : {0, 2, 4, 6, 7}) {
+            EXPECT_EQ(FixedDecimals(v, decimals), PrintfFixed(v, decimals))
+                << v << " with " << decimals << " decimals";
+        }
+        EXPECT_EQ(Number(v), PrintfFixed(v, 7)) << v;
+    }
+}
+
+TEST(NumberColumns, SeededRandomValuesAsPrintfWritesThem) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> degrees(-360.0, 360.0);
+    std::uniform_real_distribution<double> julianDays(0.0, 5000000.0);
+    std::uniform_int_distribution<std::uint64_t> anyBits;
+    int mismatches = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const double degree = degrees(random);
+        // A value sitting on the seventh decimal's rounding edge.
+        const double edge = std::round(degree * 1e7) / 1e7 + 5e-8;
+        const std::uint64_t bits = anyBits(random);
+        double anyDouble = 0;
+        std::memcpy(&anyDouble, &bits, sizeof anyDouble);
+        for (const double v : {degree, edge, julianDays(random), anyDouble}) {
+            if (FixedDecimals(v, 7) != PrintfFixed(v, 7) && ++mismatches <= 10) {
+                ADD_FAILURE() << "differs from printf: " << PrintfFixed(v, 7);
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+}  // namespace
+}  // namespace solvaris
