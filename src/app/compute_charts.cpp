@@ -7,12 +7,34 @@
 
 namespace solvaris {
 
+namespace {
+
+constexpr const char* kChartFault = "The chart could not be computed from these data.";
+
+bool IsMeridianOrMorinus(HouseSystem system) {
+    return system == HouseSystem::Meridian || system == HouseSystem::Morinus;
+}
+
+}  // namespace
+
+bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natalWindow,
+                       const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
+                       Platform& platform, NatalSet& natalSet) {
+    if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
+        return false;
+    }
+    const BirthData natal = ReadNatalData(natalWindow, platform.UserDateOrder());
+    if (!ComputeNatalSet(natal, houseSystem, session.options, natalSet)) {
+        platform.ShowMessage(kChartFault, "Error!", MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
 bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
                        const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
                        Platform& platform) {
-    const bool meridianOrMorinus =
-        houseSystem == HouseSystem::Meridian || houseSystem == HouseSystem::Morinus;
-    if (!ValidateEntries(natalWindow, diurnalWindow, meridianOrMorinus, platform)) {
+    if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
         return false;
     }
     const DateOrder order = platform.UserDateOrder();
@@ -21,8 +43,7 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
     const int ageYears = AgeYears(natal, diurnal);
     if (!ComputeChartSets({natal, diurnal, ageYears, houseSystem, session.options},
                           session.charts)) {
-        platform.ShowMessage("The chart could not be computed from these data.", "Error!",
-                             MessageIcon::Critical);
+        platform.ShowMessage(kChartFault, "Error!", MessageIcon::Critical);
         return false;
     }
     session.natal = std::move(natal);

@@ -17,6 +17,12 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natal,
                        const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
                        Platform& platform);
 
+// The same checks and only the natal set, into `natalSet`, the session
+// untouched (for work that prints the natal chart alone).
+bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natal,
+                       const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
+                       Platform& platform, NatalSet& natalSet);
+
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
                    const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform,
                    DataWindowView& window);

@@ -94,35 +94,59 @@ ChartTexts TextsOf(const CastChart& c) {
     return {c.positions.retrogradeMarks, c.housePositions, c.siderealTimeText};
 }
 
+// The natal chart with its Part of Fortune and the equatorial places of
+// the points that follow the planets.
+CastChart CastNatal(const BirthData& birth, HouseSystem system, const OptionTable& options,
+                    double& trueNode) {
+    CastChart natal =
+        Cast(DayNumberOf(birth), DayFractionOf(birth), birth, system, false, trueNode);
+    natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
+        natal.points.longitude, options(opt::PartOfFortuneFormula), natal.housePositions);
+    HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
+    EclipticPointsEquatorial(natal.points, NorthNode, natal.angles.obliquity, natal.angles.ramc);
+    return natal;
+}
+
+NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
+    const ChartAngles& na = natal.angles;
+    NatalSet set;
+    set.points = natal.points;
+    set.cusps = natal.cusps;
+    set.texts = TextsOf(natal);
+    set.trueNodeLongitude = trueNode;
+    set.trueNodeDeclination = EclipticDeclination(trueNode, na.obliquity);
+    set.specialPoints = {0,
+                         na.ascendant,
+                         na.midheaven,
+                         na.vertex,
+                         na.equatorialAscendant,
+                         na.coAscendant,
+                         na.polarAscendant,
+                         natal.points.longitude[NorthNode],
+                         0};
+    return set;
+}
+
 }  // namespace
+
+bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
+                     NatalSet& set) {
+    double trueNode = kTrueNodeUnset;
+    const CastChart chart = CastNatal(natal, houseSystem, options, trueNode);
+    if (!chart.ok) {
+        return false;
+    }
+    set = NatalSetOf(chart, trueNode);
+    return true;
+}
 
 bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     ChartStore next = store;
     double trueNode = kTrueNodeUnset;
 
-    // Natal.
-    CastChart natal = Cast(DayNumberOf(in.natal), DayFractionOf(in.natal), in.natal, in.houseSystem,
-                           false, trueNode);
+    CastChart natal = CastNatal(in.natal, in.houseSystem, in.options, trueNode);
     const double natalEps = natal.angles.obliquity;
-    natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
-        natal.points.longitude, in.options(opt::PartOfFortuneFormula), natal.housePositions);
-    HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
-    EclipticPointsEquatorial(natal.points, NorthNode, natalEps, natal.angles.ramc);
-    next.natal.points = natal.points;
-    next.natal.cusps = natal.cusps;
-    next.natal.texts = TextsOf(natal);
-    next.natal.trueNodeLongitude = trueNode;
-    next.natal.trueNodeDeclination = EclipticDeclination(trueNode, natalEps);
-    const ChartAngles& na = natal.angles;
-    next.natal.specialPoints = {0,
-                                na.ascendant,
-                                na.midheaven,
-                                na.vertex,
-                                na.equatorialAscendant,
-                                na.coAscendant,
-                                na.polarAscendant,
-                                natal.points.longitude[NorthNode],
-                                0};
+    next.natal = NatalSetOf(natal, trueNode);
     next.natalObliquity = natalEps;
     next.natalRamc = natal.angles.ramc;
 

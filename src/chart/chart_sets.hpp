@@ -20,4 +20,9 @@ struct ChartInputs {
 // fault, when the store is left as it was.
 bool ComputeChartSets(const ChartInputs& in, ChartStore& store);
 
+// The natal set alone, for work that prints nothing else. False on a
+// floating-point fault, when `set` is left as it was.
+bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
+                     NatalSet& set);
+
 }  // namespace solvaris

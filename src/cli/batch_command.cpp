@@ -29,32 +29,32 @@ std::string CsvHeader() {
     return header;
 }
 
-void WriteCsvRow(const NameRecord& r, const ChartStore& charts, std::ostream& out) {
+void WriteCsvRow(const NameRecord& r, const NatalSet& natal, std::ostream& out) {
     out << CsvField(r.name);
     for (const std::string* field :
          {&r.date, &r.time, &r.meridiem, &r.zone, &r.longitude, &r.latitude}) {
         out << ',' << CsvField(*field);
     }
     for (int p = 1; p <= kPointCount; ++p) {
-        out << ',' << Number(charts.natal.points.longitude[p]);
+        out << ',' << Number(natal.points.longitude[p]);
     }
     for (int house = 1; house <= kCuspCount; ++house) {
-        out << ',' << Number(charts.natal.cusps[SlotOfHouse(house)]);
+        out << ',' << Number(natal.cusps[SlotOfHouse(house)]);
     }
     out << '\n';
 }
 
-void WriteJsonObject(const NameRecord& r, const ChartStore& charts, bool first, std::ostream& out) {
+void WriteJsonObject(const NameRecord& r, const NatalSet& natal, bool first, std::ostream& out) {
     std::array<double, kCuspCount + 1> houseCusps{};
     for (int house = 1; house <= kCuspCount; ++house) {
-        houseCusps[house] = charts.natal.cusps[SlotOfHouse(house)];
+        houseCusps[house] = natal.cusps[SlotOfHouse(house)];
     }
     out << (first ? "\n" : ",\n") << "{\"name\":" << Quoted(r.name)
         << ",\"date\":" << Quoted(r.date) << ",\"time\":" << Quoted(r.time)
         << ",\"meridiem\":" << Quoted(r.meridiem) << ",\"zone\":" << Quoted(r.zone)
         << ",\"place_longitude\":" << Quoted(r.longitude)
         << ",\"place_latitude\":" << Quoted(r.latitude)
-        << ",\"longitude\":" << Numbers(charts.natal.points.longitude, 1, kPointCount)
+        << ",\"longitude\":" << Numbers(natal.points.longitude, 1, kPointCount)
         << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount) << '}';
 }
 
@@ -122,15 +122,16 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
         diurnal.txtDiurnalDay = natal.txtDay;
         diurnal.txtDiurnalYear = natal.txtYear;
         CopyNatalIntoDiurnal(natal, diurnal);
-        if (!ComputeChartStore(session, natal, diurnal, system, quiet)) {
+        NatalSet chart;
+        if (!ComputeNatalChart(session, natal, diurnal, system, quiet, chart)) {
             skip(record->name + ": " +
                  (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
             continue;
         }
         if (json) {
-            WriteJsonObject(*record, session.charts, first, out);
+            WriteJsonObject(*record, chart, first, out);
         } else {
-            WriteCsvRow(*record, session.charts, out);
+            WriteCsvRow(*record, chart, out);
         }
         first = false;
     }
