@@ -1,0 +1,102 @@
+// The natal chart alone, as batch work casts it: the same checks and the
+// same natal set, to the bit, as the whole chart pass, and no session state.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/compute_charts.hpp"
+#include "people/entry_rules.hpp"
+#include "people/names_file.hpp"
+#include "platform/headless/scripted_platform.hpp"
+
+namespace solvaris {
+namespace {
+
+bool SameBits(const double* a, const double* b, std::size_t count) {
+    return std::memcmp(a, b, count * sizeof(double)) == 0;
+}
+
+TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
+    const char* lines[] = {
+        "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43",
+        "Sydney,21 Jun 1975,10.15,A,-10,-151.12,-33.52",
+        "Midnight,01 Jan 2000,12.00,A,0,000.00,00.00",
+        "Far north,15 Mar 1890,3.30,P,-2,-010.45,65.59",
+        "Too far north,15 Mar 1890,3.30,P,-2,-010.45,66.30",  // refused but by Meridian/Morinus
+        "Pluto outside,01 Jan 1600,6.00,A,0,000.00,51.30",
+        "Bad zone,05 Dec 1950,7.45,P,25,074.00,40.43",
+    };
+    const HouseSystem systems[] = {HouseSystem::Placidus, HouseSystem::Koch, HouseSystem::Meridian,
+                                   HouseSystem::Morinus, HouseSystem::EqualAscendant};
+    int accepted = 0;
+    for (const char* line : lines) {
+        const auto record = ParseNameLine(line);
+        ASSERT_TRUE(record) << line;
+        for (const HouseSystem system : systems) {
+            const std::string where =
+                std::string(line) + " / system " + std::to_string(static_cast<int>(system));
+            ScriptedPlatform platform;
+            NatalEntryWindow natal;
+            DiurnalEntryWindow diurnal;
+            ASSERT_TRUE(FillNatalFromRecord(*record, natal, platform.UserDateOrder(), platform));
+            // As batch work fills them: the diurnal date is the birth date.
+            diurnal.txtDiurnalMonth = natal.txtMonth;
+            diurnal.txtDiurnalDay = natal.txtDay;
+            diurnal.txtDiurnalYear = natal.txtYear;
+            CopyNatalIntoDiurnal(natal, diurnal);
+
+            Session whole;
+            platform.ClearMessages();
+            const bool wholeAccepted = ComputeChartStore(whole, natal, diurnal, system, platform);
+            const auto wholeMessages = platform.Messages();
+
+            Session alone;
+            const Session untouched;
+            NatalSet set;
+            platform.ClearMessages();
+            const bool aloneAccepted =
+                ComputeNatalChart(alone, natal, diurnal, system, platform, set);
+            ASSERT_EQ(aloneAccepted, wholeAccepted) << where;
+            ASSERT_EQ(platform.Messages().size(), wholeMessages.size()) << where;
+            for (std::size_t m = 0; m < wholeMessages.size(); ++m) {
+                EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text) << where;
+            }
+            EXPECT_EQ(alone.natal.name, untouched.natal.name) << where;
+            EXPECT_TRUE(SameBits(alone.charts.natal.points.longitude.data(),
+                                 untouched.charts.natal.points.longitude.data(),
+                                 alone.charts.natal.points.longitude.size()))
+                << where;
+            if (!wholeAccepted) {
+                continue;
+            }
+            ++accepted;
+            const NatalSet& expected = whole.charts.natal;
+            EXPECT_TRUE(SameBits(set.points.longitude.data(), expected.points.longitude.data(),
+                                 expected.points.longitude.size()))
+                << where;
+            EXPECT_TRUE(SameBits(set.points.declination.data(), expected.points.declination.data(),
+                                 expected.points.declination.size()))
+                << where;
+            EXPECT_TRUE(SameBits(set.points.rightAscension.data(),
+                                 expected.points.rightAscension.data(),
+                                 expected.points.rightAscension.size()))
+                << where;
+            EXPECT_TRUE(SameBits(set.cusps.data(), expected.cusps.data(), expected.cusps.size()))
+                << where;
+            EXPECT_TRUE(SameBits(set.specialPoints.data(), expected.specialPoints.data(),
+                                 expected.specialPoints.size()))
+                << where;
+            EXPECT_TRUE(SameBits(&set.trueNodeLongitude, &expected.trueNodeLongitude, 1)) << where;
+            EXPECT_TRUE(SameBits(&set.trueNodeDeclination, &expected.trueNodeDeclination, 1))
+                << where;
+            EXPECT_EQ(set.texts.retrogradeMarks, expected.texts.retrogradeMarks) << where;
+            EXPECT_EQ(set.texts.housePositionText, expected.texts.housePositionText) << where;
+            EXPECT_EQ(set.texts.siderealTimeText, expected.texts.siderealTimeText) << where;
+        }
+    }
+    // Five births under five systems, the polar one under Meridian and Morinus only.
+    EXPECT_EQ(accepted, 5 * 5 + 2);
+}
+
+}  // namespace
+}  // namespace solvaris
