@@ -1,5 +1,5 @@
 // `solvaris batch` over a names file of 10,000 persons: reading the file,
-// filling the entry fields, the checks and the whole chart pass of each
+// filling the entry fields, the checks and the natal chart of each
 // person, and the CSV rows.
 #include <benchmark/benchmark.h>
 
