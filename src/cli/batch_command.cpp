@@ -1,6 +1,12 @@
 #include <algorithm>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <thread>
 
 #include "app/compute_charts.hpp"
+#include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
@@ -44,98 +50,168 @@ void WriteCsvRow(const NameRecord& r, const NatalSet& natal, std::ostream& out) 
     out << '\n';
 }
 
-void WriteJsonObject(const NameRecord& r, const NatalSet& natal, bool first, std::ostream& out) {
+// The object without the separator before it, which depends on the persons before.
+void WriteJsonObject(const NameRecord& r, const NatalSet& natal, std::ostream& out) {
     std::array<double, kCuspCount + 1> houseCusps{};
     for (int house = 1; house <= kCuspCount; ++house) {
         houseCusps[house] = natal.cusps[SlotOfHouse(house)];
     }
-    out << (first ? "\n" : ",\n") << "{\"name\":" << Quoted(r.name)
-        << ",\"date\":" << Quoted(r.date) << ",\"time\":" << Quoted(r.time)
-        << ",\"meridiem\":" << Quoted(r.meridiem) << ",\"zone\":" << Quoted(r.zone)
-        << ",\"place_longitude\":" << Quoted(r.longitude)
+    out << "{\"name\":" << Quoted(r.name) << ",\"date\":" << Quoted(r.date)
+        << ",\"time\":" << Quoted(r.time) << ",\"meridiem\":" << Quoted(r.meridiem)
+        << ",\"zone\":" << Quoted(r.zone) << ",\"place_longitude\":" << Quoted(r.longitude)
         << ",\"place_latitude\":" << Quoted(r.latitude)
         << ",\"longitude\":" << Numbers(natal.points.longitude, 1, kPointCount)
         << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount) << '}';
 }
 
+// Persons cast before their text is written: enough to keep every worker busy,
+// few enough that the buffered text stays small.
+constexpr std::size_t kPersonsPerBlock = 4096;
+// More threads than this gain nothing on any machine the program runs on.
+constexpr int kMostWorkerThreads = 256;
+
+struct BatchRequest {
+    std::string file;
+    bool json = false;
+    HouseSystem system = HouseSystem::Placidus;
+};
+
+// What one line of the names file gives: nothing (a blank line), the
+// person's row or object, or the reason it was skipped.
+struct PersonText {
+    enum class Kind { Blank, Chart, Skipped } kind = Kind::Blank;
+    std::string text;
+};
+
+PersonText CastPerson(const std::string& line, std::size_t lineNumber, const BatchRequest& request,
+                      const Session& session, ScriptedPlatform& quiet) {
+    if (Trimmed(line).empty()) {
+        return {};
+    }
+    const auto skip = [&](const std::string& why) {
+        return PersonText{
+            PersonText::Kind::Skipped,
+            request.file + ':' + std::to_string(lineNumber) + ": " + why + " (skipped)\n"};
+    };
+    const auto record = ParseNameLine(line);
+    if (!record) {
+        return skip("not a record of seven comma-separated fields");
+    }
+    quiet.ClearMessages();
+    NatalEntryWindow natal;
+    DiurnalEntryWindow diurnal;
+    if (!FillNatalFromRecord(*record, natal, quiet.UserDateOrder(), quiet)) {
+        return skip(record->name + ": a field cannot be read");
+    }
+    diurnal.txtDiurnalMonth = natal.txtMonth;
+    diurnal.txtDiurnalDay = natal.txtDay;
+    diurnal.txtDiurnalYear = natal.txtYear;
+    CopyNatalIntoDiurnal(natal, diurnal);
+    NatalSet chart;
+    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart)) {
+        return skip(record->name + ": " +
+                    (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
+    }
+    std::ostringstream text;
+    if (request.json) {
+        WriteJsonObject(*record, chart, text);
+    } else {
+        WriteCsvRow(*record, chart, text);
+    }
+    return {PersonText::Kind::Chart, std::move(text).str()};
+}
+
+// A count too large for an int is still a positive whole number: it stands
+// for as many as can be had.
+std::optional<int> PositiveWholeNumber(const std::string& text) {
+    int value = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    if (fault == std::errc::result_out_of_range && text.front() != '-') {
+        return std::numeric_limits<int>::max();
+    }
+    if (fault != std::errc() || value < 1) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int DefaultJobs() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+
 }  // namespace
 
 int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostream& out,
                     std::ostream& err) {
-    std::string file;
-    bool json = false;
-    HouseSystem system = HouseSystem::Placidus;
+    BatchRequest request;
+    int jobs = DefaultJobs();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "--names" && hasValue) {
-            file = args[++i];
+            request.file = args[++i];
         } else if (args[i] == "--format" && hasValue &&
                    (args[i + 1] == "csv" || args[i + 1] == "json")) {
-            json = args[++i] == "json";
+            request.json = args[++i] == "json";
         } else if (args[i] == "--house" && hasValue && HouseSystemFromOption(args[i + 1])) {
-            system = *HouseSystemFromOption(args[++i]);
+            request.system = *HouseSystemFromOption(args[++i]);
+        } else if (args[i] == "--jobs" && hasValue) {
+            const auto value = PositiveWholeNumber(args[++i]);
+            if (!value) {
+                err << "solvaris batch: --jobs takes a positive whole number, not '" << args[i]
+                    << "'\nusage: " << kBatchUsage << '\n';
+                return 2;
+            }
+            jobs = *value;
         } else {
             err << "solvaris batch: bad argument '" << args[i] << "'\nusage: " << kBatchUsage
                 << '\n';
             return 2;
         }
     }
-    if (file.empty()) {
+    if (request.file.empty()) {
         err << "usage: " << kBatchUsage << '\n';
         return 2;
     }
-    const auto lines = ReadTextLines(file);
+    const auto lines = ReadTextLines(request.file);
     if (!lines) {
-        err << "solvaris batch: " << file << " cannot be read (" << FileReadProblem(file) << ")\n";
+        err << "solvaris batch: " << request.file << " cannot be read ("
+            << FileReadProblem(request.file) << ")\n";
         return kExitFileProblem;
     }
-    ScriptedPlatform quiet;
+    const int workers = std::min(jobs, kMostWorkerThreads);
+    // Each worker reads the session's options only and answers its own messages.
+    std::vector<ScriptedPlatform> quiet(static_cast<std::size_t>(workers));
+    std::vector<PersonText> block;
     bool skipped = false;
     bool first = true;
-    if (json) {
+    if (request.json) {
         out << '[';
     } else {
         out << CsvHeader() << '\n';
     }
-    for (std::size_t n = 0; n < lines->size(); ++n) {
-        const std::string& line = (*lines)[n];
-        if (Trimmed(line).empty()) {
-            continue;
+    for (std::size_t begin = 0; begin < lines->size(); begin += kPersonsPerBlock) {
+        const std::size_t count = std::min(kPersonsPerBlock, lines->size() - begin);
+        block.assign(count, PersonText{});
+        ForEachIndexInParallel(count, workers, [&](int worker, std::size_t i) {
+            block[i] = CastPerson((*lines)[begin + i], begin + i + 1, request, session,
+                                  quiet[static_cast<std::size_t>(worker)]);
+        });
+        // Written in the order of the file, as one worker would.
+        for (const PersonText& person : block) {
+            if (person.kind == PersonText::Kind::Skipped) {
+                err << person.text;
+                skipped = true;
+            } else if (person.kind == PersonText::Kind::Chart) {
+                if (request.json) {
+                    out << (first ? "\n" : ",\n");
+                }
+                out << person.text;
+                first = false;
+            }
         }
-        const auto skip = [&](const std::string& why) {
-            err << file << ':' << n + 1 << ": " << why << " (skipped)\n";
-            skipped = true;
-        };
-        const auto record = ParseNameLine(line);
-        if (!record) {
-            skip("not a record of seven comma-separated fields");
-            continue;
-        }
-        quiet.ClearMessages();
-        NatalEntryWindow natal;
-        DiurnalEntryWindow diurnal;
-        if (!FillNatalFromRecord(*record, natal, quiet.UserDateOrder(), quiet)) {
-            skip(record->name + ": a field cannot be read");
-            continue;
-        }
-        diurnal.txtDiurnalMonth = natal.txtMonth;
-        diurnal.txtDiurnalDay = natal.txtDay;
-        diurnal.txtDiurnalYear = natal.txtYear;
-        CopyNatalIntoDiurnal(natal, diurnal);
-        NatalSet chart;
-        if (!ComputeNatalChart(session, natal, diurnal, system, quiet, chart)) {
-            skip(record->name + ": " +
-                 (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
-            continue;
-        }
-        if (json) {
-            WriteJsonObject(*record, chart, first, out);
-        } else {
-            WriteCsvRow(*record, chart, out);
-        }
-        first = false;
     }
-    if (json) {
+    if (request.json) {
         out << (first ? "]\n" : "\n]\n");
     }
     return skipped ? 1 : 0;

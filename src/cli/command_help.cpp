@@ -64,7 +64,9 @@ const std::array<CommandText, 9>& Commands() {
          "solvaris cities list", "the places of the current cities file"},
         {"batch", kBatchUsage,
          "the natal positions and house cusps of every person of a names file;\n"
-         "records that cannot be read are named on stderr and skipped",
+         "records that cannot be read are named on stderr and skipped;\n"
+         "--jobs N spreads the persons over N cores (default: all), the output\n"
+         "the same as with one",
          false, "solvaris batch --names ~/.local/share/solvaris/NAMES.FIL --format json",
          "every person of the names file as JSON"},
     }};

@@ -15,7 +15,7 @@ namespace solvaris {
 inline constexpr const char* kNamesUsage = "solvaris names list|show NAME [--names FILE]";
 inline constexpr const char* kCitiesUsage = "solvaris cities list|show CITY [--cities FILE]";
 inline constexpr const char* kBatchUsage =
-    "solvaris batch --names FILE [--format csv|json] [--house SYSTEM]";
+    "solvaris batch --names FILE [--format csv|json] [--house SYSTEM] [--jobs N]";
 
 int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPlatform& platform,
                     std::ostream& out, std::ostream& err);
