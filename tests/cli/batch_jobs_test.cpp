@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command_line.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::TempFolder;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome RunArgs(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+constexpr int kPersons = 300;
+// Blank lines between the persons carry the file past the first block of
+// persons the batch casts before writing, so that rows on both sides of
+// the seam are checked.
+constexpr int kLinesPerPerson = 16;
+
+// Persons with varied birth data and, among them, a record that is no
+// record, a date that does not exist and a latitude the houses refuse; the
+// lines of the faulty ones are listed in `badLines`.
+std::string NamesFile(std::vector<int>& badLines) {
+    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::string text;
+    int line = 0;
+    for (int n = 0; n < kPersons; ++n) {
+        ++line;
+        if (n % 37 == 5 || n == 255) {  // the last person before the seam
+            text += "Broken " + std::to_string(n) + "\r\n";
+            badLines.push_back(line);
+        } else if (n % 41 == 7) {
+            text += "Feb" + std::to_string(n) + ",31 Feb 1950,7.45,P,5,074.00,40.43\r\n";
+            badLines.push_back(line);
+        } else if (n % 53 == 11) {
+            text += "Pole" + std::to_string(n) + ",05 Dec 1950,7.45,P,5,074.00,70.00\r\n";
+            badLines.push_back(line);
+        } else {
+            text += "Person " + std::to_string(n) + ',' + std::to_string(1 + n % 28) + ' ' +
+                    months[n % 12] + ' ' + std::to_string(1850 + n % 200) + ',' +
+                    std::to_string(1 + n % 12) + '.' + std::to_string(10 + n % 50) + ',' +
+                    (n % 2 ? 'A' : 'P') + ',' + std::to_string(n % 13 - 6) + ",0" +
+                    std::to_string(10 + n % 80) + ".30," + std::to_string(n % 120 - 60) + ".15\r\n";
+        }
+        for (int blank = 1; blank < kLinesPerPerson; ++blank, ++line) {
+            text += blank % 2 ? "\r\n" : "   \r\n";
+        }
+    }
+    return text;
+}
+
+TEST(BatchJobs, EveryJobCountWritesWhatOneJobWrites) {
+    TempFolder folder;
+    std::vector<int> badLines;
+    const std::string names = folder.Write("MANY.FIL", NamesFile(badLines)).string();
+
+    struct Case {
+        std::vector<std::string> options;
+    };
+    const Case cases[] = {
+        {{"--format", "csv"}},
+        {{"--format", "json"}},
+        {{"--format", "json", "--house", "EA"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"batch", "--names", names};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        std::vector<std::string> oneJob = args;
+        oneJob.insert(oneJob.end(), {"--jobs", "1"});
+        const Outcome reference = RunArgs(oneJob);
+        SCOPED_TRACE(c.options.back());
+
+        // The reference itself: every faulty record named in the order of the file.
+        EXPECT_EQ(reference.status, 1);
+        std::istringstream skips(reference.err);
+        std::string skip;
+        for (const int line : badLines) {
+            ASSERT_TRUE(std::getline(skips, skip));
+            EXPECT_EQ(skip.substr(0, names.size() + std::to_string(line).size() + 3),
+                      names + ':' + std::to_string(line) + ": ");
+        }
+        EXPECT_FALSE(std::getline(skips, skip));
+        const std::size_t charts = kPersons - badLines.size();
+        const char rowEnd = c.options[1] == "json" ? '}' : '\n';
+        EXPECT_EQ(std::count(reference.out.begin(), reference.out.end(), rowEnd),
+                  c.options[1] == "json" ? charts : charts + 1);
+
+        for (const char* jobs : {"2", "3", "7", "99999999999"}) {
+            std::vector<std::string> spread = args;
+            spread.insert(spread.end(), {"--jobs", jobs});
+            const Outcome outcome = RunArgs(spread);
+            SCOPED_TRACE(jobs);
+            EXPECT_EQ(outcome.status, reference.status);
+            EXPECT_EQ(outcome.out, reference.out);
+            EXPECT_EQ(outcome.err, reference.err);
+        }
+        // Without --jobs: all cores, the same bytes.
+        const Outcome byDefault = RunArgs(args);
+        EXPECT_EQ(byDefault.status, reference.status);
+        EXPECT_EQ(byDefault.out, reference.out);
+        EXPECT_EQ(byDefault.err, reference.err);
+    }
+}
+
+TEST(BatchJobs, RefusesAJobCountThatIsNoPositiveWholeNumber) {
+    TempFolder folder;
+    const std::string names =
+        folder.Write("ONE.FIL", "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43\r\n").string();
+    for (const char* jobs : {"0", "-2", "x", "1.5", "", "3x", "+3", " 3", "-99999999999"}) {
+        const Outcome outcome = RunArgs({"batch", "--names", names, "--jobs", jobs});
+        SCOPED_TRACE(jobs);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err.find("--jobs"), std::string::npos);
+        EXPECT_NE(outcome.err.find('\'' + std::string(jobs) + '\''), std::string::npos);
+    }
+    const Outcome noValue = RunArgs({"batch", "--names", names, "--jobs"});
+    EXPECT_EQ(noValue.status, 2);
+    EXPECT_NE(noValue.err.find("'--jobs'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solvaris
