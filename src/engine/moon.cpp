@@ -1,6 +1,7 @@
 #include "engine/moon.hpp"
 
 #include <array>
+#include <span>
 
 #include "engine/angles.hpp"
 
@@ -8,45 +9,86 @@ namespace solvaris {
 
 namespace {
 
-// coefficient * sin(l * moonAnomaly + g * sunAnomaly + d * elongation +
-// f * argumentOfLatitude), in arcseconds.
-struct LongitudeTerm {
-    double coefficientArcsec;
-    int l;
-    int g;
-    int d;
-    int f;
-};
-
 // The argument l - 4D stands three times (terms 17, 47, 64); each is kept.
-constexpr std::array<LongitudeTerm, 71> kLongitudeTerms{{
-    {22639.55, 1, 0, 0, 0}, {769.02, 2, 0, 0, 0},   {-125.15, 0, 0, 1, 0},
-    {2369.912, 0, 0, 2, 0}, {-668.15, 0, 1, 0, 0},  {-411.61, 0, 0, 0, 2},
-    {211.66, -2, 0, 2, 0},  {4586.47, -1, 0, 2, 0}, {191.95, 1, 0, 2, 0},
-    {165.15, 0, -1, 2, 0},  {205.96, -1, -1, 2, 0}, {-109.67, 1, 1, 0, 0},
-    {147.69, 1, -1, 0, 0},  {-55.17, 0, 0, -2, 2},  {-45.099, 1, 0, 0, 2},
-    {39.53, 1, 0, 0, -2},   {-38.43, 1, 0, -4, 0},  {36.12, 3, 0, 0, 0},
-    {-30.77, 2, 0, -4, 0},  {28.48, 1, -1, -2, 0},  {-24.42, 0, 1, 2, 0},
-    {18.61, 1, 0, -1, 0},   {18.02, 0, 1, 1, 0},    {14.58, 1, -1, 2, 0},
-    {14.39, 2, 0, 2, 0},    {13.9, 0, 0, 4, 0},     {-13.19, 3, 0, -2, 0},
-    {9.7, 2, -1, 0, 0},     {9.37, 1, 0, -2, -2},   {-8.63, 2, 1, -2, 0},
-    {-8.47, 1, 0, 1, 0},    {-8.096, 0, 2, -2, 0},  {-7.65, 2, 1, 0, 0},
-    {-7.49, 0, 2, 0, 0},    {-7.41, 1, 2, -2, 0},   {-6.38, 1, 0, 2, -2},
-    {-5.74, 0, 0, 2, 2},    {-4.39, 1, 1, -4, 0},   {-3.99, 2, 0, 0, 2},
-    {3.22, 1, 0, -3, 0},    {-2.92, 1, 1, 2, 0},    {-2.74, 2, 1, -4, 0},
-    {-2.49, 2, -1, -2, 0},  {2.58, 1, -2, 0, 0},    {2.53, 1, -2, -2, 0},
-    {-2.15, 0, 1, -2, 2},   {1.98, 1, 0, -4, 0},    {1.94, 4, 0, 0, 0},
-    {-1.88, 0, 1, -4, 0},   {1.75, 2, 0, -1, 0},    {-1.44, 0, 1, 2, -2},
-    {-1.298, 2, 0, 0, -2},  {1.27, 1, 1, 1, 0},     {1.23, 2, 0, -3, 0},
-    {-1.19, 3, 0, -4, 0},   {1.18, 2, -1, 2, 0},    {-1.17, 1, 2, 0, 0},
-    {-1.09, 1, -1, -1, 0},  {1.06, 3, 0, 2, 0},     {-0.59, 2, 0, 1, 0},
-    {-0.99, 1, 0, 2, 2},    {-0.95, 4, 0, -2, 0},   {-0.57, 2, 0, -6, 0},
-    {0.64, 1, 0, -4, 0},    {0.56, 0, 1, -1, 0},    {0.76, 1, -2, 2, 0},
-    {0.58, 0, 0, -1, 2},    {-0.55, 3, 1, 0, 0},    {0.68, 3, -1, 0, 0},
-    {0.557, 2, 0, -2, 2},   {0.538, 2, 0, -2, -2},
+constexpr std::array<MoonLongitudeTerm, 71> kLongitudeTerms{{
+    {22639.55, 1, 0, 0, 0}, {769.02, 2, 0, 0, 0},  {-125.15, 0, 0, 1, 0},  {2369.912, 0, 0, 2, 0},
+    {-668.15, 0, 1, 0, 0},  {-411.61, 0, 0, 0, 2}, {211.66, -2, 0, 2, 0},  {4586.47, -1, 0, 2, 0},
+    {191.95, 1, 0, 2, 0},   {165.15, 0, -1, 2, 0}, {205.96, -1, -1, 2, 0}, {-109.67, 1, 1, 0, 0},
+    {147.69, 1, -1, 0, 0},  {-55.17, 0, 0, -2, 2}, {-45.099, 1, 0, 0, 2},  {39.53, 1, 0, 0, -2},
+    {-38.43, 1, 0, -4, 0},  {36.12, 3, 0, 0, 0},   {-30.77, 2, 0, -4, 0},  {28.48, 1, -1, -2, 0},
+    {-24.42, 0, 1, 2, 0},   {18.61, 1, 0, -1, 0},  {18.02, 0, 1, 1, 0},    {14.58, 1, -1, 2, 0},
+    {14.39, 2, 0, 2, 0},    {13.9, 0, 0, 4, 0},    {-13.19, 3, 0, -2, 0},  {9.7, 2, -1, 0, 0},
+    {9.37, 1, 0, -2, -2},   {-8.63, 2, 1, -2, 0},  {-8.47, 1, 0, 1, 0},    {-8.096, 0, 2, -2, 0},
+    {-7.65, 2, 1, 0, 0},    {-7.49, 0, 2, 0, 0},   {-7.41, 1, 2, -2, 0},   {-6.38, 1, 0, 2, -2},
+    {-5.74, 0, 0, 2, 2},    {-4.39, 1, 1, -4, 0},  {-3.99, 2, 0, 0, 2},    {3.22, 1, 0, -3, 0},
+    {-2.92, 1, 1, 2, 0},    {-2.74, 2, 1, -4, 0},  {-2.49, 2, -1, -2, 0},  {2.58, 1, -2, 0, 0},
+    {2.53, 1, -2, -2, 0},   {-2.15, 0, 1, -2, 2},  {1.98, 1, 0, -4, 0},    {1.94, 4, 0, 0, 0},
+    {-1.88, 0, 1, -4, 0},   {1.75, 2, 0, -1, 0},   {-1.44, 0, 1, 2, -2},   {-1.298, 2, 0, 0, -2},
+    {1.27, 1, 1, 1, 0},     {1.23, 2, 0, -3, 0},   {-1.19, 3, 0, -4, 0},   {1.18, 2, -1, 2, 0},
+    {-1.17, 1, 2, 0, 0},    {-1.09, 1, -1, -1, 0}, {1.06, 3, 0, 2, 0},     {-0.59, 2, 0, 1, 0},
+    {-0.99, 1, 0, 2, 2},    {-0.95, 4, 0, -2, 0},  {-0.57, 2, 0, -6, 0},   {0.64, 1, 0, -4, 0},
+    {0.56, 0, 1, -1, 0},    {0.76, 1, -2, 2, 0},   {0.58, 0, 0, -1, 2},    {-0.55, 3, 1, 0, 0},
+    {0.68, 3, -1, 0, 0},    {0.557, 2, 0, -2, 2},  {0.538, 2, 0, -2, -2},
 }};
 
+// cos and sin of one angle; multiplying two adds their angles.
+struct Rotation {
+    double cos;
+    double sin;
+};
+
+Rotation operator*(Rotation a, Rotation b) {
+    return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
+}
+
+// The multiples -6..6 of the terms' arguments, enough for every multiplier
+// in the table.
+constexpr int kLargestMultiple = 6;
+using Multiples = std::array<Rotation, 2 * kLargestMultiple + 1>;
+
+constexpr bool EveryMultiplierWithin(int largest) {
+    const auto within = [largest](int k) { return -largest <= k && k <= largest; };
+    for (const MoonLongitudeTerm& term : kLongitudeTerms) {
+        if (!within(term.l) || !within(term.g) || !within(term.d) || !within(term.f)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryMultiplierWithin(kLargestMultiple));
+
+// e^(ik x) for k = -6..6 from one sine and cosine of x (degrees) by
+// repeated angle addition; the negative multiples are the conjugates.
+Multiples MultiplesOf(double xDeg) {
+    const Rotation once{CosDeg(xDeg), SinDeg(xDeg)};
+    Multiples m{};
+    m[kLargestMultiple] = {1, 0};
+    for (int k = 1; k <= kLargestMultiple; ++k) {
+        const Rotation r = m[kLargestMultiple + k - 1] * once;
+        m[kLargestMultiple + k] = r;
+        m[kLargestMultiple - k] = {r.cos, -r.sin};
+    }
+    return m;
+}
+
 }  // namespace
+
+std::span<const MoonLongitudeTerm> MoonLongitudeTerms() { return kLongitudeTerms; }
+
+double MoonLongitudeSeriesArcsec(double l, double g, double d, double f) {
+    const Multiples ml = MultiplesOf(l);
+    const Multiples mg = MultiplesOf(g);
+    const Multiples md = MultiplesOf(d);
+    const Multiples mf = MultiplesOf(f);
+    // Summed in the table's order, as one sine per term would be.
+    double seriesArcsec = 0;
+    for (const MoonLongitudeTerm& term : kLongitudeTerms) {
+        const Rotation r = ml[kLargestMultiple + term.l] * mg[kLargestMultiple + term.g] *
+                           md[kLargestMultiple + term.d] * mf[kLargestMultiple + term.f];
+        seriesArcsec += term.coefficientArcsec * r.sin;
+    }
+    return seriesArcsec;
+}
 
 MoonMeanArguments MoonArguments(double t) {
     const double t2 = t * t;
@@ -78,11 +120,7 @@ MoonResult MoonPosition(double t) {
                                   1.319 * SinDeg(2 * a.sunMeanLongitude) + 0.143 * SinDeg(g) -
                                   0.227 * SinDeg(2 * L) + 0.071 * SinDeg(l);
 
-    double seriesArcsec = 0;
-    for (const LongitudeTerm& term : kLongitudeTerms) {
-        seriesArcsec += term.coefficientArcsec *
-                        SinDeg(term.l * l + term.g * g + term.d * d + term.f * f);
-    }
+    const double seriesArcsec = MoonLongitudeSeriesArcsec(l, g, d, f);
     const double longitude = Normalize360(L + seriesArcsec / 3600 + nutationArcsec / 3600);
 
     const double s = longitude - node + 0.114 * SinDeg(2 * f) + 0.15 * SinDeg(g);

@@ -1,6 +1,8 @@
 // The Moon's longitude and latitude and the lunar nodes.
 #pragma once
 
+#include <span>
+
 namespace solvaris {
 
 struct MoonMeanArguments {
@@ -22,5 +24,24 @@ struct MoonResult {
 };
 
 MoonResult MoonPosition(double t);
+
+// coefficient * sin(l * moonAnomaly + g * sunAnomaly + d * elongation +
+// f * argumentOfLatitude), in arcseconds.
+struct MoonLongitudeTerm {
+    double coefficientArcsec;
+    int l;
+    int g;
+    int d;
+    int f;
+};
+
+// The periodic terms of the longitude, in the order they are summed.
+std::span<const MoonLongitudeTerm> MoonLongitudeTerms();
+
+// Their sum in arcseconds for the arguments in degrees (the Moon's mean
+// anomaly, the Sun's, the elongation and the argument of latitude). The
+// multiples of each argument come by angle addition from one sine and
+// cosine, not one sine per term.
+double MoonLongitudeSeriesArcsec(double l, double g, double d, double f);
 
 }  // namespace solvaris
