@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "engine/angle_multiples.hpp"
 #include "engine/angles.hpp"
 
 namespace solvaris {
@@ -31,60 +32,30 @@ constexpr std::array<MoonLongitudeTerm, 71> kLongitudeTerms{{
     {0.68, 3, -1, 0, 0},    {0.557, 2, 0, -2, 2},  {0.538, 2, 0, -2, -2},
 }};
 
-// cos and sin of one angle; multiplying two adds their angles.
-struct Rotation {
-    double cos;
-    double sin;
-};
-
-Rotation operator*(Rotation a, Rotation b) {
-    return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
-}
-
-// The multiples -6..6 of the terms' arguments, enough for every multiplier
-// in the table.
-constexpr int kLargestMultiple = 6;
-using Multiples = std::array<Rotation, 2 * kLargestMultiple + 1>;
-
-constexpr bool EveryMultiplierWithin(int largest) {
-    const auto within = [largest](int k) { return -largest <= k && k <= largest; };
+constexpr bool EveryMultiplierWithin() {
     for (const MoonLongitudeTerm& term : kLongitudeTerms) {
-        if (!within(term.l) || !within(term.g) || !within(term.d) || !within(term.f)) {
+        if (!MultipleWithin(term.l) || !MultipleWithin(term.g) || !MultipleWithin(term.d) ||
+            !MultipleWithin(term.f)) {
             return false;
         }
     }
     return true;
 }
-static_assert(EveryMultiplierWithin(kLargestMultiple));
-
-// e^(ik x) for k = -6..6 from one sine and cosine of x (degrees) by
-// repeated angle addition; the negative multiples are the conjugates.
-Multiples MultiplesOf(double xDeg) {
-    const Rotation once{CosDeg(xDeg), SinDeg(xDeg)};
-    Multiples m{};
-    m[kLargestMultiple] = {1, 0};
-    for (int k = 1; k <= kLargestMultiple; ++k) {
-        const Rotation r = m[kLargestMultiple + k - 1] * once;
-        m[kLargestMultiple + k] = r;
-        m[kLargestMultiple - k] = {r.cos, -r.sin};
-    }
-    return m;
-}
+static_assert(EveryMultiplierWithin());
 
 }  // namespace
 
 std::span<const MoonLongitudeTerm> MoonLongitudeTerms() { return kLongitudeTerms; }
 
 double MoonLongitudeSeriesArcsec(double l, double g, double d, double f) {
-    const Multiples ml = MultiplesOf(l);
-    const Multiples mg = MultiplesOf(g);
-    const Multiples md = MultiplesOf(d);
-    const Multiples mf = MultiplesOf(f);
+    const AngleMultiples ml = MultiplesOf(l);
+    const AngleMultiples mg = MultiplesOf(g);
+    const AngleMultiples md = MultiplesOf(d);
+    const AngleMultiples mf = MultiplesOf(f);
     // Summed in the table's order, as one sine per term would be.
     double seriesArcsec = 0;
     for (const MoonLongitudeTerm& term : kLongitudeTerms) {
-        const Rotation r = ml[kLargestMultiple + term.l] * mg[kLargestMultiple + term.g] *
-                           md[kLargestMultiple + term.d] * mf[kLargestMultiple + term.f];
+        const Rotation r = ml[term.l] * mg[term.g] * md[term.d] * mf[term.f];
         seriesArcsec += term.coefficientArcsec * r.sin;
     }
     return seriesArcsec;

@@ -1,20 +1,15 @@
 #include "engine/pluto.hpp"
 
 #include <array>
+#include <span>
 
+#include "engine/angle_multiples.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 
 namespace solvaris {
 
 namespace {
-
-// Argument j*J + s*S + p*P; coefficients in 1e-6 degree (longitude,
-// latitude) and 1e-6 astronomical unit (radius).
-struct PlutoTerm {
-    int j, s, p;
-    double lonSin, lonCos, latSin, latCos, radSin, radCos;
-};
 
 constexpr std::array<PlutoTerm, 32> kPlutoTerms{{
     {0, 0, 1, -19977972, 19667536, -5323113, -15024245, 6623876, 6955990},
@@ -51,19 +46,35 @@ constexpr std::array<PlutoTerm, 32> kPlutoTerms{{
     {2, 0, 0, 0, 0, 0, 0, 25, 16},
 }};
 
+constexpr bool EveryMultiplierWithin() {
+    for (const PlutoTerm& term : kPlutoTerms) {
+        if (!MultipleWithin(term.j) || !MultipleWithin(term.s) || !MultipleWithin(term.p)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryMultiplierWithin());
+
 }  // namespace
+
+std::span<const PlutoTerm> PlutoTerms() { return kPlutoTerms; }
 
 Heliocentric PlutoSeries(double t) {
     const double j = Normalize360(238.74 + 3034.9057 * t);
     const double s = Normalize360(267.26 + 1222.1138 * t);
     const double p = Normalize360(93.48 + 144.96 * t);
+    const AngleMultiples mj = MultiplesOf(j);
+    const AngleMultiples ms = MultiplesOf(s);
+    const AngleMultiples mp = MultiplesOf(p);
+    // Summed in the table's order, as one sine and cosine per term would be.
     double lon = 0;
     double lat = 0;
     double rad = 0;
     for (const PlutoTerm& term : kPlutoTerms) {
-        const double alpha = term.j * j + term.s * s + term.p * p;
-        const double sinA = SinDeg(alpha);
-        const double cosA = CosDeg(alpha);
+        const Rotation alpha = mj[term.j] * ms[term.s] * mp[term.p];
+        const double sinA = alpha.sin;
+        const double cosA = alpha.cos;
         lon += term.lonSin * sinA + term.lonCos * cosA;
         lat += term.latSin * sinA + term.latCos * cosA;
         rad += term.radSin * sinA + term.radCos * cosA;
