@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/command_line.hpp"
+#include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -10,16 +11,8 @@ namespace {
 
 using testing::TempFolder;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome RunArgs(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::Outcome;
+using testing::RunArgs;
 
 constexpr const char* kNatal = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
 
