@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_rules.hpp"
@@ -30,13 +31,6 @@ QLabel* AddLabel(QBoxLayout& layout, const char* name) {
     label->setObjectName(name);
     layout.addWidget(label);
     return label;
-}
-
-QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
 }
 
 }  // namespace

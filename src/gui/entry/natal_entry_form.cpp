@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/entry/entry_controls.hpp"
 #include "gui/people/atlas_exchange_form.hpp"
 #include "gui/people/time_zone_form.hpp"
@@ -17,17 +18,6 @@
 #include "people/place_fields.hpp"
 
 namespace solvaris {
-
-namespace {
-
-QPushButton* AddButton(QHBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
-}
-
-}  // namespace
 
 NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     : QWidget(parent, Qt::Window), workstation_(workstation), entry_(workstation.natalEntry) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/cities_editor.hpp"
@@ -15,13 +16,6 @@ namespace {
 
 constexpr int kWidthPixels = 360;
 constexpr int kHeightPixels = 460;
-
-QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
-}
 
 std::filesystem::path CitiesFile(Workstation& workstation) {
     const Session& session = workstation.session();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
@@ -14,13 +15,6 @@ namespace {
 
 constexpr int kWidthPixels = 560;
 constexpr int kHeightPixels = 480;
-
-QPushButton* AddButton(QHBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
-}
 
 }  // namespace
 

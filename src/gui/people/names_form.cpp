@@ -6,22 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/people/name_edit_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/names_save.hpp"
 
 namespace solvaris {
-
-namespace {
-
-QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
-}
-
-}  // namespace
 
 NamesForm::NamesForm(Workstation& workstation, QWidget* parent)
     : QWidget(parent, Qt::Window), workstation_(workstation) {

@@ -7,20 +7,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "gui/controls/named_button.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
-
-namespace {
-
-QPushButton* AddButton(QBoxLayout& row, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    row.addWidget(button);
-    return button;
-}
-
-}  // namespace
 
 OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidget* parent)
     : QWidget(parent, Qt::Window),
