@@ -24,18 +24,19 @@ struct HouseSystemInfo {
     std::string_view code;
     std::string_view displayName;
     std::string_view menuItem;
+    std::string_view optionName;  // as the command line's --house takes it
 };
 
 inline constexpr std::array<HouseSystemInfo, 9> kHouseSystems{{
-    {HouseSystem::Placidus, "P", "Placidus", "mnuHousePlacidus"},
-    {HouseSystem::Regiomontanus, "R", "Regiomontanus", "mnuHouseRegiomontanus"},
-    {HouseSystem::Koch, "K", "Koch", "mnuHouseKoch"},
-    {HouseSystem::Campanus, "C", "Campanus", "mnuHouseCampanus"},
-    {HouseSystem::Porphyry, "O", "Porphyry", "mnuHousePorphyry"},
-    {HouseSystem::EqualAscendant, "EA", "Equal - Ascendant", "mnuHouseEqualAsc"},
-    {HouseSystem::EqualMidheaven, "EM", "Equal - MC", "mnuHouseEqualMC"},
-    {HouseSystem::Meridian, "M", "Meridian", "mnuHouseMeridian"},
-    {HouseSystem::Morinus, "I", "Morinus", "mnuHouseMorinus"},
+    {HouseSystem::Placidus, "P", "Placidus", "mnuHousePlacidus", "placidus"},
+    {HouseSystem::Regiomontanus, "R", "Regiomontanus", "mnuHouseRegiomontanus", "regiomontanus"},
+    {HouseSystem::Koch, "K", "Koch", "mnuHouseKoch", "koch"},
+    {HouseSystem::Campanus, "C", "Campanus", "mnuHouseCampanus", "campanus"},
+    {HouseSystem::Porphyry, "O", "Porphyry", "mnuHousePorphyry", "porphyry"},
+    {HouseSystem::EqualAscendant, "EA", "Equal - Ascendant", "mnuHouseEqualAsc", "equal-asc"},
+    {HouseSystem::EqualMidheaven, "EM", "Equal - MC", "mnuHouseEqualMC", "equal-mc"},
+    {HouseSystem::Meridian, "M", "Meridian", "mnuHouseMeridian", "meridian"},
+    {HouseSystem::Morinus, "I", "Morinus", "mnuHouseMorinus", "morinus"},
 }};
 
 inline constexpr const HouseSystemInfo& Info(HouseSystem system) {
