@@ -39,8 +39,8 @@ struct Clock {
 
 // Patterns "m", "d", "yyyy", "h", "n" of the present moment in the home
 // zone, with the hour field's rule applied (0 is 12, above 12 is P.M.).
-Clock PresentClock(const Platform& platform, double homeZoneHours) {
-    const LocalDateTime now = ZoneClockTime(platform.Now(), homeZoneHours);
+Clock PresentClock(const Platform& platform, const OptionTable& options) {
+    const LocalDateTime now = HomeClockNow(platform, options);
     int hour = now.hour;
     const bool pm = hour >= 12;
     if (hour == 0) {
@@ -161,7 +161,7 @@ constexpr const char* kLatitudeError =
 }  // namespace
 
 void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
-    const Clock c = PresentClock(platform, options(opt::HomeZone));
+    const Clock c = PresentClock(platform, options);
     w.txtName = "Now";
     w.txtMonth = c.month;
     w.txtDay = c.day;

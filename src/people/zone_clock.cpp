@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "base/option_numbers.hpp"
+
 namespace solvaris {
 
 LocalDateTime ZoneClockTime(const LocalDateTime& universal, double zoneHoursWest) {
@@ -23,6 +25,10 @@ LocalDateTime ZoneClockTime(const LocalDateTime& universal, double zoneHoursWest
             static_cast<int>(clock.hours().count()),
             static_cast<int>(clock.minutes().count()),
             static_cast<int>(clock.seconds().count())};
+}
+
+LocalDateTime HomeClockNow(const Platform& platform, const OptionTable& options) {
+    return ZoneClockTime(platform.Now(), options(opt::HomeZone));
 }
 
 }  // namespace solvaris

@@ -2,6 +2,7 @@
 // the options give the home zone in hours west of Greenwich.
 #pragma once
 
+#include "base/options.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -12,5 +13,8 @@ namespace solvaris {
 // file gone wrong) shifts nothing: the entry check refuses it once it
 // stands in the zone field.
 LocalDateTime ZoneClockTime(const LocalDateTime& universal, double zoneHoursWest);
+
+// The present moment on the clock of the home zone of the options.
+LocalDateTime HomeClockNow(const Platform& platform, const OptionTable& options);
 
 }  // namespace solvaris

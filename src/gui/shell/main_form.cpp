@@ -11,7 +11,6 @@
 
 #include "app/caption_clock.hpp"
 #include "app/input_command.hpp"
-#include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
 #include "gui/chart/planetary_hours_form.hpp"
@@ -258,8 +257,7 @@ QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*
 
 void MainForm::UpdateCaption() {
     Platform& platform = workstation_.platform();
-    const LocalDateTime present =
-        ZoneClockTime(platform.Now(), workstation_.session().options(opt::HomeZone));
+    const LocalDateTime present = HomeClockNow(platform, workstation_.session().options);
     setWindowTitle(QString::fromStdString(MainWindowCaption(present, platform.TwelveHourClock())));
 }
 
@@ -324,7 +322,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
 void MainForm::mnuInputData_Click() {
     Platform& platform = workstation_.platform();
     Session& session = workstation_.session();
-    const LocalDateTime present = ZoneClockTime(platform.Now(), session.options(opt::HomeZone));
+    const LocalDateTime present = HomeClockNow(platform, session.options);
     RunInputCommand(session, workstation_.natalEntry, workstation_.diurnalEntry, present, platform);
     workstation_.AnnounceInputCommand();
     workstation_.AnnounceEntryChanged();
