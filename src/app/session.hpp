@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "aspects/orb_table.hpp"
 #include "base/options.hpp"
 #include "base/settings.hpp"
 #include "chart/birth_data.hpp"
@@ -30,6 +31,9 @@ struct Session {
     std::string secondPersonName;
     WheelSetup wheel;            // what the last Wheels command prepared
     std::string currentOrbFile;  // the orb file in force, a full path
+    // The orbs last loaded from an orb file: a short or unreadable file
+    // leaves the entries it does not reach as they were.
+    OrbTable orbTable{};
 };
 
 }  // namespace solvaris
