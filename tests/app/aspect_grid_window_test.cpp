@@ -1,7 +1,6 @@
 // The aspect grid window's orbs: option 208's planet-class orbs only with
 // the natal and return orb files of the program folder, the file's own
-// orbs with any other; and the orb table kept in the session, so that a
-// short or unreadable file leaves the entries it does not reach.
+// orbs with any other.
 #include "app/aspect_grid_window.hpp"
 
 #include <gtest/gtest.h>
@@ -47,38 +46,6 @@ TEST(AspectGridWindow, PlanetClassOrbsOnlyWithNatalAndReturnFiles) {
             << c.option208 << " " << c.file << "\n"
             << text;
         EXPECT_TRUE(platform.Messages().empty());
-    }
-}
-
-TEST(AspectGridWindow, TheSessionKeepsWhatAFileDoesNotReach) {
-    testing::TempFolder folder;
-    Session session;
-    session.folder = folder.path();
-    PlaceSunAndMoon(session);
-    ScriptedPlatform platform;
-    const struct {
-        const char* file;
-        const char* content;  // nothing: not there
-        float conjunctionOrb;
-        float sextileOrb;
-        bool conjunction;
-        std::size_t messages;
-    } steps[] = {
-        {"WIDE.ORB", "  8\r\n  6\r\n", 8, 6, true, 0},
-        {"SHORT.ORB", "  2\r\n\r\n  9\r\n", 2, 6, false, 0},
-        {"MISSING.ORB", nullptr, 2, 6, false, 1},
-        {"WIDE.ORB", nullptr, 8, 6, true, 1},
-    };
-    for (const auto& step : steps) {
-        if (step.content != nullptr) {
-            folder.Write(step.file, step.content);
-        }
-        session.currentOrbFile = (folder / step.file).string();
-        const std::string text = AspectGridWindowText(session, platform);
-        EXPECT_EQ(session.orbTable[1], step.conjunctionOrb) << step.file;
-        EXPECT_EQ(session.orbTable[2], step.sextileOrb) << step.file;
-        EXPECT_EQ(text.find(kSunConjunctMoon) != std::string::npos, step.conjunction) << step.file;
-        EXPECT_EQ(platform.Messages().size(), step.messages) << step.file;
     }
 }
 

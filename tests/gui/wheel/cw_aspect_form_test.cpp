@@ -1,16 +1,15 @@
-// CWAspect on the wheel: hand-placed points give exactly the lines an
-// astrologer works out (a septile found with its own orb, each dual aspect
-// once, nodes and Part of Fortune kept out of the parallels); the golden
-// wheels show what the core finds, every line within its orb; reopening
-// follows the orb file in force, and the window stands beside the wheel.
+// CWAspect on the wheel: hand-placed points give exactly the lines worked
+// out by hand (a septile found with its own orb, each dual aspect once,
+// nodes and Part of Fortune kept out of the parallels); the golden wheels
+// show what the core finds; reopening follows the orb file in force, and
+// the window stands beside the wheel.
 #include "gui/wheel/cw_aspect_form.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
-#include <map>
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -47,8 +46,6 @@ std::string CoreText(const Session& session, const OrbTable& orbs) {
                         GridUsesPlanetClassOrbs(session.options(opt::OrbScheme),
                                                 session.currentOrbFile, session.folder)}));
 }
-
-std::vector<std::string> Lines(const std::string& text) { return SplitLines(text); }
 
 // Sun 0, Moon 51.5 (a septile but for 0.07 degrees); every other point in
 // a cluster far from both and 2.11 degrees from its neighbour, so that no
@@ -126,39 +123,7 @@ TEST(CwAspectForm, HandPlacedChartsGiveTheLinesWorkedOutByHand) {
     }
 }
 
-// The angle of each aspect symbol.
-std::map<std::string, double> AspectAngles() {
-    const std::pair<int, double> angles[] = {
-        {Conjunction, 0},  {Sextile, 60},      {Square, 90},        {Trine, 120},
-        {Opposition, 180}, {SemiSextile, 30},  {SemiSquare, 45},    {Sesquisquare, 135},
-        {Quincunx, 150},   {SemiQuintile, 36}, {Nonagen, 40},       {Quintile, 72},
-        {Trecile, 108},    {BiQuintile, 144},  {Septile, 360.0 / 7}};
-    std::map<std::string, double> bySymbol;
-    for (const auto& [code, angle] : angles) {
-        bySymbol[std::string(GlyphSymbol(AspectGlyphCode(code)))] = angle;
-    }
-    return bySymbol;
-}
-
-int OrbEntryOf(const std::string& symbol) {
-    for (int code = Conjunction; code <= Septile; ++code) {
-        if (GlyphSymbol(AspectGlyphCode(code)) == symbol) {
-            return code - 1;
-        }
-    }
-    return 0;
-}
-
-int PointOf(const std::string& symbol) {
-    for (int p = 1; p <= kPointCount; ++p) {
-        if (GlyphSymbol(PointGlyphCode(p)) == symbol) {
-            return p;
-        }
-    }
-    return 0;
-}
-
-TEST(CwAspectForm, GoldenWheelsShowTheCoreTextEveryLineWithinItsOrb) {
+TEST(CwAspectForm, GoldenWheelsShowWhatTheCoreFinds) {
     const struct {
         WheelKind kind;
         const char* orbFile;
@@ -168,54 +133,27 @@ TEST(CwAspectForm, GoldenWheelsShowTheCoreTextEveryLineWithinItsOrb) {
         {WheelKind::DualProgressed, "NAT2PROG.ORB", true},
         {WheelKind::DualTransits, "NAT2TRAN.ORB", false},
     };
-    const auto angles = AspectAngles();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.orbFile);
         GridDesk desk;
         ASSERT_TRUE(desk.Wheel(c.kind));
-        const Session& s = desk.session;
-        ASSERT_EQ(s.currentOrbFile, (desk.folder / c.orbFile).string());
+        ASSERT_EQ(desk.session.currentOrbFile, (desk.folder / c.orbFile).string());
         OrbTable orbs{};
-        ASSERT_TRUE(LoadOrbTable(s.currentOrbFile, orbs, desk.platform));
+        ASSERT_TRUE(LoadOrbTable(desk.session.currentOrbFile, orbs, desk.platform));
         CwAspectForm form(desk.workstation);
         const std::string shown = ShownText(form, "Text1");
-        EXPECT_EQ(shown, CoreText(s, orbs));
-
-        const bool single = s.wheel.layout == 0;
-        const std::vector<std::string> lines = Lines(shown);
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines[0], "");
-        std::set<std::string> aspects;
-        std::size_t line = 1;
-        for (; line < lines.size() && !lines[line].empty(); ++line) {
-            std::istringstream fields(lines[line]);
-            std::string row, aspect, column;
-            fields >> row >> aspect >> column;
-            const int r = PointOf(row);
-            const int k = PointOf(column);
-            ASSERT_TRUE(r != 0 && k != 0 && angles.contains(aspect)) << lines[line];
-            // Rows the outer ring, columns the inner.
-            const double from = single ? s.wheel.longitude[r] : s.wheel.second.longitude[r];
-            double separation = std::fabs(from - s.wheel.longitude[k]);
-            separation = std::min(separation, 360 - separation);
-            EXPECT_LE(std::fabs(separation - angles.at(aspect)), orbs[OrbEntryOf(aspect)] + 1e-4)
-                << lines[line];
-            EXPECT_TRUE(aspects.insert(lines[line]).second) << "twice: " << lines[line];
-        }
-        EXPECT_GT(aspects.size(), 5u);
-        if (single) {
-            for (const std::string& found : aspects) {
-                std::istringstream fields(found);
-                std::string row, aspect, column;
-                fields >> row >> aspect >> column;
-                EXPECT_TRUE(aspects.contains("  " + column + " " + aspect + " " + row)) << found;
-            }
-        }
-        EXPECT_EQ(line < lines.size(), c.parallels);
-        for (++line; line < lines.size(); ++line) {
+        EXPECT_EQ(shown, CoreText(desk.session, orbs));
+        // An empty first line; then the aspects, each once; then, after an
+        // empty line, parallels without the nodes and Part of Fortune.
+        const std::vector<std::string> lines = SplitLines(shown);
+        const auto gap = std::find(lines.begin() + 1, lines.end(), "");
+        EXPECT_GT(gap - lines.begin(), 5);
+        EXPECT_EQ(std::set<std::string>(lines.begin() + 1, gap).size(),
+                  static_cast<std::size_t>(gap - lines.begin() - 1));
+        EXPECT_EQ(gap != lines.end(), c.parallels);
+        for (auto line = gap; line != lines.end(); ++line) {
             for (int kept : {NorthNode, SouthNode, PartOfFortune}) {
-                EXPECT_EQ(lines[line].find(GlyphSymbol(PointGlyphCode(kept))), std::string::npos)
-                    << lines[line];
+                EXPECT_EQ(line->find(GlyphSymbol(PointGlyphCode(kept))), std::string::npos);
             }
         }
     }
