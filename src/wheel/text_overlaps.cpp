@@ -48,8 +48,7 @@ bool SameDrawing(const PrintedBox& a, const PrintedBox& b) {
     constexpr double kSamePlace = 1e-6;
     return a.text == b.text && a.glyphFont == b.glyphFont &&
            std::fabs(a.left - b.left) < kSamePlace && std::fabs(a.top - b.top) < kSamePlace &&
-           std::fabs(a.right - b.right) < kSamePlace &&
-           std::fabs(a.bottom - b.bottom) < kSamePlace;
+           std::fabs(a.right - b.right) < kSamePlace && std::fabs(a.bottom - b.bottom) < kSamePlace;
 }
 
 }  // namespace
@@ -88,6 +87,24 @@ std::vector<std::pair<int, int>> OverlappingTextPairs(const std::vector<PrintedB
         }
     }
     return {pairs.begin(), pairs.end()};
+}
+
+std::vector<std::pair<int, int>> CrowdedLabelParts(const std::vector<PrintedBox>& boxes,
+                                                   const OverlapRule& rule) {
+    const std::vector<int> textOf = TextOfEachBox(boxes, rule);
+    std::vector<std::pair<int, int>> pairs;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (std::size_t j = i + 1; j < boxes.size() && textOf[j] == textOf[i]; ++j) {
+            const PrintedBox& a = boxes[i];
+            const PrintedBox& b = boxes[j];
+            const double lowerHeight = std::min(a.top - a.bottom, b.top - b.bottom);
+            if (!SameDrawing(a, b) && std::fabs(a.top - b.top) < lowerHeight / 2 &&
+                SharedWidth(a, b) > rule.epsilonUnits) {
+                pairs.emplace_back(static_cast<int>(i), static_cast<int>(j));
+            }
+        }
+    }
+    return pairs;
 }
 
 }  // namespace solvaris

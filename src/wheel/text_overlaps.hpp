@@ -48,4 +48,13 @@ std::vector<int> TextOfEachBox(const std::vector<PrintedBox>& boxes, const Overl
 std::vector<std::pair<int, int>> OverlappingTextPairs(const std::vector<PrintedBox>& boxes,
                                                       const OverlapRule& rule = {});
 
+// The pairs of boxes (by index, smaller first) of one text that stand on
+// the same line (their tops less than half the shorter box's height apart)
+// and share more than epsilon of their width: a label's parts stepped too
+// short, such as a wide glyph over its own degrees. Parts of a label that
+// step down or up toward the centre sit on different lines and are meant
+// to meet corner to corner.
+std::vector<std::pair<int, int>> CrowdedLabelParts(const std::vector<PrintedBox>& boxes,
+                                                   const OverlapRule& rule = {});
+
 }  // namespace solvaris
