@@ -5,13 +5,14 @@
 #include <set>
 
 #include "base/horary_glyphs.hpp"
+#include "engine/chart_point.hpp"
 
 namespace solvaris {
 
 namespace {
 
 constexpr int kFirstPointCode = PointGlyphCode(1);
-constexpr int kLastPointCode = PointGlyphCode(15);
+constexpr int kLastPointCode = PointGlyphCode(kPointCount);
 
 bool IsPointGlyph(const PrintedBox& box) {
     if (!box.glyphFont || box.text.size() != 1) {
@@ -45,10 +46,12 @@ bool Overlap(const PrintedBox& a, const PrintedBox& b, double epsilon) {
 // The same text drawn again in the same place (an aspect line is drawn
 // once from each of its ends) is one text.
 bool SameDrawing(const PrintedBox& a, const PrintedBox& b) {
-    constexpr double kSamePlace = 1e-6;
+    constexpr double kSamePlaceUnits = 1e-6;
     return a.text == b.text && a.glyphFont == b.glyphFont &&
-           std::fabs(a.left - b.left) < kSamePlace && std::fabs(a.top - b.top) < kSamePlace &&
-           std::fabs(a.right - b.right) < kSamePlace && std::fabs(a.bottom - b.bottom) < kSamePlace;
+           std::fabs(a.left - b.left) < kSamePlaceUnits &&
+           std::fabs(a.top - b.top) < kSamePlaceUnits &&
+           std::fabs(a.right - b.right) < kSamePlaceUnits &&
+           std::fabs(a.bottom - b.bottom) < kSamePlaceUnits;
 }
 
 }  // namespace
