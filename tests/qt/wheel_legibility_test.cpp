@@ -42,7 +42,7 @@ namespace {
 // The sanitizer build runs every paint several times slower; it checks a
 // tenth of the charts, whose figures the ceilings below also hold.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kChartCount = 1000;
+constexpr int kChartCount = 100;
 #else
 constexpr int kChartCount = 1000;
 #endif
