@@ -1,5 +1,6 @@
-// One single natal wheel painted: onto the recording canvas (the layout and
-// placement work alone) and into a 1024 by 768 image through QPainter.
+// A single natal wheel painted onto the recording canvas (the layout and
+// placement work alone); a single natal and a triple wheel repainted into a
+// 1024 by 768 image through the Qt canvas, as the window repaints.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -18,12 +19,12 @@ namespace {
 
 using namespace solvaris;
 
-struct NatalWheel {
+struct PreparedWheel {
     Session session;
     ScriptedPlatform platform;
     WheelDrawing drawing;
 
-    NatalWheel() {
+    explicit PreparedWheel(WheelKind kind) {
         session.folder = SOLVARIS_SHIPPED_DATA_DIR;
         LoadOptions(session.folder / "OPTIONS.OPT", session.options);
         session.natal = Person(5, 12, 1950, 7.45f, "P.M.");
@@ -32,13 +33,13 @@ struct NatalWheel {
         ComputeChartSets({session.natal, session.diurnal, AgeYears(session.natal, session.diurnal),
                           HouseSystem::Placidus, session.options},
                          session.charts);
-        RunWheelCommand(session, WheelKind::Natal, DiurnalEntryWindow{}, platform);
+        RunWheelCommand(session, kind, DiurnalEntryWindow{}, platform);
         LoadWheelDrawing(session, false, drawing);
     }
 };
 
 void BM_WheelPaintRecording(benchmark::State& state) {
-    NatalWheel wheel;
+    PreparedWheel wheel(WheelKind::Natal);
     for (auto _ : state) {
         RecordingCanvas canvas;
         PaintSessionWheel(wheel.session, wheel.drawing, canvas, wheel.platform, 1024, 768);
@@ -47,9 +48,9 @@ void BM_WheelPaintRecording(benchmark::State& state) {
 }
 BENCHMARK(BM_WheelPaintRecording)->Unit(benchmark::kMicrosecond);
 
-void BM_WheelPaintImage(benchmark::State& state) {
+void WheelRepaint(benchmark::State& state, WheelKind kind) {
     EnsureGuiApplication();
-    NatalWheel wheel;
+    PreparedWheel wheel(kind);
     QImage image(1024, 768, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -57,6 +58,13 @@ void BM_WheelPaintImage(benchmark::State& state) {
         PaintSessionWheel(wheel.session, wheel.drawing, canvas, wheel.platform, 1024, 768);
     }
 }
+
+void BM_WheelPaintImage(benchmark::State& state) { WheelRepaint(state, WheelKind::Natal); }
 BENCHMARK(BM_WheelPaintImage)->Unit(benchmark::kMillisecond);
+
+void BM_TripleWheelPaintImage(benchmark::State& state) {
+    WheelRepaint(state, WheelKind::TripleProgressed);
+}
+BENCHMARK(BM_TripleWheelPaintImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

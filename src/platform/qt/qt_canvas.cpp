@@ -60,27 +60,46 @@ void QtCanvas::SetForeColour(int colour) { fore_ = colour; }
 void QtCanvas::SetFillColour(int colour) { fill_ = colour; }
 void QtCanvas::SetFillStyle(FillStyle style) { fillStyle_ = style; }
 
+const QtCanvas::FontEntry& QtCanvas::FontFor(const QString& family, double pointSize) {
+    const auto key = std::make_pair(family, pointSize);
+    if (const auto found = fonts_.find(key); found != fonts_.end()) {
+        return found->second;
+    }
+    auto known = familyAvailable_.find(family);
+    if (known == familyAvailable_.end()) {
+        known = familyAvailable_.emplace(family, QFontDatabase::hasFamily(family)).first;
+    }
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font, painter_.device());
+    return fonts_.emplace(key, FontEntry{font, metrics, known->second}).first->second;
+}
+
 bool QtCanvas::SetFont(std::string_view name, double pointSize) {
     glyphFont_ = EqualIgnoringCase(name, "HORARY");
     const QString family =
         glyphFont_ ? QString(kGlyphFontFamily)
                    : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    font_ = QFont(family);
-    font_.setPointSizeF(pointSize > 0 ? pointSize : 1);
-    painter_.setFont(font_);
+    font_ = &FontFor(family, pointSize > 0 ? pointSize : 1);
+    painter_.setFont(font_->font);
     // Other faces are substituted by the system; only a missing glyph font
     // leaves the wheel without its symbols.
-    return !glyphFont_ || QFontDatabase::hasFamily(family);
+    return !glyphFont_ || font_->available;
+}
+
+const QFontMetricsF& QtCanvas::Metrics() {
+    if (!font_) {
+        font_ = &FontFor(painter_.font().family(), painter_.font().pointSizeF());
+    }
+    return font_->metrics;
 }
 
 double QtCanvas::TextWidth(std::string_view text) {
-    const QFontMetricsF metrics(font_, painter_.device());
-    return metrics.horizontalAdvance(TextOf(text)) * std::fabs(right_ - left_) / device_.width();
+    return Metrics().horizontalAdvance(TextOf(text)) * std::fabs(right_ - left_) / device_.width();
 }
 
 double QtCanvas::TextHeight(std::string_view) {
-    const QFontMetricsF metrics(font_, painter_.device());
-    return metrics.height() * std::fabs(bottom_ - top_) / device_.height();
+    return Metrics().height() * std::fabs(bottom_ - top_) / device_.height();
 }
 
 void QtCanvas::MoveTo(double x, double y) {
@@ -90,7 +109,7 @@ void QtCanvas::MoveTo(double x, double y) {
 
 void QtCanvas::Print(std::string_view text) {
     const QString s = TextOf(text);
-    const QFontMetricsF metrics(font_, painter_.device());
+    const QFontMetricsF& metrics = Metrics();
     const QPointF at = ToDevice(x_, y_);
     painter_.setPen(PaletteColour(fore_));
     painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), s);

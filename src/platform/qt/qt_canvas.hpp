@@ -5,8 +5,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
+#include <map>
+#include <optional>
+#include <utility>
 
 #include "platform/canvas.hpp"
 
@@ -42,8 +46,20 @@ public:
              int colour) override;
 
 private:
+    // A font and its metrics, made once per family and size in a pass: a
+    // wheel sets its few fonts hundreds of times, and making and
+    // resolving a font asks the system's font configuration every time.
+    struct FontEntry {
+        QFont font;
+        QFontMetricsF metrics;
+        bool available;
+    };
+
     QPointF ToDevice(double x, double y) const;
     QString TextOf(std::string_view text) const;
+    const FontEntry& FontFor(const QString& family, double pointSize);
+    // The current font's metrics; the painter's font until one is set.
+    const QFontMetricsF& Metrics();
 
     QPainter& painter_;
     QRectF device_;
@@ -51,7 +67,9 @@ private:
     double x_ = 0, y_ = 0;
     int fore_ = 0, fill_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
-    QFont font_;
+    std::map<std::pair<QString, double>, FontEntry> fonts_;
+    std::map<QString, bool> familyAvailable_;
+    const FontEntry* font_ = nullptr;
     bool glyphFont_ = false;
 };
 
