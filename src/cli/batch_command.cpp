@@ -107,8 +107,10 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     diurnal.txtDiurnalDay = natal.txtDay;
     diurnal.txtDiurnalYear = natal.txtYear;
     CopyNatalIntoDiurnal(natal, diurnal);
+    // The rows carry no motion: the bodies are evaluated once.
     NatalSet chart;
-    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart)) {
+    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart,
+                           NatalMotion::Omitted)) {
         return skip(record->name + ": " +
                     (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
     }
