@@ -39,14 +39,25 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
     return date;
 }
 
-void WriteRow(std::ostream& out, double jd, std::string_view name, double longitude,
-              double latitude, const Equatorial& eq, double nextLongitude) {
-    out << FixedDecimals(jd, 7) << ',' << name << ',' << FixedDecimals(longitude, 7) << ','
-        << FixedDecimals(latitude, 7) << ',' << FixedDecimals(eq.declination, 7) << ','
-        << FixedDecimals(eq.rightAscension, 7) << ',' << FixedDecimals(nextLongitude, 7) << '\n';
+// Every number of the export has seven decimals.
+constexpr int kDecimals = 7;
+// Rows are gathered into text of about this size before it is written.
+constexpr std::size_t kTextBlockBytes = 1 << 16;
+
+void AppendRow(std::string& text, double jd, std::string_view name, double longitude,
+               double latitude, const Equatorial& eq, double nextLongitude) {
+    AppendFixedDecimals(text, jd, kDecimals);
+    text += ',';
+    text += name;
+    for (const double value :
+         {longitude, latitude, eq.declination, eq.rightAscension, nextLongitude}) {
+        text += ',';
+        AppendFixedDecimals(text, value, kDecimals);
+    }
+    text += '\n';
 }
 
-bool WriteInstant(std::ostream& out, double jd) {
+bool AppendInstant(std::string& text, double jd) {
     PositionRequest request;
     request.dayNumber = std::floor(jd + 0.5);
     request.utFraction = jd + 0.5 - request.dayNumber;
@@ -59,12 +70,12 @@ bool WriteInstant(std::ostream& out, double jd) {
         return false;
     }
     for (int p = Sun; p <= Moon; ++p) {
-        WriteRow(out, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
-                 {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
+        AppendRow(text, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
+                  {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
     }
     const double node = tables.longitude[NorthNode];
-    WriteRow(out, jd, kPointListNames[NorthNode], node, 0,
-             EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
+    AppendRow(text, jd, kPointListNames[NorthNode], node, 0,
+              EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
     return true;
 }
 
@@ -156,14 +167,22 @@ int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
         err << "solvaris positions: " << bad.message << '\n';
         return 2;
     }
-    out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
+    std::string text =
+        "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
+    text.reserve(kTextBlockBytes + 4096);
     for (double jd : instants) {
-        if (!WriteInstant(out, jd)) {
-            err << "solvaris positions: the positions at JD " << FixedDecimals(jd, 7)
+        if (!AppendInstant(text, jd)) {
+            out << text;
+            err << "solvaris positions: the positions at JD " << FixedDecimals(jd, kDecimals)
                 << " could not be computed\n";
             return 1;
         }
+        if (text.size() >= kTextBlockBytes) {
+            out << text;
+            text.clear();
+        }
     }
+    out << text;
     return 0;
 }
 
