@@ -46,7 +46,7 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
 constexpr int kDecimals = 7;
 // Instants computed before their rows are written: enough to keep every
 // worker busy, few enough that the buffered text stays small.
-constexpr std::size_t kInstantsPerBlock = 1024;
+constexpr std::size_t kInstantsPerBlock = 4096;
 
 struct PositionsRequest {
     std::vector<double> instants;
