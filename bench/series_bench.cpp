@@ -1,5 +1,6 @@
-// The Moon's longitude series and Pluto's with one sine per term beside the
-// same series by angle addition, at the same instants.
+// The Moon's longitude series, Pluto's, the Sun's planetary terms and the
+// Jupiter and Saturn perturbations with one sine per term (or multiple)
+// beside the same series by angle addition, at the same instants.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -7,7 +8,9 @@
 
 #include "engine/angles.hpp"
 #include "engine/moon.hpp"
+#include "engine/perturbations.hpp"
 #include "engine/pluto.hpp"
+#include "engine/sun.hpp"
 
 namespace {
 
@@ -92,5 +95,85 @@ void BM_PlutoSeriesByAngleAddition(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlutoSeriesByAngleAddition);
+
+SunAnomalies SunAnomaliesAt(double t) {
+    SunAnomalies a{};
+    a.sunDeg = Normalize360(358.4758333 + 35999 * t);
+    a.planetDeg[kVenus] = Normalize360(212.45 + 58517.493 * t);
+    a.planetDeg[kMars] = Normalize360(319.58 + 19139.977 * t);
+    a.planetDeg[kJupiter] = Normalize360(225.28 + 3034.583 * t);
+    a.planetDeg[kSaturn] = Normalize360(175.6 + 1221.794 * t);
+    return a;
+}
+
+void BM_SunPlanetaryOneCosinePerTerm(benchmark::State& state) {
+    int k = 0;
+    for (auto _ : state) {
+        const SunAnomalies a = SunAnomaliesAt(CenturiesAt(k++ % kInstantCount));
+        double sumArcsec = 0;
+        for (const SunPlanetaryTerm& term : SunPlanetaryTerms()) {
+            sumArcsec += term.coefficientArcsec *
+                         CosDeg(term.phaseDeg + term.planetMultiple * a.planetDeg[term.planet] +
+                                term.sunMultiple * a.sunDeg);
+        }
+        benchmark::DoNotOptimize(sumArcsec);
+    }
+}
+BENCHMARK(BM_SunPlanetaryOneCosinePerTerm);
+
+void BM_SunPlanetaryByAngleAddition(benchmark::State& state) {
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            SunPlanetaryArcsec(SunAnomaliesAt(CenturiesAt(k++ % kInstantCount))));
+    }
+}
+BENCHMARK(BM_SunPlanetaryByAngleAddition);
+
+// Jupiter's and Saturn's factors, each with a sine of its own.
+PerturbationFactors FactorsOneSinePerMultiple(const PerturbationArgs& a) {
+    using namespace perturbation_factor;
+    PerturbationFactors f{};
+    f[One] = 1;
+    for (int m = 1; m <= 2; ++m) {
+        f[SinV + 2 * (m - 1)] = SinDeg(m * a.v);
+        f[CosV + 2 * (m - 1)] = CosDeg(m * a.v);
+    }
+    f[SinW] = SinDeg(a.w);
+    for (int m = 1; m <= 5; ++m) {
+        f[SinZ1 + m - 1] = SinDeg(m * a.zeta);
+        f[CosZ1 + m - 1] = CosDeg(m * a.zeta);
+    }
+    for (int m = 1; m <= 4; ++m) {
+        f[SinQ1 + m - 1] = SinDeg(m * a.q);
+        f[CosQ1 + m - 1] = CosDeg(m * a.q);
+    }
+    f[Sin2Psi] = SinDeg(2 * a.psi);
+    f[Cos2Psi] = CosDeg(2 * a.psi);
+    f[Sin3Psi] = SinDeg(3 * a.psi);
+    f[Cos3Psi] = CosDeg(3 * a.psi);
+    return f;
+}
+
+// Each planet takes its factors anew, as the driver does.
+void BM_JupiterSaturnOneSinePerMultiple(benchmark::State& state) {
+    int k = 0;
+    for (auto _ : state) {
+        const PerturbationArgs a = PerturbationArguments(CenturiesAt(k++ % kInstantCount));
+        benchmark::DoNotOptimize(PerturbationFromFactors(5, FactorsOneSinePerMultiple(a), a.nu));
+        benchmark::DoNotOptimize(PerturbationFromFactors(6, FactorsOneSinePerMultiple(a), a.nu));
+    }
+}
+BENCHMARK(BM_JupiterSaturnOneSinePerMultiple);
+
+void BM_JupiterSaturnByAngleAddition(benchmark::State& state) {
+    int k = 0;
+    for (auto _ : state) {
+        const PerturbationArgs a = PerturbationArguments(CenturiesAt(k++ % kInstantCount));
+        benchmark::DoNotOptimize(PlanetPerturbation(5, a));
+        benchmark::DoNotOptimize(PlanetPerturbation(6, a));
+    }
+}
+BENCHMARK(BM_JupiterSaturnByAngleAddition);
 
 }  // namespace

@@ -19,12 +19,12 @@ bool IsMeridianOrMorinus(HouseSystem system) {
 
 bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natalWindow,
                        const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
-                       Platform& platform, NatalSet& natalSet) {
+                       Platform& platform, NatalSet& natalSet, NatalMotion motion) {
     if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
         return false;
     }
     const BirthData natal = ReadNatalData(natalWindow, platform.UserDateOrder());
-    if (!ComputeNatalSet(natal, houseSystem, session.options, natalSet)) {
+    if (!ComputeNatalSet(natal, houseSystem, session.options, natalSet, motion)) {
         platform.ShowMessage(kChartFault, "Error!", MessageIcon::Critical);
         return false;
     }

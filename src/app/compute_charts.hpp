@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/session.hpp"
+#include "chart/chart_sets.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
@@ -21,7 +22,8 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natal,
 // untouched (for work that prints the natal chart alone).
 bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natal,
                        const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
-                       Platform& platform, NatalSet& natalSet);
+                       Platform& platform, NatalSet& natalSet,
+                       NatalMotion motion = NatalMotion::Computed);
 
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,
                    const DiurnalEntryWindow& diurnal, HouseSystem houseSystem, Platform& platform,

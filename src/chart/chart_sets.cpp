@@ -29,7 +29,7 @@ struct CastChart {
 };
 
 CastChart Cast(double dayNumber, double dayFraction, const BirthData& place, HouseSystem system,
-               bool equatorialMotion, double& trueNodeSlot) {
+               bool equatorialMotion, double& trueNodeSlot, bool nextDay = true) {
     CastChart c;
     const double longitude = SignedFromPacked(place.longitude);
     c.latitude = SignedFromPacked(place.latitude);
@@ -45,6 +45,7 @@ CastChart Cast(double dayNumber, double dayFraction, const BirthData& place, Hou
     request.midheaven = c.angles.midheaven;
     request.obliquityRad = DegToRad(c.angles.obliquity);
     request.equatorialMotion = equatorialMotion;
+    request.nextDay = nextDay;
     c.ok = ComputePositions(request, c.positions, trueNodeSlot);
 
     c.points.longitude = c.positions.longitude;
@@ -97,9 +98,9 @@ ChartTexts TextsOf(const CastChart& c) {
 // The natal chart with its Part of Fortune and the equatorial places of
 // the points that follow the planets.
 CastChart CastNatal(const BirthData& birth, HouseSystem system, const OptionTable& options,
-                    double& trueNode) {
-    CastChart natal =
-        Cast(DayNumberOf(birth), DayFractionOf(birth), birth, system, false, trueNode);
+                    double& trueNode, NatalMotion motion = NatalMotion::Computed) {
+    CastChart natal = Cast(DayNumberOf(birth), DayFractionOf(birth), birth, system, false, trueNode,
+                           motion == NatalMotion::Computed);
     natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
         natal.points.longitude, options(opt::PartOfFortuneFormula), natal.housePositions);
     HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
@@ -130,9 +131,9 @@ NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
 }  // namespace
 
 bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
-                     NatalSet& set) {
+                     NatalSet& set, NatalMotion motion) {
     double trueNode = kTrueNodeUnset;
-    const CastChart chart = CastNatal(natal, houseSystem, options, trueNode);
+    const CastChart chart = CastNatal(natal, houseSystem, options, trueNode, motion);
     if (!chart.ok) {
         return false;
     }

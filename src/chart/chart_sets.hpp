@@ -20,9 +20,13 @@ struct ChartInputs {
 // fault, when the store is left as it was.
 bool ComputeChartSets(const ChartInputs& in, ChartStore& store);
 
+// Whether a natal set carries the retrograde marks, which take a second
+// evaluation of the bodies one day later. Omitted leaves them empty.
+enum class NatalMotion { Computed, Omitted };
+
 // The natal set alone, for work that prints nothing else. False on a
 // floating-point fault, when `set` is left as it was.
 bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
-                     NatalSet& set);
+                     NatalSet& set, NatalMotion motion = NatalMotion::Computed);
 
 }  // namespace solvaris

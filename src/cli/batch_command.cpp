@@ -1,15 +1,13 @@
 #include <algorithm>
-#include <charconv>
-#include <limits>
 #include <optional>
 #include <sstream>
-#include <thread>
 
 #include "app/compute_charts.hpp"
 #include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
+#include "cli/jobs_option.hpp"
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"
 #include "engine/chart_point.hpp"
@@ -67,8 +65,6 @@ void WriteJsonObject(const NameRecord& r, const NatalSet& natal, std::ostream& o
 // Persons cast before their text is written: enough to keep every worker busy,
 // few enough that the buffered text stays small.
 constexpr std::size_t kPersonsPerBlock = 4096;
-// More threads than this gain nothing on any machine the program runs on.
-constexpr int kMostWorkerThreads = 256;
 
 struct BatchRequest {
     std::string file;
@@ -107,8 +103,10 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     diurnal.txtDiurnalDay = natal.txtDay;
     diurnal.txtDiurnalYear = natal.txtYear;
     CopyNatalIntoDiurnal(natal, diurnal);
+    // The rows carry no motion: the bodies are evaluated once.
     NatalSet chart;
-    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart)) {
+    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart,
+                           NatalMotion::Omitted)) {
         return skip(record->name + ": " +
                     (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
     }
@@ -120,25 +118,6 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     }
     return {PersonText::Kind::Chart, std::move(text).str()};
 }
-
-// A count too large for an int is still a positive whole number: it stands
-// for as many as can be had.
-std::optional<int> PositiveWholeNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    if (fault == std::errc::result_out_of_range && text.front() != '-') {
-        return std::numeric_limits<int>::max();
-    }
-    if (fault != std::errc() || value < 1) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-int DefaultJobs() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
 }  // namespace
 

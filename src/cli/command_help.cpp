@@ -32,7 +32,8 @@ const std::array<CommandText, 9>& Commands() {
          "longitude, latitude, declination, right ascension and next-day\n"
          "longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
          "instants as Julian days (UT), or N days from a date at DAYS steps\n"
-         "(default 1) at HOURS universal time (default 0)",
+         "(default 1) at HOURS universal time (default 0); --jobs N spreads the\n"
+         "instants over N cores (default: all), the output the same as with one",
          false, "solvaris positions --from 2026-01-01 --days 7",
          "a week of daily positions at 0h UT"},
         {"chart", kChartUsage,

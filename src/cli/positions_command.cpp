@@ -1,9 +1,12 @@
 #include "cli/positions_command.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "base/number_text.hpp"
+#include "base/parallel_indices.hpp"
+#include "cli/jobs_option.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/chart_point.hpp"
@@ -39,14 +42,31 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
     return date;
 }
 
-void WriteRow(std::ostream& out, double jd, std::string_view name, double longitude,
-              double latitude, const Equatorial& eq, double nextLongitude) {
-    out << FixedDecimals(jd, 7) << ',' << name << ',' << FixedDecimals(longitude, 7) << ','
-        << FixedDecimals(latitude, 7) << ',' << FixedDecimals(eq.declination, 7) << ','
-        << FixedDecimals(eq.rightAscension, 7) << ',' << FixedDecimals(nextLongitude, 7) << '\n';
+// Every number of the export has seven decimals.
+constexpr int kDecimals = 7;
+// Instants computed before their rows are written: enough to keep every
+// worker busy, few enough that the buffered text stays small.
+constexpr std::size_t kInstantsPerBlock = 4096;
+
+struct PositionsRequest {
+    std::vector<double> instants;
+    int jobs = DefaultJobs();
+};
+
+void AppendRow(std::string& text, double jd, std::string_view name, double longitude,
+               double latitude, const Equatorial& eq, double nextLongitude) {
+    AppendFixedDecimals(text, jd, kDecimals);
+    text += ',';
+    text += name;
+    for (const double value :
+         {longitude, latitude, eq.declination, eq.rightAscension, nextLongitude}) {
+        text += ',';
+        AppendFixedDecimals(text, value, kDecimals);
+    }
+    text += '\n';
 }
 
-bool WriteInstant(std::ostream& out, double jd) {
+bool AppendInstant(std::string& text, double jd) {
     PositionRequest request;
     request.dayNumber = std::floor(jd + 0.5);
     request.utFraction = jd + 0.5 - request.dayNumber;
@@ -59,12 +79,12 @@ bool WriteInstant(std::ostream& out, double jd) {
         return false;
     }
     for (int p = Sun; p <= Moon; ++p) {
-        WriteRow(out, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
-                 {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
+        AppendRow(text, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
+                  {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
     }
     const double node = tables.longitude[NorthNode];
-    WriteRow(out, jd, kPointListNames[NorthNode], node, 0,
-             EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
+    AppendRow(text, jd, kPointListNames[NorthNode], node, 0,
+              EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
     return true;
 }
 
@@ -80,8 +100,9 @@ double RequireNumber(const std::vector<std::string>& args, std::size_t& i) {
     return *value;
 }
 
-std::vector<double> ParseInstants(const std::vector<std::string>& args) {
-    std::vector<double> instants;
+PositionsRequest ParseRequest(const std::vector<std::string>& args) {
+    PositionsRequest request;
+    std::vector<double>& instants = request.instants;
     std::optional<CivilDate> from;
     std::optional<double> days;
     double step = 1;
@@ -112,6 +133,15 @@ std::vector<double> ParseInstants(const std::vector<std::string>& args) {
             if (step <= 0) {
                 throw BadArgument{"--step must be positive: '" + args[i] + "'"};
             }
+        } else if (a == "--jobs") {
+            if (i + 1 >= args.size()) {
+                throw BadArgument{"--jobs needs a value"};
+            }
+            const auto jobs = PositiveWholeNumber(args[++i]);
+            if (!jobs) {
+                throw BadArgument{"--jobs takes a positive whole number, not '" + args[i] + "'"};
+            }
+            request.jobs = *jobs;
         } else if (a == "--ut") {
             utHours = RequireNumber(args, i);
             utGiven = true;
@@ -142,26 +172,42 @@ std::vector<double> ParseInstants(const std::vector<std::string>& args) {
     if (instants.empty()) {
         throw BadArgument{"no instant given: use --jd JD or --from YYYY-MM-DD --days N"};
     }
-    return instants;
+    return request;
 }
 
 }  // namespace
 
 int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
                         std::ostream& err) {
-    std::vector<double> instants;
+    PositionsRequest request;
     try {
-        instants = ParseInstants(args);
+        request = ParseRequest(args);
     } catch (const BadArgument& bad) {
         err << "solvaris positions: " << bad.message << '\n';
         return 2;
     }
+    const std::vector<double>& instants = request.instants;
+    const int workers = std::min(request.jobs, kMostWorkerThreads);
     out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
-    for (double jd : instants) {
-        if (!WriteInstant(out, jd)) {
-            err << "solvaris positions: the positions at JD " << FixedDecimals(jd, 7)
-                << " could not be computed\n";
-            return 1;
+    std::vector<std::string> rows;
+    // One byte each, not vector<bool>: the workers write neighbouring flags.
+    std::vector<unsigned char> computed;
+    for (std::size_t begin = 0; begin < instants.size(); begin += kInstantsPerBlock) {
+        const std::size_t count = std::min(kInstantsPerBlock, instants.size() - begin);
+        rows.assign(count, std::string());
+        computed.assign(count, 0);
+        ForEachIndexInParallel(count, workers, [&](int, std::size_t i) {
+            computed[i] = AppendInstant(rows[i], instants[begin + i]) ? 1 : 0;
+        });
+        // Written in order, up to the first instant that could not be
+        // computed, as one worker would.
+        for (std::size_t i = 0; i < count; ++i) {
+            if (computed[i] == 0) {
+                err << "solvaris positions: the positions at JD "
+                    << FixedDecimals(instants[begin + i], kDecimals) << " could not be computed\n";
+                return 1;
+            }
+            out << rows[i];
         }
     }
     return 0;

@@ -12,6 +12,7 @@ namespace solvaris {
 int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 inline constexpr const char* kPositionsUsage =
-    "solvaris positions (--jd JD)... | --from YYYY-MM-DD --days N [--step DAYS] [--ut HOURS]";
+    "solvaris positions (--jd JD)... | --from YYYY-MM-DD --days N [--step DAYS] [--ut HOURS] "
+    "[--jobs N]";
 
 }  // namespace solvaris

@@ -18,26 +18,32 @@ inline Rotation operator*(Rotation a, Rotation b) {
     return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
 }
 
-// Multiples -6..6, enough for every multiplier in the engine's series.
+// Multiples -6..6 serve the Moon's and Pluto's series; the Sun's planetary
+// terms reach -8.
 inline constexpr int kLargestMultiple = 6;
 
+template <int Largest = kLargestMultiple>
 struct AngleMultiples {
-    std::array<Rotation, 2 * kLargestMultiple + 1> byMultiple;
-    Rotation operator[](int k) const { return byMultiple[kLargestMultiple + k]; }
+    std::array<Rotation, 2 * Largest + 1> byMultiple;
+    Rotation operator[](int k) const { return byMultiple[Largest + k]; }
 };
 
-constexpr bool MultipleWithin(int k) { return -kLargestMultiple <= k && k <= kLargestMultiple; }
+template <int Largest = kLargestMultiple>
+constexpr bool MultipleWithin(int k) {
+    return -Largest <= k && k <= Largest;
+}
 
-// e^(ik x) for k = -6..6 from one sine and cosine of x (degrees) by
-// repeated rotation; the negative multiples are the conjugates.
-inline AngleMultiples MultiplesOf(double xDeg) {
+// e^(ik x) for k = -Largest..Largest from one sine and cosine of x (degrees)
+// by repeated rotation; the negative multiples are the conjugates.
+template <int Largest = kLargestMultiple>
+AngleMultiples<Largest> MultiplesOf(double xDeg) {
     const Rotation once{CosDeg(xDeg), SinDeg(xDeg)};
-    AngleMultiples m{};
-    m.byMultiple[kLargestMultiple] = {1, 0};
-    for (int k = 1; k <= kLargestMultiple; ++k) {
-        const Rotation r = m.byMultiple[kLargestMultiple + k - 1] * once;
-        m.byMultiple[kLargestMultiple + k] = r;
-        m.byMultiple[kLargestMultiple - k] = {r.cos, -r.sin};
+    AngleMultiples<Largest> m{};
+    m.byMultiple[Largest] = {1, 0};
+    for (int k = 1; k <= Largest; ++k) {
+        const Rotation r = m.byMultiple[Largest + k - 1] * once;
+        m.byMultiple[Largest + k] = r;
+        m.byMultiple[Largest - k] = {r.cos, -r.sin};
     }
     return m;
 }

@@ -19,11 +19,15 @@ struct Geocentric {
 };
 
 // The Earth seen from the Sun; each theory's loop computes its own Earth
-// first and reduces its planets with it.
+// first and reduces its planets with it. Its rectangular coordinates are
+// taken once, not again for every planet.
 struct EarthState {
     double longitude = 0;
     double latitude = 0;
     double radius = 0;
+    double x = 0;
+    double y = 0;
+    double z = 0;
 };
 
 struct OrbitalElements {
@@ -43,6 +47,6 @@ Heliocentric SolveOrbit(const OrbitalElements& elements);
 
 Geocentric HelioToGeo(const Heliocentric& planet, const EarthState& earth);
 
-inline EarthState EarthFrom(const Heliocentric& h) { return {h.longitude, h.latitude, h.radius}; }
+EarthState EarthFrom(const Heliocentric& h);
 
 }  // namespace solvaris

@@ -1,33 +1,15 @@
 #include "engine/perturbations.hpp"
 
 #include <array>
-#include <cstdint>
 
+#include "engine/angle_multiples.hpp"
 #include "engine/angles.hpp"
 
 namespace solvaris {
 
 namespace {
 
-// The trigonometric factors the series multiply together, evaluated once per
-// call. Z is zeta, Q, V, W, Psi and H the arguments of the same names; the
-// rest serve the extra longitude terms of Uranus and Neptune.
-enum Factor : std::uint8_t {
-    One,
-    SinV, CosV, Sin2V, Cos2V, SinW,
-    SinZ1, SinZ2, SinZ3, SinZ4, SinZ5,
-    CosZ1, CosZ2, CosZ3, CosZ4, CosZ5,
-    SinQ1, SinQ2, SinQ3, SinQ4,
-    CosQ1, CosQ2, CosQ3, CosQ4,
-    Sin2Psi, Cos2Psi, Sin3Psi, Cos3Psi,
-    SinH, CosH, Sin2H, Cos2H,
-    SinSEta, CosSEta, Cos2SEta, SinS3Theta,
-    SinZetaP, SinEta, CosEta, SinTheta, Sin2Theta, Sin3Theta, Cos2Theta,
-    SinG, CosG,
-    kFactorCount
-};
-
-using Factors = std::array<double, kFactorCount>;
+using namespace perturbation_factor;
 
 // (c0 + c1 nu + c2 nu^2) * first * second.
 struct Term {
@@ -45,7 +27,7 @@ constexpr Term T(double c0, double c1, double c2, Factor a, Factor b = One) {
 }
 
 template <std::size_t N>
-double Sum(const std::array<Term, N>& terms, const Factors& f, double nu) {
+double Sum(const std::array<Term, N>& terms, const PerturbationFactors& f, double nu) {
     double sum = 0;
     for (const Term& t : terms) {
         sum += (t.c0 + t.c1 * nu + t.c2 * nu * nu) * f[t.first] * f[t.second];
@@ -53,6 +35,7 @@ double Sum(const std::array<Term, N>& terms, const Factors& f, double nu) {
     return sum;
 }
 
+// clang-format off
 // Jupiter -----------------------------------------------------------------
 
 constexpr std::array kJupiterA{
@@ -186,57 +169,74 @@ constexpr std::array kNeptuneX{
     T(-0.002972, Cos2Theta, SinG), T(-0.002833, Sin2Theta, CosG),
 };
 
-Factors JupiterSaturnFactors(const PerturbationArgs& a) {
-    Factors f{};
+// clang-format on
+
+}  // namespace
+
+// One sine and cosine of each argument; the multiples by angle addition.
+PerturbationFactors JupiterSaturnFactors(const PerturbationArgs& a) {
+    const AngleMultiples v = MultiplesOf<2>(a.v);
+    const AngleMultiples zeta = MultiplesOf<5>(a.zeta);
+    const AngleMultiples q = MultiplesOf<4>(a.q);
+    const AngleMultiples psi = MultiplesOf<3>(a.psi);
+    PerturbationFactors f{};
     f[One] = 1;
-    f[SinV] = SinDeg(a.v);
-    f[CosV] = CosDeg(a.v);
-    f[Sin2V] = SinDeg(2 * a.v);
-    f[Cos2V] = CosDeg(2 * a.v);
+    f[SinV] = v[1].sin;
+    f[CosV] = v[1].cos;
+    f[Sin2V] = v[2].sin;
+    f[Cos2V] = v[2].cos;
     f[SinW] = SinDeg(a.w);
     for (int k = 1; k <= 5; ++k) {
-        f[SinZ1 + k - 1] = SinDeg(k * a.zeta);
-        f[CosZ1 + k - 1] = CosDeg(k * a.zeta);
+        f[SinZ1 + k - 1] = zeta[k].sin;
+        f[CosZ1 + k - 1] = zeta[k].cos;
     }
     for (int k = 1; k <= 4; ++k) {
-        f[SinQ1 + k - 1] = SinDeg(k * a.q);
-        f[CosQ1 + k - 1] = CosDeg(k * a.q);
+        f[SinQ1 + k - 1] = q[k].sin;
+        f[CosQ1 + k - 1] = q[k].cos;
     }
-    f[Sin2Psi] = SinDeg(2 * a.psi);
-    f[Cos2Psi] = CosDeg(2 * a.psi);
-    f[Sin3Psi] = SinDeg(3 * a.psi);
-    f[Cos3Psi] = CosDeg(3 * a.psi);
+    f[Sin2Psi] = psi[2].sin;
+    f[Cos2Psi] = psi[2].cos;
+    f[Sin3Psi] = psi[3].sin;
+    f[Cos3Psi] = psi[3].cos;
     return f;
 }
 
-// zetaPrime, eta and theta differ between Uranus (S - P, S - Q, G - S) and
-// Neptune (G - P, G - Q, G - S).
-Factors UranusNeptuneFactors(const PerturbationArgs& a, double zetaPrime, double eta,
-                             double theta) {
-    Factors f{};
+UranusNeptuneAngles UranusNeptuneAnglesOf(int index, const PerturbationArgs& a) {
+    if (index == 7) {
+        return {a.s - a.p, a.s - a.q, a.g - a.s};
+    }
+    return {a.g - a.p, a.g - a.q, a.g - a.s};
+}
+
+// The multiples of H and theta by angle addition, the other arguments one
+// sine each.
+PerturbationFactors UranusNeptuneFactors(const PerturbationArgs& a,
+                                         const UranusNeptuneAngles& angles) {
+    const AngleMultiples h = MultiplesOf<2>(a.h);
+    const AngleMultiples theta = MultiplesOf<3>(angles.theta);
+    const double eta = angles.eta;
+    PerturbationFactors f{};
     f[One] = 1;
     f[SinW] = SinDeg(a.w);
-    f[SinH] = SinDeg(a.h);
-    f[CosH] = CosDeg(a.h);
-    f[Sin2H] = SinDeg(2 * a.h);
-    f[Cos2H] = CosDeg(2 * a.h);
+    f[SinH] = h[1].sin;
+    f[CosH] = h[1].cos;
+    f[Sin2H] = h[2].sin;
+    f[Cos2H] = h[2].cos;
     f[SinSEta] = SinDeg(a.s + eta);
     f[CosSEta] = CosDeg(a.s + eta);
     f[Cos2SEta] = CosDeg(2 * a.s + eta);
-    f[SinS3Theta] = SinDeg(a.s + 3 * theta);
-    f[SinZetaP] = SinDeg(zetaPrime);
+    f[SinS3Theta] = SinDeg(a.s + 3 * angles.theta);
+    f[SinZetaP] = SinDeg(angles.zetaPrime);
     f[SinEta] = SinDeg(eta);
     f[CosEta] = CosDeg(eta);
-    f[SinTheta] = SinDeg(theta);
-    f[Sin2Theta] = SinDeg(2 * theta);
-    f[Sin3Theta] = SinDeg(3 * theta);
-    f[Cos2Theta] = CosDeg(2 * theta);
+    f[SinTheta] = theta[1].sin;
+    f[Sin2Theta] = theta[2].sin;
+    f[Sin3Theta] = theta[3].sin;
+    f[Cos2Theta] = theta[2].cos;
     f[SinG] = SinDeg(a.g);
     f[CosG] = CosDeg(a.g);
     return f;
 }
-
-}  // namespace
 
 PerturbationArgs PerturbationArguments(double t) {
     PerturbationArgs a{};
@@ -255,47 +255,50 @@ PerturbationArgs PerturbationArguments(double t) {
     return a;
 }
 
-Perturbation PlanetPerturbation(int index, const PerturbationArgs& a) {
+Perturbation PerturbationFromFactors(int index, const PerturbationFactors& f, double nu) {
     Perturbation p;
     switch (index) {
-        case 5: {
-            const Factors f = JupiterSaturnFactors(a);
-            p.meanLongitudeDeg = Sum(kJupiterA, f, a.nu);
-            p.eccentricity = Sum(kJupiterQ, f, a.nu) / 1e7;
-            p.perihelionDeg = Sum(kJupiterB, f, a.nu);
-            p.semiMajorAxisAu = Sum(kJupiterAxis, f, a.nu) / 1e6;
+        case 5:
+            p.meanLongitudeDeg = Sum(kJupiterA, f, nu);
+            p.eccentricity = Sum(kJupiterQ, f, nu) / 1e7;
+            p.perihelionDeg = Sum(kJupiterB, f, nu);
+            p.semiMajorAxisAu = Sum(kJupiterAxis, f, nu) / 1e6;
             break;
-        }
-        case 6: {
-            const Factors f = JupiterSaturnFactors(a);
-            p.meanLongitudeDeg = Sum(kSaturnA, f, a.nu);
-            p.eccentricity = Sum(kSaturnQ, f, a.nu) / 1e7;
-            p.perihelionDeg = Sum(kSaturnB, f, a.nu);
-            p.semiMajorAxisAu = Sum(kSaturnAxis, f, a.nu) / 1e6;
+        case 6:
+            p.meanLongitudeDeg = Sum(kSaturnA, f, nu);
+            p.eccentricity = Sum(kSaturnQ, f, nu) / 1e7;
+            p.perihelionDeg = Sum(kSaturnB, f, nu);
+            p.semiMajorAxisAu = Sum(kSaturnAxis, f, nu) / 1e6;
             break;
-        }
-        case 7: {
-            const Factors f = UranusNeptuneFactors(a, a.s - a.p, a.s - a.q, a.g - a.s);
-            p.meanLongitudeDeg = Sum(kUranusA, f, a.nu);
-            p.perihelionDeg = Sum(kUranusB, f, a.nu);
-            p.eccentricity = Sum(kUranusQ, f, a.nu) / 1e7;
+        case 7:
+            p.meanLongitudeDeg = Sum(kUranusA, f, nu);
+            p.perihelionDeg = Sum(kUranusB, f, nu);
+            p.eccentricity = Sum(kUranusQ, f, nu) / 1e7;
             // Uranus's correction to the axis is tabulated in astronomical units.
-            p.semiMajorAxisAu = Sum(kUranusAxis, f, a.nu);
-            p.extraLongitudeDeg = Sum(kUranusX, f, a.nu);
+            p.semiMajorAxisAu = Sum(kUranusAxis, f, nu);
+            p.extraLongitudeDeg = Sum(kUranusX, f, nu);
             break;
-        }
-        case 8: {
-            const Factors f = UranusNeptuneFactors(a, a.g - a.p, a.g - a.q, a.g - a.s);
-            p.meanLongitudeDeg = Sum(kNeptuneA, f, a.nu);
-            p.perihelionDeg = Sum(kNeptuneB, f, a.nu);
-            p.eccentricity = Sum(kNeptuneQ, f, a.nu) / 1e7;
-            p.semiMajorAxisAu = Sum(kNeptuneAxis, f, a.nu) / 1e6;
-            p.extraLongitudeDeg = Sum(kNeptuneX, f, a.nu);
+        case 8:
+            p.meanLongitudeDeg = Sum(kNeptuneA, f, nu);
+            p.perihelionDeg = Sum(kNeptuneB, f, nu);
+            p.eccentricity = Sum(kNeptuneQ, f, nu) / 1e7;
+            p.semiMajorAxisAu = Sum(kNeptuneAxis, f, nu) / 1e6;
+            p.extraLongitudeDeg = Sum(kNeptuneX, f, nu);
             break;
-        }
         default: break;
     }
     return p;
+}
+
+Perturbation PlanetPerturbation(int index, const PerturbationArgs& a) {
+    if (index == 5 || index == 6) {
+        return PerturbationFromFactors(index, JupiterSaturnFactors(a), a.nu);
+    }
+    if (index == 7 || index == 8) {
+        return PerturbationFromFactors(
+            index, UranusNeptuneFactors(a, UranusNeptuneAnglesOf(index, a)), a.nu);
+    }
+    return {};
 }
 
 }  // namespace solvaris

@@ -62,6 +62,27 @@ BodyPositions EvaluateBodies(double t, double t2000, double dayNumber) {
     return b;
 }
 
+// The bodies one day later: the next-day longitudes, with equatorialMotion
+// their equatorial places, and the retrograde marks.
+void NextDayValues(const PositionRequest& request, const BodyPositions& now, const TimeArgs& args,
+                   PositionTables& out) {
+    const BodyPositions later = EvaluateBodies(args.tNextDay, args.t2000NextDay, request.dayNumber);
+    out.retrogradeMarks.assign(kPointCount, ' ');
+    for (int p = Sun; p <= Moon; ++p) {
+        out.nextDayLongitude[p] = later.longitude[p];
+        if (request.equatorialMotion) {
+            const Equatorial next =
+                EquatorialFromEcliptic(later.longitude[p], later.latitude[p], request.obliquityRad);
+            out.nextDayDeclination[p] = next.declination;
+            out.nextDayRightAscension[p] = next.rightAscension;
+        }
+        if (DailyMotion(now.longitude[p], later.longitude[p]) < 0) {
+            out.retrogradeMarks[p - 1] = 'R';
+        }
+    }
+    out.meanNodeNextDay = later.moon.meanNode;
+}
+
 bool AllFinite(const PointArray& values) {
     for (double v : values) {
         if (!std::isfinite(v)) {
@@ -107,7 +128,6 @@ bool ComputePositions(const PositionRequest& request, PositionTables& out, doubl
     const double eps = request.obliquityRad;
 
     const BodyPositions now = EvaluateBodies(args.t, args.t2000, request.dayNumber);
-    const BodyPositions later = EvaluateBodies(args.tNextDay, args.t2000NextDay, request.dayNumber);
 
     out.longitude = now.longitude;
     out.latitude = now.latitude;
@@ -123,25 +143,23 @@ bool ComputePositions(const PositionRequest& request, PositionTables& out, doubl
     out.longitude[Ascendant] = request.ascendant;
     out.longitude[Midheaven] = request.midheaven;
 
-    out.retrogradeMarks = std::string(kPointCount, ' ');
     for (int p = Sun; p <= Moon; ++p) {
         const Equatorial eq = EquatorialFromEcliptic(now.longitude[p], now.latitude[p], eps);
         out.declination[p] = eq.declination;
         out.rightAscension[p] = eq.rightAscension;
-        out.nextDayLongitude[p] = later.longitude[p];
-        if (request.equatorialMotion) {
-            const Equatorial next =
-                EquatorialFromEcliptic(later.longitude[p], later.latitude[p], eps);
-            out.nextDayDeclination[p] = next.declination;
-            out.nextDayRightAscension[p] = next.rightAscension;
-        }
-        if (DailyMotion(now.longitude[p], later.longitude[p]) < 0) {
-            out.retrogradeMarks[p - 1] = 'R';
-        }
     }
-    out.meanNodeNextDay = later.moon.meanNode;
     out.sunApparentLongitude = now.longitude[Sun];
     out.sunDistances = SunDistancesFromAngles(now.longitude[Sun], request.ascendant);
+
+    if (request.nextDay) {
+        NextDayValues(request, now, args, out);
+    } else {
+        out.nextDayLongitude = {};
+        out.nextDayDeclination = {};
+        out.nextDayRightAscension = {};
+        out.meanNodeNextDay = 0;
+        out.retrogradeMarks.clear();
+    }
 
     return AllFinite(out.longitude) && AllFinite(out.latitude) && AllFinite(out.declination) &&
            AllFinite(out.rightAscension) && AllFinite(out.nextDayLongitude) &&

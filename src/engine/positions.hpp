@@ -16,6 +16,9 @@ struct PositionRequest {
     double midheaven = 0;
     double obliquityRad = 0;
     bool equatorialMotion = false;  // also keep declination and RA one day later
+    // False for work that prints no motion: the bodies are evaluated once,
+    // the next-day tables stay 0 and the retrograde marks empty.
+    bool nextDay = true;
 };
 
 struct PositionTables {

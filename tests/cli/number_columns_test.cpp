@@ -47,7 +47,15 @@ TEST(NumberColumns, HardValuesAsPrintfWritesThem) {
         -1e-9,  // rounds to a negative zero
         0.5,
         1.5,
-        2.5,  // exact binary ties, to even
+        2.5,         // exact binary ties, to even
+        0.00390625,  // 39062.5 ten-millionths: a tie at the seventh decimal, to even
+        0.00390635,
+        -0.00390625,
+        450359962.7370496,  // about where 10^7 times the value leaves the exact whole numbers
+        450359962.73704964,
+        450359962.73704952,
+        4503599.627370496,  // the same for nine decimals
+        1.00000005,
         123.45678905,
         2451545.0,
         2451544.4999999,
@@ -66,7 +74,7 @@ TEST(NumberColumns, HardValuesAsPrintfWritesThem) {
         -std::nan(""),
     };
     for (const double v : values) {
-        for (const int decimals : {0, 2, 4, 6, 7}) {
+        for (const int decimals : {0, 2, 4, 6, 7, 9, 12}) {
             EXPECT_EQ(FixedDecimals(v, decimals), PrintfFixed(v, decimals))
                 << v << " with " << decimals << " decimals";
         }
@@ -79,17 +87,23 @@ TEST(NumberColumns, SeededRandomValuesAsPrintfWritesThem) {
     std::uniform_real_distribution<double> degrees(-360.0, 360.0);
     std::uniform_real_distribution<double> julianDays(0.0, 5000000.0);
     std::uniform_int_distribution<std::uint64_t> anyBits;
+    std::uniform_int_distribution<int> binaryPlaces(1, 40);
+    std::uniform_int_distribution<int> anyDecimals(0, 12);
     int mismatches = 0;
-    for (int n = 0; n < 4000; ++n) {
+    for (int n = 0; n < 40000; ++n) {
         const double degree = degrees(random);
         // A value sitting on the seventh decimal's rounding edge.
         const double edge = std::round(degree * 1e7) / 1e7 + 5e-8;
         const std::uint64_t bits = anyBits(random);
         double anyDouble = 0;
         std::memcpy(&anyDouble, &bits, sizeof anyDouble);
-        for (const double v : {degree, edge, julianDays(random), anyDouble}) {
-            if (FixedDecimals(v, 7) != PrintfFixed(v, 7) && ++mismatches <= 10) {
-                ADD_FAILURE() << "differs from printf: " << PrintfFixed(v, 7);
+        // A whole number over a power of two: exact ties at some decimals.
+        const double dyadic =
+            std::ldexp(static_cast<double>(bits >> 30), -binaryPlaces(random));
+        const int decimals = n % 2 == 0 ? 7 : anyDecimals(random);
+        for (const double v : {degree, edge, julianDays(random), anyDouble, dyadic}) {
+            if (FixedDecimals(v, decimals) != PrintfFixed(v, decimals) && ++mismatches <= 10) {
+                ADD_FAILURE() << "differs from printf: " << PrintfFixed(v, decimals);
             }
         }
     }

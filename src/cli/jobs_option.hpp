@@ -1,0 +1,19 @@
+// The --jobs option of the commands that spread their work over the cores.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace solvaris {
+
+// More threads than this gain nothing on any machine the program runs on.
+inline constexpr int kMostWorkerThreads = 256;
+
+// The value of --jobs: a positive whole number; one too large for an int
+// stands for as many as can be had.
+std::optional<int> PositiveWholeNumber(const std::string& text);
+
+// Every core of the machine, at least one.
+int DefaultJobs();
+
+}  // namespace solvaris
