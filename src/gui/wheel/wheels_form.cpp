@@ -330,6 +330,8 @@ void WheelsForm::mnuDuplicate_Click() {
 }
 
 void WheelsForm::DuplicateClosed() {
+    // No longer kept beside it.
+    duplicate_ = nullptr;
     move(leftBeforeDuplicate_, y());
     resize(widthBeforeDuplicate_, height());
 }
