@@ -21,8 +21,11 @@ void DuplicateForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (!picture_.isNull()) {
+        // As large as the area allows, its circles kept round.
+        const QSizeF size =
+            picture_.deviceIndependentSize().scaled(QSizeF(this->size()), Qt::KeepAspectRatio);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(rect()), picture_);
+        painter.drawImage(QRectF(QPointF((width() - size.width()) / 2, 0), size), picture_);
     }
 }
 

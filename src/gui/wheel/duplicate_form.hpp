@@ -15,8 +15,9 @@ class DuplicateForm : public QWidget {
 public:
     explicit DuplicateForm(Workstation& workstation, QWidget* parent = nullptr);
 
-    // The picture the window keeps, drawn scaled to its area; false (and
-    // the window cleared) when there is no picture to copy.
+    // The picture the window keeps, drawn scaled to its area with its
+    // proportions; false (and the window cleared) when there is no picture
+    // to copy.
     bool CopyPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
 
