@@ -388,8 +388,15 @@ void WheelsForm::mnuPrintChartwheel_Click() {
 }
 
 void WheelsForm::PrintFullPage() {
+    // Without the data files there is no wheel to print; they are read
+    // again, and while they still fail their message says why.
     if (!hasData_) {
-        return;
+        const WheelData* data = workstation_.WheelFiles();
+        if (data == nullptr) {
+            return;
+        }
+        drawing_.data = *data;
+        hasData_ = true;
     }
     Platform& platform = workstation_.platform();
     const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper();

@@ -265,6 +265,48 @@ TEST(WheelsForm, AFullPagePrintIsOnePageWithTheWheelAndItsGrid) {
     EXPECT_EQ(desk.platform.Messages().size(), 1u);
 }
 
+TEST(WheelsForm, WithoutTheDataFilesTheWindowSaysSoAndPrintsNothing) {
+    testing::TempFolder folder;
+    std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::remove(folder / "RADIUS.DAT");
+    WheelDesk desk;
+    desk.session.folder = folder.path();
+    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
+    ASSERT_NE(wheels, nullptr);
+    EXPECT_TRUE(wheels->isVisible());
+    EXPECT_TRUE(wheels->ClientImage().isNull());
+    // Each command that needs the picture reads the files again and says
+    // why there is none.
+    struct Step {
+        const char* item;
+        MessageAnswer answer;
+        const char* said;
+    };
+    const Step steps[] = {
+        {"mnuWheelsSingleNatal", MessageAnswer::Ok, "RADIUS.DAT"},
+        {"mnuPrintChartwheel", MessageAnswer::Yes, "RADIUS.DAT"},
+        {"mnuPrintChartwheel", MessageAnswer::No, "Unable to print the form"},
+        {"mnuDuplicate", MessageAnswer::Ok, "Unable to print the form"},
+    };
+    for (const Step& step : steps) {
+        desk.platform.ClearMessages();
+        if (step.answer != MessageAnswer::Ok) {
+            desk.platform.QueueAnswer(step.answer);
+        }
+        if (std::string_view(step.item).starts_with("mnuWheels")) {
+            desk.Open(step.item);
+        } else {
+            desk.Click(step.item);
+        }
+        ASSERT_FALSE(desk.platform.Messages().empty()) << step.item;
+        EXPECT_NE(desk.platform.Messages().back().text.find(step.said), std::string::npos)
+            << step.item << ": " << desk.platform.Messages().back().text;
+    }
+    EXPECT_EQ(desk.papersChosen, 0);
+    EXPECT_TRUE(desk.PdfBytes().isEmpty());
+}
+
 TEST(WheelsForm, ThePaintAtTheWindowSizeIsThePictureOfSolvarisWheel) {
     struct Case {
         const char* item;
