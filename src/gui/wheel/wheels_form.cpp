@@ -112,8 +112,6 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
                       [this]() { ActivateMainWindow(); }, this));
     BuildMenus();
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
-    const DisplayProfile& profile = workstation_.displayProfile;
-    resize(profile.logicalWidth, profile.logicalHeight);
     setWindowTitle(Text(WheelCaption(TitleText())));
     connect(&workstation_, &Workstation::optionsReloaded, this, [this]() {
         setWindowTitle(Text(WheelCaption(TitleText())));
