@@ -107,10 +107,11 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     names->show();
     PlaceBelow(*main, {natal, diurnal, names});
 
-    // The natal chart of the current entry and its wheel.
+    // The natal chart of the current entry and its wheel (when the wheel's
+    // files could be read; their message has been shown).
     if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();
-        if (workstation.ComputeChart() &&
+        if (workstation.ComputeChart() && files.wheelData &&
             RunWheelCommand(session, WheelKind::Natal, workstation.diurnalEntry, platform)) {
             main->ShowWheel(WheelKind::Natal);
         }

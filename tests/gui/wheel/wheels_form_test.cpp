@@ -509,10 +509,21 @@ TEST(WheelsForm, PlacementFromTheSettingsAndBackIntoThem) {
 }
 
 TEST(WheelsForm, StartUpWithOption210OpensTheNatalWheel) {
-    for (const int option210 : {0, 1}) {
+    struct Case {
+        int option210;
+        bool radiusFile;
+        bool wheelShown;
+        std::size_t messages;
+    };
+    for (const Case c :
+         {Case{0, true, false, 0}, Case{1, true, true, 0}, Case{1, false, false, 1}}) {
+        const int option210 = c.option210;
         testing::TempFolder folder;
         std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
                               std::filesystem::copy_options::recursive);
+        if (!c.radiusFile) {
+            std::filesystem::remove(folder / "RADIUS.DAT");
+        }
         auto lines = *ReadTextLines(folder / "OPTIONS.OPT");
         lines[opt::NatalChartAtStart - 1] = "    " + std::to_string(option210) + "  Start-up";
         folder.Write("OPTIONS.OPT", JoinCrLf(lines));
@@ -523,13 +534,15 @@ TEST(WheelsForm, StartUpWithOption210OpensTheNatalWheel) {
         Workstation workstation(session, platform);
         const auto main = StartUp(workstation, StartUpSteps{false});
         const auto* wheels = main->findChild<WheelsForm*>("Wheels");
-        EXPECT_EQ(wheels != nullptr && wheels->isVisible(), option210 != 0);
+        EXPECT_EQ(wheels != nullptr && wheels->isVisible(), c.wheelShown) << option210;
+        // The chart is computed whether or not its wheel can be drawn.
+        EXPECT_EQ(session.natal.name.empty(), option210 == 0) << option210;
         if (wheels != nullptr) {
             EXPECT_EQ(wheels->State().heading1[0], "Now - natal");
             EXPECT_EQ(wheels->State().family, 1);
             EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());
         }
-        EXPECT_TRUE(platform.Messages().empty());
+        EXPECT_EQ(platform.Messages().size(), c.messages) << option210;
         main->mnuFileExit_Click();
     }
 }
