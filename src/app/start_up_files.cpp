@@ -50,8 +50,9 @@ StartUpFiles ReadStartUpFiles(Session& session) {
     files.houseSystem = HouseSystemOfOption(session.options(opt::StartHouseSystem));
     WheelData wheelData;
     const std::string wheelProblem = LoadWheelData(session.folder, wheelData);
-    files.wheelDataRead = wheelProblem.empty();
-    if (!files.wheelDataRead) {
+    if (wheelProblem.empty()) {
+        files.wheelData = wheelData;
+    } else {
         files.problems.push_back(wheelProblem +
                                  " The chart wheels cannot be drawn until the file is back in "
                                  "the program folder; the reports and documents work as usual.");

@@ -4,11 +4,13 @@
 // still opens with what it can do.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/session.hpp"
 #include "chart/house_system.hpp"
+#include "wheel/wheel_data.hpp"
 
 namespace solvaris {
 
@@ -17,14 +19,15 @@ HouseSystem HouseSystemOfOption(float value);
 
 struct StartUpFiles {
     HouseSystem houseSystem = HouseSystem::Placidus;
-    bool wheelDataRead = false;
+    // HCDATA.DAT and RADIUS.DAT as read, kept for the wheel window.
+    std::optional<WheelData> wheelData;
     // One message box each, in the order found.
     std::vector<std::string> problems;
 };
 
 // The session's options (from OPTIONS.MAS when OPTIONS.OPT cannot be read),
-// orb file and settings; the house system; whether HCDATA.DAT and
-// RADIUS.DAT can be read.
+// orb file and settings; the house system; HCDATA.DAT and RADIUS.DAT when
+// both can be read.
 StartUpFiles ReadStartUpFiles(Session& session);
 
 }  // namespace solvaris

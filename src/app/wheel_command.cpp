@@ -28,15 +28,19 @@ bool RunWheelCommand(Session& session, WheelKind kind, const DiurnalEntryWindow&
     if (!setup) {
         return false;
     }
-    ChartStore& store = session.charts;
-    store.working.points.longitude = setup->longitude;
-    store.working.cusps = setup->cusps;
-    store.working.texts = setup->texts;
-    store.outerRing = {setup->second.longitude, setup->second.retrogradeMarks};
-    store.kind = setup->kind;
-    session.currentOrbFile = (session.folder / setup->orbFileName).string();
-    session.wheel = std::move(*setup);
+    PutWheelInPlace(session, std::move(*setup));
     return true;
+}
+
+void PutWheelInPlace(Session& session, WheelSetup setup) {
+    ChartStore& store = session.charts;
+    store.working.points.longitude = setup.longitude;
+    store.working.cusps = setup.cusps;
+    store.working.texts = setup.texts;
+    store.outerRing = {setup.second.longitude, setup.second.retrogradeMarks};
+    store.kind = setup.kind;
+    session.currentOrbFile = (session.folder / setup.orbFileName).string();
+    session.wheel = std::move(setup);
 }
 
 }  // namespace solvaris

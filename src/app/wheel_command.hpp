@@ -16,4 +16,8 @@ namespace solvaris {
 bool RunWheelCommand(Session& session, WheelKind kind, const DiurnalEntryWindow& diurnalWindow,
                      Platform& platform);
 
+// A prepared wheel becomes the session's: its centre set the working set,
+// its second ring the outer ring, its orb file the one in force.
+void PutWheelInPlace(Session& session, WheelSetup setup);
+
 }  // namespace solvaris

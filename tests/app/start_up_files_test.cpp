@@ -62,7 +62,14 @@ TEST(StartUpFiles, MissingFilesAreSaidAndTheRestLoads) {
             EXPECT_NE(files.problems[i].find(c.problemsNaming[i]), std::string::npos)
                 << c.what << ": " << files.problems[i];
         }
-        EXPECT_EQ(files.wheelDataRead, c.wheelData) << c.what;
+        EXPECT_EQ(files.wheelData.has_value(), c.wheelData) << c.what;
+        if (files.wheelData) {
+            // Kept as read, for the wheel window to draw with.
+            WheelData read;
+            ASSERT_EQ(LoadWheelData(folder.path(), read), "");
+            EXPECT_EQ(files.wheelData->cuspAnchors, read.cuspAnchors) << c.what;
+            EXPECT_EQ(files.wheelData->radius, read.radius) << c.what;
+        }
         EXPECT_EQ(session.options(opt::StartHouseSystem), c.option27) << c.what;
         EXPECT_EQ(session.settings.mainLeft, 1500) << c.what;
         EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());

@@ -126,6 +126,15 @@ std::unique_ptr<Printer> ChooseQtPrinter(QWidget* parent) {
     return std::make_unique<QtPrinter>(std::move(printer));
 }
 
+std::unique_ptr<QPrinter> ChooseQtPaper(QWidget* parent) {
+    auto printer = NewQPrinter();
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return printer;
+}
+
 std::unique_ptr<Printer> PdfFilePrinter(const std::filesystem::path& file) {
     auto printer = NewQPrinter();
     printer->setOutputFormat(QPrinter::PdfFormat);

@@ -46,6 +46,10 @@ private:
 // file; null when the user cancels.
 std::unique_ptr<Printer> ChooseQtPrinter(QWidget* parent);
 
+// The print dialog for a page to paint on (the chart wheel); null when the
+// user cancels.
+std::unique_ptr<QPrinter> ChooseQtPaper(QWidget* parent);
+
 // A printer that writes a PDF file.
 std::unique_ptr<Printer> PdfFilePrinter(const std::filesystem::path& file);
 

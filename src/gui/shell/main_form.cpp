@@ -19,6 +19,8 @@
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
 #include "gui/shell/options_form.hpp"
+#include "gui/shell/screen_areas.hpp"
+#include "gui/wheel/wheels_form.hpp"
 #include "people/zone_clock.hpp"
 #include "reports/text_documents.hpp"
 
@@ -46,6 +48,15 @@ HouseSystem HouseOfItem(std::string_view menuItem) {
         }
     }
     throw std::logic_error("the Houses item " + std::string(menuItem) + " has no house system");
+}
+
+WheelKind WheelOfItem(std::string_view menuItem) {
+    for (const WheelKindInfo& info : kWheelKinds) {
+        if (info.menuItem == menuItem) {
+            return info.kind;
+        }
+    }
+    throw std::logic_error("the Wheels item " + std::string(menuItem) + " has no chart kind");
 }
 
 // A submenu whose menu and menu-bar action both carry the control name.
@@ -213,6 +224,12 @@ void MainForm::BuildMenus() {
                 connect(action, &QAction::triggered, this,
                         [this]() { ShowAfresh(new KeywordSystemForm(workstation_, this)); });
                 break;
+            case MenuRole::Wheel: {
+                const WheelKind kind = WheelOfItem(line.name);
+                connect(action, &QAction::triggered, this,
+                        [this, kind]() { mnuWheel_Click(kind); });
+                break;
+            }
             case MenuRole::Later:
                 action->setEnabled(false);
                 action->setProperty(kLaterProperty, true);
@@ -348,6 +365,26 @@ void MainForm::mnuHelpAbout_Click() {
         about->move(screen->availableGeometry().center() - about->rect().center());
     }
     about->show();
+}
+
+WheelsForm& MainForm::WheelWindow() {
+    if (!wheels_) {
+        wheels_ = new WheelsForm(workstation_, this);
+    }
+    return *wheels_;
+}
+
+void MainForm::ShowWheel(WheelKind kind) {
+    WheelsForm& wheels = WheelWindow();
+    wheels.Load(kind);
+    wheels.ShowPlaced(ScreenAreas());
+}
+
+void MainForm::mnuWheel_Click(WheelKind kind) {
+    BusyPointer busy(workstation_.platform());
+    if (workstation_.RunWheel(kind)) {
+        ShowWheel(kind);
+    }
 }
 
 void MainForm::SetSecondPersonMenus(bool on) {

@@ -4,17 +4,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <string_view>
 #include <vector>
 
 #include "app/window_placement.hpp"
+#include "chart/chart_kinds.hpp"
 #include "chart/house_system.hpp"
 #include "gui/shell/workstation.hpp"
 
 class QAction;
 
 namespace solvaris {
+
+class WheelsForm;
 
 class MainForm : public QMainWindow {
     Q_OBJECT
@@ -30,10 +34,16 @@ public:
     // Exactly the item of `system` checked in the Houses menu.
     void CheckHouseSystem(HouseSystem system);
 
+    // The one chart-wheel window, made on first use.
+    WheelsForm& WheelWindow();
+    // The wheel of that kind, prepared in the session, loaded and shown.
+    void ShowWheel(WheelKind kind);
+
     void mnuFileExit_Click();
     void mnuInputData_Click();
     void mnuHouse_Click(HouseSystem system);
     void mnuHelpAbout_Click();
+    void mnuWheel_Click(WheelKind kind);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +57,7 @@ private:
 
     Workstation& workstation_;
     QTimer clock_;
+    QPointer<WheelsForm> wheels_;
     bool exited_ = false;
 };
 

@@ -16,6 +16,7 @@ enum class MenuRole {
     House,   // a house system
     Report,  // a Data-menu report
     Later,   // a window still to come: shown, disabled
+    Wheel,   // a Wheels item: its chart kind on the wheel window
     // The Options window, the planetary hours of the natal day, and the two
     // keyword windows (these opened afresh each time).
     Options,

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "app/start_up_files.hpp"
+#include "app/wheel_command.hpp"
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "gui/entry/diurnal_entry_form.hpp"
@@ -13,29 +14,13 @@
 #include "gui/people/names_form.hpp"
 #include "gui/platform/qt_platform.hpp"
 #include "gui/reports/data_form.hpp"
+#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/title_form.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
 
 namespace {
-
-PixelRect PixelsOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
-
-// The screens' usable areas, the primary one first.
-std::vector<PixelRect> ScreenAreas() {
-    std::vector<PixelRect> areas;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary != nullptr) {
-        areas.push_back(PixelsOf(primary->availableGeometry()));
-    }
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen != primary) {
-            areas.push_back(PixelsOf(screen->availableGeometry()));
-        }
-    }
-    return areas;
-}
 
 void ChooseDisplay(Workstation& workstation) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -75,6 +60,7 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
         platform.ShowMessage(problem, "Warning!", MessageIcon::Exclamation);
     }
     workstation.houseSystem = files.houseSystem;
+    workstation.wheelData = files.wheelData;
     ChooseDisplay(workstation);
     // The entry records start where InputD and InputD1 open: the present
     // moment and the home place.
@@ -121,9 +107,14 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     names->show();
     PlaceBelow(*main, {natal, diurnal, names});
 
+    // The natal chart of the current entry and its wheel (when the wheel's
+    // files could be read; their message has been shown).
     if (session.options(opt::NatalChartAtStart) != 0) {
         session.reports.EmptySession();
-        workstation.ComputeChart();
+        if (workstation.ComputeChart() && files.wheelData &&
+            RunWheelCommand(session, WheelKind::Natal, workstation.diurnalEntry, platform)) {
+            main->ShowWheel(WheelKind::Natal);
+        }
     }
     return main;
 }

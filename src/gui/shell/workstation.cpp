@@ -4,6 +4,7 @@
 
 #include "app/compute_charts.hpp"
 #include "app/help_file.hpp"
+#include "app/wheel_command.hpp"
 #include "gui/platform/qt_printer.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/report_context.hpp"
@@ -39,6 +40,33 @@ std::unique_ptr<Printer> Workstation::ChoosePrinter() {
 
 bool Workstation::PrintHelp() {
     return PrintHelpFile(session_, platform_, [this] { return ChoosePrinter(); });
+}
+
+void Workstation::SetPaperChooser(PaperChooser chooser) { paperChooser_ = std::move(chooser); }
+
+std::unique_ptr<QPrinter> Workstation::ChoosePaper() {
+    return paperChooser_ ? paperChooser_() : ChooseQtPaper(QApplication::activeWindow());
+}
+
+const WheelData* Workstation::WheelFiles() {
+    if (!wheelData) {
+        WheelData data;
+        if (const std::string problem = LoadWheelData(session_.folder, data); !problem.empty()) {
+            platform_.ShowMessage(problem, "Warning!", MessageIcon::Exclamation);
+            return nullptr;
+        }
+        wheelData = data;
+    }
+    return &*wheelData;
+}
+
+bool Workstation::RunWheel(WheelKind kind) {
+    if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
+        return false;
+    }
+    ephemeris.shown = false;
+    Q_EMIT chartComputed();
+    return RunWheelCommand(session_, kind, diurnalEntry, platform_);
 }
 
 bool Workstation::ComputeChart() {

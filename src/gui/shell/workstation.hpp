@@ -4,12 +4,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPrinter>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "app/display_profile.hpp"
 #include "app/session.hpp"
+#include "chart/chart_kinds.hpp"
 #include "chart/house_system.hpp"
 #include "people/entry_fields.hpp"
 #include "people/names_save.hpp"
@@ -18,8 +21,13 @@
 #include "platform/printer.hpp"
 #include "reports/data_menu.hpp"
 #include "reports/ephemeris_report.hpp"
+#include "wheel/wheel_data.hpp"
 
 namespace solvaris {
+
+// Asks the user for a page to paint on (the print dialog); null when
+// cancelled.
+using PaperChooser = std::function<std::unique_ptr<QPrinter>()>;
 
 class Workstation : public QObject {
     Q_OBJECT
@@ -45,6 +53,8 @@ public:
     double twipsPerPixel = 15;
     // The file the data window's Save writes; empty until the first Save As.
     std::string reportSaveFile;
+    // HCDATA.DAT and RADIUS.DAT as start-up read them.
+    std::optional<WheelData> wheelData;
 
     // The data window is created on first use by whoever owns the windows;
     // until a factory is installed the reports go to an invisible recorder.
@@ -57,6 +67,13 @@ public:
     std::unique_ptr<Printer> ChoosePrinter();
     // Help > Print Help Files: the help file on the printer the user chooses.
     bool PrintHelp();
+    // The page the chart wheel is painted on: the print dialog unless
+    // another chooser is installed (tests install a PDF file).
+    void SetPaperChooser(PaperChooser chooser);
+    std::unique_ptr<QPrinter> ChoosePaper();
+    // The wheel's data files as start-up read them; read now when start-up
+    // could not (the message shown again and null while they still fail).
+    const WheelData* WheelFiles();
 
     // Both entries checked and read, every chart set computed, the natal
     // data report shown. False when a check failed (its message shown).
@@ -64,6 +81,10 @@ public:
     // A Data-menu report on the current entry: the chart computed first,
     // as the menu does.
     void RunReport(const ReportCommand& command);
+    // A Wheels-menu item on the current entry: the chart computed first, as
+    // the Data menu does, then the wheel of that kind prepared. False when
+    // a check or the preparation failed (its message shown).
+    bool RunWheel(WheelKind kind);
     // The names file in use: the settings' one until another is chosen.
     std::string NamesFile();
     // Save to disk: the natal entry into the names file, which the settings
@@ -108,6 +129,7 @@ private:
     std::function<DataWindowView&()> dataWindowFactory_;
     std::unique_ptr<DataWindowView> unshownReports_;
     PrinterChooser printerChooser_;
+    PaperChooser paperChooser_;
 };
 
 }  // namespace solvaris

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cmath>
 #include <cstdlib>
 
 #include "base/file_replace.hpp"
@@ -76,6 +77,32 @@ void EnsureGuiApplication() {
     static_cast<void>(app);
 }
 
+QImage PaintImage(int width, int height, double devicePixelRatio,
+                  const std::function<void(Canvas&)>& paint) {
+    constexpr int kLargestSide = 16384;
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const auto devicePixels = [ratio](int pixels) {
+        return static_cast<int>(std::lround(pixels * ratio));
+    };
+    if (width < 1 || height < 1 || devicePixels(width) > kLargestSide ||
+        devicePixels(height) > kLargestSide) {
+        return {};
+    }
+    QImage image(devicePixels(width), devicePixels(height), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // The resolution counts pixels as the window does, so a font's points
+    // come out the same share of the picture on any screen.
+    const int dotsPerMetre = static_cast<int>(width / kWindowInches / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Paint(painter, QRectF(0, 0, width, height), paint);
+    }
+    return image;
+}
+
 std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
                         const ReplaceFault& fault) {
     EnsureGuiApplication();
@@ -89,15 +116,7 @@ std::string ExportImage(const ImageRequest& request, const std::function<void(Ca
     buffer.open(QIODevice::WriteOnly);
     switch (request.format) {
         case ImageFormat::Png: {
-            QImage image(width, height, QImage::Format_RGB32);
-            const int dotsPerMetre = static_cast<int>(width / kWindowInches / 0.0254);
-            image.setDotsPerMeterX(dotsPerMetre);
-            image.setDotsPerMeterY(dotsPerMetre);
-            image.fill(Qt::white);
-            {
-                QPainter painter(&image);
-                Paint(painter, QRectF(0, 0, width, height), paint);
-            }
+            const QImage image = PaintImage(width, height, 1.0, paint);
             return image.save(&buffer, "PNG") ? Save(request, bytes, fault) : Failed(request.file);
         }
         case ImageFormat::Svg: {

@@ -2,6 +2,7 @@
 // without a display (Qt's offscreen platform when none is set).
 #pragma once
 
+#include <QImage>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,6 +21,14 @@ std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file);
 // The Qt application the painters need, made once; offscreen unless the
 // environment names a platform.
 void EnsureGuiApplication();
+
+// The drawing on a white image of `width` by `height` pixels, each
+// `devicePixelRatio` device pixels across (a window on a high-density
+// screen), the text taking the share of the picture that the chart window
+// gives it: what the PNG export draws, at any size. Null for a size
+// outside 1 to 16384 pixels.
+QImage PaintImage(int width, int height, double devicePixelRatio,
+                  const std::function<void(Canvas&)>& paint);
 
 struct ImageRequest {
     std::filesystem::path file;

@@ -1,0 +1,28 @@
+#include "gui/shell/screen_areas.hpp"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace solvaris {
+
+namespace {
+
+PixelRect PixelsOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+std::vector<PixelRect> ScreenAreas() {
+    std::vector<PixelRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) {
+        areas.push_back(PixelsOf(primary->availableGeometry()));
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) {
+            areas.push_back(PixelsOf(screen->availableGeometry()));
+        }
+    }
+    return areas;
+}
+
+}  // namespace solvaris

@@ -1,0 +1,93 @@
+// The picture the wheel window shows: its size in device pixels at any
+// density, sizes it refuses, and the same drawing at twice the density
+// taking the same place, text included.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+
+#include "base/horary_glyphs.hpp"
+#include "platform/qt/image_export.hpp"
+
+namespace solvaris {
+namespace {
+
+void Paint(Canvas& canvas) {
+    canvas.SetScale(-300, 225, 300, -225);
+    canvas.Circle(0, 0, 217, 0);
+    canvas.SetFont("HORARY", 14);
+    canvas.MoveTo(-40, 20);
+    canvas.Print(std::string{static_cast<char>(PointGlyphCode(1)), '1', '5'});
+    canvas.SetFont("Courier New", 8);
+    canvas.MoveTo(-290, 215);
+    canvas.Print("Placidus");
+}
+
+// The smallest rectangle holding every pixel that is not white, in the
+// image's own pixels.
+QRect Inked(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+TEST(PaintImage, SizesDensitiesAndRefusals) {
+    struct Case {
+        int width;
+        int height;
+        double ratio;
+        QSize devicePixels;  // empty: no image
+    };
+    const Case cases[] = {
+        {1024, 768, 1.0, {1024, 768}},
+        {1024, 768, 2.0, {2048, 1536}},
+        {640, 480, 1.5, {960, 720}},
+        {1, 1, 1.0, {1, 1}},
+        {0, 768, 1.0, {}},
+        {1024, 0, 2.0, {}},
+        {-5, 10, 1.0, {}},
+        {16384, 10, 1.0, {16384, 10}},
+        {16384, 10, 2.0, {}},
+        {100, 100, 0.0, {100, 100}},
+    };
+    for (const Case& c : cases) {
+        const QImage image = PaintImage(c.width, c.height, c.ratio, Paint);
+        EXPECT_EQ(image.isNull(), c.devicePixels.isEmpty())
+            << c.width << "x" << c.height << " @" << c.ratio;
+        if (!image.isNull()) {
+            EXPECT_EQ(image.size(), c.devicePixels)
+                << c.width << "x" << c.height << " @" << c.ratio;
+            EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(c.width, c.height))
+                << c.width << "x" << c.height << " @" << c.ratio;
+        }
+    }
+}
+
+TEST(PaintImage, TwiceTheDensityDrawsTheSamePictureFiner) {
+    const QImage single = PaintImage(1024, 768, 1.0, Paint);
+    const QImage twice = PaintImage(1024, 768, 2.0, Paint);
+    // The circle, the glyph and the heading take the same place: the inked
+    // box in window pixels agrees to a pixel.
+    const QRect one = Inked(single);
+    const QRect two = Inked(twice);
+    EXPECT_NEAR(two.left() / 2.0, one.left(), 1.0);
+    EXPECT_NEAR(two.top() / 2.0, one.top(), 1.0);
+    EXPECT_NEAR((two.right() + 1) / 2.0, one.right() + 1, 1.0);
+    EXPECT_NEAR((two.bottom() + 1) / 2.0, one.bottom() + 1, 1.0);
+    // The text alone (the top-left corner, outside the circle) as well.
+    const QRect corner(0, 0, 120, 40);
+    const QRect textOne = Inked(single.copy(corner));
+    const QRect textTwo = Inked(twice.copy(QRect(0, 0, 240, 80)));
+    ASSERT_FALSE(textOne.isEmpty());
+    EXPECT_NEAR(textTwo.width() / 2.0, textOne.width(), 1.5);
+    EXPECT_NEAR(textTwo.height() / 2.0, textOne.height(), 1.5);
+}
+
+}  // namespace
+}  // namespace solvaris
