@@ -20,7 +20,9 @@
 #include "app/wheel_window.hpp"
 #include "base/option_numbers.hpp"
 #include "gui/shell/workstation.hpp"
+#include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
+#include "gui/wheel/orbs_edit_form.hpp"
 #include "platform/qt/image_export.hpp"
 #include "platform/qt/qt_canvas.hpp"
 #include "reports/report_context.hpp"
@@ -31,7 +33,6 @@ namespace solvaris {
 namespace {
 
 constexpr const char* kMainWindowName = "SOLVARIS";
-constexpr const char* kAspectGridName = "CWAspect";
 constexpr const char* kWheelsHelpFile = "WHEELS.HLP";
 constexpr std::string_view kPrintQuestion =
     "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.";
@@ -161,10 +162,8 @@ void WheelsForm::Load(WheelKind kind) {
     LoadWheel(drawing_.state, workstation_.session().wheel);
     setWindowTitle(Text(WheelCaption(TitleText())));
     SetMenusOnLoad();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(kAspectGridName) && window->isVisible()) {
-            window->close();
-        }
+    if (aspectGrid_) {
+        aspectGrid_->close();
     }
     Redraw();
 }
@@ -282,7 +281,7 @@ void WheelsForm::mnuAsciiChart_Click() {
     context.Show();
 }
 
-void WheelsForm::mnuAspects_Click() { Q_EMIT aspectsRequested(); }
+void WheelsForm::mnuAspects_Click() { ReopenAspectGrid(workstation_, aspectGrid_, this); }
 
 void WheelsForm::mnuReturnsNext_Click() { StepReturn(ReturnStep::Next); }
 
@@ -365,10 +364,10 @@ void WheelsForm::mnuOrbsChange_Click() {
     session.currentOrbFile = chosen;
     // The orb file decides the kind of orbs the aspect lines use.
     Redraw();
-    Q_EMIT aspectsRequested();
+    mnuAspects_Click();
 }
 
-void WheelsForm::mnuOrbsEdit_Click() { Q_EMIT orbsEditRequested(); }
+void WheelsForm::mnuOrbsEdit_Click() { OpenOrbsEdit(workstation_, this); }
 
 void WheelsForm::mnuPrintChartwheel_Click() {
     const MessageAnswer answer =

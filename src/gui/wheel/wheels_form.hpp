@@ -18,6 +18,7 @@ class QMenu;
 
 namespace solvaris {
 
+class CwAspectForm;
 class DuplicateForm;
 class Workstation;
 
@@ -55,12 +56,6 @@ public:
     void mnuCTEuropean_Click();
     void mnuHelp_Click();
 
-Q_SIGNALS:
-    // Mine to ask, the aspect grid's window to answer: it closes if open and
-    // opens again on the charts of the wheel with the orb file in force.
-    void aspectsRequested();
-    void orbsEditRequested();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +85,8 @@ private:
     bool stale_ = true;
     bool painting_ = false;
     QPointer<DuplicateForm> duplicate_;
+    // The aspect grid of this wheel, while it is open.
+    QPointer<CwAspectForm> aspectGrid_;
     int leftBeforeDuplicate_ = 0;
     int widthBeforeDuplicate_ = 0;
 

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPainter>
-#include <QSignalSpy>
 
 #include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
@@ -391,13 +391,23 @@ TEST(WheelsForm, AsciiChartGoesToTheDataWindow) {
     EXPECT_EQ(desk.dataWindow.caption, "SOLVARIS (Tropical zodiac) - Data");
 }
 
-TEST(WheelsForm, OrbCommandsAndTheSignalsForTheOtherWindows) {
+// The aspect grids and orb editors standing open.
+int OpenWindows(const char* name) {
+    QApplication::processEvents();
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        count += window->objectName() == QLatin1String(name) && window->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(WheelsForm, OrbCommandsOpenTheAspectGridAndTheEditor) {
     struct Case {
         const char* what;
         const char* currentOrbFile;  // in the program folder; "" for none set
         const char* chosen;          // the chooser's answer; "" cancels
         std::size_t messages;
-        int aspectsAsked;
+        int gridsOpen;
         const char* orbFileAfter;  // "" for unchanged
     };
     const Case cases[] = {
@@ -408,8 +418,7 @@ TEST(WheelsForm, OrbCommandsAndTheSignalsForTheOtherWindows) {
     };
     for (const Case& c : cases) {
         WheelDesk desk;
-        WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-        QSignalSpy aspects(wheels, &WheelsForm::aspectsRequested);
+        desk.Open("mnuWheelsSingleNatal");
         const std::filesystem::path folder = desk.session.folder;
         desk.session.currentOrbFile =
             *c.currentOrbFile != '\0' ? (folder / c.currentOrbFile).string() : "";
@@ -420,19 +429,21 @@ TEST(WheelsForm, OrbCommandsAndTheSignalsForTheOtherWindows) {
         if (c.messages > 0) {
             EXPECT_NE(desk.platform.Messages()[0].text.find("MISSING.ORB"), std::string::npos);
         }
-        EXPECT_EQ(aspects.count(), c.aspectsAsked) << c.what;
+        EXPECT_EQ(OpenWindows("CWAspect"), c.gridsOpen) << c.what;
         EXPECT_EQ(desk.session.currentOrbFile,
                   *c.orbFileAfter != '\0' ? (folder / c.orbFileAfter).string() : before)
             << c.what;
     }
     WheelDesk desk;
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-    QSignalSpy aspects(wheels, &WheelsForm::aspectsRequested);
-    QSignalSpy orbsEdit(wheels, &WheelsForm::orbsEditRequested);
+    desk.Open("mnuWheelsSingleNatal");
+    // Aspects twice leaves one grid; a new wheel closes it.
     desk.Click("mnuAspects");
+    desk.Click("mnuAspects");
+    EXPECT_EQ(OpenWindows("CWAspect"), 1);
+    desk.Open("mnuWheelsSingleNatal");
+    EXPECT_EQ(OpenWindows("CWAspect"), 0);
     desk.Click("mnuOrbsEdit");
-    EXPECT_EQ(aspects.count(), 1);
-    EXPECT_EQ(orbsEdit.count(), 1);
+    EXPECT_EQ(OpenWindows("OrbsEdit"), 1);
     desk.Click("mnuHelp");
     const auto help = ReadTextLines(desk.session.folder / "WHEELS.HLP");
     ASSERT_TRUE(help);
