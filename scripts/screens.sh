@@ -107,6 +107,31 @@ click_in "^Names$" 72 246
 shot select-file
 xdotool key Escape
 
+# The chart wheel and the windows around it, from the Wheels menu by its
+# access keys.
+wheel_menu() {
+    xdotool search --name '^SOLVARIS \(Tropical' windowfocus --sync
+    xdotool key --delay 300 alt+w "$@"
+    sleep 1
+}
+start_program
+wheel_menu s n
+shot wheel-single
+start_program
+wheel_menu d t
+shot wheel-dual
+start_program
+wheel_menu t t
+shot wheel-triple
+start_program
+wheel_menu s n
+xdotool search --name 'Chartwheels$' windowfocus --sync
+xdotool key alt+a
+shot wheel-aspects
+xdotool search --name 'Chartwheels$' windowfocus --sync
+xdotool key --delay 300 alt+o e
+shot orb-editor
+
 # Exit through the menu, as a user leaves.
 click_in "$main" 20 8
 sleep 0.5
