@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "gui/controls/named_button.hpp"
+#include "gui/controls/text_file_box.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
@@ -19,28 +19,18 @@ constexpr int kHeightPixels = 480;
 }  // namespace
 
 LongLatForm::LongLatForm(Workstation& workstation, CitiesEditor editor, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      workstation_(workstation),
-      editor_(std::move(editor)),
-      txtContent_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Window), workstation_(workstation), editor_(std::move(editor)) {
     setObjectName("LongLat");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(editor_.caption));
-    txtContent_->setObjectName("txtContent");
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QString text = QString::fromStdString(editor_.txtContent);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    txtContent_->setPlainText(text);
-
+    const TextFileBox box = AddTextFileBox(*this, editor_.txtContent);
+    txtContent_ = box.txtContent;
+    QHBoxLayout* buttons = box.buttons;
     auto* hint = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.");
-    auto* buttons = new QHBoxLayout;
     buttons->addWidget(hint);
     buttons->addStretch();
     QPushButton* btnSave = AddButton(*buttons, "btnSave", "&Save");
     QPushButton* btnQuit = AddButton(*buttons, "btnQuit", "&Quit");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtContent_);
-    layout->addLayout(buttons);
     connect(btnSave, &QPushButton::clicked, this, &LongLatForm::btnSave_Click);
     connect(btnQuit, &QPushButton::clicked, this, &LongLatForm::btnQuit_Click);
     resize(kWidthPixels, kHeightPixels);

@@ -26,7 +26,7 @@ private:
 
     Workstation& workstation_;
     CitiesEditor editor_;
-    QPlainTextEdit* txtContent_;
+    QPlainTextEdit* txtContent_ = nullptr;
 };
 
 }  // namespace solvaris

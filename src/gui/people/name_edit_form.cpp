@@ -10,6 +10,8 @@
 
 #include "base/editor_text.hpp"
 #include "base/text_lines.hpp"
+#include "gui/controls/named_button.hpp"
+#include "gui/controls/text_file_box.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
@@ -20,28 +22,13 @@ NameEditForm::NameEditForm(Workstation& workstation, std::string file, const std
     setObjectName("NameEdit");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString("Edit: " + file_));
-    auto* column = new QVBoxLayout(this);
+    const TextFileBox box = AddTextFileBox(*this, text);
+    txtContent_ = box.txtContent;
     auto* hint = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.");
     hint->setObjectName("lblHint");
-    column->addWidget(hint);
-    txtContent_ = new QPlainTextEdit;
-    txtContent_->setObjectName("txtContent");
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed("Courier New");
-    fixed.setStyleHint(QFont::TypeWriter);
-    txtContent_->setFont(fixed);
-    // The box keeps plain line breaks; the file gets CR LF again on Save.
-    txtContent_->setPlainText(
-        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    column->addWidget(txtContent_);
-    auto* row = new QHBoxLayout;
-    column->addLayout(row);
-    auto* btnSave = new QPushButton("Save");
-    btnSave->setObjectName("btnSave");
-    auto* btnQuit = new QPushButton("Quit");
-    btnQuit->setObjectName("btnQuit");
-    row->addWidget(btnSave);
-    row->addWidget(btnQuit);
+    box.column->insertWidget(0, hint);
+    QPushButton* btnSave = AddButton(*box.buttons, "btnSave", "Save");
+    QPushButton* btnQuit = AddButton(*box.buttons, "btnQuit", "Quit");
     connect(btnSave, &QPushButton::clicked, this, &NameEditForm::btnSave_Click);
     connect(btnQuit, &QPushButton::clicked, this, &QWidget::close);
     resize(640, 420);

@@ -1,40 +1,29 @@
 #include "gui/shell/options_form.hpp"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "gui/controls/named_button.hpp"
+#include "gui/controls/text_file_box.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
 
 OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      workstation_(workstation),
-      content_(std::move(content)),
-      txtContent_(new QPlainTextEdit) {
+    : QWidget(parent, Qt::Window), workstation_(workstation), content_(std::move(content)) {
     setObjectName("Options");
     setWindowTitle(QString::fromStdString(content_.caption));
-    txtContent_->setObjectName("txtContent");
-    // The values stand in the first seven columns: a fixed pitch keeps
-    // them under one another.
-    txtContent_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtContent_);
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
+    const TextFileBox box = AddTextFileBox(*this, content_.txtContent);
+    txtContent_ = box.txtContent;
+    QHBoxLayout* buttons = box.buttons;
     connect(AddButton(*buttons, "btnSave", "Save"), &QPushButton::clicked, this,
             &OptionsForm::btnSave_Click);
     connect(AddButton(*buttons, "cmdRestoreDefault", "Restore default"), &QPushButton::clicked,
             this, &OptionsForm::cmdRestoreDefault_Click);
     connect(AddButton(*buttons, "btnQuit", "Quit"), &QPushButton::clicked, this,
             &OptionsForm::btnQuit_Click);
-    ShowContent();
     connect(txtContent_, &QPlainTextEdit::textChanged, this, [this]() { content_.changed = true; });
     resize(640, 480);
 }

@@ -28,7 +28,7 @@ private:
 
     Workstation& workstation_;
     OptionsWindow content_;
-    QPlainTextEdit* txtContent_;
+    QPlainTextEdit* txtContent_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

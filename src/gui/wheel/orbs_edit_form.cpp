@@ -1,14 +1,13 @@
 #include "gui/wheel/orbs_edit_form.hpp"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "base/editor_text.hpp"
 #include "base/text_lines.hpp"
 #include "gui/controls/named_button.hpp"
+#include "gui/controls/text_file_box.hpp"
 #include "gui/shell/workstation.hpp"
 
 namespace solvaris {
@@ -16,28 +15,20 @@ namespace solvaris {
 OrbsEditForm::OrbsEditForm(Workstation& workstation, QWidget* parent)
     : QWidget(parent, Qt::Window),
       workstation_(workstation),
-      file_(workstation.session().currentOrbFile),
-      txtContent_(new QPlainTextEdit) {
+      file_(workstation.session().currentOrbFile) {
     setObjectName("OrbsEdit");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString("Edit: " + file_));
-    txtContent_->setObjectName("txtContent");
-    // The orbs stand in the first seven columns: a fixed pitch keeps them
-    // under one another.
-    txtContent_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtContent_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtContent_);
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
+    const auto text = LoadEditorText(file_);
+    loaded_ = text.has_value();
+    const TextFileBox box = AddTextFileBox(*this, text.value_or(std::string()));
+    txtContent_ = box.txtContent;
+    QHBoxLayout* buttons = box.buttons;
     btnSave_ = AddButton(*buttons, "btnSave", "&Save");
     connect(btnSave_, &QPushButton::clicked, this, &OrbsEditForm::btnSave_Click);
     connect(AddButton(*buttons, "btnQuit", "&Quit"), &QPushButton::clicked, this,
             &OrbsEditForm::btnQuit_Click);
     resize(480, 420);
-
-    const auto text = LoadEditorText(file_);
-    loaded_ = text.has_value();
     if (!loaded_) {
         // Nothing to save: an empty text must never overwrite the file.
         txtContent_->setReadOnly(true);
@@ -46,10 +37,7 @@ OrbsEditForm::OrbsEditForm(Workstation& workstation, QWidget* parent)
                                                 FileReadProblem(file_) +
                                                 "), so it cannot be edited.",
                                             "Error!", MessageIcon::Critical);
-        return;
     }
-    // The box keeps plain line breaks; the file gets CR LF again on Save.
-    txtContent_->setPlainText(QString::fromStdString(*text).replace(QStringLiteral("\r\n"), "\n"));
 }
 
 void OrbsEditForm::btnSave_Click() {

@@ -30,7 +30,7 @@ private:
     Workstation& workstation_;
     std::string file_;  // the file shown, whatever the orb file in force becomes
     bool loaded_ = false;
-    QPlainTextEdit* txtContent_;
+    QPlainTextEdit* txtContent_ = nullptr;
     QPushButton* btnSave_ = nullptr;
 };
 

@@ -395,38 +395,31 @@ void WheelsForm::PrintFullPage() {
         drawing_.data = *data;
         hasData_ = true;
     }
-    Platform& platform = workstation_.platform();
-    const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper();
-    if (!printer) {
-        return;
-    }
-    BusyPointer busy(platform);
-    QPainter painter;
-    if (!painter.begin(printer.get())) {
-        platform.ShowMessage(PrinterFailure(*printer), "Error!", MessageIcon::Critical);
-        return;
-    }
-    drawing_.state.printMode = WheelPrintMode::FullPage;
-    const QRectF page(0, 0, printer->width(), printer->height());
-    {
+    PrintOnPaper([this](QPainter& painter, const QRectF& page) {
+        drawing_.state.printMode = WheelPrintMode::FullPage;
         QtCanvas canvas(painter, page);
-        PaintSessionWheel(workstation_.session(), drawing_, canvas, platform, page.width(),
-                          page.height());
-    }
-    drawing_.state.printMode = WheelPrintMode::None;
-    if (!painter.end()) {
-        platform.ShowMessage("The print job could not be finished.", "Error!",
-                             MessageIcon::Critical);
-    }
+        PaintSessionWheel(workstation_.session(), drawing_, canvas, workstation_.platform(),
+                          page.width(), page.height());
+        drawing_.state.printMode = WheelPrintMode::None;
+    });
 }
 
 void WheelsForm::PrintHalfPage() {
-    Platform& platform = workstation_.platform();
     const QImage image = ClientImage(WheelPrintMode::HalfPage);
     if (image.isNull()) {
-        platform.ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
+        workstation_.platform().ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
         return;
     }
+    PrintOnPaper([&image](QPainter& painter, const QRectF& page) {
+        // The upper half of the page, the picture's proportions kept.
+        const QSizeF room(page.width(), page.height() / 2.0);
+        const QSizeF size = image.deviceIndependentSize().scaled(room, Qt::KeepAspectRatio);
+        painter.drawImage(QRectF(QPointF((room.width() - size.width()) / 2, 0), size), image);
+    });
+}
+
+void WheelsForm::PrintOnPaper(const std::function<void(QPainter&, const QRectF&)>& draw) {
+    Platform& platform = workstation_.platform();
     const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper();
     if (!printer) {
         return;
@@ -437,10 +430,7 @@ void WheelsForm::PrintHalfPage() {
         platform.ShowMessage(PrinterFailure(*printer), "Error!", MessageIcon::Critical);
         return;
     }
-    // The upper half of the page, the picture's proportions kept.
-    const QSizeF room(printer->width(), printer->height() / 2.0);
-    const QSizeF size = image.deviceIndependentSize().scaled(room, Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF((room.width() - size.width()) / 2, 0), size), image);
+    draw(painter, QRectF(0, 0, printer->width(), printer->height()));
     if (!painter.end()) {
         platform.ShowMessage("The print job could not be finished.", "Error!",
                              MessageIcon::Critical);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "app/wheel_drawing.hpp"
@@ -72,6 +73,9 @@ private:
     void SetChartType(int type);
     void PrintFullPage();
     void PrintHalfPage();
+    // The paper the user chooses, `draw` given a painter on its page; a
+    // printer that fails is said.
+    void PrintOnPaper(const std::function<void(QPainter&, const QRectF&)>& draw);
     void DuplicateClosed();
     void KeepBesideDuplicate();
     void ActivateMainWindow();
