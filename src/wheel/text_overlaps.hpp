@@ -3,25 +3,12 @@
 // another.
 #pragma once
 
-#include <string>
 #include <utility>
 #include <vector>
 
-namespace solvaris {
+#include "platform/printed_box.hpp"
 
-// One Print: its box in wheel units (y upward, so top > bottom) from the
-// surface's text width and height at the position it was printed at.
-struct PrintedBox {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    std::string text;
-    bool glyphFont = false;
-    // Printed directly after the box before it, with no line, circle or
-    // clearing between.
-    bool followsPrevious = false;
-};
+namespace solvaris {
 
 struct OverlapRule {
     // Boxes overlap when they share more than this in width and in height:

@@ -35,6 +35,7 @@
 #include "platform/qt/qt_canvas.hpp"
 #include "wheel/ring_layout.hpp"
 #include "wheel/ring_parameters.hpp"
+#include "wheel/text_overlaps.hpp"
 
 namespace solvaris {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/canvas.hpp"
-#include "wheel/text_overlaps.hpp"
+#include "platform/printed_box.hpp"
 
 namespace solvaris {
 
