@@ -192,14 +192,23 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
             placed = TwipsToPixels({s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight},
                                    twipsPerPixel);
         } else {
-            // At the top of the screen, across its middle.
+            // At the top of the screen, across its middle; below the main
+            // window when it is up, whose menu bar would otherwise lie
+            // under the wheel.
             const DisplayProfile& profile = workstation_.displayProfile;
             placed = TwipsToPixels({0, 0, static_cast<double>(profile.wheelWidthTwips),
                                     static_cast<double>(profile.wheelHeightTwips)},
                                    twipsPerPixel);
             if (!screens.empty()) {
-                placed.left = screens.front().left + (screens.front().width - placed.width) / 2;
-                placed.top = screens.front().top;
+                const PixelRect& screen = screens.front();
+                placed.left = screen.left + (screen.width - placed.width) / 2;
+                placed.top = screen.top;
+                const QWidget* main = parentWidget();
+                if (main != nullptr && main->isVisible()) {
+                    placed.top = std::max(placed.top, main->frameGeometry().bottom() + 1);
+                    placed.height =
+                        std::min(placed.height, screen.top + screen.height - placed.top);
+                }
             }
         }
         placed = BringOntoScreen(placed, screens);

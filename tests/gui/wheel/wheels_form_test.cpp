@@ -519,6 +519,19 @@ TEST(WheelsForm, PlacementFromTheSettingsAndBackIntoThem) {
     }
 }
 
+TEST(WheelsForm, TheDefaultPlaceLeavesTheMainMenuBarFree) {
+    WheelDesk desk;
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
+    desk.main->move(0, 0);
+    desk.main->show();
+    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
+    const QRect main = desk.main->frameGeometry();
+    EXPECT_EQ(wheels->y(), main.bottom() + 1);
+    EXPECT_FALSE(wheels->frameGeometry().intersects(main));
+    const PixelRect screen = ScreenAreas().front();
+    EXPECT_LE(wheels->frameGeometry().bottom(), screen.top + screen.height - 1);
+}
+
 TEST(WheelsForm, StartUpWithOption210OpensTheNatalWheel) {
     struct Case {
         int option210;
