@@ -5,22 +5,16 @@
 #include <sstream>
 
 #include "cli/command_line.hpp"
+#include "support/command_outcome.hpp"
 
 namespace solvaris {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::Outcome;
 
-CommandRun Positions(std::vector<std::string> args) {
+Outcome Positions(std::vector<std::string> args) {
     args.insert(args.begin(), "positions");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
+    return testing::RunArgs(args);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -33,7 +27,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(PositionsCommand, OneInstant) {
-    const CommandRun r = Positions({"--jd", "2451545.0"});
+    const Outcome r = Positions({"--jd", "2451545.0"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 12u);
@@ -47,7 +41,7 @@ TEST(PositionsCommand, OneInstant) {
 }
 
 TEST(PositionsCommand, DateRange) {
-    const CommandRun r =
+    const Outcome r =
         Positions({"--from", "2000-01-01", "--days", "3", "--step", "0.5", "--ut", "12"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
@@ -76,7 +70,7 @@ TEST(PositionsCommand, BadArgumentsNameTheArgument) {
           Case{{"--jd", "2451545", "--jobs", "2.5"}, "--jobs"},
           Case{{"--jd", "2451545", "--jobs", ""}, "--jobs"},
           Case{{"--jd", "2451545", "--jobs"}, "--jobs"}, Case{{}, "--jd"}}) {
-        const CommandRun r = Positions(c.args);
+        const Outcome r = Positions(c.args);
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -107,7 +101,7 @@ TEST(PositionsCommand, EveryNumberOfJobsWritesWhatOneJobWrites) {
     for (const Case& c : cases) {
         std::vector<std::string> oneJob = c.args;
         oneJob.insert(oneJob.end(), {"--jobs", "1"});
-        const CommandRun expected = Positions(oneJob);
+        const Outcome expected = Positions(oneJob);
         ASSERT_EQ(expected.status, c.status) << c.what << ": " << expected.err;
         ASSERT_EQ(Lines(expected.out).size(), 1 + c.rows) << c.what;
         for (const char* jobs : {"2", "3", "99999999999", ""}) {
@@ -115,7 +109,7 @@ TEST(PositionsCommand, EveryNumberOfJobsWritesWhatOneJobWrites) {
             if (*jobs != '\0') {
                 args.insert(args.end(), {"--jobs", jobs});
             }
-            const CommandRun r = Positions(args);
+            const Outcome r = Positions(args);
             EXPECT_EQ(r.status, expected.status) << c.what << ", jobs " << jobs;
             EXPECT_EQ(r.err, expected.err) << c.what << ", jobs " << jobs;
             EXPECT_TRUE(r.out == expected.out) << c.what << ", jobs " << jobs;

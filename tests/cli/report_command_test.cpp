@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <sstream>
 
-#include "cli/command_line.hpp"
+#include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using testing::Outcome;
 
-Outcome Solvaris(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
+Outcome Solvaris(const std::vector<std::string>& args) { return testing::RunArgs(args); }
 
 std::vector<std::string> Report(std::vector<std::string> head, const char* natalDate) {
     head.insert(head.end(), {"--date",         natalDate, "--time",         "7:30am",

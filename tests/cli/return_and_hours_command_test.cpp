@@ -2,21 +2,14 @@
 
 #include <sstream>
 
-#include "cli/command_line.hpp"
+#include "support/command_outcome.hpp"
 
 namespace solvaris {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using testing::Outcome;
 
-Outcome Solvaris(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
+Outcome Solvaris(const std::vector<std::string>& args) { return testing::RunArgs(args); }
 
 const std::vector<std::string> kPlace{"--zone",        "5",     "--lon",          "74W00",
                                       "--lat",         "40N43", "--diurnal-zone", "5",
