@@ -6,15 +6,12 @@
 #include <array>
 #include <cmath>
 
-#include "engine/angles.hpp"
-#include "engine/moon.hpp"
-#include "engine/perturbations.hpp"
-#include "engine/pluto.hpp"
-#include "engine/sun.hpp"
+#include "support/series_by_sines.hpp"
 
 namespace {
 
 using namespace solvaris;
+using namespace solvaris::testing;
 
 // 256 instants over 1900-2100 at uneven day fractions, in centuries from
 // JD 2415020.0.
@@ -44,11 +41,7 @@ void BM_MoonSeriesOneSinePerTerm(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         const SeriesArguments& x = kArguments[k++ % kInstantCount];
-        double sumArcsec = 0;
-        for (const MoonLongitudeTerm& term : MoonLongitudeTerms()) {
-            sumArcsec += term.coefficientArcsec *
-                         SinDeg(term.l * x.l + term.g * x.g + term.d * x.d + term.f * x.f);
-        }
+        const double sumArcsec = MoonLongitudeBySinesArcsec(x.l, x.g, x.d, x.f);
         benchmark::DoNotOptimize(sumArcsec);
     }
 }
@@ -66,24 +59,8 @@ BENCHMARK(BM_MoonSeriesByAngleAddition);
 void BM_PlutoSeriesOneSinePerTerm(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
-        const double t = CenturiesAt(k++ % kInstantCount);
-        const double j = Normalize360(238.74 + 3034.9057 * t);
-        const double s = Normalize360(267.26 + 1222.1138 * t);
-        const double p = Normalize360(93.48 + 144.96 * t);
-        double lon = 0;
-        double lat = 0;
-        double rad = 0;
-        for (const PlutoTerm& term : PlutoTerms()) {
-            const double alphaDeg = term.j * j + term.s * s + term.p * p;
-            const double sinA = SinDeg(alphaDeg);
-            const double cosA = CosDeg(alphaDeg);
-            lon += term.lonSin * sinA + term.lonCos * cosA;
-            lat += term.latSin * sinA + term.latCos * cosA;
-            rad += term.radSin * sinA + term.radCos * cosA;
-        }
-        benchmark::DoNotOptimize(lon);
-        benchmark::DoNotOptimize(lat);
-        benchmark::DoNotOptimize(rad);
+        const PlutoSums sums = PlutoSumsBySines(CenturiesAt(k++ % kInstantCount));
+        benchmark::DoNotOptimize(sums);
     }
 }
 BENCHMARK(BM_PlutoSeriesOneSinePerTerm);
@@ -96,26 +73,11 @@ void BM_PlutoSeriesByAngleAddition(benchmark::State& state) {
 }
 BENCHMARK(BM_PlutoSeriesByAngleAddition);
 
-SunAnomalies SunAnomaliesAt(double t) {
-    SunAnomalies a{};
-    a.sunDeg = Normalize360(358.4758333 + 35999 * t);
-    a.planetDeg[kVenus] = Normalize360(212.45 + 58517.493 * t);
-    a.planetDeg[kMars] = Normalize360(319.58 + 19139.977 * t);
-    a.planetDeg[kJupiter] = Normalize360(225.28 + 3034.583 * t);
-    a.planetDeg[kSaturn] = Normalize360(175.6 + 1221.794 * t);
-    return a;
-}
-
 void BM_SunPlanetaryOneCosinePerTerm(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         const SunAnomalies a = SunAnomaliesAt(CenturiesAt(k++ % kInstantCount));
-        double sumArcsec = 0;
-        for (const SunPlanetaryTerm& term : SunPlanetaryTerms()) {
-            sumArcsec += term.coefficientArcsec *
-                         CosDeg(term.phaseDeg + term.planetMultiple * a.planetDeg[term.planet] +
-                                term.sunMultiple * a.sunDeg);
-        }
+        const double sumArcsec = SunPlanetaryByCosinesArcsec(a);
         benchmark::DoNotOptimize(sumArcsec);
     }
 }
@@ -130,38 +92,13 @@ void BM_SunPlanetaryByAngleAddition(benchmark::State& state) {
 }
 BENCHMARK(BM_SunPlanetaryByAngleAddition);
 
-// Jupiter's and Saturn's factors, each with a sine of its own.
-PerturbationFactors FactorsOneSinePerMultiple(const PerturbationArgs& a) {
-    using namespace perturbation_factor;
-    PerturbationFactors f{};
-    f[One] = 1;
-    for (int m = 1; m <= 2; ++m) {
-        f[SinV + 2 * (m - 1)] = SinDeg(m * a.v);
-        f[CosV + 2 * (m - 1)] = CosDeg(m * a.v);
-    }
-    f[SinW] = SinDeg(a.w);
-    for (int m = 1; m <= 5; ++m) {
-        f[SinZ1 + m - 1] = SinDeg(m * a.zeta);
-        f[CosZ1 + m - 1] = CosDeg(m * a.zeta);
-    }
-    for (int m = 1; m <= 4; ++m) {
-        f[SinQ1 + m - 1] = SinDeg(m * a.q);
-        f[CosQ1 + m - 1] = CosDeg(m * a.q);
-    }
-    f[Sin2Psi] = SinDeg(2 * a.psi);
-    f[Cos2Psi] = CosDeg(2 * a.psi);
-    f[Sin3Psi] = SinDeg(3 * a.psi);
-    f[Cos3Psi] = CosDeg(3 * a.psi);
-    return f;
-}
-
 // Each planet takes its factors anew, as the driver does.
 void BM_JupiterSaturnOneSinePerMultiple(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         const PerturbationArgs a = PerturbationArguments(CenturiesAt(k++ % kInstantCount));
-        benchmark::DoNotOptimize(PerturbationFromFactors(5, FactorsOneSinePerMultiple(a), a.nu));
-        benchmark::DoNotOptimize(PerturbationFromFactors(6, FactorsOneSinePerMultiple(a), a.nu));
+        benchmark::DoNotOptimize(PerturbationFromFactors(5, JupiterSaturnFactorsBySines(a), a.nu));
+        benchmark::DoNotOptimize(PerturbationFromFactors(6, JupiterSaturnFactorsBySines(a), a.nu));
     }
 }
 BENCHMARK(BM_JupiterSaturnOneSinePerMultiple);
