@@ -1,8 +1,9 @@
 // Start-up on a program folder: the main window shown with the house system
 // of option 27, the entry records at the present moment, the busy pointer
 // back to normal, the entry windows open and the data window with the
-// chart when option 210 asks for it; a missing wheel data file said once and the workstation
-// still usable. The title window's OK closes it.
+// chart and the natal wheel when option 210 asks for it; a missing wheel
+// data file said once, the chart still computed and the workstation still
+// usable. The title window's OK closes it.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 
 #include "base/text_lines.hpp"
 #include "gui/shell/title_form.hpp"
+#include "gui/wheel/wheels_form.hpp"
 #include "platform/headless/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
@@ -50,12 +52,14 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         const char* checkedHouse;
         std::size_t messages;
         bool chartShown;
+        bool wheelShown;
     };
     const Case cases[] = {
-        {"shipped", 1, 0, nullptr, "mnuHousePlacidus", 0, false},
-        {"Koch", 3, 0, nullptr, "mnuHouseKoch", 0, false},
-        {"Morinus, chart at start", 9, 1, nullptr, "mnuHouseMorinus", 0, true},
-        {"no RADIUS.DAT", 1, 0, "RADIUS.DAT", "mnuHousePlacidus", 1, false},
+        {"shipped", 1, 0, nullptr, "mnuHousePlacidus", 0, false, false},
+        {"Koch", 3, 0, nullptr, "mnuHouseKoch", 0, false, false},
+        {"Morinus, chart at start", 9, 1, nullptr, "mnuHouseMorinus", 0, true, true},
+        {"no RADIUS.DAT", 1, 0, "RADIUS.DAT", "mnuHousePlacidus", 1, false, false},
+        {"no RADIUS.DAT, chart at start", 9, 1, "RADIUS.DAT", "mnuHouseMorinus", 1, true, false},
     };
     for (const Case& c : cases) {
         testing::TempFolder folder;
@@ -89,6 +93,15 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
             const auto* text = data->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
             ASSERT_NE(text, nullptr);
             EXPECT_NE(text->toPlainText().indexOf(QStringLiteral("Morinus")), -1);
+        }
+        // The chart is computed whether or not its wheel can be drawn.
+        EXPECT_EQ(session.natal.name.empty(), c.chartOption == 0) << c.what;
+        const auto* wheels = main->findChild<WheelsForm*>("Wheels");
+        EXPECT_EQ(wheels != nullptr && wheels->isVisible(), c.wheelShown) << c.what;
+        if (c.wheelShown && wheels != nullptr) {
+            EXPECT_EQ(wheels->State().heading1[0], "Now - natal");
+            EXPECT_EQ(wheels->State().family, 1);
+            EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());
         }
         EXPECT_GT(workstation.twipsPerPixel, 0) << c.what;
         // The Input command brings a closed names list back.

@@ -13,7 +13,6 @@
 #include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
 #include "gui/shell/screen_areas.hpp"
-#include "gui/shell/start_up.hpp"
 #include "gui/wheel/wheel_desk.hpp"
 #include "support/run_program.hpp"
 
@@ -530,45 +529,6 @@ TEST(WheelsForm, TheDefaultPlaceLeavesTheMainMenuBarFree) {
     EXPECT_FALSE(wheels->frameGeometry().intersects(main));
     const PixelRect screen = ScreenAreas().front();
     EXPECT_LE(wheels->frameGeometry().bottom(), screen.top + screen.height - 1);
-}
-
-TEST(WheelsForm, StartUpWithOption210OpensTheNatalWheel) {
-    struct Case {
-        int option210;
-        bool radiusFile;
-        bool wheelShown;
-        std::size_t messages;
-    };
-    for (const Case c :
-         {Case{0, true, false, 0}, Case{1, true, true, 0}, Case{1, false, false, 1}}) {
-        const int option210 = c.option210;
-        testing::TempFolder folder;
-        std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
-                              std::filesystem::copy_options::recursive);
-        if (!c.radiusFile) {
-            std::filesystem::remove(folder / "RADIUS.DAT");
-        }
-        auto lines = *ReadTextLines(folder / "OPTIONS.OPT");
-        lines[opt::NatalChartAtStart - 1] = "    " + std::to_string(option210) + "  Start-up";
-        folder.Write("OPTIONS.OPT", JoinCrLf(lines));
-        Session session;
-        session.folder = folder.path();
-        ScriptedPlatform platform;
-        platform.SetNow({2026, 12, 5, 14, 5, 0});
-        Workstation workstation(session, platform);
-        const auto main = StartUp(workstation, StartUpSteps{false});
-        const auto* wheels = main->findChild<WheelsForm*>("Wheels");
-        EXPECT_EQ(wheels != nullptr && wheels->isVisible(), c.wheelShown) << option210;
-        // The chart is computed whether or not its wheel can be drawn.
-        EXPECT_EQ(session.natal.name.empty(), option210 == 0) << option210;
-        if (wheels != nullptr) {
-            EXPECT_EQ(wheels->State().heading1[0], "Now - natal");
-            EXPECT_EQ(wheels->State().family, 1);
-            EXPECT_EQ(session.currentOrbFile, (folder.path() / "NATAL.ORB").string());
-        }
-        EXPECT_EQ(platform.Messages().size(), c.messages) << option210;
-        main->mnuFileExit_Click();
-    }
 }
 
 }  // namespace
