@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/controls/named_button.hpp"
+#include "gui/controls/qt_text.hpp"
 #include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_rules.hpp"
@@ -21,10 +22,6 @@ constexpr int kHourRows = 12;
 constexpr int kGridColumns = 4;
 constexpr double kRowHeightTwips = 250;
 constexpr double kColumnWidthTwips = 1000;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* AddLabel(QBoxLayout& layout, const char* name) {
     auto* label = new QLabel;
@@ -45,11 +42,11 @@ PlanetaryHoursForm::PlanetaryHoursForm(Workstation& workstation, const BirthData
       anchor_(day.anchor),
       grdOutput_(new QTableWidget(kHourRows, kGridColumns)) {
     setObjectName("PHOutput");
-    setWindowTitle(Text(kPlanetaryHoursCaption));
+    setWindowTitle(QtText(kPlanetaryHoursCaption));
     auto* layout = new QVBoxLayout(this);
     dateLabel_ = AddLabel(*layout, "lblDate");
     placeLabel_ = AddLabel(*layout, "lblPlace");
-    AddLabel(*layout, "lblNote")->setText(Text(kPlanetaryHoursNote));
+    AddLabel(*layout, "lblNote")->setText(QtText(kPlanetaryHoursNote));
 
     grdOutput_->setObjectName("grdOutput");
     QFont courier("Courier New");
@@ -76,14 +73,14 @@ PlanetaryHoursForm::PlanetaryHoursForm(Workstation& workstation, const BirthData
 
 void PlanetaryHoursForm::ShowDay(const PlanetaryDay& day) {
     anchor_ = day.anchor;
-    dateLabel_->setText(Text(day.dateHeading));
-    placeLabel_->setText(Text(PlaceLabel(place_, zoneTyped_)));
+    dateLabel_->setText(QtText(day.dateHeading));
+    placeLabel_->setText(QtText(PlaceLabel(place_, zoneTyped_)));
     for (int row = 0; row < kHourRows; ++row) {
         const HourRow& hour = day.rows[static_cast<std::size_t>(row)];
         const std::string* cells[kGridColumns] = {&hour.dayRuler, &hour.dayStart, &hour.nightRuler,
                                                   &hour.nightStart};
         for (int column = 0; column < kGridColumns; ++column) {
-            grdOutput_->setItem(row, column, new QTableWidgetItem(Text(*cells[column])));
+            grdOutput_->setItem(row, column, new QTableWidgetItem(QtText(*cells[column])));
         }
     }
 }

@@ -6,16 +6,13 @@
 #include <QPushButton>
 #include <string>
 
+#include "gui/controls/qt_text.hpp"
 #include "gui/shell/workstation.hpp"
 #include "keywords/keyword_lessons.hpp"
 
 namespace solvaris {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct LessonButton {
     const char* name;
@@ -40,7 +37,7 @@ QComboBox* AddList(QGridLayout& grid, int column, const char* name, const char* 
     auto* list = new QComboBox;
     list->setObjectName(name);
     for (std::string_view entry : entries) {
-        list->addItem(Text(entry));
+        list->addItem(QtText(entry));
     }
     grid.addWidget(new QLabel(caption), 0, column);
     grid.addWidget(list, 1, column);

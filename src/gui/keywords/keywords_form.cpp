@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/controls/qt_text.hpp"
 #include "gui/entry/entry_controls.hpp"
 #include "gui/shell/twips_grid.hpp"
 #include "gui/shell/workstation.hpp"
@@ -15,10 +16,6 @@ namespace {
 
 constexpr double kRowHeightTwips = 250;
 constexpr double kColumnWidthTwips = 1200;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -32,7 +29,7 @@ KeywordsForm::KeywordsForm(Workstation& workstation, QWidget* parent)
     for (int row = 0; row < kKeywordGridRows; ++row) {
         for (int column = 0; column < kKeywordGridColumns; ++column) {
             grdOutput_->setItem(row, column,
-                                new QTableWidgetItem(Text(KeywordCellLabel(row, column))));
+                                new QTableWidgetItem(QtText(KeywordCellLabel(row, column))));
         }
     }
     SetUpTwipsGrid(*grdOutput_, {kRowHeightTwips, kColumnWidthTwips}, workstation_.twipsPerPixel);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include "gui/controls/qt_text.hpp"
 #include "people/file_choice.hpp"
 #include "platform/platform.hpp"
 
@@ -18,10 +19,6 @@ namespace {
 
 // The entry that leads up to the folder above, as file lists show it.
 constexpr const char* kFolderAbove = "..";
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<std::string> MountPoints() {
     std::vector<std::string> mounts;
@@ -49,7 +46,7 @@ SelectFileForm::SelectFileForm(Platform& platform, std::string_view pattern,
                                std::string_view current, QWidget* parent)
     : QDialog(parent), platform_(platform), pattern_(pattern), current_(current) {
     setObjectName("SelectFIle");
-    setWindowTitle("Select File  " + Text(pattern));
+    setWindowTitle("Select File  " + QtText(pattern));
     auto* grid = new QGridLayout(this);
     lstDrives_ = new QComboBox;
     lstDrives_->setObjectName("lstDrives");
@@ -64,7 +61,7 @@ SelectFileForm::SelectFileForm(Platform& platform, std::string_view pattern,
     lstFiles_ = new QListWidget;
     lstFiles_->setObjectName("lstFiles");
     grid->addWidget(lstDrives_, 0, 0);
-    grid->addWidget(new QLabel("Files: " + Text(pattern)), 0, 1);
+    grid->addWidget(new QLabel("Files: " + QtText(pattern)), 0, 1);
     grid->addWidget(lblFolder_, 1, 0);
     grid->addWidget(lstFolders_, 2, 0);
     grid->addWidget(lstFiles_, 1, 1, 2, 1);

@@ -11,15 +11,12 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include "gui/controls/qt_text.hpp"
 #include "gui/people/select_file_form.hpp"
 
 namespace solvaris {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
     switch (icon) {
@@ -81,7 +78,7 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
                                       MessageIcon icon, MessageButtons buttons,
                                       std::optional<MessageAnswer> defaultButton) {
     const ButtonSet set = Buttons(buttons);
-    QMessageBox box(BoxIcon(icon), Text(title), Text(text), set.buttons, DialogParent());
+    QMessageBox box(BoxIcon(icon), QtText(title), QtText(text), set.buttons, DialogParent());
     QMessageBox::StandardButton chosenDefault = set.first;
     if (defaultButton && set.buttons.testFlag(BoxButton(*defaultButton))) {
         chosenDefault = BoxButton(*defaultButton);
@@ -104,10 +101,10 @@ std::string QtPlatform::ChooseSaveFile(std::string_view pattern, std::string_vie
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // Files copied from Windows may be named in either case.
-    const QString filter = Text(pattern);
+    const QString filter = QtText(pattern);
     dialog.setNameFilter(filter + QLatin1Char(' ') + filter.toLower());
     if (!proposed.empty()) {
-        const QFileInfo file(Text(proposed));
+        const QFileInfo file(QtText(proposed));
         dialog.setDirectory(file.absolutePath());
         dialog.selectFile(file.fileName());
     }
@@ -120,8 +117,8 @@ std::string QtPlatform::ChooseSaveFile(std::string_view pattern, std::string_vie
 std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText) {
     bool accepted = false;
-    const QString typed = QInputDialog::getText(DialogParent(), Text(title), Text(prompt),
-                                                QLineEdit::Normal, Text(defaultText), &accepted);
+    const QString typed = QInputDialog::getText(DialogParent(), QtText(title), QtText(prompt),
+                                                QLineEdit::Normal, QtText(defaultText), &accepted);
     return accepted ? typed.toStdString() : std::string();
 }
 

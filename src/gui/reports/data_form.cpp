@@ -13,6 +13,7 @@
 
 #include "base/file_replace.hpp"
 #include "base/program_folder.hpp"
+#include "gui/controls/named_menu.hpp"
 #include "gui/reports/print_file_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "reports/data_font.hpp"
@@ -87,17 +88,12 @@ DataForm::DataForm(Workstation& workstation, QWidget* parent)
 void DataForm::BuildMenus() {
     const auto action = [this](QWidget* owner, const char* name, const char* caption,
                                void (DataForm::*handler)()) {
-        auto* item = new QAction(tr(caption), owner);
-        item->setObjectName(name);
-        owner->addAction(item);
+        QAction* item = AddItem(owner, caption, name);
         connect(item, &QAction::triggered, this, handler);
         return item;
     };
     const auto menu = [this](const char* name, const char* caption) {
-        QMenu* owner = menuBar()->addMenu(tr(caption));
-        owner->setObjectName(name);
-        owner->menuAction()->setObjectName(name);
-        return owner;
+        return AddMenu(menuBar(), caption, name);
     };
     QMenu* file = menu("mnuFile", "&File");
     action(file, "mnuFileSave", "&Save", &DataForm::mnuFileSave_Click);

@@ -14,6 +14,8 @@
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
 #include "gui/chart/planetary_hours_form.hpp"
+#include "gui/controls/named_menu.hpp"
+#include "gui/controls/qt_text.hpp"
 #include "gui/keywords/keyword_system_form.hpp"
 #include "gui/keywords/keywords_form.hpp"
 #include "gui/shell/about_form.hpp"
@@ -27,10 +29,6 @@
 namespace solvaris {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const ReportCommand& DataCommand(std::string_view menuItem) {
     for (const ReportCommand& command : DataMenuCommands()) {
@@ -59,30 +57,10 @@ WheelKind WheelOfItem(std::string_view menuItem) {
     throw std::logic_error("the Wheels item " + std::string(menuItem) + " has no chart kind");
 }
 
-// A submenu whose menu and menu-bar action both carry the control name.
-QMenu* AddMenu(QWidget* parent, std::string_view caption, std::string_view name) {
-    auto* menu = new QMenu(Text(caption), parent);
-    menu->setObjectName(Text(name));
-    menu->menuAction()->setObjectName(Text(name));
-    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
-        bar->addMenu(menu);
-    } else {
-        qobject_cast<QMenu*>(parent)->addMenu(menu);
-    }
-    return menu;
-}
-
-QAction* AddItem(QWidget* parent, std::string_view caption, std::string_view name) {
-    auto* action = new QAction(Text(caption), parent);
-    action->setObjectName(Text(name));
-    parent->addAction(action);
-    return action;
-}
-
 void AddSeparator(QMenu* menu, std::string_view name) {
     QAction* separator = menu->addSeparator();
     if (name != kUnnamedSeparator) {
-        separator->setObjectName(Text(name));
+        separator->setObjectName(QtText(name));
     }
 }
 
@@ -270,7 +248,7 @@ void MainForm::AddDocumentItems() {
     });
 }
 
-QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*>(Text(name)); }
+QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*>(QtText(name)); }
 
 void MainForm::UpdateCaption() {
     Platform& platform = workstation_.platform();
@@ -393,7 +371,7 @@ void MainForm::SetSecondPersonMenus(bool on) {
         action->setEnabled(!on && !action->property(kLaterProperty).toBool());
     }
     for (const SecondPersonCaption& caption : kSecondPersonCaptions) {
-        Item(caption.name)->setText(Text(on ? caption.checked : caption.unchecked));
+        Item(caption.name)->setText(QtText(on ? caption.checked : caption.unchecked));
     }
 }
 

@@ -19,6 +19,8 @@
 
 #include "app/wheel_window.hpp"
 #include "base/option_numbers.hpp"
+#include "gui/controls/named_menu.hpp"
+#include "gui/controls/qt_text.hpp"
 #include "gui/shell/workstation.hpp"
 #include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
@@ -41,10 +43,6 @@ constexpr std::string_view kNoFormImage = "Unable to print the form";
 // The duplicate is this much taller than the wheel window: room for its
 // own caption above the same picture.
 constexpr double kDuplicateExtraTwips = 325;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The drawing area: it hands its paints and its right-button releases to
 // the window.
@@ -75,18 +73,6 @@ private:
     std::function<void()> rightReleased_;
 };
 
-QMenu* AddMenu(QWidget* parent, const char* caption, const char* name) {
-    auto* menu = new QMenu(QString::fromLatin1(caption), parent);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
-        bar->addMenu(menu);
-    } else {
-        qobject_cast<QMenu*>(parent)->addMenu(menu);
-    }
-    return menu;
-}
-
 bool CanOpenForReading(const std::filesystem::path& file) {
     std::error_code error;
     return std::filesystem::is_regular_file(file, error) && std::ifstream(file).good();
@@ -113,9 +99,9 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
                       [this]() { ActivateMainWindow(); }, this));
     BuildMenus();
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
-    setWindowTitle(Text(WheelCaption(TitleText())));
+    setWindowTitle(QtText(WheelCaption(TitleText())));
     connect(&workstation_, &Workstation::optionsReloaded, this, [this]() {
-        setWindowTitle(Text(WheelCaption(TitleText())));
+        setWindowTitle(QtText(WheelCaption(TitleText())));
         Redraw();
     });
 }
@@ -123,9 +109,7 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
 void WheelsForm::BuildMenus() {
     const auto item = [this](QWidget* owner, const char* name, const char* caption,
                              void (WheelsForm::*handler)()) {
-        auto* action = new QAction(QString::fromLatin1(caption), owner);
-        action->setObjectName(name);
-        owner->addAction(action);
+        QAction* action = AddItem(owner, caption, name);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
@@ -160,7 +144,7 @@ void WheelsForm::Load(WheelKind kind) {
         drawing_.data = *data;
     }
     LoadWheel(drawing_.state, workstation_.session().wheel);
-    setWindowTitle(Text(WheelCaption(TitleText())));
+    setWindowTitle(QtText(WheelCaption(TitleText())));
     SetMenusOnLoad();
     if (aspectGrid_) {
         aspectGrid_->close();
