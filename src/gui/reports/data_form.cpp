@@ -1,7 +1,7 @@
 #include "gui/reports/data_form.hpp"
 
-#include <QApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -15,6 +15,7 @@
 #include "base/program_folder.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/reports/print_file_form.hpp"
+#include "gui/shell/main_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "reports/data_font.hpp"
 #include "reports/print_file.hpp"
@@ -30,7 +31,6 @@ namespace {
 constexpr std::size_t kTextCapacityBytes = std::size_t{16} << 20;
 constexpr const char* kDataFontName = "COURIER NEW";
 constexpr const char* kDataHelpFile = "OUTPUTD1.HLP";
-constexpr const char* kMainWindowName = "SOLVARIS";
 constexpr double kTwipsPerInch = 1440;
 
 double TwipsPerPixel(const QWidget& widget) {
@@ -202,25 +202,15 @@ void DataForm::SetMoreNewDateVisible(bool visible) { mnuMoreNewDate_->setVisible
 bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        ActivateMainWindow();
+        ActivateMainForm();
         return true;
     }
     if (watched == text1_->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        ActivateMainWindow();
+        ActivateMainForm();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void DataForm::ActivateMainWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == kMainWindowName) {
-            window->raise();
-            window->activateWindow();
-            return;
-        }
-    }
 }
 
 bool DataForm::WriteReportFile(const std::string& path) {

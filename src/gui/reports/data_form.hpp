@@ -50,7 +50,6 @@ private:
     void StorePlacement();
     void LoadFont();
     void RefreshAfterFontChange();
-    void ActivateMainWindow();
     bool WriteReportFile(const std::string& path);
     void OpenPrintFile(const std::vector<std::string>& lines);
     void Step(bool forward);

@@ -126,7 +126,7 @@ constexpr const char* kLaterProperty = "solvarisLater";
 
 MainForm::MainForm(Workstation& workstation, QWidget* parent)
     : QMainWindow(parent), workstation_(workstation) {
-    setObjectName(QStringLiteral("SOLVARIS"));
+    setObjectName(QString::fromLatin1(kMainFormName));
     BuildMenus();
     CheckHouseSystem(workstation_.houseSystem);
     UpdateCaption();
@@ -379,6 +379,16 @@ void MainForm::SetChartMenusVisible(bool visible) {
     Item("mnuData")->setVisible(visible);
     Item("mnuWheels")->setVisible(visible);
     Item("mnuInputData")->setVisible(true);
+}
+
+void ActivateMainForm() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(kMainFormName)) {
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
 }
 
 }  // namespace solvaris

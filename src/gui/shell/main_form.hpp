@@ -20,6 +20,8 @@ namespace solvaris {
 
 class WheelsForm;
 
+inline constexpr const char* kMainFormName = "SOLVARIS";
+
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,5 +62,9 @@ private:
     QPointer<WheelsForm> wheels_;
     bool exited_ = false;
 };
+
+// Escape and the right button in the wheel and data windows: the main
+// window raised and given the keyboard, wherever it stands.
+void ActivateMainForm();
 
 }  // namespace solvaris

@@ -1,7 +1,6 @@
 #include "gui/wheel/wheels_form.hpp"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -21,6 +20,7 @@
 #include "base/option_numbers.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/controls/qt_text.hpp"
+#include "gui/shell/main_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
@@ -34,7 +34,6 @@ namespace solvaris {
 
 namespace {
 
-constexpr const char* kMainWindowName = "SOLVARIS";
 constexpr const char* kWheelsHelpFile = "WHEELS.HLP";
 constexpr std::string_view kPrintQuestion =
     "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.";
@@ -96,7 +95,7 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
     setObjectName("Wheels");
     setCentralWidget(
         new WheelView([this](QPainter& painter, QSize area) { PaintArea(painter, area); },
-                      [this]() { ActivateMainWindow(); }, this));
+                      ActivateMainForm, this));
     BuildMenus();
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
     setWindowTitle(QtText(WheelCaption(TitleText())));
@@ -462,19 +461,9 @@ void WheelsForm::mnuCTEuropean_Click() {
 
 void WheelsForm::mnuHelp_Click() { workstation_.ShowDocument(kWheelsHelpFile); }
 
-void WheelsForm::ActivateMainWindow() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(kMainWindowName)) {
-            window->raise();
-            window->activateWindow();
-            return;
-        }
-    }
-}
-
 void WheelsForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        ActivateMainWindow();
+        ActivateMainForm();
         event->accept();
         return;
     }

@@ -78,7 +78,6 @@ private:
     void PrintOnPaper(const std::function<void(QPainter&, const QRectF&)>& draw);
     void DuplicateClosed();
     void KeepBesideDuplicate();
-    void ActivateMainWindow();
 
     Workstation& workstation_;
     WheelDrawing drawing_;
