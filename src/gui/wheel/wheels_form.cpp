@@ -10,14 +10,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string_view>
 #include <utility>
 
 #include "app/wheel_window.hpp"
 #include "base/option_numbers.hpp"
+#include "base/text_lines.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/controls/qt_text.hpp"
 #include "gui/shell/main_form.hpp"
@@ -71,11 +70,6 @@ private:
     std::function<void(QPainter&, QSize)> paint_;
     std::function<void()> rightReleased_;
 };
-
-bool CanOpenForReading(const std::filesystem::path& file) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error) && std::ifstream(file).good();
-}
 
 std::string PrinterFailure(const QPrinter& printer) {
     return printer.outputFileName().isEmpty()
@@ -343,10 +337,10 @@ void WheelsForm::mnuOrbsChange_Click() {
     const std::string current = session.currentOrbFile.empty()
                                     ? (session.folder / "NATAL.ORB").string()
                                     : session.currentOrbFile;
-    if (!CanOpenForReading(current)) {
-        platform.ShowMessage(
-            "The orb file " + current + " cannot be opened; the orbs in use are kept.", "Error!",
-            MessageIcon::Critical);
+    if (const std::string problem = FileReadProblem(current); !problem.empty()) {
+        platform.ShowMessage("The orb file " + current + " cannot be opened (" + problem +
+                                 "); the orbs in use are kept.",
+                             "Error!", MessageIcon::Critical);
         return;
     }
     const std::string chosen = platform.ChooseFile("*.ORB", current);
