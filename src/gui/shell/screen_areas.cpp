@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace solvaris {
 
@@ -23,6 +24,11 @@ std::vector<PixelRect> ScreenAreas() {
         }
     }
     return areas;
+}
+
+QRect ScreenAreaOf(const QWidget* window) {
+    const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
 }  // namespace solvaris

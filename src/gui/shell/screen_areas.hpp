@@ -1,13 +1,21 @@
 // The usable areas of the screens, for windows placed from the settings.
 #pragma once
 
+#include <QRect>
 #include <vector>
 
 #include "app/window_placement.hpp"
+
+class QWidget;
 
 namespace solvaris {
 
 // The primary screen first.
 std::vector<PixelRect> ScreenAreas();
+
+// The usable area of the screen `window` stands on (the primary screen's
+// for none; 1024 by 768 when there is no screen at all), for windows placed
+// beside one another.
+QRect ScreenAreaOf(const QWidget* window);
 
 }  // namespace solvaris

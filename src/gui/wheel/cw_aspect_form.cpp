@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/aspect_grid_window.hpp"
+#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/workstation.hpp"
 #include "platform/qt/qt_canvas.hpp"
 
@@ -22,11 +23,6 @@ constexpr int kGlyphPointSize = 12;
 // that Unicode lacks) with the grid's own margins.
 constexpr const char* kWidestLine = "    AC  bQ  MC  ";
 constexpr int kDefaultHeightPixels = 600;
-
-QRect ScreenOf(const QWidget* wheel) {
-    const QScreen* screen = wheel != nullptr ? wheel->screen() : QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
 
 // Right of the wheel when the screen has room there, else left of it,
 // else against the screen's right edge; level with the wheel's top.
@@ -79,7 +75,7 @@ void ReopenAspectGrid(Workstation& workstation, QPointer<CwAspectForm>& slot, QW
     if (stood) {
         slot->setGeometry(*stood);
     } else {
-        const QRect screen = ScreenOf(wheel);
+        const QRect screen = ScreenAreaOf(wheel);
         const int height = wheel != nullptr ? wheel->geometry().height() : slot->height();
         slot->resize(slot->width(), std::min(height, screen.height()));
         if (wheel != nullptr) {

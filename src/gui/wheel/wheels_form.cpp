@@ -20,6 +20,7 @@
 #include "gui/controls/named_menu.hpp"
 #include "gui/controls/qt_text.hpp"
 #include "gui/shell/main_form.hpp"
+#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/workstation.hpp"
 #include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
@@ -75,11 +76,6 @@ std::string PrinterFailure(const QPrinter& printer) {
     return printer.outputFileName().isEmpty()
                ? "The printer " + printer.printerName().toStdString() + " could not be started."
                : "The file " + printer.outputFileName().toStdString() + " could not be written.";
-}
-
-QRect ScreenArea(const QWidget& window) {
-    const QScreen* screen = window.screen();
-    return screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), window.size());
 }
 
 }  // namespace
@@ -289,7 +285,7 @@ void WheelsForm::mnuDuplicate_Click() {
         leftBeforeDuplicate_ = x();
         widthBeforeDuplicate_ = width();
     }
-    const QRect screen = ScreenArea(*this);
+    const QRect screen = ScreenAreaOf(this);
     const int half = screen.width() / 2;
     move(screen.left() + half, y());
     resize(half, height());
@@ -323,7 +319,7 @@ void WheelsForm::KeepBesideDuplicate() {
     if (!duplicate_ || !duplicate_->isVisible()) {
         return;
     }
-    const QRect screen = ScreenArea(*this);
+    const QRect screen = ScreenAreaOf(this);
     const int half = screen.width() / 2;
     if (width() > half) {
         move(screen.left() + half, y());
