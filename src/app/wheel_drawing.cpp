@@ -26,9 +26,10 @@ void PaintSessionWheel(Session& session, WheelDrawing& drawing, Canvas& canvas, 
         DrawAspectLines(target, state, planetClass);
     };
     layers.printAspectGrid = [&](WheelTarget& target, const WheelState& state) {
-        OrbTable orbs{};
-        if (LoadOrbTable(session.currentOrbFile, orbs, platform)) {
-            PrintAspectGrid(target, state, orbs, planetClass);
+        // The session's one orb table, as the aspect grid window reads it: a
+        // file that stops early keeps the entries of the file read before.
+        if (LoadOrbTable(session.currentOrbFile, session.orbTable, platform)) {
+            PrintAspectGrid(target, state, session.orbTable, planetClass);
         }
     };
     PaintWheel(drawing.state, canvas, platform,

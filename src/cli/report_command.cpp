@@ -182,12 +182,11 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
     if (!request.orbs.empty()) {
         session.currentOrbFile = request.orbs;
     }
-    OrbTable orbs{};
-    if (!LoadOrbTable(session.currentOrbFile, orbs, platform)) {
+    if (!LoadOrbTable(session.currentOrbFile, session.orbTable, platform)) {
         return 1;
     }
     const std::string glyphs =
-        AspectGridText({session.wheel, session.charts, orbs,
+        AspectGridText({session.wheel, session.charts, session.orbTable,
                         GridUsesPlanetClassOrbs(session.options(opt::OrbScheme),
                                                 session.currentOrbFile, session.folder)});
     text = request.codes ? CodesText(glyphs) : GlyphTextToUnicode(glyphs);

@@ -1,0 +1,50 @@
+// The printed aspect grid of a full-page wheel reads the session's one orb
+// table, as the aspect grid window does: an orb file that stops early sets
+// its own entries and the rest keep those of the file read before.
+#include "app/wheel_drawing.hpp"
+
+#include <gtest/gtest.h>
+
+#include "app/compute_charts.hpp"
+#include "app/wheel_command.hpp"
+#include "base/option_numbers.hpp"
+#include "gui/support/golden_session.hpp"
+#include "platform/headless/recording_canvas.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+TEST(WheelDrawing, PrintedAspectGridKeepsTheOrbsAFileDoesNotSet) {
+    Session session;
+    ScriptedPlatform platform;
+    NatalEntryWindow natal;
+    DiurnalEntryWindow diurnal;
+    testing::OpenShippedSession(session);
+    testing::TypeGoldenNewYork(natal, diurnal);
+    ASSERT_TRUE(ComputeChartStore(session, natal, diurnal, HouseSystem::Placidus, platform));
+    ASSERT_TRUE(RunWheelCommand(session, WheelKind::Natal, diurnal, platform));
+    session.options.Set(opt::PrintedAspectGrid, 1);
+    testing::TempFolder folder;
+    folder.Write("SHORT.ORB", "  2.5  Conjunction\r\n  3.5  Sextile\r\n  4.5  Square\r\n\r\n");
+    session.currentOrbFile = (folder / "SHORT.ORB").string();
+    session.orbTable.fill(9);
+
+    WheelDrawing drawing;
+    ASSERT_EQ(LoadWheelDrawing(session, false, drawing), "");
+    drawing.state.printMode = WheelPrintMode::FullPage;
+    RecordingCanvas canvas;
+    PaintSessionWheel(session, drawing, canvas, platform, 1024, 768);
+
+    EXPECT_FLOAT_EQ(session.orbTable[1], 2.5f);
+    EXPECT_FLOAT_EQ(session.orbTable[2], 3.5f);
+    EXPECT_FLOAT_EQ(session.orbTable[3], 4.5f);
+    for (int entry = 4; entry <= kOrbEntries; ++entry) {
+        EXPECT_FLOAT_EQ(session.orbTable[entry], 9.0f) << entry;
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+}
+
+}  // namespace
+}  // namespace solvaris
