@@ -117,15 +117,6 @@ std::string QtPrinter::EndJob() {
     return failure_;
 }
 
-std::unique_ptr<Printer> ChooseQtPrinter(QWidget* parent) {
-    auto printer = NewQPrinter();
-    QPrintDialog dialog(printer.get(), parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return nullptr;
-    }
-    return std::make_unique<QtPrinter>(std::move(printer));
-}
-
 std::unique_ptr<QPrinter> ChooseQtPaper(QWidget* parent) {
     auto printer = NewQPrinter();
     QPrintDialog dialog(printer.get(), parent);
@@ -133,6 +124,14 @@ std::unique_ptr<QPrinter> ChooseQtPaper(QWidget* parent) {
         return nullptr;
     }
     return printer;
+}
+
+std::unique_ptr<Printer> ChooseQtPrinter(QWidget* parent) {
+    auto printer = ChooseQtPaper(parent);
+    if (!printer) {
+        return nullptr;
+    }
+    return std::make_unique<QtPrinter>(std::move(printer));
 }
 
 std::unique_ptr<Printer> PdfFilePrinter(const std::filesystem::path& file) {
