@@ -60,13 +60,17 @@ const WheelData* Workstation::WheelFiles() {
     return &*wheelData;
 }
 
-bool Workstation::RunWheel(WheelKind kind) {
+bool Workstation::ComputeChartSets() {
     if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
         return false;
     }
     ephemeris.shown = false;
     Q_EMIT chartComputed();
-    return RunWheelCommand(session_, kind, diurnalEntry, platform_);
+    return true;
+}
+
+bool Workstation::RunWheel(WheelKind kind) {
+    return ComputeChartSets() && RunWheelCommand(session_, kind, diurnalEntry, platform_);
 }
 
 bool Workstation::ComputeChart() {
@@ -80,11 +84,9 @@ bool Workstation::ComputeChart() {
 }
 
 void Workstation::RunReport(const ReportCommand& command) {
-    if (!ComputeChartStore(session_, natalEntry, diurnalEntry, houseSystem, platform_)) {
+    if (!ComputeChartSets()) {
         return;
     }
-    ephemeris.shown = false;
-    Q_EMIT chartComputed();
     ReportContext context{session_, platform_, DataWindow()};
     command.run(context);
     Q_EMIT reportShown();

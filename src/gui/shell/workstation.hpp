@@ -124,6 +124,10 @@ Q_SIGNALS:
     void namesSaved();
 
 private:
+    // Both entries checked and every chart set computed, without a report
+    // (a Data-menu report or a wheel follows). False when a check failed.
+    bool ComputeChartSets();
+
     Session& session_;
     Platform& platform_;
     std::function<DataWindowView&()> dataWindowFactory_;
