@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -40,25 +41,50 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
+// The kernel's protected-links rule: in a sticky, world-writable folder
+// (/tmp) a link is followed only when the follower or the folder's owner
+// owns it, so that another user cannot plant a link to the follower's
+// files. The replacement resolves links itself, so the kernel never gets
+// to apply the rule; it is applied here.
+bool FollowsLinkAsKernelWould(const std::filesystem::path& link) {
+    struct stat linkStat {};
+    struct stat folderStat {};
+    if (::lstat(link.c_str(), &linkStat) != 0 || ::stat(FolderOf(link).c_str(), &folderStat) != 0) {
+        return true;  // nothing to follow; the save reports what is missing
+    }
+    const bool shared = (folderStat.st_mode & S_ISVTX) != 0 && (folderStat.st_mode & S_IWOTH) != 0;
+    return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folderStat.st_uid;
+}
+
 // The file a name finally stands for: a symbolic link is written through
 // to its target (kept a link), not replaced by a plain file.
-std::filesystem::path LinkTarget(std::filesystem::path path) {
+struct LinkTarget {
+    std::filesystem::path file;
+    std::string refusal;  // a link the kernel would not follow, in words
+};
+
+LinkTarget FollowLinks(std::filesystem::path path) {
     for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
         std::error_code ec;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-            return path;
+            return {path, {}};
+        }
+        if (!FollowsLinkAsKernelWould(path)) {
+            return {path, path.string() +
+                              " is a link another user placed in a shared folder; it is not "
+                              "followed"};
         }
         const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
         if (ec) {
-            return path;
+            return {path, {}};
         }
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return path;
-}
-
-std::filesystem::path FolderOf(const std::filesystem::path& file) {
-    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    return {path, {}};
 }
 
 // An exclusive advisory lock on the file's folder for the length of one
@@ -106,6 +132,53 @@ public:
 private:
     int fd_;
 };
+
+// The process that made a work file of ours (`NAME.<pid>-<n>.$$$`); none
+// for any other name.
+std::optional<pid_t> WorkFileProcess(std::string_view name) {
+    constexpr std::string_view kSuffix = ".$$$";
+    if (!name.ends_with(kSuffix)) {
+        return std::nullopt;
+    }
+    name.remove_suffix(kSuffix.size());
+    const std::size_t dot = name.rfind('.');
+    const std::size_t dash = name.rfind('-');
+    if (dot == std::string_view::npos || dash == std::string_view::npos || dash < dot + 2 ||
+        dash + 1 == name.size()) {
+        return std::nullopt;
+    }
+    const auto digits = [](std::string_view text) {
+        return text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const std::string_view pid = name.substr(dot + 1, dash - dot - 1);
+    if (!digits(pid) || !digits(name.substr(dash + 1)) || pid.size() > 9) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(std::stol(std::string(pid)));
+}
+
+// Work files that a killed save of ours left behind: plain files of this
+// user, named as our work files, whose process no longer exists. Another
+// program's file never has that shape and owner together with a dead
+// process, and a live save's work file is never touched.
+void RemoveAbandonedWorkFiles(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::optional<pid_t> pid = WorkFileProcess(it->path().filename().string());
+        if (!pid || *pid == ::getpid() || *pid <= 0) {
+            continue;
+        }
+        struct stat work {};
+        if (::lstat(it->path().c_str(), &work) != 0 || !S_ISREG(work.st_mode) ||
+            work.st_uid != ::geteuid()) {
+            continue;
+        }
+        if (::kill(*pid, 0) != 0 && errno == ESRCH) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
 
 // The mode and owner a replacement must keep; none for a new file.
 struct Keep {
@@ -180,11 +253,16 @@ std::string ReplaceFileContent(const std::filesystem::path& path, std::string_vi
         }
         return call();
     };
-    const std::filesystem::path target = LinkTarget(path);
+    const LinkTarget followed = FollowLinks(path);
+    if (!followed.refusal.empty()) {
+        return followed.refusal;
+    }
+    const std::filesystem::path& target = followed.file;
     const FolderLock lock(FolderOf(target));
     if (!lock.Take()) {
         return "another save in the folder did not finish";
     }
+    RemoveAbandonedWorkFiles(FolderOf(target));
     Keep keep;
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -136,6 +137,93 @@ TEST(ReplaceFileContent, SavesAtOnceNeverTearTheFile) {
         EXPECT_EQ(failedSaves[w], 0) << w;
     }
     EXPECT_EQ(FilesIn(folder.path()), 1u);
+}
+
+// In a sticky, world-writable folder a link is followed only where the
+// kernel's protected-links rule would follow it: owned by the saver or by
+// the folder's owner. Giving a link away needs the superuser.
+TEST(ReplaceFileContent, FollowsLinksInASharedFolderOnlyAsTheKernelWould) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a link to another user needs the superuser";
+    }
+    constexpr uid_t kOther = 4321;
+    constexpr uid_t kFolderOwner = 4322;
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t folderOwner;
+        uid_t linkOwner;
+        bool followed;
+    };
+    const std::vector<Case> cases = {
+        {"another user's link in a shared folder", 01777, 0, kOther, false},
+        {"another user's link, folder of a third", 01777, kFolderOwner, kOther, false},
+        {"the folder owner's link", 01777, kFolderOwner, kFolderOwner, true},
+        {"the saver's own link", 01777, kFolderOwner, 0, true},
+        {"not sticky", 0777, 0, kOther, true},
+        {"sticky, not world-writable", 01775, 0, kOther, true},
+    };
+    for (const Case& c : cases) {
+        TempFolder victim;
+        const auto file = victim.Write("precious.txt", "mine\n");
+        TempFolder shared;
+        const auto link = shared / "chart.png";
+        std::filesystem::create_symlink(file, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        ASSERT_EQ(::chown(shared.path().c_str(), c.folderOwner, c.folderOwner), 0);
+        ASSERT_EQ(::chmod(shared.path().c_str(), c.folderMode), 0);
+        const std::string failure = ReplaceFileContent(link, "picture");
+        EXPECT_EQ(failure.empty(), c.followed) << c.what << ": " << failure;
+        EXPECT_EQ(victim.Read("precious.txt"), c.followed ? "picture" : "mine\n") << c.what;
+        if (!c.followed) {
+            EXPECT_NE(failure.find(link.string()), std::string::npos) << c.what;
+            EXPECT_TRUE(std::filesystem::is_symlink(link)) << c.what;
+        }
+    }
+}
+
+// A save clears the work files that killed saves of this program left in
+// its folder, and nothing else: not a live process's, not another shape,
+// not a link, not another user's.
+TEST(ReplaceFileContent, RemovesWorkFilesOfEndedSavesOnly) {
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string dead = std::to_string(ended);
+    const std::string alive = std::to_string(::getppid());
+    TempFolder folder;
+    folder.Write("NAMES.FIL", "old\r\n");
+    struct Case {
+        std::string name;
+        bool removed;
+    };
+    std::vector<Case> cases = {
+        {"NAMES.FIL." + dead + "-12345.$$$", true},   {"CITIES.LL." + dead + "-7.$$$", true},
+        {"NAMES.FIL." + alive + "-12345.$$$", false}, {"NAMES.FIL." + dead + "-12x45.$$$", false},
+        {"NAMES.FIL." + dead + ".$$$", false},        {"REPORT.$$$", false},
+        {"NAMES.FIL." + dead + "-12345.tmp", false},
+    };
+    for (const Case& c : cases) {
+        folder.Write(c.name, "work");
+    }
+    const std::string link = "LINKED." + dead + "-1.$$$";
+    std::filesystem::create_symlink(folder / "NAMES.FIL", folder / link);
+    cases.push_back({link, false});
+    if (::geteuid() == 0) {
+        const std::string others = "OTHERS." + dead + "-2.$$$";
+        ASSERT_EQ(::chown(folder.Write(others, "work").c_str(), 4321, 4321), 0);
+        cases.push_back({others, false});
+    }
+    ASSERT_EQ(ReplaceFileContent(folder / "NAMES.FIL", "new\r\n"), "");
+    for (const Case& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(folder / c.name)),
+                  !c.removed)
+            << c.name;
+    }
+    EXPECT_EQ(folder.Read("NAMES.FIL"), "new\r\n");
 }
 
 }  // namespace
