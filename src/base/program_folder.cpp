@@ -35,6 +35,14 @@ std::string FillOrRepair(const std::filesystem::path& folder, const std::filesys
         return {};  // a folder or device under the name is the reader's to report
     }
     const bool exists = std::filesystem::exists(status);
+    if (!exists && std::filesystem::is_symlink(std::filesystem::symlink_status(present, ec))) {
+        // Filling through a dangling link would create a file wherever it
+        // points, outside the folder; the folder is filled only with files
+        // made in it.
+        return present.filename().string() + " in " + folder.string() +
+               " is a link to a file that does not exist; it was left as it is and not "
+               "filled with the shipped copy.";
+    }
     if (exists) {
         // Only a file shorter than the shipped one can be a cut-short copy.
         const std::uintmax_t presentSize = std::filesystem::file_size(present, ec);

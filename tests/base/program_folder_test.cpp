@@ -83,11 +83,17 @@ TEST(SeedProgramFolder, FillsWhatIsMissingAndRestoresCutShortCopies) {
     // A second start finds nothing to do.
     EXPECT_TRUE(SeedProgramFolder(user.path(), shipped.path()).notes.empty());
 
-    // An empty folder named by --home is filled; a missing one is not made.
+    // An empty folder named by --home is filled; a missing one is not made;
+    // a dangling link in it does not make a file outside it.
     TempFolder home;
+    TempFolder outside;
+    std::filesystem::create_symlink(outside / "planted.fil", home / "NAMES.FIL");
     std::filesystem::path folder;
     const FolderReport opened = OpenProgramFolder({home.path().string(), "", "", ""}, folder);
     EXPECT_EQ(opened.failure, "");
+    EXPECT_FALSE(std::filesystem::exists(outside / "planted.fil"));
+    ASSERT_EQ(opened.notes.size(), 1u);
+    EXPECT_NE(opened.notes[0].find("NAMES.FIL"), std::string::npos) << opened.notes[0];
     EXPECT_TRUE(std::filesystem::is_regular_file(home / "OPTIONS.OPT"));
     EXPECT_TRUE(std::filesystem::is_regular_file(home / "HCDATA.DAT"));
     EXPECT_NE(OpenProgramFolder({(home / "absent").string(), "", "", ""}, folder).failure, "");
