@@ -4,9 +4,10 @@ namespace solvaris {
 
 namespace {
 
-std::string UnquotedField(std::string_view raw) {
+std::string UnquotedField(std::string_view raw, Quoting quoting) {
     std::string field = Trimmed(raw);
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"') {
+    if (quoting == Quoting::QuotedFields && field.size() >= 2 && field.front() == '"' &&
+        field.back() == '"') {
         return field.substr(1, field.size() - 2);
     }
     return field;
@@ -23,28 +24,28 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::vector<std::string> CommaFields(std::string_view line) {
+std::vector<std::string> CommaFields(std::string_view line, Quoting quoting) {
     std::vector<std::string> fields;
     bool quoted = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
         if (i == line.size() || (line[i] == ',' && !quoted)) {
-            fields.push_back(UnquotedField(line.substr(start, i - start)));
+            fields.push_back(UnquotedField(line.substr(start, i - start), quoting));
             start = i + 1;
-        } else if (line[i] == '"') {
+        } else if (line[i] == '"' && quoting == Quoting::QuotedFields) {
             quoted = !quoted;
         }
     }
     return fields;
 }
 
-std::vector<std::string> FieldStream(const std::vector<std::string>& lines) {
+std::vector<std::string> FieldStream(const std::vector<std::string>& lines, Quoting quoting) {
     std::vector<std::string> fields;
     for (const std::string& line : lines) {
         if (Trimmed(line).empty()) {
             continue;
         }
-        for (std::string& field : CommaFields(line)) {
+        for (std::string& field : CommaFields(line, quoting)) {
             fields.push_back(std::move(field));
         }
     }

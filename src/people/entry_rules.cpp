@@ -7,6 +7,7 @@
 
 #include "base/lenient_number.hpp"
 #include "base/option_numbers.hpp"
+#include "base/visible_text.hpp"
 #include "engine/calendar.hpp"
 #include "people/zone_clock.hpp"
 
@@ -211,7 +212,8 @@ void AfterNatalPick(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
 
 BirthData ReadNatalData(const NatalEntryWindow& w, DateOrder order) {
     BirthData b = Read(NatalFields(w), w.optPM, w.optSouth, order);
-    b.name = w.txtName;
+    // The name goes into report headings and onto the terminal.
+    b.name = VisibleText(w.txtName);
     return b;
 }
 

@@ -125,7 +125,7 @@ std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platfor
 std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
                                            Platform& platform) {
     std::vector<NameRecord> records;
-    const std::vector<std::string> fields = FieldStream(lines);
+    const std::vector<std::string> fields = FieldStream(lines, Quoting::None);
     for (std::size_t first = 0; first + kRecordFields <= fields.size(); first += kRecordFields) {
         records.push_back(RecordOf(fields, first));
     }
@@ -142,11 +142,23 @@ const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::strin
 }
 
 std::optional<NameRecord> ParseNameLine(const std::string& line) {
-    const std::vector<std::string> fields = CommaFields(line);
+    const std::vector<std::string> fields = CommaFields(line, Quoting::None);
     if (fields.size() != kRecordFields) {
         return std::nullopt;
     }
     return RecordOf(fields, 0);
+}
+
+std::string NamesTextProblem(const std::string& text) {
+    const std::vector<std::string> lines = SplitLines(text);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (CommaFields(lines[n], Quoting::None).size() > kRecordFields) {
+            return "line " + std::to_string(n + 1) +
+                   " holds more than seven fields. You cannot have a comma in the name. Please "
+                   "remove the comma and try again.";
+        }
+    }
+    return {};
 }
 
 std::optional<std::string> NameRecordLine(const NatalEntryWindow& w) {

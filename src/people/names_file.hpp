@@ -44,6 +44,11 @@ const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::strin
 // One line as one record: exactly seven fields, else nothing.
 std::optional<NameRecord> ParseNameLine(const std::string& line);
 
+// Why the names editor's text would not read back as written, for its
+// message; empty when it would. A name cannot hold a comma, so a line of
+// more than seven fields is refused (a shorter line borrows from the next).
+std::string NamesTextProblem(const std::string& text);
+
 // The record line of a natal window ("Sample,05 Dec 1950,7.45,P,5,074.00,40.43").
 // Nothing when the date fields are not a date.
 std::optional<std::string> NameRecordLine(const NatalEntryWindow& window);

@@ -107,6 +107,34 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
     EXPECT_TRUE(ReadNamesList(folder / "MISSING.FIL", platform).empty());
 }
 
+// A names file has no quoting: a `"` is a character of the name wherever
+// it stands, and no record swallows the next one.
+TEST(NamesFile, QuotesAreCharactersOfTheName) {
+    ScriptedPlatform platform;
+    const auto records = NamesListFromLines(
+        {"Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43",
+         "\"Quoted\",01 Jan 1901,1.00,A,0,000.00,00.00", "After,02 Jan 1902,2.00,A,0,000.00,00.00"},
+        platform);
+    EXPECT_TRUE(platform.Messages().empty());
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].name, "Jack \"Jumbo Smith");
+    EXPECT_EQ(records[0].latitude, "40.43");
+    EXPECT_EQ(records[1].name, "\"Quoted\"");
+    EXPECT_EQ(records[2].name, "After");
+    const auto line = ParseNameLine("Jack \"Jumbo, Smith\",05 Dec 1950,7.45,P,5,074.00,40.43");
+    EXPECT_FALSE(line);  // eight fields: the comma is no part of a name
+
+    // What the editor saves must read back: a line of more than seven
+    // fields is a name with a comma.
+    EXPECT_EQ(NamesTextProblem("A,05 Dec 1950,7.45,P,5\r\n074.00,40.43\r\n"), "");
+    EXPECT_EQ(NamesTextProblem("Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43\n"), "");
+    const std::string comma = NamesTextProblem(
+        "Ann,01 Jan 1901,1.00,A,0,000.00,00.00\r\nSmith, Jo,05 Dec "
+        "1950,7.45,P,5,074.00,40.43\r\n");
+    EXPECT_NE(comma.find("line 2"), std::string::npos) << comma;
+    EXPECT_NE(comma.find("comma"), std::string::npos) << comma;
+}
+
 TEST(NamesFile, AClickFindsTheFirstRecordOfItsName) {
     ScriptedPlatform platform;
     const auto records = NamesListFromLines(

@@ -13,6 +13,7 @@
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
 #include "gui/shell/workstation.hpp"
+#include "people/names_file.hpp"
 
 namespace solvaris {
 
@@ -35,7 +36,14 @@ NameEditForm::NameEditForm(Workstation& workstation, std::string file, const std
 }
 
 void NameEditForm::btnSave_Click() {
-    const std::string failure = SaveEditorText(file_, txtContent_->toPlainText().toStdString());
+    const std::string text = txtContent_->toPlainText().toStdString();
+    if (const std::string problem = NamesTextProblem(text); !problem.empty()) {
+        workstation_.platform().ShowMessage(
+            "The names file was not saved: " + problem + " The file " + file_ + " is as it was.",
+            "Warning!", MessageIcon::Critical);
+        return;
+    }
+    const std::string failure = SaveEditorText(file_, text);
     if (!failure.empty()) {
         workstation_.platform().ShowMessage("The names file was not saved: " + failure +
                                                 ". The file " + file_ +

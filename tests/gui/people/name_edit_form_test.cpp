@@ -78,6 +78,14 @@ TEST(NameEditForm, AFailedSaveSaysSoAndKeepsTheText) {
     NamesDesk d(kTwoNames);
     QWidget& editor = OpenEditor(d);
     auto& text = Control<QPlainTextEdit>(editor, "txtContent");
+    // A comma in a name would shift every later record: refused, file kept.
+    text.setPlainText("Smith, Jo,01 Jan 1901,1.00,A,0,000.00,00.00\n");
+    Click(editor, "btnSave");
+    ASSERT_EQ(d.desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(d.desk.platform.Messages()[0].title, "Warning!");
+    EXPECT_NE(d.desk.platform.Messages()[0].text.find("comma"), std::string::npos);
+    EXPECT_EQ(d.folder.Read("NAMES.FIL"), kTwoNames);
+    d.desk.platform.ClearMessages();
     text.setPlainText("Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");
     // The folder goes away under the editor: nowhere to write.
     std::filesystem::remove_all(d.folder.path());
