@@ -1,6 +1,7 @@
 #include "app/compute_charts.hpp"
 
 #include "base/option_numbers.hpp"
+#include "base/visible_text.hpp"
 #include "chart/chart_sets.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/headings.hpp"
@@ -52,7 +53,7 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
     session.lastBirthdayYear = LastBirthdayYear(session.natal, diurnal);
     session.returnSearch = InitialReturnSearch(session.natal, diurnal);
     session.secondPerson = diurnalWindow.chk2ndPerson;
-    session.secondPersonName = diurnalWindow.chk2ndPersonCaption;
+    session.secondPersonName = VisibleText(diurnalWindow.chk2ndPersonCaption);
     return true;
 }
 
