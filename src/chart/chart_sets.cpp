@@ -141,18 +141,14 @@ bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const Opti
     return true;
 }
 
-bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
-    ChartStore next = store;
-    double trueNode = kTrueNodeUnset;
+namespace {
 
-    CastChart natal = CastNatal(in.natal, in.houseSystem, in.options, trueNode);
+// The progressed chart at the last birthday: the natal moment plus a day
+// for each completed year, at the present place; its angles by solar arc
+// unless ProgressedAnglesByTime moves them by time. Fills the birthday and next-year
+// sets; false when the positions could not be computed.
+bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& next) {
     const double natalEps = natal.angles.obliquity;
-    next.natal = NatalSetOf(natal, trueNode);
-    next.natalObliquity = natalEps;
-    next.natalRamc = natal.angles.ramc;
-
-    // Progressed: the natal moment plus a day for each completed year, at the
-    // present place.
     double unusedNode = 0;
     CastChart prog = Cast(DayNumberOf(in.natal, in.ageYears), DayFractionOf(in.natal), in.diurnal,
                           in.houseSystem, true, unusedNode);
@@ -196,13 +192,18 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
                              EclipticRightAscension(later.midheaven, natalEps));
     ny.declination[Ascendant] = later.ascendantDeclination;
     ny.declination[Midheaven] = later.midheavenDeclination;
+    return prog.ok;
+}
 
-    // Through the current year of life to the diurnal date.
+// The progressed points carried through the current year of life to the
+// diurnal date, between the birthday and next-year sets.
+void InterpolateProgressed(const ChartInputs& in, double natalObliquity, ProgressedSet& set) {
     const double f = ProgressionFraction(
         JulianDayNumber(in.natal.year + in.ageYears, in.natal.month, in.natal.day),
         DayNumberOf(in.diurnal));
-    PointSet& pp = next.progressed.points;
-    pp = prog.points;
+    const PointSet& ny = set.nextYear;
+    PointSet& pp = set.points;
+    pp = set.atBirthday;
     for (int p = Sun; p <= kPointCount; ++p) {
         pp.longitude[p] = InterpolateAngle(pp.longitude[p], ny.longitude[p], f);
         pp.rightAscension[p] = InterpolateAngle(pp.rightAscension[p], ny.rightAscension[p], f);
@@ -211,25 +212,31 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     pp.longitude[PartOfFortune] =
         Normalize360(pp.longitude[Moon] + pp.longitude[Ascendant] - pp.longitude[Sun]);
     for (int p = NorthNode; p <= kPointCount; ++p) {
-        pp.declination[p] = EclipticDeclination(pp.longitude[p], natalEps);
+        pp.declination[p] = EclipticDeclination(pp.longitude[p], natalObliquity);
     }
     pp.rightAscension[PartOfFortune] =
-        EclipticRightAscension(pp.longitude[PartOfFortune], natalEps);
+        EclipticRightAscension(pp.longitude[PartOfFortune], natalObliquity);
+}
 
-    // Solar arc.
-    const float arc =
-        static_cast<float>(SolarArcDegrees(pp.longitude[Sun], natal.points.longitude[Sun],
-                                           in.options(opt::SolarArcByAge), in.ageYears));
-    next.solarArc.arc = arc;
+// Every natal point and cusp moved by the arc of the progressed Sun (or of
+// the age, by option), directly and conversely.
+SolarArcSet SolarArcOf(const ChartInputs& in, const CastChart& natal, double progressedSun) {
+    SolarArcSet set;
+    set.arc = static_cast<float>(SolarArcDegrees(progressedSun, natal.points.longitude[Sun],
+                                                 in.options(opt::SolarArcByAge), in.ageYears));
     for (int p = Sun; p <= kPointCount; ++p) {
-        next.solarArc.longitude[p] = Normalize360(natal.points.longitude[p] + arc);
-        next.solarArc.converseLongitude[p] = Normalize360(natal.points.longitude[p] - arc);
+        set.longitude[p] = Normalize360(natal.points.longitude[p] + set.arc);
+        set.converseLongitude[p] = Normalize360(natal.points.longitude[p] - set.arc);
     }
     for (int k = 1; k <= kCuspCount; ++k) {
-        next.solarArc.cusps[k] = Normalize360(natal.cusps[k] + arc);
+        set.cusps[k] = Normalize360(natal.cusps[k] + set.arc);
     }
+    return set;
+}
 
-    // Transit.
+// The chart of the diurnal moment and place; false when the positions
+// could not be computed.
+bool CastTransit(const ChartInputs& in, ChartStore& next) {
     double unusedTransitNode = 0;
     CastChart transit = Cast(DayNumberOf(in.diurnal), DayFractionOf(in.diurnal), in.diurnal,
                              in.houseSystem, false, unusedTransitNode);
@@ -243,10 +250,28 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.transitObliquity = transit.angles.obliquity;
     next.transitRamc = transit.angles.ramc;
     next.ramc = transit.angles.ramc;
-
-    // The wheel's outer ring ends with the transits; the working set holds
-    // the natal chart that the natal data report reads.
+    // The wheel's outer ring ends with the transits.
     next.outerRing = {transit.points.longitude, transit.positions.retrogradeMarks};
+    next.lunationStart = transit.angles.t - 31 / kJulianCentury;
+    return transit.ok;
+}
+
+}  // namespace
+
+bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
+    ChartStore next = store;
+    double trueNode = kTrueNodeUnset;
+    const CastChart natal = CastNatal(in.natal, in.houseSystem, in.options, trueNode);
+    next.natal = NatalSetOf(natal, trueNode);
+    next.natalObliquity = natal.angles.obliquity;
+    next.natalRamc = natal.angles.ramc;
+
+    const bool progressedOk = CastProgressed(in, natal, next);
+    InterpolateProgressed(in, natal.angles.obliquity, next.progressed);
+    next.solarArc = SolarArcOf(in, natal, next.progressed.points.longitude[Sun]);
+    const bool transitOk = CastTransit(in, next);
+
+    // The working set holds the natal chart that the natal data report reads.
     next.working = {natal.points, natal.cusps, next.natal.texts, natal.positions.nextDayLongitude};
     next.kind = ChartKind::Natal;
     next.houseSystem = in.houseSystem;
@@ -254,10 +279,9 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.plutoOutsideTheory = {!PlutoSeriesHolds(DayNumberOf(in.natal)),
                                !PlutoSeriesHolds(DayNumberOf(in.natal, in.ageYears)),
                                !PlutoSeriesHolds(next.diurnalDayNumber)};
-    next.lunationStart = transit.angles.t - 31 / kJulianCentury;
     next.interpretationDay = next.diurnalDayNumber;
 
-    if (!natal.ok || !prog.ok || !transit.ok) {
+    if (!natal.ok || !progressedOk || !transitOk) {
         return false;
     }
     store = std::move(next);
