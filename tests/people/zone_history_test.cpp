@@ -1,0 +1,135 @@
+// The zone at a birth's local time, against what the tz database records:
+// daylight saving, double summer time, war time, year-round saving, local
+// mean time, a gap and a fold.
+#include "people/zone_history.hpp"
+
+#include <gtest/gtest.h>
+
+namespace solvaris {
+namespace {
+
+constexpr int kHour = 3600;
+
+TEST(ZoneHistory, HistoricalOffsetsGapsAndFolds) {
+    struct Case {
+        const char* zone;
+        LocalClock local;
+        LocalTimeKind kind;
+        int earlierSecondsWest;
+        const char* earlierAbbreviation;
+        bool earlierDaylightSaving;
+        int laterSecondsWest;
+    };
+    const Case cases[] = {
+        {"America/New_York",
+         {1950, 12, 5, 19, 45, 0},
+         LocalTimeKind::Once,
+         5 * kHour,
+         "EST",
+         false,
+         5 * kHour},
+        {"America/New_York",
+         {1950, 7, 1, 12, 0, 0},
+         LocalTimeKind::Once,
+         4 * kHour,
+         "EDT",
+         true,
+         4 * kHour},
+        // Before 18 November 1883 New York kept its local mean time.
+        {"America/New_York",
+         {1880, 6, 1, 12, 0, 0},
+         LocalTimeKind::Once,
+         4 * kHour + 56 * 60 + 2,
+         "LMT",
+         false,
+         4 * kHour + 56 * 60 + 2},
+        // British double summer time.
+        {"Europe/London",
+         {1941, 7, 1, 12, 0, 0},
+         LocalTimeKind::Once,
+         -2 * kHour,
+         "BDST",
+         true,
+         -2 * kHour},
+        // Paris under German war time.
+        {"Europe/Paris",
+         {1942, 7, 1, 12, 0, 0},
+         LocalTimeKind::Once,
+         -2 * kHour,
+         "CEST",
+         true,
+         -2 * kHour},
+        // The United States' year-round daylight saving of 1974.
+        {"America/New_York",
+         {1974, 1, 15, 12, 0, 0},
+         LocalTimeKind::Once,
+         4 * kHour,
+         "EDT",
+         true,
+         4 * kHour},
+        // India's war time, an hour ahead of its standard five and a half.
+        {"Asia/Kolkata",
+         {1942, 12, 1, 12, 0, 0},
+         LocalTimeKind::Once,
+         -(6 * kHour + 30 * 60),
+         "+0630",
+         true,
+         -(6 * kHour + 30 * 60)},
+        {"America/New_York",
+         {2021, 11, 7, 1, 30, 0},
+         LocalTimeKind::Repeated,
+         4 * kHour,
+         "EDT",
+         true,
+         5 * kHour},
+        {"America/New_York",
+         {2021, 3, 14, 2, 30, 0},
+         LocalTimeKind::Skipped,
+         5 * kHour,
+         "EST",
+         false,
+         4 * kHour},
+        {"Australia/Sydney",
+         {2000, 1, 1, 0, 0, 0},
+         LocalTimeKind::Once,
+         -11 * kHour,
+         "AEDT",
+         true,
+         -11 * kHour},
+        {"Etc/UTC", {1700, 1, 1, 0, 0, 0}, LocalTimeKind::Once, 0, "UTC", false, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.zone) + " " + std::to_string(c.local.year) + "-" +
+                                 std::to_string(c.local.month) + "-" + std::to_string(c.local.day);
+        const ZoneLookup found = ZoneAtLocalTime(c.zone, c.local);
+        ASSERT_TRUE(found.zone) << what << ": " << found.problem;
+        EXPECT_EQ(found.zone->kind, c.kind) << what;
+        EXPECT_EQ(found.zone->earlier.secondsWest, c.earlierSecondsWest) << what;
+        EXPECT_EQ(found.zone->earlier.abbreviation, c.earlierAbbreviation) << what;
+        EXPECT_EQ(found.zone->earlier.daylightSaving, c.earlierDaylightSaving) << what;
+        EXPECT_EQ(found.zone->later.secondsWest, c.laterSecondsWest) << what;
+    }
+    for (const auto& [zone, local] : {std::pair<const char*, LocalClock>{"America/Nowhere", {}},
+                                      {"", {}},
+                                      {"Europe/Paris", {1950, 2, 30, 0, 0, 0}}}) {
+        const ZoneLookup found = ZoneAtLocalTime(zone, local);
+        EXPECT_FALSE(found.zone) << zone;
+        EXPECT_FALSE(found.problem.empty()) << zone;
+    }
+}
+
+TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
+    const std::vector<std::string> york = ZoneNamesContaining("new_YORK");
+    EXPECT_NE(std::find(york.begin(), york.end(), "America/New_York"), york.end());
+    EXPECT_TRUE(std::is_sorted(york.begin(), york.end()));
+    for (const std::string& name : york) {
+        EXPECT_NE(name.find("New_York"), std::string::npos) << name;
+    }
+    const std::vector<std::string> all = ZoneNamesContaining("");
+    EXPECT_GT(all.size(), 300u);
+    EXPECT_NE(std::find(all.begin(), all.end(), "US/Eastern"), all.end());  // an alias
+    EXPECT_TRUE(ZoneNamesContaining("no such zone").empty());
+}
+
+}  // namespace
+}  // namespace solvaris
