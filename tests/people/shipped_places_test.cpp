@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 
 #include "base/text_lines.hpp"
+#include "people/city_zones.hpp"
 
 namespace solvaris {
 namespace {
@@ -63,6 +65,53 @@ TEST(ShippedPlaces, CitiesAreWellFormedAndUnique) {
         {"Adelaide", "Australia", "138E36", "34S56", "-9.5"},
         {"Sydney", "Australia", "151E12", "33S52", "-10"}};
     for (const auto& city : known) EXPECT_EQ(cities[city[0] + "," + city[1]], city) << city[0];
+}
+
+// Every shipped city has its tz database zone, and that zone keeps today
+// the city's standard time (field 5): the earlier of a winter and a summer
+// clock, read through the program's own zone lookup.
+TEST(ShippedPlaces, EveryCityHasAZoneOfItsStandardTime) {
+    const CityZones zones = ReadCityZones(kData / kCityZonesFile);
+    std::size_t cities = 0;
+    for (const std::string& line : Lines("GA_MA.LL")) {
+        const auto f = Fields(line);
+        ++cities;
+        const auto name = ZoneNameOfCity(zones, f[0], f[1]);
+        ASSERT_TRUE(name) << line;
+        int standardSecondsWest = -1'000'000;
+        for (const int month : {1, 7}) {
+            const ZoneLookup found = ZoneAtLocalTime(*name, {2025, month, 15, 12, 0, 0});
+            ASSERT_TRUE(found.zone) << line << ": " << found.problem;
+            standardSecondsWest = std::max(standardSecondsWest, found.zone->earlier.secondsWest);
+        }
+        EXPECT_EQ(standardSecondsWest, std::lround(std::stod(f[4]) * 3600)) << line << " " << *name;
+    }
+    EXPECT_EQ(zones.size(), cities);
+}
+
+TEST(ShippedPlaces, ZoneFieldAndRuleTexts) {
+    struct Case {
+        int secondsWest;
+        const char* field;
+        ZoneRule rule;
+        const char* ruleText;
+    };
+    const Case cases[] = {
+        {5 * 3600, "5", {5 * 3600, "EST", false}, "EST, standard time, 5 hours west (Z)"},
+        {4 * 3600, "4", {4 * 3600, "EDT", true}, "EDT, daylight saving, 4 hours west (Z)"},
+        {-19800, "-5.5", {-19800, "IST", false}, "IST, standard time, 5h30m east (Z)"},
+        {-20700, "-5.75", {-20700, "+0545", false}, "+0545, standard time, 5h45m east (Z)"},
+        {17762, "4.933889", {17762, "LMT", false}, "LMT, local mean time, 4h56m02s west (Z)"},
+        {-7200, "-2", {-7200, "BDST", true}, "BDST, daylight saving, 2 hours east (Z)"},
+        {0, "0", {0, "GMT", false}, "GMT, standard time, 0 hours (Z)"},
+        {-561, "-0.155833", {-561, "LMT", false}, "LMT, local mean time, 0h09m21s east (Z)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ZoneFieldText(c.secondsWest), c.field) << c.field;
+        EXPECT_EQ(ZoneRuleText("Z", c.rule), c.ruleText) << c.field;
+        // The field read back as hours gives the offset to the second.
+        EXPECT_EQ(std::lround(std::stod(ZoneFieldText(c.secondsWest)) * 3600), c.secondsWest);
+    }
 }
 
 TEST(ShippedPlaces, TimeZonesRunWestToEast) {
