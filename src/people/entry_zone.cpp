@@ -1,0 +1,84 @@
+#include "people/entry_zone.hpp"
+
+#include <cstdio>
+
+#include "people/city_zones.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// A field of digits (a year may carry a sign); anything else is no number
+// here, where a wrong hour would give a wrong offset.
+std::optional<int> WholeNumber(const std::string& text) {
+    const std::string digits = text.starts_with('-') ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 6 ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(digits);
+    return text.starts_with('-') ? -value : value;
+}
+
+std::optional<LocalClock> ClockOf(const std::string& month, const std::string& day,
+                                  const std::string& year, const std::string& hour,
+                                  const std::string& minute, bool pm) {
+    const auto m = WholeNumber(month), d = WholeNumber(day), y = WholeNumber(year);
+    const auto h = WholeNumber(hour), min = WholeNumber(minute);
+    if (!m || !d || !y || !h || !min || *h < 0 || *h > 12 || *min < 0 || *min > 59) {
+        return std::nullopt;
+    }
+    const int hour24 = (*h == 12 ? 0 : *h) + (pm ? 12 : 0);
+    return LocalClock{*y, *m, *d, hour24, *min, 0};
+}
+
+std::string ClockText(const LocalClock& local) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", local.year, local.month, local.day,
+                  local.hour, local.minute);
+    return text;
+}
+
+}  // namespace
+
+std::optional<LocalClock> NatalLocalClock(const NatalEntryWindow& w) {
+    return ClockOf(w.txtMonth, w.txtDay, w.txtYear, w.txtBirthHour, w.txtBirthMinute, w.optPM);
+}
+
+std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& w) {
+    return ClockOf(w.txtDiurnalMonth, w.txtDiurnalDay, w.txtDiurnalYear, w.txtDiurnalHour,
+                   w.txtDiurnalMinute, w.optDiurnalPM);
+}
+
+EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold) {
+    const ZoneLookup found = ZoneAtLocalTime(zoneName, local);
+    EntryZone entry;
+    if (!found.zone) {
+        entry.problem = zoneName + ": " + found.problem;
+        return entry;
+    }
+    entry.kind = found.zone->kind;
+    switch (found.zone->kind) {
+        case LocalTimeKind::Once:
+            entry.fieldText = ZoneFieldText(found.zone->earlier.secondsWest);
+            entry.ruleLine = ZoneRuleText(zoneName, found.zone->earlier);
+            break;
+        case LocalTimeKind::Skipped:
+            entry.problem = ClockText(local) + " did not happen in " + zoneName +
+                            ": the clocks went from " + found.zone->earlier.abbreviation + " to " +
+                            found.zone->later.abbreviation + " and skipped it";
+            break;
+        case LocalTimeKind::Repeated: {
+            const ZoneRule& taken = fold == Fold::Earlier ? found.zone->earlier : found.zone->later;
+            entry.fieldText = ZoneFieldText(taken.secondsWest);
+            entry.ruleLine = ZoneRuleText(zoneName, taken) + "; " + ClockText(local) +
+                             " happened twice, the " +
+                             (fold == Fold::Earlier ? "earlier" : "later") + " (" +
+                             taken.abbreviation + ") taken";
+            break;
+        }
+    }
+    return entry;
+}
+
+}  // namespace solvaris

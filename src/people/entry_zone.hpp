@@ -1,0 +1,34 @@
+// The zone field of an entry window filled from a tz database zone for the
+// date and clock time typed in that window, with the rule that applied in
+// words, so that no assumption (a repeated hour, local mean time) is hidden.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "people/entry_fields.hpp"
+#include "people/zone_history.hpp"
+
+namespace solvaris {
+
+// Which of a twice-happening clock time is meant: the first, still on
+// daylight saving, or the second, after the clocks went back.
+enum class Fold { Earlier, Later };
+
+struct EntryZone {
+    std::string fieldText;  // the zone field's new text; empty when there is none
+    std::string ruleLine;   // the rule in words, for the line beside the field
+    LocalTimeKind kind = LocalTimeKind::Once;
+    std::string problem;  // why the field cannot be filled
+};
+
+// The local clock time typed in a window: hour 1-12 with A.M./P.M. (12
+// A.M. is midnight); nothing when a field is not a number.
+std::optional<LocalClock> NatalLocalClock(const NatalEntryWindow& window);
+std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& window);
+
+// The zone of `zoneName` at `local`. A skipped time is a problem (it never
+// happened on that clock); a repeated one takes `fold` and says so.
+EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold);
+
+}  // namespace solvaris
