@@ -50,6 +50,14 @@ std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& w) {
                    w.txtDiurnalMinute, w.optDiurnalPM);
 }
 
+std::optional<LocalClock> TypedLocalClock(const ClockFields& c) {
+    if (c.month == nullptr || c.day == nullptr || c.year == nullptr || c.hour == nullptr ||
+        c.minute == nullptr || c.pm == nullptr) {
+        return std::nullopt;
+    }
+    return ClockOf(*c.month, *c.day, *c.year, *c.hour, *c.minute, *c.pm);
+}
+
 EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold) {
     const ZoneLookup found = ZoneAtLocalTime(zoneName, local);
     EntryZone entry;
@@ -79,6 +87,38 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
         }
     }
     return entry;
+}
+
+std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
+                                        Platform& platform) {
+    const std::optional<LocalClock> local = TypedLocalClock(place.clock);
+    if (!local) {
+        platform.ShowMessage("The offset of " + zoneName +
+                                 " depends on the date and clock time. Please type the date, "
+                                 "hour and minute first, then choose the zone again.",
+                             "Warning!", MessageIcon::Information);
+        return std::nullopt;
+    }
+    EntryZone zone = ZoneForClock(zoneName, *local, Fold::Earlier);
+    if (zone.kind == LocalTimeKind::Repeated) {
+        const ZoneLookup both = ZoneAtLocalTime(zoneName, *local);
+        const std::string question =
+            "This clock time happened twice in " + zoneName + ", when the clocks went back. " +
+            "Was it the first time, on " + both.zone->earlier.abbreviation +
+            " (Yes), or the second, on " + both.zone->later.abbreviation + " (No)?";
+        if (platform.ShowMessage(question, "Which " + zoneName + " time?", MessageIcon::Question,
+                                 MessageButtons::YesNo) == MessageAnswer::No) {
+            zone = ZoneForClock(zoneName, *local, Fold::Later);
+        }
+    }
+    if (!zone.problem.empty()) {
+        platform.ShowMessage("The zone cannot be filled: " + zone.problem + ".", "Warning!",
+                             MessageIcon::Information);
+        return std::nullopt;
+    }
+    *place.zone = zone.fieldText;
+    *place.east = zone.fieldText.starts_with('-');
+    return zone.ruleLine;
 }
 
 }  // namespace solvaris

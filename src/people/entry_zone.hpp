@@ -7,7 +7,9 @@
 #include <string>
 
 #include "people/entry_fields.hpp"
+#include "people/place_fields.hpp"
 #include "people/zone_history.hpp"
+#include "platform/platform.hpp"
 
 namespace solvaris {
 
@@ -26,9 +28,18 @@ struct EntryZone {
 // A.M. is midnight); nothing when a field is not a number.
 std::optional<LocalClock> NatalLocalClock(const NatalEntryWindow& window);
 std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& window);
+std::optional<LocalClock> TypedLocalClock(const ClockFields& clock);
 
 // The zone of `zoneName` at `local`. A skipped time is a problem (it never
 // happened on that clock); a repeated one takes `fold` and says so.
 EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold);
+
+// A zone name picked for a window: its zone field (and East for a zone
+// east of Greenwich) filled for the window's typed date and time. A
+// repeated time asks which one is meant; a skipped time, a date not yet
+// typed or an unknown zone is said in a message box and nothing changes.
+// The rule in words when filled, else nothing.
+std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
+                                        Platform& platform);
 
 }  // namespace solvaris

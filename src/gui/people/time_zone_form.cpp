@@ -1,18 +1,21 @@
 #include "gui/people/time_zone_form.hpp"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/program_folder.hpp"
 #include "gui/shell/workstation.hpp"
+#include "people/entry_zone.hpp"
 
 namespace solvaris {
 
 namespace {
 
-constexpr int kHeightPixels = 420;
+constexpr int kHeightPixels = 640;
 // Room beside the longest line for the frame and the scroll bar.
 constexpr int kBesideTextPixels = 48;
 
@@ -22,7 +25,10 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, const PlaceFields& caller, 
     : QWidget(parent, Qt::Window),
       workstation_(workstation),
       caller_(caller),
-      lstTimeZones_(new QListWidget(this)) {
+      lstTimeZones_(new QListWidget(this)),
+      txtZoneSearch_(new QLineEdit(this)),
+      lstZoneNames_(new QListWidget(this)),
+      lblZoneRule_(new QLabel(this)) {
     setObjectName("TimeZone");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Time Zones");
@@ -34,10 +40,22 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, const PlaceFields& caller, 
     lstTimeZones_->setFont(fixed);
     auto* Command1 = new QPushButton("Quit", this);
     Command1->setObjectName("Command1");
+    txtZoneSearch_->setObjectName("txtZoneSearch");
+    txtZoneSearch_->setPlaceholderText("City or area, e.g. New_York");
+    lstZoneNames_->setObjectName("lstZoneNames");
+    lblZoneRule_->setObjectName("lblZoneRule");
+    lblZoneRule_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstTimeZones_);
+    layout->addWidget(lstTimeZones_, 3);
+    layout->addWidget(
+        new QLabel("Or the zone of a place at the date and time typed (tz database):", this));
+    layout->addWidget(txtZoneSearch_);
+    layout->addWidget(lstZoneNames_, 2);
+    layout->addWidget(lblZoneRule_);
     layout->addWidget(Command1);
     connect(lstTimeZones_, &QListWidget::itemClicked, this, &TimeZoneForm::lstTimeZones_Click);
+    connect(txtZoneSearch_, &QLineEdit::textChanged, this, &TimeZoneForm::txtZoneSearch_Change);
+    connect(lstZoneNames_, &QListWidget::itemClicked, this, &TimeZoneForm::lstZoneNames_Click);
     connect(Command1, &QPushButton::clicked, this, &TimeZoneForm::Command1_Click);
 
     Session& session = workstation_.session();
@@ -45,7 +63,23 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, const PlaceFields& caller, 
     for (const TimeZoneRecord& zone : zones_) {
         lstTimeZones_->addItem(QString::fromStdString(TimeZoneListLine(zone)));
     }
+    txtZoneSearch_Change();
     resize(lstTimeZones_->sizeHintForColumn(0) + kBesideTextPixels, kHeightPixels);
+}
+
+void TimeZoneForm::txtZoneSearch_Change() {
+    lstZoneNames_->clear();
+    for (const std::string& name : ZoneNamesContaining(txtZoneSearch_->text().toStdString())) {
+        lstZoneNames_->addItem(QString::fromStdString(name));
+    }
+}
+
+void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
+    const auto rule = PickZoneName(item->text().toStdString(), caller_, workstation_.platform());
+    if (rule) {
+        lblZoneRule_->setText(QString::fromStdString(*rule));
+        workstation_.AnnounceEntryChanged();
+    }
 }
 
 void TimeZoneForm::lstTimeZones_Click(QListWidgetItem* item) {

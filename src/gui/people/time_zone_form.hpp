@@ -1,6 +1,8 @@
 // TimeZone, the time-zone window: the zones of TZ.DAT; a click puts the
 // zone into the time-zone field of the entry window that opened it ("TZ
-// Help"), East selected for a negative zone.
+// Help"), East selected for a negative zone. Beside them, a search over
+// the tz database's zone names: a click fills the offset that held at the
+// caller's typed date and time, and a line names the rule.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +11,8 @@
 #include "people/place_fields.hpp"
 #include "people/time_zones.hpp"
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
@@ -29,12 +33,17 @@ public:
 
 private:
     void lstTimeZones_Click(QListWidgetItem* item);
+    void txtZoneSearch_Change();
+    void lstZoneNames_Click(QListWidgetItem* item);
     void Command1_Click();
 
     Workstation& workstation_;
     PlaceFields caller_;
     std::vector<TimeZoneRecord> zones_;
     QListWidget* lstTimeZones_;
+    QLineEdit* txtZoneSearch_;
+    QListWidget* lstZoneNames_;
+    QLabel* lblZoneRule_;
 };
 
 // "TZ Help" of an entry window: the one time-zone window of the

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <optional>
+
 #include "gui/people/people_desk.hpp"
 #include "support/temp_folder.hpp"
 
@@ -59,6 +65,66 @@ TEST(TimeZoneForm, TzHelpRemembersItsCaller) {
     // Opened again after Quit: a new window serving the new caller.
     Click(desk.natal, "Label1");
     ASSERT_NE(testing::OpenWindow<TimeZoneForm>("TimeZone"), nullptr);
+}
+
+// A zone of the tz database fills the offset that held at the caller's
+// typed date and time, and the line beside says which rule that was.
+TEST(TimeZoneForm, ADatabaseZoneFillsTheOffsetOfTheTypedMoment) {
+    struct Case {
+        const char* month;
+        const char* day;
+        const char* year;
+        const char* hour;
+        bool pm;
+        std::optional<MessageAnswer> asked;  // the answer to the repeated-hour question
+        const char* zone;
+        const char* rule;  // what the line begins with
+    };
+    PeopleDesk desk;
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    desk.workstation.AnnounceEntryChanged();
+    Click(desk.natal, "Label1");
+    auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
+    ASSERT_NE(window, nullptr);
+    QTest::keyClicks(&Control<QLineEdit>(*window, "txtZoneSearch"), "new_y");
+    ASSERT_EQ(testing::Lines(Control<QListWidget>(*window, "lstZoneNames")),
+              std::vector<std::string>{"America/New_York"});
+    for (const Case& c : {
+             Case{"12", "5", "1950", "7", true, std::nullopt, "5", "EST, standard time"},
+             Case{"7", "1", "1950", "7", true, std::nullopt, "4", "EDT, daylight saving"},
+             Case{"6", "1", "1880", "7", true, std::nullopt, "4.933889", "LMT, local mean time"},
+             Case{"11", "7", "2021", "1", false, MessageAnswer::Yes, "4", "EDT"},
+             Case{"11", "7", "2021", "1", false, MessageAnswer::No, "5", "EST"},
+         }) {
+        NatalEntryWindow& natal = desk.workstation.natalEntry;
+        natal.txtMonth = c.month;
+        natal.txtDay = c.day;
+        natal.txtYear = c.year;
+        natal.txtBirthHour = c.hour;
+        natal.optPM = c.pm;
+        desk.workstation.AnnounceEntryChanged();
+        desk.platform.ClearMessages();
+        if (c.asked) {
+            desk.platform.QueueAnswer(*c.asked);
+        }
+        testing::ClickLine(Control<QListWidget>(*window, "lstZoneNames"), "America/New_York");
+        EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), c.zone) << c.year << " " << c.month;
+        EXPECT_FALSE(testing::Checked(desk.natal, "optEast"));
+        EXPECT_EQ(Control<QLabel>(*window, "lblZoneRule").text().toStdString().rfind(c.rule, 0), 0u)
+            << Control<QLabel>(*window, "lblZoneRule").text().toStdString();
+        EXPECT_EQ(desk.platform.Messages().size(), c.asked ? 1u : 0u) << c.year;
+    }
+    // A time the clocks skipped is said, and the field keeps its zone.
+    desk.workstation.natalEntry.txtMonth = "3";
+    desk.workstation.natalEntry.txtDay = "14";
+    desk.workstation.natalEntry.txtBirthHour = "2";
+    desk.workstation.natalEntry.txtBirthMinute = "30";
+    desk.workstation.AnnounceEntryChanged();
+    desk.platform.ClearMessages();
+    testing::ClickLine(Control<QListWidget>(*window, "lstZoneNames"), "America/New_York");
+    EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), "5");
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_NE(desk.platform.Messages()[0].text.find("did not happen"), std::string::npos);
 }
 
 TEST(TimeZoneForm, UnreadableAndCorruptTables) {
