@@ -6,7 +6,9 @@
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
+#include "people/entry_keys.hpp"
 #include "people/entry_rules.hpp"
+#include "people/entry_zone.hpp"
 #include "people/place_fields.hpp"
 
 namespace solvaris {
@@ -62,8 +64,12 @@ bool FillPlace(const CityRecord& r, const PlaceFields& place, Platform& platform
     if (!zone) {
         return fail();
     }
-    *place.zone = NumberAsTyped(*zone);
-    SelectHemisphere(place, letter == "E" || letter == "e");
+    // An east longitude makes an unsigned zone east; a west one keeps the
+    // file's zone, for places west of Greenwich on an east zone (Madrid
+    // 3W41 keeps -1 rather than becoming an hour west).
+    const bool east = letter == "E" || letter == "e";
+    *place.east = east;
+    *place.zone = east ? ZoneForEast(NumberAsTyped(*zone)) : NumberAsTyped(*zone);
     const auto latDeg = Digits(Mid(r.latitude, 1, 2));
     const std::string hemisphere = Mid(r.latitude, 3, 1);
     const auto latMin = Digits(LastTwo(r.latitude));
@@ -119,11 +125,25 @@ const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const s
 }
 
 bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
-                    const OptionTable& options, Platform& platform) {
+                    const OptionTable& options, Platform& platform, const CityZones& zones,
+                    std::string* zoneRule) {
+    // With its tz database zone, the city's zone is the one that held at the
+    // typed moment; a zone that cannot be filled keeps field 5's.
+    const auto fill = [&](const PlaceFields& place) {
+        if (!FillPlace(record, place, platform)) {
+            return false;
+        }
+        if (const auto name = ZoneNameOfCity(zones, record.city, record.region)) {
+            if (auto rule = PickZoneName(*name, place, platform); rule && zoneRule != nullptr) {
+                *zoneRule = std::move(*rule);
+            }
+        }
+        return true;
+    };
     if (diurnal.chk2ndPerson) {
-        return FillPlace(record, PlaceFieldsOf(diurnal), platform);
+        return fill(PlaceFieldsOf(diurnal));
     }
-    if (!FillPlace(record, PlaceFieldsOf(natal), platform)) {
+    if (!fill(PlaceFieldsOf(natal))) {
         return false;
     }
     AfterNatalPick(natal, diurnal, options, platform);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/options.hpp"
+#include "people/city_zones.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"
 
@@ -45,8 +46,11 @@ const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const s
 // A click on a city: the place into the diurnal window in second-person
 // mode, else into the natal window followed by the diurnal window's reset
 // or copy. A field that cannot be read shows the format-error box; fields
-// already filled keep their new values.
+// already filled keep their new values. A city of `zones` gets the offset
+// of its tz database zone at the target window's typed date and time, and
+// `zoneRule` (when given) the rule in words.
 bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
-                    const OptionTable& options, Platform& platform);
+                    const OptionTable& options, Platform& platform, const CityZones& zones = {},
+                    std::string* zoneRule = nullptr);
 
 }  // namespace solvaris

@@ -116,8 +116,8 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, const Place
                              MessageIcon::Information);
         return std::nullopt;
     }
+    // East and West stay the longitude's: Madrid lies west on an east zone.
     *place.zone = zone.fieldText;
-    *place.east = zone.fieldText.starts_with('-');
     return zone.ruleLine;
 }
 

@@ -34,8 +34,8 @@ std::optional<LocalClock> TypedLocalClock(const ClockFields& clock);
 // happened on that clock); a repeated one takes `fold` and says so.
 EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold);
 
-// A zone name picked for a window: its zone field (and East for a zone
-// east of Greenwich) filled for the window's typed date and time. A
+// A zone name picked for a window: its zone field filled for the window's
+// typed date and time (East and West stay the longitude's). A
 // repeated time asks which one is meant; a skipped time, a date not yet
 // typed or an unknown zone is said in a message box and nothing changes.
 // The rule in words when filled, else nothing.

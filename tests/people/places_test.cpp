@@ -31,6 +31,8 @@ TEST(CitiesFile, LongitudesLatitudesAndZones) {
              Case{"Zurich,Switzerland,08E33,47N22,1", "8", "33", true, "47", "22", false, "-1"},
              Case{"Sydney,NSW,151E12,33S52,-10", "151", "12", true, "33", "52", true, "-10"},
              Case{"Kolkata,India,88E22,22N34,-5.5", "88", "22", true, "22", "34", false, "-5.5"},
+             // West of Greenwich on an east zone: the zone stays east.
+             Case{"Madrid,Spain,03W41,40N24,-1", "3", "41", false, "40", "24", false, "-1"},
          }) {
         TempFolder folder;
         folder.Write("X.LL", std::string(c.record) + "\r\n");

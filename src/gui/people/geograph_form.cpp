@@ -1,10 +1,12 @@
 #include "gui/people/geograph_form.hpp"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/program_folder.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
@@ -25,13 +27,20 @@ std::filesystem::path CitiesFile(Workstation& workstation) {
 }  // namespace
 
 GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
-    : QWidget(parent, Qt::Window), workstation_(workstation), CitiesOnFile_(new QListWidget(this)) {
+    : QWidget(parent, Qt::Window),
+      workstation_(workstation),
+      CitiesOnFile_(new QListWidget(this)),
+      lblZoneRule_(new QLabel(this)) {
     setObjectName("Geograph");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Cities");
     CitiesOnFile_->setObjectName("CitiesOnFile");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CitiesOnFile_);
+    // The rule of the zone filled from the tz database at the last click.
+    lblZoneRule_->setObjectName("lblZoneRule");
+    lblZoneRule_->setWordWrap(true);
+    layout->addWidget(lblZoneRule_);
     auto* listButtons = new QHBoxLayout;
     layout->addLayout(listButtons);
     QPushButton* cmdNewFileList = AddButton(*listButtons, "cmdNewFileList", "Change List");
@@ -47,6 +56,7 @@ GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
 
 void GeographForm::LoadList() {
     cities_ = ReadCitiesList(CitiesFile(workstation_), workstation_.platform());
+    zones_ = ReadCityZones(FindInFolder(workstation_.session().folder, kCityZonesFile));
     QStringList lines;
     for (const CityRecord& city : cities_) {
         lines.append(QString::fromStdString(CityListText(city)));
@@ -64,8 +74,10 @@ void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
         return;
     }
     // A record that fails part way has filled some fields: shown either way.
+    std::string zoneRule;
     PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
-                   workstation_.session().options, workstation_.platform());
+                   workstation_.session().options, workstation_.platform(), zones_, &zoneRule);
+    lblZoneRule_->setText(QString::fromStdString(zoneRule));
     workstation_.AnnounceEntryChanged();
 }
 

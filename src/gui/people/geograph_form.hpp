@@ -10,6 +10,7 @@
 
 #include "people/cities_file.hpp"
 
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
@@ -37,7 +38,9 @@ private:
 
     Workstation& workstation_;
     std::vector<CityRecord> cities_;
+    CityZones zones_;
     QListWidget* CitiesOnFile_;
+    QLabel* lblZoneRule_;
     // The editor this window opened: raised again rather than a second
     // one, whose Save would undo the first one's.
     QPointer<QWidget> editor_;

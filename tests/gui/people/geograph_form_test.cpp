@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
+#include <tuple>
 
 #include "gui/people/long_lat_form.hpp"
 #include "gui/people/people_desk.hpp"
@@ -60,7 +62,10 @@ TEST(GeographForm, CityClickFillsTheEntryAsTheCoreDoes) {
             ReadCitiesList(std::filesystem::path(SOLVARIS_DATA_DIR) / "GA_MA.LL", desk.platform);
         const CityRecord* record = CityOfListText(cities, c.city);
         ASSERT_NE(record, nullptr) << c.city;
-        ASSERT_TRUE(PickCityRecord(*record, natal, diurnal, desk.session.options, desk.platform));
+        const CityZones zones =
+            ReadCityZones(std::filesystem::path(SOLVARIS_DATA_DIR) / kCityZonesFile);
+        ASSERT_TRUE(
+            PickCityRecord(*record, natal, diurnal, desk.session.options, desk.platform, zones));
 
         auto* geograph = new GeographForm(desk.workstation);
         geograph->show();
@@ -78,6 +83,31 @@ TEST(GeographForm, CityClickFillsTheEntryAsTheCoreDoes) {
         geograph->close();
         testing::DiscardClosedWindows();
     }
+}
+
+// A shipped city carries its tz database zone: a New York birth of July
+// 1950 gets daylight saving, one of December standard time, and the
+// window names the rule.
+TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirth) {
+    PeopleDesk desk;
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    auto* geograph = new GeographForm(desk.workstation);
+    geograph->show();
+    for (const auto& [month, zone, rule] :
+         {std::tuple{"7", "4", "EDT, daylight saving, 4 hours west (America/New_York)"},
+          std::tuple{"12", "5", "EST, standard time, 5 hours west (America/New_York)"}}) {
+        desk.workstation.natalEntry.txtMonth = month;
+        desk.workstation.AnnounceEntryChanged();
+        testing::ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "New York,New York");
+        EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), zone) << month;
+        EXPECT_EQ(Control<QLabel>(*geograph, "lblZoneRule").text().toStdString(), rule);
+    }
+    // Madrid lies west of Greenwich on an east zone: West stays, the zone -1.
+    testing::ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "Madrid,Spain");
+    EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), "-1");
+    EXPECT_FALSE(testing::Checked(desk.natal, "optEast"));
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    geograph->close();
 }
 
 TEST(GeographForm, ChangeListEditThisListAndNames) {
