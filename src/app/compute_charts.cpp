@@ -54,6 +54,7 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
     session.returnSearch = InitialReturnSearch(session.natal, diurnal);
     session.secondPerson = diurnalWindow.chk2ndPerson;
     session.secondPersonName = VisibleText(diurnalWindow.chk2ndPersonCaption);
+    session.natalZoneRule = RuleInForce(session.natalZoneNote, natalWindow);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/returns.hpp"
+#include "people/entry_zone.hpp"
 #include "reports/report_buffer.hpp"
 
 namespace solvaris {
@@ -34,6 +35,10 @@ struct Session {
     // The orbs last loaded from an orb file: a short or unreadable file
     // leaves the entries it does not reach as they were.
     OrbTable orbTable{};
+    // The natal zone as last filled from the tz database, and its rule when
+    // the last chart was computed with it (shown after the natal report).
+    ZoneRuleNote natalZoneNote;
+    std::string natalZoneRule;
 };
 
 }  // namespace solvaris

@@ -121,4 +121,15 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, const Place
     return zone.ruleLine;
 }
 
+ZoneRuleNote NoteOfNatalZone(std::string rule, const NatalEntryWindow& window) {
+    return {std::move(rule), window.txtTZ, NatalLocalClock(window).value_or(LocalClock{})};
+}
+
+std::string RuleInForce(const ZoneRuleNote& note, const NatalEntryWindow& window) {
+    const std::optional<LocalClock> clock = NatalLocalClock(window);
+    return !note.rule.empty() && window.txtTZ == note.zoneText && clock && *clock == note.clock
+               ? note.rule
+               : std::string();
+}
+
 }  // namespace solvaris

@@ -42,4 +42,19 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
 std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
                                         Platform& platform);
 
+// The rule of a zone filled from the tz database into the natal window,
+// with the zone text and moment it was found for.
+struct ZoneRuleNote {
+    std::string rule;
+    std::string zoneText;
+    LocalClock clock;
+};
+
+// The note of a rule just filled into the natal window.
+ZoneRuleNote NoteOfNatalZone(std::string rule, const NatalEntryWindow& window);
+
+// The note's rule while the window still holds that zone at that moment;
+// empty once the user typed another zone, date or time.
+std::string RuleInForce(const ZoneRuleNote& note, const NatalEntryWindow& window);
+
 }  // namespace solvaris

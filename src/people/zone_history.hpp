@@ -17,6 +17,7 @@ struct LocalClock {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    bool operator==(const LocalClock&) const = default;
 };
 
 struct ZoneRule {

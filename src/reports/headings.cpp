@@ -165,6 +165,11 @@ void NatalDataReport(ReportContext& ctx) {
 void NatalDataCommand(ReportContext& ctx) {
     NatalHeading(ctx);
     NatalDataReport(ctx);
+    // A zone found in the tz database says which rule it was.
+    if (!ctx.session.natalZoneRule.empty()) {
+        ctx.Blank();
+        ctx.Line("  Time zone: " + ctx.session.natalZoneRule);
+    }
     ctx.Show();
 }
 

@@ -11,6 +11,7 @@
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/cities_editor.hpp"
+#include "people/entry_zone.hpp"
 
 namespace solvaris {
 
@@ -77,6 +78,9 @@ void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
     std::string zoneRule;
     PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
                    workstation_.session().options, workstation_.platform(), zones_, &zoneRule);
+    if (!zoneRule.empty() && !workstation_.diurnalEntry.chk2ndPerson) {
+        workstation_.session().natalZoneNote = NoteOfNatalZone(zoneRule, workstation_.natalEntry);
+    }
     lblZoneRule_->setText(QString::fromStdString(zoneRule));
     workstation_.AnnounceEntryChanged();
 }

@@ -77,6 +77,9 @@ void TimeZoneForm::txtZoneSearch_Change() {
 void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
     const auto rule = PickZoneName(item->text().toStdString(), caller_, workstation_.platform());
     if (rule) {
+        if (caller_.zone == &workstation_.natalEntry.txtTZ) {
+            workstation_.session().natalZoneNote = NoteOfNatalZone(*rule, workstation_.natalEntry);
+        }
         lblZoneRule_->setText(QString::fromStdString(*rule));
         workstation_.AnnounceEntryChanged();
     }

@@ -85,6 +85,12 @@ TEST(GeographForm, CityClickFillsTheEntryAsTheCoreDoes) {
     }
 }
 
+std::string LastWords(const std::vector<std::string>& report) {
+    const auto last = std::find_if(report.rbegin(), report.rend(),
+                                   [](const std::string& line) { return !line.empty(); });
+    return last == report.rend() ? std::string() : *last;
+}
+
 // A shipped city carries its tz database zone: a New York birth of July
 // 1950 gets daylight saving, one of December standard time, and the
 // window names the rule.
@@ -101,7 +107,13 @@ TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirth) {
         testing::ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "New York,New York");
         EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), zone) << month;
         EXPECT_EQ(Control<QLabel>(*geograph, "lblZoneRule").text().toStdString(), rule);
+        // The natal report ends with the rule while the zone stands as filled.
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        EXPECT_EQ(LastWords(desk.session.reports.Current()), std::string("  Time zone: ") + rule);
     }
+    desk.workstation.natalEntry.txtTZ = "4";  // typed by hand: no rule claimed
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_EQ(LastWords(desk.session.reports.Current()).find("Time zone:"), std::string::npos);
     // Madrid lies west of Greenwich on an east zone: West stays, the zone -1.
     testing::ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "Madrid,Spain");
     EXPECT_EQ(testing::Shown(desk.natal, "txtTZ"), "-1");
