@@ -81,6 +81,27 @@ TEST(NatalEntryForm, TypedGoldenBirthAndOKShowTheNatalReport) {
     const int lines = desk.session.reports.LineCount();
     Click(natal, "cmdOK");
     EXPECT_EQ(desk.session.reports.LineCount(), lines);
+    // Enter runs OK from a field, an option button and the focused OK
+    // button of InputD, and from a field of InputD1.
+    const struct {
+        QWidget* window;
+        const char* control;
+        Qt::Key key;
+    } enters[] = {
+        {&natal, "txtYear", Qt::Key_Return},           {&natal, "txtName", Qt::Key_Enter},
+        {&natal, "optWest", Qt::Key_Return},           {&natal, "cmdOK", Qt::Key_Return},
+        {&diurnal, "txtDiurnalMonth", Qt::Key_Return}, {&diurnal, "chkNatOrNow", Qt::Key_Enter}};
+    for (const auto& enter : enters) {
+        desk.dataWindow.text.clear();
+        desk.session.reports.EmptySession();
+        auto& control = Control<QWidget>(*enter.window, enter.control);
+        control.setFocus();
+        QTest::keyClick(&control, enter.key);
+        EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "natal"))
+            << enter.control;
+        EXPECT_EQ(desk.session.reports.LineCount(), lines) << enter.control;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(NatalEntryForm, NumberFieldsDiscardOtherKeys) {
