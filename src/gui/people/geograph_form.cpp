@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
@@ -25,7 +26,7 @@ std::filesystem::path CitiesFile(Workstation& workstation) {
 }  // namespace
 
 GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
-    : QWidget(parent, Qt::Window), workstation_(workstation), CitiesOnFile_(new QListWidget(this)) {
+    : QWidget(parent, Qt::Window), workstation_(workstation), CitiesOnFile_(new ListBox(this)) {
     setObjectName("Geograph");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Cities");
@@ -38,6 +39,7 @@ GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
     QPushButton* cmdEditList = AddButton(*listButtons, "cmdEditList", "Edit this List");
     QPushButton* Command1 = AddButton(*layout, "Command1", "Click here for names");
     connect(CitiesOnFile_, &QListWidget::itemClicked, this, &GeographForm::CitiesOnFile_Click);
+    CitiesOnFile_->SetOnKeyMove([this]() { CitiesOnFile_Click(CitiesOnFile_->currentItem()); });
     connect(cmdNewFileList, &QPushButton::clicked, this, &GeographForm::cmdNewFileList_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &GeographForm::cmdEditList_Click);
     connect(Command1, &QPushButton::clicked, this, &GeographForm::Command1_Click);

@@ -10,11 +10,11 @@
 
 #include "people/cities_file.hpp"
 
-class QListWidget;
 class QListWidgetItem;
 
 namespace solvaris {
 
+class ListBox;
 class Workstation;
 
 class GeographForm : public QWidget {
@@ -37,7 +37,7 @@ private:
 
     Workstation& workstation_;
     std::vector<CityRecord> cities_;
-    QListWidget* CitiesOnFile_;
+    ListBox* CitiesOnFile_;
     // The editor this window opened: raised again rather than a second
     // one, whose Save would undo the first one's.
     QPointer<QWidget> editor_;
