@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -110,13 +111,19 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         names->close();
         workstation.AnnounceInputCommand();
         EXPECT_TRUE(names->isVisible()) << c.what;
-        // "Click here for cities" goes to the cities list and its own
+        // "Click here for cities" goes to the cities list, wholly on the
+        // screen though the names list stands at its right edge; its own
         // button comes back to the names.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        names->move(screen.right() - names->frameGeometry().width() + 1, screen.top() + 40);
         QTest::mouseClick(names->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QWidget* cities = TopLevel("Geograph");
         ASSERT_NE(cities, nullptr) << c.what;
         EXPECT_TRUE(cities->isVisible() && !names->isVisible()) << c.what;
+        EXPECT_TRUE(screen.contains(cities->frameGeometry()))
+            << c.what << ": " << cities->frameGeometry().left() << "+"
+            << cities->frameGeometry().width();
         QTest::mouseClick(cities->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         EXPECT_TRUE(names->isVisible()) << c.what;
