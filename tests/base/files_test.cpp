@@ -50,7 +50,9 @@ TEST(TextLines, EncodingsAndLineEnds) {
     folder.Write("cp1252.txt", "Z\xfcrich \x80 5\r\n");
     folder.Write("utf8.txt", "Z\xc3\xbcrich\r\n");
     // A byte-order mark opening the file is no part of its first line.
-    folder.Write("bom.txt", "\xef\xbb\xbf" "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n");
+    folder.Write("bom.txt",
+                 "\xef\xbb\xbf"
+                 "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n");
     folder.Write("bom1252.txt", "\xef\xbb\xbfZ\xfcrich\r\n");
     using Lines = std::vector<std::string>;
     EXPECT_EQ(*ReadTextLines(folder / "crlf.txt"), (Lines{"one", "two"}));
