@@ -55,16 +55,30 @@ shot() {
     import -window root "$out/walk-$1.png"
     echo "docs/screens/walk-$1.png"
 }
-# A click at a point of a window, counted from the window's corner.
+# A click at a point of a window, counted from the window's corner; the
+# window raised first, as the click of a user would find it on top.
 click_in() {
-    xdotool mousemove --window "$(window_named "$1" "click")" "$2" "$3" click 1
+    local id
+    id=$(window_named "$1" "click")
+    xdotool windowraise "$id"
+    xdotool mousemove --window "$id" "$2" "$3" click 1
     sleep 0.5
+}
+# Keys to the window of that caption (a message box, a dialog).
+keys_to() {
+    local id
+    id=$(window_named "$1" "keys")
+    shift
+    xdotool windowfocus --sync "$id"
+    xdotool key --delay 300 "$@"
+    sleep 1
 }
 # A click counted back from the window's bottom right corner (its Quit).
 click_from_corner() {
     local id WIDTH HEIGHT
     id=$(window_named "$1" "click")
     eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+    xdotool windowraise "$id"
     xdotool mousemove --window "$id" $((WIDTH - $2)) $((HEIGHT - $3)) click 1
     sleep 0.5
 }
@@ -118,7 +132,16 @@ click_in "^Names$" 138 274
 click_in "^Cities$" 60 12
 xdotool key Down Down
 shot cities-arrows "$natal_caption"
+click_from_corner "^Cities$" 95 50
+shot cities-edit "^Edit: .*LL$"
+click_from_corner "^Edit: .*LL$" 50 20
 click_in "^Cities$" 180 445
+click_in "^Names$" 204 246
+shot names-edit "^Edit: .*FIL$"
+click_from_corner "^Edit: .*FIL$" 150 20
+click_in "^Names$" 72 246
+shot select-file "^Select File"
+xdotool key Escape
 click_in "$natal_caption" 183 131
 shot time-zones "^Time Zones"
 click_from_corner "^Time Zones" 150 14
@@ -138,12 +161,33 @@ shot wheel-single "Chartwheels$"
 xdotool windowfocus --sync "$(window_named 'Chartwheels$' "wheel")"
 xdotool key alt+a
 shot wheel-aspects
+xdotool windowfocus --sync "$(window_named 'Chartwheels$' "wheel")"
+xdotool key --delay 300 alt+o e
+shot orb-editor
+xdotool windowfocus --sync "$(window_named 'Chartwheels$' "wheel")"
+xdotool key alt+d
+shot wheel-duplicate
 xdotool windowfocus --sync "$(window_named "$data_caption" "print")"
 xdotool key --delay 300 alt+p
 shot print-file "^File To Print$"
 click_from_corner "^File To Print$" 40 20
 main_menu alt+h u
 shot about
+click_in "^About SOLVARIS$" 100 100
+
+# The ephemeris from the natal entry, at midnight; then Input and Enter for
+# the chart again, and the transit interpretations stepped to a new date.
+click_in "$natal_caption" 392 265
+keys_to "Midnight or Noon" Return
+shot ephemeris "$data_caption"
+main_menu alt+i
+click_in "$natal_caption" 120 22
+keys_to "$natal_caption" Return
+main_menu alt+d t i
+keys_to "$data_caption" alt+m n
+shot new-date "^New Transit Date$"
+keys_to "^New Transit Date$" Return
+shot interpretations-new-date "$data_caption"
 
 # Exit through the menu, as a user leaves.
 main_menu alt+f x
