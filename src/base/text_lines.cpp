@@ -191,6 +191,12 @@ std::string FileReadProblem(const std::filesystem::path& path) {
 }
 
 std::string DecodeText(std::string bytes) {
+    // Editors on Windows open a UTF-8 file with a byte-order mark; it is no
+    // part of the first line (a names file's first name, option 1).
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (std::string_view(bytes).starts_with(kByteOrderMark)) {
+        bytes.erase(0, kByteOrderMark.size());
+    }
     return IsValidUtf8(bytes) ? bytes : Windows1252ToUtf8(bytes);
 }
 

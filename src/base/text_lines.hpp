@@ -16,8 +16,8 @@ namespace solvaris {
 // Every line without its line end; nothing when the file cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path);
 
-// Bytes as UTF-8 text: as they are when valid UTF-8, else read as
-// Windows-1252.
+// A whole file's bytes as UTF-8 text, without a byte-order mark that opens
+// it: as they are when valid UTF-8, else read as Windows-1252.
 std::string DecodeText(std::string bytes);
 
 // The whole file as UTF-8 text, line ends untouched.

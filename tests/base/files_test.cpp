@@ -49,11 +49,18 @@ TEST(TextLines, EncodingsAndLineEnds) {
     folder.Write("lf.txt", "one\ntwo");
     folder.Write("cp1252.txt", "Z\xfcrich \x80 5\r\n");
     folder.Write("utf8.txt", "Z\xc3\xbcrich\r\n");
+    // A byte-order mark opening the file is no part of its first line.
+    folder.Write("bom.txt",
+                 "\xef\xbb\xbf"
+                 "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n");
+    folder.Write("bom1252.txt", "\xef\xbb\xbfZ\xfcrich\r\n");
     using Lines = std::vector<std::string>;
     EXPECT_EQ(*ReadTextLines(folder / "crlf.txt"), (Lines{"one", "two"}));
     EXPECT_EQ(*ReadTextLines(folder / "lf.txt"), (Lines{"one", "two"}));
     EXPECT_EQ(*ReadTextLines(folder / "cp1252.txt"), (Lines{"Z\xc3\xbcrich \xe2\x82\xac 5"}));
     EXPECT_EQ(*ReadTextLines(folder / "utf8.txt"), (Lines{"Z\xc3\xbcrich"}));
+    EXPECT_EQ(*ReadTextLines(folder / "bom.txt"), (Lines{"Ann,05 Dec 1950", "\xef\xbb\xbf"}));
+    EXPECT_EQ(*ReadTextLines(folder / "bom1252.txt"), (Lines{"Z\xc3\xbcrich"}));
     EXPECT_FALSE(ReadTextLines(folder / "missing.txt"));
     EXPECT_EQ(CharacterCount("Z\xc3\xbcrich"), 6u);
     for (const char* invalid : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf5\x80\x80\x80"}) {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -130,6 +131,14 @@ void DiurnalEntryForm::chkNatOrNow_Click(bool checked) {
     AfterNatalPick(workstation_.natalEntry, entry_, workstation_.session().options,
                    workstation_.platform());
     ShowRecord();
+}
+
+void DiurnalEntryForm::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event)) {
+        workstation_.ComputeNewChart();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DiurnalEntryForm::paintEvent(QPaintEvent* event) {

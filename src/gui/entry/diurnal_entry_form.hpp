@@ -24,6 +24,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter: the chart computed from both entries, as InputD's OK does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowRecord();

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -89,6 +90,11 @@ QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int ro
     link->installEventFilter(new LinkClickFilter(*link, std::move(onClick)));
     grid.addWidget(link, row, column, 1, 2);
     return link;
+}
+
+bool IsEnterKey(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    return enter && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 void PaintTwoToneBorder(QPainter& painter, const QRect& control) {

@@ -7,6 +7,7 @@
 
 class QGridLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -35,6 +36,9 @@ OptionPair AddOptionPair(QGridLayout& grid, const char* frameCaption, const char
 // An underlined label that runs `onClick` with itself when clicked.
 QLabel* AddLink(QGridLayout& grid, const char* name, const char* caption, int row, int column,
                 std::function<void(QLabel&)> onClick);
+
+// Return or the keypad's Enter, without Shift, Ctrl or Alt.
+bool IsEnterKey(const QKeyEvent& key);
 
 // The windows' paint: every text field in a one-pixel border, grey above
 // and left, white below and right.

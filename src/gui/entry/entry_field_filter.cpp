@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -40,14 +41,29 @@ bool EntryFieldFilter::eventFilter(QObject* watched, QEvent* event) {
     if (field == nullptr) {
         return false;
     }
-    if (event->type() == QEvent::FocusIn) {
-        // Queued, so that the mouse press that gave the focus does not
-        // place the cursor over the selection.
-        QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
-        return false;
+    switch (event->type()) {
+        case QEvent::FocusIn: {
+            // Queued, so that the mouse press that gave the focus does not
+            // place the cursor over the selection.
+            QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
+            // A click into the window's focused field activates the window
+            // first and places the cursor after: its release selects again.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            selectOnRelease_ = reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason;
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            if (selectOnRelease_ && !field->hasSelectedText()) {
+                field->selectAll();
+            }
+            selectOnRelease_ = false;
+            return false;
+        case QEvent::FocusOut: selectOnRelease_ = false; return false;
+        case QEvent::KeyPress:
+            selectOnRelease_ = false;
+            return Refused(field->objectName().toStdString(), *static_cast<QKeyEvent*>(event));
+        default: return false;
     }
-    return event->type() == QEvent::KeyPress &&
-           Refused(field->objectName().toStdString(), *static_cast<QKeyEvent*>(event));
 }
 
 void InstallEntryFieldFilter(QLineEdit& field) {

@@ -16,6 +16,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Entered by the mouse or with its window, until the button is released.
+    bool selectOnRelease_ = false;
 };
 
 // The filter onto the field, named beforehand; numeric fields also take no

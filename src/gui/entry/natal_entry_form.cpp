@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,11 @@ NatalEntryForm::NatalEntryForm(Workstation& workstation, QWidget* parent)
     QPushButton* cmdSave = AddButton(*buttons, "cmdSave", "Save to disk");
     QPushButton* cmdNow = AddButton(*buttons, "cmdNow", "Now");
     QPushButton* cmdEphemeris = AddButton(*buttons, "cmdEphemeris", "Ephemeris");
+    // Enter presses the button that has the focus; elsewhere in the window
+    // it runs OK (keyPressEvent).
+    for (QPushButton* button : {cmdOK, cmdSave, cmdNow, cmdEphemeris}) {
+        button->setAutoDefault(true);
+    }
 
     connect(txtBirthHour, &QLineEdit::textEdited, this, &NatalEntryForm::txtBirthHour_Change);
     connect(optPM_, &QRadioButton::toggled, this, [this](bool on) { entry_.optPM = on; });
@@ -116,9 +122,14 @@ void NatalEntryForm::optWest_Click() {
     ShowRecord();
 }
 
-void NatalEntryForm::cmdOK_Click() {
-    workstation_.session().reports.EmptySession();
-    workstation_.ComputeChart();
+void NatalEntryForm::cmdOK_Click() { workstation_.ComputeNewChart(); }
+
+void NatalEntryForm::keyPressEvent(QKeyEvent* event) {
+    if (IsEnterKey(*event)) {
+        cmdOK_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void NatalEntryForm::cmdSave_Click() { workstation_.SaveNatalPerson(); }

@@ -23,6 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter in a field or on an option button: OK.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowRecord();

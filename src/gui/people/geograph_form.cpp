@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/program_folder.hpp"
+#include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
@@ -30,7 +31,7 @@ std::filesystem::path CitiesFile(Workstation& workstation) {
 GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
     : QWidget(parent, Qt::Window),
       workstation_(workstation),
-      CitiesOnFile_(new QListWidget(this)),
+      CitiesOnFile_(new ListBox(this)),
       lblZoneRule_(new QLabel(this)) {
     setObjectName("Geograph");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,6 +49,7 @@ GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
     QPushButton* cmdEditList = AddButton(*listButtons, "cmdEditList", "Edit this List");
     QPushButton* Command1 = AddButton(*layout, "Command1", "Click here for names");
     connect(CitiesOnFile_, &QListWidget::itemClicked, this, &GeographForm::CitiesOnFile_Click);
+    CitiesOnFile_->SetOnKeyMove([this]() { CitiesOnFile_Click(CitiesOnFile_->currentItem()); });
     connect(cmdNewFileList, &QPushButton::clicked, this, &GeographForm::cmdNewFileList_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &GeographForm::cmdEditList_Click);
     connect(Command1, &QPushButton::clicked, this, &GeographForm::Command1_Click);

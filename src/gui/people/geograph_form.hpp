@@ -11,11 +11,11 @@
 #include "people/cities_file.hpp"
 
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 
 namespace solvaris {
 
+class ListBox;
 class Workstation;
 
 class GeographForm : public QWidget {
@@ -39,7 +39,7 @@ private:
     Workstation& workstation_;
     std::vector<CityRecord> cities_;
     CityZones zones_;
-    QListWidget* CitiesOnFile_;
+    ListBox* CitiesOnFile_;
     QLabel* lblZoneRule_;
     // The editor this window opened: raised again rather than a second
     // one, whose Save would undo the first one's.

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/name_edit_form.hpp"
 #include "gui/shell/workstation.hpp"
@@ -18,7 +19,8 @@ NamesForm::NamesForm(Workstation& workstation, QWidget* parent)
     setObjectName("Names");
     setWindowTitle("Names");
     auto* column = new QVBoxLayout(this);
-    namesOnFile_ = new QListWidget;
+    namesOnFile_ = new ListBox;
+    namesOnFile_->SetOnKeyMove([this]() { NamesOnFile_Click(); });
     namesOnFile_->setObjectName("NamesOnFile");
     namesOnFile_->setUniformItemSizes(true);
     column->addWidget(namesOnFile_);

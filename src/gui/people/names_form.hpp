@@ -10,10 +10,10 @@
 #include "people/names_file.hpp"
 
 class QCheckBox;
-class QListWidget;
 
 namespace solvaris {
 
+class ListBox;
 class Workstation;
 
 class NamesForm : public QWidget {
@@ -39,7 +39,7 @@ private:
 
     Workstation& workstation_;
     std::vector<NameRecord> records_;
-    QListWidget* namesOnFile_ = nullptr;
+    ListBox* namesOnFile_ = nullptr;
     QCheckBox* check1_ = nullptr;
 };
 

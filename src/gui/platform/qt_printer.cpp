@@ -52,7 +52,6 @@ bool QtPrinter::Started() {
             return false;
         }
         started_ = true;
-        painter_.setFont(font_);
     }
     return true;
 }
@@ -60,9 +59,6 @@ bool QtPrinter::Started() {
 void QtPrinter::SetFont(std::string_view name, double sizePoints) {
     font_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     font_.setPointSizeF(sizePoints);
-    if (started_ && !ended_) {
-        painter_.setFont(font_);
-    }
 }
 
 void QtPrinter::PrintLine(std::string_view text) {
@@ -83,16 +79,8 @@ void QtPrinter::PrintLine(std::string_view text) {
             return;
         }
     }
-    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const double width = metrics.horizontalAdvance(line);
-    const double pageWidth = printer_->width();
-    painter_.save();
-    painter_.translate(0, y_ + metrics.ascent());
-    if (width > pageWidth) {
-        painter_.scale(pageWidth / width, 1);
-    }
-    painter_.drawText(QPointF(0, 0), line);
-    painter_.restore();
+    lines_.push_back(
+        {page_, y_, font_, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
     y_ += pitch;
 }
 
@@ -100,16 +88,46 @@ void QtPrinter::NewPage() {
     if (!Started()) {
         return;
     }
-    if (!printer_->newPage()) {
-        failure_ = "The printer could not start a new page.";
-    }
+    ++page_;
     y_ = 0;
+}
+
+void QtPrinter::PaintJob() {
+    // Trailing blanks print nothing and take no room.
+    const double pageWidth = printer_->width();
+    double squeeze = 1;
+    for (const PlacedLine& line : lines_) {
+        QString inked = line.text;
+        while (inked.endsWith(QLatin1Char(' '))) {
+            inked.chop(1);
+        }
+        const double width = QFontMetricsF(line.font, printer_.get()).horizontalAdvance(inked);
+        if (width > pageWidth) {
+            squeeze = std::min(squeeze, pageWidth / width);
+        }
+    }
+    auto line = lines_.begin();
+    for (int page = 0; page <= page_; ++page) {
+        if (page > 0 && !printer_->newPage()) {
+            failure_ = "The printer could not start a new page.";
+            return;
+        }
+        for (; line != lines_.end() && line->page == page; ++line) {
+            painter_.setFont(line->font);
+            painter_.save();
+            painter_.translate(0, line->top + QFontMetricsF(line->font, printer_.get()).ascent());
+            painter_.scale(squeeze, 1);
+            painter_.drawText(QPointF(0, 0), line->text);
+            painter_.restore();
+        }
+    }
 }
 
 std::string QtPrinter::EndJob() {
     // An empty job still prints its one empty page.
     if (Started()) {
-        if (!painter_.end()) {
+        PaintJob();
+        if (!painter_.end() && failure_.empty()) {
             failure_ = "The print job could not be finished.";
         }
         ended_ = true;

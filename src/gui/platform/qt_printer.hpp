@@ -1,15 +1,19 @@
 // The printer on Qt: QPainter on a QPrinter, for the system's printers and
 // for PDF files. Lines go down the page from its top in the font set last;
-// a line that would pass the bottom starts a new page, and a line wider
-// than the page is drawn narrower rather than cut off. Lines are set
-// closer than the font's spacing when a page must hold more of them.
+// a line that would pass the bottom starts a new page. When a line is wider
+// than the page, every line of the job is drawn narrower by the same
+// measure, so that the columns of a report stay under one another. Lines
+// are set closer than the font's spacing when a page must hold more of
+// them.
 #pragma once
 
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
+#include <QString>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "platform/printer.hpp"
 
@@ -31,6 +35,17 @@ public:
 private:
     // The painter on the printer, begun on first use; false after a failure.
     bool Started();
+    // The job's lines on their pages, all squeezed alike.
+    void PaintJob();
+
+    // A line placed on its page, drawn when the job ends: only then is the
+    // widest line of the job known.
+    struct PlacedLine {
+        int page;
+        double top;  // device pixels below the top of the printable area
+        QFont font;
+        QString text;
+    };
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
@@ -39,6 +54,8 @@ private:
     bool ended_ = false;
     std::string failure_;
     double y_ = 0;  // device pixels below the top of the printable area
+    int page_ = 0;
+    std::vector<PlacedLine> lines_;
     int pageLines_ = 0;
 };
 

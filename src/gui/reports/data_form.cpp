@@ -1,5 +1,6 @@
 #include "gui/reports/data_form.hpp"
 
+#include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -195,6 +196,11 @@ void DataForm::Show(const std::string& caption) {
     raise();
 }
 
+void DataForm::closeEvent(QCloseEvent* event) {
+    closed_ = true;
+    QMainWindow::closeEvent(event);
+}
+
 void DataForm::SetMoreMenuVisible(bool visible) { mnuMore_->setVisible(visible); }
 
 void DataForm::SetMoreNewDateVisible(bool visible) { mnuMoreNewDate_->setVisible(visible); }
@@ -367,7 +373,9 @@ void InstallDataForm(Workstation& workstation, std::function<void(DataForm&)> cr
     auto form = std::make_shared<QPointer<DataForm>>();
     workstation.SetDataWindowFactory(
         [&workstation, form, created = std::move(created)]() -> DataWindowView& {
-            if (form->isNull()) {
+            // A window closed in this same command (the Input command of a
+            // house change) is deleted later: its report would be lost.
+            if (form->isNull() || (*form)->Closed()) {
                 *form = new DataForm(workstation);
                 (*form)->setAttribute(Qt::WA_DeleteOnClose);
                 if (created) {

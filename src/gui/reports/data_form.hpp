@@ -33,6 +33,8 @@ public:
     const std::string& ReportText() const { return reportText_; }
     // Half the display profile's font step, in points.
     void SetFontStep(double points) { fontStepPoints_ = points; }
+    // Closed and on its way out: the next report makes a new window.
+    bool Closed() const { return closed_; }
 
 Q_SIGNALS:
     // More > New Date: the slot connected here asks for the day and shows
@@ -41,6 +43,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -80,6 +83,7 @@ private:
     double fontStepPoints_;
     // Moves and resizes made while the window loads are not stored.
     bool loading_ = true;
+    bool closed_ = false;
 };
 
 // Makes the workstation's data window an OutputD1 created on first use and

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace solvaris {
 
@@ -29,6 +30,14 @@ std::vector<PixelRect> ScreenAreas() {
 QRect ScreenAreaOf(const QWidget* window) {
     const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void KeepWithin(QWidget& window, const QRect& area) {
+    const QRect frame = window.frameGeometry();
+    const int left =
+        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    window.move(left, top);
 }
 
 }  // namespace solvaris

@@ -18,4 +18,8 @@ std::vector<PixelRect> ScreenAreas();
 // beside one another.
 QRect ScreenAreaOf(const QWidget* window);
 
+// The shown window moved, as little as it takes, to lie wholly within
+// `area` (its top left corner in the area when it is larger).
+void KeepWithin(QWidget& window, const QRect& area);
+
 }  // namespace solvaris

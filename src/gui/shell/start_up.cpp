@@ -101,6 +101,9 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
             names->show();
         });
         cities->show();
+        // The names list stands rightmost: the wider cities list would pass
+        // the screen's edge.
+        KeepWithin(*cities, ScreenAreaOf(names));
     });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();

@@ -83,6 +83,11 @@ bool Workstation::ComputeChart() {
     return true;
 }
 
+bool Workstation::ComputeNewChart() {
+    session_.reports.EmptySession();
+    return ComputeChart();
+}
+
 void Workstation::RunReport(const ReportCommand& command) {
     if (!ComputeChartSets()) {
         return;

@@ -78,6 +78,9 @@ public:
     // Both entries checked and read, every chart set computed, the natal
     // data report shown. False when a check failed (its message shown).
     bool ComputeChart();
+    // InputD's OK, which Enter in either entry window runs too: the report
+    // buffer emptied, then ComputeChart.
+    bool ComputeNewChart();
     // A Data-menu report on the current entry: the chart computed first,
     // as the menu does.
     void RunReport(const ReportCommand& command);

@@ -1,6 +1,6 @@
 // PHOutput driven by its buttons and grid: the golden day as the command
 // line prints it, a day's steps, three days to the data window, a ruler's
-// keywords, and a latitude too far north refused.
+// keywords, and a latitude too far north or south refused.
 #include "gui/chart/planetary_hours_form.hpp"
 
 #include <gtest/gtest.h>
@@ -111,6 +111,15 @@ TEST(PlanetaryHoursForm, TheGoldenDayStepsAndGoesToTheDataWindow) {
         expected.insert(expected.end(), {"", ""});
         EXPECT_EQ(desk.dataWindow.text, JoinCrLf(expected));
     }
+    // Seven days on: the same weekday, its first hour's ruler again.
+    const std::vector<std::string> weekBefore = desk.ShownLines();
+    for (int day = 0; day < 7; ++day) {
+        desk.Click("cmdForward");
+    }
+    EXPECT_EQ(desk.ShownLines(), desk.CoreLines(9));
+    const auto weekday = [](const std::string& heading) { return heading.substr(0, 3); };
+    EXPECT_EQ(weekday(desk.ShownLines()[0]), weekday(weekBefore[0]));
+    EXPECT_EQ(desk.ShownLines()[2].substr(0, 4), weekBefore[2].substr(0, 4));
     EXPECT_TRUE(desk.platform.Messages().empty());
     desk.Click("cmdClose");
     EXPECT_FALSE(desk.form->isVisible());
@@ -144,16 +153,24 @@ TEST(PlanetaryHoursForm, ARulersCellShowsItsKeywordsAndATimeCellNothing) {
     }
 }
 
-TEST(PlanetaryHoursForm, ALatitudeBeyondSixtySixNorthOpensNothing) {
-    HoursDesk desk;
-    desk.workstation.natalEntry.txtLatDeg = "66";
-    desk.workstation.natalEntry.txtLatMin = "01";
-    EXPECT_EQ(OpenPlanetaryHoursForm(desk.workstation), nullptr);
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text,
-              "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 "
-              "degrees, 0 minutes or below.");
-    EXPECT_EQ(desk.dataWindow.shows, 0);
+TEST(PlanetaryHoursForm, ALatitudeBeyondSixtySixEitherSideOpensNothing) {
+    const struct {
+        const char* degrees;
+        const char* minutes;
+        bool south;
+    } latitudes[] = {{"66", "01", false}, {"70", "00", false}, {"70", "00", true}};
+    for (const auto& latitude : latitudes) {
+        HoursDesk desk;
+        desk.workstation.natalEntry.txtLatDeg = latitude.degrees;
+        desk.workstation.natalEntry.txtLatMin = latitude.minutes;
+        desk.workstation.natalEntry.optSouth = latitude.south;
+        EXPECT_EQ(OpenPlanetaryHoursForm(desk.workstation), nullptr) << latitude.degrees;
+        ASSERT_EQ(desk.platform.Messages().size(), 1u) << latitude.degrees;
+        EXPECT_EQ(desk.platform.Messages()[0].text,
+                  "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 "
+                  "degrees, 0 minutes or below.");
+        EXPECT_EQ(desk.dataWindow.shows, 0);
+    }
 }
 
 }  // namespace

@@ -81,6 +81,27 @@ TEST(NatalEntryForm, TypedGoldenBirthAndOKShowTheNatalReport) {
     const int lines = desk.session.reports.LineCount();
     Click(natal, "cmdOK");
     EXPECT_EQ(desk.session.reports.LineCount(), lines);
+    // Enter runs OK from a field, an option button and the focused OK
+    // button of InputD, and from a field of InputD1.
+    const struct {
+        QWidget* window;
+        const char* control;
+        Qt::Key key;
+    } enters[] = {
+        {&natal, "txtYear", Qt::Key_Return},           {&natal, "txtName", Qt::Key_Enter},
+        {&natal, "optWest", Qt::Key_Return},           {&natal, "cmdOK", Qt::Key_Return},
+        {&diurnal, "txtDiurnalMonth", Qt::Key_Return}, {&diurnal, "chkNatOrNow", Qt::Key_Enter}};
+    for (const auto& enter : enters) {
+        desk.dataWindow.text.clear();
+        desk.session.reports.EmptySession();
+        auto& control = Control<QWidget>(*enter.window, enter.control);
+        control.setFocus();
+        QTest::keyClick(&control, enter.key);
+        EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "natal"))
+            << enter.control;
+        EXPECT_EQ(desk.session.reports.LineCount(), lines) << enter.control;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(NatalEntryForm, NumberFieldsDiscardOtherKeys) {
@@ -129,15 +150,33 @@ TEST(NatalEntryForm, NumberFieldsDiscardOtherKeys) {
     }
     EXPECT_EQ(year.contextMenuPolicy(), Qt::NoContextMenu);
     // Entering a field, by mouse too, selects all of it, so that typing
-    // replaces it.
-    for (const char* control : {"txtName", "txtYear", "txtTZ"}) {
-        auto& field = Control<QLineEdit>(natal, control);
+    // replaces it. A click into the window's focused field activates the
+    // window (the field's focus comes back) before the press places the
+    // cursor: all of it still selected after the click, in either window.
+    natal.show();
+    diurnal.show();
+    for (const auto& [window, control] : {std::pair<QWidget*, const char*>{&natal, "txtName"},
+                                          {&natal, "txtYear"},
+                                          {&natal, "txtTZ"},
+                                          {&diurnal, "txtDiurnalMonth"}}) {
+        auto& field = Control<QLineEdit>(*window, control);
         field.deselect();
         QFocusEvent entered(QEvent::FocusIn, Qt::MouseFocusReason);
         QApplication::sendEvent(&field, &entered);
         QApplication::processEvents();
         EXPECT_EQ(field.selectedText(), field.text()) << control;
         EXPECT_FALSE(field.text().isEmpty()) << control;
+        field.setFocus();
+        QApplication::processEvents();
+        field.deselect();
+        QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(&field, &activated);
+        QApplication::processEvents();
+        QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(4, field.height() / 2));
+        EXPECT_EQ(field.selectedText(), field.text()) << control << " clicked";
+        // A second click places the cursor.
+        QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(4, field.height() / 2));
+        EXPECT_FALSE(field.hasSelectedText()) << control << " clicked again";
     }
     // Backspace still edits.
     TypeInto(natal, "txtYear", "1950");

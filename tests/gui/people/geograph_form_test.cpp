@@ -83,6 +83,25 @@ TEST(GeographForm, CityClickFillsTheEntryAsTheCoreDoes) {
         geograph->close();
         testing::DiscardClosedWindows();
     }
+    // The arrow key fills the entry as a click on the next city does.
+    PeopleDesk desk;
+    auto* geograph = new GeographForm(desk.workstation);
+    geograph->show();
+    auto& list = Control<QListWidget>(*geograph, "CitiesOnFile");
+    testing::ClickLine(list, "London,England");
+    NatalEntryWindow natal = desk.workstation.natalEntry;
+    DiurnalEntryWindow diurnal = desk.workstation.diurnalEntry;
+    QTest::keyClick(&list, Qt::Key_Down);
+    const auto cities =
+        ReadCitiesList(std::filesystem::path(SOLVARIS_DATA_DIR) / "GA_MA.LL", desk.platform);
+    const CityRecord* next = CityOfListText(cities, list.currentItem()->text().toStdString());
+    ASSERT_NE(next, nullptr);
+    EXPECT_NE(list.currentItem()->text(), "London,England");
+    ASSERT_TRUE(PickCityRecord(*next, natal, diurnal, desk.session.options, desk.platform));
+    EXPECT_EQ(Whole(desk.workstation.natalEntry, desk.workstation.diurnalEntry),
+              Whole(natal, diurnal));
+    geograph->close();
+    testing::DiscardClosedWindows();
 }
 
 std::string LastWords(const std::vector<std::string>& report) {

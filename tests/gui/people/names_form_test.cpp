@@ -1,5 +1,6 @@
-// Names driven with the mouse: a click fills InputD (or InputD1 in
-// second-person mode) as the core's fill does, a double click computes the
+// Names driven with the mouse and the keys: a click or an arrow key fills
+// InputD (or InputD1 in second-person mode) as the core's fill does, a
+// double click computes the
 // golden chart, Change List and Save to disk reload the list, the locked
 // list scrolls with at most 12 entries above its selection, and every
 // message of the names list is shown.
@@ -87,6 +88,19 @@ TEST(NamesForm, AClickOnEveryShippedNameFillsInputDAsTheCoreDoes) {
         EXPECT_EQ(Shown(d.natal, "txtLongDeg"), expected.txtLongDeg) << record.name;
         EXPECT_EQ(Control<QRadioButton>(d.natal, "optEast").isChecked(), expected.optEast);
         EXPECT_EQ(Shown(d.diurnal, "txtDiurnalYear"), "2026");
+    }
+    // The keys that move the selection fill InputD as a click does.
+    d.ClickRow(0);
+    const struct {
+        Qt::Key key;
+        std::size_t row;
+    } keys[] = {{Qt::Key_Down, 1},
+                {Qt::Key_End, lines.size() - 1},
+                {Qt::Key_Up, lines.size() - 2},
+                {Qt::Key_Home, 0}};
+    for (const auto& k : keys) {
+        QTest::keyClick(&d.List(), k.key);
+        EXPECT_EQ(Shown(d.natal, "txtName"), ParseNameLine(lines[k.row])->name) << k.row;
     }
     EXPECT_TRUE(d.desk.platform.Messages().empty());
 }

@@ -356,6 +356,31 @@ TEST(MainForm, SecondPersonChangesCaptionsAndEnablingAndRestoresThem) {
     EXPECT_TRUE(bench.Item("mnuWheelsSingleProgressed")->isEnabled());
 }
 
+TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
+    const struct {
+        const char* menu;
+        Qt::Key key;
+        const char* runs;
+    } keys[] = {
+        {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},  // not Interpretations
+        {"mnuWheelsDual", Qt::Key_P, "mnuWheelsDualNatTran"},             // not Progressed vs Natal
+        {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"},        // not Progressed
+        {"mnuDataTransits", Qt::Key_N, "mnuDataTransitData"},
+    };
+    Bench bench;
+    bench.workstation.SetSecondPerson(true);
+    for (const auto& k : keys) {
+        auto* menu = bench.form->findChild<QMenu*>(QString::fromLatin1(k.menu));
+        ASSERT_NE(menu, nullptr) << k.menu;
+        QSignalSpy runs(bench.Item(k.runs), &QAction::triggered);
+        menu->popup(QPoint(0, 0));
+        QTest::keyClick(menu, k.key);
+        EXPECT_EQ(runs.count(), 1) << k.menu << " " << k.runs;
+        EXPECT_FALSE(menu->isVisible()) << k.menu;
+    }
+    bench.workstation.SetSecondPerson(false);
+}
+
 TEST(MainForm, EphemerisHidesDataAndWheelsUntilTheNextChart) {
     Bench bench;
     bench.workstation.AnnounceEphemerisShown();

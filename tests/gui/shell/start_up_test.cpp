@@ -3,7 +3,8 @@
 // back to normal, the entry windows open and the data window with the
 // chart and the natal wheel when option 210 asks for it; a missing wheel
 // data file said once, the chart still computed and the workstation still
-// usable. The title window's OK closes it.
+// usable. A house change keeps its report. The title window's OK closes
+// it.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -109,13 +111,19 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         names->close();
         workstation.AnnounceInputCommand();
         EXPECT_TRUE(names->isVisible()) << c.what;
-        // "Click here for cities" goes to the cities list and its own
+        // "Click here for cities" goes to the cities list, wholly on the
+        // screen though the names list stands at its right edge; its own
         // button comes back to the names.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        names->move(screen.right() - names->frameGeometry().width() + 1, screen.top() + 40);
         QTest::mouseClick(names->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QWidget* cities = TopLevel("Geograph");
         ASSERT_NE(cities, nullptr) << c.what;
         EXPECT_TRUE(cities->isVisible() && !names->isVisible()) << c.what;
+        EXPECT_TRUE(screen.contains(cities->frameGeometry()))
+            << c.what << ": " << cities->frameGeometry().left() << "+"
+            << cities->frameGeometry().width();
         QTest::mouseClick(cities->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         EXPECT_TRUE(names->isVisible()) << c.what;
@@ -125,6 +133,41 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// The visible data window's text, when one is shown.
+QString ShownReport() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("OutputD1") && window->isVisible()) {
+            return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+        }
+    }
+    return {};
+}
+
+// A house change with the data window open: the Input command closes that
+// window, and the recomputed report appears in a new one and stays when the
+// closed window is gone.
+TEST(StartUp, HouseChangeWithTheDataWindowOpenShowsTheNewReport) {
+    testing::TempFolder folder;
+    CopyShippedFolder(folder, 1, 1);
+    Session session;
+    session.folder = folder.path();
+    ScriptedPlatform platform;
+    Workstation workstation(session, platform);
+    const auto main = StartUp(workstation, StartUpSteps{false});
+    ASSERT_NE(ShownReport().indexOf(QStringLiteral("Placidus")), -1);
+    for (const char* item : {"mnuHouseKoch", "mnuHouseMorinus", "mnuHouseMorinus"}) {
+        main->findChild<QAction*>(item)->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString expected = QString::fromLatin1(item).mid(8);
+        EXPECT_NE(ShownReport().indexOf(expected), -1) << item;
+    }
+    EXPECT_TRUE(platform.Messages().empty());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(StartUp, TitleWindowClosesOnOK) {
