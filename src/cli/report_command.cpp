@@ -12,6 +12,7 @@
 #include "base/option_numbers.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/orb_file_status.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -46,14 +47,15 @@ std::string WithLineFeeds(const std::string& text) {
 }
 
 struct ReportRequest {
+    BirthOptionTexts birth;
     std::string name;
     bool crlf = false;
     std::string orbs;
-    int days = 1;   // interpretations
-    int pages = 1;  // ephemeris
+    std::string days;   // interpretations
+    std::string pages;  // ephemeris
     bool noon = false;
     bool codes = false;  // aspect grid: glyph codes, not symbols
-    WheelKind wheel = WheelKind::Natal;
+    std::string wheel;
 };
 
 bool IsKnownReport(const std::string& name) {
@@ -64,45 +66,66 @@ bool IsKnownReport(const std::string& name) {
                        [&](const char* n) { return name == n; });
 }
 
-// Empty when the arguments are sound, else the message.
-std::string ReadRequest(const std::vector<std::string>& rest, ReportRequest& request) {
-    const auto count = [](const std::string& text, int& value) {
-        const auto n = ParseInteger(text);
-        if (!n || *n < 1 || *n > 10000) {
-            return false;
-        }
-        value = static_cast<int>(*n);
-        return true;
+std::string NameProblem(const std::string& text) {
+    return IsKnownReport(text) ? std::string()
+                               : "no report named '" + text + "' (reports: " + ReportNames() + ")";
+}
+
+constexpr long long kMostPagesOrDays = 10000;
+
+std::string CountProblem(const std::string& text) {
+    const auto n = ParseInteger(text);
+    return n && *n >= 1 && *n <= kMostPagesOrDays
+               ? std::string()
+               : "a whole number from 1 to 10000, not '" + text + "'";
+}
+
+int Count(const std::string& typed) {
+    return typed.empty() ? 1 : static_cast<int>(*ParseInteger(typed));
+}
+
+std::string WheelProblem(const std::string& text) {
+    return WheelKindFromName(text) ? std::string() : "no wheel named '" + text + "'";
+}
+
+// An option typed for a report that never reads it: empty when none was,
+// else why it is refused.
+std::string UnreadOption(const ReportRequest& r) {
+    struct Reader {
+        const char* option;
+        bool given;
+        std::vector<std::string> reports;
     };
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& a = rest[i];
-        const bool hasValue = i + 1 < rest.size();
-        if (a == "--crlf") {
-            request.crlf = true;
-        } else if (a == "--noon") {
-            request.noon = true;
-        } else if (a == "--codes") {
-            request.codes = true;
-        } else if (a == "--orbs" && hasValue) {
-            request.orbs = rest[++i];
-        } else if ((a == "--days" || a == "--pages") && hasValue) {
-            if (!count(rest[++i], a == "--days" ? request.days : request.pages)) {
-                return a + " needs a whole number from 1 to 10000, not '" + rest[i] + "'";
+    const Reader readers[] = {
+        {"--days", !r.days.empty(), {"interpretations"}},
+        {"--pages", !r.pages.empty(), {"ephemeris"}},
+        {"--noon", r.noon, {"ephemeris"}},
+        {"--codes", r.codes, {"aspect-grid"}},
+        {"--wheel", !r.wheel.empty(), {"aspect-grid", "ascii-chart"}},
+        {"--orbs", !r.orbs.empty(), {std::string(kOrbFileReport)}},
+    };
+    for (const Reader& reader : readers) {
+        if (reader.given && std::find(reader.reports.begin(), reader.reports.end(), r.name) ==
+                                reader.reports.end()) {
+            std::string readBy;
+            for (const std::string& report : reader.reports) {
+                readBy += (readBy.empty() ? "" : " and ") + report;
             }
-        } else if (a == "--wheel" && hasValue) {
-            const auto kind = WheelKindFromName(rest[++i]);
-            if (!kind) {
-                return "no wheel named '" + rest[i] + "'";
-            }
-            request.wheel = *kind;
-        } else if (request.name.empty() && a.rfind("--", 0) != 0) {
-            if (!IsKnownReport(a)) {
-                return "no report named '" + a + "' (reports: " + ReportNames() + ")";
-            }
-            request.name = a;
-        } else {
-            return "unknown argument '" + a + "'";
+            std::string why = std::string(reader.option) + " is read only by the " + readBy +
+                              " report" + (reader.reports.size() > 1 ? "s" : "") + "; '" + r.name +
+                              "' ";
+            return why + (std::string_view(reader.option) == "--orbs"
+                              ? "takes its orbs from the options file"
+                              : "does not read it");
         }
+    }
+    if (r.name == "planetary-hours") {
+        return NatalOnlyProblem(r.birth, "the planetary-hours report");
+    }
+    // The ephemeris reads the natal data and the house system.
+    if (const std::string diurnal = FirstDiurnalOption(r.birth);
+        r.name == "ephemeris" && !diurnal.empty()) {
+        return diurnal + " is not read by the ephemeris report, which reads the natal data only";
     }
     return {};
 }
@@ -120,6 +143,10 @@ std::string CodesText(const std::string& text) {
     return out;
 }
 
+WheelKind WheelOf(const ReportRequest& request) {
+    return request.wheel.empty() ? WheelKind::Natal : *WheelKindFromName(request.wheel);
+}
+
 // The ephemeris pages asked for must start no later than the last year the
 // entry check accepts: empty when they do, else why not.
 std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData& start) {
@@ -128,13 +155,14 @@ std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData&
         return {};
     }
     const double firstDay = JulianDayNumber(start.year, start.month, start.day);
-    const double lastStart = firstDay + kEphemerisDays * (request.pages - 1.0);
+    const int pages = Count(request.pages);
+    const double lastStart = firstDay + kEphemerisDays * (pages - 1.0);
     if (CivilDateOfJulianDay(lastStart).year <= kLastEntryYear) {
         return {};
     }
     const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);
     const double most = std::max(0.0, std::floor((lastAccepted - firstDay) / kEphemerisDays) + 1);
-    return "--pages " + std::to_string(request.pages) + " would run past the year " +
+    return "--pages " + std::to_string(pages) + " would run past the year " +
            std::to_string(kLastEntryYear) + "; from this date at most " + NumberAsTyped(most) +
            " pages";
 }
@@ -149,7 +177,7 @@ int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportCo
         return 1;
     }
     text += window.text;
-    for (int page = 1; page < request.pages; ++page) {
+    for (int page = 1; page < Count(request.pages); ++page) {
         ctx.session.reports.EmptySession();
         if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
             return 1;
@@ -175,15 +203,15 @@ int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::stri
 }
 
 int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,
-                  Platform& platform, std::string& text) {
-    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+                  Platform& platform, std::string& text, std::ostream& err) {
+    if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
         return 1;
     }
     if (!request.orbs.empty()) {
         session.currentOrbFile = request.orbs;
     }
     if (!LoadOrbTable(session.currentOrbFile, session.orbTable, platform)) {
-        return 1;
+        return OrbFileStatus(session.currentOrbFile, "report", err);
     }
     const std::string glyphs =
         AspectGridText({session.wheel, session.charts, session.orbTable,
@@ -197,7 +225,7 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
 // that only records) so that the main ring's placement exists.
 int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Session& session,
                   Platform& platform, std::string& text) {
-    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+    if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
         return 1;
     }
     WheelDrawing drawing;
@@ -229,27 +257,18 @@ std::string ReportNames() {
     return names;
 }
 
-int RunReportCommand(const std::vector<std::string>& args, Session& session,
-                     ScriptedPlatform& platform, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
-    BirthOptions options;
-    if (const int status =
-            ReadBirthOptionsWithDefaults(args, "report", session, platform, err, rest, options)) {
-        return status;
-    }
-    ReportRequest request;
-    if (const std::string problem = ReadRequest(rest, request); !problem.empty()) {
+namespace {
+
+int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& platform,
+              std::ostream& out, std::ostream& err) {
+    if (const std::string problem = UnreadOption(request); !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
         return 2;
     }
-    if (request.name.empty()) {
-        err << "usage: " << kReportUsage << "\nreports: " << ReportNames() << '\n';
-        return 2;
-    }
-    if (!request.orbs.empty() && request.name != kOrbFileReport) {
-        err << "solvaris report: --orbs is read only by the " << kOrbFileReport << " report; '"
-            << request.name << "' takes its orbs from the options file\n";
-        return 2;
+    BirthOptions options;
+    if (const int status =
+            FillBirthOptions(request.birth, "report", session, platform, err, options)) {
+        return status;
     }
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
@@ -269,7 +288,7 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     } else if (request.name == "ascii-chart") {
         status = RunAsciiChart(request, options, session, platform, text);
     } else if (request.name == "aspect-grid") {
-        status = RunAspectGrid(request, options, session, platform, text);
+        status = RunAspectGrid(request, options, session, platform, text, err);
     } else {
         const auto& menu = DataMenuCommands();
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
@@ -279,7 +298,7 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         // emptied before each as for the ephemeris pages.
         command->run(ctx);
         text += window.text;
-        for (int day = 1; request.name == "interpretations" && day < request.days; ++day) {
+        for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
             session.reports.EmptySession();
             InterpretationsForward(ctx);
             text += window.text;
@@ -290,6 +309,26 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     }
     out << (request.crlf ? text : WithLineFeeds(text));
     return 0;
+}
+
+}  // namespace
+
+CommandRun DeclareReportCommand(CLI::App& app) {
+    auto request = std::make_shared<ReportRequest>();
+    AddValue(app, "report", request->name, "NAME", "", NameProblem)->required();
+    AddValue(app, "--orbs", request->orbs, "FILE", "aspect-grid: the orb file (default NATAL.ORB)");
+    app.add_flag("--crlf", request->crlf, "the data window's CR LF line ends");
+    AddValue(app, "--days", request->days, "N", "interpretations: N days, 1 to 10000",
+             CountProblem);
+    AddValue(app, "--pages", request->pages, "N", "ephemeris: N pages, 1 to 10000", CountProblem);
+    app.add_flag("--noon", request->noon, "ephemeris: at noon (default: at midnight)");
+    AddValue(app, "--wheel", request->wheel, "KIND",
+             "aspect-grid and ascii-chart: the wheel's chart (default natal)", WheelProblem);
+    app.add_flag("--codes", request->codes, "aspect-grid: glyph codes instead of symbols");
+    DeclareBirthOptions(app, request->birth);
+    return
+        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                  std::ostream& err) { return RunReport(*request, session, platform, out, err); };
 }
 
 }  // namespace solvaris

@@ -1,0 +1,76 @@
+#include "cli/option_parser.hpp"
+
+#include <algorithm>
+#include <cctype>
+
+namespace solvaris {
+
+void PrepareParser(CLI::App& app) {
+    // Help is answered before any parser is made.
+    app.set_help_flag();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+CLI::Option* AddValue(CLI::App& app, const std::string& name, std::string& value,
+                      const std::string& typeName, const std::string& help, ValueProblem problem) {
+    CLI::Option* option = app.add_option(name, value, help)->type_name(typeName);
+    option->check(CLI::Validator(
+        [problem](std::string& text) {
+            if (text.empty()) {
+                return std::string("an empty value (leave the option out for its default)");
+            }
+            return problem ? problem(text) : std::string();
+        },
+        ""));
+    return option;
+}
+
+CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& value,
+                       const std::vector<std::string>& names, const std::string& what,
+                       const std::string& help) {
+    std::string list;
+    for (const std::string& n : names) {
+        list += (list.empty() ? "" : ", ") + n;
+    }
+    return AddValue(app, name, value, list, help, [names, what, list](const std::string& text) {
+        return std::find(names.begin(), names.end(), text) != names.end()
+                   ? std::string()
+                   : "no " + what + " '" + text + "' (" + what + "s: " + list + ")";
+    });
+}
+
+int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::string_view command,
+                   std::ostream& err) {
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(std::move(reversed));
+    } catch (const CLI::ExtrasError&) {
+        err << "solvaris " << command << ": unknown argument '" << app.remaining().front()
+            << "' (solvaris help " << command << " lists the options)\n";
+        return 2;
+    } catch (const CLI::ParseError& e) {
+        std::string why = e.what();
+        if (!why.empty()) {
+            why[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(why[0])));
+        }
+        err << "solvaris " << command << ": " << why << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+void WriteOptionHelp(const CLI::App& app, std::ostream& out) {
+    for (const CLI::Option* option : app.get_options()) {
+        if (option->get_positional() || option->get_description().empty()) {
+            continue;
+        }
+        std::string head = "  " + option->get_name();
+        if (!option->get_type_name().empty()) {
+            head += ' ' + option->get_type_name();
+        }
+        out << head << '\n' << "      " << option->get_description() << '\n';
+    }
+}
+
+}  // namespace solvaris
