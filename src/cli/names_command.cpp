@@ -30,7 +30,7 @@ struct ListRequest {
 };
 
 void DeclareList(CLI::App& app, ListRequest& request, const std::string& record) {
-    AddChoice(app, "action", request.action, {"list", "show"}, "action", "")->required();
+    AddChoice(app, "list-or-show", request.action, {"list", "show"}, "action", "")->required();
     AddValue(app, record, request.name, "NAME", "");
 }
 

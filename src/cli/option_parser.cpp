@@ -54,7 +54,11 @@ int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::str
         if (!why.empty()) {
             why[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(why[0])));
         }
-        err << "solvaris " << command << ": " << why << '\n';
+        err << "solvaris " << command << ": " << why;
+        if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
+            err << " (solvaris help " << command << " tells more)";
+        }
+        err << '\n';
         return 2;
     }
     return 0;

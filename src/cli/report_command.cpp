@@ -13,6 +13,7 @@
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/orb_file_status.hpp"
+#include "cli/report_options.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -24,14 +25,6 @@
 namespace solvaris {
 
 namespace {
-
-// The reports that are not Data-menu texts: they show other windows.
-constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid",
-                                          "ascii-chart"};
-
-// The one report that reads an orb file (the others take their orbs from
-// the options or use fixed ones).
-constexpr std::string_view kOrbFileReport = "aspect-grid";
 
 // The window's CR LF line ends as LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -46,90 +39,6 @@ std::string WithLineFeeds(const std::string& text) {
     return out;
 }
 
-struct ReportRequest {
-    BirthOptionTexts birth;
-    std::string name;
-    bool crlf = false;
-    std::string orbs;
-    std::string days;   // interpretations
-    std::string pages;  // ephemeris
-    bool noon = false;
-    bool codes = false;  // aspect grid: glyph codes, not symbols
-    std::string wheel;
-};
-
-bool IsKnownReport(const std::string& name) {
-    const auto& menu = DataMenuCommands();
-    return std::any_of(menu.begin(), menu.end(),
-                       [&](const ReportCommand& c) { return c.name == name; }) ||
-           std::any_of(std::begin(kWindowReports), std::end(kWindowReports),
-                       [&](const char* n) { return name == n; });
-}
-
-std::string NameProblem(const std::string& text) {
-    return IsKnownReport(text) ? std::string()
-                               : "no report named '" + text + "' (reports: " + ReportNames() + ")";
-}
-
-constexpr long long kMostPagesOrDays = 10000;
-
-std::string CountProblem(const std::string& text) {
-    const auto n = ParseInteger(text);
-    return n && *n >= 1 && *n <= kMostPagesOrDays
-               ? std::string()
-               : "a whole number from 1 to 10000, not '" + text + "'";
-}
-
-int Count(const std::string& typed) {
-    return typed.empty() ? 1 : static_cast<int>(*ParseInteger(typed));
-}
-
-std::string WheelProblem(const std::string& text) {
-    return WheelKindFromName(text) ? std::string() : "no wheel named '" + text + "'";
-}
-
-// An option typed for a report that never reads it: empty when none was,
-// else why it is refused.
-std::string UnreadOption(const ReportRequest& r) {
-    struct Reader {
-        const char* option;
-        bool given;
-        std::vector<std::string> reports;
-    };
-    const Reader readers[] = {
-        {"--days", !r.days.empty(), {"interpretations"}},
-        {"--pages", !r.pages.empty(), {"ephemeris"}},
-        {"--noon", r.noon, {"ephemeris"}},
-        {"--codes", r.codes, {"aspect-grid"}},
-        {"--wheel", !r.wheel.empty(), {"aspect-grid", "ascii-chart"}},
-        {"--orbs", !r.orbs.empty(), {std::string(kOrbFileReport)}},
-    };
-    for (const Reader& reader : readers) {
-        if (reader.given && std::find(reader.reports.begin(), reader.reports.end(), r.name) ==
-                                reader.reports.end()) {
-            std::string readBy;
-            for (const std::string& report : reader.reports) {
-                readBy += (readBy.empty() ? "" : " and ") + report;
-            }
-            std::string why = std::string(reader.option) + " is read only by the " + readBy +
-                              " report" + (reader.reports.size() > 1 ? "s" : "") + "; '" + r.name +
-                              "' ";
-            return why + (std::string_view(reader.option) == "--orbs"
-                              ? "takes its orbs from the options file"
-                              : "does not read it");
-        }
-    }
-    if (r.name == "planetary-hours") {
-        return NatalOnlyProblem(r.birth, "the planetary-hours report");
-    }
-    // The ephemeris reads the natal data and the house system.
-    if (const std::string diurnal = FirstDiurnalOption(r.birth);
-        r.name == "ephemeris" && !diurnal.empty()) {
-        return diurnal + " is not read by the ephemeris report, which reads the natal data only";
-    }
-    return {};
-}
-
 std::string CodesText(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -141,10 +50,6 @@ std::string CodesText(const std::string& text) {
         }
     }
     return out;
-}
-
-WheelKind WheelOf(const ReportRequest& request) {
-    return request.wheel.empty() ? WheelKind::Natal : *WheelKindFromName(request.wheel);
 }
 
 // The ephemeris pages asked for must start no later than the last year the
@@ -244,19 +149,6 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
 
 }  // namespace
 
-std::string ReportNames() {
-    std::string names;
-    for (const ReportCommand& c : DataMenuCommands()) {
-        names += names.empty() ? "" : ", ";
-        names += c.name;
-    }
-    for (const char* n : kWindowReports) {
-        names += ", ";
-        names += n;
-    }
-    return names;
-}
-
 namespace {
 
 int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& platform,
@@ -315,17 +207,7 @@ int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& 
 
 CommandRun DeclareReportCommand(CLI::App& app) {
     auto request = std::make_shared<ReportRequest>();
-    AddValue(app, "report", request->name, "NAME", "", NameProblem)->required();
-    AddValue(app, "--orbs", request->orbs, "FILE", "aspect-grid: the orb file (default NATAL.ORB)");
-    app.add_flag("--crlf", request->crlf, "the data window's CR LF line ends");
-    AddValue(app, "--days", request->days, "N", "interpretations: N days, 1 to 10000",
-             CountProblem);
-    AddValue(app, "--pages", request->pages, "N", "ephemeris: N pages, 1 to 10000", CountProblem);
-    app.add_flag("--noon", request->noon, "ephemeris: at noon (default: at midnight)");
-    AddValue(app, "--wheel", request->wheel, "KIND",
-             "aspect-grid and ascii-chart: the wheel's chart (default natal)", WheelProblem);
-    app.add_flag("--codes", request->codes, "aspect-grid: glyph codes instead of symbols");
-    DeclareBirthOptions(app, request->birth);
+    DeclareReportOptions(app, *request);
     return
         [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunReport(*request, session, platform, out, err); };

@@ -156,7 +156,7 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
 
 CommandRun DeclareReturnCommand(CLI::App& app) {
     auto request = std::make_shared<ReturnRequest>();
-    AddChoice(app, "kind", request->kind, {"solar", "lunar"}, "return", "")->required();
+    AddChoice(app, "solar-or-lunar", request->kind, {"solar", "lunar"}, "return", "")->required();
     CLI::Option* next = AddValue(app, "--next", request->next, "N",
                                  "the Nth return after the first one", StepsProblem);
     CLI::Option* previous = AddValue(app, "--previous", request->previous, "N",

@@ -127,7 +127,7 @@ std::string WheelKindNames() {
 
 CommandRun DeclareWheelCommand(CLI::App& app) {
     auto request = std::make_shared<WheelRequest>();
-    AddValue(app, "kind", request->kind, "KIND", "", KindProblem)->required();
+    AddValue(app, "wheel", request->kind, "KIND", "", KindProblem)->required();
     AddValue(app, "--out", request->out, "FILE.png|.svg|.pdf",
              "the picture's file; the PDF is the full-page print", OutProblem)
         ->required();

@@ -72,7 +72,8 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"return", "solar", "--next", "3", "--previous", "3"}, 2, "--next excludes --previous"},
         {{"return", "solar", "--format", "xml"}, 2, "(formats: text, json)"},
         {{"return", "weekly"}, 2, "(returns: solar, lunar)"},
-        {{"return"}, 2, "kind is required"},
+        {{"return"}, 2, "solar-or-lunar is required"},
+        {{"wheel", "--out", "w.png"}, 2, "wheel is required"},
         {{"chart", "--format", "xml"}, 2, "(formats: json)"},
         {{"batch", "--names", "NAMES.FIL", "--format", "xml"}, 2, "(formats: csv, json)"},
         // Positions: the years of a chart, and a short message past them.
