@@ -72,6 +72,19 @@ std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData&
            " pages";
 }
 
+// The interpretations' days, from the diurnal date, must end by the last
+// year the entry check accepts: empty when they do, else why not.
+std::string InterpretationDaysProblem(const ReportRequest& request, double firstDay) {
+    const int days = Count(request.days);
+    const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);
+    if (firstDay + days - 1 <= lastAccepted) {
+        return {};
+    }
+    return "--days " + std::to_string(days) + " would run past the year " +
+           std::to_string(kLastEntryYear) + "; from this date at most " +
+           NumberAsTyped(std::max(0.0, lastAccepted - firstDay + 1)) + " days";
+}
+
 // Every page the window shows, one after the other. The command line keeps
 // no session, so the buffer is emptied before each page and never fills.
 int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
@@ -181,6 +194,13 @@ int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& 
         status = RunAsciiChart(request, options, session, platform, text);
     } else if (request.name == "aspect-grid") {
         status = RunAspectGrid(request, options, session, platform, text, err);
+    } else if (const std::string problem =
+                   request.name == "interpretations"
+                       ? InterpretationDaysProblem(request, session.charts.interpretationDay)
+                       : std::string();
+               !problem.empty()) {
+        err << "solvaris report: " << problem << '\n';
+        return 2;
     } else {
         const auto& menu = DataMenuCommands();
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {

@@ -76,6 +76,10 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"wheel", "--out", "w.png"}, 2, "wheel is required"},
         {{"chart", "--format", "xml"}, 2, "(formats: json)"},
         {{"batch", "--names", "NAMES.FIL", "--format", "xml"}, 2, "(formats: csv, json)"},
+        {{"report", "interpretations", "--diurnal-date", "2099-12-01", "--days", "31"}, 0, ""},
+        {{"report", "interpretations", "--diurnal-date", "2099-12-01", "--days", "32"},
+         2,
+         "--days 32 would run past the year 2099; from this date at most 31 days"},
         // Positions: the years of a chart, and a short message past them.
         {{"positions", "--jd", "1e8"}, 2, "lies outside the years 100 to 2099, JD 1757582.5 to"},
         {{"positions", "--jd", "9e15"}, 2, "outside the years 100 to 2099"},
