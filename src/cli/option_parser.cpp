@@ -39,26 +39,42 @@ CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& valu
     });
 }
 
+namespace {
+
+// The parser's reason as a user reads it: "--names needs a value (FILE)",
+// not "--names: 1 required FILE missing".
+std::string Reason(const CLI::ParseError& e, const CLI::App& app, std::string_view command) {
+    const std::string what = e.what();
+    const std::string help = std::string(" (solvaris help ") + std::string(command);
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+        const std::vector<std::string> unknown = app.remaining();
+        return "unknown argument '" + (unknown.empty() ? what : unknown.front()) + "'" + help +
+               " lists the options)";
+    }
+    const auto colon = what.find(": 1 required ");
+    const auto missing = what.rfind(" missing");
+    if (colon != std::string::npos && missing != std::string::npos) {
+        const std::size_t type = colon + std::string_view(": 1 required ").size();
+        return what.substr(0, colon) + " needs a value (" + what.substr(type, missing - type) + ")";
+    }
+    std::string why = what.empty() ? std::string("a malformed command line") : what;
+    why[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(why[0])));
+    if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
+        why += help + " tells more)";
+    }
+    return why;
+}
+
+}  // namespace
+
 int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::string_view command,
                    std::ostream& err) {
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(std::move(reversed));
-    } catch (const CLI::ExtrasError&) {
-        err << "solvaris " << command << ": unknown argument '" << app.remaining().front()
-            << "' (solvaris help " << command << " lists the options)\n";
-        return 2;
     } catch (const CLI::ParseError& e) {
-        std::string why = e.what();
-        if (!why.empty()) {
-            why[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(why[0])));
-        }
-        err << "solvaris " << command << ": " << why;
-        if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) {
-            err << " (solvaris help " << command << " tells more)";
-        }
-        err << '\n';
+        err << "solvaris " << command << ": " << Reason(e, app, command) << '\n';
         return 2;
     }
     return 0;
