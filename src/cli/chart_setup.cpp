@@ -12,6 +12,11 @@ namespace solvaris {
 int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
                      const Session& session, Platform& platform, std::ostream& err,
                      BirthOptions& options) {
+    if (!texts.names.empty() && texts.person.empty() && texts.secondPerson.empty()) {
+        err << "solvaris " << command
+            << ": --names is read only with --person or --second-person\n";
+        return kExitBadCommandLine;
+    }
     FillNow(options.natal, session.options, platform);
     FillNow(options.diurnal, session.options, platform);
     if (const int status = ApplyPersonOptions(texts, command, session, platform, err, options)) {

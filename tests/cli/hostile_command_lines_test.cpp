@@ -65,6 +65,8 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"return", "solar", "--next", "10000", "--format", "json"}, 2, "at most 73 solar returns"},
         {{"return", "solar", "--previous", "2000"}, 2, "at most 1926 solar returns"},
         {{"return", "solar", "--previous", "1926", "--format", "json"}, 0, ""},
+        {{"return", "solar", "--previous", "1926"}, 0, ""},
+        {{"chart", "--names", "NAMES.FIL"}, 2, "--names is read only with --person"},
         {{"return", "solar", "--previous", "1927"}, 2, "would leave the years 100 to 2099"},
         {{"return", "lunar", "--next", "976", "--format", "json"}, 0, ""},
         {{"return", "lunar", "--next", "977"}, 2, "at most 976 lunar returns"},
