@@ -65,9 +65,12 @@ long long ReturnsThatFit(bool solar, double firstJd, ReturnStep direction) {
     return std::max(0LL, static_cast<long long>(std::floor(room / kTropicalMonthDays)));
 }
 
+// Inside the years as printed, to the nearest second.
 bool InsideEntryYears(double jd) {
-    const int year = CivilDateOfJulianDay(jd).year;
-    return year >= kFirstNatalYear && year <= kLastEntryYear;
+    constexpr double kHalfSecondDays = 0.5 / 86400;
+    const double first = JulianDayNumber(kFirstNatalYear, 1, 1) - 0.5;
+    const double end = JulianDayNumber(kLastEntryYear + 1, 1, 1) - 0.5;
+    return jd + kHalfSecondDays >= first && jd + kHalfSecondDays < end;
 }
 
 std::string YearsText() {
