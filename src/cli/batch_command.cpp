@@ -83,11 +83,6 @@ std::string HouseProblem(const std::string& text) {
                : "no house system '" + text + "' (" + kHouseOptionValues + ")";
 }
 
-std::string JobsProblem(const std::string& text) {
-    return PositiveWholeNumber(text) ? std::string()
-                                     : "a positive whole number, not '" + text + "'";
-}
-
 // What one line of the names file gives: nothing (a blank line), the
 // person's row or object, or the reason it was skipped.
 struct PersonText {

@@ -126,11 +126,6 @@ std::string HoursProblem(const std::string& text) {
                                                : "must be at least 0 and below 24: '" + text + "'";
 }
 
-std::string JobsProblem(const std::string& text) {
-    return PositiveWholeNumber(text) ? std::string()
-                                     : "takes a positive whole number, not '" + text + "'";
-}
-
 // The options as typed.
 struct PositionsOptions {
     std::vector<std::string> jd;
