@@ -33,9 +33,15 @@ void BM_BatchTenThousand(benchmark::State& state) {
     const std::string file = TenThousandPersons().string();
     const std::string jobs = std::to_string(state.range(0));
     for (auto _ : state) {
+        CLI::App app;
+        PrepareParser(app);
+        const CommandRun batch = DeclareBatchCommand(app);
         Session session;
+        ScriptedPlatform platform;
         std::ostringstream out, err;
-        const int status = RunBatchCommand({"--names", file, "--jobs", jobs}, session, out, err);
+        const int status = ParseArguments(app, {"--names", file, "--jobs", jobs}, "batch", err) != 0
+                               ? 2
+                               : batch(session, platform, out, err);
         if (status != 0) {
             state.SkipWithError(err.str().c_str());
         }

@@ -72,6 +72,17 @@ struct BatchRequest {
     HouseSystem system = HouseSystem::Placidus;
 };
 
+// The options as typed.
+struct BatchOptions {
+    std::string file, format, house, jobs;
+};
+
+std::string HouseProblem(const std::string& text) {
+    return HouseSystemFromOption(text)
+               ? std::string()
+               : "no house system '" + text + "' (" + kHouseOptionValues + ")";
+}
+
 // What one line of the names file gives: nothing (a blank line), the
 // person's row or object, or the reason it was skipped.
 struct PersonText {
@@ -119,39 +130,13 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     return {PersonText::Kind::Chart, std::move(text).str()};
 }
 
-}  // namespace
-
-int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostream& out,
-                    std::ostream& err) {
+int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std::ostream& err) {
     BatchRequest request;
-    int jobs = DefaultJobs();
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const bool hasValue = i + 1 < args.size();
-        if (args[i] == "--names" && hasValue) {
-            request.file = args[++i];
-        } else if (args[i] == "--format" && hasValue &&
-                   (args[i + 1] == "csv" || args[i + 1] == "json")) {
-            request.json = args[++i] == "json";
-        } else if (args[i] == "--house" && hasValue && HouseSystemFromOption(args[i + 1])) {
-            request.system = *HouseSystemFromOption(args[++i]);
-        } else if (args[i] == "--jobs" && hasValue) {
-            const auto value = PositiveWholeNumber(args[++i]);
-            if (!value) {
-                err << "solvaris batch: --jobs takes a positive whole number, not '" << args[i]
-                    << "'\nusage: " << kBatchUsage << '\n';
-                return 2;
-            }
-            jobs = *value;
-        } else {
-            err << "solvaris batch: bad argument '" << args[i] << "'\nusage: " << kBatchUsage
-                << '\n';
-            return 2;
-        }
-    }
-    if (request.file.empty()) {
-        err << "usage: " << kBatchUsage << '\n';
-        return 2;
-    }
+    request.file = typed.file;
+    request.json = typed.format == "json";
+    request.system =
+        typed.house.empty() ? HouseSystem::Placidus : *HouseSystemFromOption(typed.house);
+    const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
     const auto lines = ReadTextLines(request.file);
     if (!lines) {
         err << "solvaris batch: " << request.file << " cannot be read ("
@@ -194,6 +179,22 @@ int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostrea
         out << (first ? "]\n" : "\n]\n");
     }
     return skipped ? 1 : 0;
+}
+
+}  // namespace
+
+CommandRun DeclareBatchCommand(CLI::App& app) {
+    auto typed = std::make_shared<BatchOptions>();
+    AddValue(app, "--names", typed->file, "FILE", "the names file")->required();
+    AddChoice(app, "--format", typed->format, {"csv", "json"}, "format",
+              "the output format (default csv)");
+    AddValue(app, "--house", typed->house, "SYSTEM",
+             std::string("house system: ") + kHouseOptionValues, HouseProblem);
+    AddValue(app, "--jobs", typed->jobs, "N", "the persons spread over N cores (default: all)",
+             JobsProblem);
+    return [typed](Session& session, ScriptedPlatform&, std::ostream& out, std::ostream& err) {
+        return RunBatch(*typed, session, out, err);
+    };
 }
 
 }  // namespace solvaris

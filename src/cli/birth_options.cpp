@@ -112,6 +112,10 @@ std::optional<CoordinateFields> ParseCoordinate(const std::string& text, char po
     return std::nullopt;
 }
 
+std::string Malformed(const std::string& text, const std::string& expected) {
+    return "malformed value '" + text + "' (expected " + expected + ")";
+}
+
 // The zone as the time-zone field takes it (digits, ".", "-"): decimal
 // hours as given, or the clock form -5:30 turned into -5.5.
 std::optional<std::string> ZoneFieldText(const std::string& text) {
@@ -134,82 +138,128 @@ std::optional<std::string> ZoneFieldText(const std::string& text) {
     return NumberAsTyped(negative ? -zoneHours : zoneHours);
 }
 
+std::string DateProblem(const std::string& text) {
+    return ParseDate(text) ? std::string() : Malformed(text, "YYYY-MM-DD");
+}
+std::string TimeProblem(const std::string& text) {
+    return ParseTime(text) ? std::string() : Malformed(text, "H:MMam, H:MMpm or H:MM");
+}
+std::string ZoneProblem(const std::string& text) {
+    return ZoneFieldText(text) ? std::string() : Malformed(text, kZoneOptionHelp);
+}
+std::string LongitudeProblem(const std::string& text) {
+    return ParseCoordinate(text, 'W', 'E') ? std::string() : Malformed(text, "DDDwMM or DDDeMM");
+}
+std::string LatitudeProblem(const std::string& text) {
+    return ParseCoordinate(text, 'N', 'S') ? std::string() : Malformed(text, "DDnMM or DDsMM");
+}
+std::string HouseProblem(const std::string& text) {
+    return HouseSystemFromOption(text) ? std::string() : Malformed(text, kHouseOptionValues);
+}
+
+void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& whose,
+                  BirthOptionTexts::Place& place) {
+    AddValue(app, prefix + "date", place.date, "YYYY-MM-DD", whose + "date", DateProblem);
+    AddValue(app, prefix + "time", place.time, "H:MMam|H:MMpm|H:MM", whose + "local clock time",
+             TimeProblem);
+    AddValue(app, prefix + "zone", place.zone, "HOURS", whose + "zone, " + kZoneOptionHelp,
+             ZoneProblem);
+    AddValue(app, prefix + "lon", place.lon, "DDDwMM|DDDeMM", whose + "longitude, west or east",
+             LongitudeProblem);
+    AddValue(app, prefix + "lat", place.lat, "DDnMM|DDsMM", whose + "latitude, north or south",
+             LatitudeProblem);
+}
+
 }  // namespace
 
-BirthOptionsResult ReadBirthOptions(const std::vector<std::string>& args, BirthOptions& o) {
-    BirthOptionsResult result;
+void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
+    CLI::Option* person = AddValue(app, "--person", texts.person, "NAME",
+                                   "the birth data of a person of the names file");
+    AddValue(app, "--names", texts.names, "FILE",
+             "the names file of --person (default: the current one)");
+    CLI::Option* now = app.add_flag("--now", texts.now,
+                                    "the present moment at the home place (what is not given is "
+                                    "that already)");
+    AddValue(app, "--name", texts.name, "TEXT", "the name the reports show");
+    DeclarePlace(app, "--", "the natal ", texts.natal);
+    now->excludes(person)->excludes(app.get_option("--date"))->excludes(app.get_option("--time"));
+    AddValue(app, "--house", texts.house, "SYSTEM",
+             std::string("house system: ") + kHouseOptionValues, HouseProblem);
+    CLI::Option* second = AddValue(app, "--second-person", texts.secondPerson, "NAME",
+                                   "a second person of the names file as the second chart");
+    DeclarePlace(app, "--diurnal-", "the second chart's ", texts.diurnal);
+    CLI::Option* useNatal = app.add_flag("--use-natal-data", texts.useNatalData,
+                                         "the natal time, zone and place for the second chart");
+    useNatal->excludes(second);
+    for (const char* field : {"time", "zone", "lon", "lat"}) {
+        useNatal->excludes(app.get_option(std::string("--diurnal-") + field));
+    }
+}
+
+std::string FirstDiurnalOption(const BirthOptionTexts& texts) {
+    const BirthOptionTexts::Place& d = texts.diurnal;
+    const std::pair<const char*, bool> given[] = {
+        {"--diurnal-date", !d.date.empty()},      {"--diurnal-time", !d.time.empty()},
+        {"--diurnal-zone", !d.zone.empty()},      {"--diurnal-lon", !d.lon.empty()},
+        {"--diurnal-lat", !d.lat.empty()},        {"--second-person", !texts.secondPerson.empty()},
+        {"--use-natal-data", texts.useNatalData},
+    };
+    for (const auto& [name, typed] : given) {
+        if (typed) {
+            return name;
+        }
+    }
+    return {};
+}
+
+std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& reader) {
+    if (const std::string diurnal = FirstDiurnalOption(texts); !diurnal.empty()) {
+        return diurnal + " is not read by " + reader + ", which reads the natal data only";
+    }
+    if (!texts.house.empty()) {
+        return "--house is not read by " + reader + ", which has no houses";
+    }
+    return {};
+}
+
+void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& o) {
     NatalEntryWindow& n = o.natal;
     DiurnalEntryWindow& d = o.diurnal;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                result.error = a + " needs a value";
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        auto malformed = [&](const std::string& expected) {
-            result.error =
-                "malformed value for " + a + ": '" + args[i] + "' (expected " + expected + ")";
-        };
-        const bool diurnal = a.starts_with("--diurnal-");
-        const std::string key = diurnal ? "--" + a.substr(10) : a;
-        if (a == "--name") {
-            const auto v = value();
-            if (!v) return result;
-            n.txtName = *v;
-        } else if (key == "--date") {
-            const auto v = value();
-            if (!v) return result;
-            const auto date = ParseDate(*v);
-            if (!date) return malformed("YYYY-MM-DD"), result;
+    if (!texts.name.empty()) {
+        n.txtName = texts.name;
+    }
+    for (const bool diurnal : {false, true}) {
+        const BirthOptionTexts::Place& typed = diurnal ? texts.diurnal : texts.natal;
+        if (const auto date = ParseDate(typed.date)) {
             (diurnal ? d.txtDiurnalYear : n.txtYear) = date->year;
             (diurnal ? d.txtDiurnalMonth : n.txtMonth) = date->month;
             (diurnal ? d.txtDiurnalDay : n.txtDay) = date->day;
-        } else if (key == "--time") {
-            const auto v = value();
-            if (!v) return result;
-            const auto time = ParseTime(*v);
-            if (!time) return malformed("H:MMam, H:MMpm or H:MM"), result;
+        }
+        if (const auto time = ParseTime(typed.time)) {
             (diurnal ? d.txtDiurnalHour : n.txtBirthHour) = time->hour;
             (diurnal ? d.txtDiurnalMinute : n.txtBirthMinute) = time->minute;
             (diurnal ? d.optDiurnalPM : n.optPM) = time->pm;
-        } else if (key == "--zone") {
-            const auto v = value();
-            if (!v) return result;
-            const auto zone = ZoneFieldText(*v);
-            if (!zone) return malformed(kZoneOptionHelp), result;
+        }
+        if (const auto zone = ZoneFieldText(typed.zone)) {
             (diurnal ? d.txtDiurnalTZ : n.txtTZ) = *zone;
-        } else if (key == "--lon") {
-            const auto v = value();
-            if (!v) return result;
-            const auto c = ParseCoordinate(*v, 'W', 'E');
-            if (!c) return malformed("DDDwMM or DDDeMM"), result;
+        }
+        if (const auto c = ParseCoordinate(typed.lon, 'W', 'E')) {
             (diurnal ? d.txtDiurnalLongDeg : n.txtLongDeg) = c->degrees;
             (diurnal ? d.txtDiurnalLongMin : n.txtLongMin) = c->minutes;
             (diurnal ? d.optDiurnalEast : n.optEast) = c->negativeSide;
-        } else if (key == "--lat") {
-            const auto v = value();
-            if (!v) return result;
-            const auto c = ParseCoordinate(*v, 'N', 'S');
-            if (!c) return malformed("DDnMM or DDsMM"), result;
+        }
+        if (const auto c = ParseCoordinate(typed.lat, 'N', 'S')) {
             (diurnal ? d.txtDiurnalLatDeg : n.txtLatDeg) = c->degrees;
             (diurnal ? d.txtDiurnalLatMin : n.txtLatMin) = c->minutes;
             (diurnal ? d.optDiurnalSouth : n.optSouth) = c->negativeSide;
-        } else if (a == "--use-natal-data") {
-            d.chkNatOrNow = true;
-        } else if (a == "--house") {
-            const auto v = value();
-            if (!v) return result;
-            const auto system = HouseSystemFromOption(*v);
-            if (!system) return malformed(kHouseOptionValues), result;
-            o.houseSystem = *system;
-        } else {
-            result.rest.push_back(a);
         }
     }
-    return result;
+    if (texts.useNatalData) {
+        d.chkNatOrNow = true;
+    }
+    if (const auto system = HouseSystemFromOption(texts.house)) {
+        o.houseSystem = *system;
+    }
 }
 
 }  // namespace solvaris

@@ -1,12 +1,11 @@
-// The birth-data options every chart command shares, read into the two
-// entry windows exactly as a user would type them there.
+// The birth-data options every chart command shares, declared once and
+// typed into the two entry windows exactly as a user would type them there.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "chart/house_system.hpp"
+#include "cli/option_parser.hpp"
 #include "people/entry_fields.hpp"
 
 namespace solvaris {
@@ -21,14 +20,34 @@ struct BirthOptions {
     HouseSystem houseSystem = HouseSystem::Placidus;
 };
 
-struct BirthOptionsResult {
-    std::vector<std::string> rest;  // the arguments that are not birth options
-    std::string error;              // a one-line message naming the argument
+// The options as typed; an option not given is empty (an empty value is
+// refused).
+struct BirthOptionTexts {
+    struct Place {
+        std::string date, time, zone, lon, lat;
+    };
+    std::string name;
+    Place natal, diurnal;
+    std::string house;
+    std::string person, secondPerson, names;
+    bool now = false;
+    bool useNatalData = false;
 };
 
-// Reads --name --date --time --zone --lon --lat, their --diurnal-
-// counterparts, --use-natal-data and --house from `args` into `options`,
-// whose windows already hold their defaults. Other arguments are returned.
-BirthOptionsResult ReadBirthOptions(const std::vector<std::string>& args, BirthOptions& options);
+// --person --names --now --name --date --time --zone --lon --lat --house
+// --second-person, the --diurnal- options and --use-natal-data, each value
+// checked as it is parsed.
+void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts);
+
+// The first option typed that only the second chart reads, else empty.
+std::string FirstDiurnalOption(const BirthOptionTexts& texts);
+
+// For what reads the natal data and no houses (`reader` names it): empty,
+// or why an option typed is refused.
+std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& reader);
+
+// The typed values into the windows, which hold their defaults and any
+// person picked (the values were checked when parsed).
+void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& options);
 
 }  // namespace solvaris

@@ -107,28 +107,24 @@ void WriteChartJson(const Session& session, std::ostream& out) {
         << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code)) << "}\n";
 }
 
-int RunChartCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
-                    std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
-    BirthOptions options;
-    RecordingDataWindow window;
-    if (const int status =
-            ReadBirthOptionsWithDefaults(args, "chart", session, platform, err, rest, options)) {
-        return status;
-    }
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == "--format" && i + 1 < rest.size() && rest[i + 1] == "json") {
-            ++i;
-            continue;
+CommandRun DeclareChartCommand(CLI::App& app) {
+    auto texts = std::make_shared<BirthOptionTexts>();
+    auto format = std::make_shared<std::string>();
+    DeclareBirthOptions(app, *texts);
+    AddChoice(app, "--format", *format, {"json"}, "format", "the output format (json only)");
+    return [texts](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                   std::ostream& err) {
+        BirthOptions options;
+        RecordingDataWindow window;
+        if (const int status = FillBirthOptions(*texts, "chart", session, platform, err, options)) {
+            return status;
         }
-        err << "solvaris chart: unknown argument '" << rest[i] << "'\n";
-        return 2;
-    }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
-        return status;
-    }
-    WriteChartJson(session, out);
-    return 0;
+        if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+            return status;
+        }
+        WriteChartJson(session, out);
+        return 0;
+    };
 }
 
 }  // namespace solvaris

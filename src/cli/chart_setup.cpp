@@ -1,6 +1,7 @@
 #include "cli/chart_setup.hpp"
 
 #include "app/compute_charts.hpp"
+#include "base/number_text.hpp"
 #include "cli/entry_hints.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/person_options.hpp"
@@ -8,20 +9,20 @@
 
 namespace solvaris {
 
-int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view command,
-                                 const Session& session, Platform& platform, std::ostream& err,
-                                 std::vector<std::string>& rest, BirthOptions& options) {
+int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
+                     const Session& session, Platform& platform, std::ostream& err,
+                     BirthOptions& options) {
+    if (!texts.names.empty() && texts.person.empty() && texts.secondPerson.empty()) {
+        err << "solvaris " << command
+            << ": --names is read only with --person or --second-person\n";
+        return kExitBadCommandLine;
+    }
     FillNow(options.natal, session.options, platform);
     FillNow(options.diurnal, session.options, platform);
-    if (const int status = ApplyPersonOptions(args, command, session, platform, err, options)) {
+    if (const int status = ApplyPersonOptions(texts, command, session, platform, err, options)) {
         return status;
     }
-    BirthOptionsResult read = ReadBirthOptions(args, options);
-    if (!read.error.empty()) {
-        err << "solvaris " << command << ": " << read.error << '\n';
-        return 2;
-    }
-    rest = std::move(read.rest);
+    TypeBirthOptions(texts, options);
     return 0;
 }
 
@@ -30,8 +31,12 @@ int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& p
     if (options.diurnal.chkNatOrNow) {
         CopyNatalIntoDiurnal(options.natal, options.diurnal);
     }
-    if (ComputeCharts(session, options.natal, options.diurnal, options.houseSystem, platform,
-                      window)) {
+    // The entry check takes a diurnal date of any early year; the theories
+    // are stated for the natal years only, so the command line keeps to them.
+    const bool diurnalBeforeTheories =
+        ParseNumber(options.diurnal.txtDiurnalYear).value_or(kFirstNatalYear) < kFirstNatalYear;
+    if (!diurnalBeforeTheories && ComputeCharts(session, options.natal, options.diurnal,
+                                                options.houseSystem, platform, window)) {
         return kExitDone;
     }
     for (const std::string& hint : EntryOptionHints(options)) {

@@ -1,12 +1,10 @@
 // What every chart command does first: the entry windows at their starting
-// values (the present moment and home place), the birth options typed into
-// them, and the chart computation with its checks.
+// values (the present moment and home place), the persons picked and the
+// birth options typed into them, and the chart computation with its checks.
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/session.hpp"
 #include "cli/birth_options.hpp"
@@ -17,12 +15,11 @@ namespace solvaris {
 
 // The windows at their starting values, then the persons of --person and
 // --second-person, then the birth options typed in: 0; 1 when a person's
-// record cannot be read; 2 with the message written for a bad option.
-// `rest` receives the arguments that are not birth options, for the
-// command to check.
-int ReadBirthOptionsWithDefaults(std::vector<std::string> args, std::string_view command,
-                                 const Session& session, Platform& platform, std::ostream& err,
-                                 std::vector<std::string>& rest, BirthOptions& options);
+// record cannot be read; 2 with the message written for an unknown person
+// or a names file given without a person.
+int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
+                     const Session& session, Platform& platform, std::ostream& err,
+                     BirthOptions& options);
 
 // The chart computation with its checks: 0, or 1 when the data are refused,
 // the options behind the refusal then named on `err`. The natal data report

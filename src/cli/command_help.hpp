@@ -15,8 +15,6 @@ inline constexpr const char* kProgramVersion = SOLVARIS_VERSION;
 
 void WriteCommandList(std::ostream& out);
 
-bool IsCommandName(std::string_view name);
-
 // False (and nothing written) for a name that is no command.
 bool WriteCommandHelp(std::string_view command, std::ostream& out);
 

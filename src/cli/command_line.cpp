@@ -1,54 +1,41 @@
 #include "cli/command_line.hpp"
 
 #include "app/session.hpp"
-#include "cli/chart_command.hpp"
 #include "cli/command_help.hpp"
+#include "cli/command_line_words.hpp"
+#include "cli/command_table.hpp"
 #include "cli/exit_status.hpp"
-#include "cli/names_command.hpp"
-#include "cli/planetary_hours_command.hpp"
-#include "cli/positions_command.hpp"
+#include "cli/option_parser.hpp"
 #include "cli/program_setup.hpp"
-#include "cli/report_command.hpp"
-#include "cli/return_command.hpp"
-#include "cli/wheel_command.hpp"
 #include "platform/headless/scripted_platform.hpp"
 
 namespace solvaris {
 
 namespace {
 
-int RunCommand(const std::string& command, std::vector<std::string>& rest, std::ostream& out,
+// The command's options parsed, then its program folder opened (every
+// command but positions reads one), then the command run.
+int RunCommand(const CommandText& command, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
-    if (command == "positions") {
-        return RunPositionsCommand(rest, out, err);
+    CLI::App app;
+    PrepareParser(app);
+    const CommandRun run = command.declare(app);
+    std::string home;
+    if (command.readsProgramFolder) {
+        AddValue(app, "--home", home, "DIR", "the program folder");
     }
-    Session session;
-    if (const int status = OpenSession(rest, session, err)) {
+    if (const int status = ParseArguments(app, args, command.name, err)) {
         return status;
     }
+    Session session;
+    if (command.readsProgramFolder) {
+        if (const int status = OpenSession(home, session, err)) {
+            return status;
+        }
+    }
     ScriptedPlatform platform(&err);
-    if (command == "chart") {
-        return RunChartCommand(rest, session, platform, out, err);
-    }
-    if (command == "return") {
-        return RunReturnCommand(rest, session, platform, out, err);
-    }
-    if (command == "report") {
-        return RunReportCommand(rest, session, platform, out, err);
-    }
-    if (command == "wheel") {
-        return RunWheelCommandLine(rest, session, platform, out, err);
-    }
-    if (command == "names") {
-        return RunNamesCommand(rest, session, platform, out, err);
-    }
-    if (command == "cities") {
-        return RunCitiesCommand(rest, session, platform, out, err);
-    }
-    if (command == "batch") {
-        return RunBatchCommand(rest, session, out, err);
-    }
-    return RunPlanetaryHoursCommand(rest, session, platform, out, err);
+    platform.SetEchoWording(CommandLineWords);
+    return run(session, platform, out, err);
 }
 
 }  // namespace
@@ -58,6 +45,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         (args[0] == "help" && args.size() == 1)) {
         WriteCommandList(out);
         return kExitDone;
+    }
+    if (args[0] == "--home") {
+        // The workstation's folder, given empty or with more after it.
+        err << "solvaris: --home takes one folder, not empty (solvaris --home DIR opens the "
+               "workstation on it)\n";
+        return kExitBadCommandLine;
     }
     if (args[0] == "--version") {
         out << "solvaris " << kProgramVersion << '\n';
@@ -75,7 +68,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         }
         return kExitDone;
     }
-    if (!IsCommandName(args[0])) {
+    const CommandText* command = FindCommand(args[0]);
+    if (command == nullptr) {
         err << "solvaris: unknown command '" << args[0] << "' (solvaris help lists the commands)\n";
         return kExitBadCommandLine;
     }
@@ -84,7 +78,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (AsksForHelp(rest) && WriteCommandHelp(args[0], out)) {
         return kExitDone;
     }
-    const int status = RunCommand(args[0], rest, out, err);
+    const int status = RunCommand(*command, rest, out, err);
     // A full disk or a closed pipe under the output is no success.
     out.flush();
     if (!out) {

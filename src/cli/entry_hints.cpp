@@ -16,7 +16,6 @@ constexpr double kHighestQuadrantLatitude = 66.00;  // degrees.minutes packed
 constexpr double kMostWestZoneHours = 12;
 constexpr double kMostEastZoneHours = -13;
 constexpr double kEastZoneWithoutEastLongitude = -2;
-constexpr int kFirstNatalYear = 100;
 constexpr double kDegreesInLatitude = 90;
 constexpr double kDegreesInLongitude = 180;
 constexpr double kLastMinute = 59;
@@ -28,7 +27,7 @@ double Value(const std::string& field) { return ParseNumber(field).value_or(0); 
 struct OptionFields {
     std::string prefix;  // "--" or "--diurnal-"
     const std::string &year, &month, &day, &zone, &longDeg, &longMin, &latDeg, &latMin;
-    bool east, south, natal;
+    bool east, south;
 };
 
 std::string Typed(const std::string& degrees, char side, const std::string& minutes) {
@@ -49,11 +48,10 @@ void AddHints(const OptionFields& f, HouseSystem system, std::vector<std::string
     const int calendarYear = static_cast<int>(std::clamp(std::trunc(year), -32768.0, 32767.0));
     const bool dayInMonth =
         !monthKnown || Value(f.day) <= DaysInMonth(calendarYear, static_cast<int>(month));
-    if (month > kMonthsInYear || !dayInMonth || year > kLastEntryYear ||
-        (f.natal && year < kFirstNatalYear)) {
-        hints.push_back(date + ": a calendar date in the years " +
-                        (f.natal ? std::to_string(kFirstNatalYear) + " to " : std::string("to ")) +
-                        std::to_string(kLastEntryYear));
+    // The diurnal year is held to the natal years too (chart_setup).
+    if (month > kMonthsInYear || !dayInMonth || year > kLastEntryYear || year < kFirstNatalYear) {
+        hints.push_back(date + ": a calendar date in the years " + std::to_string(kFirstNatalYear) +
+                        " to " + std::to_string(kLastEntryYear));
     }
     const double zoneHours = Value(f.zone);
     if (zoneHours > kMostWestZoneHours || zoneHours < kMostEastZoneHours) {
@@ -85,12 +83,12 @@ std::vector<std::string> EntryOptionHints(const BirthOptions& options) {
     const DiurnalEntryWindow& d = options.diurnal;
     std::vector<std::string> hints;
     AddHints({"--", n.txtYear, n.txtMonth, n.txtDay, n.txtTZ, n.txtLongDeg, n.txtLongMin,
-              n.txtLatDeg, n.txtLatMin, n.optEast, n.optSouth, true},
+              n.txtLatDeg, n.txtLatMin, n.optEast, n.optSouth},
              options.houseSystem, hints);
     std::vector<std::string> diurnal;
     AddHints({"--diurnal-", d.txtDiurnalYear, d.txtDiurnalMonth, d.txtDiurnalDay, d.txtDiurnalTZ,
               d.txtDiurnalLongDeg, d.txtDiurnalLongMin, d.txtDiurnalLatDeg, d.txtDiurnalLatMin,
-              d.optDiurnalEast, d.optDiurnalSouth, false},
+              d.optDiurnalEast, d.optDiurnalSouth},
              options.houseSystem, diurnal);
     // A place copied from the natal data (--use-natal-data) is named once.
     for (const std::string& hint : diurnal) {

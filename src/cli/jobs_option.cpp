@@ -22,6 +22,11 @@ std::optional<int> PositiveWholeNumber(const std::string& text) {
     return value;
 }
 
+std::string JobsProblem(const std::string& text) {
+    return PositiveWholeNumber(text) ? std::string()
+                                     : "a positive whole number, not '" + text + "'";
+}
+
 int DefaultJobs() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
 }  // namespace solvaris

@@ -13,6 +13,9 @@ inline constexpr int kMostWorkerThreads = 256;
 // stands for as many as can be had.
 std::optional<int> PositiveWholeNumber(const std::string& text);
 
+// Empty when `text` is such a number, else why not.
+std::string JobsProblem(const std::string& text);
+
 // Every core of the machine, at least one.
 int DefaultJobs();
 

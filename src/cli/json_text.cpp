@@ -41,13 +41,38 @@ std::string CsvField(const std::string& text) {
     return q;
 }
 
+namespace {
+
+constexpr long long kSecondsPerDay = 86400;
+constexpr double kSecondsPerHalfDay = 43200;
+
+// Seconds from the civil midnight of day number 0, to the nearest second:
+// the date and the moment are read from the same rounding.
+long long RoundedSeconds(double jd) {
+    return std::llround(jd * kSecondsPerDay + kSecondsPerHalfDay);
+}
+
+}  // namespace
+
+std::string DateOfJulianDay(double jd, DateOrder order) {
+    const CivilDate d =
+        CivilDateOfJulianDay(static_cast<double>(RoundedSeconds(jd) / kSecondsPerDay));
+    const std::string dd = FormatNumber(d.day, "00");
+    const std::string mm = FormatNumber(d.month, "00");
+    const std::string yyyy = FormatNumber(d.year, "0000");
+    switch (order) {
+        case DateOrder::DayMonthYear: return dd + "/" + mm + "/" + yyyy;
+        case DateOrder::YearMonthDay: return yyyy + "/" + mm + "/" + dd;
+        case DateOrder::MonthDayYear: break;
+    }
+    return mm + "/" + dd + "/" + yyyy;
+}
+
 std::string IsoMomentOfJulianDay(double jd) {
-    constexpr long long kSecondsPerDay = 86400;
-    constexpr double kSecondsPerHalfDay = 43200;
     constexpr int kSecondsPerHour = 3600;
     constexpr int kSecondsPerMinute = 60;
     // Civil days begin at midnight, half a day before the Julian day.
-    const long long seconds = std::llround(jd * kSecondsPerDay + kSecondsPerHalfDay);
+    const long long seconds = RoundedSeconds(jd);
     const long long dayNumber = seconds / kSecondsPerDay;
     const int ofDay = static_cast<int>(seconds - dayNumber * kSecondsPerDay);
     const CivilDate date = CivilDateOfJulianDay(static_cast<double>(dayNumber));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/number_text.hpp"
+#include "engine/calendar.hpp"
 
 namespace solvaris {
 
@@ -12,6 +13,10 @@ std::string Quoted(const std::string& text);
 
 // A universal moment in ISO 8601 to the nearest second, "2026-12-05T11:15:53+00:00".
 std::string IsoMomentOfJulianDay(double jd);
+
+// The civil date of a Julian day in the user's order, the year in four
+// digits as in the ISO moment: "06/15/2026", "06/15/0526".
+std::string DateOfJulianDay(double jd, DateOrder order);
 
 inline std::string Number(double v) { return FixedDecimals(v, 7); }
 

@@ -1,7 +1,6 @@
 #include "cli/names_command.hpp"
 
 #include <algorithm>
-#include <cctype>
 
 #include "base/text_lines.hpp"
 #include "cli/exit_status.hpp"
@@ -11,18 +10,6 @@
 namespace solvaris {
 
 namespace {
-
-// The file of option `name` (taken out of `args`), else `fallback`.
-std::string FileOption(std::vector<std::string>& args, const std::string& name,
-                       const std::string& fallback) {
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end() || it + 1 == args.end()) {
-        return fallback;
-    }
-    std::string file = *(it + 1);
-    args.erase(it, it + 2);
-    return file;
-}
 
 // The list readers answer an unreadable file with the list's own message;
 // the command line also says what is wrong with the path. The exit status:
@@ -35,21 +22,40 @@ int SayWhyUnreadable(const std::string& command, const std::string& file, std::o
     return kExitRefusedData;
 }
 
-int Usage(std::ostream& err, const char* usage) {
-    err << "usage: " << usage << '\n';
+// `list` or `show NAME`, for names and cities alike.
+struct ListRequest {
+    std::string action;
+    std::string name;
+    std::string file;
+};
+
+void DeclareList(CLI::App& app, ListRequest& request, const std::string& record) {
+    AddChoice(app, "list-or-show", request.action, {"list", "show"}, "action", "")->required();
+    AddValue(app, record, request.name, "NAME", "");
+}
+
+// 0, or 2 with the message when `show` has no name or `list` has one.
+int ListProblem(const ListRequest& request, std::string_view command, std::ostream& err) {
+    const bool show = request.action == "show";
+    if (show == !request.name.empty()) {
+        return 0;
+    }
+    err << "solvaris " << command << ": "
+        << (show ? "show needs the name of the record" : "list takes no name") << '\n';
     return 2;
 }
 
 }  // namespace
 
-int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPlatform& platform,
-                    std::ostream& out, std::ostream& err) {
-    const std::string file = NamesFileOption(args, session);
-    const bool list = args.size() == 1 && args[0] == "list";
-    const bool show = args.size() == 2 && args[0] == "show";
-    if (!list && !show) {
-        return Usage(err, kNamesUsage);
+namespace {
+
+int RunNames(const ListRequest& request, Session& session, ScriptedPlatform& platform,
+             std::ostream& out, std::ostream& err) {
+    if (const int status = ListProblem(request, "names", err)) {
+        return status;
     }
+    const std::string file = NamesFileOption(request.file, session);
+    const bool list = request.action == "list";
     const std::vector<NameRecord> records = ReadNamesList(file, platform);
     const int status =
         platform.Messages().empty() ? kExitDone : SayWhyUnreadable("names", file, err);
@@ -59,9 +65,9 @@ int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPla
         }
         return status;
     }
-    const auto r = FindPerson(records, args[1]);
+    const auto r = FindPerson(records, request.name);
     if (!r) {
-        err << "solvaris names: no person named '" << args[1] << "' in " << file << '\n';
+        err << "solvaris names: no person named '" << request.name << "' in " << file << '\n';
         return 1;
     }
     out << "Name =  " << r->name << "\nDate =  " << r->date << "\nTime =  " << r->time << ' '
@@ -70,14 +76,13 @@ int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPla
     return 0;
 }
 
-int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPlatform& platform,
-                     std::ostream& out, std::ostream& err) {
-    const std::string file = FileOption(args, "--cities", session.settings.geoDataFile);
-    const bool list = args.size() == 1 && args[0] == "list";
-    const bool show = args.size() == 2 && args[0] == "show";
-    if (!list && !show) {
-        return Usage(err, kCitiesUsage);
+int RunCities(const ListRequest& request, Session& session, ScriptedPlatform& platform,
+              std::ostream& out, std::ostream& err) {
+    if (const int status = ListProblem(request, "cities", err)) {
+        return status;
     }
+    const std::string file = request.file.empty() ? session.settings.geoDataFile : request.file;
+    const bool list = request.action == "list";
     const std::vector<CityRecord> cities = ReadCitiesList(file, platform);
     const int status =
         platform.Messages().empty() ? kExitDone : SayWhyUnreadable("cities", file, err);
@@ -89,16 +94,36 @@ int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPl
     }
     // "City,Region" as the list shows it, or the city alone.
     const auto found = std::find_if(cities.begin(), cities.end(), [&](const CityRecord& c) {
-        return EqualIgnoringCase(CityListText(c), args[1]) || EqualIgnoringCase(c.city, args[1]);
+        return EqualIgnoringCase(CityListText(c), request.name) ||
+               EqualIgnoringCase(c.city, request.name);
     });
     if (found == cities.end()) {
-        err << "solvaris cities: no city named '" << args[1] << "' in " << file << '\n';
+        err << "solvaris cities: no city named '" << request.name << "' in " << file << '\n';
         return 1;
     }
     out << "City =  " << found->city << "\nRegion =  " << found->region
         << "\nLongitude =  " << found->longitude << "\nLatitude =  " << found->latitude
         << "\nTime zone =  " << found->zone << '\n';
     return 0;
+}
+
+}  // namespace
+
+CommandRun DeclareNamesCommand(CLI::App& app) {
+    auto request = std::make_shared<ListRequest>();
+    DeclareList(app, *request, "person");
+    AddValue(app, "--names", request->file, "FILE", "the names file (default: the current one)");
+    return [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                     std::ostream& err) { return RunNames(*request, session, platform, out, err); };
+}
+
+CommandRun DeclareCitiesCommand(CLI::App& app) {
+    auto request = std::make_shared<ListRequest>();
+    DeclareList(app, *request, "city");
+    AddValue(app, "--cities", request->file, "FILE", "the cities file (default: the current one)");
+    return
+        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                  std::ostream& err) { return RunCities(*request, session, platform, out, err); };
 }
 
 }  // namespace solvaris

@@ -3,12 +3,8 @@
 // chart of every person of a names file.
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
-
-#include "app/session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "cli/command_run.hpp"
+#include "cli/option_parser.hpp"
 
 namespace solvaris {
 
@@ -17,12 +13,9 @@ inline constexpr const char* kCitiesUsage = "solvaris cities list|show CITY [--c
 inline constexpr const char* kBatchUsage =
     "solvaris batch --names FILE [--format csv|json] [--house SYSTEM] [--jobs N]";
 
-int RunNamesCommand(std::vector<std::string> args, Session& session, ScriptedPlatform& platform,
-                    std::ostream& out, std::ostream& err);
-int RunCitiesCommand(std::vector<std::string> args, Session& session, ScriptedPlatform& platform,
-                     std::ostream& out, std::ostream& err);
+CommandRun DeclareNamesCommand(CLI::App& app);
+CommandRun DeclareCitiesCommand(CLI::App& app);
 // Exit status 1 when any record was skipped.
-int RunBatchCommand(std::vector<std::string> args, Session& session, std::ostream& out,
-                    std::ostream& err);
+CommandRun DeclareBatchCommand(CLI::App& app);
 
 }  // namespace solvaris

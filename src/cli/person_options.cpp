@@ -8,32 +8,8 @@
 
 namespace solvaris {
 
-namespace {
-
-// The value after option `name`, both taken out of `args`; "" when absent,
-// nothing when the value is missing.
-std::optional<std::string> TakeValue(std::vector<std::string>& args, const std::string& name,
-                                     bool& present) {
-    present = false;
-    const auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end()) {
-        return std::string();
-    }
-    present = true;
-    if (it + 1 == args.end()) {
-        return std::nullopt;
-    }
-    std::string value = *(it + 1);
-    args.erase(it, it + 2);
-    return value;
-}
-
-}  // namespace
-
-std::string NamesFileOption(std::vector<std::string>& args, const Session& session) {
-    bool present = false;
-    const auto file = TakeValue(args, "--names", present);
-    return present && file && !file->empty() ? *file : session.settings.dataFile;
+std::string NamesFileOption(const std::string& typed, const Session& session) {
+    return typed.empty() ? session.settings.dataFile : typed;
 }
 
 std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
@@ -51,25 +27,15 @@ std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
     return std::nullopt;
 }
 
-int ApplyPersonOptions(std::vector<std::string>& args, std::string_view command,
+int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
                        const Session& session, Platform& platform, std::ostream& err,
                        BirthOptions& options) {
-    const auto now = std::find(args.begin(), args.end(), "--now");
-    if (now != args.end()) {
-        args.erase(now);  // the windows start at the present moment already
-    }
-    const std::string namesFile = NamesFileOption(args, session);
-    bool hasPerson = false, hasSecond = false;
-    const auto person = TakeValue(args, "--person", hasPerson);
-    const auto second = TakeValue(args, "--second-person", hasSecond);
-    if (!person || !second) {
-        err << "solvaris " << command << ": " << (person ? "--second-person" : "--person")
-            << " needs a name\n";
-        return 2;
-    }
+    const bool hasPerson = !texts.person.empty();
+    const bool hasSecond = !texts.secondPerson.empty();
     if (!hasPerson && !hasSecond) {
         return 0;
     }
+    const std::string namesFile = NamesFileOption(texts.names, session);
     const std::vector<NameRecord> records = ReadNamesList(namesFile, platform);
     const auto find = [&](const std::string& name) {
         auto record = FindPerson(records, name);
@@ -81,7 +47,7 @@ int ApplyPersonOptions(std::vector<std::string>& args, std::string_view command,
     };
     const DateOrder order = platform.UserDateOrder();
     if (hasPerson) {
-        const auto record = find(*person);
+        const auto record = find(texts.person);
         if (!record) {
             return 2;
         }
@@ -90,7 +56,7 @@ int ApplyPersonOptions(std::vector<std::string>& args, std::string_view command,
         }
     }
     if (hasSecond) {
-        const auto record = find(*second);
+        const auto record = find(texts.secondPerson);
         if (!record) {
             return 2;
         }

@@ -5,7 +5,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "app/session.hpp"
 #include "cli/birth_options.hpp"
@@ -14,19 +13,18 @@
 
 namespace solvaris {
 
-// The names file of --names FILE (taken out of `args`), else the current
-// one of the settings.
-std::string NamesFileOption(std::vector<std::string>& args, const Session& session);
+// The names file typed with --names, else the current one of the settings.
+std::string NamesFileOption(const std::string& typed, const Session& session);
 
 // The record of that name: the exact name first, else one that differs
 // only in case; nothing when there is none.
 std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
                                      const std::string& name);
 
-// Applies and removes the person options in `args`. 0; 1 when a record
-// cannot be read (its message shown); 2 with a message on `err` for a bad
-// option or an unknown person.
-int ApplyPersonOptions(std::vector<std::string>& args, std::string_view command,
+// Fills the windows from the persons of --person and --second-person. 0; 1
+// when a record cannot be read (its message shown); 2 with a message on
+// `err` for an unknown person.
+int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
                        const Session& session, Platform& platform, std::ostream& err,
                        BirthOptions& options);
 

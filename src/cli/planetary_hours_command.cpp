@@ -6,29 +6,33 @@
 
 namespace solvaris {
 
-int RunPlanetaryHoursCommand(const std::vector<std::string>& args, Session& session,
-                             Platform& platform, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
-    BirthOptions options;
-    if (const int status = ReadBirthOptionsWithDefaults(args, "planetary-hours", session, platform,
-                                                        err, rest, options)) {
-        return status;
-    }
-    if (!rest.empty()) {
-        err << "solvaris planetary-hours: unknown argument '" << rest.front() << "'\n";
-        return 2;
-    }
-    // The window takes the natal entry as it stands.
-    const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
-    const auto day = OpenPlanetaryHours(natal, platform);
-    if (!day) {
-        return 1;
-    }
-    for (const std::string& line : DayLines(*day)) {
-        out << line << '\n';
-    }
-    // A day without sunrise or sunset shows its rulers without times.
-    return day->sun.BothFound() ? 0 : 1;
+CommandRun DeclarePlanetaryHoursCommand(CLI::App& app) {
+    auto texts = std::make_shared<BirthOptionTexts>();
+    DeclareBirthOptions(app, *texts);
+    return [texts](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                   std::ostream& err) {
+        // The window takes the natal entry as it stands: no second chart, no houses.
+        if (const std::string unread = NatalOnlyProblem(*texts, "planetary-hours");
+            !unread.empty()) {
+            err << "solvaris planetary-hours: " << unread << '\n';
+            return 2;
+        }
+        BirthOptions options;
+        if (const int status =
+                FillBirthOptions(*texts, "planetary-hours", session, platform, err, options)) {
+            return status;
+        }
+        const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
+        const auto day = OpenPlanetaryHours(natal, platform);
+        if (!day) {
+            return 1;
+        }
+        for (const std::string& line : DayLines(*day)) {
+            out << line << '\n';
+        }
+        // A day without sunrise or sunset shows its rulers without times.
+        return day->sun.BothFound() ? 0 : 1;
+    };
 }
 
 }  // namespace solvaris

@@ -2,18 +2,13 @@
 // planetary-hours window lists them.
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
-
-#include "app/session.hpp"
-#include "platform/platform.hpp"
+#include "cli/command_run.hpp"
+#include "cli/option_parser.hpp"
 
 namespace solvaris {
 
 inline constexpr const char* kPlanetaryHoursUsage = "solvaris planetary-hours [birth options]";
 
-int RunPlanetaryHoursCommand(const std::vector<std::string>& args, Session& session,
-                             Platform& platform, std::ostream& out, std::ostream& err);
+CommandRun DeclarePlanetaryHoursCommand(CLI::App& app);
 
 }  // namespace solvaris

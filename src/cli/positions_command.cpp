@@ -12,6 +12,7 @@
 #include "engine/chart_point.hpp"
 #include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
+#include "people/entry_rules.hpp"
 
 namespace solvaris {
 
@@ -19,10 +20,6 @@ namespace {
 
 // Enough for a century of hourly instants.
 constexpr long long kMaxInstants = 1000000;
-
-struct BadArgument {
-    std::string message;
-};
 
 std::optional<CivilDate> ParseIsoDate(const std::string& text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
@@ -88,102 +85,88 @@ bool AppendInstant(std::string& text, double jd) {
     return true;
 }
 
-double RequireNumber(const std::vector<std::string>& args, std::size_t& i) {
-    const std::string& option = args[i];
-    if (i + 1 >= args.size()) {
-        throw BadArgument{option + " needs a value"};
-    }
-    const auto value = ParseNumber(args[++i]);
-    if (!value) {
-        throw BadArgument{"malformed value for " + option + ": '" + args[i] + "'"};
-    }
-    return *value;
+// The span the theories are stated for: the years a chart accepts.
+double FirstAcceptedJd() { return JulianDayNumber(kFirstNatalYear, 1, 1) - 0.5; }
+double LastAcceptedJd() { return JulianDayNumber(kLastEntryYear, 12, 31) + 0.5; }
+
+std::string SpanText() {
+    return "the years " + std::to_string(kFirstNatalYear) + " to " +
+           std::to_string(kLastEntryYear) + ", JD " + FixedDecimals(FirstAcceptedJd(), 1) + " to " +
+           FixedDecimals(LastAcceptedJd(), 1);
 }
 
-PositionsRequest ParseRequest(const std::vector<std::string>& args) {
-    PositionsRequest request;
+std::string JdProblem(const std::string& text) {
+    const auto jd = ParseNumber(text);
+    if (!jd) {
+        return "malformed value '" + text + "'";
+    }
+    return *jd >= FirstAcceptedJd() && *jd < LastAcceptedJd()
+               ? std::string()
+               : "'" + text + "' lies outside " + SpanText();
+}
+
+std::string DateProblem(const std::string& text) {
+    if (!ParseIsoDate(text)) {
+        return "malformed value '" + text + "' (expected YYYY-MM-DD)";
+    }
+    const int year = ParseIsoDate(text)->year;
+    return year >= kFirstNatalYear && year <= kLastEntryYear
+               ? std::string()
+               : "'" + text + "' lies outside " + SpanText();
+}
+
+std::string PositiveProblem(const std::string& text) {
+    const auto value = ParseNumber(text);
+    return value && *value > 0 ? std::string() : "must be positive: '" + text + "'";
+}
+
+std::string HoursProblem(const std::string& text) {
+    const auto value = ParseNumber(text);
+    return value && *value >= 0 && *value < 24 ? std::string()
+                                               : "must be at least 0 and below 24: '" + text + "'";
+}
+
+// The options as typed.
+struct PositionsOptions {
+    std::vector<std::string> jd;
+    std::string from, days, step, ut, jobs;
+};
+
+// The instants asked for: empty when fine, else why not.
+std::string Instants(const PositionsOptions& typed, PositionsRequest& request) {
     std::vector<double>& instants = request.instants;
-    std::optional<CivilDate> from;
-    std::optional<double> days;
-    double step = 1;
-    double utHours = 0;
-    bool stepGiven = false;
-    bool utGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--jd") {
-            instants.push_back(RequireNumber(args, i));
-        } else if (a == "--from") {
-            if (i + 1 >= args.size()) {
-                throw BadArgument{"--from needs a value"};
-            }
-            from = ParseIsoDate(args[++i]);
-            if (!from) {
-                throw BadArgument{"malformed value for --from: '" + args[i] +
-                                  "' (expected YYYY-MM-DD)"};
-            }
-        } else if (a == "--days") {
-            days = RequireNumber(args, i);
-            if (*days <= 0) {
-                throw BadArgument{"--days must be positive: '" + args[i] + "'"};
-            }
-        } else if (a == "--step") {
-            step = RequireNumber(args, i);
-            stepGiven = true;
-            if (step <= 0) {
-                throw BadArgument{"--step must be positive: '" + args[i] + "'"};
-            }
-        } else if (a == "--jobs") {
-            if (i + 1 >= args.size()) {
-                throw BadArgument{"--jobs needs a value"};
-            }
-            const auto jobs = PositiveWholeNumber(args[++i]);
-            if (!jobs) {
-                throw BadArgument{"--jobs takes a positive whole number, not '" + args[i] + "'"};
-            }
-            request.jobs = *jobs;
-        } else if (a == "--ut") {
-            utHours = RequireNumber(args, i);
-            utGiven = true;
-            if (utHours < 0 || utHours >= 24) {
-                throw BadArgument{"--ut must be at least 0 and below 24: '" + args[i] + "'"};
-            }
-        } else {
-            throw BadArgument{"unknown argument '" + a + "'"};
-        }
+    for (const std::string& jd : typed.jd) {
+        instants.push_back(*ParseNumber(jd));
     }
-    if (from.has_value() != days.has_value()) {
-        throw BadArgument{from ? "--from needs --days" : "--days needs --from"};
+    if (!typed.jobs.empty()) {
+        request.jobs = *PositiveWholeNumber(typed.jobs);
     }
-    if (!from && (stepGiven || utGiven)) {
-        throw BadArgument{std::string(stepGiven ? "--step" : "--ut") + " needs --from"};
-    }
-    if (from) {
-        const double start =
-            JulianDayNumber(from->year, from->month, from->day) - 0.5 + utHours / 24;
-        const double count = std::ceil(*days / step);
+    if (!typed.from.empty()) {
+        const CivilDate from = *ParseIsoDate(typed.from);
+        const double step = typed.step.empty() ? 1 : *ParseNumber(typed.step);
+        const double utHours = typed.ut.empty() ? 0 : *ParseNumber(typed.ut);
+        const double start = JulianDayNumber(from.year, from.month, from.day) - 0.5 + utHours / 24;
+        const double count = std::ceil(*ParseNumber(typed.days) / step);
         if (count + static_cast<double>(instants.size()) > kMaxInstants) {
-            throw BadArgument{"--days / --step asks for more than 1000000 instants"};
+            return "--days / --step asks for more than 1000000 instants";
+        }
+        if (start + (count - 1) * step >= LastAcceptedJd()) {
+            return "--days runs past " + SpanText();
         }
         for (long long k = 0; k < static_cast<long long>(count); ++k) {
             instants.push_back(start + static_cast<double>(k) * step);
         }
     }
     if (instants.empty()) {
-        throw BadArgument{"no instant given: use --jd JD or --from YYYY-MM-DD --days N"};
+        return "no instant given: use --jd JD or --from YYYY-MM-DD --days N";
     }
-    return request;
+    return {};
 }
 
-}  // namespace
-
-int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
-                        std::ostream& err) {
+int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream& err) {
     PositionsRequest request;
-    try {
-        request = ParseRequest(args);
-    } catch (const BadArgument& bad) {
-        err << "solvaris positions: " << bad.message << '\n';
+    if (const std::string problem = Instants(typed, request); !problem.empty()) {
+        err << "solvaris positions: " << problem << '\n';
         return 2;
     }
     const std::vector<double>& instants = request.instants;
@@ -211,6 +194,38 @@ int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out,
         }
     }
     return 0;
+}
+
+}  // namespace
+
+CommandRun DeclarePositionsCommand(CLI::App& app) {
+    auto typed = std::make_shared<PositionsOptions>();
+    app.add_option("--jd", typed->jd, "an instant as a Julian day (UT); again for more")
+        ->type_name("JD")
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                return text.empty() ? std::string("an empty value") : JdProblem(text);
+            },
+            ""));
+    CLI::Option* from =
+        AddValue(app, "--from", typed->from, "YYYY-MM-DD", "the first day", DateProblem);
+    CLI::Option* days =
+        AddValue(app, "--days", typed->days, "N", "the days from --from", PositiveProblem);
+    CLI::Option* step = AddValue(app, "--step", typed->step, "DAYS",
+                                 "the days between instants (default 1)", PositiveProblem);
+    CLI::Option* ut = AddValue(app, "--ut", typed->ut, "HOURS",
+                               "the universal time of each day (default 0)", HoursProblem);
+    AddValue(app, "--jobs", typed->jobs, "N", "the instants spread over N cores (default: all)",
+             JobsProblem);
+    from->needs(days);
+    days->needs(from);
+    step->needs(from);
+    ut->needs(from);
+    return [typed](Session&, ScriptedPlatform&, std::ostream& out, std::ostream& err) {
+        return RunPositions(*typed, out, err);
+    };
 }
 
 }  // namespace solvaris

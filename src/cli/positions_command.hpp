@@ -1,15 +1,14 @@
 // `solvaris positions`: the ephemeris of the bodies and the mean node as CSV.
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
+#include "cli/command_run.hpp"
+#include "cli/option_parser.hpp"
 
 namespace solvaris {
 
-// Exit status 0, 1 when a position could not be computed, 2 for bad
-// arguments.
-int RunPositionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The options, and the command run with them (it reads no program folder):
+// 0, or 1 when a position could not be computed.
+CommandRun DeclarePositionsCommand(CLI::App& app);
 
 inline constexpr const char* kPositionsUsage =
     "solvaris positions (--jd JD)... | --from YYYY-MM-DD --days N [--step DAYS] [--ut HOURS] "

@@ -7,21 +7,7 @@
 
 namespace solvaris {
 
-int OpenSession(std::vector<std::string>& args, Session& session, std::ostream& err) {
-    std::string home;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--home") {
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            err << "solvaris: --home needs a folder\n";
-            return 2;
-        }
-        home = args[i + 1];
-        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
-                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-        break;
-    }
+int OpenSession(const std::string& home, Session& session, std::ostream& err) {
     const FolderReport folder =
         OpenProgramFolder(FolderSourcesFromEnvironment(home), session.folder);
     if (!folder.failure.empty()) {

@@ -5,14 +5,14 @@
 
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "app/session.hpp"
 
 namespace solvaris {
 
-// Takes --home DIR out of `args`. 0, or 2 with a message when the folder
-// cannot be used.
-int OpenSession(std::vector<std::string>& args, Session& session, std::ostream& err);
+// The folder of --home DIR (empty when not given), else $SOLVARIS_HOME,
+// else the per-user one. 0, or 3 with a message when the folder cannot be
+// used.
+int OpenSession(const std::string& home, Session& session, std::ostream& err);
 
 }  // namespace solvaris

@@ -12,6 +12,8 @@
 #include "base/option_numbers.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/orb_file_status.hpp"
+#include "cli/report_options.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -24,14 +26,6 @@ namespace solvaris {
 
 namespace {
 
-// The reports that are not Data-menu texts: they show other windows.
-constexpr const char* kWindowReports[] = {"planetary-hours", "ephemeris", "aspect-grid",
-                                          "ascii-chart"};
-
-// The one report that reads an orb file (the others take their orbs from
-// the options or use fixed ones).
-constexpr std::string_view kOrbFileReport = "aspect-grid";
-
 // The window's CR LF line ends as LF.
 std::string WithLineFeeds(const std::string& text) {
     std::string out;
@@ -43,68 +37,6 @@ std::string WithLineFeeds(const std::string& text) {
         out += text[i];
     }
     return out;
-}
-
-struct ReportRequest {
-    std::string name;
-    bool crlf = false;
-    std::string orbs;
-    int days = 1;   // interpretations
-    int pages = 1;  // ephemeris
-    bool noon = false;
-    bool codes = false;  // aspect grid: glyph codes, not symbols
-    WheelKind wheel = WheelKind::Natal;
-};
-
-bool IsKnownReport(const std::string& name) {
-    const auto& menu = DataMenuCommands();
-    return std::any_of(menu.begin(), menu.end(),
-                       [&](const ReportCommand& c) { return c.name == name; }) ||
-           std::any_of(std::begin(kWindowReports), std::end(kWindowReports),
-                       [&](const char* n) { return name == n; });
-}
-
-// Empty when the arguments are sound, else the message.
-std::string ReadRequest(const std::vector<std::string>& rest, ReportRequest& request) {
-    const auto count = [](const std::string& text, int& value) {
-        const auto n = ParseInteger(text);
-        if (!n || *n < 1 || *n > 10000) {
-            return false;
-        }
-        value = static_cast<int>(*n);
-        return true;
-    };
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& a = rest[i];
-        const bool hasValue = i + 1 < rest.size();
-        if (a == "--crlf") {
-            request.crlf = true;
-        } else if (a == "--noon") {
-            request.noon = true;
-        } else if (a == "--codes") {
-            request.codes = true;
-        } else if (a == "--orbs" && hasValue) {
-            request.orbs = rest[++i];
-        } else if ((a == "--days" || a == "--pages") && hasValue) {
-            if (!count(rest[++i], a == "--days" ? request.days : request.pages)) {
-                return a + " needs a whole number from 1 to 10000, not '" + rest[i] + "'";
-            }
-        } else if (a == "--wheel" && hasValue) {
-            const auto kind = WheelKindFromName(rest[++i]);
-            if (!kind) {
-                return "no wheel named '" + rest[i] + "'";
-            }
-            request.wheel = *kind;
-        } else if (request.name.empty() && a.rfind("--", 0) != 0) {
-            if (!IsKnownReport(a)) {
-                return "no report named '" + a + "' (reports: " + ReportNames() + ")";
-            }
-            request.name = a;
-        } else {
-            return "unknown argument '" + a + "'";
-        }
-    }
-    return {};
 }
 
 std::string CodesText(const std::string& text) {
@@ -128,15 +60,29 @@ std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData&
         return {};
     }
     const double firstDay = JulianDayNumber(start.year, start.month, start.day);
-    const double lastStart = firstDay + kEphemerisDays * (request.pages - 1.0);
+    const int pages = Count(request.pages);
+    const double lastStart = firstDay + kEphemerisDays * (pages - 1.0);
     if (CivilDateOfJulianDay(lastStart).year <= kLastEntryYear) {
         return {};
     }
     const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);
     const double most = std::max(0.0, std::floor((lastAccepted - firstDay) / kEphemerisDays) + 1);
-    return "--pages " + std::to_string(request.pages) + " would run past the year " +
+    return "--pages " + std::to_string(pages) + " would run past the year " +
            std::to_string(kLastEntryYear) + "; from this date at most " + NumberAsTyped(most) +
            " pages";
+}
+
+// The interpretations' days, from the diurnal date, must end by the last
+// year the entry check accepts: empty when they do, else why not.
+std::string InterpretationDaysProblem(const ReportRequest& request, double firstDay) {
+    const int days = Count(request.days);
+    const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);
+    if (firstDay + days - 1 <= lastAccepted) {
+        return {};
+    }
+    return "--days " + std::to_string(days) + " would run past the year " +
+           std::to_string(kLastEntryYear) + "; from this date at most " +
+           NumberAsTyped(std::max(0.0, lastAccepted - firstDay + 1)) + " days";
 }
 
 // Every page the window shows, one after the other. The command line keeps
@@ -149,7 +95,7 @@ int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportCo
         return 1;
     }
     text += window.text;
-    for (int page = 1; page < request.pages; ++page) {
+    for (int page = 1; page < Count(request.pages); ++page) {
         ctx.session.reports.EmptySession();
         if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
             return 1;
@@ -175,15 +121,15 @@ int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::stri
 }
 
 int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,
-                  Platform& platform, std::string& text) {
-    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+                  Platform& platform, std::string& text, std::ostream& err) {
+    if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
         return 1;
     }
     if (!request.orbs.empty()) {
         session.currentOrbFile = request.orbs;
     }
     if (!LoadOrbTable(session.currentOrbFile, session.orbTable, platform)) {
-        return 1;
+        return OrbFileStatus(session.currentOrbFile, "report", err);
     }
     const std::string glyphs =
         AspectGridText({session.wheel, session.charts, session.orbTable,
@@ -197,7 +143,7 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
 // that only records) so that the main ring's placement exists.
 int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Session& session,
                   Platform& platform, std::string& text) {
-    if (!RunWheelCommand(session, request.wheel, options.diurnal, platform)) {
+    if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
         return 1;
     }
     WheelDrawing drawing;
@@ -216,40 +162,18 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
 
 }  // namespace
 
-std::string ReportNames() {
-    std::string names;
-    for (const ReportCommand& c : DataMenuCommands()) {
-        names += names.empty() ? "" : ", ";
-        names += c.name;
-    }
-    for (const char* n : kWindowReports) {
-        names += ", ";
-        names += n;
-    }
-    return names;
-}
+namespace {
 
-int RunReportCommand(const std::vector<std::string>& args, Session& session,
-                     ScriptedPlatform& platform, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
-    BirthOptions options;
-    if (const int status =
-            ReadBirthOptionsWithDefaults(args, "report", session, platform, err, rest, options)) {
-        return status;
-    }
-    ReportRequest request;
-    if (const std::string problem = ReadRequest(rest, request); !problem.empty()) {
+int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& platform,
+              std::ostream& out, std::ostream& err) {
+    if (const std::string problem = UnreadOption(request); !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
         return 2;
     }
-    if (request.name.empty()) {
-        err << "usage: " << kReportUsage << "\nreports: " << ReportNames() << '\n';
-        return 2;
-    }
-    if (!request.orbs.empty() && request.name != kOrbFileReport) {
-        err << "solvaris report: --orbs is read only by the " << kOrbFileReport << " report; '"
-            << request.name << "' takes its orbs from the options file\n";
-        return 2;
+    BirthOptions options;
+    if (const int status =
+            FillBirthOptions(request.birth, "report", session, platform, err, options)) {
+        return status;
     }
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
@@ -269,7 +193,14 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     } else if (request.name == "ascii-chart") {
         status = RunAsciiChart(request, options, session, platform, text);
     } else if (request.name == "aspect-grid") {
-        status = RunAspectGrid(request, options, session, platform, text);
+        status = RunAspectGrid(request, options, session, platform, text, err);
+    } else if (const std::string problem =
+                   request.name == "interpretations"
+                       ? InterpretationDaysProblem(request, session.charts.interpretationDay)
+                       : std::string();
+               !problem.empty()) {
+        err << "solvaris report: " << problem << '\n';
+        return 2;
     } else {
         const auto& menu = DataMenuCommands();
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
@@ -279,7 +210,7 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
         // emptied before each as for the ephemeris pages.
         command->run(ctx);
         text += window.text;
-        for (int day = 1; request.name == "interpretations" && day < request.days; ++day) {
+        for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
             session.reports.EmptySession();
             InterpretationsForward(ctx);
             text += window.text;
@@ -290,6 +221,16 @@ int RunReportCommand(const std::vector<std::string>& args, Session& session,
     }
     out << (request.crlf ? text : WithLineFeeds(text));
     return 0;
+}
+
+}  // namespace
+
+CommandRun DeclareReportCommand(CLI::App& app) {
+    auto request = std::make_shared<ReportRequest>();
+    DeclareReportOptions(app, *request);
+    return
+        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                  std::ostream& err) { return RunReport(*request, session, platform, out, err); };
 }
 
 }  // namespace solvaris

@@ -5,7 +5,9 @@
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/json_text.hpp"
+#include "cli/option_parser.hpp"
 #include "engine/pluto.hpp"
+#include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/headings.hpp"
 
@@ -17,8 +19,8 @@ namespace {
 bool PlutoOutside(const ReturnSet& set) { return !PlutoSeriesHolds(std::floor(set.jd + 0.5)); }
 
 void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
-    out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << ReturnDateText(set, order) << "  "
-        << ReturnTimeLine(set) << "  JD " << FixedDecimals(set.jd, 6) << '\n';
+    out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << DateOfJulianDay(set.jd, order)
+        << "  " << ReturnTimeLine(set) << "  JD " << FixedDecimals(set.jd, 6) << '\n';
     if (PlutoOutside(set)) {
         out << PlutoOutsideTheoryLine("the return's").substr(2) << '\n';
     }
@@ -35,7 +37,7 @@ void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
 
 void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
     out << "{\"kind\":\"" << (solar ? "solar" : "lunar") << "\",\"date\":\""
-        << ReturnDateText(set, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
+        << DateOfJulianDay(set.jd, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
         << ",\"meridiem\":\"" << set.meridiem << "\",\"jd\":" << FixedDecimals(set.jd, 7)
         << ",\"moment\":\"" << IsoMomentOfJulianDay(set.jd) << '"'
         << ",\"longitude\":" << Numbers(set.longitude, 1, kPointCount)
@@ -45,51 +47,62 @@ void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
         << "\",\"pluto_outside_theory\":" << (PlutoOutside(set) ? "true" : "false") << "}\n";
 }
 
-}  // namespace
+// The returns that fit before the years the entry check accepts run out.
+// Solar: one a year. Lunar: one a tropical month, less a day for the
+// Moon's uneven pace, so that every count said to fit does.
+constexpr double kTropicalMonthDays = 27.321582;
+constexpr double kLunarReturnLeewayDays = 1;
 
-int RunReturnCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
-                     std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
+long long ReturnsThatFit(bool solar, double firstJd, ReturnStep direction) {
+    const bool next = direction == ReturnStep::Next;
+    if (solar) {
+        const int year = CivilDateOfJulianDay(firstJd).year;
+        return next ? kLastEntryYear - year : year - kFirstNatalYear;
+    }
+    const double edge = next ? JulianDayNumber(kLastEntryYear, 12, 31) + 0.5
+                             : JulianDayNumber(kFirstNatalYear, 1, 1) - 0.5;
+    const double room = std::abs(edge - firstJd) - kLunarReturnLeewayDays;
+    return std::max(0LL, static_cast<long long>(std::floor(room / kTropicalMonthDays)));
+}
+
+// Inside the years as printed, to the nearest second.
+bool InsideEntryYears(double jd) {
+    constexpr double kHalfSecondDays = 0.5 / 86400;
+    const double first = JulianDayNumber(kFirstNatalYear, 1, 1) - 0.5;
+    const double end = JulianDayNumber(kLastEntryYear + 1, 1, 1) - 0.5;
+    return jd + kHalfSecondDays >= first && jd + kHalfSecondDays < end;
+}
+
+std::string YearsText() {
+    return std::to_string(kFirstNatalYear) + " to " + std::to_string(kLastEntryYear);
+}
+
+struct ReturnRequest {
+    BirthOptionTexts birth;
+    std::string kind, next, previous, format;
+};
+
+std::string StepsProblem(const std::string& text) {
+    const auto n = ParseInteger(text);
+    return n && *n >= 0 ? std::string()
+                        : "a whole number of returns, 0 or more, not '" + text + "'";
+}
+
+int RunReturn(const ReturnRequest& request, Session& session, Platform& platform, std::ostream& out,
+              std::ostream& err) {
     BirthOptions options;
     RecordingDataWindow window;
     if (const int status =
-            ReadBirthOptionsWithDefaults(args, "return", session, platform, err, rest, options)) {
+            FillBirthOptions(request.birth, "return", session, platform, err, options)) {
         return status;
-    }
-    std::string kind;
-    long long steps = 0;
-    ReturnStep direction = ReturnStep::Next;
-    bool json = false;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& a = rest[i];
-        if ((a == "solar" || a == "lunar") && kind.empty()) {
-            kind = a;
-        } else if ((a == "--next" || a == "--previous") && i + 1 < rest.size()) {
-            const auto n = ParseInteger(rest[++i]);
-            if (!n || *n < 0 || *n > 10000) {
-                err << "solvaris return: malformed value for " << a << ": '" << rest[i]
-                    << "' (expected 0 to 10000)\n";
-                return 2;
-            }
-            steps = *n;
-            direction = a == "--next" ? ReturnStep::Next : ReturnStep::Previous;
-        } else if (a == "--format" && i + 1 < rest.size() &&
-                   (rest[i + 1] == "json" || rest[i + 1] == "text")) {
-            json = rest[++i] == "json";
-        } else {
-            err << "solvaris return: unknown argument '" << a << "'\n";
-            return 2;
-        }
-    }
-    if (kind.empty()) {
-        err << "solvaris return: say solar or lunar\n";
-        return 2;
     }
     if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
         return status;
     }
-
-    const bool solar = kind == "solar";
+    const bool solar = request.kind == "solar";
+    const ReturnStep direction = request.previous.empty() ? ReturnStep::Next : ReturnStep::Previous;
+    const std::string& typed = request.previous.empty() ? request.next : request.previous;
+    const long long steps = typed.empty() ? 0 : *ParseInteger(typed);
     const PointArray& natal = session.charts.natal.points.longitude;
     ReturnSearch& search = session.returnSearch;
     auto find = [&]() {
@@ -97,6 +110,20 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
                      : LunarReturnSearch(natal[Moon], session.natal, search, platform);
     };
     std::optional<ReturnMoment> moment = find();
+    if (!moment) {
+        return 1;
+    }
+    const std::string option = request.previous.empty() ? "--next" : "--previous";
+    if (!InsideEntryYears(moment->jd)) {
+        err << "solvaris return: the return falls outside the years " << YearsText() << '\n';
+        return 2;
+    }
+    if (const long long fit = ReturnsThatFit(solar, moment->jd, direction); steps > fit) {
+        err << "solvaris return: " << option << ' ' << typed << " would leave the years "
+            << YearsText() << "; from this return at most " << fit << ' ' << request.kind
+            << " returns\n";
+        return 2;
+    }
     for (long long k = 0; moment && k < steps; ++k) {
         if (solar) {
             StepSolarReturn(search, direction);
@@ -108,18 +135,42 @@ int RunReturnCommand(const std::vector<std::string>& args, Session& session, Pla
     if (!moment) {
         return 1;
     }
+    // A solar return on the last or first day of a year may cross into the next.
+    if (!InsideEntryYears(moment->jd)) {
+        err << "solvaris return: " << option << ' ' << typed << " falls outside the years "
+            << YearsText() << '\n';
+        return 2;
+    }
     const auto set = ComputeReturnSet(*moment, search, session.charts.houseSystem);
     if (!set) {
         err << "solvaris return: the return chart could not be computed\n";
         return 1;
     }
     const DateOrder order = platform.UserDateOrder();
-    if (json) {
+    if (request.format == "json") {
         WriteJson(*set, solar, order, out);
     } else {
         WriteText(*set, solar, order, out);
     }
     return 0;
+}
+
+}  // namespace
+
+CommandRun DeclareReturnCommand(CLI::App& app) {
+    auto request = std::make_shared<ReturnRequest>();
+    AddChoice(app, "solar-or-lunar", request->kind, {"solar", "lunar"}, "return", "")->required();
+    CLI::Option* next = AddValue(app, "--next", request->next, "N",
+                                 "the Nth return after the first one", StepsProblem);
+    CLI::Option* previous = AddValue(app, "--previous", request->previous, "N",
+                                     "the Nth return before the first one", StepsProblem);
+    next->excludes(previous);
+    AddChoice(app, "--format", request->format, {"text", "json"}, "format",
+              "the output format (default text)");
+    DeclareBirthOptions(app, request->birth);
+    return
+        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                  std::ostream& err) { return RunReturn(*request, session, platform, out, err); };
 }
 
 }  // namespace solvaris

@@ -2,19 +2,15 @@
 // or nearest the diurnal date (lunar), or N returns on or back.
 #pragma once
 
-#include <ostream>
-#include <string>
-#include <vector>
-
-#include "app/session.hpp"
-#include "platform/platform.hpp"
+#include "cli/command_run.hpp"
+#include "cli/option_parser.hpp"
 
 namespace solvaris {
 
 inline constexpr const char* kReturnUsage =
     "solvaris return solar|lunar [--next N | --previous N] [birth options] [--format json|text]";
 
-int RunReturnCommand(const std::vector<std::string>& args, Session& session, Platform& platform,
-                     std::ostream& out, std::ostream& err);
+// The options, and the command run with them.
+CommandRun DeclareReturnCommand(CLI::App& app);
 
 }  // namespace solvaris

@@ -4,8 +4,12 @@
 #include "app/wheel_drawing.hpp"
 #include "aspects/orb_table.hpp"
 #include "base/number_text.hpp"
+#include "base/options.hpp"
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/orb_file_status.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/qt/image_export.hpp"
 
@@ -14,49 +18,100 @@ namespace solvaris {
 namespace {
 
 struct WheelRequest {
-    std::optional<WheelKind> kind;
-    std::filesystem::path out;
-    int widthPixels = 1024;
+    BirthOptionTexts birth;
+    std::string kind;
+    std::string out;
+    std::string size;
     bool european = false;
     std::string orbs;
 };
 
-// Empty when the arguments are sound, else the message.
-std::string ReadRequest(const std::vector<std::string>& rest, WheelRequest& request) {
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const std::string& a = rest[i];
-        const bool hasValue = i + 1 < rest.size();
-        if (a == "--out" && hasValue) {
-            request.out = rest[++i];
-        } else if (a == "--size" && hasValue) {
-            const auto n = ParseInteger(rest[++i]);
-            if (!n || *n < 64 || *n > 8192) {
-                return "--size needs a width in pixels from 64 to 8192, not '" + rest[i] + "'";
-            }
-            request.widthPixels = static_cast<int>(*n);
-        } else if (a == "--european") {
-            request.european = true;
-        } else if (a == "--orbs" && hasValue) {
-            request.orbs = rest[++i];
-        } else if (!request.kind && a.rfind("--", 0) != 0) {
-            request.kind = WheelKindFromName(a);
-            if (!request.kind) {
-                return "no wheel named '" + a + "' (wheels: " + WheelKindNames() + ")";
-            }
-        } else {
-            return "unknown argument '" + a + "'";
+std::string KindProblem(const std::string& text) {
+    return WheelKindFromName(text)
+               ? std::string()
+               : "no wheel named '" + text + "' (wheels: " + WheelKindNames() + ")";
+}
+
+std::string OutProblem(const std::string& text) {
+    return ImageFormatOf(text) ? std::string()
+                               : "the output must end in .png, .svg or .pdf, not '" + text + "'";
+}
+
+constexpr long long kLeastWidthPixels = 64;
+constexpr long long kMostWidthPixels = 8192;
+constexpr int kWindowWidthPixels = 1024;
+
+std::string SizeProblem(const std::string& text) {
+    const auto n = ParseInteger(text);
+    return n && *n >= kLeastWidthPixels && *n <= kMostWidthPixels
+               ? std::string()
+               : "a width in pixels from 64 to 8192, not '" + text + "'";
+}
+
+// Without options every colour is black and every size 0: the wheel would
+// be an all-black picture, so none is drawn.
+std::string OptionsProblem(const Session& session) {
+    const std::filesystem::path file = FindInFolder(session.folder, kOptionsFileName);
+    OptionTable probe;
+    const OptionsLoad load = LoadOptions(file, probe);
+    if (load == OptionsLoad::Loaded) {
+        return {};
+    }
+    return file.string() + " cannot be read (" +
+           (load == OptionsLoad::Empty ? std::string("empty") : FileReadProblem(file)) +
+           "); a wheel needs its colours and sizes";
+}
+
+int RunWheel(const WheelRequest& request, Session& session, ScriptedPlatform& platform,
+             std::ostream& out, std::ostream& err) {
+    BirthOptions options;
+    if (const int status =
+            FillBirthOptions(request.birth, "wheel", session, platform, err, options)) {
+        return status;
+    }
+    if (const std::string problem = OptionsProblem(session); !problem.empty()) {
+        err << "solvaris wheel: " << problem << '\n';
+        return kExitFileProblem;
+    }
+    RecordingDataWindow window;
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+        return status;
+    }
+    if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
+        return 1;
+    }
+    if (!request.orbs.empty()) {
+        // Said at once, whether or not the printed grid comes to read it.
+        OrbTable orbs{};
+        if (!LoadOrbTable(request.orbs, orbs, platform)) {
+            return OrbFileStatus(request.orbs, "wheel", err);
         }
+        session.currentOrbFile = request.orbs;
     }
-    if (!request.kind) {
-        return "which wheel? (wheels: " + WheelKindNames() + ")";
+    WheelDrawing drawing;
+    if (const std::string problem = LoadWheelDrawing(session, request.european, drawing);
+        !problem.empty()) {
+        err << "solvaris wheel: " << problem << '\n';
+        return kExitFileProblem;
     }
-    if (request.out.empty()) {
-        return "--out FILE.png|.svg|.pdf is needed";
+    const std::filesystem::path file = request.out;
+    const ImageFormat format = *ImageFormatOf(file);
+    if (format == ImageFormat::Pdf) {
+        drawing.state.printMode = WheelPrintMode::FullPage;
     }
-    if (!ImageFormatOf(request.out)) {
-        return "the output must end in .png, .svg or .pdf, not '" + request.out.string() + "'";
+    // The window's proportions: 1024 by 768 on a 1024-pixel screen.
+    const int width =
+        request.size.empty() ? kWindowWidthPixels : static_cast<int>(*ParseInteger(request.size));
+    const int height = width * 3 / 4;
+    const std::string problem = ExportImage({file, format, width, height}, [&](Canvas& canvas) {
+        PaintSessionWheel(session, drawing, canvas, platform, width, height);
+    });
+    if (!problem.empty()) {
+        err << "solvaris wheel: " << problem << '\n';
+        return kExitFileProblem;
     }
-    return {};
+    out << file.string() << '\n';
+    return 0;
 }
 
 }  // namespace
@@ -70,57 +125,19 @@ std::string WheelKindNames() {
     return names;
 }
 
-int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
-                        ScriptedPlatform& platform, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> rest;
-    BirthOptions options;
-    if (const int status =
-            ReadBirthOptionsWithDefaults(args, "wheel", session, platform, err, rest, options)) {
-        return status;
-    }
-    WheelRequest request;
-    if (const std::string problem = ReadRequest(rest, request); !problem.empty()) {
-        err << "solvaris wheel: " << problem << '\n';
-        return 2;
-    }
-    RecordingDataWindow window;
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
-        return status;
-    }
-    if (!RunWheelCommand(session, *request.kind, options.diurnal, platform)) {
-        return 1;
-    }
-    if (!request.orbs.empty()) {
-        // Said at once, whether or not the printed grid comes to read it.
-        OrbTable orbs{};
-        if (!LoadOrbTable(request.orbs, orbs, platform)) {
-            return 1;
-        }
-        session.currentOrbFile = request.orbs;
-    }
-    WheelDrawing drawing;
-    if (const std::string problem = LoadWheelDrawing(session, request.european, drawing);
-        !problem.empty()) {
-        err << "solvaris wheel: " << problem << '\n';
-        return kExitFileProblem;
-    }
-    const ImageFormat format = *ImageFormatOf(request.out);
-    if (format == ImageFormat::Pdf) {
-        drawing.state.printMode = WheelPrintMode::FullPage;
-    }
-    // The window's proportions: 1024 by 768 on a 1024-pixel screen.
-    const int width = request.widthPixels;
-    const int height = width * 3 / 4;
-    const std::string problem =
-        ExportImage({request.out, format, width, height}, [&](Canvas& canvas) {
-            PaintSessionWheel(session, drawing, canvas, platform, width, height);
-        });
-    if (!problem.empty()) {
-        err << "solvaris wheel: " << problem << '\n';
-        return kExitFileProblem;
-    }
-    out << request.out.string() << '\n';
-    return 0;
+CommandRun DeclareWheelCommand(CLI::App& app) {
+    auto request = std::make_shared<WheelRequest>();
+    AddValue(app, "wheel", request->kind, "KIND", "", KindProblem)->required();
+    AddValue(app, "--out", request->out, "FILE.png|.svg|.pdf",
+             "the picture's file; the PDF is the full-page print", OutProblem)
+        ->required();
+    AddValue(app, "--size", request->size, "PIXELS",
+             "the picture's width, 64 to 8192 (default 1024)", SizeProblem);
+    app.add_flag("--european", request->european, "the European chart style");
+    AddValue(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
+    DeclareBirthOptions(app, request->birth);
+    return [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+                     std::ostream& err) { return RunWheel(*request, session, platform, out, err); };
 }
 
 }  // namespace solvaris

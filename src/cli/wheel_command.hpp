@@ -2,12 +2,10 @@
 // SVG or PDF file (the PDF is the full-page print).
 #pragma once
 
-#include <ostream>
 #include <string>
-#include <vector>
 
-#include "app/session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "cli/command_run.hpp"
+#include "cli/option_parser.hpp"
 
 namespace solvaris {
 
@@ -15,8 +13,7 @@ inline constexpr const char* kWheelUsage =
     "solvaris wheel KIND [birth options] --out FILE.png|.svg|.pdf [--size PIXELS] "
     "[--european] [--orbs FILE]";
 
-int RunWheelCommandLine(const std::vector<std::string>& args, Session& session,
-                        ScriptedPlatform& platform, std::ostream& out, std::ostream& err);
+CommandRun DeclareWheelCommand(CLI::App& app);
 
 // The names of the kinds, for the help text.
 std::string WheelKindNames();

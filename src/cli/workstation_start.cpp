@@ -34,7 +34,7 @@ bool IsWorkstationCommand(const std::vector<std::string>& args, std::string& hom
         home.clear();
         return true;
     }
-    if (args.size() == 2 && args[0] == "--home") {
+    if (args.size() == 2 && args[0] == "--home" && !args[1].empty()) {
         home = args[1];
         return true;
     }

@@ -105,7 +105,7 @@ int CountOutOfRange(const Fields& f, bool natal) {
     const bool failures[] = {
         FieldValue(f.month) > 12,
         FieldValue(f.day) > LastDayOfMonth(year, FieldValue(f.month)),
-        year > kLastEntryYear || (natal && year < 100),
+        year > kLastEntryYear || (natal && year < kFirstNatalYear),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
         (zone > 12 || zone < -13),

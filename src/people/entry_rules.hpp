@@ -10,7 +10,9 @@
 
 namespace solvaris {
 
-// The last year the entry windows accept, natal and diurnal.
+// The years the entry windows accept: natal from the first, natal and
+// diurnal to the last.
+inline constexpr int kFirstNatalYear = 100;
 inline constexpr int kLastEntryYear = 2099;
 
 // "Now": the present date and time and the home place of options 18 to 24.

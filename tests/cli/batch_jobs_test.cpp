@@ -106,22 +106,5 @@ TEST(BatchJobs, EveryJobCountWritesWhatOneJobWrites) {
     }
 }
 
-TEST(BatchJobs, RefusesAJobCountThatIsNoPositiveWholeNumber) {
-    TempFolder folder;
-    const std::string names =
-        folder.Write("ONE.FIL", "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43\r\n").string();
-    for (const char* jobs : {"0", "-2", "x", "1.5", "", "3x", "+3", " 3", "-99999999999"}) {
-        const Outcome outcome = RunArgs({"batch", "--names", names, "--jobs", jobs});
-        SCOPED_TRACE(jobs);
-        EXPECT_EQ(outcome.status, 2);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_NE(outcome.err.find("--jobs"), std::string::npos);
-        EXPECT_NE(outcome.err.find('\'' + std::string(jobs) + '\''), std::string::npos);
-    }
-    const Outcome noValue = RunArgs({"batch", "--names", names, "--jobs"});
-    EXPECT_EQ(noValue.status, 2);
-    EXPECT_NE(noValue.err.find("'--jobs'"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace solvaris

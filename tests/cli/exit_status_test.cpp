@@ -2,6 +2,8 @@
 // line naming the option after the entry check's own message.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/entry_hints.hpp"
 #include "people/entry_rules.hpp"
 #include "support/run_program.hpp"
@@ -84,7 +86,7 @@ TEST(EntryOptionHints, NameTheOptionAndItsRange) {
         {{"--diurnal-lat", "70n00"},
          {"--diurnal-lat 70n00: above 66°00' only Meridian (M) and Morinus (I) houses can be "
           "computed"}},
-        {{"--lat", "70n00", "--use-natal-data", "--diurnal-lat", "70n00"},
+        {{"--lat", "70n00", "--use-natal-data"},
          {"--lat 70n00: above 66°00' only Meridian (M) and Morinus (I) houses can be computed"}},
         {{"--lon", "180e01"}, {"--lon 180e01: at most 180°00' east or west, minutes 00 to 59"}},
         {{"--lon", "180w00"}, {}},
@@ -97,18 +99,28 @@ TEST(EntryOptionHints, NameTheOptionAndItsRange) {
         {{"--date", "2023-02-29"}, {"--date 2023-2-29: a calendar date in the years 100 to 2099"}},
         {{"--date", "2024-02-29"}, {}},
         {{"--date", "0099-12-31"}, {"--date 99-12-31: a calendar date in the years 100 to 2099"}},
-        {{"--diurnal-date", "0099-12-31"}, {}},
+        {{"--diurnal-date", "0099-12-31"},
+         {"--diurnal-date 99-12-31: a calendar date in the years 100 to 2099"}},
         {{"--diurnal-date", "2100-01-01"},
-         {"--diurnal-date 2100-1-1: a calendar date in the years to 2099"}},
+         {"--diurnal-date 2100-1-1: a calendar date in the years 100 to 2099"}},
     };
     for (const Case& c : cases) {
+        CLI::App app;
+        PrepareParser(app);
+        BirthOptionTexts texts;
+        DeclareBirthOptions(app, texts);
+        std::vector<std::string> place = {"--date",         "1950-12-05", "--zone", "5",
+                                          "--lon",          "74w00",      "--lat",  "40n43",
+                                          "--diurnal-date", "2026-12-07"};
+        // --use-natal-data gives the second chart's zone and place.
+        if (c.args.back() != "--use-natal-data") {
+            place.insert(place.end(), {"--diurnal-zone", "5", "--diurnal-lon", "74w00",
+                                       "--diurnal-lat", "40n43"});
+        }
+        std::ostringstream err;
+        ASSERT_EQ(ParseArguments(app, Joined(place, c.args), "chart", err), 0) << err.str();
         BirthOptions options;
-        const std::vector<std::string> place = {
-            "--date",         "1950-12-05", "--zone",         "5",
-            "--lon",          "74w00",      "--lat",          "40n43",
-            "--diurnal-date", "2026-12-07", "--diurnal-zone", "5",
-            "--diurnal-lon",  "74w00",      "--diurnal-lat",  "40n43"};
-        ASSERT_EQ(ReadBirthOptions(Joined(place, c.args), options).error, "") << c.args[1];
+        TypeBirthOptions(texts, options);
         if (options.diurnal.chkNatOrNow) {
             CopyNatalIntoDiurnal(options.natal, options.diurnal);
         }

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 #include "cli/command_line.hpp"
@@ -34,6 +35,11 @@ struct Outcome {
     int status = -1;
     std::string err;
 };
+
+std::string ReadShipped(const std::string& name) {
+    std::ifstream in(std::filesystem::path(SOLVARIS_DATA_DIR) / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The program itself, as a user starts it.
 Outcome RunProgram(const std::vector<std::string>& args, const TempFolder& scratch) {
@@ -143,12 +149,22 @@ TEST(FileFaultsCommand, EndlessAndEmptyFiles) {
         3);
     EXPECT_NE(err.str().find("RADIUS.DAT cannot be read (empty)"), std::string::npos) << err.str();
     EXPECT_FALSE(std::filesystem::exists(home / "w.png"));
-    home.Write("OPTIONS.OPT", "\r\n1\r\n");
+    home.Write("RADIUS.DAT", ReadShipped("RADIUS.DAT"));
+    // Options of line ends only: said for every command, and no all-black wheel.
+    home.Write("OPTIONS.OPT", "\r\n\r\n\r\n");
     std::ostringstream out2, err2;
     RunCommandLine({"names", "list", "--home", homeDir}, out2, err2);
     EXPECT_NE(err2.str().find("OPTIONS.OPT cannot be read in " + homeDir + " (empty)"),
               std::string::npos)
         << err2.str();
+    std::ostringstream out3, err3;
+    EXPECT_EQ(
+        RunCommandLine({"wheel", "natal", "--out", (home / "w.png").string(), "--home", homeDir},
+                       out3, err3),
+        3);
+    EXPECT_NE(err3.str().find("OPTIONS.OPT cannot be read (empty)"), std::string::npos)
+        << err3.str();
+    EXPECT_FALSE(std::filesystem::exists(home / "w.png"));
 }
 
 }  // namespace

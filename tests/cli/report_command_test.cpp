@@ -13,12 +13,16 @@ using testing::Outcome;
 
 Outcome Solvaris(const std::vector<std::string>& args) { return testing::RunArgs(args); }
 
+// The second chart's options only where they are read: the ephemeris reads
+// the natal data alone.
 std::vector<std::string> Report(std::vector<std::string> head, const char* natalDate) {
-    head.insert(head.end(), {"--date",         natalDate, "--time",         "7:30am",
-                             "--zone",         "5",       "--lon",          "74W00",
-                             "--lat",          "40N43",   "--diurnal-date", "2026-12-06",
-                             "--diurnal-time", "1:00pm",  "--diurnal-zone", "5",
-                             "--diurnal-lon",  "74W00",   "--diurnal-lat",  "40N43"});
+    head.insert(head.end(), {"--date", natalDate, "--time", "7:30am", "--zone", "5", "--lon",
+                             "74W00", "--lat", "40N43"});
+    if (head.size() < 2 || head[1] != "ephemeris") {
+        head.insert(head.end(),
+                    {"--diurnal-date", "2026-12-06", "--diurnal-time", "1:00pm", "--diurnal-zone",
+                     "5", "--diurnal-lon", "74W00", "--diurnal-lat", "40N43"});
+    }
     return head;
 }
 
@@ -89,7 +93,8 @@ TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
 }
 
 // An orb file is read by the aspect grid and the wheel's printed grid only;
-// one that cannot be read stops the command with the orb file's message.
+// one that cannot be read stops the command with the orb file's message and
+// the reason, as a file problem.
 TEST(ReportCommand, OrbFileOnlyWhereItIsReadAndNeverMissingUnsaid) {
     testing::TempFolder folder;
     const std::string missing = (folder / "MISSING.ORB").string();
@@ -106,9 +111,12 @@ TEST(ReportCommand, OrbFileOnlyWhereItIsReadAndNeverMissingUnsaid) {
          "--orbs is read only by the aspect-grid report; 'natal-aspects' takes its orbs from "
          "the options file"},
         {{"report", "transit-aspects-natal", "--orbs", missing}, 2, "--orbs is read only by"},
-        {{"report", "aspect-grid", "--orbs", missing}, 1, "MISSING.ORB cannot be read"},
+        {{"report", "aspect-grid", "--orbs", missing}, 3, "MISSING.ORB cannot be read (no such"},
+        {{"report", "aspect-grid", "--orbs", folder.path().string()},
+         3,
+         "cannot be read (a folder)"},
         {{"report", "aspect-grid", "--orbs", shipped}, 0, nullptr},
-        {{"wheel", "natal", "--out", image, "--orbs", missing}, 1, "MISSING.ORB cannot be read"},
+        {{"wheel", "natal", "--out", image, "--orbs", missing}, 3, "MISSING.ORB cannot be read"},
     };
     for (const Case& c : cases) {
         const Outcome r = Solvaris(Report(c.head, "1960-06-15"));

@@ -35,16 +35,6 @@ TEST(ReturnCommand, SolarReturnsStepByYears) {
     EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
 }
 
-TEST(ReturnCommand, BadArguments) {
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{"return"},
-                                               {"return", "weekly"},
-                                               {"return", "solar", "--next", "x"},
-                                               {"return", "solar", "--format", "xml"}}) {
-        EXPECT_EQ(Solvaris(args).status, 2) << args.back();
-    }
-}
-
 TEST(PlanetaryHoursCommand, FirstOfJanuary2000IsSaturnsDay) {
     const Outcome r = Solvaris({"planetary-hours", "--date", "2000-01-01", "--zone", "5", "--lon",
                                 "74W00", "--lat", "40N43"});

@@ -76,7 +76,11 @@ TEST(GoldenReports, EveryReportOfThreeCharts) {
             std::vector<std::string> args = {"report",  report,
                                              "--home",  home.path().string(),
                                              "--names", kGolden + "GOLDEN.FIL"};
-            args.insert(args.end(), chart.args.begin(), chart.args.end());
+            // The ephemeris and the planetary hours read the natal person
+            // alone; the second chart's options are refused there.
+            const bool natalOnly = report == "ephemeris" || report == "planetary-hours";
+            args.insert(args.end(), chart.args.begin(),
+                        natalOnly ? chart.args.begin() + 2 : chart.args.end());
             std::ostringstream out, err;
             ASSERT_EQ(RunCommandLine(args, out, err), 0) << chart.name << ' ' << report << '\n'
                                                          << err.str();

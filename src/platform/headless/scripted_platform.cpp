@@ -14,7 +14,12 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
                                             std::optional<MessageAnswer> defaultButton) {
     messages_.push_back({std::string(text), std::string(title), icon, buttons, defaultButton});
     if (echo_ != nullptr) {
-        *echo_ << title << ' ' << text << '\n';
+        const std::string words = wording_ ? wording_(text) : std::string(text);
+        std::string line = std::string(title) + ' ' + words + '\n';
+        if (!words.empty() && line != lastEcho_) {
+            *echo_ << line;
+        }
+        lastEcho_ = std::move(line);
     }
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -23,6 +24,13 @@ struct ShownMessage {
 class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::ostream* echo = nullptr) : echo_(echo) {}
+
+    // How a message is echoed: the words of the front end that prints it in
+    // place of the window's; an empty text is not echoed. The same message
+    // twice in a row is echoed once.
+    void SetEchoWording(std::function<std::string(std::string_view text)> wording) {
+        wording_ = std::move(wording);
+    }
 
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                               MessageButtons buttons,
@@ -61,6 +69,8 @@ public:
 
 private:
     std::ostream* echo_;
+    std::function<std::string(std::string_view)> wording_;
+    std::string lastEcho_;
     std::deque<MessageAnswer> answers_;
     std::deque<std::string> chosenFiles_;
     std::deque<std::string> inputs_;

@@ -1,0 +1,16 @@
+// What a command's declaration gives back: the command itself, run once its
+// options are parsed and the program folder is open.
+#pragma once
+
+#include <functional>
+#include <ostream>
+
+#include "app/session.hpp"
+#include "platform/headless/scripted_platform.hpp"
+
+namespace solvaris {
+
+using CommandRun = std::function<int(Session& session, ScriptedPlatform& platform,
+                                     std::ostream& out, std::ostream& err)>;
+
+}  // namespace solvaris

@@ -1,0 +1,74 @@
+#include "cli/command_table.hpp"
+
+#include "cli/chart_command.hpp"
+#include "cli/names_command.hpp"
+#include "cli/planetary_hours_command.hpp"
+#include "cli/positions_command.hpp"
+#include "cli/report_command.hpp"
+#include "cli/return_command.hpp"
+#include "cli/wheel_command.hpp"
+
+namespace solvaris {
+
+const std::array<CommandText, 9>& Commands() {
+    static const std::array<CommandText, 9> commands{{
+        {"positions", kPositionsUsage,
+         "longitude, latitude, declination, right ascension and next-day\n"
+         "longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
+         "instants as Julian days (UT), or N days from a date at DAYS steps\n"
+         "(default 1) at HOURS universal time (default 0); --jobs N spreads the\n"
+         "instants over N cores (default: all), the output the same as with one",
+         false, "solvaris positions --from 2026-01-01 --days 7",
+         "a week of daily positions at 0h UT", nullptr, DeclarePositionsCommand},
+        {"chart", kChartUsage,
+         "the natal, progressed, solar-arc and transit charts as JSON; each chart's\n"
+         "\"points\" by name with sign, degree, minute, house and retrograde flag,\n"
+         "and its \"house_cusps\", the 1st (the Ascendant) first",
+         true,
+         "solvaris chart --date 1950-12-05 --time 7:45pm --zone 5 --lon 74w00 --lat 40n43 "
+         "--house koch",
+         "the charts of a birth in New York at 7:45 in the evening, Koch houses", nullptr,
+         DeclareChartCommand},
+        {"return", kReturnUsage,
+         "the solar return of the last birthday or the lunar return nearest\n"
+         "the diurnal date, or N returns on or back, at the diurnal place",
+         true, "solvaris return solar --person \"Sample Natal\" --next 3",
+         "the next three solar returns of a person of the names file", nullptr,
+         DeclareReturnCommand},
+        {"planetary-hours", kPlanetaryHoursUsage,
+         "sunrise, sunset and the 24 planetary hours of the natal date", true,
+         "solvaris planetary-hours --date 2026-06-21 --zone -1 --lon 2e20 --lat 48n52",
+         "the planetary hours of midsummer's day in Paris", nullptr, DeclarePlanetaryHoursCommand},
+        {"report", kReportUsage, "what the data window shows for a Data-menu report", true,
+         "solvaris report natal --person \"Sample Natal\"",
+         "the natal data of a person of the names file", ReportNames, DeclareReportCommand},
+        {"wheel", kWheelUsage, "a chart wheel drawn into an image; the PDF is the full-page print",
+         true, "solvaris wheel natal --person \"Sample Natal\" --out natal.png",
+         "the natal wheel as a PNG picture", WheelKindNames, DeclareWheelCommand},
+        {"names", kNamesUsage, "the persons of a names file, or one person's record", true,
+         "solvaris names show \"Sample Natal\"", "the birth data of one person", nullptr,
+         DeclareNamesCommand},
+        {"cities", kCitiesUsage, "the places of a cities file, or one place's record", true,
+         "solvaris cities list", "the places of the current cities file", nullptr,
+         DeclareCitiesCommand},
+        {"batch", kBatchUsage,
+         "the natal positions and house cusps of every person of a names file;\n"
+         "records that cannot be read are named on stderr and skipped;\n"
+         "--jobs N spreads the persons over N cores (default: all), the output\n"
+         "the same as with one",
+         true, "solvaris batch --names ~/.local/share/solvaris/NAMES.FIL --format json",
+         "every person of the names file as JSON", nullptr, DeclareBatchCommand},
+    }};
+    return commands;
+}
+
+const CommandText* FindCommand(std::string_view name) {
+    for (const CommandText& command : Commands()) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace solvaris

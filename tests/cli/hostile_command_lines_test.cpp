@@ -1,0 +1,197 @@
+// Every command with the hostile command lines a user or a script may type:
+// empty values, options the command never reads, contradictions, values
+// past the years the theories are stated for. Status 0 only where every
+// printed date and instant lies inside those years (100 to 2099) and the
+// dates agree with themselves; else status 2 (3 for a file) and the reason.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "support/command_outcome.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::Outcome;
+using testing::RunArgs;
+
+// 0100-01-01 and 2100-01-01 at 0h UT.
+constexpr double kFirstJd = 1757582.5;
+constexpr double kEndJd = 2488069.5;
+
+bool YearInside(const std::string& year) {
+    return year.size() == 4 && std::stoi(year) >= 100 && std::stoi(year) <= 2099;
+}
+
+// Why a successful run printed something outside the years or a date that
+// contradicts itself; empty when nothing did.
+std::string PrintedOutsideSpan(const std::string& out) {
+    const std::regex json(
+        R"re("date":"(\d\d)/(\d\d)/([^"]*)".*?"moment":"([^-]+)-(\d\d)-(\d\d)T)re");
+    for (std::sregex_iterator m(out.begin(), out.end(), json), end; m != end; ++m) {
+        const std::smatch& d = *m;
+        if (!YearInside(d[3]) || d[3] != d[4] || d[1] != d[5] || d[2] != d[6]) {
+            return "date " + d[0].str();
+        }
+    }
+    const std::regex text(R"(RETURN  \d\d/\d\d/(\S+)  )");
+    for (std::sregex_iterator m(out.begin(), out.end(), text), end; m != end; ++m) {
+        if (!YearInside((*m)[1])) {
+            return "return " + (*m)[0].str();
+        }
+    }
+    const std::regex row(R"((^|\n)(\d+\.\d+),)");
+    for (std::sregex_iterator m(out.begin(), out.end(), row), end; m != end; ++m) {
+        const double jd = std::stod((*m)[2]);
+        if (jd < kFirstJd || jd >= kEndJd) {
+            return "instant " + (*m)[2].str();
+        }
+    }
+    return {};
+}
+
+TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
+    const testing::TempFolder scratch;
+    const std::string image = (scratch / "w.png").string();
+    const std::vector<std::string> person = {"--person", "Sample Natal"};
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* err;  // part of stderr; "" for any
+    };
+    const Case cases[] = {
+        // Returns: refused before computing, with how many fit.
+        {{"return", "solar", "--next", "10000", "--format", "json"}, 2, "at most 73 solar returns"},
+        {{"return", "solar", "--previous", "2000"}, 2, "at most 1926 solar returns"},
+        {{"return", "solar", "--previous", "1926", "--format", "json"}, 0, ""},
+        {{"return", "solar", "--previous", "1926"}, 0, ""},
+        {{"chart", "--names", "NAMES.FIL"}, 2, "--names is read only with --person"},
+        {{"return", "solar", "--previous", "1927"}, 2, "would leave the years 100 to 2099"},
+        {{"return", "lunar", "--next", "976", "--format", "json"}, 0, ""},
+        {{"return", "lunar", "--next", "977"}, 2, "at most 976 lunar returns"},
+        {{"return", "lunar", "--previous", "99999999999999999999"}, 2, "--previous"},
+        {{"return", "solar", "--next", "3", "--previous", "3"}, 2, "--next excludes --previous"},
+        {{"return", "solar", "--format", "xml"}, 2, "(formats: text, json)"},
+        {{"return", "weekly"}, 2, "(returns: solar, lunar)"},
+        {{"return"}, 2, "solar-or-lunar is required"},
+        {{"wheel", "--out", "w.png"}, 2, "wheel is required"},
+        {{"chart", "--format", "xml"}, 2, "(formats: json)"},
+        {{"batch", "--names", "NAMES.FIL", "--format", "xml"}, 2, "(formats: csv, json)"},
+        {{"report", "interpretations", "--diurnal-date", "2099-12-01", "--days", "31"}, 0, ""},
+        {{"report", "interpretations", "--diurnal-date", "2099-12-01", "--days", "32"},
+         2,
+         "--days 32 would run past the year 2099; from this date at most 31 days"},
+        // Positions: the years of a chart, and a short message past them.
+        {{"positions", "--jd", "1e8"}, 2, "lies outside the years 100 to 2099, JD 1757582.5 to"},
+        {{"positions", "--jd", "9e15"}, 2, "outside the years 100 to 2099"},
+        {{"positions", "--jd", "-1e300"}, 2, "outside the years 100 to 2099"},
+        {{"positions", "--jd", "inf"}, 2, "--jd"},
+        {{"positions", "--jd", "1757582.5", "--jd", "2488069.49"}, 0, ""},
+        {{"positions", "--jd", "1757582.49"}, 2, "outside"},
+        {{"positions", "--from", "2099-12-01", "--days", "40"}, 2, "--days runs past the years"},
+        {{"positions", "--from", "0099-12-31", "--days", "1"}, 2, "--from"},
+        {{"positions", "--from", "2000-02-30", "--days", "1"}, 2, "--from"},
+        {{"positions", "--from", "2000-01-01"}, 2, "--from requires --days"},
+        {{"positions", "--jd", "2451545", "--ut", "3"}, 2, "--ut requires --from"},
+        {{"positions", "--from", "2000-01-01", "--days", "2", "--ut", "24"}, 2, "--ut"},
+        {{"positions", "--jd", "2451545", "--jobs", "0"}, 2, "--jobs"},
+        {{"positions", "--jd", "2451545", "--jobs"}, 2, "--jobs"},
+        {{"positions", "--jd", "2451545", "--home", "."}, 2, "unknown argument '--home'"},
+        {{"positions"}, 2, "no instant given"},
+        // Empty values are no values.
+        {{"names", "list", "--home", ""}, 2, "--home: an empty value"},
+        {{"names", "list", "--names", ""}, 2, "--names: an empty value"},
+        {{"cities", "list", "--cities", ""}, 2, "--cities: an empty value"},
+        {{"report", "aspect-grid", "--orbs", ""}, 2, "--orbs: an empty value"},
+        {{"batch", "--names", ""}, 2, "--names: an empty value"},
+        {{"batch", "--names", "NAMES.FIL", "--jobs", ""}, 2, "--jobs: an empty value"},
+        {{"chart", "--zone", ""}, 2, "--zone: an empty value"},
+        {{"chart", "--person", ""}, 2, "--person: an empty value"},
+        {{"wheel", "natal", "--out", ""}, 2, "--out: an empty value"},
+        {{"--home", ""}, 2, "--home"},
+        // Options the command never reads.
+        {{"report", "natal", "--pages", "5"}, 2, "--pages is read only by the ephemeris report"},
+        {{"report", "natal", "--days", "5"}, 2, "--days is read only by the interpretations"},
+        {{"report", "natal", "--noon"}, 2, "--noon is read only by the ephemeris report"},
+        {{"report", "ephemeris", "--diurnal-zone", "99999999999999999999999"},
+         2,
+         "--diurnal-zone is not read by the ephemeris report"},
+        {{"planetary-hours", "--diurnal-zone", "99999999999999999999999"},
+         2,
+         "--diurnal-zone is not read by planetary-hours"},
+        {{"planetary-hours", "--house", "koch"}, 2, "--house is not read by planetary-hours"},
+        {{"report", "planetary-hours", "--second-person", "Sample Natal"}, 2, "not read by"},
+        {{"names", "list", "Sample Natal"}, 2, "list takes no name"},
+        {{"names", "show"}, 2, "show needs the name"},
+        {{"chart", "--bogus"}, 2, "unknown argument '--bogus'"},
+        // Contradictions.
+        {{"chart", "--now", "--date", "2000-01-01"}, 2, "--now excludes --date"},
+        {{"chart", "--use-natal-data", "--diurnal-zone", "5"}, 2, "excludes"},
+        // Values the checks refuse, said in the options' words.
+        {{"chart", "--date", "1950-12-05", "--zone", "-13.5", "--lon", "10e00"},
+         1,
+         "--zone -13.5: from -13 to 12 hours"},
+        {{"chart", "--diurnal-date", "0050-01-01"},
+         1,
+         "--diurnal-date 50-1-1: a calendar date in the years 100 to 2099"},
+        {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
+        {{"report", "aspect-grid", "--orbs", scratch.path().string()}, 3, "(a folder)"},
+        // Spellings kept.
+        {{"chart", "--date", "1950-12-05", "--time", "7:45pm", "--zone", "5", "--lon", "74w00",
+          "--lat", "40n43"},
+         0,
+         ""},
+        {{"chart", "--date", "1950-12-05", "--time", "7:45PM", "--zone", "-5:30", "--lon", "88E22",
+          "--lat", "22n34"},
+         0,
+         ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        if (args[0] == "return") {
+            args.insert(args.end(), person.begin(), person.end());
+        }
+        const Outcome r = RunArgs(args);
+        std::string what;
+        for (const std::string& a : c.args) {
+            what += a + ' ';
+        }
+        EXPECT_EQ(r.status, c.status) << what << '\n' << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << what << '\n' << r.err;
+        if (r.status == 0) {
+            EXPECT_EQ(PrintedOutsideSpan(r.out), "") << what;
+        } else {
+            // One short reason, not a page of digits.
+            EXPECT_LT(r.err.size(), 400u) << what << '\n' << r.err;
+        }
+    }
+}
+
+// The command line says what to type: no window's buttons, each message
+// once.
+TEST(HostileCommandLines, StderrSpeaksCommandLineWords) {
+    const testing::TempFolder scratch;
+    const std::string broken = scratch.Write("BROKEN.FIL", "one field only\r\n").string();
+    const std::vector<std::vector<std::string>> runs = {
+        {"report", "ephemeris", "--date", "1960-06-15"},
+        {"report", "ephemeris", "--date", "1960-06-15", "--noon"},
+        {"names", "list", "--names", broken},
+        {"chart", "--person", "x", "--names", broken},
+        {"chart", "--date", "1950-12-05", "--zone", "-13.5"},
+    };
+    for (const auto& args : runs) {
+        const Outcome r = RunArgs(args);
+        EXPECT_EQ(r.err.find("Click"), std::string::npos) << args[0] << '\n' << r.err;
+        EXPECT_EQ(r.err.find("clicking"), std::string::npos) << args[0] << '\n' << r.err;
+        const auto first = r.err.find("Warning!");
+        EXPECT_TRUE(first == std::string::npos ||
+                    r.err.find("Warning!", first + 1) == std::string::npos)
+            << args[0] << '\n'
+            << r.err;
+    }
+    EXPECT_NE(RunArgs(runs[2]).err.find("text editor"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solvaris
