@@ -42,14 +42,13 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
 
 // The main ring first; a triple wheel then draws its innermost ring before
 // the middle one.
-void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data,
-                GlyphMetrics& metrics) {
-    PlaceRing(target, state, RingRole::Main, data, metrics);
+void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
+    PlaceRing(target, state, RingRole::Main, data);
     if (state.layout >= 1) {
-        PlaceRing(target, state, RingRole::Inner, data, metrics);
+        PlaceRing(target, state, RingRole::Inner, data);
     }
     if (state.layout == 2) {
-        PlaceRing(target, state, RingRole::Middle, data, metrics);
+        PlaceRing(target, state, RingRole::Middle, data);
     }
 }
 
@@ -95,12 +94,11 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     afterStep();
 
     SetGlyphFont(target, PointGlyphSize(target, state));
-    GlyphMetrics metrics = MeasureGlyphMetrics(target);
     afterStep();
     if (!printer && options(opt::SecondChartOutside) != 0) {
         SwapRingsForOption216(state, inputs.secondPersonChecked);
     }
-    PlaceRings(target, state, inputs.data, metrics);
+    PlaceRings(target, state, inputs.data);
     afterStep();
     if (state.layout == 0 && options(opt::WheelAspectLines) == 1 && layers.drawAspectLines) {
         layers.drawAspectLines(target, state);

@@ -4,8 +4,7 @@
 
 namespace solvaris {
 
-RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
-                     GlyphMetrics& metrics) {
+RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data) {
     state.ringInProgress = role;
     RingLayout layout = LayRing(state, role, data);
     if (role == RingRole::Main) {
@@ -14,7 +13,7 @@ RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, cons
     }
     const std::string& marks = RingMarks(state, role);
     for (const PlacedPoint& placed : layout.placed) {
-        DrawPlacedPoint(target, state, placed, marks, metrics);
+        DrawPlacedPoint(target, state, placed, marks);
     }
     return layout;
 }
