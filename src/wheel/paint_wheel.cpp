@@ -26,11 +26,13 @@ bool DrawsHouseNumbers(const WheelTarget& target, const WheelState& state) {
                                  target.options(opt::PrintedTripleWithoutHouseNumbers) == 0);
 }
 
-// The corners of the page, or of the window at its present size (nothing
-// for a window without area); the window's scale is kept in the state.
-std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& inputs) {
+// The corners of the page (of the canvas's own shape) or of the window at
+// its present size (nothing for a window without area); the window's scale
+// is kept in the state.
+std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& inputs,
+                                    const Canvas& canvas) {
     if (state.printMode == WheelPrintMode::FullPage) {
-        return PrinterUserScale(PrinterScale(state));
+        return PrinterUserScale(PrinterScale(state), canvas.HeightPerWidth());
     }
     const auto scale = ScreenScale(inputs.areaWidth, inputs.areaHeight);
     if (!scale) {
@@ -59,7 +61,7 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     if (state.suppressPaint) {
         return;
     }
-    const auto bounds = PassBounds(state, inputs);
+    const auto bounds = PassBounds(state, inputs, canvas);
     if (!bounds) {
         return;
     }

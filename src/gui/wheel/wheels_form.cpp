@@ -387,16 +387,24 @@ void WheelsForm::PrintFullPage() {
 }
 
 void WheelsForm::PrintHalfPage() {
-    const QImage image = ClientImage(WheelPrintMode::HalfPage);
-    if (image.isNull()) {
+    const QSize area = centralWidget()->size();
+    if (!hasData_ || area.isEmpty()) {
         workstation_.platform().ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
         return;
     }
-    PrintOnPaper([&image](QPainter& painter, const QRectF& page) {
-        // The upper half of the page, the picture's proportions kept.
+    // The window's picture drawn again as vectors at the paper's
+    // resolution, black on white, in the upper half of the page with the
+    // window's proportions.
+    PrintOnPaper([this, area](QPainter& painter, const QRectF& page) {
         const QSizeF room(page.width(), page.height() / 2.0);
-        const QSizeF size = image.deviceIndependentSize().scaled(room, Qt::KeepAspectRatio);
-        painter.drawImage(QRectF(QPointF((room.width() - size.width()) / 2, 0), size), image);
+        const QSizeF size = QSizeF(area).scaled(room, Qt::KeepAspectRatio);
+        const QRectF target(QPointF((room.width() - size.width()) / 2, 0), size);
+        drawing_.state.printMode = WheelPrintMode::HalfPage;
+        PaintPictureOnDevice(painter, target, area.width(), area.height(), [&](Canvas& canvas) {
+            PaintSessionWheel(workstation_.session(), drawing_, canvas, workstation_.platform(),
+                              area.width(), area.height());
+        });
+        drawing_.state.printMode = WheelPrintMode::None;
     });
 }
 

@@ -17,6 +17,7 @@ public:
     // In the order printed; y upward, as the wheel's scale is.
     const std::vector<PrintedBox>& Boxes() const { return boxes_; }
 
+    double HeightPerWidth() const override { return surface_.HeightPerWidth(); }
     void Clear(int backgroundColour) override;
     void SetScale(double left, double top, double right, double bottom) override;
     void SetForeColour(int colour) override { surface_.SetForeColour(colour); }
