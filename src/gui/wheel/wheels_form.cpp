@@ -1,7 +1,9 @@
 #include "gui/wheel/wheels_form.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -87,6 +89,7 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
         new WheelView([this](QPainter& painter, QSize area) { PaintArea(painter, area); },
                       ActivateMainForm, this));
     BuildMenus();
+    menuBar()->installEventFilter(this);
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
     setWindowTitle(QtText(WheelCaption(TitleText())));
     connect(&workstation_, &Workstation::optionsReloaded, this, [this]() {
@@ -355,6 +358,12 @@ void WheelsForm::mnuPrintChartwheel_Click() {
     const MessageAnswer answer =
         workstation_.platform().ShowMessage(kPrintQuestion, kPrintTitle, MessageIcon::Question,
                                             MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+    // The question box is closed but its window may not be gone yet: its
+    // hiding and the repaint of what it covered are done before the print
+    // dialog starts a modal loop of its own over this window.
+    if (answer != MessageAnswer::Cancel) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     if (answer == MessageAnswer::Yes) {
         PrintFullPage();
     } else if (answer == MessageAnswer::No) {
@@ -410,7 +419,7 @@ void WheelsForm::PrintHalfPage() {
 
 void WheelsForm::PrintOnPaper(const std::function<void(QPainter&, const QRectF&)>& draw) {
     Platform& platform = workstation_.platform();
-    const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper();
+    const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper(this);
     if (!printer) {
         return;
     }
@@ -466,6 +475,22 @@ void WheelsForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+bool WheelsForm::eventFilter(QObject* watched, QEvent* event) {
+    // After Alt or an Alt+letter the menu bar keeps the keyboard, and would
+    // take Escape only to leave its own keyboard mode: on this window Escape
+    // brings the main window up however the menus were used (an open menu
+    // still closes first, taking its own Escape).
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched == menuBar() && key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        QApplication::activePopupWidget() == nullptr) {
+        menuBar()->setActiveAction(nullptr);
+        centralWidget()->setFocus();
+        ActivateMainForm();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void WheelsForm::closeEvent(QCloseEvent* event) {
