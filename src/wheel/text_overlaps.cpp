@@ -54,9 +54,10 @@ bool SameDrawing(const PrintedBox& a, const PrintedBox& b) {
            std::fabs(a.bottom - b.bottom) < kSamePlaceUnits;
 }
 
-// Whether the segment runs through the box shrunk by epsilon on every
-// side (Liang-Barsky clipping of the segment to the box).
-bool LineThroughBox(const DrawnLine& line, const PrintedBox& box, double epsilon) {
+}  // namespace
+
+// Liang-Barsky clipping of the segment to the shrunk box.
+bool LineRunsThroughBox(const DrawnLine& line, const PrintedBox& box, double epsilon) {
     const double left = box.left + epsilon;
     const double right = box.right - epsilon;
     const double bottom = box.bottom + epsilon;
@@ -83,8 +84,6 @@ bool LineThroughBox(const DrawnLine& line, const PrintedBox& box, double epsilon
     return clip(-dx, line.x1 - left) && clip(dx, right - line.x1) && clip(-dy, line.y1 - bottom) &&
            clip(dy, top - line.y1);
 }
-
-}  // namespace
 
 std::vector<int> TextOfEachBox(const std::vector<PrintedBox>& boxes, const OverlapRule& rule) {
     std::vector<int> textOf(boxes.size());
@@ -146,7 +145,7 @@ std::vector<int> TextsCrossedByLines(const std::vector<PrintedBox>& boxes,
     std::set<int> crossed;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         for (const DrawnLine& line : lines) {
-            if (LineThroughBox(line, boxes[i], rule.epsilonUnits)) {
+            if (LineRunsThroughBox(line, boxes[i], rule.epsilonUnits)) {
                 crossed.insert(textOf[i]);
                 break;
             }

@@ -7,7 +7,9 @@
 
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/scripted_platform.hpp"
+#include "platform/headless/text_box_canvas.hpp"
 #include "support/temp_folder.hpp"
+#include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_glyphs.hpp"
 #include "wheel/wheel_scale.hpp"
 #include "wheel_test_charts.hpp"
@@ -310,6 +312,49 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     f.Paint();
     EXPECT_EQ(f.state.mainSet[Sun], 45);
     EXPECT_FALSE(f.state.swapDone);
+}
+
+// Points on the cusps take the first slot of their house, on or beside the
+// house line: each glyph is turned into its house until no house line runs
+// through it, on American, European, dual and triple wheels.
+TEST(WheelPaint, NoPointGlyphOnAHouseLine) {
+    struct Case {
+        const char* what;
+        int layout;
+        int chartType;
+    };
+    const Case cases[] = {{"American", 0, 0}, {"European", 0, 1}, {"dual", 1, 0}, {"triple", 2, 0}};
+    for (const Case& c : cases) {
+        PaintFixture f;
+        PointArray lon = SpreadPoints();
+        for (int p = 1; p <= 12; ++p) {
+            lon[p] = 30.0 * (p - 1);
+        }
+        lon[Ascendant] = 0;
+        lon[Midheaven] = 270;
+        f.state = SingleWheel(lon, testing::EqualCusps(0));
+        f.state.layout = c.layout;
+        f.state.family = c.layout + 1;
+        f.state.chartType = c.chartType;
+        f.state.secondSet = lon;
+        f.state.thirdSet = lon;
+        TextBoxCanvas boxes(f.canvas);
+        PaintWheel(f.state, boxes, f.platform, {f.options, f.data, f.folder, 800, 800, false});
+        int glyphs = 0;
+        for (const PrintedBox& box : boxes.Boxes()) {
+            const auto code = static_cast<unsigned char>(box.text[0]);
+            if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount)) {
+                continue;
+            }
+            ++glyphs;
+            for (const DrawnLine& line : boxes.Lines()) {
+                EXPECT_FALSE(LineRunsThroughBox(line, box, 0.5))
+                    << c.what << ": glyph " << int(code) << " at (" << box.left << ", " << box.top
+                    << ")";
+            }
+        }
+        EXPECT_GE(glyphs, 13 * (c.layout + 1)) << c.what;
+    }
 }
 
 TEST(WheelModel, LoadResetsTheStateButKeepsTheChartType) {
