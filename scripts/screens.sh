@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Pictures of the workstation's windows for review by eye: runs the program
 # on a private X server (Xvfb) with a fresh program folder, clicks through it
-# as a user would and writes docs/screens/*.png. Needs a built ./build/solvaris.
+# as a user would and writes docs/screens/*.png. Needs a built ./build/solvaris
+# (or the binary given as the first argument); SCREENS_DISPLAY picks the X
+# display (:77).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 source scripts/apt_packages.sh
 install_missing_packages xvfb xdotool imagemagick
 
-program=$PWD/build/solvaris
+program=$(realpath "${1:-build/solvaris}")
 out=$PWD/docs/screens
 mkdir -p "$out"
 work=$(mktemp -d)
-display=:77
+display=${SCREENS_DISPLAY:-:77}
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
@@ -131,6 +133,15 @@ shot wheel-aspects
 xdotool search --name 'Chartwheels$' windowfocus --sync
 xdotool key --delay 300 alt+o e
 shot orb-editor
+# The print dialog after the full-or-half-page question, answered Yes.
+start_program
+wheel_menu s n
+xdotool search --name 'Chartwheels$' windowfocus --sync
+xdotool key alt+p
+sleep 1
+xdotool key alt+y
+shot wheel-print
+xdotool key Escape
 
 # Exit through the menu, as a user leaves.
 click_in "$main" 20 8

@@ -19,6 +19,9 @@ public:
     virtual ~Canvas() = default;
     // Clears the surface to a palette colour.
     virtual void Clear(int backgroundColour) = 0;
+    // The surface's height over its width in its own device units: the
+    // shape a scale with units as long in y as in x has to fill.
+    virtual double HeightPerWidth() const = 0;
     // The user scale: (left, top) is the top-left corner of the surface,
     // (right, bottom) its bottom-right corner.
     virtual void SetScale(double left, double top, double right, double bottom) = 0;

@@ -20,4 +20,12 @@ struct PrintedBox {
     bool followsPrevious = false;
 };
 
+// One straight line a canvas drew, in wheel units.
+struct DrawnLine {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
 }  // namespace solvaris

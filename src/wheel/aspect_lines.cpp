@@ -13,7 +13,6 @@ namespace solvaris {
 namespace {
 
 constexpr double kLineRadius = 120;
-constexpr double kVerticalFactor = 0.9825;
 
 int LineColour(const WheelTarget& target, int code) {
     switch (code) {
@@ -77,9 +76,9 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
             const double ai = DegToRad(state.angleOf[i]);
             const double aj = DegToRad(state.angleOf[j]);
             const double px = kLineRadius * std::cos(ai);
-            const double py = kVerticalFactor * kLineRadius * std::sin(ai);
+            const double py = kLineRadius * std::sin(ai);
             const double qx = kLineRadius * std::cos(aj);
-            const double qy = kVerticalFactor * kLineRadius * std::sin(aj);
+            const double qy = kLineRadius * std::sin(aj);
             const int colour = LineColour(target, code);
             canvas.Line(px, py, qx, qy, colour);
             const std::string glyph(1, static_cast<char>(AspectGlyphCode(code)));

@@ -1,6 +1,9 @@
 #include "wheel/cusp_labels.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <utility>
 
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
@@ -40,6 +43,57 @@ void PrintPart(WheelTarget& target, const LabelPart& part) {
     target.canvas.Print(part.text);
 }
 
+// The width and height of a label printed part after part on one line.
+std::pair<double, double> LabelSize(WheelTarget& target, const std::array<LabelPart, 5>& parts) {
+    double width = 0;
+    double height = 0;
+    for (const LabelPart& part : parts) {
+        SetGlyphFont(target, target.options(part.size));
+        width += target.canvas.TextWidth(part.text);
+        height = std::max(height, target.canvas.TextHeight(part.text));
+    }
+    return {width, height};
+}
+
+// The top-left corner of a European cusp label: the label's box wholly
+// outside the outer circle, as near the cusp's direction as it goes (its
+// centre so far out along the cusp's line that the box's side nearest the
+// centre clears the circle), and held within the surface.
+std::pair<double, double> EuropeanLabelCorner(const WheelTarget& target, double angle, double width,
+                                              double height) {
+    constexpr double kGapUnits = 2;
+    const double c = CosDeg(angle);
+    const double s = SinDeg(angle);
+    const double out =
+        kOuterCircleRadius + kGapUnits + std::fabs(c) * width / 2 + std::fabs(s) * height / 2;
+    double left = out * c - width / 2;
+    double top = out * s + height / 2;
+    const UserScale& b = target.bounds;
+    const double lowestLeft = std::min(b.left, b.right);
+    const double highestLeft = std::max(b.left, b.right) - width;
+    const double lowestTop = std::min(b.top, b.bottom) + height;
+    const double highestTop = std::max(b.top, b.bottom);
+    if (lowestLeft <= highestLeft) {
+        left = std::clamp(left, lowestLeft, highestLeft);
+    }
+    if (lowestTop <= highestTop) {
+        top = std::clamp(top, lowestTop, highestTop);
+    }
+    // Held down (or up) into the circle's reach near the top or bottom of
+    // the window: the label moves beside the circle, on its cusp's side.
+    const double nearestY = std::clamp(0.0, top - height, top);
+    if (std::fabs(nearestY) < kOuterCircleRadius) {
+        const double halfChord =
+            std::sqrt(kOuterCircleRadius * kOuterCircleRadius - nearestY * nearestY) + kGapUnits;
+        if (c >= 0) {
+            left = std::max(left, halfChord);
+        } else {
+            left = std::min(left, -halfChord - width);
+        }
+    }
+    return {left, top};
+}
+
 }  // namespace
 
 void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelData& data) {
@@ -48,13 +102,9 @@ void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelDat
         const auto parts = CuspLabelParts(target, state.mainCusps[k]);
         if (european) {
             const double angle = EuropeanAngle(state.mainCusps[k], state.mainCusps);
-            double x = kOuterLabelRadius * CosDeg(angle);
-            if (angle >= 100 && angle <= 260) {
-                x -= 49;
-            } else if ((angle > 80 && angle < 100) || (angle > 260 && angle < 280)) {
-                x -= 23;
-            }
-            target.canvas.MoveTo(x, kOuterLabelRadius * SinDeg(angle));
+            const auto [width, height] = LabelSize(target, parts);
+            const auto [x, y] = EuropeanLabelCorner(target, angle, width, height);
+            target.canvas.MoveTo(x, y);
             for (const LabelPart& part : parts) {
                 PrintPart(target, part);
             }

@@ -26,11 +26,13 @@ bool DrawsHouseNumbers(const WheelTarget& target, const WheelState& state) {
                                  target.options(opt::PrintedTripleWithoutHouseNumbers) == 0);
 }
 
-// The corners of the page, or of the window at its present size (nothing
-// for a window without area); the window's scale is kept in the state.
-std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& inputs) {
+// The corners of the page (of the canvas's own shape) or of the window at
+// its present size (nothing for a window without area); the window's scale
+// is kept in the state.
+std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& inputs,
+                                    const Canvas& canvas) {
     if (state.printMode == WheelPrintMode::FullPage) {
-        return PrinterUserScale(PrinterScale(state));
+        return PrinterUserScale(PrinterScale(state), canvas.HeightPerWidth());
     }
     const auto scale = ScreenScale(inputs.areaWidth, inputs.areaHeight);
     if (!scale) {
@@ -42,14 +44,13 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
 
 // The main ring first; a triple wheel then draws its innermost ring before
 // the middle one.
-void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data,
-                GlyphMetrics& metrics) {
-    PlaceRing(target, state, RingRole::Main, data, metrics);
+void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
+    PlaceRing(target, state, RingRole::Main, data);
     if (state.layout >= 1) {
-        PlaceRing(target, state, RingRole::Inner, data, metrics);
+        PlaceRing(target, state, RingRole::Inner, data);
     }
     if (state.layout == 2) {
-        PlaceRing(target, state, RingRole::Middle, data, metrics);
+        PlaceRing(target, state, RingRole::Middle, data);
     }
 }
 
@@ -60,7 +61,7 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     if (state.suppressPaint) {
         return;
     }
-    const auto bounds = PassBounds(state, inputs);
+    const auto bounds = PassBounds(state, inputs, canvas);
     if (!bounds) {
         return;
     }
@@ -95,12 +96,11 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     afterStep();
 
     SetGlyphFont(target, PointGlyphSize(target, state));
-    GlyphMetrics metrics = MeasureGlyphMetrics(target);
     afterStep();
     if (!printer && options(opt::SecondChartOutside) != 0) {
         SwapRingsForOption216(state, inputs.secondPersonChecked);
     }
-    PlaceRings(target, state, inputs.data, metrics);
+    PlaceRings(target, state, inputs.data);
     afterStep();
     if (state.layout == 0 && options(opt::WheelAspectLines) == 1 && layers.drawAspectLines) {
         layers.drawAspectLines(target, state);

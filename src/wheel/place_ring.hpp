@@ -12,7 +12,6 @@ namespace solvaris {
 // Lays out the ring's points and draws each with its label and mark. The
 // main ring's slots and glyph angles are kept in the state for the aspect
 // lines and the ASCII chart.
-RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
-                     GlyphMetrics& metrics);
+RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data);
 
 }  // namespace solvaris

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
@@ -14,36 +13,29 @@ namespace solvaris {
 
 namespace {
 
-int WholeUnits(double value) {
-    if (!std::isfinite(value)) {
-        return 0;
-    }
-    return static_cast<int>(std::clamp(std::round(value), double(INT16_MIN), double(INT16_MAX)));
-}
-
 bool TripleSmallPrint(const WheelTarget& target, const WheelState& state) {
     return target.surface == WheelSurface::Printer && state.layout == 2 &&
            target.options(opt::PrintedTripleWithoutHouseNumbers) != 0;
 }
 
-void MeasureDigit(WheelTarget& target, GlyphMetrics& m) {
-    const bool screen = target.surface == WheelSurface::Screen;
-    m.digitWidth =
-        WholeUnits(target.canvas.TextWidth("0") +
-                   target.options(screen ? opt::ScreenDigitSpacingX : opt::PrinterDigitSpacingX));
-    m.digitHeight =
-        WholeUnits(target.canvas.TextHeight("0") +
-                   target.options(screen ? opt::ScreenDigitSpacingY : opt::PrinterDigitSpacingY));
-}
+// The box of one part of a label: the surface's measure of the text plus
+// the spacing options of its kind (glyphs, signs and the mark; digits).
+struct PartBox {
+    double width = 0;
+    double height = 0;
+};
 
-void MeasureSign(WheelTarget& target, GlyphMetrics& m, const std::string& sign) {
+PartBox MeasurePart(WheelTarget& target, const std::string& text, bool digit) {
     const bool screen = target.surface == WheelSurface::Screen;
-    m.digitWidth =
-        WholeUnits(target.canvas.TextWidth(sign) +
-                   target.options(screen ? opt::ScreenGlyphSpacingX : opt::PrinterGlyphSpacingX));
-    m.digitHeight =
-        WholeUnits(target.canvas.TextHeight(sign) +
-                   target.options(screen ? opt::ScreenGlyphSpacingY : opt::PrinterGlyphSpacingY));
+    const int spacingX = digit ? (screen ? opt::ScreenDigitSpacingX : opt::PrinterDigitSpacingX)
+                               : (screen ? opt::ScreenGlyphSpacingX : opt::PrinterGlyphSpacingX);
+    const int spacingY = digit ? (screen ? opt::ScreenDigitSpacingY : opt::PrinterDigitSpacingY)
+                               : (screen ? opt::ScreenGlyphSpacingY : opt::PrinterGlyphSpacingY);
+    const auto measured = [](double value) {
+        return std::isfinite(value) ? std::max(0.0, value) : 0.0;
+    };
+    return {measured(target.canvas.TextWidth(text) + target.options(spacingX)),
+            measured(target.canvas.TextHeight(text) + target.options(spacingY))};
 }
 
 // The option numbers of the label's parts on this surface.
@@ -85,85 +77,79 @@ LabelStyle LabelStyleOf(const WheelTarget& target, const WheelState& state) {
 }
 
 // Where the label goes next: it moves toward the centre along the glyph's
-// direction, vertically by a fraction of the height of what it clears.
+// direction, just far enough that the next part's box clears the last
+// one's, either across or down/up by the line's vertical factor of the
+// box above (a part under another shares no line with it).
 struct LabelPen {
     WheelTarget& target;
-    GlyphMetrics& metrics;
     double x;
     double y;
     double cosine;
     double sine;
     double verticalFactor;
+    PartBox last;
     int colour = kBlack;
 
-    void Step(int width, double height) {
-        x -= width * cosine;
-        y -= verticalFactor * height * sine;
+    void StepTo(const PartBox& next, double lift) {
+        constexpr double kAlong = 1e-9;
+        constexpr double kNever = 1e12;
+        const double dx = -cosine;
+        const double dy = -sine;
+        // Leftward the next box must end where the last begins; rightward
+        // it begins where the last ends. Downward it starts below the last
+        // box; upward the last starts below it.
+        const double across = dx < -kAlong  ? next.width / -dx
+                              : dx > kAlong ? last.width / dx
+                                            : kNever;
+        const double clearDown = verticalFactor * std::max(0.0, last.height - lift);
+        const double clearUp = verticalFactor * std::max(0.0, next.height - lift);
+        const double down = dy < -kAlong ? clearDown / -dy : dy > kAlong ? clearUp / dy : kNever;
+        const double step = std::min(across, down);
+        x += step * dx;
+        y += step * dy;
     }
-    void DigitStep(double lift = 0) { Step(metrics.digitWidth, metrics.digitHeight - lift); }
     void Print(const std::string& text) {
         target.canvas.MoveTo(x, y);
         target.canvas.Print(text);
     }
-    void Style(int sizeOption, int colourOption) {
+    // One part: its style, its box, the step that clears the last part,
+    // the text.
+    void Part(const std::string& text, bool digit, int sizeOption, int colourOption,
+              double lift = 0) {
         SetGlyphFont(target, target.options(sizeOption));
         colour = PaletteColour(target.options, colourOption);
         target.canvas.SetForeColour(colour);
+        const PartBox box = MeasurePart(target, text, digit);
+        StepTo(box, lift);
+        Print(text);
+        last = box;
     }
-    // A number's size and colour, and the digit step measured on "0".
-    void NumberStyle(int sizeOption, int colourOption) {
-        Style(sizeOption, colourOption);
-        MeasureDigit(target, metrics);
-    }
-    // The sign, and the step after it measured on the sign itself.
-    void Sign(const LabelStyle& style, int sign) {
-        Style(style.signSize, style.signColour);
-        const std::string glyph = SignGlyph(sign);
-        Print(glyph);
-        MeasureSign(target, metrics, glyph);
+    void Digit(int digit, int sizeOption, int colourOption, double lift = 0) {
+        Part(DigitGlyph(digit), true, sizeOption, colourOption, lift);
     }
 };
 
 // From the glyph inward: degree, sign, minute.
 void LabelOrderAParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
-    pen.Step(pen.metrics.glyphWidth, pen.metrics.glyphHeight);
-    pen.NumberStyle(style.degreeSize, style.degreeColour);
-    pen.Print(DigitGlyph(parts.degree / 10));
-    pen.DigitStep();
-    pen.Print(DigitGlyph(parts.degree % 10));
-    pen.DigitStep();
-    pen.Sign(style, parts.sign);
+    pen.Digit(parts.degree / 10, style.degreeSize, style.degreeColour);
+    pen.Digit(parts.degree % 10, style.degreeSize, style.degreeColour);
+    pen.Part(SignGlyph(parts.sign), false, style.signSize, style.signColour);
     if (style.minutes) {
-        pen.DigitStep();
-        pen.NumberStyle(style.minuteSize, style.minuteColour);
-        pen.Print(DigitGlyph(parts.minute / 10));
-        pen.DigitStep(style.minuteLift);
-        pen.Print(DigitGlyph(parts.minute % 10));
+        pen.Digit(parts.minute / 10, style.minuteSize, style.minuteColour);
+        pen.Digit(parts.minute % 10, style.minuteSize, style.minuteColour, style.minuteLift);
     }
-    pen.DigitStep(style.minutes ? style.minuteLift : 0);
 }
 
 // From the glyph inward: minute, sign, degree, each number units first, so
 // that the label still reads degree, sign, minute from left to right.
 void LabelOrderBParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
     if (style.minutes) {
-        pen.NumberStyle(style.minuteSize, style.minuteColour);
-        pen.DigitStep(style.minuteLift);
-        pen.Print(DigitGlyph(parts.minute % 10));
-        pen.DigitStep(style.minuteLift);
-        pen.Print(DigitGlyph(parts.minute / 10));
-        pen.DigitStep(style.minuteLift);
-    } else {
-        pen.NumberStyle(style.degreeSize, style.degreeColour);
-        pen.DigitStep();
+        pen.Digit(parts.minute % 10, style.minuteSize, style.minuteColour, style.minuteLift);
+        pen.Digit(parts.minute / 10, style.minuteSize, style.minuteColour, style.minuteLift);
     }
-    pen.Sign(style, parts.sign);
-    pen.DigitStep();
-    pen.NumberStyle(style.degreeSize, style.degreeColour);
-    pen.Print(DigitGlyph(parts.degree % 10));
-    pen.DigitStep();
-    pen.Print(DigitGlyph(parts.degree / 10));
-    pen.DigitStep();
+    pen.Part(SignGlyph(parts.sign), false, style.signSize, style.signColour);
+    pen.Digit(parts.degree % 10, style.degreeSize, style.degreeColour);
+    pen.Digit(parts.degree / 10, style.degreeSize, style.degreeColour);
 }
 
 // Order A on the left of an American wheel (houses before L and after
@@ -177,20 +163,6 @@ bool LabelOrderA(const WheelTarget& target, const WheelState& state, const Place
 }
 
 }  // namespace
-
-GlyphMetrics MeasureGlyphMetrics(WheelTarget& target) {
-    const bool screen = target.surface == WheelSurface::Screen;
-    const std::string glyph = GlyphText(kReferenceGlyph);
-    GlyphMetrics m;
-    m.glyphWidth =
-        WholeUnits(target.canvas.TextWidth(glyph) +
-                   target.options(screen ? opt::ScreenGlyphSpacingX : opt::PrinterGlyphSpacingX));
-    m.glyphHeight =
-        WholeUnits(target.canvas.TextHeight(glyph) +
-                   target.options(screen ? opt::ScreenGlyphSpacingY : opt::PrinterGlyphSpacingY));
-    MeasureDigit(target, m);
-    return m;
-}
 
 DegreeSignMinute LabelParts(double longitude) {
     // Held to the circle so that no value can name a sign outside 1-12.
@@ -207,20 +179,22 @@ float PointGlyphSize(const WheelTarget& target, const WheelState& state) {
 }
 
 void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedPoint& placed,
-                     const std::string& marks, GlyphMetrics& metrics) {
+                     const std::string& marks) {
     const LabelStyle style = LabelStyleOf(target, state);
     const double a = placed.angleDegrees;
     LabelPen pen{target,
-                 metrics,
                  placed.radius * CosDeg(a),
                  placed.radius * SinDeg(a),
                  CosDeg(a),
                  SinDeg(a),
-                 target.surface == WheelSurface::Screen ? 0.75 : 0.8};
+                 target.surface == WheelSurface::Screen ? 0.75 : 0.8,
+                 {}};
     pen.colour = SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
     target.canvas.SetForeColour(pen.colour);
     SetGlyphFont(target, PointGlyphSize(target, state));
-    pen.Print(PointGlyph(placed.point));
+    const std::string glyph = PointGlyph(placed.point);
+    pen.last = MeasurePart(target, glyph, false);
+    pen.Print(glyph);
 
     const DegreeSignMinute parts = LabelParts(placed.longitude);
     if (LabelOrderA(target, state, placed)) {
@@ -232,8 +206,7 @@ void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedP
     if (placed.point <= kBodyCount && static_cast<std::size_t>(placed.point) <= marks.size() &&
         marks[placed.point - 1] == 'R') {
         const int previous = pen.colour;
-        pen.Style(style.markSize, style.markColour);
-        pen.Print(GlyphText(kRetrogradeCode));
+        pen.Part(GlyphText(kRetrogradeCode), false, style.markSize, style.markColour);
         target.canvas.SetForeColour(previous);
     }
 }

@@ -12,18 +12,6 @@
 
 namespace solvaris {
 
-// The steps a label moves by, in whole wheel units: the reference glyph
-// and the digit "0" in the current sizes plus the spacing options.
-struct GlyphMetrics {
-    int glyphWidth = 0;
-    int glyphHeight = 0;
-    int digitWidth = 0;
-    int digitHeight = 0;
-};
-
-// Measured in the glyph font as it is set.
-GlyphMetrics MeasureGlyphMetrics(WheelTarget& target);
-
 // Degree (0-29), sign (1-12) and minute of a longitude: the minute is
 // rounded but never carries into the degree (10 degrees 59.7 minutes shows
 // 10 and 59).
@@ -38,9 +26,12 @@ DegreeSignMinute LabelParts(double longitude);
 float PointGlyphSize(const WheelTarget& target, const WheelState& state);
 
 // Draws one placed point of a ring whose retrograde marks are `marks`.
-// `metrics` come from the paint pass; the digit sizes are measured anew for
-// each part of the label and left as the last part had them.
+// Every part of the label (glyph, digits, sign, mark) is boxed by the
+// surface's measure of that very text plus the spacing options, and each
+// step toward the centre is the shortest that takes the next box clear of
+// the one before, across or (by the vertical factor of a line) down: a
+// sign wider than a digit never covers a digit beside it.
 void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedPoint& placed,
-                     const std::string& marks, GlyphMetrics& metrics);
+                     const std::string& marks);
 
 }  // namespace solvaris

@@ -56,6 +56,35 @@ bool SameDrawing(const PrintedBox& a, const PrintedBox& b) {
 
 }  // namespace
 
+// Liang-Barsky clipping of the segment to the shrunk box.
+bool LineRunsThroughBox(const DrawnLine& line, const PrintedBox& box, double epsilon) {
+    const double left = box.left + epsilon;
+    const double right = box.right - epsilon;
+    const double bottom = box.bottom + epsilon;
+    const double top = box.top - epsilon;
+    if (left >= right || bottom >= top) {
+        return false;
+    }
+    const double dx = line.x2 - line.x1;
+    const double dy = line.y2 - line.y1;
+    double enter = 0;
+    double leave = 1;
+    const auto clip = [&](double towards, double room) {
+        if (towards == 0) {
+            return room >= 0;
+        }
+        const double t = room / towards;
+        if (towards < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+        return enter <= leave;
+    };
+    return clip(-dx, line.x1 - left) && clip(dx, right - line.x1) && clip(-dy, line.y1 - bottom) &&
+           clip(dy, top - line.y1);
+}
+
 std::vector<int> TextOfEachBox(const std::vector<PrintedBox>& boxes, const OverlapRule& rule) {
     std::vector<int> textOf(boxes.size());
     int text = -1;
@@ -108,6 +137,21 @@ std::vector<std::pair<int, int>> CrowdedLabelParts(const std::vector<PrintedBox>
         }
     }
     return pairs;
+}
+
+std::vector<int> TextsCrossedByLines(const std::vector<PrintedBox>& boxes,
+                                     const std::vector<DrawnLine>& lines, const OverlapRule& rule) {
+    const std::vector<int> textOf = TextOfEachBox(boxes, rule);
+    std::set<int> crossed;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (const DrawnLine& line : lines) {
+            if (LineRunsThroughBox(line, boxes[i], rule.epsilonUnits)) {
+                crossed.insert(textOf[i]);
+                break;
+            }
+        }
+    }
+    return {crossed.begin(), crossed.end()};
 }
 
 }  // namespace solvaris

@@ -44,4 +44,14 @@ std::vector<std::pair<int, int>> OverlappingTextPairs(const std::vector<PrintedB
 std::vector<std::pair<int, int>> CrowdedLabelParts(const std::vector<PrintedBox>& boxes,
                                                    const OverlapRule& rule = {});
 
+// Whether the segment runs through the box shrunk by epsilon on every side.
+bool LineRunsThroughBox(const DrawnLine& line, const PrintedBox& box, double epsilon);
+
+// The texts (by their numbers from TextOfEachBox, in order, each once)
+// through some box of which a line runs more than epsilon inside it: a
+// label struck through by a house or aspect line.
+std::vector<int> TextsCrossedByLines(const std::vector<PrintedBox>& boxes,
+                                     const std::vector<DrawnLine>& lines,
+                                     const OverlapRule& rule = {});
+
 }  // namespace solvaris

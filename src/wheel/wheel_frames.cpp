@@ -10,11 +10,6 @@ namespace solvaris {
 
 namespace {
 
-// The house lines' y is shortened so that they end inside the outer circle.
-double VerticalFactor(const WheelTarget& target) {
-    return target.surface == WheelSurface::Screen ? 0.9825 : 0.9625;
-}
-
 int HouseLineColour(const WheelTarget& target) {
     return target.halfPage
                ? kBlack
@@ -25,12 +20,13 @@ int CircleColour(const WheelTarget& target) {
     return SurfaceColour(target, opt::ScreenCircleColour, opt::PrinterCircleColour);
 }
 
-void HouseLine(WheelTarget& target, double angle, double innerRadius, double outerRadius,
-               double factor) {
+// Both surfaces keep one unit as long in y as in x, so a house line ends
+// on its circles at every angle.
+void HouseLine(WheelTarget& target, double angle, double innerRadius, double outerRadius) {
     const double c = CosDeg(angle);
     const double s = SinDeg(angle);
-    target.canvas.Line(innerRadius * c, factor * innerRadius * s, outerRadius * c,
-                       factor * outerRadius * s, HouseLineColour(target));
+    target.canvas.Line(innerRadius * c, innerRadius * s, outerRadius * c, outerRadius * s,
+                       HouseLineColour(target));
 }
 
 // Twelve equal houses from the centre disc outward. On the window the lines
@@ -38,8 +34,7 @@ void HouseLine(WheelTarget& target, double angle, double innerRadius, double out
 void EqualHouseLines(WheelTarget& target) {
     const bool screen = target.surface == WheelSurface::Screen;
     for (int i = 0; i < 12; ++i) {
-        HouseLine(target, 30.0 * i, screen ? 0.0 : 40.0, 217,
-                  screen ? 1.0 : VerticalFactor(target));
+        HouseLine(target, 30.0 * i, screen ? 0.0 : 40.0, 217);
     }
 }
 
@@ -66,15 +61,14 @@ int BackgroundColour(const WheelTarget& target) {
 }
 
 void DrawSingleFrame(WheelTarget& target, const WheelState& state) {
-    const double factor = VerticalFactor(target);
     if (IsEuropeanSingle(state)) {
-        HouseLine(target, 180, 120, 217, factor);
+        HouseLine(target, 180, 120, 217);
         for (int house = 2; house <= 12; ++house) {
-            HouseLine(target, EuropeanCuspAngle(state.mainCusps, house), 120, 217, factor);
+            HouseLine(target, EuropeanCuspAngle(state.mainCusps, house), 120, 217);
         }
     } else {
         for (int i = 0; i < 12; ++i) {
-            HouseLine(target, 30.0 * i, 120, 217, factor);
+            HouseLine(target, 30.0 * i, 120, 217);
         }
     }
     Circles(target, {217, 120});

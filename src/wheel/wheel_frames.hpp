@@ -1,6 +1,5 @@
 // The frame of each layout: house division lines and the ring circles. The
-// window and the page differ in their colours and in the vertical factor
-// that keeps the house lines inside the outer circle.
+// window and the page differ in their colours.
 #pragma once
 
 #include "wheel/wheel_state.hpp"

@@ -7,9 +7,6 @@
 
 namespace solvaris {
 
-// Part of Fortune: the glyph whose size sets the spacing of the labels.
-inline constexpr int kReferenceGlyph = 236;
-
 inline std::string GlyphText(int code) { return std::string(1, static_cast<char>(code)); }
 // Chart point 1-15.
 inline std::string PointGlyph(int point) { return GlyphText(PointGlyphCode(point)); }

@@ -38,10 +38,14 @@ void ResizeWheel(WheelState& state, double width, double height) {
 
 int PrinterScale(const WheelState& state) { return IsEuropeanSingle(state) ? 272 : 265; }
 
-UserScale PrinterUserScale(int scale) {
+UserScale PrinterUserScale(int scale, double pageHeightPerWidth) {
+    constexpr double kFallbackHeightPerWidth = 1.25;
+    const double heightPerWidth = pageHeightPerWidth > 0 && std::isfinite(pageHeightPerWidth)
+                                      ? pageHeightPerWidth
+                                      : kFallbackHeightPerWidth;
     const double s = scale;
-    return {-kPageFactor * s, kPageFactor * (s / 0.8 - 56), kPageFactor * s,
-            kPageFactor * (-s / 0.8 - 56)};
+    return {-kPageFactor * s, kPageFactor * (s * heightPerWidth - 56), kPageFactor * s,
+            kPageFactor * (-s * heightPerWidth - 56)};
 }
 
 }  // namespace solvaris

@@ -1,7 +1,8 @@
 // How the wheel's units map onto the window and the printed page: the
 // wheel is 434 units across (radius 217) and the scale keeps one unit as
-// long in x as in y, the centre in the middle of the window and, on paper,
-// 56 units above the middle of a page 1.25 times as high as wide.
+// long in x as in y on both, the centre in the middle of the window and,
+// on paper, 56 units (of the page's margin factor) above the middle of the
+// page.
 #pragma once
 
 #include <optional>
@@ -32,6 +33,10 @@ void ResizeWheel(WheelState& state, double width, double height);
 
 // 272 for a European single wheel, else 265.
 int PrinterScale(const WheelState& state);
-UserScale PrinterUserScale(int scale);
+// x from -0.9625 S to +0.9625 S across the page; y over the page's own
+// height in the same units, so that the page's shape, not a fixed one,
+// sets how far up and down it reaches. A shape that is no number or not
+// above 0 is taken as 1.25 (high per wide).
+UserScale PrinterUserScale(int scale, double pageHeightPerWidth);
 
 }  // namespace solvaris

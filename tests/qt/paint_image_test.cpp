@@ -8,6 +8,7 @@
 
 #include "base/horary_glyphs.hpp"
 #include "platform/qt/image_export.hpp"
+#include "wheel/wheel_scale.hpp"
 
 namespace solvaris {
 namespace {
@@ -87,6 +88,34 @@ TEST(PaintImage, TwiceTheDensityDrawsTheSamePictureFiner) {
     ASSERT_FALSE(textOne.isEmpty());
     EXPECT_NEAR(textTwo.width() / 2.0, textOne.width(), 1.5);
     EXPECT_NEAR(textTwo.height() / 2.0, textOne.height(), 1.5);
+}
+
+// A wide, low window and a narrow, high one show the wheel at the size
+// their smaller side allows, and the text keeps its size to the wheel: the
+// glyph at the centre is as large against the circle as in a 4:3 window.
+TEST(PaintImage, TextKeepsItsShareOfTheWheelAtAnyShape) {
+    const auto glyphPerCircle = [](int width, int height) {
+        const int scale = *ScreenScale(width, height);
+        const UserScale corners = ScreenUserScale(scale, width, height);
+        const QImage image = PaintImage(width, height, 1.0, [&](Canvas& canvas) {
+            canvas.SetScale(corners.left, corners.top, corners.right, corners.bottom);
+            canvas.Circle(0, 0, 217, 0);
+            canvas.SetFont("HORARY", 14);
+            canvas.MoveTo(-10, 10);
+            canvas.Print(std::string{static_cast<char>(PointGlyphCode(1))});
+        });
+        const QRect circle = Inked(image);
+        const QRect centre(circle.center().x() - circle.width() / 4,
+                           circle.center().y() - circle.height() / 4, circle.width() / 2,
+                           circle.height() / 2);
+        return double(Inked(image.copy(centre)).height()) / circle.height();
+    };
+    const double window = glyphPerCircle(1024, 768);
+    ASSERT_GT(window, 0.01);
+    for (const QSize shape : {QSize(2048, 768), QSize(800, 800), QSize(600, 900)}) {
+        EXPECT_NEAR(glyphPerCircle(shape.width(), shape.height()) / window, 1, 0.08)
+            << shape.width() << "x" << shape.height();
+    }
 }
 
 }  // namespace

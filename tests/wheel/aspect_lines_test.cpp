@@ -54,7 +54,7 @@ TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
     EXPECT_NEAR(lines[0].arguments[0], 120, 1e-6);
     EXPECT_NEAR(lines[0].arguments[1], 0, 1e-6);
     EXPECT_NEAR(lines[0].arguments[2], 0, 1e-6);
-    EXPECT_NEAR(lines[0].arguments[3], 117.9, 1e-6);
+    EXPECT_NEAR(lines[0].arguments[3], 120, 1e-6);
     EXPECT_EQ(lines[0].arguments[4], 1);
     EXPECT_EQ(canvas.PrintedTexts().front(), std::string(1, static_cast<char>(164)));
 

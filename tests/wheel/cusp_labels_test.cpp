@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/headless/recording_canvas.hpp"
 #include "wheel/intercepted_signs.hpp"
+#include "wheel/wheel_geometry.hpp"
 #include "wheel/wheel_glyphs.hpp"
 #include "wheel_test_charts.hpp"
 
@@ -46,23 +50,40 @@ TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     EXPECT_EQ(prints[59].y, data.cuspAnchors[119]);
 }
 
-TEST(WheelCuspLabels, EuropeanLabelsBesideTheirCusps) {
-    RecordingCanvas canvas;
-    OptionTable options;
-    options.Set(69, 8);
-    WheelTarget target{canvas, options};
-    WheelState state = SingleWheel(SpreadPoints(), EqualCusps(0));
-    state.chartType = 1;
-    DrawCuspLabels(target, state, ShippedWheelData());
-    const auto moves = canvas.Calls("MoveTo");
-    ASSERT_EQ(moves.size(), 12u);  // each label printed on from one anchor
-    // Slot 1 (10th cusp, 270): angle 90, moved 23 left; slot 4 (Ascendant):
-    // angle 180, moved 49 left; slot 10 (Descendant): angle 0, not moved.
-    EXPECT_NEAR(moves[0].arguments[0], -23, 1e-6);
-    EXPECT_NEAR(moves[0].arguments[1], kOuterLabelRadius, 1e-6);
-    EXPECT_NEAR(moves[3].arguments[0], -kOuterLabelRadius - 49, 1e-6);
-    EXPECT_NEAR(moves[9].arguments[0], kOuterLabelRadius, 1e-6);
-    EXPECT_EQ(canvas.PrintedTexts().size(), 60u);
+// Each label's box (the recording canvas makes a character half its size
+// wide and its size high) lies wholly outside the outer circle, in its
+// cusp's direction, and within the window even where the circle nearly
+// touches the window's edge.
+TEST(WheelCuspLabels, EuropeanLabelsOutsideTheCircleByTheirCusps) {
+    for (const double firstCusp : {0.0, 7.0, 23.0}) {
+        RecordingCanvas canvas;
+        OptionTable options;
+        options.Set(69, 8);
+        options.Set(70, 10);
+        options.Set(71, 6);
+        WheelTarget target{canvas, options, WheelSurface::Screen, false, {-300, 225, 300, -225}};
+        WheelState state = SingleWheel(SpreadPoints(), EqualCusps(firstCusp));
+        state.chartType = 1;
+        DrawCuspLabels(target, state, ShippedWheelData());
+        const auto moves = canvas.Calls("MoveTo");
+        ASSERT_EQ(moves.size(), 12u);  // each label printed on from one anchor
+        EXPECT_EQ(canvas.PrintedTexts().size(), 60u);
+        const double width = 2 * 4 + 5 + 2 * 3;
+        const double height = 10;
+        for (int k = 1; k <= 12; ++k) {
+            const double left = moves[k - 1].arguments[0];
+            const double top = moves[k - 1].arguments[1];
+            const double nearestX = std::clamp(0.0, left, left + width);
+            const double nearestY = std::clamp(0.0, top - height, top);
+            EXPECT_GE(std::hypot(nearestX, nearestY), 217 - 1e-9) << firstCusp << " slot " << k;
+            EXPECT_LE(top, 225 + 1e-9);
+            EXPECT_GE(top - height, -225 - 1e-9);
+            const double angle = EuropeanAngle(state.mainCusps[k], state.mainCusps);
+            const double towards = std::atan2(top - height / 2, left + width / 2) * 180 / M_PI;
+            EXPECT_LT(std::fabs(std::remainder(towards - angle, 360.0)), 12)
+                << firstCusp << " slot " << k;
+        }
+    }
 }
 
 TEST(WheelCuspLabels, InterceptedSigns) {

@@ -7,7 +7,9 @@
 
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/scripted_platform.hpp"
+#include "platform/headless/text_box_canvas.hpp"
 #include "support/temp_folder.hpp"
+#include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_glyphs.hpp"
 #include "wheel/wheel_scale.hpp"
 #include "wheel_test_charts.hpp"
@@ -41,10 +43,20 @@ TEST(WheelScale, ScreenAndPrinter) {
     state.family = 2;
     state.layout = 1;
     EXPECT_EQ(PrinterScale(state), 265);
-    const UserScale page = PrinterUserScale(265);
-    EXPECT_DOUBLE_EQ(page.left, -0.9625 * 265);
-    EXPECT_DOUBLE_EQ(page.top, 0.9625 * (265 / 0.8 - 56));
-    EXPECT_DOUBLE_EQ(page.bottom, 0.9625 * (-265 / 0.8 - 56));
+    // The page's own shape: A4 and Letter reach further up and down than
+    // a square; a page without area is taken 1.25 times as high as wide.
+    struct PageCase {
+        double shape;
+        double heightPerWidth;
+    };
+    for (const PageCase& c : {PageCase{297.0 / 210, 297.0 / 210}, PageCase{11 / 8.5, 11 / 8.5},
+                              PageCase{1, 1}, PageCase{0, 1.25}, PageCase{NAN, 1.25}}) {
+        const UserScale page = PrinterUserScale(265, c.shape);
+        EXPECT_DOUBLE_EQ(page.left, -0.9625 * 265);
+        EXPECT_DOUBLE_EQ(page.right, 0.9625 * 265);
+        EXPECT_DOUBLE_EQ(page.top, 0.9625 * (265 * c.heightPerWidth - 56)) << c.shape;
+        EXPECT_DOUBLE_EQ(page.bottom, 0.9625 * (-265 * c.heightPerWidth - 56)) << c.shape;
+    }
 
     ResizeWheel(state, 0, 100);
     EXPECT_EQ(state.scale, 244);
@@ -102,10 +114,10 @@ TEST(WheelFrames, SingleAmericanAndEuropean) {
     EXPECT_EQ(f.canvas.calls[1].arguments, (std::vector<double>{-225, 225, 225, -225}));
     const auto lines = f.canvas.Calls("Line");
     ASSERT_EQ(lines.size(), 12u);
-    // The line at 90 degrees, its y ends shortened to stay inside the circle.
+    // The line at 90 degrees ends on both circles.
     EXPECT_NEAR(lines[3].arguments[0], 0, 1e-6);
-    EXPECT_NEAR(lines[3].arguments[1], 117.9, 1e-6);
-    EXPECT_NEAR(lines[3].arguments[3], 213.2025, 1e-6);
+    EXPECT_NEAR(lines[3].arguments[1], 120, 1e-6);
+    EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6);
     EXPECT_EQ(lines[3].arguments[4], 2);
     EXPECT_EQ(f.CircleRadii(), (std::vector<double>{217, 120}));
     EXPECT_EQ(f.canvas.Calls("Circle")[0].arguments[3], 1);
@@ -121,7 +133,7 @@ TEST(WheelFrames, SingleAmericanAndEuropean) {
     for (std::size_t i = 0; i < 12; ++i) {
         const double angle = 180 + 30.0 * i;
         EXPECT_NEAR(european[i].arguments[2], 217 * CosDeg(angle), 1e-6) << i;
-        EXPECT_NEAR(european[i].arguments[3], 0.9825 * 217 * SinDeg(angle), 1e-6) << i;
+        EXPECT_NEAR(european[i].arguments[3], 217 * SinDeg(angle), 1e-6) << i;
     }
 }
 
@@ -157,8 +169,8 @@ TEST(WheelFrames, DualAndTripleOnScreenAndPaper) {
         const auto lines = f.canvas.Calls("Line");
         ASSERT_EQ(lines.size(), 12u);
         const bool paper = c.mode == WheelPrintMode::FullPage;
-        EXPECT_NEAR(lines[3].arguments[1], paper ? 38.5 : 0, 1e-6);
-        EXPECT_NEAR(lines[3].arguments[3], paper ? 208.8625 : 217, 1e-6);
+        EXPECT_NEAR(lines[3].arguments[1], paper ? 40 : 0, 1e-6);
+        EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6);
         EXPECT_EQ(lines[3].arguments[4], paper ? 4 : 2);
         // The centre disc hides the line ends in the background colour.
         EXPECT_EQ(f.canvas.Calls("SetFillColour").at(0).arguments[0], paper ? 15 : 7);
@@ -302,6 +314,49 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_FALSE(f.state.swapDone);
 }
 
+// Points on the cusps take the first slot of their house, on or beside the
+// house line: each glyph is turned into its house until no house line runs
+// through it, on American, European, dual and triple wheels.
+TEST(WheelPaint, NoPointGlyphOnAHouseLine) {
+    struct Case {
+        const char* what;
+        int layout;
+        int chartType;
+    };
+    const Case cases[] = {{"American", 0, 0}, {"European", 0, 1}, {"dual", 1, 0}, {"triple", 2, 0}};
+    for (const Case& c : cases) {
+        PaintFixture f;
+        PointArray lon = SpreadPoints();
+        for (int p = 1; p <= 12; ++p) {
+            lon[p] = 30.0 * (p - 1);
+        }
+        lon[Ascendant] = 0;
+        lon[Midheaven] = 270;
+        f.state = SingleWheel(lon, testing::EqualCusps(0));
+        f.state.layout = c.layout;
+        f.state.family = c.layout + 1;
+        f.state.chartType = c.chartType;
+        f.state.secondSet = lon;
+        f.state.thirdSet = lon;
+        TextBoxCanvas boxes(f.canvas);
+        PaintWheel(f.state, boxes, f.platform, {f.options, f.data, f.folder, 800, 800, false});
+        int glyphs = 0;
+        for (const PrintedBox& box : boxes.Boxes()) {
+            const auto code = static_cast<unsigned char>(box.text[0]);
+            if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount)) {
+                continue;
+            }
+            ++glyphs;
+            for (const DrawnLine& line : boxes.Lines()) {
+                EXPECT_FALSE(LineRunsThroughBox(line, box, 0.5))
+                    << c.what << ": glyph " << int(code) << " at (" << box.left << ", " << box.top
+                    << ")";
+            }
+        }
+        EXPECT_GE(glyphs, 13 * (c.layout + 1)) << c.what;
+    }
+}
+
 TEST(WheelModel, LoadResetsTheStateButKeepsTheChartType) {
     WheelSetup setup;
     setup.layout = 2;
@@ -365,7 +420,7 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
     paper.options.Set(121, 20);
     paper.options.Set(177, 6);
     paper.Paint();
-    const UserScale page = PrinterUserScale(265);
+    const UserScale page = PrinterUserScale(265, paper.canvas.heightPerWidth);
     bool found = false;
     for (const CanvasCall& call : paper.canvas.Calls("Print")) {
         if (call.text == "A. Reader") {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/recording_canvas.hpp"
+#include "platform/headless/text_box_canvas.hpp"
+#include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_glyphs.hpp"
 
 namespace solvaris {
@@ -39,7 +41,6 @@ struct LabelFixture {
     OptionTable options;
     WheelState state;
     WheelTarget target{canvas, options};
-    GlyphMetrics metrics;
 
     explicit LabelFixture(WheelSurface surface = WheelSurface::Screen) {
         target.surface = surface;
@@ -54,10 +55,8 @@ struct LabelFixture {
     }
     std::vector<std::string> Draw(int point, int house, double angle, double longitude,
                                   const std::string& marks = kNoRetrogradeMarks) {
-        SetGlyphFont(target, 10);
-        metrics = MeasureGlyphMetrics(target);
         canvas.calls.clear();
-        DrawPlacedPoint(target, state, {point, house, 0, longitude, angle, 200}, marks, metrics);
+        DrawPlacedPoint(target, state, {point, house, 0, longitude, angle, 200}, marks);
         return canvas.PrintedTexts();
     }
 };
@@ -96,10 +95,53 @@ TEST(PlaceRing, OrderBLabelReadsLeftToRightOnTheRight) {
     const std::vector<std::string> expected{PointGlyph(Saturn), "9", "5", SignGlyph(5), "0", "1"};
     EXPECT_EQ(texts, expected);
     const auto prints = f.canvas.Calls("Print");
-    // Inward is to the left: minutes 3 wide, the sign 5, degrees 4.
-    const double x[] = {200, 197, 194, 191, 186, 182};
+    // Inward is to the left, each step the width of the part to come:
+    // minutes 3 wide, the sign 5 (ending where the minute tens begin),
+    // degrees 4.
+    const double x[] = {200, 197, 194, 189, 185, 181};
     for (std::size_t i = 0; i < prints.size(); ++i) {
         EXPECT_NEAR(prints[i].x, x[i], 1e-6) << i;
+    }
+}
+
+// Around the wheel, in both orders, with signs, glyphs and the mark wider
+// than the digits and the spacing options at their shipped screen values:
+// no part of a label lies over another part of it on the same line.
+TEST(PlaceRing, NoPartOfALabelOverAnother) {
+    std::string marks = kNoRetrogradeMarks;
+    marks[Pluto - 1] = 'R';
+    for (int house = 1; house <= 12; ++house) {
+        for (double angle = 0; angle < 360; angle += 7.5) {
+            RecordingCanvas recording;
+            TextBoxCanvas canvas(recording);
+            OptionTable options;
+            const float sizes[] = {10, 8, 14, 8, 12};
+            for (int k = 0; k < 5; ++k) {
+                options.Set(72 + k, sizes[k]);
+            }
+            options.Set(60, 6);
+            options.Set(61, 2);
+            options.Set(63, 1);
+            options.Set(193, 100);
+            WheelState state;
+            WheelTarget target{canvas, options};
+            DrawPlacedPoint(target, state, {Pluto, house, 0, 159.44, angle, 200}, marks);
+            ASSERT_EQ(canvas.Boxes().size(), 7u);
+            for (std::size_t i = 0; i < canvas.Boxes().size(); ++i) {
+                for (std::size_t j = i + 1; j < canvas.Boxes().size(); ++j) {
+                    const PrintedBox& a = canvas.Boxes()[i];
+                    const PrintedBox& b = canvas.Boxes()[j];
+                    const double across = std::min(a.right, b.right) - std::max(a.left, b.left);
+                    const double down = std::min(a.top, b.top) - std::max(a.bottom, b.bottom);
+                    // A part under another may reach into the last quarter
+                    // of its line, below the digits and glyphs.
+                    const double upper = a.top > b.top ? a.top - a.bottom : b.top - b.bottom;
+                    EXPECT_FALSE(across > 1e-9 && down > 0.25 * upper + 1e-9)
+                        << "house " << house << " angle " << angle << " parts " << i << ", " << j;
+                }
+            }
+            EXPECT_TRUE(CrowdedLabelParts(canvas.Boxes()).empty()) << angle;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "wheel/house_sizes.hpp"
 #include "wheel/ring_order.hpp"
+#include "wheel/wheel_geometry.hpp"
 #include "wheel_test_charts.hpp"
 
 namespace solvaris {
@@ -120,7 +121,8 @@ TEST(PlaceRing, EuropeanPlanetsOneDegreeApartAreDrawnFourApart) {
     WheelState state = SingleWheel(lon);
     state.chartType = 1;
     const RingLayout layout = LayRing(state, RingRole::Main, ShippedWheelData());
-    EXPECT_DOUBLE_EQ(layout.angleOf[Ascendant], 180);
+    // The Ascendant, on its own cusp, kept off the cusp line into house 1.
+    EXPECT_DOUBLE_EQ(layout.angleOf[Ascendant], 182);
     EXPECT_NEAR(layout.angleOf[Sun], 200, 1e-9);  // to scale: 20 from the Ascendant
     EXPECT_NEAR(layout.angleOf[Mercury], 204, 1e-9);
     // A dual wheel is always American: slot 4 of house 1.
@@ -138,6 +140,47 @@ TEST(PlaceRing, EuropeanGlyphsKeepShortOfTheNextCusp) {
     EXPECT_NEAR(layout.angleOf[Sun], 206, 1e-9);
     // Below the Descendant line (angles under 180) a glyph is lifted 2 degrees.
     EXPECT_NEAR(layout.angleOf[Saturn], 17, 1e-9);
+}
+
+// Stelliums of a European wheel: every glyph drawn stays inside its own
+// house, clear of both cusp lines, in the order of the longitudes, however
+// many points the house holds (an overfull house draws no South Node or
+// Part of Fortune, and they take no room).
+TEST(PlaceRing, EuropeanStelliumGlyphsStayInTheirHouse) {
+    struct Case {
+        const char* what;
+        double firstLongitude;
+        double spacing;
+        int points;  // Sun onward, then the nodes and the Part of Fortune
+    };
+    const Case cases[] = {
+        {"nine points in 20 degrees of house 3", 62, 2.2, 9},
+        {"thirteen points, nodes and Fortune among them, in house 3", 61, 2.2, 13},
+        {"five points at the very end of house 1", 27.2, 0.6, 5},
+        {"seven points at the start of house 12", 330.1, 0.4, 7},
+    };
+    for (const Case& c : cases) {
+        PointArray lon = SpreadPoints();
+        for (int i = 0; i < c.points; ++i) {
+            lon[1 + i] = c.firstLongitude + i * c.spacing;
+        }
+        WheelState state = SingleWheel(lon, EqualCusps(0));
+        state.chartType = 1;
+        const RingLayout layout = LayRing(state, RingRole::Main, ShippedWheelData());
+        double previous = -1;
+        int previousHouse = 0;
+        for (const PlacedPoint& placed : layout.placed) {
+            const double start = EuropeanCuspAngle(state.mainCusps, placed.house);
+            const double into = Normalize360(placed.angleDegrees - start);
+            EXPECT_GE(into, 2 - 1e-9) << c.what << ": point " << placed.point;
+            EXPECT_LE(into, 28 + 1e-9) << c.what << ": point " << placed.point;
+            if (placed.house == previousHouse) {
+                EXPECT_GT(into, previous) << c.what << ": point " << placed.point;
+            }
+            previous = into;
+            previousHouse = placed.house;
+        }
+    }
 }
 
 TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {

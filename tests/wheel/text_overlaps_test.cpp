@@ -106,5 +106,32 @@ TEST(TextOverlaps, CrowdedPartsOfOneLabel) {
     }
 }
 
+TEST(TextOverlaps, TextsStruckThroughByLines) {
+    // A label of a glyph and two digits from (0, 0) to (16, -10), and a
+    // glyph of its own from (30, 0) to (38, -10).
+    const std::vector<PrintedBox> boxes{Glyph(PointGlyph(1), 0, 0, 8, false), Glyph("1", 8, 0, 4),
+                                        Glyph("2", 12, 0, 4),
+                                        Glyph(PointGlyph(10), 30, 0, 8, false)};
+    struct Case {
+        const char* what;
+        std::vector<DrawnLine> lines;
+        std::vector<int> crossed;
+    };
+    const Case cases[] = {
+        {"a line through the label's digits", {{14, 20, 14, -20}}, {0}},
+        {"a line along the label's top edge, inside by no more than the epsilon",
+         {{-5, -0.4, 50, -0.4}},
+         {}},
+        {"a line across both texts", {{-5, -5, 50, -5}}, {0, 1}},
+        {"a line ending short of the glyph", {{30, 20, 34, 0.2}}, {}},
+        {"a line ending inside the glyph", {{30, 20, 34, -3}}, {1}},
+        {"a slanting line passing the label's corner", {{20, 4, 28, -4}}, {}},
+        {"two lines through one text count it once", {{2, 5, 2, -15}, {5, 5, 5, -15}}, {0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TextsCrossedByLines(boxes, c.lines), c.crossed) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace solvaris

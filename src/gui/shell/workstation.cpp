@@ -44,8 +44,8 @@ bool Workstation::PrintHelp() {
 
 void Workstation::SetPaperChooser(PaperChooser chooser) { paperChooser_ = std::move(chooser); }
 
-std::unique_ptr<QPrinter> Workstation::ChoosePaper() {
-    return paperChooser_ ? paperChooser_() : ChooseQtPaper(QApplication::activeWindow());
+std::unique_ptr<QPrinter> Workstation::ChoosePaper(QWidget* owner) {
+    return paperChooser_ ? paperChooser_() : ChooseQtPaper(owner);
 }
 
 const WheelData* Workstation::WheelFiles() {

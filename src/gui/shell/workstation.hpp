@@ -67,10 +67,11 @@ public:
     std::unique_ptr<Printer> ChoosePrinter();
     // Help > Print Help Files: the help file on the printer the user chooses.
     bool PrintHelp();
-    // The page the chart wheel is painted on: the print dialog unless
-    // another chooser is installed (tests install a PDF file).
+    // The page the chart wheel is painted on: the print dialog over
+    // `owner` unless another chooser is installed (tests install a PDF
+    // file).
     void SetPaperChooser(PaperChooser chooser);
-    std::unique_ptr<QPrinter> ChoosePaper();
+    std::unique_ptr<QPrinter> ChoosePaper(QWidget* owner);
     // The wheel's data files as start-up read them; read now when start-up
     // could not (the message shown again and null while they still fail).
     const WheelData* WheelFiles();

@@ -1,7 +1,9 @@
 #include "gui/wheel/wheels_form.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -87,6 +89,7 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
         new WheelView([this](QPainter& painter, QSize area) { PaintArea(painter, area); },
                       ActivateMainForm, this));
     BuildMenus();
+    menuBar()->installEventFilter(this);
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
     setWindowTitle(QtText(WheelCaption(TitleText())));
     connect(&workstation_, &Workstation::optionsReloaded, this, [this]() {
@@ -355,6 +358,12 @@ void WheelsForm::mnuPrintChartwheel_Click() {
     const MessageAnswer answer =
         workstation_.platform().ShowMessage(kPrintQuestion, kPrintTitle, MessageIcon::Question,
                                             MessageButtons::YesNoCancel, MessageAnswer::Cancel);
+    // The question box is closed but its window may not be gone yet: its
+    // hiding and the repaint of what it covered are done before the print
+    // dialog starts a modal loop of its own over this window.
+    if (answer != MessageAnswer::Cancel) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     if (answer == MessageAnswer::Yes) {
         PrintFullPage();
     } else if (answer == MessageAnswer::No) {
@@ -387,22 +396,30 @@ void WheelsForm::PrintFullPage() {
 }
 
 void WheelsForm::PrintHalfPage() {
-    const QImage image = ClientImage(WheelPrintMode::HalfPage);
-    if (image.isNull()) {
+    const QSize area = centralWidget()->size();
+    if (!hasData_ || area.isEmpty()) {
         workstation_.platform().ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
         return;
     }
-    PrintOnPaper([&image](QPainter& painter, const QRectF& page) {
-        // The upper half of the page, the picture's proportions kept.
+    // The window's picture drawn again as vectors at the paper's
+    // resolution, black on white, in the upper half of the page with the
+    // window's proportions.
+    PrintOnPaper([this, area](QPainter& painter, const QRectF& page) {
         const QSizeF room(page.width(), page.height() / 2.0);
-        const QSizeF size = image.deviceIndependentSize().scaled(room, Qt::KeepAspectRatio);
-        painter.drawImage(QRectF(QPointF((room.width() - size.width()) / 2, 0), size), image);
+        const QSizeF size = QSizeF(area).scaled(room, Qt::KeepAspectRatio);
+        const QRectF target(QPointF((room.width() - size.width()) / 2, 0), size);
+        drawing_.state.printMode = WheelPrintMode::HalfPage;
+        PaintPictureOnDevice(painter, target, area.width(), area.height(), [&](Canvas& canvas) {
+            PaintSessionWheel(workstation_.session(), drawing_, canvas, workstation_.platform(),
+                              area.width(), area.height());
+        });
+        drawing_.state.printMode = WheelPrintMode::None;
     });
 }
 
 void WheelsForm::PrintOnPaper(const std::function<void(QPainter&, const QRectF&)>& draw) {
     Platform& platform = workstation_.platform();
-    const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper();
+    const std::unique_ptr<QPrinter> printer = workstation_.ChoosePaper(this);
     if (!printer) {
         return;
     }
@@ -458,6 +475,22 @@ void WheelsForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+bool WheelsForm::eventFilter(QObject* watched, QEvent* event) {
+    // After Alt or an Alt+letter the menu bar keeps the keyboard, and would
+    // take Escape only to leave its own keyboard mode: on this window Escape
+    // brings the main window up however the menus were used (an open menu
+    // still closes first, taking its own Escape).
+    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched == menuBar() && key && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        QApplication::activePopupWidget() == nullptr) {
+        menuBar()->setActiveAction(nullptr);
+        centralWidget()->setFocus();
+        ActivateMainForm();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void WheelsForm::closeEvent(QCloseEvent* event) {

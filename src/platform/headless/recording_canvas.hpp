@@ -31,7 +31,10 @@ public:
     std::vector<CanvasCall> calls;
     // Font names SetFont refuses (the font then stays as it was).
     std::set<std::string, std::less<>> missingFonts;
+    // The shape of the surface recorded on.
+    double heightPerWidth = 1.25;
 
+    double HeightPerWidth() const override { return heightPerWidth; }
     void Clear(int backgroundColour) override;
     void SetScale(double left, double top, double right, double bottom) override;
     void SetForeColour(int colour) override;

@@ -32,6 +32,7 @@ void TextBoxCanvas::Print(std::string_view text) {
 
 void TextBoxCanvas::Line(double x1, double y1, double x2, double y2, int colour) {
     lastWasText_ = false;
+    lines_.push_back({x1, y1, x2, y2});
     surface_.Line(x1, y1, x2, y2, colour);
 }
 

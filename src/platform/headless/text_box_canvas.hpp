@@ -16,7 +16,10 @@ public:
 
     // In the order printed; y upward, as the wheel's scale is.
     const std::vector<PrintedBox>& Boxes() const { return boxes_; }
+    // The straight lines drawn, in order.
+    const std::vector<DrawnLine>& Lines() const { return lines_; }
 
+    double HeightPerWidth() const override { return surface_.HeightPerWidth(); }
     void Clear(int backgroundColour) override;
     void SetScale(double left, double top, double right, double bottom) override;
     void SetForeColour(int colour) override { surface_.SetForeColour(colour); }
@@ -37,6 +40,7 @@ public:
 private:
     Canvas& surface_;
     std::vector<PrintedBox> boxes_;
+    std::vector<DrawnLine> lines_;
     bool glyphFont_ = false;
     bool lastWasText_ = false;
 };

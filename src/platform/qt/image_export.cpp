@@ -25,6 +25,15 @@ namespace {
 constexpr double kWindowInches = 14050.0 / 1440.0;
 constexpr int kPdfDotsPerInch = 300;
 
+// The width of the 4:3 window whose wheel is as large as the wheel of a
+// picture this size: the wheel takes its size from the picture's smaller
+// side (a vertical half-range of 225 units, or a horizontal one of 244 on
+// a picture higher than wide, where a 4:3 window shows 300), and the text
+// keeps its share of the wheel at any shape of window.
+double TextReferenceWidth(double width, double height) {
+    return width >= height ? height * 4 / 3 : width * 300 / 244;
+}
+
 void Paint(QPainter& painter, QRectF device, const std::function<void(Canvas&)>& paint) {
     QtCanvas canvas(painter, device);
     paint(canvas);
@@ -91,8 +100,9 @@ QImage PaintImage(int width, int height, double devicePixelRatio,
     QImage image(devicePixels(width), devicePixels(height), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     // The resolution counts pixels as the window does, so a font's points
-    // come out the same share of the picture on any screen.
-    const int dotsPerMetre = static_cast<int>(width / kWindowInches / 0.0254);
+    // come out the same share of the wheel on any screen and any shape.
+    const int dotsPerMetre =
+        static_cast<int>(TextReferenceWidth(width, height) / kWindowInches / 0.0254);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
@@ -101,6 +111,25 @@ QImage PaintImage(int width, int height, double devicePixelRatio,
         Paint(painter, QRectF(0, 0, width, height), paint);
     }
     return image;
+}
+
+void PaintPictureOnDevice(QPainter& painter, const QRectF& target, int width, int height,
+                          const std::function<void(Canvas&)>& paint) {
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr || width < 1 || height < 1 || target.isEmpty()) {
+        return;
+    }
+    // The picture is laid out as wide as the window in inches at the
+    // device's resolution, so that a font's points take the share they
+    // take in the window, and then scaled into the target.
+    const double laidWidth =
+        device->logicalDpiX() * kWindowInches * width / TextReferenceWidth(width, height);
+    const double laidHeight = laidWidth * height / width;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / laidWidth, target.height() / laidHeight);
+    Paint(painter, QRectF(0, 0, laidWidth, laidHeight), paint);
+    painter.restore();
 }
 
 std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,

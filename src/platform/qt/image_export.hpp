@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -24,11 +26,18 @@ void EnsureGuiApplication();
 
 // The drawing on a white image of `width` by `height` pixels, each
 // `devicePixelRatio` device pixels across (a window on a high-density
-// screen), the text taking the share of the picture that the chart window
-// gives it: what the PNG export draws, at any size. Null for a size
+// screen), the text taking the share of the wheel that a 1024 by 768
+// chart window gives it, whatever the shape (the wheel's size follows the
+// smaller side): what the PNG export draws, at any size. Null for a size
 // outside 1 to 16384 pixels.
 QImage PaintImage(int width, int height, double devicePixelRatio,
                   const std::function<void(Canvas&)>& paint);
+
+// The same drawing as PaintImage's picture of `width` by `height` pixels,
+// as vectors on the painter's device (a printed page), filling `target`
+// (device units) with the picture's proportions of text to drawing kept.
+void PaintPictureOnDevice(QPainter& painter, const QRectF& target, int width, int height,
+                          const std::function<void(Canvas&)>& paint);
 
 struct ImageRequest {
     std::filesystem::path file;

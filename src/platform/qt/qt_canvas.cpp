@@ -42,6 +42,15 @@ QString QtCanvas::TextOf(std::string_view text) const {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+double QtCanvas::HeightPerWidth() const {
+    // A printer's device units may differ across and down.
+    const QPaintDevice* device = painter_.device();
+    const double across =
+        device != nullptr && device->logicalDpiX() > 0 ? device->logicalDpiX() : 1;
+    const double down = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 1;
+    return device_.width() > 0 ? (device_.height() / down) / (device_.width() / across) : 1;
+}
+
 void QtCanvas::Clear(int backgroundColour) {
     painter_.fillRect(device_, PaletteColour(backgroundColour));
 }

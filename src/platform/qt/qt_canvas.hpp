@@ -28,6 +28,7 @@ public:
     // `device` is the painter's drawing area in device units.
     QtCanvas(QPainter& painter, QRectF device);
 
+    double HeightPerWidth() const override;
     void Clear(int backgroundColour) override;
     void SetScale(double left, double top, double right, double bottom) override;
     void SetForeColour(int colour) override;

@@ -465,6 +465,33 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
               desk.main.get());
     EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels->centralWidget(), Qt::LeftButton); }),
               wheels);
+    // A menu opened with Alt+letter and closed with Escape leaves the menu
+    // bar holding the keyboard: the next Escape still brings the main
+    // window up, and so does the right button.
+    const auto escapeAfterMenu = [&](Qt::Key letter) {
+        return activeAfter([&] {
+            QTest::keyClick(wheels, letter, Qt::AltModifier);
+            QApplication::processEvents();
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+                QApplication::processEvents();
+            }
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : wheels, Qt::Key_Escape);
+        });
+    };
+    EXPECT_EQ(escapeAfterMenu(Qt::Key_T), desk.main.get());
+    EXPECT_EQ(escapeAfterMenu(Qt::Key_O), desk.main.get());
+    EXPECT_EQ(activeAfter([&] {
+                  QTest::keyClick(wheels, Qt::Key_T, Qt::AltModifier);
+                  QApplication::processEvents();
+                  if (QWidget* popup = QApplication::activePopupWidget()) {
+                      QTest::keyClick(popup, Qt::Key_Escape);
+                      QApplication::processEvents();
+                  }
+                  QTest::mouseClick(wheels->centralWidget(), Qt::RightButton);
+              }),
+              desk.main.get());
 }
 
 TEST(WheelsForm, PlacementFromTheSettingsAndBackIntoThem) {

@@ -1,0 +1,197 @@
+// A full-page wheel printed to PDF, read back with poppler's tools as a
+// reader's viewer would: true to shape (the circles round, every house line
+// ending on the outer circle, every aspect line inside the inner one, both
+// at any page shape) and drawn as vectors (its text extractable). Skipped
+// where poppler-utils are not installed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/compute_charts.hpp"
+#include "app/wheel_command.hpp"
+#include "app/wheel_drawing.hpp"
+#include "base/options.hpp"
+#include "base/program_folder.hpp"
+#include "platform/headless/scripted_platform.hpp"
+#include "platform/qt/image_export.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris {
+namespace {
+
+// What a command wrote on its standard output; nothing when it could not run.
+std::string Output(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return out;
+    }
+    std::array<char, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        out.append(buffer.data(), n);
+    }
+    pclose(pipe);
+    return out;
+}
+
+bool Installed(const char* tool) {
+    return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The stroked paths of the page as poppler's SVG gives them, all in the
+// one coordinate frame Qt's page uses: straight lines by their two ends,
+// curves (the circles) by all their points.
+struct StrokedPaths {
+    std::vector<std::pair<Point, Point>> lines;
+    std::vector<std::vector<Point>> curves;
+    std::vector<std::string> transforms;
+};
+
+StrokedPaths ReadStrokedPaths(const std::string& svg) {
+    StrokedPaths paths;
+    const std::regex path(
+        R"re(<path style="fill:none;[^"]*" d="([^"]*)"( transform="([^"]*)")?)re");
+    const std::regex number(R"(-?[0-9]+(\.[0-9]+)?)");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), path); it != std::sregex_iterator();
+         ++it) {
+        const std::string d = (*it)[1];
+        paths.transforms.push_back((*it)[3]);
+        std::vector<double> values;
+        for (auto n = std::sregex_iterator(d.begin(), d.end(), number); n != std::sregex_iterator();
+             ++n) {
+            values.push_back(std::stod(n->str()));
+        }
+        std::vector<Point> points;
+        for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
+            points.push_back({values[i], values[i + 1]});
+        }
+        if (d.find('C') != std::string::npos) {
+            paths.curves.push_back(points);
+        } else if (points.size() == 2) {
+            paths.lines.emplace_back(points[0], points[1]);
+        }
+    }
+    return paths;
+}
+
+struct Circle {
+    Point centre;
+    double radius;
+    double heightPerWidth;
+};
+
+Circle CircleOf(const std::vector<Point>& points) {
+    const auto [left, right] = std::minmax_element(points.begin(), points.end(),
+                                                   [](Point a, Point b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(points.begin(), points.end(),
+                                                   [](Point a, Point b) { return a.y < b.y; });
+    return {{(left->x + right->x) / 2, (top->y + bottom->y) / 2},
+            (right->x - left->x) / 2,
+            (bottom->y - top->y) / (right->x - left->x)};
+}
+
+double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
+    if (!Installed("pdftocairo") || !Installed("pdftotext")) {
+        GTEST_SKIP() << "poppler-utils are not installed";
+    }
+    Session session;
+    session.folder = SOLVARIS_DATA_DIR;
+    LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
+    session.options.Set(47, 1);  // the aspect lines
+    ScriptedPlatform platform;
+    // 5 December 1950, 7.45 P.M., New York: Pisces on the Midheaven's line
+    // and aspects across the whole disc.
+    const NatalEntryWindow natal{"Printed Person",
+                                 "12",
+                                 "5",
+                                 "1950",
+                                 "7",
+                                 "45",
+                                 true,
+                                 "5",
+                                 "74",
+                                 "0",
+                                 false,
+                                 "40",
+                                 "43",
+                                 false};
+    DiurnalEntryWindow diurnal;
+    diurnal.txtDiurnalMonth = "3";
+    diurnal.txtDiurnalDay = "1";
+    diurnal.txtDiurnalYear = "2024";
+    diurnal.txtDiurnalHour = "12";
+    diurnal.txtDiurnalMinute = "0";
+    diurnal.txtDiurnalTZ = "5";
+    diurnal.txtDiurnalLongDeg = "74";
+    diurnal.txtDiurnalLongMin = "0";
+    diurnal.txtDiurnalLatDeg = "40";
+    diurnal.txtDiurnalLatMin = "43";
+    ASSERT_TRUE(ComputeChartStore(session, natal, diurnal, HouseSystem::Placidus, platform));
+    ASSERT_TRUE(RunWheelCommand(session, WheelKind::Natal, diurnal, platform));
+    WheelDrawing drawing;
+    ASSERT_EQ(LoadWheelDrawing(session, false, drawing), "");
+    drawing.state.printMode = WheelPrintMode::FullPage;
+
+    testing::TempFolder folder;
+    const std::filesystem::path pdf = folder / "wheel.pdf";
+    ASSERT_EQ(ExportImage({pdf, ImageFormat::Pdf},
+                          [&](Canvas& canvas) {
+                              PaintSessionWheel(session, drawing, canvas, platform, 1024, 768);
+                          }),
+              "");
+
+    const std::string text = Output("pdftotext '" + pdf.string() + "' -");
+    EXPECT_NE(text.find("Printed Person - natal"), std::string::npos) << text;
+    EXPECT_NE(text.find("Placidus"), std::string::npos);
+    EXPECT_NE(text.find("\u2653"), std::string::npos) << "the glyphs are text too: Pisces";
+
+    const StrokedPaths paths = ReadStrokedPaths(Output("pdftocairo -svg '" + pdf.string() + "' -"));
+    ASSERT_EQ(paths.curves.size(), 2u) << "the outer and the inner circle";
+    ASSERT_GE(paths.lines.size(), 12u);
+    EXPECT_EQ(std::count(paths.transforms.begin(), paths.transforms.end(), paths.transforms[0]),
+              static_cast<long>(paths.transforms.size()))
+        << "one frame for every path";
+    Circle outer = CircleOf(paths.curves[0]);
+    Circle inner = CircleOf(paths.curves[1]);
+    if (inner.radius > outer.radius) {
+        std::swap(inner, outer);
+    }
+    EXPECT_NEAR(outer.heightPerWidth, 1, 1e-3);
+    EXPECT_NEAR(inner.radius / outer.radius, 120.0 / 217, 1e-3);
+    EXPECT_NEAR(Distance(inner.centre, outer.centre), 0, 1e-3 * outer.radius);
+
+    const double tolerance = 2e-3 * outer.radius;
+    int houseLines = 0;
+    for (const auto& [a, b] : paths.lines) {
+        const double near = std::min(Distance(a, outer.centre), Distance(b, outer.centre));
+        const double far = std::max(Distance(a, outer.centre), Distance(b, outer.centre));
+        if (far > inner.radius + tolerance) {
+            // A house line, from the inner circle to the outer.
+            ++houseLines;
+            EXPECT_NEAR(near, inner.radius, tolerance);
+            EXPECT_NEAR(far, outer.radius, tolerance);
+        } else {
+            // An aspect line, ending on the inner circle.
+            EXPECT_NEAR(near, inner.radius, tolerance);
+            EXPECT_NEAR(far, inner.radius, tolerance);
+        }
+    }
+    EXPECT_EQ(houseLines, 12);
+}
+
+}  // namespace
+}  // namespace solvaris
