@@ -5,6 +5,7 @@
 #include "app/compute_charts.hpp"
 #include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
+#include "base/visible_text.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
 #include "cli/jobs_option.hpp"
@@ -108,7 +109,7 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     NatalEntryWindow natal;
     DiurnalEntryWindow diurnal;
     if (!FillNatalFromRecord(*record, natal, quiet.UserDateOrder(), quiet)) {
-        return skip(record->name + ": a field cannot be read");
+        return skip(VisibleText(record->name) + ": a field cannot be read");
     }
     diurnal.txtDiurnalMonth = natal.txtMonth;
     diurnal.txtDiurnalDay = natal.txtDay;
@@ -118,7 +119,7 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     NatalSet chart;
     if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart,
                            NatalMotion::Omitted)) {
-        return skip(record->name + ": " +
+        return skip(VisibleText(record->name) + ": " +
                     (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
     }
     std::ostringstream text;

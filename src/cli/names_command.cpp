@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_lines.hpp"
+#include "base/visible_text.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/person_options.hpp"
 #include "people/cities_file.hpp"
@@ -61,18 +62,21 @@ int RunNames(const ListRequest& request, Session& session, ScriptedPlatform& pla
         platform.Messages().empty() ? kExitDone : SayWhyUnreadable("names", file, err);
     if (list) {
         for (const NameRecord& r : records) {
-            out << r.name << '\n';
+            out << VisibleText(r.name) << '\n';
         }
         return status;
     }
     const auto r = FindPerson(records, request.name);
     if (!r) {
-        err << "solvaris names: no person named '" << request.name << "' in " << file << '\n';
+        err << "solvaris names: no person named '" << VisibleText(request.name) << "' in "
+            << VisibleText(file) << '\n';
         return 1;
     }
-    out << "Name =  " << r->name << "\nDate =  " << r->date << "\nTime =  " << r->time << ' '
-        << r->meridiem << "\nTime zone =  " << r->zone << "\nLongitude =  " << r->longitude
-        << "\nLatitude =  " << r->latitude << '\n';
+    // What a names file holds reaches the terminal without its control characters.
+    const auto v = [](const std::string& field) { return VisibleText(field); };
+    out << "Name =  " << v(r->name) << "\nDate =  " << v(r->date) << "\nTime =  " << v(r->time)
+        << ' ' << v(r->meridiem) << "\nTime zone =  " << v(r->zone)
+        << "\nLongitude =  " << v(r->longitude) << "\nLatitude =  " << v(r->latitude) << '\n';
     return 0;
 }
 
@@ -88,7 +92,7 @@ int RunCities(const ListRequest& request, Session& session, ScriptedPlatform& pl
         platform.Messages().empty() ? kExitDone : SayWhyUnreadable("cities", file, err);
     if (list) {
         for (const CityRecord& c : cities) {
-            out << CityListText(c) << '\n';
+            out << VisibleText(CityListText(c)) << '\n';
         }
         return status;
     }
@@ -98,12 +102,14 @@ int RunCities(const ListRequest& request, Session& session, ScriptedPlatform& pl
                EqualIgnoringCase(c.city, request.name);
     });
     if (found == cities.end()) {
-        err << "solvaris cities: no city named '" << request.name << "' in " << file << '\n';
+        err << "solvaris cities: no city named '" << VisibleText(request.name) << "' in "
+            << VisibleText(file) << '\n';
         return 1;
     }
-    out << "City =  " << found->city << "\nRegion =  " << found->region
-        << "\nLongitude =  " << found->longitude << "\nLatitude =  " << found->latitude
-        << "\nTime zone =  " << found->zone << '\n';
+    const auto v = [](const std::string& field) { return VisibleText(field); };
+    out << "City =  " << v(found->city) << "\nRegion =  " << v(found->region)
+        << "\nLongitude =  " << v(found->longitude) << "\nLatitude =  " << v(found->latitude)
+        << "\nTime zone =  " << v(found->zone) << '\n';
     return 0;
 }
 

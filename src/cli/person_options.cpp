@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "base/text_lines.hpp"
+#include "base/visible_text.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -40,8 +41,8 @@ int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
     const auto find = [&](const std::string& name) {
         auto record = FindPerson(records, name);
         if (!record) {
-            err << "solvaris " << command << ": no person named '" << name << "' in " << namesFile
-                << '\n';
+            err << "solvaris " << command << ": no person named '" << VisibleText(name) << "' in "
+                << VisibleText(namesFile) << '\n';
         }
         return record;
     };

@@ -47,6 +47,33 @@ TEST(NamesCommands, ListShowAndPerson) {
               0);
 }
 
+// A names file can hold a quote and escape sequences: the quote is part of
+// the name, and nothing printed to a terminal carries a control character.
+TEST(NamesCommands, QuotesAndControlCharactersInNames) {
+    TempFolder folder;
+    const std::string names =
+        folder
+            .Write("P.FIL",
+                   "Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43\r\n"
+                   "Evil\x1b]0;owned\x07\x1b[2J,05 Dec 1950,7.45,P,5,074.00,40.43\r\n"
+                   "After,21 Jun 1975,10.15,A,-10,-151.12,-33.52\r\n")
+            .string();
+    const Outcome list = RunArgs({"names", "list", "--names", names});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "Jack \"Jumbo Smith\nEvil\\x1b]0;owned\\x07\\x1b[2J\nAfter\n");
+    EXPECT_EQ(RunArgs({"names", "show", "After", "--names", names}).status, 0);
+    const Outcome report =
+        RunArgs({"report", "natal", "--person", "Evil\x1b]0;owned\x07\x1b[2J", "--names", names});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("  Evil\\x1b]0;owned\\x07\\x1b[2J\n"), std::string::npos);
+    const Outcome missing = RunArgs({"names", "show", "No\x1b[2Jbody", "--names", names});
+    EXPECT_EQ(missing.status, 1);
+    for (const Outcome* printed : {&list, &report, &missing}) {
+        EXPECT_EQ(printed->out.find('\x1b'), std::string::npos);
+        EXPECT_EQ(printed->err.find('\x1b'), std::string::npos);
+    }
+}
+
 TEST(NamesCommands, CitiesListAndShow) {
     TempFolder folder;
     const std::string cities =
