@@ -162,8 +162,11 @@ void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& w
     AddValue(app, prefix + "date", place.date, "YYYY-MM-DD", whose + "date", DateProblem);
     AddValue(app, prefix + "time", place.time, "H:MMam|H:MMpm|H:MM", whose + "local clock time",
              TimeProblem);
-    AddValue(app, prefix + "zone", place.zone, "HOURS", whose + "zone, " + kZoneOptionHelp,
-             ZoneProblem);
+    CLI::Option* zone = AddValue(app, prefix + "zone", place.zone, "HOURS",
+                                 whose + "zone, " + kZoneOptionHelp, ZoneProblem);
+    AddValue(app, prefix + "tz", place.tz, "AREA/CITY",
+             whose + "zone by tz database name (see solvaris zones): the offset then")
+        ->excludes(zone);
     AddValue(app, prefix + "lon", place.lon, "DDDwMM|DDDeMM", whose + "longitude, west or east",
              LongitudeProblem);
     AddValue(app, prefix + "lat", place.lat, "DDnMM|DDsMM", whose + "latitude, north or south",
@@ -182,7 +185,10 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
                                     "that already)");
     AddValue(app, "--name", texts.name, "TEXT", "the name the reports show");
     DeclarePlace(app, "--", "the natal ", texts.natal);
-    now->excludes(person)->excludes(app.get_option("--date"))->excludes(app.get_option("--time"));
+    now->excludes(person)
+        ->excludes(app.get_option("--date"))
+        ->excludes(app.get_option("--time"))
+        ->excludes(app.get_option("--tz"));
     AddValue(app, "--house", texts.house, "SYSTEM",
              std::string("house system: ") + kHouseOptionValues, HouseProblem);
     CLI::Option* second = AddValue(app, "--second-person", texts.secondPerson, "NAME",
@@ -191,17 +197,24 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
     CLI::Option* useNatal = app.add_flag("--use-natal-data", texts.useNatalData,
                                          "the natal time, zone and place for the second chart");
     useNatal->excludes(second);
-    for (const char* field : {"time", "zone", "lon", "lat"}) {
+    for (const char* field : {"time", "zone", "tz", "lon", "lat"}) {
         useNatal->excludes(app.get_option(std::string("--diurnal-") + field));
     }
+    AddChoice(app, "--fold", texts.fold, {"earlier", "later"}, "fold",
+              "of a clock time that happened twice when the clocks went back: the first "
+              "(earlier) or the second (later)");
 }
 
 std::string FirstDiurnalOption(const BirthOptionTexts& texts) {
     const BirthOptionTexts::Place& d = texts.diurnal;
     const std::pair<const char*, bool> given[] = {
-        {"--diurnal-date", !d.date.empty()},      {"--diurnal-time", !d.time.empty()},
-        {"--diurnal-zone", !d.zone.empty()},      {"--diurnal-lon", !d.lon.empty()},
-        {"--diurnal-lat", !d.lat.empty()},        {"--second-person", !texts.secondPerson.empty()},
+        {"--diurnal-date", !d.date.empty()},
+        {"--diurnal-time", !d.time.empty()},
+        {"--diurnal-zone", !d.zone.empty()},
+        {"--diurnal-tz", !d.tz.empty()},
+        {"--diurnal-lon", !d.lon.empty()},
+        {"--diurnal-lat", !d.lat.empty()},
+        {"--second-person", !texts.secondPerson.empty()},
         {"--use-natal-data", texts.useNatalData},
     };
     for (const auto& [name, typed] : given) {
@@ -260,6 +273,48 @@ void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& o) {
     if (const auto system = HouseSystemFromOption(texts.house)) {
         o.houseSystem = *system;
     }
+}
+
+std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options) {
+    const std::optional<Fold> fold =
+        texts.fold.empty()
+            ? std::nullopt
+            : std::optional<Fold>(texts.fold == "later" ? Fold::Later : Fold::Earlier);
+    bool foldRead = false;
+    for (const bool diurnal : {false, true}) {
+        const std::string& name = diurnal ? texts.diurnal.tz : texts.natal.tz;
+        if (name.empty()) {
+            continue;
+        }
+        const std::string option = diurnal ? "--diurnal-tz " : "--tz ";
+        const std::optional<LocalClock> local =
+            diurnal ? DiurnalLocalClock(options.diurnal) : NatalLocalClock(options.natal);
+        if (!local) {
+            return option + name + " needs the date and time it is read for";
+        }
+        const EntryZone zone = ZoneForClock(name, *local, fold.value_or(Fold::Earlier));
+        if (!zone.problem.empty()) {
+            return option + name + ": " + zone.problem;
+        }
+        if (zone.kind == LocalTimeKind::Repeated && !fold) {
+            return option + name +
+                   ": the clock time happened twice, when the clocks went back; "
+                   "say which with --fold earlier or --fold later";
+        }
+        foldRead = foldRead || zone.kind == LocalTimeKind::Repeated;
+        const ZoneLookup found = ZoneAtLocalTime(name, *local);
+        const ZoneRule& rule = zone.kind == LocalTimeKind::Repeated && fold == Fold::Later
+                                   ? found.zone->later
+                                   : found.zone->earlier;
+        (diurnal ? options.diurnal.txtDiurnalTZ : options.natal.txtTZ) = zone.fieldText;
+        (diurnal ? options.diurnalZone : options.natalZone) = ZoneFound{
+            name, rule, zone.ruleLine, zone.kind == LocalTimeKind::Repeated ? fold : std::nullopt};
+    }
+    if (fold && !foldRead) {
+        return "--fold is read only for a clock time that happened twice in the zone of --tz or "
+               "--diurnal-tz";
+    }
+    return {};
 }
 
 }  // namespace solvaris

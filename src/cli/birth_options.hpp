@@ -2,11 +2,13 @@
 // typed into the two entry windows exactly as a user would type them there.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "chart/house_system.hpp"
 #include "cli/option_parser.hpp"
 #include "people/entry_fields.hpp"
+#include "people/entry_zone.hpp"
 
 namespace solvaris {
 
@@ -14,22 +16,33 @@ namespace solvaris {
 inline constexpr const char* kZoneOptionHelp =
     "hours west of Greenwich, so Paris is -1: 5, -5.5 or -5:30";
 
+// A zone found in the tz database for --tz or --diurnal-tz.
+struct ZoneFound {
+    std::string name;  // "America/New_York"
+    ZoneRule rule;
+    std::string ruleText;
+    std::optional<Fold> fold;  // for a clock time that happened twice
+};
+
 struct BirthOptions {
     NatalEntryWindow natal;
     DiurnalEntryWindow diurnal;
     HouseSystem houseSystem = HouseSystem::Placidus;
+    std::optional<ZoneFound> natalZone;
+    std::optional<ZoneFound> diurnalZone;
 };
 
 // The options as typed; an option not given is empty (an empty value is
 // refused).
 struct BirthOptionTexts {
     struct Place {
-        std::string date, time, zone, lon, lat;
+        std::string date, time, zone, tz, lon, lat;
     };
     std::string name;
     Place natal, diurnal;
     std::string house;
     std::string person, secondPerson, names;
+    std::string fold;  // "earlier" or "later"
     bool now = false;
     bool useNatalData = false;
 };
@@ -49,5 +62,10 @@ std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& r
 // The typed values into the windows, which hold their defaults and any
 // person picked (the values were checked when parsed).
 void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& options);
+
+// --tz and --diurnal-tz: the zone field filled with the offset that held at
+// the window's date and clock time. Empty, or why it cannot be (an unknown
+// zone, a skipped time, a repeated time without --fold).
+std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options);
 
 }  // namespace solvaris

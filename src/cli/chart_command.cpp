@@ -75,7 +75,22 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
 
 }  // namespace
 
-void WriteChartJson(const Session& session, std::ostream& out) {
+// The rule of a zone found by name, or null.
+std::string ZoneFoundJson(const std::optional<ZoneFound>& zone) {
+    if (!zone) {
+        return "null";
+    }
+    const char* fold = !zone->fold                    ? "null"
+                       : *zone->fold == Fold::Earlier ? "\"earlier\""
+                                                      : "\"later\"";
+    return "{\"zone\":" + Quoted(zone->name) +
+           ",\"abbreviation\":" + Quoted(zone->rule.abbreviation) +
+           ",\"hours_west\":" + Number(zone->rule.secondsWest / 3600.0) +
+           ",\"daylight_saving\":" + (zone->rule.daylightSaving ? "true" : "false") +
+           ",\"fold\":" + fold + "}";
+}
+
+void WriteChartJson(const Session& session, std::ostream& out, const BirthOptions* zonesFound) {
     const ChartStore& s = session.charts;
     const ExtraAngles& x = s.transit.extraAngles;
     const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
@@ -104,7 +119,13 @@ void WriteChartJson(const Session& session, std::ostream& out) {
         << ",\"declination\":" << Number(s.natal.trueNodeDeclination) << "}"
         << ",\"age_years\":" << session.ageYears
         << ",\"last_birthday_year\":" << session.lastBirthdayYear
-        << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code)) << "}\n";
+        << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    // Stated only where a zone was found by name, so other charts read as before.
+    if (zonesFound != nullptr && (zonesFound->natalZone || zonesFound->diurnalZone)) {
+        out << ",\"zone_rules\":{\"natal\":" << ZoneFoundJson(zonesFound->natalZone)
+            << ",\"diurnal\":" << ZoneFoundJson(zonesFound->diurnalZone) << "}";
+    }
+    out << "}\n";
 }
 
 CommandRun DeclareChartCommand(CLI::App& app) {
@@ -122,7 +143,7 @@ CommandRun DeclareChartCommand(CLI::App& app) {
         if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
             return status;
         }
-        WriteChartJson(session, out);
+        WriteChartJson(session, out, &options);
         return 0;
     };
 }

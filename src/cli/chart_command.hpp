@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/session.hpp"
+#include "cli/birth_options.hpp"
 #include "cli/command_run.hpp"
 #include "cli/option_parser.hpp"
 
@@ -15,7 +16,9 @@ inline constexpr const char* kChartUsage = "solvaris chart [birth options] [--fo
 // refused.
 CommandRun DeclareChartCommand(CLI::App& app);
 
-// The store and the chart-wide values as one JSON object.
-void WriteChartJson(const Session& session, std::ostream& out);
+// The store and the chart-wide values as one JSON object; with the zones
+// found by name for --tz and --diurnal-tz, the rules they stood for.
+void WriteChartJson(const Session& session, std::ostream& out,
+                    const BirthOptions* zonesFound = nullptr);
 
 }  // namespace solvaris

@@ -23,6 +23,10 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
         return status;
     }
     TypeBirthOptions(texts, options);
+    if (const std::string problem = ApplyZoneNames(texts, options); !problem.empty()) {
+        err << "solvaris " << command << ": " << problem << '\n';
+        return kExitBadCommandLine;
+    }
     return 0;
 }
 
@@ -30,6 +34,9 @@ int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& p
                             DataWindowView& window, std::ostream& err) {
     if (options.diurnal.chkNatOrNow) {
         CopyNatalIntoDiurnal(options.natal, options.diurnal);
+    }
+    if (options.natalZone) {
+        session.natalZoneNote = NoteOfNatalZone(options.natalZone->ruleText, options.natal);
     }
     // The entry check takes a diurnal date of any early year; the theories
     // are stated for the natal years only, so the command line keeps to them.

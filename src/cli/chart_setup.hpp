@@ -14,9 +14,10 @@
 namespace solvaris {
 
 // The windows at their starting values, then the persons of --person and
-// --second-person, then the birth options typed in: 0; 1 when a person's
-// record cannot be read; 2 with the message written for an unknown person
-// or a names file given without a person.
+// --second-person, then the birth options typed in and the zones of --tz and
+// --diurnal-tz found for them: 0; 1 when a person's record cannot be read;
+// 2 with the message written for an unknown person, a names file given
+// without a person, or a zone that cannot be found.
 int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
                      const Session& session, Platform& platform, std::ostream& err,
                      BirthOptions& options);

@@ -7,11 +7,12 @@
 #include "cli/report_command.hpp"
 #include "cli/return_command.hpp"
 #include "cli/wheel_command.hpp"
+#include "cli/zones_command.hpp"
 
 namespace solvaris {
 
-const std::array<CommandText, 9>& Commands() {
-    static const std::array<CommandText, 9> commands{{
+const std::array<CommandText, 10>& Commands() {
+    static const std::array<CommandText, 10> commands{{
         {"positions", kPositionsUsage,
          "longitude, latitude, declination, right ascension and next-day\n"
          "longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
@@ -58,6 +59,10 @@ const std::array<CommandText, 9>& Commands() {
          "the same as with one",
          true, "solvaris batch --names ~/.local/share/solvaris/NAMES.FIL --format json",
          "every person of the names file as JSON", nullptr, DeclareBatchCommand},
+        {"zones", kZonesUsage,
+         "the zone names of the system's tz database that contain TEXT, for\n"
+         "--tz and --diurnal-tz, which find the offset that held at the birth",
+         false, "solvaris zones york", "America/New_York", nullptr, DeclareZonesCommand},
     }};
     return commands;
 }

@@ -10,6 +10,7 @@
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/chart_point.hpp"
+#include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 #include "people/entry_rules.hpp"
@@ -192,6 +193,15 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
             }
             out << rows[i];
         }
+    }
+    // Pluto's series is fitted to fewer years than the other theories: said
+    // as the chart's JSON says it, so that no row passes for exact.
+    const auto outsidePluto = std::count_if(instants.begin(), instants.end(), [](double jd) {
+        return !PlutoSeriesHolds(std::floor(jd + 0.5));
+    });
+    if (outsidePluto > 0) {
+        err << "solvaris positions: " << outsidePluto << " of the instants lie outside the years "
+            << "1885 to 2099 that Pluto's series holds for; there Pluto is only approximate\n";
     }
     return 0;
 }
