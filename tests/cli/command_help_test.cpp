@@ -146,8 +146,9 @@ TEST(CommandHelp, TheReadmeExamplesRun) {
         EXPECT_GT(out.str().size(), 0u) << example;
         ++examples;
     }
-    // A chart, a report, a wheel, a comparison and a batch.
-    EXPECT_EQ(examples, 5);
+    // A chart typed, one with its zone found, a report, a wheel, a comparison
+    // and a batch.
+    EXPECT_EQ(examples, 6);
     EXPECT_NE(scratch.Read("natal.svg").find("<svg"), std::string::npos);
 }
 
