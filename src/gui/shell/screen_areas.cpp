@@ -32,6 +32,15 @@ QRect ScreenAreaOf(const QWidget* window) {
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+PixelRect PlacementOf(const QWidget& window) {
+    return {window.x(), window.y(), window.width(), window.height()};
+}
+
+void Place(QWidget& window, const PixelRect& placed) {
+    window.move(placed.left, placed.top);
+    window.resize(placed.width, placed.height);
+}
+
 void KeepWithin(QWidget& window, const QRect& area) {
     const QRect frame = window.frameGeometry();
     const int left =

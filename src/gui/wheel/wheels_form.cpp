@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -162,34 +163,18 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
     if (!isVisible()) {
         const Session& session = workstation_.session();
         const double twipsPerPixel = workstation_.twipsPerPixel;
-        PixelRect placed;
         if (session.options(opt::WheelPlacementFromSettings) != 0) {
-            const Settings& s = session.settings;
-            placed = TwipsToPixels({s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight},
-                                   twipsPerPixel);
+            Place(*this, PlacementFromSettings(session.settings, KeptWindow::Wheel, twipsPerPixel,
+                                               screens));
         } else {
-            // At the top of the screen, across its middle; below the main
-            // window when it is up, whose menu bar would otherwise lie
-            // under the wheel.
-            const DisplayProfile& profile = workstation_.displayProfile;
-            placed = TwipsToPixels({0, 0, static_cast<double>(profile.wheelWidthTwips),
-                                    static_cast<double>(profile.wheelHeightTwips)},
-                                   twipsPerPixel);
-            if (!screens.empty()) {
-                const PixelRect& screen = screens.front();
-                placed.left = screen.left + (screen.width - placed.width) / 2;
-                placed.top = screen.top;
-                const QWidget* main = parentWidget();
-                if (main != nullptr && main->isVisible()) {
-                    placed.top = std::max(placed.top, main->frameGeometry().bottom() + 1);
-                    placed.height =
-                        std::min(placed.height, screen.top + screen.height - placed.top);
-                }
-            }
+            const QWidget* main = parentWidget();
+            const std::optional<int> belowMain =
+                main != nullptr && main->isVisible()
+                    ? std::optional<int>(main->frameGeometry().bottom() + 1)
+                    : std::nullopt;
+            Place(*this, DefaultWheelPlacement(workstation_.displayProfile, twipsPerPixel, screens,
+                                               belowMain));
         }
-        placed = BringOntoScreen(placed, screens);
-        move(placed.left, placed.top);
-        resize(std::max(1, placed.width), std::max(1, placed.height));
     }
     Redraw();
     show();
@@ -198,13 +183,8 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
 }
 
 void WheelsForm::StorePlacementInSettings() {
-    const TwipsRect twips =
-        PixelsToTwips({x(), y(), width(), height()}, workstation_.twipsPerPixel);
     Settings& s = workstation_.session().settings;
-    s.wheelTop = twips.top;
-    s.wheelLeft = twips.left;
-    s.wheelHeight = twips.height;
-    s.wheelWidth = twips.width;
+    StorePlacement(s, KeptWindow::Wheel, PlacementOf(*this), workstation_.twipsPerPixel);
     s.wheelScaleHeight = workstation_.displayProfile.logicalHeight;
     s.wheelScaleWidth = workstation_.displayProfile.logicalWidth;
 }
