@@ -133,4 +133,47 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
     return BringOntoScreen(placed, screens);
 }
 
+std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
+                                int gapPixels) {
+    int left = above.left;
+    for (PixelRect& frame : frames) {
+        frame.left = left;
+        frame.top = above.top + above.height + gapPixels;
+        left += frame.width + gapPixels;
+    }
+    return frames;
+}
+
+PixelRect KeepWithin(const PixelRect& frame, const PixelRect& area) {
+    PixelRect kept = frame;
+    kept.left = std::max(area.left, std::min(frame.left, area.left + area.width - frame.width));
+    kept.top = std::max(area.top, std::min(frame.top, area.top + area.height - frame.height));
+    return kept;
+}
+
+PixelRect BesideFrame(const PixelRect& beside, const PixelRect& frame, const PixelRect& screen) {
+    const int screenRight = screen.left + screen.width;
+    int left = beside.left + beside.width;
+    if (left + frame.width > screenRight) {
+        left = beside.left - frame.width;
+    }
+    if (left < screen.left) {
+        left = screenRight - frame.width;
+    }
+    PixelRect placed = frame;
+    placed.left = std::max(left, screen.left);
+    placed.top = std::clamp(beside.top, screen.top,
+                            std::max(screen.top, screen.top + screen.height - frame.height));
+    return placed;
+}
+
+PixelRect RightHalf(const PixelRect& window, const PixelRect& screen) {
+    const int half = screen.width / 2;
+    return {screen.left + half, window.top, half, window.height};
+}
+
+PixelRect LeftOfWheel(const PixelRect& wheel, const PixelRect& screen, int extraHeightPixels) {
+    return {screen.left, wheel.top, wheel.width, wheel.height + extraHeightPixels};
+}
+
 }  // namespace solvaris

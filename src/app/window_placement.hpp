@@ -70,4 +70,29 @@ void StorePlacement(Settings& settings, KeptWindow window, const PixelRect& plac
 PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPixel,
                                 const std::vector<PixelRect>& screens, std::optional<int> belowTop);
 
+// Windows that open beside others. Frames are whole windows, caption and
+// border included; `screen` is the usable area they are kept in.
+
+// The frames set left to right in a row below the frame `above`,
+// `gapPixels` apart: where the entry windows and the names list open.
+std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
+                                int gapPixels);
+
+// The frame moved, as little as it takes, to lie wholly within `area` (its
+// top left corner in the area when it is larger).
+PixelRect KeepWithin(const PixelRect& frame, const PixelRect& area);
+
+// A frame of `frame`'s size beside the frame `beside`: right of it when the
+// screen has room there, else left of it, else against the screen's right
+// edge; level with its top, within the screen.
+PixelRect BesideFrame(const PixelRect& beside, const PixelRect& frame, const PixelRect& screen);
+
+// The window on the right half of `screen`, at its own top and height: the
+// wheel window beside its duplicate.
+PixelRect RightHalf(const PixelRect& window, const PixelRect& screen);
+
+// The duplicate on the left half of `screen`, level with the wheel window
+// and as wide, `extraHeightPixels` taller for its own caption.
+PixelRect LeftOfWheel(const PixelRect& wheel, const PixelRect& screen, int extraHeightPixels);
+
 }  // namespace solvaris

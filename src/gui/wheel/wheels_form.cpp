@@ -10,8 +10,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <cmath>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -268,10 +266,8 @@ void WheelsForm::mnuDuplicate_Click() {
         leftBeforeDuplicate_ = x();
         widthBeforeDuplicate_ = width();
     }
-    const QRect screen = ScreenAreaOf(this);
-    const int half = screen.width() / 2;
-    move(screen.left() + half, y());
-    resize(half, height());
+    const PixelRect screen = ScreenAreaOf(this);
+    Place(*this, RightHalf(PlacementOf(*this), screen));
     if (QLayout* frame = layout()) {
         frame->activate();
     }
@@ -280,9 +276,8 @@ void WheelsForm::mnuDuplicate_Click() {
         connect(duplicate_, &DuplicateForm::closed, this, &WheelsForm::DuplicateClosed);
     }
     const int extra =
-        static_cast<int>(std::lround(kDuplicateExtraTwips / workstation_.twipsPerPixel));
-    duplicate_->resize(width(), height() + extra);
-    duplicate_->move(screen.left(), y());
+        TwipsToPixels({0, 0, 0, kDuplicateExtraTwips}, workstation_.twipsPerPixel).height;
+    Place(*duplicate_, LeftOfWheel(PlacementOf(*this), screen, extra));
     if (!duplicate_->CopyPicture(ClientImage())) {
         delete duplicate_.data();
         platform.ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
@@ -302,11 +297,9 @@ void WheelsForm::KeepBesideDuplicate() {
     if (!duplicate_ || !duplicate_->isVisible()) {
         return;
     }
-    const QRect screen = ScreenAreaOf(this);
-    const int half = screen.width() / 2;
-    if (width() > half) {
-        move(screen.left() + half, y());
-        resize(half, height());
+    const PixelRect right = RightHalf(PlacementOf(*this), ScreenAreaOf(this));
+    if (width() > right.width) {
+        Place(*this, right);
     }
 }
 
