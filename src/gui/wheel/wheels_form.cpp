@@ -165,11 +165,11 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
             Place(*this, PlacementFromSettings(session.settings, KeptWindow::Wheel, twipsPerPixel,
                                                screens));
         } else {
-            const QWidget* main = parentWidget();
-            const std::optional<int> belowMain =
-                main != nullptr && main->isVisible()
-                    ? std::optional<int>(main->frameGeometry().bottom() + 1)
-                    : std::nullopt;
+            std::optional<int> belowMain;
+            if (const QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
+                const PixelRect frame = FrameOf(*main);
+                belowMain = frame.top + frame.height;
+            }
             Place(*this, DefaultWheelPlacement(workstation_.displayProfile, twipsPerPixel, screens,
                                                belowMain));
         }
