@@ -1,5 +1,6 @@
-// Window placement: twips and pixels at the screen's real density, and a
-// window left on no screen brought back onto the first one.
+// Window placement: twips and pixels at the screen's real density, a
+// window left on no screen brought back onto the first one, and the
+// placements the settings keep.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,52 @@ TEST(WindowPlacement, AWindowOnNoScreenComesBack) {
     }
     const std::vector<PixelRect> offset = {{-1920, 200, 1920, 1080}};
     EXPECT_EQ(BringOntoScreen({60, 0, 724, 45}, offset), (PixelRect{-724, 200, 724, 45}));
+}
+
+TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
+    const std::vector<PixelRect> screen = {{0, 0, 1280, 1024}};
+    struct Case {
+        const char* what;
+        KeptWindow window;
+        PixelRect shown;
+        double storedLeftTwips;
+        PixelRect placed;
+    };
+    const Case cases[] = {
+        {"main window", KeptWindow::Main, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
+        {"main window off the screen",
+         KeptWindow::Main,
+         {2000, 500, 724, 45},
+         30000,
+         {556, 500, 724, 45}},
+        {"data window", KeptWindow::Data, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
+        {"data window off the screen",
+         KeptWindow::Data,
+         {2000, 500, 800, 600},
+         30000,
+         {0, 0, 800, 600}},
+        {"data window beyond 16 bits",
+         KeptWindow::Data,
+         {3000, 90, 800, 600},
+         32767,
+         {0, 0, 800, 600}},
+        {"data window far left", KeptWindow::Data, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
+        {"wheel window", KeptWindow::Wheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
+        {"wheel window far left",
+         KeptWindow::Wheel,
+         {-3000, 60, 480, 360},
+         -45000,
+         {0, 60, 480, 360}},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        StorePlacement(settings, c.window, c.shown, 15);
+        const double storedLeft = c.window == KeptWindow::Main   ? settings.mainLeft
+                                  : c.window == KeptWindow::Data ? settings.dataLeft
+                                                                 : settings.wheelLeft;
+        EXPECT_EQ(storedLeft, c.storedLeftTwips) << c.what;
+        EXPECT_EQ(PlacementFromSettings(settings, c.window, 15, screen), c.placed) << c.what;
+    }
 }
 
 }  // namespace

@@ -2,21 +2,18 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
-#include <algorithm>
-#include <limits>
 
 #include "base/file_replace.hpp"
 #include "base/program_folder.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/reports/print_file_form.hpp"
 #include "gui/shell/main_form.hpp"
+#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/workstation.hpp"
 #include "reports/data_font.hpp"
 #include "reports/print_file.hpp"
@@ -32,20 +29,6 @@ namespace {
 constexpr std::size_t kTextCapacityBytes = std::size_t{16} << 20;
 constexpr const char* kDataFontName = "COURIER NEW";
 constexpr const char* kDataHelpFile = "OUTPUTD1.HLP";
-constexpr double kTwipsPerInch = 1440;
-
-double TwipsPerPixel(const QWidget& widget) {
-    const QScreen* screen = widget.screen();
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInch() : 96;
-    return kTwipsPerInch / (dpi > 0 ? dpi : 96);
-}
-
-std::int16_t Twips(int pixels, double twipsPerPixel) {
-    const double twips = pixels * twipsPerPixel;
-    return static_cast<std::int16_t>(std::clamp<double>(
-        twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-}
-
 // Every character as wide as every other. (Fontconfig calls some
 // monospaced fonts proportional for a few combining marks, so QFontInfo's
 // fixedPitch() cannot be trusted here.)
@@ -120,44 +103,26 @@ void DataForm::BuildMenus() {
 }
 
 void DataForm::LoadPlacement() {
-    const Settings& settings = workstation_.session().settings;
-    const double twipsPerPixel = TwipsPerPixel(*this);
-    const QRect placed(static_cast<int>(settings.dataLeft / twipsPerPixel),
-                       static_cast<int>(settings.dataTop / twipsPerPixel),
-                       std::max(1, static_cast<int>(settings.dataWidth / twipsPerPixel)),
-                       std::max(1, static_cast<int>(settings.dataHeight / twipsPerPixel)));
-    // A placement off every screen (a screen since removed) comes back
-    // onto the primary one.
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const bool onScreen = std::any_of(
-        screens.begin(), screens.end(),
-        [&placed](const QScreen* screen) { return screen->geometry().intersects(placed); });
-    move(onScreen || QGuiApplication::primaryScreen() == nullptr
-             ? placed.topLeft()
-             : QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    resize(placed.size());
+    Place(*this, PlacementFromSettings(workstation_.session().settings, KeptWindow::Data,
+                                       workstation_.twipsPerPixel, ScreenAreas()));
 }
 
-void DataForm::StorePlacement() {
+void DataForm::StorePlacementInSettings() {
     if (loading_ || isMinimized()) {
         return;
     }
-    Settings& settings = workstation_.session().settings;
-    const double twipsPerPixel = TwipsPerPixel(*this);
-    settings.dataTop = Twips(y(), twipsPerPixel);
-    settings.dataLeft = Twips(x(), twipsPerPixel);
-    settings.dataWidth = Twips(width(), twipsPerPixel);
-    settings.dataHeight = Twips(height(), twipsPerPixel);
+    StorePlacement(workstation_.session().settings, KeptWindow::Data, PlacementOf(*this),
+                   workstation_.twipsPerPixel);
 }
 
 void DataForm::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    StorePlacement();
+    StorePlacementInSettings();
 }
 
 void DataForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    StorePlacement();
+    StorePlacementInSettings();
 }
 
 void DataForm::LoadFont() {

@@ -50,7 +50,7 @@ protected:
 private:
     void BuildMenus();
     void LoadPlacement();
-    void StorePlacement();
+    void StorePlacementInSettings();
     void LoadFont();
     void RefreshAfterFontChange();
     bool WriteReportFile(const std::string& path);

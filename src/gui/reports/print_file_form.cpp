@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -12,6 +11,7 @@
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
+#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/workstation.hpp"
 #include "reports/print_file.hpp"
 
@@ -71,10 +71,7 @@ void PrintFileForm::FitWidthToText() {
         widest = std::max(widest, metrics.horizontalAdvance(line));
     }
     int width = std::max(kMinimumWidthPixels, widest + kBesideTextPixels);
-    if (const QScreen* shown = screen()) {
-        width = std::min(width, shown->availableGeometry().width());
-    }
-    resize(width, kInitialHeightPixels);
+    resize(std::min(width, ScreenAreaOf(this).width), kInitialHeightPixels);
 }
 
 void PrintFileForm::LoadPrintFile() {

@@ -257,23 +257,13 @@ void MainForm::UpdateCaption() {
 }
 
 void MainForm::PlaceFromSettings(const std::vector<PixelRect>& screens) {
-    const Settings& s = workstation_.session().settings;
-    const PixelRect placed =
-        BringOntoScreen(TwipsToPixels({s.mainLeft, s.mainTop, s.mainWidth, s.mainHeight},
-                                      workstation_.twipsPerPixel),
-                        screens);
-    move(placed.left, placed.top);
-    resize(placed.width, placed.height);
+    Place(*this, PlacementFromSettings(workstation_.session().settings, KeptWindow::Main,
+                                       workstation_.twipsPerPixel, screens));
 }
 
 void MainForm::StorePlacementInSettings() {
-    const TwipsRect twips =
-        PixelsToTwips({x(), y(), width(), height()}, workstation_.twipsPerPixel);
-    Settings& s = workstation_.session().settings;
-    s.mainLeft = static_cast<float>(twips.left);
-    s.mainTop = static_cast<float>(twips.top);
-    s.mainWidth = static_cast<float>(twips.width);
-    s.mainHeight = static_cast<float>(twips.height);
+    StorePlacement(workstation_.session().settings, KeptWindow::Main, PlacementOf(*this),
+                   workstation_.twipsPerPixel);
 }
 
 void MainForm::CheckHouseSystem(HouseSystem system) {

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 
 namespace solvaris {
 
@@ -27,17 +26,23 @@ std::vector<PixelRect> ScreenAreas() {
     return areas;
 }
 
-QRect ScreenAreaOf(const QWidget* window) {
+PixelRect ScreenAreaOf(const QWidget* window) {
     const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return screen != nullptr ? PixelsOf(screen->availableGeometry()) : PixelRect{0, 0, 1024, 768};
 }
 
-void KeepWithin(QWidget& window, const QRect& area) {
-    const QRect frame = window.frameGeometry();
-    const int left =
-        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
-    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
-    window.move(left, top);
+PixelRect PlacementOf(const QWidget& window) {
+    return {window.x(), window.y(), window.width(), window.height()};
 }
+
+void Place(QWidget& window, const PixelRect& placed) {
+    window.move(placed.left, placed.top);
+    window.resize(placed.width, placed.height);
+}
+
+PixelRect FrameOf(const QWidget& window) { return PixelsOf(window.frameGeometry()); }
+
+// A top-level window's position is its frame's.
+void MoveFrame(QWidget& window, const PixelRect& frame) { window.move(frame.left, frame.top); }
 
 }  // namespace solvaris

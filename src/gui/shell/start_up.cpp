@@ -36,10 +36,14 @@ void ChooseDisplay(Workstation& workstation) {
 // where the first look of the day expects them.
 void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows) {
     constexpr int kGapPixels = 8;
-    QPoint at(main.frameGeometry().left(), main.frameGeometry().bottom() + 1 + kGapPixels);
+    std::vector<PixelRect> frames;
+    for (const QWidget* window : windows) {
+        frames.push_back(FrameOf(*window));
+    }
+    const std::vector<PixelRect> row = RowBelow(FrameOf(main), frames, kGapPixels);
+    auto placed = row.begin();
     for (QWidget* window : windows) {
-        window->move(at);
-        at.rx() += window->frameGeometry().width() + kGapPixels;
+        MoveFrame(*window, *placed++);
     }
 }
 
@@ -103,7 +107,7 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
         cities->show();
         // The names list stands rightmost: the wider cities list would pass
         // the screen's edge.
-        KeepWithin(*cities, ScreenAreaOf(names));
+        MoveFrame(*cities, KeepWithin(FrameOf(*cities), ScreenAreaOf(names)));
     });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();

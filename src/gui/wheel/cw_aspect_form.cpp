@@ -1,9 +1,7 @@
 #include "gui/wheel/cw_aspect_form.hpp"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,21 +21,6 @@ constexpr int kGlyphPointSize = 12;
 // that Unicode lacks) with the grid's own margins.
 constexpr const char* kWidestLine = "    AC  bQ  MC  ";
 constexpr int kDefaultHeightPixels = 600;
-
-// Right of the wheel when the screen has room there, else left of it,
-// else against the screen's right edge; level with the wheel's top.
-QPoint BesideWheel(const QRect& wheelFrame, const QSize& size, const QRect& screen) {
-    int left = wheelFrame.right() + 1;
-    if (left + size.width() > screen.right() + 1) {
-        left = wheelFrame.left() - size.width();
-    }
-    if (left < screen.left()) {
-        left = screen.right() + 1 - size.width();
-    }
-    const int top = std::clamp(wheelFrame.top(), screen.top(),
-                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
-    return {std::max(left, screen.left()), top};
-}
 
 }  // namespace
 
@@ -75,13 +58,15 @@ void ReopenAspectGrid(Workstation& workstation, QPointer<CwAspectForm>& slot, QW
     if (stood) {
         slot->setGeometry(*stood);
     } else {
-        const QRect screen = ScreenAreaOf(wheel);
+        const PixelRect screen = ScreenAreaOf(wheel);
         const int height = wheel != nullptr ? wheel->geometry().height() : slot->height();
-        slot->resize(slot->width(), std::min(height, screen.height()));
+        slot->resize(slot->width(), std::min(height, screen.height));
         if (wheel != nullptr) {
             // Not shown yet, the grid has no frame: it gets one like the wheel's.
-            const QSize frame = wheel->frameGeometry().size() - wheel->size();
-            slot->move(BesideWheel(wheel->frameGeometry(), slot->size() + frame, screen));
+            const QSize border = wheel->frameGeometry().size() - wheel->size();
+            const PixelRect frame{0, 0, slot->width() + border.width(),
+                                  slot->height() + border.height()};
+            MoveFrame(*slot, BesideFrame(FrameOf(*wheel), frame, screen));
         }
     }
     slot->show();

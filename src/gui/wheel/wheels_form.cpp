@@ -10,9 +10,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <cmath>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -162,34 +161,18 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
     if (!isVisible()) {
         const Session& session = workstation_.session();
         const double twipsPerPixel = workstation_.twipsPerPixel;
-        PixelRect placed;
         if (session.options(opt::WheelPlacementFromSettings) != 0) {
-            const Settings& s = session.settings;
-            placed = TwipsToPixels({s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight},
-                                   twipsPerPixel);
+            Place(*this, PlacementFromSettings(session.settings, KeptWindow::Wheel, twipsPerPixel,
+                                               screens));
         } else {
-            // At the top of the screen, across its middle; below the main
-            // window when it is up, whose menu bar would otherwise lie
-            // under the wheel.
-            const DisplayProfile& profile = workstation_.displayProfile;
-            placed = TwipsToPixels({0, 0, static_cast<double>(profile.wheelWidthTwips),
-                                    static_cast<double>(profile.wheelHeightTwips)},
-                                   twipsPerPixel);
-            if (!screens.empty()) {
-                const PixelRect& screen = screens.front();
-                placed.left = screen.left + (screen.width - placed.width) / 2;
-                placed.top = screen.top;
-                const QWidget* main = parentWidget();
-                if (main != nullptr && main->isVisible()) {
-                    placed.top = std::max(placed.top, main->frameGeometry().bottom() + 1);
-                    placed.height =
-                        std::min(placed.height, screen.top + screen.height - placed.top);
-                }
+            std::optional<int> belowMain;
+            if (const QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
+                const PixelRect frame = FrameOf(*main);
+                belowMain = frame.top + frame.height;
             }
+            Place(*this, DefaultWheelPlacement(workstation_.displayProfile, twipsPerPixel, screens,
+                                               belowMain));
         }
-        placed = BringOntoScreen(placed, screens);
-        move(placed.left, placed.top);
-        resize(std::max(1, placed.width), std::max(1, placed.height));
     }
     Redraw();
     show();
@@ -198,13 +181,8 @@ void WheelsForm::ShowPlaced(const std::vector<PixelRect>& screens) {
 }
 
 void WheelsForm::StorePlacementInSettings() {
-    const TwipsRect twips =
-        PixelsToTwips({x(), y(), width(), height()}, workstation_.twipsPerPixel);
     Settings& s = workstation_.session().settings;
-    s.wheelTop = twips.top;
-    s.wheelLeft = twips.left;
-    s.wheelHeight = twips.height;
-    s.wheelWidth = twips.width;
+    StorePlacement(s, KeptWindow::Wheel, PlacementOf(*this), workstation_.twipsPerPixel);
     s.wheelScaleHeight = workstation_.displayProfile.logicalHeight;
     s.wheelScaleWidth = workstation_.displayProfile.logicalWidth;
 }
@@ -288,10 +266,8 @@ void WheelsForm::mnuDuplicate_Click() {
         leftBeforeDuplicate_ = x();
         widthBeforeDuplicate_ = width();
     }
-    const QRect screen = ScreenAreaOf(this);
-    const int half = screen.width() / 2;
-    move(screen.left() + half, y());
-    resize(half, height());
+    const PixelRect screen = ScreenAreaOf(this);
+    Place(*this, RightHalf(PlacementOf(*this), screen));
     if (QLayout* frame = layout()) {
         frame->activate();
     }
@@ -300,9 +276,8 @@ void WheelsForm::mnuDuplicate_Click() {
         connect(duplicate_, &DuplicateForm::closed, this, &WheelsForm::DuplicateClosed);
     }
     const int extra =
-        static_cast<int>(std::lround(kDuplicateExtraTwips / workstation_.twipsPerPixel));
-    duplicate_->resize(width(), height() + extra);
-    duplicate_->move(screen.left(), y());
+        TwipsToPixels({0, 0, 0, kDuplicateExtraTwips}, workstation_.twipsPerPixel).height;
+    Place(*duplicate_, LeftOfWheel(PlacementOf(*this), screen, extra));
     if (!duplicate_->CopyPicture(ClientImage())) {
         delete duplicate_.data();
         platform.ShowMessage(kNoFormImage, "Warning!", MessageIcon::Information);
@@ -322,11 +297,9 @@ void WheelsForm::KeepBesideDuplicate() {
     if (!duplicate_ || !duplicate_->isVisible()) {
         return;
     }
-    const QRect screen = ScreenAreaOf(this);
-    const int half = screen.width() / 2;
-    if (width() > half) {
-        move(screen.left() + half, y());
-        resize(half, height());
+    const PixelRect right = RightHalf(PlacementOf(*this), ScreenAreaOf(this));
+    if (width() > right.width) {
+        Place(*this, right);
     }
 }
 
