@@ -164,7 +164,7 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
 
 namespace {
 
-int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& platform,
+int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& platform,
               std::ostream& out, std::ostream& err) {
     if (const std::string problem = UnreadOption(request); !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
@@ -229,7 +229,7 @@ CommandRun DeclareReportCommand(CLI::App& app) {
     auto request = std::make_shared<ReportRequest>();
     DeclareReportOptions(app, *request);
     return
-        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+        [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunReport(*request, session, platform, out, err); };
 }
 

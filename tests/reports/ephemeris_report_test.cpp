@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/ephemeris_entry.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
