@@ -37,7 +37,7 @@ void BM_BatchTenThousand(benchmark::State& state) {
         PrepareParser(app);
         const CommandRun batch = DeclareBatchCommand(app);
         Session session;
-        ScriptedPlatform platform;
+        HeadlessPlatform platform;
         std::ostringstream out, err;
         const int status = ParseArguments(app, {"--names", file, "--jobs", jobs}, "batch", err) != 0
                                ? 2

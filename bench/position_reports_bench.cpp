@@ -6,9 +6,9 @@
 #include "app/session.hpp"
 #include "chart/chart_sets.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/data_menu.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/ephemeris_report.hpp"
 #include "reports/new_moons.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "chart/returns.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "app/wheel_drawing.hpp"
 #include "chart/chart_sets.hpp"
 #include "platform/headless/recording_canvas.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "platform/qt/image_export.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "gui/people/names_form.hpp"
 #include "gui/shell/workstation.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace {
 

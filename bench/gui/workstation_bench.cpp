@@ -22,7 +22,7 @@
 #include "gui/shell/start_up.hpp"
 #include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -15,7 +15,7 @@
 #include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "platform/headless/headless_platform.hpp"
 
 namespace solvaris {
 
@@ -92,7 +92,7 @@ struct PersonText {
 };
 
 PersonText CastPerson(const std::string& line, std::size_t lineNumber, const BatchRequest& request,
-                      const Session& session, ScriptedPlatform& quiet) {
+                      const Session& session, HeadlessPlatform& quiet) {
     if (Trimmed(line).empty()) {
         return {};
     }
@@ -146,7 +146,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     }
     const int workers = std::min(jobs, kMostWorkerThreads);
     // Each worker reads the session's options only and answers its own messages.
-    std::vector<ScriptedPlatform> quiet(static_cast<std::size_t>(workers));
+    std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(workers));
     std::vector<PersonText> block;
     bool skipped = false;
     bool first = true;
@@ -193,7 +193,7 @@ CommandRun DeclareBatchCommand(CLI::App& app) {
              std::string("house system: ") + kHouseOptionValues, HouseProblem);
     AddValue(app, "--jobs", typed->jobs, "N", "the persons spread over N cores (default: all)",
              JobsProblem);
-    return [typed](Session& session, ScriptedPlatform&, std::ostream& out, std::ostream& err) {
+    return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         return RunBatch(*typed, session, out, err);
     };
 }

@@ -133,7 +133,7 @@ CommandRun DeclareChartCommand(CLI::App& app) {
     auto format = std::make_shared<std::string>();
     DeclareBirthOptions(app, *texts);
     AddChoice(app, "--format", *format, {"json"}, "format", "the output format (json only)");
-    return [texts](Session& session, ScriptedPlatform& platform, std::ostream& out,
+    return [texts](Session& session, HeadlessPlatform& platform, std::ostream& out,
                    std::ostream& err) {
         BirthOptions options;
         RecordingDataWindow window;

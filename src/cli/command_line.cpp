@@ -7,7 +7,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/option_parser.hpp"
 #include "cli/program_setup.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "platform/headless/headless_platform.hpp"
 
 namespace solvaris {
 
@@ -33,8 +33,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
             return status;
         }
     }
-    ScriptedPlatform platform(&err);
-    platform.SetEchoWording(CommandLineWords);
+    HeadlessPlatform platform(&err, CommandLineWords);
     return run(session, platform, out, err);
 }
 

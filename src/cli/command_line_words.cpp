@@ -24,8 +24,6 @@ constexpr Rewording kRewordings[] = {
      "Cities window and editing the data associated with your chosen city.",
      "Correct the place's record in the cities file in a text editor; solvaris cities show CITY "
      "shows it."},
-    // Answered by --noon (midnight without it).
-    {"Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.", ""},
 };
 
 }  // namespace
@@ -34,9 +32,6 @@ std::string CommandLineWords(std::string_view windowText) {
     std::string text(windowText);
     for (const Rewording& r : kRewordings) {
         if (const auto at = text.find(r.window); at != std::string::npos) {
-            if (r.commandLine.empty() && r.window.size() == text.size()) {
-                return {};
-            }
             text.replace(at, r.window.size(), r.commandLine);
         }
     }

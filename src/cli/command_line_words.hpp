@@ -7,8 +7,7 @@
 
 namespace solvaris {
 
-// The message in command-line words; empty for a question an option has
-// answered already.
+// The message in command-line words.
 std::string CommandLineWords(std::string_view windowText);
 
 }  // namespace solvaris

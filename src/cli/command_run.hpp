@@ -6,11 +6,11 @@
 #include <ostream>
 
 #include "app/session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "platform/headless/headless_platform.hpp"
 
 namespace solvaris {
 
-using CommandRun = std::function<int(Session& session, ScriptedPlatform& platform,
+using CommandRun = std::function<int(Session& session, HeadlessPlatform& platform,
                                      std::ostream& out, std::ostream& err)>;
 
 }  // namespace solvaris

@@ -50,7 +50,7 @@ int ListProblem(const ListRequest& request, std::string_view command, std::ostre
 
 namespace {
 
-int RunNames(const ListRequest& request, Session& session, ScriptedPlatform& platform,
+int RunNames(const ListRequest& request, Session& session, HeadlessPlatform& platform,
              std::ostream& out, std::ostream& err) {
     if (const int status = ListProblem(request, "names", err)) {
         return status;
@@ -80,7 +80,7 @@ int RunNames(const ListRequest& request, Session& session, ScriptedPlatform& pla
     return 0;
 }
 
-int RunCities(const ListRequest& request, Session& session, ScriptedPlatform& platform,
+int RunCities(const ListRequest& request, Session& session, HeadlessPlatform& platform,
               std::ostream& out, std::ostream& err) {
     if (const int status = ListProblem(request, "cities", err)) {
         return status;
@@ -119,7 +119,7 @@ CommandRun DeclareNamesCommand(CLI::App& app) {
     auto request = std::make_shared<ListRequest>();
     DeclareList(app, *request, "person");
     AddValue(app, "--names", request->file, "FILE", "the names file (default: the current one)");
-    return [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+    return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) { return RunNames(*request, session, platform, out, err); };
 }
 
@@ -128,7 +128,7 @@ CommandRun DeclareCitiesCommand(CLI::App& app) {
     DeclareList(app, *request, "city");
     AddValue(app, "--cities", request->file, "FILE", "the cities file (default: the current one)");
     return
-        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+        [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunCities(*request, session, platform, out, err); };
 }
 

@@ -9,7 +9,7 @@ namespace solvaris {
 CommandRun DeclarePlanetaryHoursCommand(CLI::App& app) {
     auto texts = std::make_shared<BirthOptionTexts>();
     DeclareBirthOptions(app, *texts);
-    return [texts](Session& session, ScriptedPlatform& platform, std::ostream& out,
+    return [texts](Session& session, HeadlessPlatform& platform, std::ostream& out,
                    std::ostream& err) {
         // The window takes the natal entry as it stands: no second chart, no houses.
         if (const std::string unread = NatalOnlyProblem(*texts, "planetary-hours");

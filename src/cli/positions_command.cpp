@@ -233,7 +233,7 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
     days->needs(from);
     step->needs(from);
     ut->needs(from);
-    return [typed](Session&, ScriptedPlatform&, std::ostream& out, std::ostream& err) {
+    return [typed](Session&, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         return RunPositions(*typed, out, err);
     };
 }

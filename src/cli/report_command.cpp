@@ -88,10 +88,10 @@ std::string InterpretationDaysProblem(const ReportRequest& request, double first
 // Every page the window shows, one after the other. The command line keeps
 // no session, so the buffer is emptied before each page and never fills.
 int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
-                   ScriptedPlatform& platform, RecordingDataWindow& window, std::string& text) {
-    platform.QueueAnswer(request.noon ? MessageAnswer::No : MessageAnswer::Yes);
+                   RecordingDataWindow& window, std::string& text) {
+    const EphemerisHour hour = request.noon ? EphemerisHour::Noon : EphemerisHour::Midnight;
     EphemerisPaging paging;
-    if (!StartEphemeris(ctx, options.natal, options.houseSystem, paging)) {
+    if (!StartEphemeris(ctx, options.natal, options.houseSystem, hour, paging)) {
         return 1;
     }
     text += window.text;
@@ -164,7 +164,7 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
 
 namespace {
 
-int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& platform,
+int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& platform,
               std::ostream& out, std::ostream& err) {
     if (const std::string problem = UnreadOption(request); !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
@@ -185,7 +185,7 @@ int RunReport(const ReportRequest& request, Session& session, ScriptedPlatform& 
             err << "solvaris report: " << problem << '\n';
             return 2;
         }
-        status = EphemerisPages(request, options, ctx, platform, window, text);
+        status = EphemerisPages(request, options, ctx, window, text);
     } else if (request.name == "planetary-hours") {
         status = RunPlanetaryHours(options, platform, text);
     } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) != 0) {
@@ -229,7 +229,7 @@ CommandRun DeclareReportCommand(CLI::App& app) {
     auto request = std::make_shared<ReportRequest>();
     DeclareReportOptions(app, *request);
     return
-        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+        [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunReport(*request, session, platform, out, err); };
 }
 

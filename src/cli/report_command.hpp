@@ -13,8 +13,8 @@ inline constexpr const char* kReportUsage =
     "solvaris report NAME [birth options] [--orbs FILE] [--crlf] [--days N] [--noon] "
     "[--pages N] [--wheel KIND] [--codes]";
 
-// The options, and the command run with them. The answers the windows would
-// ask for (midnight or noon) are given by the options, through the platform.
+// The options, and the command run with them. What the windows would ask
+// for (midnight or noon) is given by the options.
 CommandRun DeclareReportCommand(CLI::App& app);
 
 // The report names, for the help text.

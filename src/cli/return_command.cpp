@@ -169,7 +169,7 @@ CommandRun DeclareReturnCommand(CLI::App& app) {
               "the output format (default text)");
     DeclareBirthOptions(app, request->birth);
     return
-        [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+        [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunReturn(*request, session, platform, out, err); };
 }
 

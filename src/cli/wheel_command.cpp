@@ -62,7 +62,7 @@ std::string OptionsProblem(const Session& session) {
            "); a wheel needs its colours and sizes";
 }
 
-int RunWheel(const WheelRequest& request, Session& session, ScriptedPlatform& platform,
+int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& platform,
              std::ostream& out, std::ostream& err) {
     BirthOptions options;
     if (const int status =
@@ -136,7 +136,7 @@ CommandRun DeclareWheelCommand(CLI::App& app) {
     app.add_flag("--european", request->european, "the European chart style");
     AddValue(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
     DeclareBirthOptions(app, request->birth);
-    return [request](Session& session, ScriptedPlatform& platform, std::ostream& out,
+    return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) { return RunWheel(*request, session, platform, out, err); };
 }
 

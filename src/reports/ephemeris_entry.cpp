@@ -50,12 +50,12 @@ bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSyst
     return ValidateEntries(natal, PassingDiurnalWindow(), meridianOrMorinus, platform);
 }
 
-void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, bool noon) {
+void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, EphemerisHour hour) {
     natal.txtName = kEphemerisName;
     natal.txtTZ = "0";
     natal.txtBirthHour = "12";
     natal.txtBirthMinute = "0";
-    natal.optPM = noon;
+    natal.optPM = hour == EphemerisHour::Noon;
     natal.txtLongDeg = "0";
     natal.txtLongMin = "0";
     natal.optEast = false;

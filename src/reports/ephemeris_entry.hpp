@@ -14,6 +14,9 @@ namespace solvaris {
 
 inline constexpr std::string_view kEphemerisName = "Ephemeris";
 
+// The hour of Universal Time every day of the ephemeris is listed at.
+enum class EphemerisHour { Midnight, Noon };
+
 // The chart computation's checks of the natal fields, each failure shown at
 // once; the high-latitude check follows the house system in force.
 bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSystem,
@@ -21,7 +24,7 @@ bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSyst
 
 // Greenwich at 0h (A.M.) or 12h (P.M.), zone 0, latitude 51 degrees 29
 // minutes North, Placidus houses; the date fields are left as they are.
-void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, bool noon);
+void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, EphemerisHour hour);
 
 // The date of a day number in the calendar the entry fields are read in
 // (Julian up to 1582 October 4), so that a date written into the fields

@@ -8,7 +8,6 @@
 #include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 #include "people/entry_rules.hpp"
-#include "reports/ephemeris_entry.hpp"
 #include "reports/headings.hpp"
 #include "reports/position_format.hpp"
 
@@ -61,7 +60,7 @@ void WritePageHeading(ReportContext& ctx, const BirthData& checked, double start
 // The days from paging.nextDay on, with a blank line after every Saturday
 // that another day follows; a day whose positions fail ends the page.
 void WriteDays(ReportContext& ctx, EphemerisPaging& paging) {
-    const double utFraction = paging.noon ? 0.5 : 0.0;
+    const double utFraction = paging.hour == EphemerisHour::Noon ? 0.5 : 0.0;
     for (int i = 0; i < kEphemerisDays; ++i) {
         const double day = paging.nextDay;
         PositionTables tables;
@@ -133,11 +132,8 @@ std::string EphemerisDeclinationLine(const CivilDate& date, const PointArray& de
 }
 
 bool StartEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
-                    EphemerisPaging& paging) {
-    const MessageAnswer answer = ctx.platform.ShowMessage(
-        "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.",
-        "Midnight or Noon ephemeris", MessageIcon::Question, MessageButtons::YesNo);
-    paging.noon = answer != MessageAnswer::Yes;
+                    EphemerisHour hour, EphemerisPaging& paging) {
+    paging.hour = hour;
     // The session and the current report, even when the fields are refused.
     ctx.session.reports.EmptySession();
     ctx.Begin();
@@ -153,7 +149,7 @@ bool RunEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& hous
     // The heading shows the zone, time and place as checked: the user's on
     // the first page, the preset's on the following ones.
     const BirthData checked = ReadNatalData(natal, ctx.platform.UserDateOrder());
-    WriteEphemerisPreset(natal, houseSystem, paging.noon);
+    WriteEphemerisPreset(natal, houseSystem, paging.hour);
     ctx.session.charts.kind = ChartKind::Natal;
 
     paging.nextDay = JulianDayNumber(checked.year, checked.month, checked.day);

@@ -11,13 +11,14 @@
 #include "engine/calendar.hpp"
 #include "engine/chart_point.hpp"
 #include "people/entry_fields.hpp"
+#include "reports/ephemeris_entry.hpp"
 #include "reports/report_context.hpp"
 
 namespace solvaris {
 
 // What the ephemeris keeps between its pages; the caller holds it.
 struct EphemerisPaging {
-    bool noon = false;   // 12h UT, else 0h UT
+    EphemerisHour hour = EphemerisHour::Midnight;
     double nextDay = 0;  // Julian day number of the first day not yet listed
     // The data window's More menu pages the ephemeris; every chart
     // computation clears it.
@@ -42,10 +43,10 @@ std::string EphemerisHeadingLine(const BirthData& checked, double startDay);
 std::string EphemerisLongitudeLine(const CivilDate& date, const PointArray& longitude);
 std::string EphemerisDeclinationLine(const CivilDate& date, const PointArray& declination);
 
-// The ephemeris button: midnight or noon is asked, the whole buffer emptied
-// and the first page run. False when the fields fail their checks.
+// The ephemeris button, once the user has chosen the hour: the whole buffer
+// emptied and the first page run. False when the fields fail their checks.
 bool StartEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& houseSystem,
-                    EphemerisPaging& paging);
+                    EphemerisHour hour, EphemerisPaging& paging);
 
 // One page from the date of the natal fields, which keep the preset
 // afterwards. False when the fields fail their checks (nothing is written).

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/option_numbers.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -7,7 +7,7 @@
 #include "app/compute_charts.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

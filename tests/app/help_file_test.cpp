@@ -5,8 +5,8 @@
 
 #include "base/option_numbers.hpp"
 #include "platform/headless/recording_printer.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/print_file.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

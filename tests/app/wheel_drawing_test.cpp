@@ -10,7 +10,7 @@
 #include "base/option_numbers.hpp"
 #include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_canvas.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -12,7 +12,7 @@
 #include "app/wheel_command.hpp"
 #include "engine/calendar.hpp"
 #include "gui/support/golden_session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/editor_text.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -6,8 +6,8 @@
 
 #include "app/wheel_command.hpp"
 #include "chart/chart_sets.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

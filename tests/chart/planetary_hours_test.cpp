@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

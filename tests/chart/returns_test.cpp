@@ -8,8 +8,8 @@
 #include "chart/angles.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

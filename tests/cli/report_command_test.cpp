@@ -132,6 +132,29 @@ TEST(ReportCommand, OrbFileOnlyWhereItIsReadAndNeverMissingUnsaid) {
     EXPECT_FALSE(std::filesystem::exists(image));
 }
 
+// --noon answers what the window asks: the same page at 12h UT instead of
+// 0h, the Sun half a degree on; nothing asked on stderr.
+TEST(ReportCommand, EphemerisAtMidnightOrNoon) {
+    struct Case {
+        std::vector<std::string> head;
+        const char* firstDay;
+    };
+    const Case cases[] = {
+        {{"report", "ephemeris"},
+         "  05 Dec  12SAG16m35  11LIB15m33  29SAG54 17SAG27 21CPR56 00PIS24 01LIB05 08CAN27 "
+         "18LIB55 19LEO49\n"},
+        {{"report", "ephemeris", "--noon"},
+         "  05 Dec  12SAG47m02  18LIB20m32  00CPR37 18SAG05 22CPR20 00PIS28 01LIB07 08CAN26 "
+         "18LIB56 19LEO49\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = Solvaris(Report(c.head, "1950-12-05"));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(Count(r.out, c.firstDay), 1u) << r.out;
+    }
+}
+
 // Pluto's series holds 1885-2099: outside it every report that shows Pluto
 // carries a note and the JSON a flag; inside, nothing changes.
 TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {

@@ -15,8 +15,8 @@
 #include "people/cities_file.hpp"
 #include "people/names_file.hpp"
 #include "people/time_zones.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/interpretation_file.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 #include "wheel/wheel_data.hpp"
 

@@ -22,7 +22,7 @@
 #include "people/names_file.hpp"
 #include "people/record_date.hpp"
 #include "people/time_zones.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "wheel/wheel_data.hpp"
 
 namespace solvaris::fuzz {

@@ -14,7 +14,7 @@
 #include "chart/returns.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "chart/angles.hpp"
 #include "chart/planetary_hours.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "people/cities_file.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "people/entry_rules.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "people/names_save.hpp"
 #include "people/record_date.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

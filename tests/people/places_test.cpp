@@ -5,7 +5,7 @@
 #include "people/atlas_exchange.hpp"
 #include "people/cities_file.hpp"
 #include "people/time_zones.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -18,8 +18,8 @@
 #include "app/wheel_drawing.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "platform/qt/image_export.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

@@ -7,11 +7,11 @@
 #include "aspects/aspect_grid_text.hpp"
 #include "base/horary_glyphs.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/aspect_grids.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/progressed_moon.hpp"
 #include "reports/transit_interpretations.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

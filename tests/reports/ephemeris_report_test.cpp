@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/ephemeris_entry.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
@@ -62,16 +62,10 @@ protected:
 };
 
 TEST_F(EphemerisReport, NoonPageFromTheTypedDate) {
-    platform.QueueAnswer(MessageAnswer::No);
-    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
-
-    ASSERT_EQ(platform.Messages().size(), 1u);
-    EXPECT_EQ(platform.Messages()[0].text,
-              "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.");
-    EXPECT_EQ(platform.Messages()[0].title, "Midnight or Noon ephemeris");
-    EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Question);
-    EXPECT_EQ(platform.Messages()[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(paging.noon);
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, EphemerisHour::Noon, paging));
+    // The window asks for the hour; the report asks nothing.
+    EXPECT_TRUE(platform.Messages().empty());
+    EXPECT_EQ(paging.hour, EphemerisHour::Noon);
 
     // The layout is the golden midnight page's; the noon positions differ.
     ASSERT_EQ(Page().size(), 51u);
@@ -89,9 +83,8 @@ TEST_F(EphemerisReport, NoonPageFromTheTypedDate) {
 
 TEST_F(EphemerisReport, MidnightPage) {
     TypeDate(1, 1, 2000);
-    platform.QueueAnswer(MessageAnswer::Yes);
-    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
-    EXPECT_FALSE(paging.noon);
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, EphemerisHour::Midnight, paging));
+    EXPECT_EQ(paging.hour, EphemerisHour::Midnight);
     // The preset's clock: 12 A.M. for midnight.
     ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
     EXPECT_EQ(Page()[1],
@@ -102,13 +95,13 @@ TEST_F(EphemerisReport, MidnightPage) {
 TEST_F(EphemerisReport, StartEmptiesTheWholeBuffer) {
     ctx.Begin();
     ctx.Line("an earlier report");
-    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, paging));
+    ASSERT_TRUE(StartEphemeris(ctx, natal, houses, EphemerisHour::Midnight, paging));
     EXPECT_EQ(session.reports.LineCount(), 51);
     EXPECT_EQ(session.reports.Session()[1].substr(0, 21), "  Ephemeris starting ");
 }
 
 TEST_F(EphemerisReport, PresetStaysInTheEntryFields) {
-    paging.noon = true;
+    paging.hour = EphemerisHour::Noon;
     session.charts.kind = ChartKind::Transit;
     ASSERT_TRUE(RunEphemeris(ctx, natal, houses, paging));
     EXPECT_EQ(natal.txtName, "Ephemeris");

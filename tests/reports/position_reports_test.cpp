@@ -5,11 +5,11 @@
 
 #include "chart/chart_sets.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/derived_reports.hpp"
 #include "reports/headings.hpp"
 #include "reports/position_format.hpp"
 #include "support/sample_people.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "reports/position_format.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "platform/headless/recording_canvas.hpp"
-#include "platform/headless/scripted_platform.hpp"
 #include "platform/headless/text_box_canvas.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 #include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_glyphs.hpp"

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "platform/headless/recording_canvas.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "wheel/ascii_chart.hpp"
 #include "wheel/paint_wheel.hpp"
 #include "wheel_test_charts.hpp"

@@ -13,6 +13,17 @@
 
 namespace solvaris {
 
+namespace {
+
+EphemerisHour AskEphemerisHour(Platform& platform) {
+    const MessageAnswer answer = platform.ShowMessage(
+        "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.",
+        "Midnight or Noon ephemeris", MessageIcon::Question, MessageButtons::YesNo);
+    return answer == MessageAnswer::Yes ? EphemerisHour::Midnight : EphemerisHour::Noon;
+}
+
+}  // namespace
+
 Workstation::Workstation(Session& session, Platform& platform, QObject* parent)
     : QObject(parent), session_(session), platform_(platform) {}
 
@@ -118,8 +129,9 @@ bool Workstation::SaveNatalPerson() {
 
 bool Workstation::StartEphemeris() {
     Q_EMIT entryWindowsHidden();
+    const EphemerisHour hour = AskEphemerisHour(platform_);
     ReportContext context{session_, platform_, DataWindow()};
-    const bool shown = solvaris::StartEphemeris(context, natalEntry, houseSystem, ephemeris);
+    const bool shown = solvaris::StartEphemeris(context, natalEntry, houseSystem, hour, ephemeris);
     Q_EMIT entryChanged();
     if (shown) {
         Q_EMIT ephemerisShown();

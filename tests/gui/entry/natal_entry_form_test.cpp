@@ -390,7 +390,11 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     desk.platform.QueueAnswer(MessageAnswer::Yes);
     Click(natal, "cmdEphemeris");
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].text,
+              "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.");
     EXPECT_EQ(desk.platform.Messages()[0].title, "Midnight or Noon ephemeris");
+    EXPECT_EQ(desk.platform.Messages()[0].icon, MessageIcon::Question);
+    EXPECT_EQ(desk.platform.Messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "ephemeris"));
     EXPECT_FALSE(natal.isVisible());
     EXPECT_FALSE(diurnal.isVisible());
@@ -400,6 +404,11 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     EXPECT_TRUE(desk.workstation.ephemeris.shown);
     Click(natal, "cmdOK");
     EXPECT_FALSE(desk.workstation.ephemeris.shown);
+    // No is noon.
+    desk.platform.QueueAnswer(MessageAnswer::No);
+    Click(natal, "cmdEphemeris");
+    EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
+    EXPECT_TRUE(Control<QRadioButton>(natal, "optPM").isChecked());  // the noon preset
 }
 
 TEST(NatalEntryForm, ControlsInOrderWithTheirCaptions) {

@@ -10,7 +10,7 @@
 #include "gui/shell/workstation.hpp"
 #include "gui/support/golden_session.hpp"
 #include "keywords/keyword_texts.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {

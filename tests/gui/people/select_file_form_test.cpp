@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "gui/entry/entry_desk.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

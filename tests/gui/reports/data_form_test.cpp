@@ -203,9 +203,8 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
     DataWindowFixture f;
     EXPECT_FALSE(f.Item("mnuMore")->isVisible());  // no ephemeris yet
     ReportContext context{f.session, f.platform, f.workstation.DataWindow()};
-    f.platform.QueueAnswer(MessageAnswer::Yes);  // midnight
     ASSERT_TRUE(StartEphemeris(context, f.workstation.natalEntry, f.workstation.houseSystem,
-                               f.workstation.ephemeris));
+                               EphemerisHour::Midnight, f.workstation.ephemeris));
     EXPECT_TRUE(f.Item("mnuMore")->isVisible());
     EXPECT_FALSE(f.Item("mnuMoreNewDate")->isVisible());
 

@@ -13,7 +13,7 @@
 #include "gui/shell/workstation.hpp"
 #include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_printer.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris::testing {

@@ -23,7 +23,7 @@
 #include "gui/shell/about_form.hpp"
 #include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

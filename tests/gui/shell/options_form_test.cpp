@@ -14,7 +14,7 @@
 #include "base/program_folder.hpp"
 #include "gui/shell/workstation.hpp"
 #include "gui/support/golden_session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

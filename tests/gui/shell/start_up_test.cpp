@@ -20,7 +20,7 @@
 #include "base/text_lines.hpp"
 #include "gui/shell/title_form.hpp"
 #include "gui/wheel/wheels_form.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {

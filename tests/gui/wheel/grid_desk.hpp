@@ -11,7 +11,7 @@
 #include "app/wheel_command.hpp"
 #include "gui/shell/workstation.hpp"
 #include "gui/support/golden_session.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris::testing {

@@ -16,7 +16,7 @@
 #include "gui/support/golden_session.hpp"
 #include "gui/wheel/wheels_form.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris::testing {

@@ -1,7 +1,7 @@
 // The scripted platform answers as a user would who presses Enter when the
 // script has run out: the default button, else Yes; OK boxes take no
 // answer from the script. The busy pointer nests.
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 #include <gtest/gtest.h>
 

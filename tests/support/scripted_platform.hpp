@@ -1,37 +1,19 @@
-// The platform for tests and the command line: message boxes are recorded
-// (and, when asked, printed to a stream) and answered from a script; the
-// clock is the system's universal time unless a fixed instant is set.
+// The platform the tests hand the core and the windows: message boxes are
+// recorded and answered from a script; the clock is the system's universal
+// time unless a fixed instant is set.
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <optional>
-#include <ostream>
 #include <vector>
 
+#include "platform/headless/shown_message.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
 
-struct ShownMessage {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-    MessageButtons buttons;
-    std::optional<MessageAnswer> defaultButton;
-};
-
 class ScriptedPlatform : public Platform {
 public:
-    explicit ScriptedPlatform(std::ostream* echo = nullptr) : echo_(echo) {}
-
-    // How a message is echoed: the words of the front end that prints it in
-    // place of the window's; an empty text is not echoed. The same message
-    // twice in a row is echoed once.
-    void SetEchoWording(std::function<std::string(std::string_view text)> wording) {
-        wording_ = std::move(wording);
-    }
-
     MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                               MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
@@ -68,9 +50,6 @@ public:
     int BusyRequests() const { return busyRequests_; }
 
 private:
-    std::ostream* echo_;
-    std::function<std::string(std::string_view)> wording_;
-    std::string lastEcho_;
     std::deque<MessageAnswer> answers_;
     std::deque<std::string> chosenFiles_;
     std::deque<std::string> inputs_;

@@ -1,11 +1,12 @@
-#include "platform/headless/scripted_platform.hpp"
+#include "support/scripted_platform.hpp"
 
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
+
+#include "platform/headless/headless_platform.hpp"
 
 namespace solvaris {
 
@@ -13,14 +14,6 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
                                             MessageIcon icon, MessageButtons buttons,
                                             std::optional<MessageAnswer> defaultButton) {
     messages_.push_back({std::string(text), std::string(title), icon, buttons, defaultButton});
-    if (echo_ != nullptr) {
-        const std::string words = wording_ ? wording_(text) : std::string(text);
-        std::string line = std::string(title) + ' ' + words + '\n';
-        if (!words.empty() && line != lastEcho_) {
-            *echo_ << line;
-        }
-        lastEcho_ = std::move(line);
-    }
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
@@ -49,9 +42,6 @@ std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view
                                        std::string_view) {
     inputBoxes_.push_back(
         {std::string(prompt), std::string(title), MessageIcon::Question, MessageButtons::Ok, {}});
-    if (echo_ != nullptr) {
-        *echo_ << title << ' ' << prompt << '\n';
-    }
     if (inputs_.empty()) {
         return {};
     }
@@ -82,15 +72,6 @@ void ScriptedPlatform::SetBusy(bool busy) {
     }
 }
 
-LocalDateTime ScriptedPlatform::Now() const {
-    if (now_) {
-        return *now_;
-    }
-    const std::time_t t = std::time(nullptr);
-    std::tm universal{};
-    gmtime_r(&t, &universal);
-    return {universal.tm_year + 1900, universal.tm_mon + 1, universal.tm_mday,
-            universal.tm_hour,        universal.tm_min,     universal.tm_sec};
-}
+LocalDateTime ScriptedPlatform::Now() const { return now_ ? *now_ : UniversalTimeNow(); }
 
 }  // namespace solvaris
