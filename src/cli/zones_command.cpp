@@ -10,7 +10,7 @@ namespace solvaris {
 CommandRun DeclareZonesCommand(CLI::App& app) {
     auto text = std::make_shared<std::string>();
     app.add_option("text", *text, "part of a zone name, any case (default: every zone)");
-    return [text](Session&, ScriptedPlatform&, std::ostream& out, std::ostream& err) {
+    return [text](Session&, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         const std::vector<std::string> names = ZoneNamesContaining(*text);
         if (names.empty()) {
             err << "solvaris zones: no zone name of the tz database contains '" << *text << "'\n";
