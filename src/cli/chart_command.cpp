@@ -128,16 +128,28 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
     out << "}\n";
 }
 
+namespace {
+
+// What the parser writes into: kept alive by the command, since the
+// parser writes into it after the declaration returns.
+struct ChartRequest {
+    BirthOptionTexts birth;
+    std::string format;
+};
+
+}  // namespace
+
 CommandRun DeclareChartCommand(CLI::App& app) {
-    auto texts = std::make_shared<BirthOptionTexts>();
-    auto format = std::make_shared<std::string>();
-    DeclareBirthOptions(app, *texts);
-    AddChoice(app, "--format", *format, {"json"}, "format", "the output format (json only)");
-    return [texts](Session& session, HeadlessPlatform& platform, std::ostream& out,
-                   std::ostream& err) {
+    auto request = std::make_shared<ChartRequest>();
+    DeclareBirthOptions(app, request->birth);
+    AddChoice(app, "--format", request->format, {"json"}, "format",
+              "the output format (json only)");
+    return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
+                     std::ostream& err) {
         BirthOptions options;
         RecordingDataWindow window;
-        if (const int status = FillBirthOptions(*texts, "chart", session, platform, err, options)) {
+        if (const int status =
+                FillBirthOptions(request->birth, "chart", session, platform, err, options)) {
             return status;
         }
         if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
