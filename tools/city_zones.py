@@ -86,13 +86,19 @@ def region_zone(region, hours_west):
 
 
 def zone_named_after(city, hours_west):
+    """A zone, or the zone an alias stands for (Montreal is Toronto's): the
+    canonical name, which every tzdata package keeps."""
     wanted = city.replace(" ", "_")
     for line in open(f"{ZONEINFO}/tzdata.zi", encoding="utf-8"):
         parts = line.split()
-        names = [parts[1]] if parts[:1] == ["Z"] else parts[2:3] if parts[:1] == ["L"] else []
-        for name in names:
-            if name.split("/")[-1] == wanted and standard_hours_west(name) == hours_west:
-                return name
+        if parts[:1] == ["Z"]:
+            name, canonical = parts[1], parts[1]
+        elif parts[:1] == ["L"]:
+            name, canonical = parts[2], parts[1]
+        else:
+            continue
+        if name.split("/")[-1] == wanted and standard_hours_west(canonical) == hours_west:
+            return canonical
     return None
 
 
