@@ -126,7 +126,7 @@ const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const s
 
 bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
                     const OptionTable& options, Platform& platform, const CityZones& zones,
-                    std::string* zoneRule) {
+                    Fold fold, std::string* zoneRule) {
     // With its tz database zone, the city's zone is the one that held at the
     // typed moment; a zone that cannot be filled keeps field 5's.
     const auto fill = [&](const PlaceFields& place) {
@@ -134,7 +134,8 @@ bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEn
             return false;
         }
         if (const auto name = ZoneNameOfCity(zones, record.city, record.region)) {
-            if (auto rule = PickZoneName(*name, place, platform); rule && zoneRule != nullptr) {
+            if (auto rule = PickZoneName(*name, place, fold, platform);
+                rule && zoneRule != nullptr) {
                 *zoneRule = std::move(*rule);
             }
         }
@@ -148,6 +149,10 @@ bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEn
     }
     AfterNatalPick(natal, diurnal, options, platform);
     return true;
+}
+
+PlaceFields CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal) {
+    return diurnal.chk2ndPerson ? PlaceFieldsOf(diurnal) : PlaceFieldsOf(natal);
 }
 
 }  // namespace solvaris

@@ -10,6 +10,8 @@
 #include "base/options.hpp"
 #include "people/city_zones.hpp"
 #include "people/entry_fields.hpp"
+#include "people/entry_zone.hpp"
+#include "people/place_fields.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -47,10 +49,15 @@ const CityRecord* CityOfListText(const std::vector<CityRecord>& records, const s
 // mode, else into the natal window followed by the diurnal window's reset
 // or copy. A field that cannot be read shows the format-error box; fields
 // already filled keep their new values. A city of `zones` gets the offset
-// of its tz database zone at the target window's typed date and time, and
-// `zoneRule` (when given) the rule in words.
+// of its tz database zone at the target window's typed date and time (of a
+// repeated clock time the one `fold` names), and `zoneRule` (when given)
+// the rule in words.
 bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
                     const OptionTable& options, Platform& platform, const CityZones& zones = {},
-                    std::string* zoneRule = nullptr);
+                    Fold fold = Fold::Earlier, std::string* zoneRule = nullptr);
+
+// The entry window a city pick fills: the diurnal one in second-person
+// mode, else the natal one.
+PlaceFields CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
 
 }  // namespace solvaris

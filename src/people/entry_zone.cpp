@@ -89,8 +89,23 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
     return entry;
 }
 
+std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
+                                                const ClockFields& clock) {
+    const std::optional<LocalClock> local = TypedLocalClock(clock);
+    if (!local) {
+        return std::nullopt;
+    }
+    const ZoneLookup both = ZoneAtLocalTime(zoneName, *local);
+    if (!both.zone || both.zone->kind != LocalTimeKind::Repeated) {
+        return std::nullopt;
+    }
+    return "This clock time happened twice in " + zoneName + ", when the clocks went back. " +
+           "Was it the first time, on " + both.zone->earlier.abbreviation +
+           " (Yes), or the second, on " + both.zone->later.abbreviation + " (No)?";
+}
+
 std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
-                                        Platform& platform) {
+                                        Fold fold, Platform& platform) {
     const std::optional<LocalClock> local = TypedLocalClock(place.clock);
     if (!local) {
         platform.ShowMessage("The offset of " + zoneName +
@@ -99,18 +114,7 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, const Place
                              "Warning!", MessageIcon::Information);
         return std::nullopt;
     }
-    EntryZone zone = ZoneForClock(zoneName, *local, Fold::Earlier);
-    if (zone.kind == LocalTimeKind::Repeated) {
-        const ZoneLookup both = ZoneAtLocalTime(zoneName, *local);
-        const std::string question =
-            "This clock time happened twice in " + zoneName + ", when the clocks went back. " +
-            "Was it the first time, on " + both.zone->earlier.abbreviation +
-            " (Yes), or the second, on " + both.zone->later.abbreviation + " (No)?";
-        if (platform.ShowMessage(question, "Which " + zoneName + " time?", MessageIcon::Question,
-                                 MessageButtons::YesNo) == MessageAnswer::No) {
-            zone = ZoneForClock(zoneName, *local, Fold::Later);
-        }
-    }
+    const EntryZone zone = ZoneForClock(zoneName, *local, fold);
     if (!zone.problem.empty()) {
         platform.ShowMessage("The zone cannot be filled: " + zone.problem + ".", "Warning!",
                              MessageIcon::Information);

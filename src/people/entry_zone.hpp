@@ -34,13 +34,19 @@ std::optional<LocalClock> TypedLocalClock(const ClockFields& clock);
 // happened on that clock); a repeated one takes `fold` and says so.
 EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold);
 
+// The question a window asks before filling a zone whose offset is two at
+// its typed clock time (when the clocks went back): Yes for the earlier,
+// No for the later. Nothing when the time happened once.
+std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
+                                                const ClockFields& clock);
+
 // A zone name picked for a window: its zone field filled for the window's
-// typed date and time (East and West stay the longitude's). A
-// repeated time asks which one is meant; a skipped time, a date not yet
-// typed or an unknown zone is said in a message box and nothing changes.
-// The rule in words when filled, else nothing.
+// typed date and time, a repeated one by `fold` (East and West stay the
+// longitude's). A skipped time, a date not yet typed or an unknown zone is
+// said in a message box and nothing changes. The rule in words when
+// filled, else nothing.
 std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
-                                        Platform& platform);
+                                        Fold fold, Platform& platform);
 
 // The rule of a zone filled from the tz database into the natal window,
 // with the zone text and moment it was found for.

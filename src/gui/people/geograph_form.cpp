@@ -9,6 +9,7 @@
 #include "base/program_folder.hpp"
 #include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
+#include "gui/people/fold_question.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/cities_editor.hpp"
@@ -78,8 +79,14 @@ void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
     }
     // A record that fails part way has filled some fields: shown either way.
     std::string zoneRule;
+    Fold fold = Fold::Earlier;
+    if (const auto zoneName = ZoneNameOfCity(zones_, city->city, city->region)) {
+        fold = AskFold(workstation_.platform(), *zoneName,
+                       CityPickTarget(workstation_.natalEntry, workstation_.diurnalEntry).clock);
+    }
     PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
-                   workstation_.session().options, workstation_.platform(), zones_, &zoneRule);
+                   workstation_.session().options, workstation_.platform(), zones_, fold,
+                   &zoneRule);
     if (!zoneRule.empty() && !workstation_.diurnalEntry.chk2ndPerson) {
         workstation_.session().natalZoneNote = NoteOfNatalZone(zoneRule, workstation_.natalEntry);
     }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/program_folder.hpp"
+#include "gui/people/fold_question.hpp"
 #include "gui/shell/workstation.hpp"
 #include "people/entry_zone.hpp"
 
@@ -75,7 +76,9 @@ void TimeZoneForm::txtZoneSearch_Change() {
 }
 
 void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
-    const auto rule = PickZoneName(item->text().toStdString(), caller_, workstation_.platform());
+    const std::string zoneName = item->text().toStdString();
+    const Fold fold = AskFold(workstation_.platform(), zoneName, caller_.clock);
+    const auto rule = PickZoneName(zoneName, caller_, fold, workstation_.platform());
     if (rule) {
         if (caller_.zone == &workstation_.natalEntry.txtTZ) {
             workstation_.session().natalZoneNote = NoteOfNatalZone(*rule, workstation_.natalEntry);
