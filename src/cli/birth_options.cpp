@@ -302,13 +302,10 @@ std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options)
                    "say which with --fold earlier or --fold later";
         }
         foldRead = foldRead || zone.kind == LocalTimeKind::Repeated;
-        const ZoneLookup found = ZoneAtLocalTime(name, *local);
-        const ZoneRule& rule = zone.kind == LocalTimeKind::Repeated && fold == Fold::Later
-                                   ? found.zone->later
-                                   : found.zone->earlier;
         (diurnal ? options.diurnal.txtDiurnalTZ : options.natal.txtTZ) = zone.fieldText;
-        (diurnal ? options.diurnalZone : options.natalZone) = ZoneFound{
-            name, rule, zone.ruleLine, zone.kind == LocalTimeKind::Repeated ? fold : std::nullopt};
+        (diurnal ? options.diurnalZone : options.natalZone) =
+            ZoneFound{name, zone.rule, zone.ruleLine,
+                      zone.kind == LocalTimeKind::Repeated ? fold : std::nullopt};
     }
     if (fold && !foldRead) {
         return "--fold is read only for a clock time that happened twice in the zone of --tz or "

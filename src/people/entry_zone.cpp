@@ -68,8 +68,9 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
     entry.kind = found.zone->kind;
     switch (found.zone->kind) {
         case LocalTimeKind::Once:
-            entry.fieldText = ZoneFieldText(found.zone->earlier.secondsWest);
-            entry.ruleLine = ZoneRuleText(zoneName, found.zone->earlier);
+            entry.rule = found.zone->earlier;
+            entry.fieldText = ZoneFieldText(entry.rule.secondsWest);
+            entry.ruleLine = ZoneRuleText(zoneName, entry.rule);
             break;
         case LocalTimeKind::Skipped:
             entry.problem = ClockText(local) + " did not happen in " + zoneName +
@@ -78,6 +79,7 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
             break;
         case LocalTimeKind::Repeated: {
             const ZoneRule& taken = fold == Fold::Earlier ? found.zone->earlier : found.zone->later;
+            entry.rule = taken;
             entry.fieldText = ZoneFieldText(taken.secondsWest);
             entry.ruleLine = ZoneRuleText(zoneName, taken) + "; " + ClockText(local) +
                              " happened twice, the " +

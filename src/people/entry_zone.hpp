@@ -20,6 +20,7 @@ enum class Fold { Earlier, Later };
 struct EntryZone {
     std::string fieldText;  // the zone field's new text; empty when there is none
     std::string ruleLine;   // the rule in words, for the line beside the field
+    ZoneRule rule;          // the rule taken
     LocalTimeKind kind = LocalTimeKind::Once;
     std::string problem;  // why the field cannot be filled
 };
