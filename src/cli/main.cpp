@@ -1,23 +1,26 @@
-#include <QApplication>
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "cli/exit_status.hpp"
+#include "cli/workstation_program.hpp"
 #include "cli/workstation_start.hpp"
-#include "gui/shell/start_up.hpp"
-#include "platform/qt/runtime_folder.hpp"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::string home;
-    if (!solvaris::IsWorkstationCommand(args, home)) {
-        return solvaris::RunCommandLine(args, std::cout, std::cerr);
+    if (solvaris::NeedsWorkstationProgram(args)) {
+        std::string home;
+        const bool workstation = solvaris::IsWorkstationCommand(args, home);
+        if (workstation && !solvaris::DisplayAvailable(solvaris::DisplayEnvironmentOfProcess())) {
+            std::cerr << solvaris::kNoDisplayMessage << '\n';
+            return solvaris::kExitBadCommandLine;
+        }
+        const std::string problem = solvaris::RunWorkstationProgram(argv);
+        if (workstation) {
+            std::cerr << "solvaris: " << problem << '\n';
+            return solvaris::kExitFileProblem;
+        }
+        // A wheel without the drawing program still has its options checked
+        // here; the drawing then says what is missing.
     }
-    if (!solvaris::DisplayAvailable(solvaris::DisplayEnvironmentOfProcess())) {
-        std::cerr << solvaris::kNoDisplayMessage << '\n';
-        return 2;
-    }
-    solvaris::EnsureRuntimeFolder();
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("SOLVARIS"));
-    return solvaris::RunWorkstation(home);
+    return solvaris::RunCommandLine(args, std::cout, std::cerr);
 }

@@ -5,7 +5,8 @@
 #include <optional>
 
 #include "base/number_text.hpp"
-#include "base/parallel_indices.hpp"
+#include "base/ordered_chunks.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/jobs_option.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
@@ -42,9 +43,9 @@ std::optional<CivilDate> ParseIsoDate(const std::string& text) {
 
 // Every number of the export has seven decimals.
 constexpr int kDecimals = 7;
-// Instants computed before their rows are written: enough to keep every
-// worker busy, few enough that the buffered text stays small.
-constexpr std::size_t kInstantsPerBlock = 4096;
+// Instants a worker takes at a time: enough that claiming them costs
+// nothing, few enough that the chunks waiting to be written stay small.
+constexpr std::size_t kInstantsPerChunk = 64;
 
 struct PositionsRequest {
     std::vector<double> instants;
@@ -173,26 +174,38 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
     const std::vector<double>& instants = request.instants;
     const int workers = std::min(request.jobs, kMostWorkerThreads);
     out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
-    std::vector<std::string> rows;
-    // One byte each, not vector<bool>: the workers write neighbouring flags.
-    std::vector<unsigned char> computed;
-    for (std::size_t begin = 0; begin < instants.size(); begin += kInstantsPerBlock) {
-        const std::size_t count = std::min(kInstantsPerBlock, instants.size() - begin);
-        rows.assign(count, std::string());
-        computed.assign(count, 0);
-        ForEachIndexInParallel(count, workers, [&](int, std::size_t i) {
-            computed[i] = AppendInstant(rows[i], instants[begin + i]) ? 1 : 0;
-        });
-        // Written in order, up to the first instant that could not be
-        // computed, as one worker would.
-        for (std::size_t i = 0; i < count; ++i) {
-            if (computed[i] == 0) {
-                err << "solvaris positions: the positions at JD "
-                    << FixedDecimals(instants[begin + i], kDecimals) << " could not be computed\n";
-                return 1;
+    const std::size_t chunkCount = (instants.size() + kInstantsPerChunk - 1) / kInstantsPerChunk;
+    // Where each chunk stopped, if it did: read by the writer once the chunk
+    // is handed over.
+    std::vector<std::size_t> stoppedAt(chunkCount);
+    int status = kExitDone;
+    ComputeChunksInOrder(
+        chunkCount, workers,
+        [&](std::size_t chunk, std::string& text) {
+            const std::size_t end = std::min(instants.size(), (chunk + 1) * kInstantsPerChunk);
+            for (std::size_t i = chunk * kInstantsPerChunk; i < end; ++i) {
+                if (!AppendInstant(text, instants[i])) {
+                    stoppedAt[chunk] = i;
+                    return false;
+                }
             }
-            out << rows[i];
-        }
+            return true;
+        },
+        [&](std::size_t chunk, const std::string& text, bool complete) {
+            // Written in order, up to the first instant that could not be
+            // computed, as one worker would.
+            out << text;
+            if (complete) {
+                return true;
+            }
+            err << "solvaris positions: the positions at JD "
+                << FixedDecimals(instants[stoppedAt[chunk]], kDecimals)
+                << " could not be computed\n";
+            status = 1;
+            return false;
+        });
+    if (status != kExitDone) {
+        return status;
     }
     // Pluto's series is fitted to fewer years than the other theories: said
     // as the chart's JSON says it, so that no row passes for exact.

@@ -11,7 +11,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/orb_file_status.hpp"
 #include "platform/headless/recording_data_window.hpp"
-#include "platform/qt/image_export.hpp"
+#include "platform/image_file.hpp"
 
 namespace solvaris {
 

@@ -11,7 +11,6 @@
 #include <cstdlib>
 
 #include "base/file_replace.hpp"
-#include "base/text_lines.hpp"
 #include "platform/qt/qt_canvas.hpp"
 #include "platform/qt/runtime_folder.hpp"
 
@@ -55,20 +54,6 @@ std::string Save(const ImageRequest& request, const QByteArray& bytes, const Rep
 }
 
 }  // namespace
-
-std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file) {
-    const std::string ext = file.extension().string();
-    if (EqualIgnoringCase(ext, ".png")) {
-        return ImageFormat::Png;
-    }
-    if (EqualIgnoringCase(ext, ".svg")) {
-        return ImageFormat::Svg;
-    }
-    if (EqualIgnoringCase(ext, ".pdf")) {
-        return ImageFormat::Pdf;
-    }
-    return std::nullopt;
-}
 
 void EnsureGuiApplication() {
     if (QGuiApplication::instance() != nullptr) {

@@ -5,20 +5,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
-#include <filesystem>
 #include <functional>
-#include <optional>
-#include <string>
 
-#include "base/file_replace.hpp"
 #include "platform/canvas.hpp"
+#include "platform/image_file.hpp"
 
 namespace solvaris {
-
-enum class ImageFormat { Png, Svg, Pdf };
-
-// By the file's extension, in any case; nothing for other extensions.
-std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file);
 
 // The Qt application the painters need, made once; offscreen unless the
 // environment names a platform.
@@ -38,19 +30,5 @@ QImage PaintImage(int width, int height, double devicePixelRatio,
 // (device units) with the picture's proportions of text to drawing kept.
 void PaintPictureOnDevice(QPainter& painter, const QRectF& target, int width, int height,
                           const std::function<void(Canvas&)>& paint);
-
-struct ImageRequest {
-    std::filesystem::path file;
-    ImageFormat format = ImageFormat::Png;
-    int widthPixels = 1024;  // PNG and SVG; a PDF is one Letter page
-    int heightPixels = 768;
-};
-
-// `paint` draws on the canvas of the whole image or page; the file is
-// written through the crash-safe replacement. Empty on success, else what
-// went wrong (an earlier file of that name is then left as it was).
-// `fault` makes a step of the write fail, for tests.
-std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
-                        const ReplaceFault& fault = {});
 
 }  // namespace solvaris
