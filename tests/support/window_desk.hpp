@@ -186,6 +186,23 @@ inline std::string EntryOf(const DiurnalEntryWindow& w) {
            w.txtDiurnalLatMin + "|" + opt(w.optDiurnalSouth, "optDiurnalNorth", "optDiurnalSouth");
 }
 
+// A record's line, as EntryOf gives it, typed into the window as a user
+// does: each field typed in Tab order, each named option button clicked.
+inline void TypeEntry(QWidget& window, const std::string& line) {
+    const QStringList parts = QString::fromStdString(line).split('|');
+    qsizetype next = 0;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            field->selectAll();
+            QTest::keyClicks(field, parts.value(next++));
+        } else if (qobject_cast<QRadioButton*>(w) && w->objectName() == parts.value(next)) {
+            QTest::mouseClick(w, Qt::LeftButton, {},
+                              QPoint(std::min(8, w->width() / 2), w->height() / 2));
+            ++next;
+        }
+    }
+}
+
 inline void ClickLine(QListWidget& list, int row, bool twice = false) {
     QListWidgetItem* item = list.item(row);
     ASSERT_NE(item, nullptr) << "no line " << row;

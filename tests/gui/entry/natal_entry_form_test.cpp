@@ -27,41 +27,13 @@ TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
     WindowDesk desk({.goldenChart = false, .entryWindows = true});
     NatalEntryForm& natal = *desk.natal;
     DiurnalEntryForm& diurnal = *desk.diurnal;
-    // The natal hour typed as "19", which the hour rule turns into 7 P.M.
-    for (const auto& [window, control, keys] :
-         std::initializer_list<std::tuple<QWidget*, const char*, const char*>>{
-             {&natal, "txtName", "Golden New York"},
-             {&natal, "txtMonth", "12"},
-             {&natal, "txtDay", "5"},
-             {&natal, "txtYear", "1950"},
-             {&natal, "txtBirthHour", "19"},
-             {&natal, "txtBirthMinute", "45"},
-             {&natal, "txtTZ", "5"},
-             {&natal, "txtLongDeg", "74"},
-             {&natal, "txtLongMin", "00"},
-             {&natal, "txtLatDeg", "40"},
-             {&natal, "txtLatMin", "43"},
-             {&diurnal, "txtDiurnalMonth", "1"},
-             {&diurnal, "txtDiurnalDay", "1"},
-             {&diurnal, "txtDiurnalYear", "2000"},
-             {&diurnal, "txtDiurnalHour", "12"},
-             {&diurnal, "txtDiurnalMinute", "00"},
-             {&diurnal, "txtDiurnalTZ", "8"},
-             {&diurnal, "txtDiurnalLongDeg", "118"},
-             {&diurnal, "txtDiurnalLongMin", "15"},
-             {&diurnal, "txtDiurnalLatDeg", "34"},
-             {&diurnal, "txtDiurnalLatMin", "03"}}) {
-        TypeInto(*window, control, keys);
-    }
-    for (const char* option : {"optWest", "optNorth"}) {
-        Click(natal, option);
-    }
-    for (const char* option : {"optDiurnalPM", "optDiurnalWest", "optDiurnalNorth"}) {
-        Click(diurnal, option);
-    }
     NatalEntryWindow golden;
     DiurnalEntryWindow goldenDiurnal;
     testing::TypeGoldenNewYork(golden, goldenDiurnal);
+    NatalEntryWindow typed = golden;
+    typed.txtBirthHour = "19";  // which the hour rule turns into 7 P.M.
+    testing::TypeEntry(natal, EntryOf(typed));
+    testing::TypeEntry(diurnal, EntryOf(goldenDiurnal));
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(golden));
     EXPECT_EQ(EntryOf(desk.workstation.diurnalEntry), EntryOf(goldenDiurnal));
     EXPECT_EQ(Showing(natal), EntryOf(golden));  // the fields in Tab order too

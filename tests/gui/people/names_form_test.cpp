@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QSignalSpy>
 
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
@@ -106,6 +105,9 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     EXPECT_EQ(desk.platform.Messages()[0].title, "Two already exists");
     EXPECT_EQ(Lines(List(names)), (std::vector<std::string>{"One", "Two", "two"}));
     EXPECT_EQ(List(names).currentRow(), 2);
+    // The ephemeris hides the entry windows and the list with them.
+    Q_EMIT desk.workstation.entryWindowsHidden();
+    EXPECT_FALSE(names.isVisible());
 }
 
 TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
@@ -162,20 +164,6 @@ TEST(NamesForm, ABadFileOrRecordIsSaid) {
         EXPECT_EQ(desk.platform.Messages()[0].text.rfind(message, 0), 0u);
         EXPECT_EQ(List(names).count(), 1);
     }
-}
-
-TEST(NamesForm, CitiesButtonClosesTheWindowAndAsksForTheCities) {
-    WindowDesk desk;
-    NamesForm names(desk.workstation);
-    names.show();
-    // The ephemeris hides the entry windows and the list with them.
-    Q_EMIT desk.workstation.entryWindowsHidden();
-    EXPECT_FALSE(names.isVisible());
-    names.show();
-    QSignalSpy asked(&names, &NamesForm::citiesRequested);
-    Click(names, "Command1");
-    EXPECT_EQ(asked.count(), 1);
-    EXPECT_FALSE(names.isVisible());
 }
 
 }  // namespace
