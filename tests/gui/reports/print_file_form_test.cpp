@@ -82,7 +82,7 @@ TEST(PrintFileForm, CancelDialogCancelAndFailure) {
     }
 }
 
-TEST(PrintFileForm, PrintDataSendsTheWholeSessionAndTheHelpPrints) {
+TEST(PrintFileForm, PrintDataSendsTheWholeSession) {
     WindowDesk desk({.dataForm = true});
     ASSERT_TRUE(desk.workstation.ComputeChart());
     desk.workstation.RunReport(DataMenuCommands().front());
@@ -90,15 +90,6 @@ TEST(PrintFileForm, PrintDataSendsTheWholeSessionAndTheHelpPrints) {
     std::vector<std::string> session = desk.session.reports.Session();
     session.emplace_back();  // the spare empty slot
     EXPECT_EQ(desk.printed.Lines(), session);
-
-    // Help > Print Help Files: the shipped HELPFILE, 60 lines a page.
-    PrintRecord help;
-    desk.workstation.SetPrinterChooser(RecordingPrinterChooser(help));
-    ASSERT_TRUE(desk.workstation.PrintHelp());
-    const auto lines = ReadTextLines(desk.folder / "HELPFILE");
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(help.Lines(), *lines);
-    EXPECT_EQ(help.PageLengths().front(), 60u);
 }
 
 }  // namespace

@@ -17,7 +17,6 @@
 #include <map>
 #include <set>
 
-#include "app/compute_charts.hpp"
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
 #include "support/window_desk.hpp"
@@ -90,6 +89,8 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
             const bool acted = ShownWindows() != windows || desk.dataWindow.shows != shows ||
                                entry.count() != entries || desk.printed.jobsEnded != printed;
             EXPECT_EQ(acted, action->isEnabled());
+            // A house system clicked is the one checked.
+            EXPECT_TRUE(!action->isCheckable() || action->isChecked());
             disabled += action->isEnabled() ? 0 : 1;
             EXPECT_TRUE(desk.platform.Messages().empty()) << desk.platform.Messages()[0].text;
             desk.platform.ClearMessages();
@@ -104,6 +105,9 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
             }
         }
         EXPECT_EQ(disabled > 0, secondPerson);
+        EXPECT_EQ(
+            std::count_if(leaves.begin(), leaves.end(), [](QAction* a) { return a->isChecked(); }),
+            1);
         // Leaving second-person mode gives every caption and enabling back.
         desk.workstation.SetSecondPerson(false);
         for (QAction* action : leaves) {
@@ -150,28 +154,6 @@ TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
         QTest::keyClick(menu, key);
         EXPECT_EQ(ran.count(), 1) << menuName;
         EXPECT_FALSE(menu->isVisible()) << menuName;
-    }
-}
-
-TEST(MainForm, HouseChangeChecksOneAndRecomputes) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
-    for (const HouseSystem system : {HouseSystem::Koch, HouseSystem::Morinus}) {
-        const std::string item(Info(system).menuItem);
-        Item(form, item.c_str())->trigger();
-        for (const HouseSystemInfo& info : kHouseSystems) {
-            EXPECT_EQ(Item(form, std::string(info.menuItem).c_str())->isChecked(),
-                      info.system == system)
-                << item << " " << info.menuItem;
-        }
-        // The same chart computed by the core with that house system.
-        Session expected;
-        testing::OpenShippedSession(expected);
-        ScriptedPlatform platform;
-        RecordingDataWindow window;
-        ASSERT_TRUE(ComputeCharts(expected, desk.workstation.natalEntry,
-                                  desk.workstation.diurnalEntry, system, platform, window));
-        EXPECT_EQ(desk.dataWindow.text, window.text) << item;
     }
 }
 
