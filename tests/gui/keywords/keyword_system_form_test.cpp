@@ -1,104 +1,73 @@
 // KW_SYSTM chosen from as a user does: each list and button opens its
-// lesson in the data window indented by two blanks; a missing lesson says
-// which file it could not find.
+// lesson in the data window as the core gives it; a missing lesson says
+// which file it could not find. Every entry's file is held in
+// tests/keywords/keyword_lessons_test.cpp.
 #include "gui/keywords/keyword_system_form.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QPushButton>
-#include <QTest>
-#include <filesystem>
 
-#include "base/text_lines.hpp"
-#include "gui/shell/workstation.hpp"
-#include "gui/support/golden_session.hpp"
-#include "platform/headless/recording_data_window.hpp"
-#include "support/scripted_platform.hpp"
-#include "support/temp_folder.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
 
-struct LessonDesk {
-    LessonDesk() {
-        testing::OpenShippedSession(session);
-        workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
-        form.show();
-    }
-    // The report a lesson file should give: an empty line, its lines
-    // behind two blanks, the closing empty line and the window's spare one.
-    std::string Expected(const std::string& file) const {
-        std::vector<std::string> lines{""};
-        const auto lesson = ReadTextLines(folder / file);
-        for (const std::string& line : lesson.value()) {
-            lines.push_back("  " + line);
-        }
-        lines.insert(lines.end(), {"", ""});
-        return JoinCrLf(lines);
-    }
-    // The entry picked in the open list with the keyboard, as a user
-    // picks it, even when it is the entry shown already.
-    void Choose(const char* list, const char* entry) {
-        auto* combo = form.findChild<QComboBox*>(list);
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        view->setCurrentIndex(combo->model()->index(combo->findText(entry), 0));
-        QTest::keyClick(view, Qt::Key_Return);
-    }
+using testing::WindowDesk;
 
-    std::filesystem::path folder = SOLVARIS_DATA_DIR;
-    Session session;
-    ScriptedPlatform platform;
-    Workstation workstation{session, platform};
-    RecordingDataWindow dataWindow;
-    KeywordSystemForm form{workstation};
-};
+// An empty line, the lesson's lines behind two blanks, the closing empty
+// line and the window's spare one.
+std::string Lesson(const WindowDesk& desk, const char* file) {
+    const auto lesson = ReadTextLines(desk.folder / file);
+    std::vector<std::string> lines{""};
+    for (const std::string& line : lesson ? *lesson : std::vector<std::string>{"(missing)"}) {
+        lines.push_back("  " + line);
+    }
+    lines.insert(lines.end(), {"", ""});
+    return JoinCrLf(lines);
+}
 
 TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
-    const struct {
-        const char* control;
-        const char* entry;  // nullptr for a button
-        const char* file;
-    } choices[] = {
-        {"Combo3", "Sun", "SUN_SUN.TXT"},        {"Combo3", "Saturn", "SAT.TXT"},
-        {"Combo2", "10th", "10th.TXT"},          {"Combo1", "Capricorn", "CAP.TXT"},
-        {"Combo1", "Aries", "ARI.TXT"},          {"OKIntro1", nullptr, "INTRO1.TXT"},
-        {"OKIntro2", nullptr, "INTRO2.TXT"},     {"OKKey1", nullptr, "KEY.TXT"},
-        {"OKGeneral1", nullptr, "GENERAL.TXT"},  {"OKExample1", nullptr, "EXAMPLE1.TXT"},
-        {"OKExample2", nullptr, "EXAMPLE2.TXT"}, {"OKAspects", nullptr, "ASPECTS.TXT"},
-    };
-    LessonDesk desk;
-    EXPECT_EQ(desk.form.windowTitle(), "Keyword System of Analysis");
-    EXPECT_EQ(desk.form.findChild<QComboBox*>("Combo1")->currentText(), "Aries");
-    for (const auto& c : choices) {
-        SCOPED_TRACE(c.file);
+    WindowDesk desk;
+    KeywordSystemForm form(desk.workstation);
+    form.show();
+    for (const auto& [control, entry, file] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"Combo3", "Saturn", "SAT.TXT"},
+             {"Combo2", "10th", "10th.TXT"},
+             {"Combo1", "Aries", "ARI.TXT"},  // the entry shown already
+             {"OKIntro2", nullptr, "INTRO2.TXT"},
+             {"OKAspects", nullptr, "ASPECTS.TXT"}}) {
+        SCOPED_TRACE(file);
         const int shows = desk.dataWindow.shows;
-        if (c.entry != nullptr) {
-            desk.Choose(c.control, c.entry);
+        if (entry != nullptr) {
+            // Picked in the open list with the keyboard, as a user picks it.
+            auto& combo = testing::Control<QComboBox>(form, control);
+            combo.showPopup();
+            combo.view()->setCurrentIndex(combo.model()->index(combo.findText(entry), 0));
+            QTest::keyClick(combo.view(), Qt::Key_Return);
         } else {
-            QTest::mouseClick(desk.form.findChild<QPushButton*>(c.control), Qt::LeftButton);
+            testing::Click(form, control);
         }
         EXPECT_EQ(desk.dataWindow.shows, shows + 1);
-        EXPECT_EQ(desk.dataWindow.text, desk.Expected(c.file));
+        EXPECT_EQ(desk.dataWindow.text, Lesson(desk, file));
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(KeywordSystemForm, AMissingLessonNamesItsFile) {
-    testing::TempFolder folder;
-    LessonDesk desk;
-    desk.session.folder = folder.path();
-    QTest::mouseClick(desk.form.findChild<QPushButton*>("OKAspects"), Qt::LeftButton);
+    WindowDesk desk;
+    KeywordSystemForm form(desk.workstation);
+    form.show();
+    std::filesystem::remove(desk.folder / "ASPECTS.TXT");
+    testing::Click(form, "OKAspects");
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    const ShownMessage& box = desk.platform.Messages()[0];
-    EXPECT_EQ(box.text, "Cannot find the file called " + (folder / "ASPECTS.TXT").string() + ".");
-    EXPECT_EQ(box.title, "Warning!");
-    EXPECT_EQ(box.icon, MessageIcon::Critical);
+    EXPECT_EQ(desk.platform.Messages()[0].text,
+              "Cannot find the file called " + (desk.folder / "ASPECTS.TXT").string() + ".");
     EXPECT_EQ(desk.dataWindow.shows, 0);
-    QTest::mouseClick(desk.form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    EXPECT_FALSE(desk.form.isVisible());
+    testing::Click(form, "Command1");
+    EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

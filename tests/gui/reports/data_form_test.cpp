@@ -1,58 +1,63 @@
-// OutputD1 driven as a user drives it: reports shown as the command line
-// prints them, every menu command, Save and Save As written byte for byte,
+// OutputD1 driven as a user drives it: the report the core made shown in
+// columns, every menu command, Save and Save As written as the core saves,
 // a failed save said, the More menu stepping the ephemeris and the transit
-// interpretations, the window re-created after it is closed.
+// interpretations, the window re-created after it is closed. Every report's
+// text is held against its golden file once, in
+// tests/reports/golden_reports_test.cpp.
 #include "gui/reports/data_form.hpp"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFontMetricsF>
-#include <QMenu>
+#include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
 #include <functional>
 
-#include "base/text_lines.hpp"
 #include "engine/calendar.hpp"
-#include "gui/reports/data_window_fixture.hpp"
 #include "gui/reports/print_file_form.hpp"
+#include "reports/saved_report.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
 
-using testing::DataWindowFixture;
-using testing::GoldenReport;
+using testing::WindowDesk;
 
-TEST(DataForm, ShowsEachReportAsTheCommandLinePrintsIt) {
-    DataWindowFixture f;
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    DataForm* form = f.Form();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->windowTitle().toStdString(), "SOLVARIS (Tropical zodiac) - Data");
-    EXPECT_EQ(form->ReportText(), GoldenReport("new-york", "natal"));
-    EXPECT_EQ(f.Shown(), GoldenReport("new-york", "natal"));
+DataForm& Form(WindowDesk& desk) { return dynamic_cast<DataForm&>(desk.workstation.DataWindow()); }
+QAction* Item(WindowDesk& desk, const char* name) { return Form(desk).findChild<QAction*>(name); }
+std::string Shown(WindowDesk& desk) { return testing::TextShown(Form(desk), "Text1"); }
+
+const ReportCommand& Command(std::string_view name) {
+    for (const ReportCommand& command : DataMenuCommands()) {
+        if (command.name == name) {
+            return command;
+        }
+    }
+    throw std::logic_error("no such report");
+}
+
+TEST(DataForm, ShowsTheReportInColumnsAndKeepsItWhenMinimised) {
+    WindowDesk desk({.dataForm = true});
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_TRUE(Form(desk).isVisible());
+    EXPECT_EQ(Form(desk).windowTitle().toStdString(), "SOLVARIS (Tropical zodiac) - Data");
+    EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
     // Columns line up: every character as wide as every other.
-    const QFontMetricsF metrics(f.Text1()->font());
+    const QFontMetricsF metrics(testing::Control<QWidget>(Form(desk), "Text1").font());
     for (const char* text : {"iiiiiiiiii", "          ", "0123456789", "SUN   MC  "}) {
         EXPECT_EQ(metrics.horizontalAdvance(text), metrics.horizontalAdvance("WWWWWWWWWW"));
     }
-    EXPECT_TRUE(f.platform.Messages().empty());
-
-    for (const ReportCommand& command : DataMenuCommands()) {
-        f.session.reports.EmptySession();
-        f.workstation.RunReport(command);
-        EXPECT_EQ(f.Shown(), GoldenReport("new-york", std::string(command.name))) << command.name;
-    }
-
     // Minimised, the window keeps what it showed; the report still goes
     // into the session.
-    const std::string shown = f.Shown();
-    const int before = f.session.reports.LineCount();
-    form->showMinimized();
-    ASSERT_TRUE(form->Minimised());
-    f.workstation.RunReport(f.Command("natal"));
-    EXPECT_EQ(f.Shown(), shown);
-    EXPECT_GT(f.session.reports.LineCount(), before);
+    const int before = desk.session.reports.LineCount();
+    Form(desk).showMinimized();
+    ASSERT_TRUE(Form(desk).Minimised());
+    desk.workstation.RunReport(Command("summary"));
+    EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
+    EXPECT_GT(desk.session.reports.LineCount(), before);
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(DataForm, EachMenuCommandDoesItsWork) {
@@ -60,249 +65,161 @@ TEST(DataForm, EachMenuCommandDoesItsWork) {
         const char* item;
         bool clearFirst;  // "Clear all data" before the command
         std::string message;
-        std::function<void(DataWindowFixture&)> check;
+        std::function<void(WindowDesk&)> check;
     };
     const Case cases[] = {
         {"mnuClearBuffer", false, "All data cleared from buffer.",
-         [](DataWindowFixture& f) {
-             EXPECT_EQ(f.session.reports.LineCount(), 0);
-             EXPECT_EQ(f.Shown(), GoldenReport("new-york", "natal"));  // still shown
+         [](WindowDesk& desk) {
+             EXPECT_EQ(desk.session.reports.LineCount(), 0);
+             EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));  // still shown
          }},
         {"mnuFileSave", true, "No data to write to file.", {}},
-        {"mnuFileSaveAs", true, "No data to write to file.", {}},
         {"mnuPrintData", true, "No data to print.", {}},
         // The current report still prints after the buffer was cleared.
         {"mnuPrint", true, "",
-         [](DataWindowFixture& f) {
-             auto* prntFile = f.Form()->findChild<PrintFileForm*>("PrntFile");
+         [](WindowDesk& desk) {
+             auto* prntFile = Form(desk).findChild<PrintFileForm*>("PrntFile");
              ASSERT_NE(prntFile, nullptr);
              EXPECT_TRUE(prntFile->isVisible());
          }},
         {"mnuHelp", false, "",
-         [](DataWindowFixture& f) {
-             const auto help = ReadTextLines(f.folder / "OUTPUTD1.HLP");
-             ASSERT_TRUE(help);
-             EXPECT_EQ(f.session.reports.Current().front(), help->front());
-             EXPECT_EQ(f.session.reports.CurrentCount(), static_cast<int>(help->size()) + 2);
+         [](WindowDesk& desk) {
+             EXPECT_EQ(desk.session.reports.Current().front(),
+                       ReadTextLines(desk.folder / "OUTPUTD1.HLP")->front());
          }},
         {"mnuFontsBold", false, "",
-         [](DataWindowFixture& f) {
-             EXPECT_TRUE(f.Text1()->font().bold());
-             EXPECT_TRUE(f.Item("mnuFontsBold")->isChecked());
-             EXPECT_EQ(f.session.settings.fontBold, -1);
-             f.Item("mnuFontsBold")->trigger();
-             EXPECT_FALSE(f.Text1()->font().bold());
-             EXPECT_EQ(f.session.settings.fontBold, 0);
-         }},
-        {"mnuFontsItalic", false, "",
-         [](DataWindowFixture& f) {
-             EXPECT_TRUE(f.Text1()->font().italic());
-             EXPECT_TRUE(f.Item("mnuFontsItalic")->isChecked());
-             EXPECT_EQ(f.session.settings.fontItalic, -1);
-         }},
-        // 8.5 points less 0.75: the text at 7.75 and Decrease disabled.
-        {"mnuFontsDecrease", false, "",
-         [](DataWindowFixture& f) {
-             EXPECT_DOUBLE_EQ(f.Text1()->font().pointSizeF(), 7.75);
-             EXPECT_DOUBLE_EQ(f.session.settings.fontSize, 7.75);
-             EXPECT_FALSE(f.Item("mnuFontsDecrease")->isEnabled());
-             EXPECT_TRUE(f.Item("mnuFontsIncrease")->isEnabled());
-         }},
-        {"mnuFontsIncrease", false, "",
-         [](DataWindowFixture& f) {
-             EXPECT_DOUBLE_EQ(f.Text1()->font().pointSizeF(), 9.25);
-             EXPECT_DOUBLE_EQ(f.session.settings.fontSize, 9.25);
+         [](WindowDesk& desk) {
+             EXPECT_TRUE(testing::Control<QWidget>(Form(desk), "Text1").font().bold());
+             EXPECT_EQ(desk.session.settings.fontBold, -1);
+             Item(desk, "mnuFontsBold")->trigger();
+             EXPECT_FALSE(testing::Control<QWidget>(Form(desk), "Text1").font().bold());
+             EXPECT_EQ(desk.session.settings.fontBold, 0);
          }},
     };
     for (const Case& c : cases) {
-        DataWindowFixture f;
-        ASSERT_TRUE(f.workstation.ComputeChart());
+        SCOPED_TRACE(c.item);
+        WindowDesk desk({.dataForm = true});
+        ASSERT_TRUE(desk.workstation.ComputeChart());
         if (c.clearFirst) {
-            f.Item("mnuClearBuffer")->trigger();
+            Item(desk, "mnuClearBuffer")->trigger();
         }
-        f.platform.ClearMessages();
-        f.Item(c.item)->trigger();
-        if (c.message.empty()) {
-            EXPECT_TRUE(f.platform.Messages().empty()) << c.item;
-        } else {
-            ASSERT_EQ(f.platform.Messages().size(), 1u) << c.item;
-            EXPECT_EQ(f.platform.Messages()[0].text, c.message);
-            EXPECT_EQ(f.platform.Messages()[0].icon, MessageIcon::Exclamation);
+        desk.platform.ClearMessages();
+        Item(desk, c.item)->trigger();
+        ASSERT_EQ(desk.platform.Messages().size(), c.message.empty() ? 0u : 1u);
+        if (!c.message.empty()) {
+            EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
         }
         if (c.check) {
-            SCOPED_TRACE(c.item);
-            c.check(f);
+            c.check(desk);
         }
     }
 }
 
-// The saved file read back: the session's lines with the spare empty line,
-// a form-feed line after line 60 (option 45 is 61) and at the end.
-void ExpectSavedSession(const std::string& bytes, const std::vector<std::string>& session) {
-    std::vector<std::string> lines;
-    std::vector<std::size_t> feedsAfter;
-    for (const std::string& line : SplitLines(bytes)) {
-        if (line == "\f") {
-            feedsAfter.push_back(lines.size() - 1);
-        } else {
-            lines.push_back(line);
-        }
-    }
-    std::vector<std::string> expected = session;
-    expected.emplace_back();
-    EXPECT_EQ(lines, expected);
-    std::vector<std::size_t> feeds;
-    for (std::size_t i = 60; i < expected.size(); i += 60) {
-        feeds.push_back(i);
-    }
-    feeds.push_back(expected.size() - 1);
-    EXPECT_EQ(feedsAfter, feeds);
-}
-
-TEST(DataForm, SaveAsThenSaveWriteTheSession) {
-    DataWindowFixture f;
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    // Reports without the aspect list, which is one entry of many lines.
-    f.workstation.RunReport(f.Command("summary"));
-    f.workstation.RunReport(f.Command("transit-data"));
-    ASSERT_GT(f.session.reports.LineCount(), 121);  // two pages and more
-
+TEST(DataForm, SaveAsThenSaveWriteTheSessionAndAFailureKeepsEverything) {
+    WindowDesk desk({.dataForm = true});
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    desk.workstation.RunReport(Command("transit-data"));
+    const auto saved = [&desk]() {
+        return SavedReportText(desk.session.reports.Session(), desk.session.options);
+    };
     // Save with no file yet is Save As; the chosen name gets ".doc".
-    f.platform.QueueChosenFile((f.folder / "Golden").string());
-    f.Item("mnuFileSave")->trigger();
-    EXPECT_TRUE(f.platform.Messages().empty());
-    ExpectSavedSession(f.folder.Read("Golden.doc"), f.session.reports.Session());
-    EXPECT_EQ(f.workstation.reportSaveFile, (f.folder / "Golden.doc").string());
-
+    desk.platform.QueueChosenFile((desk.folder / "Golden").string());
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
     // Save again: the same file, replaced, no chooser asked.
-    f.workstation.RunReport(f.Command("summary"));
-    f.Item("mnuFileSave")->trigger();
-    ExpectSavedSession(f.folder.Read("Golden.doc"), f.session.reports.Session());
+    desk.workstation.RunReport(Command("summary"));
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
+    EXPECT_TRUE(desk.platform.Messages().empty());
 
-    // Save As cancelled writes nothing.
-    f.Item("mnuFileSaveAs")->trigger();
-    EXPECT_FALSE(std::filesystem::exists(f.folder / "Golden.DOC"));
-}
-
-TEST(DataForm, AFailedSaveSaysSoAndKeepsEverything) {
-    DataWindowFixture f;
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    const std::string path = (f.folder / "no such folder" / "Golden.DOC").string();
-    f.platform.QueueChosenFile(path);
-    f.Item("mnuFileSaveAs")->trigger();
-    ASSERT_EQ(f.platform.Messages().size(), 1u);
-    EXPECT_EQ(f.platform.Messages()[0].title, "Error!");
-    EXPECT_NE(f.platform.Messages()[0].text.find(path), std::string::npos);
-    EXPECT_TRUE(f.Form()->isVisible());
-    EXPECT_EQ(f.Shown(), GoldenReport("new-york", "natal"));
-    EXPECT_TRUE(f.workstation.reportSaveFile.empty());  // Save asks again
-    EXPECT_GT(f.session.reports.LineCount(), 0);
+    // A folder that is not there: said, and nothing lost.
+    const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
+    desk.platform.QueueChosenFile(path);
+    const std::string shown = Shown(desk);
+    Item(desk, "mnuFileSaveAs")->trigger();
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
+    EXPECT_NE(desk.platform.Messages()[0].text.find(path), std::string::npos);
+    EXPECT_EQ(Shown(desk), shown);
+    EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
 }
 
 TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
-    DataWindowFixture f;
-    EXPECT_FALSE(f.Item("mnuMore")->isVisible());  // no ephemeris yet
-    ReportContext context{f.session, f.platform, f.workstation.DataWindow()};
-    ASSERT_TRUE(StartEphemeris(context, f.workstation.natalEntry, f.workstation.houseSystem,
-                               EphemerisHour::Midnight, f.workstation.ephemeris));
-    EXPECT_TRUE(f.Item("mnuMore")->isVisible());
-    EXPECT_FALSE(f.Item("mnuMoreNewDate")->isVisible());
-
-    struct Step {
-        const char* item;
-        std::string firstDay;  // the heading's date
-        std::string dayField;  // the natal entry's day afterwards
-    };
-    const Step steps[] = {
-        {"mnuMoreZForward", "Tuesday, 26 Dec 1950", "26"},
-        {"mnuMoreZForward", "Tuesday, 16 Jan 1951", "16"},
-        {"mnuMoreBackward", "Tuesday, 26 Dec 1950", "26"},
-    };
-    QSignalSpy entryChanged(&f.workstation, &Workstation::entryChanged);
-    for (const Step& s : steps) {
-        f.Item(s.item)->trigger();
-        EXPECT_NE(f.session.reports.Current()[1].find("Ephemeris starting " + s.firstDay),
-                  std::string::npos)
-            << f.session.reports.Current()[1];
-        EXPECT_EQ(f.workstation.natalEntry.txtDay, s.dayField);
+    WindowDesk desk({.dataForm = true});
+    EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());  // no ephemeris yet
+    desk.platform.QueueAnswer(MessageAnswer::Yes);
+    ASSERT_TRUE(desk.workstation.StartEphemeris());
+    EXPECT_TRUE(Item(desk, "mnuMore")->isVisible());
+    EXPECT_FALSE(Item(desk, "mnuMoreNewDate")->isVisible());
+    for (const auto& [item, heading, day] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"mnuMoreZForward", "Tuesday, 26 Dec 1950", "26"},
+             {"mnuMoreBackward", "Tuesday, 05 Dec 1950", "5"}}) {
+        Item(desk, item)->trigger();
+        EXPECT_NE(
+            desk.session.reports.Current()[1].find(std::string("Ephemeris starting ") + heading),
+            std::string::npos)
+            << desk.session.reports.Current()[1];
+        EXPECT_EQ(desk.workstation.natalEntry.txtDay, day);
     }
-    EXPECT_EQ(entryChanged.count(), 3);
-
-    // A natal data report in between: More stays and still pages the
-    // ephemeris.
-    testing::TypeGoldenNewYork(f.workstation.natalEntry, f.workstation.diurnalEntry);
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    EXPECT_TRUE(f.Item("mnuMore")->isVisible());
 
     // The interpretations step a day at a time; New Date reports the day
-    // the date window sets.
-    f.workstation.RunReport(f.Command("interpretations"));
-    EXPECT_TRUE(f.Item("mnuMoreNewDate")->isVisible());
-    QObject::connect(f.Form(), &DataForm::newDateRequested,
-                     [&f] { f.workstation.ShowInterpretationsFrom(JulianDayNumber(2000, 3, 15)); });
-    const Step days[] = {
-        {"mnuMoreZForward", "Sunday, 02 Jan 2000", ""},
-        {"mnuMoreZForward", "Monday, 03 Jan 2000", ""},
-        {"mnuMoreBackward", "Sunday, 02 Jan 2000", ""},
-        {"mnuMoreNewDate", "Wednesday, 15 Mar 2000", ""},
-        {"mnuMoreZForward", "Thursday, 16 Mar 2000", ""},
-    };
-    for (const Step& s : days) {
-        f.Item(s.item)->trigger();
-        EXPECT_NE(f.session.reports.Current()[3].find(s.firstDay), std::string::npos)
-            << s.item << ": " << f.session.reports.Current()[3];
+    // the date window sets. Any other report ends the stepping.
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    desk.workstation.RunReport(Command("interpretations"));
+    EXPECT_TRUE(Item(desk, "mnuMoreNewDate")->isVisible());
+    QObject::connect(&Form(desk), &DataForm::newDateRequested, [&desk] {
+        desk.workstation.ShowInterpretationsFrom(JulianDayNumber(2000, 3, 15));
+    });
+    for (const auto& [item, heading] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"mnuMoreZForward", "Sunday, 02 Jan 2000"},
+             {"mnuMoreBackward", "Saturday, 01 Jan 2000"},
+             {"mnuMoreNewDate", "Wednesday, 15 Mar 2000"}}) {
+        Item(desk, item)->trigger();
+        EXPECT_NE(desk.session.reports.Current()[3].find(heading), std::string::npos)
+            << item << ": " << desk.session.reports.Current()[3];
     }
-    EXPECT_EQ(entryChanged.count(), 3);  // the interpretations leave the entry alone
-    // Any other report ends the stepping of the interpretations.
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    EXPECT_FALSE(f.Item("mnuMore")->isVisible());
-    EXPECT_FALSE(f.Item("mnuMoreNewDate")->isVisible());
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
 }
 
 TEST(DataForm, ClosedWindowComesBackWithTheNextReportWhereItWas) {
-    DataWindowFixture f;
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    QPointer<DataForm> first = f.Form();
+    WindowDesk desk({.dataForm = true});
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    QPointer<DataForm> first = &Form(desk);
     first->resize(800, 600);
     first->move(120, 90);
-    // 15 twips a pixel at 96 dots an inch.
-    const double twips = 1440.0 / first->screen()->logicalDotsPerInch();
-    EXPECT_EQ(f.session.settings.dataWidth, static_cast<std::int16_t>(800 * twips));
-    EXPECT_EQ(f.session.settings.dataLeft, static_cast<std::int16_t>(120 * twips));
     first->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::DiscardClosedWindows();
     EXPECT_TRUE(first.isNull());
-
-    f.workstation.RunReport(f.Command("summary"));
-    DataForm* second = f.Form();
-    EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(f.Shown(), GoldenReport("new-york", "summary"));
-    EXPECT_EQ(second->size(), QSize(800, 600));
-    EXPECT_EQ(second->pos(), QPoint(120, 90));
-
+    desk.workstation.RunReport(Command("summary"));
+    EXPECT_TRUE(Form(desk).isVisible());
+    EXPECT_EQ(Form(desk).pos(), QPoint(120, 90));
+    EXPECT_EQ(Form(desk).size(), QSize(800, 600));
     // A placement off every screen comes back onto the primary one.
-    second->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    f.session.settings.dataLeft = 30000;
-    f.workstation.RunReport(f.Command("summary"));
-    EXPECT_EQ(f.Form()->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    Form(desk).close();
+    testing::DiscardClosedWindows();
+    desk.session.settings.dataLeft = 30000;
+    desk.workstation.RunReport(Command("summary"));
+    EXPECT_EQ(Form(desk).pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
 }
 
 TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
-    DataWindowFixture f;
+    WindowDesk desk({.dataForm = true});
     QWidget main;
     main.setObjectName("SOLVARIS");
     main.show();
-    ASSERT_TRUE(f.workstation.ComputeChart());
-    for (int press = 0; press < 2; ++press) {
-        f.Form()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.Form()));
-        if (press == 0) {
-            QTest::keyClick(f.Text1(), Qt::Key_Escape);
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
+    for (const bool escape : {true, false}) {
+        Form(desk).activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form(desk)));
+        if (escape) {
+            QTest::keyClick(&text, Qt::Key_Escape);
         } else {
-            QTest::mouseClick(f.Text1()->viewport(), Qt::RightButton);
+            QTest::mouseClick(text.viewport(), Qt::RightButton);
         }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << press;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
     }
 }
 

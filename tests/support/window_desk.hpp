@@ -1,0 +1,255 @@
+// What every window test stands on: a fresh copy of the shipped program
+// folder, its session, the scripted platform at a fixed moment, the
+// workstation with a recording data window and printer, the golden New
+// York chart entered, and on request the entry windows open; and a user's
+// hands: typing, clicking, reading what a window shows.
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "base/program_folder.hpp"
+#include "base/text_lines.hpp"
+#include "gui/entry/diurnal_entry_form.hpp"
+#include "gui/entry/natal_entry_form.hpp"
+#include "gui/reports/data_form.hpp"
+#include "gui/shell/workstation.hpp"
+#include "platform/headless/recording_data_window.hpp"
+#include "platform/headless/recording_printer.hpp"
+#include "support/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
+
+namespace solvaris::testing {
+
+inline void OpenShippedSession(Session& session) {
+    session.folder = SOLVARIS_DATA_DIR;
+    LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
+    session.currentOrbFile = (session.folder / "NATAL.ORB").string();
+}
+
+// Golden New York, 05 Dec 1950 7.45 P.M., zone 5, 74W00 40N43; the transit
+// moment 01 Jan 2000 12.00 P.M., zone 8, 118W15 34N03.
+inline void TypeGoldenNewYork(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal) {
+    natal = {"Golden New York",
+             "12",
+             "5",
+             "1950",
+             "7",
+             "45",
+             true,
+             "5",
+             "74",
+             "00",
+             false,
+             "40",
+             "43",
+             false};
+    diurnal = {"1", "1", "2000", "12", "00", true, "8", "118", "15", false, "34", "03", false};
+}
+
+// A golden report's text with the window's CR LF line ends.
+inline std::string GoldenReport(const std::string& chart, const std::string& report) {
+    const auto lines = ReadTextLines(std::string(SOLVARIS_TEST_DATA_DIR) + "/reports/" + chart +
+                                     "/" + report + ".txt");
+    return lines ? JoinCrLf(*lines) : std::string("(no golden text)");
+}
+
+struct DeskOptions {
+    bool goldenChart = true;    // the golden chart in the entry records
+    bool entryWindows = false;  // InputD and InputD1 open on them
+    bool dataForm = false;      // OutputD1 in place of the recording data window
+};
+
+struct WindowDesk {
+    explicit WindowDesk(DeskOptions options = {}) {
+        std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
+                              std::filesystem::copy_options::recursive);
+        session.folder = folder.path();
+        session.settings = DefaultSettings(folder.path());
+        LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
+        session.currentOrbFile = (folder / "NATAL.ORB").string();
+        platform.SetNow({2026, 12, 5, 15, 7, 42});
+        workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
+        workstation.SetPrinterChooser(RecordingPrinterChooser(printed));
+        if (options.dataForm) {
+            InstallDataForm(workstation);
+        }
+        if (options.entryWindows) {
+            // They open on the present moment, which the golden chart replaces.
+            natal = std::make_unique<NatalEntryForm>(workstation);
+            diurnal = std::make_unique<DiurnalEntryForm>(workstation);
+            natal->show();
+            diurnal->show();
+        }
+        if (options.goldenChart) {
+            TypeGoldenNewYork(workstation.natalEntry, workstation.diurnalEntry);
+            workstation.AnnounceEntryChanged();
+        }
+    }
+    ~WindowDesk() {
+        // Top-level windows the test opened go with the desk.
+        natal.reset();
+        diurnal.reset();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TempFolder folder;
+    Session session;
+    ScriptedPlatform platform;
+    Workstation workstation{session, platform};
+    RecordingDataWindow dataWindow;
+    PrintRecord printed;
+    std::unique_ptr<NatalEntryForm> natal;
+    std::unique_ptr<DiurnalEntryForm> diurnal;
+};
+
+template <typename T>
+T& Control(QWidget& window, const char* name) {
+    T* control = window.findChild<T*>(name);
+    if (control == nullptr) {
+        ADD_FAILURE() << "no control " << name << " in " << window.objectName().toStdString();
+        throw std::runtime_error(name);
+    }
+    return *control;
+}
+
+// The field's content replaced by what the keys type.
+inline void TypeInto(QWidget& window, const char* name, const std::string& keys) {
+    auto& field = Control<QLineEdit>(window, name);
+    field.selectAll();
+    QTest::keyClicks(&field, QString::fromStdString(keys));
+}
+
+inline void Click(QWidget& window, const char* name) {
+    // Near the left edge: a stretched option button only takes clicks on
+    // its mark and caption.
+    auto& control = Control<QWidget>(window, name);
+    QTest::mouseClick(&control, Qt::LeftButton, {},
+                      QPoint(std::min(8, control.width() / 2), control.height() / 2));
+}
+
+inline std::string Shown(QWidget& window, const char* name) {
+    return Control<QLineEdit>(window, name).text().toStdString();
+}
+
+// What a text box shows, its line breaks as the files have them.
+inline std::string TextShown(QWidget& window, const char* name) {
+    return Control<QPlainTextEdit>(window, name).toPlainText().replace("\n", "\r\n").toStdString();
+}
+
+// Every text field and chosen option button of a window in Tab order, as
+// "12|5|1950|...|optPM|..."; EntryOf gives the same line for a record.
+inline std::string Showing(QWidget& window) {
+    std::string shown;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            shown += field->text().toStdString() + "|";
+        } else if (auto* option = qobject_cast<QRadioButton*>(w); option && option->isChecked()) {
+            shown += option->objectName().toStdString() + "|";
+        }
+    }
+    return shown;
+}
+
+inline std::string EntryOf(const NatalEntryWindow& w) {
+    const auto opt = [](bool second, const char* one, const char* other) {
+        return std::string(second ? other : one) + "|";
+    };
+    return w.txtName + "|" + w.txtMonth + "|" + w.txtDay + "|" + w.txtYear + "|" + w.txtBirthHour +
+           "|" + w.txtBirthMinute + "|" + opt(w.optPM, "optAM", "optPM") + w.txtTZ + "|" +
+           w.txtLongDeg + "|" + w.txtLongMin + "|" + opt(w.optEast, "optWest", "optEast") +
+           w.txtLatDeg + "|" + w.txtLatMin + "|" + opt(w.optSouth, "optNorth", "optSouth");
+}
+
+inline std::string EntryOf(const DiurnalEntryWindow& w) {
+    const auto opt = [](bool second, const char* one, const char* other) {
+        return std::string(second ? other : one) + "|";
+    };
+    return w.txtDiurnalMonth + "|" + w.txtDiurnalDay + "|" + w.txtDiurnalYear + "|" +
+           w.txtDiurnalHour + "|" + w.txtDiurnalMinute + "|" +
+           opt(w.optDiurnalPM, "optDiurnalAM", "optDiurnalPM") + w.txtDiurnalTZ + "|" +
+           w.txtDiurnalLongDeg + "|" + w.txtDiurnalLongMin + "|" +
+           opt(w.optDiurnalEast, "optDiurnalWest", "optDiurnalEast") + w.txtDiurnalLatDeg + "|" +
+           w.txtDiurnalLatMin + "|" + opt(w.optDiurnalSouth, "optDiurnalNorth", "optDiurnalSouth");
+}
+
+// A record's line, as EntryOf gives it, typed into the window as a user
+// does: each field typed in Tab order, each named option button clicked.
+inline void TypeEntry(QWidget& window, const std::string& line) {
+    const QStringList parts = QString::fromStdString(line).split('|');
+    qsizetype next = 0;
+    for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            field->selectAll();
+            QTest::keyClicks(field, parts.value(next++));
+        } else if (qobject_cast<QRadioButton*>(w) && w->objectName() == parts.value(next)) {
+            QTest::mouseClick(w, Qt::LeftButton, {},
+                              QPoint(std::min(8, w->width() / 2), w->height() / 2));
+            ++next;
+        }
+    }
+}
+
+inline void ClickLine(QListWidget& list, int row, bool twice = false) {
+    QListWidgetItem* item = list.item(row);
+    ASSERT_NE(item, nullptr) << "no line " << row;
+    list.scrollToItem(item);
+    const QPoint at = list.visualItemRect(item).center();
+    // A double click is a click and then the second press.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    if (twice) {
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    }
+}
+
+// The first line starting with `start`.
+inline void ClickLine(QListWidget& list, const char* start, bool twice = false) {
+    const auto found = list.findItems(QString::fromUtf8(start), Qt::MatchStartsWith);
+    ASSERT_FALSE(found.isEmpty()) << "no line " << start;
+    ClickLine(list, list.row(found.front()), twice);
+}
+
+inline std::vector<std::string> Lines(const QListWidget& list) {
+    std::vector<std::string> lines;
+    for (int row = 0; row < list.count(); ++row) {
+        lines.push_back(list.item(row)->text().toStdString());
+    }
+    return lines;
+}
+
+// The shown top-level windows of that name.
+inline std::vector<QWidget*> OpenWindows(const char* name) {
+    std::vector<QWidget*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+            shown.push_back(window);
+        }
+    }
+    return shown;
+}
+
+template <typename T>
+T* OpenWindow(const char* name) {
+    const auto shown = OpenWindows(name);
+    return shown.empty() ? nullptr : qobject_cast<T*>(shown.front());
+}
+
+// Windows closed with deletion on close are gone.
+inline void DiscardClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace solvaris::testing
