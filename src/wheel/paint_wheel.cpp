@@ -1,6 +1,7 @@
 #include "wheel/paint_wheel.hpp"
 
 #include <optional>
+#include <vector>
 
 #include "base/option_numbers.hpp"
 #include "wheel/cusp_labels.hpp"
@@ -43,14 +44,21 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
 }
 
 // The main ring first; a triple wheel then draws its innermost ring before
-// the middle one.
+// the middle one. Every ring is laid out before any is drawn, so that the
+// leader lines keep clear of the labels of every ring.
 void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
-    PlaceRing(target, state, RingRole::Main, data);
+    std::vector<PlacedRing> rings{LayOutRing(target, state, RingRole::Main, data)};
     if (state.layout >= 1) {
-        PlaceRing(target, state, RingRole::Inner, data);
+        rings.push_back(LayOutRing(target, state, RingRole::Inner, data));
     }
     if (state.layout == 2) {
-        PlaceRing(target, state, RingRole::Middle, data);
+        rings.push_back(LayOutRing(target, state, RingRole::Middle, data));
+    }
+    for (const PlacedRing& ring : rings) {
+        DrawRingLeaders(target, state, ring, rings);
+    }
+    for (const PlacedRing& ring : rings) {
+        DrawRingPoints(target, state, ring);
     }
 }
 

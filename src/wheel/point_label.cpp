@@ -219,6 +219,11 @@ void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedP
         target.canvas.MoveTo(boxes[i].left, boxes[i].top);
         target.canvas.Print(parts[i].text);
     }
+    // The colour in use before the retrograde mark comes back after it.
+    if (parts.size() > 1 && parts.back().text == GlyphText(kRetrogradeCode)) {
+        target.canvas.SetForeColour(
+            PaletteColour(target.options, parts[parts.size() - 2].colourOption));
+    }
 }
 
 }  // namespace solvaris
