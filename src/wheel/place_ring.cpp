@@ -39,10 +39,53 @@ bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings
     return false;
 }
 
+// The circle that bounds the ring's band on the inside.
+double RingInnerRadius(RingRole role, int layout) {
+    switch (role) {
+        case RingRole::Main: return layout == 0 ? 120 : layout == 1 ? 138 : 164;
+        case RingRole::Middle: return 109;
+        case RingRole::Inner: return 62;
+    }
+    return 120;
+}
+
+bool Overlap(const PrintedBox& a, const PrintedBox& b) {
+    constexpr double kClearUnits = 0.5;
+    return std::min(a.right, b.right) - std::max(a.left, b.left) > -kClearUnits &&
+           std::min(a.top, b.top) - std::max(a.bottom, b.bottom) > -kClearUnits;
+}
+
+bool OverAnyLabel(const std::vector<PrintedBox>& label, const std::vector<PlacedRing>& rings,
+                  const std::vector<std::vector<PrintedBox>>& ringLabels, std::size_t self) {
+    const auto over = [&](const std::vector<PrintedBox>& other) {
+        for (const PrintedBox& a : label) {
+            for (const PrintedBox& b : other) {
+                if (Overlap(a, b)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    for (const PlacedRing& ring : rings) {
+        for (const std::vector<PrintedBox>& other : ring.labels) {
+            if (over(other)) {
+                return true;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
+        if (i != self && over(ringLabels[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role,
-                      const WheelData& data) {
+PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
+                      const std::vector<PlacedRing>& outer) {
     state.ringInProgress = role;
     PlacedRing ring{role, LayRing(state, role, data), {}};
     RingLayout& layout = ring.layout;
@@ -65,6 +108,33 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role,
         const PlacedPoint& placed = layout.placed[i];
         layout.angleOf[placed.point] = placed.angleDegrees;
         ring.labels.push_back(LabelBoxesAt(target, labels[i], placed.angleDegrees, placed.radius));
+    }
+    // A label that an outer ring's label reaches down to moves in toward
+    // the centre, as far as its band allows, to the first place where it
+    // lies over no label of any ring.
+    constexpr double kPullStepUnits = 1;
+    const double inner = RingInnerRadius(role, state.layout);
+    for (std::size_t i = 0; i < layout.placed.size(); ++i) {
+        PlacedPoint& placed = layout.placed[i];
+        if (!OverAnyLabel(ring.labels[i], outer, {}, 0)) {
+            continue;
+        }
+        for (double radius = placed.radius - kPullStepUnits;; radius -= kPullStepUnits) {
+            std::vector<PrintedBox> moved =
+                LabelBoxesAt(target, labels[i], placed.angleDegrees, radius);
+            const bool inBand = std::all_of(moved.begin(), moved.end(), [&](const PrintedBox& b) {
+                return std::hypot(std::clamp(0.0, b.left, b.right),
+                                  std::clamp(0.0, b.bottom, b.top)) >= inner;
+            });
+            if (!inBand) {
+                break;
+            }
+            if (!OverAnyLabel(moved, outer, ring.labels, i)) {
+                placed.radius = radius;
+                ring.labels[i] = std::move(moved);
+                break;
+            }
+        }
     }
     if (role == RingRole::Main) {
         state.slotOf = layout.slotOf;

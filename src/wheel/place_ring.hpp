@@ -22,9 +22,12 @@ struct PlacedRing {
 
 // Lays out the ring's points, spread so that their labels stay apart and in
 // their houses (a crowded house may leave out its South Node and Part of
-// Fortune). The main ring's slots and glyph angles are kept in the state
-// for the aspect lines and the ASCII chart.
-PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data);
+// Fortune); a label that the labels of the `outer` rings (laid out before)
+// reach moves in toward the centre within its band. The main ring's slots
+// and glyph angles are kept in the state for the aspect lines and the ASCII
+// chart.
+PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
+                      const std::vector<PlacedRing>& outer = {});
 
 // A tick on the ring's outer circle at each point's true place, and from a
 // glyph moved off its place a leader line to its tick; a line that would
