@@ -149,29 +149,6 @@ TEST(WheelsForm, AFullPagePrintIsOnePageWithTheWheelAndItsGrid) {
     EXPECT_EQ(desk.platform.Messages().size(), 1u);
 }
 
-TEST(WheelsForm, TheScaleFollowsTheDrawingAreaAndNoAreaPaintsNothing) {
-    struct Case {
-        QSize area;
-        int scale;  // the state's half-width after the paint
-    };
-    const Case cases[] = {
-        {{1024, 768}, 300}, {{768, 768}, 225}, {{767, 768}, 244},
-        {{600, 900}, 244},  {{900, 450}, 450}, {{1000, 7}, 32143},
-    };
-    WheelDesk desk;
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-    for (const Case& c : cases) {
-        wheels->centralWidget()->setFixedSize(c.area);
-        const QImage shown = desk.Shown();
-        EXPECT_EQ(shown.size(), c.area) << c.area.width() << "x" << c.area.height();
-        EXPECT_EQ(wheels->State().scale, c.scale) << c.area.width() << "x" << c.area.height();
-    }
-    wheels->centralWidget()->setFixedSize(1024, 0);
-    EXPECT_TRUE(wheels->ClientImage().isNull());
-    EXPECT_EQ(wheels->State().scale, 32143) << "the last scale stands";
-    EXPECT_TRUE(desk.platform.Messages().empty());
-}
-
 TEST(WheelsForm, WithoutTheDataFilesTheWindowSaysSoAndPrintsNothing) {
     testing::TempFolder folder;
     std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
