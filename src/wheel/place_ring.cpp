@@ -109,14 +109,15 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
         layout.angleOf[placed.point] = placed.angleDegrees;
         ring.labels.push_back(LabelBoxesAt(target, labels[i], placed.angleDegrees, placed.radius));
     }
-    // A label that an outer ring's label reaches down to moves in toward
-    // the centre, as far as its band allows, to the first place where it
-    // lies over no label of any ring.
+    // A label over another (one an outer ring's label reaches down to, or
+    // a neighbour in a house too small for its labels) moves in toward the
+    // centre, as far as its band allows, to the first place inside its
+    // house where it lies over no label of any ring.
     constexpr double kPullStepUnits = 1;
     const double inner = RingInnerRadius(role, state.layout);
     for (std::size_t i = 0; i < layout.placed.size(); ++i) {
         PlacedPoint& placed = layout.placed[i];
-        if (!OverAnyLabel(ring.labels[i], outer, {}, 0)) {
+        if (!OverAnyLabel(ring.labels[i], outer, ring.labels, i)) {
             continue;
         }
         for (double radius = placed.radius - kPullStepUnits;; radius -= kPullStepUnits) {
@@ -129,7 +130,8 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
             if (!inBand) {
                 break;
             }
-            if (!OverAnyLabel(moved, outer, ring.labels, i)) {
+            if (LabelInsideHouse(state, placed.house, moved) &&
+                !OverAnyLabel(moved, outer, ring.labels, i)) {
                 placed.radius = radius;
                 ring.labels[i] = std::move(moved);
                 break;

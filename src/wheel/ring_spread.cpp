@@ -205,6 +205,11 @@ bool SpreadHouse(const Spreader& spreader, const House& house, std::vector<doubl
 
 }  // namespace
 
+bool LabelInsideHouse(const WheelState& state, int house, const std::vector<PrintedBox>& boxes) {
+    return InsideHouse(boxes,
+                       House{house, HouseStart(state, house), HouseSpan(state, house), {}, {}});
+}
+
 double TrueAngle(const WheelState& state, const PlacedPoint& placed) {
     if (IsEuropeanSingle(state)) {
         return EuropeanAngle(placed.longitude, state.mainCusps);

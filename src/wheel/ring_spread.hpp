@@ -26,6 +26,9 @@ using LabelBoxesOf =
 // (American: in proportion to its house; European: to scale).
 double TrueAngle(const WheelState& state, const PlacedPoint& placed);
 
+// Whether every box of a label lies inside the house, clear of its lines.
+bool LabelInsideHouse(const WheelState& state, int house, const std::vector<PrintedBox>& boxes);
+
 // Moves the glyphs of the laid ring (angle and radius) as said above; the
 // points left out, by their index in layout.placed, in increasing order.
 std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state, RingRole role,
