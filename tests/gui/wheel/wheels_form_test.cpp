@@ -1,5 +1,5 @@
-// The chart-wheel window driven as a user would: the 90-degree wheel,
-// Switch, the type, the print question, the paint against `solvaris wheel`, the ASCII
+// The chart-wheel window driven as a user would: Switch, the print
+// question, the paint against `solvaris wheel`, the ASCII
 // chart, the orb commands, its placement in SOLVARIS.INI and the natal
 // wheel that start-up opens.
 #include "gui/wheel/wheels_form.hpp"
@@ -25,9 +25,6 @@ constexpr const char* kCaption = "SOLVARIS (Tropical zodiac) - Chartwheels";
 bool Visible(const WheelsForm& wheels, const char* item) {
     return wheels.findChild<QAction*>(QString::fromLatin1(item))->isVisible();
 }
-bool Checked(const WheelsForm& wheels, const char* item) {
-    return wheels.findChild<QAction*>(QString::fromLatin1(item))->isChecked();
-}
 
 TEST(WheelsForm, SecondPersonDualWheelSwitchesAndTwiceComesBack) {
     WheelDesk desk;
@@ -46,39 +43,6 @@ TEST(WheelsForm, SecondPersonDualWheelSwitchesAndTwiceComesBack) {
     desk.Click("mnuSwitch");
     EXPECT_FALSE(wheels->State().switchFlag);
     EXPECT_EQ(desk.Shown(), first);
-}
-
-TEST(WheelsForm, NinetyDegreeWheelIgnoresEuropeanAndHidesSwitch) {
-    struct Case {
-        const char* heading;
-        bool ninety;
-    };
-    for (const Case c : {Case{"Golden New York - natal", false},
-                         Case{"Golden New York - 90 degree wheel", true}}) {
-        WheelDesk desk;
-        desk.workstation.diurnalEntry.chk2ndPersonCaption = "Second Person";
-        desk.workstation.SetSecondPerson(true);
-        WheelsForm* wheels = desk.Open("mnuWheelsDualNatTran");
-        desk.session.wheel.innerHeader[0] = c.heading;
-        wheels->Load(WheelKind::DualTransits);
-        EXPECT_EQ(Visible(*wheels, "mnuSwitch"), !c.ninety) << c.heading;
-
-        desk.workstation.SetSecondPerson(false);
-        desk.Open("mnuWheelsSingleNatal");
-        desk.session.wheel.innerHeader[0] = c.heading;
-        wheels->Load(WheelKind::Natal);
-        const QImage american = desk.Shown();
-        desk.Click("mnuCTEuropean");
-        EXPECT_EQ(wheels->State().chartType, c.ninety ? 0 : 1) << c.heading;
-        EXPECT_EQ(Checked(*wheels, "mnuCTAmerican"), c.ninety) << c.heading;
-        EXPECT_EQ(Checked(*wheels, "mnuCTEuropean"), !c.ninety) << c.heading;
-        EXPECT_EQ(desk.Shown() == american, c.ninety) << c.heading;
-        EXPECT_EQ(desk.session.settings.typeChart, c.ninety ? 0 : 1) << c.heading;
-        desk.Click("mnuCTAmerican");
-        EXPECT_EQ(wheels->State().chartType, 0) << c.heading;
-        EXPECT_TRUE(Checked(*wheels, "mnuCTAmerican")) << c.heading;
-        EXPECT_EQ(desk.Shown(), american) << c.heading;
-    }
 }
 
 TEST(WheelsForm, ThePrintQuestionAndEachAnswer) {
@@ -356,55 +320,32 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
               desk.main.get());
 }
 
+// The window's wiring to its placement: placed from the settings with
+// option 209, and its place kept in them when it closes (the rules of
+// placing are the placement's own tests).
 TEST(WheelsForm, PlacementFromTheSettingsAndBackIntoThem) {
-    const PixelRect screen = ScreenAreas().front();
-    struct Case {
-        const char* what;
-        int option209;
-        TwipsRect stored;  // left, top, width, height in twips
-        PixelRect placed;
-    };
-    const Case cases[] = {
-        {"from the settings", 1, {750, 1500, 7500, 6000}, {50, 100, 500, 400}},
-        {"off every screen: brought back",
-         1,
-         {150000, 1500, 7500, 6000},
-         {screen.left + screen.width - 500, 100, 500, 400}},
-        {"the display profile's default",
-         0,
-         {750, 1500, 7500, 6000},
-         {screen.left + (screen.width - 731) / 2, screen.top, 731, 614}},
-    };
-    for (const Case& c : cases) {
-        WheelDesk desk;
-        desk.session.options.Set(opt::WheelPlacementFromSettings, c.option209);
-        Settings& s = desk.session.settings;
-        s.wheelLeft = c.stored.left;
-        s.wheelTop = c.stored.top;
-        s.wheelWidth = c.stored.width;
-        s.wheelHeight = c.stored.height;
-        WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-        EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
-                  c.placed)
-            << c.what;
-
-        // Moved and resized by the user, closed, opened again.
-        wheels->move(120, 60);
-        wheels->resize(480, 360);
-        wheels->close();
-        EXPECT_EQ(s.wheelLeft, 1800) << c.what;
-        EXPECT_EQ(s.wheelTop, 900) << c.what;
-        EXPECT_EQ(s.wheelWidth, 7200) << c.what;
-        EXPECT_EQ(s.wheelHeight, 5400) << c.what;
-        EXPECT_EQ(s.wheelScaleWidth, 1024) << c.what;
-        EXPECT_EQ(s.wheelScaleHeight, 768) << c.what;
-        desk.Open("mnuWheelsDualNatProg");
-        if (c.option209 != 0) {
-            EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
-                      (PixelRect{120, 60, 480, 360}))
-                << c.what;
-        }
-    }
+    WheelDesk desk;
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
+    Settings& s = desk.session.settings;
+    s.wheelLeft = 750;
+    s.wheelTop = 1500;
+    s.wheelWidth = 7500;
+    s.wheelHeight = 6000;
+    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
+    EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
+              (PixelRect{50, 100, 500, 400}));
+    wheels->move(120, 60);
+    wheels->resize(480, 360);
+    wheels->close();
+    EXPECT_EQ(s.wheelLeft, 1800);
+    EXPECT_EQ(s.wheelTop, 900);
+    EXPECT_EQ(s.wheelWidth, 7200);
+    EXPECT_EQ(s.wheelHeight, 5400);
+    EXPECT_EQ(s.wheelScaleWidth, 1024);
+    EXPECT_EQ(s.wheelScaleHeight, 768);
+    desk.Open("mnuWheelsDualNatProg");
+    EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
+              (PixelRect{120, 60, 480, 360}));
 }
 
 TEST(WheelsForm, TheDefaultPlaceLeavesTheMainMenuBarFree) {
