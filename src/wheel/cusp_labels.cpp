@@ -55,11 +55,9 @@ std::pair<double, double> LabelSize(WheelTarget& target, const std::array<LabelP
     return {width, height};
 }
 
-// The top-left corner of a European cusp label: the label's box wholly
-// outside the outer circle, as near the cusp's direction as it goes (its
-// centre so far out along the cusp's line that the box's side nearest the
-// centre clears the circle), and held within the surface.
-std::pair<double, double> EuropeanLabelCorner(const WheelTarget& target, double angle, double width,
+}  // namespace
+
+std::pair<double, double> OutsideCircleCorner(const WheelTarget& target, double angle, double width,
                                               double height) {
     constexpr double kGapUnits = 2;
     const double c = CosDeg(angle);
@@ -94,8 +92,6 @@ std::pair<double, double> EuropeanLabelCorner(const WheelTarget& target, double 
     return {left, top};
 }
 
-}  // namespace
-
 void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelData& data) {
     const bool european = IsEuropeanSingle(state);
     for (int k = 1; k <= kCuspCount; ++k) {
@@ -103,7 +99,7 @@ void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelDat
         if (european) {
             const double angle = EuropeanAngle(state.mainCusps[k], state.mainCusps);
             const auto [width, height] = LabelSize(target, parts);
-            const auto [x, y] = EuropeanLabelCorner(target, angle, width, height);
+            const auto [x, y] = OutsideCircleCorner(target, angle, width, height);
             target.canvas.MoveTo(x, y);
             for (const LabelPart& part : parts) {
                 PrintPart(target, part);

@@ -2,6 +2,8 @@
 // around the outside of the wheel.
 #pragma once
 
+#include <utility>
+
 #include "wheel/wheel_data.hpp"
 #include "wheel/wheel_state.hpp"
 #include "wheel/wheel_target.hpp"
@@ -15,8 +17,14 @@ namespace solvaris {
 // wheel and the circle itself stay free of it).
 void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelData& data);
 
-// The radius of the outer labels: just outside the wheel's outer circle.
-inline constexpr double kOuterLabelRadius = 236 * 0.91984662;
+// The top-left corner of a text of that width and height wholly outside the
+// outer circle, as near the direction of `angle` as it goes (its centre so
+// far out along that line that the box's side nearest the centre clears
+// the circle), held within the surface, and beside the circle where the
+// surface leaves no room beyond it.
+std::pair<double, double> OutsideCircleCorner(const WheelTarget& target, double angle, double width,
+                                              double height);
+
 inline constexpr double kOuterCircleRadius = 217;
 
 }  // namespace solvaris

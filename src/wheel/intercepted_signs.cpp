@@ -33,16 +33,17 @@ void DrawInterceptedSigns(WheelTarget& target, const WheelState& state) {
                                  ? OnCircle(EuropeanCuspAngle(state.mainCusps, house) +
                                             HouseSizeOf(sizes, house) / 2)
                                  : OnCircle(AmericanHouseAngle(house) + 15);
-        double x = kOuterLabelRadius * CosDeg(angle);
-        if (angle > 90 && angle < 270) {
-            x -= 20;
-        }
+        // Outside the circle, where no point's glyph or label reaches, and
+        // in the middle of its house, apart from the cusp labels.
         SetGlyphFont(target,
                      SurfaceOption(target, opt::ScreenCuspSignSize, opt::PrinterCuspSignSize));
         target.canvas.SetForeColour(
             SurfaceColour(target, opt::ScreenCuspSignColour, opt::PrinterCuspSignColour));
-        target.canvas.MoveTo(x, kOuterLabelRadius * SinDeg(angle));
-        target.canvas.Print(SignGlyph(sign));
+        const std::string glyph = SignGlyph(sign);
+        const auto [x, y] = OutsideCircleCorner(target, angle, target.canvas.TextWidth(glyph),
+                                                target.canvas.TextHeight(glyph));
+        target.canvas.MoveTo(x, y);
+        target.canvas.Print(glyph);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "wheel/paint_wheel.hpp"
 
 #include <optional>
+#include <vector>
 
 #include "base/option_numbers.hpp"
 #include "wheel/cusp_labels.hpp"
@@ -42,15 +43,27 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
     return ScreenUserScale(*scale, inputs.areaWidth, inputs.areaHeight);
 }
 
-// The main ring first; a triple wheel then draws its innermost ring before
-// the middle one.
+// Laid out from the outside in, so that each ring keeps clear of the labels
+// of the rings outside it; drawn the main ring first, and in a triple wheel
+// the innermost ring before the middle one. The leader lines are drawn
+// once every ring is laid out, to keep clear of the labels of every ring.
 void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
-    PlaceRing(target, state, RingRole::Main, data);
-    if (state.layout >= 1) {
-        PlaceRing(target, state, RingRole::Inner, data);
-    }
+    std::vector<PlacedRing> rings{LayOutRing(target, state, RingRole::Main, data)};
     if (state.layout == 2) {
-        PlaceRing(target, state, RingRole::Middle, data);
+        rings.push_back(LayOutRing(target, state, RingRole::Middle, data, rings));
+    }
+    if (state.layout >= 1) {
+        rings.push_back(LayOutRing(target, state, RingRole::Inner, data, rings));
+    }
+    for (const PlacedRing& ring : rings) {
+        DrawRingLeaders(target, state, ring, rings);
+    }
+    for (const RingRole role : {RingRole::Main, RingRole::Inner, RingRole::Middle}) {
+        for (const PlacedRing& ring : rings) {
+            if (ring.role == role) {
+                DrawRingPoints(target, state, ring);
+            }
+        }
     }
 }
 

@@ -5,127 +5,178 @@
 #include <string>
 #include <vector>
 
+#include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
 #include "wheel/ring_parameters.hpp"
+#include "wheel/ring_spread.hpp"
 #include "wheel/text_overlaps.hpp"
-#include "wheel/wheel_geometry.hpp"
-#include "wheel/wheel_glyphs.hpp"
 
 namespace solvaris {
 
 namespace {
 
-// How far a glyph may be turned into its house, and by what steps, to take
-// it off a house line; a glyph that would need more stays where it is.
-constexpr double kMostTurnDegrees = 4;
-constexpr double kTurnStepDegrees = 0.5;
-// A line merely grazing the box's edge leaves the glyph readable.
-constexpr double kGrazeUnits = 0.5;
-
-double HouseStartAngle(const WheelState& state, int house) {
-    return IsEuropeanSingle(state) ? EuropeanCuspAngle(state.mainCusps, house)
-                                   : AmericanHouseAngle(house);
+// The circle that bounds the ring's band on the outside.
+double RingOuterRadius(RingRole role, int layout) {
+    switch (role) {
+        case RingRole::Main: return 217;
+        case RingRole::Middle: return 164;
+        case RingRole::Inner: return layout == 2 ? 109 : 138;
+    }
+    return 217;
 }
 
-// Whether the house line at `lineAngle` (from the centre to the outer
-// circle) runs through the box of width by height whose top-left corner is
-// at (x, y).
-bool LineThroughBox(double lineAngle, double x, double y, double width, double height) {
-    constexpr double kOuterRadius = 217;
-    const DrawnLine line{0, 0, kOuterRadius * CosDeg(lineAngle), kOuterRadius * SinDeg(lineAngle)};
-    PrintedBox box;
-    box.left = x;
-    box.top = y;
-    box.right = x + width;
-    box.bottom = y - height;
-    return LineRunsThroughBox(line, box, kGrazeUnits);
-}
-
-bool OnAHouseLine(const WheelState& state, int house, double angle, double radius, double width,
-                  double height) {
-    const double x = radius * CosDeg(angle);
-    const double y = radius * SinDeg(angle);
-    return LineThroughBox(HouseStartAngle(state, house), x, y, width, height) ||
-           LineThroughBox(HouseStartAngle(state, house % 12 + 1), x, y, width, height);
-}
-
-// Whether the glyph's box at that angle and radius lies over the glyph of
-// another point of the ring.
-bool OverAnotherGlyph(WheelTarget& target, const std::vector<PlacedPoint>& ring,
-                      const PlacedPoint& placed, double angle, double radius, double width,
-                      double height) {
-    const double x = radius * CosDeg(angle);
-    const double y = radius * SinDeg(angle);
-    for (const PlacedPoint& other : ring) {
-        if (other.point == placed.point) {
-            continue;
+bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings) {
+    constexpr double kGrazeUnits = 0.5;
+    for (const PlacedRing& ring : rings) {
+        for (const std::vector<PrintedBox>& boxes : ring.labels) {
+            for (const PrintedBox& box : boxes) {
+                if (LineRunsThroughBox(line, box, kGrazeUnits)) {
+                    return true;
+                }
+            }
         }
-        const std::string glyph = PointGlyph(other.point);
-        const double ox = other.radius * CosDeg(other.angleDegrees);
-        const double oy = other.radius * SinDeg(other.angleDegrees);
-        const double across =
-            std::min(x + width, ox + target.canvas.TextWidth(glyph)) - std::max(x, ox);
-        const double down =
-            std::min(y, oy) - std::max(y - height, oy - target.canvas.TextHeight(glyph));
-        if (across > kGrazeUnits && down > kGrazeUnits) {
+    }
+    return false;
+}
+
+// The circle that bounds the ring's band on the inside.
+double RingInnerRadius(RingRole role, int layout) {
+    switch (role) {
+        case RingRole::Main: return layout == 0 ? 120 : layout == 1 ? 138 : 164;
+        case RingRole::Middle: return 109;
+        case RingRole::Inner: return 62;
+    }
+    return 120;
+}
+
+bool Overlap(const PrintedBox& a, const PrintedBox& b) {
+    constexpr double kClearUnits = 0.5;
+    return std::min(a.right, b.right) - std::max(a.left, b.left) > -kClearUnits &&
+           std::min(a.top, b.top) - std::max(a.bottom, b.bottom) > -kClearUnits;
+}
+
+bool OverAnyLabel(const std::vector<PrintedBox>& label, const std::vector<PlacedRing>& rings,
+                  const std::vector<std::vector<PrintedBox>>& ringLabels, std::size_t self) {
+    const auto over = [&](const std::vector<PrintedBox>& other) {
+        for (const PrintedBox& a : label) {
+            for (const PrintedBox& b : other) {
+                if (Overlap(a, b)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    for (const PlacedRing& ring : rings) {
+        for (const std::vector<PrintedBox>& other : ring.labels) {
+            if (over(other)) {
+                return true;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
+        if (i != self && over(ringLabels[i])) {
             return true;
         }
     }
     return false;
 }
 
-// The glyph turned the least way, within its house, that takes its box off
-// the house's two lines without laying it over another glyph of the ring.
-void TakeOffHouseLines(WheelTarget& target, const WheelState& state, RingRole role,
-                       const WheelData& data, const std::vector<PlacedPoint>& ring,
-                       PlacedPoint& placed) {
-    const std::string glyph = PointGlyph(placed.point);
-    const double width = target.canvas.TextWidth(glyph);
-    const double height = target.canvas.TextHeight(glyph);
-    const auto radiusAt = [&](double angle) {
-        return role == RingRole::Main ? MainRingRadius(data, angle) : placed.radius;
-    };
-    if (!OnAHouseLine(state, placed.house, placed.angleDegrees, placed.radius, width, height)) {
-        return;
-    }
-    const double start = HouseStartAngle(state, placed.house);
-    const double size = Normalize360(HouseStartAngle(state, placed.house % 12 + 1) - start);
-    for (double turn = kTurnStepDegrees; turn <= kMostTurnDegrees; turn += kTurnStepDegrees) {
-        for (const double sign : {1.0, -1.0}) {
-            const double angle = Normalize360(placed.angleDegrees + sign * turn);
-            if (Normalize360(angle - start) >= size) {
-                continue;  // out of its house
-            }
-            const double radius = radiusAt(angle);
-            if (!OnAHouseLine(state, placed.house, angle, radius, width, height) &&
-                !OverAnotherGlyph(target, ring, placed, angle, radius, width, height)) {
-                placed.angleDegrees = angle;
-                placed.radius = radius;
-                return;
-            }
-        }
-    }
-}
-
 }  // namespace
 
-RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data) {
+PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
+                      const std::vector<PlacedRing>& outer) {
     state.ringInProgress = role;
-    RingLayout layout = LayRing(state, role, data);
-    SetGlyphFont(target, PointGlyphSize(target, state));
-    for (PlacedPoint& placed : layout.placed) {
-        TakeOffHouseLines(target, state, role, data, layout.placed, placed);
+    PlacedRing ring{role, LayRing(state, role, data), {}};
+    RingLayout& layout = ring.layout;
+    const std::string& marks = RingMarks(state, role);
+    std::vector<std::vector<PointLabelPart>> labels;
+    for (const PlacedPoint& placed : layout.placed) {
+        labels.push_back(MeasureLabel(target, state, placed, marks));
+    }
+    const std::vector<std::size_t> leftOut =
+        SpreadRing(layout, state, role, data, [&](std::size_t i, double angle, double radius) {
+            return LabelBoxesAt(target, labels[i], angle, radius);
+        });
+    for (auto i = leftOut.rbegin(); i != leftOut.rend(); ++i) {
+        layout.slotOf[layout.placed[*i].point] = -1;
+        labels.erase(labels.begin() + static_cast<std::ptrdiff_t>(*i));
+        layout.placed.erase(layout.placed.begin() + static_cast<std::ptrdiff_t>(*i));
+    }
+    layout.angleOf = {};
+    for (std::size_t i = 0; i < layout.placed.size(); ++i) {
+        const PlacedPoint& placed = layout.placed[i];
         layout.angleOf[placed.point] = placed.angleDegrees;
+        ring.labels.push_back(LabelBoxesAt(target, labels[i], placed.angleDegrees, placed.radius));
+    }
+    // A label over another (one an outer ring's label reaches down to, or
+    // a neighbour in a house too small for its labels) moves in toward the
+    // centre, as far as its band allows, to the first place inside its
+    // house where it lies over no label of any ring.
+    constexpr double kPullStepUnits = 1;
+    const double inner = RingInnerRadius(role, state.layout);
+    for (std::size_t i = 0; i < layout.placed.size(); ++i) {
+        PlacedPoint& placed = layout.placed[i];
+        if (!OverAnyLabel(ring.labels[i], outer, ring.labels, i)) {
+            continue;
+        }
+        for (double radius = placed.radius - kPullStepUnits;; radius -= kPullStepUnits) {
+            std::vector<PrintedBox> moved =
+                LabelBoxesAt(target, labels[i], placed.angleDegrees, radius);
+            const bool inBand = std::all_of(moved.begin(), moved.end(), [&](const PrintedBox& b) {
+                return std::hypot(std::clamp(0.0, b.left, b.right),
+                                  std::clamp(0.0, b.bottom, b.top)) >= inner;
+            });
+            if (!inBand) {
+                break;
+            }
+            if (LabelInsideHouse(state, placed.house, moved) &&
+                !OverAnyLabel(moved, outer, ring.labels, i)) {
+                placed.radius = radius;
+                ring.labels[i] = std::move(moved);
+                break;
+            }
+        }
     }
     if (role == RingRole::Main) {
         state.slotOf = layout.slotOf;
         state.angleOf = layout.angleOf;
     }
-    const std::string& marks = RingMarks(state, role);
-    for (const PlacedPoint& placed : layout.placed) {
+    return ring;
+}
+
+void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
+                     const std::vector<PlacedRing>& rings) {
+    constexpr double kTickUnits = 4;
+    constexpr double kMovedDegrees = 1;
+    const double outer = RingOuterRadius(ring.role, state.layout);
+    const int colour =
+        SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
+    for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
+        const PlacedPoint& placed = ring.layout.placed[i];
+        const double place = TrueAngle(state, placed);
+        const DrawnLine tick{outer * CosDeg(place), outer * SinDeg(place),
+                             (outer - kTickUnits) * CosDeg(place),
+                             (outer - kTickUnits) * SinDeg(place)};
+        if (CrossesAnyLabel(tick, rings)) {
+            continue;
+        }
+        target.canvas.Line(tick.x1, tick.y1, tick.x2, tick.y2, colour);
+        const double moved = std::fabs(std::remainder(placed.angleDegrees - place, 360.0));
+        const PrintedBox& glyph = ring.labels[i].front();
+        const DrawnLine leader{tick.x2, tick.y2, std::clamp(tick.x2, glyph.left, glyph.right),
+                               std::clamp(tick.y2, glyph.bottom, glyph.top)};
+        if (moved >= kMovedDegrees && !CrossesAnyLabel(leader, rings)) {
+            target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
+        }
+    }
+}
+
+void DrawRingPoints(WheelTarget& target, const WheelState& state, const PlacedRing& ring) {
+    const std::string& marks = RingMarks(state, ring.role);
+    for (const PlacedPoint& placed : ring.layout.placed) {
         DrawPlacedPoint(target, state, placed, marks);
     }
-    return layout;
 }
 
 }  // namespace solvaris

@@ -1,6 +1,9 @@
-// One ring of the wheel placed and drawn.
+// The rings of the wheel laid out and drawn.
 #pragma once
 
+#include <vector>
+
+#include "platform/printed_box.hpp"
 #include "wheel/point_label.hpp"
 #include "wheel/ring_layout.hpp"
 #include "wheel/wheel_data.hpp"
@@ -9,9 +12,30 @@
 
 namespace solvaris {
 
-// Lays out the ring's points and draws each with its label and mark. The
-// main ring's slots and glyph angles are kept in the state for the aspect
-// lines and the ASCII chart.
-RingLayout PlaceRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data);
+// One ring laid out: where its points go, and the boxes of each drawn
+// point's label there (in the order of layout.placed).
+struct PlacedRing {
+    RingRole role;
+    RingLayout layout;
+    std::vector<std::vector<PrintedBox>> labels;
+};
+
+// Lays out the ring's points, spread so that their labels stay apart and in
+// their houses (a crowded house may leave out its South Node and Part of
+// Fortune); a label that the labels of the `outer` rings (laid out before)
+// reach moves in toward the centre within its band. The main ring's slots
+// and glyph angles are kept in the state for the aspect lines and the ASCII
+// chart.
+PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
+                      const std::vector<PlacedRing>& outer = {});
+
+// A tick on the ring's outer circle at each point's true place, and from a
+// glyph moved off its place a leader line to its tick; a line that would
+// strike through a label of any ring is left out.
+void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
+                     const std::vector<PlacedRing>& rings);
+
+// Each point of the ring with its label and mark.
+void DrawRingPoints(WheelTarget& target, const WheelState& state, const PlacedRing& ring);
 
 }  // namespace solvaris

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
@@ -18,13 +19,6 @@ bool TripleSmallPrint(const WheelTarget& target, const WheelState& state) {
            target.options(opt::PrintedTripleWithoutHouseNumbers) != 0;
 }
 
-// The box of one part of a label: the surface's measure of the text plus
-// the spacing options of its kind (glyphs, signs and the mark; digits).
-struct PartBox {
-    double width = 0;
-    double height = 0;
-};
-
 PartBox MeasurePart(WheelTarget& target, const std::string& text, bool digit) {
     const bool screen = target.surface == WheelSurface::Screen;
     const int spacingX = digit ? (screen ? opt::ScreenDigitSpacingX : opt::PrinterDigitSpacingX)
@@ -34,8 +28,10 @@ PartBox MeasurePart(WheelTarget& target, const std::string& text, bool digit) {
     const auto measured = [](double value) {
         return std::isfinite(value) ? std::max(0.0, value) : 0.0;
     };
-    return {measured(target.canvas.TextWidth(text) + target.options(spacingX)),
-            measured(target.canvas.TextHeight(text) + target.options(spacingY))};
+    const double width = target.canvas.TextWidth(text);
+    const double height = target.canvas.TextHeight(text);
+    return {measured(width + target.options(spacingX)), measured(height + target.options(spacingY)),
+            measured(width), measured(height)};
 }
 
 // The option numbers of the label's parts on this surface.
@@ -76,61 +72,41 @@ LabelStyle LabelStyleOf(const WheelTarget& target, const WheelState& state) {
     return style;
 }
 
-// Where the label goes next: it moves toward the centre along the glyph's
-// direction, just far enough that the next part's box clears the last
-// one's, either across or down/up by the line's vertical factor of the
-// box above (a part under another shares no line with it).
-struct LabelPen {
+struct PartCollector {
     WheelTarget& target;
-    double x;
-    double y;
-    double cosine;
-    double sine;
-    double verticalFactor;
-    PartBox last;
-    int colour = kBlack;
+    std::vector<PointLabelPart>& parts;
 
-    void StepTo(const PartBox& next, double lift) {
-        constexpr double kAlong = 1e-9;
-        constexpr double kNever = 1e12;
-        const double dx = -cosine;
-        const double dy = -sine;
-        // Leftward the next box must end where the last begins; rightward
-        // it begins where the last ends. Downward it starts below the last
-        // box; upward the last starts below it.
-        const double across = dx < -kAlong  ? next.width / -dx
-                              : dx > kAlong ? last.width / dx
-                                            : kNever;
-        const double clearDown = verticalFactor * std::max(0.0, last.height - lift);
-        const double clearUp = verticalFactor * std::max(0.0, next.height - lift);
-        const double down = dy < -kAlong ? clearDown / -dy : dy > kAlong ? clearUp / dy : kNever;
-        const double step = std::min(across, down);
-        x += step * dx;
-        y += step * dy;
-    }
-    void Print(const std::string& text) {
-        target.canvas.MoveTo(x, y);
-        target.canvas.Print(text);
-    }
-    // One part: its style, its box, the step that clears the last part,
-    // the text.
     void Part(const std::string& text, bool digit, int sizeOption, int colourOption,
               double lift = 0) {
-        SetGlyphFont(target, target.options(sizeOption));
-        colour = PaletteColour(target.options, colourOption);
-        target.canvas.SetForeColour(colour);
-        const PartBox box = MeasurePart(target, text, digit);
-        StepTo(box, lift);
-        Print(text);
-        last = box;
+        const double size = target.options(sizeOption);
+        SetGlyphFont(target, size);
+        parts.push_back({text, size, colourOption, MeasurePart(target, text, digit), lift});
     }
     void Digit(int digit, int sizeOption, int colourOption, double lift = 0) {
         Part(DigitGlyph(digit), true, sizeOption, colourOption, lift);
     }
 };
 
+// The label moves toward the centre along the glyph's direction, each step
+// just far enough that the next part's box clears the last one's, either
+// across or down/up by the line's vertical factor of the box above (a part
+// under another shares no line with it).
+double StepLength(const PartBox& last, const PartBox& next, double lift, double dx, double dy,
+                  double verticalFactor) {
+    constexpr double kAlong = 1e-9;
+    constexpr double kNever = 1e12;
+    // Leftward the next box must end where the last begins; rightward it
+    // begins where the last ends. Downward it starts below the last box;
+    // upward the last starts below it.
+    const double across = dx < -kAlong ? next.width / -dx : dx > kAlong ? last.width / dx : kNever;
+    const double clearDown = verticalFactor * std::max(0.0, last.height - lift);
+    const double clearUp = verticalFactor * std::max(0.0, next.height - lift);
+    const double down = dy < -kAlong ? clearDown / -dy : dy > kAlong ? clearUp / dy : kNever;
+    return std::min(across, down);
+}
+
 // From the glyph inward: degree, sign, minute.
-void LabelOrderAParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
+void LabelOrderAParts(PartCollector& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
     pen.Digit(parts.degree / 10, style.degreeSize, style.degreeColour);
     pen.Digit(parts.degree % 10, style.degreeSize, style.degreeColour);
     pen.Part(SignGlyph(parts.sign), false, style.signSize, style.signColour);
@@ -142,7 +118,7 @@ void LabelOrderAParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMi
 
 // From the glyph inward: minute, sign, degree, each number units first, so
 // that the label still reads degree, sign, minute from left to right.
-void LabelOrderBParts(LabelPen& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
+void LabelOrderBParts(PartCollector& pen, const LabelStyle& style, const DegreeSignMinute& parts) {
     if (style.minutes) {
         pen.Digit(parts.minute % 10, style.minuteSize, style.minuteColour, style.minuteLift);
         pen.Digit(parts.minute / 10, style.minuteSize, style.minuteColour, style.minuteLift);
@@ -178,36 +154,75 @@ float PointGlyphSize(const WheelTarget& target, const WheelState& state) {
     return SurfaceOption(target, opt::ScreenPointGlyphSize, opt::PrinterPointGlyphSize);
 }
 
-void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedPoint& placed,
-                     const std::string& marks) {
+std::vector<PointLabelPart> MeasureLabel(WheelTarget& target, const WheelState& state,
+                                         const PlacedPoint& placed, const std::string& marks) {
     const LabelStyle style = LabelStyleOf(target, state);
-    const double a = placed.angleDegrees;
-    LabelPen pen{target,
-                 placed.radius * CosDeg(a),
-                 placed.radius * SinDeg(a),
-                 CosDeg(a),
-                 SinDeg(a),
-                 target.surface == WheelSurface::Screen ? 0.75 : 0.8,
-                 {}};
-    pen.colour = SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
-    target.canvas.SetForeColour(pen.colour);
-    SetGlyphFont(target, PointGlyphSize(target, state));
+    std::vector<PointLabelPart> parts;
+    PartCollector pen{target, parts};
+    const double glyphSize = PointGlyphSize(target, state);
+    SetGlyphFont(target, glyphSize);
     const std::string glyph = PointGlyph(placed.point);
-    pen.last = MeasurePart(target, glyph, false);
-    pen.Print(glyph);
-
-    const DegreeSignMinute parts = LabelParts(placed.longitude);
+    parts.push_back({glyph, glyphSize,
+                     target.surface == WheelSurface::Screen ? opt::ScreenPointGlyphColour
+                                                            : opt::PrinterPointGlyphColour,
+                     MeasurePart(target, glyph, false), 0});
+    const DegreeSignMinute label = LabelParts(placed.longitude);
     if (LabelOrderA(target, state, placed)) {
-        LabelOrderAParts(pen, style, parts);
+        LabelOrderAParts(pen, style, label);
     } else {
-        LabelOrderBParts(pen, style, parts);
+        LabelOrderBParts(pen, style, label);
     }
-
     if (placed.point <= kBodyCount && static_cast<std::size_t>(placed.point) <= marks.size() &&
         marks[placed.point - 1] == 'R') {
-        const int previous = pen.colour;
         pen.Part(GlyphText(kRetrogradeCode), false, style.markSize, style.markColour);
-        target.canvas.SetForeColour(previous);
+    }
+    return parts;
+}
+
+std::vector<PrintedBox> LabelBoxesAt(const WheelTarget& target,
+                                     const std::vector<PointLabelPart>& parts, double angleDegrees,
+                                     double radius) {
+    const double verticalFactor = target.surface == WheelSurface::Screen ? 0.75 : 0.8;
+    const double dx = -CosDeg(angleDegrees);
+    const double dy = -SinDeg(angleDegrees);
+    double x = radius * -dx;
+    double y = radius * -dy;
+    std::vector<PrintedBox> boxes;
+    boxes.reserve(parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            const double step =
+                StepLength(parts[i - 1].box, parts[i].box, parts[i].lift, dx, dy, verticalFactor);
+            x += step * dx;
+            y += step * dy;
+        }
+        PrintedBox box;
+        box.left = x;
+        box.top = y;
+        box.right = x + parts[i].box.textWidth;
+        box.bottom = y - parts[i].box.textHeight;
+        box.text = parts[i].text;
+        box.glyphFont = true;
+        boxes.push_back(std::move(box));
+    }
+    return boxes;
+}
+
+void DrawPlacedPoint(WheelTarget& target, const WheelState& state, const PlacedPoint& placed,
+                     const std::string& marks) {
+    const std::vector<PointLabelPart> parts = MeasureLabel(target, state, placed, marks);
+    const std::vector<PrintedBox> boxes =
+        LabelBoxesAt(target, parts, placed.angleDegrees, placed.radius);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        SetGlyphFont(target, parts[i].size);
+        target.canvas.SetForeColour(PaletteColour(target.options, parts[i].colourOption));
+        target.canvas.MoveTo(boxes[i].left, boxes[i].top);
+        target.canvas.Print(parts[i].text);
+    }
+    // The colour in use before the retrograde mark comes back after it.
+    if (parts.size() > 1 && parts.back().text == GlyphText(kRetrogradeCode)) {
+        target.canvas.SetForeColour(
+            PaletteColour(target.options, parts[parts.size() - 2].colourOption));
     }
 }
 

@@ -3,7 +3,8 @@
 // lies, moved on when that slot is taken or when the points still to come
 // in the house would not fit. A house more crowded than its slots leaves
 // out its South Node and Part of Fortune. The European type draws the
-// zodiac to scale instead and only pushes a glyph on past its predecessor.
+// zodiac to scale instead. Where the glyphs are finally drawn, spread so
+// that no label lies over another, is the ring spread's work.
 #pragma once
 
 #include <vector>

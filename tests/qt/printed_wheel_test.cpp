@@ -179,7 +179,10 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     for (const auto& [a, b] : paths.lines) {
         const double near = std::min(Distance(a, outer.centre), Distance(b, outer.centre));
         const double far = std::max(Distance(a, outer.centre), Distance(b, outer.centre));
-        if (far > inner.radius + tolerance) {
+        if (near > inner.radius + tolerance) {
+            // A point's tick or leader line, inside the outer circle.
+            EXPECT_LE(far, outer.radius + tolerance);
+        } else if (far > inner.radius + tolerance) {
             // A house line, from the inner circle to the outer.
             ++houseLines;
             EXPECT_NEAR(near, inner.radius, tolerance);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "wheel/intercepted_signs.hpp"
 #include "wheel/wheel_geometry.hpp"
@@ -100,14 +101,21 @@ TEST(WheelCuspLabels, InterceptedSigns) {
 
     RecordingCanvas canvas;
     OptionTable options;
-    WheelTarget target{canvas, options};
+    WheelTarget target{canvas, options, WheelSurface::Screen, false, {-300, 300, 300, -300}};
     WheelState state = SingleWheel(SpreadPoints(), cusps);
     DrawInterceptedSigns(target, state);
     ASSERT_EQ(canvas.PrintedTexts(), std::vector<std::string>{SignGlyph(2)});
-    // The middle of house 1 (195 degrees), on the left half: 20 units left.
+    // In the direction of the middle of house 1 (195 degrees), its box
+    // wholly outside the outer circle, clear of every glyph inside it.
     const auto move = canvas.Calls("MoveTo").at(0);
-    EXPECT_NEAR(move.arguments[0], kOuterLabelRadius * CosDeg(195) - 20, 1e-9);
-    EXPECT_NEAR(move.arguments[1], kOuterLabelRadius * SinDeg(195), 1e-9);
+    const double width = canvas.TextWidth(SignGlyph(2));
+    const double height = canvas.TextHeight(SignGlyph(2));
+    const double centreX = move.arguments[0] + width / 2;
+    const double centreY = move.arguments[1] - height / 2;
+    EXPECT_NEAR(RadToDeg(std::atan2(centreY, centreX)) + 360, 195, 1e-6);
+    const double nearestX = std::clamp(0.0, move.arguments[0], move.arguments[0] + width);
+    const double nearestY = std::clamp(0.0, move.arguments[1] - height, move.arguments[1]);
+    EXPECT_GT(std::hypot(nearestX, nearestY), kOuterCircleRadius);
 }
 
 }  // namespace

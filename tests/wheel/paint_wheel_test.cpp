@@ -5,11 +5,13 @@
 #include <cmath>
 #include <functional>
 
+#include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "platform/headless/text_box_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 #include "wheel/text_overlaps.hpp"
+#include "wheel/wheel_geometry.hpp"
 #include "wheel/wheel_glyphs.hpp"
 #include "wheel/wheel_scale.hpp"
 #include "wheel_test_charts.hpp"
@@ -113,7 +115,7 @@ TEST(WheelFrames, SingleAmericanAndEuropean) {
     EXPECT_EQ(f.canvas.calls[0].arguments, std::vector<double>{7});
     EXPECT_EQ(f.canvas.calls[1].arguments, (std::vector<double>{-225, 225, 225, -225}));
     const auto lines = f.canvas.Calls("Line");
-    ASSERT_EQ(lines.size(), 12u);
+    ASSERT_GE(lines.size(), 12u);
     // The line at 90 degrees ends on both circles.
     EXPECT_NEAR(lines[3].arguments[0], 0, 1e-6);
     EXPECT_NEAR(lines[3].arguments[1], 120, 1e-6);
@@ -129,7 +131,7 @@ TEST(WheelFrames, SingleAmericanAndEuropean) {
     e.state.chartType = 1;
     e.Paint();
     const auto european = e.canvas.Calls("Line");
-    ASSERT_EQ(european.size(), 12u);
+    ASSERT_GE(european.size(), 12u);
     for (std::size_t i = 0; i < 12; ++i) {
         const double angle = 180 + 30.0 * i;
         EXPECT_NEAR(european[i].arguments[2], 217 * CosDeg(angle), 1e-6) << i;
@@ -167,7 +169,7 @@ TEST(WheelFrames, DualAndTripleOnScreenAndPaper) {
         EXPECT_EQ(f.CircleRadii(), c.radii) << c.layout;
         EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.layout;
         const auto lines = f.canvas.Calls("Line");
-        ASSERT_EQ(lines.size(), 12u);
+        ASSERT_GE(lines.size(), 12u);
         const bool paper = c.mode == WheelPrintMode::FullPage;
         EXPECT_NEAR(lines[3].arguments[1], paper ? 40 : 0, 1e-6);
         EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6);
@@ -263,7 +265,7 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
         seen.push_back("lines");
         EXPECT_EQ(f.Printed(PointGlyph(Midheaven)), 1);  // after the rings
         EXPECT_EQ(f.Printed("Sample - natal"), 0);       // before the heading
-        EXPECT_DOUBLE_EQ(s.angleOf[Ascendant], 180);
+        EXPECT_NEAR(s.angleOf[Ascendant], 180, 1);       // on its cusp, off the line
     };
     layers.printAspectGrid = [&](WheelTarget&, const WheelState&) { seen.push_back("grid"); };
     f.Paint(layers);
@@ -314,10 +316,11 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_FALSE(f.state.swapDone);
 }
 
-// Points on the cusps take the first slot of their house, on or beside the
-// house line: each glyph is turned into its house until no house line runs
-// through it, on American, European, dual and triple wheels.
-TEST(WheelPaint, NoPointGlyphOnAHouseLine) {
+// A stellium of nine points at the end of house 11, and points on every
+// cusp: the labels fan out inside their houses, so that no line strikes a
+// text, no main-ring glyph lies outside its house, and a single wheel has
+// no text over another, on American, European, dual and triple wheels.
+TEST(WheelPaint, CrowdedAndCuspPointsStayInTheirHousesOffTheLines) {
     struct Case {
         const char* what;
         int layout;
@@ -327,8 +330,11 @@ TEST(WheelPaint, NoPointGlyphOnAHouseLine) {
     for (const Case& c : cases) {
         PaintFixture f;
         PointArray lon = SpreadPoints();
-        for (int p = 1; p <= 12; ++p) {
-            lon[p] = 30.0 * (p - 1);
+        for (int p = 1; p <= 9; ++p) {
+            lon[p] = 320 + 1.1 * p;  // house 11 runs from 300 to 330
+        }
+        for (int p = 10; p <= 13; ++p) {
+            lon[p] = 30.0 * (p - 9);  // on the cusps of houses 2 to 5
         }
         lon[Ascendant] = 0;
         lon[Midheaven] = 270;
@@ -340,20 +346,30 @@ TEST(WheelPaint, NoPointGlyphOnAHouseLine) {
         f.state.thirdSet = lon;
         TextBoxCanvas boxes(f.canvas);
         PaintWheel(f.state, boxes, f.platform, {f.options, f.data, f.folder, 800, 800, false});
+        EXPECT_TRUE(TextsCrossedByLines(boxes.Boxes(), boxes.Lines()).empty()) << c.what;
+        if (c.layout == 0) {
+            EXPECT_TRUE(OverlappingTextPairs(boxes.Boxes()).empty()) << c.what;
+        }
         int glyphs = 0;
         for (const PrintedBox& box : boxes.Boxes()) {
             const auto code = static_cast<unsigned char>(box.text[0]);
-            if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount)) {
+            if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount) ||
+                std::hypot(box.left, box.top) < 170) {
                 continue;
             }
             ++glyphs;
-            for (const DrawnLine& line : boxes.Lines()) {
-                EXPECT_FALSE(LineRunsThroughBox(line, box, 0.5))
-                    << c.what << ": glyph " << int(code) << " at (" << box.left << ", " << box.top
-                    << ")";
+            const int point = code - PointGlyphCode(1) + 1;
+            const int house = std::stoi(f.state.mainHouses.substr(10 * (point - 1), 2));
+            const double start = c.chartType == 1 ? EuropeanCuspAngle(f.state.mainCusps, house)
+                                                  : 180.0 + 30 * (house - 1);
+            for (const double x : {box.left, box.right}) {
+                for (const double y : {box.top, box.bottom}) {
+                    EXPECT_LT(Normalize360(RadToDeg(std::atan2(y, x)) - start), 30)
+                        << c.what << ": point " << point << " in house " << house;
+                }
             }
         }
-        EXPECT_GE(glyphs, 13 * (c.layout + 1)) << c.what;
+        EXPECT_GE(glyphs, 13) << c.what;
     }
 }
 

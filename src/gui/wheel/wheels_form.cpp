@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -331,15 +331,21 @@ void WheelsForm::mnuPrintChartwheel_Click() {
     const MessageAnswer answer =
         workstation_.platform().ShowMessage(kPrintQuestion, kPrintTitle, MessageIcon::Question,
                                             MessageButtons::YesNoCancel, MessageAnswer::Cancel);
-    // The question box is closed but its window may not be gone yet: its
-    // hiding and the repaint of what it covered are done before the print
-    // dialog starts a modal loop of its own over this window.
-    if (answer != MessageAnswer::Cancel) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (answer == MessageAnswer::Cancel) {
+        return;
     }
+    // The command runs inside the menu bar's mouse or key handler, and the
+    // question box has only just left its modal loop: its window is not yet
+    // gone, nor is what it covered repainted, and no window is active to
+    // own a dialog. The print dialog's own modal loop starts from the event
+    // loop instead, once all of that is done, over this window.
+    QTimer::singleShot(0, this, [this, answer]() { PrintAnswered(answer); });
+}
+
+void WheelsForm::PrintAnswered(MessageAnswer answer) {
     if (answer == MessageAnswer::Yes) {
         PrintFullPage();
-    } else if (answer == MessageAnswer::No) {
+    } else {
         PrintHalfPage();
     }
     drawing_.state.printMode = WheelPrintMode::None;

@@ -72,6 +72,7 @@ private:
     void ReloadPrepared();
     void StepReturn(ReturnStep step);
     void SetChartType(int type);
+    void PrintAnswered(MessageAnswer answer);
     void PrintFullPage();
     void PrintHalfPage();
     // The paper the user chooses, `draw` given a painter on its page; a

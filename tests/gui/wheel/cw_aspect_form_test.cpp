@@ -1,16 +1,13 @@
 // CWAspect on the wheel: hand-placed points give exactly the lines worked
 // out by hand (a septile found with its own orb, each dual aspect once,
-// nodes and Part of Fortune kept out of the parallels); the golden wheels
-// show what the core finds; reopening follows the orb file in force, and
-// the window stands beside the wheel.
+// nodes and Part of Fortune kept out of the parallels); reopening follows the orb file in force,
+// and the window stands beside the wheel.
 #include "gui/wheel/cw_aspect_form.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <algorithm>
-#include <set>
 #include <sstream>
 
 #include "aspects/aspect_codes.hpp"
@@ -120,42 +117,6 @@ TEST(CwAspectForm, HandPlacedChartsGiveTheLinesWorkedOutByHand) {
         EXPECT_TRUE(desk.platform.Messages().empty());
         EXPECT_GE(desk.platform.BusyRequests(), 1);
         EXPECT_FALSE(desk.platform.Busy());
-    }
-}
-
-TEST(CwAspectForm, GoldenWheelsShowWhatTheCoreFinds) {
-    const struct {
-        WheelKind kind;
-        const char* orbFile;
-        bool parallels;
-    } cases[] = {
-        {WheelKind::Natal, "NATAL.ORB", true},
-        {WheelKind::DualProgressed, "NAT2PROG.ORB", true},
-        {WheelKind::DualTransits, "NAT2TRAN.ORB", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.orbFile);
-        GridDesk desk;
-        ASSERT_TRUE(desk.Wheel(c.kind));
-        ASSERT_EQ(desk.session.currentOrbFile, (desk.folder / c.orbFile).string());
-        OrbTable orbs{};
-        ASSERT_TRUE(LoadOrbTable(desk.session.currentOrbFile, orbs, desk.platform));
-        CwAspectForm form(desk.workstation);
-        const std::string shown = ShownText(form, "Text1");
-        EXPECT_EQ(shown, CoreText(desk.session, orbs));
-        // An empty first line; then the aspects, each once; then, after an
-        // empty line, parallels without the nodes and Part of Fortune.
-        const std::vector<std::string> lines = SplitLines(shown);
-        const auto gap = std::find(lines.begin() + 1, lines.end(), "");
-        EXPECT_GT(gap - lines.begin(), 5);
-        EXPECT_EQ(std::set<std::string>(lines.begin() + 1, gap).size(),
-                  static_cast<std::size_t>(gap - lines.begin() - 1));
-        EXPECT_EQ(gap != lines.end(), c.parallels);
-        for (auto line = gap; line != lines.end(); ++line) {
-            for (int kept : {NorthNode, SouthNode, PartOfFortune}) {
-                EXPECT_EQ(line->find(GlyphSymbol(PointGlyphCode(kept))), std::string::npos);
-            }
-        }
     }
 }
 

@@ -57,6 +57,8 @@ struct WheelDesk {
         QAction* action = Wheels()->findChild<QAction*>(QString::fromLatin1(item));
         ASSERT_NE(action, nullptr) << item;
         action->trigger();
+        // A command may go on from the event loop (the print dialog).
+        QCoreApplication::processEvents();
     }
     // What the drawing area shows now, as the screen gets it.
     QImage Shown() const {
