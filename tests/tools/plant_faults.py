@@ -81,6 +81,10 @@ FAULTS = [
      "src/reports/aspect_grids.cpp",
      "return minutes == 60 ?",
      "return minutes == 61 ?"),
+    ("crash-safe save: the work file left behind after a failed save",
+     "src/base/file_replace.cpp",
+     "        std::filesystem::remove(work, ec);\n        return failure;",
+     "        return failure;"),
 ]
 
 
