@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "gui/common/workstation.hpp"
 #include "gui/people/names_form.hpp"
-#include "gui/shell/workstation.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace {

@@ -20,10 +20,10 @@
 
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/reports/data_form.hpp"
-#include "gui/shell/workstation.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/headless/recording_printer.hpp"
 #include "support/scripted_platform.hpp"

@@ -7,10 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/common/twips_grid.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/qt_text.hpp"
-#include "gui/shell/twips_grid.hpp"
-#include "gui/shell/workstation.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/report_context.hpp"
 
@@ -113,7 +113,7 @@ void PlanetaryHoursForm::cmdSendtoOutput_Click() {
         report.Line(line);
     }
     report.Show();
-    Q_EMIT workstation_.reportShown();
+    Q_EMIT reportShown();
     ComputeAndShow();
 }
 

@@ -30,6 +30,10 @@ public:
     void cmdClose_Click();
     void grdOutput_Click(int row, int column);
 
+Q_SIGNALS:
+    // The three days went to the data window.
+    void reportShown();
+
 private:
     void ShowDay(const PlanetaryDay& day);
     void ComputeAndShow();

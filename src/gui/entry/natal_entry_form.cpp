@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/entry/entry_controls.hpp"
 #include "gui/people/atlas_exchange_form.hpp"
 #include "gui/people/time_zone_form.hpp"
-#include "gui/shell/workstation.hpp"
 #include "people/entry_keys.hpp"
 #include "people/entry_rules.hpp"
 #include "people/place_fields.hpp"

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/common/workstation.hpp"
 #include "gui/entry/entry_controls.hpp"
-#include "gui/shell/workstation.hpp"
 
 namespace solvaris {
 

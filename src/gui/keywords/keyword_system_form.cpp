@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <string>
 
+#include "gui/common/workstation.hpp"
 #include "gui/controls/qt_text.hpp"
-#include "gui/shell/workstation.hpp"
 #include "keywords/keyword_lessons.hpp"
 
 namespace solvaris {
@@ -88,7 +88,7 @@ void KeywordSystemForm::OpenLesson(std::string_view fileName) {
     ReportContext context{workstation_.session(), workstation_.platform(),
                           workstation_.DataWindow()};
     if (ShowLesson(context, fileName)) {
-        Q_EMIT workstation_.reportShown();
+        Q_EMIT reportShown();
     }
 }
 

@@ -17,6 +17,10 @@ public:
 
     void OpenLesson(std::string_view fileName);
 
+Q_SIGNALS:
+    // A lesson went to the data window.
+    void reportShown();
+
 private:
     Workstation& workstation_;
 };

@@ -4,10 +4,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/common/twips_grid.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/qt_text.hpp"
 #include "gui/entry/entry_controls.hpp"
-#include "gui/shell/twips_grid.hpp"
-#include "gui/shell/workstation.hpp"
 #include "keywords/keyword_texts.hpp"
 
 namespace solvaris {

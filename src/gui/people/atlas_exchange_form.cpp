@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 #include "people/atlas_exchange.hpp"
 
 namespace solvaris {

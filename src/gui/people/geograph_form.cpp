@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "base/program_folder.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/fold_question.hpp"
 #include "gui/people/long_lat_form.hpp"
-#include "gui/shell/workstation.hpp"
 #include "people/cities_editor.hpp"
 #include "people/entry_zone.hpp"
 

@@ -5,9 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
-#include "gui/shell/workstation.hpp"
 
 namespace solvaris {
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/workstation.hpp"
 #include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/people/name_edit_form.hpp"
-#include "gui/shell/workstation.hpp"
 #include "people/names_save.hpp"
 
 namespace solvaris {

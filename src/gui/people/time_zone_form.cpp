@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "base/program_folder.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/people/fold_question.hpp"
-#include "gui/shell/workstation.hpp"
 #include "people/entry_zone.hpp"
 
 namespace solvaris {

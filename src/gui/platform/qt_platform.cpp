@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 #include "gui/controls/qt_text.hpp"
-#include "gui/people/select_file_form.hpp"
+#include "gui/platform/select_file_form.hpp"
 
 namespace solvaris {
 

@@ -10,11 +10,10 @@
 
 #include "base/file_replace.hpp"
 #include "base/program_folder.hpp"
+#include "gui/common/screen_areas.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/reports/print_file_form.hpp"
-#include "gui/shell/main_form.hpp"
-#include "gui/shell/screen_areas.hpp"
-#include "gui/shell/workstation.hpp"
 #include "reports/data_font.hpp"
 #include "reports/print_file.hpp"
 #include "reports/report_stepping.hpp"
@@ -173,12 +172,12 @@ void DataForm::SetMoreNewDateVisible(bool visible) { mnuMoreNewDate_->setVisible
 bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        ActivateMainForm();
+        workstation_.ActivateMainWindow();
         return true;
     }
     if (watched == text1_->viewport() && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        ActivateMainForm();
+        workstation_.ActivateMainWindow();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -11,8 +11,8 @@
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
-#include "gui/shell/screen_areas.hpp"
-#include "gui/shell/workstation.hpp"
+#include "gui/common/screen_areas.hpp"
+#include "gui/common/workstation.hpp"
 #include "reports/print_file.hpp"
 
 namespace solvaris {

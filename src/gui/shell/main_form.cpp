@@ -14,6 +14,7 @@
 #include "base/program_folder.hpp"
 #include "base/settings.hpp"
 #include "gui/chart/planetary_hours_form.hpp"
+#include "gui/common/screen_areas.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/controls/qt_text.hpp"
 #include "gui/keywords/keyword_system_form.hpp"
@@ -21,7 +22,6 @@
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
 #include "gui/shell/options_form.hpp"
-#include "gui/shell/screen_areas.hpp"
 #include "gui/wheel/wheels_form.hpp"
 #include "people/zone_clock.hpp"
 #include "reports/text_documents.hpp"
@@ -127,6 +127,7 @@ constexpr const char* kLaterProperty = "solvarisLater";
 MainForm::MainForm(Workstation& workstation, QWidget* parent)
     : QMainWindow(parent), workstation_(workstation) {
     setObjectName(QString::fromLatin1(kMainFormName));
+    workstation_.SetMainWindow(this);
     BuildMenus();
     CheckHouseSystem(workstation_.houseSystem);
     UpdateCaption();
@@ -191,7 +192,10 @@ void MainForm::BuildMenus() {
                     if (QWidget* open = OpenWindowNamed(QStringLiteral("PHOutput"))) {
                         open->close();
                     }
-                    OpenPlanetaryHoursForm(workstation_, this);
+                    if (auto* hours = OpenPlanetaryHoursForm(workstation_, this)) {
+                        connect(hours, &PlanetaryHoursForm::reportShown, &workstation_,
+                                &Workstation::reportShown);
+                    }
                 });
                 break;
             case MenuRole::Keywords:
@@ -199,8 +203,12 @@ void MainForm::BuildMenus() {
                         [this]() { ShowAfresh(new KeywordsForm(workstation_, this)); });
                 break;
             case MenuRole::KeywordSystem:
-                connect(action, &QAction::triggered, this,
-                        [this]() { ShowAfresh(new KeywordSystemForm(workstation_, this)); });
+                connect(action, &QAction::triggered, this, [this]() {
+                    auto* lessons = new KeywordSystemForm(workstation_, this);
+                    connect(lessons, &KeywordSystemForm::reportShown, &workstation_,
+                            &Workstation::reportShown);
+                    ShowAfresh(lessons);
+                });
                 break;
             case MenuRole::Wheel: {
                 const WheelKind kind = WheelOfItem(line.name);
@@ -369,16 +377,6 @@ void MainForm::SetChartMenusVisible(bool visible) {
     Item("mnuData")->setVisible(visible);
     Item("mnuWheels")->setVisible(visible);
     Item("mnuInputData")->setVisible(true);
-}
-
-void ActivateMainForm() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(kMainFormName)) {
-            window->raise();
-            window->activateWindow();
-            return;
-        }
-    }
 }
 
 }  // namespace solvaris

@@ -12,7 +12,7 @@
 #include "app/window_placement.hpp"
 #include "chart/chart_kinds.hpp"
 #include "chart/house_system.hpp"
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 
 class QAction;
 
@@ -62,9 +62,5 @@ private:
     QPointer<WheelsForm> wheels_;
     bool exited_ = false;
 };
-
-// Escape and the right button in the wheel and data windows: the main
-// window raised and given the keyboard, wherever it stands.
-void ActivateMainForm();
 
 }  // namespace solvaris

@@ -7,6 +7,7 @@
 #include "app/wheel_command.hpp"
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
+#include "gui/common/screen_areas.hpp"
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/entry/new_date_form.hpp"
@@ -14,7 +15,6 @@
 #include "gui/people/names_form.hpp"
 #include "gui/platform/qt_platform.hpp"
 #include "gui/reports/data_form.hpp"
-#include "gui/shell/screen_areas.hpp"
 #include "gui/shell/title_form.hpp"
 #include "people/entry_rules.hpp"
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "gui/common/workstation.hpp"
 #include "gui/shell/main_form.hpp"
-#include "gui/shell/workstation.hpp"
 
 namespace solvaris {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 
 namespace solvaris {
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "app/aspect_grid_window.hpp"
-#include "gui/shell/screen_areas.hpp"
-#include "gui/shell/workstation.hpp"
+#include "gui/common/screen_areas.hpp"
+#include "gui/common/workstation.hpp"
 #include "platform/qt/qt_canvas.hpp"
 
 namespace solvaris {

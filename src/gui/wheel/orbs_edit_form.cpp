@@ -6,9 +6,9 @@
 
 #include "base/editor_text.hpp"
 #include "base/text_lines.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
-#include "gui/shell/workstation.hpp"
 
 namespace solvaris {
 

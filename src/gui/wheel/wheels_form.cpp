@@ -18,11 +18,10 @@
 #include "app/wheel_window.hpp"
 #include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
+#include "gui/common/screen_areas.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/controls/named_menu.hpp"
 #include "gui/controls/qt_text.hpp"
-#include "gui/shell/main_form.hpp"
-#include "gui/shell/screen_areas.hpp"
-#include "gui/shell/workstation.hpp"
 #include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
 #include "gui/wheel/orbs_edit_form.hpp"
@@ -86,7 +85,7 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
     setObjectName("Wheels");
     setCentralWidget(
         new WheelView([this](QPainter& painter, QSize area) { PaintArea(painter, area); },
-                      ActivateMainForm, this));
+                      [this]() { workstation_.ActivateMainWindow(); }, this));
     BuildMenus();
     menuBar()->installEventFilter(this);
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
@@ -449,7 +448,7 @@ void WheelsForm::mnuHelp_Click() { workstation_.ShowDocument(kWheelsHelpFile); }
 
 void WheelsForm::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        ActivateMainForm();
+        workstation_.ActivateMainWindow();
         event->accept();
         return;
     }
@@ -466,7 +465,7 @@ bool WheelsForm::eventFilter(QObject* watched, QEvent* event) {
         QApplication::activePopupWidget() == nullptr) {
         menuBar()->setActiveAction(nullptr);
         centralWidget()->setFocus();
-        ActivateMainForm();
+        workstation_.ActivateMainWindow();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/wheel_command.hpp"
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 #include "gui/support/golden_session.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"

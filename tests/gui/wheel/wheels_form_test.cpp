@@ -11,7 +11,7 @@
 
 #include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
-#include "gui/shell/screen_areas.hpp"
+#include "gui/common/screen_areas.hpp"
 #include "gui/wheel/wheel_desk.hpp"
 #include "support/run_program.hpp"
 

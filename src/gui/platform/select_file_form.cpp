@@ -1,4 +1,4 @@
-#include "gui/people/select_file_form.hpp"
+#include "gui/platform/select_file_form.hpp"
 
 #include <QComboBox>
 #include <QDir>

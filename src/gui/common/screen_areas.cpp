@@ -1,4 +1,4 @@
-#include "gui/shell/screen_areas.hpp"
+#include "gui/common/screen_areas.hpp"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -3,7 +3,7 @@
 // or a double click on a file giving the full path, Cancel an empty one, a
 // folder that cannot be read said. Listing and preselection hold their
 // table in tests/people/file_choice_test.cpp.
-#include "gui/people/select_file_form.hpp"
+#include "gui/platform/select_file_form.hpp"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QPrinter>
 #include <functional>
 #include <memory>
@@ -104,6 +105,11 @@ public:
     // window (the main menu, the data window and the wheel window ask).
     void ShowDocument(std::string_view fileName);
 
+    // The main window, which Escape and the right button in the wheel and
+    // data windows bring up wherever it stands.
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    void ActivateMainWindow();
+
     // Someone other than the entry windows changed the entry records (a
     // names-list click, Now): the entry windows show them again.
     void AnnounceEntryChanged() { Q_EMIT entryChanged(); }
@@ -128,6 +134,7 @@ Q_SIGNALS:
     void namesSaved();
 
 private:
+    QPointer<QWidget> mainWindow_;
     // Both entries checked and every chart set computed, without a report
     // (a Data-menu report or a wheel follows). False when a check failed.
     bool ComputeChartSets();

@@ -1,4 +1,4 @@
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 
 #include <QApplication>
 
@@ -92,6 +92,13 @@ bool Workstation::ComputeChart() {
     Q_EMIT chartComputed();
     Q_EMIT reportShown();
     return true;
+}
+
+void Workstation::ActivateMainWindow() {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    }
 }
 
 bool Workstation::ComputeNewChart() {

@@ -1,4 +1,4 @@
-#include "gui/shell/twips_grid.hpp"
+#include "gui/common/twips_grid.hpp"
 
 #include <QHeaderView>
 #include <QTableWidget>
