@@ -2,12 +2,12 @@
 
 #include <chrono>
 
-#include "app/timeline_setup.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
 #include "cli/timeline_formats.hpp"
 #include "platform/headless/recording_data_window.hpp"
+#include "reports/timeline_setup.hpp"
 #include "reports/timeline_text.hpp"
 
 namespace solvaris {

@@ -18,6 +18,7 @@
 #include "gui/controls/qt_text.hpp"
 #include "gui/keywords/keyword_system_form.hpp"
 #include "gui/keywords/keywords_form.hpp"
+#include "gui/reports/timeline_range_form.hpp"
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
 #include "gui/shell/options_form.hpp"
@@ -192,6 +193,12 @@ void MainForm::BuildMenus() {
                         open->close();
                     }
                     OpenPlanetaryHoursForm(workstation_, this);
+                });
+                break;
+            case MenuRole::Timeline:
+                connect(action, &QAction::triggered, this, [this]() {
+                    TimelineRangeForm form(workstation_, this);
+                    form.exec();
                 });
                 break;
             case MenuRole::Keywords:

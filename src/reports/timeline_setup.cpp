@@ -1,4 +1,4 @@
-#include "app/timeline_setup.hpp"
+#include "reports/timeline_setup.hpp"
 
 #include "base/option_numbers.hpp"
 #include "chart/angles.hpp"
