@@ -35,6 +35,9 @@ constexpr double kStationToleranceDays = 1e-5;
 constexpr double kSpeedHalfStepDays = 0.01;
 
 constexpr double kSignDeg = 30;
+// Around the birth moment, wide enough for Pluto, whose natal place steps
+// with the day number; no body returns to its natal place within a day.
+constexpr double kBirthMomentDays = 1;
 
 // -180 <= x < 180.
 double Wrap180(double x) {
@@ -201,6 +204,13 @@ bool InRange(const TimelineRequest& request, double jd) {
     return jd >= request.fromJd && jd <= request.toJd;
 }
 
+// Every point stands on its own natal place at the birth itself: no event.
+bool AtItsOwnBirthPlace(const TimelineRequest& request, int moving, int natal, int aspect,
+                        double jd) {
+    return moving == natal && aspect == Conjunction &&
+           std::fabs(jd - request.natalJd) < kBirthMomentDays;
+}
+
 void AspectHits(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
                 std::vector<TimelineEvent>& events) {
     std::vector<double> distance;
@@ -214,7 +224,8 @@ void AspectHits(const TimelineRequest& request, const Track& track, const OrbTab
                 }
                 const double target = Normalize360(request.natalLongitude[natal] + side * angle);
                 Crossings(track, target, distance, [&](std::size_t i, double t, bool backwards) {
-                    if (!InRange(request, t)) {
+                    if (!InRange(request, t) ||
+                        AtItsOwnBirthPlace(request, track.point, natal, aspect, t)) {
                         return;
                     }
                     TimelineEvent event;

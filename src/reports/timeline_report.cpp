@@ -37,8 +37,9 @@ std::optional<double> DayNumberOf(const std::string& month, const std::string& d
 
 }  // namespace
 
-TimelineRangeWindow TimelineRangeFieldsOf(double diurnalDayNumber) {
-    const CivilDate from = CalendarDateOfDayNumber(diurnalDayNumber);
+TimelineRangeWindow TimelineRangeFieldsOf(double diurnalDayNumber, const LocalDateTime& today) {
+    const CivilDate from = diurnalDayNumber == 0 ? CivilDate{today.year, today.month, today.day}
+                                                 : CalendarDateOfDayNumber(diurnalDayNumber);
     // 29 February carries into 1 March of the next year.
     const CivilDate to =
         CalendarDateOfDayNumber(JulianDayNumber(from.year + 1, from.month, from.day) - 1);

@@ -20,8 +20,9 @@ struct TimelineRangeWindow {
     bool chkMoon = false;
 };
 
-// From the diurnal day to the day before the same date a year later.
-TimelineRangeWindow TimelineRangeFieldsOf(double diurnalDayNumber);
+// From the diurnal day of the last chart (0 before any chart, when today
+// stands in) to the day before the same date a year later.
+TimelineRangeWindow TimelineRangeFieldsOf(double diurnalDayNumber, const LocalDateTime& today);
 
 struct TimelineRange {
     double fromJd;  // midnight starting the first day, UT

@@ -13,7 +13,8 @@ namespace solvaris {
 TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
     : QDialog(parent),
       workstation_(workstation),
-      entry_(TimelineRangeFieldsOf(workstation.session().charts.diurnalDayNumber)) {
+      entry_(TimelineRangeFieldsOf(workstation.session().charts.diurnalDayNumber,
+                                   workstation.platform().Now())) {
     setObjectName("TimelineRange");
     setWindowTitle("Transit Timeline");
     auto* grid = new QGridLayout(this);

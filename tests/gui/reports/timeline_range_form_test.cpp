@@ -19,6 +19,13 @@ using testing::TypeInto;
 
 TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     EntryDesk desk;
+    {
+        // Before any chart the range starts today.
+        TimelineRangeForm before(desk.workstation);
+        EXPECT_EQ(Shown(before, "txtFromMonth") + "/" + Shown(before, "txtFromDay") + "/" +
+                      Shown(before, "txtFromYear"),
+                  "12/5/2026");
+    }
     testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
     ASSERT_TRUE(desk.workstation.ComputeChart());
 
