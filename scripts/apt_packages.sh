@@ -18,4 +18,5 @@ program_packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plu
                   libhowardhinnant-date-dev tzdata
                   fonts-freefont-ttf desktop-file-utils appstream groff-base)
 # What the tests and benchmarks add.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev poppler-utils)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev poppler-utils
+               python3-icalendar)

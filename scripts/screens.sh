@@ -102,6 +102,13 @@ sleep 0.5
 xdotool key h
 shot planetary-hours
 start_program
+click_in "$main" 163 8
+sleep 0.5
+xdotool key l
+shot timeline-range
+xdotool key Return
+shot timeline-report
+start_program
 click_in "^Names$" 204 246
 shot name-edit
 start_program

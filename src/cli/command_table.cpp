@@ -6,13 +6,14 @@
 #include "cli/positions_command.hpp"
 #include "cli/report_command.hpp"
 #include "cli/return_command.hpp"
+#include "cli/timeline_command.hpp"
 #include "cli/wheel_command.hpp"
 #include "cli/zones_command.hpp"
 
 namespace solvaris {
 
-const std::array<CommandText, 10>& Commands() {
-    static const std::array<CommandText, 10> commands{{
+const std::array<CommandText, 11>& Commands() {
+    static const std::array<CommandText, 11> commands{{
         {"positions", kPositionsUsage,
          "longitude, latitude, declination, right ascension and next-day\n"
          "longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
@@ -43,6 +44,14 @@ const std::array<CommandText, 10>& Commands() {
         {"report", kReportUsage, "what the data window shows for a Data-menu report", true,
          "solvaris report natal --person \"Sample Natal\"",
          "the natal data of a person of the names file", ReportNames, DeclareReportCommand},
+        {"timeline", kTimelineUsage,
+         "the exact moments (UT and the chart's clock) at which transiting bodies,\n"
+         "the secondary progressed bodies and the solar-arc directed points aspect\n"
+         "the natal points, with the stations and sign ingresses of the transiting\n"
+         "bodies and the window of each aspect's orb (NAT2TRAN.ORB, NAT2PROG.ORB,\n"
+         "NAT2SA.ORB); --format ics writes a calendar file",
+         true, "solvaris timeline --person \"Sample Natal\" --from 2026-01-01 --to 2026-12-31",
+         "a year of transits, progressions and directions", nullptr, DeclareTimelineCommand},
         {"wheel", kWheelUsage, "a chart wheel drawn into an image; the PDF is the full-page print",
          true, "solvaris wheel natal --person \"Sample Natal\" --out natal.png",
          "the natal wheel as a PNG picture", WheelKindNames, DeclareWheelCommand},

@@ -154,6 +154,15 @@ void Workstation::ShowInterpretationsFrom(double dayNumber) {
     Q_EMIT reportShown();
 }
 
+void Workstation::ShowTimeline(const TimelineRangeWindow& window, const TimelineRange& range) {
+    if (!ComputeChartSets()) {
+        return;
+    }
+    ReportContext context{session_, platform_, DataWindow()};
+    TimelineReport(context, window, range);
+    Q_EMIT reportShown();
+}
+
 void Workstation::ShowDocument(std::string_view fileName) {
     ReportContext context{session_, platform_, DataWindow()};
     if (ShowTextDocument(context, fileName)) {

@@ -22,6 +22,7 @@
 #include "platform/printer.hpp"
 #include "reports/data_menu.hpp"
 #include "reports/ephemeris_report.hpp"
+#include "reports/timeline_report.hpp"
 #include "wheel/wheel_data.hpp"
 
 namespace solvaris {
@@ -101,6 +102,9 @@ public:
     bool StartEphemeris();
     // New Date: the transit interpretations from that day on.
     void ShowInterpretationsFrom(double dayNumber);
+    // Data > Transit timeline: the charts computed afresh from the entry
+    // windows, then the timeline of the range in the data window.
+    void ShowTimeline(const TimelineRangeWindow& window, const TimelineRange& range);
     // A help or philosophy document of the program folder in the data
     // window (the main menu, the data window and the wheel window ask).
     void ShowDocument(std::string_view fileName);

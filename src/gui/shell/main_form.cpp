@@ -19,6 +19,7 @@
 #include "gui/controls/qt_text.hpp"
 #include "gui/keywords/keyword_system_form.hpp"
 #include "gui/keywords/keywords_form.hpp"
+#include "gui/reports/timeline_range_form.hpp"
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_menu_tree.hpp"
 #include "gui/shell/options_form.hpp"
@@ -196,6 +197,12 @@ void MainForm::BuildMenus() {
                         connect(hours, &PlanetaryHoursForm::reportShown, &workstation_,
                                 &Workstation::reportShown);
                     }
+                });
+                break;
+            case MenuRole::Timeline:
+                connect(action, &QAction::triggered, this, [this]() {
+                    TimelineRangeForm form(workstation_, this);
+                    form.exec();
                 });
                 break;
             case MenuRole::Keywords:

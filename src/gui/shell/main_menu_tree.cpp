@@ -43,6 +43,7 @@ const std::vector<MenuLine>& MainMenuTree() {
         {2, "&Lunations", "mnuDataTransitLunations", Report},
         {2, "&Interpretations", "mnuDataTransitInterpretations", Report},
         {1, "Planetary &Hours", "mnuDataPlanetaryHours", PlanetaryHours},
+        {1, "Transit time&line...", "mnuDataTimeline", Timeline},
         {0, "&Wheels", "mnuWheels", Menu},
         {1, "&Single chartwheel", "mnuWheelsSingle", Menu},
         {2, "&Natal", "mnuWheelsSingleNatal", Wheel},

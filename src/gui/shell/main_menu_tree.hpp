@@ -21,6 +21,7 @@ enum class MenuRole {
     // keyword windows (these opened afresh each time).
     Options,
     PlanetaryHours,
+    Timeline,  // the range of the transit timeline, asked in its window
     Keywords,
     KeywordSystem,
 };

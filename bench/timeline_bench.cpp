@@ -1,0 +1,41 @@
+// A natal chart's transits (no Moon) over a year and over a life of 100
+// years: every exact hit, station and ingress with its orb window.
+#include <benchmark/benchmark.h>
+
+#include "chart/timeline.hpp"
+#include "engine/body_longitude.hpp"
+#include "engine/calendar.hpp"
+
+namespace {
+
+using namespace solvaris;
+
+TimelineRequest Transits(double years) {
+    TimelineRequest request;
+    // 1960 June 15, 7.30 A.M. at zone 5.
+    request.natalJd = JulianDayNumber(1960, 6, 15) - 0.5 + (7.5 + 5) / 24;
+    for (int p = Sun; p <= NorthNode; ++p) {
+        request.natalLongitude[p] = BodyLongitude(p, request.natalJd);
+    }
+    request.natalLongitude[Ascendant] = 65.2;
+    request.natalLongitude[Midheaven] = 334.9;
+    request.fromJd = request.natalJd;
+    request.toJd = request.fromJd + years * 365.25;
+    request.progressions = request.directions = false;
+    request.transitOrbs = OneDegreeOrbs();
+    return request;
+}
+
+void BM_TimelineTransits(benchmark::State& state) {
+    const TimelineRequest request = Transits(static_cast<double>(state.range(0)));
+    std::size_t events = 0;
+    for (auto _ : state) {
+        const auto timeline = ComputeTimeline(request);
+        events = timeline.size();
+        benchmark::DoNotOptimize(timeline.data());
+    }
+    state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_TimelineTransits)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace

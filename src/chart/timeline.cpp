@@ -1,0 +1,378 @@
+#include "chart/timeline.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "aspects/aspect_codes.hpp"
+#include "chart/root_finding.hpp"
+#include "engine/angles.hpp"
+#include "engine/body_longitude.hpp"
+#include "engine/calendar.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// A secondary progressed day stands for a year of this many days, the
+// divisor of the progressed interpolation.
+constexpr double kDaysPerProgressedDay = 365.25;
+constexpr double kSolarArcDegPerYear = 0.9855555556;
+
+// How far around the range the bodies are followed, so that orb windows
+// that begin before it or end after it are found whole.
+constexpr double kTransitMarginDays = 366;
+constexpr double kProgressedMarginDays = 10 * 365.25;
+
+// Exactness of the moments: a hit to 1e-7 degree, an orb edge to about a
+// second, a station to about a second.
+constexpr double kHitToleranceDeg = 1e-7;
+constexpr double kHitToleranceDays = 1e-9;
+constexpr double kEdgeToleranceDeg = 1e-5;
+constexpr double kEdgeToleranceDays = 1e-5;
+constexpr double kStationToleranceDays = 1e-5;
+// Half the interval of the central difference that gives the speed.
+constexpr double kSpeedHalfStepDays = 0.01;
+
+constexpr double kSignDeg = 30;
+// Around the birth moment, wide enough for Pluto, whose natal place steps
+// with the day number; no body returns to its natal place within a day.
+constexpr double kBirthMomentDays = 1;
+
+// -180 <= x < 180.
+double Wrap180(double x) {
+    x = std::fmod(x + 180, 360);
+    if (x < 0) {
+        x += 360;
+    }
+    return x - 180;
+}
+
+// Days between samples for a transiting body: small enough that no body
+// turns twice between two samples (Mercury is retrograde about three weeks)
+// and none moves half a circle.
+double TransitStepDays(int point) {
+    switch (point) {
+        case Moon: return 1;
+        case Mercury: return 2;
+        case Venus: return 3;
+        case Mars: return 4;
+        case Sun: return 5;
+        case NorthNode: return 10;
+        default: return 8;
+    }
+}
+
+bool CanStation(TimelineKind kind, int point) {
+    return kind != TimelineKind::Directed && point != Sun && point != Moon && point != NorthNode;
+}
+
+double ProgressedMoment(double natalJd, double jd) {
+    return natalJd + (jd - natalJd) / kDaysPerProgressedDay;
+}
+
+// The moving point sampled over the searched span, the moments of its
+// stations among the samples, so that it moves one way between neighbours.
+struct Track {
+    TimelineKind kind;
+    int point;
+    std::function<double(double)> longitude;
+    std::vector<double> jd;
+    std::vector<double> lon;
+    std::vector<TimelineEvent> stations;
+};
+
+double Speed(const std::function<double(double)>& longitude, double jd, double halfStep) {
+    return Wrap180(longitude(jd + halfStep) - longitude(jd - halfStep)) / (2 * halfStep);
+}
+
+void FindStations(Track& track, double halfStep) {
+    const std::size_t n = track.jd.size();
+    std::vector<double> stationJd;
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        const double before = Wrap180(track.lon[i] - track.lon[i - 1]);
+        const double after = Wrap180(track.lon[i + 1] - track.lon[i]);
+        if ((before > 0) == (after > 0)) {
+            continue;
+        }
+        const auto speed = [&](double t) { return Speed(track.longitude, t, halfStep); };
+        const double a = track.jd[i - 1];
+        const double b = track.jd[i + 1];
+        const double va = speed(a);
+        const double vb = speed(b);
+        if ((va < 0) == (vb < 0)) {
+            continue;
+        }
+        const double t = BrentRoot(speed, a, b, va, vb, 0, kStationToleranceDays);
+        TimelineEvent station;
+        station.kind = TimelineKind::Station;
+        station.jd = t;
+        station.moving = track.point;
+        station.retrograde = before > 0;
+        track.stations.push_back(station);
+        stationJd.push_back(t);
+    }
+    for (const double t : stationJd) {
+        const auto at = std::upper_bound(track.jd.begin(), track.jd.end(), t);
+        const auto index = at - track.jd.begin();
+        track.jd.insert(at, t);
+        track.lon.insert(track.lon.begin() + index, track.longitude(t));
+    }
+}
+
+Track FollowPoint(const TimelineRequest& request, TimelineKind kind, int point, double first,
+                  double last) {
+    Track track{kind,
+                point,
+                [&request, kind, point](double t) {
+                    return MovingLongitude(request, kind, point, t); },
+                {},
+                {},
+                {}};
+    const double scale = kind == TimelineKind::Transit ? 1 : kDaysPerProgressedDay;
+    const double step = TransitStepDays(point) * scale;
+    const auto count = static_cast<std::size_t>(std::ceil((last - first) / step));
+    track.jd.reserve(count + 8);
+    for (std::size_t i = 0; i < count; ++i) {
+        track.jd.push_back(first + static_cast<double>(i) * step);
+    }
+    track.jd.push_back(last);
+    track.lon.reserve(track.jd.size() + 8);
+    for (const double t : track.jd) {
+        track.lon.push_back(track.longitude(t));
+    }
+    if (CanStation(kind, point)) {
+        FindStations(track, kSpeedHalfStepDays * scale);
+    }
+    return track;
+}
+
+// Crossings of `target` by the track: roots of the wrapped distance. Each
+// calls `found(sample index before, exact moment, distances at the samples)`.
+template <typename Found>
+void Crossings(const Track& track, double target, std::vector<double>& distance, Found found) {
+    const std::size_t n = track.jd.size();
+    distance.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        distance[i] = Wrap180(track.lon[i] - target);
+    }
+    const auto f = [&](double t) { return Wrap180(track.longitude(t) - target); };
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const double fa = distance[i];
+        const double fb = distance[i + 1];
+        if ((fa < 0) == (fb < 0) || std::fabs(fa - fb) >= 180) {
+            continue;
+        }
+        const double t =
+            BrentRoot(f, track.jd[i], track.jd[i + 1], fa, fb, kHitToleranceDeg, kHitToleranceDays);
+        found(i, t, fb < fa);
+    }
+}
+
+// Where the distance from the target last came within the orb before the
+// hit after sample `i`, and first left it after: NaN past the samples.
+void OrbWindow(const Track& track, double target, const std::vector<double>& distance,
+               std::size_t i, double hitJd, TimelineEvent& event) {
+    const double orb = event.orbDeg;
+    if (orb <= 0) {
+        event.enterJd = hitJd;
+        event.leaveJd = hitJd;
+        return;
+    }
+    const auto g = [&](double t) { return std::fabs(Wrap180(track.longitude(t) - target)) - orb; };
+    std::size_t j = i;
+    while (j > 0 && std::fabs(distance[j]) <= orb) {
+        --j;
+    }
+    if (std::fabs(distance[j]) > orb) {
+        const double b = j == i ? hitJd : track.jd[j + 1];
+        event.enterJd = BrentRoot(g, track.jd[j], b, std::fabs(distance[j]) - orb, g(b),
+                                  kEdgeToleranceDeg, kEdgeToleranceDays);
+    }
+    std::size_t k = i + 1;
+    while (k + 1 < distance.size() && std::fabs(distance[k]) <= orb) {
+        ++k;
+    }
+    if (std::fabs(distance[k]) > orb) {
+        const double a = k == i + 1 ? hitJd : track.jd[k - 1];
+        event.leaveJd = BrentRoot(g, a, track.jd[k], g(a), std::fabs(distance[k]) - orb,
+                                  kEdgeToleranceDeg, kEdgeToleranceDays);
+    }
+}
+
+bool InRange(const TimelineRequest& request, double jd) {
+    return jd >= request.fromJd && jd <= request.toJd;
+}
+
+// Every point stands on its own natal place at the birth itself: no event.
+bool AtItsOwnBirthPlace(const TimelineRequest& request, int moving, int natal, int aspect,
+                        double jd) {
+    return moving == natal && aspect == Conjunction &&
+           std::fabs(jd - request.natalJd) < kBirthMomentDays;
+}
+
+void AspectHits(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
+                std::vector<TimelineEvent>& events) {
+    std::vector<double> distance;
+    for (const int natal : NatalTargets(track.kind)) {
+        for (const int aspect : TimelineAspects(request.minorAspects)) {
+            const double angle = kAspectAngles[aspect];
+            const bool oneSide = angle == 0 || angle == 180;
+            for (const double side : {1.0, -1.0}) {
+                if (oneSide && side < 0) {
+                    continue;
+                }
+                const double target = Normalize360(request.natalLongitude[natal] + side * angle);
+                Crossings(track, target, distance, [&](std::size_t i, double t, bool backwards) {
+                    if (!InRange(request, t) ||
+                        AtItsOwnBirthPlace(request, track.point, natal, aspect, t)) {
+                        return;
+                    }
+                    TimelineEvent event;
+                    event.kind = track.kind;
+                    event.jd = t;
+                    event.moving = track.point;
+                    event.natal = natal;
+                    event.aspect = aspect;
+                    event.orbDeg = orbs[aspect - 1];
+                    event.retrograde = backwards;
+                    OrbWindow(track, target, distance, i, t, event);
+                    events.push_back(event);
+                });
+            }
+        }
+    }
+}
+
+void Ingresses(const TimelineRequest& request, const Track& track,
+               std::vector<TimelineEvent>& events) {
+    std::vector<double> distance;
+    for (int sign = 1; sign <= 12; ++sign) {
+        const double cusp = (sign - 1) * kSignDeg;
+        Crossings(track, cusp, distance, [&](std::size_t, double t, bool backwards) {
+            if (!InRange(request, t)) {
+                return;
+            }
+            TimelineEvent event;
+            event.kind = TimelineKind::Ingress;
+            event.jd = t;
+            event.moving = track.point;
+            event.retrograde = backwards;
+            event.sign = backwards ? (sign + 10) % 12 + 1 : sign;
+            events.push_back(event);
+        });
+    }
+}
+
+void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTable& orbs,
+                std::vector<TimelineEvent>& events) {
+    const double margin =
+        kind == TimelineKind::Transit ? kTransitMarginDays : kProgressedMarginDays;
+    double first = std::max(request.fromJd - margin, FirstTimelineJd());
+    const double last = std::min(request.toJd + margin, LastTimelineJd());
+    if (kind != TimelineKind::Transit) {
+        first = std::max(first, request.natalJd);
+    }
+    if (last <= first) {
+        return;
+    }
+    for (const int point : MovingPoints(kind, request.moon)) {
+        const Track track = FollowPoint(request, kind, point, first, last);
+        AspectHits(request, track, orbs, events);
+        if (kind == TimelineKind::Transit) {
+            for (const TimelineEvent& station : track.stations) {
+                if (InRange(request, station.jd)) {
+                    events.push_back(station);
+                }
+            }
+            Ingresses(request, track, events);
+        }
+    }
+}
+
+}  // namespace
+
+double FirstTimelineJd() { return JulianDayNumber(100, 1, 1) - 0.5; }
+double LastTimelineJd() { return JulianDayNumber(2099, 12, 31) + 0.5; }
+
+OrbTable OneDegreeOrbs() {
+    OrbTable orbs;
+    orbs.fill(1);
+    return orbs;
+}
+
+std::vector<int> TimelineAspects(bool minor) {
+    std::vector<int> aspects{Conjunction, Sextile, Square, Trine, Opposition};
+    if (minor) {
+        for (int code = SemiSextile; code <= BiQuintile; ++code) {
+            aspects.push_back(code);
+        }
+    }
+    return aspects;
+}
+
+std::vector<int> NatalTargets(TimelineKind kind) {
+    std::vector<int> points;
+    for (int p = Sun; p <= NorthNode; ++p) {
+        // The solar-arc report leaves the nodes out.
+        if (p != NorthNode || kind != TimelineKind::Directed) {
+            points.push_back(p);
+        }
+    }
+    points.push_back(Ascendant);
+    points.push_back(Midheaven);
+    return points;
+}
+
+std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
+    std::vector<int> points;
+    for (int p = Sun; p <= NorthNode; ++p) {
+        if (p == Moon && kind == TimelineKind::Transit && !moon) {
+            continue;
+        }
+        if (p == NorthNode && kind == TimelineKind::Directed) {
+            continue;
+        }
+        points.push_back(p);
+    }
+    if (kind == TimelineKind::Directed) {
+        points.push_back(Ascendant);
+        points.push_back(Midheaven);
+    }
+    return points;
+}
+
+double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd) {
+    switch (kind) {
+        case TimelineKind::Progressed:
+            return BodyLongitude(point, ProgressedMoment(request.natalJd, jd));
+        case TimelineKind::Directed: {
+            const double years = (jd - request.natalJd) / kDaysPerProgressedDay;
+            const double arc =
+                request.solarArcByAge
+                    ? years * kSolarArcDegPerYear
+                    : Wrap180(BodyLongitude(Sun, ProgressedMoment(request.natalJd, jd)) -
+                              request.natalLongitude[Sun]);
+            return Normalize360(request.natalLongitude[point] + arc);
+        }
+        default: return BodyLongitude(point, jd);
+    }
+}
+
+std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request) {
+    std::vector<TimelineEvent> events;
+    if (request.transits) {
+        FollowKind(request, TimelineKind::Transit, request.transitOrbs, events);
+    }
+    if (request.progressions) {
+        FollowKind(request, TimelineKind::Progressed, request.progressedOrbs, events);
+    }
+    if (request.directions) {
+        FollowKind(request, TimelineKind::Directed, request.directedOrbs, events);
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const TimelineEvent& a, const TimelineEvent& b) { return a.jd < b.jd; });
+    return events;
+}
+
+}  // namespace solvaris

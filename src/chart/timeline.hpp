@@ -1,0 +1,75 @@
+// The timeline of a natal chart over a range of dates: every exact aspect
+// of the transiting, secondary progressed and solar-arc directed points to
+// the natal points, with the stations and sign ingresses of the transiting
+// bodies; each with its moment (UT) and the window in which the aspect holds
+// within its orb.
+#pragma once
+
+#include <limits>
+#include <vector>
+
+#include "aspects/orb_table.hpp"
+#include "engine/chart_point.hpp"
+
+namespace solvaris {
+
+enum class TimelineKind { Transit, Station, Ingress, Progressed, Directed };
+
+struct TimelineEvent {
+    TimelineKind kind = TimelineKind::Transit;
+    double jd = 0;   // the exact moment, UT
+    int moving = 0;  // the transiting, progressed or directed chart point
+    int natal = 0;   // the natal point aspected; 0 for stations and ingresses
+    int aspect = 0;  // AspectCode of a hit; 0 for stations and ingresses
+    double orbDeg = 0;
+    // The aspect holds within its orb from enterJd to leaveJd; NaN where the
+    // window reaches past the span searched around the range.
+    double enterJd = std::numeric_limits<double>::quiet_NaN();
+    double leaveJd = std::numeric_limits<double>::quiet_NaN();
+    // Moving backwards through the hit or ingress; for a station, turning
+    // retrograde (else turning direct).
+    bool retrograde = false;
+    int sign = 0;  // the sign an ingress enters, 1 Aries to 12 Pisces
+};
+
+struct TimelineRequest {
+    PointArray natalLongitude{};
+    double natalJd = 0;  // the birth moment, UT
+    double fromJd = 0;   // the range, UT
+    double toJd = 0;
+    bool transits = true;  // with the stations and ingresses
+    bool progressions = true;
+    bool directions = true;
+    bool moon = false;          // the transiting Moon too
+    bool minorAspects = false;  // the semi-sextile to the bi-quintile too
+    // Orb of aspect code c is entry c - 1, as in the orb files.
+    OrbTable transitOrbs{};
+    OrbTable progressedOrbs{};
+    OrbTable directedOrbs{};
+    bool solarArcByAge = false;  // 0.9855555556 degree a year instead of the progressed Sun's arc
+};
+
+// The years the theories are entered for: 1 January 100 to 31 December
+// 2099, as Julian days.
+double FirstTimelineJd();
+double LastTimelineJd();
+
+// Every event in [fromJd, toJd], in time order.
+std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request);
+
+// Where the moving point of a hit of that kind stands at `jd`.
+double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd);
+
+// The orb of one degree for every aspect, as the reports that compare two
+// charts use.
+OrbTable OneDegreeOrbs();
+
+// The aspects looked for: the five major ones, with `minor` the semi-sextile
+// to the bi-quintile as well.
+std::vector<int> TimelineAspects(bool minor);
+
+// The natal points a kind of hit aspects and the points that move.
+std::vector<int> NatalTargets(TimelineKind kind);
+std::vector<int> MovingPoints(TimelineKind kind, bool moon);
+
+}  // namespace solvaris

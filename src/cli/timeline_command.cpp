@@ -1,0 +1,112 @@
+#include "cli/timeline_command.hpp"
+
+#include <chrono>
+
+#include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
+#include "cli/iso_date.hpp"
+#include "cli/timeline_formats.hpp"
+#include "platform/headless/recording_data_window.hpp"
+#include "reports/timeline_setup.hpp"
+#include "reports/timeline_text.hpp"
+
+namespace solvaris {
+
+namespace {
+
+// What the parser writes into, kept alive by the command.
+struct TimelineOptions {
+    BirthOptionTexts birth;
+    std::string from, to;
+    bool transits = false;
+    bool progressions = false;
+    bool directions = false;
+    bool moon = false;
+    bool minor = false;
+    std::string format = "text";
+};
+
+std::string DateProblem(const std::string& text) {
+    return ParseIsoDate(text) ? std::string()
+                              : "malformed value '" + text + "' (expected YYYY-MM-DD)";
+}
+
+double JdOf(const std::string& text, double dayFraction) {
+    const CivilDate date = *ParseIsoDate(text);
+    return JulianDayNumber(date.year, date.month, date.day) - 0.5 + dayFraction;
+}
+
+double NowJd() {
+    using namespace std::chrono;
+    constexpr double kUnixEpochJd = 2440587.5;
+    const auto seconds =
+        duration_cast<std::chrono::seconds>(system_clock::now().time_since_epoch());
+    return kUnixEpochJd + static_cast<double>(seconds.count()) / 86400;
+}
+
+}  // namespace
+
+CommandRun DeclareTimelineCommand(CLI::App& app) {
+    auto options = std::make_shared<TimelineOptions>();
+    DeclareBirthOptions(app, options->birth);
+    AddValue(app, "--from", options->from, "YYYY-MM-DD", "the first day of the range (UT)",
+             DateProblem)
+        ->required();
+    AddValue(app, "--to", options->to, "YYYY-MM-DD", "the last day of the range (UT)", DateProblem)
+        ->required();
+    app.add_flag("--transits", options->transits,
+                 "transits, stations and ingresses (all three kinds when none is named)");
+    app.add_flag("--progressions", options->progressions, "secondary progressed aspects");
+    app.add_flag("--directions", options->directions, "solar-arc directed aspects");
+    app.add_flag("--moon", options->moon, "the transiting Moon too");
+    app.add_flag("--minor", options->minor, "the semi-sextile to the bi-quintile too");
+    AddChoice(app, "--format", options->format, {"text", "csv", "json", "ics"}, "format",
+              "the output format (default text)");
+    return [options](Session& session, HeadlessPlatform& platform, std::ostream& out,
+                     std::ostream& err) {
+        const double fromJd = JdOf(options->from, 0);
+        const double toJd = JdOf(options->to, 1);
+        if (const std::string problem = TimelineRangeProblem(fromJd, toJd); !problem.empty()) {
+            err << "solvaris timeline: " << problem << '\n';
+            return kExitBadCommandLine;
+        }
+        if (const std::string unread = NatalOnlyProblem(options->birth, "timeline");
+            !unread.empty()) {
+            err << "solvaris timeline: " << unread << '\n';
+            return kExitBadCommandLine;
+        }
+        BirthOptions birth;
+        RecordingDataWindow window;
+        if (const int status =
+                FillBirthOptions(options->birth, "timeline", session, platform, err, birth)) {
+            return status;
+        }
+        if (const int status = ComputeFromBirthOptions(session, birth, platform, window, err)) {
+            return status;
+        }
+        TimelineRequest request = TimelineRequestFor(session, fromJd, toJd, platform);
+        const bool all = !options->transits && !options->progressions && !options->directions;
+        request.transits = all || options->transits;
+        request.progressions = all || options->progressions;
+        request.directions = all || options->directions;
+        request.moon = options->moon;
+        request.minorAspects = options->minor;
+        const std::vector<TimelineEvent> events = ComputeTimeline(request);
+        const double zone = session.natal.timeZone;
+        if (options->format == "csv") {
+            WriteTimelineCsv(events, zone, out);
+        } else if (options->format == "json") {
+            WriteTimelineJson(events, zone, out);
+        } else if (options->format == "ics") {
+            WriteTimelineIcs(events, session.natal.name, zone, NowJd(), out);
+        } else {
+            for (const std::string& line :
+                 TimelineLines(events, session.natal.name, fromJd, toJd, zone)) {
+                out << line << '\n';
+            }
+        }
+        return kExitDone;
+    };
+}
+
+}  // namespace solvaris

@@ -1,0 +1,28 @@
+// A timeline of the chart last computed: its natal points and moment, the
+// orbs of the dual-wheel orb files, and a check of the range asked for.
+#pragma once
+
+#include <string>
+
+#include "app/session.hpp"
+#include "chart/timeline.hpp"
+#include "platform/platform.hpp"
+
+namespace solvaris {
+
+// The longest range a timeline covers: two lives.
+inline constexpr double kLongestTimelineDays = 200 * 365.25;
+
+// Empty when the range can be followed, else why not.
+std::string TimelineRangeProblem(double fromJd, double toJd);
+
+// The natal chart of the session with the orbs of NAT2TRAN.ORB, NAT2PROG.ORB
+// and NAT2SA.ORB (one degree where a file cannot be read, the reading
+// problem shown through `platform`) and option 17.
+TimelineRequest TimelineRequestFor(const Session& session, double fromJd, double toJd,
+                                   Platform& platform);
+
+// The birth moment of a natal record, UT.
+double NatalMomentJd(const BirthData& natal);
+
+}  // namespace solvaris

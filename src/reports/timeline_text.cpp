@@ -1,0 +1,96 @@
+#include "reports/timeline_text.hpp"
+
+#include <cmath>
+
+#include "aspects/aspect_codes.hpp"
+#include "base/format_pattern.hpp"
+#include "engine/calendar.hpp"
+
+namespace solvaris {
+
+namespace {
+
+constexpr double kMinutesPerDay = 1440;
+constexpr int kMinutesPerHour = 60;
+constexpr double kHoursPerDay = 24;
+
+std::string Trimmed(std::string_view field) {
+    return std::string(field.substr(0, field.find_last_not_of(' ') + 1));
+}
+
+std::string KindPrefix(TimelineKind kind) {
+    switch (kind) {
+        case TimelineKind::Progressed: return "Pr. ";
+        case TimelineKind::Directed: return "SA. ";
+        default: return "Tr. ";
+    }
+}
+
+std::string DateText(double jd) { return TimelineMomentText(jd).substr(0, 11); }
+
+}  // namespace
+
+std::string TimelineMomentText(double jd) {
+    // Civil days begin at midnight, half a day before the Julian day.
+    const auto minutes = static_cast<long long>(std::llround((jd + 0.5) * kMinutesPerDay));
+    const auto perDay = static_cast<long long>(kMinutesPerDay);
+    const long long dayNumber = minutes / perDay;
+    const int ofDay = static_cast<int>(minutes - dayNumber * perDay);
+    const CivilDate date = CivilDateOfJulianDay(static_cast<double>(dayNumber));
+    return FormatNumber(date.day, "00") + " " + std::string(MonthAbbreviation(date.month)) + " " +
+           FormatNumber(date.year, "0000") + " " + FormatNumber(ofDay / kMinutesPerHour, "00") +
+           ":" + FormatNumber(ofDay % kMinutesPerHour, "00");
+}
+
+std::string TimelineEventText(const TimelineEvent& event) {
+    std::string text = KindPrefix(event.kind) + std::string(ReportName(event.moving));
+    switch (event.kind) {
+        case TimelineKind::Station:
+            return text + (event.retrograde ? "turns retrograde" : "turns direct");
+        case TimelineKind::Ingress:
+            return text + "enters " + std::string(SignAbbreviation(event.sign)) +
+                   (event.retrograde ? " (retrograde)" : "");
+        default:
+            return text + std::string(AspectName(event.aspect)) + Trimmed(ReportName(event.natal));
+    }
+}
+
+std::string TimelineWindowText(const TimelineEvent& event) {
+    if (event.kind == TimelineKind::Station || event.kind == TimelineKind::Ingress) {
+        return {};
+    }
+    const auto edge = [](double jd) { return std::isnan(jd) ? std::string("...") : DateText(jd); };
+    return FormatNumber(event.orbDeg, "0.0") + "  " + edge(event.enterJd) + " - " +
+           edge(event.leaveJd);
+}
+
+std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
+                                       const std::string& name, double fromJd, double toJd,
+                                       double zoneHours) {
+    std::vector<std::string> lines;
+    lines.emplace_back();
+    // A range ends at the midnight after its last day.
+    lines.push_back("  TIMELINE - " + name + " - " + DateText(fromJd) + " to " +
+                    DateText(toJd - 1 / kMinutesPerDay));
+    lines.emplace_back();
+    lines.push_back(
+        "  DATE (UT)          CHART'S CLOCK      EVENT                                   "
+        "ORB  WINDOW");
+    constexpr std::size_t kEventWidth = 40;
+    for (const TimelineEvent& event : events) {
+        std::string text = TimelineEventText(event);
+        const std::string window = TimelineWindowText(event);
+        if (!window.empty() && text.size() < kEventWidth) {
+            text.resize(kEventWidth, ' ');
+        }
+        lines.push_back("  " + TimelineMomentText(event.jd) + "  " +
+                        TimelineMomentText(event.jd - zoneHours / kHoursPerDay) + "  " + text +
+                        (window.empty() ? "" : " " + window));
+    }
+    if (events.empty()) {
+        lines.push_back("  No events in this range.");
+    }
+    return lines;
+}
+
+}  // namespace solvaris

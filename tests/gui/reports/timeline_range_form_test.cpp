@@ -1,0 +1,79 @@
+// TimelineRange: opened on a year from the diurnal day; OK shows the
+// timeline of the kinds ticked in the data window; a wrong range is refused
+// and the window stays.
+#include "gui/reports/timeline_range_form.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+
+#include "gui/entry/entry_desk.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::Click;
+using testing::EntryDesk;
+using testing::Shown;
+using testing::TypeInto;
+
+TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
+    EntryDesk desk;
+    {
+        // Before any chart the range starts today.
+        TimelineRangeForm before(desk.workstation);
+        EXPECT_EQ(Shown(before, "txtFromMonth") + "/" + Shown(before, "txtFromDay") + "/" +
+                      Shown(before, "txtFromYear"),
+                  "12/5/2026");
+    }
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+
+    TimelineRangeForm form(desk.workstation);
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Transit Timeline");
+    EXPECT_EQ(Shown(form, "txtFromMonth") + "/" + Shown(form, "txtFromDay") + "/" +
+                  Shown(form, "txtFromYear") + " " + Shown(form, "txtToMonth") + "/" +
+                  Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear"),
+              "1/1/2000 12/31/2000");
+    Click(form, "chkProgressions");
+    Click(form, "chkDirections");
+    TypeInto(form, "txtToMonth", "3");
+    Click(form, "cmdOK");
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const std::string& text = desk.dataWindow.text;
+    EXPECT_NE(text.find("TIMELINE - "), std::string::npos) << text;
+    EXPECT_NE(text.find("01 JAN 2000 to 31 MAR 2000"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Pr. "), std::string::npos);
+    EXPECT_EQ(text.find("SA. "), std::string::npos);
+}
+
+TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
+    struct Case {
+        const char* control;
+        const char* keys;
+        const char* message;
+    };
+    for (const Case& c : {Case{"txtToYear", "2100", kTimelineDateError},
+                          Case{"txtFromMonth", "13", kTimelineDateError},
+                          Case{"txtToYear", "1999", "The range ends before it begins."},
+                          Case{"txtFromYear", "1700", "The range is longer than 200 years."}}) {
+        EntryDesk desk;
+        testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        const int shows = desk.dataWindow.shows;
+        TimelineRangeForm form(desk.workstation);
+        form.show();
+        TypeInto(form, c.control, c.keys);
+        Click(form, "cmdOK");
+        ASSERT_EQ(desk.platform.Messages().size(), 1u) << c.control << " " << c.keys;
+        EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(desk.dataWindow.shows, shows);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris

@@ -1,0 +1,97 @@
+// The timeline's exact moments against Swiss Ephemeris: at each moment the
+// aspect holds in Swiss Ephemeris too, within the two ephemerides' gap in
+// longitude (so the moments differ by that gap over the body's speed), and
+// at each station Swiss Ephemeris finds the body all but standing still.
+#include <gtest/gtest.h>
+#include <swephexp.h>
+
+#include <cmath>
+
+#include "aspects/aspect_codes.hpp"
+#include "chart/timeline.hpp"
+#include "engine/calendar.hpp"
+
+namespace solvaris {
+namespace {
+
+struct Body {
+    int swissBody;
+    double gapDeg;  // the worst longitude difference of the positions oracle
+};
+
+// Indexed by chart point 1 to 11.
+constexpr Body kBodies[] = {
+    {0, 0},
+    {SE_SUN, 0.0028},
+    {SE_MERCURY, 0.035},
+    {SE_VENUS, 0.042},
+    {SE_MARS, 0.082},
+    {SE_JUPITER, 0.030},
+    {SE_SATURN, 0.071},
+    {SE_URANUS, 0.027},
+    {SE_NEPTUNE, 0.029},
+    {SE_PLUTO, 0.085},
+    {SE_MOON, 0.027},
+    {SE_MEAN_NODE, 0.011},
+};
+
+struct Swiss {
+    double longitude;
+    double speed;  // degrees a day
+};
+
+Swiss SwissAt(int point, double jd) {
+    double xx[6];
+    char serr[256];
+    EXPECT_GE(swe_calc_ut(jd, kBodies[point].swissBody, SEFLG_MOSEPH | SEFLG_SPEED, xx, serr), 0)
+        << serr;
+    return {xx[0], xx[3]};
+}
+
+TEST(TimelineOracle, HitsAndStationsHoldInSwissEphemeris) {
+    struct Row {
+        int year;
+        double natalSeed;  // spreads the natal points over the circle
+        bool moon;
+    };
+    for (const Row row :
+         {Row{2026, 17.3, false}, Row{1962, 101.9, true}, Row{2087, 233.1, false}}) {
+        TimelineRequest request;
+        for (int p = Sun; p <= Midheaven; ++p) {
+            request.natalLongitude[p] = std::fmod(row.natalSeed + p * 47.77, 360.0);
+        }
+        request.fromJd = JulianDayNumber(row.year, 1, 1) - 0.5;
+        request.toJd = request.fromJd + (row.moon ? 120 : 365);
+        request.natalJd = request.fromJd - 10000;
+        request.progressions = request.directions = false;
+        request.moon = row.moon;
+        request.transitOrbs = OneDegreeOrbs();
+        int hits = 0;
+        int stations = 0;
+        for (const TimelineEvent& e : ComputeTimeline(request)) {
+            const Swiss swiss = SwissAt(e.moving, e.jd);
+            if (e.kind == TimelineKind::Station) {
+                ++stations;
+                EXPECT_LT(std::fabs(swiss.speed), 0.01) << e.moving << " at JD " << e.jd;
+                continue;
+            }
+            if (e.kind != TimelineKind::Transit) {
+                continue;
+            }
+            ++hits;
+            const double angle = kAspectAngles[e.aspect];
+            const double natal = request.natalLongitude[e.natal];
+            const double off =
+                std::min(std::fabs(std::remainder(swiss.longitude - natal - angle, 360.0)),
+                         std::fabs(std::remainder(swiss.longitude - natal + angle, 360.0)));
+            EXPECT_LE(off, kBodies[e.moving].gapDeg)
+                << e.moving << ' ' << e.aspect << ' ' << e.natal << " at JD " << e.jd
+                << ": the moments differ by " << off / std::fabs(swiss.speed) << " days";
+        }
+        EXPECT_GT(hits, 100);
+        EXPECT_GT(stations, row.moon ? 0 : 5);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
