@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "gui/entry/entry_controls.hpp"
-#include "gui/shell/workstation.hpp"
+#include "gui/common/workstation.hpp"
 
 namespace solvaris {
 

@@ -1,41 +1,39 @@
-// TimelineRange: opened on a year from the diurnal day; OK shows the
-// timeline of the kinds ticked in the data window; a wrong range is refused
-// and the window stays.
+// TimelineRange: opened on a year from the diurnal day (today before any
+// chart); OK shows the timeline of the kinds ticked in the data window; a
+// wrong range is refused and the window stays.
 #include "gui/reports/timeline_range_form.hpp"
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-
-#include "gui/entry/entry_desk.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
 
 using testing::Click;
-using testing::EntryDesk;
 using testing::Shown;
 using testing::TypeInto;
+using testing::WindowDesk;
+
+std::string Range(QWidget& form) {
+    return Shown(form, "txtFromMonth") + "/" + Shown(form, "txtFromDay") + "/" +
+           Shown(form, "txtFromYear") + " " + Shown(form, "txtToMonth") + "/" +
+           Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear");
+}
 
 TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
-    EntryDesk desk;
+    WindowDesk desk({.goldenChart = false});
     {
         // Before any chart the range starts today.
         TimelineRangeForm before(desk.workstation);
-        EXPECT_EQ(Shown(before, "txtFromMonth") + "/" + Shown(before, "txtFromDay") + "/" +
-                      Shown(before, "txtFromYear"),
-                  "12/5/2026");
+        EXPECT_EQ(Range(before).substr(0, 9), "12/5/2026");
     }
     testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
     ASSERT_TRUE(desk.workstation.ComputeChart());
 
     TimelineRangeForm form(desk.workstation);
     form.show();
-    EXPECT_EQ(form.windowTitle(), "Transit Timeline");
-    EXPECT_EQ(Shown(form, "txtFromMonth") + "/" + Shown(form, "txtFromDay") + "/" +
-                  Shown(form, "txtFromYear") + " " + Shown(form, "txtToMonth") + "/" +
-                  Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear"),
-              "1/1/2000 12/31/2000");
+    EXPECT_EQ(Range(form), "1/1/2000 12/31/2000");
     Click(form, "chkProgressions");
     Click(form, "chkDirections");
     TypeInto(form, "txtToMonth", "3");
@@ -43,7 +41,6 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     EXPECT_TRUE(desk.platform.Messages().empty());
     EXPECT_EQ(form.result(), QDialog::Accepted);
     const std::string& text = desk.dataWindow.text;
-    EXPECT_NE(text.find("TIMELINE - "), std::string::npos) << text;
     EXPECT_NE(text.find("01 JAN 2000 to 31 MAR 2000"), std::string::npos) << text;
     EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
     EXPECT_EQ(text.find("Pr. "), std::string::npos);
@@ -60,15 +57,15 @@ TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
                           Case{"txtFromMonth", "13", kTimelineDateError},
                           Case{"txtToYear", "1999", "The range ends before it begins."},
                           Case{"txtFromYear", "1700", "The range is longer than 200 years."}}) {
-        EntryDesk desk;
-        testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+        SCOPED_TRACE(std::string(c.control) + " " + c.keys);
+        WindowDesk desk;
         ASSERT_TRUE(desk.workstation.ComputeChart());
         const int shows = desk.dataWindow.shows;
         TimelineRangeForm form(desk.workstation);
         form.show();
         TypeInto(form, c.control, c.keys);
         Click(form, "cmdOK");
-        ASSERT_EQ(desk.platform.Messages().size(), 1u) << c.control << " " << c.keys;
+        ASSERT_EQ(desk.platform.Messages().size(), 1u);
         EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(desk.dataWindow.shows, shows);
