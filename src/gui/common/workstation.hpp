@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <QPrinter>
 #include <functional>
 #include <memory>
