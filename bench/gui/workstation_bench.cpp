@@ -20,9 +20,9 @@
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/reports/data_form.hpp"
 #include "gui/shell/start_up.hpp"
-#include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "support/scripted_platform.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {

@@ -8,8 +8,8 @@
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
 #include "base/option_numbers.hpp"
-#include "gui/support/golden_session.hpp"
 #include "platform/headless/recording_canvas.hpp"
+#include "support/golden_chart.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 

@@ -11,7 +11,7 @@
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
 #include "engine/calendar.hpp"
-#include "gui/support/golden_session.hpp"
+#include "support/golden_chart.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {

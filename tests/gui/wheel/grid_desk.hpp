@@ -10,9 +10,9 @@
 
 #include "app/wheel_command.hpp"
 #include "gui/common/workstation.hpp"
-#include "gui/support/golden_session.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris::testing {
 

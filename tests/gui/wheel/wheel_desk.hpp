@@ -13,11 +13,11 @@
 #include <string>
 
 #include "gui/shell/main_form.hpp"
-#include "gui/support/golden_session.hpp"
 #include "gui/wheel/wheels_form.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris::testing {
 
