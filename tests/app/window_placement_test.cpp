@@ -67,6 +67,9 @@ TEST(WindowPlacement, AWindowOnNoScreenComesBack) {
 
 TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
     const std::vector<PixelRect> screen = {{0, 0, 1280, 1024}};
+    constexpr auto kMain = KeptWindow::Main;
+    constexpr auto kData = KeptWindow::Data;
+    constexpr auto kWheel = KeptWindow::Wheel;
     struct Case {
         const char* what;
         KeptWindow window;
@@ -75,30 +78,14 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
         PixelRect placed;
     };
     const Case cases[] = {
-        {"main window", KeptWindow::Main, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
-        {"main window off the screen",
-         KeptWindow::Main,
-         {2000, 500, 724, 45},
-         30000,
-         {556, 500, 724, 45}},
-        {"data window", KeptWindow::Data, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
-        {"data window off the screen",
-         KeptWindow::Data,
-         {2000, 500, 800, 600},
-         30000,
-         {0, 0, 800, 600}},
-        {"data window beyond 16 bits",
-         KeptWindow::Data,
-         {3000, 90, 800, 600},
-         32767,
-         {0, 0, 800, 600}},
-        {"data window far left", KeptWindow::Data, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
-        {"wheel window", KeptWindow::Wheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
-        {"wheel window far left",
-         KeptWindow::Wheel,
-         {-3000, 60, 480, 360},
-         -45000,
-         {0, 60, 480, 360}},
+        {"main", kMain, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
+        {"main off the screen", kMain, {2000, 500, 724, 45}, 30000, {556, 500, 724, 45}},
+        {"data", kData, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
+        {"data off the screen", kData, {2000, 500, 800, 600}, 30000, {0, 0, 800, 600}},
+        {"data beyond 16 bits", kData, {3000, 90, 800, 600}, 32767, {0, 0, 800, 600}},
+        {"data far left", kData, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
+        {"wheel", kWheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
+        {"wheel far left", kWheel, {-3000, 60, 480, 360}, -45000, {0, 60, 480, 360}},
     };
     for (const Case& c : cases) {
         Settings settings;

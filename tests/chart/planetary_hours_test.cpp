@@ -105,13 +105,6 @@ TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
     }
 }
 
-TEST(PlanetaryHours, HeadingsAndLabels) {
-    // West-north and east-south headings are the golden reports'.
-    EXPECT_EQ(PlaceHeading(Place(122.25f, 0.0f, 0)), "122.25 W, 00.00 N");
-    EXPECT_EQ(PlaceLabel(Place(73.59f, 40.45f, 5), " 5"), "73.59 W, 40.45 N (5)");
-    EXPECT_EQ(PlaceLabel(Place(-2.20f, -33.52f, -10), "-10"), "02.20 E, 33.52 S (-10)");
-}
-
 TEST(PlanetaryHours, GainDependsOnTheLatitude) {
     struct Case {
         float latitude;

@@ -25,20 +25,6 @@ double NatalT(const BirthData& b) {
 
 double Gap(double a, double b) { return std::fabs(ReturnDifference(a, b)); }
 
-TEST(Returns, DifferenceTakesTheShortWayRound) {
-    struct Case {
-        double target, longitude, expected;
-    };
-    const Case cases[] = {
-        {359.9, 0.2, -0.3},   {0.2, 359.9, 0.3},    {10, 200, -190 + 360},
-        {200, 10, 190 - 360}, {180, 0, -180 + 360}, {0, 180, -180 + 360},
-    };
-    for (const Case& c : cases) {
-        EXPECT_NEAR(ReturnDifference(c.target, c.longitude), c.expected, 1e-9)
-            << c.target << " " << c.longitude;
-    }
-}
-
 TEST(Returns, NatalClockCountsTwelveAsZero) {
     struct Case {
         float time;

@@ -111,13 +111,8 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
     for (const Case& c : {
              Case{"placidus", HouseSystem::Placidus},
              Case{"Koch", HouseSystem::Koch},
-             Case{"regiomontanus", HouseSystem::Regiomontanus},
-             Case{"campanus", HouseSystem::Campanus},
-             Case{"porphyry", HouseSystem::Porphyry},
              Case{"equal-asc", HouseSystem::EqualAscendant},
              Case{"EQUAL-MC", HouseSystem::EqualMidheaven},
-             Case{"meridian", HouseSystem::Meridian},
-             Case{"morinus", HouseSystem::Morinus},
              Case{"EA", HouseSystem::EqualAscendant},
              Case{"em", HouseSystem::EqualMidheaven},
              Case{"I", HouseSystem::Morinus},

@@ -1,5 +1,6 @@
-// One exit status per kind of failure, as a shell script sees them, and the
-// line naming the option after the entry check's own message.
+// One exit status per kind of failure, as a shell script sees them (files:
+// FileFaultsProgram), and the line naming the option after the entry
+// check's own message.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -45,10 +46,6 @@ TEST(ExitStatus, OnePerKindOfFailure) {
                 kNewYork),
          1, "--zone 14: from -13 to 12 hours west of Greenwich"},
         {"malformed zone", Joined({"chart", "--zone", "five"}, kNewYork), 2, "--zone"},
-        {"unknown command", {"frobnicate"}, 2, "unknown command"},
-        {"unknown report", {"report", "frobnicate"}, 2, "frobnicate"},
-        {"unreadable names file", {"batch", "--names", absent + "/NAMES.FIL"}, 3, "cannot be read"},
-        {"missing program folder", {"names", "list", "--home", absent}, 3, "does not exist"},
         {"unwritable picture", {"wheel", "natal", "--out", absent + "/w.png"}, 3, "w.png"},
     };
     for (const Case& c : cases) {

@@ -48,15 +48,11 @@ TEST(PlanetaryHoursCommand, FirstOfJanuary2000IsSaturnsDay) {
     EXPECT_EQ(place, "74.00 W, 40.43 N");
     EXPECT_EQ(first.substr(0, 4), "Sat ");
     EXPECT_EQ(first.substr(14, 4), "Mer ");
-    for (const char* polar : {"70N00", "70S00", "66S01"}) {
-        const Outcome refused =
-            Solvaris({"planetary-hours", "--date", "2000-06-21", "--lat", polar});
-        EXPECT_EQ(refused.status, 1) << polar;
-        EXPECT_NE(refused.err.find("The latitude is too extreme. It must be 66 degrees"),
-                  std::string::npos)
-            << polar;
-        EXPECT_EQ(refused.out.find("12.00a"), std::string::npos) << polar;
-    }
+    const Outcome refused = Solvaris({"planetary-hours", "--date", "2000-06-21", "--lat", "66S01"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("The latitude is too extreme. It must be 66 degrees"),
+              std::string::npos);
+    EXPECT_EQ(refused.out, "");
 }
 
 }  // namespace

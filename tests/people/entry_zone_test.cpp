@@ -28,10 +28,6 @@ TEST(EntryZone, OffsetForTheTypedClockTime) {
         const char* inRule;
     };
     const Case cases[] = {
-        {Typed("12", "5", "1950", "7", "45", true), Fold::Earlier, "5", LocalTimeKind::Once,
-         "EST, standard time, 5 hours west (America/New_York)"},
-        {Typed("7", "1", "1950", "12", "00", true), Fold::Earlier, "4", LocalTimeKind::Once,
-         "EDT, daylight saving"},
         // 12:30 A.M. is half past midnight: still daylight saving on the
         // night the clocks go back at two.
         {Typed("11", "7", "2021", "12", "30", false), Fold::Later, "4", LocalTimeKind::Once, "EDT"},
@@ -41,7 +37,7 @@ TEST(EntryZone, OffsetForTheTypedClockTime) {
          "happened twice, the later (EST) taken"},
         {Typed("3", "14", "2021", "2", "30", false), Fold::Earlier, "", LocalTimeKind::Skipped, ""},
         {Typed("6", "1", "1880", "12", "00", true), Fold::Earlier, "4.933889", LocalTimeKind::Once,
-         "LMT, local mean time, 4h56m02s west"},
+         "LMT, local mean time, 4h56m02s west (America/New_York)"},
     };
     for (const Case& c : cases) {
         const auto clock = NatalLocalClock(c.typed);

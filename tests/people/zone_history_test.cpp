@@ -11,6 +11,10 @@ namespace {
 constexpr int kHour = 3600;
 
 TEST(ZoneHistory, HistoricalOffsetsGapsAndFolds) {
+    constexpr auto kOnce = LocalTimeKind::Once;
+    constexpr auto kTwice = LocalTimeKind::Repeated;
+    constexpr auto kGap = LocalTimeKind::Skipped;
+    constexpr int kNewYorkMean = 4 * kHour + 56 * 60 + 2;
     struct Case {
         const char* zone;
         LocalClock local;
@@ -18,85 +22,23 @@ TEST(ZoneHistory, HistoricalOffsetsGapsAndFolds) {
         int earlierSecondsWest;
         const char* earlierAbbreviation;
         bool earlierDaylightSaving;
-        int laterSecondsWest;
+        int laterShiftSeconds;  // the later offset less the earlier one
     };
     const Case cases[] = {
-        {"America/New_York",
-         {1950, 12, 5, 19, 45, 0},
-         LocalTimeKind::Once,
-         5 * kHour,
-         "EST",
-         false,
-         5 * kHour},
-        {"America/New_York",
-         {1950, 7, 1, 12, 0, 0},
-         LocalTimeKind::Once,
-         4 * kHour,
-         "EDT",
-         true,
-         4 * kHour},
+        {"America/New_York", {1950, 12, 5, 19, 45, 0}, kOnce, 5 * kHour, "EST", false, 0},
+        {"America/New_York", {1950, 7, 1, 12, 0, 0}, kOnce, 4 * kHour, "EDT", true, 0},
         // Before 18 November 1883 New York kept its local mean time.
-        {"America/New_York",
-         {1880, 6, 1, 12, 0, 0},
-         LocalTimeKind::Once,
-         4 * kHour + 56 * 60 + 2,
-         "LMT",
-         false,
-         4 * kHour + 56 * 60 + 2},
-        // British double summer time.
-        {"Europe/London",
-         {1941, 7, 1, 12, 0, 0},
-         LocalTimeKind::Once,
-         -2 * kHour,
-         "BDST",
-         true,
-         -2 * kHour},
-        // Paris under German war time.
-        {"Europe/Paris",
-         {1942, 7, 1, 12, 0, 0},
-         LocalTimeKind::Once,
-         -2 * kHour,
-         "CEST",
-         true,
-         -2 * kHour},
+        {"America/New_York", {1880, 6, 1, 12, 0, 0}, kOnce, kNewYorkMean, "LMT", false, 0},
+        {"Europe/London", {1941, 7, 1, 12, 0, 0}, kOnce, -2 * kHour, "BDST", true, 0},  // double
+        {"Europe/Paris", {1942, 7, 1, 12, 0, 0}, kOnce, -2 * kHour, "CEST", true, 0},   // war time
         // The United States' year-round daylight saving of 1974.
-        {"America/New_York",
-         {1974, 1, 15, 12, 0, 0},
-         LocalTimeKind::Once,
-         4 * kHour,
-         "EDT",
-         true,
-         4 * kHour},
+        {"America/New_York", {1974, 1, 15, 12, 0, 0}, kOnce, 4 * kHour, "EDT", true, 0},
         // India's war time, an hour ahead of its standard five and a half.
-        {"Asia/Kolkata",
-         {1942, 12, 1, 12, 0, 0},
-         LocalTimeKind::Once,
-         -(6 * kHour + 30 * 60),
-         "+0630",
-         true,
-         -(6 * kHour + 30 * 60)},
-        {"America/New_York",
-         {2021, 11, 7, 1, 30, 0},
-         LocalTimeKind::Repeated,
-         4 * kHour,
-         "EDT",
-         true,
-         5 * kHour},
-        {"America/New_York",
-         {2021, 3, 14, 2, 30, 0},
-         LocalTimeKind::Skipped,
-         5 * kHour,
-         "EST",
-         false,
-         4 * kHour},
-        {"Australia/Sydney",
-         {2000, 1, 1, 0, 0, 0},
-         LocalTimeKind::Once,
-         -11 * kHour,
-         "AEDT",
-         true,
-         -11 * kHour},
-        {"Etc/UTC", {1700, 1, 1, 0, 0, 0}, LocalTimeKind::Once, 0, "UTC", false, 0},
+        {"Asia/Kolkata", {1942, 12, 1, 12, 0, 0}, kOnce, -23400, "+0630", true, 0},
+        {"America/New_York", {2021, 11, 7, 1, 30, 0}, kTwice, 4 * kHour, "EDT", true, kHour},
+        {"America/New_York", {2021, 3, 14, 2, 30, 0}, kGap, 5 * kHour, "EST", false, -kHour},
+        {"Australia/Sydney", {2000, 1, 1, 0, 0, 0}, kOnce, -11 * kHour, "AEDT", true, 0},
+        {"Etc/UTC", {1700, 1, 1, 0, 0, 0}, kOnce, 0, "UTC", false, 0},
     };
     for (const Case& c : cases) {
         const std::string what = std::string(c.zone) + " " + std::to_string(c.local.year) + "-" +
@@ -107,7 +49,8 @@ TEST(ZoneHistory, HistoricalOffsetsGapsAndFolds) {
         EXPECT_EQ(found.zone->earlier.secondsWest, c.earlierSecondsWest) << what;
         EXPECT_EQ(found.zone->earlier.abbreviation, c.earlierAbbreviation) << what;
         EXPECT_EQ(found.zone->earlier.daylightSaving, c.earlierDaylightSaving) << what;
-        EXPECT_EQ(found.zone->later.secondsWest, c.laterSecondsWest) << what;
+        EXPECT_EQ(found.zone->later.secondsWest, c.earlierSecondsWest + c.laterShiftSeconds)
+            << what;
     }
     for (const auto& [zone, local] : {std::pair<const char*, LocalClock>{"America/Nowhere", {}},
                                       {"", {}},
