@@ -27,6 +27,12 @@ TEST(Angles, PackedRoundTrip) {
     }
 }
 
+TEST(Angles, ArcSinLimits) {
+    EXPECT_EQ(ArcSin(1), PI / 2);  // the ten-decimal PI, as every angle of the program
+    EXPECT_EQ(ArcSin(-1), -PI / 2);
+    EXPECT_NEAR(ArcSin(0.5), std::asin(0.5), 1e-15);
+}
+
 TEST(Angles, RectToPolarQuadrantsAndAxes) {
     struct Case {
         double x, y, angle;

@@ -3,6 +3,7 @@
 
 #include "engine/angles.hpp"
 #include "engine/orbit.hpp"
+#include "engine/pluto.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
 
@@ -48,6 +49,16 @@ TEST(Orbit, KeplerSolution) {
             EXPECT_NEAR(ecc - e * 180 / PI * SinDeg(ecc), m, 1e-6) << e << " " << m;
         }
     }
+}
+
+// The series and the general precession (50.29" a year) at J2000, tighter
+// than the oracle's bound on the geocentric Pluto.
+TEST(Pluto, SeriesAndPrecessionAtJ2000) {
+    const Heliocentric h = PlutoSeries(1);
+    EXPECT_NEAR(h.longitude, 249.85, 0.01);
+    EXPECT_NEAR(h.latitude, 11.17, 0.01);
+    EXPECT_NEAR(h.radius, 30.22, 0.01);
+    EXPECT_NEAR(PlutoPrecession(2451545), 50 * 50.29 / 3600, 0.0005);
 }
 
 }  // namespace
