@@ -46,16 +46,14 @@ TEST(Angles, SiderealTimeText) {
     EXPECT_EQ(SiderealTimeText(300, -33), "08H  00M  00S ");
 }
 
-TEST(Houses, EqualFromAnAscendantAt350) {
+// Equal houses from an Ascendant at 350 wrap past 0 Aries; a cusp starts
+// its house.
+TEST(HousePositions, CuspsStartTheirHouses) {
     const CuspSet c = ComputeCusps(HouseSystem::EqualAscendant, {0, 23.44, 40, 350, 0});
     EXPECT_EQ(c[4], 350);
     EXPECT_EQ(c[5], 20);
     EXPECT_EQ(c[6], 50);
     EXPECT_EQ(c[1], 260);
-}
-
-TEST(HousePositions, CuspsStartTheirHouses) {
-    const CuspSet c = ComputeCusps(HouseSystem::EqualAscendant, {0, 23.44, 40, 350, 0});
     struct Case {
         double lon;
         const char* field;
