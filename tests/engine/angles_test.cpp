@@ -53,10 +53,9 @@ TEST(Angles, RectToSpherical) {
         double x, y, z, lon, lat;
     };
     for (const Case& c :
-         {Case{0, 0, 1, 0, 90}, Case{0, 0, -1, 0, -90}, Case{0, 0, 0, 0, 0},
-          Case{-1, 0, 0, 180, 0}, Case{0, -1, 0, 270, 0}, Case{0, 1, 0, 90, 0},
-          Case{1, 1, 0, 45, 0}, Case{1, -1, 0, 315, 0}, Case{1, 0, 1, 0, 45},
-          Case{1, -1e-300, 0, 0, 0}}) {
+         {Case{0, 0, 1, 0, 90}, Case{0, 0, -1, 0, -90}, Case{0, 0, 0, 0, 0}, Case{-1, 0, 0, 180, 0},
+          Case{0, -1, 0, 270, 0}, Case{0, 1, 0, 90, 0}, Case{1, 1, 0, 45, 0},
+          Case{1, -1, 0, 315, 0}, Case{1, 0, 1, 0, 45}, Case{1, -1e-300, 0, 0, 0}}) {
         const Spherical s = RectToSpherical(c.x, c.y, c.z);
         EXPECT_NEAR(s.longitude, c.lon, 1e-8) << c.x << "," << c.y << "," << c.z;
         EXPECT_NEAR(s.latitude, c.lat, 1e-8) << c.x << "," << c.y << "," << c.z;

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/angles.hpp"
+#include "engine/moon.hpp"
 #include "engine/orbit.hpp"
 #include "engine/pluto.hpp"
-#include "engine/moon.hpp"
 #include "engine/sun.hpp"
 
 namespace solvaris {
