@@ -1,9 +1,11 @@
 // Window placement: twips and pixels at the screen's real density, a
 // window left on no screen brought back onto the first one, and the
-// placements the settings keep.
+// placements the settings keep; the display profile from the screen.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>
+
+#include "app/display_profile.hpp"
 
 namespace solvaris {
 namespace {
@@ -95,6 +97,28 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
                                                                  : settings.wheelLeft;
         EXPECT_EQ(storedLeft, c.storedLeftTwips) << c.what;
         EXPECT_EQ(PlacementFromSettings(settings, c.window, 15, screen), c.placed) << c.what;
+    }
+}
+
+TEST(DisplayProfile, FromScreenWidthAndTwipsPerPixel) {
+    struct Case {
+        int widthPixels;
+        double twipsPerPixel;
+        DisplayProfile profile;
+    };
+    const Case cases[] = {
+        {640, 15, {640, 480, 8490, 7200, 1.5}},
+        {640, 12, {640, 480, 8490, 7200, 1.5}},
+        {800, 12, {800, 600, 8400, 7200, 1.2}},
+        {800, 15, {800, 600, 10725, 8940, 1.5}},
+        {1024, 15, {1024, 768, 14050, 11505, 1.5}},
+        {1024, 12, {1024, 768, 10970, 9204, 1.2}},
+        {1920, 1440.0 / 97, {1024, 768, 14050, 11505, 1.5}},
+        {2560, 7.5, {1024, 768, 10970, 9204, 1.2}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseDisplayProfile(c.widthPixels, c.twipsPerPixel), c.profile)
+            << c.widthPixels << " at " << c.twipsPerPixel;
     }
 }
 

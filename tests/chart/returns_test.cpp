@@ -48,8 +48,13 @@ TEST(Returns, InitialInputsComeFromTheDiurnalData) {
     diurnal.longitudeText = "EAST";
     diurnal.latitude = -33.52f;
     diurnal.latitudeText = "SOUTH";
-    const ReturnSearch s = InitialReturnSearch(natal, diurnal);
+    ReturnSearch s = InitialReturnSearch(natal, diurnal);
     EXPECT_EQ(s.solarYear, 2025);  // the birthday is a day away
+    StepSolarReturn(s, ReturnStep::Next);
+    EXPECT_EQ(s.solarYear, 2026);
+    StepSolarReturn(s, ReturnStep::Previous);
+    StepSolarReturn(s, ReturnStep::Previous);
+    EXPECT_EQ(s.solarYear, 2024);
     EXPECT_EQ(s.lunarDay, 19);
     EXPECT_FLOAT_EQ(s.latitude, -33.52f);
     EXPECT_EQ(s.zoneOffset, 6.0);

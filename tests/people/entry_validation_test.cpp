@@ -1,26 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "people/entry_rules.hpp"
+#include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
-
-NatalEntryWindow NewYorkBirth() {
-    NatalEntryWindow w;
-    w.txtName = "Test";
-    w.txtMonth = "6";
-    w.txtDay = "15";
-    w.txtYear = "1960";
-    w.txtBirthHour = "7";
-    w.txtBirthMinute = "30";
-    w.txtTZ = "5";
-    w.txtLongDeg = "74";
-    w.txtLongMin = "0";
-    w.txtLatDeg = "40";
-    w.txtLatMin = "43";
-    return w;
-}
 
 DiurnalEntryWindow SameAsDiurnal(const NatalEntryWindow& n) {
     DiurnalEntryWindow d;
@@ -95,7 +80,7 @@ TEST(EntryValidation, CasesAndTheirMessages) {
          {kNat, kNat}},
     };
     for (const Case& c : cases) {
-        NatalEntryWindow n = NewYorkBirth();
+        NatalEntryWindow n = SampleNatalWindow();
         DiurnalEntryWindow d = SameAsDiurnal(n);
         c.change(n, d);
         ScriptedPlatform platform;
@@ -112,14 +97,13 @@ TEST(EntryValidation, CasesAndTheirMessages) {
 }
 
 TEST(EntryReading, BirthRecords) {
-    NatalEntryWindow n = NewYorkBirth();
+    NatalEntryWindow n = SampleNatalWindow();
     n.optSouth = true;
     n.txtLatDeg = "0";
     n.txtLatMin = "00";
-    n.optPM = true;
     const BirthData b = ReadNatalData(n, DateOrder::DayMonthYear);
-    EXPECT_EQ(b.dateText, "15/6/1960");
-    EXPECT_FLOAT_EQ(b.time, 7.30f);
+    EXPECT_EQ(b.dateText, "5/12/1950");
+    EXPECT_FLOAT_EQ(b.time, 7.45f);
     EXPECT_EQ(b.meridiem, "P.M.");
     EXPECT_EQ(b.longitude, 74.0f);
     EXPECT_EQ(b.longitudeText, "WEST");
@@ -131,7 +115,7 @@ TEST(EntryReading, BirthRecords) {
     EXPECT_FLOAT_EQ(south.latitude, -40.30f);
     EXPECT_EQ(south.latitudeText, "SOUTH");
     EXPECT_EQ(south.longitudeText, "EAST");
-    EXPECT_EQ(south.dateText, "1960/6/15");
+    EXPECT_EQ(south.dateText, "1950/12/5");
     n.txtYear = "99999999";  // far past 16 bits: clamped, never wrapped
     EXPECT_EQ(ReadNatalData(n, DateOrder::MonthDayYear).year, 32767);
 }

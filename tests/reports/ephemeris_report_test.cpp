@@ -6,6 +6,7 @@
 
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/ephemeris_entry.hpp"
+#include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
@@ -16,21 +17,6 @@ constexpr std::size_t kFirstDayLine = 5;
 
 class EphemerisReport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // 5 December 1950, 7.45 P.M., zone 5, 74.00 West, 40.43 North.
-        natal.txtName = "Sample";
-        natal.txtMonth = "12";
-        natal.txtDay = "5";
-        natal.txtYear = "1950";
-        natal.txtBirthHour = "7";
-        natal.txtBirthMinute = "45";
-        natal.optPM = true;
-        natal.txtTZ = "5";
-        natal.txtLongDeg = "74";
-        natal.txtLongMin = "0";
-        natal.txtLatDeg = "40";
-        natal.txtLatMin = "43";
-    }
     void TypeDate(int day, int month, int year) {
         natal.txtDay = std::to_string(day);
         natal.txtMonth = std::to_string(month);
@@ -56,7 +42,7 @@ protected:
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
-    NatalEntryWindow natal;
+    NatalEntryWindow natal = SampleNatalWindow();
     HouseSystem houses = HouseSystem::Koch;
     EphemerisPaging paging;
 };
@@ -222,7 +208,7 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
         EXPECT_EQ(fresh.reports.LineCount(), 0);
         EXPECT_EQ(state.nextDay, 1);
         EXPECT_FALSE(state.shown);
-        EXPECT_EQ(typed.txtName, "Sample");  // no preset
+        EXPECT_EQ(typed.txtName, "Sample Natal");  // no preset
         EXPECT_EQ(shown.shows, 0);
     }
 }
