@@ -3,11 +3,9 @@
 // interpretation the report can ask for is there.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "engine/chart_point.hpp"
 #include "reports/interpretation_file.hpp"
+#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
@@ -51,8 +49,7 @@ TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
     }
     for (const auto& entry : std::filesystem::directory_iterator(kData)) {
         const std::string name = entry.path().filename().string();
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        const std::string text = testing::ReadBytes(entry.path());
         for (std::size_t i = 0; i < text.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(text[i]);
             if (c == '\n') {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -41,11 +40,6 @@ std::vector<std::string> ShellWords(const std::string& line) {
         words.push_back(word);
     }
     return words;
-}
-
-std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The example command printed under "Example, ...:".
@@ -125,7 +119,7 @@ TEST(CommandHelp, VersionListAndMistakes) {
 TEST(CommandHelp, TheReadmeExamplesRun) {
     const TempFolder scratch;
     const std::string readme =
-        ReadText(std::filesystem::path(SOLVARIS_DATA_DIR).parent_path() / "README.md");
+        testing::ReadBytes(std::filesystem::path(SOLVARIS_DATA_DIR).parent_path() / "README.md");
     const auto section = readme.find("\n## Examples\n");
     ASSERT_NE(section, std::string::npos);
     std::istringstream lines(readme.substr(section, readme.find("\n## ", section + 1) - section));

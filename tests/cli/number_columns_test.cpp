@@ -1,6 +1,7 @@
 // The numbers `positions` and `batch` write, checked byte for byte against
 // printf's "%.*f" (the way they were written before), which rounds the exact
-// binary value independently of std::to_chars.
+// binary value independently of std::to_chars; the ISO 8601 moment the JSON
+// gives beside a Julian day.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "base/number_text.hpp"
+#include "cli/json_text.hpp"
 
 namespace solvaris {
 namespace {
@@ -81,6 +83,27 @@ TEST(NumberColumns, SeededRandomValuesAsPrintfWritesThem) {
         }
     }
     EXPECT_EQ(mismatches, 0);
+}
+
+TEST(IsoMoment, JulianDaysToTheNearestSecond) {
+    struct Case {
+        double jd;
+        const char* moment;
+    };
+    const Case cases[] = {
+        {2451545.0, "2000-01-01T12:00:00+00:00"},        // the epoch J2000: noon
+        {2451544.5, "2000-01-01T00:00:00+00:00"},        // midnight begins the civil day
+        {2451544.4999999, "2000-01-01T00:00:00+00:00"},  // 9 ms before rounds into the new day
+        {2451544.49999, "1999-12-31T23:59:59+00:00"},
+        {2451910.4999999, "2001-01-01T00:00:00+00:00"},  // across a year end
+        {2451603.5, "2000-02-29T00:00:00+00:00"},        // a leap day
+        {2299160.5, "1582-10-15T00:00:00+00:00"},        // the first Gregorian day
+        {2461379.9693678, "2026-12-05T11:15:53+00:00"},
+        {2415020.75, "1900-01-01T06:00:00+00:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsoMomentOfJulianDay(c.jd), c.moment) << c.jd;
+    }
 }
 
 }  // namespace
