@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "app/compute_charts.hpp"
 #include "people/entry_rules.hpp"
@@ -77,27 +78,21 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
                 }
                 ++accepted;
                 const NatalSet& expected = whole.charts.natal;
-                EXPECT_TRUE(SameBits(set.points.longitude.data(), expected.points.longitude.data(),
-                                     expected.points.longitude.size()))
-                    << how;
-                EXPECT_TRUE(SameBits(set.points.declination.data(),
-                                     expected.points.declination.data(),
-                                     expected.points.declination.size()))
-                    << how;
-                EXPECT_TRUE(SameBits(set.points.rightAscension.data(),
-                                     expected.points.rightAscension.data(),
-                                     expected.points.rightAscension.size()))
-                    << how;
-                EXPECT_TRUE(
-                    SameBits(set.cusps.data(), expected.cusps.data(), expected.cusps.size()))
-                    << how;
-                EXPECT_TRUE(SameBits(set.specialPoints.data(), expected.specialPoints.data(),
-                                     expected.specialPoints.size()))
-                    << how;
-                EXPECT_TRUE(SameBits(&set.trueNodeLongitude, &expected.trueNodeLongitude, 1))
-                    << how;
-                EXPECT_TRUE(SameBits(&set.trueNodeDeclination, &expected.trueNodeDeclination, 1))
-                    << how;
+                const auto& got = set.points;
+                const auto& want = expected.points;
+                for (const auto& [ours, theirs, count] :
+                     {std::tuple{got.longitude.data(), want.longitude.data(),
+                                 want.longitude.size()},
+                      {got.declination.data(), want.declination.data(), want.declination.size()},
+                      {got.rightAscension.data(), want.rightAscension.data(),
+                       want.rightAscension.size()},
+                      {set.cusps.data(), expected.cusps.data(), expected.cusps.size()},
+                      {set.specialPoints.data(), expected.specialPoints.data(),
+                       expected.specialPoints.size()},
+                      {&set.trueNodeLongitude, &expected.trueNodeLongitude, std::size_t{1}},
+                      {&set.trueNodeDeclination, &expected.trueNodeDeclination, std::size_t{1}}}) {
+                    EXPECT_TRUE(SameBits(ours, theirs, count)) << how;
+                }
                 EXPECT_EQ(set.texts.retrogradeMarks, motion == NatalMotion::Computed
                                                          ? expected.texts.retrogradeMarks
                                                          : std::string())

@@ -1,9 +1,11 @@
 // Window placement: twips and pixels at the screen's real density, a
 // window left on no screen brought back onto the first one, and the
-// placements the settings keep.
+// placements the settings keep; the display profile from the screen.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>
+
+#include "app/display_profile.hpp"
 
 namespace solvaris {
 namespace {
@@ -67,6 +69,9 @@ TEST(WindowPlacement, AWindowOnNoScreenComesBack) {
 
 TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
     const std::vector<PixelRect> screen = {{0, 0, 1280, 1024}};
+    constexpr auto kMain = KeptWindow::Main;
+    constexpr auto kData = KeptWindow::Data;
+    constexpr auto kWheel = KeptWindow::Wheel;
     struct Case {
         const char* what;
         KeptWindow window;
@@ -75,30 +80,14 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
         PixelRect placed;
     };
     const Case cases[] = {
-        {"main window", KeptWindow::Main, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
-        {"main window off the screen",
-         KeptWindow::Main,
-         {2000, 500, 724, 45},
-         30000,
-         {556, 500, 724, 45}},
-        {"data window", KeptWindow::Data, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
-        {"data window off the screen",
-         KeptWindow::Data,
-         {2000, 500, 800, 600},
-         30000,
-         {0, 0, 800, 600}},
-        {"data window beyond 16 bits",
-         KeptWindow::Data,
-         {3000, 90, 800, 600},
-         32767,
-         {0, 0, 800, 600}},
-        {"data window far left", KeptWindow::Data, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
-        {"wheel window", KeptWindow::Wheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
-        {"wheel window far left",
-         KeptWindow::Wheel,
-         {-3000, 60, 480, 360},
-         -45000,
-         {0, 60, 480, 360}},
+        {"main", kMain, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
+        {"main off the screen", kMain, {2000, 500, 724, 45}, 30000, {556, 500, 724, 45}},
+        {"data", kData, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
+        {"data off the screen", kData, {2000, 500, 800, 600}, 30000, {0, 0, 800, 600}},
+        {"data beyond 16 bits", kData, {3000, 90, 800, 600}, 32767, {0, 0, 800, 600}},
+        {"data far left", kData, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
+        {"wheel", kWheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
+        {"wheel far left", kWheel, {-3000, 60, 480, 360}, -45000, {0, 60, 480, 360}},
     };
     for (const Case& c : cases) {
         Settings settings;
@@ -108,6 +97,28 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
                                                                  : settings.wheelLeft;
         EXPECT_EQ(storedLeft, c.storedLeftTwips) << c.what;
         EXPECT_EQ(PlacementFromSettings(settings, c.window, 15, screen), c.placed) << c.what;
+    }
+}
+
+TEST(DisplayProfile, FromScreenWidthAndTwipsPerPixel) {
+    struct Case {
+        int widthPixels;
+        double twipsPerPixel;
+        DisplayProfile profile;
+    };
+    const Case cases[] = {
+        {640, 15, {640, 480, 8490, 7200, 1.5}},
+        {640, 12, {640, 480, 8490, 7200, 1.5}},
+        {800, 12, {800, 600, 8400, 7200, 1.2}},
+        {800, 15, {800, 600, 10725, 8940, 1.5}},
+        {1024, 15, {1024, 768, 14050, 11505, 1.5}},
+        {1024, 12, {1024, 768, 10970, 9204, 1.2}},
+        {1920, 1440.0 / 97, {1024, 768, 14050, 11505, 1.5}},
+        {2560, 7.5, {1024, 768, 10970, 9204, 1.2}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseDisplayProfile(c.widthPixels, c.twipsPerPixel), c.profile)
+            << c.widthPixels << " at " << c.twipsPerPixel;
     }
 }
 

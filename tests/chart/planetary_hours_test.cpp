@@ -105,13 +105,6 @@ TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
     }
 }
 
-TEST(PlanetaryHours, HeadingsAndLabels) {
-    // West-north and east-south headings are the golden reports'.
-    EXPECT_EQ(PlaceHeading(Place(122.25f, 0.0f, 0)), "122.25 W, 00.00 N");
-    EXPECT_EQ(PlaceLabel(Place(73.59f, 40.45f, 5), " 5"), "73.59 W, 40.45 N (5)");
-    EXPECT_EQ(PlaceLabel(Place(-2.20f, -33.52f, -10), "-10"), "02.20 E, 33.52 S (-10)");
-}
-
 TEST(PlanetaryHours, GainDependsOnTheLatitude) {
     struct Case {
         float latitude;
@@ -137,19 +130,6 @@ TEST(PlanetaryHours, EquinoxAtTheEquatorHasHoursOfAnHour) {
     EXPECT_EQ(day.rows[0].nightStart, HourTimeText(day.sun.sunset));
     EXPECT_EQ(day.rows[6].dayStart,
               HourTimeText(day.sun.sunrise + 6 * (day.sun.sunset - day.sun.sunrise) / 12));
-}
-
-TEST(PlanetaryHours, SevenDaysOnTheFirstRulerComesBack) {
-    ScriptedPlatform platform;
-    const BirthData place = Place(73.59f, 40.45f, 5);
-    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
-    const std::string first = ComputePlanetaryDay(anchor, place, platform).rows[0].dayRuler;
-    for (int step = 1; step <= 7; ++step) {
-        anchor = ForwardDay(anchor);
-        const std::string ruler = ComputePlanetaryDay(anchor, place, platform).rows[0].dayRuler;
-        EXPECT_EQ(ruler == first, step == 7) << step;
-    }
-    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 7));
 }
 
 // Past the entry check (the searches themselves take any latitude): a day
@@ -198,6 +178,7 @@ TEST(PlanetaryHours, ThreeDayReport) {
     double anchor = PlanetaryHoursAnchor(2000, 1, 1);
     const std::vector<std::string> report = ThreeDayReport(anchor, place, platform);
     EXPECT_EQ(anchor, PlanetaryHoursAnchor(2000, 1, 3));
+    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 2));
     ASSERT_EQ(report.size(), 15u);
     EXPECT_EQ(report[0], "");
     EXPECT_EQ(report[1],

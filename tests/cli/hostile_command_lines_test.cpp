@@ -138,6 +138,21 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"chart", "--diurnal-date", "0050-01-01"},
          1,
          "--diurnal-date 50-1-1: a calendar date in the years 100 to 2099"},
+        {{"chart", "--date", "1950-12-05", "--zone", "5", "--lon", "74w00", "--lat", "69n39"},
+         1,
+         "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
+         "systems.\n--lat 69n39: above 66°00' only Meridian (M) and Morinus (I) houses"},
+        {{"chart", "--zone", "5:00", "--lon", "74w00", "--lat", "69n39", "--house", "morinus"},
+         0,
+         ""},
+        {{"chart", "--date", "1950-12-05", "--zone", "14", "--lon", "74w00"},
+         1,
+         "--zone 14: from -13 to 12 hours west of Greenwich"},
+        {{"chart", "--zone", "five"}, 2, "--zone"},
+        {{"planetary-hours", "--date", "2000-06-21", "--lat", "66S01"},
+         1,
+         "The latitude is too extreme. It must be 66 degrees"},
+        {{"wheel", "natal", "--out", "/nonexistent-solvaris-folder/w.png"}, 3, "w.png"},
         {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
         {{"report", "aspect-grid", "--orbs", scratch.path().string()}, 3, "(a folder)"},
         // Spellings kept.
@@ -193,7 +208,9 @@ TEST(HostileCommandLines, StderrSpeaksCommandLineWords) {
             << args[0] << '\n'
             << r.err;
     }
-    EXPECT_NE(RunArgs(runs[2]).err.find("text editor"), std::string::npos);
+    const Outcome names = RunArgs(runs[2]);  // a record that cannot be read
+    EXPECT_EQ(names.status, 1);
+    EXPECT_NE(names.err.find("text editor"), std::string::npos);
 }
 
 }  // namespace

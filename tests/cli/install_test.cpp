@@ -13,6 +13,7 @@ namespace solvaris {
 namespace {
 
 using testing::ProgramRun;
+using testing::ReadBytes;
 using testing::RunShell;
 using testing::ShellQuoted;
 using testing::TempFolder;
@@ -20,11 +21,6 @@ using testing::TempFolder;
 const std::vector<std::string> kNatalReport = {"report", "natal",  "--date", "1950-12-05",
                                                "--time", "7:45pm", "--zone", "5",
                                                "--lon",  "74w00",  "--lat",  "40n43"};
-
-std::string ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A PNG's width and height from its header chunk.
 std::pair<int, int> PngSize(const std::string& bytes) {

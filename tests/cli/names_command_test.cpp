@@ -16,7 +16,7 @@ using testing::RunArgs;
 
 constexpr const char* kNatal = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
 
-TEST(NamesCommands, ListShowAndPerson) {
+TEST(NamesCommands, ListShowAndPersonOfNamesAndCities) {
     TempFolder folder;
     const std::string names = folder
                                   .Write("P.FIL", std::string(kNatal) +
@@ -45,6 +45,15 @@ TEST(NamesCommands, ListShowAndPerson) {
                        names})
                   .status,
               0);
+
+    const std::string cities =
+        folder.Write("C.LL", "New York,NY,74W00,40N43,5\r\nSydney,NSW,151E12,33S52,-10\r\n")
+            .string();
+    EXPECT_EQ(RunArgs({"cities", "list", "--cities", cities}).out, "New York,NY\nSydney,NSW\n");
+    EXPECT_EQ(RunArgs({"cities", "show", "sydney,nsw", "--cities", cities}).out,
+              "City =  Sydney\nRegion =  NSW\nLongitude =  151E12\nLatitude =  33S52\n"
+              "Time zone =  -10\n");
+    EXPECT_EQ(RunArgs({"cities", "show", "Nowhere", "--cities", cities}).status, 1);
 }
 
 // A names file can hold a quote and escape sequences: the quote is part of
@@ -72,45 +81,6 @@ TEST(NamesCommands, QuotesAndControlCharactersInNames) {
         EXPECT_EQ(printed->out.find('\x1b'), std::string::npos);
         EXPECT_EQ(printed->err.find('\x1b'), std::string::npos);
     }
-}
-
-TEST(NamesCommands, CitiesListAndShow) {
-    TempFolder folder;
-    const std::string cities =
-        folder.Write("C.LL", "New York,NY,74W00,40N43,5\r\nSydney,NSW,151E12,33S52,-10\r\n")
-            .string();
-    EXPECT_EQ(RunArgs({"cities", "list", "--cities", cities}).out, "New York,NY\nSydney,NSW\n");
-    EXPECT_EQ(RunArgs({"cities", "show", "sydney,nsw", "--cities", cities}).out,
-              "City =  Sydney\nRegion =  NSW\nLongitude =  151E12\nLatitude =  33S52\n"
-              "Time zone =  -10\n");
-    EXPECT_EQ(RunArgs({"cities", "show", "Nowhere", "--cities", cities}).status, 1);
-}
-
-TEST(NamesCommands, BatchSkipsWhatItCannotRead) {
-    TempFolder folder;
-    const std::string names =
-        folder
-            .Write("B.FIL", std::string("Bad,line\r\n") + kNatal +
-                                "\r\n\r\nFeb,31 Feb 1950,7.45,P,5,074.00,40.43\r\nPole,05 Dec "
-                                "1950,7.45,P,5,074.00,70.00\r\n")
-            .string();
-    const Outcome csv = RunArgs({"batch", "--names", names});
-    EXPECT_EQ(csv.status, 1);
-    EXPECT_NE(csv.err.find("B.FIL:1: not a record"), std::string::npos);
-    EXPECT_NE(csv.err.find("B.FIL:4: Feb:"), std::string::npos);
-    EXPECT_NE(csv.err.find("B.FIL:5: Pole:"), std::string::npos);  // refused above 66 degrees
-    std::istringstream rows(csv.out);
-    std::string header, row, extra;
-    std::getline(rows, header);
-    std::getline(rows, row);
-    EXPECT_FALSE(std::getline(rows, extra));
-    EXPECT_EQ(std::count(header.begin(), header.end(), ','), 33);
-    EXPECT_EQ(row.substr(0, 54), std::string(kNatal) + ",253.323");
-
-    const Outcome json = RunArgs({"batch", "--names", names, "--format", "json", "--house", "EA"});
-    EXPECT_EQ(json.out.substr(0, 24), "[\n{\"name\":\"Sample Natal\"");
-    EXPECT_EQ(json.out.substr(json.out.size() - 4), "}\n]\n");
-    EXPECT_EQ(RunArgs({"batch"}).status, 2);
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <string>
+#include "support/run_program.hpp"
 
 namespace solvaris {
 namespace {
@@ -57,31 +55,18 @@ TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
     }
 }
 
-// The program's stderr and exit status with no environment at all.
-std::pair<std::string, int> RunWithEmptyEnvironment(const std::string& arguments) {
-    const std::string command =
-        std::string("env -i ") + SOLVARIS_BINARY + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (pipe != nullptr && std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
-        output += buffer.data();
-    }
-    const int status = pipe != nullptr ? ::pclose(pipe) : -1;
-    return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
-
+// With no environment at all: one line, status 2; the headless commands run.
 TEST(WorkstationStart, WithoutADisplayOneLineAndStatusTwo) {
-    for (const char* arguments : {"", "--home /tmp"}) {
-        const auto [output, status] = RunWithEmptyEnvironment(arguments);
-        EXPECT_EQ(status, 2) << arguments;
-        EXPECT_EQ(output, std::string(kNoDisplayMessage) + "\n") << arguments;
-        EXPECT_NE(output.find("solvaris help"), std::string::npos);
+    const std::string bare = "env -i " + testing::ShellQuoted(SOLVARIS_BINARY);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--home", "/tmp"}}) {
+        const testing::ProgramRun run = testing::RunShell(bare, args);
+        EXPECT_EQ(run.status, 2) << args.size();
+        EXPECT_EQ(run.out + run.err, std::string(kNoDisplayMessage) + "\n") << args.size();
+        EXPECT_NE(run.err.find("solvaris help"), std::string::npos);
     }
-    // The headless commands still run.
-    const auto [help, status] = RunWithEmptyEnvironment("help");
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(help.find("Commands:"), std::string::npos);
+    const testing::ProgramRun help = testing::RunShell(bare, {"help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Commands:"), std::string::npos);
 }
 
 }  // namespace

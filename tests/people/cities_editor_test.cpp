@@ -45,37 +45,21 @@ TEST(CitiesFile, CurrentFileAndRecordOfAListLine) {
     }
 }
 
+// The text's line ends are EditorText's; here the editor's file and caption.
 TEST(CitiesEditor, OpenSaveRoundTrips) {
-    struct Case {
-        const char* onDisk;
-        const char* edited;  // as the text box gives it back
-        const char* saved;
-    };
-    for (const Case& c : {
-             Case{"A,B,74W00,40N43,5\r\n", "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1\n",
-                  "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n"},
-             // No final line break typed: the last line is kept whole.
-             Case{"A,B,74W00,40N43,5\r\n", "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1",
-                  "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n"},
-             // LF line ends on disk become CR LF.
-             Case{"A,B,74W00,40N43,5\nE,F,122W25,37N46,8\n", "",
-                  "A,B,74W00,40N43,5\r\nE,F,122W25,37N46,8\r\n"},
-         }) {
-        TempFolder folder;
-        folder.Write("X.LL", c.onDisk);
-        ScriptedPlatform platform;
-        auto editor = OpenCitiesEditor(folder / "X.LL", platform);
-        ASSERT_TRUE(editor.has_value()) << c.onDisk;
-        EXPECT_EQ(editor->caption, "Edit: " + (folder / "X.LL").string());
-        if (*c.edited != '\0') {
-            editor->txtContent = c.edited;
-        }
-        EXPECT_TRUE(SaveCitiesEditor(*editor, platform)) << c.onDisk;
-        EXPECT_EQ(folder.Read("X.LL"), c.saved) << c.onDisk;
-        // Opened again, the text is what was saved.
-        EXPECT_EQ(OpenCitiesEditor(folder / "X.LL", platform)->txtContent, c.saved);
-        EXPECT_TRUE(platform.Messages().empty());
-    }
+    TempFolder folder;
+    folder.Write("X.LL", "A,B,74W00,40N43,5\n");
+    ScriptedPlatform platform;
+    auto editor = OpenCitiesEditor(folder / "X.LL", platform);
+    ASSERT_TRUE(editor.has_value());
+    EXPECT_EQ(editor->caption, "Edit: " + (folder / "X.LL").string());
+    EXPECT_EQ(editor->txtContent, "A,B,74W00,40N43,5\r\n");
+    editor->txtContent = "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1";  // no final break
+    EXPECT_TRUE(SaveCitiesEditor(*editor, platform));
+    const std::string saved = "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n";
+    EXPECT_EQ(folder.Read("X.LL"), saved);
+    EXPECT_EQ(OpenCitiesEditor(folder / "X.LL", platform)->txtContent, saved);
+    EXPECT_TRUE(platform.Messages().empty());
 }
 
 }  // namespace

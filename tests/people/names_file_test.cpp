@@ -4,6 +4,7 @@
 
 #include "people/names_save.hpp"
 #include "people/record_date.hpp"
+#include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
@@ -13,23 +14,6 @@ namespace {
 using testing::TempFolder;
 
 constexpr const char* kSample = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
-
-NatalEntryWindow SampleWindow() {
-    NatalEntryWindow w;
-    w.txtName = "Sample Natal";
-    w.txtMonth = "12";
-    w.txtDay = "5";
-    w.txtYear = "1950";
-    w.txtBirthHour = "7";
-    w.txtBirthMinute = "45";
-    w.optPM = true;
-    w.txtTZ = "5";
-    w.txtLongDeg = "74";
-    w.txtLongMin = "0";
-    w.txtLatDeg = "40";
-    w.txtLatMin = "43";
-    return w;
-}
 
 TEST(RecordDate, Forms) {
     struct Case {
@@ -56,7 +40,7 @@ TEST(RecordDate, Forms) {
 }
 
 TEST(NamesFile, RecordLineAndFillRoundTrip) {
-    NatalEntryWindow w = SampleWindow();
+    NatalEntryWindow w = SampleNatalWindow();
     EXPECT_EQ(*NameRecordLine(w), kSample);
     w.optEast = true;
     w.optSouth = true;
@@ -85,7 +69,7 @@ TEST(NamesFile, RecordLineAndFillRoundTrip) {
 
 TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
     ScriptedPlatform platform;
-    NatalEntryWindow w = SampleWindow();
+    NatalEntryWindow w = SampleNatalWindow();
     NameRecord bad = *ParseNameLine("Other,06 Jan 1960,xx,A,5,074.00,40.43");
     EXPECT_FALSE(FillNatalFromRecord(bad, w, DateOrder::MonthDayYear, platform));
     EXPECT_EQ(w.txtName, "Other");
@@ -164,7 +148,7 @@ TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     NamesWindowState state{(folder / "NAMES.FIL").string()};
 
     ScriptedPlatform platform;
-    NatalEntryWindow comma = SampleWindow();
+    NatalEntryWindow comma = SampleNatalWindow();
     comma.txtName = "Natal, Sample";
     EXPECT_FALSE(SaveCurrentPerson(comma, state, platform));
     EXPECT_EQ(platform.Messages()[0].text,
@@ -172,7 +156,7 @@ TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     EXPECT_EQ(folder.Read("NAMES.FIL"), old);
 
     platform.QueueAnswer(MessageAnswer::No);
-    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
     const ShownMessage& question = platform.Messages().back();
     EXPECT_EQ(question.title, "SAMPLE NATAL already exists");
     EXPECT_NE(question.text.find("Date =  01 Jan 1901\nTime =  1.00 A\nTime zone =  0\n"),
@@ -183,19 +167,19 @@ TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
 
     platform.QueueAnswer(MessageAnswer::Yes);  // the capitals' record goes
     platform.QueueAnswer(MessageAnswer::Yes);  // and the one saved before
-    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
     EXPECT_EQ(folder.Read("NAMES.FIL"),
               "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n" + std::string(kSample) + "\r\n");
 }
 
 TEST(NamesSave, FailureAtEveryStepLosesNothing) {
-    for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
-                             ReplaceStep::Backup, ReplaceStep::Rename}) {
+    // Every step of the replacement is ReplaceFileContent's; here the first and the last.
+    for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Rename}) {
         TempFolder folder;
         folder.Write("NAMES.FIL", "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
         NamesWindowState state{(folder / "NAMES.FIL").string()};
         ScriptedPlatform platform;
-        EXPECT_FALSE(SaveCurrentPerson(SampleWindow(), state, platform, {step}));
+        EXPECT_FALSE(SaveCurrentPerson(SampleNatalWindow(), state, platform, {step}));
         EXPECT_EQ(folder.Read("NAMES.FIL"), "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
         ASSERT_EQ(platform.Messages().size(), 1u);
         EXPECT_EQ(platform.Messages()[0].text.substr(0, 26), "The person was not saved: ");
@@ -207,9 +191,9 @@ TEST(NamesSave, ChooserAndSelection) {
     TempFolder folder;
     NamesWindowState state;
     ScriptedPlatform platform;
-    EXPECT_FALSE(SaveCurrentPerson(SampleWindow(), state, platform));  // chooser cancelled
+    EXPECT_FALSE(SaveCurrentPerson(SampleNatalWindow(), state, platform));  // chooser cancelled
     platform.QueueChosenFile((folder / "NEW.FIL").string());
-    ASSERT_TRUE(SaveCurrentPerson(SampleWindow(), state, platform));
+    ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
     EXPECT_EQ(folder.Read("NEW.FIL"), std::string(kSample) + "\r\n");
 
     NamesWindowState locked{"", true, 20};

@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -42,7 +41,6 @@ bool IsNumber(const std::string& text, double low, double high) {
 TEST(ShippedPlaces, CitiesAreWellFormedAndUnique) {
     const std::regex longitude(R"((\d{2,3})[EW](\d{2}))"), latitude(R"((\d{2})[NS](\d{2}))");
     std::set<std::string> seen;
-    std::map<std::string, std::vector<std::string>> cities;
     for (const std::string& line : Lines("GA_MA.LL")) {
         const auto f = Fields(line);
         ASSERT_EQ(f.size(), 5u) << line;
@@ -54,17 +52,8 @@ TEST(ShippedPlaces, CitiesAreWellFormedAndUnique) {
         EXPECT_TRUE(std::stoi(m[1]) < 90 && std::stoi(m[2]) < 60) << line;
         EXPECT_TRUE(IsNumber(f[4], -14, 12)) << line;
         EXPECT_TRUE(seen.insert(f[0] + "," + f[1]).second) << "duplicate " << line;
-        cities[f[0] + "," + f[1]] = f;
     }
-    EXPECT_GE(cities.size(), 300u);
-    // The sample charts' cities and zones of a quarter and a half hour.
-    const std::vector<std::vector<std::string>> known{
-        {"New York", "New York", "74W00", "40N43", "5"},
-        {"Los Angeles", "California", "118W15", "34N03", "8"},
-        {"Kathmandu", "Nepal", "85E19", "27N43", "-5.75"},
-        {"Adelaide", "Australia", "138E36", "34S56", "-9.5"},
-        {"Sydney", "Australia", "151E12", "33S52", "-10"}};
-    for (const auto& city : known) EXPECT_EQ(cities[city[0] + "," + city[1]], city) << city[0];
+    EXPECT_GE(seen.size(), 300u);
 }
 
 // Every shipped city has its tz database zone, and that zone keeps today

@@ -51,20 +51,6 @@ TEST_F(AspectReports, ListLineLayoutAndSign) {
     EXPECT_EQ(Lines(), expected);
 }
 
-// The grid, the legends and the option 16 switch are the golden reports';
-// here a line of the worked example.
-TEST_F(AspectReports, NatalListLine) {
-    WorkingSet& w = session.charts.working;
-    w.points.longitude = Spread();
-    w.points.longitude[Sun] = 0;
-    w.points.longitude[Moon] = 118.5;
-    session.options.Set(4, 8);  // trine orb
-    ctx.Begin();
-    NatalAspectReport(ctx);
-    EXPECT_NE(Lines().back().find("  SUN       MOON       118d 30m          1d 30m\r\n"),
-              std::string::npos);
-}
-
 // Rounded minutes that reach 60 carry into the degrees, in the separation
 // and in the deviation alike.
 TEST(NatalAspectList, MinutesCarryIntoDegrees) {
@@ -177,14 +163,6 @@ TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
     EXPECT_EQ(Lines()[3], "     Sunday, 02 Jan 2000 - Someone");
     InterpretationsBackward(ctx);
     EXPECT_EQ(Lines()[3], "     Saturday, 01 Jan 2000 - Someone");
-}
-
-TEST(HoraryGlyphs, SymbolsOfTheCodes) {
-    EXPECT_EQ(
-        GlyphTextToUnicode(std::string{static_cast<char>(224), ' ', static_cast<char>(164), '1'}),
-        "\u2609 \u25B3"
-        "1");
-    EXPECT_TRUE(GlyphSymbol('A').empty());
 }
 
 }  // namespace

@@ -2,46 +2,38 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
 
-class InterpretationFile : public ::testing::Test {
-protected:
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        ("solvaris_interp_" +
-         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".TXT");
-    void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    void TearDown() override { std::filesystem::remove(path); }
-};
+using Paragraph = std::optional<std::vector<std::string>>;
 
-TEST_F(InterpretationFile, KeyMatchFirstParagraphOnly) {
-    Write(
-        "SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
-        "  saturn trine sun\r\nthe trine\r\n\r\n"
-        "SATURN Trine SUN\r\nsecond copy\r\n\r\n");
-    EXPECT_EQ(FindInterpretation(path, "SATURN Square SUN"),
-              (std::vector<std::string>{"first line", "second line"}));
-    // Leading blanks and case are ignored; a repeated key gives its first entry.
-    EXPECT_EQ(FindInterpretation(path, "SATURN Trine SUN"),
-              (std::vector<std::string>{"the trine"}));
-    EXPECT_FALSE(FindInterpretation(path, "SATURN Sextile SUN").has_value());
-}
-
-TEST_F(InterpretationFile, TenEmptyLinesEndTheSearch) {
-    std::string text = "A Conjunct B\nparagraph\n";
-    text += std::string(9, '\n') + "C Trine D\nnine were not enough\n";
-    text += std::string(10, '\n') + "E Square F\nunreachable\n";
-    Write(text);
-    EXPECT_EQ(FindInterpretation(path, "C Trine D"),
-              (std::vector<std::string>{"nine were not enough"}));
-    EXPECT_FALSE(FindInterpretation(path, "E Square F").has_value());
-}
-
-TEST_F(InterpretationFile, MissingFile) {
-    EXPECT_FALSE(FindInterpretation(path, "SUN Trine MOON").has_value());
+// The first paragraph under a key, leading blanks and case ignored; ten
+// empty lines end the search; a missing file has nothing.
+TEST(InterpretationFile, KeyMatchFirstParagraphOnly) {
+    const testing::TempFolder folder;
+    EXPECT_FALSE(FindInterpretation(folder / "MISSING.TXT", "SUN Trine MOON").has_value());
+    const auto file = folder.Write("I.TXT",
+                                   "SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
+                                   "  saturn trine sun\r\nthe trine\r\n\r\n"
+                                   "SATURN Trine SUN\r\nsecond copy\r\n" +
+                                       std::string(9, '\n') + "C Trine D\nnine were not enough\n" +
+                                       std::string(10, '\n') + "E Square F\nunreachable\n");
+    struct Case {
+        const char* key;
+        Paragraph paragraph;
+    };
+    const Case cases[] = {
+        {"SATURN Square SUN", std::vector<std::string>{"first line", "second line"}},
+        {"SATURN Trine SUN", std::vector<std::string>{"the trine"}},
+        {"C Trine D", std::vector<std::string>{"nine were not enough"}},
+        {"E Square F", std::nullopt},
+        {"SATURN Sextile SUN", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindInterpretation(file, c.key), c.paragraph) << c.key;
+    }
 }
 
 }  // namespace

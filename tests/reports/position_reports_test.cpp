@@ -6,7 +6,6 @@
 #include "chart/chart_sets.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/derived_reports.hpp"
-#include "reports/headings.hpp"
 #include "reports/position_format.hpp"
 #include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
@@ -65,17 +64,6 @@ TEST_F(PositionReports, ProgressedCuspsAndTravel) {
     const double asc = session.charts.progressed.points.longitude[Ascendant];
     EXPECT_EQ(Find(lines, "  10TH house = ")->substr(15, 9),
               LongitudeDM(std::fmod(asc + 270, 360)));
-}
-
-}  // namespace
-}  // namespace solvaris
-
-namespace solvaris {
-namespace {
-
-TEST(ReportHeadings, BirthDataLineOfTheWorkedExample) {
-    EXPECT_EQ(BirthDataLine(Person(5, 12, 1950, 7.45f, "P.M.")),
-              "  05 Dec 1950    TZ = 5.0      7.45 P.M.   40.43 NORTH    74.00 WEST");
 }
 
 }  // namespace

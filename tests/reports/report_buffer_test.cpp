@@ -91,8 +91,8 @@ TEST(PositionFormat, SplittingWithoutCarry) {
     };
     for (const Case& c :
          {Case{29.9999, "29 ARI 59", "29 ARI 59m 59s"}, Case{0, "00 ARI 00", "00 ARI 00m 00s"},
-          Case{359.5, "29 PIS 30", "29 PIS 30m 00s"},
-          Case{5.3853, "05 ARI 23", "05 ARI 23m 07s"}}) {
+          Case{359.5, "29 PIS 30", "29 PIS 30m 00s"}, Case{5.3853, "05 ARI 23", "05 ARI 23m 07s"},
+          Case{100.5125, "10 CAN 31", "10 CAN 30m 45s"}}) {  // minutes rounded
         EXPECT_EQ(LongitudeDM(c.value), c.dm) << c.value;
         EXPECT_EQ(LongitudeDMS(c.value), c.dms) << c.value;
     }

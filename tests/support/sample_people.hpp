@@ -1,9 +1,11 @@
-// Birth records for tests and benchmarks, New York by default.
+// Birth records for tests and benchmarks, New York by default, and the
+// natal entry window as a user types the sample birth.
 #pragma once
 
 #include <cstdint>
 
 #include "chart/birth_data.hpp"
+#include "people/entry_fields.hpp"
 
 namespace solvaris {
 
@@ -21,6 +23,24 @@ inline BirthData Person(int day, int month, int year, float time, const char* me
     b.longitudeText = LongitudeText(longitude);
     b.latitudeText = LatitudeText(latitude);
     return b;
+}
+
+// "Sample Natal": 5 Dec 1950, 7.45 P.M., zone 5, 74.00 West, 40.43 North.
+inline NatalEntryWindow SampleNatalWindow() {
+    NatalEntryWindow w;
+    w.txtName = "Sample Natal";
+    w.txtMonth = "12";
+    w.txtDay = "5";
+    w.txtYear = "1950";
+    w.txtBirthHour = "7";
+    w.txtBirthMinute = "45";
+    w.optPM = true;
+    w.txtTZ = "5";
+    w.txtLongDeg = "74";
+    w.txtLongMin = "0";
+    w.txtLatDeg = "40";
+    w.txtLatMin = "43";
+    return w;
 }
 
 }  // namespace solvaris

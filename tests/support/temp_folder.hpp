@@ -12,6 +12,12 @@
 
 namespace solvaris::testing {
 
+// The bytes of a file; empty when it cannot be read.
+inline std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -36,10 +42,7 @@ public:
         std::ofstream(path_ / name, std::ios::binary) << bytes;
         return path_ / name;
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Read(const std::string& name) const { return ReadBytes(path_ / name); }
 
 private:
     static int& Counter() {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "support/command_outcome.hpp"
 
 namespace solvaris {
@@ -33,30 +31,6 @@ TEST(ReturnCommand, SolarReturnsStepByYears) {
     EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
     const Outcome back = Solvaris(With({"return", "solar", "--previous", "1"}));
     EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
-}
-
-TEST(PlanetaryHoursCommand, FirstOfJanuary2000IsSaturnsDay) {
-    const Outcome r = Solvaris({"planetary-hours", "--date", "2000-01-01", "--zone", "5", "--lon",
-                                "74W00", "--lat", "40N43"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::istringstream lines(r.out);
-    std::string heading, place, first;
-    std::getline(lines, heading);
-    std::getline(lines, place);
-    std::getline(lines, first);
-    EXPECT_EQ(heading, "SATURDAY - 01 Jan 2000");
-    EXPECT_EQ(place, "74.00 W, 40.43 N");
-    EXPECT_EQ(first.substr(0, 4), "Sat ");
-    EXPECT_EQ(first.substr(14, 4), "Mer ");
-    for (const char* polar : {"70N00", "70S00", "66S01"}) {
-        const Outcome refused =
-            Solvaris({"planetary-hours", "--date", "2000-06-21", "--lat", polar});
-        EXPECT_EQ(refused.status, 1) << polar;
-        EXPECT_NE(refused.err.find("The latitude is too extreme. It must be 66 degrees"),
-                  std::string::npos)
-            << polar;
-        EXPECT_EQ(refused.out.find("12.00a"), std::string::npos) << polar;
-    }
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-// Lesson file names from the list entries, and a lesson read into the
-// report indented by two blanks.
-#include "keywords/keyword_lessons.hpp"
-
+// Lesson file names from the list entries, a lesson read into the report
+// indented by two blanks, and the keyword grid's labels and messages.
 #include <gtest/gtest.h>
 
+#include "keywords/keyword_lessons.hpp"
+#include "keywords/keyword_texts.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
@@ -52,6 +52,40 @@ TEST(KeywordLessons, ALessonIsIndentedAndAMissingOneNamed) {
               "Cannot find the file called " + (folder / "VEN.TXT").string() + ".");
     EXPECT_EQ(window.shows, 1);
     EXPECT_EQ(window.text, kShown);
+}
+
+TEST(KeywordTexts, GridLabelsSitWhereTheWindowExpects) {
+    const struct {
+        int row;
+        int column;
+        std::string_view label;
+    } cases[] = {
+        {0, 0, "Sun"},        {8, 1, "Sagittarius"},
+        {9, 2, "10th house"}, {11, 3, "General 3"},
+        {4, 3, ""},           {8, 3, ""},
+        {-1, 0, ""},          {12, 0, ""},
+        {0, 4, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeywordCellLabel(c.row, c.column), c.label) << c.row << "," << c.column;
+    }
+    EXPECT_EQ(KeywordMessage(""), "");
+    EXPECT_EQ(KeywordMessage("Vulcan"), "");
+}
+
+TEST(KeywordTexts, EveryLabelledCellHasAMessage) {
+    int labelled = 0;
+    for (int row = 0; row < kKeywordGridRows; ++row) {
+        for (int column = 0; column < kKeywordGridColumns; ++column) {
+            const std::string_view label = KeywordCellLabel(row, column);
+            if (label.empty()) {
+                continue;
+            }
+            ++labelled;
+            EXPECT_FALSE(KeywordMessage(label).empty()) << label;
+        }
+    }
+    EXPECT_EQ(labelled, 46);
 }
 
 }  // namespace
