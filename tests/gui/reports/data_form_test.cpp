@@ -207,8 +207,8 @@ TEST(DataForm, ClosedWindowComesBackWithTheNextReportWhereItWas) {
 TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
     WindowDesk desk({.dataForm = true});
     QWidget main;
-    main.setObjectName("SOLVARIS");
     main.show();
+    desk.workstation.SetMainWindow(&main);
     ASSERT_TRUE(desk.workstation.ComputeChart());
     auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
     for (const bool escape : {true, false}) {
