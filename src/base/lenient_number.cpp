@@ -60,4 +60,15 @@ double LenientNumber(std::string_view text) {
     return value;
 }
 
+std::optional<int> WholeFieldIn(std::string_view text, int low, int high) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    const double value = LenientNumber(text);
+    if (value < low || value > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
 }  // namespace solvaris

@@ -13,22 +13,11 @@ namespace solvaris {
 
 namespace {
 
-std::optional<int> FieldIn(const std::string& text, int low, int high) {
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    const double value = LenientNumber(text);
-    if (value < low || value > high) {
-        return std::nullopt;
-    }
-    return static_cast<int>(value);
-}
-
 std::optional<double> DayNumberOf(const std::string& month, const std::string& day,
                                   const std::string& year) {
-    const auto m = FieldIn(month, 1, 12);
-    const auto d = FieldIn(day, 1, 31);
-    const auto y = FieldIn(year, 100, 2099);
+    const auto m = WholeFieldIn(month, 1, 12);
+    const auto d = WholeFieldIn(day, 1, 31);
+    const auto y = WholeFieldIn(year, 100, 2099);
     if (!m || !d || !y) {
         return std::nullopt;
     }
