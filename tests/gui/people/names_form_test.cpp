@@ -90,6 +90,11 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
                                          "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\n"
                                          "Two,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n")
                                   .string();
+    // The locked list keeps the person clicked when it loads again.
+    Click(names, "Check1");
+    testing::ClickLine(List(names), 5);
+    Q_EMIT desk.workstation.namesSaved();
+    EXPECT_EQ(List(names).currentRow(), 5);
     Click(names, "cmdNewFileList");  // cancelled: nothing changes
     EXPECT_EQ(List(names).count(), 8);
     desk.platform.QueueChosenFile(other);
