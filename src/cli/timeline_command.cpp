@@ -84,7 +84,9 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
         if (const int status = ComputeFromBirthOptions(session, birth, platform, window, err)) {
             return status;
         }
-        TimelineRequest request = TimelineRequestFor(session, fromJd, toJd, platform);
+        TimelineRequest request =
+            TimelineRequestFor({session.folder, session.charts, session.natal, session.options},
+                               fromJd, toJd, platform);
         const bool all = !options->transits && !options->progressions && !options->directions;
         request.transits = all || options->transits;
         request.progressions = all || options->progressions;

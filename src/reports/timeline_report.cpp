@@ -61,8 +61,9 @@ std::optional<TimelineRange> TimelineRangeOf(const TimelineRangeWindow& window,
 
 void TimelineReport(ReportContext& ctx, const TimelineRangeWindow& window,
                     const TimelineRange& range) {
-    TimelineRequest request =
-        TimelineRequestFor(ctx.session, range.fromJd, range.toJd, ctx.platform);
+    TimelineRequest request = TimelineRequestFor(
+        {ctx.session.folder, ctx.session.charts, ctx.session.natal, ctx.session.options},
+        range.fromJd, range.toJd, ctx.platform);
     request.transits = window.chkTransits;
     request.progressions = window.chkProgressions;
     request.directions = window.chkDirections;

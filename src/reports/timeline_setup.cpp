@@ -1,5 +1,6 @@
 #include "reports/timeline_setup.hpp"
 
+#include "aspects/orb_table.hpp"
 #include "base/option_numbers.hpp"
 #include "chart/angles.hpp"
 #include "engine/calendar.hpp"
@@ -8,9 +9,9 @@ namespace solvaris {
 
 namespace {
 
-OrbTable OrbsOfFile(const Session& session, const char* fileName, Platform& platform) {
+OrbTable OrbsOfFile(const TimelineSource& source, const char* fileName, Platform& platform) {
     OrbTable orbs = OneDegreeOrbs();
-    LoadOrbTable(session.folder / fileName, orbs, platform);
+    LoadOrbTable(source.folder / fileName, orbs, platform);
     return orbs;
 }
 
@@ -34,17 +35,17 @@ double NatalMomentJd(const BirthData& natal) {
            DayFraction(natal.time, natal.meridiem == "P.M.", natal.timeZone);
 }
 
-TimelineRequest TimelineRequestFor(const Session& session, double fromJd, double toJd,
+TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform) {
     TimelineRequest request;
-    request.natalLongitude = session.charts.natal.points.longitude;
-    request.natalJd = NatalMomentJd(session.natal);
+    request.natalLongitude = source.charts.natal.points.longitude;
+    request.natalJd = NatalMomentJd(source.natal);
     request.fromJd = fromJd;
     request.toJd = toJd;
-    request.transitOrbs = OrbsOfFile(session, "NAT2TRAN.ORB", platform);
-    request.progressedOrbs = OrbsOfFile(session, "NAT2PROG.ORB", platform);
-    request.directedOrbs = OrbsOfFile(session, "NAT2SA.ORB", platform);
-    request.solarArcByAge = session.options(opt::SolarArcByAge) == 1;
+    request.transitOrbs = OrbsOfFile(source, "NAT2TRAN.ORB", platform);
+    request.progressedOrbs = OrbsOfFile(source, "NAT2PROG.ORB", platform);
+    request.directedOrbs = OrbsOfFile(source, "NAT2SA.ORB", platform);
+    request.solarArcByAge = source.options(opt::SolarArcByAge) == 1;
     return request;
 }
 

@@ -2,9 +2,12 @@
 // orbs of the dual-wheel orb files, and a check of the range asked for.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
-#include "app/session.hpp"
+#include "base/options.hpp"
+#include "chart/birth_data.hpp"
+#include "chart/chart_store.hpp"
 #include "chart/timeline.hpp"
 #include "platform/platform.hpp"
 
@@ -16,10 +19,18 @@ inline constexpr double kLongestTimelineDays = 200 * 365.25;
 // Empty when the range can be followed, else why not.
 std::string TimelineRangeProblem(double fromJd, double toJd);
 
-// The natal chart of the session with the orbs of NAT2TRAN.ORB, NAT2PROG.ORB
-// and NAT2SA.ORB (one degree where a file cannot be read, the reading
-// problem shown through `platform`) and option 17.
-TimelineRequest TimelineRequestFor(const Session& session, double fromJd, double toJd,
+// What a timeline reads of the session.
+struct TimelineSource {
+    const std::filesystem::path& folder;  // the program folder, for the orb files
+    const ChartStore& charts;             // the natal chart last computed
+    const BirthData& natal;
+    const OptionTable& options;
+};
+
+// The natal chart with the orbs of NAT2TRAN.ORB, NAT2PROG.ORB and NAT2SA.ORB
+// (one degree where a file cannot be read, the reading problem shown
+// through `platform`) and option 17.
+TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform);
 
 // The birth moment of a natal record, UT.
