@@ -95,6 +95,27 @@ TEST(DataForm, EachMenuCommandDoesItsWork) {
              EXPECT_FALSE(testing::Control<QWidget>(Form(desk), "Text1").font().bold());
              EXPECT_EQ(desk.session.settings.fontBold, 0);
          }},
+        {"mnuFontsItalic", false, "",
+         [](WindowDesk& desk) {
+             EXPECT_TRUE(testing::Control<QWidget>(Form(desk), "Text1").font().italic());
+             EXPECT_TRUE(Item(desk, "mnuFontsItalic")->isChecked());
+             EXPECT_EQ(desk.session.settings.fontItalic, -1);
+         }},
+        // 8.5 points less 0.75: the text at 7.75 and Decrease disabled.
+        {"mnuFontsDecrease", false, "",
+         [](WindowDesk& desk) {
+             EXPECT_DOUBLE_EQ(testing::Control<QWidget>(Form(desk), "Text1").font().pointSizeF(),
+                              7.75);
+             EXPECT_DOUBLE_EQ(desk.session.settings.fontSize, 7.75);
+             EXPECT_FALSE(Item(desk, "mnuFontsDecrease")->isEnabled());
+             EXPECT_TRUE(Item(desk, "mnuFontsIncrease")->isEnabled());
+         }},
+        {"mnuFontsIncrease", false, "",
+         [](WindowDesk& desk) {
+             EXPECT_DOUBLE_EQ(testing::Control<QWidget>(Form(desk), "Text1").font().pointSizeF(),
+                              9.25);
+             EXPECT_DOUBLE_EQ(desk.session.settings.fontSize, 9.25);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
