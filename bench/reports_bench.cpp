@@ -27,7 +27,7 @@ NatalEntryWindow EphemerisDate(int day, int month, int year) {
 }
 
 void BM_EphemerisPage(benchmark::State& state) {
-    Session session;
+    ReportSession session;
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};

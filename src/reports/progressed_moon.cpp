@@ -41,7 +41,7 @@ private:
     int year_;
 };
 
-MonthCounter CounterOf(const Session& session) {
+MonthCounter CounterOf(const ReportSession& session) {
     return {session.natal.day, session.natal.month, session.lastBirthdayYear};
 }
 

@@ -1,21 +1,19 @@
-// What a report needs: the session (chart store, birth data, options,
-// report buffer), the platform for its message boxes and the data window it
+// What a report needs: its part of the session (chart store, birth data,
+// options, report buffer), the platform for its message boxes and the data window it
 // shows in. Every report is a function of it.
 #pragma once
 
 #include <string>
 
-// The session sits above the reports because it owns their buffer; its
-// header holds only records, so every report may read it.
-#include "app/session.hpp"
 #include "base/options.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
+#include "reports/report_session.hpp"
 
 namespace solvaris {
 
 struct ReportContext {
-    Session& session;
+    ReportSession& session;
     Platform& platform;
     DataWindowView& window;
 

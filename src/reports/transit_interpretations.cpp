@@ -32,7 +32,7 @@ std::string DateLine(double dayNumber, const std::string& name) {
 }  // namespace
 
 void TransitInterpretationsRun(ReportContext& ctx) {
-    Session& session = ctx.session;
+    ReportSession& session = ctx.session;
     ChartStore& charts = session.charts;
     session.reports.interpretationStepping = true;
     ctx.window.SetMoreMenuVisible(true);

@@ -31,7 +31,7 @@ TEST(KeywordLessons, ListEntriesNameTheirFiles) {
 TEST(KeywordLessons, ALessonIsIndentedAndAMissingOneNamed) {
     testing::TempFolder folder;
     folder.Write("MAR.TXT", "Mars\r\n\r\n  energy\r\n");
-    Session session;
+    ReportSession session;
     session.folder = folder.path();
     ScriptedPlatform platform;
     RecordingDataWindow window;

@@ -28,7 +28,7 @@ protected:
         }
         return lon;
     }
-    Session session;
+    ReportSession session;
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};

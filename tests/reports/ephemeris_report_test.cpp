@@ -38,7 +38,7 @@ protected:
         return out;
     }
 
-    Session session;
+    ReportSession session;
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
@@ -191,7 +191,7 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
         typed.txtYear = c.year;
         typed.txtLatDeg = c.latitude;
         HouseSystem system = c.houses;
-        Session fresh;
+        ReportSession fresh;
         ScriptedPlatform answers;
         RecordingDataWindow shown;
         ReportContext report{fresh, answers, shown};

@@ -39,7 +39,7 @@ protected:
                                      [&](const std::string& l) { return l.starts_with(start); });
         return it == lines.end() ? nullptr : &*it;
     }
-    Session session;
+    ReportSession session;
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};

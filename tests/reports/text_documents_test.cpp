@@ -29,7 +29,7 @@ TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
     for (const Case& c : cases) {
         testing::TempFolder folder;
         folder.Write("ZODIACS.TXT", c.bytes);
-        Session session;
+        ReportSession session;
         session.folder = folder.path();
         ScriptedPlatform platform;
         RecordingDataWindow window;
@@ -48,7 +48,7 @@ TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
 
 TEST(TextDocuments, AMissingDocumentIsNamedAndNothingChanges) {
     testing::TempFolder folder;
-    Session session;
+    ReportSession session;
     session.folder = folder.path();
     ScriptedPlatform platform;
     RecordingDataWindow window;
@@ -73,7 +73,7 @@ TEST(TextDocuments, EveryMenuDocumentIsShippedAndFoundInAnyCase) {
     }
     testing::TempFolder folder;
     folder.Write("what_ast.txt", "Lower case on disk\r\n");
-    Session session;
+    ReportSession session;
     session.folder = folder.path();
     ScriptedPlatform platform;
     RecordingDataWindow window;
