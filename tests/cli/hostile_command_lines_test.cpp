@@ -93,6 +93,7 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"positions", "--jd", "1757582.49"}, 2, "outside"},
         {{"positions", "--from", "2099-12-01", "--days", "40"}, 2, "--days runs past the years"},
         {{"positions", "--from", "0099-12-31", "--days", "1"}, 2, "--from"},
+        {{"positions", "--from", "2000-02-30", "--days", "1"}, 2, "--from"},
         {{"positions", "--from", "2000-01-01"}, 2, "--from requires --days"},
         {{"positions", "--jd", "2451545", "--ut", "3"}, 2, "--ut requires --from"},
         {{"positions", "--from", "2000-01-01", "--days", "2", "--ut", "24"}, 2, "--ut"},
