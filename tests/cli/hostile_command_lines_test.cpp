@@ -138,7 +138,6 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
          "The latitude is too extreme. It must be 66 degrees"},
         {{"wheel", "natal", "--out", "/nonexistent-solvaris-folder/w.png"}, 3, "w.png"},
         {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
-        {{"report", "aspect-grid", "--orbs", scratch.path().string()}, 3, "(a folder)"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;

@@ -69,8 +69,6 @@ TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
          "--orbs is read only by"},
         {"report aspect-grid --orbs " + missing, "1960-06-15", 3, "", 0,
          "MISSING.ORB cannot be read (no such"},
-        {"report aspect-grid --orbs " + folder.path().string(), "1960-06-15", 3, "", 0,
-         "cannot be read (a folder)"},
         {"report aspect-grid --orbs " + shipped, "1960-06-15", 0, "", 0, ""},
         {"wheel natal --out " + image + " --orbs " + missing, "1960-06-15", 3, "", 0,
          "MISSING.ORB cannot be read"},
