@@ -10,13 +10,10 @@
 namespace solvaris {
 namespace {
 
-TEST(AspectFinder, Separation) {
+TEST(AspectFinder, SeparationFixedTestBandsAndRounding) {
     EXPECT_DOUBLE_EQ(Separation(350, 10), 20);
     EXPECT_DOUBLE_EQ(Separation(10, 250.5), 119.5);
     EXPECT_DOUBLE_EQ(Separation(0, 180), 180);
-}
-
-TEST(AspectFinder, FixedTestBandsAndRounding) {
     struct Case {
         double s;
         int code;
@@ -65,6 +62,12 @@ TEST(AspectFinder, TableTestLastSuccessAndSwitches) {
     orbs = Orbs(0);  // an orb of 0 counts only when exact
     EXPECT_EQ(TableTest(90, orbs, false, false).code, Square);
     EXPECT_EQ(TableTest(90.01, orbs, false, false).code, NoAspect);
+
+    // The lunations' test: the major aspects only, one orb.
+    EXPECT_EQ(MajorAspectTest(30, 2).code, NoAspect);
+    EXPECT_EQ(MajorAspectTest(121.96, 2).code, Trine);
+    EXPECT_NEAR(MajorAspectTest(121.96, 2).d, 2.0, 1e-12);
+    EXPECT_EQ(MajorAspectTest(1.5, 2).code, Conjunction);
 }
 
 TEST(AspectFinder, PlanetClassOrbs) {
@@ -87,13 +90,6 @@ TEST(AspectFinder, PlanetClassOrbs) {
     EXPECT_EQ(ClassTest(7.9, Sun, Moon, PointNumbering::ChartPoints).code, Conjunction);
     EXPECT_EQ(ClassTest(30, Mars, Venus, PointNumbering::ChartPoints).code, NoAspect);
     EXPECT_EQ(ClassTest(174, Mars, Venus, PointNumbering::ChartPoints).code, Opposition);
-}
-
-TEST(AspectFinder, MajorAspectsOfTheLunations) {
-    EXPECT_EQ(MajorAspectTest(30, 2).code, NoAspect);
-    EXPECT_EQ(MajorAspectTest(121.96, 2).code, Trine);
-    EXPECT_NEAR(MajorAspectTest(121.96, 2).d, 2.0, 1e-12);
-    EXPECT_EQ(MajorAspectTest(1.5, 2).code, Conjunction);
 }
 
 TEST(Parallels, SidesAndBounds) {

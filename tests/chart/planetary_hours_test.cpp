@@ -1,8 +1,8 @@
+// The rules of the planetary hours; the three-day report's layout is the
+// golden planetary-hours report's.
 #include "chart/planetary_hours.hpp"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 #include "support/scripted_platform.hpp"
 
@@ -19,42 +19,36 @@ BirthData Place(float longitude, float latitude, double zone) {
     return b;
 }
 
+// Opening shows the natal day unless the latitude lies beyond 66 degrees.
 TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
-    struct Case {
-        float latitude;
-        bool allowed;
-    };
-    const Case cases[] = {{66.00f, true},   {66.01f, false},  {40.45f, true},  {-66.00f, true},
-                          {-66.01f, false}, {-70.00f, false}, {89.59f, false}, {-89.59f, false}};
-    for (const Case& c : cases) {
+    for (const float latitude : {66.00f, 66.01f, 40.45f, -66.00f, -66.01f, 89.59f}) {
+        const bool allowed = latitude <= 66.00f && latitude >= -66.00f;
+        BirthData natal = Place(73.59f, latitude, 5);
+        natal.day = 1;
+        natal.month = 1;
+        natal.year = 2000;
         ScriptedPlatform platform;
-        EXPECT_EQ(PlanetaryHoursLatitudeAllowed(c.latitude, platform), c.allowed) << c.latitude;
-        ASSERT_EQ(platform.Messages().size(), c.allowed ? 0u : 1u);
-        if (!c.allowed) {
-            const ShownMessage& m = platform.Messages()[0];
-            EXPECT_EQ(m.text,
-                      "Cannot calculate planetary hours. The latitude is too extreme. It must be "
-                      "66 degrees, 0 minutes or below.");
-            EXPECT_EQ(m.title, "Warning!");
-            EXPECT_EQ(m.icon, MessageIcon::Information);
+        const auto day = OpenPlanetaryHours(natal, platform);
+        ASSERT_EQ(day.has_value(), allowed) << latitude;
+        if (allowed) {
+            EXPECT_EQ(day->anchor, 2451544.5);
+            EXPECT_EQ(day->dateHeading, "SATURDAY - 01 Jan 2000");
+            continue;
         }
+        ASSERT_EQ(platform.Messages().size(), 1u);
+        const ShownMessage& m = platform.Messages()[0];
+        EXPECT_EQ(m.text,
+                  "Cannot calculate planetary hours. The latitude is too extreme. It must be "
+                  "66 degrees, 0 minutes or below.");
+        EXPECT_EQ(m.title, "Warning!");
+        EXPECT_EQ(m.icon, MessageIcon::Information);
     }
-}
-
-TEST(PlanetaryHours, OpeningShowsTheNatalDayUnlessRefused) {
-    BirthData natal = Place(73.59f, 40.45f, 5);
-    natal.day = 1;
-    natal.month = 1;
-    natal.year = 2000;
+    // The three-day report leaves the anchor on its last day.
     ScriptedPlatform platform;
-    const auto day = OpenPlanetaryHours(natal, platform);
-    ASSERT_TRUE(day.has_value());
-    EXPECT_EQ(day->anchor, 2451544.5);
-    EXPECT_EQ(day->dateHeading, "SATURDAY - 01 Jan 2000");
-    EXPECT_TRUE(platform.Messages().empty());
-    natal.latitude = 66.30f;
-    EXPECT_FALSE(OpenPlanetaryHours(natal, platform).has_value());
-    EXPECT_EQ(platform.Messages().size(), 1u);
+    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
+    EXPECT_EQ(ThreeDayReport(anchor, Place(73.59f, 40.45f, 5), platform).size(), 15u);
+    EXPECT_EQ(anchor, PlanetaryHoursAnchor(2000, 1, 3));
+    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 2));
 }
 
 TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
@@ -83,36 +77,24 @@ TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
     }
 }
 
-TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
-    struct Case {
+TEST(PlanetaryHours, TimeTextsOnATwelveHourClockAndTheSearchGain) {
+    struct Time {
         double hours;
         const char* text;
     };
-    const Case cases[] = {
-        {11 + 59.7 / 60, "12.00p"},
-        {23 + 59.7 / 60, "12.00a"},
-        {6.75, " 6.45a"},
-        {0.25, "12.15a"},
-        {13, " 1.00p"},
-        {24.5, "12.30a"},
-        {9 + 59.4 / 60, " 9.59a"},
-        {21 + 59.6 / 60, "10.00p"},
-        {0, "12.00a"},
-        {12, "12.00p"},
-    };
-    for (const Case& c : cases) {
+    for (const Time& c : {Time{11 + 59.7 / 60, "12.00p"}, Time{23 + 59.7 / 60, "12.00a"},
+                          Time{6.75, " 6.45a"}, Time{0.25, "12.15a"}, Time{13, " 1.00p"},
+                          Time{24.5, "12.30a"}, Time{9 + 59.4 / 60, " 9.59a"},
+                          Time{21 + 59.6 / 60, "10.00p"}, Time{0, "12.00a"}, Time{12, "12.00p"}}) {
         EXPECT_EQ(HourTimeText(c.hours), c.text) << c.hours;
     }
-}
-
-TEST(PlanetaryHours, GainDependsOnTheLatitude) {
-    struct Case {
+    struct Gain {
         float latitude;
         double gain;
     };
-    const Case cases[] = {{65, 1},      {60, 1},  {59.59f, 2},  {50, 2},    {49.59f, 4}, {0, 4},
-                          {-49.59f, 4}, {-50, 1}, {-59.59f, 1}, {-60, 0.5}, {-66, 0.5}};
-    for (const Case& c : cases) {
+    for (const Gain& c :
+         {Gain{65, 1}, Gain{60, 1}, Gain{59.59f, 2}, Gain{50, 2}, Gain{49.59f, 4}, Gain{0, 4},
+          Gain{-49.59f, 4}, Gain{-50, 1}, Gain{-59.59f, 1}, Gain{-60, 0.5}, Gain{-66, 0.5}}) {
         EXPECT_EQ(SearchGain(c.latitude), c.gain) << c.latitude;
     }
 }
@@ -142,70 +124,36 @@ TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
     };
     const Case cases[] = {{-70.00f, 6, "Mer    ---    Sun    ---"},
                           {70.00f, 12, "Jup    ---    Moo    ---"},
-                          {-70.00f, 12, "Jup    ---    Moo    ---"}};
+                          {-70.00f, 12, "Jup    ---    Moo    ---"},
+                          {-66.00f, 6, nullptr}};  // both found
     for (const Case& c : cases) {
         ScriptedPlatform platform;
-        const BirthData place = Place(0, c.latitude, 0);
-        const PlanetaryDay day =
-            ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21), place, platform);
+        const PlanetaryDay day = ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21),
+                                                     Place(0, c.latitude, 0), platform);
+        EXPECT_EQ(day.sun.BothFound(), c.firstRow == nullptr) << c.latitude;
+        if (c.firstRow == nullptr) {
+            EXPECT_TRUE(platform.Messages().empty());
+            continue;
+        }
         ASSERT_EQ(platform.Messages().size(), 2u) << c.latitude;
         EXPECT_EQ(platform.Messages()[0].text,
                   "I cannot find sunrise. The latitude is too extreme.");
         EXPECT_EQ(platform.Messages()[1].text,
                   "I cannot find sunset. The latitude is too extreme.");
-        for (const ShownMessage& m : platform.Messages()) {
-            EXPECT_EQ(m.title, "Warning!");
-            EXPECT_EQ(m.icon, MessageIcon::Information);
-        }
-        EXPECT_FALSE(day.sun.BothFound());
         EXPECT_EQ(RowText(day.rows[0]), c.firstRow) << c.latitude;
         for (const HourRow& row : day.rows) {
             EXPECT_EQ(row.dayStart, kNoHourTimeText);
             EXPECT_EQ(row.nightStart, kNoHourTimeText);
         }
     }
-    ScriptedPlatform platform;
-    const PlanetaryDay ordinary =
-        ComputePlanetaryDay(PlanetaryHoursAnchor(2000, 6, 21), Place(0, -66.00f, 0), platform);
-    EXPECT_TRUE(ordinary.sun.BothFound());
-    EXPECT_TRUE(platform.Messages().empty());
-}
-
-// One day's lines are the golden planetary-hours report's; three side by side:
-TEST(PlanetaryHours, ThreeDayReport) {
-    ScriptedPlatform platform;
-    const BirthData place = Place(73.59f, 40.45f, 5);
-    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
-    const std::vector<std::string> report = ThreeDayReport(anchor, place, platform);
-    EXPECT_EQ(anchor, PlanetaryHoursAnchor(2000, 1, 3));
-    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 2));
-    ASSERT_EQ(report.size(), 15u);
-    EXPECT_EQ(report[0], "");
-    EXPECT_EQ(report[1],
-              "  SATURDAY - 01 Jan 2000        SUNDAY - 02 Jan 2000          "
-              "MONDAY - 03 Jan 2000");
-    EXPECT_EQ(report[2].substr(0, 32), "  73.59 W, 40.45 N              ");
-    EXPECT_EQ(report[3].substr(0, 6), "  Sat ");
-    for (std::size_t i = 3; i < report.size(); ++i) {
-        EXPECT_EQ(report[i].size(), 2u + 3 * 24 + 2 * 6) << i;
-        EXPECT_EQ(report[i].substr(26, 6), "      ");
-    }
-    EXPECT_EQ(report[3].substr(32, 4), "Sun ");
-    EXPECT_EQ(report[3].substr(62, 4), "Moo ");
-    EXPECT_TRUE(platform.Messages().empty());
 }
 
 TEST(PlanetaryHours, RulerCellsExplainThemselves) {
-    struct Case {
-        const char* cell;
-        const char* title;
-    };
-    const Case cases[] = {{"Sat ", "Saturn"}, {"Moo ", "Moon"}};
-    for (const Case& c : cases) {
+    for (const auto& [cell, title] : {std::pair{"Sat ", "Saturn"}, std::pair{"Moo ", "Moon"}}) {
         ScriptedPlatform platform;
-        EXPECT_TRUE(ShowRulerKeywords(c.cell, platform));
+        EXPECT_TRUE(ShowRulerKeywords(cell, platform));
         ASSERT_EQ(platform.Messages().size(), 1u);
-        EXPECT_EQ(platform.Messages()[0].title, c.title);
+        EXPECT_EQ(platform.Messages()[0].title, title);
         EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Information);
     }
     EXPECT_EQ(RulerKeywordsOf("Mar ")->text.substr(0, 7), "Action,");

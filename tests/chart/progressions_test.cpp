@@ -9,7 +9,7 @@
 namespace solvaris {
 namespace {
 
-TEST(Progressions, InterpolationTakesTheShortWay) {
+TEST(Progressions, InterpolationTakesTheShortWayAndTheSolarArc) {
     struct Case {
         double value, nextYear, f, result;
     };
@@ -18,9 +18,6 @@ TEST(Progressions, InterpolationTakesTheShortWay) {
         EXPECT_NEAR(InterpolateAngle(c.value, c.nextYear, c.f), c.result, 1e-9)
             << c.value << " " << c.nextYear;
     }
-}
-
-TEST(Progressions, SolarArc) {
     EXPECT_NEAR(SolarArcDegrees(10, 350, 0, 5), 20, 1e-12);
     EXPECT_EQ(SolarArcDegrees(10, 350, 1, 0), 0);
     EXPECT_NEAR(SolarArcDegrees(10, 350, 1, 30), 29.566666668, 1e-9);

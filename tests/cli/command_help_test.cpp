@@ -7,40 +7,12 @@
 #include <sstream>
 
 #include "cli/command_line.hpp"
-#include "support/temp_folder.hpp"
+#include "support/run_program.hpp"
 
 namespace solvaris {
 namespace {
 
 using testing::TempFolder;
-
-// The words of a shell line as the shell splits them: spaces, and double
-// quotes around a word with spaces.
-std::vector<std::string> ShellWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool inWord = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c == ' ' && !quoted) {
-            if (inWord) {
-                words.push_back(word);
-            }
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) {
-        words.push_back(word);
-    }
-    return words;
-}
 
 // The example command printed under "Example, ...:".
 std::string ExampleLine(const std::string& help) {
@@ -53,15 +25,17 @@ std::string ExampleLine(const std::string& help) {
     return start == std::string::npos ? std::string() : help.substr(start + 3, end - start - 3);
 }
 
-// Runs an example as printed, its files put in `scratch`: status 0 and output.
+// Runs an example as printed, through the shell, its files put in
+// `scratch`: status 0 and output.
 void ExpectExampleRuns(std::string example, const TempFolder& scratch) {
     example = std::regex_replace(example, std::regex("~/.local/share/solvaris"),
                                  std::getenv("SOLVARIS_HOME"));
     example = std::regex_replace(example, std::regex("natal\\.(png|svg)"),
                                  (scratch / "natal.$1").string());
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(ShellWords(example), out, err), 0) << example << '\n' << err.str();
-    EXPECT_GT(out.str().size(), 0u) << example;
+    const testing::ProgramRun run = testing::RunShell(
+        "QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) + " " + example, {});
+    EXPECT_EQ(run.status, 0) << example << '\n' << run.err;
+    EXPECT_GT(run.out.size(), 0u) << example;
 }
 
 TEST(CommandHelp, EveryCommandHasHelpAndAWorkedExampleThatRuns) {

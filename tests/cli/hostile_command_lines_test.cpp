@@ -84,7 +84,6 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
          "--days 32 would run past the year 2099; from this date at most 31 days"},
         // Positions: the years of a chart, and a short message past them.
         {{"positions", "--jd", "1e8"}, 2, "lies outside the years 100 to 2099, JD 1757582.5 to"},
-        {{"positions", "--jd", "9e15"}, 2, "outside the years 100 to 2099"},
         {{"positions", "--jd", "-1e300"}, 2, "outside the years 100 to 2099"},
         {{"positions", "--jd", "inf"}, 2, "--jd"},
         {{"positions", "--jd", "1757582.5", "--jd", "2488069.49"},
@@ -104,13 +103,7 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"positions"}, 2, "no instant given"},
         // Empty values are no values.
         {{"names", "list", "--home", ""}, 2, "--home: an empty value"},
-        {{"names", "list", "--names", ""}, 2, "--names: an empty value"},
-        {{"cities", "list", "--cities", ""}, 2, "--cities: an empty value"},
-        {{"report", "aspect-grid", "--orbs", ""}, 2, "--orbs: an empty value"},
-        {{"batch", "--names", ""}, 2, "--names: an empty value"},
         {{"batch", "--names", "NAMES.FIL", "--jobs", ""}, 2, "--jobs: an empty value"},
-        {{"chart", "--zone", ""}, 2, "--zone: an empty value"},
-        {{"chart", "--person", ""}, 2, "--person: an empty value"},
         {{"wheel", "natal", "--out", ""}, 2, "--out: an empty value"},
         {{"--home", ""}, 2, "--home"},
         // Options the command never reads.
@@ -131,13 +124,8 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         // Contradictions.
         {{"chart", "--now", "--date", "2000-01-01"}, 2, "--now excludes --date"},
         {{"chart", "--use-natal-data", "--diurnal-zone", "5"}, 2, "excludes"},
-        // Values the checks refuse, said in the options' words.
-        {{"chart", "--date", "1950-12-05", "--zone", "-13.5", "--lon", "10e00"},
-         1,
-         "--zone -13.5: from -13 to 12 hours"},
-        {{"chart", "--diurnal-date", "0050-01-01"},
-         1,
-         "--diurnal-date 50-1-1: a calendar date in the years 100 to 2099"},
+        // Values the checks refuse, said in the options' words (each option's
+        // words: EntryOptionHints).
         {{"chart", "--date", "1950-12-05", "--zone", "5", "--lon", "74w00", "--lat", "69n39"},
          1,
          "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
@@ -145,25 +133,11 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"chart", "--zone", "5:00", "--lon", "74w00", "--lat", "69n39", "--house", "morinus"},
          0,
          ""},
-        {{"chart", "--date", "1950-12-05", "--zone", "14", "--lon", "74w00"},
-         1,
-         "--zone 14: from -13 to 12 hours west of Greenwich"},
-        {{"chart", "--zone", "five"}, 2, "--zone"},
         {{"planetary-hours", "--date", "2000-06-21", "--lat", "66S01"},
          1,
          "The latitude is too extreme. It must be 66 degrees"},
         {{"wheel", "natal", "--out", "/nonexistent-solvaris-folder/w.png"}, 3, "w.png"},
         {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
-        {{"report", "aspect-grid", "--orbs", scratch.path().string()}, 3, "(a folder)"},
-        // Spellings kept.
-        {{"chart", "--date", "1950-12-05", "--time", "7:45pm", "--zone", "5", "--lon", "74w00",
-          "--lat", "40n43"},
-         0,
-         ""},
-        {{"chart", "--date", "1950-12-05", "--time", "7:45PM", "--zone", "-5:30", "--lon", "88E22",
-          "--lat", "22n34"},
-         0,
-         ""},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;

@@ -39,18 +39,10 @@ std::pair<int, int> PngSize(const std::string& bytes) {
 
 // A bare environment keeps the sanitizers' settings of a sanitized build
 // (the leak suppressions for Qt's own statics, used without a word, so that
-// stderr holds only what the program says).
-std::string SanitizerSettings() {
-    std::string settings;
-    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
-        if (const char* value = std::getenv(name)) {
-            const std::string quiet =
-                std::string(name) == "LSAN_OPTIONS" ? ":print_suppressions=0" : "";
-            settings += std::string(name) + "=" + ShellQuoted(value + quiet) + " ";
-        }
-    }
-    return settings;
-}
+// stderr holds only what the program says); the shell fills them in.
+constexpr const char* kSanitizerSettings =
+    "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}\" UBSAN_OPTIONS=\"${UBSAN_OPTIONS:-}\" "
+    "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" ";
 
 TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     const TempFolder scratch;
@@ -90,7 +82,7 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     };
     for (const Case& c : cases) {
         const std::string prefixCommand =
-            "env -i " + SanitizerSettings() +
+            std::string("env -i ") + kSanitizerSettings +
             "QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) + " " +
             c.environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
         const ProgramRun run = RunShell(prefixCommand, kNatalReport);

@@ -1,33 +1,44 @@
+// `names` and `cities`, and --person: a quote is part of a name, and nothing
+// printed to a terminal carries a control character (the escaping itself:
+// VisibleText).
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/command_line.hpp"
 #include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
 
-using testing::TempFolder;
-
 using testing::Outcome;
 using testing::RunArgs;
 
-constexpr const char* kNatal = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
-
 TEST(NamesCommands, ListShowAndPersonOfNamesAndCities) {
-    TempFolder folder;
-    const std::string names = folder
-                                  .Write("P.FIL", std::string(kNatal) +
-                                                      "\r\nSecond,21 Jun 1975,10.15,A,-10,-151.12,"
-                                                      "-33.52\r\n")
-                                  .string();
-    EXPECT_EQ(RunArgs({"names", "list", "--names", names}).out, "Sample Natal\nSecond\n");
+    testing::TempFolder folder;
+    const std::string evil = "Evil\x1b]0;owned\x07\x1b[2J";
+    const std::string names =
+        folder
+            .Write("P.FIL",
+                   "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43\r\n"
+                   "Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43\r\n" +
+                       evil + ",05 Dec 1950,7.45,P,5,074.00,40.43\r\n" +
+                       "Second,21 Jun 1975,10.15,A,-10,-151.12,-33.52\r\n")
+            .string();
+    const Outcome list = RunArgs({"names", "list", "--names", names});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out,
+              "Sample Natal\nJack \"Jumbo Smith\nEvil\\x1b]0;owned\\x07\\x1b[2J\nSecond\n");
     EXPECT_EQ(RunArgs({"names", "show", "second", "--names", names}).out,
               "Name =  Second\nDate =  21 Jun 1975\nTime =  10.15 A\nTime zone =  -10\n"
               "Longitude =  -151.12\nLatitude =  -33.52\n");
-    EXPECT_EQ(RunArgs({"names", "show", "Nobody", "--names", names}).status, 1);
+    const Outcome missing = RunArgs({"names", "show", "No\x1b[2Jbody", "--names", names});
+    EXPECT_EQ(missing.status, 1);
+    const Outcome report = RunArgs({"report", "natal", "--person", evil, "--names", names});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("  Evil\\x1b]0;owned\\x07\\x1b[2J\n"), std::string::npos);
+    for (const Outcome* printed : {&list, &report, &missing}) {
+        EXPECT_EQ(printed->out.find('\x1b'), std::string::npos);
+        EXPECT_EQ(printed->err.find('\x1b'), std::string::npos);
+    }
 
     // --person gives the same chart as the birth options typed in.
     const Outcome typed =
@@ -54,33 +65,6 @@ TEST(NamesCommands, ListShowAndPersonOfNamesAndCities) {
               "City =  Sydney\nRegion =  NSW\nLongitude =  151E12\nLatitude =  33S52\n"
               "Time zone =  -10\n");
     EXPECT_EQ(RunArgs({"cities", "show", "Nowhere", "--cities", cities}).status, 1);
-}
-
-// A names file can hold a quote and escape sequences: the quote is part of
-// the name, and nothing printed to a terminal carries a control character.
-TEST(NamesCommands, QuotesAndControlCharactersInNames) {
-    TempFolder folder;
-    const std::string names =
-        folder
-            .Write("P.FIL",
-                   "Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43\r\n"
-                   "Evil\x1b]0;owned\x07\x1b[2J,05 Dec 1950,7.45,P,5,074.00,40.43\r\n"
-                   "After,21 Jun 1975,10.15,A,-10,-151.12,-33.52\r\n")
-            .string();
-    const Outcome list = RunArgs({"names", "list", "--names", names});
-    EXPECT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(list.out, "Jack \"Jumbo Smith\nEvil\\x1b]0;owned\\x07\\x1b[2J\nAfter\n");
-    EXPECT_EQ(RunArgs({"names", "show", "After", "--names", names}).status, 0);
-    const Outcome report =
-        RunArgs({"report", "natal", "--person", "Evil\x1b]0;owned\x07\x1b[2J", "--names", names});
-    ASSERT_EQ(report.status, 0) << report.err;
-    EXPECT_NE(report.out.find("  Evil\\x1b]0;owned\\x07\\x1b[2J\n"), std::string::npos);
-    const Outcome missing = RunArgs({"names", "show", "No\x1b[2Jbody", "--names", names});
-    EXPECT_EQ(missing.status, 1);
-    for (const Outcome* printed : {&list, &report, &missing}) {
-        EXPECT_EQ(printed->out.find('\x1b'), std::string::npos);
-        EXPECT_EQ(printed->err.find('\x1b'), std::string::npos);
-    }
 }
 
 }  // namespace

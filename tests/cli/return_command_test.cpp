@@ -6,8 +6,7 @@ namespace solvaris {
 namespace {
 
 using testing::Outcome;
-
-Outcome Solvaris(const std::vector<std::string>& args) { return testing::RunArgs(args); }
+using testing::RunArgs;
 
 const std::vector<std::string> kPlace{"--zone",        "5",     "--lon",          "74W00",
                                       "--lat",         "40N43", "--diurnal-zone", "5",
@@ -21,15 +20,15 @@ std::vector<std::string> With(std::vector<std::string> head) {
 }
 
 TEST(ReturnCommand, SolarReturnsStepByYears) {
-    const Outcome first = Solvaris(With({"return", "solar"}));
+    const Outcome first = RunArgs(With({"return", "solar"}));
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out.rfind("SOLAR RETURN  06/15/2026", 0), 0u) << first.out;
-    const Outcome next = Solvaris(With({"return", "solar", "--next", "2", "--format", "json"}));
+    const Outcome next = RunArgs(With({"return", "solar", "--next", "2", "--format", "json"}));
     ASSERT_EQ(next.status, 0) << next.err;
     // After the 2028 leap day the return falls late on 14 June, Greenwich time.
     EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
     EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
-    const Outcome back = Solvaris(With({"return", "solar", "--previous", "1"}));
+    const Outcome back = RunArgs(With({"return", "solar", "--previous", "1"}));
     EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
 }
 

@@ -2,6 +2,7 @@
 // aspect holds in Swiss Ephemeris too, within the two ephemerides' gap in
 // longitude (so the moments differ by that gap over the body's speed), and
 // at each station Swiss Ephemeris finds the body all but standing still.
+// The gap is the positions oracle's bound on the longitude.
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
@@ -10,30 +11,10 @@
 #include "aspects/aspect_codes.hpp"
 #include "chart/timeline.hpp"
 #include "engine/calendar.hpp"
+#include "oracle/body_bounds.hpp"
 
 namespace solvaris {
 namespace {
-
-struct Body {
-    int swissBody;
-    double gapDeg;  // the worst longitude difference of the positions oracle
-};
-
-// Indexed by chart point 1 to 11.
-constexpr Body kBodies[] = {
-    {0, 0},
-    {SE_SUN, 0.0028},
-    {SE_MERCURY, 0.035},
-    {SE_VENUS, 0.042},
-    {SE_MARS, 0.082},
-    {SE_JUPITER, 0.030},
-    {SE_SATURN, 0.071},
-    {SE_URANUS, 0.027},
-    {SE_NEPTUNE, 0.029},
-    {SE_PLUTO, 0.085},
-    {SE_MOON, 0.027},
-    {SE_MEAN_NODE, 0.011},
-};
 
 struct Swiss {
     double longitude;
@@ -43,7 +24,8 @@ struct Swiss {
 Swiss SwissAt(int point, double jd) {
     double xx[6];
     char serr[256];
-    EXPECT_GE(swe_calc_ut(jd, kBodies[point].swissBody, SEFLG_MOSEPH | SEFLG_SPEED, xx, serr), 0)
+    EXPECT_GE(swe_calc_ut(jd, kBounds[point - 1].swissBody, SEFLG_MOSEPH | SEFLG_SPEED, xx, serr),
+              0)
         << serr;
     return {xx[0], xx[3]};
 }
@@ -84,7 +66,7 @@ TEST(TimelineOracle, HitsAndStationsHoldInSwissEphemeris) {
             const double off =
                 std::min(std::fabs(std::remainder(swiss.longitude - natal - angle, 360.0)),
                          std::fabs(std::remainder(swiss.longitude - natal + angle, 360.0)));
-            EXPECT_LE(off, kBodies[e.moving].gapDeg)
+            EXPECT_LE(off, kBounds[e.moving - 1].longitude)
                 << e.moving << ' ' << e.aspect << ' ' << e.natal << " at JD " << e.jd
                 << ": the moments differ by " << off / std::fabs(swiss.speed) << " days";
         }
