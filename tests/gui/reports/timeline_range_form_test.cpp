@@ -47,19 +47,26 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     EXPECT_EQ(text.find("SA. "), std::string::npos);
 }
 
-// The range rules hold their table in tests/cli/timeline_command_test.cpp.
+// A date that is none and a range the core refuses; the range rules hold
+// their table in tests/cli/timeline_command_test.cpp.
 TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
-    WindowDesk desk;
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    const int shows = desk.dataWindow.shows;
-    TimelineRangeForm form(desk.workstation);
-    form.show();
-    TypeInto(form, "txtToYear", "1999");
-    Click(form, "cmdOK");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text, "The range ends before it begins.");
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(desk.dataWindow.shows, shows);
+    for (const auto& [control, keys, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"txtFromMonth", "13", kTimelineDateError},
+             {"txtToYear", "1999", "The range ends before it begins."}}) {
+        SCOPED_TRACE(message);
+        WindowDesk desk;
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        const int shows = desk.dataWindow.shows;
+        TimelineRangeForm form(desk.workstation);
+        form.show();
+        TypeInto(form, control, keys);
+        Click(form, "cmdOK");
+        ASSERT_EQ(desk.platform.Messages().size(), 1u);
+        EXPECT_EQ(desk.platform.Messages()[0].text, message);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(desk.dataWindow.shows, shows);
+    }
 }
 
 }  // namespace
