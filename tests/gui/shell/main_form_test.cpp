@@ -156,7 +156,6 @@ TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
     for (const auto& [menuName, key, runs] :
          std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
              {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},
-             {"mnuWheelsDual", Qt::Key_P, "mnuWheelsDualNatTran"},
              {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"}}) {
         auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
         ASSERT_NE(menu, nullptr) << menuName;
