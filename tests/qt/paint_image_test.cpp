@@ -46,27 +46,22 @@ TEST(PaintImage, SizesDensitiesAndRefusals) {
         QSize devicePixels;  // empty: no image
     };
     const Case cases[] = {
-        {1024, 768, 1.0, {1024, 768}},
         {1024, 768, 2.0, {2048, 1536}},
         {640, 480, 1.5, {960, 720}},
-        {1, 1, 1.0, {1, 1}},
         {0, 768, 1.0, {}},
-        {1024, 0, 2.0, {}},
         {-5, 10, 1.0, {}},
         {16384, 10, 1.0, {16384, 10}},
         {16384, 10, 2.0, {}},
         {100, 100, 0.0, {100, 100}},
+        {1, 1, 1.0, {1, 1}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " @" +
+                     std::to_string(c.ratio));
         const QImage image = PaintImage(c.width, c.height, c.ratio, Paint);
-        EXPECT_EQ(image.isNull(), c.devicePixels.isEmpty())
-            << c.width << "x" << c.height << " @" << c.ratio;
-        if (!image.isNull()) {
-            EXPECT_EQ(image.size(), c.devicePixels)
-                << c.width << "x" << c.height << " @" << c.ratio;
-            EXPECT_EQ(image.deviceIndependentSize().toSize(), QSize(c.width, c.height))
-                << c.width << "x" << c.height << " @" << c.ratio;
-        }
+        EXPECT_EQ(image.isNull() ? QSize() : image.size(), c.devicePixels);
+        EXPECT_EQ(image.isNull() ? QSize() : image.deviceIndependentSize().toSize(),
+                  c.devicePixels.isEmpty() ? QSize() : QSize(c.width, c.height));
     }
 }
 

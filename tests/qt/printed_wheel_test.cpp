@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -19,31 +17,11 @@
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
 #include "platform/qt/image_export.hpp"
+#include "support/run_program.hpp"
 #include "support/scripted_platform.hpp"
-#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
-
-// What a command wrote on its standard output; nothing when it could not run.
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return out;
-    }
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        out.append(buffer.data(), n);
-    }
-    pclose(pipe);
-    return out;
-}
-
-bool Installed(const char* tool) {
-    return std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
 
 struct Point {
     double x;
@@ -105,7 +83,7 @@ Circle CircleOf(const std::vector<Point>& points) {
 double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
-    if (!Installed("pdftocairo") || !Installed("pdftotext")) {
+    if (testing::RunShell("command -v pdftocairo && command -v pdftotext", {}).status != 0) {
         GTEST_SKIP() << "poppler-utils are not installed";
     }
     Session session;
@@ -154,12 +132,13 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
                           }),
               "");
 
-    const std::string text = Output("pdftotext '" + pdf.string() + "' -");
+    const std::string text = testing::RunShell("pdftotext", {pdf.string(), "-"}).out;
     EXPECT_NE(text.find("Printed Person - natal"), std::string::npos) << text;
     EXPECT_NE(text.find("Placidus"), std::string::npos);
     EXPECT_NE(text.find("\u2653"), std::string::npos) << "the glyphs are text too: Pisces";
 
-    const StrokedPaths paths = ReadStrokedPaths(Output("pdftocairo -svg '" + pdf.string() + "' -"));
+    const StrokedPaths paths =
+        ReadStrokedPaths(testing::RunShell("pdftocairo -svg", {pdf.string(), "-"}).out);
     ASSERT_EQ(paths.curves.size(), 2u) << "the outer and the inner circle";
     ASSERT_GE(paths.lines.size(), 12u);
     EXPECT_EQ(std::count(paths.transforms.begin(), paths.transforms.end(), paths.transforms[0]),

@@ -42,7 +42,7 @@ TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
     }
 }
 
-TEST(QtCanvas, UserScaleLinesAndFilledCircles) {
+TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
     QImage image(200, 100, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -65,10 +65,7 @@ TEST(QtCanvas, UserScaleLinesAndFilledCircles) {
     EXPECT_EQ(image.pixelColor(180, 50), PaletteColour(12));
     EXPECT_EQ(image.pixelColor(40, 30), PaletteColour(9));  // (-60, 20) in pixels
     EXPECT_EQ(image.pixelColor(150, 90), QColor(Qt::white));
-}
-
-TEST(QtCanvas, PaletteEnds) {
-    EXPECT_EQ(PaletteColour(0), QColor(0, 0, 0));
+    // The palette's ends; a colour beyond it is black.
     EXPECT_EQ(PaletteColour(7), QColor(192, 192, 192));
     EXPECT_EQ(PaletteColour(15), QColor(255, 255, 255));
     EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));

@@ -44,9 +44,11 @@ inline ProgramRun RunShell(const std::string& prefix, const std::vector<std::str
     return run;
 }
 
+#ifdef SOLVARIS_BINARY
 // The program of this build tree, headless.
 inline ProgramRun RunSolvaris(const std::vector<std::string>& args) {
     return RunShell("QT_QPA_PLATFORM=offscreen " + ShellQuoted(SOLVARIS_BINARY), args);
 }
+#endif
 
 }  // namespace solvaris::testing

@@ -1,19 +1,23 @@
 // What every window test stands on: a fresh copy of the shipped program
 // folder, its session, the scripted platform at a fixed moment, the
-// workstation with a recording data window and printer, the golden New
-// York chart entered, and on request the entry windows open; and a user's
-// hands: typing, clicking, reading what a window shows.
+// workstation with a recording data window and printer, the wheel's paper
+// a PDF file, the golden New York chart entered, and on request the entry
+// windows or the main window open; and a user's hands: typing, clicking,
+// choosing menu items, reading what a window shows.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,6 +28,7 @@
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "gui/reports/data_form.hpp"
+#include "gui/shell/main_form.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/headless/recording_printer.hpp"
 #include "support/golden_chart.hpp"
@@ -36,6 +41,7 @@ struct DeskOptions {
     bool goldenChart = true;    // the golden chart in the entry records
     bool entryWindows = false;  // InputD and InputD1 open on them
     bool dataForm = false;      // OutputD1 in place of the recording data window
+    bool mainForm = false;      // the main window, whose Wheels menu opens the wheel
 };
 
 struct WindowDesk {
@@ -49,6 +55,13 @@ struct WindowDesk {
         platform.SetNow({2026, 12, 5, 15, 7, 42});
         workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
         workstation.SetPrinterChooser(RecordingPrinterChooser(printed));
+        workstation.SetPaperChooser([this]() {
+            ++papersChosen;
+            auto paper = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            paper->setOutputFormat(QPrinter::PdfFormat);
+            paper->setOutputFileName(QString::fromStdString((folder / "paper.pdf").string()));
+            return paper;
+        });
         if (options.dataForm) {
             InstallDataForm(workstation);
         }
@@ -63,11 +76,15 @@ struct WindowDesk {
             TypeGoldenNewYork(workstation.natalEntry, workstation.diurnalEntry);
             workstation.AnnounceEntryChanged();
         }
+        if (options.mainForm) {
+            main = std::make_unique<MainForm>(workstation);
+        }
     }
     ~WindowDesk() {
         // Top-level windows the test opened go with the desk.
         natal.reset();
         diurnal.reset();
+        main.reset();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
         }
@@ -80,8 +97,10 @@ struct WindowDesk {
     Workstation workstation{session, platform};
     RecordingDataWindow dataWindow;
     PrintRecord printed;
+    int papersChosen = 0;  // the wheel's paper, printed into folder/paper.pdf
     std::unique_ptr<NatalEntryForm> natal;
     std::unique_ptr<DiurnalEntryForm> diurnal;
+    std::unique_ptr<MainForm> main;
 };
 
 template <typename T>
@@ -107,6 +126,13 @@ inline void Click(QWidget& window, const char* name) {
     auto& control = Control<QWidget>(window, name);
     QTest::mouseClick(&control, Qt::LeftButton, {},
                       QPoint(std::min(8, control.width() / 2), control.height() / 2));
+}
+
+// A menu item of the window chosen; a command that goes on from the event
+// loop (the print dialog) is done too.
+inline void Choose(QWidget& window, const char* item) {
+    Control<QAction>(window, item).trigger();
+    QCoreApplication::processEvents();
 }
 
 inline std::string Shown(QWidget& window, const char* name) {
@@ -213,6 +239,13 @@ template <typename T>
 T* OpenWindow(const char* name) {
     const auto shown = OpenWindows(name);
     return shown.empty() ? nullptr : qobject_cast<T*>(shown.front());
+}
+
+// The pages of a PDF file: its page objects, not the page tree.
+inline long PdfPageCount(const std::string& pdf) {
+    static const std::regex page(R"(/Type\s*/Page[^s])");
+    return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
+                         std::sregex_iterator());
 }
 
 // Windows closed with deletion on close are gone.

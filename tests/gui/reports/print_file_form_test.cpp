@@ -23,20 +23,28 @@ PrintFileForm& Opened(WindowDesk& desk, const char* item) {
     return testing::Control<PrintFileForm>(data, "PrntFile");
 }
 
-TEST(PrintFileForm, PrintPageSendsTheReportShown) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    PrintFileForm& form = Opened(desk, "mnuPrint");
-    const std::string golden = testing::GoldenReport("new-york", "natal");
-    EXPECT_EQ(testing::TextShown(form, "txtContent"), golden);
-    Click(form, "btnPrint");
-    const std::vector<std::string> lines = SplitLines(golden);
-    EXPECT_EQ(desk.printed.Lines(), lines);
-    EXPECT_EQ(desk.printed.PageLengths(), (std::vector<std::size_t>{60, lines.size() - 60}));
-    EXPECT_EQ(desk.printed.fontName, "Courier New");
-    EXPECT_EQ(desk.printed.fontSizePoints, 10);  // lines of 105 characters
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(desk.platform.Messages().empty());
+// Print shows the current report, Print Data the whole session, each
+// printed as shown: the first page break after 60 lines, the size the
+// widest line allows.
+TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
+    for (const char* item : {"mnuPrint", "mnuPrintData"}) {
+        SCOPED_TRACE(item);
+        WindowDesk desk({.dataForm = true});
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        desk.workstation.RunReport(DataMenuCommands().front());
+        std::vector<std::string> lines = std::string(item) == "mnuPrint"
+                                             ? desk.session.reports.Current()
+                                             : desk.session.reports.Session();
+        lines.emplace_back();  // the spare empty slot
+        PrintFileForm& form = Opened(desk, item);
+        EXPECT_EQ(testing::TextShown(form, "txtContent"), JoinCrLf(lines));
+        Click(form, "btnPrint");
+        EXPECT_EQ(desk.printed.Lines(), lines);
+        EXPECT_EQ(desk.printed.PageLengths().front(), 60u);
+        EXPECT_EQ(desk.printed.fontSizePoints, 10);  // lines of 105 characters
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_TRUE(desk.platform.Messages().empty());
+    }
 }
 
 TEST(PrintFileForm, EditsAreWhatPrints) {
@@ -80,16 +88,6 @@ TEST(PrintFileForm, CancelDialogCancelAndFailure) {
             EXPECT_NE(desk.platform.Messages()[0].text.find(c.failure), std::string::npos);
         }
     }
-}
-
-TEST(PrintFileForm, PrintDataSendsTheWholeSession) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    desk.workstation.RunReport(DataMenuCommands().front());
-    Click(Opened(desk, "mnuPrintData"), "btnPrint");
-    std::vector<std::string> session = desk.session.reports.Session();
-    session.emplace_back();  // the spare empty slot
-    EXPECT_EQ(desk.printed.Lines(), session);
 }
 
 }  // namespace

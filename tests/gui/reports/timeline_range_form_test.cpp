@@ -47,26 +47,23 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     EXPECT_EQ(text.find("SA. "), std::string::npos);
 }
 
+// A date that is none and a range the core refuses; the range rules hold
+// their table in tests/cli/timeline_command_test.cpp.
 TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
-    struct Case {
-        const char* control;
-        const char* keys;
-        const char* message;
-    };
-    for (const Case& c : {Case{"txtToYear", "2100", kTimelineDateError},
-                          Case{"txtFromMonth", "13", kTimelineDateError},
-                          Case{"txtToYear", "1999", "The range ends before it begins."},
-                          Case{"txtFromYear", "1700", "The range is longer than 200 years."}}) {
-        SCOPED_TRACE(std::string(c.control) + " " + c.keys);
+    for (const auto& [control, keys, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"txtFromMonth", "13", kTimelineDateError},
+             {"txtToYear", "1999", "The range ends before it begins."}}) {
+        SCOPED_TRACE(message);
         WindowDesk desk;
         ASSERT_TRUE(desk.workstation.ComputeChart());
         const int shows = desk.dataWindow.shows;
         TimelineRangeForm form(desk.workstation);
         form.show();
-        TypeInto(form, c.control, c.keys);
+        TypeInto(form, control, keys);
         Click(form, "cmdOK");
         ASSERT_EQ(desk.platform.Messages().size(), 1u);
-        EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
+        EXPECT_EQ(desk.platform.Messages()[0].text, message);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(desk.dataWindow.shows, shows);
     }

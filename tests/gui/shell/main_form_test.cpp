@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -157,7 +156,6 @@ TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
     for (const auto& [menuName, key, runs] :
          std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
              {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},
-             {"mnuWheelsDual", Qt::Key_P, "mnuWheelsDualNatTran"},
              {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"}}) {
         auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
         ASSERT_NE(menu, nullptr) << menuName;
@@ -214,48 +212,35 @@ TEST(MainForm, AboutShowsTheVersionAndAClickClosesIt) {
     EXPECT_TRUE(about.isNull() || !about->isVisible());
 }
 
-// A window that keeps its placement in the settings as it closes, as the
-// data window does.
-class PlacementKeeper : public QWidget {
-public:
-    explicit PlacementKeeper(Settings& settings) : settings_(settings) {}
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        settings_.dataTop = 1234;
-        QWidget::closeEvent(event);
-    }
-
-private:
-    Settings& settings_;
-};
-
 TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
     for (const bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "File > Exit");
-        WindowDesk desk;
-        auto form = std::make_unique<MainForm>(desk.workstation);
-        form->show();
-        form->move(120, 33);
-        form->resize(700, 60);
-        const QRect shown(form->pos(), form->size());
-        PlacementKeeper other(desk.session.settings);
-        other.show();
+        WindowDesk desk({.mainForm = true});
+        MainForm& form = *desk.main;
+        form.show();
+        form.move(120, 33);
+        form.resize(700, 60);
+        const QRect shown(form.pos(), form.size());
+        // The wheel window keeps its place as it closes: closed first, its
+        // place is in the file too.
+        testing::Choose(form, "mnuWheelsSingleNatal");
+        auto& wheels = testing::Control<QWidget>(form, "Wheels");
+        wheels.move(120, 60);
         if (closeBox) {
-            form->close();
+            form.close();
         } else {
-            Item(*form, "mnuFileExit")->trigger();
+            testing::Choose(form, "mnuFileExit");
         }
-        EXPECT_FALSE(form->isVisible());
-        EXPECT_FALSE(other.isVisible());  // closed first, so that its placement is kept
-        form.reset();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_FALSE(wheels.isVisible());
+        desk.main.reset();
 
         // The next start reads the file and puts the window back.
         Session next;
         next.folder = desk.folder.path();
         next.settings = DefaultSettings(next.folder);
         ReadSettings(desk.folder / "SOLVARIS.INI", next.settings);
-        EXPECT_EQ(next.settings.dataTop, 1234);
+        EXPECT_EQ(next.settings.wheelLeft, 120 * 15);
         ScriptedPlatform platform;
         Workstation workstation(next, platform);
         MainForm restarted(workstation);

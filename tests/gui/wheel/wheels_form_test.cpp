@@ -1,183 +1,145 @@
-// The chart-wheel window driven as a user would: Switch, the print
-// question, the paint against `solvaris wheel`, the ASCII
-// chart, the orb commands, its placement in SOLVARIS.INI and the natal
-// wheel that start-up opens.
+// The chart-wheel window opened from the main window's Wheels menu: each
+// of its own items reaches its command and shows the result, the print
+// question's answers, a folder without the wheel's data files, the paint
+// against `solvaris wheel`, the orb commands, Escape and the right button,
+// and its placement. The commands' rules hold their tables in
+// tests/app/wheel_window_test.cpp.
 #include "gui/wheel/wheels_form.hpp"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPainter>
-
+#include "app/aspect_grid_window.hpp"
 #include "base/option_numbers.hpp"
-#include "base/text_lines.hpp"
 #include "gui/common/screen_areas.hpp"
-#include "gui/wheel/wheel_desk.hpp"
 #include "support/run_program.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
 
-using testing::WheelDesk;
+using testing::Choose;
+using testing::WindowDesk;
 
-constexpr const char* kCaption = "SOLVARIS (Tropical zodiac) - Chartwheels";
+constexpr testing::DeskOptions kMain{.mainForm = true};
 
-bool Visible(const WheelsForm& wheels, const char* item) {
-    return wheels.findChild<QAction*>(QString::fromLatin1(item))->isVisible();
+WheelsForm& OpenWheel(WindowDesk& desk, const char* item) {
+    Choose(*desk.main, item);
+    return testing::Control<WheelsForm>(*desk.main, "Wheels");
 }
 
-TEST(WheelsForm, SecondPersonDualWheelSwitchesAndTwiceComesBack) {
-    WheelDesk desk;
-    desk.workstation.diurnalEntry.chk2ndPersonCaption = "Second Person";
-    desk.workstation.SetSecondPerson(true);
-    WheelsForm* wheels = desk.Open("mnuWheelsDualNatTran");
-    ASSERT_NE(wheels, nullptr);
-    EXPECT_EQ(wheels->windowTitle(), kCaption);
-    EXPECT_TRUE(Visible(*wheels, "mnuSwitch"));
-    EXPECT_EQ(wheels->State().heading2[0], "Second Person");
-    const QImage first = desk.Shown();
-    desk.Click("mnuSwitch");
-    EXPECT_TRUE(wheels->State().switchFlag);
-    EXPECT_EQ(wheels->State().heading1[0], "Second Person - natal");
-    EXPECT_NE(desk.Shown(), first) << "the charts changed rings";
-    desk.Click("mnuSwitch");
-    EXPECT_FALSE(wheels->State().switchFlag);
-    EXPECT_EQ(desk.Shown(), first);
+// What the drawing area shows now, as the screen gets it.
+QImage Shown(WheelsForm& wheels) {
+    return wheels.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(WheelsForm, ThePrintQuestionAndEachAnswer) {
-    struct Case {
-        MessageAnswer answer;
-        int papers;  // print dialogs shown
-        bool printed;
+TEST(WheelsForm, EachItemReachesItsCommandAndShowsWhatItLeft) {
+    struct Step {
+        const char* wheel;  // the main window's Wheels item chosen first, or nullptr
+        bool secondPerson;  // when the wheel is chosen
+        const char* item;
+        const char* report;    // the golden report the data window shows; nullptr: redrawn
+        const char* dateLine;  // the main heading's date line after it; nullptr: as before
+        int chartType;         // 1: European
+        bool switched;
     };
-    const Case cases[] = {
-        {MessageAnswer::Cancel, 0, false},
-        {MessageAnswer::Yes, 1, true},
-        {MessageAnswer::No, 1, true},
+    const Step steps[] = {
+        {"mnuWheelsSingleNatal", false, "mnuAsciiChart", "ascii-chart", nullptr, 0, false},
+        {nullptr, false, "mnuCTEuropean", nullptr, nullptr, 1, false},
+        {nullptr, false, "mnuCTAmerican", nullptr, nullptr, 0, false},
+        {"mnuWheelsSingleSolarReturn", false, "mnuReturnsNext", nullptr, "05 Dec 2000", 0, false},
+        {nullptr, false, "mnuReturnsPrevious", nullptr, "05 Dec 1999", 0, false},
+        // Inside out: the transit moment in the centre, then back.
+        {"mnuWheelsDualNatTran", true, "mnuSwitch", nullptr, "01 Jan 2000", 0, true},
+        {nullptr, true, "mnuSwitch", nullptr, "05 Dec 1950", 0, false},
     };
-    for (const Case& c : cases) {
-        const int answer = static_cast<int>(c.answer);
-        WheelDesk desk;
-        WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-        const QImage shown = desk.Shown();
-        const int busyBefore = desk.platform.BusyRequests();
-        desk.platform.QueueAnswer(c.answer);
-        desk.Click("mnuPrintChartwheel");
-        ASSERT_EQ(desk.platform.Messages().size(), 1u) << answer;
-        const ShownMessage& question = desk.platform.Messages()[0];
-        EXPECT_EQ(question.text,
-                  "Click 'YES' for full page chartwheel. Click 'NO' for half page chartwheel.");
-        EXPECT_EQ(question.title, "Full page or half page chartwheel");
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(question.defaultButton, MessageAnswer::Cancel);
-        EXPECT_EQ(desk.papersChosen, c.papers) << answer;
-        EXPECT_EQ(wheels->State().printMode, WheelPrintMode::None) << answer;
-        EXPECT_FALSE(desk.platform.Busy()) << answer;
-        EXPECT_EQ(desk.platform.BusyRequests() > busyBefore, c.printed) << answer;
-        const QByteArray pdf = desk.PdfBytes();
-        EXPECT_EQ(!pdf.isEmpty(), c.printed) << answer;
-        EXPECT_EQ(desk.Shown(), shown) << answer << ": the window as it was";
-        if (c.printed) {
-            EXPECT_EQ(testing::PdfPageCount(pdf), 1) << answer;
+    WindowDesk desk(kMain);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.item);
+        if (s.wheel != nullptr) {
+            desk.workstation.SetSecondPerson(s.secondPerson);
+            OpenWheel(desk, s.wheel);
         }
+        auto& wheels = testing::Control<WheelsForm>(*desk.main, "Wheels");
+        const QImage before = Shown(wheels);
+        const std::string date = wheels.State().heading1[1];
+        Choose(wheels, s.item);
+        EXPECT_EQ(wheels.State().heading1[1], s.dateLine != nullptr ? s.dateLine : date);
+        EXPECT_EQ(wheels.State().chartType, s.chartType);
+        EXPECT_EQ(desk.session.settings.typeChart, s.chartType);
+        EXPECT_EQ(wheels.State().switchFlag, s.switched);
+        EXPECT_EQ(Shown(wheels) != before, s.report == nullptr);
+        if (s.report != nullptr) {
+            // The report, then the blank line that ends every report there.
+            EXPECT_EQ(desk.dataWindow.text,
+                      testing::GoldenReport("new-york", s.report) + "\r\n\r\n");
+        }
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
+}
+
+TEST(WheelsForm, ThePrintQuestionsAnswersPrintAFullOrAHalfPageOrNothing) {
+    for (const MessageAnswer answer :
+         {MessageAnswer::Cancel, MessageAnswer::Yes, MessageAnswer::No}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        const bool printed = answer != MessageAnswer::Cancel;
+        WindowDesk desk(kMain);
+        WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+        const QImage shown = Shown(wheels);
+        desk.platform.QueueAnswer(answer);
+        Choose(wheels, "mnuPrintChartwheel");
+        ASSERT_EQ(desk.platform.Messages().size(), 1u);
+        EXPECT_EQ(desk.platform.Messages()[0].buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(desk.papersChosen, printed ? 1 : 0);
+        EXPECT_EQ(wheels.State().printMode, WheelPrintMode::None);
+        EXPECT_FALSE(desk.platform.Busy());
+        EXPECT_EQ(Shown(wheels), shown) << "the window as it was";
+        // One page, its glyphs drawn as text in the glyph font.
+        const std::string pdf = desk.folder.Read("paper.pdf");
+        EXPECT_EQ(testing::PdfPageCount(pdf), printed ? 1 : 0);
+        EXPECT_EQ(pdf.find("FreeSerif") != std::string::npos, printed);
     }
 }
 
-// A page of the same printer with nothing on it, to tell a printed wheel
-// from an empty page.
-QByteArray BlankPage(const std::string& file) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(file));
-    QPainter painter(&printer);
-    painter.end();
-    QFile pdf(QString::fromStdString(file));
-    return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
-}
-
-TEST(WheelsForm, AFullPagePrintIsOnePageWithTheWheelAndItsGrid) {
-    WheelDesk desk;
-    desk.Open("mnuWheelsSingleNatal");
-    desk.platform.QueueAnswer(MessageAnswer::Yes);
-    desk.Click("mnuPrintChartwheel");
-    const QByteArray pdf = desk.PdfBytes();
-    const QByteArray blank = BlankPage((desk.printFolder / "blank.pdf").string());
-    EXPECT_EQ(testing::PdfPageCount(pdf), 1);
-    EXPECT_EQ(testing::PdfPageCount(blank), 1);
-    // The glyphs are drawn in the glyph font, and the page carries far more
-    // drawing than an empty one.
-    EXPECT_TRUE(pdf.contains("FreeSerif"));
-    EXPECT_GT(pdf.size(), 4 * blank.size());
-    EXPECT_EQ(desk.platform.Messages().size(), 1u);
-}
-
-TEST(WheelsForm, WithoutTheDataFilesTheWindowSaysSoAndPrintsNothing) {
-    testing::TempFolder folder;
-    std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
-                          std::filesystem::copy_options::recursive);
-    std::filesystem::remove(folder / "RADIUS.DAT");
-    WheelDesk desk;
-    desk.session.folder = folder.path();
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-    ASSERT_NE(wheels, nullptr);
-    EXPECT_TRUE(wheels->isVisible());
-    EXPECT_TRUE(wheels->ClientImage().isNull());
-    // Each command that needs the picture reads the files again and says
-    // why there is none.
-    struct Step {
-        const char* item;
-        MessageAnswer answer;
-        const char* said;
-    };
-    const Step steps[] = {
-        {"mnuWheelsSingleNatal", MessageAnswer::Ok, "RADIUS.DAT"},
+TEST(WheelsForm, WithoutTheDataFilesEachCommandSaysWhyAndPrintsNothing) {
+    WindowDesk desk(kMain);
+    std::filesystem::remove(desk.folder / "RADIUS.DAT");
+    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_TRUE(wheels.isVisible());
+    EXPECT_TRUE(wheels.ClientImage().isNull());
+    const std::tuple<const char*, MessageAnswer, const char*> steps[] = {
         {"mnuPrintChartwheel", MessageAnswer::Yes, "RADIUS.DAT"},
         {"mnuPrintChartwheel", MessageAnswer::No, "Unable to print the form"},
         {"mnuDuplicate", MessageAnswer::Ok, "Unable to print the form"},
     };
-    for (const Step& step : steps) {
+    ASSERT_FALSE(desk.platform.Messages().empty());
+    EXPECT_NE(desk.platform.Messages().back().text.find("RADIUS.DAT"), std::string::npos);
+    for (const auto& [item, answer, said] : steps) {
         desk.platform.ClearMessages();
-        if (step.answer != MessageAnswer::Ok) {
-            desk.platform.QueueAnswer(step.answer);
-        }
-        if (std::string_view(step.item).starts_with("mnuWheels")) {
-            desk.Open(step.item);
-        } else {
-            desk.Click(step.item);
-        }
-        ASSERT_FALSE(desk.platform.Messages().empty()) << step.item;
-        EXPECT_NE(desk.platform.Messages().back().text.find(step.said), std::string::npos)
-            << step.item << ": " << desk.platform.Messages().back().text;
+        desk.platform.QueueAnswer(answer);
+        Choose(wheels, item);
+        ASSERT_FALSE(desk.platform.Messages().empty()) << item;
+        EXPECT_NE(desk.platform.Messages().back().text.find(said), std::string::npos) << item;
     }
     EXPECT_EQ(desk.papersChosen, 0);
-    EXPECT_TRUE(desk.PdfBytes().isEmpty());
+    EXPECT_TRUE(testing::OpenWindows("Duplicat").empty());
 }
 
 TEST(WheelsForm, ThePaintAtTheWindowSizeIsThePictureOfSolvarisWheel) {
-    struct Case {
-        const char* item;
-        const char* wheel;  // the command line's name of the same wheel
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"mnuWheelsSingleNatal", "natal"},
         {"mnuWheelsDualNatTran", "dual-transits"},
         {"mnuWheelsTripleTranProgNat", "triple-progressed"},
     };
-    testing::TempFolder home;
-    std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(), std::filesystem::copy_options::recursive);
-    for (const Case& c : cases) {
-        WheelDesk desk;
-        WheelsForm* wheels = desk.Open(c.item);
-        wheels->centralWidget()->setFixedSize(1024, 768);
-        const QImage shown = desk.Shown();
-        ASSERT_EQ(shown.size(), QSize(1024, 768)) << c.item;
-
-        const std::string png = (home / (std::string(c.wheel) + ".png")).string();
+    for (const auto& [item, wheel] : cases) {
+        SCOPED_TRACE(wheel);
+        WindowDesk desk(kMain);
+        WheelsForm& wheels = OpenWheel(desk, item);
+        wheels.centralWidget()->setFixedSize(1024, 768);
+        const QImage shown = Shown(wheels);
+        const std::string png = (desk.folder / "wheel.png").string();
         const testing::ProgramRun run =
-            testing::RunSolvaris({"wheel",          c.wheel,
-                                  "--home",         home.path().string(),
+            testing::RunSolvaris({"wheel",          wheel,
+                                  "--home",         desk.folder.path().string(),
                                   "--name",         "Golden New York",
                                   "--date",         "1950-12-05",
                                   "--time",         "7:45pm",
@@ -190,175 +152,125 @@ TEST(WheelsForm, ThePaintAtTheWindowSizeIsThePictureOfSolvarisWheel) {
                                   "--diurnal-lon",  "118w15",
                                   "--diurnal-lat",  "34n03",
                                   "--out",          png});
-        ASSERT_EQ(run.status, 0) << c.wheel << ": " << run.err;
-        const QImage printed =
-            QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(printed.size(), shown.size()) << c.wheel;
-        int differing = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                differing += shown.pixel(x, y) != printed.pixel(x, y) ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(differing, 0) << c.wheel;
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32), shown);
     }
 }
 
-TEST(WheelsForm, AsciiChartGoesToTheDataWindow) {
-    WheelDesk desk;
-    desk.Open("mnuWheelsSingleNatal");
-    desk.Shown();
-    desk.Click("mnuAsciiChart");
-    // The chart as the command line writes it, then the blank line that
-    // ends every report in the data window.
-    EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "ascii-chart") + "\r\n\r\n");
-    EXPECT_EQ(desk.dataWindow.shows, 1);
-    EXPECT_EQ(desk.dataWindow.caption, "SOLVARIS (Tropical zodiac) - Data");
-}
-
-// The aspect grids and orb editors standing open.
-int OpenWindows(const char* name) {
-    QApplication::processEvents();
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        count += window->objectName() == QLatin1String(name) && window->isVisible() ? 1 : 0;
-    }
-    return count;
-}
-
-TEST(WheelsForm, OrbCommandsOpenTheAspectGridAndTheEditor) {
+TEST(WheelsForm, OrbCommandsOpenTheGridOfTheOrbFileInForceAndTheEditor) {
     struct Case {
         const char* what;
-        const char* currentOrbFile;  // in the program folder; "" for none set
-        const char* chosen;          // the chooser's answer; "" cancels
-        std::size_t messages;
-        int gridsOpen;
-        const char* orbFileAfter;  // "" for unchanged
+        const char* current;  // in the program folder; "" for none set
+        const char* chosen;   // the chooser's answer; "" cancels
+        bool said;
+        const char* after;  // the orb file in force after it; nullptr: unchanged, no grid
     };
     const Case cases[] = {
-        {"a new orb file", "NATAL.ORB", "TRANSIT.ORB", 0, 1, "TRANSIT.ORB"},
-        {"none set: NATAL.ORB is checked", "", "SYNASTRY.ORB", 0, 1, "SYNASTRY.ORB"},
-        {"cancelled", "NATAL.ORB", "", 0, 0, ""},
-        {"the current one missing", "MISSING.ORB", "TRANSIT.ORB", 1, 0, ""},
+        {"a new orb file", "NATAL.ORB", "TRANSIT.ORB", false, "TRANSIT.ORB"},
+        {"none set: NATAL.ORB is checked", "", "SYNASTRY.ORB", false, "SYNASTRY.ORB"},
+        {"cancelled", "NATAL.ORB", "", false, nullptr},
+        {"the current one missing", "MISSING.ORB", "TRANSIT.ORB", true, nullptr},
     };
     for (const Case& c : cases) {
-        WheelDesk desk;
-        desk.Open("mnuWheelsSingleNatal");
-        const std::filesystem::path folder = desk.session.folder;
-        desk.session.currentOrbFile =
-            *c.currentOrbFile != '\0' ? (folder / c.currentOrbFile).string() : "";
-        const std::string before = desk.session.currentOrbFile;
-        desk.platform.QueueChosenFile(*c.chosen != '\0' ? (folder / c.chosen).string() : "");
-        desk.Click("mnuOrbsChange");
-        EXPECT_EQ(desk.platform.Messages().size(), c.messages) << c.what;
-        if (c.messages > 0) {
-            EXPECT_NE(desk.platform.Messages()[0].text.find("MISSING.ORB"), std::string::npos);
+        SCOPED_TRACE(c.what);
+        WindowDesk desk(kMain);
+        WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+        const auto inFolder = [&](const char* file) {
+            return *file != '\0' ? (desk.folder / file).string() : std::string();
+        };
+        const std::string natalGrid = AspectGridWindowText(desk.session, desk.platform);
+        desk.session.currentOrbFile = inFolder(c.current);
+        desk.platform.QueueChosenFile(inFolder(c.chosen));
+        Choose(wheels, "mnuOrbsChange");
+        EXPECT_EQ(desk.platform.Messages().size(), c.said ? 1u : 0u);
+        EXPECT_EQ(desk.session.currentOrbFile, inFolder(c.after ? c.after : c.current));
+        auto* grid = testing::OpenWindow<QWidget>("CWAspect");
+        ASSERT_EQ(grid != nullptr, c.after != nullptr);
+        if (grid != nullptr) {
+            // The aspects the core finds with the chosen orbs.
+            const std::string shown = testing::TextShown(*grid, "Text1");
+            EXPECT_EQ(shown, AspectGridWindowText(desk.session, desk.platform));
+            EXPECT_NE(shown, natalGrid);
         }
-        EXPECT_EQ(OpenWindows("CWAspect"), c.gridsOpen) << c.what;
-        EXPECT_EQ(desk.session.currentOrbFile,
-                  *c.orbFileAfter != '\0' ? (folder / c.orbFileAfter).string() : before)
-            << c.what;
     }
-    WheelDesk desk;
-    desk.Open("mnuWheelsSingleNatal");
+    WindowDesk desk(kMain);
+    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
     // Aspects twice leaves one grid; a new wheel closes it.
-    desk.Click("mnuAspects");
-    desk.Click("mnuAspects");
-    EXPECT_EQ(OpenWindows("CWAspect"), 1);
-    desk.Open("mnuWheelsSingleNatal");
-    EXPECT_EQ(OpenWindows("CWAspect"), 0);
-    desk.Click("mnuOrbsEdit");
-    EXPECT_EQ(OpenWindows("OrbsEdit"), 1);
-    desk.Click("mnuHelp");
-    const auto help = ReadTextLines(desk.session.folder / "WHEELS.HLP");
-    ASSERT_TRUE(help);
-    EXPECT_NE(desk.dataWindow.text.find((*help)[0]), std::string::npos);
+    Choose(wheels, "mnuAspects");
+    Choose(wheels, "mnuAspects");
+    EXPECT_EQ(testing::OpenWindows("CWAspect").size(), 1u);
+    OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_TRUE(testing::OpenWindows("CWAspect").empty());
+    Choose(wheels, "mnuOrbsEdit");
+    EXPECT_EQ(testing::OpenWindows("OrbsEdit").size(), 1u);
+    Choose(wheels, "mnuHelp");
+    EXPECT_NE(desk.dataWindow.text.find(ReadTextLines(desk.folder / "WHEELS.HLP")->front()),
+              std::string::npos);
 }
 
 TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
-    WheelDesk desk;
+    WindowDesk desk(kMain);
     desk.main->show();
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
+    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
     const auto activeAfter = [&](const std::function<void()>& act) {
-        wheels->activateWindow();
+        wheels.activateWindow();
         QApplication::processEvents();
         act();
         QApplication::processEvents();
         return QApplication::activeWindow();
     };
-    EXPECT_EQ(activeAfter([&] { QTest::keyClick(wheels, Qt::Key_Escape); }), desk.main.get());
-    EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels->centralWidget(), Qt::RightButton); }),
+    EXPECT_EQ(activeAfter([&] { QTest::keyClick(&wheels, Qt::Key_Escape); }), desk.main.get());
+    EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels.centralWidget(), Qt::RightButton); }),
               desk.main.get());
-    EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels->centralWidget(), Qt::LeftButton); }),
-              wheels);
+    EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels.centralWidget(), Qt::LeftButton); }),
+              &wheels);
     // A menu opened with Alt+letter and closed with Escape leaves the menu
     // bar holding the keyboard: the next Escape still brings the main
-    // window up, and so does the right button.
-    const auto escapeAfterMenu = [&](Qt::Key letter) {
-        return activeAfter([&] {
-            QTest::keyClick(wheels, letter, Qt::AltModifier);
-            QApplication::processEvents();
-            if (QWidget* popup = QApplication::activePopupWidget()) {
-                QTest::keyClick(popup, Qt::Key_Escape);
-                QApplication::processEvents();
-            }
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus != nullptr ? focus : wheels, Qt::Key_Escape);
-        });
-    };
-    EXPECT_EQ(escapeAfterMenu(Qt::Key_T), desk.main.get());
-    EXPECT_EQ(escapeAfterMenu(Qt::Key_O), desk.main.get());
+    // window up.
     EXPECT_EQ(activeAfter([&] {
-                  QTest::keyClick(wheels, Qt::Key_T, Qt::AltModifier);
+                  QTest::keyClick(&wheels, Qt::Key_T, Qt::AltModifier);
                   QApplication::processEvents();
                   if (QWidget* popup = QApplication::activePopupWidget()) {
                       QTest::keyClick(popup, Qt::Key_Escape);
                       QApplication::processEvents();
                   }
-                  QTest::mouseClick(wheels->centralWidget(), Qt::RightButton);
+                  QWidget* focus = QApplication::focusWidget();
+                  QTest::keyClick(focus != nullptr ? focus : &wheels, Qt::Key_Escape);
               }),
               desk.main.get());
 }
 
-// The window's wiring to its placement: placed from the settings with
-// option 209, and its place kept in them when it closes (the rules of
-// placing are the placement's own tests).
-TEST(WheelsForm, PlacementFromTheSettingsAndBackIntoThem) {
-    WheelDesk desk;
+// Placed from the settings with option 209 and kept in them as it closes,
+// else below the main window (the rules of placing are the placement's
+// own tests).
+TEST(WheelsForm, PlacementFromTheSettingsOrBelowTheMainWindow) {
+    WindowDesk desk(kMain);
     desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
     Settings& s = desk.session.settings;
-    s.wheelLeft = 750;
-    s.wheelTop = 1500;
-    s.wheelWidth = 7500;
-    s.wheelHeight = 6000;
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
-    EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
-              (PixelRect{50, 100, 500, 400}));
-    wheels->move(120, 60);
-    wheels->resize(480, 360);
-    wheels->close();
-    EXPECT_EQ(s.wheelLeft, 1800);
-    EXPECT_EQ(s.wheelTop, 900);
-    EXPECT_EQ(s.wheelWidth, 7200);
-    EXPECT_EQ(s.wheelHeight, 5400);
-    EXPECT_EQ(s.wheelScaleWidth, 1024);
-    EXPECT_EQ(s.wheelScaleHeight, 768);
-    desk.Open("mnuWheelsDualNatProg");
-    EXPECT_EQ((PixelRect{wheels->x(), wheels->y(), wheels->width(), wheels->height()}),
-              (PixelRect{120, 60, 480, 360}));
-}
+    std::tie(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight) =
+        std::tuple(750, 1500, 7500, 6000);
+    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+    const auto placed = [&wheels] { return QRect(wheels.pos(), wheels.size()); };
+    EXPECT_EQ(placed(), QRect(50, 100, 500, 400));
+    wheels.move(120, 60);
+    wheels.resize(480, 360);
+    wheels.close();
+    EXPECT_EQ(std::tuple(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight),
+              std::tuple(1800, 900, 7200, 5400));
+    EXPECT_EQ(std::pair(s.wheelScaleWidth, s.wheelScaleHeight), std::pair(1024.0, 768.0));
+    OpenWheel(desk, "mnuWheelsDualNatProg");
+    EXPECT_EQ(placed(), QRect(120, 60, 480, 360));
 
-TEST(WheelsForm, TheDefaultPlaceLeavesTheMainMenuBarFree) {
-    WheelDesk desk;
+    wheels.close();
     desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
     desk.main->move(0, 0);
     desk.main->show();
-    WheelsForm* wheels = desk.Open("mnuWheelsSingleNatal");
+    OpenWheel(desk, "mnuWheelsSingleNatal");
     const QRect main = desk.main->frameGeometry();
-    EXPECT_EQ(wheels->y(), main.bottom() + 1);
-    EXPECT_FALSE(wheels->frameGeometry().intersects(main));
+    EXPECT_EQ(wheels.y(), main.bottom() + 1);
+    EXPECT_FALSE(wheels.frameGeometry().intersects(main));
     const PixelRect screen = ScreenAreas().front();
-    EXPECT_LE(wheels->frameGeometry().bottom(), screen.top + screen.height - 1);
+    EXPECT_LE(wheels.frameGeometry().bottom(), screen.top + screen.height - 1);
 }
 
 }  // namespace
