@@ -41,10 +41,10 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
             DiurnalEntryWindow diurnal;
             ASSERT_TRUE(FillNatalFromRecord(*record, natal, platform.UserDateOrder(), platform));
             // As batch work fills them: the diurnal date is the birth date.
-            diurnal.txtDiurnalMonth = natal.txtMonth;
-            diurnal.txtDiurnalDay = natal.txtDay;
-            diurnal.txtDiurnalYear = natal.txtYear;
-            CopyNatalIntoDiurnal(natal, diurnal);
+            diurnal.fields.month = natal.fields.month;
+            diurnal.fields.day = natal.fields.day;
+            diurnal.fields.year = natal.fields.year;
+            CopyTimeAndPlace(natal.fields, diurnal.fields);
 
             Session whole;
             platform.ClearMessages();

@@ -41,13 +41,13 @@ TEST(CitiesFile, LongitudesLatitudesAndZones) {
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;
         ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << c.record;
-        EXPECT_EQ(natal.txtLongDeg + "|" + natal.txtLongMin + "|" + natal.txtLatDeg + "|" +
-                      natal.txtLatMin + "|" + natal.txtTZ,
+        EXPECT_EQ(natal.fields.longDeg + "|" + natal.fields.longMin + "|" + natal.fields.latDeg +
+                      "|" + natal.fields.latMin + "|" + natal.fields.zone,
                   std::string(c.longDeg) + "|" + c.longMin + "|" + c.latDeg + "|" + c.latMin + "|" +
                       c.zone)
             << c.record;
-        EXPECT_EQ(natal.optEast, c.east) << c.record;
-        EXPECT_EQ(natal.optSouth, c.south) << c.record;
+        EXPECT_EQ(natal.fields.east, c.east) << c.record;
+        EXPECT_EQ(natal.fields.south, c.south) << c.record;
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -68,8 +68,8 @@ TEST(CitiesFile, ErrorsAndSecondPerson) {
     DiurnalEntryWindow diurnal;
     diurnal.chk2ndPerson = true;
     ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform));
-    EXPECT_EQ(diurnal.txtDiurnalLongDeg, "74");
-    EXPECT_EQ(natal.txtLongDeg, "");
+    EXPECT_EQ(diurnal.fields.longDeg, "74");
+    EXPECT_EQ(natal.fields.longDeg, "");
     platform.ClearMessages();
     EXPECT_FALSE(PickCityRecord(cities[1], natal, diurnal, options, platform));
     ASSERT_EQ(platform.Messages().size(), 1u);
@@ -90,11 +90,10 @@ TEST(TimeZones, ListLinesAndPicks) {
     EXPECT_EQ(TimeZoneListLine(zones[3]), "Hawaii                           - HST  =  10");
 
     NatalEntryWindow natal;
-    natal.txtTZ = "0";
-    ASSERT_TRUE(
-        PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, PlaceFieldsOf(natal), platform));
-    EXPECT_EQ(natal.txtTZ, "-5.5");
-    EXPECT_TRUE(natal.optEast);
+    natal.fields.zone = "0";
+    ASSERT_TRUE(PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, natal.fields, platform));
+    EXPECT_EQ(natal.fields.zone, "-5.5");
+    EXPECT_TRUE(natal.fields.east);
 
     folder.Write("BAD.DAT", "Eastern Standard Time,EST,5\r\nBroken,BRK,five\r\nLater,LTR,1\r\n");
     EXPECT_EQ(ReadTimeZones(folder / "BAD.DAT", platform).size(), 1u);
@@ -120,23 +119,23 @@ TEST(AtlasExchange, FoundAskedAndAccepted) {
     platform.QueueAnswer(MessageAnswer::Yes);
     std::string atlasDir;
     NatalEntryWindow natal;
-    ASSERT_TRUE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    ASSERT_TRUE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(atlasDir, atlas.path().string() + "/");
     ASSERT_EQ(platform.InputBoxes().size(), 1u);
     EXPECT_EQ(platform.InputBoxes()[0].title, "Where do I find ATLAS.EXE?");
     EXPECT_EQ(platform.Messages().back().title, "Accept or Reject data");
     EXPECT_EQ(platform.Messages().back().text,
               "Accept following data? \nLongitude = 151E12\nLatitude  = 33S52\nTime zone = -10");
-    EXPECT_EQ(natal.txtTZ + " " + natal.txtLongDeg + " " + natal.txtLongMin + " " +
-                  natal.txtLatDeg + " " + natal.txtLatMin,
+    EXPECT_EQ(natal.fields.zone + " " + natal.fields.longDeg + " " + natal.fields.longMin + " " +
+                  natal.fields.latDeg + " " + natal.fields.latMin,
               "-10 151 12 33 52");
-    EXPECT_TRUE(natal.optEast);
-    EXPECT_TRUE(natal.optSouth);
+    EXPECT_TRUE(natal.fields.east);
+    EXPECT_TRUE(natal.fields.south);
 
     NatalEntryWindow untouched;
     platform.QueueAnswer(MessageAnswer::No);
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(untouched), platform));
-    EXPECT_EQ(untouched.txtTZ, "");
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, untouched.fields, platform));
+    EXPECT_EQ(untouched.fields.zone, "");
 }
 
 TEST(AtlasExchange, MissingFiles) {
@@ -144,22 +143,22 @@ TEST(AtlasExchange, MissingFiles) {
     ScriptedPlatform platform;
     std::string atlasDir = atlas.path().string() + "/";
     NatalEntryWindow natal;
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));  // no answer
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));  // no answer
     EXPECT_EQ(atlasDir, "");
 
     InstallAtlas(atlas, exchange, "5");
     std::filesystem::remove(atlas / "PCATPATH.TXT");
     atlasDir = atlas.path().string() + "/";
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(platform.Messages().back().text,
               "Cannot find the file called PCATPATH in the " + atlasDir + " directory.");
 
     atlas.Write("PCATPATH.TXT", (exchange / "elsewhere").string() + "\r\n");
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(platform.Messages().back().text, "Cannot find the file called TSRTEMP.TXT in the " +
                                                    (exchange / "elsewhere").string() +
                                                    " directory.");
-    EXPECT_EQ(natal.txtTZ, "");
+    EXPECT_EQ(natal.fields.zone, "");
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
 
 TEST(DiurnalEntryForm, UseNatalDataCopiesTimeAndPlaceAndUncheckingReturnsToNow) {
     WindowDesk desk({.entryWindows = true});
-    desk.workstation.natalEntry.optSouth = true;
+    desk.workstation.natalEntry.fields.south = true;
     DiurnalEntryWindow copied = desk.workstation.diurnalEntry;
-    CopyNatalIntoDiurnal(desk.workstation.natalEntry, copied);
+    CopyTimeAndPlace(desk.workstation.natalEntry.fields, copied.fields);
     Click(*desk.diurnal, "chkNatOrNow");
     EXPECT_TRUE(desk.workstation.diurnalEntry.chkNatOrNow);
     EXPECT_EQ(Showing(*desk.diurnal), EntryOf(copied));
@@ -52,7 +52,7 @@ TEST(DiurnalEntryForm, UseNatalDataCopiesTimeAndPlaceAndUncheckingReturnsToNow) 
 
     desk.platform.SetNow({2027, 7, 4, 23, 59, 0});
     DiurnalEntryWindow present;
-    FillNow(present, desk.session.options, desk.platform);
+    FillNow(present.fields, desk.session.options, desk.platform);
     Click(*desk.diurnal, "chkNatOrNow");
     EXPECT_FALSE(desk.workstation.diurnalEntry.chkNatOrNow);
     EXPECT_EQ(Showing(*desk.diurnal), EntryOf(present));

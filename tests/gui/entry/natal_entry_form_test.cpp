@@ -31,7 +31,7 @@ TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
     DiurnalEntryWindow goldenDiurnal;
     testing::TypeGoldenNewYork(golden, goldenDiurnal);
     NatalEntryWindow typed = golden;
-    typed.txtBirthHour = "19";  // which the hour rule turns into 7 P.M.
+    typed.fields.hour = "19";  // which the hour rule turns into 7 P.M.
     testing::TypeEntry(natal, EntryOf(typed));
     testing::TypeEntry(diurnal, EntryOf(goldenDiurnal));
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(golden));
@@ -74,14 +74,14 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
         TypeInto(*window, control, keys);
         EXPECT_EQ(Shown(*window, control), shown) << control;
     }
-    EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalLatDeg, "34");
+    EXPECT_EQ(desk.workstation.diurnalEntry.fields.latDeg, "34");
     // A paste is all of the text or none of it.
     auto& year = Control<QLineEdit>(natal, "txtYear");
     for (const auto& [clipboard, kept] : {std::pair{"19a0", "1950"}, std::pair{"1951", "1951"}}) {
         QApplication::clipboard()->setText(clipboard);
         year.selectAll();
         QTest::keySequence(&year, QKeySequence::Paste);
-        EXPECT_EQ(desk.workstation.natalEntry.txtYear, kept) << clipboard;
+        EXPECT_EQ(desk.workstation.natalEntry.fields.year, kept) << clipboard;
     }
     // Entering a field by mouse selects all of it, so that typing replaces
     // it, also when the click activates the window; a second click places
@@ -101,7 +101,7 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
     }
     TypeInto(natal, "txtYear", "1950");
     QTest::keyClick(&year, Qt::Key_Backspace);
-    EXPECT_EQ(desk.workstation.natalEntry.txtYear, "195");
+    EXPECT_EQ(desk.workstation.natalEntry.fields.year, "195");
 }
 
 TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
@@ -139,8 +139,8 @@ TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
             EXPECT_EQ(desk.platform.Messages()[0].text, s.message);
         }
     }
-    EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalTZ, "-8");
-    EXPECT_TRUE(desk.workstation.diurnalEntry.optDiurnalEast);
+    EXPECT_EQ(desk.workstation.diurnalEntry.fields.zone, "-8");
+    EXPECT_TRUE(desk.workstation.diurnalEntry.fields.east);
 }
 
 TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
@@ -161,12 +161,12 @@ TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
 TEST(NatalEntryForm, OpensOnThePresentAndNowShowsItAgain) {
     WindowDesk desk({.goldenChart = false, .entryWindows = true});
     NatalEntryWindow present;
-    FillNow(present, desk.session.options, desk.platform);
+    FillNatalNow(present, desk.session.options, desk.platform);
     ASSERT_EQ(present.txtName, "Now");
     EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
     TypeInto(*desk.natal, "txtYear", "1901");
     desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
-    FillNow(present, desk.session.options, desk.platform);
+    FillNatalNow(present, desk.session.options, desk.platform);
     Click(*desk.natal, "cmdNow");
     EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));

@@ -181,7 +181,7 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
             desk.session.reports.Current()[1].find(std::string("Ephemeris starting ") + heading),
             std::string::npos)
             << desk.session.reports.Current()[1];
-        EXPECT_EQ(desk.workstation.natalEntry.txtDay, day);
+        EXPECT_EQ(desk.workstation.natalEntry.fields.day, day);
     }
 
     // The interpretations step a day at a time; New Date reports the day
