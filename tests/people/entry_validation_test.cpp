@@ -21,75 +21,56 @@ constexpr const char* kLat =
     "systems.";
 
 TEST(EntryValidation, CasesAndTheirMessages) {
-    using N = NatalEntryWindow;
-    using D = DiurnalEntryWindow;
+    using F = EntryFields;
     struct Case {
         const char* what;
-        void (*change)(N&, D&);
+        void (*change)(F& natal, F& diurnal);
         bool meridian;
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases{
-        {"valid", [](N&, D&) {}, false, {}},
-        {"66 00", [](N& n, D&) { n.fields.latDeg = "66", n.fields.latMin = "00"; }, false, {}},
-        {"66 01", [](N& n, D&) { n.fields.latDeg = "66", n.fields.latMin = "01"; }, false, {kLat}},
-        {"diurnal 70", [](N&, D& d) { d.fields.latDeg = "70"; }, false, {kLat}},
-        {"80, Meridian", [](N& n, D&) { n.fields.latDeg = "80"; }, true, {}},
-        {"zone -3 West", [](N& n, D&) { n.fields.zone = "-3"; }, false, {kNat}},
-        {"zone -2 West", [](N& n, D&) { n.fields.zone = "-2"; }, false, {}},
-        {"zone -3 East", [](N& n, D&) { n.fields.zone = "-3", n.fields.east = true; }, false, {}},
-        {"natal year 99", [](N& n, D&) { n.fields.year = "99"; }, false, {kNat}},
-        {"diurnal year 99", [](N&, D& d) { d.fields.year = "99"; }, false, {}},
-        {"empty month", [](N& n, D&) { n.fields.month = ""; }, false, {kNat, kNat}},
-        {"60, 13",
-         [](N& n, D& d) { n.fields.minute = "60", d.fields.hour = "13"; },
-         false,
-         {kNat, kDiu}},
-        {"zone 13", [](N& n, D&) { n.fields.zone = "13"; }, false, {kNat}},
-        {"181", [](N& n, D&) { n.fields.longDeg = "181"; }, false, {kNat}},
-        {"180 00", [](N& n, D&) { n.fields.longDeg = "180", n.fields.east = true; }, false, {}},
-        {"180 59",
-         [](N& n, D&) { n.fields.longDeg = "180", n.fields.longMin = "59"; },
-         false,
-         {kNat}},
-        {"90 00, Morinus",
-         [](N& n, D&) { n.fields.latDeg = "90", n.fields.latMin = "00"; },
-         true,
-         {}},
-        {"90 01, Morinus",
-         [](N& n, D&) { n.fields.latDeg = "90", n.fields.latMin = "01"; },
-         true,
-         {kNat}},
-        {"95, Morinus", [](N& n, D&) { n.fields.latDeg = "95"; }, true, {kNat}},
-        {"diurnal 999, Meridian", [](N&, D& d) { d.fields.latDeg = "999"; }, true, {kDiu}},
-        {"95, Placidus", [](N& n, D&) { n.fields.latDeg = "95"; }, false, {kLat, kNat}},
-        {"30 Feb", [](N& n, D&) { n.fields.month = "2", n.fields.day = "30"; }, false, {kNat}},
+        {"valid", [](F&, F&) {}, false, {}},
+        {"66 00", [](F& n, F&) { n.latDeg = "66", n.latMin = "00"; }, false, {}},
+        {"66 01", [](F& n, F&) { n.latDeg = "66", n.latMin = "01"; }, false, {kLat}},
+        {"diurnal 70", [](F&, F& d) { d.latDeg = "70"; }, false, {kLat}},
+        {"80, Meridian", [](F& n, F&) { n.latDeg = "80"; }, true, {}},
+        {"zone -3 West", [](F& n, F&) { n.zone = "-3"; }, false, {kNat}},
+        {"zone -2 West", [](F& n, F&) { n.zone = "-2"; }, false, {}},
+        {"zone -3 East", [](F& n, F&) { n.zone = "-3", n.east = true; }, false, {}},
+        {"natal year 99", [](F& n, F&) { n.year = "99"; }, false, {kNat}},
+        {"diurnal year 99", [](F&, F& d) { d.year = "99"; }, false, {}},
+        {"empty month", [](F& n, F&) { n.month = ""; }, false, {kNat, kNat}},
+        {"60, 13", [](F& n, F& d) { n.minute = "60", d.hour = "13"; }, false, {kNat, kDiu}},
+        {"zone 13", [](F& n, F&) { n.zone = "13"; }, false, {kNat}},
+        {"181", [](F& n, F&) { n.longDeg = "181"; }, false, {kNat}},
+        {"180 00", [](F& n, F&) { n.longDeg = "180", n.east = true; }, false, {}},
+        {"180 59", [](F& n, F&) { n.longDeg = "180", n.longMin = "59"; }, false, {kNat}},
+        {"90 00, Morinus", [](F& n, F&) { n.latDeg = "90", n.latMin = "00"; }, true, {}},
+        {"90 01, Morinus", [](F& n, F&) { n.latDeg = "90", n.latMin = "01"; }, true, {kNat}},
+        {"95, Morinus", [](F& n, F&) { n.latDeg = "95"; }, true, {kNat}},
+        {"diurnal 999, Meridian", [](F&, F& d) { d.latDeg = "999"; }, true, {kDiu}},
+        {"95, Placidus", [](F& n, F&) { n.latDeg = "95"; }, false, {kLat, kNat}},
+        {"30 Feb", [](F& n, F&) { n.month = "2", n.day = "30"; }, false, {kNat}},
         {"29 Feb 1900",
-         [](N& n, D&) { n.fields.month = "2", n.fields.day = "29", n.fields.year = "1900"; },
+         [](F& n, F&) { n.month = "2", n.day = "29", n.year = "1900"; },
          false,
          {kNat}},
-        {"29 Feb 2000",
-         [](N& n, D&) { n.fields.month = "2", n.fields.day = "29", n.fields.year = "2000"; },
-         false,
-         {}},
+        {"29 Feb 2000", [](F& n, F&) { n.month = "2", n.day = "29", n.year = "2000"; }, false, {}},
         {"29 Feb 1500, Julian",
-         [](N& n, D&) { n.fields.month = "2", n.fields.day = "29", n.fields.year = "1500"; },
+         [](F& n, F&) { n.month = "2", n.day = "29", n.year = "1500"; },
          false,
          {}},
-        {"31 Apr", [](N& n, D&) { n.fields.month = "4", n.fields.day = "31"; }, false, {kNat}},
-        {"diurnal 31 Jun",
-         [](N&, D& d) { d.fields.month = "6", d.fields.day = "31"; },
-         false,
-         {kDiu}},
+        {"31 Apr", [](F& n, F&) { n.month = "4", n.day = "31"; }, false, {kNat}},
+        {"diurnal 31 Jun", [](F&, F& d) { d.month = "6", d.day = "31"; }, false, {kDiu}},
         {"13/32, one box each",
-         [](N& n, D&) { n.fields.month = "13", n.fields.day = "32"; },
+         [](F& n, F&) { n.month = "13", n.day = "32"; },
          false,
          {kNat, kNat}},
     };
     for (const Case& c : cases) {
         NatalEntryWindow n = SampleNatalWindow();
         DiurnalEntryWindow d = SameAsDiurnal(n);
-        c.change(n, d);
+        c.change(n.fields, d.fields);
         ScriptedPlatform platform;
         const bool ok = ValidateEntries(n, d, c.meridian, platform);
         EXPECT_EQ(ok, c.messages.empty()) << c.what;

@@ -117,7 +117,6 @@ TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
     WindowDesk desk({.entryWindows = true});
     for (const Step& s : {
              Step{false, "txtBirthHour", "15", nullptr, "3", "optPM", nullptr},
-             Step{true, "txtDiurnalHour", "9", "optDiurnalAM", "9", "optDiurnalAM", nullptr},
              Step{true, "txtDiurnalHour", "13", nullptr, "1", "optDiurnalPM", nullptr},
              Step{false, "txtBirthHour", "5\b", nullptr, "", nullptr,
                   "Please fill in a value for birth hour."},
