@@ -42,16 +42,7 @@ TEST(RecordDate, Forms) {
 TEST(NamesFile, RecordLineAndFillRoundTrip) {
     NatalEntryWindow w = SampleNatalWindow();
     EXPECT_EQ(*NameRecordLine(w), kSample);
-    w.fields.east = true;
-    w.fields.south = true;
-    w.fields.longDeg = "151";
-    w.fields.longMin = "12";
-    w.fields.latDeg = "33";
-    w.fields.latMin = "52";
-    w.fields.zone = "-10";
-    w.fields.hour = "12";
-    w.fields.minute = "5";
-    w.fields.pm = false;
+    w.fields = {"12", "5", "1950", "12", "5", false, "-10", "151", "12", true, "33", "52", true};
     const std::string line = *NameRecordLine(w);
     EXPECT_EQ(line, "Sample Natal,05 Dec 1950,12.05,A,-10,-151.12,-33.52");
 

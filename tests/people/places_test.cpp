@@ -13,41 +13,31 @@ namespace {
 
 using testing::TempFolder;
 
+// The place fields as "long deg|min|E or W|lat deg|min|N or S|zone".
+std::string PlaceOf(const EntryFields& f) {
+    return f.longDeg + "|" + f.longMin + (f.east ? "|E|" : "|W|") + f.latDeg + "|" + f.latMin +
+           (f.south ? "|S|" : "|N|") + f.zone;
+}
+
 TEST(CitiesFile, LongitudesLatitudesAndZones) {
-    struct Case {
-        const char* record;
-        const char* longDeg;
-        const char* longMin;
-        bool east;
-        const char* latDeg;
-        const char* latMin;
-        bool south;
-        const char* zone;
-    };
     ScriptedPlatform platform;
     OptionTable options;
-    for (const Case& c : {
-             Case{"San Francisco,CA,122W25,37N47,8", "122", "25", false, "37", "47", false, "8"},
-             Case{"Zurich,Switzerland,08E33,47N22,1", "8", "33", true, "47", "22", false, "-1"},
-             Case{"Sydney,NSW,151E12,33S52,-10", "151", "12", true, "33", "52", true, "-10"},
-             Case{"Kolkata,India,88E22,22N34,-5.5", "88", "22", true, "22", "34", false, "-5.5"},
+    for (const auto& [record, place] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"San Francisco,CA,122W25,37N47,8", "122|25|W|37|47|N|8"},
+             {"Zurich,Switzerland,08E33,47N22,1", "8|33|E|47|22|N|-1"},
+             {"Sydney,NSW,151E12,33S52,-10", "151|12|E|33|52|S|-10"},
+             {"Kolkata,India,88E22,22N34,-5.5", "88|22|E|22|34|N|-5.5"},
              // West of Greenwich on an east zone: the zone stays east.
-             Case{"Madrid,Spain,03W41,40N24,-1", "3", "41", false, "40", "24", false, "-1"},
+             {"Madrid,Spain,03W41,40N24,-1", "3|41|W|40|24|N|-1"},
          }) {
         TempFolder folder;
-        folder.Write("X.LL", std::string(c.record) + "\r\n");
+        folder.Write("X.LL", std::string(record) + "\r\n");
         const auto cities = ReadCitiesList(folder / "X.LL", platform);
-        ASSERT_EQ(cities.size(), 1u) << c.record;
+        ASSERT_EQ(cities.size(), 1u) << record;
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;
-        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << c.record;
-        EXPECT_EQ(natal.fields.longDeg + "|" + natal.fields.longMin + "|" + natal.fields.latDeg +
-                      "|" + natal.fields.latMin + "|" + natal.fields.zone,
-                  std::string(c.longDeg) + "|" + c.longMin + "|" + c.latDeg + "|" + c.latMin + "|" +
-                      c.zone)
-            << c.record;
-        EXPECT_EQ(natal.fields.east, c.east) << c.record;
-        EXPECT_EQ(natal.fields.south, c.south) << c.record;
+        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << record;
+        EXPECT_EQ(PlaceOf(natal.fields), place) << record;
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -126,11 +116,7 @@ TEST(AtlasExchange, FoundAskedAndAccepted) {
     EXPECT_EQ(platform.Messages().back().title, "Accept or Reject data");
     EXPECT_EQ(platform.Messages().back().text,
               "Accept following data? \nLongitude = 151E12\nLatitude  = 33S52\nTime zone = -10");
-    EXPECT_EQ(natal.fields.zone + " " + natal.fields.longDeg + " " + natal.fields.longMin + " " +
-                  natal.fields.latDeg + " " + natal.fields.latMin,
-              "-10 151 12 33 52");
-    EXPECT_TRUE(natal.fields.east);
-    EXPECT_TRUE(natal.fields.south);
+    EXPECT_EQ(PlaceOf(natal.fields), "151|12|E|33|52|S|-10");
 
     NatalEntryWindow untouched;
     platform.QueueAnswer(MessageAnswer::No);
