@@ -13,16 +13,7 @@ namespace {
 // can fail.
 DiurnalEntryWindow PassingDiurnalWindow() {
     DiurnalEntryWindow w;
-    w.fields.month = "1";
-    w.fields.day = "1";
-    w.fields.year = "2000";
-    w.fields.hour = "12";
-    w.fields.minute = "0";
-    w.fields.zone = "0";
-    w.fields.longDeg = "0";
-    w.fields.longMin = "0";
-    w.fields.latDeg = "0";
-    w.fields.latMin = "0";
+    w.fields = {"1", "1", "2000", "12", "0", false, "0", "0", "0", false, "0", "0", false};
     return w;
 }
 
