@@ -13,16 +13,16 @@ using namespace solvaris;
 
 NatalEntryWindow EphemerisDate(int day, int month, int year) {
     NatalEntryWindow w;
-    w.txtDay = std::to_string(day);
-    w.txtMonth = std::to_string(month);
-    w.txtYear = std::to_string(year);
-    w.txtBirthHour = "12";
-    w.txtBirthMinute = "0";
-    w.txtTZ = "0";
-    w.txtLongDeg = "0";
-    w.txtLongMin = "0";
-    w.txtLatDeg = "51";
-    w.txtLatMin = "29";
+    w.fields.day = std::to_string(day);
+    w.fields.month = std::to_string(month);
+    w.fields.year = std::to_string(year);
+    w.fields.hour = "12";
+    w.fields.minute = "0";
+    w.fields.zone = "0";
+    w.fields.longDeg = "0";
+    w.fields.longMin = "0";
+    w.fields.latDeg = "51";
+    w.fields.latMin = "29";
     return w;
 }
 

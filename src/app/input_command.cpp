@@ -7,12 +7,12 @@
 namespace solvaris {
 
 void WritePresentMoment(NatalEntryWindow& natal, const LocalDateTime& present) {
-    natal.txtMonth = std::to_string(present.month);
-    natal.txtDay = std::to_string(present.day);
-    natal.txtYear = std::to_string(present.year);
-    natal.txtBirthHour = std::to_string(present.hour);
-    natal.txtBirthMinute = std::to_string(present.minute);
-    natal.optPM = present.hour >= 12;
+    natal.fields.month = std::to_string(present.month);
+    natal.fields.day = std::to_string(present.day);
+    natal.fields.year = std::to_string(present.year);
+    natal.fields.hour = std::to_string(present.hour);
+    natal.fields.minute = std::to_string(present.minute);
+    natal.fields.pm = present.hour >= 12;
 }
 
 void RunInputCommand(Session& session, NatalEntryWindow& natal, const DiurnalEntryWindow& diurnal,
@@ -26,7 +26,7 @@ void RunInputCommand(Session& session, NatalEntryWindow& natal, const DiurnalEnt
         WritePresentMoment(natal, present);
         // The hour field takes "14" as a typed 14: 2 and P.M., which the
         // chart's checks accept.
-        OnHourChanged(natal.txtBirthHour, natal.optPM, platform, false);
+        OnHourChanged(natal.fields.hour, natal.fields.pm, platform, false);
     }
 }
 

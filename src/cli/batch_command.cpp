@@ -111,10 +111,7 @@ PersonText CastPerson(const std::string& line, std::size_t lineNumber, const Bat
     if (!FillNatalFromRecord(*record, natal, quiet.UserDateOrder(), quiet)) {
         return skip(VisibleText(record->name) + ": a field cannot be read");
     }
-    diurnal.txtDiurnalMonth = natal.txtMonth;
-    diurnal.txtDiurnalDay = natal.txtDay;
-    diurnal.txtDiurnalYear = natal.txtYear;
-    CopyNatalIntoDiurnal(natal, diurnal);
+    diurnal.fields = natal.fields;
     // The rows carry no motion: the bodies are evaluated once.
     NatalSet chart;
     if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart,

@@ -243,28 +243,29 @@ void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& o) {
     }
     for (const bool diurnal : {false, true}) {
         const BirthOptionTexts::Place& typed = diurnal ? texts.diurnal : texts.natal;
+        EntryFields& f = diurnal ? d.fields : n.fields;
         if (const auto date = ParseDate(typed.date)) {
-            (diurnal ? d.txtDiurnalYear : n.txtYear) = date->year;
-            (diurnal ? d.txtDiurnalMonth : n.txtMonth) = date->month;
-            (diurnal ? d.txtDiurnalDay : n.txtDay) = date->day;
+            f.year = date->year;
+            f.month = date->month;
+            f.day = date->day;
         }
         if (const auto time = ParseTime(typed.time)) {
-            (diurnal ? d.txtDiurnalHour : n.txtBirthHour) = time->hour;
-            (diurnal ? d.txtDiurnalMinute : n.txtBirthMinute) = time->minute;
-            (diurnal ? d.optDiurnalPM : n.optPM) = time->pm;
+            f.hour = time->hour;
+            f.minute = time->minute;
+            f.pm = time->pm;
         }
         if (const auto zone = ZoneFieldText(typed.zone)) {
-            (diurnal ? d.txtDiurnalTZ : n.txtTZ) = *zone;
+            f.zone = *zone;
         }
         if (const auto c = ParseCoordinate(typed.lon, 'W', 'E')) {
-            (diurnal ? d.txtDiurnalLongDeg : n.txtLongDeg) = c->degrees;
-            (diurnal ? d.txtDiurnalLongMin : n.txtLongMin) = c->minutes;
-            (diurnal ? d.optDiurnalEast : n.optEast) = c->negativeSide;
+            f.longDeg = c->degrees;
+            f.longMin = c->minutes;
+            f.east = c->negativeSide;
         }
         if (const auto c = ParseCoordinate(typed.lat, 'N', 'S')) {
-            (diurnal ? d.txtDiurnalLatDeg : n.txtLatDeg) = c->degrees;
-            (diurnal ? d.txtDiurnalLatMin : n.txtLatMin) = c->minutes;
-            (diurnal ? d.optDiurnalSouth : n.optSouth) = c->negativeSide;
+            f.latDeg = c->degrees;
+            f.latMin = c->minutes;
+            f.south = c->negativeSide;
         }
     }
     if (texts.useNatalData) {
@@ -288,7 +289,7 @@ std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options)
         }
         const std::string option = diurnal ? "--diurnal-tz " : "--tz ";
         const std::optional<LocalClock> local =
-            diurnal ? DiurnalLocalClock(options.diurnal) : NatalLocalClock(options.natal);
+            TypedLocalClock(diurnal ? options.diurnal.fields : options.natal.fields);
         if (!local) {
             return option + name + " needs the date and time it is read for";
         }
@@ -302,7 +303,7 @@ std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options)
                    "say which with --fold earlier or --fold later";
         }
         foldRead = foldRead || zone.kind == LocalTimeKind::Repeated;
-        (diurnal ? options.diurnal.txtDiurnalTZ : options.natal.txtTZ) = zone.fieldText;
+        (diurnal ? options.diurnal.fields : options.natal.fields).zone = zone.fieldText;
         (diurnal ? options.diurnalZone : options.natalZone) =
             ZoneFound{name, zone.rule, zone.ruleLine,
                       zone.kind == LocalTimeKind::Repeated ? fold : std::nullopt};

@@ -17,8 +17,8 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
             << ": --names is read only with --person or --second-person\n";
         return kExitBadCommandLine;
     }
-    FillNow(options.natal, session.options, platform);
-    FillNow(options.diurnal, session.options, platform);
+    FillNatalNow(options.natal, session.options, platform);
+    FillNow(options.diurnal.fields, session.options, platform);
     if (const int status = ApplyPersonOptions(texts, command, session, platform, err, options)) {
         return status;
     }
@@ -33,7 +33,7 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
                             DataWindowView& window, std::ostream& err) {
     if (options.diurnal.chkNatOrNow) {
-        CopyNatalIntoDiurnal(options.natal, options.diurnal);
+        CopyTimeAndPlace(options.natal.fields, options.diurnal.fields);
     }
     if (options.natalZone) {
         session.natalZoneNote = NoteOfNatalZone(options.natalZone->ruleText, options.natal);
@@ -41,7 +41,7 @@ int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& p
     // The entry check takes a diurnal date of any early year; the theories
     // are stated for the natal years only, so the command line keeps to them.
     const bool diurnalBeforeTheories =
-        ParseNumber(options.diurnal.txtDiurnalYear).value_or(kFirstNatalYear) < kFirstNatalYear;
+        ParseNumber(options.diurnal.fields.year).value_or(kFirstNatalYear) < kFirstNatalYear;
     if (!diurnalBeforeTheories && ComputeCharts(session, options.natal, options.diurnal,
                                                 options.houseSystem, platform, window)) {
         return kExitDone;

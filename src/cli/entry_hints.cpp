@@ -23,22 +23,18 @@ constexpr double kMonthsInYear = 12;
 
 double Value(const std::string& field) { return ParseNumber(field).value_or(0); }
 
-// One window's fields as the options name them.
-struct OptionFields {
-    std::string prefix;  // "--" or "--diurnal-"
-    const std::string &year, &month, &day, &zone, &longDeg, &longMin, &latDeg, &latMin;
-    bool east, south;
-};
-
 std::string Typed(const std::string& degrees, char side, const std::string& minutes) {
     return degrees + side + minutes;
 }
 
-void AddHints(const OptionFields& f, HouseSystem system, std::vector<std::string>& hints) {
-    const std::string lat = f.prefix + "lat " + Typed(f.latDeg, f.south ? 's' : 'n', f.latMin);
-    const std::string lon = f.prefix + "lon " + Typed(f.longDeg, f.east ? 'e' : 'w', f.longMin);
-    const std::string zone = f.prefix + "zone " + f.zone;
-    const std::string date = f.prefix + "date " + f.year + "-" + f.month + "-" + f.day;
+// One window's fields as the options name them, `prefix` "--" or
+// "--diurnal-".
+void AddHints(const std::string& prefix, const EntryFields& f, HouseSystem system,
+              std::vector<std::string>& hints) {
+    const std::string lat = prefix + "lat " + Typed(f.latDeg, f.south ? 's' : 'n', f.latMin);
+    const std::string lon = prefix + "lon " + Typed(f.longDeg, f.east ? 'e' : 'w', f.longMin);
+    const std::string zone = prefix + "zone " + f.zone;
+    const std::string date = prefix + "date " + f.year + "-" + f.month + "-" + f.day;
 
     const double month = Value(f.month);
     const double year = Value(f.year);
@@ -58,7 +54,7 @@ void AddHints(const OptionFields& f, HouseSystem system, std::vector<std::string
         hints.push_back(zone + ": from -13 to 12 hours west of Greenwich, so Paris is -1");
     } else if (zoneHours < kEastZoneWithoutEastLongitude && !f.east) {
         hints.push_back(zone + ": a zone east of Greenwich below -2 needs an east longitude (" +
-                        f.prefix + "lon DDDeMM)");
+                        prefix + "lon DDDeMM)");
     }
     const double longDeg = Value(f.longDeg), longMin = Value(f.longMin);
     if (longDeg > kDegreesInLongitude || (longDeg == kDegreesInLongitude && longMin > 0) ||
@@ -79,17 +75,10 @@ void AddHints(const OptionFields& f, HouseSystem system, std::vector<std::string
 }  // namespace
 
 std::vector<std::string> EntryOptionHints(const BirthOptions& options) {
-    const NatalEntryWindow& n = options.natal;
-    const DiurnalEntryWindow& d = options.diurnal;
     std::vector<std::string> hints;
-    AddHints({"--", n.txtYear, n.txtMonth, n.txtDay, n.txtTZ, n.txtLongDeg, n.txtLongMin,
-              n.txtLatDeg, n.txtLatMin, n.optEast, n.optSouth},
-             options.houseSystem, hints);
+    AddHints("--", options.natal.fields, options.houseSystem, hints);
     std::vector<std::string> diurnal;
-    AddHints({"--diurnal-", d.txtDiurnalYear, d.txtDiurnalMonth, d.txtDiurnalDay, d.txtDiurnalTZ,
-              d.txtDiurnalLongDeg, d.txtDiurnalLongMin, d.txtDiurnalLatDeg, d.txtDiurnalLatMin,
-              d.optDiurnalEast, d.optDiurnalSouth},
-             options.houseSystem, diurnal);
+    AddHints("--diurnal-", options.diurnal.fields, options.houseSystem, diurnal);
     // A place copied from the natal data (--use-natal-data) is named once.
     for (const std::string& hint : diurnal) {
         if (std::find(hints.begin(), hints.end(), "--" + hint.substr(10)) == hints.end()) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/lenient_number.hpp"
+#include "base/number_text.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
 #include "people/comma_fields.hpp"
@@ -75,7 +76,7 @@ std::optional<DegreesMinutes> SplitAt(const std::string& text, const char* lette
 
 }  // namespace
 
-bool RunAtlasExchange(std::string& atlasDir, const PlaceFields& place, Platform& platform) {
+bool RunAtlasExchange(std::string& atlasDir, EntryFields& place, Platform& platform) {
     if (!StartAtlas(atlasDir, platform)) {
         return false;
     }
@@ -101,7 +102,7 @@ std::optional<AtlasPlace> AtlasPlaceOf(const std::vector<std::string>& tsrtemp) 
                       NumberAsTyped(LenientNumber(tsrtemp[4]))};
 }
 
-bool AcceptAtlasPlace(const AtlasPlace& found, const PlaceFields& place, Platform& platform) {
+bool AcceptAtlasPlace(const AtlasPlace& found, EntryFields& place, Platform& platform) {
     const std::string question = "Accept following data? \nLongitude = " + found.longitude +
                                  "\nLatitude  = " + found.latitude + "\nTime zone = " + found.zone;
     if (platform.ShowMessage(question, "Accept or Reject data", MessageIcon::Question,
@@ -117,13 +118,13 @@ bool AcceptAtlasPlace(const AtlasPlace& found, const PlaceFields& place, Platfor
             "Warning!", MessageIcon::Exclamation);
         return false;
     }
-    *place.zone = found.zone;
-    *place.longDeg = longitude->degrees;
-    *place.longMin = longitude->minutes;
-    *place.east = longitude->letter == 'E';
-    *place.latDeg = latitude->degrees;
-    *place.latMin = latitude->minutes;
-    *place.south = latitude->letter == 'S';
+    place.zone = found.zone;
+    place.longDeg = longitude->degrees;
+    place.longMin = longitude->minutes;
+    place.east = longitude->letter == 'E';
+    place.latDeg = latitude->degrees;
+    place.latMin = latitude->minutes;
+    place.south = latitude->letter == 'S';
     return true;
 }
 

@@ -23,7 +23,7 @@ struct AtlasPlace {
 // (asking for its folder when it cannot be started, `atlasDir` keeping the
 // answer), reading its files, the accept question, and on Yes the place
 // into the fields. True when the place was taken.
-bool RunAtlasExchange(std::string& atlasDir, const PlaceFields& place, Platform& platform);
+bool RunAtlasExchange(std::string& atlasDir, EntryFields& place, Platform& platform);
 
 // The exchange folder named on PCATPATH.TXT's first line.
 std::optional<std::string> ExchangeFolderOf(const std::vector<std::string>& pcatpath);
@@ -33,6 +33,6 @@ std::optional<std::string> ExchangeFolderOf(const std::vector<std::string>& pcat
 std::optional<AtlasPlace> AtlasPlaceOf(const std::vector<std::string>& tsrtemp);
 
 // The accept question and, on Yes, the place into the fields.
-bool AcceptAtlasPlace(const AtlasPlace& found, const PlaceFields& place, Platform& platform);
+bool AcceptAtlasPlace(const AtlasPlace& found, EntryFields& place, Platform& platform);
 
 }  // namespace solvaris

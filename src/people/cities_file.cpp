@@ -46,7 +46,7 @@ std::optional<std::string> Digits(const std::string& text) {
     return std::to_string(*value);
 }
 
-bool FillPlace(const CityRecord& r, const PlaceFields& place, Platform& platform) {
+bool FillPlace(const CityRecord& r, EntryFields& place, Platform& platform) {
     const auto fail = [&platform] {
         platform.ShowMessage(kRecordError, "Error!", MessageIcon::Critical);
         return false;
@@ -58,8 +58,8 @@ bool FillPlace(const CityRecord& r, const PlaceFields& place, Platform& platform
     if (!longDeg || !longMin) {
         return fail();
     }
-    *place.longDeg = *longDeg;
-    *place.longMin = *longMin;
+    place.longDeg = *longDeg;
+    place.longMin = *longMin;
     const auto zone = ParseNumber(r.zone);
     if (!zone) {
         return fail();
@@ -68,17 +68,17 @@ bool FillPlace(const CityRecord& r, const PlaceFields& place, Platform& platform
     // file's zone, for places west of Greenwich on an east zone (Madrid
     // 3W41 keeps -1 rather than becoming an hour west).
     const bool east = letter == "E" || letter == "e";
-    *place.east = east;
-    *place.zone = east ? ZoneForEast(NumberAsTyped(*zone)) : NumberAsTyped(*zone);
+    place.east = east;
+    place.zone = east ? ZoneForEast(NumberAsTyped(*zone)) : NumberAsTyped(*zone);
     const auto latDeg = Digits(Mid(r.latitude, 1, 2));
     const std::string hemisphere = Mid(r.latitude, 3, 1);
     const auto latMin = Digits(LastTwo(r.latitude));
     if (!latDeg || !latMin) {
         return fail();
     }
-    *place.latDeg = *latDeg;
-    *place.latMin = *latMin;
-    *place.south = hemisphere == "S" || hemisphere == "s";
+    place.latDeg = *latDeg;
+    place.latMin = *latMin;
+    place.south = hemisphere == "S" || hemisphere == "s";
     return true;
 }
 
@@ -129,7 +129,7 @@ bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEn
                     Fold fold, std::string* zoneRule) {
     // With its tz database zone, the city's zone is the one that held at the
     // typed moment; a zone that cannot be filled keeps field 5's.
-    const auto fill = [&](const PlaceFields& place) {
+    const auto fill = [&](EntryFields& place) {
         if (!FillPlace(record, place, platform)) {
             return false;
         }
@@ -142,17 +142,17 @@ bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEn
         return true;
     };
     if (diurnal.chk2ndPerson) {
-        return fill(PlaceFieldsOf(diurnal));
+        return fill(diurnal.fields);
     }
-    if (!fill(PlaceFieldsOf(natal))) {
+    if (!fill(natal.fields)) {
         return false;
     }
     AfterNatalPick(natal, diurnal, options, platform);
     return true;
 }
 
-PlaceFields CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal) {
-    return diurnal.chk2ndPerson ? PlaceFieldsOf(diurnal) : PlaceFieldsOf(natal);
+EntryFields& CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal) {
+    return diurnal.chk2ndPerson ? diurnal.fields : natal.fields;
 }
 
 }  // namespace solvaris

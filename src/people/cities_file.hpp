@@ -58,6 +58,6 @@ bool PickCityRecord(const CityRecord& record, NatalEntryWindow& natal, DiurnalEn
 
 // The entry window a city pick fills: the diurnal one in second-person
 // mode, else the natal one.
-PlaceFields CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
+EntryFields& CityPickTarget(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
 
 }  // namespace solvaris

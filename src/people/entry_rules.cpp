@@ -53,26 +53,8 @@ Clock PresentClock(const Platform& platform, const OptionTable& options) {
             std::to_string(hour),      std::to_string(now.minute), pm};
 }
 
-// The fields one check reads, whichever window they come from.
-struct Fields {
-    const std::string &month, &day, &year, &hour, &minute, &zone, &longDeg, &longMin, &latDeg,
-        &latMin;
-    bool east;
-};
-
-Fields NatalFields(const NatalEntryWindow& w) {
-    return {w.txtMonth,   w.txtDay,     w.txtYear,   w.txtBirthHour, w.txtBirthMinute, w.txtTZ,
-            w.txtLongDeg, w.txtLongMin, w.txtLatDeg, w.txtLatMin,    w.optEast};
-}
-
-Fields DiurnalFields(const DiurnalEntryWindow& w) {
-    return {w.txtDiurnalMonth,  w.txtDiurnalDay,    w.txtDiurnalYear,    w.txtDiurnalHour,
-            w.txtDiurnalMinute, w.txtDiurnalTZ,     w.txtDiurnalLongDeg, w.txtDiurnalLongMin,
-            w.txtDiurnalLatDeg, w.txtDiurnalLatMin, w.optDiurnalEast};
-}
-
 // The presence checks: each failing condition shows its own box.
-int CountMissing(const Fields& f) {
+int CountMissing(const EntryFields& f) {
     const double month = FieldValue(f.month), day = FieldValue(f.day), year = FieldValue(f.year);
     const bool failures[] = {
         month == 0 || day == 0 || year == 0,
@@ -97,7 +79,7 @@ double LastDayOfMonth(double year, double month) {
 
 // The range checks; the diurnal date has no lower year bound. A place can
 // lie no further than 180 degrees east or west and 90 north or south.
-int CountOutOfRange(const Fields& f, bool natal) {
+int CountOutOfRange(const EntryFields& f, bool natal) {
     const double year = FieldValue(f.year);
     const double zone = FieldValue(f.zone);
     const double longDeg = FieldValue(f.longDeg), longMin = FieldValue(f.longMin);
@@ -117,7 +99,9 @@ int CountOutOfRange(const Fields& f, bool natal) {
     return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
 }
 
-double PackedLatitude(const Fields& f) { return FieldValue(f.latDeg) + FieldValue(f.latMin) / 100; }
+double PackedLatitude(const EntryFields& f) {
+    return FieldValue(f.latDeg) + FieldValue(f.latMin) / 100;
+}
 
 void Show(Platform& platform, const char* text, int times) {
     for (int i = 0; i < times; ++i) {
@@ -135,24 +119,6 @@ std::string JoinDate(const std::string& month, const std::string& day, const std
     return month + "/" + day + "/" + year;
 }
 
-BirthData Read(const Fields& f, bool pm, bool south, DateOrder order) {
-    BirthData b;
-    b.day = Field16(f.day);
-    b.month = Field16(f.month);
-    b.year = Field16(f.year);
-    b.dateText = JoinDate(f.month, f.day, f.year, order);
-    b.time = static_cast<float>(FieldValue(f.hour) + FieldValue(f.minute) / 100);
-    b.meridiem = pm ? "P.M." : "A.M.";
-    b.timeZone = FieldValue(f.zone);
-    const float longitude = static_cast<float>(FieldValue(f.longDeg) + FieldValue(f.longMin) / 100);
-    b.longitude = f.east ? -longitude : longitude;
-    b.longitudeText = LongitudeText(b.longitude);
-    const float latitude = static_cast<float>(FieldValue(f.latDeg) + FieldValue(f.latMin) / 100);
-    b.latitude = south ? -latitude : latitude;
-    b.latitudeText = LatitudeText(b.latitude);
-    return b;
-}
-
 constexpr const char* kNatalError = "Error in natal input data section. Please correct.";
 constexpr const char* kDiurnalError = "Error in diurnal input data section. Please correct.";
 constexpr const char* kLatitudeError =
@@ -161,73 +127,80 @@ constexpr const char* kLatitudeError =
 
 }  // namespace
 
-void FillNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
+void FillNow(EntryFields& f, const OptionTable& options, const Platform& platform) {
     const Clock c = PresentClock(platform, options);
+    f.month = c.month;
+    f.day = c.day;
+    f.year = c.year;
+    f.hour = c.hour;
+    f.minute = c.minute;
+    f.pm = c.pm;
+    f.zone = OptionText(options(opt::HomeZone));
+    f.longDeg = OptionText(options(opt::HomeLongitudeDegrees));
+    f.longMin = OptionText(options(opt::HomeLongitudeMinutes));
+    f.east = options(opt::HomeEast) != 0;
+    f.latDeg = OptionText(options(opt::HomeLatitudeDegrees));
+    f.latMin = OptionText(options(opt::HomeLatitudeMinutes));
+    f.south = options(opt::HomeSouth) != 0;
+}
+
+void FillNatalNow(NatalEntryWindow& w, const OptionTable& options, const Platform& platform) {
     w.txtName = "Now";
-    w.txtMonth = c.month;
-    w.txtDay = c.day;
-    w.txtYear = c.year;
-    w.txtBirthHour = c.hour;
-    w.txtBirthMinute = c.minute;
-    w.optPM = c.pm;
-    w.txtTZ = OptionText(options(opt::HomeZone));
-    w.txtLongDeg = OptionText(options(opt::HomeLongitudeDegrees));
-    w.txtLongMin = OptionText(options(opt::HomeLongitudeMinutes));
-    w.optEast = options(opt::HomeEast) != 0;
-    w.txtLatDeg = OptionText(options(opt::HomeLatitudeDegrees));
-    w.txtLatMin = OptionText(options(opt::HomeLatitudeMinutes));
-    w.optSouth = options(opt::HomeSouth) != 0;
+    FillNow(w.fields, options, platform);
 }
 
-void FillNow(DiurnalEntryWindow& w, const OptionTable& options, const Platform& platform) {
-    NatalEntryWindow natal;
-    FillNow(natal, options, platform);
-    w.txtDiurnalMonth = natal.txtMonth;
-    w.txtDiurnalDay = natal.txtDay;
-    w.txtDiurnalYear = natal.txtYear;
-    CopyNatalIntoDiurnal(natal, w);
-}
-
-void CopyNatalIntoDiurnal(const NatalEntryWindow& n, DiurnalEntryWindow& d) {
-    d.txtDiurnalHour = n.txtBirthHour;
-    d.txtDiurnalMinute = n.txtBirthMinute;
-    d.optDiurnalPM = n.optPM;
-    d.txtDiurnalTZ = n.txtTZ;
-    d.txtDiurnalLongDeg = n.txtLongDeg;
-    d.txtDiurnalLongMin = n.txtLongMin;
-    d.optDiurnalEast = n.optEast;
-    d.txtDiurnalLatDeg = n.txtLatDeg;
-    d.txtDiurnalLatMin = n.txtLatMin;
-    d.optDiurnalSouth = n.optSouth;
+void CopyTimeAndPlace(const EntryFields& from, EntryFields& to) {
+    EntryFields copy = from;
+    copy.month = to.month;
+    copy.day = to.day;
+    copy.year = to.year;
+    to = std::move(copy);
 }
 
 void AfterNatalPick(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
                     const OptionTable& options, const Platform& platform) {
     if (diurnal.chkNatOrNow) {
-        CopyNatalIntoDiurnal(natal, diurnal);
+        CopyTimeAndPlace(natal.fields, diurnal.fields);
     } else {
-        FillNow(diurnal, options, platform);
+        FillNow(diurnal.fields, options, platform);
     }
 }
 
+BirthData ReadBirthData(const EntryFields& f, DateOrder order) {
+    BirthData b;
+    b.day = Field16(f.day);
+    b.month = Field16(f.month);
+    b.year = Field16(f.year);
+    b.dateText = JoinDate(f.month, f.day, f.year, order);
+    b.time = static_cast<float>(FieldValue(f.hour) + FieldValue(f.minute) / 100);
+    b.meridiem = f.pm ? "P.M." : "A.M.";
+    b.timeZone = FieldValue(f.zone);
+    const float longitude = static_cast<float>(FieldValue(f.longDeg) + FieldValue(f.longMin) / 100);
+    b.longitude = f.east ? -longitude : longitude;
+    b.longitudeText = LongitudeText(b.longitude);
+    const float latitude = static_cast<float>(FieldValue(f.latDeg) + FieldValue(f.latMin) / 100);
+    b.latitude = f.south ? -latitude : latitude;
+    b.latitudeText = LatitudeText(b.latitude);
+    return b;
+}
+
 BirthData ReadNatalData(const NatalEntryWindow& w, DateOrder order) {
-    BirthData b = Read(NatalFields(w), w.optPM, w.optSouth, order);
+    BirthData b = ReadBirthData(w.fields, order);
     // The name goes into report headings and onto the terminal.
     b.name = VisibleText(w.txtName);
     return b;
 }
 
 BirthData ReadDiurnalData(const DiurnalEntryWindow& w, DateOrder order) {
-    BirthData b = Read(DiurnalFields(w), w.optDiurnalPM, w.optDiurnalSouth, order);
-    // The diurnal record keeps its zone in single precision.
+    BirthData b = ReadBirthData(w.fields, order);
     b.timeZone = static_cast<float>(b.timeZone);
     return b;
 }
 
 bool ValidateEntries(const NatalEntryWindow& natalWindow, const DiurnalEntryWindow& diurnalWindow,
                      bool meridianOrMorinus, Platform& platform) {
-    const Fields natal = NatalFields(natalWindow);
-    const Fields diurnal = DiurnalFields(diurnalWindow);
+    const EntryFields& natal = natalWindow.fields;
+    const EntryFields& diurnal = diurnalWindow.fields;
     int failures = 0;
     auto check = [&](int count, const char* message) {
         Show(platform, message, count);

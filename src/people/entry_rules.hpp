@@ -16,12 +16,13 @@ inline constexpr int kFirstNatalYear = 100;
 inline constexpr int kLastEntryYear = 2099;
 
 // "Now": the present date and time and the home place of options 18 to 24.
-void FillNow(NatalEntryWindow& window, const OptionTable& options, const Platform& platform);
-void FillNow(DiurnalEntryWindow& window, const OptionTable& options, const Platform& platform);
+void FillNow(EntryFields& fields, const OptionTable& options, const Platform& platform);
+// The natal window's "Now" also names the person "Now".
+void FillNatalNow(NatalEntryWindow& window, const OptionTable& options, const Platform& platform);
 
 // "Use natal data": time, zone and place (not the date) into the diurnal
 // window.
-void CopyNatalIntoDiurnal(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal);
+void CopyTimeAndPlace(const EntryFields& from, EntryFields& to);
 
 // After a person or place is picked into the natal window: with "Use natal
 // data" the natal time and place go into the diurnal window, otherwise it
@@ -29,6 +30,11 @@ void CopyNatalIntoDiurnal(const NatalEntryWindow& natal, DiurnalEntryWindow& diu
 void AfterNatalPick(const NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,
                     const OptionTable& options, const Platform& platform);
 
+// The typed fields as a birth record, the date text in the user's order.
+BirthData ReadBirthData(const EntryFields& fields, DateOrder order);
+
+// The natal record carries the name; the diurnal one keeps its zone in
+// single precision.
 BirthData ReadNatalData(const NatalEntryWindow& window, DateOrder order);
 BirthData ReadDiurnalData(const DiurnalEntryWindow& window, DateOrder order);
 

@@ -41,21 +41,8 @@ std::string ClockText(const LocalClock& local) {
 
 }  // namespace
 
-std::optional<LocalClock> NatalLocalClock(const NatalEntryWindow& w) {
-    return ClockOf(w.txtMonth, w.txtDay, w.txtYear, w.txtBirthHour, w.txtBirthMinute, w.optPM);
-}
-
-std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& w) {
-    return ClockOf(w.txtDiurnalMonth, w.txtDiurnalDay, w.txtDiurnalYear, w.txtDiurnalHour,
-                   w.txtDiurnalMinute, w.optDiurnalPM);
-}
-
-std::optional<LocalClock> TypedLocalClock(const ClockFields& c) {
-    if (c.month == nullptr || c.day == nullptr || c.year == nullptr || c.hour == nullptr ||
-        c.minute == nullptr || c.pm == nullptr) {
-        return std::nullopt;
-    }
-    return ClockOf(*c.month, *c.day, *c.year, *c.hour, *c.minute, *c.pm);
+std::optional<LocalClock> TypedLocalClock(const EntryFields& f) {
+    return ClockOf(f.month, f.day, f.year, f.hour, f.minute, f.pm);
 }
 
 EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold) {
@@ -92,8 +79,8 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
 }
 
 std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
-                                                const ClockFields& clock) {
-    const std::optional<LocalClock> local = TypedLocalClock(clock);
+                                                const EntryFields& fields) {
+    const std::optional<LocalClock> local = TypedLocalClock(fields);
     if (!local) {
         return std::nullopt;
     }
@@ -106,9 +93,9 @@ std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
            " (Yes), or the second, on " + both.zone->later.abbreviation + " (No)?";
 }
 
-std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
-                                        Fold fold, Platform& platform) {
-    const std::optional<LocalClock> local = TypedLocalClock(place.clock);
+std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields& place, Fold fold,
+                                        Platform& platform) {
+    const std::optional<LocalClock> local = TypedLocalClock(place);
     if (!local) {
         platform.ShowMessage("The offset of " + zoneName +
                                  " depends on the date and clock time. Please type the date, "
@@ -123,17 +110,19 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, const Place
         return std::nullopt;
     }
     // East and West stay the longitude's: Madrid lies west on an east zone.
-    *place.zone = zone.fieldText;
+    place.zone = zone.fieldText;
     return zone.ruleLine;
 }
 
 ZoneRuleNote NoteOfNatalZone(std::string rule, const NatalEntryWindow& window) {
-    return {std::move(rule), window.txtTZ, NatalLocalClock(window).value_or(LocalClock{})};
+    return {std::move(rule), window.fields.zone,
+            TypedLocalClock(window.fields).value_or(LocalClock{})};
 }
 
 std::string RuleInForce(const ZoneRuleNote& note, const NatalEntryWindow& window) {
-    const std::optional<LocalClock> clock = NatalLocalClock(window);
-    return !note.rule.empty() && window.txtTZ == note.zoneText && clock && *clock == note.clock
+    const std::optional<LocalClock> clock = TypedLocalClock(window.fields);
+    return !note.rule.empty() && window.fields.zone == note.zoneText && clock &&
+                   *clock == note.clock
                ? note.rule
                : std::string();
 }

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "people/entry_fields.hpp"
-#include "people/place_fields.hpp"
 #include "people/zone_history.hpp"
 #include "platform/platform.hpp"
 
@@ -27,9 +26,7 @@ struct EntryZone {
 
 // The local clock time typed in a window: hour 1-12 with A.M./P.M. (12
 // A.M. is midnight); nothing when a field is not a number.
-std::optional<LocalClock> NatalLocalClock(const NatalEntryWindow& window);
-std::optional<LocalClock> DiurnalLocalClock(const DiurnalEntryWindow& window);
-std::optional<LocalClock> TypedLocalClock(const ClockFields& clock);
+std::optional<LocalClock> TypedLocalClock(const EntryFields& fields);
 
 // The zone of `zoneName` at `local`. A skipped time is a problem (it never
 // happened on that clock); a repeated one takes `fold` and says so.
@@ -39,15 +36,15 @@ EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fol
 // its typed clock time (when the clocks went back): Yes for the earlier,
 // No for the later. Nothing when the time happened once.
 std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
-                                                const ClockFields& clock);
+                                                const EntryFields& fields);
 
 // A zone name picked for a window: its zone field filled for the window's
 // typed date and time, a repeated one by `fold` (East and West stay the
 // longitude's). A skipped time, a date not yet typed or an unknown zone is
 // said in a message box and nothing changes. The rule in words when
 // filled, else nothing.
-std::optional<std::string> PickZoneName(const std::string& zoneName, const PlaceFields& place,
-                                        Fold fold, Platform& platform);
+std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields& place, Fold fold,
+                                        Platform& platform);
 
 // The rule of a zone filled from the tz database into the natal window,
 // with the zone text and moment it was found for.

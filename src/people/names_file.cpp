@@ -59,17 +59,7 @@ std::optional<Packed> ReadPacked(const std::string& text) {
     return Packed{whole, hundredths, *value < 0};
 }
 
-struct Target {
-    std::string* month;
-    std::string* day;
-    std::string* year;
-    std::string* hour;
-    std::string* minute;
-    bool* pm;
-    PlaceFields place;
-};
-
-bool Fill(const NameRecord& r, const Target& t, DateOrder order, Platform& platform) {
+bool Fill(const NameRecord& r, EntryFields& typed, DateOrder order, Platform& platform) {
     const auto fail = [&platform] {
         platform.ShowMessage(kRecordError, "Error!", MessageIcon::Critical);
         return false;
@@ -78,35 +68,35 @@ bool Fill(const NameRecord& r, const Target& t, DateOrder order, Platform& platf
     if (!date) {
         return fail();
     }
-    *t.month = std::to_string(date->month);
-    *t.day = std::to_string(date->day);
-    *t.year = std::to_string(date->year);
+    typed.month = std::to_string(date->month);
+    typed.day = std::to_string(date->day);
+    typed.year = std::to_string(date->year);
     const auto time = ReadPacked(r.time);
     if (!time || time->negative) {
         return fail();
     }
-    *t.hour = std::to_string(time->whole);
-    *t.minute = time->hundredths;
-    *t.pm = !(r.meridiem.size() == 1 && (r.meridiem[0] == 'A' || r.meridiem[0] == 'a'));
+    typed.hour = std::to_string(time->whole);
+    typed.minute = time->hundredths;
+    typed.pm = !(r.meridiem.size() == 1 && (r.meridiem[0] == 'A' || r.meridiem[0] == 'a'));
     const auto zone = ParseNumber(r.zone);
     if (!zone) {
         return fail();
     }
-    *t.place.zone = NumberAsTyped(*zone);
+    typed.zone = NumberAsTyped(*zone);
     const auto longitude = ReadPacked(r.longitude);
     if (!longitude) {
         return fail();
     }
-    *t.place.longDeg = std::to_string(longitude->whole);
-    *t.place.longMin = longitude->hundredths;
-    SelectHemisphere(t.place, longitude->negative);
+    typed.longDeg = std::to_string(longitude->whole);
+    typed.longMin = longitude->hundredths;
+    SelectHemisphere(typed, longitude->negative);
     const auto latitude = ReadPacked(r.latitude);
     if (!latitude) {
         return fail();
     }
-    *t.place.latDeg = std::to_string(latitude->whole);
-    *t.place.latMin = latitude->hundredths;
-    *t.place.south = latitude->negative;
+    typed.latDeg = std::to_string(latitude->whole);
+    typed.latMin = latitude->hundredths;
+    typed.south = latitude->negative;
     return true;
 }
 
@@ -163,19 +153,20 @@ std::string NamesTextProblem(const std::string& text) {
 
 std::optional<std::string> NameRecordLine(const NatalEntryWindow& w) {
     const auto whole = [](const std::string& text) { return LenientNumber(text); };
-    const auto date =
-        ParseRecordDate(w.txtYear + "-" + w.txtMonth + "-" + w.txtDay, DateOrder::YearMonthDay);
+    const auto date = ParseRecordDate(w.fields.year + "-" + w.fields.month + "-" + w.fields.day,
+                                      DateOrder::YearMonthDay);
     if (!date) {
         return std::nullopt;
     }
-    const double time = whole(w.txtBirthHour) + whole(w.txtBirthMinute) / 100;
+    const double time = whole(w.fields.hour) + whole(w.fields.minute) / 100;
     const double longitude =
-        (whole(w.txtLongDeg) + whole(w.txtLongMin) / 100) * (w.optEast ? -1 : 1);
-    const double latitude = (whole(w.txtLatDeg) + whole(w.txtLatMin) / 100) * (w.optSouth ? -1 : 1);
+        (whole(w.fields.longDeg) + whole(w.fields.longMin) / 100) * (w.fields.east ? -1 : 1);
+    const double latitude =
+        (whole(w.fields.latDeg) + whole(w.fields.latMin) / 100) * (w.fields.south ? -1 : 1);
     std::string line = w.txtName;
     for (const std::string& field :
          {FormatDate(date->year, date->month, date->day), FormatNumber(time, "##.#0"),
-          std::string(w.optPM ? "P" : "A"), w.txtTZ, FormatNumber(longitude, "#00#.#0"),
+          std::string(w.fields.pm ? "P" : "A"), w.fields.zone, FormatNumber(longitude, "#00#.#0"),
           FormatNumber(latitude, "#0#.#0")}) {
         line += ',';
         line += field;
@@ -186,19 +177,13 @@ std::optional<std::string> NameRecordLine(const NatalEntryWindow& w) {
 bool FillNatalFromRecord(const NameRecord& record, NatalEntryWindow& w, DateOrder order,
                          Platform& platform) {
     w.txtName = record.name;
-    return Fill(record,
-                {&w.txtMonth, &w.txtDay, &w.txtYear, &w.txtBirthHour, &w.txtBirthMinute, &w.optPM,
-                 PlaceFieldsOf(w)},
-                order, platform);
+    return Fill(record, w.fields, order, platform);
 }
 
 bool FillDiurnalFromRecord(const NameRecord& record, DiurnalEntryWindow& w, DateOrder order,
                            Platform& platform) {
     w.chk2ndPersonCaption = record.name;
-    return Fill(record,
-                {&w.txtDiurnalMonth, &w.txtDiurnalDay, &w.txtDiurnalYear, &w.txtDiurnalHour,
-                 &w.txtDiurnalMinute, &w.optDiurnalPM, PlaceFieldsOf(w)},
-                order, platform);
+    return Fill(record, w.fields, order, platform);
 }
 
 bool PickNameRecord(const NameRecord& record, NatalEntryWindow& natal, DiurnalEntryWindow& diurnal,

@@ -4,9 +4,9 @@
 
 namespace solvaris {
 
-void SelectHemisphere(const PlaceFields& place, bool east) {
-    *place.east = east;
-    *place.zone = east ? ZoneForEast(*place.zone) : ZoneForWest(*place.zone);
+void SelectHemisphere(EntryFields& place, bool east) {
+    place.east = east;
+    place.zone = east ? ZoneForEast(place.zone) : ZoneForWest(place.zone);
 }
 
 }  // namespace solvaris

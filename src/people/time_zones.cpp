@@ -71,12 +71,12 @@ std::string TimeZoneListLine(const TimeZoneRecord& record) {
 }
 
 bool PickTimeZoneLine(const std::string& line, const std::vector<TimeZoneRecord>& zones,
-                      const PlaceFields& place, Platform& platform) {
+                      EntryFields& place, Platform& platform) {
     const std::string name = RightTrimmed(line.substr(0, line.find(" - ")));
     for (const TimeZoneRecord& zone : zones) {
         if (zone.name == name) {
-            *place.zone = NumberAsTyped(zone.hours);
-            *place.east = zone.hours < 0;
+            place.zone = NumberAsTyped(zone.hours);
+            place.east = zone.hours < 0;
             return true;
         }
     }

@@ -34,6 +34,6 @@ std::string TimeZoneListLine(const TimeZoneRecord& record);
 // the calling window, East for a negative zone. A line that matches no
 // record shows the corrupt-file box.
 bool PickTimeZoneLine(const std::string& line, const std::vector<TimeZoneRecord>& zones,
-                      const PlaceFields& place, Platform& platform);
+                      EntryFields& place, Platform& platform);
 
 }  // namespace solvaris

@@ -13,16 +13,7 @@ namespace {
 // can fail.
 DiurnalEntryWindow PassingDiurnalWindow() {
     DiurnalEntryWindow w;
-    w.txtDiurnalMonth = "1";
-    w.txtDiurnalDay = "1";
-    w.txtDiurnalYear = "2000";
-    w.txtDiurnalHour = "12";
-    w.txtDiurnalMinute = "0";
-    w.txtDiurnalTZ = "0";
-    w.txtDiurnalLongDeg = "0";
-    w.txtDiurnalLongMin = "0";
-    w.txtDiurnalLatDeg = "0";
-    w.txtDiurnalLatMin = "0";
+    w.fields = {"1", "1", "2000", "12", "0", false, "0", "0", "0", false, "0", "0", false};
     return w;
 }
 
@@ -52,16 +43,16 @@ bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSyst
 
 void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, EphemerisHour hour) {
     natal.txtName = kEphemerisName;
-    natal.txtTZ = "0";
-    natal.txtBirthHour = "12";
-    natal.txtBirthMinute = "0";
-    natal.optPM = hour == EphemerisHour::Noon;
-    natal.txtLongDeg = "0";
-    natal.txtLongMin = "0";
-    natal.optEast = false;
-    natal.txtLatDeg = "51";
-    natal.txtLatMin = "29";
-    natal.optSouth = false;
+    natal.fields.zone = "0";
+    natal.fields.hour = "12";
+    natal.fields.minute = "0";
+    natal.fields.pm = hour == EphemerisHour::Noon;
+    natal.fields.longDeg = "0";
+    natal.fields.longMin = "0";
+    natal.fields.east = false;
+    natal.fields.latDeg = "51";
+    natal.fields.latMin = "29";
+    natal.fields.south = false;
     houseSystem = HouseSystem::Placidus;
 }
 
@@ -72,9 +63,9 @@ CivilDate CalendarDateOfDayNumber(double dayNumber) {
 
 void WriteEphemerisStart(NatalEntryWindow& natal, double dayNumber) {
     const CivilDate date = CalendarDateOfDayNumber(dayNumber);
-    natal.txtDay = std::to_string(date.day);
-    natal.txtMonth = std::to_string(date.month);
-    natal.txtYear = std::to_string(date.year);
+    natal.fields.day = std::to_string(date.day);
+    natal.fields.month = std::to_string(date.month);
+    natal.fields.year = std::to_string(date.year);
 }
 
 }  // namespace solvaris

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "app/compute_charts.hpp"
-#include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
 #include "support/scripted_platform.hpp"
 
@@ -41,10 +40,7 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
             DiurnalEntryWindow diurnal;
             ASSERT_TRUE(FillNatalFromRecord(*record, natal, platform.UserDateOrder(), platform));
             // As batch work fills them: the diurnal date is the birth date.
-            diurnal.txtDiurnalMonth = natal.txtMonth;
-            diurnal.txtDiurnalDay = natal.txtDay;
-            diurnal.txtDiurnalYear = natal.txtYear;
-            CopyNatalIntoDiurnal(natal, diurnal);
+            diurnal.fields = natal.fields;
 
             Session whole;
             platform.ClearMessages();

@@ -23,22 +23,16 @@ TEST(InputCommand, PresentMomentIntoANowEntry) {
         {{2026, 12, 5, 23, 59, 0}, "23", "11", true},
     };
     for (const Case& c : cases) {
-        NatalEntryWindow written;
-        WritePresentMoment(written, c.present);
-        EXPECT_EQ(written.txtBirthHour, c.written);
-        EXPECT_EQ(written.optPM, c.pm) << c.written;
-
         Session session;
         ScriptedPlatform platform;
         NatalEntryWindow natal;
         natal.txtName = kPresentMomentName;
         RunInputCommand(session, natal, DiurnalEntryWindow{}, c.present, platform);
-        EXPECT_EQ(natal.txtMonth, "12");
-        EXPECT_EQ(natal.txtDay, "5");
-        EXPECT_EQ(natal.txtYear, "2026");
-        EXPECT_EQ(natal.txtBirthHour, c.shown);
-        EXPECT_EQ(natal.txtBirthMinute, std::to_string(c.present.minute));
-        EXPECT_EQ(natal.optPM, c.pm) << c.written;
+        const EntryFields& f = natal.fields;
+        EXPECT_EQ(f.month + "/" + f.day + "/" + f.year + " " + f.hour + "." + f.minute,
+                  "12/5/2026 " + std::string(c.shown) + "." + std::to_string(c.present.minute))
+            << c.written;
+        EXPECT_EQ(f.pm, c.pm) << c.written;
         EXPECT_TRUE(platform.Messages().empty());
     }
 }
@@ -57,11 +51,11 @@ TEST(InputCommand, KeepsAPersonAndResetsTheSession) {
         session.secondPersonName = "Second";
         NatalEntryWindow natal;
         natal.txtName = "Ada";
-        natal.txtBirthHour = "7";
+        natal.fields.hour = "7";
         DiurnalEntryWindow diurnal;
         diurnal.chk2ndPerson = c.secondPersonBox;
         RunInputCommand(session, natal, diurnal, {2026, 12, 5, 14, 5, 0}, platform);
-        EXPECT_EQ(natal.txtBirthHour, "7");
+        EXPECT_EQ(natal.fields.hour, "7");
         EXPECT_EQ(session.reports.LineCount(), 0);
         EXPECT_EQ(session.reports.CurrentCount(), 1);  // the shown report stays
         EXPECT_TRUE(session.secondPersonName.empty());

@@ -3,8 +3,11 @@
 // interpretation the report can ask for is there.
 #include <gtest/gtest.h>
 
+#include "app/help_file.hpp"
 #include "engine/chart_point.hpp"
+#include "keywords/keyword_lessons.hpp"
 #include "reports/interpretation_file.hpp"
+#include "reports/text_documents.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -12,28 +15,29 @@ namespace {
 
 const std::filesystem::path kData = SOLVARIS_DATA_DIR;
 
+// Every document of the menus, every lesson and interpretation file, as
+// the program names them; the general lessons are named by the Keyword
+// System window alone.
 std::vector<std::string> ShippedTextFiles() {
-    std::vector<std::string> files{
-        // Philosophy menu.
-        "WHAT_AST.TXT", "ASTROSYM.TXT", "EDVALAST.TXT", "HELPSTAR.TXT", "ZODIACS.TXT",
-        "ZOD_HOUS.TXT", "ORRLIND1.TXT", "ORRLIND2.TXT", "KEYWORDS.TXT", "LAW_NEE1.TXT",
-        "LAW_NEE2.TXT", "HELPDEST.TXT", "STUDY.TXT",
-        // Help menus of the main, data and wheel windows, and the printed help.
-        "SOLVARIS.HLP", "INPUTD.HLP", "INPUTD1.HLP", "NAMES.HLP", "GEOGRAPH.HLP", "OPTIONS.HLP",
-        "OUTPUTD1.HLP", "PHOUTPUT.HLP", "WHEELS.HLP", "NAMEEDIT.HLP", "LONGLAT.HLP", "SELECT.HLP",
-        "PRNTFILE.HLP", "HOW_DO_I.HLP", "READING.HLP", "TIPS.HLP", "UPGRADES.HLP", "SHORTCUT.HLP",
-        "LICENSE.HLP", "PHILO.HLP", "TRANSIT.INX", "REVISION.HLP", "HELPFILE",
-        // Keyword System lessons.
-        "INTRO1.TXT", "INTRO2.TXT", "KEY.TXT", "GENERAL.TXT", "EXAMPLE1.TXT", "EXAMPLE2.TXT",
-        "ASPECTS.TXT", "SUN_SUN.TXT"};
-    for (std::string_view sign :
-         {"ARI", "TAU", "GEM", "CAN", "LEO", "VIR", "LIB", "SCO", "SAG", "CAP", "AQU",
-          "PIS", "MOO", "MER", "VEN", "MAR", "JUP", "SAT", "URA", "NEP", "PLU"}) {
-        files.push_back(std::string(sign) + ".TXT");
+    std::vector<std::string> files{std::string(kHelpFileName),
+                                   "INTRO1.TXT",
+                                   "INTRO2.TXT",
+                                   "KEY.TXT",
+                                   "GENERAL.TXT",
+                                   "EXAMPLE1.TXT",
+                                   "EXAMPLE2.TXT",
+                                   "ASPECTS.TXT"};
+    for (const TextDocument& document : TextDocuments()) {
+        files.emplace_back(document.file);
     }
-    for (std::string_view house :
-         {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th", "9th", "10th", "11th", "12th"}) {
-        files.push_back(std::string(house) + ".TXT");
+    for (std::string_view sign : kLessonSigns) {
+        files.push_back(SignLessonFile(sign));
+    }
+    for (std::string_view house : kLessonHouses) {
+        files.push_back(HouseLessonFile(house));
+    }
+    for (std::string_view planet : kLessonPlanets) {
+        files.push_back(PlanetLessonFile(planet));
     }
     for (int p = Sun; p <= Pluto; ++p) {
         files.push_back(InterpretationFileName(p));

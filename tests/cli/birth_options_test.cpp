@@ -36,16 +36,16 @@ TEST(BirthOptions, FillTheWindowsAsTyped) {
         o);
     ASSERT_TRUE(r.error.empty()) << r.error;
     const NatalEntryWindow& n = o.natal;
-    EXPECT_EQ(n.txtName + "|" + n.txtYear + "|" + n.txtMonth + "|" + n.txtDay + "|" +
-                  n.txtBirthHour + "|" + n.txtBirthMinute + "|" + n.txtTZ + "|" + n.txtLongDeg +
-                  "|" + n.txtLatMin,
+    EXPECT_EQ(n.txtName + "|" + n.fields.year + "|" + n.fields.month + "|" + n.fields.day + "|" +
+                  n.fields.hour + "|" + n.fields.minute + "|" + n.fields.zone + "|" +
+                  n.fields.longDeg + "|" + n.fields.latMin,
               "Ada|1960|6|5|7|05|5|74|43");
-    EXPECT_TRUE(n.optPM);
-    EXPECT_FALSE(n.optEast);
-    EXPECT_EQ(o.diurnal.txtDiurnalHour, "12");  // 0:30 on a 24-hour clock
-    EXPECT_FALSE(o.diurnal.optDiurnalPM);
-    EXPECT_TRUE(o.diurnal.optDiurnalEast);
-    EXPECT_TRUE(o.diurnal.optDiurnalSouth);
+    EXPECT_TRUE(n.fields.pm);
+    EXPECT_FALSE(n.fields.east);
+    EXPECT_EQ(o.diurnal.fields.hour, "12");  // 0:30 on a 24-hour clock
+    EXPECT_FALSE(o.diurnal.fields.pm);
+    EXPECT_TRUE(o.diurnal.fields.east);
+    EXPECT_TRUE(o.diurnal.fields.south);
     EXPECT_EQ(o.houseSystem, HouseSystem::EqualAscendant);
 }
 
@@ -59,8 +59,8 @@ TEST(BirthOptions, TwentyFourHourClock) {
                           Case{"12:00am", "12", false}, Case{"11:59PM", "11", true}}) {
         BirthOptions o;
         ASSERT_TRUE(ReadBirthOptions({"--time", c.time}, o).error.empty()) << c.time;
-        EXPECT_EQ(o.natal.txtBirthHour, c.hour) << c.time;
-        EXPECT_EQ(o.natal.optPM, c.pm) << c.time;
+        EXPECT_EQ(o.natal.fields.hour, c.hour) << c.time;
+        EXPECT_EQ(o.natal.fields.pm, c.pm) << c.time;
     }
 }
 
@@ -94,7 +94,7 @@ TEST(BirthOptions, ZoneInDecimalHoursOrOnTheClock) {
                 << r.error;
         } else {
             EXPECT_EQ(r.error, "") << c.typed;
-            EXPECT_EQ(o.diurnal.txtDiurnalTZ, c.field) << c.typed;
+            EXPECT_EQ(o.diurnal.fields.zone, c.field) << c.typed;
         }
     }
 }

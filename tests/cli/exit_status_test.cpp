@@ -77,7 +77,7 @@ TEST(EntryOptionHints, NameTheOptionAndItsRange) {
         BirthOptions options;
         TypeBirthOptions(texts, options);
         if (options.diurnal.chkNatOrNow) {
-            CopyNatalIntoDiurnal(options.natal, options.diurnal);
+            CopyTimeAndPlace(options.natal.fields, options.diurnal.fields);
         }
         EXPECT_EQ(EntryOptionHints(options), c.hints) << c.args[0] << ' ' << c.args[1];
     }

@@ -173,7 +173,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
             const auto zones = TimeZonesFromLines(lines, platform);
             NatalEntryWindow natal;
             for (const TimeZoneRecord& zone : zones) {
-                PickTimeZoneLine(TimeZoneListLine(zone), zones, PlaceFieldsOf(natal), platform);
+                PickTimeZoneLine(TimeZoneListLine(zone), zones, natal.fields, platform);
             }
             return true;
         }
@@ -181,7 +181,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
         case Reader::Tsrtemp: {
             NatalEntryWindow natal;
             if (const auto place = AtlasPlaceOf(lines)) {
-                AcceptAtlasPlace(*place, PlaceFieldsOf(natal), platform);
+                AcceptAtlasPlace(*place, natal.fields, platform);
             }
             return true;
         }

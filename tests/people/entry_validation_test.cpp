@@ -9,10 +9,8 @@ namespace {
 
 DiurnalEntryWindow SameAsDiurnal(const NatalEntryWindow& n) {
     DiurnalEntryWindow d;
-    d.txtDiurnalMonth = n.txtMonth;
-    d.txtDiurnalDay = n.txtDay;
-    d.txtDiurnalYear = "2026";
-    CopyNatalIntoDiurnal(n, d);
+    d.fields = n.fields;
+    d.fields.year = "2026";
     return d;
 }
 
@@ -23,66 +21,56 @@ constexpr const char* kLat =
     "systems.";
 
 TEST(EntryValidation, CasesAndTheirMessages) {
-    using N = NatalEntryWindow;
-    using D = DiurnalEntryWindow;
+    using F = EntryFields;
     struct Case {
         const char* what;
-        void (*change)(N&, D&);
+        void (*change)(F& natal, F& diurnal);
         bool meridian;
         std::vector<std::string> messages;
     };
     const std::vector<Case> cases{
-        {"valid", [](N&, D&) {}, false, {}},
-        {"66 00", [](N& n, D&) { n.txtLatDeg = "66", n.txtLatMin = "00"; }, false, {}},
-        {"66 01", [](N& n, D&) { n.txtLatDeg = "66", n.txtLatMin = "01"; }, false, {kLat}},
-        {"diurnal 70", [](N&, D& d) { d.txtDiurnalLatDeg = "70"; }, false, {kLat}},
-        {"80, Meridian", [](N& n, D&) { n.txtLatDeg = "80"; }, true, {}},
-        {"zone -3 West", [](N& n, D&) { n.txtTZ = "-3"; }, false, {kNat}},
-        {"zone -2 West", [](N& n, D&) { n.txtTZ = "-2"; }, false, {}},
-        {"zone -3 East", [](N& n, D&) { n.txtTZ = "-3", n.optEast = true; }, false, {}},
-        {"natal year 99", [](N& n, D&) { n.txtYear = "99"; }, false, {kNat}},
-        {"diurnal year 99", [](N&, D& d) { d.txtDiurnalYear = "99"; }, false, {}},
-        {"empty month", [](N& n, D&) { n.txtMonth = ""; }, false, {kNat, kNat}},
-        {"60, 13",
-         [](N& n, D& d) { n.txtBirthMinute = "60", d.txtDiurnalHour = "13"; },
-         false,
-         {kNat, kDiu}},
-        {"zone 13", [](N& n, D&) { n.txtTZ = "13"; }, false, {kNat}},
-        {"181", [](N& n, D&) { n.txtLongDeg = "181"; }, false, {kNat}},
-        {"180 00", [](N& n, D&) { n.txtLongDeg = "180", n.optEast = true; }, false, {}},
-        {"180 59", [](N& n, D&) { n.txtLongDeg = "180", n.txtLongMin = "59"; }, false, {kNat}},
-        {"90 00, Morinus", [](N& n, D&) { n.txtLatDeg = "90", n.txtLatMin = "00"; }, true, {}},
-        {"90 01, Morinus", [](N& n, D&) { n.txtLatDeg = "90", n.txtLatMin = "01"; }, true, {kNat}},
-        {"95, Morinus", [](N& n, D&) { n.txtLatDeg = "95"; }, true, {kNat}},
-        {"diurnal 999, Meridian", [](N&, D& d) { d.txtDiurnalLatDeg = "999"; }, true, {kDiu}},
-        {"95, Placidus", [](N& n, D&) { n.txtLatDeg = "95"; }, false, {kLat, kNat}},
-        {"30 Feb", [](N& n, D&) { n.txtMonth = "2", n.txtDay = "30"; }, false, {kNat}},
+        {"valid", [](F&, F&) {}, false, {}},
+        {"66 00", [](F& n, F&) { n.latDeg = "66", n.latMin = "00"; }, false, {}},
+        {"66 01", [](F& n, F&) { n.latDeg = "66", n.latMin = "01"; }, false, {kLat}},
+        {"diurnal 70", [](F&, F& d) { d.latDeg = "70"; }, false, {kLat}},
+        {"80, Meridian", [](F& n, F&) { n.latDeg = "80"; }, true, {}},
+        {"zone -3 West", [](F& n, F&) { n.zone = "-3"; }, false, {kNat}},
+        {"zone -2 West", [](F& n, F&) { n.zone = "-2"; }, false, {}},
+        {"zone -3 East", [](F& n, F&) { n.zone = "-3", n.east = true; }, false, {}},
+        {"natal year 99", [](F& n, F&) { n.year = "99"; }, false, {kNat}},
+        {"diurnal year 99", [](F&, F& d) { d.year = "99"; }, false, {}},
+        {"empty month", [](F& n, F&) { n.month = ""; }, false, {kNat, kNat}},
+        {"60, 13", [](F& n, F& d) { n.minute = "60", d.hour = "13"; }, false, {kNat, kDiu}},
+        {"zone 13", [](F& n, F&) { n.zone = "13"; }, false, {kNat}},
+        {"181", [](F& n, F&) { n.longDeg = "181"; }, false, {kNat}},
+        {"180 00", [](F& n, F&) { n.longDeg = "180", n.east = true; }, false, {}},
+        {"180 59", [](F& n, F&) { n.longDeg = "180", n.longMin = "59"; }, false, {kNat}},
+        {"90 00, Morinus", [](F& n, F&) { n.latDeg = "90", n.latMin = "00"; }, true, {}},
+        {"90 01, Morinus", [](F& n, F&) { n.latDeg = "90", n.latMin = "01"; }, true, {kNat}},
+        {"95, Morinus", [](F& n, F&) { n.latDeg = "95"; }, true, {kNat}},
+        {"diurnal 999, Meridian", [](F&, F& d) { d.latDeg = "999"; }, true, {kDiu}},
+        {"95, Placidus", [](F& n, F&) { n.latDeg = "95"; }, false, {kLat, kNat}},
+        {"30 Feb", [](F& n, F&) { n.month = "2", n.day = "30"; }, false, {kNat}},
         {"29 Feb 1900",
-         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "1900"; },
+         [](F& n, F&) { n.month = "2", n.day = "29", n.year = "1900"; },
          false,
          {kNat}},
-        {"29 Feb 2000",
-         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "2000"; },
-         false,
-         {}},
+        {"29 Feb 2000", [](F& n, F&) { n.month = "2", n.day = "29", n.year = "2000"; }, false, {}},
         {"29 Feb 1500, Julian",
-         [](N& n, D&) { n.txtMonth = "2", n.txtDay = "29", n.txtYear = "1500"; },
+         [](F& n, F&) { n.month = "2", n.day = "29", n.year = "1500"; },
          false,
          {}},
-        {"31 Apr", [](N& n, D&) { n.txtMonth = "4", n.txtDay = "31"; }, false, {kNat}},
-        {"diurnal 31 Jun",
-         [](N&, D& d) { d.txtDiurnalMonth = "6", d.txtDiurnalDay = "31"; },
-         false,
-         {kDiu}},
+        {"31 Apr", [](F& n, F&) { n.month = "4", n.day = "31"; }, false, {kNat}},
+        {"diurnal 31 Jun", [](F&, F& d) { d.month = "6", d.day = "31"; }, false, {kDiu}},
         {"13/32, one box each",
-         [](N& n, D&) { n.txtMonth = "13", n.txtDay = "32"; },
+         [](F& n, F&) { n.month = "13", n.day = "32"; },
          false,
          {kNat, kNat}},
     };
     for (const Case& c : cases) {
         NatalEntryWindow n = SampleNatalWindow();
         DiurnalEntryWindow d = SameAsDiurnal(n);
-        c.change(n, d);
+        c.change(n.fields, d.fields);
         ScriptedPlatform platform;
         const bool ok = ValidateEntries(n, d, c.meridian, platform);
         EXPECT_EQ(ok, c.messages.empty()) << c.what;
@@ -98,9 +86,9 @@ TEST(EntryValidation, CasesAndTheirMessages) {
 
 TEST(EntryReading, BirthRecords) {
     NatalEntryWindow n = SampleNatalWindow();
-    n.optSouth = true;
-    n.txtLatDeg = "0";
-    n.txtLatMin = "00";
+    n.fields.south = true;
+    n.fields.latDeg = "0";
+    n.fields.latMin = "00";
     const BirthData b = ReadNatalData(n, DateOrder::DayMonthYear);
     EXPECT_EQ(b.dateText, "5/12/1950");
     EXPECT_FLOAT_EQ(b.time, 7.45f);
@@ -108,15 +96,15 @@ TEST(EntryReading, BirthRecords) {
     EXPECT_EQ(b.longitude, 74.0f);
     EXPECT_EQ(b.longitudeText, "WEST");
     EXPECT_EQ(b.latitudeText, "NORTH");  // -0 is not below zero
-    n.txtLatDeg = "40";
-    n.txtLatMin = "30";
-    n.optEast = true;
+    n.fields.latDeg = "40";
+    n.fields.latMin = "30";
+    n.fields.east = true;
     const BirthData south = ReadNatalData(n, DateOrder::YearMonthDay);
     EXPECT_FLOAT_EQ(south.latitude, -40.30f);
     EXPECT_EQ(south.latitudeText, "SOUTH");
     EXPECT_EQ(south.longitudeText, "EAST");
     EXPECT_EQ(south.dateText, "1950/12/5");
-    n.txtYear = "99999999";  // far past 16 bits: clamped, never wrapped
+    n.fields.year = "99999999";  // far past 16 bits: clamped, never wrapped
     EXPECT_EQ(ReadNatalData(n, DateOrder::MonthDayYear).year, 32767);
 }
 
@@ -149,27 +137,23 @@ TEST(EntryNow, PresentInstantInTheHomeZone) {
         options.Set(22, 40);
         options.Set(23, 43);
         NatalEntryWindow w;
-        FillNow(w, options, platform);
+        FillNatalNow(w, options, platform);
         EXPECT_EQ(w.txtName, "Now");
-        EXPECT_EQ(w.txtMonth, c.month) << c.what;
-        EXPECT_EQ(w.txtDay, c.day) << c.what;
-        EXPECT_EQ(w.txtYear, c.year) << c.what;
-        EXPECT_EQ(w.txtBirthHour, c.hour) << c.what;
-        EXPECT_EQ(w.txtBirthMinute, c.minute) << c.what;
-        EXPECT_EQ(w.optPM, c.pm) << c.what;
-        EXPECT_TRUE(w.optEast);  // option 21
-        DiurnalEntryWindow d;
-        FillNow(d, options, platform);
-        EXPECT_EQ(d.txtDiurnalDay, c.day) << c.what;
-        EXPECT_EQ(d.txtDiurnalHour, c.hour) << c.what;
+        EXPECT_EQ(w.fields.month, c.month) << c.what;
+        EXPECT_EQ(w.fields.day, c.day) << c.what;
+        EXPECT_EQ(w.fields.year, c.year) << c.what;
+        EXPECT_EQ(w.fields.hour, c.hour) << c.what;
+        EXPECT_EQ(w.fields.minute, c.minute) << c.what;
+        EXPECT_EQ(w.fields.pm, c.pm) << c.what;
+        EXPECT_TRUE(w.fields.east);  // option 21
     }
     ScriptedPlatform platform;
     platform.SetNow({2026, 12, 6, 17, 0, 0});
     OptionTable options;
     options.Set(18, -5.5f);
-    NatalEntryWindow w;
+    EntryFields w;
     FillNow(w, options, platform);
-    EXPECT_EQ(w.txtTZ, "-5.5");
+    EXPECT_EQ(w.zone, "-5.5");
 }
 
 }  // namespace

@@ -42,16 +42,7 @@ TEST(RecordDate, Forms) {
 TEST(NamesFile, RecordLineAndFillRoundTrip) {
     NatalEntryWindow w = SampleNatalWindow();
     EXPECT_EQ(*NameRecordLine(w), kSample);
-    w.optEast = true;
-    w.optSouth = true;
-    w.txtLongDeg = "151";
-    w.txtLongMin = "12";
-    w.txtLatDeg = "33";
-    w.txtLatMin = "52";
-    w.txtTZ = "-10";
-    w.txtBirthHour = "12";
-    w.txtBirthMinute = "5";
-    w.optPM = false;
+    w.fields = {"12", "5", "1950", "12", "5", false, "-10", "151", "12", true, "33", "52", true};
     const std::string line = *NameRecordLine(w);
     EXPECT_EQ(line, "Sample Natal,05 Dec 1950,12.05,A,-10,-151.12,-33.52");
 
@@ -61,8 +52,8 @@ TEST(NamesFile, RecordLineAndFillRoundTrip) {
         NatalEntryWindow back;
         ASSERT_TRUE(FillNatalFromRecord(*ParseNameLine(line), back, order, platform));
         EXPECT_EQ(*NameRecordLine(back), line);
-        EXPECT_EQ(back.txtBirthMinute, "05");
-        EXPECT_EQ(back.txtLongDeg, "151");
+        EXPECT_EQ(back.fields.minute, "05");
+        EXPECT_EQ(back.fields.longDeg, "151");
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -73,8 +64,8 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
     NameRecord bad = *ParseNameLine("Other,06 Jan 1960,xx,A,5,074.00,40.43");
     EXPECT_FALSE(FillNatalFromRecord(bad, w, DateOrder::MonthDayYear, platform));
     EXPECT_EQ(w.txtName, "Other");
-    EXPECT_EQ(w.txtMonth, "1");      // the date was filled before the time failed
-    EXPECT_EQ(w.txtBirthHour, "7");  // the time was not
+    EXPECT_EQ(w.fields.month, "1");  // the date was filled before the time failed
+    EXPECT_EQ(w.fields.hour, "7");   // the time was not
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].title, "Error!");
     EXPECT_EQ(platform.Messages()[0].text.substr(0, 24), "Format error or typograp");

@@ -13,41 +13,31 @@ namespace {
 
 using testing::TempFolder;
 
+// The place fields as "long deg|min|E or W|lat deg|min|N or S|zone".
+std::string PlaceOf(const EntryFields& f) {
+    return f.longDeg + "|" + f.longMin + (f.east ? "|E|" : "|W|") + f.latDeg + "|" + f.latMin +
+           (f.south ? "|S|" : "|N|") + f.zone;
+}
+
 TEST(CitiesFile, LongitudesLatitudesAndZones) {
-    struct Case {
-        const char* record;
-        const char* longDeg;
-        const char* longMin;
-        bool east;
-        const char* latDeg;
-        const char* latMin;
-        bool south;
-        const char* zone;
-    };
     ScriptedPlatform platform;
     OptionTable options;
-    for (const Case& c : {
-             Case{"San Francisco,CA,122W25,37N47,8", "122", "25", false, "37", "47", false, "8"},
-             Case{"Zurich,Switzerland,08E33,47N22,1", "8", "33", true, "47", "22", false, "-1"},
-             Case{"Sydney,NSW,151E12,33S52,-10", "151", "12", true, "33", "52", true, "-10"},
-             Case{"Kolkata,India,88E22,22N34,-5.5", "88", "22", true, "22", "34", false, "-5.5"},
+    for (const auto& [record, place] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"San Francisco,CA,122W25,37N47,8", "122|25|W|37|47|N|8"},
+             {"Zurich,Switzerland,08E33,47N22,1", "8|33|E|47|22|N|-1"},
+             {"Sydney,NSW,151E12,33S52,-10", "151|12|E|33|52|S|-10"},
+             {"Kolkata,India,88E22,22N34,-5.5", "88|22|E|22|34|N|-5.5"},
              // West of Greenwich on an east zone: the zone stays east.
-             Case{"Madrid,Spain,03W41,40N24,-1", "3", "41", false, "40", "24", false, "-1"},
+             {"Madrid,Spain,03W41,40N24,-1", "3|41|W|40|24|N|-1"},
          }) {
         TempFolder folder;
-        folder.Write("X.LL", std::string(c.record) + "\r\n");
+        folder.Write("X.LL", std::string(record) + "\r\n");
         const auto cities = ReadCitiesList(folder / "X.LL", platform);
-        ASSERT_EQ(cities.size(), 1u) << c.record;
+        ASSERT_EQ(cities.size(), 1u) << record;
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;
-        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << c.record;
-        EXPECT_EQ(natal.txtLongDeg + "|" + natal.txtLongMin + "|" + natal.txtLatDeg + "|" +
-                      natal.txtLatMin + "|" + natal.txtTZ,
-                  std::string(c.longDeg) + "|" + c.longMin + "|" + c.latDeg + "|" + c.latMin + "|" +
-                      c.zone)
-            << c.record;
-        EXPECT_EQ(natal.optEast, c.east) << c.record;
-        EXPECT_EQ(natal.optSouth, c.south) << c.record;
+        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << record;
+        EXPECT_EQ(PlaceOf(natal.fields), place) << record;
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -68,8 +58,8 @@ TEST(CitiesFile, ErrorsAndSecondPerson) {
     DiurnalEntryWindow diurnal;
     diurnal.chk2ndPerson = true;
     ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform));
-    EXPECT_EQ(diurnal.txtDiurnalLongDeg, "74");
-    EXPECT_EQ(natal.txtLongDeg, "");
+    EXPECT_EQ(diurnal.fields.longDeg, "74");
+    EXPECT_EQ(natal.fields.longDeg, "");
     platform.ClearMessages();
     EXPECT_FALSE(PickCityRecord(cities[1], natal, diurnal, options, platform));
     ASSERT_EQ(platform.Messages().size(), 1u);
@@ -90,11 +80,10 @@ TEST(TimeZones, ListLinesAndPicks) {
     EXPECT_EQ(TimeZoneListLine(zones[3]), "Hawaii                           - HST  =  10");
 
     NatalEntryWindow natal;
-    natal.txtTZ = "0";
-    ASSERT_TRUE(
-        PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, PlaceFieldsOf(natal), platform));
-    EXPECT_EQ(natal.txtTZ, "-5.5");
-    EXPECT_TRUE(natal.optEast);
+    natal.fields.zone = "0";
+    ASSERT_TRUE(PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, natal.fields, platform));
+    EXPECT_EQ(natal.fields.zone, "-5.5");
+    EXPECT_TRUE(natal.fields.east);
 
     folder.Write("BAD.DAT", "Eastern Standard Time,EST,5\r\nBroken,BRK,five\r\nLater,LTR,1\r\n");
     EXPECT_EQ(ReadTimeZones(folder / "BAD.DAT", platform).size(), 1u);
@@ -120,23 +109,19 @@ TEST(AtlasExchange, FoundAskedAndAccepted) {
     platform.QueueAnswer(MessageAnswer::Yes);
     std::string atlasDir;
     NatalEntryWindow natal;
-    ASSERT_TRUE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    ASSERT_TRUE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(atlasDir, atlas.path().string() + "/");
     ASSERT_EQ(platform.InputBoxes().size(), 1u);
     EXPECT_EQ(platform.InputBoxes()[0].title, "Where do I find ATLAS.EXE?");
     EXPECT_EQ(platform.Messages().back().title, "Accept or Reject data");
     EXPECT_EQ(platform.Messages().back().text,
               "Accept following data? \nLongitude = 151E12\nLatitude  = 33S52\nTime zone = -10");
-    EXPECT_EQ(natal.txtTZ + " " + natal.txtLongDeg + " " + natal.txtLongMin + " " +
-                  natal.txtLatDeg + " " + natal.txtLatMin,
-              "-10 151 12 33 52");
-    EXPECT_TRUE(natal.optEast);
-    EXPECT_TRUE(natal.optSouth);
+    EXPECT_EQ(PlaceOf(natal.fields), "151|12|E|33|52|S|-10");
 
     NatalEntryWindow untouched;
     platform.QueueAnswer(MessageAnswer::No);
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(untouched), platform));
-    EXPECT_EQ(untouched.txtTZ, "");
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, untouched.fields, platform));
+    EXPECT_EQ(untouched.fields.zone, "");
 }
 
 TEST(AtlasExchange, MissingFiles) {
@@ -144,22 +129,22 @@ TEST(AtlasExchange, MissingFiles) {
     ScriptedPlatform platform;
     std::string atlasDir = atlas.path().string() + "/";
     NatalEntryWindow natal;
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));  // no answer
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));  // no answer
     EXPECT_EQ(atlasDir, "");
 
     InstallAtlas(atlas, exchange, "5");
     std::filesystem::remove(atlas / "PCATPATH.TXT");
     atlasDir = atlas.path().string() + "/";
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(platform.Messages().back().text,
               "Cannot find the file called PCATPATH in the " + atlasDir + " directory.");
 
     atlas.Write("PCATPATH.TXT", (exchange / "elsewhere").string() + "\r\n");
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, PlaceFieldsOf(natal), platform));
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(platform.Messages().back().text, "Cannot find the file called TSRTEMP.TXT in the " +
                                                    (exchange / "elsewhere").string() +
                                                    " directory.");
-    EXPECT_EQ(natal.txtTZ, "");
+    EXPECT_EQ(natal.fields.zone, "");
 }
 
 }  // namespace

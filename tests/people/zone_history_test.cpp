@@ -78,21 +78,21 @@ TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
     EXPECT_TRUE(ZoneNamesContaining("no such zone").empty());
 }
 
-NatalEntryWindow Typed(const char* month, const char* day, const char* year, const char* hour,
-                       const char* minute, bool pm) {
-    NatalEntryWindow w;
-    w.txtMonth = month;
-    w.txtDay = day;
-    w.txtYear = year;
-    w.txtBirthHour = hour;
-    w.txtBirthMinute = minute;
-    w.optPM = pm;
-    return w;
+EntryFields Typed(const char* month, const char* day, const char* year, const char* hour,
+                  const char* minute, bool pm) {
+    EntryFields f;
+    f.month = month;
+    f.day = day;
+    f.year = year;
+    f.hour = hour;
+    f.minute = minute;
+    f.pm = pm;
+    return f;
 }
 
 TEST(EntryZone, OffsetForTheTypedClockTime) {
     struct Case {
-        NatalEntryWindow typed;
+        EntryFields typed;
         Fold fold;
         const char* field;  // empty: refused
         LocalTimeKind kind;
@@ -111,7 +111,7 @@ TEST(EntryZone, OffsetForTheTypedClockTime) {
          "LMT, local mean time, 4h56m02s west (America/New_York)"},
     };
     for (const Case& c : cases) {
-        const auto clock = NatalLocalClock(c.typed);
+        const auto clock = TypedLocalClock(c.typed);
         ASSERT_TRUE(clock) << c.inRule;
         const EntryZone zone = ZoneForClock("America/New_York", *clock, c.fold);
         EXPECT_EQ(zone.fieldText, c.field) << c.inRule;
@@ -124,9 +124,9 @@ TEST(EntryZone, OffsetForTheTypedClockTime) {
         << gap.problem;
     EXPECT_FALSE(
         ZoneForClock("Mars/Olympus_Mons", {2021, 3, 14, 2, 30, 0}, Fold::Earlier).problem.empty());
-    EXPECT_FALSE(NatalLocalClock(Typed("12", "5", "1950", "x", "45", true)));
-    EXPECT_FALSE(NatalLocalClock(Typed("12", "5", "1950", "13", "45", true)));
-    EXPECT_FALSE(NatalLocalClock(Typed("12", "", "1950", "7", "45", true)));
+    EXPECT_FALSE(TypedLocalClock(Typed("12", "5", "1950", "x", "45", true)));
+    EXPECT_FALSE(TypedLocalClock(Typed("12", "5", "1950", "13", "45", true)));
+    EXPECT_FALSE(TypedLocalClock(Typed("12", "", "1950", "7", "45", true)));
 }
 
 }  // namespace

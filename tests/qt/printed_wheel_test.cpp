@@ -93,31 +93,20 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     ScriptedPlatform platform;
     // 5 December 1950, 7.45 P.M., New York: Pisces on the Midheaven's line
     // and aspects across the whole disc.
-    const NatalEntryWindow natal{"Printed Person",
-                                 "12",
-                                 "5",
-                                 "1950",
-                                 "7",
-                                 "45",
-                                 true,
-                                 "5",
-                                 "74",
-                                 "0",
-                                 false,
-                                 "40",
-                                 "43",
-                                 false};
+    const NatalEntryWindow natal{
+        "Printed Person",
+        {"12", "5", "1950", "7", "45", true, "5", "74", "0", false, "40", "43", false}};
     DiurnalEntryWindow diurnal;
-    diurnal.txtDiurnalMonth = "3";
-    diurnal.txtDiurnalDay = "1";
-    diurnal.txtDiurnalYear = "2024";
-    diurnal.txtDiurnalHour = "12";
-    diurnal.txtDiurnalMinute = "0";
-    diurnal.txtDiurnalTZ = "5";
-    diurnal.txtDiurnalLongDeg = "74";
-    diurnal.txtDiurnalLongMin = "0";
-    diurnal.txtDiurnalLatDeg = "40";
-    diurnal.txtDiurnalLatMin = "43";
+    diurnal.fields.month = "3";
+    diurnal.fields.day = "1";
+    diurnal.fields.year = "2024";
+    diurnal.fields.hour = "12";
+    diurnal.fields.minute = "0";
+    diurnal.fields.zone = "5";
+    diurnal.fields.longDeg = "74";
+    diurnal.fields.longMin = "0";
+    diurnal.fields.latDeg = "40";
+    diurnal.fields.latMin = "43";
     ASSERT_TRUE(ComputeChartStore(session, natal, diurnal, HouseSystem::Placidus, platform));
     ASSERT_TRUE(RunWheelCommand(session, WheelKind::Natal, diurnal, platform));
     WheelDrawing drawing;

@@ -105,21 +105,21 @@ RandomEntry RandomCharts(std::mt19937& random) {
                Number(Uniform(random, 0, kLatitudeLimitDegrees)),
                Number(Uniform(random, 0, 59)),
                Uniform(random, 0, 1) == 1};
-    e.natal.optEast = e.natal.txtTZ.front() == '-';
+    e.natal.fields.east = e.natal.fields.zone.front() == '-';
     DiurnalEntryWindow& d = e.diurnal;
-    d.txtDiurnalMonth = Number(Uniform(random, 1, 12));
-    d.txtDiurnalDay = Number(Uniform(random, 1, 28));
-    d.txtDiurnalYear = Number(std::min(2099, year + Uniform(random, 0, 90)));
-    d.txtDiurnalHour = Number(Uniform(random, 1, 12));
-    d.txtDiurnalMinute = Number(Uniform(random, 0, 59));
-    d.optDiurnalPM = Uniform(random, 0, 1) == 1;
-    d.txtDiurnalTZ = Number(Uniform(random, -2, 12));
-    d.txtDiurnalLongDeg = Number(Uniform(random, 0, 179));
-    d.txtDiurnalLongMin = Number(Uniform(random, 0, 59));
-    d.optDiurnalEast = d.txtDiurnalTZ.front() == '-';
-    d.txtDiurnalLatDeg = Number(Uniform(random, 0, kLatitudeLimitDegrees));
-    d.txtDiurnalLatMin = Number(Uniform(random, 0, 59));
-    d.optDiurnalSouth = Uniform(random, 0, 1) == 1;
+    d.fields.month = Number(Uniform(random, 1, 12));
+    d.fields.day = Number(Uniform(random, 1, 28));
+    d.fields.year = Number(std::min(2099, year + Uniform(random, 0, 90)));
+    d.fields.hour = Number(Uniform(random, 1, 12));
+    d.fields.minute = Number(Uniform(random, 0, 59));
+    d.fields.pm = Uniform(random, 0, 1) == 1;
+    d.fields.zone = Number(Uniform(random, -2, 12));
+    d.fields.longDeg = Number(Uniform(random, 0, 179));
+    d.fields.longMin = Number(Uniform(random, 0, 59));
+    d.fields.east = d.fields.zone.front() == '-';
+    d.fields.latDeg = Number(Uniform(random, 0, kLatitudeLimitDegrees));
+    d.fields.latMin = Number(Uniform(random, 0, 59));
+    d.fields.south = Uniform(random, 0, 1) == 1;
     d.chk2ndPerson = Uniform(random, 0, 2) == 0;
     d.chk2ndPersonCaption = d.chk2ndPerson ? RandomName(random) : "2nd Person";
     return e;

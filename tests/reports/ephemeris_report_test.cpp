@@ -18,9 +18,9 @@ constexpr std::size_t kFirstDayLine = 5;
 class EphemerisReport : public ::testing::Test {
 protected:
     void TypeDate(int day, int month, int year) {
-        natal.txtDay = std::to_string(day);
-        natal.txtMonth = std::to_string(month);
-        natal.txtYear = std::to_string(year);
+        natal.fields.day = std::to_string(day);
+        natal.fields.month = std::to_string(month);
+        natal.fields.year = std::to_string(year);
     }
     const std::vector<std::string>& Page() const { return session.reports.Current(); }
     // How many days come before each blank line between the days.
@@ -65,7 +65,7 @@ TEST_F(EphemerisReport, NoonPageFromTheTypedDate) {
     EXPECT_EQ(paging.nextDay, JulianDayNumber(1950, 12, 26));
     EXPECT_TRUE(window.moreMenuVisible);
     EXPECT_EQ(natal.txtName, "Ephemeris");
-    EXPECT_EQ(natal.txtDay, "5");  // the date is the user's
+    EXPECT_EQ(natal.fields.day, "5");  // the date is the user's
     EXPECT_EQ(houses, HouseSystem::Placidus);
     EXPECT_EQ(session.charts.kind, ChartKind::Natal);
     ASSERT_TRUE(EphemerisForward(ctx, natal, houses, paging));
@@ -86,11 +86,11 @@ TEST_F(EphemerisReport, ForwardAndBackward) {
     EXPECT_EQ(Page()[1],
               "  Ephemeris starting Saturday, 22 Jan 2000 at TZ = 0.0, 12.00 A.M., 00.00 W, "
               "51.29 N");
-    EXPECT_EQ(natal.txtDay + "/" + natal.txtMonth + "/" + natal.txtYear, "22/1/2000");
+    EXPECT_EQ(natal.fields.day + "/" + natal.fields.month + "/" + natal.fields.year, "22/1/2000");
     ASSERT_TRUE(EphemerisBackward(ctx, natal, houses, paging));
     EXPECT_EQ(Page()[kFirstDayLine].substr(0, 8), "  01 Jan");
     ASSERT_TRUE(EphemerisBackward(ctx, natal, houses, paging));
-    EXPECT_EQ(natal.txtDay + "/" + natal.txtMonth + "/" + natal.txtYear, "11/12/1999");
+    EXPECT_EQ(natal.fields.day + "/" + natal.fields.month + "/" + natal.fields.year, "11/12/1999");
     EXPECT_EQ(Page()[1].substr(0, 44), "  Ephemeris starting Saturday, 11 Dec 1999 a");
 
     TypeDate(1, 3, 1500);
@@ -186,8 +186,8 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.year) + " " + c.latitude);
         NatalEntryWindow typed = natal;
-        typed.txtYear = c.year;
-        typed.txtLatDeg = c.latitude;
+        typed.fields.year = c.year;
+        typed.fields.latDeg = c.latitude;
         HouseSystem system = c.houses;
         ReportSession fresh;
         ScriptedPlatform answers;

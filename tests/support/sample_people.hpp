@@ -29,17 +29,17 @@ inline BirthData Person(int day, int month, int year, float time, const char* me
 inline NatalEntryWindow SampleNatalWindow() {
     NatalEntryWindow w;
     w.txtName = "Sample Natal";
-    w.txtMonth = "12";
-    w.txtDay = "5";
-    w.txtYear = "1950";
-    w.txtBirthHour = "7";
-    w.txtBirthMinute = "45";
-    w.optPM = true;
-    w.txtTZ = "5";
-    w.txtLongDeg = "74";
-    w.txtLongMin = "0";
-    w.txtLatDeg = "40";
-    w.txtLatMin = "43";
+    w.fields.month = "12";
+    w.fields.day = "5";
+    w.fields.year = "1950";
+    w.fields.hour = "7";
+    w.fields.minute = "45";
+    w.fields.pm = true;
+    w.fields.zone = "5";
+    w.fields.longDeg = "74";
+    w.fields.longMin = "0";
+    w.fields.latDeg = "40";
+    w.fields.latMin = "43";
     return w;
 }
 

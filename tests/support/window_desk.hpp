@@ -162,22 +162,22 @@ inline std::string EntryOf(const NatalEntryWindow& w) {
     const auto opt = [](bool second, const char* one, const char* other) {
         return std::string(second ? other : one) + "|";
     };
-    return w.txtName + "|" + w.txtMonth + "|" + w.txtDay + "|" + w.txtYear + "|" + w.txtBirthHour +
-           "|" + w.txtBirthMinute + "|" + opt(w.optPM, "optAM", "optPM") + w.txtTZ + "|" +
-           w.txtLongDeg + "|" + w.txtLongMin + "|" + opt(w.optEast, "optWest", "optEast") +
-           w.txtLatDeg + "|" + w.txtLatMin + "|" + opt(w.optSouth, "optNorth", "optSouth");
+    return w.txtName + "|" + w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" +
+           w.fields.hour + "|" + w.fields.minute + "|" + opt(w.fields.pm, "optAM", "optPM") +
+           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
+           opt(w.fields.east, "optWest", "optEast") + w.fields.latDeg + "|" + w.fields.latMin +
+           "|" + opt(w.fields.south, "optNorth", "optSouth");
 }
 
 inline std::string EntryOf(const DiurnalEntryWindow& w) {
     const auto opt = [](bool second, const char* one, const char* other) {
         return std::string(second ? other : one) + "|";
     };
-    return w.txtDiurnalMonth + "|" + w.txtDiurnalDay + "|" + w.txtDiurnalYear + "|" +
-           w.txtDiurnalHour + "|" + w.txtDiurnalMinute + "|" +
-           opt(w.optDiurnalPM, "optDiurnalAM", "optDiurnalPM") + w.txtDiurnalTZ + "|" +
-           w.txtDiurnalLongDeg + "|" + w.txtDiurnalLongMin + "|" +
-           opt(w.optDiurnalEast, "optDiurnalWest", "optDiurnalEast") + w.txtDiurnalLatDeg + "|" +
-           w.txtDiurnalLatMin + "|" + opt(w.optDiurnalSouth, "optDiurnalNorth", "optDiurnalSouth");
+    return w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" + w.fields.hour + "|" +
+           w.fields.minute + "|" + opt(w.fields.pm, "optDiurnalAM", "optDiurnalPM") +
+           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
+           opt(w.fields.east, "optDiurnalWest", "optDiurnalEast") + w.fields.latDeg + "|" +
+           w.fields.latMin + "|" + opt(w.fields.south, "optDiurnalNorth", "optDiurnalSouth");
 }
 
 // A record's line, as EntryOf gives it, typed into the window as a user

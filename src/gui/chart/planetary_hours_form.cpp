@@ -136,8 +136,8 @@ PlanetaryHoursForm* OpenPlanetaryHoursForm(Workstation& workstation, QWidget* pa
     if (!day) {
         return nullptr;
     }
-    auto* form =
-        new PlanetaryHoursForm(workstation, natal, workstation.natalEntry.txtTZ, *day, parent);
+    auto* form = new PlanetaryHoursForm(workstation, natal, workstation.natalEntry.fields.zone,
+                                        *day, parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;

@@ -4,14 +4,12 @@
 #pragma once
 
 #include <QWidget>
-#include <string>
-#include <vector>
+#include <optional>
 
+#include "gui/entry/entry_fields_grid.hpp"
 #include "people/entry_fields.hpp"
 
 class QCheckBox;
-class QLineEdit;
-class QRadioButton;
 
 namespace solvaris {
 
@@ -29,27 +27,12 @@ protected:
 
 private:
     void ShowRecord();
-    void txtDiurnalHour_Change();
-    void optDiurnalEast_Click();
-    void optDiurnalWest_Click();
     void chk2ndPerson_Click(bool checked);
     void chkNatOrNow_Click(bool checked);
 
-    struct BoundField {
-        QLineEdit* field;
-        std::string DiurnalEntryWindow::*member;
-    };
-    QLineEdit* Bind(QLineEdit* field, std::string DiurnalEntryWindow::*member);
-
     Workstation& workstation_;
     DiurnalEntryWindow& entry_;
-    std::vector<BoundField> fields_;
-    QRadioButton* optDiurnalAM_ = nullptr;
-    QRadioButton* optDiurnalPM_ = nullptr;
-    QRadioButton* optDiurnalEast_ = nullptr;
-    QRadioButton* optDiurnalWest_ = nullptr;
-    QRadioButton* optDiurnalNorth_ = nullptr;
-    QRadioButton* optDiurnalSouth_ = nullptr;
+    std::optional<EntryFieldsGrid> grid_;
     QCheckBox* chk2ndPerson_ = nullptr;
     QCheckBox* chkNatOrNow_ = nullptr;
 };

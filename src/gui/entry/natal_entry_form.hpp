@@ -4,13 +4,12 @@
 #pragma once
 
 #include <QWidget>
-#include <string>
-#include <vector>
+#include <optional>
 
+#include "gui/entry/entry_fields_grid.hpp"
 #include "people/entry_fields.hpp"
 
 class QLineEdit;
-class QRadioButton;
 
 namespace solvaris {
 
@@ -28,29 +27,15 @@ protected:
 
 private:
     void ShowRecord();
-    void txtBirthHour_Change();
-    void optEast_Click();
-    void optWest_Click();
     void cmdOK_Click();
     void cmdSave_Click();
     void cmdNow_Click();
     void cmdEphemeris_Click();
 
-    struct BoundField {
-        QLineEdit* field;
-        std::string NatalEntryWindow::*member;
-    };
-    QLineEdit* Bind(QLineEdit* field, std::string NatalEntryWindow::*member);
-
     Workstation& workstation_;
     NatalEntryWindow& entry_;
-    std::vector<BoundField> fields_;
-    QRadioButton* optAM_ = nullptr;
-    QRadioButton* optPM_ = nullptr;
-    QRadioButton* optEast_ = nullptr;
-    QRadioButton* optWest_ = nullptr;
-    QRadioButton* optNorth_ = nullptr;
-    QRadioButton* optSouth_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    std::optional<EntryFieldsGrid> grid_;
 };
 
 }  // namespace solvaris

@@ -8,7 +8,7 @@
 
 namespace solvaris {
 
-void RunAtlasFor(Workstation& workstation, const PlaceFields& place, QWidget& link) {
+void RunAtlasFor(Workstation& workstation, EntryFields& place, QWidget& link) {
     // The windows stay live during the wait: the link may be gone after it.
     const QPointer<QWidget> clicked(&link);
     clicked->setEnabled(false);

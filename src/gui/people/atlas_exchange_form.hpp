@@ -13,6 +13,6 @@ class Workstation;
 
 // `link` is the label clicked: greyed while the atlas runs, so that a
 // second click cannot start it again inside the wait.
-void RunAtlasFor(Workstation& workstation, const PlaceFields& place, QWidget& link);
+void RunAtlasFor(Workstation& workstation, EntryFields& place, QWidget& link);
 
 }  // namespace solvaris

@@ -2,7 +2,7 @@
 
 namespace solvaris {
 
-Fold AskFold(Platform& platform, const std::string& zoneName, const ClockFields& clock) {
+Fold AskFold(Platform& platform, const std::string& zoneName, const EntryFields& clock) {
     const auto question = RepeatedHourQuestion(zoneName, clock);
     if (question &&
         platform.ShowMessage(*question, "Which " + zoneName + " time?", MessageIcon::Question,

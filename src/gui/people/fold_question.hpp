@@ -10,6 +10,6 @@
 namespace solvaris {
 
 // Earlier unless the time happened twice and the user answers No.
-Fold AskFold(Platform& platform, const std::string& zoneName, const ClockFields& clock);
+Fold AskFold(Platform& platform, const std::string& zoneName, const EntryFields& clock);
 
 }  // namespace solvaris

@@ -82,7 +82,7 @@ void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
     Fold fold = Fold::Earlier;
     if (const auto zoneName = ZoneNameOfCity(zones_, city->city, city->region)) {
         fold = AskFold(workstation_.platform(), *zoneName,
-                       CityPickTarget(workstation_.natalEntry, workstation_.diurnalEntry).clock);
+                       CityPickTarget(workstation_.natalEntry, workstation_.diurnalEntry));
     }
     PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
                    workstation_.session().options, workstation_.platform(), zones_, fold,

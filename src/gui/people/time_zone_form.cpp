@@ -22,10 +22,10 @@ constexpr int kBesideTextPixels = 48;
 
 }  // namespace
 
-TimeZoneForm::TimeZoneForm(Workstation& workstation, const PlaceFields& caller, QWidget* parent)
+TimeZoneForm::TimeZoneForm(Workstation& workstation, EntryFields& caller, QWidget* parent)
     : QWidget(parent, Qt::Window),
       workstation_(workstation),
-      caller_(caller),
+      caller_(&caller),
       lstTimeZones_(new QListWidget(this)),
       txtZoneSearch_(new QLineEdit(this)),
       lstZoneNames_(new QListWidget(this)),
@@ -77,10 +77,10 @@ void TimeZoneForm::txtZoneSearch_Change() {
 
 void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
     const std::string zoneName = item->text().toStdString();
-    const Fold fold = AskFold(workstation_.platform(), zoneName, caller_.clock);
-    const auto rule = PickZoneName(zoneName, caller_, fold, workstation_.platform());
+    const Fold fold = AskFold(workstation_.platform(), zoneName, *caller_);
+    const auto rule = PickZoneName(zoneName, *caller_, fold, workstation_.platform());
     if (rule) {
-        if (caller_.zone == &workstation_.natalEntry.txtTZ) {
+        if (caller_ == &workstation_.natalEntry.fields) {
             workstation_.session().natalZoneNote = NoteOfNatalZone(*rule, workstation_.natalEntry);
         }
         lblZoneRule_->setText(QString::fromStdString(*rule));
@@ -89,14 +89,14 @@ void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
 }
 
 void TimeZoneForm::lstTimeZones_Click(QListWidgetItem* item) {
-    if (PickTimeZoneLine(item->text().toStdString(), zones_, caller_, workstation_.platform())) {
+    if (PickTimeZoneLine(item->text().toStdString(), zones_, *caller_, workstation_.platform())) {
         workstation_.AnnounceEntryChanged();
     }
 }
 
 void TimeZoneForm::Command1_Click() { close(); }
 
-TimeZoneForm& ShowTimeZoneWindow(Workstation& workstation, const PlaceFields& caller) {
+TimeZoneForm& ShowTimeZoneWindow(Workstation& workstation, EntryFields& caller) {
     TimeZoneForm* form = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         // A closed window is hidden until it is discarded: not reused.

@@ -25,10 +25,10 @@ class TimeZoneForm : public QWidget {
 public:
     // The window serves `caller`, the place fields of InputD or InputD1;
     // it is discarded when closed.
-    TimeZoneForm(Workstation& workstation, const PlaceFields& caller, QWidget* parent = nullptr);
+    TimeZoneForm(Workstation& workstation, EntryFields& caller, QWidget* parent = nullptr);
 
     // "TZ Help" of another entry window while this one is open.
-    void SetCaller(const PlaceFields& caller) { caller_ = caller; }
+    void SetCaller(EntryFields& caller) { caller_ = &caller; }
     const Workstation& workstation() const { return workstation_; }
 
 private:
@@ -38,7 +38,7 @@ private:
     void Command1_Click();
 
     Workstation& workstation_;
-    PlaceFields caller_;
+    EntryFields* caller_;
     std::vector<TimeZoneRecord> zones_;
     QListWidget* lstTimeZones_;
     QLineEdit* txtZoneSearch_;
@@ -48,6 +48,6 @@ private:
 
 // "TZ Help" of an entry window: the one time-zone window of the
 // workstation, made or raised, now serving that window.
-TimeZoneForm& ShowTimeZoneWindow(Workstation& workstation, const PlaceFields& caller);
+TimeZoneForm& ShowTimeZoneWindow(Workstation& workstation, EntryFields& caller);
 
 }  // namespace solvaris

@@ -68,8 +68,8 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     ChooseDisplay(workstation);
     // The entry records start where InputD and InputD1 open: the present
     // moment and the home place.
-    FillNow(workstation.natalEntry, session.options, platform);
-    FillNow(workstation.diurnalEntry, session.options, platform);
+    FillNatalNow(workstation.natalEntry, session.options, platform);
+    FillNow(workstation.diurnalEntry.fields, session.options, platform);
 
     auto main = std::make_unique<MainForm>(workstation);
     main->PlaceFromSettings(ScreenAreas());

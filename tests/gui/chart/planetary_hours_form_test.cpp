@@ -89,8 +89,8 @@ TEST(PlanetaryHoursForm, ARulersCellShowsItsKeywordsAndATimeCellNothing) {
 
 TEST(PlanetaryHoursForm, ALatitudeBeyondSixtySixOpensNothing) {
     WindowDesk desk;
-    desk.workstation.natalEntry.txtLatDeg = "70";
-    desk.workstation.natalEntry.optSouth = true;
+    desk.workstation.natalEntry.fields.latDeg = "70";
+    desk.workstation.natalEntry.fields.south = true;
     EXPECT_EQ(OpenPlanetaryHoursForm(desk.workstation), nullptr);
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
     EXPECT_EQ(desk.platform.Messages()[0].text.rfind("Cannot calculate planetary hours.", 0), 0u);

@@ -70,7 +70,7 @@ TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirthAndNamesTheRule) {
     for (const auto& [month, zone, rule] :
          {std::tuple{"7", "4", "EDT, daylight saving, 4 hours west (America/New_York)"},
           std::tuple{"12", "5", "EST, standard time, 5 hours west (America/New_York)"}}) {
-        desk.workstation.natalEntry.txtMonth = month;
+        desk.workstation.natalEntry.fields.month = month;
         desk.workstation.AnnounceEntryChanged();
         ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "New York,New York");
         EXPECT_EQ(testing::Shown(*desk.natal, "txtTZ"), zone) << month;
@@ -79,7 +79,7 @@ TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirthAndNamesTheRule) {
         EXPECT_NE(desk.dataWindow.text.find(std::string("  Time zone: ") + rule),
                   std::string::npos);
     }
-    desk.workstation.natalEntry.txtTZ = "4";  // typed by hand: no rule claimed
+    desk.workstation.natalEntry.fields.zone = "4";  // typed by hand: no rule claimed
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_EQ(desk.dataWindow.text.find("Time zone:"), std::string::npos);
 }

@@ -73,9 +73,8 @@ TEST(TimeZoneForm, ADatabaseZoneFillsTheOffsetOfTheTypedMoment) {
              Case{"3", "14", "2021", "2", std::nullopt, "5", nullptr},
          }) {
         SCOPED_TRACE(std::string(c.month) + "/" + c.day + "/" + c.year);
-        NatalEntryWindow& natal = desk.workstation.natalEntry;
-        natal = {natal.txtName, c.month, c.day, c.year, c.hour, "30", false,
-                 "5",           "74",    "00",  false,  "40",   "43", false};
+        desk.workstation.natalEntry.fields = {c.month, c.day, c.year, c.hour, "30", false, "5",
+                                              "74",    "00",  false,  "40",   "43", false};
         desk.workstation.AnnounceEntryChanged();
         desk.platform.ClearMessages();
         if (c.asked) {

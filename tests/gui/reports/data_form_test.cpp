@@ -151,7 +151,7 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
             << item << ": " << desk.session.reports.Current()[line];
     };
     step("mnuMoreZForward", 1, "Ephemeris starting Tuesday, 26 Dec 1950");
-    EXPECT_EQ(desk.workstation.natalEntry.txtDay, "26");
+    EXPECT_EQ(desk.workstation.natalEntry.fields.day, "26");
     step("mnuMoreBackward", 1, "Ephemeris starting Tuesday, 05 Dec 1950");
 
     // The interpretations step a day at a time; New Date reports the day

@@ -178,10 +178,10 @@ TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
               "SOLVARIS (Tropical zodiac) - 05 Dec 2026     14:05:00");
     Item(form, "mnuInputData")->trigger();
     const NatalEntryWindow& natal = desk.workstation.natalEntry;
-    EXPECT_EQ(natal.txtMonth + "/" + natal.txtDay + "/" + natal.txtYear + " " + natal.txtBirthHour +
-                  "." + natal.txtBirthMinute,
+    EXPECT_EQ(natal.fields.month + "/" + natal.fields.day + "/" + natal.fields.year + " " +
+                  natal.fields.hour + "." + natal.fields.minute,
               "12/5/2026 2.5");  // "14" as the hour field takes it
-    EXPECT_TRUE(natal.optPM);
+    EXPECT_TRUE(natal.fields.pm);
     EXPECT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(desk.platform.Messages().empty());
 }

@@ -1,13 +1,15 @@
 // InputD and InputD1 driven as a user drives them: typed keys, clicked
-// buttons, the scripted platform answering. The rules behind each handler
-// (keys, hour, hemisphere, validation, names file) hold their tables in
-// tests/people; here each handler is shown to reach them.
-#include "gui/entry/natal_entry_form.hpp"
-
+// buttons and check boxes, the scripted platform answering. The rules
+// behind each handler (keys, hour, hemisphere, validation, names file) hold
+// their tables in tests/people; here each handler is shown to reach them.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QSignalSpy>
 
+#include "gui/entry/diurnal_entry_form.hpp"
+#include "gui/entry/natal_entry_form.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
 #include "support/window_desk.hpp"
@@ -31,7 +33,7 @@ TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
     DiurnalEntryWindow goldenDiurnal;
     testing::TypeGoldenNewYork(golden, goldenDiurnal);
     NatalEntryWindow typed = golden;
-    typed.txtBirthHour = "19";  // which the hour rule turns into 7 P.M.
+    typed.fields.hour = "19";  // which the hour rule turns into 7 P.M.
     testing::TypeEntry(natal, EntryOf(typed));
     testing::TypeEntry(diurnal, EntryOf(goldenDiurnal));
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(golden));
@@ -74,14 +76,14 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
         TypeInto(*window, control, keys);
         EXPECT_EQ(Shown(*window, control), shown) << control;
     }
-    EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalLatDeg, "34");
+    EXPECT_EQ(desk.workstation.diurnalEntry.fields.latDeg, "34");
     // A paste is all of the text or none of it.
     auto& year = Control<QLineEdit>(natal, "txtYear");
     for (const auto& [clipboard, kept] : {std::pair{"19a0", "1950"}, std::pair{"1951", "1951"}}) {
         QApplication::clipboard()->setText(clipboard);
         year.selectAll();
         QTest::keySequence(&year, QKeySequence::Paste);
-        EXPECT_EQ(desk.workstation.natalEntry.txtYear, kept) << clipboard;
+        EXPECT_EQ(desk.workstation.natalEntry.fields.year, kept) << clipboard;
     }
     // Entering a field by mouse selects all of it, so that typing replaces
     // it, also when the click activates the window; a second click places
@@ -101,7 +103,7 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
     }
     TypeInto(natal, "txtYear", "1950");
     QTest::keyClick(&year, Qt::Key_Backspace);
-    EXPECT_EQ(desk.workstation.natalEntry.txtYear, "195");
+    EXPECT_EQ(desk.workstation.natalEntry.fields.year, "195");
 }
 
 TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
@@ -117,7 +119,6 @@ TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
     WindowDesk desk({.entryWindows = true});
     for (const Step& s : {
              Step{false, "txtBirthHour", "15", nullptr, "3", "optPM", nullptr},
-             Step{true, "txtDiurnalHour", "9", "optDiurnalAM", "9", "optDiurnalAM", nullptr},
              Step{true, "txtDiurnalHour", "13", nullptr, "1", "optDiurnalPM", nullptr},
              Step{false, "txtBirthHour", "5\b", nullptr, "", nullptr,
                   "Please fill in a value for birth hour."},
@@ -139,8 +140,8 @@ TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
             EXPECT_EQ(desk.platform.Messages()[0].text, s.message);
         }
     }
-    EXPECT_EQ(desk.workstation.diurnalEntry.txtDiurnalTZ, "-8");
-    EXPECT_TRUE(desk.workstation.diurnalEntry.optDiurnalEast);
+    EXPECT_EQ(desk.workstation.diurnalEntry.fields.zone, "-8");
+    EXPECT_TRUE(desk.workstation.diurnalEntry.fields.east);
 }
 
 TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
@@ -161,12 +162,12 @@ TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
 TEST(NatalEntryForm, OpensOnThePresentAndNowShowsItAgain) {
     WindowDesk desk({.goldenChart = false, .entryWindows = true});
     NatalEntryWindow present;
-    FillNow(present, desk.session.options, desk.platform);
+    FillNatalNow(present, desk.session.options, desk.platform);
     ASSERT_EQ(present.txtName, "Now");
     EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
     TypeInto(*desk.natal, "txtYear", "1901");
     desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
-    FillNow(present, desk.session.options, desk.platform);
+    FillNatalNow(present, desk.session.options, desk.platform);
     Click(*desk.natal, "cmdNow");
     EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
@@ -215,6 +216,45 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     desk.platform.QueueAnswer(MessageAnswer::No);
     Click(*desk.natal, "cmdEphemeris");
     EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
+}
+
+TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
+    WindowDesk desk({.entryWindows = true});
+    QSignalSpy changed(&desk.workstation, &Workstation::secondPersonChanged);
+    auto& box = Control<QCheckBox>(*desk.diurnal, "chk2ndPerson");
+    Click(*desk.diurnal, "chk2ndPerson");
+    EXPECT_TRUE(desk.workstation.diurnalEntry.chk2ndPerson);
+    // A name picked in second-person mode becomes the box's caption.
+    desk.workstation.diurnalEntry.chk2ndPersonCaption = "Golden Sydney";
+    desk.workstation.AnnounceEntryChanged();
+    EXPECT_EQ(box.text(), "Golden Sydney");
+
+    desk.session.wheel.switched = true;
+    Click(*desk.diurnal, "chk2ndPerson");
+    EXPECT_FALSE(desk.workstation.diurnalEntry.chk2ndPerson);
+    EXPECT_EQ(box.text(), "2nd Person");
+    EXPECT_FALSE(desk.session.wheel.switched);
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_TRUE(changed.at(0).at(0).toBool());
+    EXPECT_FALSE(changed.at(1).at(0).toBool());
+}
+
+TEST(DiurnalEntryForm, UseNatalDataCopiesTimeAndPlaceAndUncheckingReturnsToNow) {
+    WindowDesk desk({.entryWindows = true});
+    desk.workstation.natalEntry.fields.south = true;
+    DiurnalEntryWindow copied = desk.workstation.diurnalEntry;
+    CopyTimeAndPlace(desk.workstation.natalEntry.fields, copied.fields);
+    Click(*desk.diurnal, "chkNatOrNow");
+    EXPECT_TRUE(desk.workstation.diurnalEntry.chkNatOrNow);
+    EXPECT_EQ(Showing(*desk.diurnal), EntryOf(copied));
+    EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2000");  // the date stays
+
+    desk.platform.SetNow({2027, 7, 4, 23, 59, 0});
+    DiurnalEntryWindow present;
+    FillNow(present.fields, desk.session.options, desk.platform);
+    Click(*desk.diurnal, "chkNatOrNow");
+    EXPECT_FALSE(desk.workstation.diurnalEntry.chkNatOrNow);
+    EXPECT_EQ(Showing(*desk.diurnal), EntryOf(present));
 }
 
 }  // namespace
