@@ -10,6 +10,7 @@
 #include "platform/headless/text_box_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
+#include "wheel/ring_parameters.hpp"
 #include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_geometry.hpp"
 #include "wheel/wheel_glyphs.hpp"
@@ -147,11 +148,14 @@ TEST(WheelFrames, DualAndTripleOnScreenAndPaper) {
         std::vector<double> radii;
         int houseNumberOnes;  // prints of "1": houses 1, 10, 11 (twice), 12
     };
+    const double dual = RingBandOf(RingRole::Main, 1).inner;
+    const double triple = RingBandOf(RingRole::Main, 2).inner;
+    const double middle = RingBandOf(RingRole::Middle, 2).inner;
     const Case cases[] = {
-        {1, WheelPrintMode::None, 0, {217, 138, 62, 40}, 5},
-        {2, WheelPrintMode::None, 1, {217, 164, 109, 62, 40}, 5},
-        {2, WheelPrintMode::FullPage, 0, {217, 164, 109, 62, 40}, 5},
-        {2, WheelPrintMode::FullPage, 1, {217, 164, 109, 40}, 0},
+        {1, WheelPrintMode::None, 0, {217, dual, 62, 40}, 5},
+        {2, WheelPrintMode::None, 1, {217, triple, middle, 62, 40}, 5},
+        {2, WheelPrintMode::FullPage, 0, {217, triple, middle, 62, 40}, 5},
+        {2, WheelPrintMode::FullPage, 1, {217, triple, middle, 40}, 0},
     };
     for (const Case& c : cases) {
         PaintFixture f;
@@ -239,10 +243,10 @@ TEST(WheelPaint, LayersDrawnInOrder) {
     EXPECT_LT(firstGlyph, heading);
     // Main ring, then the innermost, then the middle one.
     ASSERT_EQ(sunRadii.size(), 3u);
-    EXPECT_GT(sunRadii[0], 190);
-    EXPECT_LT(sunRadii[1], 111);
-    EXPECT_GT(sunRadii[2], 140);
-    EXPECT_LT(sunRadii[2], 166);
+    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
+    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
+    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, 2).inner);
+    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, 2).outer);
 }
 
 TEST(WheelPaint, MissingGlyphFontIsToldOnceAndThePassGoesOn) {
