@@ -126,6 +126,9 @@ wheel_menu() {
 start_program
 wheel_menu s n
 shot wheel-single
+xdotool search --name 'Chartwheels$' windowfocus --sync
+xdotool key --delay 300 alt+t e
+shot wheel-european
 start_program
 wheel_menu d t
 shot wheel-dual

@@ -1,12 +1,18 @@
 #include "wheel/aspect_lines.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "aspects/aspect_codes.hpp"
 #include "aspects/aspect_finder.hpp"
 #include "base/horary_glyphs.hpp"
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
+#include "platform/printed_box.hpp"
+#include "wheel/text_overlaps.hpp"
 
 namespace solvaris {
 
@@ -60,14 +66,85 @@ int WheelLineAspect(double separation, int i, int j, const OptionTable& options,
     return code;
 }
 
+namespace {
+
+struct AspectLine {
+    int i;
+    int j;
+    int code;
+    int colour;
+    DrawnLine line;
+    std::optional<PrintedBox> glyph;
+};
+
+PrintedBox GlyphBoxAt(const DrawnLine& line, double share, double width, double height) {
+    PrintedBox box;
+    const double x = line.x1 + (line.x2 - line.x1) * share;
+    const double y = line.y1 + (line.y2 - line.y1) * share;
+    box.left = x - width / 2;
+    box.right = x + width / 2;
+    box.top = y + height / 2;
+    box.bottom = y - height / 2;
+    return box;
+}
+
+bool Clear(const PrintedBox& box, const std::vector<AspectLine>& lines, std::size_t self,
+           bool ofLines) {
+    constexpr double kClearUnits = 0.5;
+    constexpr double kInsideUnits = 2;
+    for (const double x : {box.left, box.right}) {
+        for (const double y : {box.top, box.bottom}) {
+            if (std::hypot(x, y) > kLineRadius - kInsideUnits) {
+                return false;
+            }
+        }
+    }
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::optional<PrintedBox>& other = lines[k].glyph;
+        if (other &&
+            std::min(box.right, other->right) - std::max(box.left, other->left) > -kClearUnits &&
+            std::min(box.top, other->top) - std::max(box.bottom, other->bottom) > -kClearUnits) {
+            return false;
+        }
+        if (ofLines && k != self && LineRunsThroughBox(lines[k].line, box, 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The middle of the line when it is clear of the glyphs placed before (and
+// if possible of the other lines); otherwise the nearest clear point along
+// the middle half of the line; nothing when there is none, and the line
+// keeps only its colour.
+void PlaceGlyphs(std::vector<AspectLine>& lines, double width, double height) {
+    constexpr double kShareStep = 0.02;
+    constexpr double kFarthestShare = 0.25;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        for (const bool ofLines : {true, false}) {
+            for (double turn = 0; turn <= kFarthestShare && !lines[n].glyph; turn += kShareStep) {
+                for (const double share : {0.5 + turn, 0.5 - turn}) {
+                    const PrintedBox box = GlyphBoxAt(lines[n].line, share, width, height);
+                    if (!lines[n].glyph && Clear(box, lines, n, ofLines)) {
+                        lines[n].glyph = box;
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs) {
     if (IsNinetyDegreeWheel(state)) {
         return;
     }
     Canvas& canvas = target.canvas;
     SetGlyphFont(target, target.options(opt::AspectGlyphSize));
+    std::vector<AspectLine> lines;
     for (int i = Sun; i <= Moon; ++i) {
-        for (int j = Sun; j <= Moon; ++j) {
+        for (int j = i + 1; j <= Moon; ++j) {
             const double d = Separation(state.mainSet[i], state.mainSet[j]);
             const int code = WheelLineAspect(d, i, j, target.options, planetClassOrbs);
             if (code == NoAspect) {
@@ -75,17 +152,45 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
             }
             const double ai = DegToRad(state.angleOf[i]);
             const double aj = DegToRad(state.angleOf[j]);
-            const double px = kLineRadius * std::cos(ai);
-            const double py = kLineRadius * std::sin(ai);
-            const double qx = kLineRadius * std::cos(aj);
-            const double qy = kLineRadius * std::sin(aj);
-            const int colour = LineColour(target, code);
-            canvas.Line(px, py, qx, qy, colour);
-            const std::string glyph(1, static_cast<char>(AspectGlyphCode(code)));
-            canvas.SetForeColour(colour);
-            canvas.MoveTo((px + qx) / 2 - canvas.TextWidth(glyph) / 2,
-                          (py + qy) / 2 + canvas.TextHeight(glyph) / 2);
-            canvas.Print(glyph);
+            lines.push_back({i,
+                             j,
+                             code,
+                             LineColour(target, code),
+                             {kLineRadius * std::cos(ai), kLineRadius * std::sin(ai),
+                              kLineRadius * std::cos(aj), kLineRadius * std::sin(aj)},
+                             std::nullopt});
+        }
+    }
+    const auto glyphOf = [](int code) {
+        return std::string(1, static_cast<char>(AspectGlyphCode(code)));
+    };
+    // Every glyph of the lines is as large as the widest.
+    double width = 0;
+    double height = 0;
+    for (const AspectLine& l : lines) {
+        width = std::max(width, canvas.TextWidth(glyphOf(l.code)));
+        height = std::max(height, canvas.TextHeight(glyphOf(l.code)));
+    }
+    PlaceGlyphs(lines, width, height);
+    // Each pair is visited from both ends and drawn twice in one place.
+    for (int i = Sun; i <= Moon; ++i) {
+        for (int j = Sun; j <= Moon; ++j) {
+            const auto at = std::find_if(lines.begin(), lines.end(), [&](const AspectLine& l) {
+                return (l.i == i && l.j == j) || (l.i == j && l.j == i);
+            });
+            if (at == lines.end()) {
+                continue;
+            }
+            const DrawnLine& l = at->line;
+            canvas.Line(l.x1, l.y1, l.x2, l.y2, at->colour);
+            if (at->glyph) {
+                const std::string glyph = glyphOf(at->code);
+                canvas.SetForeColour(at->colour);
+                canvas.MoveTo(
+                    (at->glyph->left + at->glyph->right) / 2 - canvas.TextWidth(glyph) / 2,
+                    (at->glyph->top + at->glyph->bottom) / 2 + canvas.TextHeight(glyph) / 2);
+                canvas.Print(glyph);
+            }
         }
     }
 }

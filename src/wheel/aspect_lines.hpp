@@ -1,6 +1,9 @@
 // The aspect lines of a single wheel: the major aspects between the ten
-// planets drawn across the inner disc from glyph to glyph, each marked at
-// its middle with the aspect's glyph.
+// planets drawn across the inner disc from glyph to glyph, each marked with
+// the aspect's glyph at its middle, or where the middles of several lines
+// meet (oppositions all cross the centre) at the nearest point of its
+// middle half clear of the other glyphs; a line with no such point shows
+// its aspect by its colour alone.
 #pragma once
 
 #include "base/options.hpp"
@@ -17,8 +20,8 @@ namespace solvaris {
 int WheelLineAspect(double separation, int i, int j, const OptionTable& options,
                     bool planetClassOrbs);
 
-// Every pair twice, from the angles at which the main ring's glyphs were
-// drawn. Nothing in a 90-degree wheel.
+// Every pair twice in one place, from the angles at which the main ring's
+// glyphs were drawn. Nothing in a 90-degree wheel.
 void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs);
 
 }  // namespace solvaris

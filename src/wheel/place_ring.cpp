@@ -10,20 +10,11 @@
 #include "wheel/ring_parameters.hpp"
 #include "wheel/ring_spread.hpp"
 #include "wheel/text_overlaps.hpp"
+#include "wheel/wheel_geometry.hpp"
 
 namespace solvaris {
 
 namespace {
-
-// The circle that bounds the ring's band on the outside.
-double RingOuterRadius(RingRole role, int layout) {
-    switch (role) {
-        case RingRole::Main: return 217;
-        case RingRole::Middle: return 164;
-        case RingRole::Inner: return layout == 2 ? 109 : 138;
-    }
-    return 217;
-}
 
 bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings) {
     constexpr double kGrazeUnits = 0.5;
@@ -37,16 +28,6 @@ bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings
         }
     }
     return false;
-}
-
-// The circle that bounds the ring's band on the inside.
-double RingInnerRadius(RingRole role, int layout) {
-    switch (role) {
-        case RingRole::Main: return layout == 0 ? 120 : layout == 1 ? 138 : 164;
-        case RingRole::Middle: return 109;
-        case RingRole::Inner: return 62;
-    }
-    return 120;
 }
 
 bool Overlap(const PrintedBox& a, const PrintedBox& b) {
@@ -103,40 +84,67 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
         labels.erase(labels.begin() + static_cast<std::ptrdiff_t>(*i));
         layout.placed.erase(layout.placed.begin() + static_cast<std::ptrdiff_t>(*i));
     }
-    layout.angleOf = {};
     for (std::size_t i = 0; i < layout.placed.size(); ++i) {
         const PlacedPoint& placed = layout.placed[i];
-        layout.angleOf[placed.point] = placed.angleDegrees;
         ring.labels.push_back(LabelBoxesAt(target, labels[i], placed.angleDegrees, placed.radius));
     }
     // A label over another (one an outer ring's label reaches down to, or
     // a neighbour in a house too small for its labels) moves in toward the
     // centre, as far as its band allows, to the first place inside its
-    // house where it lies over no label of any ring.
+    // house where it lies over no label of any ring. In a dual or triple
+    // wheel a label that finds no such place at its angle tries the angles
+    // nearest to it within the house, each from the band's outer circle in.
+    const RingBand band = RingBandOf(role, state.layout);
+    const bool turns = state.layout != 0;
+    const auto inBand = [&](const std::vector<PrintedBox>& boxes) {
+        constexpr double kCircleClearUnits = 1.5;
+        return std::all_of(boxes.begin(), boxes.end(), [&](const PrintedBox& b) {
+            const double nearest =
+                std::hypot(std::clamp(0.0, b.left, b.right), std::clamp(0.0, b.bottom, b.top));
+            const double farthest =
+                std::hypot(std::max(-b.left, b.right), std::max(-b.bottom, b.top));
+            return nearest >= band.inner && (!turns || farthest <= band.outer - kCircleClearUnits);
+        });
+    };
     constexpr double kPullStepUnits = 1;
-    const double inner = RingInnerRadius(role, state.layout);
+    constexpr double kTurnStepDegrees = 0.5;
+    constexpr double kTurnLimitDegrees = 30;
     for (std::size_t i = 0; i < layout.placed.size(); ++i) {
         PlacedPoint& placed = layout.placed[i];
         if (!OverAnyLabel(ring.labels[i], outer, ring.labels, i)) {
             continue;
         }
-        for (double radius = placed.radius - kPullStepUnits;; radius -= kPullStepUnits) {
-            std::vector<PrintedBox> moved =
-                LabelBoxesAt(target, labels[i], placed.angleDegrees, radius);
-            const bool inBand = std::all_of(moved.begin(), moved.end(), [&](const PrintedBox& b) {
-                return std::hypot(std::clamp(0.0, b.left, b.right),
-                                  std::clamp(0.0, b.bottom, b.top)) >= inner;
-            });
-            if (!inBand) {
-                break;
+        const auto freeAt = [&](double angle, double fromRadius) {
+            for (double radius = fromRadius;; radius -= kPullStepUnits) {
+                std::vector<PrintedBox> moved = LabelBoxesAt(target, labels[i], angle, radius);
+                if (radius <= band.inner - kPullStepUnits) {
+                    return false;
+                }
+                if (inBand(moved) && LabelInsideHouse(state, placed.house, moved) &&
+                    !OverAnyLabel(moved, outer, ring.labels, i)) {
+                    placed.angleDegrees = OnCircle(angle);
+                    placed.radius = radius;
+                    ring.labels[i] = std::move(moved);
+                    return true;
+                }
+                if (!turns && !inBand(moved)) {
+                    return false;
+                }
             }
-            if (LabelInsideHouse(state, placed.house, moved) &&
-                !OverAnyLabel(moved, outer, ring.labels, i)) {
-                placed.radius = radius;
-                ring.labels[i] = std::move(moved);
+        };
+        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits) || !turns) {
+            continue;
+        }
+        for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
+            if (freeAt(placed.angleDegrees + turn, band.outer) ||
+                freeAt(placed.angleDegrees - turn, band.outer)) {
                 break;
             }
         }
+    }
+    layout.angleOf = {};
+    for (const PlacedPoint& placed : layout.placed) {
+        layout.angleOf[placed.point] = placed.angleDegrees;
     }
     if (role == RingRole::Main) {
         state.slotOf = layout.slotOf;
@@ -149,7 +157,7 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
                      const std::vector<PlacedRing>& rings) {
     constexpr double kTickUnits = 4;
     constexpr double kMovedDegrees = 1;
-    const double outer = RingOuterRadius(ring.role, state.layout);
+    const double outer = RingBandOf(ring.role, state.layout).outer;
     const int colour =
         SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
     for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {

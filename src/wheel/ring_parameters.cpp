@@ -32,6 +32,13 @@ const RingParameters kTripleInnerRing{
     {0, 106, 101, 97, 94, 93, 94, 97, 100, 103, 105, 109, 110},
 };
 
+// A label with minutes and mark is about 45 units long at the shipped
+// sizes, one without minutes about 41 at its longest (a diagonal one with
+// its mark).
+constexpr double kDualMainInner = 168;
+constexpr double kTripleMainInner = 175;
+constexpr double kTripleMiddleInner = 134;
+
 }  // namespace
 
 const RingParameters& RingParametersOf(RingRole role, int layout) {
@@ -41,6 +48,22 @@ const RingParameters& RingParametersOf(RingRole role, int layout) {
         case RingRole::Inner: return layout == 2 ? kTripleInnerRing : kDualInnerRing;
     }
     return kMainRing;
+}
+
+RingBand RingBandOf(RingRole role, int layout) {
+    constexpr double kOuterCircle = 217;
+    constexpr double kHouseNumberCircle = 62;
+    switch (role) {
+        case RingRole::Main:
+            return {layout == 0   ? 120
+                    : layout == 1 ? kDualMainInner
+                                  : kTripleMainInner,
+                    kOuterCircle};
+        case RingRole::Middle: return {kTripleMiddleInner, kTripleMainInner};
+        case RingRole::Inner:
+            return {kHouseNumberCircle, layout == 2 ? kTripleMiddleInner : kDualMainInner};
+    }
+    return {120, kOuterCircle};
 }
 
 const PointArray& RingLongitudes(const WheelState& state, RingRole role) {

@@ -22,6 +22,17 @@ struct RingParameters {
 // of a triple wheel.
 const RingParameters& RingParametersOf(RingRole role, int layout);
 
+// The circles that bound a ring's band. A single wheel's ring runs from 120
+// to 217. In dual and triple wheels each outer ring is as deep as its
+// labels (degree, sign, minute and mark, or without minutes in a triple
+// wheel) need, and the innermost ring takes the rest down to the
+// house-number circle: a narrow inner ring cannot hold a crowded house.
+struct RingBand {
+    double inner;
+    double outer;
+};
+RingBand RingBandOf(RingRole role, int layout);
+
 // The ring's longitudes and retrograde marks in the state.
 const PointArray& RingLongitudes(const WheelState& state, RingRole role);
 const std::string& RingMarks(const WheelState& state, RingRole role);

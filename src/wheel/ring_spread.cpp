@@ -73,20 +73,35 @@ struct Spreader {
     RingRole role;
     const WheelData& data;
     const LabelBoxesOf& boxesOf;
-    const RingParameters& ring;
 
-    double RadiusAt(const House& house, double offset) const {
-        if (role == RingRole::Main) {
-            return MainRingRadius(data, house.start + offset);
+    // A single wheel's glyphs keep the radius table of the main ring. In a
+    // dual or triple wheel each label stands as far out as the outer circle
+    // of its band allows: there the ring is longest, and the band's depth
+    // stays free for a label pulled in.
+    double RadiusAt(const House& house, std::size_t member, double offset) const {
+        const double angle = OnCircle(house.start + offset);
+        if (state.layout == 0) {
+            return MainRingRadius(data, angle);
         }
-        const int h = house.number;
-        const double next = ring.radius[h == 12 ? 1 : h + 1];
-        const double share = house.span > 0 ? std::clamp(offset / house.span, 0.0, 1.0) : 0;
-        return ring.radius[h] + (next - ring.radius[h]) * share;
+        constexpr double kCircleClearUnits = 1.5;
+        const double limit = RingBandOf(role, state.layout).outer - kCircleClearUnits;
+        double radius = limit;
+        for (int pass = 0; pass < 3; ++pass) {
+            double reach = 0;
+            for (const PrintedBox& box : boxesOf(house.members[member], angle, radius)) {
+                for (const double x : {box.left, box.right}) {
+                    for (const double y : {box.top, box.bottom}) {
+                        reach = std::max(reach, std::hypot(x, y));
+                    }
+                }
+            }
+            radius -= reach - limit;
+        }
+        return radius;
     }
     std::vector<PrintedBox> BoxesAt(const House& house, std::size_t member, double offset) const {
         return boxesOf(house.members[member], OnCircle(house.start + offset),
-                       RadiusAt(house, offset));
+                       RadiusAt(house, member, offset));
     }
     bool Fits(const House& house, std::size_t member, double offset) const {
         return InsideHouse(BoxesAt(house, member, offset), house);
@@ -223,7 +238,7 @@ double TrueAngle(const WheelState& state, const PlacedPoint& placed) {
 std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state, RingRole role,
                                     const WheelData& data, const LabelBoxesOf& boxesOf) {
     std::vector<std::size_t> leftOut;
-    const Spreader spreader{state, role, data, boxesOf, RingParametersOf(role, state.layout)};
+    const Spreader spreader{state, role, data, boxesOf};
     for (int h = 1; h <= 12; ++h) {
         House house{h, HouseStart(state, h), HouseSpan(state, h), {}, {}};
         std::vector<std::pair<double, std::size_t>> byPlace;
@@ -266,7 +281,7 @@ std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state,
         for (std::size_t k = 0; k < n; ++k) {
             PlacedPoint& placed = layout.placed[house.members[k]];
             placed.angleDegrees = OnCircle(house.start + offset[k]);
-            placed.radius = spreader.RadiusAt(house, offset[k]);
+            placed.radius = spreader.RadiusAt(house, k, offset[k]);
         }
     }
     std::sort(leftOut.begin(), leftOut.end());

@@ -4,6 +4,7 @@
 
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
+#include "wheel/ring_parameters.hpp"
 #include "wheel/wheel_geometry.hpp"
 
 namespace solvaris {
@@ -76,13 +77,14 @@ void DrawSingleFrame(WheelTarget& target, const WheelState& state) {
 
 void DrawDualFrame(WheelTarget& target) {
     EqualHouseLines(target);
-    Circles(target, {217, 138, 62});
+    Circles(target, {217, RingBandOf(RingRole::Main, 1).inner, 62});
     CentreDisc(target);
 }
 
 void DrawTripleFrame(WheelTarget& target) {
     EqualHouseLines(target);
-    Circles(target, {217, 164, 109});
+    Circles(target,
+            {217, RingBandOf(RingRole::Main, 2).inner, RingBandOf(RingRole::Middle, 2).inner});
     if (target.surface == WheelSurface::Screen ||
         target.options(opt::PrintedTripleWithoutHouseNumbers) == 0) {
         Circles(target, {62});

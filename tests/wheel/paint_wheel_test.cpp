@@ -10,6 +10,7 @@
 #include "platform/headless/text_box_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
+#include "wheel/ring_parameters.hpp"
 #include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_geometry.hpp"
 #include "wheel/wheel_glyphs.hpp"
@@ -107,25 +108,80 @@ struct PaintFixture {
     }
 };
 
-TEST(WheelFrames, SingleAmericanAndEuropean) {
+// The frame of each layout on the screen, on paper and in a half-page
+// print: its circles, the line at 90 degrees (from the centre on the screen,
+// where the disc hides its end), the colours, and the house numbers (every
+// point at 0 degrees 0 minutes, so that no label prints "1").
+TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
+    const double dual = RingBandOf(RingRole::Main, 1).inner;
+    const double triple = RingBandOf(RingRole::Main, 2).inner;
+    const double middle = RingBandOf(RingRole::Middle, 2).inner;
+    struct Case {
+        const char* what;
+        int layout;
+        WheelPrintMode mode;
+        float option199;
+        std::vector<double> radii;
+        int houseNumberOnes;  // houses 1, 10, 11 (twice), 12
+        double lineInner;
+        int lineColour;
+        int background;
+    };
+    const Case cases[] = {
+        {"single", 0, WheelPrintMode::None, 0, {217, 120}, 0, 120, 2, 7},
+        {"half page", 0, WheelPrintMode::HalfPage, 0, {217, 120}, 0, 120, 0, 15},
+        {"dual", 1, WheelPrintMode::None, 0, {217, dual, 62, 40}, 5, 0, 2, 7},
+        {"triple", 2, WheelPrintMode::None, 1, {217, triple, middle, 62, 40}, 5, 0, 2, 7},
+        {"triple paper",
+         2,
+         WheelPrintMode::FullPage,
+         0,
+         {217, triple, middle, 62, 40},
+         5,
+         40,
+         4,
+         15},
+        {"triple paper, no numbers",
+         2,
+         WheelPrintMode::FullPage,
+         1,
+         {217, triple, middle, 40},
+         0,
+         40,
+         4,
+         15},
+    };
+    for (const Case& c : cases) {
+        PaintFixture f;
+        f.state = SingleWheel(PointArray{}, testing::EqualCusps(0));
+        f.state.secondSet.fill(0);
+        f.state.thirdSet.fill(0);
+        f.state.layout = c.layout;
+        f.state.family = c.layout + 1;
+        f.state.printMode = c.mode;
+        f.options.Set(199, c.option199);
+        f.Paint();
+        EXPECT_EQ(f.canvas.calls.at(0).arguments, std::vector<double>{double(c.background)})
+            << c.what;
+        EXPECT_EQ(f.CircleRadii(), c.radii) << c.what;
+        EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.what;
+        const auto lines = f.canvas.Calls("Line");
+        ASSERT_GE(lines.size(), 12u);
+        EXPECT_NEAR(lines[3].arguments[0], 0, 1e-6) << c.what;
+        EXPECT_NEAR(lines[3].arguments[1], c.lineInner, 1e-6) << c.what;
+        EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6) << c.what;
+        EXPECT_EQ(lines[3].arguments[4], c.lineColour) << c.what;
+        if (c.layout > 0) {
+            EXPECT_EQ(f.canvas.Calls("SetFillColour").at(0).arguments[0], c.background);
+        }
+    }
     PaintFixture f;
     f.Paint();
-    ASSERT_GE(f.canvas.calls.size(), 2u);
-    EXPECT_EQ(f.canvas.calls[0].operation, "Clear");
-    EXPECT_EQ(f.canvas.calls[0].arguments, std::vector<double>{7});
     EXPECT_EQ(f.canvas.calls[1].arguments, (std::vector<double>{-225, 225, 225, -225}));
-    const auto lines = f.canvas.Calls("Line");
-    ASSERT_GE(lines.size(), 12u);
-    // The line at 90 degrees ends on both circles.
-    EXPECT_NEAR(lines[3].arguments[0], 0, 1e-6);
-    EXPECT_NEAR(lines[3].arguments[1], 120, 1e-6);
-    EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6);
-    EXPECT_EQ(lines[3].arguments[4], 2);
-    EXPECT_EQ(f.CircleRadii(), (std::vector<double>{217, 120}));
     EXPECT_EQ(f.canvas.Calls("Circle")[0].arguments[3], 1);
 
     // European with equal houses: the same lines, turned so that the
-    // Ascendant is at 180 degrees; cusps to scale otherwise.
+    // Ascendant is at 180 degrees.
     PaintFixture e;
     e.state = SingleWheel(SpreadPoints(), testing::EqualCusps(10));
     e.state.chartType = 1;
@@ -137,54 +193,6 @@ TEST(WheelFrames, SingleAmericanAndEuropean) {
         EXPECT_NEAR(european[i].arguments[2], 217 * CosDeg(angle), 1e-6) << i;
         EXPECT_NEAR(european[i].arguments[3], 217 * SinDeg(angle), 1e-6) << i;
     }
-}
-
-TEST(WheelFrames, DualAndTripleOnScreenAndPaper) {
-    struct Case {
-        int layout;
-        WheelPrintMode mode;
-        float option199;
-        std::vector<double> radii;
-        int houseNumberOnes;  // prints of "1": houses 1, 10, 11 (twice), 12
-    };
-    const Case cases[] = {
-        {1, WheelPrintMode::None, 0, {217, 138, 62, 40}, 5},
-        {2, WheelPrintMode::None, 1, {217, 164, 109, 62, 40}, 5},
-        {2, WheelPrintMode::FullPage, 0, {217, 164, 109, 62, 40}, 5},
-        {2, WheelPrintMode::FullPage, 1, {217, 164, 109, 40}, 0},
-    };
-    for (const Case& c : cases) {
-        PaintFixture f;
-        f.state.layout = c.layout;
-        f.state.family = c.layout + 1;
-        f.state.printMode = c.mode;
-        f.options.Set(199, c.option199);
-        // No labels that print "1": every point at 0 degrees 0 minutes.
-        f.state.mainCusps = testing::EqualCusps(0);
-        f.state.mainSet.fill(0);
-        f.state.secondSet.fill(0);
-        f.state.thirdSet.fill(0);
-        HousePositions(f.state.mainSet, f.state.mainCusps, f.state.mainHouses);
-        f.Paint();
-        EXPECT_EQ(f.CircleRadii(), c.radii) << c.layout;
-        EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.layout;
-        const auto lines = f.canvas.Calls("Line");
-        ASSERT_GE(lines.size(), 12u);
-        const bool paper = c.mode == WheelPrintMode::FullPage;
-        EXPECT_NEAR(lines[3].arguments[1], paper ? 40 : 0, 1e-6);
-        EXPECT_NEAR(lines[3].arguments[3], 217, 1e-6);
-        EXPECT_EQ(lines[3].arguments[4], paper ? 4 : 2);
-        // The centre disc hides the line ends in the background colour.
-        EXPECT_EQ(f.canvas.Calls("SetFillColour").at(0).arguments[0], paper ? 15 : 7);
-    }
-}
-
-TEST(WheelFrames, HalfPagePrintIsBlackOnWhite) {
-    PaintFixture f;
-    f.state.printMode = WheelPrintMode::HalfPage;
-    f.Paint();
-    EXPECT_EQ(f.canvas.calls[0].arguments, std::vector<double>{15});
-    EXPECT_EQ(f.canvas.Calls("Line")[0].arguments[4], 0);
 }
 
 TEST(WheelPaint, NothingWhileSuppressedOrWithoutArea) {
@@ -239,10 +247,10 @@ TEST(WheelPaint, LayersDrawnInOrder) {
     EXPECT_LT(firstGlyph, heading);
     // Main ring, then the innermost, then the middle one.
     ASSERT_EQ(sunRadii.size(), 3u);
-    EXPECT_GT(sunRadii[0], 190);
-    EXPECT_LT(sunRadii[1], 111);
-    EXPECT_GT(sunRadii[2], 140);
-    EXPECT_LT(sunRadii[2], 166);
+    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
+    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
+    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, 2).inner);
+    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, 2).outer);
 }
 
 TEST(WheelPaint, MissingGlyphFontIsToldOnceAndThePassGoesOn) {

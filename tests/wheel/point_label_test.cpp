@@ -62,39 +62,44 @@ struct LabelFixture {
 // 10 degrees 59.7 minutes of Leo.
 constexpr double kLeo10 = 120 + 10 + 59.7 / 60;
 
-TEST(PlaceRing, OrderALabelRunsInwardFromTheGlyph) {
-    LabelFixture f;
-    std::string marks = kNoRetrogradeMarks;
-    marks[Sun - 1] = 'R';
-    f.Draw(Sun, 1, 180, kLeo10, marks);
-    // Each part clears the one before: glyph 5 wide, degrees 4, the sign 5,
-    // minutes 3; at 180 degrees inward is to the right.
-    const auto prints = f.canvas.Calls("Print");
-    const double x[] = {-200, -195, -191, -187, -182, -179, -176};
-    for (std::size_t i = 0; i < prints.size(); ++i) {
-        EXPECT_NEAR(prints[i].x, x[i], 1e-6) << i;
-        EXPECT_NEAR(prints[i].y, 0, 1e-6) << i;
+// Each part clears the one before: glyph 5 wide, degrees 4, the sign 5,
+// minutes 3, the mark 2. At 180 degrees (order A) inward is to the right;
+// at 0 degrees (order B) to the left, each step the width of the part to
+// come, so that the sign ends where the minute tens begin.
+TEST(PlaceRing, LabelPartsStepClearOfOneAnother) {
+    struct Case {
+        int point;
+        int house;
+        double angle;
+        std::vector<double> x;
+    };
+    const Case cases[] = {
+        {Sun, 1, 180, {-200, -195, -191, -187, -182, -179, -176}},
+        {Saturn, 7, 0, {200, 197, 194, 189, 185, 181}},
+    };
+    for (const Case& c : cases) {
+        LabelFixture f;
+        std::string marks = kNoRetrogradeMarks;
+        marks[Sun - 1] = 'R';
+        f.Draw(c.point, c.house, c.angle, kLeo10, marks);
+        const auto prints = f.canvas.Calls("Print");
+        ASSERT_EQ(prints.size(), c.x.size());
+        for (std::size_t i = 0; i < prints.size(); ++i) {
+            EXPECT_NEAR(prints[i].x, c.x[i], 1e-6) << c.angle << " part " << i;
+            EXPECT_NEAR(prints[i].y, 0, 1e-6) << i;
+        }
     }
-    EXPECT_EQ(prints[0].foreColour, 1);
-    EXPECT_EQ(prints[1].foreColour, 2);
-    EXPECT_EQ(prints[3].foreColour, 3);
-    EXPECT_EQ(prints[4].foreColour, 4);
-    EXPECT_EQ(prints[6].foreColour, 5);
-    EXPECT_EQ(prints[6].fontSize, 4);
-    EXPECT_EQ(f.canvas.Calls("SetForeColour").back().arguments[0], 4);  // restored
-}
-
-TEST(PlaceRing, OrderBLabelReadsLeftToRightOnTheRight) {
+    // Glyph, degrees, sign, minutes and mark in their colours; the colour
+    // before the mark restored after it.
     LabelFixture f;
-    f.Draw(Saturn, 7, 0, kLeo10);
-    // Inward is to the left, each step the width of the part to come:
-    // minutes 3 wide, the sign 5 (ending where the minute tens begin),
-    // degrees 4.
+    f.Draw(Moon, 1, 180, kLeo10, std::string(kPointCount, 'R'));
     const auto prints = f.canvas.Calls("Print");
-    const double x[] = {200, 197, 194, 189, 185, 181};
+    const int colours[] = {1, 2, 2, 3, 4, 4, 5};
     for (std::size_t i = 0; i < prints.size(); ++i) {
-        EXPECT_NEAR(prints[i].x, x[i], 1e-6) << i;
+        EXPECT_EQ(prints[i].foreColour, colours[i]) << i;
     }
+    EXPECT_EQ(prints.back().fontSize, 4);
+    EXPECT_EQ(f.canvas.Calls("SetForeColour").back().arguments[0], 4);
 }
 
 TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {

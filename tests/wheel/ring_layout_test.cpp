@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "wheel/house_sizes.hpp"
 #include "wheel/ring_order.hpp"
@@ -17,24 +20,71 @@ using testing::ShippedWheelData;
 using testing::SingleWheel;
 using testing::SpreadPoints;
 
-TEST(PlaceRing, FivePointsWithinThreeDegreesTakeConsecutiveSlots) {
-    PointArray lon = SpreadPoints();
-    // House 4 runs from 90 to 120; the points would all choose slot 2.
-    lon[Sun] = 100.0;
-    lon[Mercury] = 100.5;
-    lon[Venus] = 101.0;
-    lon[Mars] = 102.0;
-    lon[Jupiter] = 102.9;
-    lon[Saturn] = 195;
+// Main-ring slots and angles (house 4's slot 0 lies at 272 degrees, house
+// 12's at 153; slots 4 degrees apart), each radius from RADIUS.DAT.
+TEST(PlaceRing, SlotsByPlaceCollisionAndCapacity) {
+    struct Slot {
+        int point;
+        int slot;
+        double angle;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, double>> moved;
+        double firstCusp;
+        std::vector<Slot> slots;
+    };
+    const Case cases[] = {
+        {"five points within three degrees, all choosing slot 2, take consecutive slots",
+         {{Sun, 100}, {Mercury, 100.5}, {Venus, 101}, {Mars, 102}, {Jupiter, 102.9}, {Saturn, 195}},
+         0,
+         {{Sun, 2, 280}, {Mercury, 3, 284}, {Venus, 4, 288}, {Mars, 5, 292}, {Jupiter, 6, 296}}},
+        {"on the cusp", {{Sun, 90}, {Venus, 150}}, 0, {{Sun, 0, 272}}},
+        {"so near the cusp that it counts as on it",
+         {{Sun, 89.99999}, {Venus, 150}},
+         0,
+         {{Sun, 0, 272}}},
+        {"just before the next cusp", {{Sun, 119.9999}, {Venus, 150}}, 0, {{Sun, 6, 296}}},
+        {"within a tenth of an arc-second: on the 5th cusp",
+         {{Sun, 119.99999}, {Venus, 150}},
+         0,
+         {{Sun, 0, 304}}},
+        {"7 x 4.3 / 30 = 1.003", {{Sun, 94.3}, {Venus, 150}}, 0, {{Sun, 1, 276}}},
+        {"slot 5 of 7", {{Sun, 115}, {Venus, 150}}, 0, {{Sun, 5, 292}}},
+        {"slot 6 alone, taken 5 so that the point to come still fits",
+         {{Sun, 118}, {Mercury, 119}, {Venus, 150}},
+         0,
+         {{Sun, 5, 292}, {Mercury, 6, 296}}},
+        // House 12 runs from 345 to 15 across 0 Aries: in longitude order
+        // the Sun comes first and the Moon keeps a slot free for the node.
+        {"a house across Aries placed in one run",
+         {{Ascendant, 15},
+          {Midheaven, 285},
+          {Sun, 350},
+          {Moon, 13},
+          {NorthNode, 14},
+          {SouthNode, 183},
+          {Pluto, 300}},
+         15,
+         {{Sun, 1, 157}, {Moon, 5, 173}, {NorthNode, 6, 177}}},
+    };
     const WheelData data = ShippedWheelData();
-    const RingLayout layout = LayRing(SingleWheel(lon), RingRole::Main, data);
-    const int points[] = {Sun, Mercury, Venus, Mars, Jupiter};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(layout.slotOf[points[i]], 2 + i) << points[i];
-        EXPECT_DOUBLE_EQ(layout.angleOf[points[i]], 280.0 + 4 * i) << points[i];
-    }
-    for (const PlacedPoint& placed : layout.placed) {
-        EXPECT_EQ(placed.radius, data.radius[static_cast<std::size_t>(placed.angleDegrees)]);
+    for (const Case& c : cases) {
+        PointArray lon = SpreadPoints();
+        for (const auto& [point, longitude] : c.moved) {
+            lon[point] = longitude;
+        }
+        const RingLayout layout =
+            LayRing(SingleWheel(lon, EqualCusps(c.firstCusp)), RingRole::Main, data);
+        for (const Slot& slot : c.slots) {
+            EXPECT_EQ(layout.slotOf[slot.point], slot.slot) << c.what << ": " << slot.point;
+            EXPECT_DOUBLE_EQ(layout.angleOf[slot.point], slot.angle) << c.what;
+        }
+        for (const PlacedPoint& placed : layout.placed) {
+            EXPECT_EQ(placed.radius,
+                      data.radius[static_cast<std::size_t>(std::lround(placed.angleDegrees))])
+                << c.what;
+        }
     }
 }
 
@@ -59,59 +109,6 @@ TEST(PlaceRing, CrowdedHouseDropsSouthNodeAndPartOfFortune) {
     // Seven points fit: nothing is dropped.
     lon[PartOfFortune] = 200;
     EXPECT_EQ(LayRing(SingleWheel(lon), RingRole::Main, ShippedWheelData()).placed.size(), 15u);
-}
-
-TEST(PlaceRing, SlotByPositionInTheHouse) {
-    struct Case {
-        double sun;
-        int slot;
-        double angle;
-    };
-    const Case cases[] = {
-        {90.0, 0, 272},       // on the cusp
-        {89.99999, 0, 272},   // so near the cusp that it counts as on it
-        {119.9999, 6, 296},   // just before the next cusp
-        {119.99999, 0, 304},  // within a tenth of an arc-second: on the 5th cusp
-        {94.3, 1, 276},       // 7 x 4.3 / 30 = 1.003
-        {115.0, 5, 292},
-    };
-    for (const Case& c : cases) {
-        PointArray lon = SpreadPoints();
-        lon[Sun] = c.sun;
-        lon[Venus] = 150;
-        const RingLayout layout = LayRing(SingleWheel(lon), RingRole::Main, ShippedWheelData());
-        EXPECT_EQ(layout.slotOf[Sun], c.slot) << c.sun;
-        EXPECT_DOUBLE_EQ(layout.angleOf[Sun], c.angle) << c.sun;
-    }
-}
-
-TEST(PlaceRing, CapacityKeepsRoomForThePointsToCome) {
-    PointArray lon = SpreadPoints();
-    lon[Sun] = 118;  // slot 6 alone; 5 so that Mercury still fits
-    lon[Mercury] = 119;
-    lon[Venus] = 150;
-    const RingLayout layout = LayRing(SingleWheel(lon), RingRole::Main, ShippedWheelData());
-    EXPECT_EQ(layout.slotOf[Sun], 5);
-    EXPECT_EQ(layout.slotOf[Mercury], 6);
-}
-
-TEST(PlaceRing, HouseAcrossAriesIsPlacedInOneRun) {
-    // Cusps from 15 Aries: house 12 runs from 345 to 15 across 0 Aries.
-    PointArray lon = SpreadPoints();
-    lon[Ascendant] = 15;
-    lon[Midheaven] = 285;
-    lon[Sun] = 350;
-    lon[Moon] = 13;
-    lon[NorthNode] = 14;
-    lon[SouthNode] = 183;
-    lon[Pluto] = 300;
-    const RingLayout layout =
-        LayRing(SingleWheel(lon, EqualCusps(15)), RingRole::Main, ShippedWheelData());
-    // In longitude order the Sun comes first in its house and leaves the
-    // Moon room to keep a slot free for the North Node.
-    EXPECT_EQ(layout.slotOf[Sun], 1);  // 7 x 5 / 30
-    EXPECT_EQ(layout.slotOf[Moon], 5);
-    EXPECT_EQ(layout.slotOf[NorthNode], 6);
 }
 
 TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {
