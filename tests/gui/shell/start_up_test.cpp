@@ -1,9 +1,6 @@
-// Start-up on a program folder: the main window with the house system of
-// option 27, the entry windows at the present moment, the busy pointer back
-// to normal, and the data window with the chart and the natal wheel when
-// option 210 asks for it; a missing wheel data file said once, the chart
-// still computed and the workstation still usable. A house change keeps
-// its report. The title window's OK closes it.
+// Start-up on a program folder: the house system of option 27, the entry
+// windows at the present moment, the chart and wheel when option 210 asks;
+// a missing wheel file said once. A house change keeps its report.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
