@@ -14,6 +14,7 @@
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
+#include "base/option_numbers.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
 #include "platform/qt/image_export.hpp"
@@ -89,7 +90,7 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     Session session;
     session.folder = SOLVARIS_DATA_DIR;
     LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
-    session.options.Set(47, 1);  // the aspect lines
+    session.options.Set(opt::WheelAspectLines, 1);
     ScriptedPlatform platform;
     // 5 December 1950, 7.45 P.M., New York: Pisces on the Midheaven's line
     // and aspects across the whole disc.

@@ -1,9 +1,6 @@
-// The Qt printer into a PDF file, read back with poppler's pdftotext as a
-// reader's viewer would: the pages the print rules ask for, the printer's
-// own page break when the paper is full, a file that cannot be written
-// reported; the text in the file, every line starting in one column, and
-// a job with a line wider than the page squeezed alike on every page, so
-// that columns stay under one another.
+// The Qt printer into a PDF file, read back with poppler's pdftotext: the
+// pages the print rules ask for, a file that cannot be written, and a line
+// wider than the page squeezing the whole job alike, columns kept.
 #include "gui/platform/qt_printer.hpp"
 
 #include <gtest/gtest.h>
