@@ -115,7 +115,9 @@ TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
     QLocale::setDefault(QLocale::system());
 }
 
-TEST(QtPlatform, NowIsTheUniversalInstant) {
+// The clock in universal time, outside programs run or not started, the
+// busy pointer nesting.
+TEST(QtPlatform, NowOutsideProgramsAndTheBusyPointer) {
     QtPlatform platform;
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
     const LocalDateTime now = platform.Now();
@@ -124,12 +126,18 @@ TEST(QtPlatform, NowIsTheUniversalInstant) {
                          QTime(now.hour, now.minute, now.second), Qt::UTC);
     EXPECT_LE(before, read);
     EXPECT_GE(after, read);
-}
-
-TEST(QtPlatform, OutsideProgramsRunToTheirEndOrAreNotStarted) {
-    QtPlatform platform;
     EXPECT_TRUE(platform.StartAndWait("/bin/true"));
     EXPECT_FALSE(platform.StartAndWait("/nonexistent/ATLAS.EXE"));
+    {
+        BusyPointer outer(platform);
+        {
+            BusyPointer inner(platform);
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // The saving chooser as a user meets it: the proposed file preselected, a
@@ -170,20 +178,6 @@ TEST(QtPlatform, SavingChooserPreselectsAndAnswersTheChosenFile) {
         EXPECT_EQ(platform.ChooseSaveFile("*.FIL", report), c.chosen) << c.what;
         EXPECT_EQ(shownFile, "REPORT.FIL") << c.what;
     }
-}
-
-TEST(QtPlatform, BusyPointerNestsAndIsRestored) {
-    QtPlatform platform;
-    {
-        BusyPointer outer(platform);
-        {
-            BusyPointer inner(platform);
-            ASSERT_NE(QApplication::overrideCursor(), nullptr);
-            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        }
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    }
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using testing::OvertypeStart;
 using testing::TextShown;
 using testing::WindowDesk;
 
-TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
+TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     WindowDesk desk;
     QSignalSpy reloaded(&desk.workstation, &Workstation::optionsReloaded);
     const std::string master = desk.folder.Read("OPTIONS.MAS");
@@ -58,11 +58,9 @@ TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
     Click(*form, "btnQuit");
     testing::DiscardClosedWindows();
     EXPECT_FALSE(form);
-}
-
-TEST(OptionsForm, AMissingFileOpensNothing) {
-    WindowDesk desk;
-    std::filesystem::remove(desk.folder / "OPTIONS.OPT");
+    // A missing file opens nothing.
+    desk.platform.ClearMessages();
+    std::filesystem::remove_all(desk.folder / "OPTIONS.OPT");
     EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
     EXPECT_EQ(desk.platform.Messages()[0].text, "File Not Found");

@@ -97,7 +97,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
 // The Input command of a house change closes the data window; the
 // recomputed report appears in a new one and stays when the closed one is
 // gone.
-TEST(StartUp, HouseChangeWithTheDataWindowOpenShowsTheNewReport) {
+TEST(StartUp, HouseChangeShowsTheNewReportAndTheTitleClosesOnOK) {
     WindowDesk desk({.goldenChart = false});
     SetStartOptions(desk, 1, 1);
     const auto main = StartUp(desk.workstation, StartUpSteps{false});
@@ -108,10 +108,7 @@ TEST(StartUp, HouseChangeWithTheDataWindowOpenShowsTheNewReport) {
         EXPECT_TRUE(ShownReport().contains(QString::fromLatin1(item).mid(8))) << item;
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
-}
-
-TEST(StartUp, TitleWindowClosesOnOK) {
-    WindowDesk desk;
+    // The title window's OK closes it.
     TitleForm title(desk.workstation);
     QTimer::singleShot(0, [&title]() { testing::Click(title, "cmdOK"); });
     EXPECT_EQ(title.exec(), QDialog::Accepted);
