@@ -14,23 +14,18 @@
 namespace solvaris {
 namespace {
 
-// Every code the wheel and the aspect grid print in the glyph font.
-std::vector<unsigned char> GlyphCodes() {
+TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
+    const QFont font(kGlyphFontFamily);
+    ASSERT_EQ(QFontInfo(font).family(), QString(kGlyphFontFamily))
+        << "the glyph font is not installed";
+    const QFontMetrics metrics(font);
+    // Every code the wheel and the aspect grid print in the glyph font.
     std::vector<unsigned char> codes;
     for (int c = 156; c <= 238; ++c) {
         if (!GlyphSymbol(static_cast<unsigned char>(c)).empty()) {
             codes.push_back(static_cast<unsigned char>(c));
         }
     }
-    return codes;
-}
-
-TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
-    const QFont font(kGlyphFontFamily);
-    ASSERT_EQ(QFontInfo(font).family(), QString(kGlyphFontFamily))
-        << "the glyph font is not installed";
-    const QFontMetrics metrics(font);
-    const std::vector<unsigned char> codes = GlyphCodes();
     EXPECT_EQ(codes.size(), 15u + 12 + 16 + 2);  // points, signs, aspects, CP and R
     for (unsigned char code : codes) {
         const std::string symbol(GlyphSymbol(code));
