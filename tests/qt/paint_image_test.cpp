@@ -56,8 +56,7 @@ TEST(PaintImage, SizesDensitiesAndRefusals) {
         {1, 1, 1.0, {1, 1}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " @" +
-                     std::to_string(c.ratio));
+        SCOPED_TRACE(&c - cases);
         const QImage image = PaintImage(c.width, c.height, c.ratio, Paint);
         EXPECT_EQ(image.isNull() ? QSize() : image.size(), c.devicePixels);
         EXPECT_EQ(image.isNull() ? QSize() : image.deviceIndependentSize().toSize(),

@@ -5,8 +5,8 @@
 // where poppler-utils are not installed.
 #include <gtest/gtest.h>
 
+#include <QLineF>
 #include <algorithm>
-#include <cmath>
 #include <regex>
 #include <string>
 #include <vector>
@@ -14,6 +14,7 @@
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
 #include "app/wheel_drawing.hpp"
+#include "base/option_numbers.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
 #include "platform/qt/image_export.hpp"
@@ -23,17 +24,12 @@
 namespace solvaris {
 namespace {
 
-struct Point {
-    double x;
-    double y;
-};
-
 // The stroked paths of the page as poppler's SVG gives them, all in the
 // one coordinate frame Qt's page uses: straight lines by their two ends,
 // curves (the circles) by all their points.
 struct StrokedPaths {
-    std::vector<std::pair<Point, Point>> lines;
-    std::vector<std::vector<Point>> curves;
+    std::vector<std::pair<QPointF, QPointF>> lines;
+    std::vector<std::vector<QPointF>> curves;
     std::vector<std::string> transforms;
 };
 
@@ -51,7 +47,7 @@ StrokedPaths ReadStrokedPaths(const std::string& svg) {
              ++n) {
             values.push_back(std::stod(n->str()));
         }
-        std::vector<Point> points;
+        std::vector<QPointF> points;
         for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
             points.push_back({values[i], values[i + 1]});
         }
@@ -65,22 +61,22 @@ StrokedPaths ReadStrokedPaths(const std::string& svg) {
 }
 
 struct Circle {
-    Point centre;
+    QPointF centre;
     double radius;
     double heightPerWidth;
 };
 
-Circle CircleOf(const std::vector<Point>& points) {
-    const auto [left, right] = std::minmax_element(points.begin(), points.end(),
-                                                   [](Point a, Point b) { return a.x < b.x; });
-    const auto [top, bottom] = std::minmax_element(points.begin(), points.end(),
-                                                   [](Point a, Point b) { return a.y < b.y; });
-    return {{(left->x + right->x) / 2, (top->y + bottom->y) / 2},
-            (right->x - left->x) / 2,
-            (bottom->y - top->y) / (right->x - left->x)};
+Circle CircleOf(const std::vector<QPointF>& points) {
+    const auto [left, right] = std::minmax_element(
+        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    const auto [top, bottom] = std::minmax_element(
+        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    return {{(left->x() + right->x()) / 2, (top->y() + bottom->y()) / 2},
+            (right->x() - left->x()) / 2,
+            (bottom->y() - top->y()) / (right->x() - left->x())};
 }
 
-double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Distance(QPointF a, QPointF b) { return QLineF(a, b).length(); }
 
 TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     if (testing::RunShell("command -v pdftocairo && command -v pdftotext", {}).status != 0) {
@@ -89,7 +85,7 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     Session session;
     session.folder = SOLVARIS_DATA_DIR;
     LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
-    session.options.Set(47, 1);  // the aspect lines
+    session.options.Set(opt::WheelAspectLines, 1);
     ScriptedPlatform platform;
     // 5 December 1950, 7.45 P.M., New York: Pisces on the Midheaven's line
     // and aspects across the whole disc.

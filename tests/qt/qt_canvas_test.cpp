@@ -5,7 +5,6 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
-#include <fstream>
 #include <string>
 
 #include "base/horary_glyphs.hpp"
@@ -15,23 +14,18 @@
 namespace solvaris {
 namespace {
 
-// Every code the wheel and the aspect grid print in the glyph font.
-std::vector<unsigned char> GlyphCodes() {
+TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
+    const QFont font(kGlyphFontFamily);
+    ASSERT_EQ(QFontInfo(font).family(), QString(kGlyphFontFamily))
+        << "the glyph font is not installed";
+    const QFontMetrics metrics(font);
+    // Every code the wheel and the aspect grid print in the glyph font.
     std::vector<unsigned char> codes;
     for (int c = 156; c <= 238; ++c) {
         if (!GlyphSymbol(static_cast<unsigned char>(c)).empty()) {
             codes.push_back(static_cast<unsigned char>(c));
         }
     }
-    return codes;
-}
-
-TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
-    const QFont font(kGlyphFontFamily);
-    ASSERT_EQ(QFontInfo(font).family(), QString(kGlyphFontFamily))
-        << "the glyph font is not installed";
-    const QFontMetrics metrics(font);
-    const std::vector<unsigned char> codes = GlyphCodes();
     EXPECT_EQ(codes.size(), 15u + 12 + 16 + 2);  // points, signs, aspects, CP and R
     for (unsigned char code : codes) {
         const std::string symbol(GlyphSymbol(code));
@@ -71,12 +65,9 @@ TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
     EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));
 }
 
-std::string Head(const std::filesystem::path& file, std::size_t n) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(n, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(n));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    return head;
+// A file's first four bytes: its kind.
+std::string Magic(const std::filesystem::path& file) {
+    return testing::ReadBytes(file).substr(0, 4);
 }
 
 TEST(ImageExport, EveryFormatAndItsFailures) {
@@ -88,16 +79,13 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
         canvas.MoveTo(0, 0);
         canvas.Print(std::string{static_cast<char>(PointGlyphCode(1))});
     };
-    struct Case {
-        const char* name;
-        const char* magic;
-    };
-    for (const Case& c :
-         {Case{"w.png", "\x89PNG"}, Case{"w.SVG", "<?xml"}, Case{"w.pdf", "%PDF"}}) {
-        const auto format = ImageFormatOf(c.name);
-        ASSERT_TRUE(format) << c.name;
-        EXPECT_EQ(ExportImage({folder / c.name, *format, 400, 300}, paint), "") << c.name;
-        EXPECT_EQ(Head(folder / c.name, 4), std::string(c.magic).substr(0, 4)) << c.name;
+    const std::pair<const char*, std::string> formats[] = {
+        {"w.png", "\x89PNG"}, {"w.SVG", "<?xm"}, {"w.pdf", "%PDF"}};
+    for (const auto& [name, magic] : formats) {
+        const auto format = ImageFormatOf(name);
+        ASSERT_TRUE(format) << name;
+        EXPECT_EQ(ExportImage({folder / name, *format, 400, 300}, paint), "") << name;
+        EXPECT_EQ(Magic(folder / name), magic) << name;
     }
     EXPECT_FALSE(ImageFormatOf("w.bmp"));
     EXPECT_NE(ExportImage({folder / "none" / "w.png", ImageFormat::Png, 400, 300}, paint), "");
@@ -106,16 +94,15 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
 
     // A write that fails (a full disk) leaves the earlier image whole, in
     // every format and at every step; so does a folder in the file's place.
-    for (const Case& c :
-         {Case{"w.png", "\x89PNG"}, Case{"w.SVG", "<?xml"}, Case{"w.pdf", "%PDF"}}) {
-        const std::uintmax_t size = std::filesystem::file_size(folder / c.name);
+    for (const auto& [name, magic] : formats) {
+        const std::uintmax_t size = std::filesystem::file_size(folder / name);
         for (ReplaceStep step :
              {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Rename}) {
-            EXPECT_NE(
-                ExportImage({folder / c.name, *ImageFormatOf(c.name), 600, 450}, paint, {step}), "")
-                << c.name;
-            EXPECT_EQ(std::filesystem::file_size(folder / c.name), size) << c.name;
-            EXPECT_EQ(Head(folder / c.name, 4), std::string(c.magic).substr(0, 4)) << c.name;
+            EXPECT_NE(ExportImage({folder / name, *ImageFormatOf(name), 600, 450}, paint, {step}),
+                      "")
+                << name;
+            EXPECT_EQ(std::filesystem::file_size(folder / name), size) << name;
+            EXPECT_EQ(Magic(folder / name), magic) << name;
         }
     }
     std::filesystem::create_directory(folder / "d.png");

@@ -26,7 +26,7 @@ public:
     bool StartAndWait(const std::filesystem::path& program) override;
     void SetBusy(bool busy) override;
     LocalDateTime Now() const override;
-    DateOrder UserDateOrder() const override { return dateOrder_; }
+    DateOrder UserDateOrder() const override { return DateOrder::MonthDayYear; }
     bool TwelveHourClock() const override { return twelveHourClock_; }
 
     // Answers for Yes/No and Yes/No/Cancel boxes, used in order; an empty
@@ -38,7 +38,6 @@ public:
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
     // A fixed present instant, in universal time.
     void SetNow(const LocalDateTime& universalTime) { now_ = universalTime; }
-    void SetDateOrder(DateOrder order) { dateOrder_ = order; }
     void SetTwelveHourClock(bool twelveHour) { twelveHourClock_ = twelveHour; }
 
     const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -56,7 +55,6 @@ private:
     std::vector<ShownMessage> messages_;
     std::vector<ShownMessage> inputBoxes_;
     std::optional<LocalDateTime> now_;
-    DateOrder dateOrder_ = DateOrder::MonthDayYear;
     bool twelveHourClock_ = true;
     int busyDepth_ = 0;
     int busyRequests_ = 0;

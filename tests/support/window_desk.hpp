@@ -1,9 +1,6 @@
-// What every window test stands on: a fresh copy of the shipped program
-// folder, its session, the scripted platform at a fixed moment, the
-// workstation with a recording data window and printer, the wheel's paper
-// a PDF file, the golden New York chart entered, and on request the entry
-// windows or the main window open; and a user's hands: typing, clicking,
-// choosing menu items, reading what a window shows.
+// What every window test stands on: a fresh program folder, its session,
+// the scripted platform, the workstation with recording outputs, the golden
+// chart entered, windows opened on request; and a user's hands.
 #pragma once
 
 #include <QAction>
@@ -120,13 +117,14 @@ inline void TypeInto(QWidget& window, const char* name, const std::string& keys)
     QTest::keyClicks(&field, QString::fromStdString(keys));
 }
 
-inline void Click(QWidget& window, const char* name) {
-    // Near the left edge: a stretched option button only takes clicks on
-    // its mark and caption.
-    auto& control = Control<QWidget>(window, name);
+// Near the left edge: a stretched option button only takes clicks on its
+// mark and caption.
+inline void ClickOn(QWidget& control) {
     QTest::mouseClick(&control, Qt::LeftButton, {},
                       QPoint(std::min(8, control.width() / 2), control.height() / 2));
 }
+
+inline void Click(QWidget& window, const char* name) { ClickOn(Control<QWidget>(window, name)); }
 
 // A menu item of the window chosen; a command that goes on from the event
 // loop (the print dialog) is done too.
@@ -142,6 +140,18 @@ inline std::string Shown(QWidget& window, const char* name) {
 // What a text box shows, its line breaks as the files have them.
 inline std::string TextShown(QWidget& window, const char* name) {
     return Control<QPlainTextEdit>(window, name).toPlainText().replace("\n", "\r\n").toStdString();
+}
+
+// The first line's first seven columns of the text box overtyped; what it
+// then shows.
+inline std::string OvertypeStart(QWidget& window, const char* name, const char* value) {
+    auto& text = Control<QPlainTextEdit>(window, name);
+    QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(&text, Qt::Key_Delete);
+    }
+    QTest::keyClicks(&text, value);
+    return TextShown(window, name);
 }
 
 // Every text field and chosen option button of a window in Tab order, as
@@ -190,8 +200,7 @@ inline void TypeEntry(QWidget& window, const std::string& line) {
             field->selectAll();
             QTest::keyClicks(field, parts.value(next++));
         } else if (qobject_cast<QRadioButton*>(w) && w->objectName() == parts.value(next)) {
-            QTest::mouseClick(w, Qt::LeftButton, {},
-                              QPoint(std::min(8, w->width() / 2), w->height() / 2));
+            ClickOn(*w);
             ++next;
         }
     }
@@ -224,11 +233,12 @@ inline std::vector<std::string> Lines(const QListWidget& list) {
     return lines;
 }
 
-// The shown top-level windows of that name.
-inline std::vector<QWidget*> OpenWindows(const char* name) {
+// The shown top-level windows of that name, or all of them.
+inline std::vector<QWidget*> OpenWindows(const char* name = nullptr) {
     std::vector<QWidget*> shown;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+        if ((name == nullptr || window->objectName() == QLatin1String(name)) &&
+            window->isVisible()) {
             shown.push_back(window);
         }
     }

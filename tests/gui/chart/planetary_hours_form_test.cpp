@@ -1,7 +1,6 @@
 // PHOutput driven by its buttons and grid: the golden day, a day's steps,
-// three days to the data window, a ruler's keywords, a latitude too far
-// north or south refused. The hours hold their table in
-// tests/chart/planetary_hours_test.cpp.
+// three days to the data window, a ruler's keywords, a polar latitude. The
+// hours hold their table in tests/chart/planetary_hours_test.cpp.
 #include "gui/chart/planetary_hours_form.hpp"
 
 #include <gtest/gtest.h>
@@ -34,11 +33,26 @@ std::vector<std::string> ShownLines(QWidget& form) {
     return lines;
 }
 
-TEST(PlanetaryHoursForm, TheGoldenDayStepsAndGoesToTheDataWindow) {
+TEST(PlanetaryHoursForm, TheGoldenDayStepsGoesToTheDataWindowAndNamesItsRulers) {
     WindowDesk desk;
     QPointer<PlanetaryHoursForm> form = OpenPlanetaryHoursForm(desk.workstation);
     ASSERT_TRUE(form);
     EXPECT_EQ(JoinCrLf(ShownLines(*form)), testing::GoldenReport("new-york", "planetary-hours"));
+    auto& grid = Control<QTableWidget>(*form, "grdOutput");
+    // The golden day's first day hour is Mars's, its first night hour Saturn's.
+    for (const auto& [row, column, title] :
+         std::initializer_list<std::tuple<int, int, const char*>>{
+             {0, 0, "Mars"}, {0, 2, "Saturn"}, {0, 1, nullptr}}) {
+        desk.platform.ClearMessages();
+        const QRect cell = grid.visualRect(grid.model()->index(row, column));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_EQ(desk.platform.Messages().size(), title ? 1u : 0u) << row << "," << column;
+        if (title != nullptr) {
+            EXPECT_EQ(desk.platform.Messages()[0].title, title);
+            EXPECT_EQ(desk.platform.Messages()[0].text,
+                      RulerKeywordsOf(grid.item(row, column)->text().toStdString())->text);
+        }
+    }
     const BirthData natal = ReadNatalData(desk.workstation.natalEntry, DateOrder::MonthDayYear);
     const double natalDay = PlanetaryHoursAnchor(natal.year, natal.month, natal.day);
     // The button, the day shown before and after it, counted from the natal day.
@@ -64,27 +78,6 @@ TEST(PlanetaryHoursForm, TheGoldenDayStepsAndGoesToTheDataWindow) {
     EXPECT_TRUE(desk.platform.Messages().empty());
     Click(*form, "cmdClose");
     EXPECT_FALSE(form && form->isVisible());
-}
-
-TEST(PlanetaryHoursForm, ARulersCellShowsItsKeywordsAndATimeCellNothing) {
-    WindowDesk desk;
-    QPointer<PlanetaryHoursForm> form = OpenPlanetaryHoursForm(desk.workstation);
-    ASSERT_TRUE(form);
-    auto& grid = Control<QTableWidget>(*form, "grdOutput");
-    // The golden day's first day hour is Mars's, its first night hour Saturn's.
-    for (const auto& [row, column, title] :
-         std::initializer_list<std::tuple<int, int, const char*>>{
-             {0, 0, "Mars"}, {0, 2, "Saturn"}, {0, 1, nullptr}}) {
-        desk.platform.ClearMessages();
-        const QRect cell = grid.visualRect(grid.model()->index(row, column));
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
-        ASSERT_EQ(desk.platform.Messages().size(), title ? 1u : 0u) << row << "," << column;
-        if (title != nullptr) {
-            EXPECT_EQ(desk.platform.Messages()[0].title, title);
-            EXPECT_EQ(desk.platform.Messages()[0].text,
-                      RulerKeywordsOf(grid.item(row, column)->text().toStdString())->text);
-        }
-    }
 }
 
 TEST(PlanetaryHoursForm, ALatitudeBeyondSixtySixOpensNothing) {

@@ -1,9 +1,6 @@
-// The Qt printer into a PDF file, read back with poppler's pdftotext as a
-// reader's viewer would: the pages the print rules ask for, the printer's
-// own page break when the paper is full, a file that cannot be written
-// reported; the text in the file, every line starting in one column, and
-// a job with a line wider than the page squeezed alike on every page, so
-// that columns stay under one another.
+// The Qt printer into a PDF file, read back with poppler's pdftotext: the
+// pages the print rules ask for, a file that cannot be written, and a line
+// wider than the page squeezing the whole job alike, columns kept.
 #include "gui/platform/qt_printer.hpp"
 
 #include <gtest/gtest.h>
@@ -86,11 +83,7 @@ TEST(QtPrinter, ALineWiderThanThePageSqueezesTheWholeJobAlike) {
         int pages;
     };
     const Case cases[] = {
-        {"trailing blanks take no room",
-         {columns(40), columns(40, 100), columns(60)},
-         60,
-         false,
-         1},
+        {"trailing blanks free", {columns(40), columns(40, 100), columns(60)}, 60, false, 1},
         {"a line of 150 columns", {columns(60), columns(150), columns(60)}, 60, true, 1},
         {"a wide line on the second page", {columns(60), columns(40), columns(150, 8)}, 2, true, 2},
     };

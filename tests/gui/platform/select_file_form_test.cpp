@@ -1,8 +1,5 @@
-// SelectFIle on a folder of the test's own: the pattern's files listed with
-// the current file preselected, folders entered by a double click, Select
-// or a double click on a file giving the full path, Cancel an empty one, a
-// folder that cannot be read said. Listing and preselection hold their
-// table in tests/people/file_choice_test.cpp.
+// SelectFIle on a folder of the test's own, clicked as a user does. Listing
+// and preselection hold their table in tests/people/file_choice_test.cpp.
 #include "gui/platform/select_file_form.hpp"
 
 #include <gtest/gtest.h>

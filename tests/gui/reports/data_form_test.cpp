@@ -1,9 +1,6 @@
-// OutputD1 driven as a user drives it: the report the core made shown in
-// columns, each menu command, Save and Save As written as the core saves,
-// a failed save said, the More menu stepping the ephemeris and the transit
-// interpretations, the window re-created after it is closed. Every report's
-// text is held against its golden file once, in
-// tests/reports/golden_reports_test.cpp.
+// OutputD1 driven as a user drives it: each menu command's wiring, the
+// saves, the More menu, the window re-created after it is closed. Every
+// report's text is held against its golden file in golden_reports_test.cpp.
 #include "gui/reports/data_form.hpp"
 
 #include <gtest/gtest.h>

@@ -17,12 +17,6 @@ namespace {
 using testing::Click;
 using testing::WindowDesk;
 
-PrintFileForm& Opened(WindowDesk& desk, const char* item) {
-    auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
-    data.findChild<QAction*>(item)->trigger();
-    return testing::Control<PrintFileForm>(data, "PrntFile");
-}
-
 // Print shows the current report, Print Data the whole session, each
 // printed as shown: the first page break after 60 lines, the size the
 // widest line allows.
@@ -36,7 +30,9 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
                                              ? desk.session.reports.Current()
                                              : desk.session.reports.Session();
         lines.emplace_back();  // the spare empty slot
-        PrintFileForm& form = Opened(desk, item);
+        auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
+        testing::Control<QAction>(data, item).trigger();
+        auto& form = testing::Control<PrintFileForm>(data, "PrntFile");
         EXPECT_EQ(testing::TextShown(form, "txtContent"), JoinCrLf(lines));
         Click(form, "btnPrint");
         EXPECT_EQ(desk.printed.Lines(), lines);

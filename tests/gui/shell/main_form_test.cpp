@@ -1,8 +1,6 @@
-// The main window driven as a user would: every item of its menu tree does
-// its work (walked over the tree, in both modes), the windows it opens stay
-// one of each, access keys pass over disabled items, the house change,
-// Input and the caption on the home clock, About, and Exit keeping the
-// placement in SOLVARIS.INI for the next start.
+// The main window driven as a user would: every item of its menu tree, in
+// both modes; one window of each kind; access keys over disabled items; the
+// home clock; About; Exit keeping the placements in SOLVARIS.INI.
 #include "gui/shell/main_form.hpp"
 
 #include <gtest/gtest.h>
@@ -15,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <map>
-#include <set>
 
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
@@ -43,16 +40,6 @@ void AddLeaves(const QList<QAction*>& actions, std::vector<QAction*>& leaves) {
     }
 }
 
-std::set<QWidget*> ShownWindows() {
-    std::set<QWidget*> shown;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            shown.insert(window);
-        }
-    }
-    return shown;
-}
-
 TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
     for (const bool secondPerson : {false, true}) {
         SCOPED_TRACE(secondPerson ? "second person" : "natal");
@@ -74,17 +61,18 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
                 continue;  // below
             }
             SCOPED_TRACE(name);
-            for (QWidget* window : ShownWindows()) {
+            for (QWidget* window : testing::OpenWindows()) {
                 if (window != &form) {
                     window->close();
                 }
             }
             testing::DiscardClosedWindows();
             desk.session.reports.EmptySession();
-            const auto windows = ShownWindows();
-            const int shows = desk.dataWindow.shows;
-            const int entries = static_cast<int>(entry.count());
-            const int printed = desk.printed.jobsEnded;
+            const auto state = [&] {
+                return std::tuple(testing::OpenWindows(), desk.dataWindow.shows, entry.count(),
+                                  desk.printed.jobsEnded);
+            };
+            const auto untouched = state();
             // A window that asks before it acts (the timeline's range) is
             // answered Cancel.
             bool asked = false;
@@ -96,10 +84,7 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
             });
             action->trigger();
             QCoreApplication::processEvents();
-            const bool acted = asked || ShownWindows() != windows ||
-                               desk.dataWindow.shows != shows || entry.count() != entries ||
-                               desk.printed.jobsEnded != printed;
-            EXPECT_EQ(acted, action->isEnabled());
+            EXPECT_EQ(asked || state() != untouched, action->isEnabled());
             // A house system clicked is the one checked.
             EXPECT_TRUE(!action->isCheckable() || action->isChecked());
             disabled += action->isEnabled() ? 0 : 1;
@@ -186,9 +171,12 @@ TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
-TEST(MainForm, EphemerisHidesDataAndWheelsUntilTheNextChart) {
+// Ephemeris hides Data and Wheels until the next chart; About shows the
+// version and a click closes it; an Exit that cannot write says so.
+TEST(MainForm, EphemerisAboutAndAnExitThatCannotWrite) {
     WindowDesk desk;
     MainForm form(desk.workstation);
+    form.show();
     desk.workstation.AnnounceEphemerisShown();
     EXPECT_FALSE(Item(form, "mnuData")->isVisible());
     EXPECT_FALSE(Item(form, "mnuWheels")->isVisible());
@@ -196,12 +184,7 @@ TEST(MainForm, EphemerisHidesDataAndWheelsUntilTheNextChart) {
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(Item(form, "mnuData")->isVisible());
     EXPECT_TRUE(Item(form, "mnuWheels")->isVisible());
-}
 
-TEST(MainForm, AboutShowsTheVersionAndAClickClosesIt) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
-    form.show();
     Item(form, "mnuHelpAbout")->trigger();
     QPointer<AboutForm> about = form.findChild<AboutForm*>(QStringLiteral("About"));
     ASSERT_TRUE(about && about->isVisible());
@@ -210,6 +193,12 @@ TEST(MainForm, AboutShowsTheVersionAndAClickClosesIt) {
     QTest::mouseClick(&version, Qt::LeftButton);  // the label lets the click through
     QApplication::processEvents();
     EXPECT_TRUE(about.isNull() || !about->isVisible());
+
+    desk.session.folder = "/nonexistent/solvaris";
+    Item(form, "mnuFileExit")->trigger();
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_NE(desk.platform.Messages()[0].text.find("SOLVARIS.INI"), std::string::npos);
+    EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
 }
 
 TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
@@ -247,16 +236,6 @@ TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
         restarted.PlaceFromSettings({{0, 0, 1280, 1024}});
         EXPECT_EQ(QRect(restarted.pos(), restarted.size()), shown);
     }
-}
-
-TEST(MainForm, ExitThatCannotWriteSaysSo) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
-    desk.session.folder = "/nonexistent/solvaris";
-    Item(form, "mnuFileExit")->trigger();
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_NE(desk.platform.Messages()[0].text.find("SOLVARIS.INI"), std::string::npos);
-    EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
 }
 
 }  // namespace

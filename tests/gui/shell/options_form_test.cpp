@@ -16,21 +16,11 @@ namespace solvaris {
 namespace {
 
 using testing::Click;
+using testing::OvertypeStart;
 using testing::TextShown;
 using testing::WindowDesk;
 
-// The first option's seven value columns overtyped; the text then shown.
-std::string TypeFirstOption(QWidget& form, const char* value) {
-    auto& text = testing::Control<QPlainTextEdit>(form, "txtContent");
-    QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
-    for (int i = 0; i < 7; ++i) {
-        QTest::keyClick(&text, Qt::Key_Delete);
-    }
-    QTest::keyClicks(&text, value);
-    return TextShown(form, "txtContent");
-}
-
-TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
+TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     WindowDesk desk;
     QSignalSpy reloaded(&desk.workstation, &Workstation::optionsReloaded);
     const std::string master = desk.folder.Read("OPTIONS.MAS");
@@ -39,7 +29,7 @@ TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
     EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(TextShown(*form, "txtContent"), master);
     // Saved: the file and the option table take what was typed.
-    const std::string typed = TypeFirstOption(*form, "  12.5 ");
+    const std::string typed = OvertypeStart(*form, "txtContent", "  12.5 ");
     Click(*form, "btnSave");
     EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), typed);
     EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
@@ -51,7 +41,7 @@ TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
     EXPECT_TRUE(desk.platform.Messages().empty());
     // A save that cannot write and a restore without the master say so;
     // nothing typed is lost to a fault, and the table stays.
-    const std::string again = TypeFirstOption(*form, "  14.5 ");
+    const std::string again = OvertypeStart(*form, "txtContent", "  14.5 ");
     std::filesystem::remove(desk.folder / "OPTIONS.OPT");
     std::filesystem::create_directories(desk.folder / "OPTIONS.OPT" / "keep");
     std::filesystem::remove(desk.folder / "OPTIONS.MAS");
@@ -68,11 +58,9 @@ TEST(OptionsForm, SaveRestoreAndQuitKeepFileTableAndTextInStep) {
     Click(*form, "btnQuit");
     testing::DiscardClosedWindows();
     EXPECT_FALSE(form);
-}
-
-TEST(OptionsForm, AMissingFileOpensNothing) {
-    WindowDesk desk;
-    std::filesystem::remove(desk.folder / "OPTIONS.OPT");
+    // A missing file opens nothing.
+    desk.platform.ClearMessages();
+    std::filesystem::remove_all(desk.folder / "OPTIONS.OPT");
     EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
     EXPECT_EQ(desk.platform.Messages()[0].text, "File Not Found");

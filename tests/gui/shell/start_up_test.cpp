@@ -1,9 +1,6 @@
-// Start-up on a program folder: the main window with the house system of
-// option 27, the entry windows at the present moment, the busy pointer back
-// to normal, and the data window with the chart and the natal wheel when
-// option 210 asks for it; a missing wheel data file said once, the chart
-// still computed and the workstation still usable. A house change keeps
-// its report. The title window's OK closes it.
+// Start-up on a program folder: the house system of option 27, the entry
+// windows at the present moment, the chart and wheel when option 210 asks;
+// a missing wheel file said once. A house change keeps its report.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
@@ -100,7 +97,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
 // The Input command of a house change closes the data window; the
 // recomputed report appears in a new one and stays when the closed one is
 // gone.
-TEST(StartUp, HouseChangeWithTheDataWindowOpenShowsTheNewReport) {
+TEST(StartUp, HouseChangeShowsTheNewReportAndTheTitleClosesOnOK) {
     WindowDesk desk({.goldenChart = false});
     SetStartOptions(desk, 1, 1);
     const auto main = StartUp(desk.workstation, StartUpSteps{false});
@@ -111,10 +108,7 @@ TEST(StartUp, HouseChangeWithTheDataWindowOpenShowsTheNewReport) {
         EXPECT_TRUE(ShownReport().contains(QString::fromLatin1(item).mid(8))) << item;
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
-}
-
-TEST(StartUp, TitleWindowClosesOnOK) {
-    WindowDesk desk;
+    // The title window's OK closes it.
     TitleForm title(desk.workstation);
     QTimer::singleShot(0, [&title]() { testing::Click(title, "cmdOK"); });
     EXPECT_EQ(title.exec(), QDialog::Accepted);

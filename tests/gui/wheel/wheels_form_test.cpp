@@ -1,9 +1,6 @@
-// The chart-wheel window opened from the main window's Wheels menu: each
-// of its own items reaches its command and shows the result, the print
-// question's answers, a folder without the wheel's data files, the paint
-// against `solvaris wheel`, the orb commands, Escape and the right button,
-// and its placement. The commands' rules hold their tables in
-// tests/app/wheel_window_test.cpp.
+// The chart-wheel window opened from the main window's Wheels menu: the
+// wiring of each of its items, a folder without its data files, its paint
+// and its placement. The commands' rules: tests/app/wheel_window_test.cpp.
 #include "gui/wheel/wheels_form.hpp"
 
 #include <gtest/gtest.h>
@@ -241,8 +238,7 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
 }
 
 // Placed from the settings with option 209 and kept in them as it closes,
-// else below the main window (the rules of placing are the placement's
-// own tests).
+// else below the main window.
 TEST(WheelsForm, PlacementFromTheSettingsOrBelowTheMainWindow) {
     WindowDesk desk(kMain);
     desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
