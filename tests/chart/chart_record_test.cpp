@@ -3,6 +3,7 @@
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/house_system.hpp"
+#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
@@ -28,14 +29,8 @@ TEST(BirthData, AgeAndLastBirthday) {
          {Case{15, 6, 1960, 15, 6, 2000, 40, 2000}, Case{15, 6, 1960, 14, 6, 2000, 39, 1999},
           Case{15, 6, 1960, 1, 5, 2000, 39, 1999}, Case{15, 6, 1960, 1, 7, 2000, 40, 2000},
           Case{29, 2, 1960, 28, 2, 2001, 40, 2000}}) {
-        BirthData natal;
-        natal.day = static_cast<std::int16_t>(c.nd);
-        natal.month = static_cast<std::int16_t>(c.nm);
-        natal.year = static_cast<std::int16_t>(c.ny);
-        BirthData diurnal;
-        diurnal.day = static_cast<std::int16_t>(c.dd);
-        diurnal.month = static_cast<std::int16_t>(c.dm);
-        diurnal.year = static_cast<std::int16_t>(c.dy);
+        const BirthData natal = Person(c.nd, c.nm, c.ny, 12.00f, "P.M.");
+        const BirthData diurnal = Person(c.dd, c.dm, c.dy, 12.00f, "P.M.");
         EXPECT_EQ(AgeYears(natal, diurnal), c.age);
         EXPECT_EQ(LastBirthdayYear(natal, diurnal), c.lastBirthday);
     }

@@ -69,13 +69,11 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         TimelineKind kind;
         double scanStepDays;
     };
-    const Row rows[] = {
-        {1, 2026, 365, TimelineKind::Transit, 0.1},
-        {2, 1991, 200, TimelineKind::Transit, 0.1},
-        {3, 2050, 60, TimelineKind::Transit, 0.05},
-        {4, 2000, 10950, TimelineKind::Progressed, 10},
-        {5, 1985, 10950, TimelineKind::Directed, 10},
-    };
+    const Row rows[] = {{1, 2026, 365, TimelineKind::Transit, 0.1},
+                        {2, 1991, 200, TimelineKind::Transit, 0.1},
+                        {3, 2050, 60, TimelineKind::Transit, 0.05},
+                        {4, 2000, 10950, TimelineKind::Progressed, 10},
+                        {5, 1985, 10950, TimelineKind::Directed, 10}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.seed);
         TimelineRequest request =

@@ -13,8 +13,9 @@ namespace {
 using testing::Outcome;
 using testing::RunArgs;
 
-// The words of `command` and the birth options: the second chart's only
-// where they are read (the ephemeris reads the natal data alone).
+// The words of `command` and the birth options of a report, a return or a
+// chart: the second chart's only where they are read (the ephemeris reads the
+// natal data alone).
 std::vector<std::string> Report(const std::string& command, const char* natalDate) {
     std::istringstream words(command);
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
@@ -132,6 +133,19 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find(c.needle) != std::string::npos, c.present);
     }
+}
+
+TEST(ReturnCommand, SolarReturnsStepByYears) {
+    const Outcome first = RunArgs(Report("return solar", "1960-06-15"));
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("SOLAR RETURN  06/15/2026", 0), 0u) << first.out;
+    const Outcome next = RunArgs(Report("return solar --next 2 --format json", "1960-06-15"));
+    ASSERT_EQ(next.status, 0) << next.err;
+    // After the 2028 leap day the return falls late on 14 June, Greenwich time.
+    EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
+    EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
+    const Outcome back = RunArgs(Report("return solar --previous 1", "1960-06-15"));
+    EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-
 #include "cli/timeline_formats.hpp"
 #include "support/command_outcome.hpp"
-#include "support/temp_folder.hpp"
+#include "support/run_program.hpp"
 
 namespace solvaris {
 namespace {
@@ -92,8 +88,7 @@ TEST(TimelineCommand, FormatsAgreeAndTheCalendarReadsBack) {
     std::string python;
     for (const char* candidate : {"python3", "/usr/bin/python3"}) {
         if (python.empty() &&
-            std::system((std::string(candidate) + " -c 'import icalendar' 2>/dev/null").c_str()) ==
-                0) {
+            testing::RunShell(candidate, {"-c", "import icalendar"}).status == 0) {
             python = candidate;
         }
     }
@@ -112,14 +107,9 @@ TEST(TimelineCommand, FormatsAgreeAndTheCalendarReadsBack) {
         "print(len(e), len({str(x['UID']) for x in e}), e[0]['DTSTART'].dt.utcoffset(),\n"
         "      str(e[0]['DESCRIPTION']).startswith('\\u00e9' * 40 + ' Ann, \"Bee\"; C\\\\D: "
         "exact'))\n");
-    FILE* pipe = popen((python + " " + script.string() + " " + file.string()).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char line[256] = {};
-    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-    EXPECT_EQ(pclose(pipe), 0);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(std::string(line),
-              std::to_string(events) + " " + std::to_string(events) + " 0:00:00 True\n");
+    const testing::ProgramRun read = testing::RunShell(python, {script.string(), file.string()});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, std::to_string(events) + " " + std::to_string(events) + " 0:00:00 True\n");
 }
 
 }  // namespace

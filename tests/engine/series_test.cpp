@@ -112,15 +112,13 @@ TEST(Series, AngleAdditionAgreesWithOneSinePerTerm) {
         double largestDifferenceDeg;
         double smallestLargestSizeDeg;  // of the series at the same instants
     };
-    const Case cases[] = {
-        {"Moon", CompareMoon, 1e-13, 5.0},
-        {"Pluto", ComparePluto, 1e-12, 1.0},
-        {"Sun", CompareSun, 1e-16, 0.002},
-        {"Jupiter", ComparePerturbation<5>, 1e-13, 0.2},
-        {"Saturn", ComparePerturbation<6>, 1e-13, 0.5},
-        {"Uranus", ComparePerturbation<7>, 1e-14, 0.5},
-        {"Neptune", ComparePerturbation<8>, 1e-14, 0.3},
-    };
+    const Case cases[] = {{"Moon", CompareMoon, 1e-13, 5.0},
+                          {"Pluto", ComparePluto, 1e-12, 1.0},
+                          {"Sun", CompareSun, 1e-16, 0.002},
+                          {"Jupiter", ComparePerturbation<5>, 1e-13, 0.2},
+                          {"Saturn", ComparePerturbation<6>, 1e-13, 0.5},
+                          {"Uranus", ComparePerturbation<7>, 1e-14, 0.5},
+                          {"Neptune", ComparePerturbation<8>, 1e-14, 0.3}};
     struct Span {
         double fromCenturies;  // from JD 2415020.0
         double toCenturies;

@@ -34,6 +34,14 @@ struct NamedReader {
     Reader refuses;
 };
 
+// A list reader that refuses with one message and an empty list.
+template <typename Record>
+Reader ListWithOneMessage(std::vector<Record> (*read)(const std::filesystem::path&, Platform&)) {
+    return [read](const std::filesystem::path& p, ScriptedPlatform& platform) {
+        return read(p, platform).empty() && platform.Messages().size() == 1;
+    };
+}
+
 std::vector<NamedReader> Readers() {
     return {
         {"OPTIONS.OPT",
@@ -52,18 +60,9 @@ std::vector<NamedReader> Readers() {
              ReadSettings(p, settings);  // silent by design: the defaults stand
              return SettingsText(settings) == SettingsText(DefaultSettings("/p"));
          }},
-        {"NAMES.FIL",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadNamesList(p, platform).empty() && platform.Messages().size() == 1;
-         }},
-        {"GA_MA.LL",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadCitiesList(p, platform).empty() && platform.Messages().size() == 1;
-         }},
-        {"TZ.DAT",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadTimeZones(p, platform).empty() && platform.Messages().size() == 1;
-         }},
+        {"NAMES.FIL", ListWithOneMessage(ReadNamesList)},
+        {"GA_MA.LL", ListWithOneMessage(ReadCitiesList)},
+        {"TZ.DAT", ListWithOneMessage(ReadTimeZones)},
         {"HCDATA.DAT",
          [](const std::filesystem::path& p, ScriptedPlatform&) {
              std::array<std::int16_t, kCuspAnchorValues> values{};

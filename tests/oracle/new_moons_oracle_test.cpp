@@ -27,10 +27,7 @@ double SwissLongitude(double jd, int body) {
 
 // The Moon's longitude less the Sun's, -180 ... 180.
 double MoonFromSun(double jd) {
-    double d = std::fmod(SwissLongitude(jd, SE_MOON) - SwissLongitude(jd, SE_SUN), 360.0);
-    if (d > 180) d -= 360;
-    if (d < -180) d += 360;
-    return d;
+    return std::remainder(SwissLongitude(jd, SE_MOON) - SwissLongitude(jd, SE_SUN), 360.0);
 }
 
 // The conjunction within half a day of `jd`, to a hundredth of a second.

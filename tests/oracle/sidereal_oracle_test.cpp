@@ -24,8 +24,7 @@ TEST(SiderealOracle, MeanSiderealTimeByHalfCentury) {
             const TimeArgs a = TimeArguments(dayNumber, fraction);
             const double ours = SiderealTime(a.t, fraction) / 15;
             const double swiss = swe_sidtime0(a.jd, 0, 0);  // mean, no nutation
-            double d = std::fmod(ours - swiss + 36, 24.0) - 12;
-            worst = std::max(worst, std::fabs(d) * 3600);
+            worst = std::max(worst, std::fabs(std::remainder(ours - swiss, 24.0)) * 3600);
         }
         std::printf("%d-%d %14.4f\n", from, from + 49, worst);
         worstOverall = std::max(worstOverall, worst);

@@ -98,17 +98,10 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     OrbTable orbs{};
     orbs[16] = 1;   // septile
     orbs[6] = 0.5;  // parallel
-    const auto has = [](const std::string& text, int a, int aspect, int b) {
-        const std::string line = {' ',
-                                  ' ',
-                                  static_cast<char>(PointGlyphCode(a)),
-                                  ' ',
-                                  static_cast<char>(aspect),
-                                  ' ',
-                                  static_cast<char>(PointGlyphCode(b)),
-                                  '\r',
-                                  '\n'};
-        return text.find(line) != std::string::npos;
+    const auto glyph = [](int code) { return std::string(1, static_cast<char>(code)); };
+    const auto has = [&glyph](const std::string& text, int a, int aspect, int b) {
+        return text.find("  " + glyph(PointGlyphCode(a)) + ' ' + glyph(aspect) + ' ' +
+                         glyph(PointGlyphCode(b)) + "\r\n") != std::string::npos;
     };
     const std::string single = AspectGridText({wheel, charts, orbs, false});
     EXPECT_TRUE(has(single, Sun, 176, Mars));
@@ -116,6 +109,8 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     EXPECT_TRUE(has(single, Sun, 166, Mars));  // both at -50
     EXPECT_TRUE(has(single, Venus, 177, Sun));
     EXPECT_FALSE(has(single, NorthNode, 177, SouthNode));  // nodes take no parallels
+    EXPECT_FALSE(has(single, PartOfFortune, 166, Sun));    // nor does the Part of Fortune
+    EXPECT_FALSE(has(single, Sun, 166, PartOfFortune));
 
     wheel.layout = 1;
     wheel.second.longitude = wheel.longitude;
@@ -126,6 +121,15 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     EXPECT_TRUE(has(dual, Jupiter, 176, Sun));
     EXPECT_FALSE(has(dual, Sun, 176, Jupiter));                       // once, outer point first
     EXPECT_EQ(dual.find(static_cast<char>(166)), std::string::npos);  // not natal to progressed
+
+    // Natal-progressed: the progressed ring's declinations (rows) against the natal ring's.
+    wheel.secondHeader[5] = "Inner = progressed";
+    charts.progressed.points.declination.fill(20);
+    charts.progressed.points.declination[Moon] = 50;
+    const std::string progressed = AspectGridText({wheel, charts, orbs, false});
+    EXPECT_TRUE(has(progressed, Moon, 166, Venus));
+    EXPECT_TRUE(has(progressed, Moon, 177, Sun));
+    EXPECT_FALSE(has(progressed, Sun, 166, Mars));  // the natal declinations only across
 }
 
 TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
