@@ -1,13 +1,11 @@
 // The program's file primitives: encodings, line ends, number and date
-// patterns, crash-safe replacement and the program folder.
+// patterns, crash-safe replacement and the program folder (what cannot be a
+// data file: ReaderFaults).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstring>
 
 #include "base/file_replace.hpp"
 #include "base/format_pattern.hpp"
@@ -58,44 +56,6 @@ TEST(TextLines, EncodingsAndLineEnds) {
         EXPECT_FALSE(IsValidUtf8(invalid)) << invalid;
     }
     EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x9c\x80 \xe2\x99\x88"));
-}
-
-// Every reader goes through ReadFileBytes: a folder, a device, a pipe or a
-// huge file is refused with its reason before it is read, so none of them
-// aborts, hangs or exhausts the program.
-TEST(ReadFileBytes, RefusesWhatCannotBeADataFile) {
-    TempFolder folder;
-    folder.Write("plain.txt", "one\r\n");
-    std::filesystem::create_directory(folder / "OPTIONS.OPT");
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    {
-        std::filesystem::path huge = folder.Write("huge.fil", "");
-        std::filesystem::resize_file(huge, kLargestDataFileBytes + 1);  // sparse
-    }
-    struct Case {
-        std::filesystem::path path;
-        const char* problem;  // empty: readable
-    };
-    for (const Case& c : {
-             Case{folder / "plain.txt", ""}, Case{folder / "OPTIONS.OPT", "a folder"},
-             Case{folder / "pipe", "not a plain file"},  // no writer: would block
-             Case{"/dev/zero", "not a plain file"},      // endless
-             Case{folder / "huge.fil", "larger than 64 MiB"},
-             Case{folder / "missing.txt", "no such file"},
-             Case{"/proc/self/mem", "read error"},  // a plain file whose read fails
-         }) {
-        std::string problem;
-        const auto bytes = ReadFileBytes(c.path, problem);
-        EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
-        EXPECT_EQ(bytes.has_value(), *c.problem == '\0') << c.path;
-        EXPECT_EQ(ReadTextLines(c.path).has_value(), *c.problem == '\0') << c.path;
-        EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
-    }
-    if (::geteuid() != 0) {  // the superuser reads anything
-        const auto locked = folder.Write("locked.txt", "x");
-        std::filesystem::permissions(locked, std::filesystem::perms::none);
-        EXPECT_EQ(FileReadProblem(locked), "no permission to read it");
-    }
 }
 
 TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
