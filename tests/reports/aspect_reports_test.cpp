@@ -9,6 +9,7 @@
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/aspect_grids.hpp"
 #include "reports/aspect_lists.hpp"
+#include "reports/interpretation_file.hpp"
 #include "reports/progressed_moon.hpp"
 #include "reports/transit_interpretations.hpp"
 #include "support/scripted_platform.hpp"
@@ -147,6 +148,34 @@ TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
     EXPECT_EQ(Lines()[3], "     Sunday, 02 Jan 2000 - Someone");
     InterpretationsBackward(ctx);
     EXPECT_EQ(Lines()[3], "     Saturday, 01 Jan 2000 - Someone");
+}
+
+// The first paragraph under a key, leading blanks and case ignored; ten
+// empty lines end the search; a missing file has nothing.
+TEST(InterpretationFile, KeyMatchFirstParagraphOnly) {
+    using Paragraph = std::optional<std::vector<std::string>>;
+    const testing::TempFolder folder;
+    EXPECT_FALSE(FindInterpretation(folder / "MISSING.TXT", "SUN Trine MOON").has_value());
+    const auto file = folder.Write("I.TXT",
+                                   "SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
+                                   "  saturn trine sun\r\nthe trine\r\n\r\n"
+                                   "SATURN Trine SUN\r\nsecond copy\r\n" +
+                                       std::string(9, '\n') + "C Trine D\nnine were not enough\n" +
+                                       std::string(10, '\n') + "E Square F\nunreachable\n");
+    struct Case {
+        const char* key;
+        Paragraph paragraph;
+    };
+    const Case cases[] = {
+        {"SATURN Square SUN", std::vector<std::string>{"first line", "second line"}},
+        {"SATURN Trine SUN", std::vector<std::string>{"the trine"}},
+        {"C Trine D", std::vector<std::string>{"nine were not enough"}},
+        {"E Square F", std::nullopt},
+        {"SATURN Sextile SUN", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindInterpretation(file, c.key), c.paragraph) << c.key;
+    }
 }
 
 }  // namespace
