@@ -33,6 +33,7 @@ std::size_t FilesIn(const std::filesystem::path& folder) {
 TEST(ReplaceFileContent, KeepsModeOwnerAndLinks) {
     const mode_t umask = ::umask(022);
     ::umask(umask);
+    const auto fresh = static_cast<mode_t>(0666 & ~umask);  // a new file's mode
     struct Case {
         const char* what;
         // Makes the folder's files; returns the name saved to.
@@ -51,8 +52,7 @@ TEST(ReplaceFileContent, KeepsModeOwnerAndLinks) {
         {"private names file", plain("NAMES.FIL", 0600), "NAMES.FIL", 0600},
         {"group-readable", plain("NAMES.FIL", 0640), "NAMES.FIL", 0640},
         {"ordinary", plain("NAMES.FIL", 0644), "NAMES.FIL", 0644},
-        {"new file", [](const TempFolder&) { return std::string("NEW.FIL"); }, "NEW.FIL",
-         static_cast<mode_t>(0666 & ~umask)},
+        {"new file", [](const TempFolder&) { return std::string("NEW.FIL"); }, "NEW.FIL", fresh},
         {"relative link",
          [](const TempFolder& f) {
              std::filesystem::create_directory(f / "real");
@@ -69,13 +69,13 @@ TEST(ReplaceFileContent, KeepsModeOwnerAndLinks) {
              std::filesystem::create_symlink("one.fil", f / "two.fil");
              return std::string("two.fil");
          },
-         "target.fil", static_cast<mode_t>(0666 & ~umask)},
+         "target.fil", fresh},
         {"dangling link",
          [](const TempFolder& f) {
              std::filesystem::create_symlink("made.fil", f / "link.fil");
              return std::string("link.fil");
          },
-         "made.fil", static_cast<mode_t>(0666 & ~umask)},
+         "made.fil", fresh},
     };
     for (const Case& c : cases) {
         TempFolder folder;
@@ -133,9 +133,7 @@ TEST(ReplaceFileContent, SavesAtOnceNeverTearTheFile) {
         t.join();
     }
     EXPECT_EQ(tornReads, 0);
-    for (int w = 0; w < kWriters; ++w) {
-        EXPECT_EQ(failedSaves[w], 0) << w;
-    }
+    EXPECT_EQ(failedSaves, std::vector<int>(kWriters, 0));
     EXPECT_EQ(FilesIn(folder.path()), 1u);
 }
 

@@ -1,13 +1,11 @@
 // The program's file primitives: encodings, line ends, number and date
-// patterns, crash-safe replacement and the program folder.
+// patterns, crash-safe replacement and the program folder (what cannot be a
+// data file: ReaderFaults).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstring>
 
 #include "base/file_replace.hpp"
 #include "base/format_pattern.hpp"
@@ -19,6 +17,7 @@ namespace solvaris {
 namespace {
 
 using testing::TempFolder;
+using Lines = std::vector<std::string>;
 
 TEST(FormatNumber, Patterns) {
     struct Case {
@@ -26,21 +25,12 @@ TEST(FormatNumber, Patterns) {
         const char* pattern;
         const char* text;
     };
-    for (const Case& c : {
-             Case{7.45, "##.#0", "7.45"},
-             Case{7.0, "##.#0", "7.00"},
-             Case{74.0, "#00#.#0", "074.00"},
-             Case{-74.0, "#00#.#0", "-074.00"},
-             Case{-5.3, "#00#.#0", "-005.30"},
-             Case{-33.52, "#0#.#0", "-33.52"},
-             Case{5.3, "#0#.#0", "05.30"},
-             Case{3, "00", "03"},
-             Case{0.5, "#0.00", "0.50"},
-             Case{-0.001, "#0.00", "0.00"},
-             Case{5.125, "##0.00", "5.13"},
-             Case{359.999, "##0.00", "360.00"},
-             Case{7, "#.##", "7."},
-         }) {
+    for (const Case& c :
+         {Case{7.45, "##.#0", "7.45"}, Case{7.0, "##.#0", "7.00"}, Case{74.0, "#00#.#0", "074.00"},
+          Case{-74.0, "#00#.#0", "-074.00"}, Case{-5.3, "#00#.#0", "-005.30"},
+          Case{-33.52, "#0#.#0", "-33.52"}, Case{5.3, "#0#.#0", "05.30"}, Case{3, "00", "03"},
+          Case{0.5, "#0.00", "0.50"}, Case{-0.001, "#0.00", "0.00"}, Case{5.125, "##0.00", "5.13"},
+          Case{359.999, "##0.00", "360.00"}, Case{7, "#.##", "7."}}) {
         EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << ' ' << c.pattern;
     }
     EXPECT_EQ(FormatDate(1950, 12, 5), "05 Dec 1950");
@@ -48,66 +38,24 @@ TEST(FormatNumber, Patterns) {
 
 TEST(TextLines, EncodingsAndLineEnds) {
     TempFolder folder;
-    folder.Write("crlf.txt", "one\r\ntwo\r\n");
-    folder.Write("lf.txt", "one\ntwo");
-    folder.Write("cp1252.txt", "Z\xfcrich \x80 5\r\n");
-    folder.Write("utf8.txt", "Z\xc3\xbcrich\r\n");
+    const auto lines = [&folder](const std::string& bytes) {
+        return ReadTextLines(folder.Write("lines.txt", bytes)).value_or(Lines{"(unread)"});
+    };
+    EXPECT_EQ(lines("one\r\ntwo\r\n"), (Lines{"one", "two"}));
+    EXPECT_EQ(lines("one\ntwo"), (Lines{"one", "two"}));
+    EXPECT_EQ(lines("Z\xfcrich \x80 5\r\n"), (Lines{"Z\xc3\xbcrich \xe2\x82\xac 5"}));  // CP1252
+    EXPECT_EQ(lines("Z\xc3\xbcrich\r\n"), (Lines{"Z\xc3\xbcrich"}));
     // A byte-order mark opening the file is no part of its first line.
-    folder.Write("bom.txt",
-                 "\xef\xbb\xbf"
-                 "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n");
-    folder.Write("bom1252.txt", "\xef\xbb\xbfZ\xfcrich\r\n");
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(*ReadTextLines(folder / "crlf.txt"), (Lines{"one", "two"}));
-    EXPECT_EQ(*ReadTextLines(folder / "lf.txt"), (Lines{"one", "two"}));
-    EXPECT_EQ(*ReadTextLines(folder / "cp1252.txt"), (Lines{"Z\xc3\xbcrich \xe2\x82\xac 5"}));
-    EXPECT_EQ(*ReadTextLines(folder / "utf8.txt"), (Lines{"Z\xc3\xbcrich"}));
-    EXPECT_EQ(*ReadTextLines(folder / "bom.txt"), (Lines{"Ann,05 Dec 1950", "\xef\xbb\xbf"}));
-    EXPECT_EQ(*ReadTextLines(folder / "bom1252.txt"), (Lines{"Z\xc3\xbcrich"}));
+    EXPECT_EQ(lines("\xef\xbb\xbf"
+                    "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n"),
+              (Lines{"Ann,05 Dec 1950", "\xef\xbb\xbf"}));
+    EXPECT_EQ(lines("\xef\xbb\xbfZ\xfcrich\r\n"), (Lines{"Z\xc3\xbcrich"}));
     EXPECT_FALSE(ReadTextLines(folder / "missing.txt"));
     EXPECT_EQ(CharacterCount("Z\xc3\xbcrich"), 6u);
     for (const char* invalid : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf5\x80\x80\x80"}) {
         EXPECT_FALSE(IsValidUtf8(invalid)) << invalid;
     }
     EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x9c\x80 \xe2\x99\x88"));
-}
-
-// Every reader goes through ReadFileBytes: a folder, a device, a pipe or a
-// huge file is refused with its reason before it is read, so none of them
-// aborts, hangs or exhausts the program.
-TEST(ReadFileBytes, RefusesWhatCannotBeADataFile) {
-    TempFolder folder;
-    folder.Write("plain.txt", "one\r\n");
-    std::filesystem::create_directory(folder / "OPTIONS.OPT");
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    {
-        std::filesystem::path huge = folder.Write("huge.fil", "");
-        std::filesystem::resize_file(huge, kLargestDataFileBytes + 1);  // sparse
-    }
-    struct Case {
-        std::filesystem::path path;
-        const char* problem;  // empty: readable
-    };
-    for (const Case& c : {
-             Case{folder / "plain.txt", ""}, Case{folder / "OPTIONS.OPT", "a folder"},
-             Case{folder / "pipe", "not a plain file"},  // no writer: would block
-             Case{"/dev/zero", "not a plain file"},      // endless
-             Case{folder / "huge.fil", "larger than 64 MiB"},
-             Case{folder / "missing.txt", "no such file"},
-             Case{"/proc/self/mem", "read error"},  // a plain file whose read fails
-         }) {
-        std::string problem;
-        const auto bytes = ReadFileBytes(c.path, problem);
-        EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
-        EXPECT_EQ(bytes.has_value(), *c.problem == '\0') << c.path;
-        EXPECT_EQ(ReadTextLines(c.path).has_value(), *c.problem == '\0') << c.path;
-        EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
-    }
-    if (::geteuid() != 0) {  // the superuser reads anything
-        const auto locked = folder.Write("locked.txt", "x");
-        std::filesystem::permissions(locked, std::filesystem::perms::none);
-        EXPECT_EQ(FileReadProblem(locked), "no permission to read it");
-    }
 }
 
 TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {

@@ -4,31 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
 
+// A place; its day, 1 January 2000, counts only where a birth opens the hours.
 BirthData Place(float longitude, float latitude, double zone) {
-    BirthData b;
-    b.longitude = longitude;
-    b.longitudeText = LongitudeText(longitude);
-    b.latitude = latitude;
-    b.latitudeText = LatitudeText(latitude);
-    b.timeZone = zone;
-    return b;
+    return Person(1, 1, 2000, 12.00f, "P.M.", zone, longitude, latitude);
 }
 
 // Opening shows the natal day unless the latitude lies beyond 66 degrees.
 TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
     for (const float latitude : {66.00f, 66.01f, 40.45f, -66.00f, -66.01f, 89.59f}) {
         const bool allowed = latitude <= 66.00f && latitude >= -66.00f;
-        BirthData natal = Place(73.59f, latitude, 5);
-        natal.day = 1;
-        natal.month = 1;
-        natal.year = 2000;
         ScriptedPlatform platform;
-        const auto day = OpenPlanetaryHours(natal, platform);
+        const auto day = OpenPlanetaryHours(Place(73.59f, latitude, 5), platform);
         ASSERT_EQ(day.has_value(), allowed) << latitude;
         if (allowed) {
             EXPECT_EQ(day->anchor, 2451544.5);
@@ -59,15 +51,13 @@ TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
         const char* firstDay;
         const char* firstNight;
     };
-    const Case cases[] = {
-        {2000, 1, 1, 3, "SATURDAY", "Sat ", "Mer "},
-        {2000, 1, 2, 4, "SUNDAY", "Sun ", "Jup "},
-        {2000, 1, 3, 5, "MONDAY", "Moo ", "Ven "},
-        {2000, 1, 4, 6, "TUESDAY", "Mar ", "Sat "},
-        {1999, 12, 29, 0, "WEDNESDAY", "Mer ", "Sun "},
-        {2026, 12, 24, 1, "THURSDAY", "Jup ", "Moo "},
-        {1776, 7, 5, 2, "FRIDAY", "Ven ", "Mar "},
-    };
+    const Case cases[] = {{2000, 1, 1, 3, "SATURDAY", "Sat ", "Mer "},
+                          {2000, 1, 2, 4, "SUNDAY", "Sun ", "Jup "},
+                          {2000, 1, 3, 5, "MONDAY", "Moo ", "Ven "},
+                          {2000, 1, 4, 6, "TUESDAY", "Mar ", "Sat "},
+                          {1999, 12, 29, 0, "WEDNESDAY", "Mer ", "Sun "},
+                          {2026, 12, 24, 1, "THURSDAY", "Jup ", "Moo "},
+                          {1776, 7, 5, 2, "FRIDAY", "Ven ", "Mar "}};
     for (const Case& c : cases) {
         const double anchor = PlanetaryHoursAnchor(c.year, c.month, c.day);
         EXPECT_EQ(WeekdayIndex(anchor), c.weekday) << c.year << "-" << c.month << "-" << c.day;

@@ -41,18 +41,16 @@ struct Key {
     double target;
 };
 
-std::vector<Key> Keys(const TimelineRequest& request, TimelineKind kind) {
+// Every aspect of `moving` to every natal target: the longitudes where each is exact.
+std::vector<Key> Keys(const TimelineRequest& request, TimelineKind kind, int moving) {
     std::vector<Key> keys;
-    for (const int moving : MovingPoints(kind, request.moon)) {
-        for (const int natal : NatalTargets(kind)) {
-            for (const int aspect : TimelineAspects(request.minorAspects)) {
-                const double angle = kAspectAngles[aspect];
+    for (const int natal : NatalTargets(kind)) {
+        for (const int aspect : TimelineAspects(request.minorAspects)) {
+            const double angle = kAspectAngles[aspect];
+            keys.push_back({kind, moving, natal, aspect, request.natalLongitude[natal] + angle});
+            if (angle != 0 && angle != 180) {
                 keys.push_back(
-                    {kind, moving, natal, aspect, request.natalLongitude[natal] + angle});
-                if (angle != 0 && angle != 180) {
-                    keys.push_back(
-                        {kind, moving, natal, aspect, request.natalLongitude[natal] - angle});
-                }
+                    {kind, moving, natal, aspect, request.natalLongitude[natal] - angle});
             }
         }
     }
@@ -69,13 +67,11 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         TimelineKind kind;
         double scanStepDays;
     };
-    const Row rows[] = {
-        {1, 2026, 365, TimelineKind::Transit, 0.1},
-        {2, 1991, 200, TimelineKind::Transit, 0.1},
-        {3, 2050, 60, TimelineKind::Transit, 0.05},
-        {4, 2000, 10950, TimelineKind::Progressed, 10},
-        {5, 1985, 10950, TimelineKind::Directed, 10},
-    };
+    const Row rows[] = {{1, 2026, 365, TimelineKind::Transit, 0.1},
+                        {2, 1991, 200, TimelineKind::Transit, 0.1},
+                        {3, 2050, 60, TimelineKind::Transit, 0.05},
+                        {4, 2000, 10950, TimelineKind::Progressed, 10},
+                        {5, 1985, 10950, TimelineKind::Directed, 10}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.seed);
         TimelineRequest request =
@@ -120,7 +116,6 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         int scanned = 0;
         int scannedStations = 0;
         const auto n = static_cast<int>(std::lround(row.days / row.scanStepDays));
-        const std::vector<Key> keys = Keys(request, row.kind);
         for (const int p : MovingPoints(row.kind, request.moon)) {
             std::vector<double> lon(n + 1);
             for (int i = 0; i <= n; ++i) {
@@ -131,10 +126,7 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
                 scannedStations +=
                     (Wrap180(lon[i] - lon[i - 1]) < 0) != (Wrap180(lon[i - 1] - lon[i - 2]) < 0);
             }
-            for (const Key& key : keys) {
-                if (key.moving != p) {
-                    continue;
-                }
+            for (const Key& key : Keys(request, row.kind, p)) {
                 for (int i = 1; i <= n; ++i) {
                     const double before = Wrap180(lon[i - 1] - key.target);
                     const double now = Wrap180(lon[i] - key.target);

@@ -23,14 +23,12 @@ std::vector<double> JsonNumbers(const std::string& json, const std::string& key)
 }
 
 TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
-    const std::vector<std::string> person = {"--person", "Sample Natal"};
-    std::vector<std::string> chart = {"chart", "--format", "json"};
-    std::vector<std::string> report = {"report", "natal"};
-    chart.insert(chart.end(), person.begin(), person.end());
-    report.insert(report.end(), person.begin(), person.end());
     std::ostringstream chartOut, reportOut, err;
-    ASSERT_EQ(RunCommandLine(chart, chartOut, err), 0) << err.str();
-    ASSERT_EQ(RunCommandLine(report, reportOut, err), 0) << err.str();
+    ASSERT_EQ(
+        RunCommandLine({"chart", "--format", "json", "--person", "Sample Natal"}, chartOut, err), 0)
+        << err.str();
+    ASSERT_EQ(RunCommandLine({"report", "natal", "--person", "Sample Natal"}, reportOut, err), 0)
+        << err.str();
     // The natal set comes first; its points end where "progressed" begins.
     const std::string json = chartOut.str();
     const std::string natal = json.substr(0, json.find("\"progressed\":"));

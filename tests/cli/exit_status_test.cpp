@@ -12,11 +12,6 @@
 namespace solvaris {
 namespace {
 
-std::vector<std::string> Joined(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 TEST(ExitStatus, OutputThatCannotBeWrittenIsNoSuccess) {
     const testing::ProgramRun run =
         testing::RunShell("{ QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) +
@@ -64,16 +59,17 @@ TEST(EntryOptionHints, NameTheOptionAndItsRange) {
         PrepareParser(app);
         BirthOptionTexts texts;
         DeclareBirthOptions(app, texts);
-        std::vector<std::string> place = {"--date",         "1950-12-05", "--zone", "5",
-                                          "--lon",          "74w00",      "--lat",  "40n43",
-                                          "--diurnal-date", "2026-12-07"};
+        std::vector<std::string> args = {"--date",         "1950-12-05", "--zone", "5",
+                                         "--lon",          "74w00",      "--lat",  "40n43",
+                                         "--diurnal-date", "2026-12-07"};
         // --use-natal-data gives the second chart's zone and place.
         if (c.args.back() != "--use-natal-data") {
-            place.insert(place.end(), {"--diurnal-zone", "5", "--diurnal-lon", "74w00",
-                                       "--diurnal-lat", "40n43"});
+            args.insert(args.end(), {"--diurnal-zone", "5", "--diurnal-lon", "74w00",
+                                     "--diurnal-lat", "40n43"});
         }
         std::ostringstream err;
-        ASSERT_EQ(ParseArguments(app, Joined(place, c.args), "chart", err), 0) << err.str();
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        ASSERT_EQ(ParseArguments(app, args, "chart", err), 0) << err.str();
         BirthOptions options;
         TypeBirthOptions(texts, options);
         if (options.diurnal.chkNatOrNow) {

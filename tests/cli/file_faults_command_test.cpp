@@ -58,21 +58,17 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
             }
         }
         ASSERT_EQ(::mkfifo((home / "PIPE").c_str(), 0600), 0);
-        const auto placed = [&home](std::string word) {
-            for (const auto& [name, path] :
-                 {std::pair<std::string, std::filesystem::path>{"HOME", home.path()},
-                  {"PIPE", home / "PIPE"}}) {
-                if (const auto at = word.find(name); at != std::string::npos) {
-                    word.replace(at, name.size(), path.string());
-                }
+        const auto placed = [&home](std::string text) {
+            if (const auto at = text.find("HOME"); at != std::string::npos) {
+                text.replace(at, 4, home.path().string());
             }
-            return word;
+            if (const auto at = text.find("PIPE"); at != std::string::npos) {
+                text.replace(at, 4, (home / "PIPE").string());
+            }
+            return text;
         };
-        std::istringstream words(c.command);
-        std::vector<std::string> args;
-        for (auto w = std::istream_iterator<std::string>(words); w != decltype(w)(); ++w) {
-            args.push_back(placed(*w));
-        }
+        std::istringstream words(placed(c.command));
+        std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
         if (args[0] == "wheel") {
             args.insert(args.end(), {"--out", (home / "wheel.png").string()});
         }

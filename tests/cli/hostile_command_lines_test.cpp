@@ -144,18 +144,14 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         if (args[0] == "return") {
             args.insert(args.end(), person.begin(), person.end());
         }
+        SCOPED_TRACE(::testing::PrintToString(c.args));
         const Outcome r = RunArgs(args);
-        std::string what;
-        for (const std::string& a : c.args) {
-            what += a + ' ';
-        }
-        EXPECT_EQ(r.status, c.status) << what << '\n' << r.err;
-        EXPECT_NE(r.err.find(c.err), std::string::npos) << what << '\n' << r.err;
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
         if (r.status == 0) {
-            EXPECT_EQ(PrintedOutsideSpan(r.out), "") << what;
+            EXPECT_EQ(PrintedOutsideSpan(r.out), "");
         } else {
-            // One short reason, not a page of digits.
-            EXPECT_LT(r.err.size(), 400u) << what << '\n' << r.err;
+            EXPECT_LT(r.err.size(), 400u) << r.err;  // one short reason, not a page of digits
         }
     }
 }

@@ -4,7 +4,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "cli/timeline_formats.hpp"
 #include "support/command_outcome.hpp"
+#include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -13,18 +15,27 @@ namespace {
 using testing::Outcome;
 using testing::RunArgs;
 
-// The words of `command` and the birth options: the second chart's only
-// where they are read (the ephemeris reads the natal data alone).
+// The words of `command` and the birth options of a report, a return, a
+// timeline or a chart: the second chart's only where they are read (the
+// ephemeris and the timeline read the natal data alone).
 std::vector<std::string> Report(const std::string& command, const char* natalDate) {
     std::istringstream words(command);
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     args.insert(args.end(), {"--date", natalDate, "--time", "7:30am", "--zone", "5", "--lon",
                              "74W00", "--lat", "40N43"});
-    if (command.find("ephemeris") == std::string::npos) {
+    if (command.find("ephemeris") == std::string::npos && !command.starts_with("timeline")) {
         args.insert(args.end(),
                     {"--diurnal-date", "2026-12-06", "--diurnal-time", "1:00pm", "--diurnal-zone",
                      "5", "--diurnal-lon", "74W00", "--diurnal-lat", "40N43"});
     }
+    return args;
+}
+
+// The timeline of the natal data from `from` to `to`.
+std::vector<std::string> Timeline(const std::string& from, const std::string& to,
+                                  const std::vector<std::string>& more = {}) {
+    std::vector<std::string> args = Report("timeline --from " + from + " --to " + to, "1960-06-15");
+    args.insert(args.end(), more.begin(), more.end());
     return args;
 }
 
@@ -132,6 +143,104 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find(c.needle) != std::string::npos, c.present);
     }
+}
+
+TEST(ReturnCommand, SolarReturnsStepByYears) {
+    const Outcome first = RunArgs(Report("return solar", "1960-06-15"));
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("SOLAR RETURN  06/15/2026", 0), 0u) << first.out;
+    const Outcome next = RunArgs(Report("return solar --next 2 --format json", "1960-06-15"));
+    ASSERT_EQ(next.status, 0) << next.err;
+    // After the 2028 leap day the return falls late on 14 June, Greenwich time.
+    EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
+    EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
+    const Outcome back = RunArgs(Report("return solar --previous 1", "1960-06-15"));
+    EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
+}
+
+TEST(TimelineCommand, BadRangesAreRefusedWithStatusTwo) {
+    struct Row {
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    for (const Row row : {Row{"2026-05-01", "2026-04-30", "the range ends before it begins"},
+                          Row{"2099-12-01", "2100-01-02", "outside the years 100 to 2099"},
+                          Row{"1800-01-01", "2026-01-01", "longer than 200 years"},
+                          Row{"2026-02-30", "2026-03-01", "expected YYYY-MM-DD"}}) {
+        const Outcome r = RunArgs(Timeline(row.from, row.to));
+        EXPECT_EQ(r.status, 2) << row.from;
+        EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+// The same events in every format; the calendar file has CR LF lines of at
+// most 75 octets and reads back in Python's icalendar where it is installed.
+TEST(TimelineCommand, FormatsAgreeAndTheCalendarReadsBack) {
+    const Outcome json = RunArgs(Timeline("2026-01-01", "2026-03-31", {"--format", "json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    const std::size_t events = Count(json.out, "\"kind\":");
+    EXPECT_GT(events, 50u);
+    const Outcome csv = RunArgs(Timeline("2026-01-01", "2026-03-31", {"--format", "csv"}));
+    EXPECT_EQ(Count(csv.out, "\n"), events + 1);
+    const Outcome text = RunArgs(Timeline("2026-01-01", "2026-03-31"));
+    EXPECT_NE(text.out.find("Tr. MERCURY   turns retrograde"), std::string::npos) << text.out;
+
+    // A name of two-octet letters from the first octet after "DESCRIPTION:", so
+    // that the fold falls inside a letter unless it steps back to its start.
+    std::string accents;
+    for (int i = 0; i < 40; ++i) {
+        accents += "\xC3\xA9";  // é
+    }
+    const Outcome ics =
+        RunArgs(Timeline("2026-01-01", "2026-03-31",
+                         {"--name", accents + " Ann, \"Bee\"; C\\D", "--format", "ics"}));
+    ASSERT_EQ(ics.status, 0) << ics.err;
+    EXPECT_EQ(Count(ics.out, "BEGIN:VEVENT\r\n"), events);
+    EXPECT_EQ(Count(ics.out, "\n"), Count(ics.out, "\r\n"));
+    std::string unfolded;
+    for (std::size_t start = 0, end; (end = ics.out.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        const std::string line = ics.out.substr(start, end - start);
+        EXPECT_LE(line.size(), 75u);
+        if (line.starts_with(' ')) {  // a folded line goes on with a whole letter
+            EXPECT_NE(static_cast<unsigned char>(line[1]) & 0xC0, 0x80u) << line;
+            unfolded += line.substr(1);
+        } else {
+            unfolded += "\n" + line;
+        }
+    }
+    EXPECT_NE(unfolded.find(accents + " Ann\\, \"Bee\"\\; C\\\\D"), std::string::npos);
+    EXPECT_EQ(IcsEscaped("a\nb"), "a\\nb");  // no name from the command line holds one
+
+    // Debian's interpreter, where python3-icalendar installs, may not be
+    // the first python3 on the path.
+    std::string python;
+    for (const char* candidate : {"python3", "/usr/bin/python3"}) {
+        if (python.empty() &&
+            testing::RunShell(candidate, {"-c", "import icalendar"}).status == 0) {
+            python = candidate;
+        }
+    }
+    if (python.empty()) {
+        GTEST_SKIP() << "python3-icalendar is not installed";
+    }
+    testing::TempFolder folder;
+    const auto file = folder.Write("timeline.ics", ics.out);
+    // Events, distinct UIDs, the zone of the first start and its description
+    // unescaped.
+    const auto script = folder.Write(
+        "read.py",
+        "import icalendar, sys\n"
+        "c = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+        "e = c.walk('VEVENT')\n"
+        "print(len(e), len({str(x['UID']) for x in e}), e[0]['DTSTART'].dt.utcoffset(),\n"
+        "      str(e[0]['DESCRIPTION']).startswith('\\u00e9' * 40 + ' Ann, \"Bee\"; C\\\\D: "
+        "exact'))\n");
+    const testing::ProgramRun read = testing::RunShell(python, {script.string(), file.string()});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, std::to_string(events) + " " + std::to_string(events) + " 0:00:00 True\n");
 }
 
 }  // namespace

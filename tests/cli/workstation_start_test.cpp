@@ -1,13 +1,22 @@
 // `solvaris` alone or with --home opens the workstation; without a display
 // it says so in one line and exits with 2, even with an empty environment.
+// `solvaris` itself computes and prints without any GUI library and hands
+// the workstation and the wheel pictures to the workstation program; where
+// that program cannot be started, it says so instead of drawing nothing.
 #include "cli/workstation_start.hpp"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "support/run_program.hpp"
 
 namespace solvaris {
 namespace {
+
+using testing::ProgramRun;
+using testing::RunShell;
+using testing::ShellQuoted;
 
 TEST(WorkstationStart, WhichArgumentsOpenTheWorkstation) {
     struct Case {
@@ -15,14 +24,12 @@ TEST(WorkstationStart, WhichArgumentsOpenTheWorkstation) {
         bool workstation;
         const char* home;
     };
-    const Case cases[] = {
-        {{}, true, ""},
-        {{"--home", "/data/astro"}, true, "/data/astro"},
-        {{"--home"}, false, ""},
-        {{"help"}, false, ""},
-        {{"report", "natal"}, false, ""},
-        {{"--home", "/data/astro", "report"}, false, ""},
-    };
+    const Case cases[] = {{{}, true, ""},
+                          {{"--home", "/data/astro"}, true, "/data/astro"},
+                          {{"--home"}, false, ""},
+                          {{"help"}, false, ""},
+                          {{"report", "natal"}, false, ""},
+                          {{"--home", "/data/astro", "report"}, false, ""}};
     for (const Case& c : cases) {
         std::string home = "unchanged";
         EXPECT_EQ(IsWorkstationCommand(c.args, home), c.workstation) << c.args.size();
@@ -37,17 +44,15 @@ TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
         DisplayEnvironment environment;
         bool available;
     };
-    const Case cases[] = {
-        {{"", "", ""}, false},
-        {{":0", "", ""}, true},
-        {{"", "wayland-0", ""}, true},
-        {{"", "", "offscreen"}, true},
-        {{"", "", "vnc"}, true},
-        {{"", "", "xcb"}, false},
-        {{":94", "", "xcb"}, true},
-        {{"", "", "wayland"}, false},
-        {{"", "wayland-1", "wayland-egl"}, true},
-    };
+    const Case cases[] = {{{"", "", ""}, false},
+                          {{":0", "", ""}, true},
+                          {{"", "wayland-0", ""}, true},
+                          {{"", "", "offscreen"}, true},
+                          {{"", "", "vnc"}, true},
+                          {{"", "", "xcb"}, false},
+                          {{":94", "", "xcb"}, true},
+                          {{"", "", "wayland"}, false},
+                          {{"", "wayland-1", "wayland-egl"}, true}};
     for (const Case& c : cases) {
         EXPECT_EQ(DisplayAvailable(c.environment), c.available)
             << c.environment.display << "|" << c.environment.waylandDisplay << "|"
@@ -57,16 +62,71 @@ TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
 
 // With no environment at all: one line, status 2; the headless commands run.
 TEST(WorkstationStart, WithoutADisplayOneLineAndStatusTwo) {
-    const std::string bare = "env -i " + testing::ShellQuoted(SOLVARIS_BINARY);
+    const std::string bare = "env -i " + ShellQuoted(SOLVARIS_BINARY);
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--home", "/tmp"}}) {
-        const testing::ProgramRun run = testing::RunShell(bare, args);
+        const ProgramRun run = RunShell(bare, args);
         EXPECT_EQ(run.status, 2) << args.size();
         EXPECT_EQ(run.out + run.err, std::string(kNoDisplayMessage) + "\n") << args.size();
         EXPECT_NE(run.err.find("solvaris help"), std::string::npos);
     }
-    const testing::ProgramRun help = testing::RunShell(bare, {"help"});
+    const ProgramRun help = RunShell(bare, {"help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Commands:"), std::string::npos);
+}
+
+TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
+    const ProgramRun loaded =
+        RunShell("LD_TRACE_LOADED_OBJECTS=1 " + ShellQuoted(SOLVARIS_BINARY), {});
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    EXPECT_NE(loaded.out.find("libstdc++"), std::string::npos) << loaded.out;
+    EXPECT_EQ(loaded.out.find("libQt"), std::string::npos) << loaded.out;
+
+    const testing::TempFolder scratch;
+    // The program alone, without the workstation program beside it or in
+    // its library folder.
+    const std::filesystem::path alone = scratch / "bin" / "solvaris";
+    std::filesystem::create_directories(alone.parent_path());
+    std::filesystem::copy_file(SOLVARIS_BINARY, alone);
+    const std::string picture = (scratch / "natal.svg").string();
+    const std::vector<std::string> wheel = {"wheel",        "natal", "--person",
+                                            "Sample Natal", "--out", picture};
+    struct Case {
+        const char* what;
+        std::string program;
+        std::vector<std::string> args;
+        int status;
+        const char* saidOnStderr;  // a part of it, or "" for nothing said
+    };
+    const Case cases[] = {
+        {"a wheel through the workstation program", SOLVARIS_BINARY, wheel, 0, ""},
+        {"the wheel's help, headless", alone.string(), {"wheel", "--help"}, 0, ""},
+        {"a wheel without the workstation program", alone.string(), wheel, 3,
+         "pictures are drawn by solvaris-workstation"},
+        {"a bad wheel option without it",
+         alone.string(),
+         {"wheel", "natal", "--size", "9"},
+         2,
+         "--size"},
+        {"the workstation without it", alone.string(), {}, 3, "cannot be started"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(picture);
+        // A sanitized build's leak suppressions (Qt's own statics) used
+        // without a word, so that stderr holds only what the program says.
+        const ProgramRun run =
+            RunShell("LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" HOME=" +
+                         ShellQuoted(scratch.path().string()) + " QT_QPA_PLATFORM=offscreen " +
+                         ShellQuoted(c.program),
+                     c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (*c.saidOnStderr == '\0') {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_NE(run.err.find(c.saidOnStderr), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(std::filesystem::exists(picture), c.args == wheel && c.status == 0);
+    }
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 namespace solvaris {
 namespace {
 
-PositionTables Compute(double dayNumber, double ut, double asc, bool motion, double& trueNode) {
+// `trueNode`, when given, keeps the true node between evaluations.
+PositionTables Compute(double dayNumber, double ut, double asc, bool motion = false,
+                       double* trueNode = nullptr) {
+    double unset = kTrueNodeUnset;
     PositionRequest r;
     r.dayNumber = dayNumber;
     r.utFraction = ut;
@@ -17,13 +20,13 @@ PositionTables Compute(double dayNumber, double ut, double asc, bool motion, dou
     r.obliquityRad = DegToRad(Obliquity((dayNumber - 2415020 + ut - 0.5) / 36525));
     r.equatorialMotion = motion;
     PositionTables t;
-    EXPECT_TRUE(ComputePositions(r, t, trueNode));
+    EXPECT_TRUE(ComputePositions(r, t, trueNode ? *trueNode : unset));
     return t;
 }
 
 TEST(Positions, DerivedPointsAndSunAtJ2000) {
     double trueNode = kTrueNodeUnset;
-    const PositionTables t = Compute(2451545, 0.5, 123.0, false, trueNode);
+    const PositionTables t = Compute(2451545, 0.5, 123.0, false, &trueNode);
     EXPECT_NEAR(t.longitude[Sun], 280.37, 0.01);
     EXPECT_EQ(t.latitude[Sun], 0);
     EXPECT_NEAR(t.nextDayLongitude[Sun] - t.longitude[Sun], 1.02, 0.005);
@@ -34,7 +37,7 @@ TEST(Positions, DerivedPointsAndSunAtJ2000) {
     EXPECT_EQ(t.longitude[Midheaven], 33.0);
     EXPECT_NE(trueNode, kTrueNodeUnset);
     const double captured = trueNode;  // an earlier evaluation's stays
-    Compute(2451545, 0.75, 123.0, false, trueNode);
+    Compute(2451545, 0.75, 123.0, false, &trueNode);
     EXPECT_EQ(trueNode, captured);
     EXPECT_EQ(t.sunApparentLongitude, t.longitude[Sun]);
     EXPECT_NEAR(t.sunDistances.fromAscendant, 157.37, 0.01);
@@ -49,10 +52,8 @@ TEST(Positions, DerivedPointsAndSunAtJ2000) {
 }
 
 TEST(Positions, EquatorialMotionOnlyWhenAsked) {
-    double node1 = kTrueNodeUnset;
-    const PositionTables without = Compute(2451545, 0.5, 0, false, node1);
-    double node2 = kTrueNodeUnset;
-    const PositionTables with = Compute(2451545, 0.5, 0, true, node2);
+    const PositionTables without = Compute(2451545, 0.5, 0);
+    const PositionTables with = Compute(2451545, 0.5, 0, true);
     for (int p = Sun; p <= Moon; ++p) {
         EXPECT_EQ(without.nextDayDeclination[p], 0) << p;
         EXPECT_NE(with.nextDayRightAscension[p], 0) << p;
@@ -62,9 +63,8 @@ TEST(Positions, EquatorialMotionOnlyWhenAsked) {
 }
 
 TEST(Positions, RetrogradeMarksFollowDailyMotion) {
-    double node = kTrueNodeUnset;
     // 2000 March 1: Mercury stationary-retrograde season ends; Mars direct.
-    const PositionTables t = Compute(2451605, 0.5, 0, false, node);
+    const PositionTables t = Compute(2451605, 0.5, 0);
     ASSERT_EQ(t.retrogradeMarks.size(), 15u);
     for (int p = Sun; p <= Moon; ++p) {
         const bool retro = DailyMotion(t.longitude[p], t.nextDayLongitude[p]) < 0;
@@ -79,10 +79,8 @@ TEST(Positions, RetrogradeMarksFollowDailyMotion) {
 }
 
 TEST(Positions, PlutoPrecessionAddsNoMotion) {
-    double node = kTrueNodeUnset;
-    const PositionTables a = Compute(2451545, 0.0, 0, false, node);
-    node = kTrueNodeUnset;
-    const PositionTables b = Compute(2451545, 0.999999, 0, false, node);
+    const PositionTables a = Compute(2451545, 0.0, 0);
+    const PositionTables b = Compute(2451545, 0.999999, 0);
     // Same day number: the same precession, so a day's motion is the theory's.
     EXPECT_NEAR(DailyMotion(a.longitude[Pluto], b.longitude[Pluto]),
                 DailyMotion(a.longitude[Pluto], a.nextDayLongitude[Pluto]), 0.0005);

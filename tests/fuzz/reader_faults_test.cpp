@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -34,6 +35,14 @@ struct NamedReader {
     Reader refuses;
 };
 
+// A list reader that refuses with one message and an empty list.
+template <typename Record>
+Reader ListWithOneMessage(std::vector<Record> (*read)(const std::filesystem::path&, Platform&)) {
+    return [read](const std::filesystem::path& p, ScriptedPlatform& platform) {
+        return read(p, platform).empty() && platform.Messages().size() == 1;
+    };
+}
+
 std::vector<NamedReader> Readers() {
     return {
         {"OPTIONS.OPT",
@@ -52,18 +61,9 @@ std::vector<NamedReader> Readers() {
              ReadSettings(p, settings);  // silent by design: the defaults stand
              return SettingsText(settings) == SettingsText(DefaultSettings("/p"));
          }},
-        {"NAMES.FIL",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadNamesList(p, platform).empty() && platform.Messages().size() == 1;
-         }},
-        {"GA_MA.LL",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadCitiesList(p, platform).empty() && platform.Messages().size() == 1;
-         }},
-        {"TZ.DAT",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
-             return ReadTimeZones(p, platform).empty() && platform.Messages().size() == 1;
-         }},
+        {"NAMES.FIL", ListWithOneMessage(ReadNamesList)},
+        {"GA_MA.LL", ListWithOneMessage(ReadCitiesList)},
+        {"TZ.DAT", ListWithOneMessage(ReadTimeZones)},
         {"HCDATA.DAT",
          [](const std::filesystem::path& p, ScriptedPlatform&) {
              std::array<std::int16_t, kCuspAnchorValues> values{};
@@ -76,22 +76,46 @@ std::vector<NamedReader> Readers() {
     };
 }
 
+// Every reader goes through ReadFileBytes: a folder, a device, a pipe or a
+// huge file is refused with its reason before it is read, so none of them
+// aborts, hangs or exhausts the program.
 TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "folder");
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    std::filesystem::resize_file(folder.Write("huge", ""), kLargestDataFileBytes + 1);
-    const std::vector<std::filesystem::path> paths = {
-        folder / "folder", folder / "pipe",  "/dev/zero",        "/dev/urandom",
-        folder / "huge",   "/proc/self/mem", folder / "missing",
+    std::filesystem::resize_file(folder.Write("huge", ""), kLargestDataFileBytes + 1);  // sparse
+    struct Case {
+        std::filesystem::path path;
+        const char* problem;  // how ReadFileBytes's reason begins
     };
-    for (const NamedReader& reader : Readers()) {
-        for (const std::filesystem::path& path : paths) {
+    const Case cases[] = {
+        {folder / "folder", "a folder"},
+        {folder / "pipe", "not a plain file"},  // no writer: would block
+        {"/dev/zero", "not a plain file"},      // endless
+        {"/dev/urandom", "not a plain file"},
+        {folder / "huge", "larger than 64 MiB"},
+        {"/proc/self/mem", "read error"},  // a plain file whose read fails
+        {folder / "missing", "no such file"},
+    };
+    for (const Case& c : cases) {
+        std::string problem;
+        EXPECT_FALSE(ReadFileBytes(c.path, problem)) << c.path;
+        EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
+        EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
+        for (const NamedReader& reader : Readers()) {
             ScriptedPlatform platform;
             bool refused = false;
-            EXPECT_NO_THROW(refused = reader.refuses(path, platform)) << reader.name << path;
-            EXPECT_TRUE(refused) << reader.name << " read " << path;
+            EXPECT_NO_THROW(refused = reader.refuses(c.path, platform)) << reader.name << c.path;
+            EXPECT_TRUE(refused) << reader.name << " read " << c.path;
         }
+    }
+    const auto plain = folder.Write("plain.txt", "one\r\n");
+    std::string problem;
+    EXPECT_EQ(ReadFileBytes(plain, problem), "one\r\n");
+    EXPECT_EQ(problem + FileReadProblem(plain), "");
+    if (::geteuid() != 0) {  // the superuser reads anything
+        std::filesystem::permissions(plain, std::filesystem::perms::none);
+        EXPECT_EQ(FileReadProblem(plain), "no permission to read it");
     }
 }
 

@@ -1,6 +1,11 @@
-// Return moments against Swiss Ephemeris's crossing finders. The bounds are
-// 1.5 times the worst gap measured; the gaps come from our solar and lunar
-// theories and from our searches running on UT where Swiss Ephemeris uses TT.
+// Searched moments against Swiss Ephemeris (analytic Moshier mode): the
+// returns against its crossing finders, sunrise and sunset against
+// swe_rise_trans for the geometric rising of the disc centre (the event our
+// search times when it puts the Sun on the Ascendant), the new moons of the
+// lunations report against the true conjunction found by bisection on the
+// Moon's distance from the Sun. Each bound is about 1.5 times the worst gap
+// measured; the gaps come from our solar and lunar theories and from our
+// searches running on UT where Swiss Ephemeris uses TT.
 #include <gtest/gtest.h>
 #include <swephexp.h>
 
@@ -11,9 +16,11 @@
 #include <vector>
 
 #include "chart/angles.hpp"
+#include "chart/planetary_hours.hpp"
 #include "chart/returns.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
+#include "reports/new_moons.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
@@ -58,42 +65,137 @@ std::vector<Sample> Samples(int count) {
     return out;
 }
 
-TEST(ReturnsOracle, SolarReturnsAgreeWithSwissEphemeris) {
+// Each sample's solar return in its year and lunar return from its date.
+TEST(ReturnsOracle, SolarAndLunarReturnsAgreeWithSwissEphemeris) {
     ScriptedPlatform platform;
-    double worst = 0;
+    double worstSolar = 0, worstLunar = 0;
+    char error[256] = "";
     for (const Sample& s : Samples(300)) {
-        const double target = SunPosition(s.natalT);
         ReturnSearch search;
         search.solarYear = s.year;
-        const auto found = SolarReturnSearch(target, s.natal, search, platform);
-        ASSERT_TRUE(found.has_value());
-        char error[256] = "";
-        const double swiss = swe_solcross_ut(target, found->jd - 10, SEFLG_MOSEPH, error);
-        ASSERT_GT(swiss, found->jd - 10) << error;
-        worst = std::max(worst, std::fabs(found->jd - swiss) * kMinutesPerDay);
-    }
-    std::printf("solar returns: worst gap %.2f minutes\n", worst);
-    EXPECT_LT(worst, 1.5 * kSolarWorstMinutes);
-}
-
-TEST(ReturnsOracle, LunarReturnsAgreeWithSwissEphemeris) {
-    ScriptedPlatform platform;
-    double worst = 0;
-    for (const Sample& s : Samples(300)) {
-        const double target = MoonPosition(s.natalT).longitude;
-        ReturnSearch search;
         search.lunarDay = s.day;
         search.lunarMonth = s.month;
         search.lunarYear = s.year;
-        const auto found = LunarReturnSearch(target, s.natal, search, platform);
-        ASSERT_TRUE(found.has_value());
-        char error[256] = "";
-        const double swiss = swe_mooncross_ut(target, found->jd - 1, SEFLG_MOSEPH, error);
-        ASSERT_GT(swiss, found->jd - 1) << error;
-        worst = std::max(worst, std::fabs(found->jd - swiss) * kMinutesPerDay);
+        const double sun = SunPosition(s.natalT);
+        const double moon = MoonPosition(s.natalT).longitude;
+        const auto solar = SolarReturnSearch(sun, s.natal, search, platform);
+        const auto lunar = LunarReturnSearch(moon, s.natal, search, platform);
+        ASSERT_TRUE(solar.has_value() && lunar.has_value());
+        const double swissSolar = swe_solcross_ut(sun, solar->jd - 10, SEFLG_MOSEPH, error);
+        ASSERT_GT(swissSolar, solar->jd - 10) << error;
+        const double swissLunar = swe_mooncross_ut(moon, lunar->jd - 1, SEFLG_MOSEPH, error);
+        ASSERT_GT(swissLunar, lunar->jd - 1) << error;
+        worstSolar = std::max(worstSolar, std::fabs(solar->jd - swissSolar) * kMinutesPerDay);
+        worstLunar = std::max(worstLunar, std::fabs(lunar->jd - swissLunar) * kMinutesPerDay);
     }
-    std::printf("lunar returns: worst gap %.2f minutes\n", worst);
-    EXPECT_LT(worst, 1.5 * kLunarWorstMinutes);
+    std::printf("worst gap: solar returns %.2f minutes, lunar returns %.2f\n", worstSolar,
+                worstLunar);
+    EXPECT_LT(worstSolar, 1.5 * kSolarWorstMinutes);
+    EXPECT_LT(worstLunar, 1.5 * kLunarWorstMinutes);
+}
+
+constexpr double kSunriseWorstMinutes = 0.07;
+
+// A d.mm value of whole minutes from signed decimal degrees.
+float Packed(double degrees) {
+    const double minutes = std::round(std::fabs(degrees) * 60);
+    const double packed = std::floor(minutes / 60) + std::fmod(minutes, 60) / 100;
+    return static_cast<float>(degrees < 0 ? -packed : packed);
+}
+
+// Minutes from our local clock hours to the Swiss event nearest them.
+double GapMinutes(double anchor, double localHours, const BirthData& place, int event) {
+    const double ours = anchor + (localHours + place.timeZone) / 24;
+    // Swiss Ephemeris counts longitude east positive.
+    double geo[3] = {-SignedFromPacked(place.longitude), SignedFromPacked(place.latitude), 0};
+    double swiss = 0;
+    char error[256] = "";
+    const int flags = event | SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
+    EXPECT_EQ(swe_rise_trans(ours - 0.5, SE_SUN, nullptr, SEFLG_MOSEPH, flags, geo, 1013.25, 15,
+                             &swiss, error),
+              0)
+        << error;
+    return std::fabs(ours - swiss) * 1440;
+}
+
+TEST(SunriseOracle, RiseAndSetAgreeWithSwissEphemeris) {
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> years(1900, 2099);
+    std::uniform_int_distribution<int> months(1, 12);
+    std::uniform_int_distribution<int> days(1, 28);
+    std::uniform_real_distribution<double> longitudes(-180, 180);
+    std::uniform_real_distribution<double> latitudes(-60, 60);
+    double worstRise = 0;
+    double worstSet = 0;
+    for (int i = 0; i < 300; ++i) {
+        const double longitude = longitudes(random);  // west positive
+        BirthData place;
+        place.longitude = Packed(longitude);
+        place.latitude = Packed(latitudes(random));
+        place.timeZone = std::round(longitude / 15);
+        const double anchor = PlanetaryHoursAnchor(years(random), months(random), days(random));
+        ScriptedPlatform platform;
+        const SunTimes t = SunriseSunset(anchor, place, platform);
+        ASSERT_TRUE(platform.Messages().empty()) << i;
+        worstRise = std::max(worstRise, GapMinutes(anchor, t.sunrise, place, SE_CALC_RISE));
+        worstSet = std::max(worstSet, GapMinutes(anchor, t.sunset, place, SE_CALC_SET));
+    }
+    std::printf("sunrise: worst gap %.2f minutes, sunset: worst gap %.2f minutes\n", worstRise,
+                worstSet);
+    EXPECT_LT(worstRise, 1.5 * kSunriseWorstMinutes);
+    EXPECT_LT(worstSet, 1.5 * kSunriseWorstMinutes);
+}
+
+constexpr double kNewMoonWorstMinutes = 1.83;
+
+double SwissLongitude(double jd, int body) {
+    double xx[6] = {};
+    char error[256] = "";
+    swe_calc_ut(jd, body, SEFLG_MOSEPH, xx, error);
+    return xx[0];
+}
+
+// The Moon's longitude less the Sun's, -180 ... 180.
+double MoonFromSun(double jd) {
+    return std::remainder(SwissLongitude(jd, SE_MOON) - SwissLongitude(jd, SE_SUN), 360.0);
+}
+
+// The conjunction within half a day of `jd`, to a hundredth of a second.
+double SwissConjunction(double jd) {
+    double before = jd - 0.5;
+    double after = jd + 0.5;
+    EXPECT_LT(MoonFromSun(before), 0);
+    EXPECT_GT(MoonFromSun(after), 0);
+    while (after - before > 1e-7) {
+        const double middle = (before + after) / 2;
+        (MoonFromSun(middle) < 0 ? before : after) = middle;
+    }
+    return (before + after) / 2;
+}
+
+TEST(NewMoonOracle, ConjunctionsAgreeWithSwissEphemeris) {
+    double worst = 0;
+    double worstAt = 0;
+    double sum = 0;
+    int count = 0;
+    // Starts spread over 1900-2099, a little over eight years apart.
+    for (double start = 2415020.5 + 17; start < 2488069.5; start += 3043.7) {
+        const std::vector<NewMoon> moons = FindNewMoons((start - 2415020) / 36525);
+        ASSERT_EQ(moons.size(), static_cast<std::size_t>(kLunationCount));
+        for (const NewMoon& m : moons) {
+            const double gap = std::fabs(m.julianDay - SwissConjunction(m.julianDay));
+            const double minutes = gap * kMinutesPerDay;
+            sum += minutes;
+            ++count;
+            if (minutes > worst) {
+                worst = minutes;
+                worstAt = m.julianDay;
+            }
+        }
+    }
+    std::printf("new moons: %d compared, mean gap %.2f minutes, worst %.2f minutes at JD %.4f\n",
+                count, sum / count, worst, worstAt);
+    EXPECT_LT(worst, 1.5 * kNewMoonWorstMinutes);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/aspect_grids.hpp"
 #include "reports/aspect_lists.hpp"
+#include "reports/interpretation_file.hpp"
 #include "reports/progressed_moon.hpp"
 #include "reports/transit_interpretations.hpp"
 #include "support/scripted_platform.hpp"
@@ -98,17 +99,10 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     OrbTable orbs{};
     orbs[16] = 1;   // septile
     orbs[6] = 0.5;  // parallel
-    const auto has = [](const std::string& text, int a, int aspect, int b) {
-        const std::string line = {' ',
-                                  ' ',
-                                  static_cast<char>(PointGlyphCode(a)),
-                                  ' ',
-                                  static_cast<char>(aspect),
-                                  ' ',
-                                  static_cast<char>(PointGlyphCode(b)),
-                                  '\r',
-                                  '\n'};
-        return text.find(line) != std::string::npos;
+    const auto glyph = [](int code) { return std::string(1, static_cast<char>(code)); };
+    const auto has = [&glyph](const std::string& text, int a, int aspect, int b) {
+        return text.find("  " + glyph(PointGlyphCode(a)) + ' ' + glyph(aspect) + ' ' +
+                         glyph(PointGlyphCode(b)) + "\r\n") != std::string::npos;
     };
     const std::string single = AspectGridText({wheel, charts, orbs, false});
     EXPECT_TRUE(has(single, Sun, 176, Mars));
@@ -116,6 +110,8 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     EXPECT_TRUE(has(single, Sun, 166, Mars));  // both at -50
     EXPECT_TRUE(has(single, Venus, 177, Sun));
     EXPECT_FALSE(has(single, NorthNode, 177, SouthNode));  // nodes take no parallels
+    EXPECT_FALSE(has(single, PartOfFortune, 166, Sun));    // nor does the Part of Fortune
+    EXPECT_FALSE(has(single, Sun, 166, PartOfFortune));
 
     wheel.layout = 1;
     wheel.second.longitude = wheel.longitude;
@@ -126,6 +122,15 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     EXPECT_TRUE(has(dual, Jupiter, 176, Sun));
     EXPECT_FALSE(has(dual, Sun, 176, Jupiter));                       // once, outer point first
     EXPECT_EQ(dual.find(static_cast<char>(166)), std::string::npos);  // not natal to progressed
+
+    // Natal-progressed: the progressed ring's declinations (rows) against the natal ring's.
+    wheel.secondHeader[5] = "Inner = progressed";
+    charts.progressed.points.declination.fill(20);
+    charts.progressed.points.declination[Moon] = 50;
+    const std::string progressed = AspectGridText({wheel, charts, orbs, false});
+    EXPECT_TRUE(has(progressed, Moon, 166, Venus));
+    EXPECT_TRUE(has(progressed, Moon, 177, Sun));
+    EXPECT_FALSE(has(progressed, Sun, 166, Mars));  // the natal declinations only across
 }
 
 TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
@@ -143,6 +148,34 @@ TEST_F(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
     EXPECT_EQ(Lines()[3], "     Sunday, 02 Jan 2000 - Someone");
     InterpretationsBackward(ctx);
     EXPECT_EQ(Lines()[3], "     Saturday, 01 Jan 2000 - Someone");
+}
+
+// The first paragraph under a key, leading blanks and case ignored; ten
+// empty lines end the search; a missing file has nothing.
+TEST(InterpretationFile, KeyMatchFirstParagraphOnly) {
+    using Paragraph = std::optional<std::vector<std::string>>;
+    const testing::TempFolder folder;
+    EXPECT_FALSE(FindInterpretation(folder / "MISSING.TXT", "SUN Trine MOON").has_value());
+    const auto file = folder.Write("I.TXT",
+                                   "SATURN Square SUN\r\nfirst line\r\nsecond line\r\n\r\n"
+                                   "  saturn trine sun\r\nthe trine\r\n\r\n"
+                                   "SATURN Trine SUN\r\nsecond copy\r\n" +
+                                       std::string(9, '\n') + "C Trine D\nnine were not enough\n" +
+                                       std::string(10, '\n') + "E Square F\nunreachable\n");
+    struct Case {
+        const char* key;
+        Paragraph paragraph;
+    };
+    const Case cases[] = {
+        {"SATURN Square SUN", std::vector<std::string>{"first line", "second line"}},
+        {"SATURN Trine SUN", std::vector<std::string>{"the trine"}},
+        {"C Trine D", std::vector<std::string>{"nine were not enough"}},
+        {"E Square F", std::nullopt},
+        {"SATURN Sextile SUN", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindInterpretation(file, c.key), c.paragraph) << c.key;
+    }
 }
 
 }  // namespace

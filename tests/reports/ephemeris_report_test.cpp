@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "platform/headless/recording_data_window.hpp"
@@ -133,32 +134,18 @@ TEST_F(EphemerisReport, BlankLineAfterEverySaturday) {
 }
 
 TEST_F(EphemerisReport, LinesFieldByField) {
-    PointArray longitude{};
-    longitude[Sun] = 240 + 13 + 42.0 / 60 + 7.5 / 3600;
-    longitude[Moon] = 29.9999;  // minutes capped, no carry
-    longitude[Mercury] = 0;
-    longitude[Venus] = 359.5;
-    longitude[Mars] = 270 + 21 + 5.0 / 60;
-    longitude[Jupiter] = 29.9999;
-    longitude[Saturn] = 30;
-    longitude[Uranus] = 45.995;  // rounded minutes, 60 kept at 59
-    longitude[Neptune] = 179.99;
-    longitude[Pluto] = 330.25;
+    // Sun to Pluto, then the Moon: the Moon's 29.9999 caps its minutes without a carry,
+    // Uranus's 45.995 rounds to 60 minutes and keeps 59.
+    const double sun = 240 + 13 + 42.0 / 60 + 7.5 / 3600;
+    const double mars = 270 + 21 + 5.0 / 60;
+    const PointArray longitude{0,  sun,    0,      359.5,  mars,   29.9999,
+                               30, 45.995, 179.99, 330.25, 29.9999};
     EXPECT_EQ(EphemerisLongitudeLine({2000, 2, 29}, longitude),
               "  29 Feb  13SAG42m07  29ARI59m59  00ARI00 29PIS30 21CPR05 29ARI59 00TAU00 15TAU59 "
               "29VIR59 00PIS15");
 
-    PointArray declination{};
-    declination[Sun] = -0.5;
-    declination[Moon] = 28.5;
-    declination[Mercury] = 0;
-    declination[Venus] = -23.4392;
-    declination[Mars] = 9.9999;
-    declination[Jupiter] = -9.9999;
-    declination[Saturn] = 0.75 / 60;
-    declination[Uranus] = -0.75 / 60;
-    declination[Neptune] = 12.25;
-    declination[Pluto] = 23.99;
+    const PointArray declination{0,         -0.5,       0,     -23.4392, 9.9999, -9.9999,
+                                 0.75 / 60, -0.75 / 60, 12.25, 23.99,    28.5};
     EXPECT_EQ(EphemerisDeclinationLine({1999, 12, 31}, declination),
               "  31 Dec     00 S 30     28 N 30  00 N 00 23 S 26 09 N 59 09 S 59 00 N 01 00 S 01 "
               "12 N 15 23 N 59");
@@ -217,9 +204,7 @@ TEST(EphemerisCalendar, DayNumbersReadBackAsTheSameDate) {
                                {2000, 12, 31}, {2099, 12, 31}};
     for (const CivilDate& d : dates) {
         const CivilDate back = CalendarDateOfDayNumber(JulianDayNumber(d.year, d.month, d.day));
-        EXPECT_EQ(back.year, d.year);
-        EXPECT_EQ(back.month, d.month);
-        EXPECT_EQ(back.day, d.day) << d.year << "-" << d.month;
+        EXPECT_EQ(std::tie(back.year, back.month, back.day), std::tie(d.year, d.month, d.day));
     }
     // Every day number of the entry's years, through both calendars.
     for (double n = JulianDayNumber(100, 1, 1); n <= JulianDayNumber(2099, 12, 31); n += 97) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/headless/recording_canvas.hpp"
 
 namespace solvaris {
@@ -23,29 +25,19 @@ TEST(TextBoxCanvas, KeepsTheBoxOfEveryTextAndPassesEveryCallOn) {
     canvas.MoveTo(-290, 225);
     canvas.Print("Name");
 
-    struct Expected {
-        double left, top, right, bottom;
-        const char* text;
-        bool glyphFont;
-        bool followsPrevious;
-    };
-    const Expected expected[] = {
+    // left, top, right, bottom, text, in the glyph font, following the previous text
+    using Box = std::tuple<double, double, double, double, std::string, bool, bool>;
+    const std::vector<Box> expected = {
         {-20, 30, -10, 20, "12", true, false},  // after the scale: nothing before it
         {-10, 30, -5, 20, "3", true, true},
         {-290, 225, -274, 217, "Name", false, false},  // a line came between
     };
-    const std::vector<PrintedBox>& boxes = canvas.Boxes();
-    ASSERT_EQ(boxes.size(), std::size(expected));
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const Expected& e = expected[i];
-        EXPECT_DOUBLE_EQ(boxes[i].left, e.left) << i;
-        EXPECT_DOUBLE_EQ(boxes[i].top, e.top) << i;
-        EXPECT_DOUBLE_EQ(boxes[i].right, e.right) << i;
-        EXPECT_DOUBLE_EQ(boxes[i].bottom, e.bottom) << i;
-        EXPECT_EQ(boxes[i].text, e.text) << i;
-        EXPECT_EQ(boxes[i].glyphFont, e.glyphFont) << i;
-        EXPECT_EQ(boxes[i].followsPrevious, e.followsPrevious) << i;
+    std::vector<Box> boxes;
+    for (const PrintedBox& b : canvas.Boxes()) {
+        boxes.emplace_back(b.left, b.top, b.right, b.bottom, b.text, b.glyphFont,
+                           b.followsPrevious);
     }
+    EXPECT_EQ(boxes, expected);
     EXPECT_EQ(surface.PrintedTexts(), (std::vector<std::string>{"12", "3", "Name"}));
     EXPECT_EQ(surface.Calls("Line").size(), 1u);
     EXPECT_EQ(surface.Calls("SetScale").size(), 1u);
