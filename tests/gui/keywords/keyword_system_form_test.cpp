@@ -1,7 +1,7 @@
 // KW_SYSTM chosen from as a user does: each list and button opens its
 // lesson in the data window as the core gives it; a missing lesson says
 // which file it could not find; Command1 closes it. Every entry's file is held in
-// tests/keywords/keyword_lessons_test.cpp.
+// tests/keywords/keywords_test.cpp.
 #include "gui/keywords/keyword_system_form.hpp"
 
 #include <gtest/gtest.h>

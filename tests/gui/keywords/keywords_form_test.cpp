@@ -1,6 +1,6 @@
 // The Keywords grid clicked as a user does: a labelled cell's box shows the
 // cell's message under its label, an empty cell shows nothing. Every cell's
-// message is held in tests/keywords/keyword_texts_test.cpp.
+// message is held in tests/keywords/keywords_test.cpp.
 #include "gui/keywords/keywords_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // PrntFile: the report handed over through PRNTFILE.XXX printed in the size
 // its widest line allows, the first page break after option 30 lines;
 // edits printed; cancel, a cancelled print dialog and a failed print. The
-// page and size rules hold their table in tests/reports/print_file_test.cpp.
+// page and size rules hold their table in tests/reports/saved_report_test.cpp.
 #include "gui/reports/print_file_form.hpp"
 
 #include <gtest/gtest.h>

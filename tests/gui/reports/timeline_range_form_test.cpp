@@ -48,7 +48,7 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
 }
 
 // A date that is none and a range the core refuses; the range rules hold
-// their table in tests/cli/timeline_command_test.cpp.
+// their table in tests/cli/report_command_test.cpp.
 TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
     for (const auto& [control, keys, message] :
          std::initializer_list<std::tuple<const char*, const char*, const char*>>{
