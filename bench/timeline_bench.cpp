@@ -2,7 +2,7 @@
 // years: every exact hit, station and ingress with its orb window.
 #include <benchmark/benchmark.h>
 
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 #include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 
 namespace solvaris {
 

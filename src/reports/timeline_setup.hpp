@@ -8,7 +8,7 @@
 #include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "aspects/aspect_codes.hpp"
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 #include "engine/calendar.hpp"
 #include "oracle/body_bounds.hpp"
 

@@ -1,4 +1,4 @@
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The timeline against the ephemeris itself: every hit exact, and a plain
 // scan at a small step over the same range finds nothing it lacks.
-#include "chart/timeline.hpp"
+#include "aspects/timeline.hpp"
 
 #include <gtest/gtest.h>
 
