@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "people/entry_zone.hpp"
 
 namespace solvaris {
@@ -81,12 +83,8 @@ TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
 EntryFields Typed(const char* month, const char* day, const char* year, const char* hour,
                   const char* minute, bool pm) {
     EntryFields f;
-    f.month = month;
-    f.day = day;
-    f.year = year;
-    f.hour = hour;
-    f.minute = minute;
-    f.pm = pm;
+    std::tie(f.month, f.day, f.year, f.hour, f.minute, f.pm) =
+        std::tuple(month, day, year, hour, minute, pm);
     return f;
 }
 
