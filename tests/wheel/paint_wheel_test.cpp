@@ -97,22 +97,15 @@ struct PaintFixture {
         }
         return radii;
     }
-    // The one Print call of a text.
+    // The first Print call of a text.
     CanvasCall PrintOf(const std::string& text) const {
-        for (const CanvasCall& call : canvas.Calls("Print")) {
-            if (call.text == text) {
-                return call;
-            }
-        }
-        ADD_FAILURE() << text;
-        return CanvasCall{};
+        const auto prints = canvas.Calls("Print");
+        const auto found = std::ranges::find(prints, text, &CanvasCall::text);
+        EXPECT_NE(found, prints.end()) << text;
+        return found != prints.end() ? *found : CanvasCall{};
     }
     int Printed(const std::string& text) const {
-        int n = 0;
-        for (const std::string& printed : canvas.PrintedTexts()) {
-            n += printed == text;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count(canvas.PrintedTexts(), text));
     }
 };
 
