@@ -23,12 +23,9 @@ using testing::SpreadPoints;
 TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     RecordingCanvas canvas;
     OptionTable options;
-    options.Set(69, 8);
-    options.Set(70, 9);
-    options.Set(71, 7);
-    options.Set(89, 1);
-    options.Set(90, 2);
-    options.Set(91, 3);
+    for (const auto& [n, value] : {std::pair{69, 8}, {70, 9}, {71, 7}, {89, 1}, {90, 2}, {91, 3}}) {
+        options.Set(n, value);
+    }
     WheelTarget target{canvas, options};
     WheelState state = SingleWheel(SpreadPoints());
     state.mainCusps[1] = 120 + 15 + 23.0 / 60;  // the 10th house at 15 Leo 23
@@ -59,9 +56,9 @@ TEST(WheelCuspLabels, EuropeanLabelsOutsideTheCircleByTheirCusps) {
     for (const double firstCusp : {0.0, 7.0, 23.0}) {
         RecordingCanvas canvas;
         OptionTable options;
-        options.Set(69, 8);
-        options.Set(70, 10);
-        options.Set(71, 6);
+        for (const auto& [n, value] : {std::pair{69, 8}, {70, 10}, {71, 6}}) {
+            options.Set(n, value);
+        }
         WheelTarget target{canvas, options, WheelSurface::Screen, false, {-300, 225, 300, -225}};
         WheelState state = SingleWheel(SpreadPoints(), EqualCusps(firstCusp));
         state.chartType = 1;
