@@ -26,7 +26,7 @@ using testing::WindowDesk;
 
 QListWidget& List(NamesForm& names) { return Control<QListWidget>(names, "NamesOnFile"); }
 
-TEST(NamesForm, AClickOrKeyFillsTheEntryAsTheCoreDoes) {
+TEST(NamesForm, AClickOrKeyFillsEitherEntryAsTheCoreDoes) {
     WindowDesk desk({.entryWindows = true});
     NamesForm names(desk.workstation);
     names.show();
@@ -52,17 +52,13 @@ TEST(NamesForm, AClickOrKeyFillsTheEntryAsTheCoreDoes) {
         expectFilledFrom(row);
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
-}
 
-TEST(NamesForm, SecondPersonClickFillsInputD1AndLeavesInputDAlone) {
-    WindowDesk desk({.entryWindows = true});
-    NamesForm names(desk.workstation);
-    names.show();
+    // In second-person mode a click fills InputD1 and leaves InputD alone.
     Click(*desk.diurnal, "chk2ndPerson");
     const std::string natalBefore = EntryOf(desk.workstation.natalEntry);
     ClickLine(List(names), 1);
     DiurnalEntryWindow expected;
-    const NameRecord record = *ParseNameLine(SplitLines(desk.folder.Read("NAMES.FIL"))[1]);
+    const NameRecord record = *ParseNameLine(lines[1]);
     ASSERT_TRUE(FillDiurnalFromRecord(record, expected, DateOrder::MonthDayYear, desk.platform));
     EXPECT_EQ(testing::Showing(*desk.diurnal), EntryOf(expected));
     EXPECT_EQ(Control<QCheckBox>(*desk.diurnal, "chk2ndPerson").text().toStdString(), record.name);
