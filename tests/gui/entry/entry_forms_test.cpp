@@ -25,10 +25,14 @@ using testing::Shown;
 using testing::TypeInto;
 using testing::WindowDesk;
 
-TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
+TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgain) {
     WindowDesk desk({.goldenChart = false, .entryWindows = true});
     NatalEntryForm& natal = *desk.natal;
     DiurnalEntryForm& diurnal = *desk.diurnal;
+    NatalEntryWindow present;
+    FillNatalNow(present, desk.session.options, desk.platform);
+    ASSERT_EQ(present.txtName, "Now");
+    EXPECT_EQ(Showing(natal), EntryOf(present));
     NatalEntryWindow golden;
     DiurnalEntryWindow goldenDiurnal;
     testing::TypeGoldenNewYork(golden, goldenDiurnal);
@@ -61,6 +65,12 @@ TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
         EXPECT_EQ(desk.session.reports.LineCount(), lines);
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
+
+    desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
+    FillNatalNow(present, desk.session.options, desk.platform);
+    Click(natal, "cmdNow");
+    EXPECT_EQ(Showing(natal), EntryOf(present));
+    EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
 }
 
 TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
@@ -157,20 +167,6 @@ TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
         EXPECT_EQ(desk.platform.Messages()[0].text, message);
         EXPECT_EQ(desk.dataWindow.shows, 0) << control;
     }
-}
-
-TEST(NatalEntryForm, OpensOnThePresentAndNowShowsItAgain) {
-    WindowDesk desk({.goldenChart = false, .entryWindows = true});
-    NatalEntryWindow present;
-    FillNatalNow(present, desk.session.options, desk.platform);
-    ASSERT_EQ(present.txtName, "Now");
-    EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
-    TypeInto(*desk.natal, "txtYear", "1901");
-    desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
-    FillNatalNow(present, desk.session.options, desk.platform);
-    Click(*desk.natal, "cmdNow");
-    EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
-    EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
 }
 
 TEST(NatalEntryForm, SaveToDiskWritesTheNamesFileAndAFailureKeepsTheText) {
