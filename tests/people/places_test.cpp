@@ -30,9 +30,7 @@ TEST(CitiesFile, LongitudesLatitudesAndZones) {
              // West of Greenwich on an east zone: the zone stays east.
              {"Madrid,Spain,03W41,40N24,-1", "3|41|W|40|24|N|-1"},
          }) {
-        TempFolder folder;
-        folder.Write("X.LL", std::string(record) + "\r\n");
-        const auto cities = ReadCitiesList(folder / "X.LL", platform);
+        const auto cities = CitiesListFromLines({record}, platform);
         ASSERT_EQ(cities.size(), 1u) << record;
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;

@@ -214,7 +214,7 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
 }
 
-TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
+TEST(DiurnalEntryForm, SecondPersonAndUseNatalDataBoxes) {
     WindowDesk desk({.entryWindows = true});
     QSignalSpy changed(&desk.workstation, &Workstation::secondPersonChanged);
     auto& box = Control<QCheckBox>(*desk.diurnal, "chk2ndPerson");
@@ -233,10 +233,8 @@ TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
     ASSERT_EQ(changed.count(), 2);
     EXPECT_TRUE(changed.at(0).at(0).toBool());
     EXPECT_FALSE(changed.at(1).at(0).toBool());
-}
 
-TEST(DiurnalEntryForm, UseNatalDataCopiesTimeAndPlaceAndUncheckingReturnsToNow) {
-    WindowDesk desk({.entryWindows = true});
+    // Use natal data copies the natal time and place; unchecked, the present comes back.
     desk.workstation.natalEntry.fields.south = true;
     DiurnalEntryWindow copied = desk.workstation.diurnalEntry;
     CopyTimeAndPlace(desk.workstation.natalEntry.fields, copied.fields);
