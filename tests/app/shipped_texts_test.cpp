@@ -1,6 +1,4 @@
-// Every text that a menu item, a list choice or a report opens is shipped in
-// data/, is plain text with CR LF line ends, and every transit
-// interpretation the report can ask for is there.
+// Every text a menu, a list or a report opens is shipped, as plain text with CR LF ends.
 #include <gtest/gtest.h>
 
 #include "app/help_file.hpp"
@@ -15,9 +13,7 @@ namespace {
 
 const std::filesystem::path kData = SOLVARIS_DATA_DIR;
 
-// Every document of the menus, every lesson and interpretation file, as
-// the program names them; the general lessons are named by the Keyword
-// System window alone.
+// As the program names them; the general lessons are named by the Keyword System alone.
 std::vector<std::string> ShippedTextFiles() {
     std::vector<std::string> files{std::string(kHelpFileName),
                                    "INTRO1.TXT",

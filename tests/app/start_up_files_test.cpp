@@ -1,6 +1,4 @@
-// What start-up reads: option 27's house system, the shipped folder read
-// without a word, and each missing file said once while the rest still
-// loads.
+// Start-up says each missing file once, and the rest still loads.
 #include "app/start_up_files.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// The printed aspect grid of a full-page wheel reads the session's one orb
-// table, as the aspect grid window does: an orb file that stops early sets
-// its own entries and the rest keep those of the file read before.
+// The printed aspect grid reads the session's one orb table, as the grid window does.
 #include "app/wheel_drawing.hpp"
 
 #include <gtest/gtest.h>

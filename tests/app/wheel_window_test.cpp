@@ -1,6 +1,4 @@
-// The chart-wheel window's rules without a display: the menu items each kind
-// of wheel offers, returns stepped a year or a lunar month and back, and
-// the natal-transit dual wheel switched inside out and back.
+// The chart-wheel window's rules, without a display.
 #include "app/wheel_window.hpp"
 
 #include <gtest/gtest.h>

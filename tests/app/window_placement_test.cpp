@@ -1,6 +1,4 @@
-// Window placement: twips and pixels at the screen's real density, a
-// window left on no screen brought back onto the first one, and the
-// placements the settings keep; the display profile from the screen.
+// Window placement at the screen's real density, and the display profile.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,5 @@
-// The zone at a birth's local time, against what the tz database records:
-// daylight saving, double summer time, war time, year-round saving, local
-// mean time, a gap and a fold; and the zone field filled for the typed date
-// and clock time (the twelve o'clock rule, a repeated hour by the fold asked
-// for, a skipped one refused).
+// The zone at a birth's local time against the tz database, and the zone field for the
+// typed clock time.
 #include "people/zone_history.hpp"
 
 #include <gtest/gtest.h>

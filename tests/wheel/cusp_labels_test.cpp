@@ -48,10 +48,8 @@ TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     EXPECT_EQ(prints[59].y, data.cuspAnchors[119]);
 }
 
-// Each label's box (the recording canvas makes a character half its size
-// wide and its size high) lies wholly outside the outer circle, in its
-// cusp's direction, and within the window even where the circle nearly
-// touches the window's edge.
+// Each label's box (a character half its size wide, its size high) lies outside the
+// circle towards its cusp, and within the window where the circle nearly touches it.
 TEST(WheelCuspLabels, EuropeanLabelsOutsideTheCircleByTheirCusps) {
     for (const double firstCusp : {0.0, 7.0, 23.0}) {
         RecordingCanvas canvas;

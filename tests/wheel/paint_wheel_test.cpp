@@ -305,10 +305,8 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_FALSE(f.state.swapDone);
 }
 
-// A stellium of nine points at the end of house 11, and points on every
-// cusp: the labels fan out inside their houses, so that no line strikes a
-// text, no main-ring glyph lies outside its house, and a single wheel has
-// no text over another, on American, European, dual and triple wheels.
+// A stellium at the end of house 11 and points on the cusps: no line strikes a text, no
+// main-ring glyph leaves its house, and a single wheel has no text over another.
 TEST(WheelPaint, CrowdedAndCuspPointsStayInTheirHousesOffTheLines) {
     struct Case {
         const char* what;

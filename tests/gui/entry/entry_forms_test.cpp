@@ -1,6 +1,4 @@
-// InputD and InputD1 driven as a user drives them: typed keys, clicked
-// buttons and check boxes, the scripted platform answering. The rules
-// behind each handler (keys, hour, hemisphere, validation, names file) hold
+// InputD and InputD1 driven as a user drives them. The rules behind each handler hold
 // their tables in tests/people; here each handler is shown to reach them.
 #include <gtest/gtest.h>
 

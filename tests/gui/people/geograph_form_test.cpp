@@ -1,9 +1,5 @@
-// Geograph driven as a user drives it: a click or an arrow key on a city
-// fills InputD, or InputD1 in second-person mode, exactly as the core's
-// pick does; the zone's rule named; Change List, Edit this List and "Click
-// here for names"; a missing file said. The cities file's rules, a bad record
-// among them, hold their table in tests/people/places_test.cpp and
-// cities_editor_test.cpp.
+// Geograph driven as a user drives it; the cities file's rules hold their table in
+// tests/people/places_test.cpp and cities_editor_test.cpp.
 #include "gui/people/geograph_form.hpp"
 
 #include <gtest/gtest.h>
@@ -61,9 +57,7 @@ TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoes) {
     }
 }
 
-// A shipped city carries its tz database zone: a New York birth of July
-// 1950 gets daylight saving, one of December standard time; the window and
-// the natal report name the rule while the zone stands as filled.
+// A shipped city's tz zone: daylight saving for July 1950, standard time for December.
 TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirthAndNamesTheRule) {
     WindowDesk desk({.entryWindows = true});
     auto* geograph = new GeographForm(desk.workstation);

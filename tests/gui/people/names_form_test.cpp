@@ -1,9 +1,5 @@
-// Names driven with the mouse and the keys: a click or an arrow key fills
-// InputD (or InputD1 in second-person mode) as the core's fill does, a
-// double click computes the golden chart, Change List and Save to disk
-// reload the list, the locked list scrolls with at most 12 entries above
-// its selection, a bad file is said. The names file's rules, a bad record
-// among them, hold their table in tests/people/names_file_test.cpp.
+// Names driven with the mouse and the keys; the names file's rules hold their table in
+// tests/people/names_file_test.cpp.
 #include "gui/people/names_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,5 @@
-// TimeZone opened by "TZ Help" of either entry window: a click puts the
-// zone into the window that opened it last, and no other; a zone of the tz
-// database fills the offset of the typed moment and names its rule, asks
-// which of a repeated hour, says a skipped one; a missing table is said.
-// The offsets hold their table in tests/people/entry_zone_test.cpp.
+// TimeZone opened by "TZ Help" of either entry window; the offsets hold their table in
+// tests/people/zone_history_test.cpp.
 #include "gui/people/time_zone_form.hpp"
 
 #include <gtest/gtest.h>
