@@ -1,5 +1,4 @@
-// The natal chart alone, as batch work casts it: the same checks and the
-// same natal set, to the bit, as the whole chart pass, and no session state.
+// The natal chart alone, as batch work casts it, against the whole chart pass.
 #include <gtest/gtest.h>
 
 #include <cstring>

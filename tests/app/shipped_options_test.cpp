@@ -1,5 +1,4 @@
-// The shipped option and orb files are complete and usable; their CR LF line ends are
-// checked with the shipped texts.
+// The shipped option and orb files are complete and usable (CR LF: see shipped texts).
 #include <gtest/gtest.h>
 
 #include <string_view>

@@ -41,8 +41,7 @@ std::vector<std::string> ShippedTextFiles() {
     return files;
 }
 
-// Every file shipped is plain text with CR LF line ends; every text a menu,
-// a list or a report opens is among them, and not a stub.
+// Every file is plain text with CR LF ends; a named text of 200 bytes or less is a stub.
 TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
     for (const std::string& name : ShippedTextFiles()) {
         EXPECT_GT(std::filesystem::file_size(kData / name), 200u) << name << " is missing";

@@ -51,8 +51,7 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
     }
 }
 
-// The golden chart computed and the wheel of `kind` prepared, as the
-// Wheels menu does.
+// The golden chart computed and the wheel of `kind` prepared, as the Wheels menu does.
 struct WheelDesk {
     explicit WheelDesk(WheelKind kind) {
         testing::OpenShippedSession(session);

@@ -1,5 +1,4 @@
-// The cities file in use, the record behind a list line, and the file side
-// of the cities editor: what is opened is what Save writes back.
+// The cities file in use, the record behind a list line, and the editor's file side.
 #include "people/cities_editor.hpp"
 
 #include <gtest/gtest.h>

@@ -89,8 +89,7 @@ TEST(TimeZones, ListLinesAndPicks) {
     EXPECT_EQ(platform.Messages()[0].text, "The file TZ.DAT is corrupt.");
 }
 
-// A stand-in atlas: a script that writes the exchange file where
-// PCATPATH.TXT says.
+// A stand-in atlas: a script writing the exchange file where PCATPATH.TXT says.
 void InstallAtlas(const TempFolder& atlas, const TempFolder& exchange, const std::string& zone) {
     atlas.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
     const auto script = atlas.Write(

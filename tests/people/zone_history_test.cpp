@@ -1,5 +1,4 @@
-// The zone at a birth's local time against the tz database, and the zone field for the
-// typed clock time.
+// Zones at a birth's local time against the tz database; the zone field for a typed time.
 #include "people/zone_history.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Small charts for the wheel tests: equal houses and one point per house
-// unless a test moves some together.
+// Small charts for the wheel tests: equal houses and one point per house.
 #pragma once
 
 #include "chart/house_cusps.hpp"

@@ -1,5 +1,4 @@
-// InputD and InputD1 driven as a user drives them. The rules behind each handler hold
-// their tables in tests/people; here each handler is shown to reach them.
+// Each handler of InputD and InputD1 reaches its rule, whose table is in tests/people.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>

@@ -1,5 +1,4 @@
-// "ACS Atlas" with a stand-in atlas script; the exchange's questions and messages hold
-// their table in tests/people/places_test.cpp.
+// The exchange's questions and messages hold their table in tests/people/places_test.cpp.
 #include "gui/people/atlas_exchange_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Geograph driven as a user drives it; the cities file's rules hold their table in
-// tests/people/places_test.cpp and cities_editor_test.cpp.
+// The cities file's rules hold their table in tests/people/places_test.cpp.
 #include "gui/people/geograph_form.hpp"
 
 #include <gtest/gtest.h>

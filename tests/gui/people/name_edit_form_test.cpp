@@ -1,5 +1,4 @@
-// NameEdit opened from Names; the names text's rules hold their table in
-// tests/people/names_file_test.cpp.
+// The names text's rules hold their table in tests/people/names_file_test.cpp.
 #include "gui/people/name_edit_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Names driven with the mouse and the keys; the names file's rules hold their table in
-// tests/people/names_file_test.cpp.
+// The names file's rules hold their table in tests/people/names_file_test.cpp.
 #include "gui/people/names_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// TimeZone opened by "TZ Help" of either entry window; the offsets hold their table in
-// tests/people/zone_history_test.cpp.
+// The zone offsets hold their table in tests/people/zone_history_test.cpp.
 #include "gui/people/time_zone_form.hpp"
 
 #include <gtest/gtest.h>
