@@ -1,4 +1,3 @@
-// Every text a menu, a list or a report opens is shipped, as plain text with CR LF ends.
 #include <gtest/gtest.h>
 
 #include "app/help_file.hpp"

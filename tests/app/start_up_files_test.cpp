@@ -1,4 +1,3 @@
-// Start-up says each missing file once, and the rest still loads.
 #include "app/start_up_files.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-// The chart-wheel window's rules, without a display.
 #include "app/wheel_window.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-// Window placement at the screen's real density, and the display profile.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,3 @@
-// Cities files, the time-zone table and the atlas exchange.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

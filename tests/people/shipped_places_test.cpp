@@ -1,4 +1,3 @@
-// The shipped places, names, footer and wheel tables are well formed: every record reads.
 #include <gtest/gtest.h>
 
 #include <charconv>

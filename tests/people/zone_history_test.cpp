@@ -1,4 +1,3 @@
-// Zones at a birth's local time against the tz database; the zone field for a typed time.
 #include "people/zone_history.hpp"
 
 #include <gtest/gtest.h>

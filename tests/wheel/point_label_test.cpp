@@ -61,7 +61,6 @@ struct LabelFixture {
     }
 };
 
-// 10 degrees 59.7 minutes of Leo.
 constexpr double kLeo10 = 120 + 10 + 59.7 / 60;
 
 // Each part clears the one before: glyph 5 wide, degrees 4, the sign 5,

@@ -8,7 +8,6 @@
 
 namespace solvaris::testing {
 
-// Equal houses, the 1st cusp at `first`.
 inline CuspSet EqualCusps(double first) {
     CuspSet cusps{};
     for (int house = 1; house <= 12; ++house) {
