@@ -1,5 +1,3 @@
-// The caption clock: the title text, the date, five blanks and the time on
-// either clock.
 #include "app/caption_clock.hpp"
 
 #include <gtest/gtest.h>

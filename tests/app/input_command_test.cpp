@@ -1,6 +1,4 @@
-// The Input command: the present moment into a "Now" entry (14:05 gives
-// "14" and P.M.; the hour field then makes it 2 P.M.), other entries kept,
-// the session's lines and second chart reset.
+// The Input command writes 14:05 as "14" and P.M.; the hour field then shows 2.
 #include "app/input_command.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,4 @@
-// The options file and the orb files shipped in data/: OPTIONS.OPT is the
-// master copy OPTIONS.MAS, every one of the 216 options has its line with a
-// description, the defaults that start-up and the chart computation depend
-// on are usable, and every orb file gives all 17 orbs. Their CR LF line ends
-// are checked with the shipped texts.
+// The shipped option and orb files are complete and usable (CR LF: see shipped texts).
 #include <gtest/gtest.h>
 
 #include <string_view>

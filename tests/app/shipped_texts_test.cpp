@@ -1,6 +1,3 @@
-// Every text that a menu item, a list choice or a report opens is shipped in
-// data/, is plain text with CR LF line ends, and every transit
-// interpretation the report can ask for is there.
 #include <gtest/gtest.h>
 
 #include "app/help_file.hpp"
@@ -15,9 +12,7 @@ namespace {
 
 const std::filesystem::path kData = SOLVARIS_DATA_DIR;
 
-// Every document of the menus, every lesson and interpretation file, as
-// the program names them; the general lessons are named by the Keyword
-// System window alone.
+// As the program names them; the general lessons are named by the Keyword System alone.
 std::vector<std::string> ShippedTextFiles() {
     std::vector<std::string> files{std::string(kHelpFileName),
                                    "INTRO1.TXT",
@@ -45,8 +40,7 @@ std::vector<std::string> ShippedTextFiles() {
     return files;
 }
 
-// Every file shipped is plain text with CR LF line ends; every text a menu,
-// a list or a report opens is among them, and not a stub.
+// Every file is plain text with CR LF ends; a named text of 200 bytes or less is a stub.
 TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
     for (const std::string& name : ShippedTextFiles()) {
         EXPECT_GT(std::filesystem::file_size(kData / name), 200u) << name << " is missing";

@@ -1,6 +1,3 @@
-// What start-up reads: option 27's house system, the shipped folder read
-// without a word, and each missing file said once while the rest still
-// loads.
 #include "app/start_up_files.hpp"
 
 #include <gtest/gtest.h>
@@ -12,14 +9,11 @@ namespace solvaris {
 namespace {
 
 TEST(StartUpFiles, OptionTwentySevenChoosesTheHouseSystem) {
+    using enum HouseSystem;
     const std::pair<float, HouseSystem> cases[] = {
-        {0, HouseSystem::Placidus},       {1, HouseSystem::Placidus},
-        {2, HouseSystem::Regiomontanus},  {3, HouseSystem::Koch},
-        {4, HouseSystem::Campanus},       {5, HouseSystem::Porphyry},
-        {6, HouseSystem::EqualAscendant}, {7, HouseSystem::EqualMidheaven},
-        {8, HouseSystem::Meridian},       {9, HouseSystem::Morinus},
-        {10, HouseSystem::Placidus},      {-3, HouseSystem::Placidus},
-        {2.5f, HouseSystem::Placidus},
+        {0, Placidus},  {1, Placidus},       {2, Regiomontanus},  {3, Koch},     {4, Campanus},
+        {5, Porphyry},  {6, EqualAscendant}, {7, EqualMidheaven}, {8, Meridian}, {9, Morinus},
+        {10, Placidus}, {-3, Placidus},      {2.5f, Placidus},
     };
     for (const auto& [value, system] : cases) {
         EXPECT_EQ(HouseSystemOfOption(value), system) << value;

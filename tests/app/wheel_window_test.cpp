@@ -1,16 +1,11 @@
-// The chart-wheel window's rules without a display: the menu items each kind
-// of wheel offers, returns stepped a year or a lunar month and back, and
-// the natal-transit dual wheel switched inside out and back.
 #include "app/wheel_window.hpp"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string_view>
-
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
 #include "engine/calendar.hpp"
+#include "people/record_date.hpp"
 #include "support/golden_chart.hpp"
 #include "support/scripted_platform.hpp"
 
@@ -27,33 +22,22 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
         bool secondPerson;
         WheelMenus menus;  // returns, switch, ASCII, type, European checked
     };
+    const WheelMenus single{.asciiChart = true, .chartType = true};
     const Case cases[] = {
-        {"natal", 1, 0, 0, "A - natal", false, {false, false, true, true, false}},
+        {"natal", 1, 0, 0, "A - natal", false, single},
         {"natal, European", 1, 0, 1, "A - natal", false, {false, false, true, true, true}},
-        {"progressed", 1, 1, 0, "A - progressed", false, {false, false, true, true, false}},
-        {"transits", 1, 3, 0, "Transit chart", true, {false, false, true, true, false}},
+        {"progressed", 1, 1, 0, "A - progressed", false, single},
+        {"transits", 1, 3, 0, "Transit chart", true, single},
         {"solar return", 1, 4, 0, "A - solar return", false, {true, false, true, true, false}},
         {"lunar return", 1, 5, 1, "A - lunar return", false, {true, false, true, true, true}},
         {"solar search mode", 1, 7, 0, "A", false, {true, false, true, true, false}},
         {"lunar search mode", 1, 8, 0, "A", false, {true, false, true, true, false}},
-        {"90-degree single",
-         1,
-         0,
-         1,
-         "A - 90 degree wheel",
-         false,
-         {false, false, true, true, false}},
-        {"dual", 2, 0, 0, "A - natal", false, {false, false, false, false, false}},
+        {"90-degree single", 1, 0, 1, "A - 90 degree wheel", false, single},
+        {"dual", 2, 0, 0, "A - natal", false, WheelMenus{}},
         {"dual, European kept", 2, 0, 1, "A - natal", false, {false, false, false, false, true}},
         {"dual, second person", 2, 0, 0, "A - natal", true, {false, true, false, false, false}},
-        {"dual 90-degree, second person",
-         2,
-         0,
-         0,
-         "A - 90 degree wheel",
-         true,
-         {false, false, false, false, false}},
-        {"triple, second person", 3, 0, 0, "A - natal", true, {false, false, false, false, false}},
+        {"dual 90-degree, second person", 2, 0, 0, "A - 90 degree wheel", true, WheelMenus{}},
+        {"triple, second person", 3, 0, 0, "A - natal", true, WheelMenus{}},
     };
     for (const Case& c : cases) {
         WheelState state;
@@ -66,8 +50,7 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
     }
 }
 
-// The golden chart computed and the wheel of `kind` prepared, as the
-// Wheels menu does.
+// The golden chart computed and the wheel of `kind` prepared, as the Wheels menu does.
 struct WheelDesk {
     explicit WheelDesk(WheelKind kind) {
         testing::OpenShippedSession(session);
@@ -77,14 +60,9 @@ struct WheelDesk {
     }
     // The day number of the prepared centre chart's date ("dd mmm yyyy").
     double CentreDay() const {
-        static constexpr std::array<std::string_view, 12> kMonths{
-            "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-        const std::string& date = session.wheel.innerHeader[1];
-        int month = 0;
-        while (month < 12 && date.substr(3, 3) != kMonths[static_cast<std::size_t>(month)]) {
-            ++month;
-        }
-        return JulianDayNumber(std::stoi(date.substr(7)), month + 1, std::stoi(date.substr(0, 2)));
+        const auto date = ParseRecordDate(session.wheel.innerHeader[1], DateOrder::DayMonthYear);
+        EXPECT_TRUE(date) << session.wheel.innerHeader[1];
+        return date ? JulianDayNumber(date->year, date->month, date->day) : 0;
     }
     Session session;
     ScriptedPlatform platform;

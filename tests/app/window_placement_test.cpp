@@ -1,6 +1,3 @@
-// Window placement: twips and pixels at the screen's real density, a
-// window left on no screen brought back onto the first one, and the
-// placements the settings keep; the display profile from the screen.
 #include "app/window_placement.hpp"
 
 #include <gtest/gtest.h>
@@ -69,9 +66,7 @@ TEST(WindowPlacement, AWindowOnNoScreenComesBack) {
 
 TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
     const std::vector<PixelRect> screen = {{0, 0, 1280, 1024}};
-    constexpr auto kMain = KeptWindow::Main;
-    constexpr auto kData = KeptWindow::Data;
-    constexpr auto kWheel = KeptWindow::Wheel;
+    using enum KeptWindow;
     struct Case {
         const char* what;
         KeptWindow window;
@@ -80,21 +75,21 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
         PixelRect placed;
     };
     const Case cases[] = {
-        {"main", kMain, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
-        {"main off the screen", kMain, {2000, 500, 724, 45}, 30000, {556, 500, 724, 45}},
-        {"data", kData, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
-        {"data off the screen", kData, {2000, 500, 800, 600}, 30000, {0, 0, 800, 600}},
-        {"data beyond 16 bits", kData, {3000, 90, 800, 600}, 32767, {0, 0, 800, 600}},
-        {"data far left", kData, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
-        {"wheel", kWheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
-        {"wheel far left", kWheel, {-3000, 60, 480, 360}, -45000, {0, 60, 480, 360}},
+        {"main", Main, {60, 0, 724, 45}, 900, {60, 0, 724, 45}},
+        {"main off the screen", Main, {2000, 500, 724, 45}, 30000, {556, 500, 724, 45}},
+        {"data", Data, {120, 90, 800, 600}, 1800, {120, 90, 800, 600}},
+        {"data off the screen", Data, {2000, 500, 800, 600}, 30000, {0, 0, 800, 600}},
+        {"data beyond 16 bits", Data, {3000, 90, 800, 600}, 32767, {0, 0, 800, 600}},
+        {"data far left", Data, {-3000, 90, 800, 600}, -32768, {0, 0, 800, 600}},
+        {"wheel", Wheel, {120, 60, 480, 360}, 1800, {120, 60, 480, 360}},
+        {"wheel far left", Wheel, {-3000, 60, 480, 360}, -45000, {0, 60, 480, 360}},
     };
     for (const Case& c : cases) {
         Settings settings;
         StorePlacement(settings, c.window, c.shown, 15);
-        const double storedLeft = c.window == KeptWindow::Main   ? settings.mainLeft
-                                  : c.window == KeptWindow::Data ? settings.dataLeft
-                                                                 : settings.wheelLeft;
+        const double storedLeft = c.window == Main   ? settings.mainLeft
+                                  : c.window == Data ? settings.dataLeft
+                                                     : settings.wheelLeft;
         EXPECT_EQ(storedLeft, c.storedLeftTwips) << c.what;
         EXPECT_EQ(PlacementFromSettings(settings, c.window, 15, screen), c.placed) << c.what;
     }

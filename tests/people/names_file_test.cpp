@@ -14,6 +14,7 @@ namespace {
 using testing::TempFolder;
 
 constexpr const char* kSample = "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43";
+const std::string kOther = "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n";
 
 TEST(RecordDate, Forms) {
     struct Case {
@@ -93,9 +94,9 @@ TEST(NamesFile, QuotesAreCharactersOfTheName) {
     EXPECT_TRUE(platform.Messages().empty());
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].name, "Jack \"Jumbo Smith");
-    EXPECT_EQ(records[0].latitude, "40.43");
     EXPECT_EQ(records[1].name, "\"Quoted\"");
     EXPECT_EQ(records[2].name, "After");
+    EXPECT_EQ(records[0].latitude, "40.43");
     const auto line = ParseNameLine("Jack \"Jumbo, Smith\",05 Dec 1950,7.45,P,5,074.00,40.43");
     EXPECT_FALSE(line);  // eight fields: the comma is no part of a name
 
@@ -116,25 +117,18 @@ TEST(NamesFile, AClickFindsTheFirstRecordOfItsName) {
         {"Twin,01 Jan 1901,1.00,A,0,000.00,00.00", "twin,02 Jan 1902,2.00,A,0,000.00,00.00",
          "Twin,03 Jan 1903,3.00,A,0,000.00,00.00"},
         platform);
-    struct Case {
-        const char* name;
-        const char* date;  // nullptr: no record
-    };
-    for (const Case& c : {Case{"Twin", "01 Jan 1901"}, Case{"twin", "02 Jan 1902"},
-                          Case{"TWIN", nullptr}, Case{"Twin ", nullptr}}) {
-        const NameRecord* found = RecordNamed(records, c.name);
-        EXPECT_EQ(found == nullptr, c.date == nullptr) << c.name;
-        if (found != nullptr && c.date != nullptr) {
-            EXPECT_EQ(found->date, c.date) << c.name;
-        }
+    for (const auto& [name, date] : {std::pair{"Twin", "01 Jan 1901"},
+                                     {"twin", "02 Jan 1902"},
+                                     {"TWIN", "none"},
+                                     {"Twin ", "none"}}) {
+        const NameRecord* found = RecordNamed(records, name);
+        EXPECT_EQ(found != nullptr ? found->date : "none", date) << name;
     }
 }
 
 TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     TempFolder folder;
-    const std::string old =
-        "SAMPLE NATAL,01 Jan 1901,1.00,A,0,000.00,00.00\r\nOther,02 Feb "
-        "1902,2.30,P,-1,-002.20,48.52\r\n";
+    const std::string old = "SAMPLE NATAL,01 Jan 1901,1.00,A,0,000.00,00.00\r\n" + kOther;
     folder.Write("NAMES.FIL", old);
     NamesWindowState state{(folder / "NAMES.FIL").string()};
 
@@ -159,19 +153,18 @@ TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     platform.QueueAnswer(MessageAnswer::Yes);  // the capitals' record goes
     platform.QueueAnswer(MessageAnswer::Yes);  // and the one saved before
     ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
-    EXPECT_EQ(folder.Read("NAMES.FIL"),
-              "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n" + std::string(kSample) + "\r\n");
+    EXPECT_EQ(folder.Read("NAMES.FIL"), kOther + kSample + "\r\n");
 }
 
 TEST(NamesSave, FailureAtEveryStepLosesNothing) {
     // Every step of the replacement is ReplaceFileContent's; here the first and the last.
     for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Rename}) {
         TempFolder folder;
-        folder.Write("NAMES.FIL", "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
+        folder.Write("NAMES.FIL", kOther);
         NamesWindowState state{(folder / "NAMES.FIL").string()};
         ScriptedPlatform platform;
         EXPECT_FALSE(SaveCurrentPerson(SampleNatalWindow(), state, platform, {step}));
-        EXPECT_EQ(folder.Read("NAMES.FIL"), "Other,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n");
+        EXPECT_EQ(folder.Read("NAMES.FIL"), kOther);
         ASSERT_EQ(platform.Messages().size(), 1u);
         EXPECT_EQ(platform.Messages()[0].text.substr(0, 26), "The person was not saved: ");
         EXPECT_FALSE(state.justSaved);

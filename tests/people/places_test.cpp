@@ -1,4 +1,3 @@
-// Cities files, the time-zone table and the atlas exchange.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -30,9 +29,7 @@ TEST(CitiesFile, LongitudesLatitudesAndZones) {
              // West of Greenwich on an east zone: the zone stays east.
              {"Madrid,Spain,03W41,40N24,-1", "3|41|W|40|24|N|-1"},
          }) {
-        TempFolder folder;
-        folder.Write("X.LL", std::string(record) + "\r\n");
-        const auto cities = ReadCitiesList(folder / "X.LL", platform);
+        const auto cities = CitiesListFromLines({record}, platform);
         ASSERT_EQ(cities.size(), 1u) << record;
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;
@@ -91,8 +88,7 @@ TEST(TimeZones, ListLinesAndPicks) {
     EXPECT_EQ(platform.Messages()[0].text, "The file TZ.DAT is corrupt.");
 }
 
-// A stand-in atlas: a script that writes the exchange file where
-// PCATPATH.TXT says.
+// A stand-in atlas: a script writing the exchange file where PCATPATH.TXT says.
 void InstallAtlas(const TempFolder& atlas, const TempFolder& exchange, const std::string& zone) {
     atlas.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
     const auto script = atlas.Write(

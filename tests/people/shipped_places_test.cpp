@@ -1,6 +1,3 @@
-// The shipped cities list, time-zone table, sample names, page footer and
-// chart-wheel tables are well formed, so that the windows and the wheel can
-// read every record of them.
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -56,9 +53,8 @@ TEST(ShippedPlaces, CitiesAreWellFormedAndUnique) {
     EXPECT_GE(seen.size(), 300u);
 }
 
-// Every shipped city has its tz database zone, and that zone keeps today
-// the city's standard time (field 5): the earlier of a winter and a summer
-// clock, read through the program's own zone lookup.
+// Every city's tz zone keeps its standard time today: the earlier of a winter and a
+// summer clock.
 TEST(ShippedPlaces, EveryCityHasAZoneOfItsStandardTime) {
     const CityZones zones = ReadCityZones(kData / kCityZonesFile);
     std::size_t cities = 0;

@@ -1,11 +1,8 @@
-// The zone at a birth's local time, against what the tz database records:
-// daylight saving, double summer time, war time, year-round saving, local
-// mean time, a gap and a fold; and the zone field filled for the typed date
-// and clock time (the twelve o'clock rule, a repeated hour by the fold asked
-// for, a skipped one refused).
 #include "people/zone_history.hpp"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "people/entry_zone.hpp"
 
@@ -81,12 +78,8 @@ TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
 EntryFields Typed(const char* month, const char* day, const char* year, const char* hour,
                   const char* minute, bool pm) {
     EntryFields f;
-    f.month = month;
-    f.day = day;
-    f.year = year;
-    f.hour = hour;
-    f.minute = minute;
-    f.pm = pm;
+    std::tie(f.month, f.day, f.year, f.hour, f.minute, f.pm) =
+        std::tuple(month, day, year, hour, minute, pm);
     return f;
 }
 

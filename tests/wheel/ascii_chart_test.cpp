@@ -24,8 +24,7 @@ WheelState Chart(const PointArray& lon) {
     return state;
 }
 
-// The heading, the figure and the cusps around the edge are the golden
-// ASCII charts'; here the placing of the points.
+// The heading, figure and cusps are the golden ASCII charts'; here the points' places.
 TEST(AsciiChart, PointEntriesInTheirHouses) {
     PointArray lon = SpreadPoints();
     lon[Moon] = 97.2;  // house 4 with Venus at 105

@@ -70,10 +70,8 @@ TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
     EXPECT_TRUE(none.Calls("Line").empty());
 }
 
-// Two oppositions cross at the centre and four squares make a diamond:
-// each square's glyph keeps the middle of its line, each opposition's
-// moves along its own line until it clears the other glyphs (and the
-// other line).
+// Two oppositions cross at the centre, four squares make a diamond: a square's glyph
+// keeps its line's middle, an opposition's moves along its line until clear.
 TEST(WheelAspectLines, GlyphsWhereTheyClearOneAnother) {
     OptionTable options;
     options.Set(77, 10);  // glyphs 5 wide, 10 high

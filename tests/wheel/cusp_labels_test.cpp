@@ -23,12 +23,9 @@ using testing::SpreadPoints;
 TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     RecordingCanvas canvas;
     OptionTable options;
-    options.Set(69, 8);
-    options.Set(70, 9);
-    options.Set(71, 7);
-    options.Set(89, 1);
-    options.Set(90, 2);
-    options.Set(91, 3);
+    for (const auto& [n, value] : {std::pair{69, 8}, {70, 9}, {71, 7}, {89, 1}, {90, 2}, {91, 3}}) {
+        options.Set(n, value);
+    }
     WheelTarget target{canvas, options};
     WheelState state = SingleWheel(SpreadPoints());
     state.mainCusps[1] = 120 + 15 + 23.0 / 60;  // the 10th house at 15 Leo 23
@@ -51,17 +48,15 @@ TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     EXPECT_EQ(prints[59].y, data.cuspAnchors[119]);
 }
 
-// Each label's box (the recording canvas makes a character half its size
-// wide and its size high) lies wholly outside the outer circle, in its
-// cusp's direction, and within the window even where the circle nearly
-// touches the window's edge.
+// Each label's box (a character half its size wide, its size high) lies outside the
+// circle towards its cusp, and within the window where the circle nearly touches it.
 TEST(WheelCuspLabels, EuropeanLabelsOutsideTheCircleByTheirCusps) {
     for (const double firstCusp : {0.0, 7.0, 23.0}) {
         RecordingCanvas canvas;
         OptionTable options;
-        options.Set(69, 8);
-        options.Set(70, 10);
-        options.Set(71, 6);
+        for (const auto& [n, value] : {std::pair{69, 8}, {70, 10}, {71, 6}}) {
+            options.Set(n, value);
+        }
         WheelTarget target{canvas, options, WheelSurface::Screen, false, {-300, 225, 300, -225}};
         WheelState state = SingleWheel(SpreadPoints(), EqualCusps(firstCusp));
         state.chartType = 1;

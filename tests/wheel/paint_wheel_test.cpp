@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
@@ -80,11 +80,9 @@ struct PaintFixture {
         for (const int n : {68, 69, 70, 71, 72, 73, 74, 75, 76, 78, 79, 80, 82, 83, 84, 85, 86}) {
             options.Set(n, 10);
         }
-        options.Set(100, 7);
-        options.Set(101, 1);
-        options.Set(102, 2);
-        options.Set(115, 3);
-        options.Set(116, 4);
+        for (const auto& [n, value] : {std::pair{100, 7}, {101, 1}, {102, 2}, {115, 3}, {116, 4}}) {
+            options.Set(n, value);
+        }
         state.heading1[0] = "Sample - natal";
     }
     void Paint(const WheelPaintLayers& layers = {}) {
@@ -99,12 +97,15 @@ struct PaintFixture {
         }
         return radii;
     }
+    // The first Print call of a text.
+    CanvasCall PrintOf(const std::string& text) const {
+        const auto prints = canvas.Calls("Print");
+        const auto found = std::ranges::find(prints, text, &CanvasCall::text);
+        EXPECT_NE(found, prints.end()) << text;
+        return found != prints.end() ? *found : CanvasCall{};
+    }
     int Printed(const std::string& text) const {
-        int n = 0;
-        for (const std::string& printed : canvas.PrintedTexts()) {
-            n += printed == text;
-        }
-        return n;
+        return static_cast<int>(std::ranges::count(canvas.PrintedTexts(), text));
     }
 };
 
@@ -127,29 +128,14 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
         int lineColour;
         int background;
     };
+    using enum WheelPrintMode;
     const Case cases[] = {
-        {"single", 0, WheelPrintMode::None, 0, {217, 120}, 0, 120, 2, 7},
-        {"half page", 0, WheelPrintMode::HalfPage, 0, {217, 120}, 0, 120, 0, 15},
-        {"dual", 1, WheelPrintMode::None, 0, {217, dual, 62, 40}, 5, 0, 2, 7},
-        {"triple", 2, WheelPrintMode::None, 1, {217, triple, middle, 62, 40}, 5, 0, 2, 7},
-        {"triple paper",
-         2,
-         WheelPrintMode::FullPage,
-         0,
-         {217, triple, middle, 62, 40},
-         5,
-         40,
-         4,
-         15},
-        {"triple paper, no numbers",
-         2,
-         WheelPrintMode::FullPage,
-         1,
-         {217, triple, middle, 40},
-         0,
-         40,
-         4,
-         15},
+        {"single", 0, None, 0, {217, 120}, 0, 120, 2, 7},
+        {"half page", 0, HalfPage, 0, {217, 120}, 0, 120, 0, 15},
+        {"dual", 1, None, 0, {217, dual, 62, 40}, 5, 0, 2, 7},
+        {"triple", 2, None, 1, {217, triple, middle, 62, 40}, 5, 0, 2, 7},
+        {"triple paper", 2, FullPage, 0, {217, triple, middle, 62, 40}, 5, 40, 4, 15},
+        {"triple paper, no numbers", 2, FullPage, 1, {217, triple, middle, 40}, 0, 40, 4, 15},
     };
     for (const Case& c : cases) {
         PaintFixture f;
@@ -213,14 +199,8 @@ TEST(WheelPaint, LayersDrawnInOrder) {
     f.state.thirdSet = f.state.mainSet;
     f.Paint();
     // The position in the pass of each layer's first call.
-    const auto first = [&](const std::function<bool(const CanvasCall&)>& is) {
-        for (std::size_t i = 0; i < f.canvas.calls.size(); ++i) {
-            if (is(f.canvas.calls[i])) {
-                return i;
-            }
-        }
-        ADD_FAILURE();
-        return std::size_t{0};
+    const auto first = [&](const auto& is) {
+        return std::size_t(std::ranges::find_if(f.canvas.calls, is) - f.canvas.calls.begin());
     };
     const auto printAt = [](double x, double y) {
         return [=](const CanvasCall& c) {
@@ -245,6 +225,7 @@ TEST(WheelPaint, LayersDrawnInOrder) {
     EXPECT_LT(houseNumbers, cuspLabels);
     EXPECT_LT(cuspLabels, firstGlyph);
     EXPECT_LT(firstGlyph, heading);
+    EXPECT_LT(heading, f.canvas.calls.size());  // so every layer was found
     // Main ring, then the innermost, then the middle one.
     ASSERT_EQ(sunRadii.size(), 3u);
     EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
@@ -324,10 +305,8 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_FALSE(f.state.swapDone);
 }
 
-// A stellium of nine points at the end of house 11, and points on every
-// cusp: the labels fan out inside their houses, so that no line strikes a
-// text, no main-ring glyph lies outside its house, and a single wheel has
-// no text over another, on American, European, dual and triple wheels.
+// A stellium at the end of house 11 and points on the cusps: no line strikes a text, no
+// main-ring glyph leaves its house, and a single wheel has no text over another.
 TEST(WheelPaint, CrowdedAndCuspPointsStayInTheirHousesOffTheLines) {
     struct Case {
         const char* what;
@@ -412,25 +391,15 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
     f.state.heading2[6] = "Inner = transits";
     f.state.heading1[1] = "José Müller";
     f.Paint();
-    const auto prints = f.canvas.Calls("Print");
-    const auto at = [&](const std::string& text) {
-        for (const CanvasCall& call : prints) {
-            if (call.text == text) {
-                return call;
-            }
-        }
-        ADD_FAILURE() << text;
-        return CanvasCall{};
-    };
     // Lines of height 10 from the top-left corner; the second list ends one
     // line above the bottom.
-    EXPECT_DOUBLE_EQ(at("Sample - natal").x, -215);
-    EXPECT_DOUBLE_EQ(at("Sample - natal").y, 225);
-    EXPECT_DOUBLE_EQ(at("Diurnal data").y, -225 + 80);
-    EXPECT_DOUBLE_EQ(at("Inner = transits").y, -225 + 20);
+    EXPECT_DOUBLE_EQ(f.PrintOf("Sample - natal").x, -215);
+    EXPECT_DOUBLE_EQ(f.PrintOf("Sample - natal").y, 225);
+    EXPECT_DOUBLE_EQ(f.PrintOf("Diurnal data").y, -225 + 80);
+    EXPECT_DOUBLE_EQ(f.PrintOf("Inner = transits").y, -225 + 20);
     // People's names are text, not glyph codes.
-    EXPECT_EQ(at("José Müller").fontName, "Courier New");
-    EXPECT_DOUBLE_EQ(at("José Müller").y, 215);
+    EXPECT_EQ(f.PrintOf("José Müller").fontName, "Courier New");
+    EXPECT_DOUBLE_EQ(f.PrintOf("José Müller").y, 215);
     EXPECT_EQ(f.Printed("Chart prepared with SOLVARIS"), 0);  // no footer on the screen
 
     TempFolder folder;
@@ -438,26 +407,16 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
     PaintFixture paper;
     paper.folder = folder.path();
     paper.state.printMode = WheelPrintMode::FullPage;
-    paper.options.Set(120, 12);
-    paper.options.Set(174, 1);
-    paper.options.Set(175, 10);
-    paper.options.Set(121, 20);
-    paper.options.Set(177, 6);
+    for (const auto& [n, value] : {std::pair{120, 12}, {174, 1}, {175, 10}, {121, 20}, {177, 6}}) {
+        paper.options.Set(n, value);
+    }
     paper.Paint();
     const UserScale page = PrinterUserScale(265, paper.canvas.heightPerWidth);
-    bool found = false;
-    for (const CanvasCall& call : paper.canvas.Calls("Print")) {
-        if (call.text == "A. Reader") {
-            found = true;
-            EXPECT_NEAR(call.x + 9 * 5, page.right - 6, 1e-9);  // ends 6 units from the edge
-            EXPECT_NEAR(call.y, page.top - 20 - 10, 1e-9);
-        }
-        if (call.text == "Sample - natal") {
-            EXPECT_NEAR(call.x, page.left + 30, 1e-9);
-            EXPECT_NEAR(call.y, page.top - 12, 1e-9);
-        }
-    }
-    EXPECT_TRUE(found);
+    const CanvasCall reader = paper.PrintOf("A. Reader");
+    EXPECT_NEAR(reader.x + 9 * 5, page.right - 6, 1e-9);  // ends 6 units from the edge
+    EXPECT_NEAR(reader.y, page.top - 20 - 10, 1e-9);
+    EXPECT_NEAR(paper.PrintOf("Sample - natal").x, page.left + 30, 1e-9);
+    EXPECT_NEAR(paper.PrintOf("Sample - natal").y, page.top - 12, 1e-9);
 
     // No PERSONAL.NAM: the page is finished without a footer.
     TempFolder empty;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "platform/headless/recording_canvas.hpp"
 #include "wheel/wheel_glyphs.hpp"
 
@@ -59,7 +61,6 @@ struct LabelFixture {
     }
 };
 
-// 10 degrees 59.7 minutes of Leo.
 constexpr double kLeo10 = 120 + 10 + 59.7 / 60;
 
 // Each part clears the one before: glyph 5 wide, degrees 4, the sign 5,
@@ -136,12 +137,9 @@ TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {
         const auto texts =
             f.Draw(c.point, c.house, c.angle, kLeo10,
                    c.retrograde ? std::string(kPointCount, 'R') : kNoRetrogradeMarks);
-        std::string after;
-        for (std::size_t i = 1; i < texts.size(); ++i) {
-            after += texts[i];
-        }
         EXPECT_EQ(texts.front(), PointGlyph(c.point));
-        EXPECT_EQ(after, c.texts) << c.point << " house " << c.house << " at " << c.angle;
+        EXPECT_EQ(std::accumulate(texts.begin() + 1, texts.end(), std::string()), c.texts)
+            << c.point << " house " << c.house << " at " << c.angle;
     }
     // Marks too short for the point: none.
     LabelFixture f;

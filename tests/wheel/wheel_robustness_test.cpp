@@ -1,6 +1,4 @@
-// Charts no computation would give: every point in one house, equal or
-// unordered cusps, values off the circle. The wheel and the ASCII chart
-// must draw what they can without a fault.
+// Charts no computation would give: the wheel and the ASCII chart draw them without a fault.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,4 @@
-// Small charts for the wheel tests: equal houses and one point per house
-// unless a test moves some together.
+// Small charts for the wheel tests: equal houses and one point per house.
 #pragma once
 
 #include "chart/house_cusps.hpp"
@@ -9,7 +8,6 @@
 
 namespace solvaris::testing {
 
-// Equal houses, the 1st cusp at `first`.
 inline CuspSet EqualCusps(double first) {
     CuspSet cusps{};
     for (int house = 1; house <= 12; ++house) {

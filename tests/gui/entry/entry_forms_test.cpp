@@ -1,7 +1,4 @@
-// InputD and InputD1 driven as a user drives them: typed keys, clicked
-// buttons and check boxes, the scripted platform answering. The rules
-// behind each handler (keys, hour, hemisphere, validation, names file) hold
-// their tables in tests/people; here each handler is shown to reach them.
+// Each handler of InputD and InputD1 reaches its rule, whose table is in tests/people.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -25,10 +22,14 @@ using testing::Shown;
 using testing::TypeInto;
 using testing::WindowDesk;
 
-TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
+TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgain) {
     WindowDesk desk({.goldenChart = false, .entryWindows = true});
     NatalEntryForm& natal = *desk.natal;
     DiurnalEntryForm& diurnal = *desk.diurnal;
+    NatalEntryWindow present;
+    FillNatalNow(present, desk.session.options, desk.platform);
+    ASSERT_EQ(present.txtName, "Now");
+    EXPECT_EQ(Showing(natal), EntryOf(present));
     NatalEntryWindow golden;
     DiurnalEntryWindow goldenDiurnal;
     testing::TypeGoldenNewYork(golden, goldenDiurnal);
@@ -61,6 +62,12 @@ TEST(NatalEntryForm, TypedEntryAndOKOrEnterShowTheNatalReport) {
         EXPECT_EQ(desk.session.reports.LineCount(), lines);
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
+
+    desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
+    FillNatalNow(present, desk.session.options, desk.platform);
+    Click(natal, "cmdNow");
+    EXPECT_EQ(Showing(natal), EntryOf(present));
+    EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
 }
 
 TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
@@ -159,20 +166,6 @@ TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
     }
 }
 
-TEST(NatalEntryForm, OpensOnThePresentAndNowShowsItAgain) {
-    WindowDesk desk({.goldenChart = false, .entryWindows = true});
-    NatalEntryWindow present;
-    FillNatalNow(present, desk.session.options, desk.platform);
-    ASSERT_EQ(present.txtName, "Now");
-    EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
-    TypeInto(*desk.natal, "txtYear", "1901");
-    desk.platform.SetNow({2027, 3, 1, 9, 5, 0});
-    FillNatalNow(present, desk.session.options, desk.platform);
-    Click(*desk.natal, "cmdNow");
-    EXPECT_EQ(Showing(*desk.natal), EntryOf(present));
-    EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
-}
-
 TEST(NatalEntryForm, SaveToDiskWritesTheNamesFileAndAFailureKeepsTheText) {
     WindowDesk desk({.entryWindows = true});
     const std::filesystem::path names = desk.folder / "NEW.FIL";
@@ -218,7 +211,7 @@ TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
     EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
 }
 
-TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
+TEST(DiurnalEntryForm, SecondPersonAndUseNatalDataBoxes) {
     WindowDesk desk({.entryWindows = true});
     QSignalSpy changed(&desk.workstation, &Workstation::secondPersonChanged);
     auto& box = Control<QCheckBox>(*desk.diurnal, "chk2ndPerson");
@@ -237,10 +230,8 @@ TEST(DiurnalEntryForm, SecondPersonModeChangesTheRecordAndTheCaption) {
     ASSERT_EQ(changed.count(), 2);
     EXPECT_TRUE(changed.at(0).at(0).toBool());
     EXPECT_FALSE(changed.at(1).at(0).toBool());
-}
 
-TEST(DiurnalEntryForm, UseNatalDataCopiesTimeAndPlaceAndUncheckingReturnsToNow) {
-    WindowDesk desk({.entryWindows = true});
+    // Use natal data copies the natal time and place; unchecked, the present comes back.
     desk.workstation.natalEntry.fields.south = true;
     DiurnalEntryWindow copied = desk.workstation.diurnalEntry;
     CopyTimeAndPlace(desk.workstation.natalEntry.fields, copied.fields);

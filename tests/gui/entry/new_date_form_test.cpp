@@ -1,6 +1,4 @@
-// NewDate: opened on the diurnal day, OK steps the transit interpretations
-// to the typed day; a wrong date is refused and changes nothing. The date
-// rules hold their table in tests/reports/new_date_test.cpp.
+// NewDate's wiring; the date rules hold their table in tests/reports/new_date_test.cpp.
 #include "gui/entry/new_date_form.hpp"
 
 #include <gtest/gtest.h>

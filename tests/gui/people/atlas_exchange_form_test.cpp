@@ -1,7 +1,4 @@
-// "ACS Atlas" of an entry window with a stand-in atlas program, a script
-// that writes TSRTEMP.TXT into the folder PCATPATH.TXT names: the place is
-// taken on Yes and only into the window clicked. The exchange's questions
-// and messages hold their table in tests/people/places_test.cpp.
+// The exchange's questions and messages hold their table in tests/people/places_test.cpp.
 #include "gui/people/atlas_exchange_form.hpp"
 
 #include <gtest/gtest.h>

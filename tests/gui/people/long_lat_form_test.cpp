@@ -1,6 +1,4 @@
-// LongLat, the cities-file editor: what is typed is what the file holds
-// after Save; a save onto a full disk says so, leaves the file whole and
-// keeps the typed text in the window, and saves once there is room again.
+// LongLat, the cities-file editor: a full disk loses neither the file nor the typed text.
 #include "gui/people/long_lat_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,4 @@
-// NameEdit opened from Names: the file's text, Save writing it back with
-// CR LF line ends, Quit reloading the list, one editor at a time, a file
-// not there yet created, and a refused or failed save saying so while the
-// text stays in the window.
+// The names text's rules hold their table in tests/people/names_file_test.cpp.
 #include "gui/people/name_edit_form.hpp"
 
 #include <gtest/gtest.h>

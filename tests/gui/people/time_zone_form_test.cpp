@@ -1,8 +1,4 @@
-// TimeZone opened by "TZ Help" of either entry window: a click puts the
-// zone into the window that opened it last, and no other; a zone of the tz
-// database fills the offset of the typed moment and names its rule, asks
-// which of a repeated hour, says a skipped one; a missing table is said.
-// The offsets hold their table in tests/people/entry_zone_test.cpp.
+// The zone offsets hold their table in tests/people/zone_history_test.cpp.
 #include "gui/people/time_zone_form.hpp"
 
 #include <gtest/gtest.h>
@@ -21,7 +17,7 @@ using testing::Control;
 using testing::Shown;
 using testing::WindowDesk;
 
-TEST(TimeZoneForm, TzHelpServesTheWindowThatOpenedItLast) {
+TEST(TimeZoneForm, TzHelpServesTheWindowThatOpenedItLastADatabaseZoneItsTypedMoment) {
     WindowDesk desk({.entryWindows = true});
     TimeZoneForm* first = nullptr;
     for (const auto& [natal, line, zone, east] :
@@ -44,27 +40,17 @@ TEST(TimeZoneForm, TzHelpServesTheWindowThatOpenedItLast) {
         EXPECT_EQ(testing::Showing(other), otherBefore);
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
-    Click(*first, "Command1");
-    testing::DiscardClosedWindows();
-    EXPECT_EQ(testing::OpenWindow<TimeZoneForm>("TimeZone"), nullptr);
-}
 
-TEST(TimeZoneForm, ADatabaseZoneFillsTheOffsetOfTheTypedMoment) {
+    // A zone of the tz database, for the natal window: the offset of the typed moment.
     struct Case {
-        const char* month;
-        const char* day;
-        const char* year;
-        const char* hour;
+        const char *month, *day, *year, *hour;
         std::optional<MessageAnswer> asked;  // the answer to the repeated-hour question
         const char* zone;
         const char* rule;  // what the line begins with; nullptr: the skipped hour said
     };
-    WindowDesk desk({.entryWindows = true});
     Click(*desk.natal, "Label1");
-    auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
-    ASSERT_NE(window, nullptr);
-    QTest::keyClicks(&Control<QLineEdit>(*window, "txtZoneSearch"), "new_y");
-    ASSERT_EQ(testing::Lines(Control<QListWidget>(*window, "lstZoneNames")),
+    QTest::keyClicks(&Control<QLineEdit>(*first, "txtZoneSearch"), "new_y");
+    ASSERT_EQ(testing::Lines(Control<QListWidget>(*first, "lstZoneNames")),
               std::vector<std::string>{"America/New_York"});
     for (const Case& c : {
              Case{"7", "1", "1950", "7", std::nullopt, "4", "EDT, daylight saving"},
@@ -80,17 +66,20 @@ TEST(TimeZoneForm, ADatabaseZoneFillsTheOffsetOfTheTypedMoment) {
         if (c.asked) {
             desk.platform.QueueAnswer(*c.asked);
         }
-        ClickLine(Control<QListWidget>(*window, "lstZoneNames"), "America/New_York");
+        ClickLine(Control<QListWidget>(*first, "lstZoneNames"), "America/New_York");
         EXPECT_EQ(Shown(*desk.natal, "txtTZ"), c.zone);
         EXPECT_EQ(desk.platform.Messages().size(), c.asked || !c.rule ? 1u : 0u);
         if (c.rule != nullptr) {
-            EXPECT_EQ(Control<QLabel>(*window, "lblZoneRule").text().toStdString().rfind(c.rule, 0),
+            EXPECT_EQ(Control<QLabel>(*first, "lblZoneRule").text().toStdString().rfind(c.rule, 0),
                       0u);
         } else {
             EXPECT_NE(desk.platform.Messages().back().text.find("did not happen"),
                       std::string::npos);
         }
     }
+    Click(*first, "Command1");
+    testing::DiscardClosedWindows();
+    EXPECT_EQ(testing::OpenWindow<TimeZoneForm>("TimeZone"), nullptr);
 }
 
 TEST(TimeZoneForm, AMissingTableIsSaid) {
