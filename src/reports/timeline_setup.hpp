@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "aspects/timeline.hpp"
 #include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
-#include "aspects/timeline.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {

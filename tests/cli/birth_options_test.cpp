@@ -33,8 +33,8 @@ TEST(BirthOptions, FillTheWindowsAsTyped) {
     ASSERT_EQ(error, "");
     const NatalEntryWindow& n = o.natal;
     EXPECT_EQ(n.txtName + "|" + n.fields.year + "|" + n.fields.month + "|" + n.fields.day + "|" +
-                  n.fields.hour + "|" + n.fields.minute + "|" + n.fields.zone + "|" + n.fields.longDeg +
-                  "|" + n.fields.latMin,
+                  n.fields.hour + "|" + n.fields.minute + "|" + n.fields.zone + "|" +
+                  n.fields.longDeg + "|" + n.fields.latMin,
               "Ada|1960|6|5|7|05|5|74|43");
     EXPECT_TRUE(n.fields.pm);
     EXPECT_FALSE(n.fields.east);
