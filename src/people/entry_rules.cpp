@@ -33,24 +33,23 @@ std::string OptionText(float value) {
     return buffer;
 }
 
-struct Clock {
-    std::string month, day, year, hour, minute;
-    bool pm;
-};
-
-// Patterns "m", "d", "yyyy", "h", "n" of the present moment in the home
-// zone, with the hour field's rule applied (0 is 12, above 12 is P.M.).
-Clock PresentClock(const Platform& platform, const OptionTable& options) {
+// The present moment in the home zone into the date and time fields
+// (patterns "m", "d", "yyyy", "h", "n"), with the hour field's rule applied
+// (0 is 12, above 12 is P.M.).
+void WritePresentClock(EntryFields& f, const Platform& platform, const OptionTable& options) {
     const LocalDateTime now = HomeClockNow(platform, options);
     int hour = now.hour;
-    const bool pm = hour >= 12;
+    f.pm = hour >= 12;
     if (hour == 0) {
         hour = 12;
     } else if (hour > 12) {
         hour -= 12;
     }
-    return {std::to_string(now.month), std::to_string(now.day),    std::to_string(now.year),
-            std::to_string(hour),      std::to_string(now.minute), pm};
+    f.month = std::to_string(now.month);
+    f.day = std::to_string(now.day);
+    f.year = std::to_string(now.year);
+    f.hour = std::to_string(hour);
+    f.minute = std::to_string(now.minute);
 }
 
 // The presence checks: each failing condition shows its own box.
@@ -128,13 +127,7 @@ constexpr const char* kLatitudeError =
 }  // namespace
 
 void FillNow(EntryFields& f, const OptionTable& options, const Platform& platform) {
-    const Clock c = PresentClock(platform, options);
-    f.month = c.month;
-    f.day = c.day;
-    f.year = c.year;
-    f.hour = c.hour;
-    f.minute = c.minute;
-    f.pm = c.pm;
+    WritePresentClock(f, platform, options);
     f.zone = OptionText(options(opt::HomeZone));
     f.longDeg = OptionText(options(opt::HomeLongitudeDegrees));
     f.longMin = OptionText(options(opt::HomeLongitudeMinutes));
@@ -193,6 +186,7 @@ BirthData ReadNatalData(const NatalEntryWindow& w, DateOrder order) {
 
 BirthData ReadDiurnalData(const DiurnalEntryWindow& w, DateOrder order) {
     BirthData b = ReadBirthData(w.fields, order);
+    // The diurnal record keeps its zone in single precision.
     b.timeZone = static_cast<float>(b.timeZone);
     return b;
 }
