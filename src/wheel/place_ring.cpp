@@ -63,6 +63,44 @@ bool OverAnyLabel(const std::vector<PrintedBox>& label, const std::vector<Placed
     return false;
 }
 
+// The boxes of every other label that reach into a region: the only ones a
+// label sliding within that region can meet.
+std::vector<const PrintedBox*> LabelsNear(const PrintedBox& region,
+                                          const std::vector<PlacedRing>& rings,
+                                          const std::vector<std::vector<PrintedBox>>& ringLabels,
+                                          std::size_t self) {
+    std::vector<const PrintedBox*> near;
+    const auto gather = [&](const std::vector<PrintedBox>& label) {
+        for (const PrintedBox& box : label) {
+            if (Overlap(region, box)) {
+                near.push_back(&box);
+            }
+        }
+    };
+    for (const PlacedRing& ring : rings) {
+        for (const std::vector<PrintedBox>& label : ring.labels) {
+            gather(label);
+        }
+    }
+    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
+        if (i != self) {
+            gather(ringLabels[i]);
+        }
+    }
+    return near;
+}
+
+bool OverAnyOf(const std::vector<PrintedBox>& label, const std::vector<const PrintedBox*>& near) {
+    for (const PrintedBox& a : label) {
+        for (const PrintedBox* b : near) {
+            if (Overlap(a, *b)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
@@ -98,12 +136,14 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
     const bool turns = state.layout != 0;
     const auto inBand = [&](const std::vector<PrintedBox>& boxes) {
         constexpr double kCircleClearUnits = 1.5;
+        const double outerLimit = band.outer - kCircleClearUnits;
         return std::all_of(boxes.begin(), boxes.end(), [&](const PrintedBox& b) {
-            const double nearest =
-                std::hypot(std::clamp(0.0, b.left, b.right), std::clamp(0.0, b.bottom, b.top));
-            const double farthest =
-                std::hypot(std::max(-b.left, b.right), std::max(-b.bottom, b.top));
-            return nearest >= band.inner && (!turns || farthest <= band.outer - kCircleClearUnits);
+            const double nearX = std::clamp(0.0, b.left, b.right);
+            const double nearY = std::clamp(0.0, b.bottom, b.top);
+            const double farX = std::max(-b.left, b.right);
+            const double farY = std::max(-b.bottom, b.top);
+            return nearX * nearX + nearY * nearY >= band.inner * band.inner &&
+                   (!turns || farX * farX + farY * farY <= outerLimit * outerLimit);
         });
     };
     constexpr double kPullStepUnits = 1;
@@ -114,20 +154,43 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
         if (!OverAnyLabel(ring.labels[i], outer, ring.labels, i)) {
             continue;
         }
+        // Along one angle the label's boxes only slide, so they are measured
+        // once and shifted for each radius tried.
         const auto freeAt = [&](double angle, double fromRadius) {
+            const std::vector<PrintedBox> start =
+                LabelBoxesAt(target, labels[i], angle, fromRadius);
+            std::vector<PrintedBox> moved = start;
+            const double towardX = CosDeg(angle);
+            const double towardY = SinDeg(angle);
+            const double deepest = band.inner - kPullStepUnits - fromRadius;
+            PrintedBox swept = start.front();
+            for (const PrintedBox& box : start) {
+                swept.left = std::min({swept.left, box.left, box.left + deepest * towardX});
+                swept.right = std::max({swept.right, box.right, box.right + deepest * towardX});
+                swept.top = std::max({swept.top, box.top, box.top + deepest * towardY});
+                swept.bottom = std::min({swept.bottom, box.bottom, box.bottom + deepest * towardY});
+            }
+            const std::vector<const PrintedBox*> near = LabelsNear(swept, outer, ring.labels, i);
             for (double radius = fromRadius;; radius -= kPullStepUnits) {
-                std::vector<PrintedBox> moved = LabelBoxesAt(target, labels[i], angle, radius);
                 if (radius <= band.inner - kPullStepUnits) {
                     return false;
                 }
-                if (inBand(moved) && LabelInsideHouse(state, placed.house, moved) &&
-                    !OverAnyLabel(moved, outer, ring.labels, i)) {
+                const double shift = radius - fromRadius;
+                for (std::size_t k = 0; k < moved.size(); ++k) {
+                    moved[k].left = start[k].left + shift * towardX;
+                    moved[k].right = start[k].right + shift * towardX;
+                    moved[k].top = start[k].top + shift * towardY;
+                    moved[k].bottom = start[k].bottom + shift * towardY;
+                }
+                const bool bandHolds = inBand(moved);
+                if (bandHolds && !OverAnyOf(moved, near) &&
+                    LabelInsideHouse(state, placed.house, moved)) {
                     placed.angleDegrees = OnCircle(angle);
                     placed.radius = radius;
                     ring.labels[i] = std::move(moved);
                     return true;
                 }
-                if (!turns && !inBand(moved)) {
+                if (!turns && !bandHolds) {
                     return false;
                 }
             }
