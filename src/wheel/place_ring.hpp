@@ -18,6 +18,9 @@ struct PlacedRing {
     RingRole role;
     RingLayout layout;
     std::vector<std::vector<PrintedBox>> labels;
+    // The leader lines of labels standing in a borrowed band, which the
+    // labels laid out after them keep clear of.
+    std::vector<DrawnLine> leaders;
 };
 
 // Lays out the ring's points, spread so that their labels stay apart and in

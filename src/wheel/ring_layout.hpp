@@ -21,6 +21,9 @@ struct PlacedPoint {
     double longitude;
     double angleDegrees;
     double radius;  // of the glyph's anchor, wheel units
+    // Stands in the other inner ring's band of a triple wheel, its own
+    // having no room for it in its house.
+    bool inBorrowedBand = false;
 };
 
 struct RingLayout {
