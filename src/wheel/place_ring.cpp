@@ -7,173 +7,13 @@
 
 #include "base/option_numbers.hpp"
 #include "engine/angles.hpp"
+#include "wheel/point_label.hpp"
+#include "wheel/ring_clearance.hpp"
 #include "wheel/ring_parameters.hpp"
 #include "wheel/ring_spread.hpp"
-#include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_geometry.hpp"
 
 namespace solvaris {
-
-namespace {
-
-constexpr double kGrazeUnits = 0.5;
-constexpr double kTickUnits = 4;
-
-bool CrossesLabel(const DrawnLine& line, const std::vector<PrintedBox>& label) {
-    return std::any_of(label.begin(), label.end(), [&](const PrintedBox& box) {
-        return LineRunsThroughBox(line, box, kGrazeUnits);
-    });
-}
-
-bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings) {
-    for (const PlacedRing& ring : rings) {
-        for (const std::vector<PrintedBox>& label : ring.labels) {
-            if (CrossesLabel(line, label)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-// The tick on a ring's outer circle at a point's true place, and the line
-// from its inner end to the point's glyph.
-DrawnLine TickAt(double ringOuter, double trueAngle) {
-    return {ringOuter * CosDeg(trueAngle), ringOuter * SinDeg(trueAngle),
-            (ringOuter - kTickUnits) * CosDeg(trueAngle),
-            (ringOuter - kTickUnits) * SinDeg(trueAngle)};
-}
-
-DrawnLine LeaderOf(const DrawnLine& tick, const PrintedBox& glyph) {
-    return {tick.x2, tick.y2, std::clamp(tick.x2, glyph.left, glyph.right),
-            std::clamp(tick.y2, glyph.bottom, glyph.top)};
-}
-
-// A label in the band below its own is led to by its glyph; one in the band
-// above by the end of its label nearest its ring.
-const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, const RingBand& ownBand) {
-    const PrintedBox& glyph = label.front();
-    return glyph.left * glyph.left + glyph.top * glyph.top > ownBand.outer * ownBand.outer
-               ? label.back()
-               : glyph;
-}
-
-bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<PrintedBox>>& labels,
-                       std::size_t self) {
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (i != self && CrossesLabel(line, labels[i])) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Whether the leader runs through a part of its own label other than the
-// one it leads to.
-bool CrossesOwnLabel(const DrawnLine& leader, const std::vector<PrintedBox>& label,
-                     const RingBand& ownBand) {
-    const PrintedBox* end = &LeaderEnd(label, ownBand);
-    return std::any_of(label.begin(), label.end(), [&](const PrintedBox& box) {
-        return &box != end && LineRunsThroughBox(leader, box, kGrazeUnits);
-    });
-}
-
-bool OnAnyLeader(const std::vector<PrintedBox>& label, const std::vector<PlacedRing>& outer,
-                 const PlacedRing& ring) {
-    const auto onOne = [&](const PlacedRing& r) {
-        return std::any_of(r.leaders.begin(), r.leaders.end(),
-                           [&](const DrawnLine& leader) { return CrossesLabel(leader, label); });
-    };
-    return onOne(ring) || std::any_of(outer.begin(), outer.end(), onOne);
-}
-
-// Whether every box lies within the band, clear of its outer circle where
-// the rings turn their labels.
-bool InBand(const std::vector<PrintedBox>& boxes, const RingBand& band, bool clearOfOuter) {
-    constexpr double kCircleClearUnits = 1.5;
-    const double outerLimit = band.outer - kCircleClearUnits;
-    return std::all_of(boxes.begin(), boxes.end(), [&](const PrintedBox& b) {
-        const double nearX = std::clamp(0.0, b.left, b.right);
-        const double nearY = std::clamp(0.0, b.bottom, b.top);
-        const double farX = std::max(-b.left, b.right);
-        const double farY = std::max(-b.bottom, b.top);
-        return nearX * nearX + nearY * nearY >= band.inner * band.inner &&
-               (!clearOfOuter || farX * farX + farY * farY <= outerLimit * outerLimit);
-    });
-}
-
-bool Overlap(const PrintedBox& a, const PrintedBox& b) {
-    constexpr double kClearUnits = 0.5;
-    return std::min(a.right, b.right) - std::max(a.left, b.left) > -kClearUnits &&
-           std::min(a.top, b.top) - std::max(a.bottom, b.bottom) > -kClearUnits;
-}
-
-bool OverAnyLabel(const std::vector<PrintedBox>& label, const std::vector<PlacedRing>& rings,
-                  const std::vector<std::vector<PrintedBox>>& ringLabels, std::size_t self) {
-    const auto over = [&](const std::vector<PrintedBox>& other) {
-        for (const PrintedBox& a : label) {
-            for (const PrintedBox& b : other) {
-                if (Overlap(a, b)) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    };
-    for (const PlacedRing& ring : rings) {
-        for (const std::vector<PrintedBox>& other : ring.labels) {
-            if (over(other)) {
-                return true;
-            }
-        }
-    }
-    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
-        if (i != self && over(ringLabels[i])) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The boxes of every other label that reach into a region: the only ones a
-// label sliding within that region can meet.
-std::vector<const PrintedBox*> LabelsNear(const PrintedBox& region,
-                                          const std::vector<PlacedRing>& rings,
-                                          const std::vector<std::vector<PrintedBox>>& ringLabels,
-                                          std::size_t self) {
-    std::vector<const PrintedBox*> near;
-    const auto gather = [&](const std::vector<PrintedBox>& label) {
-        for (const PrintedBox& box : label) {
-            if (Overlap(region, box)) {
-                near.push_back(&box);
-            }
-        }
-    };
-    for (const PlacedRing& ring : rings) {
-        for (const std::vector<PrintedBox>& label : ring.labels) {
-            gather(label);
-        }
-    }
-    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
-        if (i != self) {
-            gather(ringLabels[i]);
-        }
-    }
-    return near;
-}
-
-bool OverAnyOf(const std::vector<PrintedBox>& label, const std::vector<const PrintedBox*>& near) {
-    for (const PrintedBox& a : label) {
-        for (const PrintedBox* b : near) {
-            if (Overlap(a, *b)) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
                       const std::vector<PlacedRing>& outer) {
@@ -228,15 +68,10 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
             std::vector<PrintedBox> moved = start;
             const double towardX = CosDeg(angle);
             const double towardY = SinDeg(angle);
-            const double deepest = band.inner - kPullStepUnits - fromRadius;
-            PrintedBox swept = start.front();
-            for (const PrintedBox& box : start) {
-                swept.left = std::min({swept.left, box.left, box.left + deepest * towardX});
-                swept.right = std::max({swept.right, box.right, box.right + deepest * towardX});
-                swept.top = std::max({swept.top, box.top, box.top + deepest * towardY});
-                swept.bottom = std::min({swept.bottom, box.bottom, box.bottom + deepest * towardY});
-            }
-            const std::vector<const PrintedBox*> near = LabelsNear(swept, outer, ring.labels, i);
+            const std::vector<const PrintedBox*> near =
+                LabelsNear(SweptRegion(start, (band.inner - kPullStepUnits - fromRadius) * towardX,
+                                       (band.inner - kPullStepUnits - fromRadius) * towardY),
+                           outer, ring.labels, i);
             for (double radius = fromRadius;; radius -= kPullStepUnits) {
                 if (radius <= band.inner - kPullStepUnits) {
                     return false;

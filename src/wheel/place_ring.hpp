@@ -3,25 +3,12 @@
 
 #include <vector>
 
-#include "platform/printed_box.hpp"
-#include "wheel/point_label.hpp"
-#include "wheel/ring_layout.hpp"
+#include "wheel/ring_clearance.hpp"
 #include "wheel/wheel_data.hpp"
 #include "wheel/wheel_state.hpp"
 #include "wheel/wheel_target.hpp"
 
 namespace solvaris {
-
-// One ring laid out: where its points go, and the boxes of each drawn
-// point's label there (in the order of layout.placed).
-struct PlacedRing {
-    RingRole role;
-    RingLayout layout;
-    std::vector<std::vector<PrintedBox>> labels;
-    // The leader lines of labels standing in a borrowed band, which the
-    // labels laid out after them keep clear of.
-    std::vector<DrawnLine> leaders;
-};
 
 // Lays out the ring's points, spread so that their labels stay apart and in
 // their houses (a crowded house may leave out its South Node and Part of
