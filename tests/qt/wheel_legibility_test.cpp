@@ -1,14 +1,15 @@
 // Legibility of painted wheels: seeded random charts, prepared by the
 // Wheels commands as the command line prepares them, painted as the window
-// paints them into a 1024 by 768 image while every text's box is kept, and
+// paints them (every other chart into a 1024 by 768 image, the rest into
+// the smallest window, 640 by 480) while every text's box is kept, and
 // the overlapping pairs of texts counted per layout (one single, one dual
 // and one triple wheel per chart, the single wheel also as the European
 // type).
 //
-// No two texts overlap (aspect glyphs included), no
-// part of a label lies over another part of it, no label is struck through
-// by a house, aspect or leader line, and no heading line reaches into the
-// outer circle (names of up to 40 characters).
+// No two texts overlap (aspect glyphs included), no part of a label lies
+// over another part of it, no label is struck through by a house, aspect or
+// leader line, and no heading line reaches into the outer circle (names of
+// up to 40 characters).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,8 +43,11 @@ constexpr int kChartCount = 100;
 #else
 constexpr int kChartCount = 1000;
 #endif
-constexpr int kWidthPixels = 1024;
-constexpr int kHeightPixels = 768;
+struct WindowSize {
+    int widthPixels;
+    int heightPixels;
+};
+constexpr std::array kWindowSizes{WindowSize{1024, 768}, WindowSize{640, 480}};
 // Placidus cusps exist up to 66 degrees north and south.
 constexpr int kLatitudeLimitDegrees = 65;
 
@@ -125,13 +129,14 @@ struct PaintedWheel {
     std::vector<DrawnLine> lines;
 };
 
-PaintedWheel PaintPrepared(Session& session, ScriptedPlatform& platform, bool european) {
+PaintedWheel PaintPrepared(Session& session, ScriptedPlatform& platform, bool european,
+                           WindowSize size) {
     WheelDrawing drawing;
     EXPECT_EQ(LoadWheelDrawing(session, european, drawing), "");
     PaintedWheel painted;
-    PaintImage(kWidthPixels, kHeightPixels, 1, [&](Canvas& surface) {
+    PaintImage(size.widthPixels, size.heightPixels, 1, [&](Canvas& surface) {
         TextBoxCanvas canvas(surface);
-        PaintSessionWheel(session, drawing, canvas, platform, kWidthPixels, kHeightPixels);
+        PaintSessionWheel(session, drawing, canvas, platform, size.widthPixels, size.heightPixels);
         painted = {canvas.Boxes(), canvas.Lines()};
     });
     return painted;
@@ -249,9 +254,10 @@ TEST(WheelLegibility, OverlappingTextsOverSeededRandomCharts) {
                 continue;
             }
             const auto layout = static_cast<std::size_t>(session.wheel.layout);
-            Count(counts[layout], PaintPrepared(session, platform, false));
+            const WindowSize size = kWindowSizes[at % kWindowSizes.size()];
+            Count(counts[layout], PaintPrepared(session, platform, false, size));
             if (layout == 0) {
-                Count(counts[kEuropean], PaintPrepared(session, platform, true));
+                Count(counts[kEuropean], PaintPrepared(session, platform, true, size));
             }
         }
     }
