@@ -93,11 +93,12 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
                     continue;
                 }
                 const DrawnLine tick = TickAt(ownBand.outer, trueAngle);
-                const DrawnLine leader = LeaderOf(tick, LeaderEnd(moved, ownBand));
+                const PrintedBox& end = LeaderEnd(moved, borrowed && role == RingRole::Inner);
+                const DrawnLine leader = LeaderOf(tick, end);
                 if (borrowed && (CrossesAnyLabel(tick, outer) || CrossesAnyLabel(leader, outer) ||
                                  CrossesOtherLabel(tick, ring.labels, i) ||
                                  CrossesOtherLabel(leader, ring.labels, i) ||
-                                 CrossesOwnLabel(leader, moved, ownBand))) {
+                                 CrossesOwnLabel(leader, moved, end))) {
                     continue;
                 }
                 placed.angleDegrees = OnCircle(angle);
@@ -160,7 +161,8 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
         }
         target.canvas.Line(tick.x1, tick.y1, tick.x2, tick.y2, colour);
         const double moved = std::fabs(std::remainder(placed.angleDegrees - place, 360.0));
-        const DrawnLine leader = LeaderOf(tick, LeaderEnd(ring.labels[i], band));
+        const DrawnLine leader = LeaderOf(
+            tick, LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner));
         if ((moved >= kMovedDegrees || placed.inBorrowedBand) && !CrossesAnyLabel(leader, rings)) {
             target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
         }

@@ -49,11 +49,8 @@ DrawnLine LeaderOf(const DrawnLine& tick, const PrintedBox& glyph) {
             std::clamp(tick.y2, glyph.bottom, glyph.top)};
 }
 
-const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, const RingBand& ownBand) {
-    const PrintedBox& glyph = label.front();
-    return glyph.left * glyph.left + glyph.top * glyph.top > ownBand.outer * ownBand.outer
-               ? label.back()
-               : glyph;
+const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, bool aboveItsRing) {
+    return aboveItsRing ? label.back() : label.front();
 }
 
 bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<PrintedBox>>& labels,
@@ -67,10 +64,9 @@ bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<Prin
 }
 
 bool CrossesOwnLabel(const DrawnLine& leader, const std::vector<PrintedBox>& label,
-                     const RingBand& ownBand) {
-    const PrintedBox* end = &LeaderEnd(label, ownBand);
+                     const PrintedBox& end) {
     return std::any_of(label.begin(), label.end(), [&](const PrintedBox& box) {
-        return &box != end && LineRunsThroughBox(leader, box, kGrazeUnits);
+        return &box != &end && LineRunsThroughBox(leader, box, kGrazeUnits);
     });
 }
 

@@ -32,14 +32,14 @@ bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<Prin
 DrawnLine TickAt(double ringOuter, double trueAngle);
 DrawnLine LeaderOf(const DrawnLine& tick, const PrintedBox& end);
 
-// A label in the band below its own is led to by its glyph; one in the band
-// above by the end of its label nearest its ring.
-const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, const RingBand& ownBand);
+// A label is led to by its glyph; one standing in the band above its ring
+// by the end of its label nearest its ring.
+const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, bool aboveItsRing);
 
 // Whether the leader runs through a part of its own label other than the
 // one it leads to.
 bool CrossesOwnLabel(const DrawnLine& leader, const std::vector<PrintedBox>& label,
-                     const RingBand& ownBand);
+                     const PrintedBox& end);
 
 // Whether a leader line of the ring or of an outer ring runs through the
 // label.
