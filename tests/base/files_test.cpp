@@ -91,9 +91,7 @@ TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
             EXPECT_EQ(folder.Read("NAMES.FIL"), "new\r\n");
         }
     }
-    if (fd >= 0) {
-        ::close(fd);
-    }
+    if (fd >= 0) ::close(fd);
 }
 
 TEST(ProgramFolder, ChoiceAndCaseInsensitiveNames) {
@@ -103,7 +101,6 @@ TEST(ProgramFolder, ChoiceAndCaseInsensitiveNames) {
     EXPECT_EQ(xdg.path, "/x/solvaris");
     EXPECT_TRUE(xdg.perUser);
     EXPECT_EQ(ChooseProgramFolder({"", "", "", "/h"}).path, "/h/.local/share/solvaris");
-
     // A file copied from Windows is found whatever the case of its name.
     TempFolder user;
     user.Write("names.fil", "mine\r\n");

@@ -30,44 +30,34 @@ TEST(OptionValue, ReadsOnlySevenCharacters) {
 }
 
 // An empty line ends the options, a reload keeps the rest; LF lines, lines
-// past the table, a missing file.
+// past the table, a missing file. No option at all is no options file: the
+// caller says so as for a missing one instead of drawing with every option 0.
 TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     const testing::TempFolder folder;
     const std::filesystem::path path = folder / "OPTIONS.OPT";
-    const auto write = [&folder](const std::string& text) { folder.Write("OPTIONS.OPT", text); };
     OptionTable table;
-    write("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n");
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
-    write("1\r\n2\r\n\r\n9\r\n");
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
-    EXPECT_EQ(table(2), 2.0f);
-    EXPECT_EQ(table(3), 5.0f);  // kept from the first load
-    EXPECT_EQ(table(4), 4.0f);
+    const auto load = [&](const std::string& text) {
+        folder.Write("OPTIONS.OPT", text);
+        return LoadOptions(path, table);
+    };
+    ASSERT_EQ(load("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n"), OptionsLoad::Loaded);
+    ASSERT_EQ(load("1\r\n2\r\n\r\n9\r\n"), OptionsLoad::Loaded);
+    EXPECT_EQ(std::vector({table(2), table(3), table(4)}), std::vector({2.0f, 5.0f, 4.0f}));
 
     std::string text;
-    for (int n = 1; n <= 220; ++n) {
-        text += std::to_string(n) + " option\n";
-    }
-    write(text);
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
-    EXPECT_EQ(table(1), 1.0f);
-    EXPECT_EQ(table(216), 216.0f);
-    EXPECT_EQ(table(217), 0.0f);
-    EXPECT_EQ(table(0), 0.0f);
+    for (int n = 1; n <= 220; ++n) text += std::to_string(n) + " option\n";
+    ASSERT_EQ(load(text), OptionsLoad::Loaded);
+    EXPECT_EQ(std::vector({table(0), table(1), table(216), table(217)}),
+              std::vector({0.0f, 1.0f, 216.0f, 0.0f}));
 
+    for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
+        EXPECT_EQ(load(empty), OptionsLoad::Empty) << empty;
+    }
     std::filesystem::remove(path);
     EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);
-    EXPECT_EQ(table(216), 216.0f);
-    // No option at all is no options file: the caller says so as for a
-    // missing one instead of drawing with every option 0.
-    for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
-        write(empty);
-        EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Empty) << empty;
-        EXPECT_EQ(table(216), 216.0f);
-    }
-    std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);  // a folder of that name
+    EXPECT_EQ(table(216), 216.0f);                                 // kept through every refusal
 }
 
 }  // namespace

@@ -28,7 +28,6 @@ TEST(CutShortCopy, TellsAnInterruptedCopyFromAUsersEdit) {
              Case{"1 conj\r", shipped, "X.OPT", true},     // between CR and LF
              Case{"1 conj\r\n", shipped, "X.OPT", false},  // whole lines, as saved
              Case{"1 conj", shipped, "X.OPT", false},      // the editor's last line
-             Case{"1 conj\r\n2 opp\r\n", shipped, "NAMES.FIL", false},
              Case{block.substr(0, kCopyBlockBytes), block, "OPTIONS.OPT", true},
              Case{block.substr(0, 2 * kCopyBlockBytes), block, "NAMES.FIL", true},
              Case{shipped, shipped, "X.OPT", false},            // whole
@@ -48,13 +47,14 @@ TEST(SeedProgramFolder, FillsWhatIsMissingAndRestoresCutShortCopies) {
             std::to_string(n) + "      the description of option " + std::to_string(n) + "\r\n";
     }
     ASSERT_GT(options.size(), 2 * kCopyBlockBytes);
-    const std::string names = "Sample,05 Dec 1950,7.45,P,5,074.00,40.43\r\nOther,x\r\n";
-    shipped.Write("OPTIONS.OPT", options);
-    shipped.Write("HCDATA.DAT", "1,2,3\r\n");
-    shipped.Write("RADIUS.DAT", "4,5,6\r\n");
-    shipped.Write("NAMES.FIL", names);
-    shipped.Write("NATAL.ORB", "8\r\n6\r\n");
-    shipped.Write("TZ.DAT", "Eastern,EST,5\r\n");
+    for (const auto& [name, text] : {std::pair<std::string, std::string>{"OPTIONS.OPT", options},
+                                     {"HCDATA.DAT", "1,2,3\r\n"},
+                                     {"RADIUS.DAT", "4,5,6\r\n"},
+                                     {"NAMES.FIL", "Sample,05 Dec 1950\r\nOther,x\r\n"},
+                                     {"NATAL.ORB", "8\r\n6\r\n"},
+                                     {"TZ.DAT", "Eastern,EST,5\r\n"}}) {
+        shipped.Write(name, text);
+    }
 
     TempFolder user;
     user.Write("OPTIONS.OPT", options.substr(0, 2 * kCopyBlockBytes));  // a kill mid-copy
@@ -104,9 +104,7 @@ TEST(ShippedDataFolder, BesideTheProgramThenThePrefixThenTheSourceTree) {
     TempFolder root;
     const auto dataFolder = [&root](const std::string& name, bool complete) {
         std::filesystem::create_directories(root / name);
-        if (complete) {
-            root.Write(name + "/OPTIONS.OPT", "1 x\r\n");
-        }
+        if (complete) root.Write(name + "/OPTIONS.OPT", "1 x\r\n");
         return root / name;
     };
     const auto beside = dataFolder("beside", true);

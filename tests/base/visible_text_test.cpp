@@ -19,14 +19,9 @@ TEST(VisibleText, ShowsControlCharactersAndKeepsEverythingElse) {
         {"\x1b[2J\x1b[H", "\\x1b[2J\\x1b[H"},
         {"a\tb\rc\nd\x7f", "a\\x09b\\x0dc\\x0ad\\x7f"},
         {std::string("nul\0x", 5), "nul\\x00x"},
-        {"\xc2\x9b"
-         "31m",
-         "\\u009b31m"},  // CSI, the C1 escape
-        {"\xc2\xa0"
-         "nbsp",
-         "\xc2\xa0"
-         "nbsp"},                  // U+00A0 is no control
-        {"cut \xc2", "cut \xc2"},  // a lone lead byte stays
+        {"\u009b31m", "\\u009b31m"},   // CSI, the C1 escape
+        {"\u00a0nbsp", "\u00a0nbsp"},  // U+00A0 is no control
+        {"cut \xc2", "cut \xc2"},      // a lone lead byte stays
     };
     for (const Case& c : cases) {
         EXPECT_EQ(VisibleText(c.text), c.shown) << c.shown;
