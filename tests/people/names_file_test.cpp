@@ -22,16 +22,15 @@ TEST(RecordDate, Forms) {
         DateOrder order;
         int yearMonthDay;  // 0: refused
     };
-    constexpr auto kMdy = DateOrder::MonthDayYear;
+    constexpr auto kMdy = DateOrder::MonthDayYear, kDmy = DateOrder::DayMonthYear;
     for (const Case& c :
          {Case{"05 Dec 1950", kMdy, 19501205},
           Case{"1950 Dec 05", DateOrder::YearMonthDay, 19501205},
-          Case{"05 DECEMBER 1950", DateOrder::DayMonthYear, 19501205},
-          Case{"Dec 5, 1950", kMdy, 19501205}, Case{"12/5/1950", kMdy, 19501205},
-          Case{"5/12/1950", DateOrder::DayMonthYear, 19501205}, Case{"1950-12-05", kMdy, 19501205},
-          Case{"29 Feb 2000", kMdy, 20000229}, Case{"29 Feb 1900", kMdy, 0},
-          Case{"31 Apr 2000", kMdy, 0}, Case{"5 Dex 1950", kMdy, 0}, Case{"", kMdy, 0},
-          Case{"1950", kMdy, 0}, Case{"a b c", kMdy, 0}}) {
+          Case{"05 DECEMBER 1950", kDmy, 19501205}, Case{"Dec 5, 1950", kMdy, 19501205},
+          Case{"12/5/1950", kMdy, 19501205}, Case{"5/12/1950", kDmy, 19501205},
+          Case{"1950-12-05", kMdy, 19501205}, Case{"29 Feb 2000", kMdy, 20000229},
+          Case{"29 Feb 1900", kMdy, 0}, Case{"31 Apr 2000", kMdy, 0}, Case{"5 Dex 1950", kMdy, 0},
+          Case{"", kMdy, 0}, Case{"1950", kMdy, 0}, Case{"a b c", kMdy, 0}}) {
         const auto date = ParseRecordDate(c.text, c.order);
         EXPECT_EQ(date ? date->year * 10000 + date->month * 100 + date->day : 0, c.yearMonthDay)
             << c.text;
@@ -63,16 +62,14 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
     EXPECT_EQ(platform.Messages()[0].title, "Error!");
     EXPECT_TRUE(platform.Messages()[0].text.starts_with("Format error or typograp"));
 
-    TempFolder folder;
-    folder.Write("SHORT.FIL", "A,05 Dec 1950,7.45,P,5\r\n074.00,40.43\r\n\r\nB,1,2\r\n");
     platform.ClearMessages();
-    const auto records = ReadNamesList(folder / "SHORT.FIL", platform);
+    const auto records =
+        NamesListFromLines({"A,05 Dec 1950,7.45,P,5", "074.00,40.43", "", "B,1,2"}, platform);
     ASSERT_EQ(records.size(), 1u);  // the short line borrowed from the next
     EXPECT_EQ(records[0].latitude, "40.43");
     ASSERT_EQ(platform.Messages().size(), 1u);  // B is incomplete
     EXPECT_TRUE(
         platform.Messages()[0].text.starts_with("You have an error in the current names file."));
-    EXPECT_TRUE(ReadNamesList(folder / "MISSING.FIL", platform).empty());
 }
 
 // A names file has no quoting: a `"` is a character of the name wherever
