@@ -30,7 +30,6 @@ TEST(FormatNumber, Patterns) {
           Case{359.999, "##0.00", "360.00"}, Case{7, "#.##", "7."}}) {
         EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << ' ' << c.pattern;
     }
-    EXPECT_EQ(FormatDate(1950, 12, 5), "05 Dec 1950");
 }
 
 TEST(TextLines, EncodingsAndLineEnds) {

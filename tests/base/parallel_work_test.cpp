@@ -49,8 +49,8 @@ TEST(OrderedChunks, WrittenInOrderAndStoppedWhereAsked) {
     }
 }
 
-// Every index once is BatchJobs' (any number of jobs writes what one job
-// writes); here a fault on any worker, of any count, reaches the caller.
+// Every index once is BatchJobs'; here no worker past the count asked for,
+// and a fault on any worker reaching the caller.
 TEST(ParallelWork, AFaultOnAnyWorkerReachesTheCaller) {
     const auto work = [](std::size_t i) {
         if (i == 123) throw std::runtime_error("no memory");
@@ -58,7 +58,8 @@ TEST(ParallelWork, AFaultOnAnyWorkerReachesTheCaller) {
     for (const int workers : {-3, 0, 1, 2, 5}) {
         std::atomic<int> done{0};
         EXPECT_THROW(ForEachIndexInParallel(500, workers,
-                                            [&](int, std::size_t i) {
+                                            [&](int worker, std::size_t i) {
+                                                EXPECT_LT(worker, std::max(workers, 1));
                                                 work(i);
                                                 ++done;
                                             }),
