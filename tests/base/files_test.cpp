@@ -1,16 +1,13 @@
-// The program's file primitives: encodings, line ends, number and date
-// patterns, crash-safe replacement and the program folder (what cannot be a
-// data file: ReaderFaults).
-#include <fcntl.h>
+// The program's text primitives: encodings, line ends, number and date
+// patterns, control characters shown, the options file (what cannot be a data
+// file: ReaderFaults).
 #include <gtest/gtest.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
-#include "base/file_replace.hpp"
 #include "base/format_pattern.hpp"
-#include "base/program_folder.hpp"
+#include "base/lenient_number.hpp"
+#include "base/options.hpp"
 #include "base/text_lines.hpp"
+#include "base/visible_text.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -26,14 +23,13 @@ TEST(FormatNumber, Patterns) {
         const char* text;
     };
     for (const Case& c :
-         {Case{7.45, "##.#0", "7.45"}, Case{7.0, "##.#0", "7.00"}, Case{74.0, "#00#.#0", "074.00"},
+         {Case{7.45, "##.#0", "7.45"}, Case{74.0, "#00#.#0", "074.00"},
           Case{-74.0, "#00#.#0", "-074.00"}, Case{-5.3, "#00#.#0", "-005.30"},
           Case{-33.52, "#0#.#0", "-33.52"}, Case{5.3, "#0#.#0", "05.30"}, Case{3, "00", "03"},
           Case{0.5, "#0.00", "0.50"}, Case{-0.001, "#0.00", "0.00"}, Case{5.125, "##0.00", "5.13"},
           Case{359.999, "##0.00", "360.00"}, Case{7, "#.##", "7."}}) {
         EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << ' ' << c.pattern;
     }
-    EXPECT_EQ(FormatDate(1950, 12, 5), "05 Dec 1950");
 }
 
 TEST(TextLines, EncodingsAndLineEnds) {
@@ -46,10 +42,8 @@ TEST(TextLines, EncodingsAndLineEnds) {
     EXPECT_EQ(lines("Z\xfcrich \x80 5\r\n"), (Lines{"Z\xc3\xbcrich \xe2\x82\xac 5"}));  // CP1252
     EXPECT_EQ(lines("Z\xc3\xbcrich\r\n"), (Lines{"Z\xc3\xbcrich"}));
     // A byte-order mark opening the file is no part of its first line.
-    EXPECT_EQ(lines("\xef\xbb\xbf"
-                    "Ann,05 Dec 1950\r\n\xef\xbb\xbf\r\n"),
-              (Lines{"Ann,05 Dec 1950", "\xef\xbb\xbf"}));
-    EXPECT_EQ(lines("\xef\xbb\xbfZ\xfcrich\r\n"), (Lines{"Z\xc3\xbcrich"}));
+    EXPECT_EQ(lines("\ufeffAnn,05 Dec 1950\r\n\ufeff\r\n"), (Lines{"Ann,05 Dec 1950", "\ufeff"}));
+    EXPECT_EQ(lines("\ufeffZ\xfcrich\r\n"), (Lines{"Z\xc3\xbcrich"}));
     EXPECT_FALSE(ReadTextLines(folder / "missing.txt"));
     EXPECT_EQ(CharacterCount("Z\xc3\xbcrich"), 6u);
     for (const char* invalid : {"\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\xf5\x80\x80\x80"}) {
@@ -58,57 +52,72 @@ TEST(TextLines, EncodingsAndLineEnds) {
     EXPECT_TRUE(IsValidUtf8("\xf0\x9f\x9c\x80 \xe2\x99\x88"));
 }
 
-TEST(ReplaceFileContent, EveryFailingStepLeavesTheOldFile) {
-    for (ReplaceStep step : {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush,
-                             ReplaceStep::Backup, ReplaceStep::Rename}) {
-        TempFolder folder;
-        folder.Write("NAMES.FIL", "old\r\n");
-        const std::string failure =
-            ReplaceFileContent(folder / "NAMES.FIL", "new\r\n", {folder / "NAMES.OLD", {step}});
-        EXPECT_FALSE(failure.empty()) << static_cast<int>(step);
-        EXPECT_EQ(folder.Read("NAMES.FIL"), "old\r\n");
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-            EXPECT_FALSE(entry.path().string().ends_with(".$$$")) << entry.path();
-        }
-    }
-    TempFolder folder;
-    folder.Write("NAMES.FIL", "old\r\n");
-    folder.Write("NAMES.OLD", "older\r\n");
-    EXPECT_EQ(ReplaceFileContent(folder / "NAMES.FIL", "new\r\n", {folder / "NAMES.OLD", {}}), "");
-    EXPECT_EQ(folder.Read("NAMES.FIL"), "new\r\n");
-    EXPECT_EQ(folder.Read("NAMES.OLD"), "old\r\n");
+// Names from a file reach the terminal without their control characters
+// (the escapes a name may carry: NamesCommands).
+TEST(VisibleText, ShowsControlCharactersAndKeepsEverythingElse) {
+    struct Case {
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"Zo\xc3\xab \xe2\x99\x8c", "Zo\xc3\xab \xe2\x99\x8c"},  // letters and signs kept
+        {"\x1b[2J\x1b[H", "\\x1b[2J\\x1b[H"},
+        {"a\tb\rc\nd\x7f", "a\\x09b\\x0dc\\x0ad\\x7f"},
+        {std::string("nul\0x", 5), "nul\\x00x"},
+        {"\u009b31m", "\\u009b31m"},   // CSI, the C1 escape
+        {"\u00a0nbsp", "\u00a0nbsp"},  // U+00A0 is no control
+        {"cut \xc2", "cut \xc2"},      // a lone lead byte stays
+    };
+    for (const Case& c : cases) EXPECT_EQ(VisibleText(c.text), c.shown) << c.shown;
+}
 
-    // A real rename refused: an append-only folder (the superuser's flag)
-    // takes the work file but keeps the old name.
-    const int fd = ::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
-    int flags = 0;
-    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        int appendOnly = flags | FS_APPEND_FL;
-        if (::ioctl(fd, FS_IOC_SETFLAGS, &appendOnly) == 0) {
-            const std::string failure = ReplaceFileContent(folder / "NAMES.FIL", "newer\r\n");
-            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-            EXPECT_NE(failure.find("could not be renamed"), std::string::npos) << failure;
-            EXPECT_EQ(folder.Read("NAMES.FIL"), "new\r\n");
-        }
+// An option's value is the number its first seven characters begin with.
+TEST(LenientNumber, PrefixesAndOptionValues) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    for (const Case& c : {Case{"  12.5 degrees", 12.5}, Case{"abc", 0}, Case{"", 0}, Case{"-3", -3},
+                          Case{"+4.25x", 4.25}, Case{".5", 0.5}, Case{"7.", 7}, Case{"1e3", 1000},
+                          Case{"1e", 1}, Case{"2E-1z", 0.2}, Case{"-", 0}, Case{"- 5", 0},
+                          Case{"\t 9", 9}, Case{"1e999", 0}, Case{"12 34", 12}}) {
+        EXPECT_EQ(LenientNumber(c.text), c.value) << '"' << c.text << '"';
     }
-    if (fd >= 0) {
-        ::close(fd);
+    for (const Case& c : {Case{"1234567890", 1234567}, Case{"  12.5 orb of the conjunction", 12.5},
+                          Case{"Placidus", 0}, Case{"      1234", 1}, Case{"0.1", 0.1f}}) {
+        EXPECT_EQ(OptionValue(c.text), static_cast<float>(c.value)) << '"' << c.text << '"';
     }
 }
 
-TEST(ProgramFolder, ChoiceAndCaseInsensitiveNames) {
-    EXPECT_EQ(ChooseProgramFolder({"/a", "/b", "/x", "/h"}).path, "/a");
-    EXPECT_EQ(ChooseProgramFolder({"", "/b", "/x", "/h"}).path, "/b");
-    const ChosenFolder xdg = ChooseProgramFolder({"", "", "/x", "/h"});
-    EXPECT_EQ(xdg.path, "/x/solvaris");
-    EXPECT_TRUE(xdg.perUser);
-    EXPECT_EQ(ChooseProgramFolder({"", "", "", "/h"}).path, "/h/.local/share/solvaris");
+// An empty line ends the options, a reload keeps the rest; LF lines, lines
+// past the table, a missing file. No option at all is no options file: the
+// caller says so as for a missing one instead of drawing with every option 0.
+TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
+    const TempFolder folder;
+    const std::filesystem::path path = folder / "OPTIONS.OPT";
+    OptionTable table;
+    const auto load = [&](const std::string& text) {
+        folder.Write("OPTIONS.OPT", text);
+        return LoadOptions(path, table);
+    };
+    ASSERT_EQ(load("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n"), OptionsLoad::Loaded);
+    ASSERT_EQ(load("1\r\n2\r\n\r\n9\r\n"), OptionsLoad::Loaded);
+    EXPECT_EQ(std::vector({table(2), table(3), table(4)}), std::vector({2.0f, 5.0f, 4.0f}));
 
-    // A file copied from Windows is found whatever the case of its name.
-    TempFolder user;
-    user.Write("names.fil", "mine\r\n");
-    EXPECT_EQ(FindInFolder(user.path(), "NAMES.FIL"), user / "names.fil");
-    EXPECT_EQ(FindInFolder(user.path(), "NEW.FIL"), user / "NEW.FIL");
+    std::string text;
+    for (int n = 1; n <= 220; ++n) text += std::to_string(n) + " option\n";
+    ASSERT_EQ(load(text), OptionsLoad::Loaded);
+    EXPECT_EQ(std::vector({table(0), table(1), table(216), table(217)}),
+              std::vector({0.0f, 1.0f, 216.0f, 0.0f}));
+
+    for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
+        EXPECT_EQ(load(empty), OptionsLoad::Empty) << empty;
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);  // a folder of that name
+    EXPECT_EQ(table(216), 216.0f);                                 // kept through every refusal
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Fault injection for every reader of the program folder's files: paths
 // that are no data file (folders, endless devices, pipes without a writer,
-// huge files, read errors) and first-start copies interrupted at any byte.
+// huge files, read errors), first-start copies interrupted at any byte, and
+// a short run of the seeded fuzzing (reader_fuzz.hpp includes the readers).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,54 +10,43 @@
 #include <random>
 
 #include "aspects/orb_table.hpp"
-#include "base/options.hpp"
 #include "base/program_folder.hpp"
-#include "base/settings.hpp"
-#include "base/text_lines.hpp"
-#include "people/cities_file.hpp"
-#include "people/names_file.hpp"
-#include "people/time_zones.hpp"
+#include "fuzz/reader_fuzz.hpp"
 #include "reports/interpretation_file.hpp"
-#include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
-#include "wheel/wheel_data.hpp"
 
 namespace solvaris {
 namespace {
 
 using testing::TempFolder;
+using Path = std::filesystem::path;
 
 // True when the reader reported the file as unreadable in its own way and
 // took nothing from it.
-using Reader = std::function<bool(const std::filesystem::path&, ScriptedPlatform&)>;
-
-struct NamedReader {
-    const char* name;
-    Reader refuses;
-};
+using Reader = std::function<bool(const Path&, ScriptedPlatform&)>;
 
 // A list reader that refuses with one message and an empty list.
 template <typename Record>
-Reader ListWithOneMessage(std::vector<Record> (*read)(const std::filesystem::path&, Platform&)) {
-    return [read](const std::filesystem::path& p, ScriptedPlatform& platform) {
+Reader ListWithOneMessage(std::vector<Record> (*read)(const Path&, Platform&)) {
+    return [read](const Path& p, ScriptedPlatform& platform) {
         return read(p, platform).empty() && platform.Messages().size() == 1;
     };
 }
 
-std::vector<NamedReader> Readers() {
+std::vector<std::pair<const char*, Reader>> Readers() {
     return {
         {"OPTIONS.OPT",
-         [](const std::filesystem::path& p, ScriptedPlatform&) {
+         [](const Path& p, ScriptedPlatform&) {
              OptionTable table;
              return LoadOptions(p, table) == OptionsLoad::Unreadable && table(1) == 0.0f;
          }},
         {"NATAL.ORB",
-         [](const std::filesystem::path& p, ScriptedPlatform& platform) {
+         [](const Path& p, ScriptedPlatform& platform) {
              OrbTable orbs{};
              return !LoadOrbTable(p, orbs, platform) && platform.Messages().size() == 1;
          }},
         {"SOLVARIS.INI",
-         [](const std::filesystem::path& p, ScriptedPlatform&) {
+         [](const Path& p, ScriptedPlatform&) {
              Settings settings = DefaultSettings("/p");
              ReadSettings(p, settings);  // silent by design: the defaults stand
              return SettingsText(settings) == SettingsText(DefaultSettings("/p"));
@@ -65,14 +55,12 @@ std::vector<NamedReader> Readers() {
         {"GA_MA.LL", ListWithOneMessage(ReadCitiesList)},
         {"TZ.DAT", ListWithOneMessage(ReadTimeZones)},
         {"HCDATA.DAT",
-         [](const std::filesystem::path& p, ScriptedPlatform&) {
+         [](const Path& p, ScriptedPlatform&) {
              std::array<std::int16_t, kCuspAnchorValues> values{};
              return ReadWheelValues(p, values).find("cannot be read") != std::string::npos;
          }},
-        {"SUN.TXT", [](const std::filesystem::path& p,
-                       ScriptedPlatform&) { return !FindInterpretation(p, "SUN"); }},
-        {"PCATPATH.TXT",
-         [](const std::filesystem::path& p, ScriptedPlatform&) { return !ReadTextLines(p); }},
+        {"SUN.TXT", [](const Path& p, ScriptedPlatform&) { return !FindInterpretation(p, "SUN"); }},
+        {"PCATPATH.TXT", [](const Path& p, ScriptedPlatform&) { return !ReadTextLines(p); }},
     };
 }
 
@@ -92,7 +80,6 @@ TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
         {folder / "folder", "a folder"},
         {folder / "pipe", "not a plain file"},  // no writer: would block
         {"/dev/zero", "not a plain file"},      // endless
-        {"/dev/urandom", "not a plain file"},
         {folder / "huge", "larger than 64 MiB"},
         {"/proc/self/mem", "read error"},  // a plain file whose read fails
         {folder / "missing", "no such file"},
@@ -102,11 +89,11 @@ TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
         EXPECT_FALSE(ReadFileBytes(c.path, problem)) << c.path;
         EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
         EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
-        for (const NamedReader& reader : Readers()) {
+        for (const auto& [name, refuses] : Readers()) {
             ScriptedPlatform platform;
             bool refused = false;
-            EXPECT_NO_THROW(refused = reader.refuses(c.path, platform)) << reader.name << c.path;
-            EXPECT_TRUE(refused) << reader.name << " read " << c.path;
+            EXPECT_NO_THROW(refused = refuses(c.path, platform)) << name << c.path;
+            EXPECT_TRUE(refused) << name << " read " << c.path;
         }
     }
     const auto plain = folder.Write("plain.txt", "one\r\n");
@@ -131,48 +118,51 @@ TEST(ReaderFaults, InterruptedFirstStartCopiesAreRestored) {
     for (const auto& entry : std::filesystem::directory_iterator(shipped)) {
         const std::string name = entry.path().filename().string();
         const std::string whole = *ReadFileBytes(entry.path());
-        if (whole.size() < 16) {
-            continue;
-        }
+        if (whole.size() < 16) continue;
         std::vector<std::size_t> inside;
         std::vector<std::size_t> afterLine;
         for (std::size_t p = 1; p < whole.size(); ++p) {
             const bool lineEndNear = whole[p - 1] == '\r' || whole[p - 1] == '\n' ||
                                      whole[p] == '\r' || whole[p] == '\n';
-            if (p % kCopyBlockBytes == 0) {
-                continue;  // a block boundary is restored either way
-            }
+            if (p % kCopyBlockBytes == 0) continue;  // a block boundary is restored either way
             if (!lineEndNear) {
                 inside.push_back(p);
             } else if (whole[p - 1] == '\n' && whole[p] != '\r' && whole[p] != '\n') {
                 afterLine.push_back(p);
             }
         }
-        struct Cut {
-            std::size_t bytes;
-            bool restore;
-        };
-        std::vector<Cut> cuts = {{0, !IsListFileName(name)}};
+        // Each cut: the bytes left, and whether they are restored.
+        std::vector<std::pair<std::size_t, bool>> cuts = {{0, !IsListFileName(name)}};
         for (const auto* points : {&inside, &afterLine}) {
             if (!points->empty()) {
-                cuts.push_back({(*points)[random() % points->size()], points == &inside});
+                cuts.emplace_back((*points)[random() % points->size()], points == &inside);
             }
         }
         TempFolder shippedAlone;  // so that each start copies no other file
         shippedAlone.Write(name, whole);
-        for (const Cut& cut : cuts) {
+        for (const auto& [bytes, restore] : cuts) {
             TempFolder user;
-            user.Write(name, whole.substr(0, cut.bytes));
+            user.Write(name, whole.substr(0, bytes));
             const FolderReport report = SeedProgramFolder(user.path(), shippedAlone.path());
             EXPECT_EQ(report.failure, "");
-            const std::string expected = cut.restore ? whole : whole.substr(0, cut.bytes);
-            EXPECT_EQ(user.Read(name), expected) << name << " cut at " << cut.bytes;
-            EXPECT_EQ(report.notes.size(), cut.restore ? 1u : 0u) << name << " at " << cut.bytes;
-            (cut.restore ? restored : kept) += 1;
+            EXPECT_EQ(user.Read(name), restore ? whole : whole.substr(0, bytes)) << name << bytes;
+            EXPECT_EQ(report.notes.size(), restore ? 1u : 0u) << name << " at " << bytes;
+            (restore ? restored : kept) += 1;
         }
     }
     EXPECT_GT(restored, 150);
     EXPECT_GT(kept, 50);
+}
+
+// In every test run (the sanitizer build included); solvaris_fuzz runs the long one.
+TEST(ReaderFuzz, EveryReaderSurvivesMutatedFiles) {
+    const auto seeds = fuzz::SeedInputs(SOLVARIS_DATA_DIR);
+    for (int r = 0; r < fuzz::kReaderCount; ++r) {
+        EXPECT_FALSE(seeds[r].empty()) << fuzz::kReaderNames[r];
+        const auto result =
+            fuzz::RunReader(static_cast<fuzz::Reader>(r), seeds[r], 3000, 20261206 + r);
+        EXPECT_EQ(result.failures, 0) << fuzz::kReaderNames[r];
+    }
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // Seeded random inputs for every reader of the program folder's files: the
-// shipped files mutated (and now and then pure random bytes) fed through
-// each reader and what the program does next with what it read (filling the
-// entry windows, the checks before a chart, list lines, the accept
-// question). Shared by the fuzz runner and a short run in the test suite.
+// shipped files mutated (now and then pure random bytes) fed through each
+// reader and what the program does next with what it read. Shared by the
+// fuzz runner and a short run in the test suite.
 #pragma once
 
 #include <array>
@@ -27,18 +26,8 @@
 
 namespace solvaris::fuzz {
 
-enum class Reader {
-    Options,
-    Orbs,
-    Settings,
-    Names,
-    Cities,
-    TimeZones,
-    Pcatpath,
-    Tsrtemp,
-    Hcdata,
-    Radius
-};
+// Named after the files they read, in the order of kReaderNames.
+enum class Reader { Options, Orbs, Ini, Names, Cities, Zones, Pcatpath, Tsrtemp, Hcdata, Radius };
 inline constexpr int kReaderCount = 10;
 inline constexpr std::array<const char*, kReaderCount> kReaderNames = {
     "OPTIONS.OPT", "NATAL.ORB",    "SOLVARIS.INI", "NAMES.FIL",  "GA_MA.LL",
@@ -47,10 +36,9 @@ inline constexpr std::array<const char*, kReaderCount> kReaderNames = {
 // A well-formed example of each file to mutate.
 inline std::array<std::string, kReaderCount> SeedInputs(const std::filesystem::path& data) {
     std::array<std::string, kReaderCount> seeds;
-    for (int r = 0; r < kReaderCount; ++r) {
+    for (int r = 0; r < kReaderCount; ++r)
         seeds[r] = ReadFileBytes(data / kReaderNames[r]).value_or("");
-    }
-    seeds[static_cast<int>(Reader::Settings)] = SettingsText(DefaultSettings("/home/user/sv"));
+    seeds[static_cast<int>(Reader::Ini)] = SettingsText(DefaultSettings("/home/user/sv"));
     seeds[static_cast<int>(Reader::Pcatpath)] = "/home/user/atlas/exchange\r\n";
     seeds[static_cast<int>(Reader::Tsrtemp)] =
         "Sydney, NSW\r\n33S52\r\n151E12\r\nAustralia\r\n-10 hours\r\n";
@@ -62,16 +50,11 @@ public:
     explicit InputMaker(std::uint64_t seed) : rng_(seed) {}
 
     std::string Make(const std::string& seed) {
-        if (Below(8) == 0 || seed.empty()) {
-            return RandomBytes(Below(512));
-        }
+        if (Below(8) == 0 || seed.empty()) return RandomBytes(Below(512));
         // A window of the seed, so that long files stay quick to read.
         const std::size_t start = seed.size() > 2048 ? Below(seed.size() - 2048) : 0;
         std::string text = seed.substr(start, 2048);
-        const int mutations = 1 + static_cast<int>(Below(8));
-        for (int m = 0; m < mutations; ++m) {
-            Mutate(text);
-        }
+        for (std::size_t mutations = 1 + Below(8); mutations > 0; --mutations) Mutate(text);
         return text;
     }
 
@@ -81,25 +64,23 @@ private:
     }
     std::string RandomBytes(std::size_t n) {
         std::string bytes(n, '\0');
-        for (char& c : bytes) {
-            c = static_cast<char>(Below(256));
-        }
+        for (char& c : bytes) c = static_cast<char>(Below(256));
         return bytes;
     }
     void Mutate(std::string& text) {
-        static const std::array<std::string, 14> kPieces = {",",     "\r\n",
-                                                            "\n",    "\"",
-                                                            "-",     ".",
-                                                            "=",     "99999999999999999999",
-                                                            "1e308", "-0",
-                                                            "nan",   "\xff\xfe",
-                                                            "\xc3",  "                    "};
+        static const std::string kPieces[] = {",",     "\r\n",
+                                              "\n",    "\"",
+                                              "-",     ".",
+                                              "=",     std::string(20, '9'),
+                                              "1e308", "-0",
+                                              "nan",   "\xff\xfe",
+                                              "\xc3",  std::string(20, ' ')};
         const std::size_t at = Below(text.size() + 1);
         switch (Below(6)) {
             case 0:
                 if (!text.empty()) text[Below(text.size())] = static_cast<char>(Below(256));
                 break;
-            case 1: text.insert(at, kPieces[Below(kPieces.size())]); break;
+            case 1: text.insert(at, kPieces[Below(std::size(kPieces))]); break;
             case 2: text.erase(at, Below(64)); break;
             case 3: text.insert(at, text.substr(Below(text.size() + 1), Below(128))); break;
             case 4: text.insert(at, 1, static_cast<char>('0' + Below(10))); break;
@@ -122,12 +103,10 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
         case Reader::Options:
         case Reader::Orbs: {
             const auto values = ValueLines(lines, reader == Reader::Options ? 216 : 17);
-            for (std::size_t i = 0; i < values.size(); ++i) {
-                options.Set(static_cast<int>(i) + 1, values[i]);
-            }
+            for (std::size_t i = 0; i < values.size(); ++i) options.Set(int(i) + 1, values[i]);
             return values.size() <= 216;
         }
-        case Reader::Settings: {
+        case Reader::Ini: {
             Settings settings = DefaultSettings("/p");
             ApplySettingsLines(lines, settings);
             // What is written reads back as the same settings.
@@ -147,14 +126,13 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
                     if (ValidateEntries(natal, diurnal, false, platform)) {
                         ReadNatalData(natal, DateOrder::MonthDayYear);
                     }
+                    // A written record must read back.
                     if (line && !ParseNameLine(*line) && line->find('"') == std::string::npos) {
-                        return false;  // a written record must read back
+                        return false;
                     }
                 }
             }
-            for (const std::string& line : lines) {
-                ParseNameLine(line);
-            }
+            for (const std::string& line : lines) ParseNameLine(line);
             return true;
         }
         case Reader::Cities: {
@@ -169,7 +147,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
             }
             return true;
         }
-        case Reader::TimeZones: {
+        case Reader::Zones: {
             const auto zones = TimeZonesFromLines(lines, platform);
             NatalEntryWindow natal;
             for (const TimeZoneRecord& zone : zones) {
@@ -185,14 +163,11 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
             }
             return true;
         }
-        case Reader::Hcdata: {
-            std::array<std::int16_t, kCuspAnchorValues> values{};
-            ParseWheelValues(bytes, "HCDATA.DAT", values);
-            return true;
-        }
+        case Reader::Hcdata:
         case Reader::Radius: {
-            std::array<std::int16_t, kRadiusValues> values{};
-            ParseWheelValues(bytes, "RADIUS.DAT", values);
+            std::vector<std::int16_t> values(reader == Reader::Hcdata ? kCuspAnchorValues
+                                                                      : kRadiusValues);
+            ParseWheelValues(bytes, kReaderNames[static_cast<int>(reader)], values);
             return true;
         }
     }
@@ -208,23 +183,19 @@ struct RunResult {
 
 inline RunResult RunReader(Reader reader, const std::string& seed, long long inputs,
                            std::uint64_t rngSeed) {
+    using Clock = std::chrono::steady_clock;
     InputMaker maker(rngSeed);
     ScriptedPlatform platform;
-    RunResult result;
-    const auto begin = std::chrono::steady_clock::now();
+    RunResult result{inputs};
+    const auto begin = Clock::now();
     for (long long n = 0; n < inputs; ++n) {
         const std::string input = maker.Make(seed);
-        const auto start = std::chrono::steady_clock::now();
-        if (!FeedOneInput(reader, input, platform)) {
-            ++result.failures;
-        }
-        const std::chrono::duration<double, std::micro> took =
-            std::chrono::steady_clock::now() - start;
+        const auto start = Clock::now();
+        result.failures += !FeedOneInput(reader, input, platform);
+        const std::chrono::duration<double, std::micro> took = Clock::now() - start;
         result.slowestMicroseconds = std::max(result.slowestMicroseconds, took.count());
-        ++result.inputs;
     }
-    result.totalSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    result.totalSeconds = std::chrono::duration<double>(Clock::now() - begin).count();
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <swephexp.h>
 
 #include <array>
+#include <cmath>
 
 namespace solvaris {
 
@@ -29,5 +30,8 @@ inline constexpr std::array<Bounds, 11> kBounds{{
     {"MOON", SE_MOON, 0.027, 0.013, 0.018, 0.026},
     {"N. NODE", SE_MEAN_NODE, 0.011, 1e-9, 0.0019, 0.012},
 }};
+
+// How far apart two longitudes lie, 0 to 180.
+inline double AngleGap(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
 
 }  // namespace solvaris

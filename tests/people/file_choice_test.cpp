@@ -32,9 +32,9 @@ TEST(FileChoice, ListingAndPreselection) {
     for (const char* file : {"b.fil", "NAMES.FIL", "ES.FIL", "GA_MA.LL", "notes.txt"}) {
         folder.Write(file, "x\r\n");
     }
-    std::filesystem::create_directories(folder / "Zeta");
-    std::filesystem::create_directories(folder / "alpha");
-    std::filesystem::create_directories(folder / "dir.FIL");  // a folder, not a file
+    for (const char* name : {"Zeta", "alpha", "dir.FIL"}) {  // dir.FIL: a folder, not a file
+        std::filesystem::create_directories(folder / name);
+    }
 
     const FolderListing listing = ListFolder(folder.path(), "*.FIL");
     EXPECT_TRUE(listing.readable);

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "people/atlas_exchange.hpp"
+#include "people/cities_editor.hpp"
 #include "people/cities_file.hpp"
 #include "people/time_zones.hpp"
 #include "support/scripted_platform.hpp"
@@ -18,33 +19,43 @@ std::string PlaceOf(const EntryFields& f) {
            (f.south ? "|S|" : "|N|") + f.zone;
 }
 
+// The place a record gives, and the record behind a list line: of two
+// lines alike the first, the case and the state counting.
 TEST(CitiesFile, LongitudesLatitudesAndZones) {
     ScriptedPlatform platform;
-    OptionTable options;
-    for (const auto& [record, place] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"San Francisco,CA,122W25,37N47,8", "122|25|W|37|47|N|8"},
-             {"Zurich,Switzerland,08E33,47N22,1", "8|33|E|47|22|N|-1"},
-             {"Sydney,NSW,151E12,33S52,-10", "151|12|E|33|52|S|-10"},
-             {"Kolkata,India,88E22,22N34,-5.5", "88|22|E|22|34|N|-5.5"},
-             // West of Greenwich on an east zone: the zone stays east.
-             {"Madrid,Spain,03W41,40N24,-1", "3|41|W|40|24|N|-1"},
-         }) {
-        const auto cities = CitiesListFromLines({record}, platform);
-        ASSERT_EQ(cities.size(), 1u) << record;
+    const auto cities =
+        CitiesListFromLines({"San Francisco,CA,122W25,37N47,8", "Zurich,Switzerland,08E33,47N22,1",
+                             "Sydney,NSW,151E12,33S52,-10", "Kolkata,India,88E22,22N34,-5.5",
+                             "Madrid,Spain,03W41,40N24,-1", "Madrid,Spain,03W42,40N25,-1",
+                             "Madrid,Texas,99W00,30N00,6"},
+                            platform);
+    ASSERT_EQ(cities.size(), 7u);
+    for (const auto& [line, place] :
+         {std::pair{"San Francisco,CA", "122|25|W|37|47|N|8"},
+          {"Zurich,Switzerland", "8|33|E|47|22|N|-1"},
+          {"Sydney,NSW", "151|12|E|33|52|S|-10"},
+          {"Kolkata,India", "88|22|E|22|34|N|-5.5"},
+          {"Madrid,Spain", "3|41|W|40|24|N|-1"},  // west of Greenwich, the zone east
+          {"Madrid,Texas", "99|0|W|30|0|N|6"},
+          {"Madrid", "none"},
+          {"madrid,spain", "none"},
+          {"", "none"}}) {
+        const CityRecord* found = CityOfListText(cities, line);
         NatalEntryWindow natal;
         DiurnalEntryWindow diurnal;
-        ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform)) << record;
-        EXPECT_EQ(PlaceOf(natal.fields), place) << record;
+        EXPECT_TRUE(found == nullptr ||
+                    PickCityRecord(*found, natal, diurnal, OptionTable{}, platform))
+            << line;
+        EXPECT_EQ(found != nullptr ? PlaceOf(natal.fields) : "none", place) << line;
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
 
 TEST(CitiesFile, ErrorsAndSecondPerson) {
     ScriptedPlatform platform;
-    OptionTable options;
-    TempFolder folder;
-    folder.Write("X.LL", "New York,NY,74W00,40N43,5\r\nBroken,XX,7W3,40N43,5\r\nHalf,Rec\r\n");
-    const auto cities = ReadCitiesList(folder / "X.LL", platform);
+    const OptionTable options;
+    const auto cities = CitiesListFromLines(
+        {"New York,NY,74W00,40N43,5", "Broken,XX,7W3,40N43,5", "Half,Rec"}, platform);
     ASSERT_EQ(cities.size(), 2u);
     EXPECT_EQ(CityListText(cities[0]), "New York,NY");
     ASSERT_EQ(platform.Messages().size(), 1u);
@@ -55,8 +66,7 @@ TEST(CitiesFile, ErrorsAndSecondPerson) {
     DiurnalEntryWindow diurnal;
     diurnal.chk2ndPerson = true;
     ASSERT_TRUE(PickCityRecord(cities[0], natal, diurnal, options, platform));
-    EXPECT_EQ(diurnal.fields.longDeg, "74");
-    EXPECT_EQ(natal.fields.longDeg, "");
+    EXPECT_EQ(natal.fields.longDeg + "|" + diurnal.fields.longDeg, "|74");
     platform.ClearMessages();
     EXPECT_FALSE(PickCityRecord(cities[1], natal, diurnal, options, platform));
     ASSERT_EQ(platform.Messages().size(), 1u);
@@ -64,51 +74,47 @@ TEST(CitiesFile, ErrorsAndSecondPerson) {
 }
 
 TEST(TimeZones, ListLinesAndPicks) {
-    TempFolder folder;
-    folder.Write("TZ.DAT",
-                 "Eastern Standard Time,EST,5\r\nIndia Standard Time,IST,-5.5\r\n"
-                 "Chatham Standard Time,CHAST,-12.75\r\nHawaii,HST,10\r\n,,\r\nAfter,AFT,1\r\n");
     ScriptedPlatform platform;
-    const auto zones = ReadTimeZones(folder / "TZ.DAT", platform);
-    ASSERT_EQ(zones.size(), 4u);  // reading stops at the empty name
+    const auto zones = TimeZonesFromLines(
+        {"Eastern Standard Time,EST,5", "Chatham Standard Time,CHAST,-12.75", ",,", "After,AFT,1"},
+        platform);
+    ASSERT_EQ(zones.size(), 2u);  // reading stops at the empty name
     EXPECT_EQ(TimeZoneListLine(zones[0]), "Eastern Standard Time            - EST  =   5");
-    EXPECT_EQ(TimeZoneListLine(zones[1]), "India Standard Time              - IST  =  -5.5");
-    EXPECT_EQ(TimeZoneListLine(zones[2]), "Chatham Standard Time            - CHAST = -12.75");
-    EXPECT_EQ(TimeZoneListLine(zones[3]), "Hawaii                           - HST  =  10");
-
+    EXPECT_EQ(TimeZoneListLine(zones[1]), "Chatham Standard Time            - CHAST = -12.75");
     NatalEntryWindow natal;
-    natal.fields.zone = "0";
     ASSERT_TRUE(PickTimeZoneLine(TimeZoneListLine(zones[1]), zones, natal.fields, platform));
-    EXPECT_EQ(natal.fields.zone, "-5.5");
-    EXPECT_TRUE(natal.fields.east);
-
-    folder.Write("BAD.DAT", "Eastern Standard Time,EST,5\r\nBroken,BRK,five\r\nLater,LTR,1\r\n");
-    EXPECT_EQ(ReadTimeZones(folder / "BAD.DAT", platform).size(), 1u);
+    EXPECT_EQ(natal.fields.zone + (natal.fields.east ? " E" : " W"), "-12.75 E");
+    EXPECT_EQ(
+        TimeZonesFromLines({"Eastern,EST,5", "Broken,BRK,five", "Later,LTR,1"}, platform).size(),
+        1u);
     ASSERT_EQ(platform.Messages().size(), 1u);
     EXPECT_EQ(platform.Messages()[0].text, "The file TZ.DAT is corrupt.");
 }
 
-// A stand-in atlas: a script writing the exchange file where PCATPATH.TXT says.
-void InstallAtlas(const TempFolder& atlas, const TempFolder& exchange, const std::string& zone) {
-    atlas.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
-    const auto script = atlas.Write(
-        "ATLAS.EXE", "#!/bin/sh\nprintf 'Sydney, NSW\\r\\n33S52\\r\\n151E12\\r\\nAustralia\\r\\n" +
-                         zone + " hours\\r\\n' > '" + (exchange / "TSRTEMP.TXT").string() + "'\n");
-    ::chmod(script.c_str(), 0755);
-}
-
-TEST(AtlasExchange, FoundAskedAndAccepted) {
+// The folder asked for when the atlas cannot be started, the place asked
+// about; a missing exchange file named.
+TEST(AtlasExchange, FoundAskedAcceptedOrRejected) {
     TempFolder atlas, exchange;
-    InstallAtlas(atlas, exchange, "-10");
     ScriptedPlatform platform;
-    platform.QueueInput(atlas.path().string());  // the folder is not known yet
-    platform.QueueAnswer(MessageAnswer::Yes);
-    std::string atlasDir;
+    std::string atlasDir = atlas.path().string() + "/";
     NatalEntryWindow natal;
+    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));  // no answer
+    EXPECT_EQ(atlasDir, "");
+
+    // A stand-in atlas: a script writing the exchange file where PCATPATH.TXT says.
+    atlas.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
+    const auto script =
+        atlas.Write("ATLAS.EXE",
+                    "#!/bin/sh\nprintf 'Sydney, NSW\\r\\n33S52\\r\\n151E12\\r\\nAustralia\\r\\n-10 "
+                    "hours\\r\\n' > '" +
+                        (exchange / "TSRTEMP.TXT").string() + "'\n");
+    ::chmod(script.c_str(), 0755);
+    platform.QueueInput(atlas.path().string());
+    platform.QueueAnswer(MessageAnswer::Yes);
     ASSERT_TRUE(RunAtlasExchange(atlasDir, natal.fields, platform));
     EXPECT_EQ(atlasDir, atlas.path().string() + "/");
-    ASSERT_EQ(platform.InputBoxes().size(), 1u);
-    EXPECT_EQ(platform.InputBoxes()[0].title, "Where do I find ATLAS.EXE?");
+    ASSERT_EQ(platform.InputBoxes().size(), 2u);
+    EXPECT_EQ(platform.InputBoxes()[1].title, "Where do I find ATLAS.EXE?");
     EXPECT_EQ(platform.Messages().back().title, "Accept or Reject data");
     EXPECT_EQ(platform.Messages().back().text,
               "Accept following data? \nLongitude = 151E12\nLatitude  = 33S52\nTime zone = -10");
@@ -117,30 +123,39 @@ TEST(AtlasExchange, FoundAskedAndAccepted) {
     NatalEntryWindow untouched;
     platform.QueueAnswer(MessageAnswer::No);
     EXPECT_FALSE(RunAtlasExchange(atlasDir, untouched.fields, platform));
+    const std::string elsewhere = (exchange / "elsewhere").string();
+    for (const auto& [pcatpath, missing] :
+         {std::pair<std::string, std::string>{"", "PCATPATH in the " + atlasDir},
+          {elsewhere + "\r\n", "TSRTEMP.TXT in the " + elsewhere}}) {
+        std::filesystem::remove(atlas / "PCATPATH.TXT");
+        if (!pcatpath.empty()) atlas.Write("PCATPATH.TXT", pcatpath);
+        atlasDir = atlas.path().string() + "/";
+        EXPECT_FALSE(RunAtlasExchange(atlasDir, untouched.fields, platform));
+        EXPECT_EQ(platform.Messages().back().text,
+                  "Cannot find the file called " + missing + " directory.");
+    }
     EXPECT_EQ(untouched.fields.zone, "");
 }
 
-TEST(AtlasExchange, MissingFiles) {
-    TempFolder atlas, exchange;
+// The editor's file and caption; the text's line ends are EditorText's.
+TEST(CitiesEditor, OpenSaveRoundTripsInTheCurrentFile) {
+    TempFolder folder;
+    folder.Write("ga_ma.ll", "A,B,74W00,40N43,5\n");
+    // No file chosen yet: the folder's own, whatever its case.
+    EXPECT_EQ(CurrentCitiesFile("", folder.path()), folder / "ga_ma.ll");
+    EXPECT_EQ(CurrentCitiesFile("/elsewhere/EUROPE.LL", folder.path()),
+              std::filesystem::path("/elsewhere/EUROPE.LL"));
     ScriptedPlatform platform;
-    std::string atlasDir = atlas.path().string() + "/";
-    NatalEntryWindow natal;
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));  // no answer
-    EXPECT_EQ(atlasDir, "");
-
-    InstallAtlas(atlas, exchange, "5");
-    std::filesystem::remove(atlas / "PCATPATH.TXT");
-    atlasDir = atlas.path().string() + "/";
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
-    EXPECT_EQ(platform.Messages().back().text,
-              "Cannot find the file called PCATPATH in the " + atlasDir + " directory.");
-
-    atlas.Write("PCATPATH.TXT", (exchange / "elsewhere").string() + "\r\n");
-    EXPECT_FALSE(RunAtlasExchange(atlasDir, natal.fields, platform));
-    EXPECT_EQ(platform.Messages().back().text, "Cannot find the file called TSRTEMP.TXT in the " +
-                                                   (exchange / "elsewhere").string() +
-                                                   " directory.");
-    EXPECT_EQ(natal.fields.zone, "");
+    auto editor = OpenCitiesEditor(folder / "ga_ma.ll", platform);
+    ASSERT_TRUE(editor.has_value());
+    EXPECT_EQ(editor->caption, "Edit: " + (folder / "ga_ma.ll").string());
+    EXPECT_EQ(editor->txtContent, "A,B,74W00,40N43,5\r\n");
+    editor->txtContent = "A,B,74W00,40N43,5\nC,D,05E30,33S52,-1";  // no final break
+    EXPECT_TRUE(SaveCitiesEditor(*editor, platform));
+    const std::string saved = "A,B,74W00,40N43,5\r\nC,D,05E30,33S52,-1\r\n";
+    EXPECT_EQ(folder.Read("ga_ma.ll"), saved);
+    EXPECT_EQ(OpenCitiesEditor(folder / "ga_ma.ll", platform)->txtContent, saved);
+    EXPECT_TRUE(platform.Messages().empty());
 }
 
 }  // namespace
