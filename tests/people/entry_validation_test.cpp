@@ -156,8 +156,8 @@ TEST(EntryKeys, HourField) {
         const char* shown;
         std::string message;
     };
-    for (const Case& c : {Case{"15", "3 pm"}, Case{"0", "12"}, Case{"12", "12"}, Case{"7", "7"},
-                          Case{"99999999999", "99999999999"},
+    for (const Case& c : {Case{"15", "3 pm", ""}, Case{"0", "12", ""}, Case{"12", "12", ""},
+                          Case{"7", "7", ""}, Case{"99999999999", "99999999999", ""},
                           Case{"", "", "Warning!: Please fill in a value for diurnal hour."}}) {
         std::string hour = c.typed;
         bool pm = false;
