@@ -10,7 +10,7 @@
 namespace solvaris {
 namespace {
 
-// A number or an array of them, to the bit.
+// Numbers, arrays or sets of them, to the bit.
 template <class Numbers>
 bool SameBits(const Numbers& a, const Numbers& b) {
     return std::memcmp(&a, &b, sizeof(Numbers)) == 0;
@@ -33,8 +33,7 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
         const auto record = ParseNameLine(line);
         ASSERT_TRUE(record) << line;
         for (const HouseSystem system : systems) {
-            const std::string where =
-                std::string(line) + " / system " + std::to_string(static_cast<int>(system));
+            SCOPED_TRACE(std::string(line) + " / system " + std::to_string(int(system)));
             ScriptedPlatform platform;
             NatalEntryWindow natal;
             DiurnalEntryWindow diurnal;
@@ -51,43 +50,36 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
             // it (batch work) only the retrograde marks, which take the second
             // evaluation, are left empty.
             for (const NatalMotion motion : {NatalMotion::Computed, NatalMotion::Omitted}) {
-                const std::string how =
-                    where + (motion == NatalMotion::Computed ? " / with motion" : " / no motion");
+                SCOPED_TRACE(motion == NatalMotion::Computed ? "with motion" : "no motion");
                 Session alone;
                 const Session untouched;
                 NatalSet set;
                 platform.ClearMessages();
                 const bool aloneAccepted =
                     ComputeNatalChart(alone, natal, diurnal, system, platform, set, motion);
-                ASSERT_EQ(aloneAccepted, wholeAccepted) << how;
-                ASSERT_EQ(platform.Messages().size(), wholeMessages.size()) << how;
+                ASSERT_EQ(aloneAccepted, wholeAccepted);
+                ASSERT_EQ(platform.Messages().size(), wholeMessages.size());
                 for (std::size_t m = 0; m < wholeMessages.size(); ++m) {
-                    EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text) << how;
+                    EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text);
                 }
-                EXPECT_EQ(alone.natal.name, untouched.natal.name) << how;
+                EXPECT_EQ(alone.natal.name, untouched.natal.name);
                 EXPECT_TRUE(SameBits(alone.charts.natal.points.longitude,
-                                     untouched.charts.natal.points.longitude))
-                    << how;
+                                     untouched.charts.natal.points.longitude));
                 if (!wholeAccepted) {
                     continue;
                 }
                 ++accepted;
                 const NatalSet& expected = whole.charts.natal;
-                const auto& got = set.points;
-                const auto& want = expected.points;
-                EXPECT_TRUE(SameBits(got.longitude, want.longitude)) << how;
-                EXPECT_TRUE(SameBits(got.declination, want.declination)) << how;
-                EXPECT_TRUE(SameBits(got.rightAscension, want.rightAscension)) << how;
-                EXPECT_TRUE(SameBits(set.cusps, expected.cusps)) << how;
-                EXPECT_TRUE(SameBits(set.specialPoints, expected.specialPoints)) << how;
-                EXPECT_TRUE(SameBits(set.trueNodeLongitude, expected.trueNodeLongitude)) << how;
-                EXPECT_TRUE(SameBits(set.trueNodeDeclination, expected.trueNodeDeclination)) << how;
+                EXPECT_TRUE(SameBits(set.points, expected.points));
+                EXPECT_TRUE(SameBits(set.cusps, expected.cusps));
+                EXPECT_TRUE(SameBits(set.specialPoints, expected.specialPoints));
+                EXPECT_TRUE(SameBits(set.trueNodeLongitude, expected.trueNodeLongitude));
+                EXPECT_TRUE(SameBits(set.trueNodeDeclination, expected.trueNodeDeclination));
                 EXPECT_EQ(set.texts.retrogradeMarks, motion == NatalMotion::Computed
                                                          ? expected.texts.retrogradeMarks
-                                                         : std::string())
-                    << how;
-                EXPECT_EQ(set.texts.housePositionText, expected.texts.housePositionText) << how;
-                EXPECT_EQ(set.texts.siderealTimeText, expected.texts.siderealTimeText) << how;
+                                                         : std::string());
+                EXPECT_EQ(set.texts.housePositionText, expected.texts.housePositionText);
+                EXPECT_EQ(set.texts.siderealTimeText, expected.texts.siderealTimeText);
             }
         }
     }

@@ -97,6 +97,7 @@ TEST(PositionFormat, SplittingWithoutCarry) {
         EXPECT_EQ(LongitudeDMS(c.value), c.dms) << c.value;
     }
     EXPECT_EQ(DeclinationDM(-0.5), "00 S 30");
+    EXPECT_EQ(DeclinationDM(-9.9999), "09 S 59");
     EXPECT_EQ(DeclinationDM(23.45), "23 N 27");
     EXPECT_EQ(DeclinationDMTruncated(23.4499), "23 N 26");
 }

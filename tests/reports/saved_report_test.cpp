@@ -1,8 +1,5 @@
-// A report saved and printed. Saved: form feeds after every option 45 - 1
-// lines and at the end, the proposed file name, the default extension.
-// Printed: pages of option 30 lines (every page for the help, the first page
-// only for the print-file window), the font chosen by the widest line, and
-// the work file's text. And the data window's font steps.
+// A report saved (form feeds, file name) and printed (pages, font, work
+// file), and the data window's font steps.
 #include "reports/saved_report.hpp"
 
 #include <gtest/gtest.h>
@@ -43,7 +40,6 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
         std::vector<std::string> lines = NumberedLines(c.lines);
         const std::string text = SavedReportText(lines, options);
         ASSERT_EQ(text.substr(text.size() - 3), "\f\r\n");
-        // Read back: the lines in order, each form feed where the table says.
         std::vector<std::string> back;
         std::vector<int> feeds;
         for (const std::string& line : SplitLines(text)) {
@@ -55,7 +51,6 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
         }
         lines.emplace_back();  // the spare slot is written as an empty line
         EXPECT_EQ(back, lines) << c.pageLines;
-        // The closing feed follows the spare slot, at index `lines`.
         EXPECT_EQ(feeds, c.feedsAfter) << c.pageLines << " / " << c.lines;
     }
 }
