@@ -27,7 +27,8 @@ TEST(HelpFile, PrintsOptionLinesAPage) {
     PrintRecord record;
     EXPECT_TRUE(PrintHelpFile(session, platform, RecordingPrinterChooser(record)));
     EXPECT_EQ(record.PageLengths(), (std::vector<std::size_t>{60, 60, 10}));
-    EXPECT_EQ(record.fontName + std::to_string(record.fontSizePoints), "Courier New12");
+    EXPECT_EQ(record.fontName, "Courier New");
+    EXPECT_EQ(record.fontSizePoints, 12);
     EXPECT_EQ(record.Lines().front(), "help line 1");
     record.failure = "out of paper";
     EXPECT_FALSE(PrintHelpFile(session, platform, RecordingPrinterChooser(record)));
