@@ -1,4 +1,5 @@
-// The natal chart alone, as batch work casts it, against the whole chart pass.
+// The natal chart alone, as batch work casts it, against the whole chart pass
+// (batch's output itself: byte_identity.sh).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,7 +17,7 @@ bool SameBits(const Numbers& a, const Numbers& b) {
     return std::memcmp(&a, &b, sizeof(Numbers)) == 0;
 }
 
-TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
+TEST(ComputeNatalChart, MatchesTheWholeChartPass) {
     const char* lines[] = {
         "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43",
         "Sydney,21 Jun 1975,10.15,A,-10,-151.12,-33.52",
@@ -51,8 +52,7 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
             // evaluation, are left empty.
             for (const NatalMotion motion : {NatalMotion::Computed, NatalMotion::Omitted}) {
                 SCOPED_TRACE(motion == NatalMotion::Computed ? "with motion" : "no motion");
-                Session alone;
-                const Session untouched;
+                Session alone;  // a const session: nothing written into it
                 NatalSet set;
                 platform.ClearMessages();
                 const bool aloneAccepted =
@@ -62,9 +62,6 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
                 for (std::size_t m = 0; m < wholeMessages.size(); ++m) {
                     EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text);
                 }
-                EXPECT_EQ(alone.natal.name, untouched.natal.name);
-                EXPECT_TRUE(SameBits(alone.charts.natal.points.longitude,
-                                     untouched.charts.natal.points.longitude));
                 if (!wholeAccepted) {
                     continue;
                 }
