@@ -30,6 +30,7 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
         {"solar return", 1, 4, 0, "A - solar return", false, {true, false, true, true, false}},
         {"lunar return", 1, 5, 1, "A - lunar return", false, {true, false, true, true, true}},
         {"solar search mode", 1, 7, 0, "A", false, {true, false, true, true, false}},
+        {"lunar search mode", 1, 8, 0, "A", false, {true, false, true, true, false}},
         {"90-degree single", 1, 0, 1, "A - 90 degree wheel", false, single},
         {"dual", 2, 0, 0, "A - natal", false, WheelMenus{}},
         {"dual, European kept", 2, 0, 1, "A - natal", false, {false, false, false, false, true}},

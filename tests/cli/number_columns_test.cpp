@@ -31,28 +31,14 @@ std::string PrintfFixed(double value, int decimals) {
 TEST(NumberColumns, HardAndSeededRandomValuesAsPrintfWritesThem) {
     const double inf = std::numeric_limits<double>::infinity();
     const double values[] = {
-        0.0,
-        -0.0,        // negative zero keeps its sign
-        0.99999995,  // rounds up at the seventh decimal
-        0.99999994999999,
-        -0.99999995,
-        359.99999995,
-        359.999999949,
-        0.00000005,  // a tie in decimal, not in binary
-        2.5,
-        0.00390625,  // exact binary ties, to even
-        -1e-9,       // rounds to a negative zero
-        std::numeric_limits<double>::denorm_min(),
-        450359962.7370496,  // about where 10^7 times the value leaves the exact whole numbers
-        4503599.627370496,  // the same for nine decimals
-        9007199254740993.0,
-        -1.7976931348623157e308,
+        0.0, -0.0, -1e-9,  // negative zero keeps its sign, and -1e-9 rounds to one
+        0.99999995, 0.99999994999999, -0.99999995, 359.99999995, 359.999999949,  // 7th decimal
+        0.00000005, 2.5, 0.00390625,  // a tie in decimal, not in binary; exact ties, to even
+        // Where 10^7 and 10^9 times the value leave the exact whole numbers.
+        450359962.7370496, 4503599.627370496, 9007199254740993.0,
+        std::numeric_limits<double>::denorm_min(), -1.7976931348623157e308,
         1e60,  // wider than the old 64-character buffer
-        inf,
-        -inf,
-        std::nan(""),
-        -std::nan(""),
-    };
+        inf, -inf, std::nan(""), -std::nan("")};
     for (const double v : values) {
         for (const int decimals : {0, 2, 4, 6, 7, 9, 12}) {
             EXPECT_EQ(FixedDecimals(v, decimals), PrintfFixed(v, decimals))

@@ -27,7 +27,7 @@ private:
 
 const auto* const kHome = ::testing::AddGlobalTestEnvironment(new ProgramHome);
 
-TEST(ProgramHomeOption, HomeFolderAndPerUserSeeding) {
+TEST(ProgramHomeOption, HomeFolderIsFilledFromTheShippedData) {
     testing::TempFolder home;
     const std::string names = "Only Here,05 Dec 1950,7.45,P,5,074.00,40.43\r\n";
     home.Write("NAMES.FIL", names);
@@ -42,17 +42,7 @@ TEST(ProgramHomeOption, HomeFolderAndPerUserSeeding) {
     const testing::Outcome absent = testing::RunArgs({"names", "list", "--home", home / "absent"});
     EXPECT_EQ(absent.status, 3);  // a folder that cannot be read
     EXPECT_NE(absent.err.find("does not exist"), std::string::npos);
-
-    // Without --home or $SOLVARIS_HOME the per-user folder is made and filled.
-    const std::string saved = std::getenv("SOLVARIS_HOME");
-    ::unsetenv("SOLVARIS_HOME");
-    ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    const testing::Outcome seeded = testing::RunArgs({"names", "list"});
-    ::setenv("SOLVARIS_HOME", saved.c_str(), 1);
-    ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(seeded.status, 0) << seeded.err;
-    EXPECT_TRUE(std::filesystem::exists(home / "solvaris" / "NAMES.FIL"));
-    EXPECT_TRUE(std::filesystem::exists(home / "solvaris" / "SUN.TXT"));
+    // Without --home the per-user folder: Install.MovedInstallSeedsFromItsOwnDataAndRunsReports.
 }
 
 }  // namespace

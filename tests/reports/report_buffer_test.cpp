@@ -9,7 +9,7 @@
 namespace solvaris {
 namespace {
 
-TEST(ReportBuffer, ShowWarnClearAndMinimised) {
+TEST(ReportBuffer, ShowWarnClearMinimisedFullAndTruncated) {
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportBuffer buffer;
@@ -49,14 +49,11 @@ TEST(ReportBuffer, ShowWarnClearAndMinimised) {
         big.ShowReport(window, quiet, "");  // adds the closing blank line
         EXPECT_EQ(quiet.Messages().size(), lines == 999 ? 0u : 1u) << big.LineCount();
     }
-}
 
-TEST(ReportBuffer, FullBufferAndTruncation) {
-    ScriptedPlatform platform;
-    RecordingDataWindow window;
-    ReportBuffer buffer;
+    // Full: no more lines, each refused one said.
+    platform.ClearMessages();
     buffer.BeginReport(window);
-    for (int i = 0; i < kMaxReportLines; ++i) {
+    while (buffer.LineCount() < kMaxReportLines) {
         buffer.AppendBlankLine(platform);
     }
     EXPECT_TRUE(platform.Messages().empty());

@@ -145,32 +145,22 @@ TEST(PrintFile, PagesFollowTheLinesPerPage) {
 }
 
 TEST(PrintFile, OptionsFontAndWorkFile) {
-    struct PageOption {
-        float value;
-        int lines;
-    };
-    for (const PageOption& c : {PageOption{60, 60}, PageOption{60.9f, 60}, PageOption{1, 1},
-                                PageOption{0, 0}, PageOption{-5, 0}, PageOption{3e9f, 0}}) {
+    for (const auto& [value, lines] : std::initializer_list<std::pair<float, int>>{
+             {60, 60}, {60.9f, 60}, {1, 1}, {0, 0}, {-5, 0}, {3e9f, 0}}) {
         OptionTable options;
-        options.Set(opt::PrintedLinesPerPage, c.value);
-        EXPECT_EQ(PrintedPageLines(options), c.lines) << c.value;
+        options.Set(opt::PrintedLinesPerPage, value);
+        EXPECT_EQ(PrintedPageLines(options), lines) << value;
     }
-
-    struct Wide {
-        std::string line;
-        bool wide;
-    };
     // Characters are counted, not bytes: 80 letters with accents fit in 80.
     std::string accented;
     for (int i = 0; i < 80; ++i) {
         accented += "\xC3\xA9";
     }
-    for (const Wide& c : {Wide{std::string(80, 'x'), false}, Wide{std::string(81, 'x'), true},
-                          Wide{accented, false}, Wide{"", false}}) {
-        EXPECT_EQ(IsWideText({"short", c.line}, 80), c.wide) << c.line.size();
-        EXPECT_EQ(PrintPointsFor(c.wide), c.wide ? 10 : 12);
+    for (const auto& [line, wide] : std::initializer_list<std::pair<std::string, bool>>{
+             {std::string(80, 'x'), false}, {std::string(81, 'x'), true}, {accented, false}}) {
+        EXPECT_EQ(IsWideText({"short", line}, 80), wide) << line.size();
+        EXPECT_EQ(PrintPointsFor(wide), wide ? 10 : 12);
     }
-
     EXPECT_EQ(PrintFileText({"a", "", "  b"}), "a\r\n\r\n  b\r\n\r\n");
     EXPECT_EQ(PrintFileText({}), "\r\n");
     // Written back with one line end, never a second.
