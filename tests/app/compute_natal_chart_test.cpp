@@ -1,4 +1,5 @@
-// The natal chart alone, as batch work casts it, against the whole chart pass.
+// The natal chart alone, as batch work casts it, against the whole chart pass
+// (batch's output itself: byte_identity.sh).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,13 +11,13 @@
 namespace solvaris {
 namespace {
 
-// A number or an array of them, to the bit.
+// Numbers, arrays or sets of them, to the bit.
 template <class Numbers>
 bool SameBits(const Numbers& a, const Numbers& b) {
     return std::memcmp(&a, &b, sizeof(Numbers)) == 0;
 }
 
-TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
+TEST(ComputeNatalChart, MatchesTheWholeChartPass) {
     const char* lines[] = {
         "Sample Natal,05 Dec 1950,7.45,P,5,074.00,40.43",
         "Sydney,21 Jun 1975,10.15,A,-10,-151.12,-33.52",
@@ -33,8 +34,7 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
         const auto record = ParseNameLine(line);
         ASSERT_TRUE(record) << line;
         for (const HouseSystem system : systems) {
-            const std::string where =
-                std::string(line) + " / system " + std::to_string(static_cast<int>(system));
+            SCOPED_TRACE(std::string(line) + " / system " + std::to_string(int(system)));
             ScriptedPlatform platform;
             NatalEntryWindow natal;
             DiurnalEntryWindow diurnal;
@@ -51,43 +51,32 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPassAndLeavesTheSessionAlone) {
             // it (batch work) only the retrograde marks, which take the second
             // evaluation, are left empty.
             for (const NatalMotion motion : {NatalMotion::Computed, NatalMotion::Omitted}) {
-                const std::string how =
-                    where + (motion == NatalMotion::Computed ? " / with motion" : " / no motion");
-                Session alone;
-                const Session untouched;
+                SCOPED_TRACE(motion == NatalMotion::Computed ? "with motion" : "no motion");
+                Session alone;  // a const session: nothing written into it
                 NatalSet set;
                 platform.ClearMessages();
                 const bool aloneAccepted =
                     ComputeNatalChart(alone, natal, diurnal, system, platform, set, motion);
-                ASSERT_EQ(aloneAccepted, wholeAccepted) << how;
-                ASSERT_EQ(platform.Messages().size(), wholeMessages.size()) << how;
+                ASSERT_EQ(aloneAccepted, wholeAccepted);
+                ASSERT_EQ(platform.Messages().size(), wholeMessages.size());
                 for (std::size_t m = 0; m < wholeMessages.size(); ++m) {
-                    EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text) << how;
+                    EXPECT_EQ(platform.Messages()[m].text, wholeMessages[m].text);
                 }
-                EXPECT_EQ(alone.natal.name, untouched.natal.name) << how;
-                EXPECT_TRUE(SameBits(alone.charts.natal.points.longitude,
-                                     untouched.charts.natal.points.longitude))
-                    << how;
                 if (!wholeAccepted) {
                     continue;
                 }
                 ++accepted;
                 const NatalSet& expected = whole.charts.natal;
-                const auto& got = set.points;
-                const auto& want = expected.points;
-                EXPECT_TRUE(SameBits(got.longitude, want.longitude)) << how;
-                EXPECT_TRUE(SameBits(got.declination, want.declination)) << how;
-                EXPECT_TRUE(SameBits(got.rightAscension, want.rightAscension)) << how;
-                EXPECT_TRUE(SameBits(set.cusps, expected.cusps)) << how;
-                EXPECT_TRUE(SameBits(set.specialPoints, expected.specialPoints)) << how;
-                EXPECT_TRUE(SameBits(set.trueNodeLongitude, expected.trueNodeLongitude)) << how;
-                EXPECT_TRUE(SameBits(set.trueNodeDeclination, expected.trueNodeDeclination)) << how;
+                EXPECT_TRUE(SameBits(set.points, expected.points));
+                EXPECT_TRUE(SameBits(set.cusps, expected.cusps));
+                EXPECT_TRUE(SameBits(set.specialPoints, expected.specialPoints));
+                EXPECT_TRUE(SameBits(set.trueNodeLongitude, expected.trueNodeLongitude));
+                EXPECT_TRUE(SameBits(set.trueNodeDeclination, expected.trueNodeDeclination));
                 EXPECT_EQ(set.texts.retrogradeMarks, motion == NatalMotion::Computed
                                                          ? expected.texts.retrogradeMarks
-                                                         : std::string())
-                    << how;
-                EXPECT_EQ(set.texts.housePositionText, expected.texts.housePositionText) << how;
-                EXPECT_EQ(set.texts.siderealTimeText, expected.texts.siderealTimeText) << how;
+                                                         : std::string());
+                EXPECT_EQ(set.texts.housePositionText, expected.texts.housePositionText);
+                EXPECT_EQ(set.texts.siderealTimeText, expected.texts.siderealTimeText);
             }
         }
     }

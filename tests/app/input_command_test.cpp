@@ -36,11 +36,7 @@ TEST(InputCommand, PresentMomentIntoANowEntry) {
 }
 
 TEST(InputCommand, KeepsAPersonAndResetsTheSession) {
-    struct Case {
-        bool secondPersonBox;
-        bool secondPersonAfter;
-    };
-    for (const Case c : {Case{false, false}, Case{true, true}}) {
+    for (const bool secondPersonBox : {false, true}) {  // the flag follows the box
         Session session;
         ScriptedPlatform platform;
         session.reports.line = "a line";
@@ -51,13 +47,13 @@ TEST(InputCommand, KeepsAPersonAndResetsTheSession) {
         natal.txtName = "Ada";
         natal.fields.hour = "7";
         DiurnalEntryWindow diurnal;
-        diurnal.chk2ndPerson = c.secondPersonBox;
+        diurnal.chk2ndPerson = secondPersonBox;
         RunInputCommand(session, natal, diurnal, {2026, 12, 5, 14, 5, 0}, platform);
         EXPECT_EQ(natal.fields.hour, "7");
         EXPECT_EQ(session.reports.LineCount(), 0);
         EXPECT_EQ(session.reports.CurrentCount(), 1);  // the shown report stays
         EXPECT_TRUE(session.secondPersonName.empty());
-        EXPECT_EQ(session.secondPerson, c.secondPersonAfter);
+        EXPECT_EQ(session.secondPerson, secondPersonBox);
     }
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/help_file.hpp"
-#include "engine/chart_point.hpp"
 #include "keywords/keyword_lessons.hpp"
 #include "reports/interpretation_file.hpp"
 #include "reports/text_documents.hpp"
@@ -60,26 +59,6 @@ TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
         }
         EXPECT_TRUE(text.ends_with("\r\n")) << name;
     }
-}
-
-TEST(ShippedTexts, EveryTransitInterpretationResolves) {
-    const std::array<std::string_view, 9> aspects{"Conjunct", "Sextile",    "Square",
-                                                  "Trine",    "Opposite",   "S.Sextile",
-                                                  "S.Square", "Ses.Square", "Quincunx"};
-    int found = 0;
-    for (int t = Sun; t <= Pluto; ++t) {
-        for (std::string_view aspect : aspects) {
-            for (int n = Sun; n <= Moon; ++n) {
-                const std::string key = std::string(kPointListNames[t]) + " " +
-                                        std::string(aspect) + " " + std::string(kPointListNames[n]);
-                const auto paragraph = FindInterpretation(kData / InterpretationFileName(t), key);
-                ASSERT_TRUE(paragraph.has_value()) << key;
-                ASSERT_FALSE(paragraph->empty()) << key;
-                ++found;
-            }
-        }
-    }
-    EXPECT_EQ(found, 810);
 }
 
 }  // namespace

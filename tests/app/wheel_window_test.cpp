@@ -26,7 +26,6 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
     const Case cases[] = {
         {"natal", 1, 0, 0, "A - natal", false, single},
         {"natal, European", 1, 0, 1, "A - natal", false, {false, false, true, true, true}},
-        {"progressed", 1, 1, 0, "A - progressed", false, single},
         {"transits", 1, 3, 0, "Transit chart", true, single},
         {"solar return", 1, 4, 0, "A - solar return", false, {true, false, true, true, false}},
         {"lunar return", 1, 5, 1, "A - lunar return", false, {true, false, true, true, true}},

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 #include "support/run_program.hpp"
@@ -58,14 +59,10 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
             }
         }
         ASSERT_EQ(::mkfifo((home / "PIPE").c_str(), 0600), 0);
-        const auto placed = [&home](std::string text) {
-            if (const auto at = text.find("HOME"); at != std::string::npos) {
-                text.replace(at, 4, home.path().string());
-            }
-            if (const auto at = text.find("PIPE"); at != std::string::npos) {
-                text.replace(at, 4, (home / "PIPE").string());
-            }
-            return text;
+        const auto placed = [&home](const std::string& text) {
+            return std::regex_replace(
+                std::regex_replace(text, std::regex("HOME"), home.path().string()),
+                std::regex("PIPE"), (home / "PIPE").string());
         };
         std::istringstream words(placed(c.command));
         std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};

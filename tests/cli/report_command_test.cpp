@@ -47,11 +47,10 @@ std::size_t Count(const std::string& text, const std::string& part) {
     return n;
 }
 
-// The command line keeps no session: it writes every page or day asked for,
-// well past what the data window's buffer holds (643 ephemeris pages), or
-// refuses before writing anything. An orb file is read by the aspect grid
-// and the wheel's printed grid only; one that cannot be read stops the
-// command with its message and the reason, as a file problem.
+// Every page or day asked for, well past the data window's buffer (643
+// ephemeris pages), or a refusal before anything is written. Only the aspect
+// grid and the wheel read an orb file; one that cannot be read is a file
+// problem. A timeline's range is refused as a malformed command line.
 TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
     testing::TempFolder folder;
     const std::string missing = (folder / "MISSING.ORB").string();
@@ -83,6 +82,14 @@ TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
         {"report aspect-grid --orbs " + shipped, "1960-06-15", 0, "", 0, ""},
         {"wheel natal --out " + image + " --orbs " + missing, "1960-06-15", 3, "", 0,
          "MISSING.ORB cannot be read"},
+        {"timeline --from 2026-05-01 --to 2026-04-30", "1960-06-15", 2, "", 0,
+         "the range ends before it begins"},
+        {"timeline --from 2099-12-01 --to 2100-01-02", "1960-06-15", 2, "", 0,
+         "outside the years 100 to 2099"},
+        {"timeline --from 1800-01-01 --to 2026-01-01", "1960-06-15", 2, "", 0,
+         "longer than 200 years"},
+        {"timeline --from 2026-02-30 --to 2026-03-01", "1960-06-15", 2, "", 0,
+         "expected YYYY-MM-DD"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command + " from " + c.natalDate);
@@ -103,8 +110,9 @@ TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
 }
 
 // Pluto's series holds 1885-2099: outside it every report that shows Pluto
-// carries a note and the JSON a flag; inside, nothing changes. And --noon.
-TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
+// carries a note and the JSON a flag; inside, nothing changes. And --noon,
+// and the returns' dates.
+TEST(ReportCommand, PlutoOutsideItsTheoryIsMarkedAndReturnsStep) {
     const std::string natalNote =
         "  NOTE: natal Pluto lies outside its theory's range (1885-2099); its position is "
         "approximate.\n";
@@ -131,6 +139,14 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
         {"return solar", "1800-06-15", "1850-01-01", "NOTE: the return's Pluto lies", true},
         {"chart", "1800-06-15", nullptr, "\"pluto_outside_theory\":true", true},
         {"chart", "1960-06-15", nullptr, "\"pluto_outside_theory\":false", true},
+        // Solar returns step by years; after the 2028 leap day the return falls
+        // late on 14 June, Greenwich time.
+        {"return solar", "1960-06-15", nullptr, "SOLAR RETURN  06/15/2026  ", true},
+        {"return solar --previous 1", "1960-06-15", nullptr, "SOLAR RETURN  06/15/2025  ", true},
+        {"return solar --next 2 --format json", "1960-06-15", nullptr, "\"date\":\"06/14/2028\"",
+         true},
+        {"return solar --next 2 --format json", "1960-06-15", nullptr, "\"moment\":\"2028-06-14T",
+         true},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = Report(c.command, c.natalDate);
@@ -142,36 +158,6 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarked) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.find(c.needle) != std::string::npos, c.present);
-    }
-}
-
-TEST(ReturnCommand, SolarReturnsStepByYears) {
-    const Outcome first = RunArgs(Report("return solar", "1960-06-15"));
-    ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out.rfind("SOLAR RETURN  06/15/2026", 0), 0u) << first.out;
-    const Outcome next = RunArgs(Report("return solar --next 2 --format json", "1960-06-15"));
-    ASSERT_EQ(next.status, 0) << next.err;
-    // After the 2028 leap day the return falls late on 14 June, Greenwich time.
-    EXPECT_NE(next.out.find("\"date\":\"06/14/2028\""), std::string::npos) << next.out;
-    EXPECT_NE(next.out.find("\"moment\":\"2028-06-14T"), std::string::npos) << next.out;
-    const Outcome back = RunArgs(Report("return solar --previous 1", "1960-06-15"));
-    EXPECT_EQ(back.out.rfind("SOLAR RETURN  06/15/2025", 0), 0u) << back.out;
-}
-
-TEST(TimelineCommand, BadRangesAreRefusedWithStatusTwo) {
-    struct Row {
-        const char* from;
-        const char* to;
-        const char* message;
-    };
-    for (const Row row : {Row{"2026-05-01", "2026-04-30", "the range ends before it begins"},
-                          Row{"2099-12-01", "2100-01-02", "outside the years 100 to 2099"},
-                          Row{"1800-01-01", "2026-01-01", "longer than 200 years"},
-                          Row{"2026-02-30", "2026-03-01", "expected YYYY-MM-DD"}}) {
-        const Outcome r = RunArgs(Timeline(row.from, row.to));
-        EXPECT_EQ(r.status, 2) << row.from;
-        EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty());
     }
 }
 

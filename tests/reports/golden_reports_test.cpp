@@ -23,8 +23,9 @@ struct GoldenChart {
     bool minorAspectsAndPlanetClassOrbs;  // options 16 = 1 and 208 = 1
 };
 
-const std::vector<GoldenChart>& Charts() {
-    static const std::vector<GoldenChart> charts = {
+TEST(GoldenReports, EveryReportOfThreeCharts) {
+    const bool update = std::getenv("SOLVARIS_UPDATE_GOLDEN") != nullptr;
+    const GoldenChart charts[] = {
         // Uranus and Pluto retrograde.
         {"new-york",
          {"--person", "Golden New York", "--diurnal-date", "2000-01-01", "--diurnal-time",
@@ -40,39 +41,24 @@ const std::vector<GoldenChart>& Charts() {
          {"--person", "Golden New York", "--second-person", "Golden Sydney"},
          true},
     };
-    return charts;
-}
-
-// Every report of the Data menu and the texts of the windows it opens.
-std::vector<std::string> Reports() {
-    std::vector<std::string> reports;
+    // Every report of the Data menu and the texts of the windows it opens.
+    std::vector<std::string> reports = {"ephemeris", "planetary-hours", "aspect-grid",
+                                        "ascii-chart"};
     for (const ReportCommand& command : DataMenuCommands()) {
         reports.emplace_back(command.name);
     }
-    reports.insert(reports.end(), {"ephemeris", "planetary-hours", "aspect-grid", "ascii-chart"});
-    return reports;
-}
-
-// A copy of the shipped folder with the chart's options.
-void PrepareHome(const testing::TempFolder& home, bool changedOptions) {
-    std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-    if (!changedOptions) {
-        return;
-    }
-    std::vector<std::string> lines = *ReadTextLines(home / "OPTIONS.OPT");
-    lines[15].replace(0, 7, "      1");   // option 16
-    lines[207].replace(0, 7, "      1");  // option 208
-    home.Write("OPTIONS.OPT", JoinCrLf(lines));
-}
-
-TEST(GoldenReports, EveryReportOfThreeCharts) {
-    const bool update = std::getenv("SOLVARIS_UPDATE_GOLDEN") != nullptr;
-    for (const GoldenChart& chart : Charts()) {
+    for (const GoldenChart& chart : charts) {
+        // A copy of the shipped folder with the chart's options.
         testing::TempFolder home;
-        PrepareHome(home, chart.minorAspectsAndPlanetClassOrbs);
-        for (const std::string& report : Reports()) {
+        std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(),
+                              std::filesystem::copy_options::recursive);
+        if (chart.minorAspectsAndPlanetClassOrbs) {
+            std::vector<std::string> lines = *ReadTextLines(home / "OPTIONS.OPT");
+            lines[15].replace(0, 7, "      1");   // option 16
+            lines[207].replace(0, 7, "      1");  // option 208
+            home.Write("OPTIONS.OPT", JoinCrLf(lines));
+        }
+        for (const std::string& report : reports) {
             std::vector<std::string> args = {"report",  report,
                                              "--home",  home.path().string(),
                                              "--names", kGolden + "GOLDEN.FIL"};

@@ -9,7 +9,7 @@
 namespace solvaris {
 namespace {
 
-TEST(ReportBuffer, ShowWarnClearAndMinimised) {
+TEST(ReportBuffer, ShowWarnClearMinimisedFullAndTruncated) {
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportBuffer buffer;
@@ -49,14 +49,11 @@ TEST(ReportBuffer, ShowWarnClearAndMinimised) {
         big.ShowReport(window, quiet, "");  // adds the closing blank line
         EXPECT_EQ(quiet.Messages().size(), lines == 999 ? 0u : 1u) << big.LineCount();
     }
-}
 
-TEST(ReportBuffer, FullBufferAndTruncation) {
-    ScriptedPlatform platform;
-    RecordingDataWindow window;
-    ReportBuffer buffer;
+    // Full: no more lines, each refused one said.
+    platform.ClearMessages();
     buffer.BeginReport(window);
-    for (int i = 0; i < kMaxReportLines; ++i) {
+    while (buffer.LineCount() < kMaxReportLines) {
         buffer.AppendBlankLine(platform);
     }
     EXPECT_TRUE(platform.Messages().empty());
@@ -97,6 +94,7 @@ TEST(PositionFormat, SplittingWithoutCarry) {
         EXPECT_EQ(LongitudeDMS(c.value), c.dms) << c.value;
     }
     EXPECT_EQ(DeclinationDM(-0.5), "00 S 30");
+    EXPECT_EQ(DeclinationDM(-9.9999), "09 S 59");
     EXPECT_EQ(DeclinationDM(23.45), "23 N 27");
     EXPECT_EQ(DeclinationDMTruncated(23.4499), "23 N 26");
 }

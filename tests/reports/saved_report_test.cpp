@@ -1,8 +1,5 @@
-// A report saved and printed. Saved: form feeds after every option 45 - 1
-// lines and at the end, the proposed file name, the default extension.
-// Printed: pages of option 30 lines (every page for the help, the first page
-// only for the print-file window), the font chosen by the widest line, and
-// the work file's text. And the data window's font steps.
+// A report saved (form feeds, file name) and printed (pages, font, work
+// file), and the data window's font steps.
 #include "reports/saved_report.hpp"
 
 #include <gtest/gtest.h>
@@ -43,7 +40,6 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
         std::vector<std::string> lines = NumberedLines(c.lines);
         const std::string text = SavedReportText(lines, options);
         ASSERT_EQ(text.substr(text.size() - 3), "\f\r\n");
-        // Read back: the lines in order, each form feed where the table says.
         std::vector<std::string> back;
         std::vector<int> feeds;
         for (const std::string& line : SplitLines(text)) {
@@ -55,7 +51,6 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
         }
         lines.emplace_back();  // the spare slot is written as an empty line
         EXPECT_EQ(back, lines) << c.pageLines;
-        // The closing feed follows the spare slot, at index `lines`.
         EXPECT_EQ(feeds, c.feedsAfter) << c.pageLines << " / " << c.lines;
     }
 }
@@ -150,32 +145,22 @@ TEST(PrintFile, PagesFollowTheLinesPerPage) {
 }
 
 TEST(PrintFile, OptionsFontAndWorkFile) {
-    struct PageOption {
-        float value;
-        int lines;
-    };
-    for (const PageOption& c : {PageOption{60, 60}, PageOption{60.9f, 60}, PageOption{1, 1},
-                                PageOption{0, 0}, PageOption{-5, 0}, PageOption{3e9f, 0}}) {
+    for (const auto& [value, lines] : std::initializer_list<std::pair<float, int>>{
+             {60, 60}, {60.9f, 60}, {1, 1}, {0, 0}, {-5, 0}, {3e9f, 0}}) {
         OptionTable options;
-        options.Set(opt::PrintedLinesPerPage, c.value);
-        EXPECT_EQ(PrintedPageLines(options), c.lines) << c.value;
+        options.Set(opt::PrintedLinesPerPage, value);
+        EXPECT_EQ(PrintedPageLines(options), lines) << value;
     }
-
-    struct Wide {
-        std::string line;
-        bool wide;
-    };
     // Characters are counted, not bytes: 80 letters with accents fit in 80.
     std::string accented;
     for (int i = 0; i < 80; ++i) {
         accented += "\xC3\xA9";
     }
-    for (const Wide& c : {Wide{std::string(80, 'x'), false}, Wide{std::string(81, 'x'), true},
-                          Wide{accented, false}, Wide{"", false}}) {
-        EXPECT_EQ(IsWideText({"short", c.line}, 80), c.wide) << c.line.size();
-        EXPECT_EQ(PrintPointsFor(c.wide), c.wide ? 10 : 12);
+    for (const auto& [line, wide] : std::initializer_list<std::pair<std::string, bool>>{
+             {std::string(80, 'x'), false}, {std::string(81, 'x'), true}, {accented, false}}) {
+        EXPECT_EQ(IsWideText({"short", line}, 80), wide) << line.size();
+        EXPECT_EQ(PrintPointsFor(wide), wide ? 10 : 12);
     }
-
     EXPECT_EQ(PrintFileText({"a", "", "  b"}), "a\r\n\r\n  b\r\n\r\n");
     EXPECT_EQ(PrintFileText({}), "\r\n");
     // Written back with one line end, never a second.
