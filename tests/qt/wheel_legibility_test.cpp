@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -84,43 +85,37 @@ struct RandomEntry {
     DiurnalEntryWindow diurnal;
 };
 
-// A birth from 1900 to 2099 anywhere within the latitudes the houses allow;
-// the transit moment up to ninety years later somewhere else; every third
-// chart compares a second person.
+// A date of the year `year` gives, a time and a place within the latitudes
+// the houses allow, the hemisphere's sign agreeing with the zone's.
+EntryFields RandomFields(std::mt19937& random, const std::function<int()>& year) {
+    EntryFields f;
+    f.month = Number(Uniform(random, 1, 12));
+    f.day = Number(Uniform(random, 1, 28));
+    f.year = Number(year());
+    f.hour = Number(Uniform(random, 1, 12));
+    f.minute = Number(Uniform(random, 0, 59));
+    f.pm = Uniform(random, 0, 1) == 1;
+    f.zone = Number(Uniform(random, -2, 12));
+    f.longDeg = Number(Uniform(random, 0, 179));
+    f.longMin = Number(Uniform(random, 0, 59));
+    f.east = f.zone.front() == '-';
+    f.latDeg = Number(Uniform(random, 0, kLatitudeLimitDegrees));
+    f.latMin = Number(Uniform(random, 0, 59));
+    f.south = Uniform(random, 0, 1) == 1;
+    return f;
+}
+
+// A birth from 1900 to 2099; the transit moment up to ninety years later
+// somewhere else; every third chart compares a second person.
 RandomEntry RandomCharts(std::mt19937& random) {
     RandomEntry e;
     const int year = Uniform(random, 1900, 2099);
-    e.natal = {RandomName(random),
-               Number(Uniform(random, 1, 12)),
-               Number(Uniform(random, 1, 28)),
-               Number(year),
-               Number(Uniform(random, 1, 12)),
-               Number(Uniform(random, 0, 59)),
-               Uniform(random, 0, 1) == 1,
-               Number(Uniform(random, -2, 12)),
-               Number(Uniform(random, 0, 179)),
-               Number(Uniform(random, 0, 59)),
-               false,
-               Number(Uniform(random, 0, kLatitudeLimitDegrees)),
-               Number(Uniform(random, 0, 59)),
-               Uniform(random, 0, 1) == 1};
-    e.natal.fields.east = e.natal.fields.zone.front() == '-';
-    DiurnalEntryWindow& d = e.diurnal;
-    d.fields.month = Number(Uniform(random, 1, 12));
-    d.fields.day = Number(Uniform(random, 1, 28));
-    d.fields.year = Number(std::min(2099, year + Uniform(random, 0, 90)));
-    d.fields.hour = Number(Uniform(random, 1, 12));
-    d.fields.minute = Number(Uniform(random, 0, 59));
-    d.fields.pm = Uniform(random, 0, 1) == 1;
-    d.fields.zone = Number(Uniform(random, -2, 12));
-    d.fields.longDeg = Number(Uniform(random, 0, 179));
-    d.fields.longMin = Number(Uniform(random, 0, 59));
-    d.fields.east = d.fields.zone.front() == '-';
-    d.fields.latDeg = Number(Uniform(random, 0, kLatitudeLimitDegrees));
-    d.fields.latMin = Number(Uniform(random, 0, 59));
-    d.fields.south = Uniform(random, 0, 1) == 1;
-    d.chk2ndPerson = Uniform(random, 0, 2) == 0;
-    d.chk2ndPersonCaption = d.chk2ndPerson ? RandomName(random) : "2nd Person";
+    e.natal.txtName = RandomName(random);
+    e.natal.fields = RandomFields(random, [&] { return year; });
+    e.diurnal.fields =
+        RandomFields(random, [&] { return std::min(2099, year + Uniform(random, 0, 90)); });
+    e.diurnal.chk2ndPerson = Uniform(random, 0, 2) == 0;
+    e.diurnal.chk2ndPersonCaption = e.diurnal.chk2ndPerson ? RandomName(random) : "2nd Person";
     return e;
 }
 
