@@ -1,6 +1,5 @@
-// What every window test stands on: a fresh program folder, its session,
-// the scripted platform, the workstation with recording outputs, the golden
-// chart entered, windows opened on request; and a user's hands.
+// What every window test stands on: a fresh program folder, its session, the
+// scripted platform, the workstation with recording outputs; and a user's hands.
 #pragma once
 
 #include <QAction>
@@ -19,8 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "base/program_folder.hpp"
-#include "base/text_lines.hpp"
 #include "gui/common/workstation.hpp"
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
@@ -45,17 +42,14 @@ struct WindowDesk {
     explicit WindowDesk(DeskOptions options = {}) {
         std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
                               std::filesystem::copy_options::recursive);
-        session.folder = folder.path();
+        OpenShippedSession(session, folder.path());
         session.settings = DefaultSettings(folder.path());
-        LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
-        session.currentOrbFile = (folder / "NATAL.ORB").string();
         platform.SetNow({2026, 12, 5, 15, 7, 42});
         workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
         workstation.SetPrinterChooser(RecordingPrinterChooser(printed));
         workstation.SetPaperChooser([this]() {
             ++papersChosen;
             auto paper = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            paper->setOutputFormat(QPrinter::PdfFormat);
             paper->setOutputFileName(QString::fromStdString((folder / "paper.pdf").string()));
             return paper;
         });
@@ -63,7 +57,6 @@ struct WindowDesk {
             InstallDataForm(workstation);
         }
         if (options.entryWindows) {
-            // They open on the present moment, which the golden chart replaces.
             natal = std::make_unique<NatalEntryForm>(workstation);
             diurnal = std::make_unique<DiurnalEntryForm>(workstation);
             natal->show();
@@ -110,7 +103,6 @@ T& Control(QWidget& window, const char* name) {
     return *control;
 }
 
-// The field's content replaced by what the keys type.
 inline void TypeInto(QWidget& window, const char* name, const std::string& keys) {
     auto& field = Control<QLineEdit>(window, name);
     field.selectAll();
@@ -126,8 +118,7 @@ inline void ClickOn(QWidget& control) {
 
 inline void Click(QWidget& window, const char* name) { ClickOn(Control<QWidget>(window, name)); }
 
-// A menu item of the window chosen; a command that goes on from the event
-// loop (the print dialog) is done too.
+// A menu item chosen, and what it leaves to the event loop done.
 inline void Choose(QWidget& window, const char* item) {
     Control<QAction>(window, item).trigger();
     QCoreApplication::processEvents();
@@ -142,8 +133,7 @@ inline std::string TextShown(QWidget& window, const char* name) {
     return Control<QPlainTextEdit>(window, name).toPlainText().replace("\n", "\r\n").toStdString();
 }
 
-// The first line's first seven columns of the text box overtyped; what it
-// then shows.
+// The text box's first seven columns overtyped; what it then shows.
 inline std::string OvertypeStart(QWidget& window, const char* name, const char* value) {
     auto& text = Control<QPlainTextEdit>(window, name);
     QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
@@ -168,30 +158,26 @@ inline std::string Showing(QWidget& window) {
     return shown;
 }
 
-inline std::string EntryOf(const NatalEntryWindow& w) {
-    const auto opt = [](bool second, const char* one, const char* other) {
-        return std::string(second ? other : one) + "|";
+// The fields' line of either window, its option buttons named from `opt`.
+inline std::string FieldsLine(const EntryFields& f, const std::string& opt) {
+    const auto chosen = [&opt](bool second, const char* one, const char* other) {
+        return opt + (second ? other : one) + "|";
     };
-    return w.txtName + "|" + w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" +
-           w.fields.hour + "|" + w.fields.minute + "|" + opt(w.fields.pm, "optAM", "optPM") +
-           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
-           opt(w.fields.east, "optWest", "optEast") + w.fields.latDeg + "|" + w.fields.latMin +
-           "|" + opt(w.fields.south, "optNorth", "optSouth");
+    return f.month + "|" + f.day + "|" + f.year + "|" + f.hour + "|" + f.minute + "|" +
+           chosen(f.pm, "AM", "PM") + f.zone + "|" + f.longDeg + "|" + f.longMin + "|" +
+           chosen(f.east, "West", "East") + f.latDeg + "|" + f.latMin + "|" +
+           chosen(f.south, "North", "South");
+}
+
+inline std::string EntryOf(const NatalEntryWindow& w) {
+    return w.txtName + "|" + FieldsLine(w.fields, "opt");
 }
 
 inline std::string EntryOf(const DiurnalEntryWindow& w) {
-    const auto opt = [](bool second, const char* one, const char* other) {
-        return std::string(second ? other : one) + "|";
-    };
-    return w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" + w.fields.hour + "|" +
-           w.fields.minute + "|" + opt(w.fields.pm, "optDiurnalAM", "optDiurnalPM") +
-           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
-           opt(w.fields.east, "optDiurnalWest", "optDiurnalEast") + w.fields.latDeg + "|" +
-           w.fields.latMin + "|" + opt(w.fields.south, "optDiurnalNorth", "optDiurnalSouth");
+    return FieldsLine(w.fields, "optDiurnal");
 }
 
-// A record's line, as EntryOf gives it, typed into the window as a user
-// does: each field typed in Tab order, each named option button clicked.
+// A line as EntryOf gives it, typed field by field, its option buttons clicked.
 inline void TypeEntry(QWidget& window, const std::string& line) {
     const QStringList parts = QString::fromStdString(line).split('|');
     qsizetype next = 0;

@@ -1,4 +1,5 @@
-// Each handler of InputD and InputD1 reaches its rule, whose table is in tests/people.
+// Each handler of InputD and InputD1 reaches its rule, whose table is in tests/people;
+// Save to disk is driven in names_form_test.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
 #include "people/entry_rules.hpp"
-#include "people/names_file.hpp"
 #include "support/window_desk.hpp"
 
 namespace solvaris {
@@ -28,7 +28,6 @@ TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgai
     DiurnalEntryForm& diurnal = *desk.diurnal;
     NatalEntryWindow present;
     FillNatalNow(present, desk.session.options, desk.platform);
-    ASSERT_EQ(present.txtName, "Now");
     EXPECT_EQ(Showing(natal), EntryOf(present));
     NatalEntryWindow golden;
     DiurnalEntryWindow goldenDiurnal;
@@ -76,7 +75,6 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
     QWidget& diurnal = *desk.diurnal;
     for (const auto& [window, control, keys, shown] :
          std::initializer_list<std::tuple<QWidget*, const char*, const char*, const char*>>{
-             {&natal, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
              {&natal, "txtYear", "19.5-0", "1950"},
              {&natal, "txtTZ", "-5.5e", "-5.5"},
              {&diurnal, "txtDiurnalLatDeg", "S34", "34"}}) {
@@ -164,29 +162,6 @@ TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
         EXPECT_EQ(desk.platform.Messages()[0].text, message);
         EXPECT_EQ(desk.dataWindow.shows, 0) << control;
     }
-}
-
-TEST(NatalEntryForm, SaveToDiskWritesTheNamesFileAndAFailureKeepsTheText) {
-    WindowDesk desk({.entryWindows = true});
-    const std::filesystem::path names = desk.folder / "NEW.FIL";
-    desk.workstation.names.currentFile = names.string();
-    Click(*desk.natal, "cmdSave");
-    EXPECT_TRUE(desk.platform.Messages().empty());
-    const std::vector<NameRecord> records = ReadNamesList(names, desk.platform);
-    ASSERT_EQ(records.size(), 1u);
-    NatalEntryWindow readBack;
-    ASSERT_TRUE(FillNatalFromRecord(records[0], readBack, DateOrder::MonthDayYear, desk.platform));
-    EXPECT_EQ(EntryOf(readBack), EntryOf(desk.workstation.natalEntry));
-
-    // A folder that cannot take the file: the message, the text kept.
-    const std::filesystem::path target = desk.folder.Write("plain", "x") / "NAMES.FIL";
-    desk.workstation.names.currentFile = target.string();
-    const std::string shown = Showing(*desk.natal);
-    Click(*desk.natal, "cmdSave");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text.rfind("The person was not saved", 0), 0u)
-        << desk.platform.Messages()[0].text;
-    EXPECT_EQ(Showing(*desk.natal), shown);
 }
 
 TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
