@@ -12,7 +12,6 @@
 
 namespace solvaris::testing {
 
-// The shipped program folder, or a copy of it.
 inline void OpenShippedSession(Session& session,
                                const std::filesystem::path& folder = SOLVARIS_DATA_DIR) {
     session.folder = folder;

@@ -69,7 +69,6 @@ inline PerturbationFactors JupiterSaturnFactorsBySines(const PerturbationArgs& a
     using namespace perturbation_factor;
     PerturbationFactors f{};
     f[One] = 1;
-    // The sine and cosine of 1 to `count` times the angle, `step` apart.
     const auto multiples = [&f](int sinAt, int cosAt, int step, int count, double angleDeg) {
         for (int m = 1; m <= count; ++m) {
             f[sinAt + step * (m - 1)] = SinDeg(m * angleDeg);

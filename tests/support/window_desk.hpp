@@ -47,8 +47,8 @@ struct WindowDesk {
         platform.SetNow({2026, 12, 5, 15, 7, 42});
         workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
         workstation.SetPrinterChooser(RecordingPrinterChooser(printed));
+        // The wheel's paper: folder/paper.pdf.
         workstation.SetPaperChooser([this]() {
-            ++papersChosen;
             auto paper = std::make_unique<QPrinter>(QPrinter::HighResolution);
             paper->setOutputFileName(QString::fromStdString((folder / "paper.pdf").string()));
             return paper;
@@ -87,7 +87,6 @@ struct WindowDesk {
     Workstation workstation{session, platform};
     RecordingDataWindow dataWindow;
     PrintRecord printed;
-    int papersChosen = 0;  // the wheel's paper, printed into folder/paper.pdf
     std::unique_ptr<NatalEntryForm> natal;
     std::unique_ptr<DiurnalEntryForm> diurnal;
     std::unique_ptr<MainForm> main;
@@ -124,13 +123,12 @@ inline void Choose(QWidget& window, const char* item) {
     QCoreApplication::processEvents();
 }
 
+// What a field or a text box shows, the box's line breaks as the files have them.
 inline std::string Shown(QWidget& window, const char* name) {
+    if (auto* text = window.findChild<QPlainTextEdit*>(name)) {
+        return text->toPlainText().replace("\n", "\r\n").toStdString();
+    }
     return Control<QLineEdit>(window, name).text().toStdString();
-}
-
-// What a text box shows, its line breaks as the files have them.
-inline std::string TextShown(QWidget& window, const char* name) {
-    return Control<QPlainTextEdit>(window, name).toPlainText().replace("\n", "\r\n").toStdString();
 }
 
 // The text box's first seven columns overtyped; what it then shows.
@@ -141,7 +139,7 @@ inline std::string OvertypeStart(QWidget& window, const char* name, const char* 
         QTest::keyClick(&text, Qt::Key_Delete);
     }
     QTest::keyClicks(&text, value);
-    return TextShown(window, name);
+    return Shown(window, name);
 }
 
 // Every text field and chosen option button of a window in Tab order, as
@@ -159,7 +157,7 @@ inline std::string Showing(QWidget& window) {
 }
 
 // The fields' line of either window, its option buttons named from `opt`.
-inline std::string FieldsLine(const EntryFields& f, const std::string& opt) {
+inline std::string LineOf(const EntryFields& f, const std::string& opt) {
     const auto chosen = [&opt](bool second, const char* one, const char* other) {
         return opt + (second ? other : one) + "|";
     };
@@ -170,12 +168,10 @@ inline std::string FieldsLine(const EntryFields& f, const std::string& opt) {
 }
 
 inline std::string EntryOf(const NatalEntryWindow& w) {
-    return w.txtName + "|" + FieldsLine(w.fields, "opt");
+    return w.txtName + "|" + LineOf(w.fields, "opt");
 }
 
-inline std::string EntryOf(const DiurnalEntryWindow& w) {
-    return FieldsLine(w.fields, "optDiurnal");
-}
+inline std::string EntryOf(const DiurnalEntryWindow& w) { return LineOf(w.fields, "optDiurnal"); }
 
 // A line as EntryOf gives it, typed field by field, its option buttons clicked.
 inline void TypeEntry(QWidget& window, const std::string& line) {

@@ -46,7 +46,7 @@ TEST(LongLatForm, TypedTextIsSavedAndAFullDiskLosesNothing) {
     QPointer<LongLatForm> form = new LongLatForm(desk.workstation, *editor);
     form->show();
     auto& text = testing::Control<QPlainTextEdit>(*form, "txtContent");
-    EXPECT_EQ(testing::TextShown(*form, "txtContent"), onDisk);
+    EXPECT_EQ(testing::Shown(*form, "txtContent"), onDisk);
     // Typed at the end as a user types, Enter between the lines.
     text.moveCursor(QTextCursor::End);
     QTest::keyClicks(&text, "Oslo,Norway,10E45,59N55,-1");
@@ -63,7 +63,7 @@ TEST(LongLatForm, TypedTextIsSavedAndAFullDiskLosesNothing) {
     EXPECT_EQ(shown.text.rfind("The cities file was not saved: ", 0), 0u) << shown.text;
     EXPECT_NE(shown.text.find("X.LL is unchanged."), std::string::npos) << shown.text;
     EXPECT_EQ(desk.folder.Read("X.LL"), onDisk);
-    EXPECT_EQ(testing::TextShown(*form, "txtContent"), typed);
+    EXPECT_EQ(testing::Shown(*form, "txtContent"), typed);
     // With room again the same text is saved, its last line ended.
     Click(*form, "btnSave");
     EXPECT_EQ(desk.folder.Read("X.LL"), typed + "\r\n");

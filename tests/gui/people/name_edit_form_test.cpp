@@ -31,7 +31,7 @@ TEST(NameEditForm, SaveAndQuitRoundTripTheFile) {
         Click(names, "cmdEditList");
         auto& editor = Control<NameEditForm>(names, "NameEdit");
         EXPECT_EQ(editor.windowTitle().toStdString(), "Edit: " + file);
-        EXPECT_EQ(testing::TextShown(editor, "txtContent"), fileThere ? kTwoNames : "");
+        EXPECT_EQ(testing::Shown(editor, "txtContent"), fileThere ? kTwoNames : "");
         auto& text = Control<QPlainTextEdit>(editor, "txtContent");
         text.moveCursor(QTextCursor::End);
         // A blank line after it stays in the file; the list passes over it.

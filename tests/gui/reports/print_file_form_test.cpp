@@ -33,7 +33,7 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
         auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
         testing::Control<QAction>(data, item).trigger();
         auto& form = testing::Control<PrintFileForm>(data, "PrntFile");
-        EXPECT_EQ(testing::TextShown(form, "txtContent"), JoinCrLf(lines));
+        EXPECT_EQ(testing::Shown(form, "txtContent"), JoinCrLf(lines));
         Click(form, "btnPrint");
         EXPECT_EQ(desk.printed.Lines(), lines);
         EXPECT_EQ(desk.printed.PageLengths().front(), 60u);

@@ -162,7 +162,7 @@ TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
               "SOLVARIS (Tropical zodiac) - 05 Dec 2026     14:05:00");
     Item(form, "mnuInputData")->trigger();
     // "14" as the hour field takes it.
-    EXPECT_EQ(testing::FieldsLine(desk.workstation.natalEntry.fields, "opt").substr(0, 19),
+    EXPECT_EQ(testing::LineOf(desk.workstation.natalEntry.fields, "opt").substr(0, 19),
               "12|5|2026|2|5|optPM");
     EXPECT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(desk.platform.Messages().empty());

@@ -17,7 +17,7 @@ namespace {
 
 using testing::Click;
 using testing::OvertypeStart;
-using testing::TextShown;
+using testing::Shown;
 using testing::WindowDesk;
 
 TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
@@ -27,7 +27,7 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     QPointer<OptionsForm> form = OpenOptionsForm(desk.workstation);
     ASSERT_TRUE(form);
     EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
-    EXPECT_EQ(TextShown(*form, "txtContent"), master);
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
     // Saved: the file and the option table take what was typed.
     const std::string typed = OvertypeStart(*form, "txtContent", "  12.5 ");
     Click(*form, "btnSave");
@@ -37,7 +37,7 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     // Restore default: the master copy in the file and in the window.
     Click(*form, "cmdRestoreDefault");
     EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), master);
-    EXPECT_EQ(TextShown(*form, "txtContent"), master);
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
     EXPECT_TRUE(desk.platform.Messages().empty());
     // A save that cannot write and a restore without the master say so;
     // nothing typed is lost to a fault, and the table stays.
@@ -51,7 +51,7 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
         Click(*form, button);
         ASSERT_EQ(desk.platform.Messages().size(), 1u) << button;
         EXPECT_NE(desk.platform.Messages()[0].text.find(said), std::string::npos) << button;
-        EXPECT_EQ(TextShown(*form, "txtContent"), again) << button;
+        EXPECT_EQ(Shown(*form, "txtContent"), again) << button;
     }
     EXPECT_EQ(reloaded.count(), 1);
     EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);

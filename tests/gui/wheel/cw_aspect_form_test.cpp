@@ -38,7 +38,7 @@ TEST(CwAspectForm, StandsBesideTheWheelOnTheScreenWhereItWasMoved) {
         QPointer<CwAspectForm> slot;
         ReopenAspectGrid(desk.workstation, slot, &wheel);
         ASSERT_TRUE(slot);
-        EXPECT_FALSE(testing::TextShown(*slot, "Text1").empty());
+        EXPECT_FALSE(testing::Shown(*slot, "Text1").empty());
         const QRect grid = slot->frameGeometry();
         const QRect frame = wheel.frameGeometry();
         EXPECT_TRUE(screen.contains(grid));

@@ -15,7 +15,7 @@ namespace {
 
 using testing::Click;
 using testing::OvertypeStart;
-using testing::TextShown;
+using testing::Shown;
 
 TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
     testing::WindowDesk desk;
@@ -30,7 +30,7 @@ TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
     Click(*form, "btnSave");
     const std::string saved = " 10.5  Conjunction\r\n  6.0  Sextile\r\n";
     EXPECT_EQ(desk.folder.Read("MINE.ORB"), saved);
-    EXPECT_EQ(TextShown(*form, "txtContent"), saved);
+    EXPECT_EQ(Shown(*form, "txtContent"), saved);
     EXPECT_EQ(desk.session.orbTable[1], 4.0f);  // not reloaded
     // Typed again and quit: discarded without a question.
     OvertypeStart(*form, "txtContent", " 99    ");
@@ -39,7 +39,7 @@ TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
     EXPECT_FALSE(form);
     QPointer<OrbsEditForm> again = OpenOrbsEdit(desk.workstation);
     ASSERT_TRUE(again);
-    EXPECT_EQ(TextShown(*again, "txtContent"), saved);
+    EXPECT_EQ(Shown(*again, "txtContent"), saved);
     EXPECT_TRUE(desk.platform.Messages().empty());
 
     // A folder in the file's place: said, the typed text kept.
@@ -53,7 +53,7 @@ TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
     EXPECT_NE(shown.text.find(path), std::string::npos);
     EXPECT_EQ(shown.icon, MessageIcon::Critical);
     EXPECT_TRUE(again->isVisible());
-    EXPECT_EQ(TextShown(*again, "txtContent"), typed);
+    EXPECT_EQ(Shown(*again, "txtContent"), typed);
 
     desk.platform.ClearMessages();
     desk.session.currentOrbFile = (desk.folder / "GONE.ORB").string();
