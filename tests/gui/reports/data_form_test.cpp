@@ -1,20 +1,27 @@
 // OutputD1 driven as a user drives it. Every report's text is held against
 // its golden file in golden_reports_test.cpp.
-#include "gui/reports/data_form.hpp"
-
+// PrntFile's page and size rules hold their table in saved_report_test.cpp,
+// TimelineRange's in tests/cli/report_command_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFontMetricsF>
 #include <QPointer>
 
+#include "gui/reports/data_form.hpp"
 #include "engine/calendar.hpp"
 #include "reports/saved_report.hpp"
 #include "support/window_desk.hpp"
+#include "gui/reports/print_file_form.hpp"
+#include "reports/print_file.hpp"
+#include "gui/reports/timeline_range_form.hpp"
 
 namespace solvaris {
 namespace {
 
+using testing::Click;
+using testing::Shown;
+using testing::TypeInto;
 using testing::WindowDesk;
 
 DataForm& Form(WindowDesk& desk) { return dynamic_cast<DataForm&>(desk.workstation.DataWindow()); }
@@ -192,6 +199,129 @@ TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
             QTest::mouseClick(text.viewport(), Qt::RightButton);
         }
         EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
+    }
+}
+
+// Print shows the current report, Print Data the whole session, each
+// printed as shown: the first page break after 60 lines, the size the
+// widest line allows.
+TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
+    for (const char* item : {"mnuPrint", "mnuPrintData"}) {
+        SCOPED_TRACE(item);
+        WindowDesk desk({.dataForm = true});
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        desk.workstation.RunReport(DataMenuCommands().front());
+        std::vector<std::string> lines = std::string(item) == "mnuPrint"
+                                             ? desk.session.reports.Current()
+                                             : desk.session.reports.Session();
+        lines.emplace_back();  // the spare empty slot
+        auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
+        testing::Control<QAction>(data, item).trigger();
+        auto& form = testing::Control<PrintFileForm>(data, "PrntFile");
+        EXPECT_EQ(testing::Shown(form, "txtContent"), JoinCrLf(lines));
+        Click(form, "btnPrint");
+        EXPECT_EQ(desk.printed.Lines(), lines);
+        EXPECT_EQ(desk.printed.PageLengths().front(), 60u);
+        EXPECT_EQ(desk.printed.fontSizePoints, 10);  // lines of 105 characters
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_TRUE(desk.platform.Messages().empty());
+    }
+}
+
+TEST(PrintFileForm, EditsAreWhatPrints) {
+    WindowDesk desk;
+    desk.folder.Write(std::string(kPrintFileName), "first\r\nsecond\r\n");
+    PrintFileForm form(desk.workstation);
+    auto& content = testing::Control<QPlainTextEdit>(form, "txtContent");
+    content.selectAll();
+    QTest::keyClicks(&content, "Only this");
+    Click(form, "btnPrint");
+    EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>{"Only this"});
+    EXPECT_EQ(desk.folder.Read(std::string(kPrintFileName)), "Only this\r\n");
+}
+
+TEST(PrintFileForm, CancelDialogCancelAndFailure) {
+    struct Case {
+        const char* button;
+        bool dialogCancelled;
+        std::string failure;
+        bool stillOpen;
+        int jobs;
+    };
+    for (const Case& c :
+         {Case{"btnCancel", false, "", false, 0}, Case{"btnPrint", true, "", true, 0},
+          Case{"btnPrint", false, "out of paper", true, 1}}) {
+        SCOPED_TRACE(c.button + c.failure);
+        WindowDesk desk;
+        desk.folder.Write(std::string(kPrintFileName), "a line\r\n");
+        desk.printed.failure = c.failure;
+        if (c.dialogCancelled) {
+            desk.workstation.SetPrinterChooser([] { return std::unique_ptr<Printer>(); });
+        }
+        PrintFileForm form(desk.workstation);
+        form.show();
+        Click(form, c.button);
+        EXPECT_EQ(form.isVisible(), c.stillOpen);
+        EXPECT_EQ(desk.printed.jobsEnded, c.jobs);
+        ASSERT_EQ(desk.platform.Messages().size(), c.failure.empty() ? 0u : 1u);
+        if (!c.failure.empty()) {
+            EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
+            EXPECT_NE(desk.platform.Messages()[0].text.find(c.failure), std::string::npos);
+        }
+    }
+}
+
+std::string Range(QWidget& form) {
+    return Shown(form, "txtFromMonth") + "/" + Shown(form, "txtFromDay") + "/" +
+           Shown(form, "txtFromYear") + " " + Shown(form, "txtToMonth") + "/" +
+           Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear");
+}
+
+TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
+    WindowDesk desk({.goldenChart = false});
+    {
+        // Before any chart the range starts today.
+        TimelineRangeForm before(desk.workstation);
+        EXPECT_EQ(Range(before).substr(0, 9), "12/5/2026");
+    }
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+
+    TimelineRangeForm form(desk.workstation);
+    form.show();
+    EXPECT_EQ(Range(form), "1/1/2000 12/31/2000");
+    Click(form, "chkProgressions");
+    Click(form, "chkDirections");
+    TypeInto(form, "txtToMonth", "3");
+    Click(form, "cmdOK");
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const std::string& text = desk.dataWindow.text;
+    EXPECT_NE(text.find("01 JAN 2000 to 31 MAR 2000"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Pr. "), std::string::npos);
+    EXPECT_EQ(text.find("SA. "), std::string::npos);
+}
+
+// A date that is none and a range the core refuses; the range rules hold
+// their table in tests/cli/report_command_test.cpp.
+TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
+    for (const auto& [control, keys, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"txtFromMonth", "13", kTimelineDateError},
+             {"txtToYear", "1999", "The range ends before it begins."}}) {
+        SCOPED_TRACE(message);
+        WindowDesk desk;
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        const int shows = desk.dataWindow.shows;
+        TimelineRangeForm form(desk.workstation);
+        form.show();
+        TypeInto(form, control, keys);
+        Click(form, "cmdOK");
+        ASSERT_EQ(desk.platform.Messages().size(), 1u);
+        EXPECT_EQ(desk.platform.Messages()[0].text, message);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(desk.dataWindow.shows, shows);
     }
 }
 

@@ -1,7 +1,6 @@
 // The main window driven as a user would: every item of its menu tree in both
 // modes, access keys, the home clock, About, Exit keeping the placements.
-#include "gui/shell/main_form.hpp"
-
+// The Options file rules hold their table in tests/app/settings_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,14 +11,20 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <map>
+#include <QPlainTextEdit>
 
+#include "gui/shell/main_form.hpp"
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
 #include "support/window_desk.hpp"
+#include "gui/shell/options_form.hpp"
 
 namespace solvaris {
 namespace {
 
+using testing::Click;
+using testing::OvertypeStart;
+using testing::Shown;
 using testing::WindowDesk;
 
 QAction* Item(const MainForm& form, const char* name) {
@@ -232,6 +237,52 @@ TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
         restarted.PlaceFromSettings({{0, 0, 1280, 1024}});
         EXPECT_EQ(QRect(restarted.pos(), restarted.size()), shown);
     }
+}
+
+TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
+    WindowDesk desk;
+    QSignalSpy reloaded(&desk.workstation, &Workstation::optionsReloaded);
+    const std::string master = desk.folder.Read("OPTIONS.MAS");
+    QPointer<OptionsForm> form = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
+    // Saved: the file and the option table take what was typed.
+    const std::string typed = OvertypeStart(*form, "txtContent", "  12.5 ");
+    Click(*form, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), typed);
+    EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
+    EXPECT_EQ(reloaded.count(), 1);
+    // Restore default: the master copy in the file and in the window.
+    Click(*form, "cmdRestoreDefault");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), master);
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    // A save that cannot write and a restore without the master say so;
+    // nothing typed is lost to a fault, and the table stays.
+    const std::string again = OvertypeStart(*form, "txtContent", "  14.5 ");
+    std::filesystem::remove(desk.folder / "OPTIONS.OPT");
+    std::filesystem::create_directories(desk.folder / "OPTIONS.OPT" / "keep");
+    std::filesystem::remove(desk.folder / "OPTIONS.MAS");
+    for (const auto& [button, said] : {std::pair{"btnSave", "OPTIONS.OPT"},
+                                       {"cmdRestoreDefault", "Cannot do what is requested."}}) {
+        desk.platform.ClearMessages();
+        Click(*form, button);
+        ASSERT_EQ(desk.platform.Messages().size(), 1u) << button;
+        EXPECT_NE(desk.platform.Messages()[0].text.find(said), std::string::npos) << button;
+        EXPECT_EQ(Shown(*form, "txtContent"), again) << button;
+    }
+    EXPECT_EQ(reloaded.count(), 1);
+    EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
+    Click(*form, "btnQuit");
+    testing::DiscardClosedWindows();
+    EXPECT_FALSE(form);
+    // A missing file opens nothing.
+    desk.platform.ClearMessages();
+    std::filesystem::remove_all(desk.folder / "OPTIONS.OPT");
+    EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].text, "File Not Found");
 }
 
 }  // namespace

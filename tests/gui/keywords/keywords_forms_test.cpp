@@ -1,15 +1,17 @@
-// KW_SYSTM chosen from as a user does: each list and button opens its
-// lesson in the data window as the core gives it; a missing lesson says
-// which file it could not find; Command1 closes it. Every entry's file is held in
-// tests/keywords/keywords_test.cpp.
+// KW_SYSTM and the Keywords grid chosen from as a user does. Every entry's
+// file and every cell's message are held in tests/keywords/keywords_test.cpp.
 #include "gui/keywords/keyword_system_form.hpp"
-
+#include "gui/keywords/keywords_form.hpp"
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QTableWidget>
 
+#include "gui/keywords/keyword_system_form.hpp"
 #include "support/window_desk.hpp"
+#include "gui/keywords/keywords_form.hpp"
+#include "keywords/keyword_texts.hpp"
 
 namespace solvaris {
 namespace {
@@ -64,6 +66,27 @@ TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     EXPECT_EQ(desk.dataWindow.shows, shows);
     testing::Click(form, "Command1");
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(KeywordsForm, ACellsBoxCarriesItsLabelAndKeywords) {
+    testing::WindowDesk desk;
+    KeywordsForm form(desk.workstation);
+    form.show();
+    auto& grid = testing::Control<QTableWidget>(form, "grdOutput");
+    for (const auto& [row, column, label] :
+         std::initializer_list<std::tuple<int, int, const char*>>{
+             {4, 1, "Leo"}, {11, 2, "12th house"}, {8, 3, ""}}) {
+        SCOPED_TRACE(label);
+        desk.platform.ClearMessages();
+        EXPECT_EQ(grid.item(row, column)->text(), label);
+        const QRect cell = grid.visualRect(grid.model()->index(row, column));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_EQ(desk.platform.Messages().size(), *label ? 1u : 0u);
+        if (*label) {
+            EXPECT_EQ(desk.platform.Messages()[0].title, label);
+            EXPECT_EQ(desk.platform.Messages()[0].text, KeywordMessage(label));
+        }
+    }
 }
 
 }  // namespace

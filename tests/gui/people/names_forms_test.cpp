@@ -1,13 +1,14 @@
-// The names file's rules hold their table in tests/people/names_file_test.cpp.
-#include "gui/people/names_form.hpp"
-
+// The names list and its editor. The names file's rules hold their table in
+// tests/people/names_file_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 
+#include "gui/people/names_form.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
 #include "support/window_desk.hpp"
+#include "gui/people/name_edit_form.hpp"
 
 namespace solvaris {
 namespace {
@@ -34,15 +35,12 @@ TEST(NamesForm, AClickOrKeyFillsEitherEntryAsTheCoreDoes) {
         EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(expected)) << record.name;
         EXPECT_EQ(testing::Showing(*desk.natal), EntryOf(expected)) << record.name;
     };
-    for (const std::size_t row : {std::size_t{0}, std::size_t{3}, lines.size() - 1}) {
-        ClickLine(List(names), static_cast<int>(row));
-        expectFilledFrom(row);
-        // InputD1 went back to the present moment.
-        EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2026");
-    }
+    ClickLine(List(names), static_cast<int>(lines.size() - 1));
+    expectFilledFrom(lines.size() - 1);
+    // InputD1 went back to the present moment.
+    EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2026");
     for (const auto& [key, row] :
-         {std::pair{Qt::Key_Home, std::size_t{0}}, std::pair{Qt::Key_Down, std::size_t{1}},
-          std::pair{Qt::Key_End, lines.size() - 1}}) {
+         {std::pair{Qt::Key_Home, std::size_t{0}}, std::pair{Qt::Key_Down, std::size_t{1}}}) {
         QTest::keyClick(&List(names), key);
         expectFilledFrom(row);
     }
@@ -106,17 +104,23 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     EXPECT_FALSE(names.isVisible());
 }
 
+// A bad record at the end is said; the good ones are listed.
 TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     WindowDesk desk;
     std::string file;
     for (int i = 0; i < 100; ++i) {
         file += "Person " + std::to_string(i) + ",01 Jan 1950,1.00,A,0,000.00,00.00\r\n";
     }
-    desk.folder.Write("NAMES.FIL", file);
+    desk.folder.Write("NAMES.FIL", file + "B,1,2\r\n");
     NamesForm names(desk.workstation);
     names.resize(320, 420);
     names.show();
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(
+        desk.platform.Messages()[0].text.rfind("You have an error in the current names file.", 0),
+        0u);
     QListWidget& list = List(names);
+    ASSERT_EQ(list.count(), 100);
     const auto topRow = [&list]() { return list.indexAt(QPoint(4, 4)).row(); };
     ASSERT_GE(list.viewport()->height() / list.visualItemRect(list.item(0)).height(), 13);
     struct Case {
@@ -141,16 +145,66 @@ TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     }
 }
 
-TEST(NamesForm, ABadFileIsSaidAndItsGoodRecordsListed) {
-    WindowDesk desk;
-    desk.folder.Write("NAMES.FIL", "A,05 Dec 1950,7.45,P,5,074.00,40.43\r\nB,1,2\r\n");
+constexpr const char* kTwoNames =
+    "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\nTwo,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n";
+
+TEST(NameEditForm, SaveAndQuitRoundTripTheFile) {
+    for (const bool fileThere : {true, false}) {
+        SCOPED_TRACE(fileThere ? "file there" : "no file yet");
+        testing::WindowDesk desk;
+        const std::string file = (desk.folder / "TWO.FIL").string();
+        desk.folder.Write("TWO.FIL", kTwoNames);
+        desk.workstation.names.currentFile = file;
+        NamesForm names(desk.workstation);
+        names.show();
+        if (!fileThere) {
+            std::filesystem::remove(file);
+        }
+        Click(names, "cmdEditList");
+        auto& editor = Control<NameEditForm>(names, "NameEdit");
+        EXPECT_EQ(editor.windowTitle().toStdString(), "Edit: " + file);
+        EXPECT_EQ(testing::Shown(editor, "txtContent"), fileThere ? kTwoNames : "");
+        auto& text = Control<QPlainTextEdit>(editor, "txtContent");
+        text.moveCursor(QTextCursor::End);
+        // A blank line after it stays in the file; the list passes over it.
+        text.insertPlainText("Three,03 Mar 1903,3.00,A,0,000.00,00.00\n\n");
+        Click(editor, "btnSave");
+        EXPECT_TRUE(desk.platform.Messages().empty());
+        const std::string saved = std::string(fileThere ? kTwoNames : "") +
+                                  "Three,03 Mar 1903,3.00,A,0,000.00,00.00\r\n\r\n";
+        EXPECT_EQ(desk.folder.Read("TWO.FIL"), saved);
+        Click(names, "cmdEditList");  // the open editor comes forward, no second one
+        EXPECT_EQ(names.findChildren<NameEditForm*>().size(), 1);
+        Click(editor, "btnQuit");
+        EXPECT_EQ(Lines(Control<QListWidget>(names, "NamesOnFile")),
+                  fileThere ? (std::vector<std::string>{"One", "Two", "Three"})
+                            : std::vector<std::string>{"Three"});
+    }
+}
+
+TEST(NameEditForm, ARefusedOrFailedSaveSaysSoAndKeepsTheText) {
+    testing::WindowDesk desk;
+    desk.folder.Write("TWO.FIL", kTwoNames);
+    desk.workstation.names.currentFile = (desk.folder / "TWO.FIL").string();
     NamesForm names(desk.workstation);
-    names.show();
+    Click(names, "cmdEditList");
+    auto& editor = Control<NameEditForm>(names, "NameEdit");
+    auto& text = Control<QPlainTextEdit>(editor, "txtContent");
+    // A comma in a name would shift every later record: refused, file kept.
+    text.setPlainText("Smith, Jo,01 Jan 1901,1.00,A,0,000.00,00.00\n");
+    Click(editor, "btnSave");
     ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(
-        desk.platform.Messages()[0].text.rfind("You have an error in the current names file.", 0),
-        0u);
-    EXPECT_EQ(Lines(List(names)), std::vector<std::string>{"A"});
+    EXPECT_NE(desk.platform.Messages()[0].text.find("comma"), std::string::npos);
+    EXPECT_EQ(desk.folder.Read("TWO.FIL"), kTwoNames);
+    desk.platform.ClearMessages();
+    // The folder goes away under the editor: nowhere to write.
+    text.setPlainText("Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");
+    std::filesystem::remove_all(desk.folder.path());
+    Click(editor, "btnSave");
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
+    EXPECT_EQ(desk.platform.Messages()[0].text.rfind("The names file was not saved: ", 0), 0u);
+    EXPECT_EQ(text.toPlainText(), "Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");
 }
 
 }  // namespace

@@ -1,0 +1,297 @@
+// The cities list, its editor, TZ help and the atlas exchange. The rules hold
+// their tables in tests/people: places_test.cpp, zone_history_test.cpp.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <csignal>
+#include <optional>
+
+#include "gui/people/geograph_form.hpp"
+#include "gui/people/long_lat_form.hpp"
+#include "people/cities_file.hpp"
+#include "support/window_desk.hpp"
+#include "gui/people/time_zone_form.hpp"
+#include "gui/people/atlas_exchange_form.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::Click;
+using testing::ClickLine;
+using testing::Control;
+using testing::EntryOf;
+using testing::Lines;
+using testing::Showing;
+using testing::Shown;
+using testing::WindowDesk;
+
+TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoes) {
+    for (const auto& [city, secondPerson, key] :
+         std::initializer_list<std::tuple<const char*, bool, Qt::Key>>{
+             {"San Francisco,California", false, Qt::Key_unknown},
+             {"Kathmandu,Nepal", true, Qt::Key_unknown},
+             {"London,England", false, Qt::Key_Down}}) {
+        SCOPED_TRACE(city);
+        WindowDesk desk({.entryWindows = true});
+        desk.workstation.diurnalEntry.chk2ndPerson = secondPerson;
+        desk.workstation.AnnounceEntryChanged();
+        auto* geograph = new GeographForm(desk.workstation);
+        geograph->show();
+        auto& list = Control<QListWidget>(*geograph, "CitiesOnFile");
+        NatalEntryWindow natal = desk.workstation.natalEntry;
+        DiurnalEntryWindow diurnal = desk.workstation.diurnalEntry;
+        ClickLine(list, city);
+        if (key != Qt::Key_unknown) {
+            natal = desk.workstation.natalEntry;
+            diurnal = desk.workstation.diurnalEntry;
+            QTest::keyClick(&list, key);
+        }
+        // The core's own pick on copies of the records, the oracle.
+        const auto cities = ReadCitiesList(desk.folder / "GA_MA.LL", desk.platform);
+        const CityRecord* record = CityOfListText(cities, list.currentItem()->text().toStdString());
+        ASSERT_NE(record, nullptr);
+        const CityZones zones = ReadCityZones(desk.folder / kCityZonesFile);
+        ASSERT_TRUE(
+            PickCityRecord(*record, natal, diurnal, desk.session.options, desk.platform, zones));
+        EXPECT_EQ(testing::Showing(*desk.natal), EntryOf(natal));
+        EXPECT_EQ(testing::Showing(*desk.diurnal), EntryOf(diurnal));
+        EXPECT_EQ(desk.workstation.diurnalEntry.chk2ndPerson, secondPerson);
+        EXPECT_TRUE(desk.platform.Messages().empty());
+    }
+}
+
+// A shipped city's tz zone: daylight saving for July 1950, standard time for December.
+TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirthAndNamesTheRule) {
+    WindowDesk desk({.entryWindows = true});
+    auto* geograph = new GeographForm(desk.workstation);
+    geograph->show();
+    for (const auto& [month, zone, rule] :
+         {std::tuple{"7", "4", "EDT, daylight saving, 4 hours west (America/New_York)"},
+          std::tuple{"12", "5", "EST, standard time, 5 hours west (America/New_York)"}}) {
+        desk.workstation.natalEntry.fields.month = month;
+        desk.workstation.AnnounceEntryChanged();
+        ClickLine(Control<QListWidget>(*geograph, "CitiesOnFile"), "New York,New York");
+        EXPECT_EQ(testing::Shown(*desk.natal, "txtTZ"), zone) << month;
+        EXPECT_EQ(Control<QLabel>(*geograph, "lblZoneRule").text().toStdString(), rule);
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        EXPECT_NE(desk.dataWindow.text.find(std::string("  Time zone: ") + rule),
+                  std::string::npos);
+    }
+    desk.workstation.natalEntry.fields.zone = "4";  // typed by hand: no rule claimed
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_EQ(desk.dataWindow.text.find("Time zone:"), std::string::npos);
+}
+
+TEST(GeographForm, ChangeListEditThisListAndNames) {
+    WindowDesk desk({.entryWindows = true});
+    const auto file = desk.folder.Write("EUROPE.LL", "Paris,France,02E20,48N52,-1\r\n");
+    QPointer<GeographForm> geograph = new GeographForm(desk.workstation);
+    geograph->show();
+    auto& list = Control<QListWidget>(*geograph, "CitiesOnFile");
+    const auto shipped = Lines(list);
+    Click(*geograph, "cmdNewFileList");  // cancelled: nothing changes
+    EXPECT_EQ(Lines(list), shipped);
+    desk.platform.QueueChosenFile(file.string());
+    Click(*geograph, "cmdNewFileList");
+    EXPECT_EQ(desk.session.settings.geoDataFile, file.string());
+    EXPECT_EQ(Lines(list), std::vector<std::string>{"Paris,France"});
+
+    // Edit this List: one LongLat on the file; what it saves the list
+    // shows once the editor is closed.
+    Click(*geograph, "cmdEditList");
+    Click(*geograph, "cmdEditList");
+    ASSERT_EQ(testing::OpenWindows("LongLat").size(), 1u);
+    QWidget& editor = *testing::OpenWindows("LongLat")[0];
+    EXPECT_EQ(editor.windowTitle().toStdString(), "Edit: " + file.string());
+    Control<QPlainTextEdit>(editor, "txtContent").setPlainText("Oslo,Norway,10E45,59N55,-1\n");
+    Click(editor, "btnSave");
+    EXPECT_EQ(desk.folder.Read("EUROPE.LL"), "Oslo,Norway,10E45,59N55,-1\r\n");
+    Click(editor, "btnQuit");
+    testing::DiscardClosedWindows();
+    EXPECT_EQ(Lines(list), std::vector<std::string>{"Oslo,Norway"});
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    QSignalSpy names(geograph.data(), &GeographForm::namesRequested);
+    Click(*geograph, "Command1");
+    EXPECT_EQ(names.count(), 1);
+    testing::DiscardClosedWindows();
+    EXPECT_TRUE(geograph.isNull());
+}
+
+TEST(GeographForm, AMissingCitiesFileIsSaidAndNothingOpensToEdit) {
+    WindowDesk desk;
+    desk.session.settings.geoDataFile = (desk.folder / "NONE.LL").string();
+    GeographForm geograph(desk.workstation);
+    EXPECT_EQ(Control<QListWidget>(geograph, "CitiesOnFile").count(), 0);
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    desk.platform.ClearMessages();
+    Click(geograph, "cmdEditList");
+    EXPECT_TRUE(testing::OpenWindows("LongLat").empty());
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].text,
+              "Cannot open the cities file " + (desk.folder / "NONE.LL").string() + ".");
+}
+
+// While it lives, no file of this process may grow beyond a few bytes: a
+// full disk, as the file system reports it.
+class FullDisk {
+public:
+    FullDisk() {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = saved_;
+        tiny.rlim_cur = 8;
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(LongLatForm, TypedTextIsSavedAndAFullDiskLosesNothing) {
+    testing::WindowDesk desk;
+    const std::string onDisk = "New York,New York,74W00,40N43,5\r\n";
+    const auto file = desk.folder.Write("X.LL", onDisk);
+    auto editor = OpenCitiesEditor(file, desk.platform);
+    ASSERT_TRUE(editor.has_value());
+    QPointer<LongLatForm> form = new LongLatForm(desk.workstation, *editor);
+    form->show();
+    auto& text = testing::Control<QPlainTextEdit>(*form, "txtContent");
+    EXPECT_EQ(testing::Shown(*form, "txtContent"), onDisk);
+    // Typed at the end as a user types, Enter between the lines.
+    text.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&text, "Oslo,Norway,10E45,59N55,-1");
+    QTest::keyClick(&text, Qt::Key_Return);
+    QTest::keyClicks(&text, "Quito,Ecuador,78W31,00S13,5");
+    const std::string typed = onDisk + "Oslo,Norway,10E45,59N55,-1\r\nQuito,Ecuador,78W31,00S13,5";
+    {
+        FullDisk full;
+        Click(*form, "btnSave");
+    }
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    const ShownMessage& shown = desk.platform.Messages()[0];
+    EXPECT_EQ(shown.title, "Error!");
+    EXPECT_EQ(shown.text.rfind("The cities file was not saved: ", 0), 0u) << shown.text;
+    EXPECT_NE(shown.text.find("X.LL is unchanged."), std::string::npos) << shown.text;
+    EXPECT_EQ(desk.folder.Read("X.LL"), onDisk);
+    EXPECT_EQ(testing::Shown(*form, "txtContent"), typed);
+    // With room again the same text is saved, its last line ended.
+    Click(*form, "btnSave");
+    EXPECT_EQ(desk.folder.Read("X.LL"), typed + "\r\n");
+    Click(*form, "btnQuit");
+    testing::DiscardClosedWindows();
+    EXPECT_TRUE(form.isNull());
+}
+
+TEST(TimeZoneForm, TzHelpServesTheWindowThatOpenedItLastADatabaseZoneItsTypedMoment) {
+    WindowDesk desk({.entryWindows = true});
+    TimeZoneForm* first = nullptr;
+    for (const auto& [natal, line, zone, east] :
+         std::initializer_list<std::tuple<bool, const char*, const char*, bool>>{
+             {false, "India Standard Time", "-5.5", true},
+             {true, "Pacific Standard Time", "8", false},
+             {false, "Newfoundland Standard Time", "3.5", false}}) {
+        SCOPED_TRACE(line);
+        QWidget& caller = natal ? static_cast<QWidget&>(*desk.natal) : *desk.diurnal;
+        QWidget& other = natal ? static_cast<QWidget&>(*desk.diurnal) : *desk.natal;
+        const std::string otherBefore = testing::Showing(other);
+        Click(caller, "Label1");
+        auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window, first ? first : (first = window));  // one window, raised again
+        ClickLine(Control<QListWidget>(*window, "lstTimeZones"), line);
+        EXPECT_EQ(Shown(caller, natal ? "txtTZ" : "txtDiurnalTZ"), zone);
+        EXPECT_EQ(Control<QRadioButton>(caller, natal ? "optEast" : "optDiurnalEast").isChecked(),
+                  east);
+        EXPECT_EQ(testing::Showing(other), otherBefore);
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // A zone of the tz database, for the natal window: the offset of the typed moment.
+    struct Case {
+        const char *month, *day, *year, *hour;
+        std::optional<MessageAnswer> asked;  // the answer to the repeated-hour question
+        const char* zone;
+        const char* rule;  // what the line begins with; nullptr: the skipped hour said
+    };
+    Click(*desk.natal, "Label1");
+    QTest::keyClicks(&Control<QLineEdit>(*first, "txtZoneSearch"), "new_y");
+    ASSERT_EQ(testing::Lines(Control<QListWidget>(*first, "lstZoneNames")),
+              std::vector<std::string>{"America/New_York"});
+    for (const Case& c : {
+             Case{"7", "1", "1950", "7", std::nullopt, "4", "EDT, daylight saving"},
+             Case{"11", "7", "2021", "1", MessageAnswer::Yes, "4", "EDT"},
+             Case{"11", "7", "2021", "1", MessageAnswer::No, "5", "EST"},
+             Case{"3", "14", "2021", "2", std::nullopt, "5", nullptr},
+         }) {
+        SCOPED_TRACE(std::string(c.month) + "/" + c.day + "/" + c.year);
+        desk.workstation.natalEntry.fields = {c.month, c.day, c.year, c.hour, "30", false, "5",
+                                              "74",    "00",  false,  "40",   "43", false};
+        desk.workstation.AnnounceEntryChanged();
+        desk.platform.ClearMessages();
+        if (c.asked) {
+            desk.platform.QueueAnswer(*c.asked);
+        }
+        ClickLine(Control<QListWidget>(*first, "lstZoneNames"), "America/New_York");
+        EXPECT_EQ(Shown(*desk.natal, "txtTZ"), c.zone);
+        EXPECT_EQ(desk.platform.Messages().size(), c.asked || !c.rule ? 1u : 0u);
+        if (c.rule != nullptr) {
+            EXPECT_EQ(Control<QLabel>(*first, "lblZoneRule").text().toStdString().rfind(c.rule, 0),
+                      0u);
+        } else {
+            EXPECT_NE(desk.platform.Messages().back().text.find("did not happen"),
+                      std::string::npos);
+        }
+    }
+    Click(*first, "Command1");
+    testing::DiscardClosedWindows();
+    EXPECT_EQ(testing::OpenWindow<TimeZoneForm>("TimeZone"), nullptr);
+}
+
+TEST(TimeZoneForm, AMissingTableIsSaid) {
+    WindowDesk desk({.entryWindows = true});
+    std::filesystem::remove(desk.folder / "TZ.DAT");
+    Click(*desk.natal, "Label1");
+    auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Control<QListWidget>(*window, "lstTimeZones").count(), 0);
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].text, "The file TZ.DAT cannot be opened.");
+}
+
+TEST(AtlasExchangeForm, ThePlaceGoesOnYesIntoTheWindowClicked) {
+    testing::WindowDesk desk({.entryWindows = true});
+    const testing::TempFolder exchange;
+    desk.folder.Write("PCATPATH.TXT", exchange.path().string() + "\r\n");
+    const auto script = desk.folder.Write(
+        "ATLAS.EXE",
+        "#!/bin/sh\nprintf 'Sydney, NSW\\r\\n33S52\\r\\n151E12\\r\\nAustralia\\r\\n"
+        "-10 hours\\r\\n' > '" +
+            (exchange / "TSRTEMP.TXT").string() + "'\n");
+    ::chmod(script.c_str(), 0755);
+    desk.session.settings.atlasDir = desk.folder.path().string() + "/";
+    desk.platform.QueueAnswer(MessageAnswer::Yes);
+    const std::string natal = Showing(*desk.natal);
+    DiurnalEntryWindow expected = desk.workstation.diurnalEntry;
+    expected.fields = {"1",   "1",  "2000", "12", "00", true, "-10",
+                       "151", "12", true,   "33", "52", true};
+    testing::Click(*desk.diurnal, "Label2");
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.platform.Messages()[0].title, "Accept or Reject data");
+    EXPECT_EQ(Showing(*desk.diurnal), EntryOf(expected));
+    EXPECT_EQ(Showing(*desk.natal), natal);
+}
+
+}  // namespace
+}  // namespace solvaris
