@@ -9,10 +9,10 @@
 
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
-#include "people/entry_rules.hpp"
-#include "support/window_desk.hpp"
 #include "gui/entry/new_date_form.hpp"
+#include "people/entry_rules.hpp"
 #include "reports/new_date.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {

@@ -1,7 +1,5 @@
 // KW_SYSTM and the Keywords grid chosen from as a user does. Every entry's
 // file and every cell's message are held in tests/keywords/keywords_test.cpp.
-#include "gui/keywords/keyword_system_form.hpp"
-#include "gui/keywords/keywords_form.hpp"
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -9,9 +7,9 @@
 #include <QTableWidget>
 
 #include "gui/keywords/keyword_system_form.hpp"
-#include "support/window_desk.hpp"
 #include "gui/keywords/keywords_form.hpp"
 #include "keywords/keyword_texts.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {

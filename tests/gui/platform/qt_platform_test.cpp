@@ -2,27 +2,28 @@
 // programs, the choosers, the busy pointer; the printer into a PDF file read
 // back with poppler's pdftotext. Listing and preselection of SelectFIle hold
 // their table in tests/people/file_choice_test.cpp.
+#include "gui/platform/qt_platform.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <QLabel>
 #include <regex>
 
-#include "gui/platform/qt_platform.hpp"
-#include "support/temp_folder.hpp"
-#include "gui/platform/select_file_form.hpp"
-#include "support/window_desk.hpp"
 #include "gui/platform/qt_printer.hpp"
+#include "gui/platform/select_file_form.hpp"
 #include "reports/print_file.hpp"
 #include "support/run_program.hpp"
+#include "support/temp_folder.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {

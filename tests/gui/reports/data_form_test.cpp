@@ -2,19 +2,20 @@
 // its golden file in golden_reports_test.cpp.
 // PrntFile's page and size rules hold their table in saved_report_test.cpp,
 // TimelineRange's in tests/cli/report_command_test.cpp.
+#include "gui/reports/data_form.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFontMetricsF>
 #include <QPointer>
 
-#include "gui/reports/data_form.hpp"
 #include "engine/calendar.hpp"
+#include "gui/reports/print_file_form.hpp"
+#include "gui/reports/timeline_range_form.hpp"
+#include "reports/print_file.hpp"
 #include "reports/saved_report.hpp"
 #include "support/window_desk.hpp"
-#include "gui/reports/print_file_form.hpp"
-#include "reports/print_file.hpp"
-#include "gui/reports/timeline_range_form.hpp"
 
 namespace solvaris {
 namespace {

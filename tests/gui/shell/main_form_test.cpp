@@ -1,23 +1,24 @@
 // The main window driven as a user would: every item of its menu tree in both
 // modes, access keys, the home clock, About, Exit keeping the placements.
 // The Options file rules hold their table in tests/app/settings_test.cpp.
+#include "gui/shell/main_form.hpp"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
 #include <map>
-#include <QPlainTextEdit>
 
-#include "gui/shell/main_form.hpp"
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
-#include "support/window_desk.hpp"
 #include "gui/shell/options_form.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {

@@ -6,16 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 
-#include "gui/wheel/cw_aspect_form.hpp"
 #include "app/wheel_command.hpp"
-#include "support/window_desk.hpp"
+#include "gui/wheel/cw_aspect_form.hpp"
 #include "gui/wheel/duplicate_form.hpp"
-#include "gui/wheel/wheels_form.hpp"
 #include "gui/wheel/orbs_edit_form.hpp"
+#include "gui/wheel/wheels_form.hpp"
+#include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
