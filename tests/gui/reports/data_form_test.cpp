@@ -36,8 +36,13 @@ const ReportCommand& Command(std::string_view name) {
                          [name](const ReportCommand& c) { return c.name == name; });
 }
 
-TEST(DataForm, ShowsTheReportInColumnsAndKeepsItWhenMinimised) {
+// Shown in columns, kept while minimised, re-created where it was after it is
+// closed; Escape and a right click bring the main window up.
+TEST(DataForm, ShowsTheReportInColumnsMinimisedOrClosedAndGivesWayToTheMain) {
     WindowDesk desk({.dataForm = true});
+    QWidget main;
+    main.show();
+    desk.workstation.SetMainWindow(&main);
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(Form(desk).isVisible());
     EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
@@ -52,6 +57,29 @@ TEST(DataForm, ShowsTheReportInColumnsAndKeepsItWhenMinimised) {
     desk.workstation.RunReport(Command("summary"));
     EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
     EXPECT_GT(desk.session.reports.LineCount(), before);
+
+    QPointer<DataForm> first = &Form(desk);
+    first->showNormal();
+    first->resize(800, 600);
+    first->move(120, 90);
+    first->close();
+    testing::DiscardClosedWindows();
+    EXPECT_TRUE(first.isNull());
+    desk.workstation.RunReport(Command("summary"));
+    EXPECT_TRUE(Form(desk).isVisible());
+    EXPECT_EQ(QRect(Form(desk).pos(), Form(desk).size()), QRect(120, 90, 800, 600));
+
+    auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
+    for (const bool escape : {true, false}) {
+        Form(desk).activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form(desk)));
+        if (escape) {
+            QTest::keyClick(&text, Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(text.viewport(), Qt::RightButton);
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
+    }
 }
 
 TEST(DataForm, EachMenuCommandDoesItsWork) {
@@ -170,39 +198,6 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
 }
 
-TEST(DataForm, ClosedWindowComesBackWithTheNextReportWhereItWas) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    QPointer<DataForm> first = &Form(desk);
-    first->resize(800, 600);
-    first->move(120, 90);
-    first->close();
-    testing::DiscardClosedWindows();
-    EXPECT_TRUE(first.isNull());
-    desk.workstation.RunReport(Command("summary"));
-    EXPECT_TRUE(Form(desk).isVisible());
-    EXPECT_EQ(QRect(Form(desk).pos(), Form(desk).size()), QRect(120, 90, 800, 600));
-}
-
-TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
-    WindowDesk desk({.dataForm = true});
-    QWidget main;
-    main.show();
-    desk.workstation.SetMainWindow(&main);
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
-    for (const bool escape : {true, false}) {
-        Form(desk).activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form(desk)));
-        if (escape) {
-            QTest::keyClick(&text, Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(text.viewport(), Qt::RightButton);
-        }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
-    }
-}
-
 // Print shows the current report, Print Data the whole session, each
 // printed as shown: the first page break after 60 lines, the size the
 // widest line allows.
@@ -229,19 +224,8 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
     }
 }
 
-TEST(PrintFileForm, EditsAreWhatPrints) {
-    WindowDesk desk;
-    desk.folder.Write(std::string(kPrintFileName), "first\r\nsecond\r\n");
-    PrintFileForm form(desk.workstation);
-    auto& content = testing::Control<QPlainTextEdit>(form, "txtContent");
-    content.selectAll();
-    QTest::keyClicks(&content, "Only this");
-    Click(form, "btnPrint");
-    EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>{"Only this"});
-    EXPECT_EQ(desk.folder.Read(std::string(kPrintFileName)), "Only this\r\n");
-}
-
-TEST(PrintFileForm, CancelDialogCancelAndFailure) {
+// Edits are what prints; cancel, a cancelled print dialog and a failed print.
+TEST(PrintFileForm, EditsPrintedCancelDialogCancelAndFailure) {
     struct Case {
         const char* button;
         bool dialogCancelled;
@@ -250,24 +234,32 @@ TEST(PrintFileForm, CancelDialogCancelAndFailure) {
         int jobs;
     };
     for (const Case& c :
-         {Case{"btnCancel", false, "", false, 0}, Case{"btnPrint", true, "", true, 0},
-          Case{"btnPrint", false, "out of paper", true, 1}}) {
+         {Case{"btnPrint", false, "", false, 1}, Case{"btnCancel", false, "", false, 0},
+          Case{"btnPrint", true, "", true, 0}, Case{"btnPrint", false, "out of paper", true, 1}}) {
         SCOPED_TRACE(c.button + c.failure);
         WindowDesk desk;
-        desk.folder.Write(std::string(kPrintFileName), "a line\r\n");
+        desk.folder.Write(std::string(kPrintFileName), "first\r\nsecond\r\n");
         desk.printed.failure = c.failure;
         if (c.dialogCancelled) {
             desk.workstation.SetPrinterChooser([] { return std::unique_ptr<Printer>(); });
         }
         PrintFileForm form(desk.workstation);
         form.show();
+        auto& content = testing::Control<QPlainTextEdit>(form, "txtContent");
+        content.selectAll();
+        QTest::keyClicks(&content, "Only this");
         Click(form, c.button);
         EXPECT_EQ(form.isVisible(), c.stillOpen);
         EXPECT_EQ(desk.printed.jobsEnded, c.jobs);
+        if (c.jobs == 1) {
+            EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>{"Only this"});
+        }
         ASSERT_EQ(desk.platform.Messages().size(), c.failure.empty() ? 0u : 1u);
         if (!c.failure.empty()) {
             EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
             EXPECT_NE(desk.platform.Messages()[0].text.find(c.failure), std::string::npos);
+        } else if (c.jobs == 1) {
+            EXPECT_EQ(desk.folder.Read(std::string(kPrintFileName)), "Only this\r\n");
         }
     }
 }
@@ -278,7 +270,9 @@ std::string Range(QWidget& form) {
            Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear");
 }
 
-TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
+// A date that is none and a range the core refuses keep the window; the
+// range rules hold their table in tests/cli/report_command_test.cpp.
+TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefused) {
     WindowDesk desk({.goldenChart = false});
     {
         // Before any chart the range starts today.
@@ -287,10 +281,23 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     }
     testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
     ASSERT_TRUE(desk.workstation.ComputeChart());
-
+    const int shows = desk.dataWindow.shows;
     TimelineRangeForm form(desk.workstation);
     form.show();
     EXPECT_EQ(Range(form), "1/1/2000 12/31/2000");
+    for (const auto& [control, keys, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"txtFromMonth", "13", kTimelineDateError},
+             {"txtToYear", "1999", "The range ends before it begins."}}) {
+        TypeInto(form, control, keys);
+        Click(form, "cmdOK");
+        ASSERT_EQ(desk.platform.Messages().size(), 1u);
+        EXPECT_EQ(desk.platform.Messages()[0].text, message);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(desk.dataWindow.shows, shows);
+        desk.platform.ClearMessages();
+        TypeInto(form, control, control == std::string("txtToYear") ? "2000" : "1");
+    }
     Click(form, "chkProgressions");
     Click(form, "chkDirections");
     TypeInto(form, "txtToMonth", "3");
@@ -302,28 +309,6 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTicked) {
     EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
     EXPECT_EQ(text.find("Pr. "), std::string::npos);
     EXPECT_EQ(text.find("SA. "), std::string::npos);
-}
-
-// A date that is none and a range the core refuses; the range rules hold
-// their table in tests/cli/report_command_test.cpp.
-TEST(TimelineRangeForm, AWrongRangeIsRefusedAndTheWindowStays) {
-    for (const auto& [control, keys, message] :
-         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
-             {"txtFromMonth", "13", kTimelineDateError},
-             {"txtToYear", "1999", "The range ends before it begins."}}) {
-        SCOPED_TRACE(message);
-        WindowDesk desk;
-        ASSERT_TRUE(desk.workstation.ComputeChart());
-        const int shows = desk.dataWindow.shows;
-        TimelineRangeForm form(desk.workstation);
-        form.show();
-        TypeInto(form, control, keys);
-        Click(form, "cmdOK");
-        ASSERT_EQ(desk.platform.Messages().size(), 1u);
-        EXPECT_EQ(desk.platform.Messages()[0].text, message);
-        EXPECT_TRUE(form.isVisible());
-        EXPECT_EQ(desk.dataWindow.shows, shows);
-    }
 }
 
 }  // namespace
