@@ -1,6 +1,6 @@
 // Start-up on a program folder: the house system of option 27, the entry
-// windows at the present moment, the chart and wheel when option 210 asks;
-// a missing wheel file said once. A house change keeps its report.
+// windows at the present moment, the chart and wheel when option 210 asks; a
+// missing wheel file said once. A house change keeps its report.
 #include "gui/shell/start_up.hpp"
 
 #include <gtest/gtest.h>
@@ -91,24 +91,19 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         EXPECT_TRUE(screen.contains(cities->frameGeometry()));
         testing::Click(*cities, "Command1");
         EXPECT_TRUE(names.isVisible());
+        // A house change closes the data window; the recomputed report
+        // appears in a new one, and stays when the same house comes again.
+        for (int twice = 0; twice < 2 && c.chartOption == 1; ++twice) {
+            main->findChild<QAction*>("mnuHouseKoch")->trigger();
+            testing::DiscardClosedWindows();
+            EXPECT_TRUE(ShownReport().contains(QStringLiteral("Koch")));
+        }
+        EXPECT_EQ(desk.platform.Messages().size(), c.removed ? 1u : 0u);
     }
 }
 
-// The Input command of a house change closes the data window; the
-// recomputed report appears in a new one and stays when the closed one is
-// gone.
-TEST(StartUp, HouseChangeShowsTheNewReportAndTheTitleClosesOnOK) {
-    WindowDesk desk({.goldenChart = false});
-    SetStartOptions(desk, 1, 1);
-    const auto main = StartUp(desk.workstation, StartUpSteps{false});
-    ASSERT_TRUE(ShownReport().contains(QStringLiteral("Placidus")));
-    for (const char* item : {"mnuHouseKoch", "mnuHouseMorinus", "mnuHouseMorinus"}) {
-        main->findChild<QAction*>(item)->trigger();
-        testing::DiscardClosedWindows();
-        EXPECT_TRUE(ShownReport().contains(QString::fromLatin1(item).mid(8))) << item;
-    }
-    EXPECT_TRUE(desk.platform.Messages().empty());
-    // The title window's OK closes it.
+TEST(StartUp, TheTitleClosesOnOK) {
+    WindowDesk desk;
     TitleForm title(desk.workstation);
     QTimer::singleShot(0, [&title]() { testing::Click(title, "cmdOK"); });
     EXPECT_EQ(title.exec(), QDialog::Accepted);
