@@ -1,5 +1,4 @@
-// The golden New York chart as the entry windows hold it, the shipped program
-// folder opened on a session, and the golden report texts.
+// The golden New York chart, the shipped program folder and the golden reports.
 #pragma once
 
 #include <filesystem>

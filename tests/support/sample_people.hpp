@@ -1,5 +1,4 @@
-// Birth records for tests and benchmarks, New York by default, and the
-// natal entry window as a user types the sample birth.
+// Birth records for tests and benchmarks, New York by default; the sample entry.
 #pragma once
 
 #include <cstdint>

@@ -29,11 +29,9 @@ public:
     DateOrder UserDateOrder() const override { return DateOrder::MonthDayYear; }
     bool TwelveHourClock() const override { return twelveHourClock_; }
 
-    // Answers for Yes/No and Yes/No/Cancel boxes, used in order; an empty
-    // script answers the default button, else Yes.
+    // Answers used in order; an empty script answers a box's default button
+    // (else Yes) and cancels a chooser or an input box.
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
-    // Answers of the file chooser and the input box, used in order; an empty
-    // script cancels.
     void QueueChosenFile(std::string path) { chosenFiles_.push_back(std::move(path)); }
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
     // A fixed present instant, in universal time.

@@ -1,5 +1,4 @@
-// A fresh folder per test, removed afterwards, with small helpers to put
-// files into it and read them back byte for byte.
+// A fresh folder per test, removed afterwards; files written and read back.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -233,6 +233,12 @@ T* OpenWindow(const char* name) {
     return shown.empty() ? nullptr : qobject_cast<T*>(shown.front());
 }
 
+// The text of the only message shown, else how many there were.
+inline std::string Said(const ScriptedPlatform& platform) {
+    const auto& shown = platform.Messages();
+    return shown.size() == 1 ? shown[0].text : std::to_string(shown.size()) + " messages";
+}
+
 // The pages of a PDF file: its page objects, not the page tree.
 inline long PdfPageCount(const std::string& pdf) {
     static const std::regex page(R"(/Type\s*/Page[^s])");

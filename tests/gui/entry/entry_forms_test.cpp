@@ -216,8 +216,7 @@ TEST(NewDateForm, AWrongDateIsRefusedAndOKReportsTheTypedDay) {
     EXPECT_EQ(Showing(form), "1|1|2000|");  // the diurnal day
     TypeInto(form, "txtMonth", "13");
     Click(form, "cmdOK");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text, kNewDateError);
+    EXPECT_EQ(testing::Said(desk.platform), kNewDateError);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(desk.session.charts.diurnalDayNumber, day);
     EXPECT_EQ(desk.dataWindow.shows, shows);

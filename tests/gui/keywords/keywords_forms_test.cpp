@@ -58,8 +58,7 @@ TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     const int shows = desk.dataWindow.shows;
     std::filesystem::remove(desk.folder / "ASPECTS.TXT");
     testing::Click(form, "OKAspects");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text,
+    EXPECT_EQ(testing::Said(desk.platform),
               "Cannot find the file called " + (desk.folder / "ASPECTS.TXT").string() + ".");
     EXPECT_EQ(desk.dataWindow.shows, shows);
     testing::Click(form, "Command1");

@@ -115,10 +115,8 @@ TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     NamesForm names(desk.workstation);
     names.resize(320, 420);
     names.show();
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(
-        desk.platform.Messages()[0].text.rfind("You have an error in the current names file.", 0),
-        0u);
+    EXPECT_EQ(testing::Said(desk.platform).rfind("You have an error in the current names file.", 0),
+              0u);
     QListWidget& list = List(names);
     ASSERT_EQ(list.count(), 100);
     const auto topRow = [&list]() { return list.indexAt(QPoint(4, 4)).row(); };
@@ -178,8 +176,7 @@ TEST(NameEditForm, SaveQuitAndARefusedOrFailedSaveKeepsTheText) {
     // A comma in a name would shift every later record: refused, file kept.
     text->setPlainText("Smith, Jo,01 Jan 1901,1.00,A,0,000.00,00.00\n");
     Click(*editor, "btnSave");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_NE(desk.platform.Messages()[0].text.find("comma"), std::string::npos);
+    EXPECT_NE(testing::Said(desk.platform).find("comma"), std::string::npos);
     EXPECT_EQ(desk.folder.Read("TWO.FIL"), saved);
     // The folder goes away under the editor: nowhere to write.
     text->setPlainText("Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");

@@ -131,8 +131,7 @@ TEST(GeographForm, ChangeListEditThisListAndNames) {
         FullDisk full;
         Click(editor, "btnSave");
     }
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    const std::string said = desk.platform.Messages()[0].text;
+    const std::string said = testing::Said(desk.platform);
     EXPECT_EQ(said.rfind("The cities file was not saved: ", 0), 0u) << said;
     EXPECT_NE(said.find("EUROPE.LL is unchanged."), std::string::npos) << said;
     EXPECT_EQ(desk.folder.Read("EUROPE.LL"), paris);
@@ -214,8 +213,7 @@ TEST(TimeZoneForm, AMissingTableIsSaid) {
     auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Control<QListWidget>(*window, "lstTimeZones").count(), 0);
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text, "The file TZ.DAT cannot be opened.");
+    EXPECT_EQ(testing::Said(desk.platform), "The file TZ.DAT cannot be opened.");
 }
 
 TEST(AtlasExchangeForm, ThePlaceGoesOnYesIntoTheWindowClicked) {

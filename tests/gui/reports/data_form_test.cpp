@@ -160,8 +160,7 @@ TEST(DataForm, SaveAsThenSaveWriteTheSessionAndAFailureKeepsEverything) {
     desk.platform.QueueChosenFile(path);
     const std::string shown = Shown(desk);
     Item(desk, "mnuFileSaveAs")->trigger();
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_NE(desk.platform.Messages()[0].text.find(path), std::string::npos);
+    EXPECT_NE(testing::Said(desk.platform).find(path), std::string::npos);
     EXPECT_EQ(Shown(desk), shown);
     EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
 }
@@ -291,8 +290,7 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefuse
              {"txtToYear", "1999", "The range ends before it begins."}}) {
         TypeInto(form, control, keys);
         Click(form, "cmdOK");
-        ASSERT_EQ(desk.platform.Messages().size(), 1u);
-        EXPECT_EQ(desk.platform.Messages()[0].text, message);
+        EXPECT_EQ(testing::Said(desk.platform), message);
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(desk.dataWindow.shows, shows);
         desk.platform.ClearMessages();

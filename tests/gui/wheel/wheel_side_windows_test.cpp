@@ -136,10 +136,9 @@ TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
     desk.platform.ClearMessages();
     desk.session.currentOrbFile = (desk.folder / "GONE.ORB").string();
     EXPECT_EQ(OpenOrbsEdit(desk.workstation), nullptr);
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text, "The orb file " + desk.session.currentOrbFile +
-                                                    " cannot be read (no such file), so it cannot "
-                                                    "be edited.");
+    EXPECT_EQ(testing::Said(desk.platform), "The orb file " + desk.session.currentOrbFile +
+                                                " cannot be read (no such file), so it cannot "
+                                                "be edited.");
     // Built directly, the window has nothing to lose: Save is off.
     OrbsEditForm unread(desk.workstation);
     EXPECT_FALSE(testing::Control<QPushButton>(unread, "btnSave").isEnabled());
