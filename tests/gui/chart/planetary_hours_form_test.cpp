@@ -19,8 +19,7 @@ using testing::Click;
 using testing::Control;
 using testing::WindowDesk;
 
-// What the window shows as the report's day lines: the date heading, the
-// place heading without the zone, and the twelve grid rows.
+// The window's day lines: the date, the place without the zone, the twelve rows.
 std::vector<std::string> ShownLines(QWidget& form) {
     const QString place = Control<QLabel>(form, "lblPlace").text();
     std::vector<std::string> lines{Control<QLabel>(form, "lblDate").text().toStdString(),

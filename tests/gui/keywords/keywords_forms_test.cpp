@@ -16,8 +16,7 @@ namespace {
 
 using testing::WindowDesk;
 
-// An empty line, the lesson's lines behind two blanks, the closing empty
-// line and the window's spare one.
+// The lesson as the window shows it: behind two blanks, between empty lines.
 std::string Lesson(const WindowDesk& desk, const char* file) {
     const auto lesson = ReadTextLines(desk.folder / file);
     std::vector<std::string> lines{""};

@@ -90,8 +90,7 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     Click(names, "cmdNewFileList");
     EXPECT_EQ(Lines(List(names)), (std::vector<std::string>{"One", "Two"}));
     EXPECT_EQ(desk.session.settings.dataFile, other);
-    // Save to disk of a name held in capitals: No keeps both, and the list
-    // shows the new entry selected.
+    // Save to disk of a name held in capitals: No keeps both, the new one selected.
     testing::TypeInto(*desk.natal, "txtName", "two");
     desk.platform.QueueAnswer(MessageAnswer::No);
     Click(*desk.natal, "cmdSave");

@@ -113,9 +113,8 @@ TEST(GeographForm, ChangeListEditThisListAndNames) {
     EXPECT_EQ(desk.session.settings.geoDataFile, file.string());
     EXPECT_EQ(Lines(list), std::vector<std::string>{"Paris,France"});
 
-    // Edit this List: one LongLat on the file, typed at its end as a user
-    // types. A full disk loses neither the file nor the text; what it saves
-    // the list shows once the editor is closed.
+    // Edit this List: one LongLat on the file. A full disk loses neither the
+    // file nor the text; what it saves the list shows once the editor closes.
     Click(*geograph, "cmdEditList");
     Click(*geograph, "cmdEditList");
     ASSERT_EQ(testing::OpenWindows("LongLat").size(), 1u);

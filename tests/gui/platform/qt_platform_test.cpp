@@ -127,8 +127,6 @@ TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
     QLocale::setDefault(QLocale::system());
 }
 
-// The clock in universal time, outside programs run or not started, the
-// busy pointer nesting.
 TEST(QtPlatform, NowOutsideProgramsAndTheBusyPointer) {
     QtPlatform platform;
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
@@ -152,8 +150,6 @@ TEST(QtPlatform, NowOutsideProgramsAndTheBusyPointer) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// The saving chooser: the proposed file preselected, a new name typed over
-// it and accepted, or the dialog cancelled.
 TEST(QtPlatform, SavingChooserPreselectsAndAnswersTheChosenFile) {
     testing::TempFolder folder;
     const std::string other = (folder / "OTHER.FIL").string();
@@ -257,8 +253,7 @@ TEST(QtPrinter, PdfPagesFollowThePrintRules) {
     EXPECT_NE(failure.find("out.pdf"), std::string::npos) << failure;
 }
 
-// A printed line as pdftotext finds it: its page and the page's width, its
-// ends in points, its letters.
+// A printed line as pdftotext finds it: page, page width, ends in points, text.
 struct PrintedWord {
     int page;
     double pageWidth;

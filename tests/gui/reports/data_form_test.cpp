@@ -36,8 +36,6 @@ const ReportCommand& Command(std::string_view name) {
                          [name](const ReportCommand& c) { return c.name == name; });
 }
 
-// Shown in columns, kept while minimised, re-created where it was after it is
-// closed; Escape and a right click bring the main window up.
 TEST(DataForm, ShowsTheReportInColumnsMinimisedOrClosedAndGivesWayToTheMain) {
     WindowDesk desk({.dataForm = true});
     QWidget main;
@@ -49,8 +47,7 @@ TEST(DataForm, ShowsTheReportInColumnsMinimisedOrClosedAndGivesWayToTheMain) {
     // Columns line up: every character as wide as every other.
     const QFontMetricsF metrics(ShownFont(desk));
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
-    // Minimised, the window keeps what it showed; the report still goes
-    // into the session.
+    // Minimised, the window keeps what it showed; the session takes the report.
     const int before = desk.session.reports.LineCount();
     Form(desk).showMinimized();
     ASSERT_TRUE(Form(desk).Minimised());
@@ -197,9 +194,7 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
 }
 
-// Print shows the current report, Print Data the whole session, each
-// printed as shown: the first page break after 60 lines, the size the
-// widest line allows.
+// Printed as shown: the first page break after 60 lines, the size the widest allows.
 TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
     for (const char* item : {"mnuPrint", "mnuPrintData"}) {
         SCOPED_TRACE(item);
@@ -223,7 +218,6 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
     }
 }
 
-// Edits are what prints; cancel, a cancelled print dialog and a failed print.
 TEST(PrintFileForm, EditsPrintedCancelDialogCancelAndFailure) {
     struct Case {
         const char* button;
@@ -269,8 +263,7 @@ std::string Range(QWidget& form) {
            Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear");
 }
 
-// A date that is none and a range the core refuses keep the window; the
-// range rules hold their table in tests/cli/report_command_test.cpp.
+// The range rules hold their table in tests/cli/report_command_test.cpp.
 TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefused) {
     WindowDesk desk({.goldenChart = false});
     {

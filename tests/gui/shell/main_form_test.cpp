@@ -81,8 +81,7 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
                                   desk.printed.jobsEnded);
             };
             const auto untouched = state();
-            // A window that asks before it acts (the timeline's range) is
-            // answered Cancel.
+            // A window that asks before it acts (the timeline's) is cancelled.
             bool asked = false;
             QTimer::singleShot(0, [&asked] {
                 if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -173,8 +172,6 @@ TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
-// Ephemeris hides Data and Wheels until the next chart; About shows the
-// version and a click closes it; an Exit that cannot write says so.
 TEST(MainForm, EphemerisAboutAndAnExitThatCannotWrite) {
     WindowDesk desk;
     MainForm form(desk.workstation);
@@ -225,7 +222,6 @@ TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
         EXPECT_FALSE(wheels.isVisible());
         desk.main.reset();
 
-        // The next start reads the file and puts the window back.
         Session next;
         next.folder = desk.folder.path();
         next.settings = DefaultSettings(next.folder);
@@ -247,18 +243,15 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     ASSERT_TRUE(form);
     EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(Shown(*form, "txtContent"), master);
-    // Saved: the file and the option table take what was typed.
     const std::string typed = OvertypeStart(*form, "txtContent", "  12.5 ");
     Click(*form, "btnSave");
     EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), typed);
     EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
     EXPECT_EQ(reloaded.count(), 1);
-    // Restore default: the master copy in the window.
     Click(*form, "cmdRestoreDefault");
     EXPECT_EQ(Shown(*form, "txtContent"), master);
     EXPECT_TRUE(desk.platform.Messages().empty());
-    // A save that cannot write and a restore without the master say so;
-    // nothing typed is lost to a fault, and the table stays.
+    // A save that cannot write, a restore without the master: the text stays.
     const std::string again = OvertypeStart(*form, "txtContent", "  14.5 ");
     std::filesystem::remove(desk.folder / "OPTIONS.OPT");
     std::filesystem::create_directories(desk.folder / "OPTIONS.OPT" / "keep");

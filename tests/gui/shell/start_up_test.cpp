@@ -21,7 +21,6 @@ namespace {
 using testing::OpenWindow;
 using testing::WindowDesk;
 
-// The desk's folder with option 27 and option 210 set as asked.
 void SetStartOptions(WindowDesk& desk, int houseOption, int chartOption) {
     auto lines = *ReadTextLines(desk.folder / "OPTIONS.OPT");
     lines[27 - 1] = "    " + std::to_string(houseOption) + "  Houses";
@@ -29,7 +28,6 @@ void SetStartOptions(WindowDesk& desk, int houseOption, int chartOption) {
     desk.folder.Write("OPTIONS.OPT", JoinCrLf(lines));
 }
 
-// The visible data window's text, when one is shown.
 QString ShownReport() {
     auto* data = OpenWindow<QWidget>("OutputD1");
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
@@ -79,9 +77,8 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         names.close();
         desk.workstation.AnnounceInputCommand();
         EXPECT_TRUE(names.isVisible());
-        // "Click here for cities" goes to the cities list, wholly on the
-        // screen though the names list stands at its right edge; its own
-        // button comes back to the names.
+        // "Click here for cities", the names list at the screen's right edge:
+        // the cities list wholly on the screen; its own button comes back.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         names.move(screen.right() - names.frameGeometry().width() + 1, screen.top() + 40);
         testing::Click(names, "Command1");
@@ -91,8 +88,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         EXPECT_TRUE(screen.contains(cities->frameGeometry()));
         testing::Click(*cities, "Command1");
         EXPECT_TRUE(names.isVisible());
-        // A house change closes the data window; the recomputed report
-        // appears in a new one, and stays when the same house comes again.
+        // A house change's report in a new data window, also the same house again.
         for (int twice = 0; twice < 2 && c.chartOption == 1; ++twice) {
             main->findChild<QAction*>("mnuHouseKoch")->trigger();
             testing::DiscardClosedWindows();

@@ -1,7 +1,5 @@
-// The windows beside the wheel: CWAspect right of it where there is room,
-// else left of it; Duplicate's still picture; OrbsEdit typed over, saved and
-// reopened, every failure losing nothing. The grid's lines hold their table
-// in tests/reports/aspect_reports_test.cpp, the orb text's line ends in
+// The windows beside the wheel. The grid's lines hold their table in
+// tests/reports/aspect_reports_test.cpp, the orb text's line ends in
 // tests/aspects/orb_table_test.cpp.
 #include <gtest/gtest.h>
 

@@ -227,8 +227,7 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
               desk.main.get());
 }
 
-// Placed from the settings with option 209 (kept in them as it closes: the
-// main window's Exit test), else below the main window.
+// Kept in the settings as it closes: the main window's Exit test.
 TEST(WheelsForm, PlacementFromTheSettingsOrBelowTheMainWindow) {
     WindowDesk desk(kMain);
     desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
