@@ -28,7 +28,6 @@
 namespace solvaris {
 namespace {
 
-using testing::Control;
 using testing::Lines;
 
 struct SeenBox {
@@ -185,7 +184,7 @@ TEST(QtPlatform, SavingChooserPreselectsAndAnswersTheChosenFile) {
 }
 
 QListWidget& List(QWidget& chooser, const char* name) {
-    return Control<QListWidget>(chooser, name);
+    return testing::Control<QListWidget>(chooser, name);
 }
 
 TEST(SelectFileForm, SelectDoubleClickCancelAndAnUnreadableFolder) {
@@ -211,7 +210,8 @@ TEST(SelectFileForm, SelectDoubleClickCancelAndAnUnreadableFolder) {
         chooser.show();
         testing::ClickLine(List(chooser, "lstFolders"), "sub", true);
         EXPECT_EQ(Lines(List(chooser, "lstFiles")), std::vector<std::string>{"OTHER.FIL"});
-        EXPECT_EQ(Control<QLabel>(chooser, "lblFolder").text().toStdString(), here + "/sub");
+        EXPECT_EQ(testing::Control<QLabel>(chooser, "lblFolder").text().toStdString(),
+                  here + "/sub");
         testing::ClickLine(List(chooser, "lstFolders"), "..", true);
         EXPECT_EQ(Lines(List(chooser, "lstFiles")), files);
         EXPECT_TRUE(platform.Messages().empty());

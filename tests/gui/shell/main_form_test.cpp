@@ -23,7 +23,6 @@ namespace solvaris {
 namespace {
 
 using testing::Click;
-using testing::OvertypeStart;
 using testing::Shown;
 using testing::WindowDesk;
 
@@ -117,7 +116,7 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
     }
 }
 
-TEST(MainForm, EachWindowItemLeavesOneWindowOfItsOwn) {
+TEST(MainForm, EachWindowItemLeavesOneWindowOfItsOwnAndAccessKeysPassDisabledItems) {
     WindowDesk desk;
     MainForm form(desk.workstation);
     for (const auto& [item, window, afresh] :
@@ -135,11 +134,7 @@ TEST(MainForm, EachWindowItemLeavesOneWindowOfItsOwn) {
         ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
         EXPECT_EQ(first.isNull(), afresh);
     }
-}
-
-TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
+    // An access key shared with a disabled item runs the enabled one.
     desk.workstation.SetSecondPerson(true);
     for (const auto& [menuName, key, runs] :
          std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
@@ -155,7 +150,7 @@ TEST(MainForm, AnAccessKeySharedWithADisabledItemRunsTheEnabledOne) {
     }
 }
 
-TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
+TEST(MainForm, TheHomeClockEphemerisAboutAndAnExitThatCannotWrite) {
     WindowDesk desk;
     desk.session.options.Set(18, 5);  // New York: universal 19:05 is 14:05 at home
     desk.platform.SetTwelveHourClock(false);
@@ -170,11 +165,7 @@ TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
               "12|5|2026|2|5|optPM");
     EXPECT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(desk.platform.Messages().empty());
-}
 
-TEST(MainForm, EphemerisAboutAndAnExitThatCannotWrite) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
     form.show();
     desk.workstation.AnnounceEphemerisShown();
     const auto shown = [&form] {
@@ -243,7 +234,7 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     ASSERT_TRUE(form);
     EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(Shown(*form, "txtContent"), master);
-    const std::string typed = OvertypeStart(*form, "txtContent", "  12.5 ");
+    const std::string typed = testing::OvertypeStart(*form, "txtContent", "  12.5 ");
     Click(*form, "btnSave");
     EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), typed);
     EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
@@ -252,7 +243,7 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     EXPECT_EQ(Shown(*form, "txtContent"), master);
     EXPECT_TRUE(desk.platform.Messages().empty());
     // A save that cannot write, a restore without the master: the text stays.
-    const std::string again = OvertypeStart(*form, "txtContent", "  14.5 ");
+    const std::string again = testing::OvertypeStart(*form, "txtContent", "  14.5 ");
     std::filesystem::remove(desk.folder / "OPTIONS.OPT");
     std::filesystem::create_directories(desk.folder / "OPTIONS.OPT" / "keep");
     std::filesystem::remove(desk.folder / "OPTIONS.MAS");

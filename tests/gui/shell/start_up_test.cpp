@@ -18,7 +18,6 @@
 namespace solvaris {
 namespace {
 
-using testing::OpenWindow;
 using testing::WindowDesk;
 
 void SetStartOptions(WindowDesk& desk, int houseOption, int chartOption) {
@@ -29,7 +28,7 @@ void SetStartOptions(WindowDesk& desk, int houseOption, int chartOption) {
 }
 
 QString ShownReport() {
-    auto* data = OpenWindow<QWidget>("OutputD1");
+    auto* data = testing::OpenWindow<QWidget>("OutputD1");
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
 }
 
@@ -82,7 +81,7 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         names.move(screen.right() - names.frameGeometry().width() + 1, screen.top() + 40);
         testing::Click(names, "Command1");
-        QWidget* cities = OpenWindow<QWidget>("Geograph");
+        QWidget* cities = testing::OpenWindow<QWidget>("Geograph");
         ASSERT_NE(cities, nullptr);
         EXPECT_FALSE(names.isVisible());
         EXPECT_TRUE(screen.contains(cities->frameGeometry()));
