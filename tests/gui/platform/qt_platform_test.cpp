@@ -30,13 +30,9 @@ namespace {
 
 using testing::Lines;
 
-struct SeenBox {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
+// A box's text, title, icon, buttons and default button.
+using SeenBox = std::tuple<QString, QString, QMessageBox::Icon, QMessageBox::StandardButtons,
+                           QMessageBox::StandardButton>;
 
 // Clicks `press` on the message box as soon as it is up (or presses Escape
 // when `press` is NoButton) and keeps what it showed.
@@ -44,11 +40,8 @@ void AnswerNextBox(QMessageBox::StandardButton press, SeenBox& seen) {
     QTimer::singleShot(0, [press, &seen]() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        seen.text = box->text();
-        seen.title = box->windowTitle();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->standardButton(box->defaultButton());
+        seen = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                box->standardButton(box->defaultButton())};
         if (press == QMessageBox::NoButton) {
             QTest::keyClick(box, Qt::Key_Escape);
         } else {
@@ -87,16 +80,14 @@ TEST(QtPlatform, MessageBoxesShowTheirButtonsAndAnswerTheOneClicked) {
     for (const Case& c : cases) {
         SeenBox seen;
         AnswerNextBox(c.press, seen);
-        const MessageAnswer answer = platform.ShowMessage(
-            "Click 'YES' for full page chartwheel. Click 'NO' for half page.",
-            "Full page or half page chartwheel", MessageIcon::Question, c.buttons, c.defaultButton);
-        SCOPED_TRACE(&c - cases);
-        EXPECT_EQ(answer, c.answer);
-        EXPECT_EQ(seen.buttons, c.shown);
-        EXPECT_EQ(seen.defaultButton, c.shownDefault);
-        EXPECT_EQ(seen.text, "Click 'YES' for full page chartwheel. Click 'NO' for half page.");
-        EXPECT_EQ(seen.title, "Full page or half page chartwheel");
-        EXPECT_EQ(seen.icon, QMessageBox::Question);
+        const char* text = "Click 'YES' for full page chartwheel. Click 'NO' for half page.";
+        const char* title = "Full page or half page chartwheel";
+        EXPECT_EQ(
+            platform.ShowMessage(text, title, MessageIcon::Question, c.buttons, c.defaultButton),
+            c.answer)
+            << &c - cases;
+        EXPECT_TRUE(seen == SeenBox(text, title, QMessageBox::Question, c.shown, c.shownDefault))
+            << &c - cases;
     }
 }
 
