@@ -196,10 +196,25 @@ TEST(WheelsForm, OrbCommandsOpenTheGridOfTheOrbFileInForceAndTheEditor) {
               std::string::npos);
 }
 
-TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
+// Kept in the settings as it closes: the main window's Exit test.
+TEST(WheelsForm, PlacedFromTheSettingsOrBelowTheMainWindowWhichEscapeBringsUp) {
     WindowDesk desk(kMain);
-    desk.main->show();
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
+    Settings& s = desk.session.settings;
+    std::tie(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight) =
+        std::tuple(750, 1500, 7500, 6000);
     WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(50, 100, 500, 400));
+    wheels.close();
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
+    desk.main->move(0, 0);
+    desk.main->show();
+    OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_EQ(wheels.y(), desk.main->frameGeometry().bottom() + 1);
+    const PixelRect screen = ScreenAreas().front();
+    EXPECT_LE(wheels.frameGeometry().bottom(), screen.top + screen.height - 1);
+
+    // Escape and the right button bring the main window up.
     const auto activeAfter = [&](const std::function<void()>& act) {
         wheels.activateWindow();
         QApplication::processEvents();
@@ -225,25 +240,6 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
                   QTest::keyClick(focus != nullptr ? focus : &wheels, Qt::Key_Escape);
               }),
               desk.main.get());
-}
-
-// Kept in the settings as it closes: the main window's Exit test.
-TEST(WheelsForm, PlacementFromTheSettingsOrBelowTheMainWindow) {
-    WindowDesk desk(kMain);
-    desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
-    Settings& s = desk.session.settings;
-    std::tie(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight) =
-        std::tuple(750, 1500, 7500, 6000);
-    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
-    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(50, 100, 500, 400));
-    wheels.close();
-    desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
-    desk.main->move(0, 0);
-    desk.main->show();
-    OpenWheel(desk, "mnuWheelsSingleNatal");
-    EXPECT_EQ(wheels.y(), desk.main->frameGeometry().bottom() + 1);
-    const PixelRect screen = ScreenAreas().front();
-    EXPECT_LE(wheels.frameGeometry().bottom(), screen.top + screen.height - 1);
 }
 
 }  // namespace
