@@ -27,7 +27,7 @@ std::string Lesson(const WindowDesk& desk, const char* file) {
     return JoinCrLf(lines);
 }
 
-TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
+TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessonsAndKeywordsCellsTheirBoxes) {
     WindowDesk desk;
     KeywordSystemForm form(desk.workstation);
     form.show();
@@ -62,13 +62,10 @@ TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     EXPECT_EQ(desk.dataWindow.shows, shows);
     testing::Click(form, "Command1");
     EXPECT_FALSE(form.isVisible());
-}
-
-TEST(KeywordsForm, ACellsBoxCarriesItsLabelAndKeywords) {
-    testing::WindowDesk desk;
-    KeywordsForm form(desk.workstation);
-    form.show();
-    auto& grid = testing::Control<QTableWidget>(form, "grdOutput");
+    // The Keywords grid: a labelled cell's box carries its label and keywords.
+    KeywordsForm keywords(desk.workstation);
+    keywords.show();
+    auto& grid = testing::Control<QTableWidget>(keywords, "grdOutput");
     for (const auto& [row, column, label] :
          std::initializer_list<std::tuple<int, int, const char*>>{
              {4, 1, "Leo"}, {11, 2, "12th house"}, {8, 3, ""}}) {

@@ -20,6 +20,9 @@ using testing::EntryOf;
 using testing::Lines;
 using testing::WindowDesk;
 
+constexpr const char* kTwoNames =
+    "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\nTwo,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n";
+
 QListWidget& List(NamesForm& names) { return Control<QListWidget>(names, "NamesOnFile"); }
 
 TEST(NamesForm, AClickOrKeyFillsEitherEntryAsTheCoreDoes) {
@@ -74,11 +77,7 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     WindowDesk desk({.entryWindows = true});
     NamesForm names(desk.workstation);
     names.show();
-    const std::string other = desk.folder
-                                  .Write("OTHER.FIL",
-                                         "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\n"
-                                         "Two,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n")
-                                  .string();
+    const std::string other = desk.folder.Write("OTHER.FIL", kTwoNames).string();
     // The locked list keeps the person clicked when it loads again.
     Click(names, "Check1");
     testing::ClickLine(List(names), 5);
@@ -141,9 +140,6 @@ TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
         }
     }
 }
-
-constexpr const char* kTwoNames =
-    "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\nTwo,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n";
 
 TEST(NameEditForm, SaveQuitAndARefusedOrFailedSaveKeepsTheText) {
     WindowDesk desk;

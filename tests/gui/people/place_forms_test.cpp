@@ -50,7 +50,7 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoes) {
+TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoesAndNamesTheZoneRule) {
     WindowDesk desk({.entryWindows = true});
     auto* geograph = new GeographForm(desk.workstation);
     geograph->show();
@@ -74,13 +74,7 @@ TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoes) {
         EXPECT_EQ(Showing(*desk.diurnal), EntryOf(diurnal)) << arrow;
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
-}
-
-// A shipped city's tz zone: daylight saving for July 1950, standard time for December.
-TEST(GeographForm, ACityFillsTheZoneThatHeldAtTheBirthAndNamesTheRule) {
-    WindowDesk desk({.entryWindows = true});
-    auto* geograph = new GeographForm(desk.workstation);
-    geograph->show();
+    // A shipped city's tz zone: daylight saving for July 1950, standard time for December.
     for (const auto& [month, zone, rule] :
          {std::tuple{"7", "4", "EDT, daylight saving, 4 hours west (America/New_York)"},
           std::tuple{"12", "5", "EST, standard time, 5 hours west (America/New_York)"}}) {

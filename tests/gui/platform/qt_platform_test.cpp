@@ -91,7 +91,7 @@ TEST(QtPlatform, MessageBoxesShowTheirButtonsAndAnswerTheOneClicked) {
     }
 }
 
-TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
+TEST(QtPlatform, TheLocaleTheUniversalClockOutsideProgramsAndTheBusyPointer) {
     const std::tuple<const char*, DateOrder> dates[] = {
         {"M/d/yy", DateOrder::MonthDayYear},
         {"dd.MM.yy", DateOrder::DayMonthYear},
@@ -115,10 +115,6 @@ TEST(QtPlatform, LocaleFormatsGiveDateOrderAndClock) {
     EXPECT_EQ(platform.UserDateOrder(), DateOrder::MonthDayYear);
     EXPECT_TRUE(platform.TwelveHourClock());
     QLocale::setDefault(QLocale::system());
-}
-
-TEST(QtPlatform, NowOutsideProgramsAndTheBusyPointer) {
-    QtPlatform platform;
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
     const LocalDateTime now = platform.Now();
     const QDateTime after = QDateTime::currentDateTimeUtc().addSecs(1);

