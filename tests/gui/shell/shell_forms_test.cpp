@@ -122,41 +122,7 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
     }
 }
 
-TEST(MainForm, EachWindowItemLeavesOneWindowOfItsOwnAndAccessKeysPassDisabledItems) {
-    WindowDesk desk;
-    MainForm form(desk.workstation);
-    for (const auto& [item, window, afresh] :
-         std::initializer_list<std::tuple<const char*, const char*, bool>>{
-             {"mnuKeywordS", "Keywords", true},
-             {"mnuKeywordSystem", "KW_SYSTM", true},
-             {"mnuDataPlanetaryHours", "PHOutput", true},
-             {"mnuOptions", "Options", false}}) {
-        SCOPED_TRACE(item);
-        Item(form, item)->trigger();
-        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
-        const QPointer<QWidget> first = testing::OpenWindows(window)[0];
-        Item(form, item)->trigger();
-        testing::DiscardClosedWindows();
-        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
-        EXPECT_EQ(first.isNull(), afresh);
-    }
-    // An access key shared with a disabled item runs the enabled one.
-    desk.workstation.SetSecondPerson(true);
-    for (const auto& [menuName, key, runs] :
-         std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
-             {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},
-             {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"}}) {
-        auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
-        ASSERT_NE(menu, nullptr) << menuName;
-        QSignalSpy ran(Item(form, runs), &QAction::triggered);
-        menu->popup(QPoint(0, 0));
-        QTest::keyClick(menu, key);
-        EXPECT_EQ(ran.count(), 1) << menuName;
-        EXPECT_FALSE(menu->isVisible()) << menuName;
-    }
-}
-
-TEST(MainForm, TheHomeClockEphemerisAboutAndAnExitThatCannotWrite) {
+TEST(MainForm, TheHomeClockEphemerisAboutWindowItemsAccessKeysAndAnExitThatCannotWrite) {
     WindowDesk desk;
     desk.session.options.Set(18, 5);  // New York: universal 19:05 is 14:05 at home
     desk.platform.SetTwelveHourClock(false);
@@ -188,6 +154,37 @@ TEST(MainForm, TheHomeClockEphemerisAboutAndAnExitThatCannotWrite) {
     QTest::mouseClick(&version, Qt::LeftButton);  // the label lets the click through
     QApplication::processEvents();
     EXPECT_TRUE(about.isNull() || !about->isVisible());
+
+    // Each window item leaves one window of its own.
+    for (const auto& [item, window, afresh] :
+         std::initializer_list<std::tuple<const char*, const char*, bool>>{
+             {"mnuKeywordS", "Keywords", true},
+             {"mnuKeywordSystem", "KW_SYSTM", true},
+             {"mnuDataPlanetaryHours", "PHOutput", true},
+             {"mnuOptions", "Options", false}}) {
+        SCOPED_TRACE(item);
+        Item(form, item)->trigger();
+        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
+        const QPointer<QWidget> first = testing::OpenWindows(window)[0];
+        Item(form, item)->trigger();
+        testing::DiscardClosedWindows();
+        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
+        EXPECT_EQ(first.isNull(), afresh);
+    }
+    // An access key shared with a disabled item runs the enabled one.
+    desk.workstation.SetSecondPerson(true);
+    for (const auto& [menuName, key, runs] :
+         std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
+             {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},
+             {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"}}) {
+        auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
+        ASSERT_NE(menu, nullptr) << menuName;
+        QSignalSpy ran(Item(form, runs), &QAction::triggered);
+        menu->popup(QPoint(0, 0));
+        QTest::keyClick(menu, key);
+        EXPECT_EQ(ran.count(), 1) << menuName;
+        EXPECT_FALSE(menu->isVisible()) << menuName;
+    }
 
     desk.session.folder = "/nonexistent/solvaris";
     Item(form, "mnuFileExit")->trigger();
