@@ -27,7 +27,8 @@ std::string Lesson(const WindowDesk& desk, const char* file) {
     return JoinCrLf(lines);
 }
 
-TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessonsAndKeywordsCellsTheirBoxes) {
+// Then the Keywords grid beside it.
+TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     WindowDesk desk;
     KeywordSystemForm form(desk.workstation);
     form.show();

@@ -141,7 +141,8 @@ TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     }
 }
 
-TEST(NameEditForm, SaveQuitAndARefusedOrFailedSaveKeepsTheText) {
+// Saved and quit first; the list passes over a blank line.
+TEST(NameEditForm, ARefusedOrFailedSaveSaysSoAndKeepsTheText) {
     WindowDesk desk;
     const std::string file = desk.folder.Write("TWO.FIL", kTwoNames).string();
     desk.workstation.names.currentFile = file;

@@ -122,7 +122,8 @@ TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
     }
 }
 
-TEST(MainForm, TheHomeClockEphemerisAboutWindowItemsAccessKeysAndAnExitThatCannotWrite) {
+// Then Ephemeris, About, the window items, access keys, an Exit that cannot write.
+TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
     WindowDesk desk;
     desk.session.options.Set(18, 5);  // New York: universal 19:05 is 14:05 at home
     desk.platform.SetTwelveHourClock(false);
