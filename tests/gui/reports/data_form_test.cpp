@@ -165,6 +165,7 @@ TEST(DataForm, MoreStepsTheEphemerisAndInterpretationsAndSavesWriteTheSession) {
     step("mnuMoreNewDate", 3, "Wednesday, 15 Mar 2000");
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
+    desk.platform.ClearMessages();  // the ephemeris question
     desk.workstation.RunReport(Command("transit-data"));
     const auto saved = [&desk]() {
         return SavedReportText(desk.session.reports.Session(), desk.session.options);
