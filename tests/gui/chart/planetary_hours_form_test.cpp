@@ -1,6 +1,5 @@
-// PHOutput driven by its buttons and grid: the golden day, a day's steps,
-// three days to the data window, a ruler's keywords, a polar latitude. The
-// hours hold their table in tests/chart/planetary_hours_test.cpp.
+// PHOutput driven by its buttons and grid. The hours hold their table in
+// tests/chart/planetary_hours_test.cpp.
 #include "gui/chart/planetary_hours_form.hpp"
 
 #include <gtest/gtest.h>

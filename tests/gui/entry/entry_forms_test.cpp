@@ -1,6 +1,5 @@
 // Each handler of InputD, InputD1 and NewDate reaches its rule, whose table is
-// in tests/people or tests/reports/new_date_test.cpp; Save to disk is driven in
-// names_forms_test.
+// in tests/people or tests/reports; Save to disk: names_forms_test.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>

@@ -1,7 +1,5 @@
-// The Qt platform driven offscreen: message boxes, the locale, outside
-// programs, the choosers, the busy pointer; the printer into a PDF file read
-// back with poppler's pdftotext. Listing and preselection of SelectFIle hold
-// their table in tests/people/file_choice_test.cpp.
+// The Qt platform driven offscreen, its printer read back with pdftotext.
+// SelectFIle's listing holds its table in tests/people/file_choice_test.cpp.
 #include "gui/platform/qt_platform.hpp"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
-// OutputD1 driven as a user drives it. Every report's text is held against
-// its golden file in golden_reports_test.cpp.
-// PrntFile's page and size rules hold their table in saved_report_test.cpp,
-// TimelineRange's in tests/cli/report_command_test.cpp.
+// OutputD1, PrntFile and TimelineRange driven as a user does. The rules: the
+// golden reports, saved_report_test, tests/cli/report_command_test.
 #include "gui/reports/data_form.hpp"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,5 @@
-// The main window driven as a user would: every item of its menu tree in both
-// modes, access keys, the home clock, About, Exit keeping the placements;
-// start-up on a program folder: the house system of option 27, the entry
-// windows at the present moment, the chart and wheel when option 210 asks.
-// The Options file rules hold their table in tests/app/settings_test.cpp.
+// The main window, Options and start-up driven as a user would; the Options
+// file rules hold their table in tests/app/settings_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -1,7 +1,5 @@
-// The chart-wheel window opened from the main window's Wheels menu. The
-// commands' rules: tests/app/wheel_window_test.cpp.
-// The grid's lines hold their table in tests/reports/aspect_reports_test.cpp,
-// the orb text's line ends in tests/aspects/orb_table_test.cpp.
+// The wheel window and those beside it. The rules: tests/app/wheel_window_test,
+// tests/reports/aspect_reports_test, tests/aspects/orb_table_test.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
