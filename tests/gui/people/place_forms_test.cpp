@@ -31,23 +31,19 @@ using testing::WindowDesk;
 // disk, as the file system reports it.
 class FullDisk {
 public:
-    FullDisk() {
+    FullDisk() : previous_(std::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = saved_;
-        tiny.rlim_cur = 8;
+        const rlimit tiny{8, saved_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &tiny);
     }
     ~FullDisk() {
         ::setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previous_);
     }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
 
 private:
+    void (*previous_)(int);
     rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoesAndNamesTheZoneRule) {

@@ -262,13 +262,6 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
 }
 
-void SetStartOptions(WindowDesk& desk, int houseOption, int chartOption) {
-    auto lines = *ReadTextLines(desk.folder / "OPTIONS.OPT");
-    lines[27 - 1] = "    " + std::to_string(houseOption) + "  Houses";
-    lines[210 - 1] = "    " + std::to_string(chartOption) + "  Start-up";
-    desk.folder.Write("OPTIONS.OPT", JoinCrLf(lines));
-}
-
 QString ShownReport() {
     auto* data = testing::OpenWindow<QWidget>("OutputD1");
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
@@ -290,7 +283,10 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
          }) {
         SCOPED_TRACE(c.what);
         WindowDesk desk({.goldenChart = false});
-        SetStartOptions(desk, c.houseOption, c.chartOption);
+        auto lines = *ReadTextLines(desk.folder / "OPTIONS.OPT");
+        lines[27 - 1] = "    " + std::to_string(c.houseOption) + "  Houses";
+        lines[210 - 1] = "    " + std::to_string(c.chartOption) + "  Start-up";
+        desk.folder.Write("OPTIONS.OPT", JoinCrLf(lines));
         if (c.removed != nullptr) {
             std::filesystem::remove(desk.folder / c.removed);
         }
