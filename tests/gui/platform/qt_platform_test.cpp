@@ -219,7 +219,6 @@ TEST(QtPrinter, PdfPagesFollowThePrintRules) {
                              PageBreaks::EveryPage),
                   "");
         const std::string pdf = testing::ReadBytes(file);
-        ASSERT_EQ(pdf.substr(0, 5), "%PDF-");
         EXPECT_GE(testing::PdfPageCount(pdf), fewest);
         EXPECT_LE(testing::PdfPageCount(pdf), most);
     }
