@@ -79,7 +79,7 @@ TEST(GeographForm, ACityClickOrArrowFillsTheEntryAsTheCoreDoesAndNamesTheZoneRul
     EXPECT_EQ(Control<QLabel>(*geograph, "lblZoneRule").text().toStdString(), rule);
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_NE(desk.dataWindow.text.find("  Time zone: " + rule), std::string::npos);
-    desk.workstation.natalEntry.fields.zone = "4";  // typed by hand: no rule claimed
+    desk.workstation.natalEntry.fields.zone = "5";  // typed by hand: no rule claimed
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_EQ(desk.dataWindow.text.find("Time zone:"), std::string::npos);
 }
