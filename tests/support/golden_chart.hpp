@@ -1,8 +1,7 @@
-// The golden New York chart as the entry windows hold it, the shipped
-// program folder opened on a session, and the golden report texts: what
-// the window tests and the core tests of the wheel window share.
+// The golden New York chart, the shipped program folder and the golden reports.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "app/session.hpp"
@@ -12,8 +11,9 @@
 
 namespace solvaris::testing {
 
-inline void OpenShippedSession(Session& session) {
-    session.folder = SOLVARIS_DATA_DIR;
+inline void OpenShippedSession(Session& session,
+                               const std::filesystem::path& folder = SOLVARIS_DATA_DIR) {
+    session.folder = folder;
     LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
 }
@@ -22,20 +22,8 @@ inline void OpenShippedSession(Session& session) {
 // moment 01 Jan 2000 12.00 P.M., zone 8, 118W15 34N03.
 inline void TypeGoldenNewYork(NatalEntryWindow& natal, DiurnalEntryWindow& diurnal) {
     natal = {"Golden New York",
-             "12",
-             "5",
-             "1950",
-             "7",
-             "45",
-             true,
-             "5",
-             "74",
-             "00",
-             false,
-             "40",
-             "43",
-             false};
-    diurnal = {"1", "1", "2000", "12", "00", true, "8", "118", "15", false, "34", "03", false};
+             {"12", "5", "1950", "7", "45", true, "5", "74", "00", false, "40", "43", false}};
+    diurnal = {{"1", "1", "2000", "12", "00", true, "8", "118", "15", false, "34", "03", false}};
 }
 
 // A golden report's text with the window's CR LF line ends.

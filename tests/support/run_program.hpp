@@ -18,7 +18,6 @@ struct ProgramRun {
     std::string err;
 };
 
-// One shell word, quoted.
 inline std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
@@ -37,11 +36,7 @@ inline ProgramRun RunShell(const std::string& prefix, const std::vector<std::str
     command += " >" + ShellQuoted((scratch / "out").string()) + " 2>" +
                ShellQuoted((scratch / "err").string()) + " </dev/null";
     const int raw = std::system(command.c_str());
-    ProgramRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = scratch.Read("out");
-    run.err = scratch.Read("err");
-    return run;
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, scratch.Read("out"), scratch.Read("err")};
 }
 
 #ifdef SOLVARIS_BINARY

@@ -1,5 +1,4 @@
-// Birth records for tests and benchmarks, New York by default, and the
-// natal entry window as a user types the sample birth.
+// Birth records for tests and benchmarks, New York by default; the sample entry.
 #pragma once
 
 #include <cstdint>
@@ -27,20 +26,8 @@ inline BirthData Person(int day, int month, int year, float time, const char* me
 
 // "Sample Natal": 5 Dec 1950, 7.45 P.M., zone 5, 74.00 West, 40.43 North.
 inline NatalEntryWindow SampleNatalWindow() {
-    NatalEntryWindow w;
-    w.txtName = "Sample Natal";
-    w.fields.month = "12";
-    w.fields.day = "5";
-    w.fields.year = "1950";
-    w.fields.hour = "7";
-    w.fields.minute = "45";
-    w.fields.pm = true;
-    w.fields.zone = "5";
-    w.fields.longDeg = "74";
-    w.fields.longMin = "0";
-    w.fields.latDeg = "40";
-    w.fields.latMin = "43";
-    return w;
+    return {"Sample Natal",
+            {"12", "5", "1950", "7", "45", true, "5", "74", "0", false, "40", "43", false}};
 }
 
 }  // namespace solvaris

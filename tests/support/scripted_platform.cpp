@@ -1,14 +1,28 @@
 #include "support/scripted_platform.hpp"
 
-#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
+#include <cstdlib>
 
 #include "platform/headless/headless_platform.hpp"
+#include "support/run_program.hpp"
 
 namespace solvaris {
+namespace {
+
+// The script's next answer; an empty script gives `otherwise`.
+template <typename T>
+T Next(std::deque<T>& script, T otherwise = {}) {
+    if (script.empty()) {
+        return otherwise;
+    }
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
+}
+
+}  // namespace
 
 MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_view title,
                                             MessageIcon icon, MessageButtons buttons,
@@ -17,59 +31,29 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
-    if (answers_.empty()) {
-        return defaultButton.value_or(MessageAnswer::Yes);
-    }
-    const MessageAnswer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-}
-
-std::string ScriptedPlatform::ChooseSaveFile(std::string_view pattern, std::string_view proposed) {
-    return ChooseFile(pattern, proposed);
+    return Next(answers_, defaultButton.value_or(MessageAnswer::Yes));
 }
 
 std::string ScriptedPlatform::ChooseFile(std::string_view, std::string_view) {
-    if (chosenFiles_.empty()) {
-        return {};
-    }
-    std::string path = std::move(chosenFiles_.front());
-    chosenFiles_.pop_front();
-    return path;
+    return Next(chosenFiles_);
 }
 
 std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view title,
                                        std::string_view) {
     inputBoxes_.push_back(
         {std::string(prompt), std::string(title), MessageIcon::Question, MessageButtons::Ok, {}});
-    if (inputs_.empty()) {
-        return {};
-    }
-    std::string text = std::move(inputs_.front());
-    inputs_.pop_front();
-    return text;
+    return Next(inputs_);
 }
 
+// The shell says 126 or 127 when the program cannot be started.
 bool ScriptedPlatform::StartAndWait(const std::filesystem::path& program) {
-    const std::string file = program.string();
-    char* const argv[] = {const_cast<char*>(file.c_str()), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, file.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        return false;
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return true;
+    const int status = std::system(testing::ShellQuoted(program.string()).c_str());
+    return WIFEXITED(status) && WEXITSTATUS(status) < 126;
 }
 
 void ScriptedPlatform::SetBusy(bool busy) {
-    if (busy) {
-        ++busyDepth_;
-        ++busyRequests_;
-    } else if (busyDepth_ > 0) {
-        --busyDepth_;
-    }
+    busyRequests_ += busy ? 1 : 0;
+    busyDepth_ = std::max(0, busyDepth_ + (busy ? 1 : -1));
 }
 
 LocalDateTime ScriptedPlatform::Now() const { return now_ ? *now_ : UniversalTimeNow(); }

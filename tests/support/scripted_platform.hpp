@@ -1,6 +1,5 @@
-// The platform the tests hand the core and the windows: message boxes are
-// recorded and answered from a script; the clock is the system's universal
-// time unless a fixed instant is set.
+// The platform of the tests: message boxes recorded and answered from a
+// script; the clock universal time unless a fixed instant is set.
 #pragma once
 
 #include <deque>
@@ -19,21 +18,20 @@ public:
                               std::optional<MessageAnswer> defaultButton) override;
     std::string ChooseFile(std::string_view pattern, std::string_view current) override;
     // Answered from the same script as ChooseFile.
-    std::string ChooseSaveFile(std::string_view pattern, std::string_view proposed) override;
+    std::string ChooseSaveFile(std::string_view pattern, std::string_view proposed) override {
+        return ChooseFile(pattern, proposed);
+    }
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
-    // Runs the program and waits for it.
     bool StartAndWait(const std::filesystem::path& program) override;
     void SetBusy(bool busy) override;
     LocalDateTime Now() const override;
     DateOrder UserDateOrder() const override { return DateOrder::MonthDayYear; }
     bool TwelveHourClock() const override { return twelveHourClock_; }
 
-    // Answers for Yes/No and Yes/No/Cancel boxes, used in order; an empty
-    // script answers the default button, else Yes.
+    // Answers used in order; an empty script answers a box's default button
+    // (else Yes) and cancels a chooser or an input box.
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
-    // Answers of the file chooser and the input box, used in order; an empty
-    // script cancels.
     void QueueChosenFile(std::string path) { chosenFiles_.push_back(std::move(path)); }
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
     // A fixed present instant, in universal time.
@@ -50,14 +48,11 @@ public:
 
 private:
     std::deque<MessageAnswer> answers_;
-    std::deque<std::string> chosenFiles_;
-    std::deque<std::string> inputs_;
-    std::vector<ShownMessage> messages_;
-    std::vector<ShownMessage> inputBoxes_;
+    std::deque<std::string> chosenFiles_, inputs_;
+    std::vector<ShownMessage> messages_, inputBoxes_;
     std::optional<LocalDateTime> now_;
     bool twelveHourClock_ = true;
-    int busyDepth_ = 0;
-    int busyRequests_ = 0;
+    int busyDepth_ = 0, busyRequests_ = 0;
 };
 
 }  // namespace solvaris

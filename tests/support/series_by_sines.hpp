@@ -1,7 +1,5 @@
-// The long series of the theories summed with one sine or cosine per term,
-// the way the tables write them: the reference that the sums by angle
-// addition are held to in the series test and timed against in the series
-// benchmark.
+// The long series summed with one sine or cosine per term, as the tables write
+// them: what the sums by angle addition are held to and timed against.
 #pragma once
 
 #include "engine/angles.hpp"
@@ -25,9 +23,7 @@ inline double MoonLongitudeBySinesArcsec(double l, double g, double d, double f)
 // Pluto's periodic sums before scaling (millionths of a degree and of an
 // astronomical unit), T in centuries from JD 2415020.0.
 struct PlutoSums {
-    double lon = 0;
-    double lat = 0;
-    double rad = 0;
+    double lon = 0, lat = 0, rad = 0;
 };
 
 inline PlutoSums PlutoSumsBySines(double t) {
@@ -73,19 +69,16 @@ inline PerturbationFactors JupiterSaturnFactorsBySines(const PerturbationArgs& a
     using namespace perturbation_factor;
     PerturbationFactors f{};
     f[One] = 1;
-    for (int m = 1; m <= 2; ++m) {
-        f[SinV + 2 * (m - 1)] = SinDeg(m * a.v);
-        f[CosV + 2 * (m - 1)] = CosDeg(m * a.v);
-    }
+    const auto multiples = [&f](int sinAt, int cosAt, int step, int count, double angleDeg) {
+        for (int m = 1; m <= count; ++m) {
+            f[sinAt + step * (m - 1)] = SinDeg(m * angleDeg);
+            f[cosAt + step * (m - 1)] = CosDeg(m * angleDeg);
+        }
+    };
+    multiples(SinV, CosV, 2, 2, a.v);
     f[SinW] = SinDeg(a.w);
-    for (int m = 1; m <= 5; ++m) {
-        f[SinZ1 + m - 1] = SinDeg(m * a.zeta);
-        f[CosZ1 + m - 1] = CosDeg(m * a.zeta);
-    }
-    for (int m = 1; m <= 4; ++m) {
-        f[SinQ1 + m - 1] = SinDeg(m * a.q);
-        f[CosQ1 + m - 1] = CosDeg(m * a.q);
-    }
+    multiples(SinZ1, CosZ1, 1, 5, a.zeta);
+    multiples(SinQ1, CosQ1, 1, 4, a.q);
     f[Sin2Psi] = SinDeg(2 * a.psi);
     f[Cos2Psi] = CosDeg(2 * a.psi);
     f[Sin3Psi] = SinDeg(3 * a.psi);

@@ -1,5 +1,4 @@
-// A fresh folder per test, removed afterwards, with small helpers to put
-// files into it and read them back byte for byte.
+// A fresh folder per test, removed afterwards; files written and read back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,7 +23,7 @@ public:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
                 ("solvaris_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                 std::to_string(::getpid()) + "_" + std::to_string(Counter()++));
+                 std::to_string(::getpid()) + "_" + std::to_string(counter_++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -45,10 +44,7 @@ public:
     std::string Read(const std::string& name) const { return ReadBytes(path_ / name); }
 
 private:
-    static int& Counter() {
-        static int count = 0;
-        return count;
-    }
+    inline static int counter_ = 0;
     std::filesystem::path path_;
 };
 

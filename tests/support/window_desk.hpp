@@ -1,6 +1,5 @@
-// What every window test stands on: a fresh program folder, its session,
-// the scripted platform, the workstation with recording outputs, the golden
-// chart entered, windows opened on request; and a user's hands.
+// What every window test stands on: a fresh program folder, its session, the
+// scripted platform, the workstation with recording outputs; and a user's hands.
 #pragma once
 
 #include <QAction>
@@ -19,8 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "base/program_folder.hpp"
-#include "base/text_lines.hpp"
 #include "gui/common/workstation.hpp"
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
@@ -45,17 +42,14 @@ struct WindowDesk {
     explicit WindowDesk(DeskOptions options = {}) {
         std::filesystem::copy(SOLVARIS_DATA_DIR, folder.path(),
                               std::filesystem::copy_options::recursive);
-        session.folder = folder.path();
+        OpenShippedSession(session, folder.path());
         session.settings = DefaultSettings(folder.path());
-        LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
-        session.currentOrbFile = (folder / "NATAL.ORB").string();
         platform.SetNow({2026, 12, 5, 15, 7, 42});
         workstation.SetDataWindowFactory([this]() -> DataWindowView& { return dataWindow; });
         workstation.SetPrinterChooser(RecordingPrinterChooser(printed));
+        // The wheel's paper: folder/paper.pdf.
         workstation.SetPaperChooser([this]() {
-            ++papersChosen;
             auto paper = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            paper->setOutputFormat(QPrinter::PdfFormat);
             paper->setOutputFileName(QString::fromStdString((folder / "paper.pdf").string()));
             return paper;
         });
@@ -63,7 +57,6 @@ struct WindowDesk {
             InstallDataForm(workstation);
         }
         if (options.entryWindows) {
-            // They open on the present moment, which the golden chart replaces.
             natal = std::make_unique<NatalEntryForm>(workstation);
             diurnal = std::make_unique<DiurnalEntryForm>(workstation);
             natal->show();
@@ -94,7 +87,6 @@ struct WindowDesk {
     Workstation workstation{session, platform};
     RecordingDataWindow dataWindow;
     PrintRecord printed;
-    int papersChosen = 0;  // the wheel's paper, printed into folder/paper.pdf
     std::unique_ptr<NatalEntryForm> natal;
     std::unique_ptr<DiurnalEntryForm> diurnal;
     std::unique_ptr<MainForm> main;
@@ -110,7 +102,6 @@ T& Control(QWidget& window, const char* name) {
     return *control;
 }
 
-// The field's content replaced by what the keys type.
 inline void TypeInto(QWidget& window, const char* name, const std::string& keys) {
     auto& field = Control<QLineEdit>(window, name);
     field.selectAll();
@@ -126,24 +117,21 @@ inline void ClickOn(QWidget& control) {
 
 inline void Click(QWidget& window, const char* name) { ClickOn(Control<QWidget>(window, name)); }
 
-// A menu item of the window chosen; a command that goes on from the event
-// loop (the print dialog) is done too.
+// A menu item chosen, and what it leaves to the event loop done.
 inline void Choose(QWidget& window, const char* item) {
     Control<QAction>(window, item).trigger();
     QCoreApplication::processEvents();
 }
 
+// What a field or a text box shows, the box's line breaks as the files have them.
 inline std::string Shown(QWidget& window, const char* name) {
+    if (auto* text = window.findChild<QPlainTextEdit*>(name)) {
+        return text->toPlainText().replace("\n", "\r\n").toStdString();
+    }
     return Control<QLineEdit>(window, name).text().toStdString();
 }
 
-// What a text box shows, its line breaks as the files have them.
-inline std::string TextShown(QWidget& window, const char* name) {
-    return Control<QPlainTextEdit>(window, name).toPlainText().replace("\n", "\r\n").toStdString();
-}
-
-// The first line's first seven columns of the text box overtyped; what it
-// then shows.
+// The text box's first seven columns overtyped; what it then shows.
 inline std::string OvertypeStart(QWidget& window, const char* name, const char* value) {
     auto& text = Control<QPlainTextEdit>(window, name);
     QTest::keyClick(&text, Qt::Key_Home, Qt::ControlModifier);
@@ -151,7 +139,7 @@ inline std::string OvertypeStart(QWidget& window, const char* name, const char* 
         QTest::keyClick(&text, Qt::Key_Delete);
     }
     QTest::keyClicks(&text, value);
-    return TextShown(window, name);
+    return Shown(window, name);
 }
 
 // Every text field and chosen option button of a window in Tab order, as
@@ -168,30 +156,24 @@ inline std::string Showing(QWidget& window) {
     return shown;
 }
 
+// The fields' line of either window, its option buttons named from `opt`.
+inline std::string LineOf(const EntryFields& f, const std::string& opt) {
+    const auto chosen = [&opt](bool second, const char* one, const char* other) {
+        return opt + (second ? other : one) + "|";
+    };
+    return f.month + "|" + f.day + "|" + f.year + "|" + f.hour + "|" + f.minute + "|" +
+           chosen(f.pm, "AM", "PM") + f.zone + "|" + f.longDeg + "|" + f.longMin + "|" +
+           chosen(f.east, "West", "East") + f.latDeg + "|" + f.latMin + "|" +
+           chosen(f.south, "North", "South");
+}
+
 inline std::string EntryOf(const NatalEntryWindow& w) {
-    const auto opt = [](bool second, const char* one, const char* other) {
-        return std::string(second ? other : one) + "|";
-    };
-    return w.txtName + "|" + w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" +
-           w.fields.hour + "|" + w.fields.minute + "|" + opt(w.fields.pm, "optAM", "optPM") +
-           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
-           opt(w.fields.east, "optWest", "optEast") + w.fields.latDeg + "|" + w.fields.latMin +
-           "|" + opt(w.fields.south, "optNorth", "optSouth");
+    return w.txtName + "|" + LineOf(w.fields, "opt");
 }
 
-inline std::string EntryOf(const DiurnalEntryWindow& w) {
-    const auto opt = [](bool second, const char* one, const char* other) {
-        return std::string(second ? other : one) + "|";
-    };
-    return w.fields.month + "|" + w.fields.day + "|" + w.fields.year + "|" + w.fields.hour + "|" +
-           w.fields.minute + "|" + opt(w.fields.pm, "optDiurnalAM", "optDiurnalPM") +
-           w.fields.zone + "|" + w.fields.longDeg + "|" + w.fields.longMin + "|" +
-           opt(w.fields.east, "optDiurnalWest", "optDiurnalEast") + w.fields.latDeg + "|" +
-           w.fields.latMin + "|" + opt(w.fields.south, "optDiurnalNorth", "optDiurnalSouth");
-}
+inline std::string EntryOf(const DiurnalEntryWindow& w) { return LineOf(w.fields, "optDiurnal"); }
 
-// A record's line, as EntryOf gives it, typed into the window as a user
-// does: each field typed in Tab order, each named option button clicked.
+// A line as EntryOf gives it, typed field by field, its option buttons clicked.
 inline void TypeEntry(QWidget& window, const std::string& line) {
     const QStringList parts = QString::fromStdString(line).split('|');
     qsizetype next = 0;
@@ -249,6 +231,12 @@ template <typename T>
 T* OpenWindow(const char* name) {
     const auto shown = OpenWindows(name);
     return shown.empty() ? nullptr : qobject_cast<T*>(shown.front());
+}
+
+// The text of the only message shown, else how many there were.
+inline std::string Said(const ScriptedPlatform& platform) {
+    const auto& shown = platform.Messages();
+    return shown.size() == 1 ? shown[0].text : std::to_string(shown.size()) + " messages";
 }
 
 // The pages of a PDF file: its page objects, not the page tree.

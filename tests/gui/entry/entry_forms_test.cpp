@@ -1,4 +1,5 @@
-// Each handler of InputD and InputD1 reaches its rule, whose table is in tests/people.
+// Each handler of InputD, InputD1 and NewDate reaches its rule, whose table is
+// in tests/people or tests/reports; Save to disk: names_forms_test.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -7,8 +8,9 @@
 
 #include "gui/entry/diurnal_entry_form.hpp"
 #include "gui/entry/natal_entry_form.hpp"
+#include "gui/entry/new_date_form.hpp"
 #include "people/entry_rules.hpp"
-#include "people/names_file.hpp"
+#include "reports/new_date.hpp"
 #include "support/window_desk.hpp"
 
 namespace solvaris {
@@ -28,7 +30,6 @@ TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgai
     DiurnalEntryForm& diurnal = *desk.diurnal;
     NatalEntryWindow present;
     FillNatalNow(present, desk.session.options, desk.platform);
-    ASSERT_EQ(present.txtName, "Now");
     EXPECT_EQ(Showing(natal), EntryOf(present));
     NatalEntryWindow golden;
     DiurnalEntryWindow goldenDiurnal;
@@ -37,11 +38,8 @@ TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgai
     typed.fields.hour = "19";  // which the hour rule turns into 7 P.M.
     testing::TypeEntry(natal, EntryOf(typed));
     testing::TypeEntry(diurnal, EntryOf(goldenDiurnal));
-    EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(golden));
     EXPECT_EQ(EntryOf(desk.workstation.diurnalEntry), EntryOf(goldenDiurnal));
-    EXPECT_EQ(Showing(natal), EntryOf(golden));  // the fields in Tab order too
-    EXPECT_EQ(Showing(diurnal), EntryOf(goldenDiurnal));
-
+    EXPECT_EQ(Showing(natal), EntryOf(golden));  // the hour as the rule turned it
     Click(natal, "cmdOK");
     EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "natal"));
     // OK empties the buffer first; Enter runs OK from a field, an option
@@ -70,16 +68,15 @@ TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgai
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
 }
 
-TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
+// One filter serves every field of both windows; its table is in entry_keys_test.
+TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntrySecondPersonAndNatalData) {
     WindowDesk desk({.entryWindows = true});
     QWidget& natal = *desk.natal;
-    QWidget& diurnal = *desk.diurnal;
     for (const auto& [window, control, keys, shown] :
          std::initializer_list<std::tuple<QWidget*, const char*, const char*, const char*>>{
-             {&natal, "txtName", "Ann-Marie 2.", "Ann-Marie 2."},
              {&natal, "txtYear", "19.5-0", "1950"},
              {&natal, "txtTZ", "-5.5e", "-5.5"},
-             {&diurnal, "txtDiurnalLatDeg", "S34", "34"}}) {
+             {desk.diurnal.get(), "txtDiurnalLatDeg", "S34", "34"}}) {
         TypeInto(*window, control, keys);
         EXPECT_EQ(Shown(*window, control), shown) << control;
     }
@@ -92,127 +89,18 @@ TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntry) {
         QTest::keySequence(&year, QKeySequence::Paste);
         EXPECT_EQ(desk.workstation.natalEntry.fields.year, kept) << clipboard;
     }
-    // Entering a field by mouse selects all of it, so that typing replaces
-    // it, also when the click activates the window; a second click places
-    // the cursor.
-    for (const auto& [window, control] :
-         {std::pair<QWidget*, const char*>{&natal, "txtYear"}, {&diurnal, "txtDiurnalMonth"}}) {
-        auto& field = Control<QLineEdit>(*window, control);
-        field.setFocus();
-        QApplication::processEvents();
-        field.deselect();
-        QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(&field, &activated);
-        QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(4, field.height() / 2));
-        EXPECT_EQ(field.selectedText(), field.text()) << control;
-        QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(4, field.height() / 2));
-        EXPECT_FALSE(field.hasSelectedText()) << control;
-    }
-    TypeInto(natal, "txtYear", "1950");
-    QTest::keyClick(&year, Qt::Key_Backspace);
-    EXPECT_EQ(desk.workstation.natalEntry.fields.year, "195");
-}
-
-TEST(NatalEntryForm, HourAndHemisphereRulesInBothWindows) {
-    struct Step {
-        bool diurnal;
-        const char* field;
-        const char* keys;     // typed into the field
-        const char* clicked;  // then clicked, or nullptr
-        const char* shown;
-        const char* checked;  // the option button then checked, or nullptr
-        const char* message;  // nullptr: none
-    };
-    WindowDesk desk({.entryWindows = true});
-    for (const Step& s : {
-             Step{false, "txtBirthHour", "15", nullptr, "3", "optPM", nullptr},
-             Step{true, "txtDiurnalHour", "13", nullptr, "1", "optDiurnalPM", nullptr},
-             Step{false, "txtBirthHour", "5\b", nullptr, "", nullptr,
-                  "Please fill in a value for birth hour."},
-             Step{false, "txtTZ", "5", "optEast", "-5", "optEast", nullptr},
-             Step{false, "txtTZ", "-5.5", "optWest", "5.5", "optWest", nullptr},
-             Step{true, "txtDiurnalTZ", "8", "optDiurnalEast", "-8", "optDiurnalEast", nullptr},
-         }) {
-        SCOPED_TRACE(std::string(s.field) + " " + s.keys);
-        QWidget& window = s.diurnal ? static_cast<QWidget&>(*desk.diurnal) : *desk.natal;
-        desk.platform.ClearMessages();
-        TypeInto(window, s.field, s.keys);
-        if (s.clicked != nullptr) {
-            Click(window, s.clicked);
-        }
-        EXPECT_EQ(Shown(window, s.field), s.shown);
-        EXPECT_TRUE(!s.checked || Control<QRadioButton>(window, s.checked).isChecked());
-        ASSERT_EQ(desk.platform.Messages().size(), s.message ? 1u : 0u);
-        if (s.message != nullptr) {
-            EXPECT_EQ(desk.platform.Messages()[0].text, s.message);
-        }
-    }
-    EXPECT_EQ(desk.workstation.diurnalEntry.fields.zone, "-8");
-    EXPECT_TRUE(desk.workstation.diurnalEntry.fields.east);
-}
-
-TEST(NatalEntryForm, ARefusedEntryShowsItsMessageAndNoReport) {
-    for (const auto& [diurnal, control, keys, message] :
-         std::initializer_list<std::tuple<bool, const char*, const char*, const char*>>{
-             {false, "txtMonth", "13", "Error in natal input data section. Please correct."},
-             {true, "txtDiurnalDay", "32", "Error in diurnal input data section. Please correct."},
-         }) {
-        WindowDesk desk({.entryWindows = true});
-        TypeInto(diurnal ? static_cast<QWidget&>(*desk.diurnal) : *desk.natal, control, keys);
-        Click(*desk.natal, "cmdOK");
-        ASSERT_EQ(desk.platform.Messages().size(), 1u) << control;
-        EXPECT_EQ(desk.platform.Messages()[0].text, message);
-        EXPECT_EQ(desk.dataWindow.shows, 0) << control;
-    }
-}
-
-TEST(NatalEntryForm, SaveToDiskWritesTheNamesFileAndAFailureKeepsTheText) {
-    WindowDesk desk({.entryWindows = true});
-    const std::filesystem::path names = desk.folder / "NEW.FIL";
-    desk.workstation.names.currentFile = names.string();
-    Click(*desk.natal, "cmdSave");
-    EXPECT_TRUE(desk.platform.Messages().empty());
-    const std::vector<NameRecord> records = ReadNamesList(names, desk.platform);
-    ASSERT_EQ(records.size(), 1u);
-    NatalEntryWindow readBack;
-    ASSERT_TRUE(FillNatalFromRecord(records[0], readBack, DateOrder::MonthDayYear, desk.platform));
-    EXPECT_EQ(EntryOf(readBack), EntryOf(desk.workstation.natalEntry));
-
-    // A folder that cannot take the file: the message, the text kept.
-    const std::filesystem::path target = desk.folder.Write("plain", "x") / "NAMES.FIL";
-    desk.workstation.names.currentFile = target.string();
-    const std::string shown = Showing(*desk.natal);
-    Click(*desk.natal, "cmdSave");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text.rfind("The person was not saved", 0), 0u)
-        << desk.platform.Messages()[0].text;
-    EXPECT_EQ(Showing(*desk.natal), shown);
-}
-
-TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
-    WindowDesk desk({.entryWindows = true});
-    desk.platform.QueueAnswer(MessageAnswer::Yes);
-    Click(*desk.natal, "cmdEphemeris");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text,
-              "Click on 'YES' for midnight emphemeris. Click on 'NO' for noon ephemeris.");
-    EXPECT_EQ(desk.platform.Messages()[0].title, "Midnight or Noon ephemeris");
-    EXPECT_EQ(desk.platform.Messages()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "ephemeris"));
-    EXPECT_FALSE(desk.natal->isVisible());
-    EXPECT_FALSE(desk.diurnal->isVisible());
-    // The preset the following pages start from is what the window shows.
-    EXPECT_EQ(Shown(*desk.natal, "txtName"), "Ephemeris");
-    EXPECT_TRUE(desk.workstation.ephemeris.shown);
-    Click(*desk.natal, "cmdOK");
-    EXPECT_FALSE(desk.workstation.ephemeris.shown);
-    desk.platform.QueueAnswer(MessageAnswer::No);
-    Click(*desk.natal, "cmdEphemeris");
-    EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
-}
-
-TEST(DiurnalEntryForm, SecondPersonAndUseNatalDataBoxes) {
-    WindowDesk desk({.entryWindows = true});
+    // Entering a field by mouse selects all of it, also when the click
+    // activates the window; a second click places the cursor.
+    year.setFocus();
+    QApplication::processEvents();
+    year.deselect();
+    QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&year, &activated);
+    QTest::mouseClick(&year, Qt::LeftButton, {}, QPoint(4, year.height() / 2));
+    EXPECT_EQ(year.selectedText(), year.text());
+    QTest::mouseClick(&year, Qt::LeftButton, {}, QPoint(4, year.height() / 2));
+    EXPECT_FALSE(year.hasSelectedText());
+    // InputD1's boxes: the second person and Use natal data.
     QSignalSpy changed(&desk.workstation, &Workstation::secondPersonChanged);
     auto& box = Control<QCheckBox>(*desk.diurnal, "chk2ndPerson");
     Click(*desk.diurnal, "chk2ndPerson");
@@ -246,6 +134,92 @@ TEST(DiurnalEntryForm, SecondPersonAndUseNatalDataBoxes) {
     Click(*desk.diurnal, "chkNatOrNow");
     EXPECT_FALSE(desk.workstation.diurnalEntry.chkNatOrNow);
     EXPECT_EQ(Showing(*desk.diurnal), EntryOf(present));
+}
+
+TEST(NatalEntryForm, HourHemisphereAndRefusedEntryInBothWindows) {
+    struct Step {
+        bool diurnal;
+        const char* field;
+        const char* keys;     // typed into the field
+        const char* clicked;  // then clicked, or nullptr
+        const char* shown;
+        const char* checked;  // the option button then checked, or nullptr
+        const char* message;  // nullptr: none
+    };
+    WindowDesk desk({.entryWindows = true});
+    for (const Step& s : {
+             Step{false, "txtBirthHour", "15", nullptr, "3", "optPM", nullptr},
+             Step{true, "txtDiurnalHour", "13", nullptr, "1", "optDiurnalPM", nullptr},
+             // A refused entry: its message and no report.
+             Step{false, "txtMonth", "13", "cmdOK", "13", nullptr,
+                  "Error in natal input data section. Please correct."},
+             Step{false, "txtBirthHour", "5\b", nullptr, "", nullptr,
+                  "Please fill in a value for birth hour."},
+             Step{false, "txtTZ", "5", "optEast", "-5", "optEast", nullptr},
+             Step{false, "txtTZ", "-5.5", "optWest", "5.5", "optWest", nullptr},
+             Step{true, "txtDiurnalTZ", "8", "optDiurnalEast", "-8", "optDiurnalEast", nullptr},
+         }) {
+        SCOPED_TRACE(std::string(s.field) + " " + s.keys);
+        QWidget& window = s.diurnal ? static_cast<QWidget&>(*desk.diurnal) : *desk.natal;
+        desk.platform.ClearMessages();
+        TypeInto(window, s.field, s.keys);
+        if (s.clicked != nullptr) {
+            Click(window, s.clicked);
+        }
+        EXPECT_EQ(Shown(window, s.field), s.shown);
+        EXPECT_TRUE(!s.checked || Control<QRadioButton>(window, s.checked).isChecked());
+        ASSERT_EQ(desk.platform.Messages().size(), s.message ? 1u : 0u);
+        if (s.message != nullptr) {
+            EXPECT_EQ(desk.platform.Messages()[0].text, s.message);
+        }
+    }
+    EXPECT_EQ(desk.dataWindow.shows, 0);
+    EXPECT_EQ(desk.workstation.diurnalEntry.fields.zone, "-8");
+    EXPECT_TRUE(desk.workstation.diurnalEntry.fields.east);
+}
+
+TEST(NatalEntryForm, EphemerisAsksMidnightOrNoonAndShowsTheFirstPage) {
+    WindowDesk desk({.entryWindows = true});
+    desk.platform.QueueAnswer(MessageAnswer::Yes);
+    Click(*desk.natal, "cmdEphemeris");
+    EXPECT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_EQ(desk.dataWindow.text, testing::GoldenReport("new-york", "ephemeris"));
+    EXPECT_FALSE(desk.natal->isVisible());
+    EXPECT_FALSE(desk.diurnal->isVisible());
+    // The preset the following pages start from is what the window shows.
+    EXPECT_EQ(Shown(*desk.natal, "txtName"), "Ephemeris");
+    EXPECT_TRUE(desk.workstation.ephemeris.shown);
+    Click(*desk.natal, "cmdOK");
+    EXPECT_FALSE(desk.workstation.ephemeris.shown);
+    desk.platform.QueueAnswer(MessageAnswer::No);
+    Click(*desk.natal, "cmdEphemeris");
+    EXPECT_EQ(desk.workstation.ephemeris.hour, EphemerisHour::Noon);
+}
+
+TEST(NewDateForm, AWrongDateIsRefusedAndOKReportsTheTypedDay) {
+    WindowDesk desk;
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    const int shows = desk.dataWindow.shows;
+    const double day = desk.session.charts.diurnalDayNumber;
+    NewDateForm form(desk.workstation);
+    form.show();
+    EXPECT_EQ(Showing(form), "1|1|2000|");  // the diurnal day
+    TypeInto(form, "txtMonth", "13");
+    Click(form, "cmdOK");
+    EXPECT_EQ(testing::Said(desk.platform), kNewDateError);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(desk.session.charts.diurnalDayNumber, day);
+    EXPECT_EQ(desk.dataWindow.shows, shows);
+    // 31 February 2000 carries into 2 March of the leap year.
+    TypeInto(form, "txtMonth", "2x");
+    TypeInto(form, "txtDay", "31");
+    Click(form, "cmdOK");
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(desk.dataWindow.shows, shows + 1);
+    EXPECT_EQ(desk.session.charts.diurnalDayNumber, 2451606);
+    EXPECT_NE(desk.dataWindow.text.find("02 Mar 2000"), std::string::npos);
+    EXPECT_EQ(desk.platform.Messages().size(), 1u);
 }
 
 }  // namespace

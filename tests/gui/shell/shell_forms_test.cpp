@@ -1,0 +1,343 @@
+// The main window, Options and start-up driven as a user would; the Options
+// file rules hold their table in tests/app/settings_test.cpp.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "base/settings.hpp"
+#include "gui/shell/about_form.hpp"
+#include "gui/shell/main_form.hpp"
+#include "gui/shell/options_form.hpp"
+#include "gui/shell/start_up.hpp"
+#include "gui/wheel/wheels_form.hpp"
+#include "support/window_desk.hpp"
+
+namespace solvaris {
+namespace {
+
+using testing::Click;
+using testing::Shown;
+using testing::WindowDesk;
+
+QAction* Item(const MainForm& form, const char* name) {
+    auto* action = form.findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+
+// The items of the menu bar that are not menus, depth first.
+void AddLeaves(const QList<QAction*>& actions, std::vector<QAction*>& leaves) {
+    for (QAction* action : actions) {
+        if (action->menu() != nullptr) {
+            AddLeaves(action->menu()->actions(), leaves);
+        } else if (!action->isSeparator()) {
+            leaves.push_back(action);
+        }
+    }
+}
+
+TEST(MainForm, EveryItemOfTheTreeDoesItsWorkAndADisabledOneNothing) {
+    for (const bool secondPerson : {false, true}) {
+        SCOPED_TRACE(secondPerson ? "second person" : "natal");
+        WindowDesk desk;
+        MainForm form(desk.workstation);
+        form.show();
+        std::vector<QAction*> leaves;
+        AddLeaves(form.menuBar()->actions(), leaves);
+        const auto captions = [&leaves] {
+            std::vector<std::pair<std::string, bool>> shown;
+            for (QAction* action : leaves) {
+                shown.emplace_back(action->text().toStdString(), action->isEnabled());
+            }
+            return shown;
+        };
+        const auto before = captions();
+        desk.workstation.SetSecondPerson(secondPerson);
+        QSignalSpy entry(&desk.workstation, &Workstation::entryChanged);
+        int disabled = 0;
+        for (QAction* action : leaves) {
+            const std::string name = action->objectName().toStdString();
+            if (name == "mnuFileExit") {
+                continue;  // below
+            }
+            SCOPED_TRACE(name);
+            for (QWidget* window : testing::OpenWindows()) {
+                if (window != &form) {
+                    window->close();
+                }
+            }
+            testing::DiscardClosedWindows();
+            desk.session.reports.EmptySession();
+            const auto state = [&] {
+                return std::tuple(testing::OpenWindows(), desk.dataWindow.shows, entry.count(),
+                                  desk.printed.jobsEnded);
+            };
+            const auto untouched = state();
+            // A window that asks before it acts (the timeline's) is cancelled.
+            bool asked = false;
+            QTimer::singleShot(0, [&asked] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    asked = true;
+                    modal->close();
+                }
+            });
+            action->trigger();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(asked || state() != untouched, action->isEnabled());
+            // A house system clicked is the one checked.
+            EXPECT_TRUE(!action->isCheckable() || action->isChecked());
+            disabled += action->isEnabled() ? 0 : 1;
+            EXPECT_TRUE(desk.platform.Messages().empty()) << desk.platform.Messages()[0].text;
+            desk.platform.ClearMessages();
+            // A Data item runs its own report, as the command line's name does.
+            for (const ReportCommand& command : DataMenuCommands()) {
+                if (command.menuItem == name && action->isEnabled()) {
+                    const std::string shown = desk.dataWindow.text;
+                    desk.session.reports.EmptySession();
+                    desk.workstation.RunReport(command);
+                    EXPECT_EQ(shown, desk.dataWindow.text) << command.name;
+                }
+            }
+        }
+        EXPECT_EQ(disabled > 0, secondPerson);
+        EXPECT_EQ(
+            std::count_if(leaves.begin(), leaves.end(), [](QAction* a) { return a->isChecked(); }),
+            1);
+        // Leaving second-person mode gives every caption and enabling back.
+        desk.workstation.SetSecondPerson(false);
+        EXPECT_EQ(captions(), before);
+    }
+}
+
+// Then Ephemeris, About, the window items, access keys, an Exit that cannot write.
+TEST(MainForm, InputAndTheCaptionTakeThePresentOfTheHomeClock) {
+    WindowDesk desk;
+    desk.session.options.Set(18, 5);  // New York: universal 19:05 is 14:05 at home
+    desk.platform.SetTwelveHourClock(false);
+    desk.platform.SetNow({2026, 12, 5, 19, 5, 0});
+    desk.workstation.natalEntry.txtName = "Now";
+    MainForm form(desk.workstation);
+    EXPECT_EQ(form.windowTitle().toStdString(),
+              "SOLVARIS (Tropical zodiac) - 05 Dec 2026     14:05:00");
+    Item(form, "mnuInputData")->trigger();
+    // "14" as the hour field takes it.
+    EXPECT_EQ(testing::LineOf(desk.workstation.natalEntry.fields, "opt").substr(0, 19),
+              "12|5|2026|2|5|optPM");
+    EXPECT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    form.show();
+    desk.workstation.AnnounceEphemerisShown();
+    const auto shown = [&form] {
+        return std::pair(Item(form, "mnuData")->isVisible(), Item(form, "mnuWheels")->isVisible());
+    };
+    EXPECT_EQ(shown(), std::pair(false, false));
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    EXPECT_EQ(shown(), std::pair(true, true));
+
+    Item(form, "mnuHelpAbout")->trigger();
+    QPointer<AboutForm> about = form.findChild<AboutForm*>(QStringLiteral("About"));
+    ASSERT_TRUE(about && about->isVisible());
+    auto& version = testing::Control<QLabel>(*about, "lblVersion");
+    QTest::mouseClick(&version, Qt::LeftButton);  // the label lets the click through
+    QApplication::processEvents();
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+
+    // Each window item leaves one window of its own.
+    for (const auto& [item, window, afresh] :
+         std::initializer_list<std::tuple<const char*, const char*, bool>>{
+             {"mnuKeywordS", "Keywords", true},
+             {"mnuKeywordSystem", "KW_SYSTM", true},
+             {"mnuDataPlanetaryHours", "PHOutput", true},
+             {"mnuOptions", "Options", false}}) {
+        SCOPED_TRACE(item);
+        Item(form, item)->trigger();
+        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
+        const QPointer<QWidget> first = testing::OpenWindows(window)[0];
+        Item(form, item)->trigger();
+        testing::DiscardClosedWindows();
+        ASSERT_EQ(testing::OpenWindows(window).size(), 1u);
+        EXPECT_EQ(first.isNull(), afresh);
+    }
+    // An access key shared with a disabled item runs the enabled one.
+    desk.workstation.SetSecondPerson(true);
+    for (const auto& [menuName, key, runs] :
+         std::initializer_list<std::tuple<const char*, Qt::Key, const char*>>{
+             {"mnuDataTransits", Qt::Key_I, "mnuDataTransitsAspectstoNatal"},
+             {"mnuWheelsSingle", Qt::Key_P, "mnuWheelsSingleTransits"}}) {
+        auto* menu = form.findChild<QMenu*>(QString::fromLatin1(menuName));
+        ASSERT_NE(menu, nullptr) << menuName;
+        QSignalSpy ran(Item(form, runs), &QAction::triggered);
+        menu->popup(QPoint(0, 0));
+        QTest::keyClick(menu, key);
+        EXPECT_EQ(ran.count(), 1) << menuName;
+        EXPECT_FALSE(menu->isVisible()) << menuName;
+    }
+
+    desk.session.folder = "/nonexistent/solvaris";
+    Item(form, "mnuFileExit")->trigger();
+    ASSERT_EQ(desk.platform.Messages().size(), 1u);
+    EXPECT_NE(desk.platform.Messages()[0].text.find("SOLVARIS.INI"), std::string::npos);
+    EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
+}
+
+TEST(MainForm, ExitKeepsThePlacementsForTheNextStart) {
+    for (const bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "File > Exit");
+        WindowDesk desk({.mainForm = true});
+        MainForm& form = *desk.main;
+        form.show();
+        form.move(120, 33);
+        form.resize(700, 60);
+        const QRect shown(form.pos(), form.size());
+        // The wheel window, closed first, keeps its place in the file too.
+        testing::Choose(form, "mnuWheelsSingleNatal");
+        auto& wheels = testing::Control<QWidget>(form, "Wheels");
+        wheels.move(120, 60);
+        if (closeBox) {
+            form.close();
+        } else {
+            testing::Choose(form, "mnuFileExit");
+        }
+        EXPECT_FALSE(form.isVisible() || wheels.isVisible());
+        desk.main.reset();
+
+        Session next;
+        next.folder = desk.folder.path();
+        next.settings = DefaultSettings(next.folder);
+        ReadSettings(desk.folder / "SOLVARIS.INI", next.settings);
+        EXPECT_EQ(next.settings.wheelLeft, 120 * 15);
+        ScriptedPlatform platform;
+        Workstation workstation(next, platform);
+        MainForm restarted(workstation);
+        restarted.PlaceFromSettings({{0, 0, 1280, 1024}});
+        EXPECT_EQ(QRect(restarted.pos(), restarted.size()), shown);
+    }
+}
+
+TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
+    WindowDesk desk;
+    QSignalSpy reloaded(&desk.workstation, &Workstation::optionsReloaded);
+    const std::string master = desk.folder.Read("OPTIONS.MAS");
+    QPointer<OptionsForm> form = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
+    const std::string typed = testing::OvertypeStart(*form, "txtContent", "  12.5 ");
+    Click(*form, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), typed);
+    EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
+    EXPECT_EQ(reloaded.count(), 1);
+    Click(*form, "cmdRestoreDefault");
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    // A save that cannot write, a restore without the master: the text stays.
+    const std::string again = testing::OvertypeStart(*form, "txtContent", "  14.5 ");
+    std::filesystem::remove(desk.folder / "OPTIONS.OPT");
+    std::filesystem::create_directories(desk.folder / "OPTIONS.OPT" / "keep");
+    std::filesystem::remove(desk.folder / "OPTIONS.MAS");
+    for (const auto& [button, said] : {std::pair{"btnSave", "OPTIONS.OPT"},
+                                       {"cmdRestoreDefault", "Cannot do what is requested."}}) {
+        desk.platform.ClearMessages();
+        Click(*form, button);
+        EXPECT_NE(testing::Said(desk.platform).find(said), std::string::npos) << button;
+        EXPECT_EQ(Shown(*form, "txtContent"), again) << button;
+    }
+    EXPECT_EQ(reloaded.count(), 1);
+    EXPECT_FLOAT_EQ(desk.session.options(1), 12.5f);
+    Click(*form, "btnQuit");
+    testing::DiscardClosedWindows();
+    EXPECT_FALSE(form);
+    // A missing file opens nothing (its message: settings_test).
+    std::filesystem::remove_all(desk.folder / "OPTIONS.OPT");
+    EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
+}
+
+QString ShownReport() {
+    auto* data = testing::OpenWindow<QWidget>("OutputD1");
+    return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
+}
+
+TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
+    struct Case {
+        const char* what;
+        int houseOption;
+        int chartOption;
+        const char* removed;
+        const char* checkedHouse;
+        bool wheelShown;
+    };
+    for (const Case& c : {
+             Case{"Koch", 3, 0, nullptr, "mnuHouseKoch", false},
+             Case{"Morinus, chart at start", 9, 1, nullptr, "mnuHouseMorinus", true},
+             Case{"no RADIUS.DAT, chart at start", 9, 1, "RADIUS.DAT", "mnuHouseMorinus", false},
+         }) {
+        SCOPED_TRACE(c.what);
+        WindowDesk desk({.goldenChart = false});
+        auto lines = *ReadTextLines(desk.folder / "OPTIONS.OPT");
+        lines[27 - 1] = "    " + std::to_string(c.houseOption) + "  Houses";
+        lines[210 - 1] = "    " + std::to_string(c.chartOption) + "  Start-up";
+        desk.folder.Write("OPTIONS.OPT", JoinCrLf(lines));
+        if (c.removed != nullptr) {
+            std::filesystem::remove(desk.folder / c.removed);
+        }
+        // The title window first; its OK closes it.
+        QTimer::singleShot(0, [] {
+            if (QWidget* title = QApplication::activeModalWidget()) {
+                testing::Click(*title, "cmdOK");
+            }
+        });
+        const auto main = StartUp(desk.workstation, StartUpSteps{});
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_TRUE(main->findChild<QAction*>(c.checkedHouse)->isChecked());
+        EXPECT_EQ(desk.platform.Messages().size(), c.removed ? 1u : 0u);
+        EXPECT_FALSE(desk.platform.Busy());
+        EXPECT_GE(desk.platform.BusyRequests(), 1);
+        EXPECT_EQ(desk.workstation.natalEntry.txtName, "Now");
+        for (const char* entry : {"InputD", "InputD1", "Names"}) {
+            EXPECT_TRUE(testing::Control<QWidget>(*main, entry).isVisible()) << entry;
+        }
+        // The chart is computed whether or not its wheel can be drawn.
+        EXPECT_EQ(ShownReport().contains(QStringLiteral("Morinus")), c.chartOption == 1);
+        const auto* wheels = main->findChild<WheelsForm*>("Wheels");
+        ASSERT_EQ(wheels != nullptr && wheels->isVisible(), c.wheelShown);
+        if (c.wheelShown) {
+            EXPECT_EQ(wheels->State().heading1[0], "Now - natal");
+        }
+        // The Input command brings a closed names list back.
+        auto& names = testing::Control<QWidget>(*main, "Names");
+        names.close();
+        desk.workstation.AnnounceInputCommand();
+        EXPECT_TRUE(names.isVisible());
+        // "Click here for cities", the names list at the screen's right edge:
+        // the cities list wholly on the screen; its own button comes back.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        names.move(screen.right() - names.frameGeometry().width() + 1, screen.top() + 40);
+        testing::Click(names, "Command1");
+        QWidget* cities = testing::OpenWindow<QWidget>("Geograph");
+        ASSERT_NE(cities, nullptr);
+        EXPECT_FALSE(names.isVisible());
+        EXPECT_TRUE(screen.contains(cities->frameGeometry()));
+        testing::Click(*cities, "Command1");
+        EXPECT_TRUE(names.isVisible());
+        // A house change's report in a new data window, also the same house again.
+        for (int twice = 0; twice < 2 && c.chartOption == 1; ++twice) {
+            main->findChild<QAction*>("mnuHouseKoch")->trigger();
+            testing::DiscardClosedWindows();
+            EXPECT_TRUE(ShownReport().contains(QStringLiteral("Koch")));
+        }
+        EXPECT_EQ(desk.platform.Messages().size(), c.removed ? 1u : 0u);
+    }
+}
+
+}  // namespace
+}  // namespace solvaris
