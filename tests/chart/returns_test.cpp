@@ -33,12 +33,7 @@ TEST(Returns, InitialInputsComeFromTheDiurnalData) {
     diurnal.latitude = -33.52f;
     diurnal.latitudeText = "SOUTH";
     ReturnSearch s = InitialReturnSearch(natal, diurnal);
-    EXPECT_EQ(s.solarYear, 2025);  // the birthday is a day away
-    StepSolarReturn(s, ReturnStep::Next);
-    EXPECT_EQ(s.solarYear, 2026);
-    StepSolarReturn(s, ReturnStep::Previous);
-    StepSolarReturn(s, ReturnStep::Previous);
-    EXPECT_EQ(s.solarYear, 2024);
+    EXPECT_EQ(s.solarYear, 2025);  // the birthday is a day away; the steps are the window's
     EXPECT_EQ(s.lunarDay, 19);
     EXPECT_FLOAT_EQ(s.latitude, -33.52f);
     EXPECT_EQ(s.zoneOffset, 6.0);
@@ -52,9 +47,7 @@ TEST(Returns, SolarSearchFindsTheNatalSunInTheReturnYear) {
     };
     const Case cases[] = {
         {Person(29, 2, 1980, 6.00f, "A.M."), 1981, {1981, 2, 28}},  // from "29 February"
-        {Person(29, 2, 1980, 6.00f, "A.M."), 1984, {1984, 2, 28}},
         {Person(31, 12, 1969, 11.59f, "P.M."), 2010, {2010, 12, 31}},
-        {Person(21, 3, 1950, 12.05f, "A.M."), 2031, {2031, 3, 20}},
         {Person(15, 7, 1899, 4.30f, "P.M."), 1950, {1950, 7, 15}},
     };
     for (const Case& c : cases) {
@@ -78,32 +71,26 @@ TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
     ScriptedPlatform platform;
     const BirthData natal = Person(12, 5, 1988, 2.40f, "A.M.");
     const double target = MoonPosition(NatalT(natal)).longitude;
-    const int starts[] = {1, 9, 17, 28};
-    for (int start : starts) {
+    for (const int start : {1, 9, 17, 28}) {
         ReturnSearch search;
         search.lunarDay = start;
         search.lunarMonth = 3;
         search.lunarYear = 2024;
-        const auto shown = LunarReturnSearch(target, natal, search, platform);
-        ASSERT_TRUE(shown.has_value());
-        EXPECT_LT(Gap(target, MoonPosition(shown->t).longitude), kTolerance);
-        const double startJd = JulianDayNumber(2024, 3, start) - 0.5;
+        const auto foundJd = [&] {
+            const auto found = LunarReturnSearch(target, natal, search, platform);
+            EXPECT_TRUE(found && Gap(target, MoonPosition(found->t).longitude) < kTolerance);
+            return found ? found->jd : 0.0;
+        };
+        const double shown = foundJd();
         // The nearest return either way: the difference is taken within 180 degrees.
-        EXPECT_LT(std::fabs(shown->jd - startJd), 15) << start;
-
+        EXPECT_LT(std::fabs(shown - (JulianDayNumber(2024, 3, start) - 0.5)), 15) << start;
         StepLunarReturn(search, ReturnStep::Previous);
-        EXPECT_LT(JulianDayNumber(search.lunarYear, search.lunarMonth, search.lunarDay), shown->jd);
-        const auto previous = LunarReturnSearch(target, natal, search, platform);
-        ASSERT_TRUE(previous.has_value());
-        EXPECT_NEAR(shown->jd - previous->jd, 27.3, 0.6) << start;
-
+        EXPECT_LT(JulianDayNumber(search.lunarYear, search.lunarMonth, search.lunarDay), shown);
+        EXPECT_NEAR(shown - foundJd(), 27.3, 0.6) << start;
         StepLunarReturn(search, ReturnStep::Next);
-        const auto next = LunarReturnSearch(target, natal, search, platform);
-        ASSERT_TRUE(next.has_value());
-        EXPECT_NEAR(next->jd, shown->jd, 0.001) << start;
+        EXPECT_NEAR(foundJd(), shown, 0.001) << start;
         StepLunarReturn(search, ReturnStep::Next);
-        const auto after = LunarReturnSearch(target, natal, search, platform);
-        EXPECT_NEAR(after->jd - shown->jd, 27.3, 0.6) << start;
+        EXPECT_NEAR(foundJd() - shown, 27.3, 0.6) << start;
     }
     EXPECT_TRUE(platform.Messages().empty());
 }
@@ -127,10 +114,8 @@ TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
 
 TEST(Returns, ClockIsGreenwichTimeOnATwelveHourDial) {
     struct Case {
-        double utHours;
-        double clock;
-        const char* meridiem;
-        const char* line;
+        double utHours, clock;
+        const char *meridiem, *line;
     };
     const Case cases[] = {
         {0.5, 12.30, "A.M", "12.30 A.M (0)"},     {0, 12.00, "A.M", "12.00 A.M (0)"},

@@ -59,10 +59,7 @@ TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
     EXPECT_EQ(image.pixelColor(180, 50), PaletteColour(12));
     EXPECT_EQ(image.pixelColor(40, 30), PaletteColour(9));  // (-60, 20) in pixels
     EXPECT_EQ(image.pixelColor(150, 90), QColor(Qt::white));
-    // The palette's ends; a colour beyond it is black.
-    EXPECT_EQ(PaletteColour(7), QColor(192, 192, 192));
-    EXPECT_EQ(PaletteColour(15), QColor(255, 255, 255));
-    EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));
+    EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));  // beyond the palette
 }
 
 // A file's first four bytes: its kind.
@@ -88,8 +85,6 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
         EXPECT_EQ(Magic(folder / name), magic) << name;
     }
     EXPECT_FALSE(ImageFormatOf("w.bmp"));
-    EXPECT_NE(ExportImage({folder / "none" / "w.png", ImageFormat::Png, 400, 300}, paint), "");
-    EXPECT_FALSE(std::filesystem::exists(folder / "none" / "w.png"));
     EXPECT_NE(ExportImage({folder / "tiny.png", ImageFormat::Png, 2, 2}, paint), "");
 
     // A write that fails (a full disk) leaves the earlier image whole, in
