@@ -39,7 +39,7 @@ protected:
 };
 
 // One kind of each family; the natal header is the golden ASCII chart's heading.
-TEST_F(ChartKinds, HeadersOrbFilesAndRings) {
+TEST_F(ChartKinds, HeadersOrbFilesAndRingsAlsoOfASecondPerson) {
     struct Case {
         WheelKind kind;
         const char* orbs;
@@ -73,9 +73,9 @@ TEST_F(ChartKinds, HeadersOrbFilesAndRings) {
 
     options.Set(216, 1);
     EXPECT_EQ(Prepare(WheelKind::DualProgressed).secondHeader[5], "Outer = progressed");
-}
+    options.Set(216, 0);
 
-TEST_F(ChartKinds, SecondPersonAndSwitch) {
+    // A second person's charts.
     WheelSetup single = Prepare(WheelKind::Transits, true);
     EXPECT_EQ(single.innerHeader[0], "Second Person");
     EXPECT_EQ(single.innerHeader[5], charts.transit.texts.siderealTimeText);

@@ -58,7 +58,7 @@ TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
     }
 }
 
-TEST(PlanetaryHours, TimeTextsOnATwelveHourClockAndTheSearchGain) {
+TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
     struct Time {
         double hours;
         const char* text;
@@ -68,14 +68,6 @@ TEST(PlanetaryHours, TimeTextsOnATwelveHourClockAndTheSearchGain) {
           Time{13, " 1.00p"}, Time{24.5, "12.30a"}, Time{9 + 59.4 / 60, " 9.59a"},
           Time{21 + 59.6 / 60, "10.00p"}, Time{0, "12.00a"}, Time{12, "12.00p"}}) {
         EXPECT_EQ(HourTimeText(c.hours), c.text) << c.hours;
-    }
-    struct Gain {
-        float latitude;
-        double gain;
-    };
-    for (const Gain& c : {Gain{60, 1}, Gain{59.59f, 2}, Gain{50, 2}, Gain{49.59f, 4},
-                          Gain{-49.59f, 4}, Gain{-50, 1}, Gain{-59.59f, 1}, Gain{-60, 0.5}}) {
-        EXPECT_EQ(SearchGain(c.latitude), c.gain) << c.latitude;
     }
 }
 
