@@ -45,8 +45,7 @@ TEST(WheelScale, ScreenAndPrinter) {
     EXPECT_EQ(PrinterScale(state), 265);
     // A4 reaches further up and down than a square; a page without area is taken 1.25 high.
     struct PageCase {
-        double shape;
-        double heightPerWidth;
+        double shape, heightPerWidth;
     };
     for (const PageCase& c : {PageCase{297.0 / 210, 297.0 / 210}, PageCase{1, 1}, PageCase{0, 1.25},
                               PageCase{NAN, 1.25}}) {
@@ -234,11 +233,14 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
     EXPECT_EQ(seen.size(), 3u);
 }
 
-TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
+// A load resets the placement and the swap but keeps the user's chart type (American for a
+// 90-degree wheel); option 216 swaps the dual rings once per load, a second person's never.
+TEST(WheelModel, LoadResetsAndOption216SwapsTheDualRingsOncePerLoad) {
     PaintFixture f;
     WheelSetup setup;
     setup.layout = 1;
     setup.family = 2;
+    setup.kind = ChartKind::LunarReturn;
     setup.cusps = testing::EqualCusps(0);
     setup.longitude = SpreadPoints();
     HousePositions(setup.longitude, setup.cusps, setup.texts.housePositionText);
@@ -246,7 +248,9 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     setup.second.longitude[Sun] = 100;  // house 4 instead of 2
     setup.second.retrogradeMarks[Sun - 1] = 'R';
     f.options.Set(216, 1);
+    f.state.chartType = 1;
     LoadWheel(f.state, setup);
+    EXPECT_EQ(f.state.returnKind, 5);
     f.Paint();
     EXPECT_TRUE(f.state.swapDone);
     EXPECT_EQ(f.state.mainSet[Sun], 100);
@@ -256,37 +260,17 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_EQ(f.state.mainSet[Sun], 100);  // not swapped back
     LoadWheel(f.state, setup);
     EXPECT_FALSE(f.state.swapDone);
+    EXPECT_EQ(f.state.slotOf[Sun], -1);  // placed by the paint before
+    EXPECT_EQ(f.state.chartType, 1);
     EXPECT_EQ(f.state.mainSet[Sun], 45);
 
-    f.secondPerson = true;  // two persons: each keeps its ring
+    f.secondPerson = true;
     f.Paint();
     EXPECT_EQ(f.state.mainSet[Sun], 45);
     EXPECT_FALSE(f.state.swapDone);
-}
-
-TEST(WheelModel, LoadResetsTheStateButKeepsTheChartType) {
-    WheelSetup setup;
-    setup.layout = 2;
-    setup.family = 3;
-    setup.kind = ChartKind::LunarReturn;
-    setup.longitude = SpreadPoints();
-    setup.cusps = testing::EqualCusps(0);
-    setup.innerHeader[0] = "Sample - natal";
-    WheelState state;
-    state.chartType = 1;
-    state.swapDone = true;
-    state.slotOf[Sun] = 3;
-    LoadWheel(state, setup);
-    EXPECT_EQ(state.returnKind, 5);
-    EXPECT_FALSE(state.swapDone);
-    EXPECT_EQ(state.slotOf[Sun], -1);
-    EXPECT_EQ(state.chartType, 1);  // the type stays the user's
-    EXPECT_FALSE(AspectsMenuEnabled(state));
-
     setup.innerHeader[0] = "Sample - 90 degree wheel";
-    LoadWheel(state, setup);
-    EXPECT_TRUE(IsNinetyDegreeWheel(state));
-    EXPECT_EQ(state.chartType, 0);  // always American
+    LoadWheel(f.state, setup);
+    EXPECT_EQ(f.state.chartType, 0);
 }
 
 TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {

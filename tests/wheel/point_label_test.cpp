@@ -13,9 +13,7 @@ namespace {
 TEST(PlaceRing, DegreeSignAndMinuteOfALabel) {
     struct Case {
         double longitude;
-        int degree;
-        int sign;
-        int minute;
+        int degree, sign, minute;
     };
     const Case cases[] = {
         {10 + 59.7 / 60, 10, 1, 59},  // no carry into the degree
@@ -69,8 +67,7 @@ constexpr double kLeo10 = 120 + 10 + 59.7 / 60;
 // come, so that the sign ends where the minute tens begin.
 TEST(PlaceRing, LabelPartsStepClearOfOneAnother) {
     struct Case {
-        int point;
-        int house;
+        int point, house;
         double angle;
         std::vector<double> x;
     };
@@ -109,8 +106,7 @@ TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {
     const std::string a = "10" + leo + "59";
     const std::string b = "95" + leo + "01";
     struct Case {
-        int point;
-        int house;
+        int point, house;
         double angle;
         float option28;
         bool european;
@@ -150,9 +146,7 @@ TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {
 TEST(PlaceRing, LargeMinutesStepLessFarDown) {
     struct Case {
         WheelSurface surface;
-        float minuteSize;
-        float threshold;
-        float lift;
+        float minuteSize, threshold, lift;
         double minuteStepY;  // from the minute tens to the units
     };
     const Case cases[] = {
