@@ -149,7 +149,7 @@ TEST(Progressions, InterpolationTakesTheShortWayAndTheSolarArc) {
     EXPECT_NEAR(ProgressionFraction(2451545, 2451545 + 365.25 / 2), 0.5, 1e-12);
 }
 
-TEST(ChartSets, OnTheBirthdayProgressionsEqualTheBirthdayChart) {
+TEST(ChartSets, ProgressionsOnTheBirthdayAndTheSolarArcAngles) {
     const BirthData natal = Person(15, 6, 1960, 7.30f, "A.M.", 5, 74.00f, 40.43f);
     const BirthData diurnal = Person(15, 6, 2000, 3.00f, "P.M.", 5, 74.00f, 40.43f);
     OptionTable options;
@@ -171,15 +171,12 @@ TEST(ChartSets, OnTheBirthdayProgressionsEqualTheBirthdayChart) {
     EXPECT_NEAR(arc, 38.5, 1.5);
     EXPECT_NEAR(store.solarArc.arc, arc, 1e-5);
     EXPECT_EQ(store.outerRing.longitude, store.transit.points.longitude);
-}
 
-TEST(ChartSets, SolarArcAnglesWhenOption212IsZero) {
-    const BirthData natal = Person(3, 2, 1971, 10.05f, "P.M.", -1, -13.24f, 52.31f);
-    const BirthData diurnal = Person(20, 9, 2010, 9.00f, "A.M.", -1, -13.24f, 52.31f);
-    OptionTable options;  // 212 = 0
-    ChartStore store;
+    // Option 212 at 0: the progressed angles move by the solar arc.
+    const BirthData berlin = Person(3, 2, 1971, 10.05f, "P.M.", -1, -13.24f, 52.31f);
+    const BirthData moment = Person(20, 9, 2010, 9.00f, "A.M.", -1, -13.24f, 52.31f);
     ASSERT_TRUE(ComputeChartSets(
-        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Koch, options}, store));
+        {berlin, moment, AgeYears(berlin, moment), HouseSystem::Koch, OptionTable{}}, store));
     const PointSet& birthday = store.progressed.atBirthday;
     EXPECT_NEAR(
         Normalize360(birthday.longitude[Midheaven] - store.natal.points.longitude[Midheaven]),

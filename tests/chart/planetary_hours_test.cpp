@@ -88,11 +88,10 @@ TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
         const PlanetaryDay day = ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21),
                                                      Place(0, c.latitude, 0), platform);
         EXPECT_EQ(day.sun.BothFound(), c.firstRow == nullptr) << c.latitude;
+        ASSERT_EQ(platform.Messages().size(), c.firstRow == nullptr ? 0u : 2u) << c.latitude;
         if (c.firstRow == nullptr) {
-            EXPECT_TRUE(platform.Messages().empty());
             continue;
         }
-        ASSERT_EQ(platform.Messages().size(), 2u) << c.latitude;
         EXPECT_EQ(platform.Messages()[0].text,
                   "I cannot find sunrise. The latitude is too extreme.");
         EXPECT_EQ(platform.Messages()[1].text,

@@ -116,11 +116,7 @@ TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
     const BirthData natal = Person(1, 1, 2000, 12.00f, "P.M.");
     const double nowhere = std::numeric_limits<double>::quiet_NaN();
     ScriptedPlatform platform;
-    ReturnSearch search;
-    search.solarYear = 2001;
-    search.lunarDay = 1;
-    search.lunarMonth = 1;
-    search.lunarYear = 2001;
+    ReturnSearch search = InitialReturnSearch(natal, natal);
     EXPECT_FALSE(SolarReturnSearch(nowhere, natal, search, platform).has_value());
     EXPECT_FALSE(LunarReturnSearch(nowhere, natal, search, platform).has_value());
     ASSERT_EQ(platform.Messages().size(), 2u);
