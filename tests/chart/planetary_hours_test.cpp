@@ -35,21 +35,12 @@ TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
         EXPECT_EQ(m.title, "Warning!");
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }
-    // The three-day report leaves the anchor on its last day.
-    ScriptedPlatform platform;
-    double anchor = PlanetaryHoursAnchor(2000, 1, 1);
-    EXPECT_EQ(ThreeDayReport(anchor, Place(73.59f, 40.45f, 5), platform).size(), 15u);
-    EXPECT_EQ(anchor, PlanetaryHoursAnchor(2000, 1, 3));
-    EXPECT_EQ(BackwardDay(anchor), PlanetaryHoursAnchor(2000, 1, 2));
 }
 
 TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
     struct Case {
-        int year, month, day;
-        int weekday;
-        const char* name;
-        const char* firstDay;
-        const char* firstNight;
+        int year, month, day, weekday;
+        const char *name, *firstDay, *firstNight;
     };
     const Case cases[] = {{2000, 1, 1, 3, "SATURDAY", "Sat ", "Mer "},
                           {2000, 1, 2, 4, "SUNDAY", "Sun ", "Jup "},
@@ -67,41 +58,17 @@ TEST(PlanetaryHours, WeekdaysAndTheRulersOfTheFirstHours) {
     }
 }
 
-TEST(PlanetaryHours, TimeTextsOnATwelveHourClockAndTheSearchGain) {
+TEST(PlanetaryHours, TimeTextsOnATwelveHourClock) {
     struct Time {
         double hours;
         const char* text;
     };
-    for (const Time& c : {Time{11 + 59.7 / 60, "12.00p"}, Time{23 + 59.7 / 60, "12.00a"},
-                          Time{6.75, " 6.45a"}, Time{0.25, "12.15a"}, Time{13, " 1.00p"},
-                          Time{24.5, "12.30a"}, Time{9 + 59.4 / 60, " 9.59a"},
-                          Time{21 + 59.6 / 60, "10.00p"}, Time{0, "12.00a"}, Time{12, "12.00p"}}) {
+    for (const Time& c :
+         {Time{11 + 59.7 / 60, "12.00p"}, Time{23 + 59.7 / 60, "12.00a"}, Time{0.25, "12.15a"},
+          Time{13, " 1.00p"}, Time{24.5, "12.30a"}, Time{9 + 59.4 / 60, " 9.59a"},
+          Time{21 + 59.6 / 60, "10.00p"}, Time{0, "12.00a"}, Time{12, "12.00p"}}) {
         EXPECT_EQ(HourTimeText(c.hours), c.text) << c.hours;
     }
-    struct Gain {
-        float latitude;
-        double gain;
-    };
-    for (const Gain& c :
-         {Gain{65, 1}, Gain{60, 1}, Gain{59.59f, 2}, Gain{50, 2}, Gain{49.59f, 4}, Gain{0, 4},
-          Gain{-49.59f, 4}, Gain{-50, 1}, Gain{-59.59f, 1}, Gain{-60, 0.5}, Gain{-66, 0.5}}) {
-        EXPECT_EQ(SearchGain(c.latitude), c.gain) << c.latitude;
-    }
-}
-
-TEST(PlanetaryHours, EquinoxAtTheEquatorHasHoursOfAnHour) {
-    ScriptedPlatform platform;
-    const PlanetaryDay day =
-        ComputePlanetaryDay(PlanetaryHoursAnchor(2001, 3, 20), Place(0, 0.01f, 0), platform);
-    EXPECT_TRUE(platform.Messages().empty());
-    // The equation of time puts both about seven minutes after six.
-    EXPECT_NEAR(day.sun.sunrise, 6.12, 0.05);
-    EXPECT_NEAR(day.sun.sunset, 18.12, 0.05);
-    EXPECT_NEAR((day.sun.sunset - day.sun.sunrise) / 12, 1, 0.01);
-    EXPECT_EQ(day.rows[0].dayStart, HourTimeText(day.sun.sunrise));
-    EXPECT_EQ(day.rows[0].nightStart, HourTimeText(day.sun.sunset));
-    EXPECT_EQ(day.rows[6].dayStart,
-              HourTimeText(day.sun.sunrise + 6 * (day.sun.sunset - day.sun.sunrise) / 12));
 }
 
 // Past the entry check (the searches themselves take any latitude): a day
@@ -121,11 +88,10 @@ TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
         const PlanetaryDay day = ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21),
                                                      Place(0, c.latitude, 0), platform);
         EXPECT_EQ(day.sun.BothFound(), c.firstRow == nullptr) << c.latitude;
+        ASSERT_EQ(platform.Messages().size(), c.firstRow == nullptr ? 0u : 2u) << c.latitude;
         if (c.firstRow == nullptr) {
-            EXPECT_TRUE(platform.Messages().empty());
             continue;
         }
-        ASSERT_EQ(platform.Messages().size(), 2u) << c.latitude;
         EXPECT_EQ(platform.Messages()[0].text,
                   "I cannot find sunrise. The latitude is too extreme.");
         EXPECT_EQ(platform.Messages()[1].text,
@@ -138,19 +104,14 @@ TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
     }
 }
 
+// The cell's own text, "Sat " with its space; the clicks are the planetary hours window's.
 TEST(PlanetaryHours, RulerCellsExplainThemselves) {
-    for (const auto& [cell, title] : {std::pair{"Sat ", "Saturn"}, std::pair{"Moo ", "Moon"}}) {
-        ScriptedPlatform platform;
-        EXPECT_TRUE(ShowRulerKeywords(cell, platform));
-        ASSERT_EQ(platform.Messages().size(), 1u);
-        EXPECT_EQ(platform.Messages()[0].title, title);
-        EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Information);
-    }
-    EXPECT_EQ(RulerKeywordsOf("Mar ")->text.substr(0, 7), "Action,");
     ScriptedPlatform platform;
-    EXPECT_FALSE(ShowRulerKeywords(" 6.45a", platform));
+    EXPECT_TRUE(ShowRulerKeywords("Moo ", platform));
     EXPECT_FALSE(ShowRulerKeywords("Sat", platform));
-    EXPECT_TRUE(platform.Messages().empty());
+    ASSERT_EQ(platform.Messages().size(), 1u);
+    EXPECT_EQ(platform.Messages()[0].title, "Moon");
+    EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::Information);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The picture the wheel window shows: its size in device pixels at any
-// density, sizes it refuses, and the same drawing at twice the density
-// taking the same place, text included.
+// The picture the wheel window shows: its size at any density, and the same drawing at any
+// density and window shape taking the same place, text included.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -40,21 +39,18 @@ QRect Inked(const QImage& image) {
 
 TEST(PaintImage, SizesDensitiesAndRefusals) {
     struct Case {
-        int width;
-        int height;
+        int width, height;
         double ratio;
         QSize devicePixels;  // empty: no image
     };
-    const Case cases[] = {
-        {1024, 768, 2.0, {2048, 1536}},
-        {640, 480, 1.5, {960, 720}},
-        {0, 768, 1.0, {}},
-        {-5, 10, 1.0, {}},
-        {16384, 10, 1.0, {16384, 10}},
-        {16384, 10, 2.0, {}},
-        {100, 100, 0.0, {100, 100}},
-        {1, 1, 1.0, {1, 1}},
-    };
+    const Case cases[] = {{1024, 768, 2.0, QSize(2048, 1536)},
+                          {640, 480, 1.5, QSize(960, 720)},
+                          {0, 768, 1.0, QSize()},
+                          {-5, 10, 1.0, QSize()},
+                          {16384, 10, 1.0, QSize(16384, 10)},
+                          {16384, 10, 2.0, QSize()},
+                          {100, 100, 0.0, QSize(100, 100)},
+                          {1, 1, 1.0, QSize(1, 1)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         const QImage image = PaintImage(c.width, c.height, c.ratio, Paint);

@@ -1,11 +1,9 @@
-// A full-page wheel printed to PDF, read back with poppler's tools as a
-// reader's viewer would: true to shape (the circles round, every house line
-// ending on the outer circle, every aspect line inside the inner one, both
-// at any page shape) and drawn as vectors (its text extractable). Skipped
-// where poppler-utils are not installed.
+// A full-page wheel printed to PDF, read back with poppler's tools as a viewer would: true to
+// shape and drawn as vectors. Skipped where poppler-utils are not installed.
 #include <gtest/gtest.h>
 
 #include <QLineF>
+#include <QPolygonF>
 #include <algorithm>
 #include <regex>
 #include <string>
@@ -19,17 +17,17 @@
 #include "base/program_folder.hpp"
 #include "platform/qt/image_export.hpp"
 #include "support/run_program.hpp"
+#include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
 
-// The stroked paths of the page as poppler's SVG gives them, all in the
-// one coordinate frame Qt's page uses: straight lines by their two ends,
-// curves (the circles) by all their points.
+// The stroked paths of the page as poppler's SVG gives them: straight lines by their two
+// ends, curves (the circles) by all their points.
 struct StrokedPaths {
     std::vector<std::pair<QPointF, QPointF>> lines;
-    std::vector<std::vector<QPointF>> curves;
+    std::vector<QPolygonF> curves;
     std::vector<std::string> transforms;
 };
 
@@ -47,9 +45,9 @@ StrokedPaths ReadStrokedPaths(const std::string& svg) {
              ++n) {
             values.push_back(std::stod(n->str()));
         }
-        std::vector<QPointF> points;
+        QPolygonF points;
         for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
-            points.push_back({values[i], values[i + 1]});
+            points.append({values[i], values[i + 1]});
         }
         if (d.find('C') != std::string::npos) {
             paths.curves.push_back(points);
@@ -58,22 +56,6 @@ StrokedPaths ReadStrokedPaths(const std::string& svg) {
         }
     }
     return paths;
-}
-
-struct Circle {
-    QPointF centre;
-    double radius;
-    double heightPerWidth;
-};
-
-Circle CircleOf(const std::vector<QPointF>& points) {
-    const auto [left, right] = std::minmax_element(
-        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
-    const auto [top, bottom] = std::minmax_element(
-        points.begin(), points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
-    return {{(left->x() + right->x()) / 2, (top->y() + bottom->y()) / 2},
-            (right->x() - left->x()) / 2,
-            (bottom->y() - top->y()) / (right->x() - left->x())};
 }
 
 double Distance(QPointF a, QPointF b) { return QLineF(a, b).length(); }
@@ -87,22 +69,9 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options);
     session.options.Set(opt::WheelAspectLines, 1);
     ScriptedPlatform platform;
-    // 5 December 1950, 7.45 P.M., New York: Pisces on the Midheaven's line
-    // and aspects across the whole disc.
-    const NatalEntryWindow natal{
-        "Printed Person",
-        {"12", "5", "1950", "7", "45", true, "5", "74", "0", false, "40", "43", false}};
-    DiurnalEntryWindow diurnal;
-    diurnal.fields.month = "3";
-    diurnal.fields.day = "1";
-    diurnal.fields.year = "2024";
-    diurnal.fields.hour = "12";
-    diurnal.fields.minute = "0";
-    diurnal.fields.zone = "5";
-    diurnal.fields.longDeg = "74";
-    diurnal.fields.longMin = "0";
-    diurnal.fields.latDeg = "40";
-    diurnal.fields.latMin = "43";
+    // Pisces on the Midheaven's line and aspects across the whole disc.
+    const NatalEntryWindow natal = SampleNatalWindow();
+    const DiurnalEntryWindow diurnal{natal.fields};
     ASSERT_TRUE(ComputeChartStore(session, natal, diurnal, HouseSystem::Placidus, platform));
     ASSERT_TRUE(RunWheelCommand(session, WheelKind::Natal, diurnal, platform));
     WheelDrawing drawing;
@@ -118,7 +87,7 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
               "");
 
     const std::string text = testing::RunShell("pdftotext", {pdf.string(), "-"}).out;
-    EXPECT_NE(text.find("Printed Person - natal"), std::string::npos) << text;
+    EXPECT_NE(text.find("Sample Natal - natal"), std::string::npos) << text;
     EXPECT_NE(text.find("Placidus"), std::string::npos);
     EXPECT_NE(text.find("\u2653"), std::string::npos) << "the glyphs are text too: Pisces";
 
@@ -129,32 +98,35 @@ TEST(PrintedWheel, AFullPageIsTrueToShapeAndVectors) {
     EXPECT_EQ(std::count(paths.transforms.begin(), paths.transforms.end(), paths.transforms[0]),
               static_cast<long>(paths.transforms.size()))
         << "one frame for every path";
-    Circle outer = CircleOf(paths.curves[0]);
-    Circle inner = CircleOf(paths.curves[1]);
-    if (inner.radius > outer.radius) {
-        std::swap(inner, outer);
+    QRectF outerBox = paths.curves[0].boundingRect();
+    QRectF innerBox = paths.curves[1].boundingRect();
+    if (innerBox.width() > outerBox.width()) {
+        std::swap(innerBox, outerBox);
     }
-    EXPECT_NEAR(outer.heightPerWidth, 1, 1e-3);
-    EXPECT_NEAR(inner.radius / outer.radius, 120.0 / 217, 1e-3);
-    EXPECT_NEAR(Distance(inner.centre, outer.centre), 0, 1e-3 * outer.radius);
+    const QPointF centre = outerBox.center();
+    const double outerRadius = outerBox.width() / 2;
+    const double innerRadius = innerBox.width() / 2;
+    EXPECT_NEAR(outerBox.height() / outerBox.width(), 1, 1e-3);
+    EXPECT_NEAR(innerRadius / outerRadius, 120.0 / 217, 1e-3);
+    EXPECT_NEAR(Distance(innerBox.center(), centre), 0, 1e-3 * outerRadius);
 
-    const double tolerance = 2e-3 * outer.radius;
+    const double tolerance = 2e-3 * outerRadius;
     int houseLines = 0;
     for (const auto& [a, b] : paths.lines) {
-        const double near = std::min(Distance(a, outer.centre), Distance(b, outer.centre));
-        const double far = std::max(Distance(a, outer.centre), Distance(b, outer.centre));
-        if (near > inner.radius + tolerance) {
+        const double near = std::min(Distance(a, centre), Distance(b, centre));
+        const double far = std::max(Distance(a, centre), Distance(b, centre));
+        if (near > innerRadius + tolerance) {
             // A point's tick or leader line, inside the outer circle.
-            EXPECT_LE(far, outer.radius + tolerance);
-        } else if (far > inner.radius + tolerance) {
+            EXPECT_LE(far, outerRadius + tolerance);
+        } else if (far > innerRadius + tolerance) {
             // A house line, from the inner circle to the outer.
             ++houseLines;
-            EXPECT_NEAR(near, inner.radius, tolerance);
-            EXPECT_NEAR(far, outer.radius, tolerance);
+            EXPECT_NEAR(near, innerRadius, tolerance);
+            EXPECT_NEAR(far, outerRadius, tolerance);
         } else {
             // An aspect line, ending on the inner circle.
-            EXPECT_NEAR(near, inner.radius, tolerance);
-            EXPECT_NEAR(far, inner.radius, tolerance);
+            EXPECT_NEAR(near, innerRadius, tolerance);
+            EXPECT_NEAR(far, innerRadius, tolerance);
         }
     }
     EXPECT_EQ(houseLines, 12);

@@ -20,20 +20,16 @@ TEST(GlyphFont, TheFreeFontDrawsEveryCode) {
         << "the glyph font is not installed";
     const QFontMetrics metrics(font);
     // Every code the wheel and the aspect grid print in the glyph font.
-    std::vector<unsigned char> codes;
+    int codes = 0;
     for (int c = 156; c <= 238; ++c) {
-        if (!GlyphSymbol(static_cast<unsigned char>(c)).empty()) {
-            codes.push_back(static_cast<unsigned char>(c));
+        const QString symbol =
+            QString::fromStdString(std::string(GlyphSymbol(static_cast<unsigned char>(c))));
+        codes += symbol.isEmpty() ? 0 : 1;
+        for (const char32_t ucs : symbol.toUcs4()) {
+            EXPECT_TRUE(metrics.inFontUcs4(ucs)) << "code " << c << " U+" << std::hex << int(ucs);
         }
     }
-    EXPECT_EQ(codes.size(), 15u + 12 + 16 + 2);  // points, signs, aspects, CP and R
-    for (unsigned char code : codes) {
-        const std::string symbol(GlyphSymbol(code));
-        for (const char32_t ucs : QString::fromStdString(symbol).toUcs4()) {
-            EXPECT_TRUE(metrics.inFontUcs4(ucs))
-                << "code " << int(code) << " U+" << std::hex << unsigned(ucs);
-        }
-    }
+    EXPECT_EQ(codes, 15 + 12 + 16 + 2);  // points, signs, aspects, CP and R
 }
 
 TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
@@ -59,10 +55,7 @@ TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
     EXPECT_EQ(image.pixelColor(180, 50), PaletteColour(12));
     EXPECT_EQ(image.pixelColor(40, 30), PaletteColour(9));  // (-60, 20) in pixels
     EXPECT_EQ(image.pixelColor(150, 90), QColor(Qt::white));
-    // The palette's ends; a colour beyond it is black.
-    EXPECT_EQ(PaletteColour(7), QColor(192, 192, 192));
-    EXPECT_EQ(PaletteColour(15), QColor(255, 255, 255));
-    EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));
+    EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));  // beyond the palette
 }
 
 // A file's first four bytes: its kind.
@@ -88,8 +81,6 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
         EXPECT_EQ(Magic(folder / name), magic) << name;
     }
     EXPECT_FALSE(ImageFormatOf("w.bmp"));
-    EXPECT_NE(ExportImage({folder / "none" / "w.png", ImageFormat::Png, 400, 300}, paint), "");
-    EXPECT_FALSE(std::filesystem::exists(folder / "none" / "w.png"));
     EXPECT_NE(ExportImage({folder / "tiny.png", ImageFormat::Png, 2, 2}, paint), "");
 
     // A write that fails (a full disk) leaves the earlier image whole, in

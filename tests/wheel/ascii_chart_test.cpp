@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_platform.hpp"
 #include "wheel_test_charts.hpp"
 
 namespace solvaris {
@@ -24,7 +23,8 @@ WheelState Chart(const PointArray& lon) {
     return state;
 }
 
-// The heading, figure and cusps are the golden ASCII charts'; here the points' places.
+// The heading, figure and cusps, and the chart appended to the data window, are the golden
+// ASCII charts' (the wheel window's ASCII item); here the points' places.
 TEST(AsciiChart, PointEntriesInTheirHouses) {
     PointArray lon = SpreadPoints();
     lon[Moon] = 97.2;  // house 4 with Venus at 105
@@ -69,14 +69,6 @@ TEST(AsciiChart, NinePointsInAHouseDropTheNodes) {
         EXPECT_EQ(lines[i].find("NN"), std::string::npos) << i;
         EXPECT_EQ(lines[i].find("SN"), std::string::npos) << i;
     }
-}
-
-TEST(AsciiChart, AppendedToTheReportBuffer) {
-    ReportBuffer buffer;
-    ScriptedPlatform platform;
-    const WheelState state = Chart(SpreadPoints());
-    AppendAsciiChart(state, buffer, platform);
-    EXPECT_EQ(buffer.Session(), AsciiChartLines(state));
 }
 
 }  // namespace

@@ -5,13 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
-#include "platform/headless/text_box_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 #include "wheel/ring_parameters.hpp"
-#include "wheel/text_overlaps.hpp"
 #include "wheel/wheel_geometry.hpp"
 #include "wheel/wheel_glyphs.hpp"
 #include "wheel/wheel_scale.hpp"
@@ -46,14 +43,12 @@ TEST(WheelScale, ScreenAndPrinter) {
     state.family = 2;
     state.layout = 1;
     EXPECT_EQ(PrinterScale(state), 265);
-    // The page's own shape: A4 and Letter reach further up and down than
-    // a square; a page without area is taken 1.25 times as high as wide.
+    // A4 reaches further up and down than a square; a page without area is taken 1.25 high.
     struct PageCase {
-        double shape;
-        double heightPerWidth;
+        double shape, heightPerWidth;
     };
-    for (const PageCase& c : {PageCase{297.0 / 210, 297.0 / 210}, PageCase{11 / 8.5, 11 / 8.5},
-                              PageCase{1, 1}, PageCase{0, 1.25}, PageCase{NAN, 1.25}}) {
+    for (const PageCase& c : {PageCase{297.0 / 210, 297.0 / 210}, PageCase{1, 1}, PageCase{0, 1.25},
+                              PageCase{NAN, 1.25}}) {
         const UserScale page = PrinterUserScale(265, c.shape);
         EXPECT_DOUBLE_EQ(page.left, -0.9625 * 265);
         EXPECT_DOUBLE_EQ(page.right, 0.9625 * 265);
@@ -90,13 +85,6 @@ struct PaintFixture {
         PaintWheel(state, canvas, platform, {options, data, folder, 800, 800, secondPerson},
                    layers);
     }
-    std::vector<double> CircleRadii() const {
-        std::vector<double> radii;
-        for (const CanvasCall& call : canvas.Calls("Circle")) {
-            radii.push_back(call.arguments[2]);
-        }
-        return radii;
-    }
     // The first Print call of a text.
     CanvasCall PrintOf(const std::string& text) const {
         const auto prints = canvas.Calls("Print");
@@ -109,10 +97,8 @@ struct PaintFixture {
     }
 };
 
-// The frame of each layout on the screen, on paper and in a half-page
-// print: its circles, the line at 90 degrees (from the centre on the screen,
-// where the disc hides its end), the colours, and the house numbers (every
-// point at 0 degrees 0 minutes, so that no label prints "1").
+// Each layout's circles, its line at 90 degrees (from the centre where the disc hides its
+// end), colours and house numbers (every point at 0 degrees 0, so no label prints "1").
 TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
     const double dual = RingBandOf(RingRole::Main, 1).inner;
     const double triple = RingBandOf(RingRole::Main, 2).inner;
@@ -125,8 +111,7 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
         std::vector<double> radii;
         int houseNumberOnes;  // houses 1, 10, 11 (twice), 12
         double lineInner;
-        int lineColour;
-        int background;
+        int lineColour, background;
     };
     using enum WheelPrintMode;
     const Case cases[] = {
@@ -149,7 +134,11 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
         f.Paint();
         EXPECT_EQ(f.canvas.calls.at(0).arguments, std::vector<double>{double(c.background)})
             << c.what;
-        EXPECT_EQ(f.CircleRadii(), c.radii) << c.what;
+        std::vector<double> radii;
+        for (const CanvasCall& call : f.canvas.Calls("Circle")) {
+            radii.push_back(call.arguments[2]);
+        }
+        EXPECT_EQ(radii, c.radii) << c.what;
         EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.what;
         const auto lines = f.canvas.Calls("Line");
         ASSERT_GE(lines.size(), 12u);
@@ -165,20 +154,6 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
     f.Paint();
     EXPECT_EQ(f.canvas.calls[1].arguments, (std::vector<double>{-225, 225, 225, -225}));
     EXPECT_EQ(f.canvas.Calls("Circle")[0].arguments[3], 1);
-
-    // European with equal houses: the same lines, turned so that the
-    // Ascendant is at 180 degrees.
-    PaintFixture e;
-    e.state = SingleWheel(SpreadPoints(), testing::EqualCusps(10));
-    e.state.chartType = 1;
-    e.Paint();
-    const auto european = e.canvas.Calls("Line");
-    ASSERT_GE(european.size(), 12u);
-    for (std::size_t i = 0; i < 12; ++i) {
-        const double angle = 180 + 30.0 * i;
-        EXPECT_NEAR(european[i].arguments[2], 217 * CosDeg(angle), 1e-6) << i;
-        EXPECT_NEAR(european[i].arguments[3], 217 * SinDeg(angle), 1e-6) << i;
-    }
 }
 
 TEST(WheelPaint, NothingWhileSuppressedOrWithoutArea) {
@@ -191,6 +166,7 @@ TEST(WheelPaint, NothingWhileSuppressedOrWithoutArea) {
     EXPECT_TRUE(f.canvas.calls.empty());
 }
 
+// The frame, then the rings (main, innermost, middle), the heading last.
 TEST(WheelPaint, LayersDrawnInOrder) {
     PaintFixture f;
     f.state.layout = 2;
@@ -198,35 +174,17 @@ TEST(WheelPaint, LayersDrawnInOrder) {
     f.state.secondSet = f.state.mainSet;
     f.state.thirdSet = f.state.mainSet;
     f.Paint();
-    // The position in the pass of each layer's first call.
-    const auto first = [&](const auto& is) {
-        return std::size_t(std::ranges::find_if(f.canvas.calls, is) - f.canvas.calls.begin());
-    };
-    const auto printAt = [](double x, double y) {
-        return [=](const CanvasCall& c) {
-            return c.operation == "MoveTo" && c.arguments[0] == x && c.arguments[1] == y;
-        };
-    };
-    const std::size_t frame = first([](const CanvasCall& c) { return c.operation == "Line"; });
-    const std::size_t houseNumbers = first(printAt(-52, -6));
-    const std::size_t cuspLabels = first(printAt(f.data.cuspAnchors[0], f.data.cuspAnchors[1]));
-    const std::size_t heading =
-        first([](const CanvasCall& c) { return c.text == "Sample - natal"; });
+    const auto& calls = f.canvas.calls;
+    const auto frame = std::ranges::find(calls, "Line", &CanvasCall::operation) - calls.begin();
+    const auto heading =
+        std::ranges::find(calls, "Sample - natal", &CanvasCall::text) - calls.begin();
+    ASSERT_LT(heading, std::ssize(calls));
     std::vector<double> sunRadii;
-    std::size_t firstGlyph = 0;
-    for (std::size_t i = 0; i + 1 < f.canvas.calls.size(); ++i) {
-        const CanvasCall& next = f.canvas.calls[i + 1];
-        if (f.canvas.calls[i].operation == "MoveTo" && next.text == PointGlyph(Sun)) {
-            firstGlyph = firstGlyph == 0 ? i : firstGlyph;
-            sunRadii.push_back(std::hypot(next.x, next.y));
+    for (auto i = frame; i < heading; ++i) {
+        if (calls[i].operation == "Print" && calls[i].text == PointGlyph(Sun)) {
+            sunRadii.push_back(std::hypot(calls[i].x, calls[i].y));
         }
     }
-    EXPECT_LT(frame, houseNumbers);
-    EXPECT_LT(houseNumbers, cuspLabels);
-    EXPECT_LT(cuspLabels, firstGlyph);
-    EXPECT_LT(firstGlyph, heading);
-    EXPECT_LT(heading, f.canvas.calls.size());  // so every layer was found
-    // Main ring, then the innermost, then the middle one.
     ASSERT_EQ(sunRadii.size(), 3u);
     EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
     EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
@@ -275,11 +233,14 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
     EXPECT_EQ(seen.size(), 3u);
 }
 
-TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
+// A load resets the placement and the swap but keeps the user's chart type (American for a
+// 90-degree wheel); option 216 swaps the dual rings once per load, a second person's never.
+TEST(WheelModel, LoadResetsAndOption216SwapsTheDualRingsOncePerLoad) {
     PaintFixture f;
     WheelSetup setup;
     setup.layout = 1;
     setup.family = 2;
+    setup.kind = ChartKind::LunarReturn;
     setup.cusps = testing::EqualCusps(0);
     setup.longitude = SpreadPoints();
     HousePositions(setup.longitude, setup.cusps, setup.texts.housePositionText);
@@ -287,7 +248,9 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     setup.second.longitude[Sun] = 100;  // house 4 instead of 2
     setup.second.retrogradeMarks[Sun - 1] = 'R';
     f.options.Set(216, 1);
+    f.state.chartType = 1;
     LoadWheel(f.state, setup);
+    EXPECT_EQ(f.state.returnKind, 5);
     f.Paint();
     EXPECT_TRUE(f.state.swapDone);
     EXPECT_EQ(f.state.mainSet[Sun], 100);
@@ -297,92 +260,17 @@ TEST(WheelPaint, Option216SwapsTheDualRingsOncePerLoad) {
     EXPECT_EQ(f.state.mainSet[Sun], 100);  // not swapped back
     LoadWheel(f.state, setup);
     EXPECT_FALSE(f.state.swapDone);
+    EXPECT_EQ(f.state.slotOf[Sun], -1);  // placed by the paint before
+    EXPECT_EQ(f.state.chartType, 1);
     EXPECT_EQ(f.state.mainSet[Sun], 45);
 
-    f.secondPerson = true;  // two persons: each keeps its ring
+    f.secondPerson = true;
     f.Paint();
     EXPECT_EQ(f.state.mainSet[Sun], 45);
     EXPECT_FALSE(f.state.swapDone);
-}
-
-// A stellium at the end of house 11 and points on the cusps: no line strikes a text, no
-// main-ring glyph leaves its house, and a single wheel has no text over another.
-TEST(WheelPaint, CrowdedAndCuspPointsStayInTheirHousesOffTheLines) {
-    struct Case {
-        const char* what;
-        int layout;
-        int chartType;
-    };
-    const Case cases[] = {{"American", 0, 0}, {"European", 0, 1}, {"dual", 1, 0}, {"triple", 2, 0}};
-    for (const Case& c : cases) {
-        PaintFixture f;
-        PointArray lon = SpreadPoints();
-        for (int p = 1; p <= 9; ++p) {
-            lon[p] = 320 + 1.1 * p;  // house 11 runs from 300 to 330
-        }
-        for (int p = 10; p <= 13; ++p) {
-            lon[p] = 30.0 * (p - 9);  // on the cusps of houses 2 to 5
-        }
-        lon[Ascendant] = 0;
-        lon[Midheaven] = 270;
-        f.state = SingleWheel(lon, testing::EqualCusps(0));
-        f.state.layout = c.layout;
-        f.state.family = c.layout + 1;
-        f.state.chartType = c.chartType;
-        f.state.secondSet = lon;
-        f.state.thirdSet = lon;
-        TextBoxCanvas boxes(f.canvas);
-        PaintWheel(f.state, boxes, f.platform, {f.options, f.data, f.folder, 800, 800, false});
-        EXPECT_TRUE(TextsCrossedByLines(boxes.Boxes(), boxes.Lines()).empty()) << c.what;
-        if (c.layout == 0) {
-            EXPECT_TRUE(OverlappingTextPairs(boxes.Boxes()).empty()) << c.what;
-        }
-        int glyphs = 0;
-        for (const PrintedBox& box : boxes.Boxes()) {
-            const auto code = static_cast<unsigned char>(box.text[0]);
-            if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount) ||
-                std::hypot(box.left, box.top) < 170) {
-                continue;
-            }
-            ++glyphs;
-            const int point = code - PointGlyphCode(1) + 1;
-            const int house = std::stoi(f.state.mainHouses.substr(10 * (point - 1), 2));
-            const double start = c.chartType == 1 ? EuropeanCuspAngle(f.state.mainCusps, house)
-                                                  : 180.0 + 30 * (house - 1);
-            for (const double x : {box.left, box.right}) {
-                for (const double y : {box.top, box.bottom}) {
-                    EXPECT_LT(Normalize360(RadToDeg(std::atan2(y, x)) - start), 30)
-                        << c.what << ": point " << point << " in house " << house;
-                }
-            }
-        }
-        EXPECT_GE(glyphs, 13) << c.what;
-    }
-}
-
-TEST(WheelModel, LoadResetsTheStateButKeepsTheChartType) {
-    WheelSetup setup;
-    setup.layout = 2;
-    setup.family = 3;
-    setup.kind = ChartKind::LunarReturn;
-    setup.longitude = SpreadPoints();
-    setup.cusps = testing::EqualCusps(0);
-    setup.innerHeader[0] = "Sample - natal";
-    WheelState state;
-    state.chartType = 1;
-    state.swapDone = true;
-    state.slotOf[Sun] = 3;
-    LoadWheel(state, setup);
-    EXPECT_EQ(state.returnKind, 5);
-    EXPECT_FALSE(state.swapDone);
-    EXPECT_EQ(state.slotOf[Sun], -1);
-    EXPECT_EQ(state.chartType, 1);  // the type stays the user's
-    EXPECT_FALSE(AspectsMenuEnabled(state));
-
     setup.innerHeader[0] = "Sample - 90 degree wheel";
-    LoadWheel(state, setup);
-    EXPECT_TRUE(IsNinetyDegreeWheel(state));
-    EXPECT_EQ(state.chartType, 0);  // always American
+    LoadWheel(f.state, setup);
+    EXPECT_EQ(f.state.chartType, 0);
 }
 
 TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
@@ -420,13 +308,10 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
 
     // No PERSONAL.NAM: the page is finished without a footer.
     TempFolder empty;
-    PaintFixture bare;
-    bare.folder = empty.path();
-    bare.state.printMode = WheelPrintMode::FullPage;
-    bare.options.Set(174, 1);
-    bare.Paint();
-    EXPECT_EQ(bare.Printed("A. Reader"), 0);
-    EXPECT_EQ(bare.Printed("Sample - natal"), 1);
+    paper.folder = empty.path();
+    paper.Paint();
+    EXPECT_EQ(paper.Printed("A. Reader"), 0);
+    EXPECT_EQ(paper.Printed("Sample - natal"), 1);
 }
 
 }  // namespace

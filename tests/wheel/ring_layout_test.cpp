@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -24,8 +25,7 @@ using testing::SpreadPoints;
 // 12's at 153; slots 4 degrees apart), each radius from RADIUS.DAT.
 TEST(PlaceRing, SlotsByPlaceCollisionAndCapacity) {
     struct Slot {
-        int point;
-        int slot;
+        int point, slot;
         double angle;
     };
     struct Case {
@@ -115,11 +115,9 @@ TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {
     const int slot = 1;  // 5 x 10 / 30
     EXPECT_EQ(inner.slotOf[Sun], slot);
     EXPECT_DOUBLE_EQ(inner.angleOf[Sun], 273 + 5.3 * slot);
-    for (const PlacedPoint& placed : inner.placed) {
-        if (placed.point == Sun) {
-            EXPECT_DOUBLE_EQ(placed.radius, 119 + (120 - 119) * slot / 5.0);
-        }
-    }
+    const auto sun = std::ranges::find(inner.placed, Sun, &PlacedPoint::point);
+    ASSERT_NE(sun, inner.placed.end());
+    EXPECT_DOUBLE_EQ(sun->radius, 119 + (120 - 119) * slot / 5.0);
     state.layout = 2;
     state.thirdSet = state.secondSet;
     EXPECT_DOUBLE_EQ(LayRing(state, RingRole::Inner, ShippedWheelData()).angleOf[Sun],
@@ -145,11 +143,11 @@ TEST(PlaceRing, HouseNumbersAndVisitOrder) {
     EXPECT_EQ(HouseNumberOf("          13TH HOUSE", 2), 0);
     // Largest first, then turned so that house 12 (350, 5) is one run:
     // placed 20, 350, 5 read backwards.
-    const auto order = RingVisitOrder({{1, 5, 12}, {2, 350, 12}, {3, 20, 1}});
-    ASSERT_EQ(order.size(), 3u);
-    EXPECT_EQ(order[0].point, 3);
-    EXPECT_EQ(order[1].point, 2);
-    EXPECT_EQ(order[2].point, 1);
+    std::vector<int> order;
+    for (const auto& entry : RingVisitOrder({{1, 5, 12}, {2, 350, 12}, {3, 20, 1}})) {
+        order.push_back(entry.point);
+    }
+    EXPECT_EQ(order, (std::vector<int>{3, 2, 1}));
     // All in one house: no endless turning.
     EXPECT_EQ(RingVisitOrder({{1, 5, 3}, {2, 6, 3}}).size(), 2u);
 }

@@ -92,11 +92,6 @@ TEST(TextOverlaps, CrowdedPartsOfOneLabel) {
         {"a sign wider than the digit step over the minute before it",
          {Glyph("4", 20, 0, 4, false), Glyph("4", 16, -1, 4), Glyph(SignGlyph(10), 9, -2, 9)},
          {{1, 2}}},
-        {"parts that only touch", {Glyph(ascendant, 0, 0, 13, false), Glyph("2", 13, 0, 4)}, {}},
-        {"the same text drawn twice is no crowding",
-         {Glyph(GlyphText(AspectGlyphCode(4)), 0, 0, 6, false),
-          Glyph(GlyphText(AspectGlyphCode(4)), 0, 0, 6, false)},
-         {}},
         {"different texts over one another are overlapping texts, not crowded parts",
          {Glyph(ascendant, 0, 0, 13, false), Glyph(PointGlyph(1), 10, 0, 8)},
          {}},
@@ -118,7 +113,6 @@ TEST(TextOverlaps, TextsStruckThroughByLines) {
         std::vector<int> crossed;
     };
     const Case cases[] = {
-        {"a line through the label's digits", {{14, 20, 14, -20}}, {0}},
         {"a line along the label's top edge, inside by no more than the epsilon",
          {{-5, -0.4, 50, -0.4}},
          {}},

@@ -19,13 +19,7 @@ inline CuspSet EqualCusps(double first) {
 // With the 1st cusp at 0 Aries: the Sun in house 2, Mercury in 3 and so on
 // at the middle of each house; Ascendant and Midheaven on their cusps.
 inline PointArray SpreadPoints() {
-    PointArray lon{};
-    const double at[] = {0,   45,  75,  105, 135,   165, 195, 225,
-                         255, 285, 315, 345, 165.5, 200, 0,   270};
-    for (int p = 1; p <= kPointCount; ++p) {
-        lon[p] = at[p];
-    }
-    return lon;
+    return {0, 45, 75, 105, 135, 165, 195, 225, 255, 285, 315, 345, 165.5, 200, 0, 270};
 }
 
 // A single American wheel of these points in equal houses from 0 Aries.
