@@ -29,7 +29,7 @@ int OpenSession(const std::string& home, Session& session, std::ostream& err) {
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace solvaris

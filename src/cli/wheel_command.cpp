@@ -78,7 +78,7 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
         return status;
     }
     if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
-        return 1;
+        return kExitRefusedData;
     }
     if (!request.orbs.empty()) {
         // Said at once, whether or not the printed grid comes to read it.
@@ -111,7 +111,7 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
         return kExitFileProblem;
     }
     out << file.string() << '\n';
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
