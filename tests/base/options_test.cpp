@@ -37,9 +37,9 @@ TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     const auto write = [&folder](const std::string& text) { folder.Write("OPTIONS.OPT", text); };
     OptionTable table;
     write("8 conj\r\n6 opp\r\n5 trine\r\n4\r\n");
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    ASSERT_EQ(LoadOptions(path, table), "");
     write("1\r\n2\r\n\r\n9\r\n");
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    ASSERT_EQ(LoadOptions(path, table), "");
     EXPECT_EQ(table(2), 2.0f);
     EXPECT_EQ(table(3), 5.0f);  // kept from the first load
     EXPECT_EQ(table(4), 4.0f);
@@ -49,25 +49,25 @@ TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
         text += std::to_string(n) + " option\n";
     }
     write(text);
-    ASSERT_EQ(LoadOptions(path, table), OptionsLoad::Loaded);
+    ASSERT_EQ(LoadOptions(path, table), "");
     EXPECT_EQ(table(1), 1.0f);
     EXPECT_EQ(table(216), 216.0f);
     EXPECT_EQ(table(217), 0.0f);
     EXPECT_EQ(table(0), 0.0f);
 
     std::filesystem::remove(path);
-    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);
+    EXPECT_EQ(LoadOptions(path, table), "no such file");
     EXPECT_EQ(table(216), 216.0f);
     // No option at all is no options file: the caller says so as for a
     // missing one instead of drawing with every option 0.
     for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
         write(empty);
-        EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Empty) << empty;
+        EXPECT_EQ(LoadOptions(path, table), "empty") << empty;
         EXPECT_EQ(table(216), 216.0f);
     }
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
-    EXPECT_EQ(LoadOptions(path, table), OptionsLoad::Unreadable);  // a folder of that name
+    EXPECT_EQ(LoadOptions(path, table), "a folder");
 }
 
 }  // namespace
