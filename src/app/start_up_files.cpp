@@ -19,14 +19,13 @@ HouseSystem HouseSystemOfOption(float value) {
 
 namespace {
 
-std::string ReadOptions(Session& session) {
+Problem ReadOptions(Session& session) {
     const std::string folder = session.folder.string();
-    if (LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options) ==
-        OptionsLoad::Loaded) {
+    if (LoadOptions(FindInFolder(session.folder, kOptionsFileName), session.options).empty()) {
         return {};
     }
-    if (LoadOptions(FindInFolder(session.folder, kMasterOptionsFileName), session.options) ==
-        OptionsLoad::Loaded) {
+    if (LoadOptions(FindInFolder(session.folder, kMasterOptionsFileName), session.options)
+            .empty()) {
         return std::string(kOptionsFileName) + " cannot be read in " + folder +
                ". This run uses the default options of " + kMasterOptionsFileName +
                "; copy it to " + kOptionsFileName + " to keep them.";
@@ -41,7 +40,7 @@ std::string ReadOptions(Session& session) {
 
 StartUpFiles ReadStartUpFiles(Session& session) {
     StartUpFiles files;
-    if (std::string problem = ReadOptions(session); !problem.empty()) {
+    if (Problem problem = ReadOptions(session); !problem.empty()) {
         files.problems.push_back(std::move(problem));
     }
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
@@ -49,7 +48,7 @@ StartUpFiles ReadStartUpFiles(Session& session) {
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
     files.houseSystem = HouseSystemOfOption(session.options(opt::StartHouseSystem));
     WheelData wheelData;
-    const std::string wheelProblem = LoadWheelData(session.folder, wheelData);
+    const Problem wheelProblem = LoadWheelData(session.folder, wheelData);
     if (wheelProblem.empty()) {
         files.wheelData = wheelData;
     } else {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/session.hpp"
+#include "base/problem.hpp"
 #include "chart/house_system.hpp"
 #include "wheel/wheel_data.hpp"
 
@@ -22,7 +23,7 @@ struct StartUpFiles {
     // HCDATA.DAT and RADIUS.DAT as read, kept for the wheel window.
     std::optional<WheelData> wheelData;
     // One message box each, in the order found.
-    std::vector<std::string> problems;
+    std::vector<Problem> problems;
 };
 
 // The session's options (from OPTIONS.MAS when OPTIONS.OPT cannot be read),

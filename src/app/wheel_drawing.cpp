@@ -8,7 +8,7 @@
 
 namespace solvaris {
 
-std::string LoadWheelDrawing(const Session& session, bool european, WheelDrawing& drawing) {
+Problem LoadWheelDrawing(const Session& session, bool european, WheelDrawing& drawing) {
     if (std::string problem = LoadWheelData(session.folder, drawing.data); !problem.empty()) {
         return problem;
     }

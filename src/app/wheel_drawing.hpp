@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/session.hpp"
+#include "base/problem.hpp"
 #include "platform/canvas.hpp"
 #include "platform/platform.hpp"
 #include "wheel/wheel_data.hpp"
@@ -21,7 +22,7 @@ struct WheelDrawing {
 
 // The session's prepared wheel as a state to paint, with the program
 // folder's HCDATA.DAT and RADIUS.DAT. Empty on success, else the message.
-std::string LoadWheelDrawing(const Session& session, bool european, WheelDrawing& drawing);
+Problem LoadWheelDrawing(const Session& session, bool european, WheelDrawing& drawing);
 
 // One paint pass on the canvas, whose area is `width` by `height` (for the
 // window; the printed page has its own scale), with the aspect lines and

@@ -13,7 +13,7 @@ std::optional<std::string> LoadEditorText(const std::filesystem::path& file) {
     return JoinCrLf(*lines);
 }
 
-std::string SaveEditorText(const std::filesystem::path& file, const std::string& text) {
+Problem SaveEditorText(const std::filesystem::path& file, const std::string& text) {
     return ReplaceFileContent(file, JoinCrLf(SplitLines(text)));
 }
 

@@ -8,11 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 std::optional<std::string> LoadEditorText(const std::filesystem::path& file);
 
 // Empty on success, else what failed; the file is replaced crash-safely.
-std::string SaveEditorText(const std::filesystem::path& file, const std::string& text);
+Problem SaveEditorText(const std::filesystem::path& file, const std::string& text);
 
 }  // namespace solvaris

@@ -242,8 +242,8 @@ std::string MakeBackup(const std::filesystem::path& path, const std::filesystem:
 
 }  // namespace
 
-std::string ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
-                               const ReplaceOptions& options) {
+Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
+                           const ReplaceOptions& options) {
     // Each step's system call, or a failure with `injected` when a test
     // makes that step fail.
     const auto step = [&options](ReplaceStep which, int injected, auto call) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 enum class ReplaceStep { Create, Write, Flush, Backup, Rename };
@@ -29,7 +31,7 @@ struct ReplaceOptions {
 
 // Empty on success, else what failed, in words for a message box; on
 // failure the file is untouched and the work file removed.
-std::string ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
-                               const ReplaceOptions& options = {});
+Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
+                           const ReplaceOptions& options = {});
 
 }  // namespace solvaris

@@ -35,18 +35,20 @@ std::vector<float> ValueLines(const std::vector<std::string>& lines, std::size_t
     return values;
 }
 
-OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table) {
-    const auto values = ReadValueLines(path, kOptionCount);
-    if (!values) {
-        return OptionsLoad::Unreadable;
+Problem LoadOptions(const std::filesystem::path& path, OptionTable& table) {
+    std::string bytes;
+    if (Problem problem = ReadFileBytes(path, bytes); !problem.empty()) {
+        return problem;
     }
-    if (values->empty()) {
-        return OptionsLoad::Empty;
+    const std::vector<float> values =
+        ValueLines(SplitLines(DecodeText(std::move(bytes))), kOptionCount);
+    if (values.empty()) {
+        return "empty";
     }
-    for (std::size_t i = 0; i < values->size(); ++i) {
-        table.Set(static_cast<int>(i) + 1, (*values)[i]);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        table.Set(static_cast<int>(i) + 1, values[i]);
     }
-    return OptionsLoad::Loaded;
+    return {};
 }
 
 }  // namespace solvaris

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 inline constexpr int kOptionCount = 216;
@@ -32,13 +34,12 @@ private:
     std::array<float, kOptionCount + 1> values_{};  // index 0 is never set
 };
 
-// Empty: the file holds no option at all (no bytes, or an empty first line).
-enum class OptionsLoad { Loaded, Unreadable, Empty };
-
 // Line n sets option n from its first 7 characters; an empty line ends the
 // options, lines past 216 are ignored, and options the file does not reach
-// keep their values. An unreadable or empty file changes nothing.
-OptionsLoad LoadOptions(const std::filesystem::path& path, OptionTable& table);
+// keep their values. An unreadable or empty file changes nothing. Empty
+// when loaded, else why not: the reason the file cannot be read, or "empty"
+// when it holds no option at all (no bytes, or an empty first line).
+Problem LoadOptions(const std::filesystem::path& path, OptionTable& table);
 
 // The value field of one options line.
 float OptionValue(std::string_view line);

@@ -54,26 +54,25 @@ std::string FillOrRepair(const std::filesystem::path& folder, const std::filesys
             return {};
         }
     }
-    std::string problem;
-    const auto shippedBytes = ReadFileBytes(source, problem);
-    if (!shippedBytes) {
+    std::string shippedBytes;
+    if (const Problem problem = ReadFileBytes(source, shippedBytes); !problem.empty()) {
         return "The shipped file " + source.string() + " cannot be read (" + problem + ").";
     }
     if (!exists) {
-        const std::string failure = ReplaceFileContent(present, *shippedBytes);
+        const std::string failure = ReplaceFileContent(present, shippedBytes);
         return failure.empty() ? std::string()
                                : "The file " + name + " could not be copied into " +
                                      folder.string() + ": " + failure + ".";
     }
     const auto presentBytes = ReadFileBytes(present);
-    if (!presentBytes || !IsCutShortCopy(*presentBytes, *shippedBytes, name)) {
+    if (!presentBytes || !IsCutShortCopy(*presentBytes, shippedBytes, name)) {
         return {};
     }
-    const std::string failure = ReplaceFileContent(present, *shippedBytes);
+    const std::string failure = ReplaceFileContent(present, shippedBytes);
     const std::string damage = present.filename().string() + " in " + folder.string() +
                                " was cut short by an interrupted copy (" +
                                std::to_string(presentBytes->size()) + " of " +
-                               std::to_string(shippedBytes->size()) + " bytes)";
+                               std::to_string(shippedBytes.size()) + " bytes)";
     return failure.empty() ? damage + "; it has been restored from the shipped copy."
                            : damage + " and could not be restored: " + failure + ".";
 }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 struct FolderSources {
@@ -57,7 +59,7 @@ bool IsCutShortCopy(std::string_view present, std::string_view shipped, std::str
 bool IsListFileName(std::string_view name);
 
 struct FolderReport {
-    std::string failure;             // the folder cannot be used; empty when it can
+    Problem failure;                 // the folder cannot be used; empty when it can
     std::vector<std::string> notes;  // files restored or not copied, for the user
 };
 

@@ -163,7 +163,7 @@ std::string SettingsText(const Settings& settings) {
     return JoinCrLf(lines);
 }
 
-std::string WriteSettings(const std::filesystem::path& file, const Settings& settings) {
+Problem WriteSettings(const std::filesystem::path& file, const Settings& settings) {
     return ReplaceFileContent(file, SettingsText(settings));
 }
 

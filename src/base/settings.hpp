@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 struct Settings {
@@ -54,6 +56,6 @@ void ApplySettingsLines(const std::vector<std::string>& lines, Settings& setting
 std::string SettingsText(const Settings& settings);
 
 // Empty on success, else what failed.
-std::string WriteSettings(const std::filesystem::path& file, const Settings& settings);
+Problem WriteSettings(const std::filesystem::path& file, const Settings& settings);
 
 }  // namespace solvaris

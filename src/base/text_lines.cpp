@@ -143,51 +143,47 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& problem) {
+Problem ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    bytes.clear();
     // Looked at before it is opened, so that no device is ever opened, and
     // again once open, in case the name was given to something else
     // between the two; non-blocking, so that a pipe put there meanwhile
     // opens at once and is then refused.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        problem = ErrorText(errno);
-        return std::nullopt;
+        return ErrorText(errno);
     }
-    problem = KindProblem(info);
-    if (!problem.empty()) {
-        return std::nullopt;
+    if (Problem problem = KindProblem(info); !problem.empty()) {
+        return problem;
     }
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        problem = ErrorText(errno);
-        return std::nullopt;
+        return ErrorText(errno);
     }
-    std::string bytes;
-    if (::fstat(fd, &info) != 0) {
-        problem = ErrorText(errno);
-    } else {
-        problem = KindProblem(info);
-    }
+    std::string read;
+    Problem problem = ::fstat(fd, &info) != 0 ? ErrorText(errno) : KindProblem(info);
     if (problem.empty()) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
-        problem = ReadAll(fd, bytes);
+        read.reserve(static_cast<std::size_t>(info.st_size) + 1);
+        problem = ReadAll(fd, read);
     }
     ::close(fd);
-    if (!problem.empty()) {
+    if (problem.empty()) {
+        bytes = std::move(read);
+    }
+    return problem;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes).empty()) {
         return std::nullopt;
     }
     return bytes;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+Problem FileReadProblem(const std::filesystem::path& path) {
     std::string ignored;
     return ReadFileBytes(path, ignored);
-}
-
-std::string FileReadProblem(const std::filesystem::path& path) {
-    std::string problem;
-    ReadFileBytes(path, problem);
-    return problem;
 }
 
 std::string DecodeText(std::string bytes) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 // Every line without its line end; nothing when the file cannot be read.
@@ -27,16 +29,17 @@ std::optional<std::string> ReadText(const std::filesystem::path& path);
 // unread rather than held in memory.
 inline constexpr std::uintmax_t kLargestDataFileBytes = 64 * 1024 * 1024;
 
-// The file's bytes as they are. Nothing, with the reason in `problem` in a
-// few words ("no such file", "a folder", "not a plain file", "larger than
-// 64 MiB", a read error), when the path is no plain readable file within
-// the limit: folders, devices and pipes are refused before they are read,
-// so that none of them can hang or exhaust the program.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& problem);
+// The file's bytes as they are, into `bytes`. Why not in a few words ("no
+// such file", "a folder", "not a plain file", "larger than 64 MiB", a read
+// error), `bytes` then empty, when the path is no plain readable file
+// within the limit: folders, devices and pipes are refused before they are
+// read, so that none of them can hang or exhaust the program.
+Problem ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
+// The bytes, or nothing when they cannot be read (the reason: FileReadProblem).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // Why the path cannot be read, as above; empty when it can.
-std::string FileReadProblem(const std::filesystem::path& path);
+Problem FileReadProblem(const std::filesystem::path& path);
 
 // Lines of a text with CR LF or LF ends; a break after the last line makes
 // no empty line.

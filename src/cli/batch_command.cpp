@@ -176,7 +176,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     if (request.json) {
         out << (first ? "]\n" : "\n]\n");
     }
-    return skipped ? 1 : 0;
+    return skipped ? kExitRefusedData : kExitDone;
 }
 
 }  // namespace

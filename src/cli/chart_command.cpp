@@ -1,6 +1,7 @@
 #include "cli/chart_command.hpp"
 
 #include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/position_format.hpp"
@@ -156,7 +157,7 @@ CommandRun DeclareChartCommand(CLI::App& app) {
             return status;
         }
         WriteChartJson(session, out, &options);
-        return 0;
+        return kExitDone;
     };
 }
 

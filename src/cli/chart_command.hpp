@@ -12,8 +12,8 @@ namespace solvaris {
 
 inline constexpr const char* kChartUsage = "solvaris chart [birth options] [--format json]";
 
-// The options, and the command run with them: 0, or 1 when the data are
-// refused.
+// The options, and the command run with them: kExitDone, or
+// kExitRefusedData when the data are refused.
 CommandRun DeclareChartCommand(CLI::App& app);
 
 // The store and the chart-wide values as one JSON object; with the zones

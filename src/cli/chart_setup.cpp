@@ -27,7 +27,7 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
         err << "solvaris " << command << ": " << problem << '\n';
         return kExitBadCommandLine;
     }
-    return 0;
+    return kExitDone;
 }
 
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,

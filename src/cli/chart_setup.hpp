@@ -15,16 +15,17 @@ namespace solvaris {
 
 // The windows at their starting values, then the persons of --person and
 // --second-person, then the birth options typed in and the zones of --tz and
-// --diurnal-tz found for them: 0; 1 when a person's record cannot be read;
-// 2 with the message written for an unknown person, a names file given
-// without a person, or a zone that cannot be found.
+// --diurnal-tz found for them: kExitDone; kExitRefusedData when a person's
+// record cannot be read; kExitBadCommandLine with the message written for an
+// unknown person, a names file given without a person, or a zone that
+// cannot be found.
 int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
                      const Session& session, Platform& platform, std::ostream& err,
                      BirthOptions& options);
 
-// The chart computation with its checks: 0, or 1 when the data are refused,
-// the options behind the refusal then named on `err`. The natal data report
-// goes to `window`.
+// The chart computation with its checks: kExitDone, or kExitRefusedData
+// when the data are refused, the options behind the refusal then named on
+// `err`. The natal data report goes to `window`.
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
                             DataWindowView& window, std::ostream& err);
 

@@ -30,8 +30,8 @@ void WriteBirthOptions(std::ostream& out) {
 }
 
 void WriteExitStatuses(std::ostream& out) {
-    out << "Exit status: 0 done, " << kExitRefusedData << " data the checks refuse, "
-        << kExitBadCommandLine << " a malformed command line,\n"
+    out << "Exit status: " << kExitDone << " done, " << kExitRefusedData
+        << " data the checks refuse, " << kExitBadCommandLine << " a malformed command line,\n"
         << kExitFileProblem << " a file that cannot be read or written.\n";
 }
 

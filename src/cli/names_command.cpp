@@ -35,15 +35,16 @@ void DeclareList(CLI::App& app, ListRequest& request, const std::string& record)
     AddValue(app, record, request.name, "NAME", "");
 }
 
-// 0, or 2 with the message when `show` has no name or `list` has one.
+// kExitDone, or kExitBadCommandLine with the message when `show` has no
+// name or `list` has one.
 int ListProblem(const ListRequest& request, std::string_view command, std::ostream& err) {
     const bool show = request.action == "show";
     if (show == !request.name.empty()) {
-        return 0;
+        return kExitDone;
     }
     err << "solvaris " << command << ": "
         << (show ? "show needs the name of the record" : "list takes no name") << '\n';
-    return 2;
+    return kExitBadCommandLine;
 }
 
 }  // namespace
@@ -70,14 +71,14 @@ int RunNames(const ListRequest& request, Session& session, HeadlessPlatform& pla
     if (!r) {
         err << "solvaris names: no person named '" << VisibleText(request.name) << "' in "
             << VisibleText(file) << '\n';
-        return 1;
+        return kExitRefusedData;
     }
     // What a names file holds reaches the terminal without its control characters.
     const auto v = [](const std::string& field) { return VisibleText(field); };
     out << "Name =  " << v(r->name) << "\nDate =  " << v(r->date) << "\nTime =  " << v(r->time)
         << ' ' << v(r->meridiem) << "\nTime zone =  " << v(r->zone)
         << "\nLongitude =  " << v(r->longitude) << "\nLatitude =  " << v(r->latitude) << '\n';
-    return 0;
+    return kExitDone;
 }
 
 int RunCities(const ListRequest& request, Session& session, HeadlessPlatform& platform,
@@ -104,13 +105,13 @@ int RunCities(const ListRequest& request, Session& session, HeadlessPlatform& pl
     if (found == cities.end()) {
         err << "solvaris cities: no city named '" << VisibleText(request.name) << "' in "
             << VisibleText(file) << '\n';
-        return 1;
+        return kExitRefusedData;
     }
     const auto v = [](const std::string& field) { return VisibleText(field); };
     out << "City =  " << v(found->city) << "\nRegion =  " << v(found->region)
         << "\nLongitude =  " << v(found->longitude) << "\nLatitude =  " << v(found->latitude)
         << "\nTime zone =  " << v(found->zone) << '\n';
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

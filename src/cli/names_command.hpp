@@ -15,7 +15,7 @@ inline constexpr const char* kBatchUsage =
 
 CommandRun DeclareNamesCommand(CLI::App& app);
 CommandRun DeclareCitiesCommand(CLI::App& app);
-// Exit status 1 when any record was skipped.
+// kExitRefusedData when any record was skipped.
 CommandRun DeclareBatchCommand(CLI::App& app);
 
 }  // namespace solvaris

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "cli/exit_status.hpp"
+
 namespace solvaris {
 
 void PrepareParser(CLI::App& app) {
@@ -75,9 +77,9 @@ int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::str
         app.parse(std::move(reversed));
     } catch (const CLI::ParseError& e) {
         err << "solvaris " << command << ": " << Reason(e, app, command) << '\n';
-        return 2;
+        return kExitBadCommandLine;
     }
-    return 0;
+    return kExitDone;
 }
 
 void WriteOptionHelp(const CLI::App& app, std::ostream& out) {

@@ -1,7 +1,7 @@
 // Each command's options are declared once, with CLI11: their values,
 // checks, exclusions and help text. These helpers give every command the
 // same rules: an empty value is refused, an option given twice keeps its
-// last value, a mistake is one line on stderr and exit status 2.
+// last value, a mistake is one line on stderr and kExitBadCommandLine.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -33,7 +33,7 @@ CLI::Option* AddChoice(CLI::App& app, const std::string& name, std::string& valu
 // Whether the option was typed.
 inline bool Given(const CLI::Option* option) { return option->count() > 0; }
 
-// 0, or 2 with "solvaris COMMAND: why" on `err`.
+// kExitDone, or kExitBadCommandLine with "solvaris COMMAND: why" on `err`.
 int ParseArguments(CLI::App& app, const std::vector<std::string>& args, std::string_view command,
                    std::ostream& err);
 

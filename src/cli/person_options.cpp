@@ -5,6 +5,7 @@
 
 #include "base/text_lines.hpp"
 #include "base/visible_text.hpp"
+#include "cli/exit_status.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -34,10 +35,16 @@ int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
     const bool hasPerson = !texts.person.empty();
     const bool hasSecond = !texts.secondPerson.empty();
     if (!hasPerson && !hasSecond) {
-        return 0;
+        return kExitDone;
     }
     const std::string namesFile = NamesFileOption(texts.names, session);
     const std::vector<NameRecord> records = ReadNamesList(namesFile, platform);
+    // A file that cannot be read is no list without the person.
+    if (const std::string problem = FileReadProblem(namesFile); !problem.empty()) {
+        err << "solvaris " << command << ": " << VisibleText(namesFile) << " cannot be read ("
+            << problem << ")\n";
+        return kExitFileProblem;
+    }
     const auto find = [&](const std::string& name) {
         auto record = FindPerson(records, name);
         if (!record) {
@@ -50,23 +57,23 @@ int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
     if (hasPerson) {
         const auto record = find(texts.person);
         if (!record) {
-            return 2;
+            return kExitBadCommandLine;
         }
         if (!FillNatalFromRecord(*record, options.natal, order, platform)) {
-            return 1;
+            return kExitRefusedData;
         }
     }
     if (hasSecond) {
         const auto record = find(texts.secondPerson);
         if (!record) {
-            return 2;
+            return kExitBadCommandLine;
         }
         options.diurnal.chk2ndPerson = true;
         if (!FillDiurnalFromRecord(*record, options.diurnal, order, platform)) {
-            return 1;
+            return kExitRefusedData;
         }
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace solvaris

@@ -21,9 +21,11 @@ std::string NamesFileOption(const std::string& typed, const Session& session);
 std::optional<NameRecord> FindPerson(const std::vector<NameRecord>& records,
                                      const std::string& name);
 
-// Fills the windows from the persons of --person and --second-person. 0; 1
-// when a record cannot be read (its message shown); 2 with a message on
-// `err` for an unknown person.
+// Fills the windows from the persons of --person and --second-person.
+// kExitDone; kExitRefusedData when a record cannot be read (its message
+// shown); kExitBadCommandLine with a message on `err` for an unknown person;
+// kExitFileProblem with a message on `err` for a names file that cannot be
+// read.
 int ApplyPersonOptions(const BirthOptionTexts& texts, std::string_view command,
                        const Session& session, Platform& platform, std::ostream& err,
                        BirthOptions& options);

@@ -2,6 +2,7 @@
 
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -15,7 +16,7 @@ CommandRun DeclarePlanetaryHoursCommand(CLI::App& app) {
         if (const std::string unread = NatalOnlyProblem(*texts, "planetary-hours");
             !unread.empty()) {
             err << "solvaris planetary-hours: " << unread << '\n';
-            return 2;
+            return kExitBadCommandLine;
         }
         BirthOptions options;
         if (const int status =
@@ -25,13 +26,13 @@ CommandRun DeclarePlanetaryHoursCommand(CLI::App& app) {
         const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
         const auto day = OpenPlanetaryHours(natal, platform);
         if (!day) {
-            return 1;
+            return kExitRefusedData;
         }
         for (const std::string& line : DayLines(*day)) {
             out << line << '\n';
         }
         // A day without sunrise or sunset shows its rulers without times.
-        return day->sun.BothFound() ? 0 : 1;
+        return day->sun.BothFound() ? kExitDone : kExitRefusedData;
     };
 }
 

@@ -152,7 +152,7 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
     PositionsRequest request;
     if (const std::string problem = Instants(typed, request); !problem.empty()) {
         err << "solvaris positions: " << problem << '\n';
-        return 2;
+        return kExitBadCommandLine;
     }
     const std::vector<double>& instants = request.instants;
     const int workers = std::min(request.jobs, kMostWorkerThreads);
@@ -184,7 +184,7 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
             err << "solvaris positions: the positions at JD "
                 << FixedDecimals(instants[stoppedAt[chunk]], kDecimals)
                 << " could not be computed\n";
-            status = 1;
+            status = kExitRefusedData;
             return false;
         });
     if (status != kExitDone) {
@@ -199,7 +199,7 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
         err << "solvaris positions: " << outsidePluto << " of the instants lie outside the years "
             << "1885 to 2099 that Pluto's series holds for; there Pluto is only approximate\n";
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace solvaris {
 
 // The options, and the command run with them (it reads no program folder):
-// 0, or 1 when a position could not be computed.
+// kExitDone, or kExitRefusedData when a position could not be computed.
 CommandRun DeclarePositionsCommand(CLI::App& app);
 
 inline constexpr const char* kPositionsUsage =

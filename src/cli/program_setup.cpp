@@ -18,18 +18,16 @@ int OpenSession(const std::string& home, Session& session, std::ostream& err) {
         err << "solvaris: " << note << '\n';
     }
     const std::filesystem::path options = FindInFolder(session.folder, kOptionsFileName);
-    const OptionsLoad load = LoadOptions(options, session.options);
-    if (load != OptionsLoad::Loaded) {
+    if (const Problem why = LoadOptions(options, session.options); !why.empty()) {
         // Missing and empty alike: without options every colour is black
         // and every size 0.
-        const std::string why = load == OptionsLoad::Empty ? "empty" : FileReadProblem(options);
         err << "solvaris: " << kOptionsFileName << " cannot be read in " << session.folder.string()
             << " (" << why << "); every option reads 0\n";
     }
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace solvaris

@@ -11,8 +11,8 @@
 namespace solvaris {
 
 // The folder of --home DIR (empty when not given), else $SOLVARIS_HOME,
-// else the per-user one. 0, or 3 with a message when the folder cannot be
-// used.
+// else the per-user one. kExitDone, or kExitFileProblem with a message when
+// the folder cannot be used.
 int OpenSession(const std::string& home, Session& session, std::ostream& err);
 
 }  // namespace solvaris

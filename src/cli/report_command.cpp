@@ -12,6 +12,7 @@
 #include "base/option_numbers.hpp"
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/orb_file_status.hpp"
 #include "cli/report_options.hpp"
 #include "people/entry_rules.hpp"
@@ -92,24 +93,24 @@ int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportCo
     const EphemerisHour hour = request.noon ? EphemerisHour::Noon : EphemerisHour::Midnight;
     EphemerisPaging paging;
     if (!StartEphemeris(ctx, options.natal, options.houseSystem, hour, paging)) {
-        return 1;
+        return kExitRefusedData;
     }
     text += window.text;
     for (int page = 1; page < Count(request.pages); ++page) {
         ctx.session.reports.EmptySession();
         if (!EphemerisForward(ctx, options.natal, options.houseSystem, paging)) {
-            return 1;
+            return kExitRefusedData;
         }
         text += window.text;
     }
-    return 0;
+    return kExitDone;
 }
 
 int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::string& text) {
     const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
     const auto day = OpenPlanetaryHours(natal, platform);
     if (!day) {
-        return 1;
+        return kExitRefusedData;
     }
     for (const std::string& line : DayLines(*day)) {
         text += line;
@@ -117,13 +118,13 @@ int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::stri
     }
     // A day without sunrise or sunset has no hours to divide: its messages
     // have said so.
-    return day->sun.BothFound() ? 0 : 1;
+    return day->sun.BothFound() ? kExitDone : kExitRefusedData;
 }
 
 int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Session& session,
                   Platform& platform, std::string& text, std::ostream& err) {
     if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
-        return 1;
+        return kExitRefusedData;
     }
     if (!request.orbs.empty()) {
         session.currentOrbFile = request.orbs;
@@ -136,7 +137,7 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
                         GridUsesPlanetClassOrbs(session.options(opt::OrbScheme),
                                                 session.currentOrbFile, session.folder)});
     text = request.codes ? CodesText(glyphs) : GlyphTextToUnicode(glyphs);
-    return 0;
+    return kExitDone;
 }
 
 // The wheel window's ASCII chart: the wheel is painted once (on a canvas
@@ -144,12 +145,12 @@ int RunAspectGrid(const ReportRequest& request, const BirthOptions& options, Ses
 int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Session& session,
                   Platform& platform, std::string& text) {
     if (!RunWheelCommand(session, WheelOf(request), options.diurnal, platform)) {
-        return 1;
+        return kExitRefusedData;
     }
     WheelDrawing drawing;
     if (const std::string problem = LoadWheelDrawing(session, false, drawing); !problem.empty()) {
         platform.ShowMessage(problem, "Error", MessageIcon::Critical);
-        return 1;
+        return kExitFileProblem;
     }
     RecordingCanvas canvas;
     PaintSessionWheel(session, drawing, canvas, platform, 1024, 768);
@@ -157,7 +158,7 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
         text += line;
         text += "\r\n";
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace
@@ -168,7 +169,7 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
               std::ostream& out, std::ostream& err) {
     if (const std::string problem = UnreadOption(request); !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
-        return 2;
+        return kExitBadCommandLine;
     }
     BirthOptions options;
     if (const int status =
@@ -178,17 +179,18 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
     std::string text;
-    int status = 0;
+    int status = kExitDone;
     if (request.name == "ephemeris") {
         const BirthData start = ReadNatalData(options.natal, platform.UserDateOrder());
         if (const std::string problem = EphemerisPagesProblem(request, start); !problem.empty()) {
             err << "solvaris report: " << problem << '\n';
-            return 2;
+            return kExitBadCommandLine;
         }
         status = EphemerisPages(request, options, ctx, window, text);
     } else if (request.name == "planetary-hours") {
         status = RunPlanetaryHours(options, platform, text);
-    } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) != 0) {
+    } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) !=
+               kExitDone) {
         return status;
     } else if (request.name == "ascii-chart") {
         status = RunAsciiChart(request, options, session, platform, text);
@@ -200,7 +202,7 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
                        : std::string();
                !problem.empty()) {
         err << "solvaris report: " << problem << '\n';
-        return 2;
+        return kExitBadCommandLine;
     } else {
         const auto& menu = DataMenuCommands();
         const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
@@ -216,11 +218,11 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
             text += window.text;
         }
     }
-    if (status != 0) {
+    if (status != kExitDone) {
         return status;
     }
     out << (request.crlf ? text : WithLineFeeds(text));
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/json_text.hpp"
 #include "cli/option_parser.hpp"
 #include "engine/pluto.hpp"
@@ -111,18 +112,18 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
     };
     std::optional<ReturnMoment> moment = find();
     if (!moment) {
-        return 1;
+        return kExitRefusedData;
     }
     const std::string option = request.previous.empty() ? "--next" : "--previous";
     if (!InsideEntryYears(moment->jd)) {
         err << "solvaris return: the return falls outside the years " << YearsText() << '\n';
-        return 2;
+        return kExitBadCommandLine;
     }
     if (const long long fit = ReturnsThatFit(solar, moment->jd, direction); steps > fit) {
         err << "solvaris return: " << option << ' ' << typed << " would leave the years "
             << YearsText() << "; from this return at most " << fit << ' ' << request.kind
             << " returns\n";
-        return 2;
+        return kExitBadCommandLine;
     }
     for (long long k = 0; moment && k < steps; ++k) {
         if (solar) {
@@ -133,18 +134,18 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
         moment = find();
     }
     if (!moment) {
-        return 1;
+        return kExitRefusedData;
     }
     // A solar return on the last or first day of a year may cross into the next.
     if (!InsideEntryYears(moment->jd)) {
         err << "solvaris return: " << option << ' ' << typed << " falls outside the years "
             << YearsText() << '\n';
-        return 2;
+        return kExitBadCommandLine;
     }
     const auto set = ComputeReturnSet(*moment, search, session.charts.houseSystem);
     if (!set) {
         err << "solvaris return: the return chart could not be computed\n";
-        return 1;
+        return kExitRefusedData;
     }
     const DateOrder order = platform.UserDateOrder();
     if (request.format == "json") {
@@ -152,7 +153,7 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
     } else {
         WriteText(*set, solar, order, out);
     }
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

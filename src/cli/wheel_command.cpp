@@ -53,13 +53,10 @@ std::string SizeProblem(const std::string& text) {
 std::string OptionsProblem(const Session& session) {
     const std::filesystem::path file = FindInFolder(session.folder, kOptionsFileName);
     OptionTable probe;
-    const OptionsLoad load = LoadOptions(file, probe);
-    if (load == OptionsLoad::Loaded) {
-        return {};
-    }
-    return file.string() + " cannot be read (" +
-           (load == OptionsLoad::Empty ? std::string("empty") : FileReadProblem(file)) +
-           "); a wheel needs its colours and sizes";
+    const Problem why = LoadOptions(file, probe);
+    return why.empty() ? Problem()
+                       : file.string() + " cannot be read (" + why +
+                             "); a wheel needs its colours and sizes";
 }
 
 int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& platform,
@@ -78,7 +75,7 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
         return status;
     }
     if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
-        return 1;
+        return kExitRefusedData;
     }
     if (!request.orbs.empty()) {
         // Said at once, whether or not the printed grid comes to read it.
@@ -111,7 +108,7 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
         return kExitFileProblem;
     }
     out << file.string() << '\n';
-    return 0;
+    return kExitDone;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/command_line.hpp"
+#include "cli/exit_status.hpp"
 #include "cli/workstation_start.hpp"
 #include "gui/shell/start_up.hpp"
 #include "platform/qt/runtime_folder.hpp"
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     }
     if (!solvaris::DisplayAvailable(solvaris::DisplayEnvironmentOfProcess())) {
         std::cerr << solvaris::kNoDisplayMessage << '\n';
-        return 2;
+        return solvaris::kExitBadCommandLine;
     }
     solvaris::EnsureRuntimeFolder();
     QApplication application(argc, argv);

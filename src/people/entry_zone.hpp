@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/problem.hpp"
 #include "people/entry_fields.hpp"
 #include "people/zone_history.hpp"
 #include "platform/platform.hpp"
@@ -21,7 +22,7 @@ struct EntryZone {
     std::string ruleLine;   // the rule in words, for the line beside the field
     ZoneRule rule;          // the rule taken
     LocalTimeKind kind = LocalTimeKind::Once;
-    std::string problem;  // why the field cannot be filled
+    Problem problem;  // why the field cannot be filled
 };
 
 // The local clock time typed in a window: hour 1-12 with A.M./P.M. (12

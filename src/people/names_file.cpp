@@ -139,7 +139,7 @@ std::optional<NameRecord> ParseNameLine(const std::string& line) {
     return RecordOf(fields, 0);
 }
 
-std::string NamesTextProblem(const std::string& text) {
+Problem NamesTextProblem(const std::string& text) {
     const std::vector<std::string> lines = SplitLines(text);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (CommaFields(lines[n], Quoting::None).size() > kRecordFields) {

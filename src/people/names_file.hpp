@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/options.hpp"
+#include "base/problem.hpp"
 #include "engine/calendar.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"
@@ -47,7 +48,7 @@ std::optional<NameRecord> ParseNameLine(const std::string& line);
 // Why the names editor's text would not read back as written, for its
 // message; empty when it would. A name cannot hold a comma, so a line of
 // more than seven fields is refused (a shorter line borrows from the next).
-std::string NamesTextProblem(const std::string& text);
+Problem NamesTextProblem(const std::string& text);
 
 // The record line of a natal window ("Sample,05 Dec 1950,7.45,P,5,074.00,40.43").
 // Nothing when the date fields are not a date.

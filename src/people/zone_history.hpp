@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 struct LocalClock {
@@ -38,7 +40,7 @@ struct ZoneAtTime {
 
 struct ZoneLookup {
     std::optional<ZoneAtTime> zone;
-    std::string problem;  // why there is none: an unknown zone name, a date out of range
+    Problem problem;  // why there is none: an unknown zone name, a date out of range
 };
 
 // The zone of a tz database name ("America/New_York") at a local clock time.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/file_replace.hpp"
+#include "base/problem.hpp"
 #include "platform/canvas.hpp"
 
 namespace solvaris {
@@ -28,7 +29,7 @@ struct ImageRequest {
 // written through the crash-safe replacement. Empty on success, else what
 // went wrong (an earlier file of that name is then left as it was).
 // `fault` makes a step of the write fail, for tests.
-std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
-                        const ReplaceFault& fault = {});
+Problem ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
+                    const ReplaceFault& fault = {});
 
 }  // namespace solvaris

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 inline constexpr std::string_view kPrinterFontName = "Courier New";
@@ -26,7 +28,7 @@ public:
     virtual void NewPage() = 0;
     // Ends the job: empty when it was printed, else what failed, in words
     // for a message box.
-    virtual std::string EndJob() = 0;
+    virtual Problem EndJob() = 0;
 };
 
 // Asks the user for a printer (the print dialog); null when cancelled.

@@ -38,8 +38,8 @@ int PrintedPageLines(const OptionTable& options) {
     return static_cast<int>(lines);
 }
 
-std::string PrintLines(Printer& printer, double fontPoints, const std::vector<std::string>& lines,
-                       int pageLines, PageBreaks breaks) {
+Problem PrintLines(Printer& printer, double fontPoints, const std::vector<std::string>& lines,
+                   int pageLines, PageBreaks breaks) {
     printer.SetFont(kPrinterFontName, fontPoints);
     printer.SetPageLines(pageLines);
     int onPage = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/options.hpp"
+#include "base/problem.hpp"
 #include "platform/printer.hpp"
 
 namespace solvaris {
@@ -48,7 +49,7 @@ enum class PageBreaks { EveryPage, AfterFirstPage };
 // One print job: the font, the lines with the page breaks asked for (a
 // break falls before the next line, so never on an empty last page), the
 // end of the job. Empty when printed, else what failed.
-std::string PrintLines(Printer& printer, double fontPoints, const std::vector<std::string>& lines,
-                       int pageLines, PageBreaks breaks);
+Problem PrintLines(Printer& printer, double fontPoints, const std::vector<std::string>& lines,
+                   int pageLines, PageBreaks breaks);
 
 }  // namespace solvaris

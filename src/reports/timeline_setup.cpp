@@ -17,7 +17,7 @@ OrbTable OrbsOfFile(const TimelineSource& source, const char* fileName, Platform
 
 }  // namespace
 
-std::string TimelineRangeProblem(double fromJd, double toJd) {
+Problem TimelineRangeProblem(double fromJd, double toJd) {
     if (toJd <= fromJd) {
         return "the range ends before it begins";
     }

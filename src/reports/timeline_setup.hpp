@@ -7,6 +7,7 @@
 
 #include "aspects/timeline.hpp"
 #include "base/options.hpp"
+#include "base/problem.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 #include "platform/platform.hpp"
@@ -17,7 +18,7 @@ namespace solvaris {
 inline constexpr double kLongestTimelineDays = 200 * 365.25;
 
 // Empty when the range can be followed, else why not.
-std::string TimelineRangeProblem(double fromJd, double toJd);
+Problem TimelineRangeProblem(double fromJd, double toJd);
 
 // What a timeline reads of the session.
 struct TimelineSource {

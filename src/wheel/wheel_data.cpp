@@ -14,22 +14,22 @@ bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n' || c == ' '
 
 }  // namespace
 
-std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values) {
-    std::string problem;
-    const auto text = ReadFileBytes(file, problem);
+Problem ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values) {
+    std::string text;
+    Problem problem = ReadFileBytes(file, text);
     // An empty file would leave every value 0 and draw every glyph at the
     // centre: it is as unusable as a missing one, and said so alike.
-    if (text && std::all_of(text->begin(), text->end(), IsSeparator)) {
+    if (problem.empty() && std::all_of(text.begin(), text.end(), IsSeparator)) {
         problem = "empty";
     }
     if (!problem.empty()) {
         return "The file " + file.filename().string() + " cannot be read (" + problem + ").";
     }
-    return ParseWheelValues(*text, file.filename().string(), values);
+    return ParseWheelValues(text, file.filename().string(), values);
 }
 
-std::string ParseWheelValues(std::string_view text, const std::string& name,
-                             std::span<std::int16_t> values) {
+Problem ParseWheelValues(std::string_view text, const std::string& name,
+                         std::span<std::int16_t> values) {
     std::size_t index = 0;
     const char* p = text.data();
     const char* end = p + text.size();
@@ -55,7 +55,7 @@ std::string ParseWheelValues(std::string_view text, const std::string& name,
     }
 }
 
-std::string LoadWheelData(const std::filesystem::path& folder, WheelData& data) {
+Problem LoadWheelData(const std::filesystem::path& folder, WheelData& data) {
     std::string failure = ReadWheelValues(FindInFolder(folder, "HCDATA.DAT"), data.cuspAnchors);
     if (failure.empty()) {
         failure = ReadWheelValues(FindInFolder(folder, "RADIUS.DAT"), data.radius);

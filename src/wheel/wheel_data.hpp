@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/problem.hpp"
+
 namespace solvaris {
 
 inline constexpr std::size_t kCuspAnchorValues = 121;
@@ -25,11 +27,11 @@ struct WheelData {
 // (unreadable or holding no value, a value that is no whole 16-bit number,
 // more values than the table holds); the values read before the fault
 // stand.
-std::string ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values);
-std::string ParseWheelValues(std::string_view text, const std::string& fileName,
-                             std::span<std::int16_t> values);
+Problem ReadWheelValues(const std::filesystem::path& file, std::span<std::int16_t> values);
+Problem ParseWheelValues(std::string_view text, const std::string& fileName,
+                         std::span<std::int16_t> values);
 
 // Both files from the program folder. Empty on success, else the message.
-std::string LoadWheelData(const std::filesystem::path& folder, WheelData& data);
+Problem LoadWheelData(const std::filesystem::path& folder, WheelData& data);
 
 }  // namespace solvaris

@@ -27,6 +27,7 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
         {nullptr, nullptr, "names list --names HOME", 3, "error in the current names"},
         {nullptr, nullptr, "cities list --cities HOME", 3, "(a folder)"},
         {nullptr, nullptr, "batch --names HOME", 3, "(a folder)"},
+        {nullptr, nullptr, "chart --person x --names HOME", 3, "cannot be read (a folder)"},
         {nullptr, nullptr, "report aspect-grid --orbs HOME", 3, "cannot be read (a folder)"},
         {nullptr, nullptr, "names list --names /dev/zero", 3, "/dev/zero cannot be read (not a"},
         {nullptr, nullptr, "batch --names /dev/zero", 3, "(not a plain file)"},
@@ -37,6 +38,7 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
         {"GA_MA.LL", nullptr, "cities list", 3, "error in the current cities"},
         {"HCDATA.DAT", nullptr, "wheel natal", 3, "HCDATA.DAT cannot be read (a folder)"},
         {"RADIUS.DAT", nullptr, "wheel natal", 3, "RADIUS.DAT cannot be read (a folder)"},
+        {"RADIUS.DAT", nullptr, "report ascii-chart", 3, "RADIUS.DAT cannot be read (a folder)"},
         {"NATAL.ORB", nullptr, "report aspect-grid", 3, "NATAL.ORB"},
         {"SOLVARIS.INI", "[SOLVARIS]\r\nDataFile=/tmp\r\n", "names list", 3, "the current names"},
         // No value at all says so as a missing file would, instead of an

@@ -38,7 +38,7 @@ std::vector<std::pair<const char*, Reader>> Readers() {
         {"OPTIONS.OPT",
          [](const Path& p, ScriptedPlatform&) {
              OptionTable table;
-             return LoadOptions(p, table) == OptionsLoad::Unreadable && table(1) == 0.0f;
+             return !LoadOptions(p, table).empty() && table(1) == 0.0f;
          }},
         {"NATAL.ORB",
          [](const Path& p, ScriptedPlatform& platform) {
@@ -85,8 +85,8 @@ TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
         {folder / "missing", "no such file"},
     };
     for (const Case& c : cases) {
-        std::string problem;
-        EXPECT_FALSE(ReadFileBytes(c.path, problem)) << c.path;
+        std::string bytes;
+        const Problem problem = ReadFileBytes(c.path, bytes);
         EXPECT_EQ(problem.substr(0, std::strlen(c.problem)), c.problem) << c.path;
         EXPECT_EQ(FileReadProblem(c.path), problem) << c.path;
         for (const auto& [name, refuses] : Readers()) {
@@ -97,9 +97,9 @@ TEST(ReaderFaults, EveryReaderRefusesWhatIsNoDataFile) {
         }
     }
     const auto plain = folder.Write("plain.txt", "one\r\n");
-    std::string problem;
-    EXPECT_EQ(ReadFileBytes(plain, problem), "one\r\n");
-    EXPECT_EQ(problem + FileReadProblem(plain), "");
+    std::string bytes;
+    EXPECT_EQ(ReadFileBytes(plain, bytes) + FileReadProblem(plain), "");
+    EXPECT_EQ(bytes, "one\r\n");
     if (::geteuid() != 0) {  // the superuser reads anything
         std::filesystem::permissions(plain, std::filesystem::perms::none);
         EXPECT_EQ(FileReadProblem(plain), "no permission to read it");

@@ -6,8 +6,7 @@
 
 namespace solvaris {
 
-std::string ExportImage(const ImageRequest&, const std::function<void(Canvas&)>&,
-                        const ReplaceFault&) {
+Problem ExportImage(const ImageRequest&, const std::function<void(Canvas&)>&, const ReplaceFault&) {
     return std::string("pictures are drawn by ") + kWorkstationProgramName +
            ", which cannot be started from here";
 }

@@ -22,7 +22,7 @@ struct PrintRecord {
     std::vector<PrintedPage> pages;
     int jobsEnded = 0;
     // What EndJob reports; empty for a job that printed.
-    std::string failure;
+    Problem failure;
 
     // The number of lines on each page, for comparing with a table.
     std::vector<std::size_t> PageLengths() const {
@@ -62,7 +62,7 @@ public:
         }
         record_.pages.emplace_back();
     }
-    std::string EndJob() override {
+    Problem EndJob() override {
         ++record_.jobsEnded;
         return record_.failure;
     }

@@ -117,8 +117,8 @@ void PaintPictureOnDevice(QPainter& painter, const QRectF& target, int width, in
     painter.restore();
 }
 
-std::string ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
-                        const ReplaceFault& fault) {
+Problem ExportImage(const ImageRequest& request, const std::function<void(Canvas&)>& paint,
+                    const ReplaceFault& fault) {
     EnsureGuiApplication();
     const int width = request.widthPixels;
     const int height = request.heightPixels;
