@@ -68,7 +68,8 @@ TEST(NatalEntryForm, OpensOnThePresentTypedEntryReportsAndNowShowsThePresentAgai
     EXPECT_EQ(EntryOf(desk.workstation.natalEntry), EntryOf(present));
 }
 
-// One filter serves every field of both windows; its table is in entry_keys_test.
+// One filter serves every field of both windows; its table is in
+// tests/people/entry_validation_test.
 TEST(NatalEntryForm, FieldsTakeTheirKeysPastesAndSelectAllOnEntrySecondPersonAndNatalData) {
     WindowDesk desk({.entryWindows = true});
     QWidget& natal = *desk.natal;

@@ -1,5 +1,5 @@
 // The wheel window and those beside it. The rules: tests/app/wheel_window_test,
-// tests/reports/aspect_reports_test, tests/aspects/orb_table_test.
+// tests/reports/aspect_reports_test, tests/aspects/aspect_finder_test.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
