@@ -15,10 +15,11 @@ namespace {
 using testing::Outcome;
 using testing::RunArgs;
 
-// The words of `command` and the birth options of a report, a return, a
-// timeline or a chart: the second chart's only where they are read (the
-// ephemeris and the timeline read the natal data alone).
-std::vector<std::string> Report(const std::string& command, const char* natalDate) {
+// The words of `command`, the birth options of a report, a return, a timeline
+// or a chart (the second chart's only where they are read: not by the ephemeris
+// nor the timeline), then `more`.
+std::vector<std::string> Report(const std::string& command, const char* natalDate,
+                                const std::vector<std::string>& more = {}) {
     std::istringstream words(command);
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     args.insert(args.end(), {"--date", natalDate, "--time", "7:30am", "--zone", "5", "--lon",
@@ -28,13 +29,6 @@ std::vector<std::string> Report(const std::string& command, const char* natalDat
                     {"--diurnal-date", "2026-12-06", "--diurnal-time", "1:00pm", "--diurnal-zone",
                      "5", "--diurnal-lon", "74W00", "--diurnal-lat", "40N43"});
     }
-    return args;
-}
-
-// The timeline of the natal data from `from` to `to`.
-std::vector<std::string> Timeline(const std::string& from, const std::string& to,
-                                  const std::vector<std::string>& more = {}) {
-    std::vector<std::string> args = Report("timeline --from " + from + " --to " + to, "1960-06-15");
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
@@ -95,16 +89,10 @@ TEST(ReportCommand, EveryPageAskedForOrRefusedUpFront) {
         SCOPED_TRACE(c.command + " from " + c.natalDate);
         const Outcome r = RunArgs(Report(c.command, c.natalDate));
         EXPECT_EQ(r.status, c.status) << r.err.substr(0, 300);
-        if (!c.counted.empty()) {
-            EXPECT_EQ(Count(r.out, c.counted), c.count);
-        }
-        if (c.error.empty()) {
-            EXPECT_EQ(r.err, "");
-            EXPECT_FALSE(r.out.empty());
-        } else {
-            EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
-            EXPECT_TRUE(r.out.empty());
-        }
+        EXPECT_EQ(c.counted.empty() ? 0 : Count(r.out, c.counted), c.count);
+        EXPECT_EQ(r.out.empty(), !c.error.empty());
+        EXPECT_EQ(r.err.empty(), c.error.empty());
+        EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
     }
     EXPECT_FALSE(std::filesystem::exists(image));
 }
@@ -149,11 +137,10 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarkedAndReturnsStep) {
          true},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = Report(c.command, c.natalDate);
-        if (c.transitDate != nullptr) {  // a later --diurnal-date wins
-            args.insert(args.end(), {"--diurnal-date", c.transitDate});
-        }
-        const Outcome r = RunArgs(args);
+        // A later --diurnal-date wins.
+        const Outcome r = RunArgs(
+            c.transitDate ? Report(c.command, c.natalDate, {"--diurnal-date", c.transitDate})
+                          : Report(c.command, c.natalDate));
         SCOPED_TRACE(std::string(c.command) + " from " + c.natalDate);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
@@ -164,14 +151,15 @@ TEST(ReportCommand, PlutoOutsideItsTheoryIsMarkedAndReturnsStep) {
 // The same events in every format; the calendar file has CR LF lines of at
 // most 75 octets and reads back in Python's icalendar where it is installed.
 TEST(TimelineCommand, FormatsAgreeAndTheCalendarReadsBack) {
-    const Outcome json = RunArgs(Timeline("2026-01-01", "2026-03-31", {"--format", "json"}));
+    const auto timeline = [](const std::vector<std::string>& more) {
+        return RunArgs(Report("timeline --from 2026-01-01 --to 2026-03-31", "1960-06-15", more));
+    };
+    const Outcome json = timeline({"--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err;
     const std::size_t events = Count(json.out, "\"kind\":");
     EXPECT_GT(events, 50u);
-    const Outcome csv = RunArgs(Timeline("2026-01-01", "2026-03-31", {"--format", "csv"}));
-    EXPECT_EQ(Count(csv.out, "\n"), events + 1);
-    const Outcome text = RunArgs(Timeline("2026-01-01", "2026-03-31"));
-    EXPECT_NE(text.out.find("Tr. MERCURY   turns retrograde"), std::string::npos) << text.out;
+    EXPECT_EQ(Count(timeline({"--format", "csv"}).out, "\n"), events + 1);
+    EXPECT_NE(timeline({}).out.find("Tr. MERCURY   turns retrograde"), std::string::npos);
 
     // A name of two-octet letters from the first octet after "DESCRIPTION:", so
     // that the fold falls inside a letter unless it steps back to its start.
@@ -179,9 +167,7 @@ TEST(TimelineCommand, FormatsAgreeAndTheCalendarReadsBack) {
     for (int i = 0; i < 40; ++i) {
         accents += "\xC3\xA9";  // é
     }
-    const Outcome ics =
-        RunArgs(Timeline("2026-01-01", "2026-03-31",
-                         {"--name", accents + " Ann, \"Bee\"; C\\D", "--format", "ics"}));
+    const Outcome ics = timeline({"--name", accents + " Ann, \"Bee\"; C\\D", "--format", "ics"});
     ASSERT_EQ(ics.status, 0) << ics.err;
     EXPECT_EQ(Count(ics.out, "BEGIN:VEVENT\r\n"), events);
     EXPECT_EQ(Count(ics.out, "\n"), Count(ics.out, "\r\n"));

@@ -95,12 +95,11 @@ TEST(AspectGridText, SeptileDualAndParallels) {
     }
 }
 
-TEST(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
+TEST(AspectReports, InterpretationsWithoutFilesGoOn) {
     ReportSession session;
     ScriptedPlatform platform;
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
-    const auto heading = [&session] { return session.reports.Current()[3]; };
     testing::TempFolder folder;
     session.folder = folder.path();
     session.natal.name = "Someone";
@@ -110,13 +109,10 @@ TEST(AspectReports, InterpretationsWithoutFilesGoOnAndStepBack) {
     session.charts.interpretationDay = 2451545;  // 2000 January 1
     TransitInterpretationsCommand(ctx);
     const auto first = session.reports.Current();
-    EXPECT_EQ(heading(), "     Saturday, 01 Jan 2000 - Someone");
+    EXPECT_EQ(first[3], "     Saturday, 01 Jan 2000 - Someone");
     EXPECT_NE(std::find(first.begin(), first.end(), "     No aspects today."), first.end());
+    // The steps a day on and back: DataForm.MoreStepsTheEphemerisAndTheInterpretations.
     EXPECT_TRUE(session.reports.interpretationStepping);
-    InterpretationsForward(ctx);
-    EXPECT_EQ(heading(), "     Sunday, 02 Jan 2000 - Someone");
-    InterpretationsBackward(ctx);
-    EXPECT_EQ(heading(), "     Saturday, 01 Jan 2000 - Someone");
 }
 
 // The first paragraph under a key, leading blanks and case ignored; ten
