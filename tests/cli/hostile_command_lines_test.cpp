@@ -1,8 +1,10 @@
 // Hostile command lines: status 0 only where every printed date and instant
 // lies inside the years 100 to 2099 and agrees with itself; else 1, 2 or 3
-// and one short reason. Output that cannot be written is no success.
+// and one short reason. Output that cannot be written is no success. Every
+// command's help and a worked example that runs as printed; --version.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 
 #include "support/command_outcome.hpp"
@@ -117,6 +119,9 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"names", "list", "Sample Natal"}, 2, "list takes no name"},
         {{"names", "show"}, 2, "show needs the name"},
         {{"chart", "--bogus"}, 2, "unknown argument '--bogus'"},
+        {{"help", "frobnicate"}, 2, "no command 'frobnicate'"},
+        {{"help", "chart", "wheel"}, 2, "solvaris help"},
+        {{"frobnicate", "--help"}, 2, "unknown command 'frobnicate'"},
         // Contradictions.
         {{"chart", "--now", "--date", "2000-01-01"}, 2, "--now excludes --date"},
         {{"chart", "--use-natal-data", "--diurnal-zone", "5"}, 2, "excludes"},
@@ -146,6 +151,7 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
             EXPECT_EQ(PrintedOutsideSpan(r.out), "");
         } else {
             EXPECT_LT(r.err.size(), 400u) << r.err;  // one short reason, not a page of digits
+            EXPECT_EQ(r.out, "");
         }
     }
 }
@@ -179,6 +185,50 @@ TEST(ExitStatus, OutputThatCannotBeWrittenIsNoSuccess) {
                               " positions --from 2026-01-01 --days 400 >/dev/full; echo $? >&2; }",
                           {});
     EXPECT_NE(run.err.find("the output cannot be written\n3\n"), std::string::npos) << run.err;
+}
+
+TEST(CommandHelp, EveryCommandHasHelpAndAWorkedExampleThatRuns) {
+    const testing::TempFolder scratch;
+    for (const char* command : {"positions", "chart", "return", "planetary-hours", "report",
+                                "wheel", "names", "cities", "batch"}) {
+        const Outcome byHelp = RunArgs({"help", command}), byOption = RunArgs({command, "--help"});
+        ASSERT_EQ(byHelp.status + byOption.status, 0) << command << byHelp.err << byOption.err;
+        const std::string& help = byHelp.out;
+        EXPECT_EQ(byOption.out, help) << command;
+        EXPECT_EQ(help.rfind(std::string("Usage: solvaris ") + command + " ", 0), 0u) << help;
+        EXPECT_NE(help.find("Exit status"), std::string::npos) << command;
+
+        // The example runs as printed, its files put in `scratch`.
+        std::smatch printed;
+        ASSERT_TRUE(std::regex_search(
+            help, printed,
+            std::regex(std::string("\nExample, [^\n]*:\n  solvaris ") + command + " ([^\n]*)\n")))
+            << help;
+        std::string example = std::string(command) + " " + printed[1].str();
+        example = std::regex_replace(example, std::regex("~/.local/share/solvaris"),
+                                     std::getenv("SOLVARIS_HOME"));
+        example = std::regex_replace(example, std::regex("natal\\.png"),
+                                     (scratch / "natal.png").string());
+        const testing::ProgramRun run = testing::RunShell(
+            "QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) + " " + example,
+            {});
+        EXPECT_EQ(run.status, 0) << example << '\n' << run.err;
+        EXPECT_GT(run.out.size(), 0u) << example;
+    }
+    EXPECT_GT(scratch.Read("natal.png").size(), 0u);
+}
+
+// The mistakes made asking for help: HostileCommandLines.
+TEST(CommandHelp, VersionAndTheList) {
+    for (const auto& [args, out] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"--version", "^solvaris [0-9]+\\.[0-9]+\n$"},
+             {"help", "1 data the checks refuse, 2 a malformed command line,\n3 a file"},
+             {"--help", "solvaris help COMMAND"}}) {
+        const Outcome r = RunArgs({args});
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_TRUE(std::regex_search(r.out, std::regex(out))) << args << ":\n" << r.out;
+        EXPECT_EQ(r.err, "") << args;
+    }
 }
 
 }  // namespace
