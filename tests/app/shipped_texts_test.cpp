@@ -13,8 +13,9 @@ namespace {
 
 const std::filesystem::path kData = SOLVARIS_DATA_DIR;
 
-// As the program names them; the general lessons are named by the Keyword System alone.
-std::vector<std::string> ShippedTextFiles() {
+// Every file is plain text with CR LF ends; a named text of 200 bytes or less
+// is a stub. The general lessons are named by the Keyword System alone.
+TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
     std::vector<std::string> files{
         "INTRO1.TXT",   "INTRO2.TXT",   "KEY.TXT",     "GENERAL.TXT",
         "EXAMPLE1.TXT", "EXAMPLE2.TXT", "ASPECTS.TXT", std::string(kHelpFileName)};
@@ -33,12 +34,7 @@ std::vector<std::string> ShippedTextFiles() {
     for (int p = Sun; p <= Pluto; ++p) {
         files.push_back(InterpretationFileName(p));
     }
-    return files;
-}
-
-// Every file is plain text with CR LF ends; a named text of 200 bytes or less is a stub.
-TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
-    for (const std::string& name : ShippedTextFiles()) {
+    for (const std::string& name : files) {
         EXPECT_GT(std::filesystem::file_size(kData / name), 200u) << name << " is missing";
     }
     for (const auto& entry : std::filesystem::directory_iterator(kData)) {

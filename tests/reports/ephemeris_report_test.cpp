@@ -138,22 +138,20 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
         NatalEntryWindow typed = natal;
         typed.fields.year = c.year;
         typed.fields.latDeg = c.latitude;
-        HouseSystem system = c.houses;
-        ReportSession fresh;
-        ScriptedPlatform answers;
-        RecordingDataWindow shown;
-        ReportContext report{fresh, answers, shown};
-        EphemerisPaging state;
-        state.nextDay = 1;
+        houses = c.houses;
+        platform.ClearMessages();
+        paging = EphemerisPaging{};
+        paging.nextDay = 1;
+        const int written = session.reports.LineCount() + window.shows;
         const bool refused = !c.message.empty();
-        EXPECT_EQ(RunEphemeris(report, typed, system, state), !refused);
-        EXPECT_EQ(answers.Messages().size(), refused ? 1u : 0u);
+        EXPECT_EQ(RunEphemeris(ctx, typed, houses, paging), !refused);
+        EXPECT_EQ(platform.Messages().size(), refused ? 1u : 0u);
         if (refused) {  // nothing written, paged or preset
-            EXPECT_EQ(answers.Messages()[0].title + ": " + answers.Messages()[0].text,
+            EXPECT_EQ(platform.Messages()[0].title + ": " + platform.Messages()[0].text,
                       "Warning!: " + c.message);
-            EXPECT_EQ(fresh.reports.LineCount() + shown.shows, 0);
-            EXPECT_EQ(state.nextDay, 1);
-            EXPECT_FALSE(state.shown);
+            EXPECT_EQ(session.reports.LineCount() + window.shows, written);
+            EXPECT_EQ(paging.nextDay, 1);
+            EXPECT_FALSE(paging.shown);
             EXPECT_EQ(typed.txtName, "Sample Natal");
         }
     }
