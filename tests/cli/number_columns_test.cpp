@@ -9,7 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -141,6 +141,10 @@ TEST(BatchJobs, EveryJobCountWritesWhatOneJobWrites) {
     std::vector<int> badLines;
     const std::string names = folder.Write("MANY.FIL", NamesFile(badLines)).string();
     const std::size_t charts = kPersons - badLines.size();
+    std::string skipped;  // every faulty record named in the order of the file
+    for (const int line : badLines) {
+        skipped += names + ':' + std::to_string(line) + '\n';
+    }
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -161,15 +165,8 @@ TEST(BatchJobs, EveryJobCountWritesWhatOneJobWrites) {
         EXPECT_EQ(static_cast<std::size_t>(
                       std::count(reference.out.begin(), reference.out.end(), c.rowEnd)),
                   c.rows);
-        if (c.status != 0) {  // every faulty record named in the order of the file
-            std::istringstream skips(reference.err);
-            std::string skip;
-            for (const int line : badLines) {
-                ASSERT_TRUE(std::getline(skips, skip));
-                EXPECT_EQ(skip.rfind(names + ':' + std::to_string(line) + ": ", 0), 0u) << skip;
-            }
-            EXPECT_FALSE(std::getline(skips, skip));
-        }
+        EXPECT_EQ(std::regex_replace(reference.err, std::regex(": [^\n]*"), ""),
+                  c.status == 0 ? "" : skipped);
         for (const char* jobs : {"2", "3", "7", "99999999999", ""}) {
             std::vector<std::string> spread = c.args;
             if (*jobs != '\0') {  // without --jobs: all cores
