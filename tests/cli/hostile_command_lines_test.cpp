@@ -25,31 +25,26 @@ bool YearInside(const std::string& year) {
     return year.size() == 4 && std::stoi(year) >= 100 && std::stoi(year) <= 2099;
 }
 
-// Why a successful run printed something outside the years or a date that
-// contradicts itself; empty when nothing did.
+// What a successful run printed outside the years or a date that contradicts
+// itself; empty when nothing.
 std::string PrintedOutsideSpan(const std::string& out) {
-    const std::regex json(
-        R"re("date":"(\d\d)/(\d\d)/([^"]*)".*?"moment":"([^-]+)-(\d\d)-(\d\d)T)re");
-    for (std::sregex_iterator m(out.begin(), out.end(), json), end; m != end; ++m) {
-        const std::smatch& d = *m;
-        if (!YearInside(d[3]) || d[3] != d[4] || d[1] != d[5] || d[2] != d[6]) {
-            return "date " + d[0].str();
+    const auto matches = [&out](const char* pattern, auto outside) {
+        std::string found;
+        const std::regex printed(pattern);
+        for (std::sregex_iterator m(out.begin(), out.end(), printed), end; m != end; ++m) {
+            found += outside(*m) ? m->str() + '\n' : "";
         }
-    }
-    const std::regex text(R"(RETURN  \d\d/\d\d/(\S+)  )");
-    for (std::sregex_iterator m(out.begin(), out.end(), text), end; m != end; ++m) {
-        if (!YearInside((*m)[1])) {
-            return "return " + (*m)[0].str();
-        }
-    }
-    const std::regex row(R"((^|\n)(\d+\.\d+),)");
-    for (std::sregex_iterator m(out.begin(), out.end(), row), end; m != end; ++m) {
-        const double jd = std::stod((*m)[2]);
-        if (jd < kFirstJd || jd >= kEndJd) {
-            return "instant " + (*m)[2].str();
-        }
-    }
-    return {};
+        return found;
+    };
+    return matches(R"re("date":"(\d\d)/(\d\d)/([^"]*)".*?"moment":"([^-]+)-(\d\d)-(\d\d)T)re",
+                   [](const std::smatch& d) {
+                       return !YearInside(d[3]) || d[3] != d[4] || d[1] != d[5] || d[2] != d[6];
+                   }) +
+           matches(R"(RETURN  \d\d/\d\d/(\S+)  )",
+                   [](const std::smatch& m) { return !YearInside(m[1]); }) +
+           matches(R"((^|\n)(\d+\.\d+),)", [](const std::smatch& m) {
+               return std::stod(m[2]) < kFirstJd || std::stod(m[2]) >= kEndJd;
+           });
 }
 
 TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
