@@ -89,8 +89,8 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
         std::string date, time;
         std::vector<std::string> zone;  // --tz ... [--fold ...]
         int status;
-        std::string inOut;       // part of stdout (status 0) or stderr
-        std::string sameAsZone;  // --zone giving the same chart; "" for none
+        std::string inOut;            // part of stdout (status 0) or stderr
+        std::string sameAsZone{};  // --zone giving the same chart; "" for none
     };
     const std::vector<std::string> york = {"--tz", "America/New_York"};
     const Case cases[] = {
@@ -98,16 +98,16 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
          "\"natal\":{\"zone\":\"America/New_York\",\"abbreviation\":\"EST\",\"hours_west\":5."
          "0000000,\"daylight_saving\":false,\"fold\":null}",
          "5"},
-        {"2021-11-07", "1:30am", york, 2, "--fold earlier or --fold later", ""},
+        {"2021-11-07", "1:30am", york, 2, "--fold earlier or --fold later"},
         {"2021-11-07", "1:30am", With(york, {"--fold", "earlier"}), 0,
          "\"abbreviation\":\"EDT\",\"hours_west\":4.0000000,\"daylight_saving\":true,\"fold\":"
          "\"earlier\"",
          "4"},
-        {"2021-03-14", "2:30am", york, 2, "did not happen in America/New_York", ""},
+        {"2021-03-14", "2:30am", york, 2, "did not happen in America/New_York"},
         {"2021-06-01", "2:30am", With(york, {"--fold", "later"}), 2,
-         "--fold is read only for a clock time that happened twice", ""},
-        {"1950-12-05", "7:45pm", {"--tz", "Mars/Olympus_Mons"}, 2, "not found", ""},
-        {"1950-12-05", "7:45pm", With(york, {"--zone", "5"}), 2, "excludes", ""},
+         "--fold is read only for a clock time that happened twice"},
+        {"1950-12-05", "7:45pm", {"--tz", "Mars/Olympus_Mons"}, 2, "not found"},
+        {"1950-12-05", "7:45pm", With(york, {"--zone", "5"}), 2, "excludes"},
     };
     for (const Case& c : cases) {
         const Outcome run = RunArgs(With(Birth(c.date, c.time), c.zone));

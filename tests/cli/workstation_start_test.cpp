@@ -84,15 +84,14 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
         std::string program;  // with its environment
         std::vector<std::string> args;
         int status;
-        std::string saidOnStderr;  // a part of it, or "" for nothing said
+        std::string saidOnStderr{};  // a part of it, or "" for nothing said
     };
     const Case cases[] = {
         {"no display", bare, {}, 2, noDisplay},
         {"no display, a home", bare, {"--home", "/tmp"}, 2, noDisplay},
-        {"help without a display", bare, {"help"}, 0, ""},
-        {"a wheel through the workstation program", desk + ShellQuoted(SOLVARIS_BINARY), wheel, 0,
-         ""},
-        {"the wheel's help, headless", desk + ShellQuoted(alone), {"wheel", "--help"}, 0, ""},
+        {"help without a display", bare, {"help"}, 0},
+        {"a wheel through the workstation program", desk + ShellQuoted(SOLVARIS_BINARY), wheel, 0},
+        {"the wheel's help, headless", desk + ShellQuoted(alone), {"wheel", "--help"}, 0},
         {"a wheel without the workstation program", desk + ShellQuoted(alone), wheel, 3,
          "pictures are drawn by solvaris-workstation"},
         {"a bad option without it",
