@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -78,6 +79,7 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
     const std::string desk = "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" HOME=" +
                              ShellQuoted(scratch.path().string()) + " QT_QPA_PLATFORM=offscreen ";
     const std::string bare = "env -i " + ShellQuoted(SOLVARIS_BINARY);
+    const std::string lone = desk + ShellQuoted(alone);
     const std::string noDisplay = std::string(kNoDisplayMessage) + "\n";
     struct Case {
         const char* what;
@@ -91,15 +93,11 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
         {"no display, a home", bare, {"--home", "/tmp"}, 2, noDisplay},
         {"help without a display", bare, {"help"}, 0},
         {"a wheel through the workstation program", desk + ShellQuoted(SOLVARIS_BINARY), wheel, 0},
-        {"the wheel's help, headless", desk + ShellQuoted(alone), {"wheel", "--help"}, 0},
-        {"a wheel without the workstation program", desk + ShellQuoted(alone), wheel, 3,
+        {"the wheel's help, headless", lone, {"wheel", "--help"}, 0},
+        {"a wheel without the workstation program", lone, wheel, 3,
          "pictures are drawn by solvaris-workstation"},
-        {"a bad option without it",
-         desk + ShellQuoted(alone),
-         {"wheel", "natal", "--size", "9"},
-         2,
-         "--size"},
-        {"the workstation without it", desk + ShellQuoted(alone), {}, 3, "cannot be started"},
+        {"a bad option without it", lone, {"wheel", "natal", "--size", "9"}, 2, "--size"},
+        {"the workstation without it", lone, {}, 3, "cannot be started"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -108,9 +106,7 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(run.err.empty(), c.saidOnStderr.empty()) << run.err;
         EXPECT_NE(run.err.find(c.saidOnStderr), std::string::npos) << run.err;
-        if (c.saidOnStderr == noDisplay) {  // one line
-            EXPECT_EQ(run.out + run.err, noDisplay);
-        }
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;  // one line
         EXPECT_EQ(std::filesystem::exists(picture), c.args == wheel && c.status == 0);
         EXPECT_EQ(run.out.empty(), c.status != 0) << run.out;
     }
