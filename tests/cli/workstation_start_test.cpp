@@ -58,6 +58,13 @@ TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
     }
 }
 
+// A bare environment keeps a sanitized build's settings (Qt's leak
+// suppressions used without a word, so that stderr holds only what the
+// program says).
+constexpr const char* kSanitizerSettings =
+    "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}\" UBSAN_OPTIONS=\"${UBSAN_OPTIONS:-}\" "
+    "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" ";
+
 // Without a display: one line, status 2; the headless commands run. Without
 // the workstation program beside it or in its library folder, the pictures
 // and the workstation are refused.
@@ -75,9 +82,9 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
     const std::string picture = (scratch / "natal.svg").string();
     const std::vector<std::string> wheel = {"wheel",        "natal", "--person",
                                             "Sample Natal", "--out", picture};
-    // A sanitized build's leak suppressions used without a word.
-    const std::string desk = "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" HOME=" +
-                             ShellQuoted(scratch.path().string()) + " QT_QPA_PLATFORM=offscreen ";
+    const std::string desk = std::string(kSanitizerSettings) +
+                             "HOME=" + ShellQuoted(scratch.path().string()) +
+                             " QT_QPA_PLATFORM=offscreen ";
     const std::string bare = "env -i " + ShellQuoted(SOLVARIS_BINARY);
     const std::string lone = desk + ShellQuoted(alone);
     const std::string noDisplay = std::string(kNoDisplayMessage) + "\n";
@@ -115,13 +122,6 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
 const std::vector<std::string> kNatalReport = {"report", "natal",  "--date", "1950-12-05",
                                                "--time", "7:45pm", "--zone", "5",
                                                "--lon",  "74w00",  "--lat",  "40n43"};
-
-// A bare environment keeps a sanitized build's settings (Qt's leak
-// suppressions used without a word, so that stderr holds only what the
-// program says).
-constexpr const char* kSanitizerSettings =
-    "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}\" UBSAN_OPTIONS=\"${UBSAN_OPTIONS:-}\" "
-    "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" ";
 
 TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     const testing::TempFolder scratch;
@@ -162,25 +162,26 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
         {"HOME alone", "", scratch / "home" / ".local" / "share" / "solvaris"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         const std::string prefixCommand =
             std::string("env -i ") + kSanitizerSettings +
             "QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) + " " +
             c.environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
         const ProgramRun run = RunShell(prefixCommand, kNatalReport);
-        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
-        EXPECT_EQ(run.err, "") << c.what;
-        EXPECT_EQ(run.out, expected.out) << c.what;
-        EXPECT_EQ(testing::ReadBytes(c.seeded / "INSTALLED.TXT"), "installed copy\n") << c.what;
-        EXPECT_GT(testing::ReadBytes(c.seeded / "OPTIONS.OPT").size(), 0u) << c.what;
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, expected.out);
+        EXPECT_EQ(testing::ReadBytes(c.seeded / "INSTALLED.TXT"), "installed copy\n");
+        EXPECT_GT(testing::ReadBytes(c.seeded / "OPTIONS.OPT").size(), 0u);
 
         // A wheel, without Qt's complaint about a bare environment's runtime folder.
         const std::filesystem::path picture = scratch / (std::string(c.what) + ".svg");
         const ProgramRun wheel =
             RunShell(prefixCommand,
                      {"wheel", "natal", "--person", "Sample Natal", "--out", picture.string()});
-        EXPECT_EQ(wheel.status, 0) << c.what << ": " << wheel.err;
-        EXPECT_EQ(wheel.err, "") << c.what;
-        EXPECT_NE(testing::ReadBytes(picture).find("<svg"), std::string::npos) << c.what;
+        EXPECT_EQ(wheel.status, 0) << wheel.err;
+        EXPECT_EQ(wheel.err, "");
+        EXPECT_NE(testing::ReadBytes(picture).find("<svg"), std::string::npos);
     }
 }
 
