@@ -127,19 +127,13 @@ TEST(InterpretationFile, KeyMatchFirstParagraphOnly) {
                                    "SATURN Trine SUN\r\nsecond copy\r\n" +
                                        std::string(9, '\n') + "C Trine D\nnine were not enough\n" +
                                        std::string(10, '\n') + "E Square F\nunreachable\n");
-    struct Case {
-        const char* key;
-        Paragraph paragraph;
-    };
-    const Case cases[] = {
-        {"SATURN Square SUN", std::vector<std::string>{"first line", "second line"}},
-        {"SATURN Trine SUN", std::vector<std::string>{"the trine"}},
-        {"C Trine D", std::vector<std::string>{"nine were not enough"}},
-        {"E Square F", std::nullopt},
-        {"SATURN Sextile SUN", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FindInterpretation(file, c.key), c.paragraph) << c.key;
+    for (const auto& [key, paragraph] : std::initializer_list<std::pair<const char*, Paragraph>>{
+             {"SATURN Square SUN", std::vector<std::string>{"first line", "second line"}},
+             {"SATURN Trine SUN", std::vector<std::string>{"the trine"}},
+             {"C Trine D", std::vector<std::string>{"nine were not enough"}},
+             {"E Square F", std::nullopt},
+             {"SATURN Sextile SUN", std::nullopt}}) {
+        EXPECT_EQ(FindInterpretation(file, key), paragraph) << key;
     }
 }
 

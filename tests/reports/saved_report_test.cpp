@@ -56,23 +56,17 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
 }
 
 TEST(SavedReport, ProposedNameAndExtension) {
-    struct Case {
-        std::string person;
-        std::string file;
-    };
-    const Case cases[] = {
-        {"Golden New York", "Golden.DOC"},
-        {"Abcdefghij", "Abcdefgh.DOC"},
-        {"Abcdefgh ij", "Abcdefgh.DOC"},  // the blank is the 9th character
-        {"Abcdefg hij", "Abcdefg.DOC"},
-        {"\xC3\x89lo\xC3\xAFse Martin", "\xC3\x89lo\xC3\xAFse.DOC"},
-        {"\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89",
-         "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89.DOC"},
-        {"../etc/x", ".._etc_x.DOC"},
-        {"", ".DOC"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ProposedReportFileName(c.person), c.file) << c.person;
+    for (const auto& [person, file] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"Golden New York", "Golden.DOC"},
+             {"Abcdefghij", "Abcdefgh.DOC"},
+             {"Abcdefgh ij", "Abcdefgh.DOC"},  // the blank is the 9th character
+             {"Abcdefg hij", "Abcdefg.DOC"},
+             {"\xC3\x89lo\xC3\xAFse Martin", "\xC3\x89lo\xC3\xAFse.DOC"},
+             {"\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89",
+              "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89.DOC"},
+             {"../etc/x", ".._etc_x.DOC"},
+             {"", ".DOC"}}) {
+        EXPECT_EQ(ProposedReportFileName(person), file) << person;
     }
     EXPECT_EQ(WithReportExtension("/tmp/Golden"), "/tmp/Golden.doc");
     EXPECT_EQ(WithReportExtension("/tmp/Golden.DOC"), "/tmp/Golden.DOC");
