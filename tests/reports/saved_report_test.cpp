@@ -73,6 +73,7 @@ TEST(SavedReport, ProposedNameAndExtension) {
     EXPECT_EQ(WithReportExtension("/tmp/notes.txt"), "/tmp/notes.txt");
 }
 
+// 8.5 points less one step and the bold and italic flags: DataForm.EachMenuCommandDoesItsWork.
 TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
     struct Case {
         double stored;
@@ -83,7 +84,6 @@ TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
         bool increaseAfter;
     };
     const Case cases[] = {
-        {8.5, FontStep::Decrease, 7.75, 7.75, false, true},
         {7.75, FontStep::Decrease, std::nullopt, 7.0, false, true},
         {7.0, FontStep::Increase, 7.75, 7.75, false, true},
         {11.5, FontStep::Increase, 12.25, 12.25, true, false},
@@ -97,8 +97,6 @@ TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
         EXPECT_EQ(CanDecreaseDataFont(stored), c.decreaseAfter) << c.stored;
         EXPECT_EQ(CanIncreaseDataFont(stored), c.increaseAfter) << c.stored;
     }
-    EXPECT_EQ(FontFlagSetting(true), -1);
-    EXPECT_EQ(FontFlagSetting(false), 0);
 }
 
 // 130 lines of 60 a page in Courier New: HelpFile.PrintsOptionLinesAPage.
