@@ -1,4 +1,4 @@
-// NewDate's wiring; the date rules hold their table in tests/reports/ephemeris_report_test.cpp (NewDate).
+// NewDate's wiring; the date rules hold their table in NewDate.TypedDatesDayNumbersAndRefusals.
 #include "gui/entry/new_date_form.hpp"
 
 #include <gtest/gtest.h>
