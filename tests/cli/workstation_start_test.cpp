@@ -41,20 +41,16 @@ TEST(WorkstationStart, WhichArgumentsOpenTheWorkstation) {
 }
 
 TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
-    struct Case {
-        DisplayEnvironment environment;
-        bool available;
-    };
-    const Case cases[] = {
-        {{"", "", ""}, false},         {{":0", "", ""}, true},
-        {{"", "wayland-0", ""}, true}, {{"", "", "offscreen"}, true},
-        {{"", "", "xcb"}, false},      {{":94", "", "xcb"}, true},
-        {{"", "", "wayland"}, false},  {{"", "wayland-1", "wayland-egl"}, true},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(DisplayAvailable(c.environment), c.available)
-            << c.environment.display << "|" << c.environment.waylandDisplay << "|"
-            << c.environment.qpaPlatform;
+    using Environment = std::pair<DisplayEnvironment, bool>;  // and whether a display is there
+    for (const auto& [environment, available] :
+         {Environment{{"", "", ""}, false}, Environment{{":0", "", ""}, true},
+          Environment{{"", "wayland-0", ""}, true}, Environment{{"", "", "offscreen"}, true},
+          Environment{{"", "", "xcb"}, false}, Environment{{":94", "", "xcb"}, true},
+          Environment{{"", "", "wayland"}, false},
+          Environment{{"", "wayland-1", "wayland-egl"}, true}}) {
+        EXPECT_EQ(DisplayAvailable(environment), available)
+            << environment.display << "|" << environment.waylandDisplay << "|"
+            << environment.qpaPlatform;
     }
 }
 

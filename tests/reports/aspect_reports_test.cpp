@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "aspects/aspect_grid_text.hpp"
 #include "base/horary_glyphs.hpp"
@@ -20,19 +21,17 @@ namespace {
 // The list lines, their layout and the deviation's sign: the golden reports.
 // Rounded minutes that reach 60 carry, in the separation and the deviation.
 TEST(NatalAspectList, MinutesCarryIntoDegrees) {
-    struct Case {
-        double separation, deviation;
-        const char* numbers;  // the line after the two names and a blank
-    };
+    // The separation, the deviation and the line after the two names and a blank.
+    using Case = std::tuple<double, double, const char*>;
     const Case cases[] = {
         {118.5, -1.5, "118d 30m          1d 30m"},    {63.995, 3.995, " 64d 00m          4d 00m"},
         {63.99, 3.99, " 63d 59m          3d 59m"},    {179.999, 0.999, "180d 00m          1d 00m"},
         {0.0001, 0.0001, "  0d 00m          0d 00m"}, {9.9999, -9.9999, " 10d 00m         10d 00m"},
     };
-    for (const Case& c : cases) {
-        const std::string line = NatalListLine(Sun, Moon, c.separation, c.deviation);
-        EXPECT_EQ(line, std::string("  SUN       MOON       ") + c.numbers + "\r\n")
-            << c.separation;
+    for (const auto& [separation, deviation, numbers] : cases) {
+        EXPECT_EQ(NatalListLine(Sun, Moon, separation, deviation),
+                  std::string("  SUN       MOON       ") + numbers + "\r\n")
+            << separation;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "chart/chart_sets.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -91,17 +92,13 @@ TEST(ReportBuffer, ShowWarnClearMinimisedFullAndTruncated) {
 }
 
 TEST(PositionFormat, SplittingWithoutCarry) {
-    struct Case {
-        double value;
-        const char* dm;
-        const char* dms;
-    };
-    for (const Case& c :
+    using Case = std::tuple<double, const char*, const char*>;  // a longitude, DM, DMS
+    for (const auto& [value, dm, dms] :
          {Case{29.9999, "29 ARI 59", "29 ARI 59m 59s"}, Case{0, "00 ARI 00", "00 ARI 00m 00s"},
           Case{359.5, "29 PIS 30", "29 PIS 30m 00s"}, Case{5.3853, "05 ARI 23", "05 ARI 23m 07s"},
           Case{100.5125, "10 CAN 31", "10 CAN 30m 45s"}}) {  // minutes rounded
-        EXPECT_EQ(LongitudeDM(c.value), c.dm) << c.value;
-        EXPECT_EQ(LongitudeDMS(c.value), c.dms) << c.value;
+        EXPECT_EQ(LongitudeDM(value), dm) << value;
+        EXPECT_EQ(LongitudeDMS(value), dms) << value;
     }
     EXPECT_EQ(DeclinationDM(-0.5), "00 S 30");
     EXPECT_EQ(DeclinationDM(-9.9999), "09 S 59");
