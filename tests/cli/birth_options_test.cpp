@@ -89,10 +89,7 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
 }
 
 TEST(EntryOptionHints, NameTheOptionAndItsRange) {
-    struct Case {
-        std::vector<std::string> args;
-        std::vector<std::string> hints;
-    };
+    using Case = std::pair<std::vector<std::string>, std::vector<std::string>>;  // and hints
     const std::string polar =
         ": above 66°00' only Meridian (M) and Morinus (I) houses can be computed";
     const std::string latitude = ": at most 90°00' north or south, minutes 00 to 59";
@@ -117,18 +114,18 @@ TEST(EntryOptionHints, NameTheOptionAndItsRange) {
         {{"--date", "0099-12-31"}, {"--date 99-12-31" + years}},
         {{"--diurnal-date", "2100-01-01"}, {"--diurnal-date 2100-1-1" + years}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [given, hints] : cases) {
         std::vector<std::string> args = {"--date",         "1950-12-05", "--zone", "5",
                                          "--lon",          "74w00",      "--lat",  "40n43",
                                          "--diurnal-date", "2026-12-07"};
-        if (c.args.back() != "--use-natal-data") {
+        if (given.back() != "--use-natal-data") {
             args.insert(args.end(), {"--diurnal-zone", "5", "--diurnal-lon", "74w00",
                                      "--diurnal-lat", "40n43"});
         }
-        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), given.begin(), given.end());
         BirthOptions options;
         ASSERT_EQ(ReadBirthOptions(args, options), "");
-        EXPECT_EQ(EntryOptionHints(options), c.hints) << c.args[0] << ' ' << c.args[1];
+        EXPECT_EQ(EntryOptionHints(options), hints) << given[0] << ' ' << given[1];
     }
 }
 

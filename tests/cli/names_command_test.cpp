@@ -89,7 +89,7 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
         std::string date, time;
         std::vector<std::string> zone;  // --tz ... [--fold ...]
         int status;
-        std::string inOut;            // part of stdout (status 0) or stderr
+        std::string inOut;         // part of stdout (status 0) or stderr
         std::string sameAsZone{};  // --zone giving the same chart; "" for none
     };
     const std::vector<std::string> york = {"--tz", "America/New_York"};

@@ -73,10 +73,7 @@ TEST(NumberColumns, HardAndSeededRandomValuesAsPrintfWritesThem) {
 }
 
 TEST(IsoMoment, JulianDaysToTheNearestSecond) {
-    struct Case {
-        double jd;
-        const char* moment;
-    };
+    using Case = std::pair<double, const char*>;
     const Case cases[] = {
         {2451545.0, "2000-01-01T12:00:00+00:00"},        // the epoch J2000: noon
         {2451544.5, "2000-01-01T00:00:00+00:00"},        // midnight begins the civil day
@@ -87,8 +84,8 @@ TEST(IsoMoment, JulianDaysToTheNearestSecond) {
         {2299160.5, "1582-10-15T00:00:00+00:00"},        // the first Gregorian day
         {2461379.9693678, "2026-12-05T11:15:53+00:00"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IsoMomentOfJulianDay(c.jd), c.moment) << c.jd;
+    for (const auto& [jd, moment] : cases) {
+        EXPECT_EQ(IsoMomentOfJulianDay(jd), moment) << jd;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "support/run_program.hpp"
 
@@ -21,21 +22,17 @@ using testing::RunShell;
 using testing::ShellQuoted;
 
 TEST(WorkstationStart, WhichArgumentsOpenTheWorkstation) {
-    struct Case {
-        std::vector<std::string> args;
-        bool workstation;
-        const char* home;
-    };
+    using Case = std::tuple<std::vector<std::string>, bool, const char*>;  // and the home
     const Case cases[] = {{{}, true, ""},
                           {{"--home", "/data/astro"}, true, "/data/astro"},
                           {{"--home"}, false, ""},
                           {{"help"}, false, ""},
                           {{"--home", "/data/astro", "report"}, false, ""}};
-    for (const Case& c : cases) {
+    for (const auto& [args, workstation, opened] : cases) {
         std::string home = "unchanged";
-        EXPECT_EQ(IsWorkstationCommand(c.args, home), c.workstation) << c.args.size();
-        if (c.workstation) {
-            EXPECT_EQ(home, c.home);
+        EXPECT_EQ(IsWorkstationCommand(args, home), workstation) << args.size();
+        if (workstation) {
+            EXPECT_EQ(home, opened);
         }
     }
 }

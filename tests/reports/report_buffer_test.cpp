@@ -142,11 +142,9 @@ TEST(PositionReports, ProgressedTravelAndEqualCusps) {
 // one named in a message, the shown report left alone (every document
 // shipped: ShippedTexts).
 TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
-    struct Case {
-        const char* file;  // written as ..., asked for as ZODIACS.TXT
-        std::string bytes;
-        std::vector<std::string> lines;  // the current report; empty: refused
-    };
+    // A file written as ..., asked for as ZODIACS.TXT, its bytes, and the current
+    // report, empty when refused.
+    using Case = std::tuple<const char*, std::string, std::vector<std::string>>;
     const Case cases[] = {
         {"ZODIACS.TXT", "  Indented\r\n\r\nLast  \r\n", {"  Indented", "", "Last  ", "", ""}},
         {"ZODIACS.TXT", "A\nB", {"A", "B", "", ""}},      // LF ends
@@ -154,10 +152,10 @@ TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
         {"zodiacs.txt", "Lower\r\n", {"Lower", "", ""}},  // any case on disk
         {"STUDY.TXT", "", {}},                            // missing
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file + (": " + c.bytes));
+    for (const auto& [file, bytes, lines] : cases) {
+        SCOPED_TRACE(file + (": " + bytes));
         testing::TempFolder folder;
-        folder.Write(c.file, c.bytes);
+        folder.Write(file, bytes);
         ReportSession session;
         session.folder = folder.path();
         ScriptedPlatform platform;
@@ -166,14 +164,14 @@ TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
         session.reports.line = "an earlier report";
         session.reports.AppendLine(platform);
         ReportContext context{session, platform, window};
-        const bool shown = !c.lines.empty();
+        const bool shown = !lines.empty();
         ASSERT_EQ(ShowTextDocument(context, "ZODIACS.TXT"), shown);
         EXPECT_EQ(platform.Messages().size(), shown ? 0u : 1u);
         EXPECT_EQ(window.shows, shown ? 1 : 0);
         // The session keeps the earlier line before the document's.
-        EXPECT_EQ(session.reports.LineCount(), static_cast<int>(c.lines.size()) + 1);
+        EXPECT_EQ(session.reports.LineCount(), static_cast<int>(lines.size()) + 1);
         if (shown) {
-            EXPECT_EQ(session.reports.Current(), c.lines);
+            EXPECT_EQ(session.reports.Current(), lines);
             EXPECT_EQ(window.caption, TitleText() + "Data");
         } else {
             EXPECT_EQ(platform.Messages()[0].title, "Warning!");
