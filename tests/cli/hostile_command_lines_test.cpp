@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <regex>
+#include <tuple>
 
 #include "support/command_outcome.hpp"
 #include "support/run_program.hpp"
@@ -51,11 +52,7 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
     const testing::TempFolder scratch;
     const std::string image = (scratch / "w.png").string();
     const std::vector<std::string> person = {"--person", "Sample Natal"};
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        const char* err;  // part of stderr; "" for any
-    };
+    using Case = std::tuple<std::vector<std::string>, int, const char*>;  // a part of stderr
     const Case cases[] = {
         // Returns: refused before computing, with how many fit.
         {{"return", "solar", "--next", "10000", "--format", "json"}, 2, "at most 73 solar returns"},
@@ -133,15 +130,15 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"wheel", "natal", "--out", "/nonexistent-solvaris-folder/w.png"}, 3, "w.png"},
         {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
     };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = c.args;
+    for (const auto& [given, status, said] : cases) {
+        std::vector<std::string> args = given;
         if (args[0] == "return") {
             args.insert(args.end(), person.begin(), person.end());
         }
-        SCOPED_TRACE(::testing::PrintToString(c.args));
+        SCOPED_TRACE(::testing::PrintToString(given));
         const Outcome r = RunArgs(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        EXPECT_EQ(r.status, status) << r.err;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
         if (r.status == 0) {
             EXPECT_EQ(PrintedOutsideSpan(r.out), "");
         } else {

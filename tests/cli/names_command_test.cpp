@@ -9,6 +9,7 @@
 #include <cmath>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
@@ -160,10 +161,7 @@ TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
     const std::string& reportText = report.out;
 
     // What the report prints for a point, and the names the JSON gives it.
-    struct Case {
-        const char* jsonName;
-        const char* reportName;
-    };
+    using Case = std::pair<const char*, const char*>;
     const Case cases[] = {
         {"Sun", "SUN"},       {"Moon", "MOON"},          {"Mercury", "MERCURY"},
         {"Venus", "VENUS"},   {"Mars", "MARS"},          {"Jupiter", "JUPITER"},
@@ -175,18 +173,18 @@ TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
     const char* signs[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                            "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     int retrogrades = 0;
-    for (const Case& c : cases) {
+    for (const auto& [jsonName, reportName] : cases) {
         // "  08 CAN 25m 04s   URANUS    R    (12TH HOUSE)"
         const std::regex line(std::string(R"(\n  (\d\d) (\w\w\w) (\d\d)m (\d\d)s   )") +
-                              std::regex_replace(c.reportName, std::regex(R"(\.)"), R"(\.)") +
+                              std::regex_replace(reportName, std::regex(R"(\.)"), R"(\.)") +
                               R"( +(R?) *\( ?(\d+)\w\w HOUSE\))");
         std::smatch printed;
-        ASSERT_TRUE(std::regex_search(reportText, printed, line)) << c.reportName;
+        ASSERT_TRUE(std::regex_search(reportText, printed, line)) << reportName;
         const int seconds = std::stoi(printed[4]);
         const int minute = std::min(59, std::stoi(printed[3]) + (seconds >= 30 ? 1 : 0));
         const bool retrograde = printed[5] == "R";
         retrogrades += retrograde;
-        const std::string expected = std::string("{\"name\":\"") + c.jsonName + "\",\"sign\":\"" +
+        const std::string expected = std::string("{\"name\":\"") + jsonName + "\",\"sign\":\"" +
                                      signs[abbreviations.find(printed[2]) / 3] +
                                      "\",\"degree\":" + std::to_string(std::stoi(printed[1])) +
                                      ",\"minute\":" + std::to_string(minute) +

@@ -11,6 +11,7 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/number_text.hpp"
@@ -142,30 +143,25 @@ TEST(BatchJobs, EveryJobCountWritesWhatOneJobWrites) {
     for (const int line : badLines) {
         skipped += names + ':' + std::to_string(line) + '\n';
     }
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        char rowEnd;
-        std::size_t rows;
-    };
+    using Case = std::tuple<std::vector<std::string>, int, char, std::size_t>;  // rows and ends
     const Case cases[] = {
         {{"batch", "--names", names, "--format", "csv"}, 1, '\n', charts + 1},
         {{"batch", "--names", names, "--format", "json", "--house", "EA"}, 1, '}', charts},
         {{"positions", "--from", "1990-01-01", "--days", "4200"}, 0, '\n', 1 + 4200 * 11},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args.back());
-        std::vector<std::string> oneJob = c.args;
+    for (const auto& [args, status, rowEnd, rows] : cases) {
+        SCOPED_TRACE(args[0] + " " + args.back());
+        std::vector<std::string> oneJob = args;
         oneJob.insert(oneJob.end(), {"--jobs", "1"});
         const Outcome reference = RunArgs(oneJob);
-        EXPECT_EQ(reference.status, c.status);
+        EXPECT_EQ(reference.status, status);
         EXPECT_EQ(static_cast<std::size_t>(
-                      std::count(reference.out.begin(), reference.out.end(), c.rowEnd)),
-                  c.rows);
+                      std::count(reference.out.begin(), reference.out.end(), rowEnd)),
+                  rows);
         EXPECT_EQ(std::regex_replace(reference.err, std::regex(": [^\n]*"), ""),
-                  c.status == 0 ? "" : skipped);
+                  status == 0 ? "" : skipped);
         for (const char* jobs : {"2", "3", "7", "99999999999", ""}) {
-            std::vector<std::string> spread = c.args;
+            std::vector<std::string> spread = args;
             if (*jobs != '\0') {  // without --jobs: all cores
                 spread.insert(spread.end(), {"--jobs", jobs});
             }

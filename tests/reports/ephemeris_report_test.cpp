@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "platform/headless/recording_data_window.hpp"
@@ -115,12 +116,8 @@ TEST(EphemerisLine, LongitudesFieldByField) {
 // The years the page accepts and the houses (the fields: EntryValidation).
 TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
     const std::string natalError = "Error in natal input data section. Please correct.";
-    struct Case {
-        const char* year;
-        const char* latitude;
-        HouseSystem houses;
-        std::string message;  // empty when accepted
-    };
+    // The year, the latitude, the houses and the message, empty when accepted.
+    using Case = std::tuple<const char*, const char*, HouseSystem, std::string>;
     const Case cases[] = {
         {"99", "40", HouseSystem::Koch, natalError},
         {"100", "40", HouseSystem::Koch, ""},
@@ -131,22 +128,22 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
          "systems."},
         {"2000", "80", HouseSystem::Meridian, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.year) + " " + c.latitude);
+    for (const auto& [year, latitude, system, message] : cases) {
+        SCOPED_TRACE(std::string(year) + " " + latitude);
         NatalEntryWindow typed = natal;
-        typed.fields.year = c.year;
-        typed.fields.latDeg = c.latitude;
-        houses = c.houses;
+        typed.fields.year = year;
+        typed.fields.latDeg = latitude;
+        houses = system;
         platform.ClearMessages();
         paging = EphemerisPaging{};
         paging.nextDay = 1;
         const int written = session.reports.LineCount() + window.shows;
-        const bool refused = !c.message.empty();
+        const bool refused = !message.empty();
         EXPECT_EQ(RunEphemeris(ctx, typed, houses, paging), !refused);
         EXPECT_EQ(platform.Messages().size(), refused ? 1u : 0u);
         if (refused) {  // nothing written, paged or preset
             EXPECT_EQ(platform.Messages()[0].title + ": " + platform.Messages()[0].text,
-                      "Warning!: " + c.message);
+                      "Warning!: " + message);
             EXPECT_EQ(session.reports.LineCount() + window.shows, written);
             EXPECT_EQ(paging.nextDay, 1);
             EXPECT_FALSE(paging.shown);
@@ -159,11 +156,7 @@ TEST_F(EphemerisReport, RefusedEntriesWriteNothing) {
 // month; the fields shown for that number read back as the same day. Empty
 // or out-of-range fields are refused with the reason.
 TEST(NewDate, TypedDatesDayNumbersAndRefusals) {
-    struct Case {
-        NewDateWindow typed;
-        double dayNumber;
-        NewDateWindow shown;
-    };
+    using Case = std::tuple<NewDateWindow, double, NewDateWindow>;  // typed, its number, shown
     // The years' bounds; 2000 and Julian 1000 leap years, 1900 not; 1582
     // October 4 the last Julian day.
     const Case cases[] = {{{"1", "1", "100"}, 1757583, {"1", "1", "100"}},
@@ -176,17 +169,17 @@ TEST(NewDate, TypedDatesDayNumbersAndRefusals) {
                           {{"10", "4", "1582"}, 2299160, {"10", "4", "1582"}},
                           {{"10", "15", "1582"}, 2299161, {"10", "15", "1582"}},
                           {{"07", "04", "1776"}, 2369916, {"7", "4", "1776"}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.txtMonth + "/" + c.typed.txtDay + "/" + c.typed.txtYear);
+    for (const auto& [typed, number, expected] : cases) {
+        SCOPED_TRACE(typed.txtMonth + "/" + typed.txtDay + "/" + typed.txtYear);
         ScriptedPlatform platform;
-        const auto dayNumber = NewDateDayNumber(c.typed, platform);
+        const auto dayNumber = NewDateDayNumber(typed, platform);
         ASSERT_TRUE(dayNumber);
-        EXPECT_EQ(*dayNumber, c.dayNumber);
+        EXPECT_EQ(*dayNumber, number);
         EXPECT_TRUE(platform.Messages().empty());
-        const NewDateWindow shown = NewDateFieldsOf(c.dayNumber);
+        const NewDateWindow shown = NewDateFieldsOf(number);
         EXPECT_EQ(shown.txtMonth + "/" + shown.txtDay + "/" + shown.txtYear,
-                  c.shown.txtMonth + "/" + c.shown.txtDay + "/" + c.shown.txtYear);
-        EXPECT_EQ(NewDateDayNumber(shown, platform), c.dayNumber);
+                  expected.txtMonth + "/" + expected.txtDay + "/" + expected.txtYear);
+        EXPECT_EQ(NewDateDayNumber(shown, platform), number);
     }
     // Every day number of the entry's years reads back, through both calendars.
     for (double n = 1757583; n <= 2488069; n += 97) {
