@@ -9,6 +9,7 @@
 #include <iterator>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "support/command_outcome.hpp"
 #include "support/run_program.hpp"
@@ -54,13 +55,10 @@ TEST(ProgramHomeOption, HomeFolderIsFilledFromTheShippedData) {
 using testing::TempFolder;
 
 TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
-    struct Case {
-        const char* replaced;  // a file of the program folder replaced by ...
-        const char* bytes;     // ... these bytes, or by a folder when null
-        const char* command;   // words; HOME and PIPE stand for the folder and a pipe in it
-        int status;
-        const char* message;  // in stderr; null: silent
-    };
+    // A file of the program folder replaced by these bytes (by a folder when null), the
+    // command's words (HOME and PIPE: the folder and a pipe in it), its status and a part
+    // of stderr (null: silent).
+    using Case = std::tuple<const char*, const char*, const char*, int, const char*>;
     const Case cases[] = {
         {nullptr, nullptr, "names list --names HOME", 3, "error in the current names"},
         {nullptr, nullptr, "cities list --cities HOME", 3, "(a folder)"},
@@ -83,17 +81,17 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
         {"OPTIONS.OPT", "\r\n\r\n\r\n", "wheel natal", 3, "OPTIONS.OPT cannot be read (empty)"},
         {"OPTIONS.OPT", "\r\n\r\n\r\n", "names list", 0, "OPTIONS.OPT cannot be read in HOME"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.command) + (c.replaced ? std::string(", ") + c.replaced : ""));
+    for (const auto& [replaced, bytes, command, status, message] : cases) {
+        SCOPED_TRACE(std::string(command) + (replaced ? std::string(", ") + replaced : ""));
         TempFolder home;
         std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(),
                               std::filesystem::copy_options::overwrite_existing);
-        if (c.replaced != nullptr) {
-            std::filesystem::remove(home / c.replaced);
-            if (c.bytes == nullptr) {
-                std::filesystem::create_directory(home / c.replaced);
+        if (replaced != nullptr) {
+            std::filesystem::remove(home / replaced);
+            if (bytes == nullptr) {
+                std::filesystem::create_directory(home / replaced);
             } else {
-                home.Write(c.replaced, c.bytes);
+                home.Write(replaced, bytes);
             }
         }
         ASSERT_EQ(::mkfifo((home / "PIPE").c_str(), 0600), 0);
@@ -102,18 +100,18 @@ TEST(FileFaultsProgram, EveryFaultIsNamedNoneIsFatal) {
                 std::regex_replace(text, std::regex("HOME"), home.path().string()),
                 std::regex("PIPE"), (home / "PIPE").string());
         };
-        std::istringstream words(placed(c.command));
+        std::istringstream words(placed(command));
         std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
         if (args[0] == "wheel") {
             args.insert(args.end(), {"--out", (home / "wheel.png").string()});
         }
         args.insert(args.end(), {"--home", home.path().string()});
         const testing::ProgramRun run = testing::RunSolvaris(args);
-        EXPECT_EQ(run.status, c.status) << run.err;
-        if (c.message == nullptr) {
+        EXPECT_EQ(run.status, status) << run.err;
+        if (message == nullptr) {
             EXPECT_EQ(run.err, "");
         } else {
-            EXPECT_NE(run.err.find(placed(c.message)), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(placed(message)), std::string::npos) << run.err;
         }
         EXPECT_FALSE(std::filesystem::exists(home / "wheel.png"));
     }

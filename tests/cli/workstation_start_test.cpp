@@ -144,31 +144,28 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
 
     const ProgramRun expected = testing::RunSolvaris(kNatalReport);
     ASSERT_EQ(expected.status, 0) << expected.err;
-    struct Case {
-        const char* what;
-        std::string environment;
-        std::filesystem::path seeded;  // the per-user folder the run fills
-    };
+    // What is set, the environment and the per-user folder the run fills.
+    using Case = std::tuple<const char*, std::string, std::filesystem::path>;
     const Case cases[] = {
         {"XDG_DATA_HOME", "XDG_DATA_HOME=" + ShellQuoted((scratch / "xdg").string()),
          scratch / "xdg" / "solvaris"},
         {"HOME alone", "", scratch / "home" / ".local" / "share" / "solvaris"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, environment, seeded] : cases) {
+        SCOPED_TRACE(what);
         const std::string prefixCommand =
             std::string("env -i ") + kSanitizerSettings +
             "QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) + " " +
-            c.environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
+            environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
         const ProgramRun run = RunShell(prefixCommand, kNatalReport);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, expected.out);
-        EXPECT_EQ(testing::ReadBytes(c.seeded / "INSTALLED.TXT"), "installed copy\n");
-        EXPECT_GT(testing::ReadBytes(c.seeded / "OPTIONS.OPT").size(), 0u);
+        EXPECT_EQ(testing::ReadBytes(seeded / "INSTALLED.TXT"), "installed copy\n");
+        EXPECT_GT(testing::ReadBytes(seeded / "OPTIONS.OPT").size(), 0u);
 
         // A wheel, without Qt's complaint about a bare environment's runtime folder.
-        const std::filesystem::path picture = scratch / (std::string(c.what) + ".svg");
+        const std::filesystem::path picture = scratch / (std::string(what) + ".svg");
         const ProgramRun wheel =
             RunShell(prefixCommand,
                      {"wheel", "natal", "--person", "Sample Natal", "--out", picture.string()});
