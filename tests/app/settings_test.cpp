@@ -1,8 +1,13 @@
+// The settings file, the options window and the printed help file.
 #include "base/settings.hpp"
 
 #include <gtest/gtest.h>
 
+#include "app/help_file.hpp"
 #include "app/options_window.hpp"
+#include "base/option_numbers.hpp"
+#include "platform/headless/recording_printer.hpp"
+#include "reports/print_file.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
 
@@ -72,29 +77,57 @@ TEST(Settings, WrittenTextAndRoundTrip) {
     EXPECT_NE(SettingsText(s).find("DataLeft=-10\r\n"), std::string::npos);
 }
 
-// The messages and the caption: OptionsForm.
-TEST(OptionsWindow, SaveRestoreAndQuit) {
+// Read with CR LF ends, saved with the last line break; saving, restoring,
+// their messages and the caption: OptionsForm.
+TEST(OptionsWindow, SaveKeepsTheLastLineAndReloadsTheTable) {
     TempFolder folder;
     ScriptedPlatform platform;
-    folder.Write("OPTIONS.MAS", "  8    conjunction\r\n  6    sextile\r\n");
     folder.Write("OPTIONS.OPT", "  5    conjunction\n  4    sextile");
     OptionTable table;
     auto window = OpenOptionsWindow(folder.path(), platform);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->txtContent, "  5    conjunction\r\n  4    sextile\r\n");
-
-    // A text without its last line break loses nothing.
     window->txtContent = "  7    conjunction\r\n  3    sextile";
     EXPECT_EQ(SaveOptionsWindow(folder.path(), *window, table, platform),
               "SOLVARIS (Tropical zodiac) - ");
     EXPECT_EQ(folder.Read("OPTIONS.OPT"), "  7    conjunction\r\n  3    sextile\r\n");
     EXPECT_EQ(table(1), 7.0f);
-
-    RestoreDefaultOptions(folder.path(), *window, platform);
-    EXPECT_EQ(folder.Read("OPTIONS.OPT"), folder.Read("OPTIONS.MAS"));
-    EXPECT_EQ(window->txtContent, folder.Read("OPTIONS.MAS"));
-    EXPECT_EQ(table(1), 7.0f);  // reloaded only by a save
     EXPECT_TRUE(platform.Messages().empty());
+}
+
+// The printed help file: option 30 lines a page in Courier New 12 (the
+// pages and a printer's failure: PrintFile); a missing file is named.
+TEST(HelpFile, PrintsOptionLinesAPage) {
+    testing::TempFolder folder;
+    std::string help;
+    for (int i = 1; i <= 130; ++i) {
+        help += "help line " + std::to_string(i) + "\r\n";
+    }
+    folder.Write("HELPFILE", help);
+    Session session;
+    session.folder = folder.path();
+    session.options.Set(opt::PrintedLinesPerPage, 60);
+    ScriptedPlatform platform;
+    PrintRecord record;
+    EXPECT_TRUE(PrintHelpFile(session, platform, RecordingPrinterChooser(record)));
+    EXPECT_EQ(record.PageLengths(), (std::vector<std::size_t>{60, 60, 10}));
+    EXPECT_EQ(record.fontName, "Courier New");
+    EXPECT_EQ(record.fontSizePoints, 12);
+    EXPECT_EQ(record.Lines().front(), "help line 1");
+    record.failure = "out of paper";
+    EXPECT_FALSE(PrintHelpFile(session, platform, RecordingPrinterChooser(record)));
+    EXPECT_FALSE(PrintHelpFile(session, platform, [] { return std::unique_ptr<Printer>(); }));
+
+    std::filesystem::remove(folder / "HELPFILE");
+    bool asked = false;
+    EXPECT_FALSE(PrintHelpFile(session, platform, [&]() -> std::unique_ptr<Printer> {
+        asked = true;
+        return nullptr;
+    }));
+    EXPECT_FALSE(asked);
+    ASSERT_EQ(platform.Messages().size(), 2u);  // the failure and the missing file
+    EXPECT_NE(platform.Messages()[0].text.find("out of paper"), std::string::npos);
+    EXPECT_NE(platform.Messages()[1].text.find("HELPFILE"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/help_file.hpp"
+#include "base/options.hpp"
+#include "base/text_lines.hpp"
 #include "keywords/keyword_lessons.hpp"
 #include "reports/interpretation_file.hpp"
 #include "reports/text_documents.hpp"
@@ -11,16 +13,12 @@ namespace {
 
 const std::filesystem::path kData = SOLVARIS_DATA_DIR;
 
-// As the program names them; the general lessons are named by the Keyword System alone.
-std::vector<std::string> ShippedTextFiles() {
-    std::vector<std::string> files{std::string(kHelpFileName),
-                                   "INTRO1.TXT",
-                                   "INTRO2.TXT",
-                                   "KEY.TXT",
-                                   "GENERAL.TXT",
-                                   "EXAMPLE1.TXT",
-                                   "EXAMPLE2.TXT",
-                                   "ASPECTS.TXT"};
+// Every file is plain text with CR LF ends; a named text of 200 bytes or less
+// is a stub. The general lessons are named by the Keyword System alone.
+TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
+    std::vector<std::string> files{
+        "INTRO1.TXT",   "INTRO2.TXT",   "KEY.TXT",     "GENERAL.TXT",
+        "EXAMPLE1.TXT", "EXAMPLE2.TXT", "ASPECTS.TXT", std::string(kHelpFileName)};
     for (const TextDocument& document : TextDocuments()) {
         files.emplace_back(document.file);
     }
@@ -36,12 +34,7 @@ std::vector<std::string> ShippedTextFiles() {
     for (int p = Sun; p <= Pluto; ++p) {
         files.push_back(InterpretationFileName(p));
     }
-    return files;
-}
-
-// Every file is plain text with CR LF ends; a named text of 200 bytes or less is a stub.
-TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
-    for (const std::string& name : ShippedTextFiles()) {
+    for (const std::string& name : files) {
         EXPECT_GT(std::filesystem::file_size(kData / name), 200u) << name << " is missing";
     }
     for (const auto& entry : std::filesystem::directory_iterator(kData)) {
@@ -58,6 +51,25 @@ TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
             }
         }
         EXPECT_TRUE(text.ends_with("\r\n")) << name;
+    }
+}
+
+// The shipped options themselves are read by every golden report, the
+// start-up test and the window tests; each orb file here, as only a wheel
+// of its kind reads it.
+TEST(ShippedOptions, EveryOrbFileGivesSeventeenOrbs) {
+    for (std::string_view name : {"NATAL.ORB", "PROGRESS.ORB", "SOLARARC.ORB", "TRANSIT.ORB",
+                                  "SOLARRTN.ORB", "LUNARRTN.ORB", "NAT2PROG.ORB", "NAT2SA.ORB",
+                                  "NAT2TRAN.ORB", "NAT2SR.ORB", "NAT2LR.ORB", "SYNASTRY.ORB"}) {
+        const auto lines = ReadTextLines(kData / name);
+        ASSERT_TRUE(lines) << name << " is missing";
+        ASSERT_EQ(lines->size(), 17u) << name;
+        for (std::size_t k = 0; k < lines->size(); ++k) {
+            const std::string& line = (*lines)[k];
+            ASSERT_GT(line.size(), 8u) << name << " entry " << k + 1 << " has no label";
+            const float orb = OptionValue(line);
+            EXPECT_TRUE(orb > 0 && orb < 15) << name << " entry " << k + 1 << ": " << orb;
+        }
     }
 }
 

@@ -34,11 +34,6 @@ TEST(StartUpFiles, MissingFilesAreSaidAndTheRestLoads) {
         {"no options at all", {"OPTIONS.OPT", "OPTIONS.MAS"}, {"Every option reads 0"}, true, 0},
         {"no HCDATA.DAT", {"HCDATA.DAT"}, {"HCDATA.DAT"}, false, 1},
         {"no RADIUS.DAT", {"RADIUS.DAT"}, {"RADIUS.DAT"}, false, 1},
-        {"nothing but settings",
-         {"OPTIONS.OPT", "OPTIONS.MAS", "HCDATA.DAT"},
-         {"Every option reads 0", "HCDATA.DAT"},
-         false,
-         0},
     };
     for (const Case& c : cases) {
         testing::TempFolder folder;

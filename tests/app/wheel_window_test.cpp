@@ -4,10 +4,14 @@
 
 #include "app/compute_charts.hpp"
 #include "app/wheel_command.hpp"
+#include "app/wheel_drawing.hpp"
+#include "base/option_numbers.hpp"
 #include "engine/calendar.hpp"
 #include "people/record_date.hpp"
+#include "platform/headless/recording_canvas.hpp"
 #include "support/golden_chart.hpp"
 #include "support/scripted_platform.hpp"
+#include "support/temp_folder.hpp"
 
 namespace solvaris {
 namespace {
@@ -90,35 +94,35 @@ TEST(WheelWindow, ReturnsStepAYearOrALunarMonthAndOtherWheelsStay) {
         {"flat", WheelKind::Flat, ReturnStep::Previous, false, 0, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         WheelDesk desk(c.kind);
         const WheelSetup before = desk.session.wheel;
         const ReturnSearch search = desk.session.returnSearch;
         const double firstDay = desk.CentreDay();
-        EXPECT_EQ(StepReturnWheel(desk.session, c.step, desk.diurnal, desk.platform), c.stepped)
-            << c.what;
+        EXPECT_EQ(StepReturnWheel(desk.session, c.step, desk.diurnal, desk.platform), c.stepped);
+        const WheelSetup& after = desk.session.wheel;
         if (!c.stepped) {
-            EXPECT_EQ(desk.session.wheel.longitude, before.longitude) << c.what;
-            EXPECT_EQ(desk.session.wheel.innerHeader, before.innerHeader) << c.what;
-            EXPECT_EQ(desk.session.returnSearch.solarYear, search.solarYear) << c.what;
-            EXPECT_EQ(desk.session.returnSearch.lunarDay, search.lunarDay) << c.what;
+            EXPECT_EQ(after.longitude, before.longitude);
+            EXPECT_EQ(after.innerHeader, before.innerHeader);
+            EXPECT_EQ(desk.session.returnSearch.solarYear, search.solarYear);
+            EXPECT_EQ(desk.session.returnSearch.lunarDay, search.lunarDay);
             continue;
         }
-        EXPECT_NEAR(desk.CentreDay() - firstDay, c.days, c.toleranceDays) << c.what;
+        EXPECT_NEAR(desk.CentreDay() - firstDay, c.days, c.toleranceDays);
         if (c.kind == WheelKind::SolarReturn) {
             EXPECT_EQ(desk.session.returnSearch.solarYear,
-                      search.solarYear + (c.step == ReturnStep::Next ? 1 : -1))
-                << c.what;
+                      search.solarYear + (c.step == ReturnStep::Next ? 1 : -1));
             // The Sun comes back to its natal place every year.
-            EXPECT_NEAR(desk.session.wheel.longitude[Sun], before.longitude[Sun], 1e-3) << c.what;
+            EXPECT_NEAR(after.longitude[Sun], before.longitude[Sun], 1e-3);
         }
-        EXPECT_EQ(desk.session.wheel.kind, before.kind) << c.what;
-        EXPECT_EQ(desk.session.wheel.innerHeader[0], before.innerHeader[0]) << c.what;
+        EXPECT_EQ(after.kind, before.kind);
+        EXPECT_EQ(after.innerHeader[0], before.innerHeader[0]);
         // A second step back the other way returns to the first return.
         const ReturnStep back =
             c.step == ReturnStep::Next ? ReturnStep::Previous : ReturnStep::Next;
-        EXPECT_TRUE(StepReturnWheel(desk.session, back, desk.diurnal, desk.platform)) << c.what;
-        EXPECT_EQ(desk.session.wheel.innerHeader[1], before.innerHeader[1]) << c.what;
-        EXPECT_TRUE(desk.platform.Messages().empty()) << c.what;
+        EXPECT_TRUE(StepReturnWheel(desk.session, back, desk.diurnal, desk.platform));
+        EXPECT_EQ(after.innerHeader[1], before.innerHeader[1]);
+        EXPECT_TRUE(desk.platform.Messages().empty());
     }
 }
 
@@ -133,23 +137,23 @@ TEST(WheelWindow, SwitchTurnsTheTransitsDualWheelInsideOutAndBack) {
         const ChartStore& charts = desk.session.charts;
 
         ASSERT_TRUE(SwitchWheel(desk.session, WheelKind::DualTransits, desk.diurnal));
-        const WheelSetup& switched = desk.session.wheel;
-        EXPECT_TRUE(switched.switched);
-        EXPECT_EQ(switched.longitude, charts.transit.points.longitude);
-        EXPECT_EQ(switched.second.longitude, charts.natal.points.longitude);
+        const WheelSetup& wheel = desk.session.wheel;
+        EXPECT_TRUE(wheel.switched);
+        EXPECT_EQ(wheel.longitude, charts.transit.points.longitude);
+        EXPECT_EQ(wheel.second.longitude, charts.natal.points.longitude);
         EXPECT_EQ(charts.working.points.longitude, charts.transit.points.longitude);
         EXPECT_EQ(charts.outerRing.longitude, charts.natal.points.longitude);
-        EXPECT_EQ(switched.secondHeader[0], first.innerHeader[0]);
+        EXPECT_EQ(wheel.secondHeader[0], first.innerHeader[0]);
         if (secondPerson) {
-            EXPECT_EQ(switched.innerHeader[0], "Second Person - natal");
+            EXPECT_EQ(wheel.innerHeader[0], "Second Person - natal");
         }
 
         ASSERT_TRUE(SwitchWheel(desk.session, WheelKind::DualTransits, desk.diurnal));
-        EXPECT_FALSE(desk.session.wheel.switched);
-        EXPECT_EQ(desk.session.wheel.longitude, first.longitude);
-        EXPECT_EQ(desk.session.wheel.second.longitude, first.second.longitude);
-        EXPECT_EQ(desk.session.wheel.innerHeader, first.innerHeader);
-        EXPECT_EQ(desk.session.wheel.secondHeader, first.secondHeader);
+        EXPECT_FALSE(wheel.switched);
+        EXPECT_EQ(wheel.longitude, first.longitude);
+        EXPECT_EQ(wheel.second.longitude, first.second.longitude);
+        EXPECT_EQ(wheel.innerHeader, first.innerHeader);
+        EXPECT_EQ(wheel.secondHeader, first.secondHeader);
         EXPECT_EQ(desk.session.currentOrbFile, (desk.session.folder / first.orbFileName).string());
     }
     for (const WheelKind other : {WheelKind::Natal, WheelKind::DualProgressed}) {
@@ -159,6 +163,26 @@ TEST(WheelWindow, SwitchTurnsTheTransitsDualWheelInsideOutAndBack) {
         EXPECT_EQ(desk.session.wheel.longitude, before.longitude);
         EXPECT_FALSE(desk.session.wheel.switched);
     }
+}
+
+// The printed aspect grid reads the session's one orb table, as the grid window does.
+TEST(WheelDrawing, PrintedAspectGridKeepsTheOrbsAFileDoesNotSet) {
+    WheelDesk desk(WheelKind::Natal);
+    Session& session = desk.session;
+    session.options.Set(opt::PrintedAspectGrid, 1);
+    testing::TempFolder folder;
+    folder.Write("SHORT.ORB", "  2.5  Conjunction\r\n  3.5  Sextile\r\n  4.5  Square\r\n\r\n");
+    session.currentOrbFile = (folder / "SHORT.ORB").string();
+    session.orbTable.fill(9);
+    WheelDrawing drawing;
+    ASSERT_EQ(LoadWheelDrawing(session, false, drawing), "");
+    drawing.state.printMode = WheelPrintMode::FullPage;
+    RecordingCanvas canvas;
+    PaintSessionWheel(session, drawing, canvas, desk.platform, 1024, 768);
+    for (int entry = 1; entry <= kOrbEntries; ++entry) {  // the file's 2.5, 3.5, 4.5, then 9
+        EXPECT_FLOAT_EQ(session.orbTable[entry], entry <= 3 ? 1.5f + entry : 9.0f) << entry;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 }  // namespace

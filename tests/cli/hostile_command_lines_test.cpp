@@ -1,11 +1,15 @@
 // Hostile command lines: status 0 only where every printed date and instant
 // lies inside the years 100 to 2099 and agrees with itself; else 1, 2 or 3
-// and one short reason.
+// and one short reason. Output that cannot be written is no success. Every
+// command's help and a worked example that runs as printed; --version.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
+#include <tuple>
 
 #include "support/command_outcome.hpp"
+#include "support/run_program.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -22,42 +26,33 @@ bool YearInside(const std::string& year) {
     return year.size() == 4 && std::stoi(year) >= 100 && std::stoi(year) <= 2099;
 }
 
-// Why a successful run printed something outside the years or a date that
-// contradicts itself; empty when nothing did.
+// What a successful run printed outside the years or a date that contradicts
+// itself; empty when nothing.
 std::string PrintedOutsideSpan(const std::string& out) {
-    const std::regex json(
-        R"re("date":"(\d\d)/(\d\d)/([^"]*)".*?"moment":"([^-]+)-(\d\d)-(\d\d)T)re");
-    for (std::sregex_iterator m(out.begin(), out.end(), json), end; m != end; ++m) {
-        const std::smatch& d = *m;
-        if (!YearInside(d[3]) || d[3] != d[4] || d[1] != d[5] || d[2] != d[6]) {
-            return "date " + d[0].str();
+    const auto matches = [&out](const char* pattern, auto outside) {
+        std::string found;
+        const std::regex printed(pattern);
+        for (std::sregex_iterator m(out.begin(), out.end(), printed), end; m != end; ++m) {
+            found += outside(*m) ? m->str() + '\n' : "";
         }
-    }
-    const std::regex text(R"(RETURN  \d\d/\d\d/(\S+)  )");
-    for (std::sregex_iterator m(out.begin(), out.end(), text), end; m != end; ++m) {
-        if (!YearInside((*m)[1])) {
-            return "return " + (*m)[0].str();
-        }
-    }
-    const std::regex row(R"((^|\n)(\d+\.\d+),)");
-    for (std::sregex_iterator m(out.begin(), out.end(), row), end; m != end; ++m) {
-        const double jd = std::stod((*m)[2]);
-        if (jd < kFirstJd || jd >= kEndJd) {
-            return "instant " + (*m)[2].str();
-        }
-    }
-    return {};
+        return found;
+    };
+    return matches(R"re("date":"(\d\d)/(\d\d)/([^"]*)".*?"moment":"([^-]+)-(\d\d)-(\d\d)T)re",
+                   [](const std::smatch& d) {
+                       return !YearInside(d[3]) || d[3] != d[4] || d[1] != d[5] || d[2] != d[6];
+                   }) +
+           matches(R"(RETURN  \d\d/\d\d/(\S+)  )",
+                   [](const std::smatch& m) { return !YearInside(m[1]); }) +
+           matches(R"((^|\n)(\d+\.\d+),)", [](const std::smatch& m) {
+               return std::stod(m[2]) < kFirstJd || std::stod(m[2]) >= kEndJd;
+           });
 }
 
 TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
     const testing::TempFolder scratch;
     const std::string image = (scratch / "w.png").string();
     const std::vector<std::string> person = {"--person", "Sample Natal"};
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        const char* err;  // part of stderr; "" for any
-    };
+    using Case = std::tuple<std::vector<std::string>, int, const char*>;  // a part of stderr
     const Case cases[] = {
         // Returns: refused before computing, with how many fit.
         {{"return", "solar", "--next", "10000", "--format", "json"}, 2, "at most 73 solar returns"},
@@ -116,6 +111,9 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"names", "list", "Sample Natal"}, 2, "list takes no name"},
         {{"names", "show"}, 2, "show needs the name"},
         {{"chart", "--bogus"}, 2, "unknown argument '--bogus'"},
+        {{"help", "frobnicate"}, 2, "no command 'frobnicate'"},
+        {{"help", "chart", "wheel"}, 2, "solvaris help"},
+        {{"frobnicate", "--help"}, 2, "unknown command 'frobnicate'"},
         // Contradictions.
         {{"chart", "--now", "--date", "2000-01-01"}, 2, "--now excludes --date"},
         {{"chart", "--use-natal-data", "--diurnal-zone", "5"}, 2, "excludes"},
@@ -132,19 +130,20 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"wheel", "natal", "--out", "/nonexistent-solvaris-folder/w.png"}, 3, "w.png"},
         {{"wheel", "natal", "--out", image, "--size", "10"}, 2, "--size"},
     };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = c.args;
+    for (const auto& [given, status, said] : cases) {
+        std::vector<std::string> args = given;
         if (args[0] == "return") {
             args.insert(args.end(), person.begin(), person.end());
         }
-        SCOPED_TRACE(::testing::PrintToString(c.args));
+        SCOPED_TRACE(::testing::PrintToString(given));
         const Outcome r = RunArgs(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+        EXPECT_EQ(r.status, status) << r.err;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
         if (r.status == 0) {
             EXPECT_EQ(PrintedOutsideSpan(r.out), "");
         } else {
             EXPECT_LT(r.err.size(), 400u) << r.err;  // one short reason, not a page of digits
+            EXPECT_EQ(r.out, "");
         }
     }
 }
@@ -163,17 +162,65 @@ TEST(HostileCommandLines, StderrSpeaksCommandLineWords) {
     };
     for (const auto& args : runs) {
         const Outcome r = RunArgs(args);
-        EXPECT_EQ(r.err.find("Click"), std::string::npos) << args[0] << '\n' << r.err;
-        EXPECT_EQ(r.err.find("clicking"), std::string::npos) << args[0] << '\n' << r.err;
-        const auto first = r.err.find("Warning!");
-        EXPECT_TRUE(first == std::string::npos ||
-                    r.err.find("Warning!", first + 1) == std::string::npos)
-            << args[0] << '\n'
-            << r.err;
+        SCOPED_TRACE(args[0] + '\n' + r.err);
+        EXPECT_FALSE(std::regex_search(r.err, std::regex("Click|clicking")));
+        EXPECT_EQ(r.err.find("Warning!", r.err.find("Warning!") + 1), std::string::npos);  // once
     }
     const Outcome names = RunArgs(runs[2]);  // a record that cannot be read
     EXPECT_EQ(names.status, 1);
     EXPECT_NE(names.err.find("text editor"), std::string::npos);
+}
+
+TEST(ExitStatus, OutputThatCannotBeWrittenIsNoSuccess) {
+    const testing::ProgramRun run =
+        testing::RunShell("{ QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) +
+                              " positions --from 2026-01-01 --days 400 >/dev/full; echo $? >&2; }",
+                          {});
+    EXPECT_NE(run.err.find("the output cannot be written\n3\n"), std::string::npos) << run.err;
+}
+
+TEST(CommandHelp, EveryCommandHasHelpAndAWorkedExampleThatRuns) {
+    const testing::TempFolder scratch;
+    for (const char* command : {"positions", "chart", "return", "planetary-hours", "report",
+                                "wheel", "names", "cities", "batch"}) {
+        const Outcome byHelp = RunArgs({"help", command}), byOption = RunArgs({command, "--help"});
+        ASSERT_EQ(byHelp.status + byOption.status, 0) << command << byHelp.err << byOption.err;
+        const std::string& help = byHelp.out;
+        EXPECT_EQ(byOption.out, help) << command;
+        EXPECT_EQ(help.rfind(std::string("Usage: solvaris ") + command + " ", 0), 0u) << help;
+        EXPECT_NE(help.find("Exit status"), std::string::npos) << command;
+
+        // The example runs as printed, its files put in `scratch`.
+        std::smatch printed;
+        ASSERT_TRUE(std::regex_search(
+            help, printed,
+            std::regex(std::string("\nExample, [^\n]*:\n  solvaris ") + command + " ([^\n]*)\n")))
+            << help;
+        std::string example = std::string(command) + " " + printed[1].str();
+        example = std::regex_replace(example, std::regex("~/.local/share/solvaris"),
+                                     std::getenv("SOLVARIS_HOME"));
+        example = std::regex_replace(example, std::regex("natal\\.png"),
+                                     (scratch / "natal.png").string());
+        const testing::ProgramRun run = testing::RunShell(
+            "QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) + " " + example,
+            {});
+        EXPECT_EQ(run.status, 0) << example << '\n' << run.err;
+        EXPECT_GT(run.out.size(), 0u) << example;
+    }
+    EXPECT_GT(scratch.Read("natal.png").size(), 0u);
+}
+
+// The mistakes made asking for help: HostileCommandLines.
+TEST(CommandHelp, VersionAndTheList) {
+    for (const auto& [args, out] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"--version", "^solvaris [0-9]+\\.[0-9]+\n$"},
+             {"help", "1 data the checks refuse, 2 a malformed command line,\n3 a file"},
+             {"--help", "solvaris help COMMAND"}}) {
+        const Outcome r = RunArgs({args});
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_TRUE(std::regex_search(r.out, std::regex(out))) << args << ":\n" << r.out;
+        EXPECT_EQ(r.err, "") << args;
+    }
 }
 
 }  // namespace

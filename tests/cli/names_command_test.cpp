@@ -3,8 +3,13 @@
 // itself: VisibleText). --tz and --diurnal-tz give the offset that held at the
 // birth from the tz database (its history: ZoneHistory), the same chart as that
 // offset typed with --zone; a skipped or repeated clock time is refused or
-// taken as asked.
+// taken as asked. The chart's points by name agree with the natal report.
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <tuple>
 
 #include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
@@ -39,8 +44,7 @@ TEST(NamesCommands, ListShowAndPersonOfNamesAndCities) {
     ASSERT_EQ(report.status, 0) << report.err;
     EXPECT_NE(report.out.find("  Evil\\x1b]0;owned\\x07\\x1b[2J\n"), std::string::npos);
     for (const Outcome* printed : {&list, &report, &missing}) {
-        EXPECT_EQ(printed->out.find('\x1b'), std::string::npos);
-        EXPECT_EQ(printed->err.find('\x1b'), std::string::npos);
+        EXPECT_EQ((printed->out + printed->err).find('\x1b'), std::string::npos);
     }
 
     // --person gives the same chart as the birth options typed in.
@@ -86,8 +90,8 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
         std::string date, time;
         std::vector<std::string> zone;  // --tz ... [--fold ...]
         int status;
-        std::string inOut;       // part of stdout (status 0) or stderr
-        std::string sameAsZone;  // --zone giving the same chart; "" for none
+        std::string inOut;         // part of stdout (status 0) or stderr
+        std::string sameAsZone{};  // --zone giving the same chart; "" for none
     };
     const std::vector<std::string> york = {"--tz", "America/New_York"};
     const Case cases[] = {
@@ -95,16 +99,16 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
          "\"natal\":{\"zone\":\"America/New_York\",\"abbreviation\":\"EST\",\"hours_west\":5."
          "0000000,\"daylight_saving\":false,\"fold\":null}",
          "5"},
-        {"2021-11-07", "1:30am", york, 2, "--fold earlier or --fold later", ""},
+        {"2021-11-07", "1:30am", york, 2, "--fold earlier or --fold later"},
         {"2021-11-07", "1:30am", With(york, {"--fold", "earlier"}), 0,
          "\"abbreviation\":\"EDT\",\"hours_west\":4.0000000,\"daylight_saving\":true,\"fold\":"
          "\"earlier\"",
          "4"},
-        {"2021-03-14", "2:30am", york, 2, "did not happen in America/New_York", ""},
+        {"2021-03-14", "2:30am", york, 2, "did not happen in America/New_York"},
         {"2021-06-01", "2:30am", With(york, {"--fold", "later"}), 2,
-         "--fold is read only for a clock time that happened twice", ""},
-        {"1950-12-05", "7:45pm", {"--tz", "Mars/Olympus_Mons"}, 2, "not found", ""},
-        {"1950-12-05", "7:45pm", With(york, {"--zone", "5"}), 2, "excludes", ""},
+         "--fold is read only for a clock time that happened twice"},
+        {"1950-12-05", "7:45pm", {"--tz", "Mars/Olympus_Mons"}, 2, "not found"},
+        {"1950-12-05", "7:45pm", With(york, {"--zone", "5"}), 2, "excludes"},
     };
     for (const Case& c : cases) {
         const Outcome run = RunArgs(With(Birth(c.date, c.time), c.zone));
@@ -133,6 +137,72 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
     const Outcome none = RunArgs({"zones", "no such zone"});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("no zone name"), std::string::npos);
+}
+
+std::vector<double> JsonNumbers(const std::string& json, const std::string& key) {
+    const auto start = json.find("\"" + key + "\":[");
+    std::istringstream list(json.substr(start + key.size() + 4));
+    std::vector<double> values;
+    double value = 0;
+    char separator = ',';
+    while (separator == ',' && list >> value >> separator) {
+        values.push_back(value);
+    }
+    return values;
+}
+
+TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
+    const Outcome chart = RunArgs({"chart", "--format", "json", "--person", "Sample Natal"});
+    const Outcome report = RunArgs({"report", "natal", "--person", "Sample Natal"});
+    ASSERT_EQ(chart.status + report.status, 0) << chart.err << report.err;
+    // The natal set comes first; its points end where "progressed" begins.
+    const std::string& json = chart.out;
+    const std::string natal = json.substr(0, json.find("\"progressed\":"));
+    const std::string& reportText = report.out;
+
+    // What the report prints for a point, and the names the JSON gives it.
+    using Case = std::pair<const char*, const char*>;
+    const Case cases[] = {
+        {"Sun", "SUN"},       {"Moon", "MOON"},          {"Mercury", "MERCURY"},
+        {"Venus", "VENUS"},   {"Mars", "MARS"},          {"Jupiter", "JUPITER"},
+        {"Saturn", "SATURN"}, {"Uranus", "URANUS"},      {"Neptune", "NEPTUNE"},
+        {"Pluto", "PLUTO"},   {"North Node", "N. NODE"}, {"Part of Fortune", "P. OF F."},
+        {"Ascendant", "ASC"}, {"Midheaven", "MC"},
+    };
+    const std::string abbreviations = "ARITAUGEMCANLEOVIRLIBSCOSAGCPRAQUPIS";
+    const char* signs[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                           "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    int retrogrades = 0;
+    for (const auto& [jsonName, reportName] : cases) {
+        // "  08 CAN 25m 04s   URANUS    R    (12TH HOUSE)"
+        const std::regex line(std::string(R"(\n  (\d\d) (\w\w\w) (\d\d)m (\d\d)s   )") +
+                              std::regex_replace(reportName, std::regex(R"(\.)"), R"(\.)") +
+                              R"( +(R?) *\( ?(\d+)\w\w HOUSE\))");
+        std::smatch printed;
+        ASSERT_TRUE(std::regex_search(reportText, printed, line)) << reportName;
+        const int seconds = std::stoi(printed[4]);
+        const int minute = std::min(59, std::stoi(printed[3]) + (seconds >= 30 ? 1 : 0));
+        const bool retrograde = printed[5] == "R";
+        retrogrades += retrograde;
+        const std::string expected = std::string("{\"name\":\"") + jsonName + "\",\"sign\":\"" +
+                                     signs[abbreviations.find(printed[2]) / 3] +
+                                     "\",\"degree\":" + std::to_string(std::stoi(printed[1])) +
+                                     ",\"minute\":" + std::to_string(minute) +
+                                     ",\"house\":" + printed[6].str() +
+                                     ",\"retrograde\":" + (retrograde ? "true" : "false") + "}";
+        EXPECT_NE(natal.find(expected), std::string::npos) << expected << "\nin " << natal;
+    }
+    EXPECT_EQ(retrogrades, 2);  // Uranus and Pluto
+
+    // The cusps in house order: the 1st is the Ascendant, the 10th the MC.
+    const std::vector<double> longitudes = JsonNumbers(natal, "longitude");
+    const std::vector<double> cusps = JsonNumbers(natal, "house_cusps");
+    ASSERT_EQ(longitudes.size(), 15u);
+    ASSERT_EQ(cusps.size(), 12u);
+    EXPECT_DOUBLE_EQ(cusps[0], longitudes[13]);
+    EXPECT_DOUBLE_EQ(cusps[9], longitudes[14]);
+    EXPECT_NEAR(std::fmod(cusps[6] - cusps[0] + 360, 360), 180, 1e-6);  // the Descendant
+    EXPECT_NE(json.find("\"transit\":{"), std::string::npos);
 }
 
 }  // namespace

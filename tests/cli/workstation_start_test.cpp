@@ -1,11 +1,16 @@
 // `solvaris` alone or with --home opens the workstation, without a display
 // one line and status 2. `solvaris` itself loads no GUI library and hands
 // the workstation and the pictures to the workstation program, or says why not.
+// The installed program: every file in its place, and a moved copy finds its
+// own shipped data.
 #include "cli/workstation_start.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <tuple>
 
 #include "support/run_program.hpp"
 
@@ -17,57 +22,45 @@ using testing::RunShell;
 using testing::ShellQuoted;
 
 TEST(WorkstationStart, WhichArgumentsOpenTheWorkstation) {
-    struct Case {
-        std::vector<std::string> args;
-        bool workstation;
-        const char* home;
-    };
+    using Case = std::tuple<std::vector<std::string>, bool, const char*>;  // and the home
     const Case cases[] = {{{}, true, ""},
                           {{"--home", "/data/astro"}, true, "/data/astro"},
                           {{"--home"}, false, ""},
                           {{"help"}, false, ""},
                           {{"--home", "/data/astro", "report"}, false, ""}};
-    for (const Case& c : cases) {
+    for (const auto& [args, workstation, opened] : cases) {
         std::string home = "unchanged";
-        EXPECT_EQ(IsWorkstationCommand(c.args, home), c.workstation) << c.args.size();
-        if (c.workstation) {
-            EXPECT_EQ(home, c.home);
+        EXPECT_EQ(IsWorkstationCommand(args, home), workstation) << args.size();
+        if (workstation) {
+            EXPECT_EQ(home, opened);
         }
     }
 }
 
 TEST(WorkstationStart, WhetherADisplayCanBeUsed) {
-    struct Case {
-        DisplayEnvironment environment;
-        bool available;
-    };
-    const Case cases[] = {
-        {{"", "", ""}, false},         {{":0", "", ""}, true},
-        {{"", "wayland-0", ""}, true}, {{"", "", "offscreen"}, true},
-        {{"", "", "xcb"}, false},      {{":94", "", "xcb"}, true},
-        {{"", "", "wayland"}, false},  {{"", "wayland-1", "wayland-egl"}, true},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(DisplayAvailable(c.environment), c.available)
-            << c.environment.display << "|" << c.environment.waylandDisplay << "|"
-            << c.environment.qpaPlatform;
+    using Environment = std::pair<DisplayEnvironment, bool>;  // and whether a display is there
+    for (const auto& [environment, available] :
+         {Environment{{"", "", ""}, false}, Environment{{":0", "", ""}, true},
+          Environment{{"", "wayland-0", ""}, true}, Environment{{"", "", "offscreen"}, true},
+          Environment{{"", "", "xcb"}, false}, Environment{{":94", "", "xcb"}, true},
+          Environment{{"", "", "wayland"}, false},
+          Environment{{"", "wayland-1", "wayland-egl"}, true}}) {
+        EXPECT_EQ(DisplayAvailable(environment), available)
+            << environment.display << "|" << environment.waylandDisplay << "|"
+            << environment.qpaPlatform;
     }
 }
 
-// With no environment at all: one line, status 2; the headless commands run.
-TEST(WorkstationStart, WithoutADisplayOneLineAndStatusTwo) {
-    const std::string bare = "env -i " + ShellQuoted(SOLVARIS_BINARY);
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"--home", "/tmp"}}) {
-        const ProgramRun run = RunShell(bare, args);
-        EXPECT_EQ(run.status, 2) << args.size();
-        EXPECT_EQ(run.out + run.err, std::string(kNoDisplayMessage) + "\n") << args.size();
-        EXPECT_NE(run.err.find("solvaris help"), std::string::npos);
-    }
-    const ProgramRun help = RunShell(bare, {"help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Commands:"), std::string::npos);
-}
+// A bare environment keeps a sanitized build's settings (Qt's leak
+// suppressions used without a word, so that stderr holds only what the
+// program says).
+constexpr const char* kSanitizerSettings =
+    "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}\" UBSAN_OPTIONS=\"${UBSAN_OPTIONS:-}\" "
+    "LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" ";
 
+// Without a display: one line, status 2; the headless commands run. Without
+// the workstation program beside it or in its library folder, the pictures
+// and the workstation are refused.
 TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
     const ProgramRun loaded =
         RunShell("LD_TRACE_LOADED_OBJECTS=1 " + ShellQuoted(SOLVARIS_BINARY), {});
@@ -76,44 +69,109 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
     EXPECT_EQ(loaded.out.find("libQt"), std::string::npos) << loaded.out;
 
     const testing::TempFolder scratch;
-    // The program without the workstation program beside it or in its library folder.
     const std::filesystem::path alone = scratch / "bin" / "solvaris";
     std::filesystem::create_directories(alone.parent_path());
     std::filesystem::copy_file(SOLVARIS_BINARY, alone);
     const std::string picture = (scratch / "natal.svg").string();
     const std::vector<std::string> wheel = {"wheel",        "natal", "--person",
                                             "Sample Natal", "--out", picture};
+    const std::string desk = std::string(kSanitizerSettings) +
+                             "HOME=" + ShellQuoted(scratch.path().string()) +
+                             " QT_QPA_PLATFORM=offscreen ";
+    const std::string bare = "env -i " + ShellQuoted(SOLVARIS_BINARY);
+    const std::string lone = desk + ShellQuoted(alone);
+    const std::string noDisplay = std::string(kNoDisplayMessage) + "\n";
     struct Case {
         const char* what;
-        std::string program;
+        std::string program;  // with its environment
         std::vector<std::string> args;
         int status;
-        const char* saidOnStderr;  // a part of it, or "" for nothing said
+        std::string saidOnStderr{};  // a part of it, or "" for nothing said
     };
     const Case cases[] = {
-        {"a wheel through the workstation program", SOLVARIS_BINARY, wheel, 0, ""},
-        {"the wheel's help, headless", alone.string(), {"wheel", "--help"}, 0, ""},
-        {"a wheel without the workstation program", alone.string(), wheel, 3,
+        {"no display", bare, {}, 2, noDisplay},
+        {"no display, a home", bare, {"--home", "/tmp"}, 2, noDisplay},
+        {"help without a display", bare, {"help"}, 0},
+        {"a wheel through the workstation program", desk + ShellQuoted(SOLVARIS_BINARY), wheel, 0},
+        {"the wheel's help, headless", lone, {"wheel", "--help"}, 0},
+        {"a wheel without the workstation program", lone, wheel, 3,
          "pictures are drawn by solvaris-workstation"},
-        {"a bad option without it", alone.string(), {"wheel", "natal", "--size", "9"}, 2, "--size"},
-        {"the workstation without it", alone.string(), {}, 3, "cannot be started"},
+        {"a bad option without it", lone, {"wheel", "natal", "--size", "9"}, 2, "--size"},
+        {"the workstation without it", lone, {}, 3, "cannot be started"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(picture);
-        // A sanitized build's leak suppressions used without a word.
-        const ProgramRun run =
-            RunShell("LSAN_OPTIONS=\"${LSAN_OPTIONS:-}:print_suppressions=0\" HOME=" +
-                         ShellQuoted(scratch.path().string()) + " QT_QPA_PLATFORM=offscreen " +
-                         ShellQuoted(c.program),
-                     c.args);
+        const ProgramRun run = RunShell(c.program, c.args);
         EXPECT_EQ(run.status, c.status) << run.err;
-        if (*c.saidOnStderr == '\0') {
-            EXPECT_EQ(run.err, "");
-        } else {
-            EXPECT_NE(run.err.find(c.saidOnStderr), std::string::npos) << run.err;
-        }
+        EXPECT_EQ(run.err.empty(), c.saidOnStderr.empty()) << run.err;
+        EXPECT_NE(run.err.find(c.saidOnStderr), std::string::npos) << run.err;
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;  // one line
         EXPECT_EQ(std::filesystem::exists(picture), c.args == wheel && c.status == 0);
+        EXPECT_EQ(run.out.empty(), c.status != 0) << run.out;
+    }
+}
+
+const std::vector<std::string> kNatalReport = {"report", "natal",  "--date", "1950-12-05",
+                                               "--time", "7:45pm", "--zone", "5",
+                                               "--lon",  "74w00",  "--lat",  "40n43"};
+
+TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
+    const testing::TempFolder scratch;
+    const std::filesystem::path prefix = scratch / "prefix";
+    const ProgramRun install =
+        RunShell(ShellQuoted(SOLVARIS_CMAKE_COMMAND),
+                 {"--install", SOLVARIS_BUILD_DIR, "--prefix", prefix.string()});
+    ASSERT_EQ(install.status, 0) << install.out << install.err;
+
+    for (const char* file :
+         {"bin/solvaris", "share/solvaris/OPTIONS.OPT", "share/solvaris/NAMES.FIL",
+          "share/applications/solvaris.desktop", "share/icons/hicolor/scalable/apps/solvaris.svg",
+          "share/metainfo/io.github.solvaris.Solvaris.metainfo.xml", "share/man/man1/solvaris.1"}) {
+        EXPECT_GT(testing::ReadBytes(prefix / file).size(), 0u) << file;
+    }
+    // A PNG of 128 by 128 pixels: the signature, then the header's width and height.
+    const std::string icon =
+        testing::ReadBytes(prefix / "share/icons/hicolor/128x128/apps/solvaris.png");
+    EXPECT_EQ(icon.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(icon.substr(16, 8), std::string("\0\0\0\x80\0\0\0\x80", 8));
+
+    // A file only the installed data has tells where the user's folder was
+    // filled from: neither the source tree nor the compiled-in prefix.
+    std::ofstream(prefix / "share/solvaris/INSTALLED.TXT") << "installed copy\n";
+    const std::filesystem::path moved = scratch / "moved";
+    std::filesystem::rename(prefix, moved);
+
+    const ProgramRun expected = testing::RunSolvaris(kNatalReport);
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    // What is set, the environment and the per-user folder the run fills.
+    using Case = std::tuple<const char*, std::string, std::filesystem::path>;
+    const Case cases[] = {
+        {"XDG_DATA_HOME", "XDG_DATA_HOME=" + ShellQuoted((scratch / "xdg").string()),
+         scratch / "xdg" / "solvaris"},
+        {"HOME alone", "", scratch / "home" / ".local" / "share" / "solvaris"},
+    };
+    for (const auto& [what, environment, seeded] : cases) {
+        SCOPED_TRACE(what);
+        const std::string prefixCommand =
+            std::string("env -i ") + kSanitizerSettings +
+            "QT_QPA_PLATFORM=offscreen HOME=" + ShellQuoted((scratch / "home").string()) + " " +
+            environment + " " + ShellQuoted((moved / "bin" / "solvaris").string());
+        const ProgramRun run = RunShell(prefixCommand, kNatalReport);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, expected.out);
+        EXPECT_EQ(testing::ReadBytes(seeded / "INSTALLED.TXT"), "installed copy\n");
+        EXPECT_GT(testing::ReadBytes(seeded / "OPTIONS.OPT").size(), 0u);
+
+        // A wheel, without Qt's complaint about a bare environment's runtime folder.
+        const std::filesystem::path picture = scratch / (std::string(what) + ".svg");
+        const ProgramRun wheel =
+            RunShell(prefixCommand,
+                     {"wheel", "natal", "--person", "Sample Natal", "--out", picture.string()});
+        EXPECT_EQ(wheel.status, 0) << wheel.err;
+        EXPECT_EQ(wheel.err, "");
+        EXPECT_NE(testing::ReadBytes(picture).find("<svg"), std::string::npos);
     }
 }
 

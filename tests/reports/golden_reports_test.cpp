@@ -20,7 +20,7 @@ const std::string kGolden = std::string(SOLVARIS_TEST_DATA_DIR) + "/reports/";
 struct GoldenChart {
     const char* name;
     std::vector<std::string> args;
-    bool minorAspectsAndPlanetClassOrbs;  // options 16 = 1 and 208 = 1
+    bool minorAspectsAndPlanetClassOrbs = false;  // options 16 = 1 and 208 = 1
 };
 
 TEST(GoldenReports, EveryReportOfThreeCharts) {
@@ -29,13 +29,11 @@ TEST(GoldenReports, EveryReportOfThreeCharts) {
         // Uranus and Pluto retrograde.
         {"new-york",
          {"--person", "Golden New York", "--diurnal-date", "2000-01-01", "--diurnal-time",
-          "12:00pm", "--diurnal-zone", "8", "--diurnal-lon", "118W15", "--diurnal-lat", "34N03"},
-         false},
+          "12:00pm", "--diurnal-zone", "8", "--diurnal-lon", "118W15", "--diurnal-lat", "34N03"}},
         // South of the equator and east of Greenwich.
         {"sydney",
          {"--person", "Golden Sydney", "--diurnal-date", "2010-06-15", "--diurnal-time", "9:30am",
-          "--diurnal-zone", "-10", "--diurnal-lon", "151E12", "--diurnal-lat", "33S52"},
-         false},
+          "--diurnal-zone", "-10", "--diurnal-lon", "151E12", "--diurnal-lat", "33S52"}},
         // A second person, minor aspects and planet-class orbs.
         {"second-person",
          {"--person", "Golden New York", "--second-person", "Golden Sydney"},

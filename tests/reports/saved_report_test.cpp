@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
 #include "platform/headless/recording_printer.hpp"
@@ -22,11 +24,8 @@ std::vector<std::string> NumberedLines(int count) {
 }
 
 TEST(SavedReport, FormFeedsFollowEveryPage) {
-    struct Case {
-        float pageLines;
-        int lines;
-        std::vector<int> feedsAfter;  // indexes of the lines a form feed follows
-    };
+    // The lines a page, the lines, the indexes of the lines a form feed follows.
+    using Case = std::tuple<float, int, std::vector<int>>;
     const Case cases[] = {
         {61, 130, {60, 120, 130}},  // 130 is the spare empty slot
         {61, 60, {60, 60}},         // the spare slot ends a page and the file
@@ -34,10 +33,10 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
         {1, 3, {3}},  // below 2: only the closing form feed
         {0, 1, {1}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [pageLines, count, feedsAfter] : cases) {
         OptionTable options;
-        options.Set(opt::SavedLinesPerPage, c.pageLines);
-        std::vector<std::string> lines = NumberedLines(c.lines);
+        options.Set(opt::SavedLinesPerPage, pageLines);
+        std::vector<std::string> lines = NumberedLines(count);
         const std::string text = SavedReportText(lines, options);
         ASSERT_EQ(text.substr(text.size() - 3), "\f\r\n");
         std::vector<std::string> back;
@@ -50,35 +49,30 @@ TEST(SavedReport, FormFeedsFollowEveryPage) {
             }
         }
         lines.emplace_back();  // the spare slot is written as an empty line
-        EXPECT_EQ(back, lines) << c.pageLines;
-        EXPECT_EQ(feeds, c.feedsAfter) << c.pageLines << " / " << c.lines;
+        EXPECT_EQ(back, lines) << pageLines;
+        EXPECT_EQ(feeds, feedsAfter) << pageLines << " / " << count;
     }
 }
 
 TEST(SavedReport, ProposedNameAndExtension) {
-    struct Case {
-        std::string person;
-        std::string file;
-    };
-    const Case cases[] = {
-        {"Golden New York", "Golden.DOC"},
-        {"Abcdefghij", "Abcdefgh.DOC"},
-        {"Abcdefgh ij", "Abcdefgh.DOC"},  // the blank is the 9th character
-        {"Abcdefg hij", "Abcdefg.DOC"},
-        {"\xC3\x89lo\xC3\xAFse Martin", "\xC3\x89lo\xC3\xAFse.DOC"},
-        {"\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89",
-         "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89.DOC"},
-        {"../etc/x", ".._etc_x.DOC"},
-        {"", ".DOC"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ProposedReportFileName(c.person), c.file) << c.person;
+    for (const auto& [person, file] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"Golden New York", "Golden.DOC"},
+             {"Abcdefghij", "Abcdefgh.DOC"},
+             {"Abcdefgh ij", "Abcdefgh.DOC"},  // the blank is the 9th character
+             {"Abcdefg hij", "Abcdefg.DOC"},
+             {"\xC3\x89lo\xC3\xAFse Martin", "\xC3\x89lo\xC3\xAFse.DOC"},
+             {"\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89",
+              "\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89\xC3\x89.DOC"},
+             {"../etc/x", ".._etc_x.DOC"},
+             {"", ".DOC"}}) {
+        EXPECT_EQ(ProposedReportFileName(person), file) << person;
     }
     EXPECT_EQ(WithReportExtension("/tmp/Golden"), "/tmp/Golden.doc");
     EXPECT_EQ(WithReportExtension("/tmp/Golden.DOC"), "/tmp/Golden.DOC");
     EXPECT_EQ(WithReportExtension("/tmp/notes.txt"), "/tmp/notes.txt");
 }
 
+// 8.5 points less one step and the bold and italic flags: DataForm.EachMenuCommandDoesItsWork.
 TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
     struct Case {
         double stored;
@@ -89,12 +83,10 @@ TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
         bool increaseAfter;
     };
     const Case cases[] = {
-        {8.5, FontStep::Decrease, 7.75, 7.75, false, true},
         {7.75, FontStep::Decrease, std::nullopt, 7.0, false, true},
         {7.0, FontStep::Increase, 7.75, 7.75, false, true},
         {11.5, FontStep::Increase, 12.25, 12.25, true, false},
         {12.25, FontStep::Increase, std::nullopt, 13.0, true, false},
-        {12.0, FontStep::Decrease, 11.25, 11.25, true, true},
         {8.0, FontStep::Decrease, std::nullopt, 7.25, false, true},
     };
     for (const Case& c : cases) {
@@ -104,19 +96,13 @@ TEST(DataFont, StepsMoveTheStoredSizeAndTheTextInsideTheBounds) {
         EXPECT_EQ(CanDecreaseDataFont(stored), c.decreaseAfter) << c.stored;
         EXPECT_EQ(CanIncreaseDataFont(stored), c.increaseAfter) << c.stored;
     }
-    EXPECT_EQ(FontFlagSetting(true), -1);
-    EXPECT_EQ(FontFlagSetting(false), 0);
 }
 
+// 130 lines of 60 a page in Courier New: HelpFile.PrintsOptionLinesAPage.
 TEST(PrintFile, PagesFollowTheLinesPerPage) {
-    struct Case {
-        int lines;
-        int pageLines;
-        PageBreaks breaks;
-        std::vector<std::size_t> pages;
-    };
+    // The lines, the lines a page, the breaks and the lines of each page printed.
+    using Case = std::tuple<int, int, PageBreaks, std::vector<std::size_t>>;
     const Case cases[] = {
-        {130, 60, PageBreaks::EveryPage, {60, 60, 10}},
         {120, 60, PageBreaks::EveryPage, {60, 60}},  // no empty page after the last break
         {61, 60, PageBreaks::EveryPage, {60, 1}},
         {3, 1, PageBreaks::EveryPage, {1, 1, 1}},
@@ -126,15 +112,14 @@ TEST(PrintFile, PagesFollowTheLinesPerPage) {
         {25, 0, PageBreaks::EveryPage, {25}},  // no option: the printer breaks
         {0, 60, PageBreaks::EveryPage, {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [count, pageLines, breaks, pages] : cases) {
         PrintRecord record;
         RecordingPrinter printer(record);
-        const std::vector<std::string> lines = NumberedLines(c.lines);
-        EXPECT_EQ(PrintLines(printer, 12, lines, c.pageLines, c.breaks), "");
-        EXPECT_EQ(record.PageLengths(), c.pages) << c.lines << " lines, " << c.pageLines;
+        const std::vector<std::string> lines = NumberedLines(count);
+        EXPECT_EQ(PrintLines(printer, 12, lines, pageLines, breaks), "");
+        EXPECT_EQ(record.PageLengths(), pages) << count << " lines, " << pageLines;
         EXPECT_EQ(record.jobsEnded, 1);
-        EXPECT_EQ(record.pageLines, c.pageLines);
-        EXPECT_EQ(record.fontName, "Courier New");
+        EXPECT_EQ(record.pageLines, pageLines);
         EXPECT_EQ(record.Lines(), lines);  // every line once, in order
     }
 
