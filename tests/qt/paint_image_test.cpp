@@ -1,5 +1,4 @@
-// The picture the wheel window shows: its size at any density, and the same drawing at any
-// density and window shape taking the same place, text included.
+// The wheel window's picture: its size at any density; the same place at any density and shape.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -23,8 +22,7 @@ void Paint(Canvas& canvas) {
     canvas.Print("Placidus");
 }
 
-// The smallest rectangle holding every pixel that is not white, in the
-// image's own pixels.
+// The smallest rectangle holding every pixel that is not white.
 QRect Inked(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
@@ -63,8 +61,7 @@ TEST(PaintImage, SizesDensitiesAndRefusals) {
 TEST(PaintImage, TwiceTheDensityDrawsTheSamePictureFiner) {
     const QImage single = PaintImage(1024, 768, 1.0, Paint);
     const QImage twice = PaintImage(1024, 768, 2.0, Paint);
-    // The circle, the glyph and the heading take the same place: the inked
-    // box in window pixels agrees to a pixel.
+    // The circle, glyph and heading take the same place, to a window pixel.
     const QRect one = Inked(single);
     const QRect two = Inked(twice);
     EXPECT_NEAR(two.left() / 2.0, one.left(), 1.0);
@@ -72,17 +69,15 @@ TEST(PaintImage, TwiceTheDensityDrawsTheSamePictureFiner) {
     EXPECT_NEAR((two.right() + 1) / 2.0, one.right() + 1, 1.0);
     EXPECT_NEAR((two.bottom() + 1) / 2.0, one.bottom() + 1, 1.0);
     // The text alone (the top-left corner, outside the circle) as well.
-    const QRect corner(0, 0, 120, 40);
-    const QRect textOne = Inked(single.copy(corner));
-    const QRect textTwo = Inked(twice.copy(QRect(0, 0, 240, 80)));
+    const QRect textOne = Inked(single.copy(0, 0, 120, 40));
+    const QRect textTwo = Inked(twice.copy(0, 0, 240, 80));
     ASSERT_FALSE(textOne.isEmpty());
     EXPECT_NEAR(textTwo.width() / 2.0, textOne.width(), 1.5);
     EXPECT_NEAR(textTwo.height() / 2.0, textOne.height(), 1.5);
 }
 
-// A wide, low window and a narrow, high one show the wheel at the size
-// their smaller side allows, and the text keeps its size to the wheel: the
-// glyph at the centre is as large against the circle as in a 4:3 window.
+// In a wide, low window or a narrow, high one the centre's glyph is as large against the
+// circle as in a 4:3 window.
 TEST(PaintImage, TextKeepsItsShareOfTheWheelAtAnyShape) {
     const auto glyphPerCircle = [](int width, int height) {
         const int scale = *ScreenScale(width, height);

@@ -47,7 +47,7 @@ TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
         EXPECT_TRUE(canvas.SetFont("Courier New", 10));
         const double before = canvas.CurrentX();
         canvas.Print("ABC");
-        EXPECT_GT(canvas.CurrentX(), before);
+        EXPECT_GT(canvas.TextWidth("ABC"), 0);
         EXPECT_NEAR(canvas.CurrentX() - before, canvas.TextWidth("ABC"), 1e-9);
         EXPECT_TRUE(canvas.SetFont("HORARY", 12));
         EXPECT_GT(canvas.TextHeight("x"), 0);
@@ -56,11 +56,6 @@ TEST(QtCanvas, UserScaleLinesFilledCirclesAndPalette) {
     EXPECT_EQ(image.pixelColor(40, 30), PaletteColour(9));  // (-60, 20) in pixels
     EXPECT_EQ(image.pixelColor(150, 90), QColor(Qt::white));
     EXPECT_EQ(PaletteColour(99), QColor(0, 0, 0));  // beyond the palette
-}
-
-// A file's first four bytes: its kind.
-std::string Magic(const std::filesystem::path& file) {
-    return testing::ReadBytes(file).substr(0, 4);
 }
 
 TEST(ImageExport, EveryFormatAndItsFailures) {
@@ -78,7 +73,7 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
         const auto format = ImageFormatOf(name);
         ASSERT_TRUE(format) << name;
         EXPECT_EQ(ExportImage({folder / name, *format, 400, 300}, paint), "") << name;
-        EXPECT_EQ(Magic(folder / name), magic) << name;
+        EXPECT_EQ(testing::ReadBytes(folder / name).substr(0, 4), magic) << name;
     }
     EXPECT_FALSE(ImageFormatOf("w.bmp"));
     EXPECT_NE(ExportImage({folder / "tiny.png", ImageFormat::Png, 2, 2}, paint), "");
@@ -86,14 +81,13 @@ TEST(ImageExport, EveryFormatAndItsFailures) {
     // A write that fails (a full disk) leaves the earlier image whole, in
     // every format and at every step; so does a folder in the file's place.
     for (const auto& [name, magic] : formats) {
-        const std::uintmax_t size = std::filesystem::file_size(folder / name);
+        const std::string before = testing::ReadBytes(folder / name);
         for (ReplaceStep step :
              {ReplaceStep::Create, ReplaceStep::Write, ReplaceStep::Flush, ReplaceStep::Rename}) {
             EXPECT_NE(ExportImage({folder / name, *ImageFormatOf(name), 600, 450}, paint, {step}),
                       "")
                 << name;
-            EXPECT_EQ(std::filesystem::file_size(folder / name), size) << name;
-            EXPECT_EQ(Magic(folder / name), magic) << name;
+            EXPECT_EQ(testing::ReadBytes(folder / name), before) << name;
         }
     }
     std::filesystem::create_directory(folder / "d.png");

@@ -23,31 +23,19 @@ WheelState Chart(const PointArray& lon) {
     return state;
 }
 
-// The heading, figure and cusps, and the chart appended to the data window, are the golden
-// ASCII charts' (the wheel window's ASCII item); here the points' places.
-TEST(AsciiChart, PointEntriesInTheirHouses) {
+// The golden ASCII charts pin the heading, figure, cusps and entries of three charts; here the
+// wheel's slot of a point alone in its house, and a crowded house.
+TEST(AsciiChart, APointAloneKeepsItsHalfOfTheHouse) {
     PointArray lon = SpreadPoints();
     lon[Moon] = 97.2;  // house 4 with Venus at 105
     WheelState state = Chart(lon);
-    auto lines = AsciiChartLines(state);
-    EXPECT_EQ(At(lines, 19, 13, 7), "SU15Tau");  // alone in house 2: slot 0
-    EXPECT_EQ(At(lines, 24, 36, 7), "MO07Can");
-    EXPECT_EQ(At(lines, 23, 36, 7), "VE15Can");
-    EXPECT_EQ(At(lines, 7, 49, 7), "UR15Sco");
-    EXPECT_EQ(At(lines, 8, 4, 7), "NN15Pis");
-    for (std::size_t i = kHeadingLines; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].find("AS"), std::string::npos) << i;
-        EXPECT_EQ(lines[i].find("MC"), std::string::npos) << i;
-    }
-    // A point alone in the second half of its house in the wheel.
-    state.slotOf[Sun] = 5;
-    lines = AsciiChartLines(state);
+    EXPECT_EQ(At(AsciiChartLines(state), 19, 13, 7), "SU15Tau");  // slot 0
+    state.slotOf[Sun] = 5;  // the second half of its house in the wheel
+    const auto lines = AsciiChartLines(state);
     EXPECT_EQ(At(lines, 23, 11, 7), "SU15Tau");
     EXPECT_EQ(At(lines, 19, 13, 7), "       ");
-    // Not alone: the wheel's slot does not matter.
-    state.slotOf[Venus] = 6;
-    lines = AsciiChartLines(state);
-    EXPECT_EQ(At(lines, 23, 36, 7), "VE15Can");
+    state.slotOf[Venus] = 6;  // not alone: the wheel's slot does not matter
+    EXPECT_EQ(At(AsciiChartLines(state), 23, 36, 7), "VE15Can");
 }
 
 TEST(AsciiChart, NinePointsInAHouseDropTheNodes) {
@@ -66,8 +54,7 @@ TEST(AsciiChart, NinePointsInAHouseDropTheNodes) {
         EXPECT_EQ(At(lines, slots[s].first, slots[s].second, 4), codes[s]) << s;
     }
     for (std::size_t i = kHeadingLines; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].find("NN"), std::string::npos) << i;
-        EXPECT_EQ(lines[i].find("SN"), std::string::npos) << i;
+        EXPECT_EQ(std::min(lines[i].find("NN"), lines[i].find("SN")), std::string::npos) << i;
     }
 }
 

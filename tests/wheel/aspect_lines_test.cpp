@@ -37,9 +37,7 @@ TEST(WheelAspectLines, OrbsAndTheLastTestThatHolds) {
 
 TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
     OptionTable options;
-    options.Set(4, 1);
-    options.Set(97, 1);
-    options.Set(77, 9);
+    for (const auto& [n, value] : {std::pair{4, 1}, {97, 1}, {77, 9}}) options.Set(n, value);
     WheelState state;
     for (int p = 1; p <= kPointCount; ++p) {
         state.mainSet[p] = 7.3 * p;  // nothing within reach of another
@@ -60,10 +58,9 @@ TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
     EXPECT_EQ(canvas.PrintedTexts().front(), std::string(1, static_cast<char>(164)));
 
     state.heading1[0] = "Someone - 90 degree wheel";
-    RecordingCanvas none;
-    WheelTarget noneTarget(none, options);
-    DrawAspectLines(noneTarget, state, false);
-    EXPECT_TRUE(none.Calls("Line").empty());
+    canvas.calls.clear();
+    DrawAspectLines(target, state, false);
+    EXPECT_TRUE(canvas.Calls("Line").empty());
 }
 
 TEST(PrintedAspectGrid, CellsByTheGridsOwnNumbering) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
@@ -33,19 +34,17 @@ TEST(WheelCuspLabels, AmericanLabelsAtTheAnchorsOfTheirSlot) {
     DrawCuspLabels(target, state, data);
     const auto prints = canvas.Calls("Print");
     ASSERT_EQ(prints.size(), 60u);
-    const std::string texts[] = {"1", "5", SignGlyph(5), "2", "3"};
-    const int sizes[] = {8, 8, 9, 7, 7};
-    const int colours[] = {1, 1, 2, 3, 3};
+    const std::tuple<std::string, int, int> parts[] = {
+        {"1", 8, 1}, {"5", 8, 1}, {SignGlyph(5), 9, 2}, {"2", 7, 3}, {"3", 7, 3}};
     for (int j = 0; j < 5; ++j) {
-        EXPECT_EQ(prints[j].text, texts[j]) << j;
-        EXPECT_EQ(prints[j].x, data.cuspAnchors[2 * j]) << j;
-        EXPECT_EQ(prints[j].y, data.cuspAnchors[2 * j + 1]) << j;
-        EXPECT_EQ(prints[j].fontSize, sizes[j]) << j;
-        EXPECT_EQ(prints[j].foreColour, colours[j]) << j;
+        EXPECT_EQ(std::tuple(prints[j].text, prints[j].fontSize, prints[j].foreColour), parts[j]);
     }
-    // Slot 12's last part comes from values 118 and 119.
-    EXPECT_EQ(prints[59].x, data.cuspAnchors[118]);
-    EXPECT_EQ(prints[59].y, data.cuspAnchors[119]);
+    // Each part at its anchor; slot 12's last from values 118 and 119.
+    for (const int j : {0, 1, 2, 3, 4, 59}) {
+        EXPECT_EQ(std::tuple(prints[j].x, prints[j].y),
+                  std::tuple(data.cuspAnchors[2 * j], data.cuspAnchors[2 * j + 1]))
+            << j;
+    }
 }
 
 // A European wheel's labels, outside the circle by their cusps, are the legibility count's.
@@ -67,8 +66,7 @@ TEST(WheelCuspLabels, InterceptedSigns) {
     WheelState state = SingleWheel(SpreadPoints(), cusps);
     DrawInterceptedSigns(target, state);
     ASSERT_EQ(canvas.PrintedTexts(), std::vector<std::string>{SignGlyph(2)});
-    // In the direction of the middle of house 1 (195 degrees), its box
-    // wholly outside the outer circle, clear of every glyph inside it.
+    // Towards house 1's middle (195 degrees), its box wholly outside the outer circle.
     const auto move = canvas.Calls("MoveTo").at(0);
     const double width = canvas.TextWidth(SignGlyph(2));
     const double height = canvas.TextHeight(SignGlyph(2));

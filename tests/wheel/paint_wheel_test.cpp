@@ -22,6 +22,8 @@ using testing::SingleWheel;
 using testing::SpreadPoints;
 using testing::TempFolder;
 
+std::array<double, 4> Corners(const UserScale& s) { return {s.left, s.top, s.right, s.bottom}; }
+
 TEST(WheelScale, ScreenAndPrinter) {
     EXPECT_EQ(ScreenScale(800, 800), 225);
     EXPECT_EQ(ScreenScale(799, 800), 244);
@@ -30,11 +32,8 @@ TEST(WheelScale, ScreenAndPrinter) {
     EXPECT_EQ(ScreenScale(0, 800), std::nullopt);
     EXPECT_EQ(ScreenScale(800, 0), std::nullopt);
 
-    const UserScale screen = ScreenUserScale(244, 600, 900);
-    EXPECT_DOUBLE_EQ(screen.left, -244);
-    EXPECT_DOUBLE_EQ(screen.right, 244);
-    EXPECT_DOUBLE_EQ(screen.top, 366);
-    EXPECT_DOUBLE_EQ(screen.bottom, -366);
+    EXPECT_EQ(Corners(ScreenUserScale(244, 600, 900)),
+              (std::array<double, 4>{-244, 366, 244, -366}));
 
     WheelState state;
     EXPECT_EQ(PrinterScale(state), 265);
@@ -49,11 +48,10 @@ TEST(WheelScale, ScreenAndPrinter) {
     };
     for (const PageCase& c : {PageCase{297.0 / 210, 297.0 / 210}, PageCase{1, 1}, PageCase{0, 1.25},
                               PageCase{NAN, 1.25}}) {
-        const UserScale page = PrinterUserScale(265, c.shape);
-        EXPECT_DOUBLE_EQ(page.left, -0.9625 * 265);
-        EXPECT_DOUBLE_EQ(page.right, 0.9625 * 265);
-        EXPECT_DOUBLE_EQ(page.top, 0.9625 * (265 * c.heightPerWidth - 56)) << c.shape;
-        EXPECT_DOUBLE_EQ(page.bottom, 0.9625 * (-265 * c.heightPerWidth - 56)) << c.shape;
+        EXPECT_EQ(Corners(PrinterUserScale(265, c.shape)),
+                  (std::array{-0.9625 * 265, 0.9625 * (265 * c.heightPerWidth - 56), 0.9625 * 265,
+                              0.9625 * (-265 * c.heightPerWidth - 56)}))
+            << c.shape;
     }
 
     ResizeWheel(state, 0, 100);
@@ -134,10 +132,10 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
         f.Paint();
         EXPECT_EQ(f.canvas.calls.at(0).arguments, std::vector<double>{double(c.background)})
             << c.what;
-        std::vector<double> radii;
-        for (const CanvasCall& call : f.canvas.Calls("Circle")) {
-            radii.push_back(call.arguments[2]);
-        }
+        const auto circles = f.canvas.Calls("Circle");
+        std::vector<double> radii(circles.size());
+        std::ranges::transform(circles, radii.begin(),
+                               [](auto& call) { return call.arguments[2]; });
         EXPECT_EQ(radii, c.radii) << c.what;
         EXPECT_EQ(f.Printed("1"), c.houseNumberOnes) << c.what;
         const auto lines = f.canvas.Calls("Line");
@@ -164,32 +162,6 @@ TEST(WheelPaint, NothingWhileSuppressedOrWithoutArea) {
     f.state.suppressPaint = false;
     PaintWheel(f.state, f.canvas, f.platform, {f.options, f.data, f.folder, 0, 500});
     EXPECT_TRUE(f.canvas.calls.empty());
-}
-
-// The frame, then the rings (main, innermost, middle), the heading last.
-TEST(WheelPaint, LayersDrawnInOrder) {
-    PaintFixture f;
-    f.state.layout = 2;
-    f.state.family = 3;
-    f.state.secondSet = f.state.mainSet;
-    f.state.thirdSet = f.state.mainSet;
-    f.Paint();
-    const auto& calls = f.canvas.calls;
-    const auto frame = std::ranges::find(calls, "Line", &CanvasCall::operation) - calls.begin();
-    const auto heading =
-        std::ranges::find(calls, "Sample - natal", &CanvasCall::text) - calls.begin();
-    ASSERT_LT(heading, std::ssize(calls));
-    std::vector<double> sunRadii;
-    for (auto i = frame; i < heading; ++i) {
-        if (calls[i].operation == "Print" && calls[i].text == PointGlyph(Sun)) {
-            sunRadii.push_back(std::hypot(calls[i].x, calls[i].y));
-        }
-    }
-    ASSERT_EQ(sunRadii.size(), 3u);
-    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
-    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
-    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, 2).inner);
-    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, 2).outer);
 }
 
 TEST(WheelPaint, MissingGlyphFontIsToldOnceAndThePassGoesOn) {
@@ -227,10 +199,23 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
     f.state.printMode = WheelPrintMode::FullPage;
     f.Paint(layers);
     EXPECT_EQ(seen, (std::vector<std::string>{"lines", "lines", "grid"}));
+    // A triple wheel: no lines; its rings main, innermost, middle, all before the heading.
     f.state.family = 3;
     f.state.layout = 2;
+    f.state.secondSet = f.state.thirdSet = f.state.mainSet;
     f.Paint(layers);
     EXPECT_EQ(seen.size(), 3u);
+    const auto prints = f.canvas.Calls("Print");
+    const auto heading = std::ranges::find(prints, "Sample - natal", &CanvasCall::text);
+    std::vector<double> sunRadii;
+    for (auto call = prints.begin(); call != heading; ++call) {
+        if (call->text == PointGlyph(Sun)) sunRadii.push_back(std::hypot(call->x, call->y));
+    }
+    ASSERT_EQ(sunRadii.size(), 3u);
+    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
+    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
+    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, 2).inner);
+    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, 2).outer);
 }
 
 // A load resets the placement and the swap but keeps the user's chart type (American for a
@@ -279,8 +264,7 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
     f.state.heading2[6] = "Inner = transits";
     f.state.heading1[1] = "José Müller";
     f.Paint();
-    // Lines of height 10 from the top-left corner; the second list ends one
-    // line above the bottom.
+    // Lines 10 high from the top-left corner; the second list ends a line above the bottom.
     EXPECT_DOUBLE_EQ(f.PrintOf("Sample - natal").x, -215);
     EXPECT_DOUBLE_EQ(f.PrintOf("Sample - natal").y, 225);
     EXPECT_DOUBLE_EQ(f.PrintOf("Diurnal data").y, -225 + 80);
@@ -307,8 +291,7 @@ TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {
     EXPECT_NEAR(paper.PrintOf("Sample - natal").y, page.top - 12, 1e-9);
 
     // No PERSONAL.NAM: the page is finished without a footer.
-    TempFolder empty;
-    paper.folder = empty.path();
+    std::filesystem::remove(folder / "PERSONAL.NAM");
     paper.Paint();
     EXPECT_EQ(paper.Printed("A. Reader"), 0);
     EXPECT_EQ(paper.Printed("Sample - natal"), 1);

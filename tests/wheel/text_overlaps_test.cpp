@@ -102,8 +102,7 @@ TEST(TextOverlaps, CrowdedPartsOfOneLabel) {
 }
 
 TEST(TextOverlaps, TextsStruckThroughByLines) {
-    // A label of a glyph and two digits from (0, 0) to (16, -10), and a
-    // glyph of its own from (30, 0) to (38, -10).
+    // A label (glyph and two digits) from (0, 0) to (16, -10); a glyph from (30, 0) to (38, -10).
     const std::vector<PrintedBox> boxes{Glyph(PointGlyph(1), 0, 0, 8, false), Glyph("1", 8, 0, 4),
                                         Glyph("2", 12, 0, 4),
                                         Glyph(PointGlyph(10), 30, 0, 8, false)};

@@ -1,6 +1,8 @@
 // Small charts for the wheel tests: equal houses and one point per house.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "chart/house_cusps.hpp"
 #include "engine/angles.hpp"
 #include "wheel/wheel_data.hpp"
@@ -33,7 +35,7 @@ inline WheelState SingleWheel(const PointArray& lon, const CuspSet& cusps = Equa
 
 inline WheelData ShippedWheelData() {
     WheelData data;
-    LoadWheelData(SOLVARIS_DATA_DIR, data);
+    EXPECT_EQ(LoadWheelData(SOLVARIS_DATA_DIR, data), "");
     return data;
 }
 
