@@ -112,10 +112,7 @@ TEST(DataForm, EachMenuCommandDoesItsWork) {
         const std::string shown = Shown(desk);
         desk.platform.ClearMessages();
         Item(desk, c.item)->trigger();
-        ASSERT_EQ(desk.platform.Messages().size(), *c.message != '\0' ? 1u : 0u);
-        if (*c.message != '\0') {
-            EXPECT_EQ(desk.platform.Messages()[0].text, c.message);
-        }
+        EXPECT_EQ(testing::Said(desk.platform), *c.message != '\0' ? c.message : "0 messages");
         EXPECT_EQ(testing::OpenWindow<QWidget>("PrntFile") != nullptr, c.opens != nullptr);
         if (c.help != nullptr) {
             EXPECT_EQ(desk.session.reports.Current().front(),
@@ -176,7 +173,6 @@ TEST(DataForm, MoreStepsTheEphemerisAndInterpretationsAndSavesWriteTheSession) {
     desk.workstation.RunReport(Command("summary"));
     Item(desk, "mnuFileSave")->trigger();
     EXPECT_EQ(desk.folder.Read("Golden.doc"), saved());
-    EXPECT_TRUE(desk.platform.Messages().empty());
 
     // A folder that is not there: said, and nothing lost.
     const std::string path = (desk.folder / "no such folder" / "Golden.DOC").string();
@@ -200,9 +196,8 @@ TEST(PrintFileForm, PrintAndPrintDataSendWhatTheWindowShows) {
                                              ? desk.session.reports.Current()
                                              : desk.session.reports.Session();
         lines.emplace_back();  // the spare empty slot
-        auto& data = dynamic_cast<DataForm&>(desk.workstation.DataWindow());
-        testing::Control<QAction>(data, item).trigger();
-        auto& form = testing::Control<PrintFileForm>(data, "PrntFile");
+        Item(desk, item)->trigger();
+        auto& form = testing::Control<PrintFileForm>(Form(desk), "PrntFile");
         EXPECT_EQ(testing::Shown(form, "txtContent"), JoinCrLf(lines));
         Click(form, "btnPrint");
         EXPECT_EQ(desk.printed.Lines(), lines);
@@ -237,9 +232,7 @@ TEST(PrintFileForm, EditsPrintedCancelDialogCancelAndFailure) {
         Click(form, c.button);
         EXPECT_EQ(form.isVisible(), c.stillOpen);
         EXPECT_EQ(desk.printed.jobsEnded, c.jobs);
-        if (c.jobs == 1) {
-            EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>{"Only this"});
-        }
+        EXPECT_EQ(desk.printed.Lines(), std::vector<std::string>(c.jobs == 1, "Only this"));
         ASSERT_EQ(desk.platform.Messages().size(), c.failure.empty() ? 0u : 1u);
         if (!c.failure.empty()) {
             EXPECT_EQ(desk.platform.Messages()[0].title, "Error!");
@@ -259,11 +252,9 @@ std::string Range(QWidget& form) {
 // The range rules hold their table in tests/cli/report_command_test.cpp.
 TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefused) {
     WindowDesk desk({.goldenChart = false});
-    {
-        // Before any chart the range starts today.
-        TimelineRangeForm before(desk.workstation);
-        EXPECT_EQ(Range(before).substr(0, 9), "12/5/2026");
-    }
+    // Before any chart the range starts today.
+    EXPECT_EQ(Range(*std::make_unique<TimelineRangeForm>(desk.workstation)).substr(0, 9),
+              "12/5/2026");
     testing::TypeGoldenNewYork(desk.workstation.natalEntry, desk.workstation.diurnalEntry);
     ASSERT_TRUE(desk.workstation.ComputeChart());
     const int shows = desk.dataWindow.shows;
