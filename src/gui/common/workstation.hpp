@@ -5,8 +5,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <QPrinter>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/entry/entry_controls.hpp"
 #include "gui/common/workstation.hpp"
+#include "gui/entry/entry_controls.hpp"
 
 namespace solvaris {
 
