@@ -68,9 +68,9 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
             std::vector<PrintedBox> moved = start;
             const double towardX = CosDeg(angle);
             const double towardY = SinDeg(angle);
+            const double deepestShift = band.inner - kPullStepUnits - fromRadius;
             const std::vector<const PrintedBox*> near =
-                LabelsNear(SweptRegion(start, (band.inner - kPullStepUnits - fromRadius) * towardX,
-                                       (band.inner - kPullStepUnits - fromRadius) * towardY),
+                LabelsNear(SweptRegion(start, deepestShift * towardX, deepestShift * towardY),
                            outer, ring.labels, i);
             for (double radius = fromRadius;; radius -= kPullStepUnits) {
                 if (radius <= band.inner - kPullStepUnits) {
@@ -95,9 +95,8 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
                 const DrawnLine tick = TickAt(ownBand.outer, trueAngle);
                 const PrintedBox& end = LeaderEnd(moved, borrowed && role == RingRole::Inner);
                 const DrawnLine leader = LeaderOf(tick, end);
-                if (borrowed && (CrossesAnyLabel(tick, outer) || CrossesAnyLabel(leader, outer) ||
-                                 CrossesOtherLabel(tick, ring.labels, i) ||
-                                 CrossesOtherLabel(leader, ring.labels, i) ||
+                if (borrowed && (CrossesOtherLabel(tick, outer, ring.labels, i) ||
+                                 CrossesOtherLabel(leader, outer, ring.labels, i) ||
                                  CrossesOwnLabel(leader, moved, end))) {
                     continue;
                 }

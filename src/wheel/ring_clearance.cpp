@@ -53,10 +53,13 @@ const PrintedBox& LeaderEnd(const std::vector<PrintedBox>& label, bool aboveItsR
     return aboveItsRing ? label.back() : label.front();
 }
 
-bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<PrintedBox>>& labels,
-                       std::size_t self) {
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (i != self && CrossesLabel(line, labels[i])) {
+bool CrossesOtherLabel(const DrawnLine& line, const std::vector<PlacedRing>& outer,
+                       const std::vector<std::vector<PrintedBox>>& ringLabels, std::size_t self) {
+    if (CrossesAnyLabel(line, outer)) {
+        return true;
+    }
+    for (std::size_t i = 0; i < ringLabels.size(); ++i) {
+        if (i != self && CrossesLabel(line, ringLabels[i])) {
             return true;
         }
     }

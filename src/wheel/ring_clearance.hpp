@@ -24,8 +24,10 @@ struct PlacedRing {
 
 bool CrossesLabel(const DrawnLine& line, const std::vector<PrintedBox>& label);
 bool CrossesAnyLabel(const DrawnLine& line, const std::vector<PlacedRing>& rings);
-bool CrossesOtherLabel(const DrawnLine& line, const std::vector<std::vector<PrintedBox>>& labels,
-                       std::size_t self);
+// Whether the line runs through a label of the outer rings or another label
+// (not `self`) of its own ring.
+bool CrossesOtherLabel(const DrawnLine& line, const std::vector<PlacedRing>& outer,
+                       const std::vector<std::vector<PrintedBox>>& ringLabels, std::size_t self);
 
 // The tick on a ring's outer circle at a point's true place, and the line
 // from its inner end to the point's label.
