@@ -9,7 +9,7 @@ namespace solvaris {
 
 namespace {
 
-std::optional<std::string> WindowText(const std::filesystem::path& folder) {
+std::optional<EditorFile> WindowText(const std::filesystem::path& folder) {
     return LoadEditorText(FindInFolder(folder, kOptionsFileName));
 }
 
@@ -17,13 +17,14 @@ std::optional<std::string> WindowText(const std::filesystem::path& folder) {
 
 std::optional<OptionsWindow> OpenOptionsWindow(const std::filesystem::path& folder,
                                                Platform& platform) {
-    auto text = WindowText(folder);
-    if (!text) {
+    auto loaded = WindowText(folder);
+    if (!loaded) {
         platform.ShowMessage("File Not Found", "Warning!", MessageIcon::Information);
         return std::nullopt;
     }
     OptionsWindow window;
-    window.txtContent = std::move(*text);
+    window.txtContent = std::move(loaded->text);
+    window.bytesRead = std::move(loaded->bytesRead);
     return window;
 }
 
@@ -31,7 +32,7 @@ std::optional<std::string> SaveOptionsWindow(const std::filesystem::path& folder
                                              OptionsWindow& window, OptionTable& table,
                                              Platform& platform) {
     const std::filesystem::path file = FindInFolder(folder, kOptionsFileName);
-    const std::string failure = SaveEditorText(file, window.txtContent);
+    const std::string failure = SaveEditorText(file, window.txtContent, window.bytesRead);
     if (!failure.empty()) {
         platform.ShowMessage(
             "The options could not be saved: " + failure + ". OPTIONS.OPT is unchanged.",
@@ -50,7 +51,9 @@ void RestoreDefaultOptions(const std::filesystem::path& folder, OptionsWindow& w
                              MessageIcon::Information);
         return;
     }
-    window.txtContent = WindowText(folder).value_or(std::string());
+    auto loaded = WindowText(folder);
+    window.txtContent = loaded ? std::move(loaded->text) : std::string();
+    window.bytesRead = loaded ? std::move(loaded->bytesRead) : std::nullopt;
 }
 
 }  // namespace solvaris

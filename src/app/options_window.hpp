@@ -16,6 +16,7 @@ struct OptionsWindow {
     std::string caption = "Edit: OPTIONS.OPT";
     std::string txtContent;  // every line followed by CR LF
     bool changed = false;
+    std::optional<std::string> bytesRead;  // OPTIONS.OPT as last read or saved
 };
 
 // Opening the window: its text, or the "File Not Found" box and nothing.

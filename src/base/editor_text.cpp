@@ -5,16 +5,30 @@
 
 namespace solvaris {
 
-std::optional<std::string> LoadEditorText(const std::filesystem::path& file) {
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
+std::optional<EditorFile> LoadEditorText(const std::filesystem::path& file) {
+    auto bytes = ReadFileBytes(file);
+    if (!bytes) {
         return std::nullopt;
     }
-    return JoinCrLf(*lines);
+    std::string text = WithCrLfEnds(DecodeText(*bytes));
+    return EditorFile{std::move(text), std::move(bytes)};
 }
 
-Problem SaveEditorText(const std::filesystem::path& file, const std::string& text) {
-    return ReplaceFileContent(file, JoinCrLf(SplitLines(text)));
+Problem SaveEditorText(const std::filesystem::path& file, const std::string& text,
+                       std::optional<std::string>& bytesRead) {
+    std::string content = WithCrLfEnds(text);
+    Problem failure =
+        ReplaceFileContentFrom(file, [&](const std::filesystem::path& target, std::string& built) {
+            if (Problem changed = ChangedSinceRead(target, bytesRead); !changed.empty()) {
+                return changed;
+            }
+            built = content;
+            return Problem();
+        });
+    if (failure.empty()) {
+        bytesRead = std::move(content);
+    }
+    return failure;
 }
 
 }  // namespace solvaris

@@ -13,6 +13,8 @@
 #include <system_error>
 #include <thread>
 
+#include "base/text_lines.hpp"
+
 namespace solvaris {
 
 namespace {
@@ -188,6 +190,15 @@ struct Keep {
     gid_t group = 0;
 };
 
+// A fresh name for a work file beside `target`, of the shape that
+// RemoveAbandonedWorkFiles knows.
+std::filesystem::path WorkName(const std::filesystem::path& target, std::random_device& device) {
+    std::filesystem::path work = target;
+    work.replace_filename(target.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                          std::to_string(device()) + ".$$$");
+    return work;
+}
+
 // A work file of its own beside the target (same folder, so the rename
 // stays on one file system), made with O_EXCL so that no two saves ever
 // share one. A new file gets the usual mode under the umask; a replacement
@@ -195,10 +206,8 @@ struct Keep {
 int CreateWorkFile(const std::filesystem::path& target, const Keep& keep,
                    std::filesystem::path& work) {
     std::random_device device;
-    const std::string stem = target.filename().string() + "." + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < kWorkNameAttempts; ++attempt) {
-        work = target;
-        work.replace_filename(stem + std::to_string(device()) + ".$$$");
+        work = WorkName(target, device);
         const int fd = ::open(work.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                               keep.exists ? 0600 : 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -223,27 +232,121 @@ bool KeepModeAndOwner(int fd, const Keep& keep) {
     return ::fchmod(fd, mode) == 0;
 }
 
-// The old file under the backup name: a second link when the file system
-// allows it, else a copy; the file itself is never moved away.
-std::string MakeBackup(const std::filesystem::path& path, const std::filesystem::path& backup) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+// A second link to `path` beside `target` under a fresh work name; false
+// when the file system has no such links (or refuses them here).
+bool LinkAsWorkFile(const std::filesystem::path& path, const std::filesystem::path& target,
+                    std::filesystem::path& work) {
+    std::random_device device;
+    for (int attempt = 0; attempt < kWorkNameAttempts; ++attempt) {
+        work = WorkName(target, device);
+        if (::link(path.c_str(), work.c_str()) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            return false;
+        }
+    }
+    return false;
+}
+
+// The bytes of `path` written to `fd`.
+bool CopyInto(const std::filesystem::path& path, int fd) {
+    const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (in < 0) {
+        return false;
+    }
+    char buffer[65536];
+    bool done = true;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            done = n == 0;
+            break;
+        }
+        if (!WriteAll(fd, std::string_view(buffer, static_cast<std::size_t>(n)))) {
+            done = false;
+            break;
+        }
+    }
+    const int error = errno;
+    ::close(in);
+    errno = error;
+    return done;
+}
+
+// The old file under the backup name, made as any replacement is: a
+// second link to it (else a copy) under a work name of its own, renamed
+// over the backup. The backup name is never opened, so a link planted
+// there leads nowhere, and the protected-links rule is applied to it as
+// to the file itself.
+std::string MakeBackup(const std::filesystem::path& path, const std::filesystem::path& backup,
+                       const Keep& keep) {
+    if (!keep.exists) {
         return {};
     }
-    std::filesystem::remove(backup, ec);
-    if (::link(path.c_str(), backup.c_str()) == 0) {
-        return {};
+    const auto failed = [&backup](const std::string& why) {
+        return "the backup " + backup.filename().string() + " could not be made (" + why + ")";
+    };
+    const LinkTarget followed = FollowLinks(backup);
+    if (!followed.refusal.empty()) {
+        return failed(followed.refusal);
     }
-    std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
-    return ec ? "the backup " + backup.filename().string() + " could not be made (" + ec.message() +
-                    ")"
-              : std::string();
+    std::filesystem::path work;
+    if (!LinkAsWorkFile(path, followed.file, work)) {
+        const int fd = CreateWorkFile(followed.file, keep, work);
+        if (fd < 0) {
+            return failed(Reason(errno));
+        }
+        std::string failure;
+        if (!CopyInto(path, fd) || !KeepModeAndOwner(fd, keep) || ::fsync(fd) != 0) {
+            failure = Reason(errno);
+        }
+        if (::close(fd) != 0 && failure.empty()) {
+            failure = Reason(errno);
+        }
+        if (!failure.empty()) {
+            ::unlink(work.c_str());
+            return failed(failure);
+        }
+    }
+    if (::rename(work.c_str(), followed.file.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(work.c_str());
+        return failed(Reason(error));
+    }
+    return {};
 }
 
 }  // namespace
 
 Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
                            const ReplaceOptions& options) {
+    return ReplaceFileContentFrom(
+        path,
+        [content](const std::filesystem::path&, std::string& built) {
+            built.assign(content);
+            return Problem();
+        },
+        options);
+}
+
+Problem ChangedSinceRead(const std::filesystem::path& file,
+                         const std::optional<std::string>& bytesRead) {
+    std::string now;
+    const bool present = ReadFileBytes(file, now).empty();
+    std::error_code ec;
+    const bool absent = !std::filesystem::exists(std::filesystem::symlink_status(file, ec));
+    const bool same = bytesRead ? present && now == *bytesRead : absent;
+    return same ? Problem()
+                : file.filename().string() +
+                      " changed since it was read (another program saved it meanwhile)";
+}
+
+Problem ReplaceFileContentFrom(const std::filesystem::path& path, const ContentBuilder& build,
+                               const ReplaceOptions& options) {
     // Each step's system call, or a failure with `injected` when a test
     // makes that step fail.
     const auto step = [&options](ReplaceStep which, int injected, auto call) {
@@ -271,6 +374,10 @@ Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view c
         }
         keep = {true, static_cast<mode_t>(old.st_mode & 07777), old.st_uid, old.st_gid};
     }
+    std::string content;
+    if (Problem refusal = build(target, content); !refusal.empty()) {
+        return refusal;
+    }
     std::filesystem::path work;
     int fd = -1;
     if (!step(ReplaceStep::Create, EACCES, [&] {
@@ -295,7 +402,7 @@ Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view c
     if (failure.empty() && options.backup &&
         !step(ReplaceStep::Backup, EACCES,
               [&] {
-                  failure = MakeBackup(target, *options.backup);
+                  failure = MakeBackup(target, *options.backup, keep);
                   return failure.empty();
               }) &&
         failure.empty()) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,5 +34,21 @@ struct ReplaceOptions {
 // failure the file is untouched and the work file removed.
 Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
                            const ReplaceOptions& options = {});
+
+// Makes the new content from the file as it is when the save has its turn
+// in the folder (links followed, the folder locked), so that what another
+// program saved since the caller read the file is not lost: the builder
+// reads `file` (absent for a new one) and merges, or refuses with a problem
+// that is returned as it stands.
+using ContentBuilder =
+    std::function<Problem(const std::filesystem::path& file, std::string& content)>;
+Problem ReplaceFileContentFrom(const std::filesystem::path& path, const ContentBuilder& build,
+                               const ReplaceOptions& options = {});
+
+// For a builder that cannot merge: empty while `file` still holds
+// `bytesRead` (or, when nothing was read, is still absent); else
+// "NAME changed since it was read (...)".
+Problem ChangedSinceRead(const std::filesystem::path& file,
+                         const std::optional<std::string>& bytesRead);
 
 }  // namespace solvaris

@@ -8,6 +8,7 @@
 #include "base/file_replace.hpp"
 #include "base/options.hpp"
 #include "base/text_lines.hpp"
+#include "base/trusted_path.hpp"
 
 namespace solvaris {
 
@@ -75,6 +76,25 @@ std::string FillOrRepair(const std::filesystem::path& folder, const std::filesys
                                std::to_string(shippedBytes.size()) + " bytes)";
     return failure.empty() ? damage + "; it has been restored from the shipped copy."
                            : damage + " and could not be restored: " + failure + ".";
+}
+
+// Why the shipped data cannot be taken: the folder or one of its files
+// could have been put there by another user. Empty when it can, or when
+// there is no such folder (the seeding then says what is missing).
+Problem UntrustedShippedData(const std::filesystem::path& shipped) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(shipped, ec)) {
+        return {};
+    }
+    const std::vector<uid_t> trusted = TrustedUsersOfProcess();
+    Problem problem = UntrustedPathProblem(shipped, trusted);
+    for (std::filesystem::directory_iterator it(shipped, ec), end;
+         problem.empty() && !ec && it != end; it.increment(ec)) {
+        problem = UntrustedPathProblem(it->path(), trusted);
+    }
+    return problem.empty()
+               ? problem
+               : "The shipped data in " + shipped.string() + " is not used: " + problem + ".";
 }
 
 }  // namespace
@@ -198,8 +218,12 @@ FolderReport SeedProgramFolder(const std::filesystem::path& folder,
 FolderReport OpenProgramFolder(const FolderSources& sources, std::filesystem::path& folder) {
     const ChosenFolder chosen = ChooseProgramFolder(sources);
     folder = chosen.path;
+    const std::filesystem::path shipped = ShippedDataFolder();
+    if (Problem untrusted = UntrustedShippedData(shipped); !untrusted.empty()) {
+        return {std::move(untrusted), {}};
+    }
     if (chosen.perUser) {
-        return SeedProgramFolder(folder, ShippedDataFolder());
+        return SeedProgramFolder(folder, shipped);
     }
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
@@ -207,7 +231,7 @@ FolderReport OpenProgramFolder(const FolderSources& sources, std::filesystem::pa
     }
     // A folder named by the user is filled too, but never created: a
     // mistyped name must not grow a new folder.
-    FolderReport report = SeedProgramFolder(folder, ShippedDataFolder());
+    FolderReport report = SeedProgramFolder(folder, shipped);
     if (!report.failure.empty()) {
         report.notes.insert(report.notes.begin(), report.failure);
         report.failure.clear();

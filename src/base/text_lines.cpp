@@ -88,43 +88,49 @@ std::string ReadAll(int fd, std::string& bytes) {
 
 }  // namespace
 
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at) {
+    const auto b = static_cast<unsigned char>(bytes[at]);
+    std::size_t follow = 0;
+    char32_t c = 0;
+    if (b < 0x80) {
+        return 1;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+        follow = 1;
+        c = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        follow = 2;
+        c = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        follow = 3;
+        c = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (at + follow >= bytes.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k <= follow; ++k) {
+        const auto f = static_cast<unsigned char>(bytes[at + k]);
+        if ((f & 0xC0) != 0x80) {
+            return 0;
+        }
+        c = (c << 6) | (f & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    if ((follow == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
+        (follow == 3 && (c < 0x10000 || c > 0x10FFFF))) {
+        return 0;
+    }
+    return follow + 1;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        int follow = 0;
-        char32_t c = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            follow = 1;
-            c = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            follow = 2;
-            c = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            follow = 3;
-            c = b & 0x07;
-        } else {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) {
             return false;
         }
-        if (i + follow >= bytes.size()) {
-            return false;
-        }
-        for (int k = 1; k <= follow; ++k) {
-            const auto f = static_cast<unsigned char>(bytes[i + k]);
-            if ((f & 0xC0) != 0x80) {
-                return false;
-            }
-            c = (c << 6) | (f & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past U+10FFFF.
-        if ((follow == 2 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
-            (follow == 3 && (c < 0x10000 || c > 0x10FFFF))) {
-            return false;
-        }
-        i += follow + 1;
+        i += length;
     }
     return true;
 }
@@ -206,19 +212,11 @@ std::optional<std::string> ReadText(const std::filesystem::path& path) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::size_t cut = end;
-        if (cut > start && text[cut - 1] == '\r') {
-            --cut;
-        }
-        lines.emplace_back(text.substr(start, cut - start));
-        start = end + 1;
-    }
+    // Counted first, so that the list is made once at its size.
+    std::size_t count = 0;
+    ForEachLine(text, [&count](std::string_view) { ++count; });
+    lines.reserve(count);
+    ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -236,6 +234,13 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
         out += line;
         out += "\r\n";
     }
+    return out;
+}
+
+std::string WithCrLfEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    ForEachLine(text, [&out](std::string_view line) { out.append(line).append("\r\n"); });
     return out;
 }
 

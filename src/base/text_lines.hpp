@@ -41,15 +41,38 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // Why the path cannot be read, as above; empty when it can.
 Problem FileReadProblem(const std::filesystem::path& path);
 
+// Calls `line` with each line of a text with CR LF or LF ends, as a view
+// into the text (a break after the last line makes no empty line): a file
+// of a million line ends is walked without a million strings.
+template <typename LineFunction>
+void ForEachLine(std::string_view text, LineFunction&& line) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::size_t cut = end > start && text[end - 1] == '\r' ? end - 1 : end;
+        line(text.substr(start, cut - start));
+        start = end + 1;
+    }
+}
+
 // Lines of a text with CR LF or LF ends; a break after the last line makes
 // no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 
 bool IsValidUtf8(std::string_view bytes);
+// The length of the UTF-8 character that starts at `at` (1 to 4), or 0 when
+// no valid one starts there.
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t at);
 std::string Windows1252ToUtf8(std::string_view bytes);
 
 // Each line followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// The lines of a text, each followed by CR LF.
+std::string WithCrLfEnds(std::string_view text);
 
 // Equal but for the case of ASCII letters (names compared as the user sees
 // them: "SAMPLE" and "Sample").

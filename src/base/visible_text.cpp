@@ -1,5 +1,7 @@
 #include "base/visible_text.hpp"
 
+#include "base/text_lines.hpp"
+
 namespace solvaris {
 
 namespace {
@@ -29,6 +31,22 @@ std::string VisibleText(std::string_view text) {
             AppendHex(out, "\\u", static_cast<unsigned char>(text[++i]), 4);
         } else {
             out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string ValidUtf8Text(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) {
+            AppendHex(out, "\\x", static_cast<unsigned char>(bytes[i]), 2);
+            ++i;
+        } else {
+            out.append(bytes, i, length);
+            i += length;
         }
     }
     return out;

@@ -14,4 +14,8 @@ namespace solvaris {
 // as it was typed wherever it holds no control character.
 std::string VisibleText(std::string_view text);
 
+// UTF-8 text as it stands; a byte that starts no valid UTF-8 character is
+// shown as "\xHH", so that the result is valid UTF-8 whatever was typed.
+std::string ValidUtf8Text(std::string_view bytes);
+
 }  // namespace solvaris

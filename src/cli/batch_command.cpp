@@ -12,7 +12,6 @@
 #include "cli/json_text.hpp"
 #include "cli/names_command.hpp"
 #include "engine/chart_point.hpp"
-#include "people/comma_fields.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
 #include "platform/headless/headless_platform.hpp"
@@ -34,11 +33,13 @@ std::string CsvHeader() {
     return header;
 }
 
+// The fields as the file holds them, a control character shown as an
+// escape: a name must not steer the terminal the rows are read on.
 void WriteCsvRow(const NameRecord& r, const NatalSet& natal, std::ostream& out) {
-    out << CsvField(r.name);
+    out << CsvField(VisibleText(r.name));
     for (const std::string* field :
          {&r.date, &r.time, &r.meridiem, &r.zone, &r.longitude, &r.latitude}) {
-        out << ',' << CsvField(*field);
+        out << ',' << CsvField(VisibleText(*field));
     }
     for (int p = 1; p <= kPointCount; ++p) {
         out << ',' << Number(natal.points.longitude[p]);
@@ -55,10 +56,11 @@ void WriteJsonObject(const NameRecord& r, const NatalSet& natal, std::ostream& o
     for (int house = 1; house <= kCuspCount; ++house) {
         houseCusps[house] = natal.cusps[SlotOfHouse(house)];
     }
-    out << "{\"name\":" << Quoted(r.name) << ",\"date\":" << Quoted(r.date)
-        << ",\"time\":" << Quoted(r.time) << ",\"meridiem\":" << Quoted(r.meridiem)
-        << ",\"zone\":" << Quoted(r.zone) << ",\"place_longitude\":" << Quoted(r.longitude)
-        << ",\"place_latitude\":" << Quoted(r.latitude)
+    const auto field = [](const std::string& text) { return Quoted(VisibleText(text)); };
+    out << "{\"name\":" << field(r.name) << ",\"date\":" << field(r.date)
+        << ",\"time\":" << field(r.time) << ",\"meridiem\":" << field(r.meridiem)
+        << ",\"zone\":" << field(r.zone) << ",\"place_longitude\":" << field(r.longitude)
+        << ",\"place_latitude\":" << field(r.latitude)
         << ",\"longitude\":" << Numbers(natal.points.longitude, 1, kPointCount)
         << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount) << '}';
 }
@@ -84,18 +86,21 @@ std::string HouseProblem(const std::string& text) {
                : "no house system '" + text + "' (" + kHouseOptionValues + ")";
 }
 
-// What one line of the names file gives: nothing (a blank line), the
-// person's row or object, or the reason it was skipped.
+// A line of the names file that is not blank, and where it stands.
+struct PersonLine {
+    std::string_view text;
+    std::size_t number = 0;
+};
+
+// What one line of the names file gives: the person's row or object, or
+// the reason it was skipped.
 struct PersonText {
-    enum class Kind { Blank, Chart, Skipped } kind = Kind::Blank;
+    enum class Kind { Chart, Skipped } kind = Kind::Chart;
     std::string text;
 };
 
-PersonText CastPerson(const std::string& line, std::size_t lineNumber, const BatchRequest& request,
+PersonText CastPerson(std::string_view line, std::size_t lineNumber, const BatchRequest& request,
                       const Session& session, HeadlessPlatform& quiet) {
-    if (Trimmed(line).empty()) {
-        return {};
-    }
     const auto skip = [&](const std::string& why) {
         return PersonText{
             PersonText::Kind::Skipped,
@@ -135,8 +140,8 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     request.system =
         typed.house.empty() ? HouseSystem::Placidus : *HouseSystemFromOption(typed.house);
     const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
-    const auto lines = ReadTextLines(request.file);
-    if (!lines) {
+    const auto text = ReadText(request.file);
+    if (!text) {
         err << "solvaris batch: " << request.file << " cannot be read ("
             << FileReadProblem(request.file) << ")\n";
         return kExitFileProblem;
@@ -144,6 +149,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     const int workers = std::min(jobs, kMostWorkerThreads);
     // Each worker reads the session's options only and answers its own messages.
     std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(workers));
+    std::vector<PersonLine> lines;
     std::vector<PersonText> block;
     bool skipped = false;
     bool first = true;
@@ -152,19 +158,19 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     } else {
         out << CsvHeader() << '\n';
     }
-    for (std::size_t begin = 0; begin < lines->size(); begin += kPersonsPerBlock) {
-        const std::size_t count = std::min(kPersonsPerBlock, lines->size() - begin);
-        block.assign(count, PersonText{});
-        ForEachIndexInParallel(count, workers, [&](int worker, std::size_t i) {
-            block[i] = CastPerson((*lines)[begin + i], begin + i + 1, request, session,
+    // Cast a block at a time, written in the order of the file, as one
+    // worker would.
+    const auto castBlock = [&] {
+        block.assign(lines.size(), PersonText{});
+        ForEachIndexInParallel(lines.size(), workers, [&](int worker, std::size_t i) {
+            block[i] = CastPerson(lines[i].text, lines[i].number, request, session,
                                   quiet[static_cast<std::size_t>(worker)]);
         });
-        // Written in the order of the file, as one worker would.
         for (const PersonText& person : block) {
             if (person.kind == PersonText::Kind::Skipped) {
                 err << person.text;
                 skipped = true;
-            } else if (person.kind == PersonText::Kind::Chart) {
+            } else {
                 if (request.json) {
                     out << (first ? "\n" : ",\n");
                 }
@@ -172,7 +178,20 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
                 first = false;
             }
         }
-    }
+        lines.clear();
+    };
+    std::size_t number = 0;
+    ForEachLine(*text, [&](std::string_view line) {
+        ++number;
+        if (line.find_first_not_of(" \t") == std::string_view::npos) {
+            return;
+        }
+        lines.push_back({line, number});
+        if (lines.size() == kPersonsPerBlock) {
+            castBlock();
+        }
+    });
+    castBlock();
     if (request.json) {
         out << (first ? "]\n" : "\n]\n");
     }
@@ -183,7 +202,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
 
 CommandRun DeclareBatchCommand(CLI::App& app) {
     auto typed = std::make_shared<BatchOptions>();
-    AddValue(app, "--names", typed->file, "FILE", "the names file")->required();
+    AddPath(app, "--names", typed->file, "FILE", "the names file")->required();
     AddChoice(app, "--format", typed->format, {"csv", "json"}, "format",
               "the output format (default csv)");
     AddValue(app, "--house", typed->house, "SYSTEM",

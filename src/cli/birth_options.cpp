@@ -178,8 +178,8 @@ void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& w
 void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
     CLI::Option* person = AddValue(app, "--person", texts.person, "NAME",
                                    "the birth data of a person of the names file");
-    AddValue(app, "--names", texts.names, "FILE",
-             "the names file of --person (default: the current one)");
+    AddPath(app, "--names", texts.names, "FILE",
+            "the names file of --person (default: the current one)");
     CLI::Option* now = app.add_flag("--now", texts.now,
                                     "the present moment at the home place (what is not given is "
                                     "that already)");

@@ -1,6 +1,7 @@
 #include "cli/command_line.hpp"
 
 #include "app/session.hpp"
+#include "base/visible_text.hpp"
 #include "cli/command_help.hpp"
 #include "cli/command_line_words.hpp"
 #include "cli/command_table.hpp"
@@ -22,7 +23,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     const CommandRun run = command.declare(app);
     std::string home;
     if (command.readsProgramFolder) {
-        AddValue(app, "--home", home, "DIR", "the program folder");
+        AddPath(app, "--home", home, "DIR", "the program folder");
     }
     if (const int status = ParseArguments(app, args, command.name, err)) {
         return status;
@@ -37,9 +38,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     return run(session, platform, out, err);
 }
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunArguments(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" ||
         (args[0] == "help" && args.size() == 1)) {
         WriteCommandList(out);
@@ -61,7 +60,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return kExitBadCommandLine;
         }
         if (!WriteCommandHelp(args[1], out)) {
-            err << "solvaris help: no command '" << args[1]
+            err << "solvaris help: no command '" << VisibleText(ValidUtf8Text(args[1]))
                 << "' (solvaris help lists the commands)\n";
             return kExitBadCommandLine;
         }
@@ -69,7 +68,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const CommandText* command = FindCommand(args[0]);
     if (command == nullptr) {
-        err << "solvaris: unknown command '" << args[0] << "' (solvaris help lists the commands)\n";
+        err << "solvaris: unknown command '" << VisibleText(ValidUtf8Text(args[0]))
+            << "' (solvaris help lists the commands)\n";
         return kExitBadCommandLine;
     }
     std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -77,11 +77,20 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (AsksForHelp(rest) && WriteCommandHelp(args[0], out)) {
         return kExitDone;
     }
-    const int status = RunCommand(*command, rest, out, err);
-    // A full disk or a closed pipe under the output is no success.
+    return RunCommand(*command, rest, out, err);
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunArguments(args, out, err);
+    // A full disk or a closed pipe under the output is no success, for
+    // help and the version as for every command.
     out.flush();
     if (!out) {
-        err << "solvaris " << args[0] << ": the output cannot be written\n";
+        const std::string command = args.empty() ? std::string("help") : args[0];
+        err << "solvaris " << VisibleText(ValidUtf8Text(command))
+            << ": the output cannot be written\n";
         return kExitFileProblem;
     }
     return status;

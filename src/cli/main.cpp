@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
             std::cerr << solvaris::kNoDisplayMessage << '\n';
             return solvaris::kExitBadCommandLine;
         }
-        const std::string problem = solvaris::RunWorkstationProgram(argv);
-        if (workstation) {
-            std::cerr << "solvaris: " << problem << '\n';
+        const solvaris::WorkstationStartFailure failure = solvaris::RunWorkstationProgram(argv);
+        if (workstation || failure.refused) {
+            std::cerr << "solvaris: " << failure.problem << '\n';
             return solvaris::kExitFileProblem;
         }
         // A wheel without the drawing program still has its options checked

@@ -119,7 +119,7 @@ int RunCities(const ListRequest& request, Session& session, HeadlessPlatform& pl
 CommandRun DeclareNamesCommand(CLI::App& app) {
     auto request = std::make_shared<ListRequest>();
     DeclareList(app, *request, "person");
-    AddValue(app, "--names", request->file, "FILE", "the names file (default: the current one)");
+    AddPath(app, "--names", request->file, "FILE", "the names file (default: the current one)");
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) { return RunNames(*request, session, platform, out, err); };
 }
@@ -127,7 +127,7 @@ CommandRun DeclareNamesCommand(CLI::App& app) {
 CommandRun DeclareCitiesCommand(CLI::App& app) {
     auto request = std::make_shared<ListRequest>();
     DeclareList(app, *request, "city");
-    AddValue(app, "--cities", request->file, "FILE", "the cities file (default: the current one)");
+    AddPath(app, "--cities", request->file, "FILE", "the cities file (default: the current one)");
     return
         [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                   std::ostream& err) { return RunCities(*request, session, platform, out, err); };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/visible_text.hpp"
 #include "cli/exit_status.hpp"
 
 namespace solvaris {
@@ -13,17 +14,43 @@ void PrepareParser(CLI::App& app) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
-CLI::Option* AddValue(CLI::App& app, const std::string& name, std::string& value,
-                      const std::string& typeName, const std::string& help, ValueProblem problem) {
+namespace {
+
+CLI::Option* AddOption(CLI::App& app, const std::string& name, std::string& value,
+                       const std::string& typeName, const std::string& help) {
     CLI::Option* option = app.add_option(name, value, help)->type_name(typeName);
     option->check(CLI::Validator(
-        [problem](std::string& text) {
-            if (text.empty()) {
-                return std::string("an empty value (leave the option out for its default)");
-            }
-            return problem ? problem(text) : std::string();
+        [](std::string& text) {
+            return text.empty()
+                       ? std::string("an empty value (leave the option out for its default)")
+                       : std::string();
         },
         ""));
+    return option;
+}
+
+void AddProblem(CLI::Option& option, ValueProblem problem) {
+    if (problem) {
+        option.check(CLI::Validator([problem](std::string& text) { return problem(text); }, ""));
+    }
+}
+
+}  // namespace
+
+CLI::Option* AddPath(CLI::App& app, const std::string& name, std::string& value,
+                     const std::string& typeName, const std::string& help, ValueProblem problem) {
+    CLI::Option* option = AddOption(app, name, value, typeName, help);
+    AddProblem(*option, std::move(problem));
+    return option;
+}
+
+CLI::Option* AddValue(CLI::App& app, const std::string& name, std::string& value,
+                      const std::string& typeName, const std::string& help, ValueProblem problem) {
+    CLI::Option* option = AddOption(app, name, value, typeName, help);
+    // Checked as UTF-8 once, here: every message, report and file after
+    // this sees valid text.
+    option->transform([](std::string text) { return ValidUtf8Text(text); }, "", "");
+    AddProblem(*option, std::move(problem));
     return option;
 }
 

@@ -20,7 +20,14 @@ void PrepareParser(CLI::App& app);
 // is put before it).
 using ValueProblem = std::function<std::string(const std::string&)>;
 
-// An option with a value, refused when empty or when `problem` says so.
+// An option naming a file or folder, refused when empty; its bytes are
+// the name as the file system has it.
+CLI::Option* AddPath(CLI::App& app, const std::string& name, std::string& value,
+                     const std::string& typeName, const std::string& help,
+                     ValueProblem problem = {});
+
+// An option with a value, refused when empty or when `problem` says so. A
+// byte that is not UTF-8 is taken as the escape "\xHH".
 CLI::Option* AddValue(CLI::App& app, const std::string& name, std::string& value,
                       const std::string& typeName, const std::string& help,
                       ValueProblem problem = {});

@@ -109,7 +109,7 @@ std::string ReportNames() {
 
 void DeclareReportOptions(CLI::App& app, ReportRequest& request) {
     AddValue(app, "report", request.name, "NAME", "", NameProblem)->required();
-    AddValue(app, "--orbs", request.orbs, "FILE", "aspect-grid: the orb file (default NATAL.ORB)");
+    AddPath(app, "--orbs", request.orbs, "FILE", "aspect-grid: the orb file (default NATAL.ORB)");
     app.add_flag("--crlf", request.crlf, "the data window's CR LF line ends");
     AddValue(app, "--days", request.days, "N", "interpretations: N days, 1 to 10000", CountProblem);
     AddValue(app, "--pages", request.pages, "N", "ephemeris: N pages, 1 to 10000", CountProblem);

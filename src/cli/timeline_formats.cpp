@@ -91,9 +91,13 @@ std::string IcsFolded(const std::string& line) {
     std::size_t room = kIcsLineOctets;
     while (line.size() - start > room) {
         std::size_t cut = start + room;
-        // Back to the first byte of a UTF-8 character.
+        // Back to the first byte of a UTF-8 character; a run of follow-on
+        // bytes with no lead byte (no UTF-8 at all) is cut where it stands.
         while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
             --cut;
+        }
+        if (cut == start) {
+            cut = start + room;
         }
         folded.append(line, start, cut - start).append("\r\n ");
         start = cut;

@@ -125,13 +125,13 @@ std::string WheelKindNames() {
 CommandRun DeclareWheelCommand(CLI::App& app) {
     auto request = std::make_shared<WheelRequest>();
     AddValue(app, "wheel", request->kind, "KIND", "", KindProblem)->required();
-    AddValue(app, "--out", request->out, "FILE.png|.svg|.pdf",
-             "the picture's file; the PDF is the full-page print", OutProblem)
+    AddPath(app, "--out", request->out, "FILE.png|.svg|.pdf",
+            "the picture's file; the PDF is the full-page print", OutProblem)
         ->required();
     AddValue(app, "--size", request->size, "PIXELS",
              "the picture's width, 64 to 8192 (default 1024)", SizeProblem);
     app.add_flag("--european", request->european, "the European chart style");
-    AddValue(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
+    AddPath(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
     DeclareBirthOptions(app, request->birth);
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) { return RunWheel(*request, session, platform, out, err); };

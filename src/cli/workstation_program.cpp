@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/trusted_path.hpp"
 #include "cli/command_help.hpp"
 #include "cli/workstation_start.hpp"
 
@@ -27,15 +28,20 @@ std::filesystem::path WorkstationProgramPath(const std::filesystem::path& thisPr
     return (folder / SOLVARIS_LIBEXEC_FROM_BIN / kWorkstationProgramName).lexically_normal();
 }
 
-std::string RunWorkstationProgram(char** argv) {
+WorkstationStartFailure RunWorkstationProgram(char** argv) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
-        return "this program's own path cannot be read (" + error.message() + ")";
+        return {"this program's own path cannot be read (" + error.message() + ")", false};
     }
     const std::filesystem::path program = WorkstationProgramPath(self);
+    // A program another user could have put there never runs as this user.
+    if (const Problem untrusted = UntrustedPathProblem(program, TrustedUsersOfProcess());
+        !untrusted.empty() && std::filesystem::exists(program, error)) {
+        return {program.string() + " is not started: " + untrusted, true};
+    }
     ::execv(program.c_str(), argv);
-    return program.string() + " cannot be started (" + std::strerror(errno) + ")";
+    return {program.string() + " cannot be started (" + std::strerror(errno) + ")", false};
 }
 
 }  // namespace solvaris

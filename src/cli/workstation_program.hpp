@@ -19,8 +19,13 @@ bool NeedsWorkstationProgram(const std::vector<std::string>& args);
 // the installed library programs.
 std::filesystem::path WorkstationProgramPath(const std::filesystem::path& thisProgram);
 
+struct WorkstationStartFailure {
+    std::string problem;
+    bool refused = false;  // a program that others could have planted, not run
+};
+
 // Replaces this process with the workstation program, given the same
 // arguments; returns only when that cannot be done, with the reason.
-std::string RunWorkstationProgram(char** argv);
+WorkstationStartFailure RunWorkstationProgram(char** argv);
 
 }  // namespace solvaris

@@ -6,17 +6,18 @@ namespace solvaris {
 
 std::optional<CitiesEditor> OpenCitiesEditor(const std::filesystem::path& file,
                                              Platform& platform) {
-    auto text = LoadEditorText(file);
-    if (!text) {
+    auto loaded = LoadEditorText(file);
+    if (!loaded) {
         platform.ShowMessage("Cannot open the cities file " + file.string() + ".", "Error!",
                              MessageIcon::Critical);
         return std::nullopt;
     }
-    return CitiesEditor{file, "Edit: " + file.string(), std::move(*text)};
+    return CitiesEditor{file, "Edit: " + file.string(), std::move(loaded->text),
+                        std::move(loaded->bytesRead)};
 }
 
-bool SaveCitiesEditor(const CitiesEditor& editor, Platform& platform) {
-    const std::string failure = SaveEditorText(editor.file, editor.txtContent);
+bool SaveCitiesEditor(CitiesEditor& editor, Platform& platform) {
+    const std::string failure = SaveEditorText(editor.file, editor.txtContent, editor.bytesRead);
     if (!failure.empty()) {
         platform.ShowMessage("The cities file was not saved: " + failure + ". " +
                                  editor.file.filename().string() + " is unchanged.",

@@ -12,8 +12,9 @@ namespace solvaris {
 
 struct CitiesEditor {
     std::filesystem::path file;
-    std::string caption;     // "Edit: " + the file's full path
-    std::string txtContent;  // every line followed by CR LF
+    std::string caption;                   // "Edit: " + the file's full path
+    std::string txtContent;                // every line followed by CR LF
+    std::optional<std::string> bytesRead;  // the file as last read or saved
 };
 
 // Opening the editor on a cities file: its text, or a message naming the
@@ -23,6 +24,6 @@ std::optional<CitiesEditor> OpenCitiesEditor(const std::filesystem::path& file, 
 // btnSave: the text written back, line ends made CR LF and the final line
 // break not doubled. A failed save says so and leaves the file as it was;
 // the caller keeps the text. True when saved.
-bool SaveCitiesEditor(const CitiesEditor& editor, Platform& platform);
+bool SaveCitiesEditor(CitiesEditor& editor, Platform& platform);
 
 }  // namespace solvaris

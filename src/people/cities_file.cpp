@@ -85,23 +85,32 @@ bool FillPlace(const CityRecord& r, EntryFields& place, Platform& platform) {
 }  // namespace
 
 std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platform& platform) {
-    std::vector<CityRecord> records;
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
+    const auto text = ReadText(file);
+    if (!text) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
-        return records;
+        return {};
     }
-    return CitiesListFromLines(*lines, platform);
+    return CitiesListFromText(*text, platform);
 }
 
-std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& lines,
-                                            Platform& platform) {
+std::vector<CityRecord> CitiesListFromText(std::string_view text, Platform& platform) {
     std::vector<CityRecord> records;
-    const std::vector<std::string> f = FieldStream(lines);
-    for (std::size_t i = 0; i + kRecordFields <= f.size(); i += kRecordFields) {
-        records.push_back({f[i], f[i + 1], f[i + 2], f[i + 3], f[i + 4]});
-    }
-    if (f.size() % kRecordFields != 0) {
+    std::vector<std::string> f;
+    bool blank = true;
+    ForEachStreamField(text, Quoting::QuotedFields, [&](std::string&& field) {
+        blank = blank && field.empty();
+        f.push_back(std::move(field));
+        if (f.size() == kRecordFields) {
+            // Five empty fields are no place; a run of commas must not grow
+            // a list of them.
+            if (!blank) {
+                records.push_back({f[0], f[1], f[2], f[3], f[4]});
+            }
+            f.clear();
+            blank = true;
+        }
+    });
+    if (!f.empty()) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
     }
     return records;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/options.hpp"
@@ -30,8 +31,7 @@ struct CityRecord {
 // file or an incomplete last record shows the cities-file error; the
 // records read so far are kept.
 std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platform& platform);
-std::vector<CityRecord> CitiesListFromLines(const std::vector<std::string>& lines,
-                                            Platform& platform);
+std::vector<CityRecord> CitiesListFromText(std::string_view text, Platform& platform);
 
 // The list's text of a record: City,Region.
 std::string CityListText(const CityRecord& record);

@@ -1,5 +1,7 @@
 #include "people/comma_fields.hpp"
 
+#include "base/text_lines.hpp"
+
 namespace solvaris {
 
 namespace {
@@ -24,32 +26,34 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::vector<std::string> CommaFields(std::string_view line, Quoting quoting) {
-    std::vector<std::string> fields;
+void ForEachCommaField(std::string_view line, Quoting quoting,
+                       const std::function<void(std::string&&)>& field) {
     bool quoted = false;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
         if (i == line.size() || (line[i] == ',' && !quoted)) {
-            fields.push_back(UnquotedField(line.substr(start, i - start), quoting));
+            field(UnquotedField(line.substr(start, i - start), quoting));
             start = i + 1;
         } else if (line[i] == '"' && quoting == Quoting::QuotedFields) {
             quoted = !quoted;
         }
     }
+}
+
+std::vector<std::string> CommaFields(std::string_view line, Quoting quoting) {
+    std::vector<std::string> fields;
+    ForEachCommaField(line, quoting,
+                      [&fields](std::string&& field) { fields.push_back(std::move(field)); });
     return fields;
 }
 
-std::vector<std::string> FieldStream(const std::vector<std::string>& lines, Quoting quoting) {
-    std::vector<std::string> fields;
-    for (const std::string& line : lines) {
-        if (Trimmed(line).empty()) {
-            continue;
+void ForEachStreamField(std::string_view text, Quoting quoting,
+                        const std::function<void(std::string&&)>& field) {
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+            ForEachCommaField(line, quoting, field);
         }
-        for (std::string& field : CommaFields(line, quoting)) {
-            fields.push_back(std::move(field));
-        }
-    }
-    return fields;
+    });
 }
 
 }  // namespace solvaris

@@ -4,6 +4,7 @@
 // has no quoting: a `"` there is a character of the name.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +13,19 @@ namespace solvaris {
 
 enum class Quoting { QuotedFields, None };
 
+// Calls `field` with each field of the line in turn, so that a line of a
+// million commas is walked without a million strings.
+void ForEachCommaField(std::string_view line, Quoting quoting,
+                       const std::function<void(std::string&&)>& field);
+
 std::vector<std::string> CommaFields(std::string_view line,
                                      Quoting quoting = Quoting::QuotedFields);
 
-// The fields of every line that is not blank, one after another: the
-// file read as a stream of fields, records being counted off from it.
-std::vector<std::string> FieldStream(const std::vector<std::string>& lines,
-                                     Quoting quoting = Quoting::QuotedFields);
+// The fields of every line of `text` that is not blank, one after another,
+// handed to `field`: the file read as a stream of fields, records being
+// counted off from it.
+void ForEachStreamField(std::string_view text, Quoting quoting,
+                        const std::function<void(std::string&&)>& field);
 
 std::string Trimmed(std::string_view text);
 

@@ -17,7 +17,11 @@ namespace solvaris {
 
 namespace {
 
-constexpr int kRecordFields = 7;
+constexpr std::size_t kRecordFields = 7;
+
+std::size_t CommaCount(std::string_view line) {
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
+}
 
 constexpr const char* kListError =
     "You have an error in the current names file. You need to check and see if you have "
@@ -103,23 +107,32 @@ bool Fill(const NameRecord& r, EntryFields& typed, DateOrder order, Platform& pl
 }  // namespace
 
 std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platform& platform) {
-    std::vector<NameRecord> records;
-    const auto lines = ReadTextLines(file);
-    if (!lines) {
+    const auto text = ReadText(file);
+    if (!text) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
-        return records;
+        return {};
     }
-    return NamesListFromLines(*lines, platform);
+    return NamesListFromText(*text, platform);
 }
 
-std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
-                                           Platform& platform) {
+std::vector<NameRecord> NamesListFromText(std::string_view text, Platform& platform) {
     std::vector<NameRecord> records;
-    const std::vector<std::string> fields = FieldStream(lines, Quoting::None);
-    for (std::size_t first = 0; first + kRecordFields <= fields.size(); first += kRecordFields) {
-        records.push_back(RecordOf(fields, first));
-    }
-    if (fields.size() % kRecordFields != 0) {
+    std::vector<std::string> record;
+    bool blank = true;
+    ForEachStreamField(text, Quoting::None, [&](std::string&& field) {
+        blank = blank && field.empty();
+        record.push_back(std::move(field));
+        if (record.size() == kRecordFields) {
+            // Seven empty fields are no person; a run of commas must not
+            // grow a list of them.
+            if (!blank) {
+                records.push_back(RecordOf(record, 0));
+            }
+            record.clear();
+            blank = true;
+        }
+    });
+    if (!record.empty()) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
     }
     return records;
@@ -131,22 +144,26 @@ const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::strin
     return it == records.end() ? nullptr : &*it;
 }
 
-std::optional<NameRecord> ParseNameLine(const std::string& line) {
-    const std::vector<std::string> fields = CommaFields(line, Quoting::None);
-    if (fields.size() != kRecordFields) {
+std::optional<NameRecord> ParseNameLine(std::string_view line) {
+    if (CommaCount(line) != kRecordFields - 1) {
         return std::nullopt;
     }
-    return RecordOf(fields, 0);
+    return RecordOf(CommaFields(line, Quoting::None), 0);
 }
 
 Problem NamesTextProblem(const std::string& text) {
-    const std::vector<std::string> lines = SplitLines(text);
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        if (CommaFields(lines[n], Quoting::None).size() > kRecordFields) {
-            return "line " + std::to_string(n + 1) +
-                   " holds more than seven fields. You cannot have a comma in the name. Please "
-                   "remove the comma and try again.";
+    std::size_t number = 0;
+    std::size_t tooLong = 0;
+    ForEachLine(text, [&](std::string_view line) {
+        ++number;
+        if (tooLong == 0 && CommaCount(line) >= kRecordFields) {
+            tooLong = number;
         }
+    });
+    if (tooLong != 0) {
+        return "line " + std::to_string(tooLong) +
+               " holds more than seven fields. You cannot have a comma in the name. Please "
+               "remove the comma and try again.";
     }
     return {};
 }

@@ -34,8 +34,7 @@ struct NameRecord {
 // An unreadable file or an incomplete last record shows the names-file
 // error; the records read so far are kept.
 std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platform& platform);
-std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines,
-                                           Platform& platform);
+std::vector<NameRecord> NamesListFromText(std::string_view text, Platform& platform);
 
 // The record a click on a list entry fills from: the first whose name
 // equals the entry's text, so that of two records of one name the first
@@ -43,7 +42,7 @@ std::vector<NameRecord> NamesListFromLines(const std::vector<std::string>& lines
 const NameRecord* RecordNamed(const std::vector<NameRecord>& records, std::string_view name);
 
 // One line as one record: exactly seven fields, else nothing.
-std::optional<NameRecord> ParseNameLine(const std::string& line);
+std::optional<NameRecord> ParseNameLine(std::string_view line);
 
 // Why the names editor's text would not read back as written, for its
 // message; empty when it would. A name cannot hold a comma, so a line of

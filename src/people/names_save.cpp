@@ -19,6 +19,22 @@ std::string ReplaceQuestion(const NameRecord& r) {
            "data to file, not replace the existing entry.";
 }
 
+// Every line of the file as it stands (hand-edited lines included), but
+// blank ones and, once each, the lines being replaced; each followed by
+// CR LF.
+std::string KeptLines(std::string_view text, std::vector<std::string> replaced) {
+    std::string kept;
+    ForEachLine(text, [&](std::string_view line) {
+        const auto same = std::find(replaced.begin(), replaced.end(), line);
+        if (same != replaced.end()) {
+            replaced.erase(same);
+        } else if (!line.empty()) {
+            kept.append(line).append("\r\n");
+        }
+    });
+    return kept;
+}
+
 }  // namespace
 
 bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, Platform& platform,
@@ -45,9 +61,9 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
     }
     const std::filesystem::path file = state.currentFile;
     std::error_code ec;
-    std::vector<std::string> lines;
+    std::string text;
     if (std::filesystem::exists(file, ec)) {
-        auto read = ReadTextLines(file);
+        auto read = ReadText(file);
         if (!read) {
             platform.ShowMessage("The names file " + file.string() +
                                      " cannot be read, so the person was not saved. The file "
@@ -55,27 +71,36 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
                                  "Error!", MessageIcon::Critical);
             return false;
         }
-        lines = std::move(*read);
+        text = std::move(*read);
     }
-    // Every line is copied as it stands, so that whatever the file holds
-    // (hand-edited lines included) survives the save.
-    std::vector<std::string> kept;
-    for (std::string& line : lines) {
+    // The records the user chose to replace, as the lines they are.
+    std::vector<std::string> replaced;
+    ForEachLine(text, [&](std::string_view line) {
         const auto existing = ParseNameLine(line);
         if (existing && EqualIgnoringCase(existing->name, natal.txtName) &&
             platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
                                  MessageIcon::Question,
                                  MessageButtons::YesNo) == MessageAnswer::Yes) {
-            continue;
+            replaced.emplace_back(line);
         }
-        if (!line.empty()) {
-            kept.push_back(std::move(line));
-        }
-    }
-    kept.push_back(*record);
+    });
     std::filesystem::path backup = file;
     backup.replace_extension(".OLD");
-    const std::string failure = ReplaceFileContent(file, JoinCrLf(kept), {backup, fault});
+    // The file as it is at the moment of writing, so that a person another
+    // workstation saved while the questions were open is kept.
+    const auto build = [&](const std::filesystem::path& target, std::string& content) {
+        std::string now;
+        if (std::filesystem::exists(target, ec)) {
+            auto read = ReadText(target);
+            if (!read) {
+                return file.filename().string() + " cannot be read again before writing";
+            }
+            now = std::move(*read);
+        }
+        content = KeptLines(now, replaced) + *record + "\r\n";
+        return std::string();
+    };
+    const std::string failure = ReplaceFileContentFrom(file, build, {backup, fault});
     if (!failure.empty()) {
         platform.ShowMessage("The person was not saved: " + failure + ". The names file " +
                                  file.filename().string() + " is unchanged.",

@@ -112,6 +112,64 @@ TEST(HeadlessProgram, LoadsNoQtAndHandsPicturesOver) {
     }
 }
 
+// A program tree directly under a folder others may write (a build in
+// /tmp/build puts ../libexec and ../share in /tmp): what another user
+// planted there is neither run nor copied; under a folder only its owner
+// writes, the same tree is used.
+TEST(HeadlessProgram, NeverRunsOrSeedsFromAFolderOthersMayWrite) {
+    const testing::TempFolder scratch;
+    const std::filesystem::path parent = scratch / "shared";
+    const std::filesystem::path program = parent / "bin" / "solvaris";
+    const std::filesystem::path planted = parent / "libexec" / "solvaris" / "solvaris-workstation";
+    const std::filesystem::path marker = scratch / "planted-program-ran";
+    std::filesystem::create_directories(program.parent_path());
+    std::filesystem::create_directories(planted.parent_path());
+    std::filesystem::create_directories(parent / "share" / "solvaris");
+    std::filesystem::copy_file(SOLVARIS_BINARY, program);
+    std::ofstream(planted) << "#!/bin/sh\ntouch " << ShellQuoted(marker.string()) << "\n";
+    std::filesystem::permissions(planted, std::filesystem::perms::owner_all);
+    std::ofstream(parent / "share" / "solvaris" / "OPTIONS.OPT") << "1\r\n";
+    std::ofstream(parent / "share" / "solvaris" / "NAMES.FIL")
+        << "Planted,1.1.1900,12.00,P,0,0.00,0.00\r\n";
+    const std::filesystem::path home = scratch / "home";
+    std::filesystem::create_directories(home);
+    const std::string run = std::string(kSanitizerSettings) + "QT_QPA_PLATFORM=offscreen " +
+                            ShellQuoted(program.string());
+    const std::vector<std::string> wheel = {
+        "wheel", "natal", "--person", "Sample Natal", "--out", (scratch / "natal.svg").string()};
+    const std::vector<std::string> names = {"names", "list", "--home", home.string()};
+    using std::filesystem::perms;
+    struct Case {
+        const char* what;
+        perms parentMode;
+        std::vector<std::string> args;
+        int status;
+        bool plantedUsed;
+    };
+    const Case cases[] = {
+        {"planted program, open parent", perms::all, wheel, 3, false},
+        {"planted seed, open parent", perms::all, names, 3, false},
+        {"the same tree, private parent", perms::owner_all, wheel, 0, true},
+        {"its data, private parent", perms::owner_all, names, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::permissions(parent, c.parentMode);
+        std::filesystem::remove(marker);
+        std::filesystem::remove(home / "NAMES.FIL");
+        const ProgramRun ran = RunShell(run, c.args);
+        EXPECT_EQ(ran.status, c.status) << ran.err;
+        const bool used =
+            std::filesystem::exists(marker) || std::filesystem::exists(home / "NAMES.FIL");
+        EXPECT_EQ(used, c.plantedUsed) << ran.err;
+        if (c.status == 3) {
+            EXPECT_NE(ran.err.find(parent.string() + " can be written by other users"),
+                      std::string::npos)
+                << ran.err;
+        }
+    }
+}
+
 const std::vector<std::string> kNatalReport = {"report", "natal",  "--date", "1950-12-05",
                                                "--time", "7:45pm", "--zone", "5",
                                                "--lon",  "74w00",  "--lat",  "40n43"};

@@ -96,7 +96,8 @@ private:
 // false when a property that must always hold was broken.
 inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatform& platform) {
     platform.ClearMessages();
-    const std::vector<std::string> lines = SplitLines(DecodeText(bytes));
+    const std::string text = DecodeText(bytes);
+    const std::vector<std::string> lines = SplitLines(text);
     OptionTable options;
     options.Set(212, 1);
     switch (reader) {
@@ -116,7 +117,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
             return SettingsText(back) == text;
         }
         case Reader::Names: {
-            const auto records = NamesListFromLines(lines, platform);
+            const auto records = NamesListFromText(text, platform);
             for (std::size_t i = 0; i < records.size() && i < 4; ++i) {
                 NatalEntryWindow natal;
                 DiurnalEntryWindow diurnal;
@@ -136,7 +137,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
             return true;
         }
         case Reader::Cities: {
-            const auto cities = CitiesListFromLines(lines, platform);
+            const auto cities = CitiesListFromText(text, platform);
             for (std::size_t i = 0; i < cities.size() && i < 4; ++i) {
                 NatalEntryWindow natal;
                 DiurnalEntryWindow diurnal;

@@ -64,7 +64,7 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
 
     platform.ClearMessages();
     const auto records =
-        NamesListFromLines({"A,05 Dec 1950,7.45,P,5", "074.00,40.43", "", "B,1,2"}, platform);
+        NamesListFromText("A,05 Dec 1950,7.45,P,5\n074.00,40.43\r\n\nB,1,2", platform);
     ASSERT_EQ(records.size(), 1u);  // the short line borrowed from the next
     EXPECT_EQ(records[0].latitude, "40.43");
     ASSERT_EQ(platform.Messages().size(), 1u);  // B is incomplete
@@ -77,10 +77,10 @@ TEST(NamesFile, BadRecordsKeepWhatWasFilled) {
 // record of its name, case and blanks counting.
 TEST(NamesFile, QuotesAreCharactersOfTheName) {
     ScriptedPlatform platform;
-    const auto records = NamesListFromLines(
-        {"Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43",
-         "\"Quoted\",01 Jan 1901,1.00,A,0,000.00,00.00", "Twin,02 Jan 1902,2.00,A,0,000.00,00.00",
-         "twin,03 Jan 1903,3.00,A,0,000.00,00.00", "Twin,04 Jan 1904,4.00,A,0,000.00,00.00"},
+    const auto records = NamesListFromText(
+        "Jack \"Jumbo Smith,05 Dec 1950,7.45,P,5,074.00,40.43\n"
+        "\"Quoted\",01 Jan 1901,1.00,A,0,000.00,00.00\nTwin,02 Jan 1902,2.00,A,0,000.00,00.00\n"
+        "twin,03 Jan 1903,3.00,A,0,000.00,00.00\nTwin,04 Jan 1904,4.00,A,0,000.00,00.00\n",
         platform);
     EXPECT_TRUE(platform.Messages().empty());
     ASSERT_EQ(records.size(), 5u);

@@ -23,12 +23,12 @@ std::string PlaceOf(const EntryFields& f) {
 // lines alike the first, the case and the state counting.
 TEST(CitiesFile, LongitudesLatitudesAndZones) {
     ScriptedPlatform platform;
-    const auto cities =
-        CitiesListFromLines({"San Francisco,CA,122W25,37N47,8", "Zurich,Switzerland,08E33,47N22,1",
-                             "Sydney,NSW,151E12,33S52,-10", "Kolkata,India,88E22,22N34,-5.5",
-                             "Madrid,Spain,03W41,40N24,-1", "Madrid,Spain,03W42,40N25,-1",
-                             "Madrid,Texas,99W00,30N00,6"},
-                            platform);
+    const auto cities = CitiesListFromText(
+        "San Francisco,CA,122W25,37N47,8\nZurich,Switzerland,08E33,47N22,1\n"
+        "Sydney,NSW,151E12,33S52,-10\nKolkata,India,88E22,22N34,-5.5\n"
+        "Madrid,Spain,03W41,40N24,-1\nMadrid,Spain,03W42,40N25,-1\n"
+        "Madrid,Texas,99W00,30N00,6",
+        platform);
     ASSERT_EQ(cities.size(), 7u);
     for (const auto& [line, place] :
          {std::pair{"San Francisco,CA", "122|25|W|37|47|N|8"},
@@ -54,8 +54,8 @@ TEST(CitiesFile, LongitudesLatitudesAndZones) {
 TEST(CitiesFile, ErrorsAndSecondPerson) {
     ScriptedPlatform platform;
     const OptionTable options;
-    const auto cities = CitiesListFromLines(
-        {"New York,NY,74W00,40N43,5", "Broken,XX,7W3,40N43,5", "Half,Rec"}, platform);
+    const auto cities =
+        CitiesListFromText("New York,NY,74W00,40N43,5\nBroken,XX,7W3,40N43,5\nHalf,Rec", platform);
     ASSERT_EQ(cities.size(), 2u);
     EXPECT_EQ(CityListText(cities[0]), "New York,NY");
     ASSERT_EQ(platform.Messages().size(), 1u);

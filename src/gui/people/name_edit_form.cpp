@@ -17,13 +17,16 @@
 
 namespace solvaris {
 
-NameEditForm::NameEditForm(Workstation& workstation, std::string file, const std::string& text,
+NameEditForm::NameEditForm(Workstation& workstation, std::string file, EditorFile loaded,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), workstation_(workstation), file_(std::move(file)) {
+    : QWidget(parent, Qt::Window),
+      workstation_(workstation),
+      file_(std::move(file)),
+      bytesRead_(std::move(loaded.bytesRead)) {
     setObjectName("NameEdit");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString("Edit: " + file_));
-    const TextFileBox box = AddTextFileBox(*this, text);
+    const TextFileBox box = AddTextFileBox(*this, loaded.text);
     txtContent_ = box.txtContent;
     auto* hint = new QLabel("Ctrl-C to copy.  Ctrl-X to cut.  Ctrl-V to paste.");
     hint->setObjectName("lblHint");
@@ -43,7 +46,7 @@ void NameEditForm::btnSave_Click() {
             "Warning!", MessageIcon::Critical);
         return;
     }
-    const std::string failure = SaveEditorText(file_, text);
+    const std::string failure = SaveEditorText(file_, text, bytesRead_);
     if (!failure.empty()) {
         workstation_.platform().ShowMessage("The names file was not saved: " + failure +
                                                 ". The file " + file_ +
@@ -60,9 +63,9 @@ void NameEditForm::closeEvent(QCloseEvent* event) {
 NameEditForm* OpenNameEdit(Workstation& workstation, QWidget* parent) {
     const std::string file = workstation.NamesFile();
     std::error_code ec;
-    std::string text;
+    EditorFile text;
     if (std::filesystem::exists(file, ec)) {
-        const auto loaded = LoadEditorText(file);
+        auto loaded = LoadEditorText(file);
         if (!loaded) {
             workstation.platform().ShowMessage("The names file " + file + " cannot be read (" +
                                                    FileReadProblem(file) +
@@ -70,9 +73,9 @@ NameEditForm* OpenNameEdit(Workstation& workstation, QWidget* parent) {
                                                "Error!", MessageIcon::Critical);
             return nullptr;
         }
-        text = *loaded;
+        text = std::move(*loaded);
     }
-    return new NameEditForm(workstation, file, text, parent);
+    return new NameEditForm(workstation, file, std::move(text), parent);
 }
 
 }  // namespace solvaris

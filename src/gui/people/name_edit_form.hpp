@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
+
+#include "base/editor_text.hpp"
 
 class QPlainTextEdit;
 
@@ -15,8 +18,9 @@ class Workstation;
 class NameEditForm : public QWidget {
     Q_OBJECT
 public:
-    // `text`: the file's lines, each followed by a line break.
-    NameEditForm(Workstation& workstation, std::string file, const std::string& text,
+    // `loaded`: the file's lines, each followed by a line break, and its
+    // bytes as read (none for a file not there yet).
+    NameEditForm(Workstation& workstation, std::string file, EditorFile loaded,
                  QWidget* parent = nullptr);
 
 Q_SIGNALS:
@@ -30,6 +34,7 @@ private:
 
     Workstation& workstation_;
     std::string file_;
+    std::optional<std::string> bytesRead_;
     QPlainTextEdit* txtContent_ = nullptr;
 };
 

@@ -19,9 +19,12 @@ OrbsEditForm::OrbsEditForm(Workstation& workstation, QWidget* parent)
     setObjectName("OrbsEdit");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString("Edit: " + file_));
-    const auto text = LoadEditorText(file_);
-    loaded_ = text.has_value();
-    const TextFileBox box = AddTextFileBox(*this, text.value_or(std::string()));
+    const auto loaded = LoadEditorText(file_);
+    loaded_ = loaded.has_value();
+    if (loaded) {
+        bytesRead_ = loaded->bytesRead;
+    }
+    const TextFileBox box = AddTextFileBox(*this, loaded ? loaded->text : std::string());
     txtContent_ = box.txtContent;
     QHBoxLayout* buttons = box.buttons;
     btnSave_ = AddButton(*buttons, "btnSave", "&Save");
@@ -41,7 +44,8 @@ OrbsEditForm::OrbsEditForm(Workstation& workstation, QWidget* parent)
 }
 
 void OrbsEditForm::btnSave_Click() {
-    const std::string failure = SaveEditorText(file_, txtContent_->toPlainText().toStdString());
+    const std::string failure =
+        SaveEditorText(file_, txtContent_->toPlainText().toStdString(), bytesRead_);
     if (!failure.empty()) {
         workstation_.platform().ShowMessage("The orb file was not saved: " + failure +
                                                 ". The file " + file_ +

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 
 class QPlainTextEdit;
@@ -30,6 +31,7 @@ private:
     Workstation& workstation_;
     std::string file_;  // the file shown, whatever the orb file in force becomes
     bool loaded_ = false;
+    std::optional<std::string> bytesRead_;  // the file as the editor read it
     QPlainTextEdit* txtContent_ = nullptr;
     QPushButton* btnSave_ = nullptr;
 };
