@@ -172,11 +172,18 @@ TEST(HostileCommandLines, StderrSpeaksCommandLineWords) {
 }
 
 TEST(ExitStatus, OutputThatCannotBeWrittenIsNoSuccess) {
-    const testing::ProgramRun run =
-        testing::RunShell("{ QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) +
-                              " positions --from 2026-01-01 --days 400 >/dev/full; echo $? >&2; }",
-                          {});
-    EXPECT_NE(run.err.find("the output cannot be written\n3\n"), std::string::npos) << run.err;
+    // A full disk, then a closed output, for a command, help and the version.
+    for (const char* args : {"positions --from 2026-01-01 --days 400", "help", "help chart",
+                             "--version", "chart --help"}) {
+        for (const char* output : {">/dev/full", ">&-"}) {
+            const testing::ProgramRun run = testing::RunShell(
+                "{ QT_QPA_PLATFORM=offscreen " + testing::ShellQuoted(SOLVARIS_BINARY) + " " +
+                    args + " " + output + "; echo $? >&2; }",
+                {});
+            EXPECT_NE(run.err.find("the output cannot be written\n3\n"), std::string::npos)
+                << args << output << run.err;
+        }
+    }
 }
 
 TEST(CommandHelp, EveryCommandHasHelpAndAWorkedExampleThatRuns) {

@@ -1,7 +1,12 @@
 #include "people/names_file.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <fstream>
+
+#include "base/editor_text.hpp"
 #include "people/names_save.hpp"
 #include "people/record_date.hpp"
 #include "support/sample_people.hpp"
@@ -136,6 +141,83 @@ TEST(NamesSave, ReplaceQuestionCommaAndBackup) {
     platform.QueueAnswer(MessageAnswer::Yes);  // and the one saved before
     ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
     EXPECT_EQ(folder.Read("NAMES.FIL"), kOther + kSample + "\r\n");
+}
+
+// A second workstation saves a person while the first one's "already
+// exists" question is open: both persons stay, and the one answered Yes
+// for goes. The names editor, which cannot merge, refuses to overwrite.
+class OtherWorkstationMeanwhile : public ScriptedPlatform {
+public:
+    explicit OtherWorkstationMeanwhile(std::filesystem::path file) : file_(std::move(file)) {}
+    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                              MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override {
+        if (buttons == MessageButtons::YesNo) {
+            std::ofstream(file_, std::ios::app) << "Newcomer,03 Mar 1903,3.00,A,0,000.00,00.00\r\n";
+        }
+        return ScriptedPlatform::ShowMessage(text, title, icon, buttons, defaultButton);
+    }
+
+private:
+    std::filesystem::path file_;
+};
+
+TEST(NamesSave, KeepsWhatAnotherWorkstationSavedMeanwhile) {
+    const std::string newcomer = "Newcomer,03 Mar 1903,3.00,A,0,000.00,00.00\r\n";
+    const std::string sample = std::string(kSample) + "\r\n";
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        TempFolder folder;
+        const std::string old = "Sample Natal,01 Jan 1901,1.00,A,0,000.00,00.00\r\n" + kOther;
+        folder.Write("NAMES.FIL", old);
+        NamesWindowState state{(folder / "NAMES.FIL").string()};
+        OtherWorkstationMeanwhile platform(folder / "NAMES.FIL");
+        platform.QueueAnswer(answer);
+        ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
+        EXPECT_EQ(folder.Read("NAMES.FIL"),
+                  (answer == MessageAnswer::Yes ? kOther : old) + newcomer + sample);
+    }
+
+    TempFolder folder;
+    folder.Write("NAMES.FIL", kOther);
+    auto loaded = LoadEditorText(folder / "NAMES.FIL");
+    ASSERT_TRUE(loaded);
+    folder.Write("NAMES.FIL", kOther + newcomer);
+    EXPECT_EQ(SaveEditorText(folder / "NAMES.FIL", loaded->text, loaded->bytesRead),
+              "NAMES.FIL changed since it was read (another program saved it meanwhile)");
+    EXPECT_EQ(folder.Read("NAMES.FIL"), kOther + newcomer);
+    // Read again, it saves; and saves again from what it wrote.
+    loaded = LoadEditorText(folder / "NAMES.FIL");
+    EXPECT_EQ(SaveEditorText(folder / "NAMES.FIL", sample, loaded->bytesRead), "");
+    EXPECT_EQ(SaveEditorText(folder / "NAMES.FIL", sample + kOther, loaded->bytesRead), "");
+    EXPECT_EQ(folder.Read("NAMES.FIL"), sample + kOther);
+}
+
+// In a shared sticky folder another user's link as NAMES.OLD leads nowhere:
+// the private file it points at keeps its bytes and its mode.
+TEST(NamesSave, BackupNeverWritesThroughAnotherUsersLink) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs the superuser";
+    TempFolder victim;
+    const auto secret = victim.Write("secret", "private\n");
+    ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+    TempFolder shared;
+    ASSERT_EQ(::chmod(shared.path().c_str(), 01777), 0);
+    shared.Write("NAMES.FIL", kOther);
+    std::filesystem::create_symlink(secret, shared / "NAMES.OLD");
+    ASSERT_EQ(::lchown((shared / "NAMES.OLD").c_str(), 4321, 4321), 0);
+    NamesWindowState state{(shared / "NAMES.FIL").string()};
+    ScriptedPlatform platform;
+    EXPECT_FALSE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
+    EXPECT_EQ(victim.Read("secret"), "private\n");
+    EXPECT_EQ(std::filesystem::status(secret).permissions(), std::filesystem::perms(0600));
+    EXPECT_EQ(shared.Read("NAMES.FIL"), kOther);
+    EXPECT_NE(platform.Messages().back().text.find("NAMES.OLD"), std::string::npos);
+
+    // The saver's own backup is replaced, not written into: a second link
+    // to the old file.
+    std::filesystem::remove(shared / "NAMES.OLD");
+    shared.Write("NAMES.OLD", "older\n");
+    ASSERT_TRUE(SaveCurrentPerson(SampleNatalWindow(), state, platform));
+    EXPECT_EQ(shared.Read("NAMES.OLD"), kOther);
 }
 
 // The selection after a lock of the list is the names window's; every
