@@ -276,7 +276,7 @@ void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& o) {
     }
 }
 
-std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options) {
+ZoneNamesProblem ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options) {
     const std::optional<Fold> fold =
         texts.fold.empty()
             ? std::nullopt
@@ -288,29 +288,32 @@ std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options)
             continue;
         }
         const std::string option = diurnal ? "--diurnal-tz " : "--tz ";
-        const std::optional<LocalClock> local =
-            TypedLocalClock(diurnal ? options.diurnal.fields : options.natal.fields);
+        EntryFields& fields = diurnal ? options.diurnal.fields : options.natal.fields;
+        const std::optional<LocalClock> local = TypedLocalClock(fields);
         if (!local) {
-            return option + name + " needs the date and time it is read for";
+            return {option + name + " needs the date and time it is read for"};
         }
-        const EntryZone zone = ZoneForClock(name, *local, fold.value_or(Fold::Earlier));
+        const EntryZone zone =
+            ZoneForClock(name, *local, fold.value_or(Fold::Earlier), TypedLongitude(fields));
         if (!zone.problem.empty()) {
-            return option + name + ": " + zone.problem;
+            return {option + name + ": " + zone.problem, zone.databaseDamaged};
         }
         if (zone.kind == LocalTimeKind::Repeated && !fold) {
-            return option + name +
-                   ": the clock time happened twice, when the clocks went back; "
-                   "say which with --fold earlier or --fold later";
+            return {option + name +
+                    ": the clock time happened twice, when the clocks went back; "
+                    "say which with --fold earlier or --fold later"};
         }
         foldRead = foldRead || zone.kind == LocalTimeKind::Repeated;
-        (diurnal ? options.diurnal.fields : options.natal.fields).zone = zone.fieldText;
+        fields.zone = zone.fieldText;
+        fields.zoneFromDatabase = zone.fieldText;
         (diurnal ? options.diurnalZone : options.natalZone) =
             ZoneFound{name, zone.rule, zone.ruleLine,
                       zone.kind == LocalTimeKind::Repeated ? fold : std::nullopt};
     }
     if (fold && !foldRead) {
-        return "--fold is read only for a clock time that happened twice in the zone of --tz or "
-               "--diurnal-tz";
+        return {
+            "--fold is read only for a clock time that happened twice in the zone of --tz or "
+            "--diurnal-tz"};
     }
     return {};
 }

@@ -63,9 +63,15 @@ std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& r
 // person picked (the values were checked when parsed).
 void TypeBirthOptions(const BirthOptionTexts& texts, BirthOptions& options);
 
+struct ZoneNamesProblem {
+    std::string text;              // empty when the zones were filled
+    bool databaseDamaged = false;  // a zone file there that is no zone file
+};
+
 // --tz and --diurnal-tz: the zone field filled with the offset that held at
-// the window's date and clock time. Empty, or why it cannot be (an unknown
-// zone, a skipped time, a repeated time without --fold).
-std::string ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options);
+// the window's date, clock time and longitude. Why it cannot be when it
+// cannot (an unknown zone, a damaged zone file, a skipped time, a repeated
+// time without --fold).
+ZoneNamesProblem ApplyZoneNames(const BirthOptionTexts& texts, BirthOptions& options);
 
 }  // namespace solvaris

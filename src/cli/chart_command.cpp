@@ -88,6 +88,8 @@ std::string ZoneFoundJson(const std::optional<ZoneFound>& zone) {
            ",\"abbreviation\":" + Quoted(zone->rule.abbreviation) +
            ",\"hours_west\":" + Number(zone->rule.secondsWest / 3600.0) +
            ",\"daylight_saving\":" + (zone->rule.daylightSaving ? "true" : "false") +
+           ",\"mean_time_at\":" +
+           (zone->rule.meanTimeAt.empty() ? "null" : Quoted(zone->rule.meanTimeAt)) +
            ",\"fold\":" + fold + "}";
 }
 

@@ -23,9 +23,9 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
         return status;
     }
     TypeBirthOptions(texts, options);
-    if (const std::string problem = ApplyZoneNames(texts, options); !problem.empty()) {
-        err << "solvaris " << command << ": " << problem << '\n';
-        return kExitBadCommandLine;
+    if (const ZoneNamesProblem problem = ApplyZoneNames(texts, options); !problem.text.empty()) {
+        err << "solvaris " << command << ": " << problem.text << '\n';
+        return problem.databaseDamaged ? kExitFileProblem : kExitBadCommandLine;
     }
     return kExitDone;
 }

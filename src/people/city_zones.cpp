@@ -60,9 +60,10 @@ std::string ZoneRuleText(const std::string& zoneName, const ZoneRule& rule) {
         std::snprintf(offset, sizeof offset, "%d hours", seconds / 3600);
     }
     const char* side = rule.secondsWest < 0 ? " east" : " west";
-    const std::string kind = rule.abbreviation == "LMT" ? "local mean time"
-                             : rule.daylightSaving      ? "daylight saving"
-                                                        : "standard time";
+    const std::string kind = !rule.meanTimeAt.empty()     ? "local mean time at " + rule.meanTimeAt
+                             : rule.abbreviation == "LMT" ? "local mean time"
+                             : rule.daylightSaving        ? "daylight saving"
+                                                          : "standard time";
     return rule.abbreviation + ", " + kind + ", " + offset + (seconds == 0 ? "" : side) + " (" +
            zoneName + ")";
 }

@@ -32,8 +32,8 @@ std::optional<std::string> ZoneNameOfCity(const CityZones& zones, const std::str
 std::string ZoneFieldText(int secondsWest);
 
 // The rule in words for the line beside the zone field: "EDT, daylight
-// saving, 4 hours west (America/New_York)"; a repeated time names the one
-// taken.
+// saving, 4 hours west (America/New_York)", "LMT, local mean time at 78W52,
+// 5h15m28s west (America/New_York)"; a repeated time names the one taken.
 std::string ZoneRuleText(const std::string& zoneName, const ZoneRule& rule);
 
 }  // namespace solvaris

@@ -24,6 +24,9 @@ struct EntryFields {
     std::string latDeg;
     std::string latMin;
     bool south = false;
+    // The zone text last filled from the tz database: while the field holds
+    // it, it may be any offset the database gives (Kiritimati's -14).
+    std::string zoneFromDatabase = {};
 };
 
 // InputD, "Natal Input Data": the person's name and birth.

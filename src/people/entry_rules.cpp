@@ -52,6 +52,13 @@ void WritePresentClock(EntryFields& f, const Platform& platform, const OptionTab
     f.minute = std::to_string(now.minute);
 }
 
+// A zone filled from the tz database may be any offset it gives
+// (Kiritimati's 14 hours east on a west longitude); a typed one is held to
+// the entry's range.
+bool ZoneFromDatabase(const EntryFields& f) {
+    return !f.zone.empty() && f.zone == f.zoneFromDatabase;
+}
+
 // The presence checks: each failing condition shows its own box.
 int CountMissing(const EntryFields& f) {
     const double month = FieldValue(f.month), day = FieldValue(f.day), year = FieldValue(f.year);
@@ -61,7 +68,7 @@ int CountMissing(const EntryFields& f) {
         f.hour.empty() || f.minute.empty() || f.zone.empty(),
         f.longDeg.empty() || f.longMin.empty(),
         f.latDeg.empty() || f.latMin.empty(),
-        FieldValue(f.zone) < -2 && !f.east,
+        FieldValue(f.zone) < -2 && !f.east && !ZoneFromDatabase(f),
     };
     return static_cast<int>(std::count(std::begin(failures), std::end(failures), true));
 }
@@ -89,7 +96,7 @@ int CountOutOfRange(const EntryFields& f, bool natal) {
         year > kLastEntryYear || (natal && year < kFirstNatalYear),
         FieldValue(f.hour) > 12,
         FieldValue(f.minute) > 59,
-        (zone > 12 || zone < -13),
+        (zone > 12 || zone < -13) && !ZoneFromDatabase(f),
         (longDeg > 180 || (longDeg == 180 && longMin > 0)),
         longMin > 59,
         latDeg > 90 || (latDeg == 90 && latMin > 0),

@@ -45,11 +45,24 @@ std::optional<LocalClock> TypedLocalClock(const EntryFields& f) {
     return ClockOf(f.month, f.day, f.year, f.hour, f.minute, f.pm);
 }
 
-EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold) {
-    const ZoneLookup found = ZoneAtLocalTime(zoneName, local);
+std::optional<ArcMinutesWest> TypedLongitude(const EntryFields& f) {
+    constexpr int kMinutesPerDegree = 60;
+    const auto degrees = WholeNumber(f.longDeg), minutes = WholeNumber(f.longMin);
+    if (!degrees || !minutes || *degrees < 0 || *minutes < 0 || *minutes >= kMinutesPerDegree ||
+        *degrees * kMinutesPerDegree + *minutes > 180 * kMinutesPerDegree) {
+        return std::nullopt;
+    }
+    const int west = *degrees * kMinutesPerDegree + *minutes;
+    return f.east ? -west : west;
+}
+
+EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold,
+                       std::optional<ArcMinutesWest> longitude) {
+    const ZoneLookup found = ZoneAtLocalTime(zoneName, local, longitude);
     EntryZone entry;
     if (!found.zone) {
         entry.problem = zoneName + ": " + found.problem;
+        entry.databaseDamaged = found.databaseDamaged;
         return entry;
     }
     entry.kind = found.zone->kind;
@@ -84,7 +97,7 @@ std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
     if (!local) {
         return std::nullopt;
     }
-    const ZoneLookup both = ZoneAtLocalTime(zoneName, *local);
+    const ZoneLookup both = ZoneAtLocalTime(zoneName, *local, TypedLongitude(fields));
     if (!both.zone || both.zone->kind != LocalTimeKind::Repeated) {
         return std::nullopt;
     }
@@ -103,7 +116,7 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields
                              "Warning!", MessageIcon::Information);
         return std::nullopt;
     }
-    const EntryZone zone = ZoneForClock(zoneName, *local, fold);
+    const EntryZone zone = ZoneForClock(zoneName, *local, fold, TypedLongitude(place));
     if (!zone.problem.empty()) {
         platform.ShowMessage("The zone cannot be filled: " + zone.problem + ".", "Warning!",
                              MessageIcon::Information);
@@ -111,6 +124,7 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields
     }
     // East and West stay the longitude's: Madrid lies west on an east zone.
     place.zone = zone.fieldText;
+    place.zoneFromDatabase = zone.fieldText;
     return zone.ruleLine;
 }
 

@@ -22,16 +22,23 @@ struct EntryZone {
     std::string ruleLine;   // the rule in words, for the line beside the field
     ZoneRule rule;          // the rule taken
     LocalTimeKind kind = LocalTimeKind::Once;
-    Problem problem;  // why the field cannot be filled
+    Problem problem;               // why the field cannot be filled
+    bool databaseDamaged = false;  // the zone's file is there but no zone file
 };
 
 // The local clock time typed in a window: hour 1-12 with A.M./P.M. (12
 // A.M. is midnight); nothing when a field is not a number.
 std::optional<LocalClock> TypedLocalClock(const EntryFields& fields);
 
-// The zone of `zoneName` at `local`. A skipped time is a problem (it never
-// happened on that clock); a repeated one takes `fold` and says so.
-EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold);
+// The longitude typed in a window; nothing when a field is not a number or
+// out of range.
+std::optional<ArcMinutesWest> TypedLongitude(const EntryFields& fields);
+
+// The zone of `zoneName` at `local`, local mean time that of `longitude`
+// when given. A skipped time is a problem (it never happened on that
+// clock); a repeated one takes `fold` and says so.
+EntryZone ZoneForClock(const std::string& zoneName, const LocalClock& local, Fold fold,
+                       std::optional<ArcMinutesWest> longitude = std::nullopt);
 
 // The question a window asks before filling a zone whose offset is two at
 // its typed clock time (when the clocks went back): Yes for the earlier,
@@ -40,10 +47,10 @@ std::optional<std::string> RepeatedHourQuestion(const std::string& zoneName,
                                                 const EntryFields& fields);
 
 // A zone name picked for a window: its zone field filled for the window's
-// typed date and time, a repeated one by `fold` (East and West stay the
-// longitude's). A skipped time, a date not yet typed or an unknown zone is
-// said in a message box and nothing changes. The rule in words when
-// filled, else nothing.
+// typed date, time and longitude, a repeated one by `fold` (East and West
+// stay the longitude's); the field then takes any offset of the database. A skipped time, a date
+// not yet typed or an unknown zone is said in a message box and nothing changes. The rule in words
+// when filled, else nothing.
 std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields& place, Fold fold,
                                         Platform& platform);
 

@@ -1,8 +1,11 @@
 // The time zone that held at a place's local date and clock time, from the
 // operating system's tz database: daylight saving, double summer and war
-// time, and the local mean time a place kept before standard time.
+// time in every year (past its files' last listed change by the rule they
+// end with), and the local mean time a place kept before standard time,
+// that of the place's own longitude when it is given.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +28,10 @@ struct LocalClock {
 struct ZoneRule {
     int secondsWest = 0;       // standard time plus daylight saving, west of Greenwich
     std::string abbreviation;  // "EST", "BDST"; "LMT" before standard time
+    // The clock ahead of the zone's winter time (Dublin's IST, not its
+    // GMT, whatever the database flags).
     bool daylightSaving = false;
+    std::string meanTimeAt;  // "78W52": local mean time of that longitude, not the zone's city
 };
 
 // A local clock time happens once, never (skipped when the clocks went
@@ -40,14 +46,32 @@ struct ZoneAtTime {
 
 struct ZoneLookup {
     std::optional<ZoneAtTime> zone;
-    Problem problem;  // why there is none: an unknown zone name, a date out of range
+    Problem problem;               // why there is none: an unknown zone name, a date out of range
+    bool databaseDamaged = false;  // the zone's file is there but no zone file
 };
 
-// The zone of a tz database name ("America/New_York") at a local clock time.
-ZoneLookup ZoneAtLocalTime(std::string_view zoneName, const LocalClock& local);
+// A longitude in minutes of arc, west positive (78W52 is 4732).
+using ArcMinutesWest = int;
 
-// The database's zone names (aliases included) that contain `text`,
-// ignoring case, sorted; every name when `text` is empty.
+// The zone of a tz database name ("America/New_York") at a local clock time.
+// With a longitude, local mean time (the rule "LMT") is that longitude's,
+// to the second, on the zone's side of the date line.
+ZoneLookup ZoneAtLocalTime(std::string_view zoneName, const LocalClock& local,
+                           std::optional<ArcMinutesWest> longitude = std::nullopt);
+
+struct ZoneRuleLookup {
+    std::optional<ZoneRule> rule;
+    Problem problem;
+    bool databaseDamaged = false;
+};
+
+// The rule in force at a universal instant (seconds since 1970-01-01 UT),
+// local mean time as ZoneAtLocalTime() takes it.
+ZoneRuleLookup ZoneRuleAtInstant(std::string_view zoneName, std::chrono::sys_seconds universal,
+                                 std::optional<ArcMinutesWest> longitude = std::nullopt);
+
+// The database's zone names of places (aliases included) that contain
+// `text`, ignoring case, sorted; every name when `text` is empty.
 std::vector<std::string> ZoneNamesContaining(std::string_view text);
 
 }  // namespace solvaris
