@@ -249,34 +249,6 @@ bool LinkAsWorkFile(const std::filesystem::path& path, const std::filesystem::pa
     return false;
 }
 
-// The bytes of `path` written to `fd`.
-bool CopyInto(const std::filesystem::path& path, int fd) {
-    const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (in < 0) {
-        return false;
-    }
-    char buffer[65536];
-    bool done = true;
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            done = n == 0;
-            break;
-        }
-        if (!WriteAll(fd, std::string_view(buffer, static_cast<std::size_t>(n)))) {
-            done = false;
-            break;
-        }
-    }
-    const int error = errno;
-    ::close(in);
-    errno = error;
-    return done;
-}
-
 // The old file under the backup name, made as any replacement is: a
 // second link to it (else a copy) under a work name of its own, renamed
 // over the backup. The backup name is never opened, so a link planted
@@ -300,8 +272,10 @@ std::string MakeBackup(const std::filesystem::path& path, const std::filesystem:
         if (fd < 0) {
             return failed(Reason(errno));
         }
-        std::string failure;
-        if (!CopyInto(path, fd) || !KeepModeAndOwner(fd, keep) || ::fsync(fd) != 0) {
+        std::string bytes;
+        std::string failure = ReadFileBytes(path, bytes);
+        if (failure.empty() &&
+            (!WriteAll(fd, bytes) || !KeepModeAndOwner(fd, keep) || ::fsync(fd) != 0)) {
             failure = Reason(errno);
         }
         if (::close(fd) != 0 && failure.empty()) {

@@ -95,22 +95,11 @@ std::vector<CityRecord> ReadCitiesList(const std::filesystem::path& file, Platfo
 
 std::vector<CityRecord> CitiesListFromText(std::string_view text, Platform& platform) {
     std::vector<CityRecord> records;
-    std::vector<std::string> f;
-    bool blank = true;
-    ForEachStreamField(text, Quoting::QuotedFields, [&](std::string&& field) {
-        blank = blank && field.empty();
-        f.push_back(std::move(field));
-        if (f.size() == kRecordFields) {
-            // Five empty fields are no place; a run of commas must not grow
-            // a list of them.
-            if (!blank) {
-                records.push_back({f[0], f[1], f[2], f[3], f[4]});
-            }
-            f.clear();
-            blank = true;
-        }
-    });
-    if (!f.empty()) {
+    const bool whole = ForEachStreamRecord(text, Quoting::QuotedFields, kRecordFields,
+                                           [&records](std::vector<std::string>& f) {
+                                               records.push_back({f[0], f[1], f[2], f[3], f[4]});
+                                           });
+    if (!whole) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
     }
     return records;

@@ -56,4 +56,22 @@ void ForEachStreamField(std::string_view text, Quoting quoting,
     });
 }
 
+bool ForEachStreamRecord(std::string_view text, Quoting quoting, std::size_t fieldCount,
+                         const std::function<void(std::vector<std::string>&)>& record) {
+    std::vector<std::string> fields;
+    bool blank = true;
+    ForEachStreamField(text, quoting, [&](std::string&& field) {
+        blank = blank && field.empty();
+        fields.push_back(std::move(field));
+        if (fields.size() == fieldCount) {
+            if (!blank) {
+                record(fields);
+            }
+            fields.clear();
+            blank = true;
+        }
+    });
+    return fields.empty();
+}
+
 }  // namespace solvaris

@@ -27,6 +27,12 @@ std::vector<std::string> CommaFields(std::string_view line,
 void ForEachStreamField(std::string_view text, Quoting quoting,
                         const std::function<void(std::string&&)>& field);
 
+// The stream of fields counted off `fieldCount` at a time; `record` gets
+// each record that is not wholly blank (a run of commas must not grow a
+// list of empty ones). False when the last record is incomplete.
+bool ForEachStreamRecord(std::string_view text, Quoting quoting, std::size_t fieldCount,
+                         const std::function<void(std::vector<std::string>&)>& record);
+
 std::string Trimmed(std::string_view text);
 
 }  // namespace solvaris

@@ -117,22 +117,10 @@ std::vector<NameRecord> ReadNamesList(const std::filesystem::path& file, Platfor
 
 std::vector<NameRecord> NamesListFromText(std::string_view text, Platform& platform) {
     std::vector<NameRecord> records;
-    std::vector<std::string> record;
-    bool blank = true;
-    ForEachStreamField(text, Quoting::None, [&](std::string&& field) {
-        blank = blank && field.empty();
-        record.push_back(std::move(field));
-        if (record.size() == kRecordFields) {
-            // Seven empty fields are no person; a run of commas must not
-            // grow a list of them.
-            if (!blank) {
-                records.push_back(RecordOf(record, 0));
-            }
-            record.clear();
-            blank = true;
-        }
-    });
-    if (!record.empty()) {
+    const bool whole = ForEachStreamRecord(
+        text, Quoting::None, kRecordFields,
+        [&records](std::vector<std::string>& fields) { records.push_back(RecordOf(fields, 0)); });
+    if (!whole) {
         platform.ShowMessage(kListError, "Error!", MessageIcon::Critical);
     }
     return records;

@@ -35,6 +35,13 @@ std::string KeptLines(std::string_view text, std::vector<std::string> replaced) 
     return kept;
 }
 
+// The names file's text; empty when there is no file yet, nothing when it
+// cannot be read.
+std::optional<std::string> NamesText(const std::filesystem::path& file) {
+    std::error_code ec;
+    return std::filesystem::exists(file, ec) ? ReadText(file) : std::string();
+}
+
 }  // namespace
 
 bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, Platform& platform,
@@ -60,22 +67,17 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
         }
     }
     const std::filesystem::path file = state.currentFile;
-    std::error_code ec;
-    std::string text;
-    if (std::filesystem::exists(file, ec)) {
-        auto read = ReadText(file);
-        if (!read) {
-            platform.ShowMessage("The names file " + file.string() +
-                                     " cannot be read, so the person was not saved. The file "
-                                     "is unchanged.",
-                                 "Error!", MessageIcon::Critical);
-            return false;
-        }
-        text = std::move(*read);
+    const std::optional<std::string> text = NamesText(file);
+    if (!text) {
+        platform.ShowMessage("The names file " + file.string() +
+                                 " cannot be read, so the person was not saved. The file "
+                                 "is unchanged.",
+                             "Error!", MessageIcon::Critical);
+        return false;
     }
     // The records the user chose to replace, as the lines they are.
     std::vector<std::string> replaced;
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachLine(*text, [&](std::string_view line) {
         const auto existing = ParseNameLine(line);
         if (existing && EqualIgnoringCase(existing->name, natal.txtName) &&
             platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
@@ -89,15 +91,11 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
     // The file as it is at the moment of writing, so that a person another
     // workstation saved while the questions were open is kept.
     const auto build = [&](const std::filesystem::path& target, std::string& content) {
-        std::string now;
-        if (std::filesystem::exists(target, ec)) {
-            auto read = ReadText(target);
-            if (!read) {
-                return file.filename().string() + " cannot be read again before writing";
-            }
-            now = std::move(*read);
+        const std::optional<std::string> now = NamesText(target);
+        if (!now) {
+            return file.filename().string() + " cannot be read again before writing";
         }
-        content = KeptLines(now, replaced) + *record + "\r\n";
+        content = KeptLines(*now, replaced) + *record + "\r\n";
         return std::string();
     };
     const std::string failure = ReplaceFileContentFrom(file, build, {backup, fault});
