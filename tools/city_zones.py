@@ -7,7 +7,11 @@ Every zone chosen keeps today's standard time of the city's field 5. In
 order: a city of OVERRIDES; a zone named after the city (Hong Kong,
 Detroit, Cordoba); the zone of its US state or Canadian province (by field
 5 where a state has two); else the zone of its country nearest to the city
-by great-circle distance from the zone's principal city in zone.tab. The
+by great-circle distance from the zone's principal city, among the zones
+of zone.tab and those of zone1970.tab whose region note names the country
+(north Vietnam keeps Bangkok's clocks). Every city is then checked against
+the zone1970.tab zone of its country nearest to it: the two must keep the
+same clocks since 1970. The
 nearest zone is not always the city's (Alice Springs keeps Darwin's rules,
 not Broken Hill's); OVERRIDES holds those, found by reading every city of a
 country with more than one zone.
@@ -126,17 +130,50 @@ def degrees(text, width):
     return sign * (whole + minutes / 60 + seconds / 3600)
 
 
-def zones_by_country():
-    zones = {}
-    for line in open(f"{ZONEINFO}/zone.tab", encoding="utf-8"):
+def table_lines(table):
+    """(country codes, latitude, longitude, zone, region note) of a zone table."""
+    for line in open(f"{ZONEINFO}/{table}", encoding="utf-8"):
         if line.startswith("#"):
             continue
-        code, place, name = line.split("\t")[:3]
+        fields = line.rstrip("\n").split("\t")
+        codes, place, name = fields[:3]
         split = max(place.rfind("+"), place.rfind("-"))
-        latitude = degrees(place[:split], 2)
-        longitude = degrees(place[split:], 3)
-        zones.setdefault(code, []).append((name.strip(), latitude, longitude))
+        yield (codes.split(","), degrees(place[:split], 2), degrees(place[split:], 3), name,
+               fields[3] if len(fields) > 3 else "")
+
+
+def zones_by_country(names):
+    """The zones of each country in zone.tab, and those of zone1970.tab whose
+    region note names the country ("north Vietnam" is Asia/Bangkok's)."""
+    zones = {}
+    for codes, latitude, longitude, name, _ in table_lines("zone.tab"):
+        zones.setdefault(codes[0], []).append((name, latitude, longitude))
+    for codes, latitude, longitude, name, note in table_lines("zone1970.tab"):
+        for code in codes:
+            entry = (name, latitude, longitude)
+            if names.get(code, "\0") in note and entry not in zones.setdefault(code, []):
+                zones[code].append(entry)
     return zones
+
+
+def zones_1970(code, hours_west):
+    """The zones zone1970.tab gives a country for the standard time."""
+    return [(name, latitude, longitude)
+            for codes, latitude, longitude, name, _ in table_lines("zone1970.tab")
+            if code in codes and standard_hours_west(name) == hours_west]
+
+
+def same_clocks_since_1970(first, second):
+    """Both zones' offsets agree at noon UT of the 1st and 15th of every
+    month 1970-2037 (the years zone1970.tab vouches for)."""
+    a, b = zoneinfo.ZoneInfo(first), zoneinfo.ZoneInfo(second)
+    for year in range(1970, 2038):
+        for month in range(1, 13):
+            for day in (1, 15):
+                moment = datetime.datetime(year, month, day, 12, tzinfo=datetime.timezone.utc)
+                if moment.astimezone(a).utcoffset() != moment.astimezone(b).utcoffset():
+                    return False
+    return True
 
 
 def standard_hours_west(name):
@@ -164,10 +201,50 @@ def distance(lat1, lon1, lat2, lon2):
                                   math.cos(p1) * math.cos(p2) * math.cos(dl))))
 
 
+def check_against_zone1970(lines, codes, by_distance):
+    """Every city keeps, since 1970, the clocks of a zone1970.tab zone of its
+    country and standard time; a city placed by distance those of the
+    nearest such zone, so that a city in the wrong region of its country
+    (Hanoi in Saigon's zone) stops the run. A city placed by name, state or
+    override keeps its own region's zone, which the nearest principal city
+    need not share (Buffalo's is not Detroit's)."""
+    places = {}
+    for line in open("data/GA_MA.LL", encoding="utf-8"):
+        fields = [f.strip() for f in line.rstrip("\r\n").split(",")]
+        if len(fields) == 5:
+            places[(fields[0], fields[1])] = fields
+    listed_1970 = {name for _, _, _, name, _ in table_lines("zone1970.tab")}
+    wrong = []
+    for line in lines:
+        city, region, zone = line.split(",")
+        _, _, lon, lat, hours = places[(city, region)]
+        code = codes.get(region)
+        if region == "Georgia" and float(hours) != 5:
+            code = "GE"
+        candidates = zones_1970(code, float(hours)) if code else []
+        if not candidates:
+            continue
+        nearest = min(candidates, key=lambda z: distance(place(lat), place(lon), z[1], z[2]))
+        if (city, region) in by_distance:
+            if not same_clocks_since_1970(zone, nearest[0]):
+                wrong.append(f"{city}, {region}: {zone}, but zone1970.tab gives {nearest[0]}")
+        elif zone not in listed_1970 and not any(same_clocks_since_1970(zone, z[0])
+                                                 for z in candidates):
+            wrong.append(f"{city}, {region}: {zone} keeps no clocks of zone1970.tab")
+    if wrong:
+        raise SystemExit("\n".join(wrong))
+
+
 def main():
     codes = country_codes()
-    zones = zones_by_country()
+    country_names = {}
+    for line in open(f"{ZONEINFO}/iso3166.tab", encoding="utf-8"):
+        if not line.startswith("#"):
+            code, name = line.rstrip("\n").split("\t")
+            country_names[code] = name
+    zones = zones_by_country(country_names)
     lines = []
+    by_distance = set()
     for line in open("data/GA_MA.LL", encoding="utf-8"):
         fields = [f.strip() for f in line.rstrip("\r\n").split(",")]
         if len(fields) != 5:
@@ -193,6 +270,8 @@ def main():
         lat_deg, lon_deg = place(lat), place(lon)
         best = min(candidates, key=lambda z: distance(lat_deg, lon_deg, z[1], z[2]))
         lines.append(f"{city},{region},{best[0]}")
+        by_distance.add((city, region))
+    check_against_zone1970(lines, codes, by_distance)
     with open("data/CITYZONE.DAT", "w", encoding="utf-8", newline="") as out:
         out.write("".join(l + "\r\n" for l in lines))
 

@@ -64,7 +64,7 @@ const char* KindOfFile(mode_t mode) {
     return "not a regular file";
 }
 
-// The file's first bytes: a zone file begins "TZif". stat() follows at
+// The file's first bytes: a zone file begins "TZif" and a header. stat() follows at
 // most the kernel's bound of links (ELOOP after that); the open neither
 // waits for a FIFO's writer nor takes a terminal, should the file have been
 // swapped since.
@@ -93,11 +93,15 @@ ZoneFileCheck CheckFileContent(const std::filesystem::path& path) {
                     std::generic_category().message(errno) + ")",
                 true};
     }
-    std::array<char, 4> magic{};
+    // A zone file's header alone has 44 bytes; what follows the zone
+    // library checks as it reads.
+    constexpr std::size_t kHeaderBytes = 44;
+    std::array<char, kHeaderBytes> header{};
     struct stat opened {};
     const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
-    const bool zoneFile = regular && ::read(fd, magic.data(), magic.size()) == 4 &&
-                          std::string_view(magic.data(), magic.size()) == "TZif";
+    const bool zoneFile =
+        regular && ::read(fd, header.data(), header.size()) == static_cast<ssize_t>(kHeaderBytes) &&
+        std::string_view(header.data(), 4) == "TZif";
     ::close(fd);
     if (!zoneFile) {
         return {"its file " + path.string() + " is not a zone file", true};

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <tuple>
 
+#include "people/city_zones.hpp"
+#include "people/entry_rules.hpp"
 #include "people/entry_zone.hpp"
+#include "support/scripted_platform.hpp"
 
 namespace solvaris {
 namespace {
@@ -90,6 +93,144 @@ TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
     EXPECT_GT(all.size(), 300u);
     EXPECT_TRUE(std::ranges::find(all, "US/Eastern") != all.end());  // an alias
     EXPECT_TRUE(ZoneNamesContaining("no such zone").empty());
+}
+
+}  // namespace
+}  // namespace solvaris
+
+namespace solvaris {
+namespace {
+
+TEST(ZoneHistory, EveryCenturyLocalMeanTimeAndSummerLabels) {
+    constexpr auto kOnce = LocalTimeKind::Once;
+    struct Case {
+        const char* zone;
+        LocalClock local;
+        std::optional<ArcMinutesWest> longitude;
+        LocalTimeKind kind;
+        int secondsWest;   // of the earlier rule
+        const char* rule;  // its rule line
+    };
+    const Case cases[] = {
+        // Past the last change the files list: the rule they end with.
+        {"America/New_York",
+         {2040, 7, 15, 12, 0, 0},
+         {},
+         kOnce,
+         4 * 3600,
+         "EDT, daylight saving, 4 hours west (America/New_York)"},
+        {"America/New_York",
+         {2040, 3, 11, 2, 30, 0},
+         {},
+         LocalTimeKind::Skipped,
+         5 * 3600,
+         "EST, standard time"},
+        {"America/New_York",
+         {2040, 11, 4, 1, 30, 0},
+         {},
+         LocalTimeKind::Repeated,
+         4 * 3600,
+         "EDT, daylight saving"},
+        {"Australia/Sydney",
+         {2040, 1, 15, 12, 0, 0},
+         {},
+         kOnce,
+         -11 * 3600,
+         "AEDT, daylight saving"},
+        {"Australia/Sydney", {2040, 7, 15, 12, 0, 0}, {}, kOnce, -10 * 3600, "AEST, standard time"},
+        // Buffalo before standard time: its own longitude's mean time.
+        {"America/New_York",
+         {1880, 6, 1, 12, 0, 0},
+         78 * 60 + 52,
+         kOnce,
+         18928,
+         "LMT, local mean time at 78W52, 5h15m28s west (America/New_York)"},
+        // At noon of 18 November 1883 New York's clocks went back 3m58s;
+        // Buffalo's went forward 15m28s: 11:50 never happened there.
+        {"America/New_York",
+         {1883, 11, 18, 11, 50, 0},
+         78 * 60 + 52,
+         LocalTimeKind::Skipped,
+         18928,
+         "LMT, local mean time at 78W52"},
+        {"America/New_York",
+         {1883, 11, 18, 12, 2, 0},
+         {},
+         LocalTimeKind::Repeated,
+         17762,
+         "LMT, local mean time, 4h56m02s west"},
+        {"America/New_York",
+         {1883, 11, 18, 12, 2, 0},
+         78 * 60 + 52,
+         kOnce,
+         18000,
+         "EST, standard time"},
+        // Russian America kept Asia's date: 149W54 is 14h00m24s east.
+        {"America/Anchorage",
+         {1860, 1, 1, 12, 0, 0},
+         149 * 60 + 54,
+         kOnce,
+         -50424,
+         "LMT, local mean time at 149W54, 14h00m24s east"},
+        {"Europe/Paris",
+         {1880, 1, 1, 12, 0, 0},
+         -(2 * 60 + 21),
+         kOnce,
+         -564,
+         "LMT, local mean time at 2E21, 0h09m24s east"},
+        {"Pacific/Kiritimati",
+         {2020, 1, 15, 12, 0, 0},
+         157 * 60 + 24,
+         kOnce,
+         -14 * 3600,
+         "+14, standard time, 14 hours east"},
+        {"Pacific/Chatham",
+         {2020, 7, 15, 12, 0, 0},
+         {},
+         kOnce,
+         -(12 * 3600 + 45 * 60),
+         "+1245, standard time"},
+        // The database's negative saving: Dublin's summer is its IST.
+        {"Europe/Dublin", {2020, 1, 15, 12, 0, 0}, {}, kOnce, 0, "GMT, standard time"},
+        {"Europe/Dublin", {2020, 7, 15, 12, 0, 0}, {}, kOnce, -3600, "IST, daylight saving"},
+        {"Europe/Prague", {1947, 1, 15, 12, 0, 0}, {}, kOnce, 0, "GMT, standard time"},
+        {"Europe/Prague", {1946, 11, 15, 12, 0, 0}, {}, kOnce, -3600, "CET, standard time"},
+        {"Europe/London", {1941, 1, 15, 12, 0, 0}, {}, kOnce, -3600, "BST, daylight saving"},
+        // Hanoi keeps Bangkok's clocks; Saigon was an hour ahead in 1972.
+        {"Asia/Bangkok", {1972, 6, 1, 12, 0, 0}, {}, kOnce, -7 * 3600, "+07, standard time"},
+        {"Asia/Ho_Chi_Minh", {1972, 6, 1, 12, 0, 0}, {}, kOnce, -8 * 3600, "+08, standard time"},
+    };
+    for (const Case& c : cases) {
+        const ZoneLookup found = ZoneAtLocalTime(c.zone, c.local, c.longitude);
+        ASSERT_TRUE(found.zone) << c.rule << found.problem;
+        EXPECT_EQ(found.zone->kind, c.kind) << c.rule;
+        EXPECT_EQ(found.zone->earlier.secondsWest, c.secondsWest) << c.rule;
+        const std::string line = ZoneRuleText(c.zone, found.zone->earlier);
+        EXPECT_EQ(line.rfind(c.rule, 0), 0u) << line;
+    }
+    // The instant form: the clock column of a New York birth a July long
+    // ago on New Year's Day 2026 (17:00 UT) is EST.
+    const ZoneRuleLookup winter = ZoneRuleAtInstant(
+        "America/New_York", std::chrono::sys_seconds(std::chrono::seconds(1767286800)));
+    ASSERT_TRUE(winter.rule);
+    EXPECT_EQ(winter.rule->secondsWest, 5 * 3600);
+}
+
+TEST(EntryZone, TheDatabaseOffsetPassesTheEntryCheckATypedOneDoesNot) {
+    EntryFields kiritimati;
+    std::tie(kiritimati.month, kiritimati.day, kiritimati.year, kiritimati.hour, kiritimati.minute,
+             kiritimati.pm) = std::tuple("1", "15", "2020", "12", "00", true);
+    std::tie(kiritimati.longDeg, kiritimati.longMin, kiritimati.latDeg, kiritimati.latMin) =
+        std::tuple("157", "24", "1", "52");
+    ScriptedPlatform platform;
+    ASSERT_TRUE(PickZoneName("Pacific/Kiritimati", kiritimati, Fold::Earlier, platform));
+    EXPECT_EQ(kiritimati.zone, "-14");
+    NatalEntryWindow natal{"K", kiritimati};
+    DiurnalEntryWindow diurnal;
+    diurnal.fields = kiritimati;
+    EXPECT_TRUE(ValidateEntries(natal, diurnal, false, platform));
+    natal.fields.zoneFromDatabase.clear();  // the same offset typed
+    EXPECT_FALSE(ValidateEntries(natal, diurnal, false, platform));
 }
 
 }  // namespace
