@@ -453,6 +453,9 @@ TimelinePlutoOutside PlutoOutsideTheoryIn(const std::vector<TimelineEvent>& even
     TimelinePlutoOutside outside;
     const bool natal = NatalPlutoOutside(request);
     for (const TimelineEvent& e : events) {
+        if (!e.plutoOutsideTheory) {
+            continue;
+        }
         const bool movingPluto = MovingPlutoOutside(request, e);
         outside.natal = outside.natal || (natal && e.natal == Pluto) ||
                         (movingPluto && e.kind == TimelineKind::Directed);

@@ -114,14 +114,16 @@ std::string IcsFolded(const std::string& line) {
 
 void WriteTimelineCsv(const std::vector<TimelineEvent>& events, double zoneHours,
                       std::ostream& out) {
-    out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde\n";
+    out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde,"
+           "pluto_outside_theory\n";
     for (const TimelineEvent& e : events) {
         out << KindName(e.kind) << ',' << IsoMomentOfJulianDay(e.jd) << ','
             << ClockMoment(e.jd, zoneHours) << ',' << CsvField(PointName(e.moving)) << ','
             << AspectOf(e) << ',' << (e.natal ? CsvField(PointName(e.natal)) : "") << ','
             << (e.sign ? std::string(SignAbbreviation(e.sign)) : "") << ','
             << (IsHit(e) ? FormatNumber(e.orbDeg, "0.0") : "") << ',' << Edge(e.enterJd, false)
-            << ',' << Edge(e.leaveJd, false) << ',' << (e.retrograde ? "true" : "false") << '\n';
+            << ',' << Edge(e.leaveJd, false) << ',' << (e.retrograde ? "true" : "false") << ','
+            << (e.plutoOutsideTheory ? "true" : "false") << '\n';
     }
 }
 
@@ -139,7 +141,8 @@ void WriteTimelineJson(const std::vector<TimelineEvent>& events, double zoneHour
             << ",\"sign\":" << (e.sign ? Quoted(std::string(SignAbbreviation(e.sign))) : "null")
             << ",\"orb\":" << (IsHit(e) ? Number(e.orbDeg) : "null")
             << ",\"enter\":" << Edge(e.enterJd, true) << ",\"leave\":" << Edge(e.leaveJd, true)
-            << ",\"retrograde\":" << (e.retrograde ? "true" : "false") << '}';
+            << ",\"retrograde\":" << (e.retrograde ? "true" : "false")
+            << ",\"pluto_outside_theory\":" << (e.plutoOutsideTheory ? "true" : "false") << '}';
         first = false;
     }
     out << "\n]\n";
