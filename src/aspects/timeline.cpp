@@ -9,6 +9,7 @@
 #include "engine/angles.hpp"
 #include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"
+#include "engine/pluto.hpp"
 
 namespace solvaris {
 
@@ -35,8 +36,9 @@ constexpr double kStationToleranceDays = 1e-5;
 constexpr double kSpeedHalfStepDays = 0.01;
 
 constexpr double kSignDeg = 30;
-// Around the birth moment, wide enough for Pluto, whose natal place steps
-// with the day number; no body returns to its natal place within a day.
+// Around the birth moment, where every point crosses its own natal place
+// (taken at the instant, TimelineRequestFor); no body returns to it within
+// a day.
 constexpr double kBirthMomentDays = 1;
 
 // -180 <= x < 180.
@@ -211,37 +213,83 @@ bool AtItsOwnBirthPlace(const TimelineRequest& request, int moving, int natal, i
            std::fabs(jd - request.natalJd) < kBirthMomentDays;
 }
 
-void AspectHits(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
-                std::vector<TimelineEvent>& events) {
-    std::vector<double> distance;
-    for (const int natal : NatalTargets(track.kind)) {
+bool Aimed(const TimelineRequest& request, int point) {
+    return point != Ascendant || request.ascendant;
+}
+
+// Every aspect target of the natal points the kind aims at: calls
+// `aim(natal point, aspect, target longitude)`.
+template <typename Aim>
+void EachTarget(const TimelineRequest& request, TimelineKind kind, Aim aim) {
+    for (const int natal : NatalTargets(kind)) {
+        if (!Aimed(request, natal)) {
+            continue;
+        }
         for (const int aspect : TimelineAspects(request.minorAspects)) {
             const double angle = kAspectAngles[aspect];
             const bool oneSide = angle == 0 || angle == 180;
             for (const double side : {1.0, -1.0}) {
-                if (oneSide && side < 0) {
-                    continue;
+                if (!oneSide || side > 0) {
+                    aim(natal, aspect, Normalize360(request.natalLongitude[natal] + side * angle));
                 }
-                const double target = Normalize360(request.natalLongitude[natal] + side * angle);
-                Crossings(track, target, distance, [&](std::size_t i, double t, bool backwards) {
-                    if (!InRange(request, t) ||
-                        AtItsOwnBirthPlace(request, track.point, natal, aspect, t)) {
-                        return;
-                    }
-                    TimelineEvent event;
-                    event.kind = track.kind;
-                    event.jd = t;
-                    event.moving = track.point;
-                    event.natal = natal;
-                    event.aspect = aspect;
-                    event.orbDeg = orbs[aspect - 1];
-                    event.retrograde = backwards;
-                    OrbWindow(track, target, distance, i, t, event);
-                    events.push_back(event);
-                });
             }
         }
     }
+}
+
+void AspectHits(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
+                std::vector<TimelineEvent>& events) {
+    std::vector<double> distance;
+    EachTarget(request, track.kind, [&](int natal, int aspect, double target) {
+        Crossings(track, target, distance, [&](std::size_t i, double t, bool backwards) {
+            if (!InRange(request, t) ||
+                AtItsOwnBirthPlace(request, track.point, natal, aspect, t)) {
+                return;
+            }
+            TimelineEvent event;
+            event.kind = track.kind;
+            event.jd = t;
+            event.moving = track.point;
+            event.natal = natal;
+            event.aspect = aspect;
+            event.orbDeg = orbs[aspect - 1];
+            event.retrograde = backwards;
+            OrbWindow(track, target, distance, i, t, event);
+            events.push_back(event);
+        });
+    });
+}
+
+// The stations of a transiting body within kStationOnOrbDeg of an aspect
+// (and within the aspect's orb), with the window of that orb around them.
+void StationsOn(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
+                std::vector<TimelineEvent>& events) {
+    std::vector<double> distance(track.jd.size());
+    EachTarget(request, track.kind, [&](int natal, int aspect, double target) {
+        const double orb = orbs[aspect - 1];
+        bool distancesFilled = false;
+        for (const TimelineEvent& station : track.stations) {
+            const double off = std::fabs(Wrap180(track.longitude(station.jd) - target));
+            if (!InRange(request, station.jd) || off > kStationOnOrbDeg || (orb > 0 && off > orb)) {
+                continue;
+            }
+            if (!distancesFilled) {
+                for (std::size_t i = 0; i < track.jd.size(); ++i) {
+                    distance[i] = Wrap180(track.lon[i] - target);
+                }
+                distancesFilled = true;
+            }
+            TimelineEvent event = station;
+            event.kind = TimelineKind::StationOn;
+            event.natal = natal;
+            event.aspect = aspect;
+            event.orbDeg = orb;
+            const auto at = std::lower_bound(track.jd.begin(), track.jd.end(), station.jd);
+            OrbWindow(track, target, distance, static_cast<std::size_t>(at - track.jd.begin()),
+                      station.jd, event);
+            events.push_back(event);
+        }
+    });
 }
 
 void Ingresses(const TimelineRequest& request, const Track& track,
@@ -277,6 +325,9 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
         return;
     }
     for (const int point : MovingPoints(kind, request.moon)) {
+        if (!Aimed(request, point)) {
+            continue;
+        }
         const Track track = FollowPoint(request, kind, point, first, last);
         AspectHits(request, track, orbs, events);
         if (kind == TimelineKind::Transit) {
@@ -285,8 +336,26 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
                     events.push_back(station);
                 }
             }
+            StationsOn(request, track, orbs, events);
             Ingresses(request, track, events);
         }
+    }
+}
+
+bool NatalPlutoOutside(const TimelineRequest& request) {
+    return !PlutoSeriesHolds(std::floor(request.natalJd + 0.5));
+}
+
+// The moving Pluto of the event, taken outside its theory's years.
+bool MovingPlutoOutside(const TimelineRequest& request, const TimelineEvent& e) {
+    if (e.moving != Pluto) {
+        return false;
+    }
+    switch (e.kind) {
+        case TimelineKind::Directed: return NatalPlutoOutside(request);
+        case TimelineKind::Progressed:
+            return !PlutoSeriesHolds(std::floor(ProgressedMoment(request.natalJd, e.jd) + 0.5));
+        default: return !PlutoSeriesHolds(std::floor(e.jd + 0.5));
     }
 }
 
@@ -372,7 +441,30 @@ std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request) {
     }
     std::stable_sort(events.begin(), events.end(),
                      [](const TimelineEvent& a, const TimelineEvent& b) { return a.jd < b.jd; });
+    for (TimelineEvent& e : events) {
+        e.plutoOutsideTheory =
+            (e.natal == Pluto && NatalPlutoOutside(request)) || MovingPlutoOutside(request, e);
+    }
     return events;
+}
+
+TimelinePlutoOutside PlutoOutsideTheoryIn(const std::vector<TimelineEvent>& events,
+                                          const TimelineRequest& request) {
+    TimelinePlutoOutside outside;
+    const bool natal = NatalPlutoOutside(request);
+    for (const TimelineEvent& e : events) {
+        if (!e.plutoOutsideTheory) {
+            continue;
+        }
+        const bool movingPluto = MovingPlutoOutside(request, e);
+        outside.natal = outside.natal || (natal && e.natal == Pluto) ||
+                        (movingPluto && e.kind == TimelineKind::Directed);
+        outside.progressed =
+            outside.progressed || (movingPluto && e.kind == TimelineKind::Progressed);
+        outside.transit = outside.transit || (movingPluto && e.kind != TimelineKind::Directed &&
+                                              e.kind != TimelineKind::Progressed);
+    }
+    return outside;
 }
 
 }  // namespace solvaris

@@ -1,8 +1,8 @@
 // The timeline of a natal chart over a range of dates: every exact aspect
 // of the transiting, secondary progressed and solar-arc directed points to
 // the natal points, with the stations and sign ingresses of the transiting
-// bodies; each with its moment (UT) and the window in which the aspect holds
-// within its orb.
+// bodies, and the stations that fall on an aspect; each with its moment (UT)
+// and the window in which the aspect holds within its orb.
 #pragma once
 
 #include <limits>
@@ -13,14 +13,21 @@
 
 namespace solvaris {
 
-enum class TimelineKind { Transit, Station, Ingress, Progressed, Directed };
+// StationOn: a transiting body that stations on an aspect to a natal point,
+// within kStationOnOrbDeg of exact, whether or not it goes on to cross it.
+enum class TimelineKind { Transit, Station, Ingress, Progressed, Directed, StationOn };
+
+// One minute of arc, the precision of the printed positions: a station
+// nearer exact than that stands on the point for every reading of the
+// chart, though the crossing may come or not with a minute more or less.
+inline constexpr double kStationOnOrbDeg = 1.0 / 60;
 
 struct TimelineEvent {
     TimelineKind kind = TimelineKind::Transit;
     double jd = 0;   // the exact moment, UT
     int moving = 0;  // the transiting, progressed or directed chart point
-    int natal = 0;   // the natal point aspected; 0 for stations and ingresses
-    int aspect = 0;  // AspectCode of a hit; 0 for stations and ingresses
+    int natal = 0;   // the natal point aspected; 0 for plain stations and ingresses
+    int aspect = 0;  // AspectCode of a hit; 0 for plain stations and ingresses
     double orbDeg = 0;
     // The aspect holds within its orb from enterJd to leaveJd; NaN where the
     // window reaches past the span searched around the range.
@@ -30,6 +37,8 @@ struct TimelineEvent {
     // retrograde (else turning direct).
     bool retrograde = false;
     int sign = 0;  // the sign an ingress enters, 1 Aries to 12 Pisces
+    // A Pluto of the event lies outside the years its theory holds.
+    bool plutoOutsideTheory = false;
 };
 
 struct TimelineRequest {
@@ -47,7 +56,21 @@ struct TimelineRequest {
     OrbTable progressedOrbs{};
     OrbTable directedOrbs{};
     bool solarArcByAge = false;  // 0.9855555556 degree a year instead of the progressed Sun's arc
+    // False for a polar birth, whose Ascendant no house system places: it
+    // is then neither aspected nor directed.
+    bool ascendant = true;
 };
+
+// Which Pluto the events take from outside the years 1885 to 2099 that its
+// theory holds: the natal one (aspected or directed), the progressed one,
+// the transiting one.
+struct TimelinePlutoOutside {
+    bool natal = false;
+    bool progressed = false;
+    bool transit = false;
+};
+TimelinePlutoOutside PlutoOutsideTheoryIn(const std::vector<TimelineEvent>& events,
+                                          const TimelineRequest& request);
 
 // The years the theories are entered for: 1 January 100 to 31 December
 // 2099, as Julian days.

@@ -152,7 +152,7 @@ std::string_view WeekdayName(int weekday) {
 }
 
 std::string DateHeading(double anchor) {
-    const CivilDate date = CivilDateOfJulianDay(anchor);
+    const CivilDate date = CalendarDateOfDayNumber(anchor);
     const std::string_view upper = MonthAbbreviation(date.month);
     std::string month(upper);
     month[1] = static_cast<char>(month[1] - 'A' + 'a');

@@ -141,7 +141,7 @@ std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const Retu
     set.texts.housePositionText = std::string(10 * kPointCount, ' ');
     HousePositions(set.longitude, set.cusps, set.texts.housePositionText);
     set.texts.siderealTimeText = SiderealTimeText(angles.ramc, latitude);
-    set.date = CivilDateOfJulianDay(moment.jd);
+    set.date = CalendarDateOfDayNumber(moment.jd);
     ReturnClock clock = ReturnClockOf(moment.jd);
     set.clockTime = clock.clockTime;
     set.meridiem = std::move(clock.meridiem);

@@ -4,6 +4,7 @@
 
 #include "base/number_text.hpp"
 #include "cli/house_option.hpp"
+#include "cli/iso_date.hpp"
 
 namespace solvaris {
 
@@ -159,7 +160,8 @@ std::string HouseProblem(const std::string& text) {
 
 void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& whose,
                   BirthOptionTexts::Place& place) {
-    AddValue(app, prefix + "date", place.date, "YYYY-MM-DD", whose + "date", DateProblem);
+    AddValue(app, prefix + "date", place.date, "YYYY-MM-DD", whose + "date, " + kIsoDateCalendar,
+             DateProblem);
     AddValue(app, prefix + "time", place.time, "H:MMam|H:MMpm|H:MM", whose + "local clock time",
              TimeProblem);
     CLI::Option* zone = AddValue(app, prefix + "zone", place.zone, "HOURS",

@@ -33,7 +33,8 @@ const std::array<CommandText, 11>& Commands() {
          DeclareChartCommand},
         {"return", kReturnUsage,
          "the solar return of the last birthday or the lunar return nearest\n"
-         "the diurnal date, or N returns on or back, at the diurnal place",
+         "the diurnal date, or N returns on or back, at the diurnal place;\n"
+         "its date and moment in the calendar of --date",
          true, "solvaris return solar --person \"Sample Natal\" --next 3",
          "the next three solar returns of a person of the names file", nullptr,
          DeclareReturnCommand},
@@ -49,7 +50,10 @@ const std::array<CommandText, 11>& Commands() {
          "the secondary progressed bodies and the solar-arc directed points aspect\n"
          "the natal points, with the stations and sign ingresses of the transiting\n"
          "bodies and the window of each aspect's orb (NAT2TRAN.ORB, NAT2PROG.ORB,\n"
-         "NAT2SA.ORB); --format ics writes a calendar file",
+         "NAT2SA.ORB); --format ics writes a calendar file. The dates printed are\n"
+         "in the calendar of --from and --to (Julian before 1582-10-15); the\n"
+         "calendar file's start times in the Gregorian calendar that calendar\n"
+         "programs read, the Julian date named in the description",
          true, "solvaris timeline --person \"Sample Natal\" --from 2026-01-01 --to 2026-12-31",
          "a year of transits, progressions and directions", nullptr, DeclareTimelineCommand},
         {"wheel", kWheelUsage, "a chart wheel drawn into an image; the PDF is the full-page print",

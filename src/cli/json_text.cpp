@@ -52,11 +52,25 @@ long long RoundedSeconds(double jd) {
     return std::llround(jd * kSecondsPerDay + kSecondsPerHalfDay);
 }
 
+std::string IsoMoment(double jd, CivilDate (*dateOfDay)(double)) {
+    constexpr int kSecondsPerHour = 3600;
+    constexpr int kSecondsPerMinute = 60;
+    // Civil days begin at midnight, half a day before the Julian day.
+    const long long seconds = RoundedSeconds(jd);
+    const long long dayNumber = seconds / kSecondsPerDay;
+    const int ofDay = static_cast<int>(seconds - dayNumber * kSecondsPerDay);
+    const CivilDate date = dateOfDay(static_cast<double>(dayNumber));
+    return FormatNumber(date.year, "0000") + "-" + FormatNumber(date.month, "00") + "-" +
+           FormatNumber(date.day, "00") + "T" + FormatNumber(ofDay / kSecondsPerHour, "00") + ":" +
+           FormatNumber(ofDay % kSecondsPerHour / kSecondsPerMinute, "00") + ":" +
+           FormatNumber(ofDay % kSecondsPerMinute, "00") + "+00:00";
+}
+
 }  // namespace
 
 std::string DateOfJulianDay(double jd, DateOrder order) {
     const CivilDate d =
-        CivilDateOfJulianDay(static_cast<double>(RoundedSeconds(jd) / kSecondsPerDay));
+        CalendarDateOfDayNumber(static_cast<double>(RoundedSeconds(jd) / kSecondsPerDay));
     const std::string dd = FormatNumber(d.day, "00");
     const std::string mm = FormatNumber(d.month, "00");
     const std::string yyyy = FormatNumber(d.year, "0000");
@@ -68,18 +82,8 @@ std::string DateOfJulianDay(double jd, DateOrder order) {
     return mm + "/" + dd + "/" + yyyy;
 }
 
-std::string IsoMomentOfJulianDay(double jd) {
-    constexpr int kSecondsPerHour = 3600;
-    constexpr int kSecondsPerMinute = 60;
-    // Civil days begin at midnight, half a day before the Julian day.
-    const long long seconds = RoundedSeconds(jd);
-    const long long dayNumber = seconds / kSecondsPerDay;
-    const int ofDay = static_cast<int>(seconds - dayNumber * kSecondsPerDay);
-    const CivilDate date = CivilDateOfJulianDay(static_cast<double>(dayNumber));
-    return FormatNumber(date.year, "0000") + "-" + FormatNumber(date.month, "00") + "-" +
-           FormatNumber(date.day, "00") + "T" + FormatNumber(ofDay / kSecondsPerHour, "00") + ":" +
-           FormatNumber(ofDay % kSecondsPerHour / kSecondsPerMinute, "00") + ":" +
-           FormatNumber(ofDay % kSecondsPerMinute, "00") + "+00:00";
-}
+std::string IsoMomentOfJulianDay(double jd) { return IsoMoment(jd, CalendarDateOfDayNumber); }
+
+std::string GregorianIsoMomentOfJulianDay(double jd) { return IsoMoment(jd, CivilDateOfJulianDay); }
 
 }  // namespace solvaris

@@ -11,11 +11,18 @@ namespace solvaris {
 
 std::string Quoted(const std::string& text);
 
-// A universal moment in ISO 8601 to the nearest second, "2026-12-05T11:15:53+00:00".
+// A universal moment in ISO 8601 to the nearest second,
+// "2026-12-05T11:15:53+00:00", its date in the calendar dates are entered in
+// (Julian before 1582 October 15), so that a date printed reads back as the
+// same day.
 std::string IsoMomentOfJulianDay(double jd);
 
-// The civil date of a Julian day in the user's order, the year in four
-// digits as in the ISO moment: "06/15/2026", "06/15/0526".
+// The same moment with its date in the proleptic Gregorian calendar, as
+// calendar files are read.
+std::string GregorianIsoMomentOfJulianDay(double jd);
+
+// The civil date of a Julian day in the user's order, in the calendar of the
+// ISO moment, the year in four digits: "06/15/2026", "06/15/0526".
 std::string DateOfJulianDay(double jd, DateOrder order);
 
 inline std::string Number(double v) { return FixedDecimals(v, 7); }

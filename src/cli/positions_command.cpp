@@ -215,8 +215,8 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
                 return text.empty() ? std::string("an empty value") : JdProblem(text);
             },
             ""));
-    CLI::Option* from =
-        AddValue(app, "--from", typed->from, "YYYY-MM-DD", "the first day", DateProblem);
+    CLI::Option* from = AddValue(app, "--from", typed->from, "YYYY-MM-DD",
+                                 std::string("the first day, ") + kIsoDateCalendar, DateProblem);
     CLI::Option* days =
         AddValue(app, "--days", typed->days, "N", "the days from --from", PositiveProblem);
     CLI::Option* step = AddValue(app, "--step", typed->step, "DAYS",

@@ -63,7 +63,7 @@ std::string EphemerisPagesProblem(const ReportRequest& request, const BirthData&
     const double firstDay = JulianDayNumber(start.year, start.month, start.day);
     const int pages = Count(request.pages);
     const double lastStart = firstDay + kEphemerisDays * (pages - 1.0);
-    if (CivilDateOfJulianDay(lastStart).year <= kLastEntryYear) {
+    if (CalendarDateOfDayNumber(lastStart).year <= kLastEntryYear) {
         return {};
     }
     const double lastAccepted = JulianDayNumber(kLastEntryYear, 12, 31);

@@ -57,7 +57,7 @@ constexpr double kLunarReturnLeewayDays = 1;
 long long ReturnsThatFit(bool solar, double firstJd, ReturnStep direction) {
     const bool next = direction == ReturnStep::Next;
     if (solar) {
-        const int year = CivilDateOfJulianDay(firstJd).year;
+        const int year = CalendarDateOfDayNumber(firstJd).year;
         return next ? kLastEntryYear - year : year - kFirstNatalYear;
     }
     const double edge = next ? JulianDayNumber(kLastEntryYear, 12, 31) + 0.5

@@ -6,6 +6,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
 #include "cli/timeline_formats.hpp"
+#include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/timeline_setup.hpp"
 #include "reports/timeline_text.hpp"
@@ -49,10 +50,11 @@ double NowJd() {
 CommandRun DeclareTimelineCommand(CLI::App& app) {
     auto options = std::make_shared<TimelineOptions>();
     DeclareBirthOptions(app, options->birth);
-    AddValue(app, "--from", options->from, "YYYY-MM-DD", "the first day of the range (UT)",
-             DateProblem)
+    AddValue(app, "--from", options->from, "YYYY-MM-DD",
+             std::string("the first day of the range (UT), ") + kIsoDateCalendar, DateProblem)
         ->required();
-    AddValue(app, "--to", options->to, "YYYY-MM-DD", "the last day of the range (UT)", DateProblem)
+    AddValue(app, "--to", options->to, "YYYY-MM-DD",
+             std::string("the last day of the range (UT), ") + kIsoDateCalendar, DateProblem)
         ->required();
     app.add_flag("--transits", options->transits,
                  "transits, stations and ingresses (all three kinds when none is named)");
@@ -81,6 +83,13 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
                 FillBirthOptions(options->birth, "timeline", session, platform, err, birth)) {
             return status;
         }
+        // No house is read: a polar birth is cast with Meridian houses, which
+        // (with Morinus) are computed above 66 degrees, and the timeline
+        // leaves its Ascendant out.
+        if (TimelineLeavesAscendantOut(ReadNatalData(birth.natal, platform.UserDateOrder())) &&
+            birth.houseSystem != HouseSystem::Morinus) {
+            birth.houseSystem = HouseSystem::Meridian;
+        }
         if (const int status = ComputeFromBirthOptions(session, birth, platform, window, err)) {
             return status;
         }
@@ -94,7 +103,13 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
         request.moon = options->moon;
         request.minorAspects = options->minor;
         const std::vector<TimelineEvent> events = ComputeTimeline(request);
+        const std::vector<std::string> notes = TimelineNotes(events, request);
         const double zone = session.natal.timeZone;
+        if (options->format != "text") {
+            for (const std::string& note : notes) {
+                err << "solvaris timeline: " << note.substr(note.find_first_not_of(' ')) << '\n';
+            }
+        }
         if (options->format == "csv") {
             WriteTimelineCsv(events, zone, out);
         } else if (options->format == "json") {
@@ -103,7 +118,7 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
             WriteTimelineIcs(events, session.natal.name, zone, NowJd(), out);
         } else {
             for (const std::string& line :
-                 TimelineLines(events, session.natal.name, fromJd, toJd, zone)) {
+                 TimelineLines(events, session.natal.name, fromJd, toJd, zone, notes)) {
                 out << line << '\n';
             }
         }

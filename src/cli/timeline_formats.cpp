@@ -23,6 +23,7 @@ std::string KindName(TimelineKind kind) {
         case TimelineKind::Ingress: return "ingress";
         case TimelineKind::Progressed: return "progressed";
         case TimelineKind::Directed: return "directed";
+        case TimelineKind::StationOn: return "station-on";
     }
     return {};
 }
@@ -46,8 +47,10 @@ std::string ClockMoment(double jd, double zoneHours) {
            FormatNumber(minutes % 60, "00");
 }
 
+// Calendar programs read every date as Gregorian, so the stamp gives the
+// instant in that calendar, earlier centuries too.
 std::string UtcStamp(double jd) {
-    const std::string iso = IsoMomentOfJulianDay(jd);  // 2026-12-05T11:15:53+00:00
+    const std::string iso = GregorianIsoMomentOfJulianDay(jd);  // 2026-12-05T11:15:53+00:00
     std::string stamp;
     for (const char c : iso.substr(0, 19)) {
         if (c != '-' && c != ':') {
@@ -66,6 +69,13 @@ std::string Edge(double jd, bool json) {
 
 bool IsHit(const TimelineEvent& e) {
     return e.kind != TimelineKind::Station && e.kind != TimelineKind::Ingress;
+}
+
+// A moment of the description, marked where its date is a Julian one while
+// the calendar shows the event by its Gregorian date.
+std::string DescribedMoment(double jd, const std::string& clock) {
+    return TimelineMomentText(jd) + " " + clock +
+           (BeforeGregorianCalendar(jd) ? " (Julian calendar)" : "");
 }
 
 }  // namespace
@@ -108,14 +118,16 @@ std::string IcsFolded(const std::string& line) {
 
 void WriteTimelineCsv(const std::vector<TimelineEvent>& events, double zoneHours,
                       std::ostream& out) {
-    out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde\n";
+    out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde,"
+           "pluto_outside_theory\n";
     for (const TimelineEvent& e : events) {
         out << KindName(e.kind) << ',' << IsoMomentOfJulianDay(e.jd) << ','
             << ClockMoment(e.jd, zoneHours) << ',' << CsvField(PointName(e.moving)) << ','
             << AspectOf(e) << ',' << (e.natal ? CsvField(PointName(e.natal)) : "") << ','
             << (e.sign ? std::string(SignAbbreviation(e.sign)) : "") << ','
             << (IsHit(e) ? FormatNumber(e.orbDeg, "0.0") : "") << ',' << Edge(e.enterJd, false)
-            << ',' << Edge(e.leaveJd, false) << ',' << (e.retrograde ? "true" : "false") << '\n';
+            << ',' << Edge(e.leaveJd, false) << ',' << (e.retrograde ? "true" : "false") << ','
+            << (e.plutoOutsideTheory ? "true" : "false") << '\n';
     }
 }
 
@@ -133,7 +145,8 @@ void WriteTimelineJson(const std::vector<TimelineEvent>& events, double zoneHour
             << ",\"sign\":" << (e.sign ? Quoted(std::string(SignAbbreviation(e.sign))) : "null")
             << ",\"orb\":" << (IsHit(e) ? Number(e.orbDeg) : "null")
             << ",\"enter\":" << Edge(e.enterJd, true) << ",\"leave\":" << Edge(e.leaveJd, true)
-            << ",\"retrograde\":" << (e.retrograde ? "true" : "false") << '}';
+            << ",\"retrograde\":" << (e.retrograde ? "true" : "false")
+            << ",\"pluto_outside_theory\":" << (e.plutoOutsideTheory ? "true" : "false") << '}';
         first = false;
     }
     out << "\n]\n";
@@ -150,13 +163,13 @@ void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::strin
                                 std::to_string(e.moving) + "-" + std::to_string(e.natal) + "-" +
                                 std::to_string(e.aspect) + "-" + std::to_string(e.sign) +
                                 "@solvaris";
-        std::string description = name + ": exact " + TimelineMomentText(e.jd) + " UT, " +
-                                  TimelineMomentText(e.jd - zoneHours / kHoursPerDay) +
-                                  " on the chart's clock";
+        std::string description =
+            name + ": exact " + DescribedMoment(e.jd, "UT") + ", " +
+            DescribedMoment(e.jd - zoneHours / kHoursPerDay, "on the chart's clock");
         if (IsHit(e)) {
             const auto edge = [](double jd) {
                 return std::isnan(jd) ? std::string("beyond the span searched")
-                                      : TimelineMomentText(jd) + " UT";
+                                      : DescribedMoment(jd, "UT");
             };
             description += "\nwithin the orb of " + FormatNumber(e.orbDeg, "0.0") +
                            " degree from " + edge(e.enterJd) + " to " + edge(e.leaveJd);
@@ -175,6 +188,16 @@ void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::strin
             << IcsFolded("DTSTART:" + UtcStamp(e.jd))
             << IcsFolded("SUMMARY:" + IcsEscaped(squeezed))
             << IcsFolded("DESCRIPTION:" + IcsEscaped(description)) << IcsFolded("END:VEVENT");
+    }
+    // A calendar holds at least one component: a journal entry, which
+    // calendar programs keep without showing it on a day.
+    if (events.empty()) {
+        out << IcsFolded("BEGIN:VJOURNAL")
+            << IcsFolded("UID:no-events-" + std::to_string(std::llround(stampJd * kSecondsPerDay)) +
+                         "@solvaris")
+            << IcsFolded("DTSTAMP:" + stamp)
+            << IcsFolded("SUMMARY:" + IcsEscaped(name + ": no events in this range"))
+            << IcsFolded("END:VJOURNAL");
     }
     out << IcsFolded("END:VCALENDAR");
 }

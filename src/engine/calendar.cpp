@@ -43,6 +43,29 @@ CivilDate CivilDateOfJulianDay(double jd) {
 
 namespace {
 
+// Meeus's inversion of the Julian calendar.
+CivilDate JulianCalendarDate(double dayNumber) {
+    const double b = dayNumber + 1524;
+    const double c = std::floor((b - 122.1) / 365.25);
+    const double d = std::floor(365.25 * c);
+    const double e = std::floor((b - d) / 30.6001);
+    const int day = static_cast<int>(b - d - std::floor(30.6001 * e));
+    const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
+    return {year, month, day};
+}
+
+}  // namespace
+
+bool BeforeGregorianCalendar(double jd) { return std::floor(jd + 0.5) < kFirstGregorianDayNumber; }
+
+CivilDate CalendarDateOfDayNumber(double jd) {
+    return BeforeGregorianCalendar(jd) ? JulianCalendarDate(std::floor(jd + 0.5))
+                                       : CivilDateOfJulianDay(jd);
+}
+
+namespace {
+
 std::string TwoDigits(int value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02d", value);
@@ -61,7 +84,7 @@ std::string YearField(int year) {
 }  // namespace
 
 std::string JulianDayToDateText(double jd, DateOrder order) {
-    const CivilDate d = CivilDateOfJulianDay(jd);
+    const CivilDate d = CalendarDateOfDayNumber(jd);
     const std::string dd = TwoDigits(d.day);
     const std::string mm = TwoDigits(d.month);
     const std::string yyyy = YearField(d.year);

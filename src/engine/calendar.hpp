@@ -27,10 +27,23 @@ struct CivilDate {
     int day;
 };
 
-// Fliegel and Van Flandern: always the (proleptic) Gregorian calendar.
+// 1582 October 15, the first day of the Gregorian calendar.
+inline constexpr double kFirstGregorianDayNumber = 2299161;
+
+// Fliegel and Van Flandern: always the (proleptic) Gregorian calendar, as
+// calendar files read dates.
 CivilDate CivilDateOfJulianDay(double jd);
 
-// "mm/dd/yyyy" and friends, two-digit day and month, leading blanks removed.
+// The date of the civil day holding `jd` in the calendar dates are entered
+// and printed in (Julian up to 1582 October 4, Gregorian from October 15),
+// so that a date read back gives the same day number.
+CivilDate CalendarDateOfDayNumber(double jd);
+
+// True for a moment whose civil day lies before 1582 October 15.
+bool BeforeGregorianCalendar(double jd);
+
+// "mm/dd/yyyy" and friends in the calendar dates are entered in, two-digit
+// day and month, leading blanks removed.
 std::string JulianDayToDateText(double jd, DateOrder order);
 
 inline constexpr double kJulianCentury = 36525;

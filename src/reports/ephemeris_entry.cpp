@@ -1,6 +1,5 @@
 #include "reports/ephemeris_entry.hpp"
 
-#include <cmath>
 #include <string>
 
 #include "people/entry_rules.hpp"
@@ -15,21 +14,6 @@ DiurnalEntryWindow PassingDiurnalWindow() {
     DiurnalEntryWindow w;
     w.fields = {"1", "1", "2000", "12", "0", false, "0", "0", "0", false, "0", "0", false};
     return w;
-}
-
-// 1582 October 15, the first Gregorian day.
-constexpr double kFirstGregorianDay = 2299161;
-
-// Meeus's inversion of the Julian calendar.
-CivilDate JulianCalendarDate(double dayNumber) {
-    const double b = dayNumber + 1524;
-    const double c = std::floor((b - 122.1) / 365.25);
-    const double d = std::floor(365.25 * c);
-    const double e = std::floor((b - d) / 30.6001);
-    const int day = static_cast<int>(b - d - std::floor(30.6001 * e));
-    const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-    const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
-    return {year, month, day};
 }
 
 }  // namespace
@@ -54,11 +38,6 @@ void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, Eph
     natal.fields.latMin = "29";
     natal.fields.south = false;
     houseSystem = HouseSystem::Placidus;
-}
-
-CivilDate CalendarDateOfDayNumber(double dayNumber) {
-    return dayNumber < kFirstGregorianDay ? JulianCalendarDate(dayNumber)
-                                          : CivilDateOfJulianDay(dayNumber);
 }
 
 void WriteEphemerisStart(NatalEntryWindow& natal, double dayNumber) {

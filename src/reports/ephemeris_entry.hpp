@@ -26,11 +26,6 @@ bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSyst
 // minutes North, Placidus houses; the date fields are left as they are.
 void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, EphemerisHour hour);
 
-// The date of a day number in the calendar the entry fields are read in
-// (Julian up to 1582 October 4), so that a date written into the fields
-// reads back as the same day number.
-CivilDate CalendarDateOfDayNumber(double dayNumber);
-
 // The day's date into the date fields as "d", "m" and "yyyy".
 void WriteEphemerisStart(NatalEntryWindow& natal, double dayNumber);
 

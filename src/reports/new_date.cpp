@@ -2,7 +2,6 @@
 
 #include "base/lenient_number.hpp"
 #include "engine/calendar.hpp"
-#include "reports/ephemeris_entry.hpp"
 
 namespace solvaris {
 

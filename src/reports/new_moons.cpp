@@ -29,7 +29,7 @@ NewMoon NewMoonAt(double t, double moonLongitude) {
     NewMoon m;
     m.t = t;
     m.julianDay = t * kJulianCentury + 2415020;
-    m.date = CivilDateOfJulianDay(m.julianDay);
+    m.date = CalendarDateOfDayNumber(m.julianDay);
     const double sinceMidnight = m.julianDay + 0.5;
     m.utHours = (sinceMidnight - std::floor(sinceMidnight)) * 24;
     m.longitude = moonLongitude;

@@ -5,7 +5,6 @@
 
 #include "base/lenient_number.hpp"
 #include "engine/calendar.hpp"
-#include "reports/ephemeris_entry.hpp"
 #include "reports/timeline_setup.hpp"
 #include "reports/timeline_text.hpp"
 
@@ -69,8 +68,9 @@ void TimelineReport(ReportContext& ctx, const TimelineRangeWindow& window,
     request.directions = window.chkDirections;
     request.moon = window.chkMoon;
     const std::vector<TimelineEvent> events = ComputeTimeline(request);
-    const std::vector<std::string> lines = TimelineLines(
-        events, ctx.session.natal.name, range.fromJd, range.toJd, ctx.session.natal.timeZone);
+    const std::vector<std::string> lines =
+        TimelineLines(events, ctx.session.natal.name, range.fromJd, range.toJd,
+                      ctx.session.natal.timeZone, TimelineNotes(events, request));
     ctx.Begin();
     // The last line says how many events found no room.
     const int room = kMaxReportLines - ctx.session.reports.LineCount() - 1;

@@ -1,13 +1,19 @@
 #include "reports/timeline_setup.hpp"
 
+#include <cmath>
+
 #include "aspects/orb_table.hpp"
 #include "base/option_numbers.hpp"
 #include "chart/angles.hpp"
+#include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"
 
 namespace solvaris {
 
 namespace {
+
+// Degrees and minutes packed, as the entry check compares it.
+constexpr double kHighestQuadrantLatitudePacked = 66.00;
 
 OrbTable OrbsOfFile(const TimelineSource& source, const char* fileName, Platform& platform) {
     OrbTable orbs = OneDegreeOrbs();
@@ -35,11 +41,19 @@ double NatalMomentJd(const BirthData& natal) {
            DayFraction(natal.time, natal.meridiem == "P.M.", natal.timeZone);
 }
 
+bool TimelineLeavesAscendantOut(const BirthData& natal) {
+    return std::fabs(natal.latitude) > kHighestQuadrantLatitudePacked;
+}
+
 TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform) {
     TimelineRequest request;
     request.natalLongitude = source.charts.natal.points.longitude;
     request.natalJd = NatalMomentJd(source.natal);
+    for (int p = Sun; p <= Moon; ++p) {
+        request.natalLongitude[p] = BodyLongitude(p, request.natalJd);
+    }
+    request.ascendant = !TimelineLeavesAscendantOut(source.natal);
     request.fromJd = fromJd;
     request.toJd = toJd;
     request.transitOrbs = OrbsOfFile(source, "NAT2TRAN.ORB", platform);

@@ -30,11 +30,19 @@ struct TimelineSource {
 
 // The natal chart with the orbs of NAT2TRAN.ORB, NAT2PROG.ORB and NAT2SA.ORB
 // (one degree where a file cannot be read, the reading problem shown
-// through `platform`) and option 17.
+// through `platform`) and option 17. The natal bodies are taken at the birth
+// instant as the timeline follows them (the chart takes Pluto's precession
+// by the day number, up to 0.00004 degree apart), so that no point meets its
+// own natal place in the first days of life; a polar birth leaves the
+// Ascendant out.
 TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform);
 
 // The birth moment of a natal record, UT.
 double NatalMomentJd(const BirthData& natal);
+
+// Above 66 degrees 00 minutes of latitude, where only the Meridian and
+// Morinus houses are computed, the timeline leaves the Ascendant out.
+bool TimelineLeavesAscendantOut(const BirthData& natal);
 
 }  // namespace solvaris

@@ -5,6 +5,7 @@
 #include "aspects/aspect_codes.hpp"
 #include "base/format_pattern.hpp"
 #include "engine/calendar.hpp"
+#include "reports/headings.hpp"
 
 namespace solvaris {
 
@@ -36,7 +37,7 @@ std::string TimelineMomentText(double jd) {
     const auto perDay = static_cast<long long>(kMinutesPerDay);
     const long long dayNumber = minutes / perDay;
     const int ofDay = static_cast<int>(minutes - dayNumber * perDay);
-    const CivilDate date = CivilDateOfJulianDay(static_cast<double>(dayNumber));
+    const CivilDate date = CalendarDateOfDayNumber(static_cast<double>(dayNumber));
     return FormatNumber(date.day, "00") + " " + std::string(MonthAbbreviation(date.month)) + " " +
            FormatNumber(date.year, "0000") + " " + FormatNumber(ofDay / kMinutesPerHour, "00") +
            ":" + FormatNumber(ofDay % kMinutesPerHour, "00");
@@ -50,6 +51,11 @@ std::string TimelineEventText(const TimelineEvent& event) {
         case TimelineKind::Ingress:
             return text + "enters " + std::string(SignAbbreviation(event.sign)) +
                    (event.retrograde ? " (retrograde)" : "");
+        case TimelineKind::StationOn:
+            return text + "stations " +
+                   (event.aspect == Conjunction ? std::string("on")
+                                                : Trimmed(AspectName(event.aspect))) +
+                   " " + Trimmed(ReportName(event.natal));
         default:
             return text + std::string(AspectName(event.aspect)) + Trimmed(ReportName(event.natal));
     }
@@ -64,14 +70,37 @@ std::string TimelineWindowText(const TimelineEvent& event) {
            edge(event.leaveJd);
 }
 
+std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
+                                       const TimelineRequest& request) {
+    std::vector<std::string> notes;
+    const TimelinePlutoOutside pluto = PlutoOutsideTheoryIn(events, request);
+    for (const auto& [outside, chart] :
+         {std::pair{pluto.natal, "natal"}, std::pair{pluto.progressed, "progressed"},
+          std::pair{pluto.transit, "transiting"}}) {
+        if (outside) {
+            notes.push_back(PlutoOutsideTheoryLine(chart));
+        }
+    }
+    if (!request.ascendant) {
+        notes.emplace_back(
+            "  NOTE: above 66 degrees of latitude the Ascendant can stand in the west; the natal "
+            "and directed Ascendant are left out.");
+    }
+    if (BeforeGregorianCalendar(request.fromJd)) {
+        notes.emplace_back("  NOTE: dates before 15 OCT 1582 are in the Julian calendar.");
+    }
+    return notes;
+}
+
 std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
                                        const std::string& name, double fromJd, double toJd,
-                                       double zoneHours) {
+                                       double zoneHours, const std::vector<std::string>& notes) {
     std::vector<std::string> lines;
     lines.emplace_back();
     // A range ends at the midnight after its last day.
     lines.push_back("  TIMELINE - " + name + " - " + DateText(fromJd) + " to " +
                     DateText(toJd - 1 / kMinutesPerDay));
+    lines.insert(lines.end(), notes.begin(), notes.end());
     lines.emplace_back();
     lines.push_back(
         "  DATE (UT)          CHART'S CLOCK      EVENT                                   "

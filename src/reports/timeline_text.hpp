@@ -14,17 +14,25 @@ std::string TimelineMomentText(double jd);
 
 // "Tr.", "Pr.", "SA." and the bodies and aspect of an event: "Tr. SATURN
 // Square SUN" in report-name fields, "Tr. MERCURY turns retrograde", "Tr.
-// MARS enters LEO".
+// MARS enters LEO", "Tr. SATURN stations on SUN", "Tr. SATURN stations
+// Square SUN".
 std::string TimelineEventText(const TimelineEvent& event);
 
 // "1.0  20 FEB 2026 - 02 APR 2026" for a hit ("..." where the window
 // reaches past the span searched), empty for a station or ingress.
 std::string TimelineWindowText(const TimelineEvent& event);
 
-// Heading and one line per event. `zoneHours` is the natal zone (hours west
-// positive) that gives the chart's clock.
+// The notes a timeline carries, each a report line "  NOTE: ...": the Pluto
+// of its events outside its theory's years (natal, progressed, transiting,
+// as the reports say it), the Ascendant left out of a polar birth, and the
+// Julian calendar of the dates before 1582 October 15.
+std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
+                                       const TimelineRequest& request);
+
+// Heading, the notes and one line per event. `zoneHours` is the natal zone
+// (hours west positive) that gives the chart's clock.
 std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
                                        const std::string& name, double fromJd, double toJd,
-                                       double zoneHours);
+                                       double zoneHours, const std::vector<std::string>& notes);
 
 }  // namespace solvaris

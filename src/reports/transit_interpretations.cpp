@@ -10,7 +10,6 @@
 #include "engine/pluto.hpp"
 #include "engine/positions.hpp"
 #include "reports/aspect_lists.hpp"
-#include "reports/ephemeris_entry.hpp"
 #include "reports/headings.hpp"
 #include "reports/interpretation_file.hpp"
 

@@ -75,6 +75,9 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
                 ++stations;
                 continue;
             }
+            if (e.kind == TimelineKind::StationOn) {  // StationsOnAspects checks these
+                continue;
+            }
             if (e.kind == TimelineKind::Ingress) {
                 const double lon = MovingLongitude(request, TimelineKind::Transit, e.moving, e.jd);
                 EXPECT_NEAR(Wrap180(lon - (e.retrograde ? e.sign : e.sign - 1) * 30.0), 0, 1e-6);
@@ -129,6 +132,64 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         }
         EXPECT_EQ(hits, scanned);
         EXPECT_GT(hits, 0);
+    }
+}
+
+// Saturn stations retrograde on 26 July 2026 at 14.7348 degrees. A natal Sun
+// a little past that is never reached, one a little short is crossed twice:
+// either way within a minute of arc the station is listed as standing on
+// the Sun (and on any other aspect to it, here the opposition of a Moon),
+// with the window of the aspect's orb around it; a minute and a bit away it
+// is not.
+TEST(Timeline, StationsOnAspectsWithinAMinuteOfArc) {
+    TimelineRequest request;
+    request.fromJd = JulianDayNumber(2026, 7, 1) - 0.5;
+    request.toJd = JulianDayNumber(2026, 8, 31) + 0.5;
+    request.natalJd = JulianDayNumber(1990, 4, 4);
+    request.progressions = request.directions = false;
+    request.transitOrbs = OneDegreeOrbs();
+    for (double& lon : request.natalLongitude) {
+        lon = 200;  // far from Saturn and from every aspect to it
+    }
+    double stationJd = 0;
+    for (const TimelineEvent& e : ComputeTimeline(request)) {
+        if (e.kind == TimelineKind::Station && e.moving == Saturn) {
+            stationJd = e.jd;
+        }
+    }
+    ASSERT_NEAR(stationJd, 2461248.2564, 1e-3);
+    const double stationLon = BodyLongitude(Saturn, stationJd);
+    struct Row {
+        double offDeg;  // natal Sun from the station's longitude, ahead positive
+        bool listed;
+        int crossings;
+    };
+    for (const Row row : {Row{0.00002, true, 0}, Row{-0.00002, true, 2}, Row{0.0166, true, 0},
+                          Row{-0.0166, true, 2}, Row{0.0168, false, 0}, Row{-0.0168, false, 2}}) {
+        SCOPED_TRACE(row.offDeg);
+        request.natalLongitude[Sun] = stationLon + row.offDeg;
+        request.natalLongitude[Moon] = Normalize360(stationLon + row.offDeg + 180);
+        int crossings = 0;
+        int on = 0;
+        for (const TimelineEvent& e : ComputeTimeline(request)) {
+            if (e.moving != Saturn || (e.natal != Sun && e.natal != Moon)) {
+                continue;
+            }
+            if (e.kind == TimelineKind::Transit && e.natal == Sun) {
+                ++crossings;
+            }
+            if (e.kind == TimelineKind::StationOn) {
+                ++on;
+                EXPECT_EQ(e.jd, stationJd);
+                EXPECT_TRUE(e.retrograde);
+                EXPECT_EQ(e.aspect, e.natal == Sun ? Conjunction : Opposition);
+                // Within a degree from June to the end of August, as the hits.
+                EXPECT_LT(e.enterJd, stationJd - 30);
+                EXPECT_GT(e.leaveJd, stationJd + 30);
+            }
+        }
+        EXPECT_EQ(on, row.listed ? 2 : 0);
+        EXPECT_EQ(crossings, row.crossings);
     }
 }
 

@@ -36,8 +36,8 @@ TEST(Returns, InitialInputsComeFromTheDiurnalData) {
     EXPECT_EQ(s.zoneOffset, 6.0);
 }
 
-// From "29 February", across the year's end and before 1900: each return in its year, cast
-// at the place of the search.
+// From "29 February", across the year's end, before 1900 and in the Julian calendar: each
+// return in its year, cast at the place of the search, its date the day its moment falls on.
 TEST(Returns, SolarReturnInItsYearCastAtTheReturnPlace) {
     struct Case {
         BirthData natal;
@@ -48,6 +48,7 @@ TEST(Returns, SolarReturnInItsYearCastAtTheReturnPlace) {
         {Person(29, 2, 1980, 6.00f, "A.M."), 1981, {1981, 2, 28}},
         {Person(31, 12, 1969, 11.59f, "P.M."), 2010, {2010, 12, 31}},
         {Person(15, 7, 1899, 4.30f, "P.M."), 1950, {1950, 7, 15}},
+        {Person(1, 6, 1500, 12.00f, "P.M."), 1501, {1501, 6, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.year);
@@ -77,6 +78,8 @@ TEST(Returns, SolarReturnInItsYearCastAtTheReturnPlace) {
         EXPECT_EQ(set->texts.housePositionText.substr(130, 10), " 1ST HOUSE");  // the Ascendant
         EXPECT_EQ(ReturnDateText(*set, DateOrder::YearMonthDay),
                   JulianDayToDateText(moment->jd, DateOrder::YearMonthDay));
+        EXPECT_EQ(JulianDayNumber(set->date.year, set->date.month, set->date.day),
+                  std::floor(moment->jd + 0.5));
         const ReturnClock clock = ReturnClockOf(moment->jd);
         EXPECT_EQ(set->clockTime, clock.clockTime);
         EXPECT_EQ(set->meridiem, clock.meridiem);

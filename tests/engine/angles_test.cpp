@@ -77,7 +77,9 @@ TEST(Calendar, JulianDayNumber) {
     }
 }
 
-TEST(Calendar, DateTextIsGregorianInTheUsersOrder) {
+// The date text is in the calendar dates are entered in, Julian before the
+// reform, so that 2299160 reads 1582 October 4 and the next day October 15.
+TEST(Calendar, DateTextIsInTheEntryCalendarInTheUsersOrder) {
     struct Case {
         double jd;
         DateOrder order;
@@ -85,12 +87,42 @@ TEST(Calendar, DateTextIsGregorianInTheUsersOrder) {
     };
     for (const Case& c : {Case{2451545.0, DateOrder::DayMonthYear, "01/01/2000"},
                           Case{2451545.0, DateOrder::YearMonthDay, "2000/01/01"},
-                          Case{2299160.0, DateOrder::MonthDayYear, "10/14/1582"},
+                          Case{2299160.0, DateOrder::MonthDayYear, "10/04/1582"},
+                          Case{2299161.0, DateOrder::MonthDayYear, "10/15/1582"},
                           Case{2488069.4, DateOrder::DayMonthYear, "31/12/2099"},
-                          Case{2086308.0, DateOrder::YearMonthDay, "1000/01/06"},
-                          Case{2013420.0, DateOrder::YearMonthDay, "800/06/15"},
-                          Case{2013420.0, DateOrder::DayMonthYear, "15/06/ 800"}}) {
+                          Case{2086308.0, DateOrder::YearMonthDay, "1000/01/01"},
+                          Case{2013420.0, DateOrder::YearMonthDay, "800/06/11"},
+                          Case{2013420.0, DateOrder::DayMonthYear, "11/06/ 800"}}) {
         EXPECT_EQ(JulianDayToDateText(c.jd, c.order), c.text) << c.jd;
+    }
+}
+
+// Every day from 1 January 100 to 31 December 2099 reads back as its own
+// day number, and agrees with the textbook Julian-calendar count before the
+// reform and with the proleptic Gregorian date after it.
+TEST(Calendar, EveryDayReadsBackAsItsDayNumber) {
+    const auto julianCount = [](long long y, long long m, long long d) {
+        return 367 * y - 7 * (y + 5001 + (m - 9) / 7) / 4 + 275 * m / 9 + d + 1729777;
+    };
+    const double first = JulianDayNumber(100, 1, 1);
+    const double last = JulianDayNumber(2099, 12, 31);
+    EXPECT_EQ(first, julianCount(100, 1, 1));
+    for (double n = first; n <= last; ++n) {
+        const CivilDate date = CalendarDateOfDayNumber(n);
+        ASSERT_EQ(JulianDayNumber(date.year, date.month, date.day), n);
+        ASSERT_EQ(BeforeGregorianCalendar(n), n < kFirstGregorianDayNumber);
+        if (n < kFirstGregorianDayNumber) {
+            ASSERT_EQ(julianCount(date.year, date.month, date.day), n);
+        } else {
+            const CivilDate gregorian = CivilDateOfJulianDay(n);
+            ASSERT_EQ(date.year * 10000 + date.month * 100 + date.day,
+                      gregorian.year * 10000 + gregorian.month * 100 + gregorian.day);
+        }
+        // Any moment of the civil day, which begins half a day earlier.
+        const CivilDate late = CalendarDateOfDayNumber(n + 0.4999);
+        const CivilDate early = CalendarDateOfDayNumber(n - 0.5);
+        ASSERT_EQ(late.day, date.day);
+        ASSERT_EQ(early.day, date.day);
     }
 }
 
