@@ -55,6 +55,8 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
     session.secondPerson = diurnalWindow.chk2ndPerson;
     session.secondPersonName = VisibleText(diurnalWindow.chk2ndPersonCaption);
     session.natalZoneRule = RuleInForce(session.natalZoneNote, natalWindow);
+    session.natalZoneName =
+        session.natalZoneRule.empty() ? std::string() : session.natalZoneNote.zoneName;
     return true;
 }
 

@@ -36,7 +36,8 @@ int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& p
         CopyTimeAndPlace(options.natal.fields, options.diurnal.fields);
     }
     if (options.natalZone) {
-        session.natalZoneNote = NoteOfNatalZone(options.natalZone->ruleText, options.natal);
+        session.natalZoneNote =
+            NoteOfNatalZone(options.natalZone->name, options.natalZone->ruleText, options.natal);
     }
     // The entry check takes a diurnal date of any early year; the theories
     // are stated for the natal years only, so the command line keeps to them.

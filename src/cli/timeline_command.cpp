@@ -8,6 +8,7 @@
 #include "cli/timeline_formats.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
+#include "reports/chart_clock.hpp"
 #include "reports/timeline_setup.hpp"
 #include "reports/timeline_text.hpp"
 
@@ -104,7 +105,7 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
         request.minorAspects = options->minor;
         const std::vector<TimelineEvent> events = ComputeTimeline(request);
         const std::vector<std::string> notes = TimelineNotes(events, request);
-        const double zone = session.natal.timeZone;
+        const ChartClock zone = NatalChartClock(session);
         if (options->format != "text") {
             for (const std::string& note : notes) {
                 err << "solvaris timeline: " << note.substr(note.find_first_not_of(' ')) << '\n';

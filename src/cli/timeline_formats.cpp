@@ -37,7 +37,7 @@ std::string AspectOf(const TimelineEvent& e) {
     return e.aspect == 0 ? std::string() : std::string(AspectWord(e.aspect));
 }
 
-// The local moment in ISO 8601 with the natal zone as its offset.
+// The local moment in ISO 8601 with the chart's zone then as its offset.
 std::string ClockMoment(double jd, double zoneHours) {
     std::string text = IsoMomentOfJulianDay(jd - zoneHours / kHoursPerDay);
     const double east = -zoneHours;
@@ -116,13 +116,13 @@ std::string IcsFolded(const std::string& line) {
     return folded.append(line, start, std::string::npos).append("\r\n");
 }
 
-void WriteTimelineCsv(const std::vector<TimelineEvent>& events, double zoneHours,
+void WriteTimelineCsv(const std::vector<TimelineEvent>& events, const ChartClock& clock,
                       std::ostream& out) {
     out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde,"
            "pluto_outside_theory\n";
     for (const TimelineEvent& e : events) {
         out << KindName(e.kind) << ',' << IsoMomentOfJulianDay(e.jd) << ','
-            << ClockMoment(e.jd, zoneHours) << ',' << CsvField(PointName(e.moving)) << ','
+            << ClockMoment(e.jd, clock(e.jd)) << ',' << CsvField(PointName(e.moving)) << ','
             << AspectOf(e) << ',' << (e.natal ? CsvField(PointName(e.natal)) : "") << ','
             << (e.sign ? std::string(SignAbbreviation(e.sign)) : "") << ','
             << (IsHit(e) ? FormatNumber(e.orbDeg, "0.0") : "") << ',' << Edge(e.enterJd, false)
@@ -131,14 +131,14 @@ void WriteTimelineCsv(const std::vector<TimelineEvent>& events, double zoneHours
     }
 }
 
-void WriteTimelineJson(const std::vector<TimelineEvent>& events, double zoneHours,
+void WriteTimelineJson(const std::vector<TimelineEvent>& events, const ChartClock& clock,
                        std::ostream& out) {
     out << '[';
     bool first = true;
     for (const TimelineEvent& e : events) {
         out << (first ? "" : ",") << "\n{\"kind\":" << Quoted(KindName(e.kind))
             << ",\"ut\":" << Quoted(IsoMomentOfJulianDay(e.jd))
-            << ",\"clock\":" << Quoted(ClockMoment(e.jd, zoneHours)) << ",\"jd\":" << Number(e.jd)
+            << ",\"clock\":" << Quoted(ClockMoment(e.jd, clock(e.jd))) << ",\"jd\":" << Number(e.jd)
             << ",\"moving\":" << Quoted(PointName(e.moving))
             << ",\"aspect\":" << (e.aspect ? Quoted(AspectOf(e)) : "null")
             << ",\"natal\":" << (e.natal ? Quoted(PointName(e.natal)) : "null")
@@ -153,7 +153,7 @@ void WriteTimelineJson(const std::vector<TimelineEvent>& events, double zoneHour
 }
 
 void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::string& name,
-                      double zoneHours, double stampJd, std::ostream& out) {
+                      const ChartClock& clock, double stampJd, std::ostream& out) {
     out << IcsFolded("BEGIN:VCALENDAR") << IcsFolded("VERSION:2.0")
         << IcsFolded("PRODID:-//SOLVARIS//Timeline//EN") << IcsFolded("CALSCALE:GREGORIAN");
     const std::string stamp = UtcStamp(stampJd);
@@ -165,7 +165,7 @@ void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::strin
                                 "@solvaris";
         std::string description =
             name + ": exact " + DescribedMoment(e.jd, "UT") + ", " +
-            DescribedMoment(e.jd - zoneHours / kHoursPerDay, "on the chart's clock");
+            DescribedMoment(e.jd - clock(e.jd) / kHoursPerDay, "on the chart's clock");
         if (IsHit(e)) {
             const auto edge = [](double jd) {
                 return std::isnan(jd) ? std::string("beyond the span searched")

@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "aspects/timeline.hpp"
+#include "reports/chart_clock.hpp"
 
 namespace solvaris {
 
-// `zoneHours`: the natal zone, hours west positive, for the chart's clock.
-void WriteTimelineCsv(const std::vector<TimelineEvent>& events, double zoneHours,
+// Each event at its moment in UT and on the chart's clock.
+void WriteTimelineCsv(const std::vector<TimelineEvent>& events, const ChartClock& clock,
                       std::ostream& out);
-void WriteTimelineJson(const std::vector<TimelineEvent>& events, double zoneHours,
+void WriteTimelineJson(const std::vector<TimelineEvent>& events, const ChartClock& clock,
                        std::ostream& out);
 // `stampJd`: the moment the file is written (DTSTAMP), UT.
 void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::string& name,
-                      double zoneHours, double stampJd, std::ostream& out);
+                      const ChartClock& clock, double stampJd, std::ostream& out);
 
 // An iCalendar text value: backslash, semicolon, comma and line ends escaped.
 std::string IcsEscaped(const std::string& text);

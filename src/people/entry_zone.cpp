@@ -128,8 +128,9 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields
     return zone.ruleLine;
 }
 
-ZoneRuleNote NoteOfNatalZone(std::string rule, const NatalEntryWindow& window) {
-    return {std::move(rule), window.fields.zone,
+ZoneRuleNote NoteOfNatalZone(std::string zoneName, std::string rule,
+                             const NatalEntryWindow& window) {
+    return {std::move(zoneName), std::move(rule), window.fields.zone,
             TypedLocalClock(window.fields).value_or(LocalClock{})};
 }
 

@@ -57,13 +57,15 @@ std::optional<std::string> PickZoneName(const std::string& zoneName, EntryFields
 // The rule of a zone filled from the tz database into the natal window,
 // with the zone text and moment it was found for.
 struct ZoneRuleNote {
+    std::string zoneName;
     std::string rule;
     std::string zoneText;
     LocalClock clock;
 };
 
-// The note of a rule just filled into the natal window.
-ZoneRuleNote NoteOfNatalZone(std::string rule, const NatalEntryWindow& window);
+// The note of a rule of `zoneName` just filled into the natal window.
+ZoneRuleNote NoteOfNatalZone(std::string zoneName, std::string rule,
+                             const NatalEntryWindow& window);
 
 // The note's rule while the window still holds that zone at that moment;
 // empty once the user typed another zone, date or time.

@@ -28,6 +28,8 @@ struct ReportSession {
     // The natal zone's tz-database rule when the last chart was computed
     // with it (shown after the natal report).
     std::string natalZoneRule;
+    // That zone's database name ("America/New_York"), empty with the rule.
+    std::string natalZoneName;
 };
 
 }  // namespace solvaris

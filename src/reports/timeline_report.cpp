@@ -5,6 +5,7 @@
 
 #include "base/lenient_number.hpp"
 #include "engine/calendar.hpp"
+#include "reports/chart_clock.hpp"
 #include "reports/timeline_setup.hpp"
 #include "reports/timeline_text.hpp"
 
@@ -70,7 +71,7 @@ void TimelineReport(ReportContext& ctx, const TimelineRangeWindow& window,
     const std::vector<TimelineEvent> events = ComputeTimeline(request);
     const std::vector<std::string> lines =
         TimelineLines(events, ctx.session.natal.name, range.fromJd, range.toJd,
-                      ctx.session.natal.timeZone, TimelineNotes(events, request));
+                      NatalChartClock(ctx.session), TimelineNotes(events, request));
     ctx.Begin();
     // The last line says how many events found no room.
     const int room = kMaxReportLines - ctx.session.reports.LineCount() - 1;

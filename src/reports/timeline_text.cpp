@@ -94,7 +94,8 @@ std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
 
 std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
                                        const std::string& name, double fromJd, double toJd,
-                                       double zoneHours, const std::vector<std::string>& notes) {
+                                       const ChartClock& clock,
+                                       const std::vector<std::string>& notes) {
     std::vector<std::string> lines;
     lines.emplace_back();
     // A range ends at the midnight after its last day.
@@ -113,8 +114,8 @@ std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
             text.resize(kEventWidth, ' ');
         }
         lines.push_back("  " + TimelineMomentText(event.jd) + "  " +
-                        TimelineMomentText(event.jd - zoneHours / kHoursPerDay) + "  " + text +
-                        (window.empty() ? "" : " " + window));
+                        TimelineMomentText(event.jd - clock(event.jd) / kHoursPerDay) + "  " +
+                        text + (window.empty() ? "" : " " + window));
     }
     if (events.empty()) {
         lines.push_back("  No events in this range.");

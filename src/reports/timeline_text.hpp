@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "aspects/timeline.hpp"
+#include "reports/chart_clock.hpp"
 
 namespace solvaris {
 
@@ -29,10 +30,11 @@ std::string TimelineWindowText(const TimelineEvent& event);
 std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
                                        const TimelineRequest& request);
 
-// Heading, the notes and one line per event. `zoneHours` is the natal zone
-// (hours west positive) that gives the chart's clock.
+// Heading, the notes and one line per event, each at its moment in UT and
+// on the chart's clock.
 std::vector<std::string> TimelineLines(const std::vector<TimelineEvent>& events,
                                        const std::string& name, double fromJd, double toJd,
-                                       double zoneHours, const std::vector<std::string>& notes);
+                                       const ChartClock& clock,
+                                       const std::vector<std::string>& notes);
 
 }  // namespace solvaris

@@ -137,5 +137,64 @@ TEST(TimelineLooseEnds, EachEdgeSaysWhatItIs) {
     EXPECT_GT(marked, 30u);
 }
 
+// A July birth in New York keeps New York's clock at each event: EST in
+// winter, EDT in summer (2026: 8 March to 1 November) when its zone was
+// named; with a typed zone, that zone all year.
+TEST(TimelineLooseEnds, TheChartsClockFollowsItsZonesRules) {
+    const std::vector<std::string> julyBirth = {
+        "--date", "1990-07-15", "--time", "12:00pm",    "--lon",      "74w00",    "--lat", "40n43",
+        "--from", "2026-01-01", "--to",   "2026-12-31", "--transits", "--format", "csv"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> words = julyBirth;
+        words.insert(words.end(), more.begin(), more.end());
+        return Timeline(words);
+    };
+    const auto summer = [](const std::string& ut) {
+        const std::string day = ut.substr(5, 5);  // MM-DD
+        return day >= "03-08" && day < "11-01";
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::string> zone;
+        bool followsRules;
+    };
+    for (const Case& c : {Case{"named zone", {"--tz", "America/New_York"}, true},
+                          Case{"typed zone", {"--zone", "4"}, false}}) {
+        SCOPED_TRACE(c.what);
+        const Outcome csv = RunArgs(with(c.zone));
+        ASSERT_EQ(csv.status, 0) << csv.err;
+        int winter = 0;
+        for (std::size_t start = csv.out.find('\n') + 1, end;
+             (end = csv.out.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string line = csv.out.substr(start, end - start);
+            const std::size_t ut = line.find(',') + 1;
+            const std::size_t clock = line.find(',', ut) + 1;
+            const std::string offset = line.substr(clock + 19, 6);
+            const bool edt = !c.followsRules || summer(line.substr(ut, 10));
+            EXPECT_EQ(offset, edt ? "-04:00" : "-05:00") << line;
+            winter += !summer(line.substr(ut, 10));
+        }
+        EXPECT_GT(winter, 5);
+    }
+    // The text report: 1 January 2026 at 17:00 on New York's winter clock.
+    const Outcome text = RunArgs(Timeline(
+        {"--date", "1990-07-15", "--time", "12:00pm", "--tz", "America/New_York", "--lon", "74w00",
+         "--lat", "40n43", "--from", "2026-01-01", "--to", "2026-01-31", "--transits", "--moon"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    std::size_t lines = 0;
+    for (std::size_t start = 0, end; (end = text.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string line = text.out.substr(start, end - start);
+        if (line.size() < 40 || line.substr(2, 2) == "DA" || line.find("JAN 2026") != 5) {
+            continue;
+        }
+        const int utHour = std::stoi(line.substr(14, 2));
+        const int clockHour = std::stoi(line.substr(33, 2));
+        EXPECT_EQ((utHour - clockHour + 24) % 24, 5) << line;
+        ++lines;
+    }
+    EXPECT_GT(lines, 5u);
+}
+
 }  // namespace
 }  // namespace solvaris

@@ -80,15 +80,17 @@ void GeographForm::CitiesOnFile_Click(QListWidgetItem* item) {
     // A record that fails part way has filled some fields: shown either way.
     std::string zoneRule;
     Fold fold = Fold::Earlier;
-    if (const auto zoneName = ZoneNameOfCity(zones_, city->city, city->region)) {
+    const auto zoneName = ZoneNameOfCity(zones_, city->city, city->region);
+    if (zoneName) {
         fold = AskFold(workstation_.platform(), *zoneName,
                        CityPickTarget(workstation_.natalEntry, workstation_.diurnalEntry));
     }
     PickCityRecord(*city, workstation_.natalEntry, workstation_.diurnalEntry,
                    workstation_.session().options, workstation_.platform(), zones_, fold,
                    &zoneRule);
-    if (!zoneRule.empty() && !workstation_.diurnalEntry.chk2ndPerson) {
-        workstation_.session().natalZoneNote = NoteOfNatalZone(zoneRule, workstation_.natalEntry);
+    if (zoneName && !zoneRule.empty() && !workstation_.diurnalEntry.chk2ndPerson) {
+        workstation_.session().natalZoneNote =
+            NoteOfNatalZone(*zoneName, zoneRule, workstation_.natalEntry);
     }
     lblZoneRule_->setText(QString::fromStdString(zoneRule));
     workstation_.AnnounceEntryChanged();

@@ -81,7 +81,8 @@ void TimeZoneForm::lstZoneNames_Click(QListWidgetItem* item) {
     const auto rule = PickZoneName(zoneName, *caller_, fold, workstation_.platform());
     if (rule) {
         if (caller_ == &workstation_.natalEntry.fields) {
-            workstation_.session().natalZoneNote = NoteOfNatalZone(*rule, workstation_.natalEntry);
+            workstation_.session().natalZoneNote =
+                NoteOfNatalZone(zoneName, *rule, workstation_.natalEntry);
         }
         lblZoneRule_->setText(QString::fromStdString(*rule));
         workstation_.AnnounceEntryChanged();
