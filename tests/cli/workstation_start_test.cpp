@@ -185,7 +185,8 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     for (const char* file :
          {"bin/solvaris", "share/solvaris/OPTIONS.OPT", "share/solvaris/NAMES.FIL",
           "share/applications/solvaris.desktop", "share/icons/hicolor/scalable/apps/solvaris.svg",
-          "share/metainfo/io.github.solvaris.Solvaris.metainfo.xml", "share/man/man1/solvaris.1"}) {
+          "share/metainfo/io.github.solvaris.Solvaris.metainfo.xml", "share/man/man1/solvaris.1",
+          "share/doc/solvaris/LICENSE"}) {
         EXPECT_GT(testing::ReadBytes(prefix / file).size(), 0u) << file;
     }
     // A PNG of 128 by 128 pixels: the signature, then the header's width and height.
