@@ -171,8 +171,16 @@ void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& w
         ->excludes(zone);
     AddValue(app, prefix + "lon", place.lon, "DDDwMM|DDDeMM", whose + "longitude, west or east",
              LongitudeProblem);
-    AddValue(app, prefix + "lat", place.lat, "DDnMM|DDsMM", whose + "latitude, north or south",
-             LatitudeProblem);
+    CLI::Option* latitude = AddValue(app, prefix + "lat", place.lat, "DDnMM|DDsMM",
+                                     whose + "latitude, north or south", LatitudeProblem);
+    AddValue(app, prefix + "place", place.place, "\"NAME[, REGION][, COUNTRY]\"",
+             whose +
+                 "place in the world atlas (see solvaris places): its longitude, latitude "
+                 "and zone")
+        ->excludes(zone)
+        ->excludes(app.get_option(prefix + "tz"))
+        ->excludes(app.get_option(prefix + "lon"))
+        ->excludes(latitude);
 }
 
 }  // namespace
@@ -199,7 +207,7 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
     CLI::Option* useNatal = app.add_flag("--use-natal-data", texts.useNatalData,
                                          "the natal time, zone and place for the second chart");
     useNatal->excludes(second);
-    for (const char* field : {"time", "zone", "tz", "lon", "lat"}) {
+    for (const char* field : {"time", "zone", "tz", "lon", "lat", "place"}) {
         useNatal->excludes(app.get_option(std::string("--diurnal-") + field));
     }
     AddChoice(app, "--fold", texts.fold, {"earlier", "later"}, "fold",
@@ -210,13 +218,10 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
 std::string FirstDiurnalOption(const BirthOptionTexts& texts) {
     const BirthOptionTexts::Place& d = texts.diurnal;
     const std::pair<const char*, bool> given[] = {
-        {"--diurnal-date", !d.date.empty()},
-        {"--diurnal-time", !d.time.empty()},
-        {"--diurnal-zone", !d.zone.empty()},
-        {"--diurnal-tz", !d.tz.empty()},
-        {"--diurnal-lon", !d.lon.empty()},
-        {"--diurnal-lat", !d.lat.empty()},
-        {"--second-person", !texts.secondPerson.empty()},
+        {"--diurnal-date", !d.date.empty()},      {"--diurnal-time", !d.time.empty()},
+        {"--diurnal-zone", !d.zone.empty()},      {"--diurnal-tz", !d.tz.empty()},
+        {"--diurnal-lon", !d.lon.empty()},        {"--diurnal-lat", !d.lat.empty()},
+        {"--diurnal-place", !d.place.empty()},    {"--second-person", !texts.secondPerson.empty()},
         {"--use-natal-data", texts.useNatalData},
     };
     for (const auto& [name, typed] : given) {

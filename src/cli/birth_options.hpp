@@ -30,13 +30,16 @@ struct BirthOptions {
     HouseSystem houseSystem = HouseSystem::Placidus;
     std::optional<ZoneFound> natalZone;
     std::optional<ZoneFound> diurnalZone;
+    // The atlas places of --place and --diurnal-place, as the atlas names them.
+    std::string natalPlace;
+    std::string diurnalPlace;
 };
 
 // The options as typed; an option not given is empty (an empty value is
 // refused).
 struct BirthOptionTexts {
     struct Place {
-        std::string date, time, zone, tz, lon, lat;
+        std::string date, time, zone, tz, lon, lat, place;
     };
     std::string name;
     Place natal, diurnal;

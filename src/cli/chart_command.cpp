@@ -128,6 +128,14 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         out << ",\"zone_rules\":{\"natal\":" << ZoneFoundJson(zonesFound->natalZone)
             << ",\"diurnal\":" << ZoneFoundJson(zonesFound->diurnalZone) << "}";
     }
+    if (zonesFound != nullptr &&
+        (!zonesFound->natalPlace.empty() || !zonesFound->diurnalPlace.empty())) {
+        const auto place = [](const std::string& text) {
+            return text.empty() ? std::string("null") : Quoted(text);
+        };
+        out << ",\"places\":{\"natal\":" << place(zonesFound->natalPlace)
+            << ",\"diurnal\":" << place(zonesFound->diurnalPlace) << "}";
+    }
     out << "}\n";
 }
 

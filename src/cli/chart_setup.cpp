@@ -5,6 +5,7 @@
 #include "cli/entry_hints.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/person_options.hpp"
+#include "cli/place_options.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -22,8 +23,12 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
     if (const int status = ApplyPersonOptions(texts, command, session, platform, err, options)) {
         return status;
     }
-    TypeBirthOptions(texts, options);
-    if (const ZoneNamesProblem problem = ApplyZoneNames(texts, options); !problem.text.empty()) {
+    BirthOptionTexts typed = texts;
+    if (const int status = ApplyPlaceOptions(typed, command, err, options)) {
+        return status;
+    }
+    TypeBirthOptions(typed, options);
+    if (const ZoneNamesProblem problem = ApplyZoneNames(typed, options); !problem.text.empty()) {
         err << "solvaris " << command << ": " << problem.text << '\n';
         return problem.databaseDamaged ? kExitFileProblem : kExitBadCommandLine;
     }

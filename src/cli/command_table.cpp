@@ -2,6 +2,7 @@
 
 #include "cli/chart_command.hpp"
 #include "cli/names_command.hpp"
+#include "cli/places_command.hpp"
 #include "cli/planetary_hours_command.hpp"
 #include "cli/positions_command.hpp"
 #include "cli/report_command.hpp"
@@ -12,8 +13,8 @@
 
 namespace solvaris {
 
-const std::array<CommandText, 11>& Commands() {
-    static const std::array<CommandText, 11> commands{{
+const std::array<CommandText, 12>& Commands() {
+    static const std::array<CommandText, 12> commands{{
         {"positions", kPositionsUsage,
          "longitude, latitude, declination, right ascension and next-day\n"
          "longitude of the Sun, Moon, planets and mean node as CSV, in degrees;\n"
@@ -76,6 +77,14 @@ const std::array<CommandText, 11>& Commands() {
          "the zone names of the system's tz database that contain TEXT, for\n"
          "--tz and --diurnal-tz, which find the offset that held at the birth",
          false, "solvaris zones york", "America/New_York", nullptr, DeclareZonesCommand},
+        {"places", kPlacesUsage,
+         "the places of the world atlas (GeoNames, every place of 1,000 people or\n"
+         "more) whose name or a word of it starts with NAME, the most populous\n"
+         "first: region, country, population, latitude, longitude and zone, for\n"
+         "--place and --diurnal-place",
+         false, "solvaris places \"buffalo, new york\"",
+         "Buffalo, New York, United States of America  258071  42n53 78w53  America/New_York",
+         nullptr, DeclarePlacesCommand},
     }};
     return commands;
 }

@@ -22,7 +22,7 @@ struct CommandText {
     CommandRun (*declare)(CLI::App& app);
 };
 
-const std::array<CommandText, 11>& Commands();
+const std::array<CommandText, 12>& Commands();
 
 // Nothing for a name that is no command.
 const CommandText* FindCommand(std::string_view name);

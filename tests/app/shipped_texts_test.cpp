@@ -38,6 +38,10 @@ TEST(ShippedTexts, ExistAsPlainTextWithCrLf) {
         EXPECT_GT(std::filesystem::file_size(kData / name), 200u) << name << " is missing";
     }
     for (const auto& entry : std::filesystem::directory_iterator(kData)) {
+        // The atlas folder holds a data file of its own form, never seeded.
+        if (entry.is_directory()) {
+            continue;
+        }
         const std::string name = entry.path().filename().string();
         const std::string text = testing::ReadBytes(entry.path());
         for (std::size_t i = 0; i < text.size(); ++i) {

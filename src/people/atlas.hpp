@@ -1,0 +1,77 @@
+// The world atlas: the places of 1,000 people or more (GeoNames, CC BY 4.0)
+// with their region, country, population, position and tz database zone,
+// shipped as atlas/PLACES.TSV beside the program's data (written by
+// tools/atlas/atlas.js) and read when first needed, never copied into the
+// program folder.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "base/problem.hpp"
+
+namespace solvaris {
+
+struct AtlasPlace {
+    std::string_view name;  // "Saint-Étienne"
+    std::string_view key;   // the name folded for search: "st etienne"
+    // Other names of a large place, folded, "|" between them ("cologne|...").
+    std::string_view alternates;
+    std::uint32_t region = 0;
+    std::uint32_t zone = 0;
+    char countryCode[2] = {};
+    std::uint32_t population = 0;
+    float latitudeDeg = 0;   // north positive
+    float longitudeDeg = 0;  // east positive
+};
+
+struct AtlasRegion {
+    std::string_view countryCode;
+    std::string_view name;  // "New York"; empty where the source has none
+    std::string key;        // the name folded
+};
+
+struct AtlasCountry {
+    std::string_view name;  // "United States of America"
+    std::string key;
+};
+
+// The atlas as read: every text a view into `bytes`, the places most
+// populous first.
+struct Atlas {
+    std::string bytes;
+    std::vector<AtlasPlace> places;
+    std::vector<AtlasRegion> regions;
+    std::vector<std::string_view> zones;
+    std::unordered_map<std::string, AtlasCountry> countries;  // by ISO code
+    std::unordered_map<std::string, std::string> folds;       // "ü" -> "u"
+    Atlas() = default;
+    Atlas(const Atlas&) = delete;
+    Atlas& operator=(const Atlas&) = delete;
+};
+
+inline constexpr const char* kAtlasFile = "atlas/PLACES.TSV";
+
+// The atlas file of a shipped data folder.
+std::filesystem::path AtlasFile(const std::filesystem::path& shippedData);
+
+// Reads the atlas; a file another user could have written, an unreadable
+// one or one of other records is a problem naming it, `atlas` left empty.
+Problem LoadAtlas(const std::filesystem::path& file, Atlas& atlas);
+
+// `text` as the atlas searches it: lower case, accents and punctuation
+// gone, "saint" read as "st" and "sainte" as "ste", words one blank apart.
+std::string FoldForAtlas(const Atlas& atlas, std::string_view text);
+
+// The country and region of a place spelled out: "New York, United States
+// of America" (the region left out where the source has none).
+std::string AtlasRegionAndCountry(const Atlas& atlas, const AtlasPlace& place);
+
+// "Buffalo, New York, United States of America".
+std::string AtlasPlaceText(const Atlas& atlas, const AtlasPlace& place);
+
+}  // namespace solvaris
