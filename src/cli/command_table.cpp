@@ -83,8 +83,7 @@ const std::array<CommandText, 12>& Commands() {
          "first: region, country, population, latitude, longitude and zone, for\n"
          "--place and --diurnal-place",
          false, "solvaris places \"buffalo, new york\"",
-         "Buffalo, New York, United States of America  258071  42n53 78w53  America/New_York",
-         nullptr, DeclarePlacesCommand},
+         "the places called Buffalo in the state of New York", nullptr, DeclarePlacesCommand},
     }};
     return commands;
 }

@@ -43,7 +43,8 @@ CommandRun DeclarePlacesCommand(CLI::App& app) {
         ->required();
     AddChoice(app, "--format", request->format, {"text", "json"}, "format",
               "the output format (default text)");
-    app.add_option("--limit", request->limit, "at most N places, the most populous (default 20)")
+    app.add_option("--limit", request->limit, "at most N places (default 20)")
+        ->type_name("N")
         ->check(CLI::Range(1, 100000));
     return [request](Session&, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         Atlas atlas;
