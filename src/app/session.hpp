@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "aspects/orb_table.hpp"
 #include "base/settings.hpp"
 #include "chart/chart_kinds.hpp"
 #include "chart/returns.hpp"
+#include "people/atlas.hpp"
 #include "people/entry_zone.hpp"
 #include "reports/report_session.hpp"
 
@@ -27,6 +29,8 @@ struct Session : ReportSession {
     OrbTable orbTable{};
     // The natal zone as last filled from the tz database.
     ZoneRuleNote natalZoneNote;
+    // The world atlas once a window searched it (app/session_atlas.hpp).
+    std::shared_ptr<const Atlas> atlas;
 };
 
 }  // namespace solvaris

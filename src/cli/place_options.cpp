@@ -25,7 +25,7 @@ std::string LongitudeOptionText(double eastDeg) { return CoordinateText(eastDeg,
 
 std::string LatitudeOptionText(double northDeg) { return CoordinateText(northDeg, 'n', 's'); }
 
-std::string AtlasPlaceLine(const Atlas& atlas, const AtlasPlace& place) {
+std::string AtlasPlaceLine(const Atlas& atlas, const WorldPlace& place) {
     return AtlasPlaceText(atlas, place) + "  " + std::to_string(place.population) + "  " +
            LatitudeOptionText(place.latitudeDeg) + " " + LongitudeOptionText(place.longitudeDeg) +
            "  " + std::string(atlas.zones[place.zone]);
@@ -63,13 +63,13 @@ int ApplyPlaceOptions(BirthOptionTexts& texts, std::string_view command, std::os
             } else {
                 err << "more than one place has that name; add its region or country "
                        "(\"NAME, REGION, COUNTRY\"):\n";
-                for (const AtlasPlace* place : pick.candidates) {
+                for (const WorldPlace* place : pick.candidates) {
                     err << "  " << AtlasPlaceLine(atlas, *place) << '\n';
                 }
             }
             return kExitBadCommandLine;
         }
-        const AtlasPlace& place = *pick.place;
+        const WorldPlace& place = *pick.place;
         typed.lon = LongitudeOptionText(place.longitudeDeg);
         typed.lat = LatitudeOptionText(place.latitudeDeg);
         typed.tz = std::string(atlas.zones[place.zone]);

@@ -19,7 +19,7 @@ std::string LatitudeOptionText(double northDeg);
 
 // One place as `solvaris places` and a refusal list it: "Buffalo, New York,
 // United States of America  258071  42n53 78w53  America/New_York".
-std::string AtlasPlaceLine(const Atlas& atlas, const AtlasPlace& place);
+std::string AtlasPlaceLine(const Atlas& atlas, const WorldPlace& place);
 
 // The atlas of the shipped data into `atlas`; its problem on `err`, false.
 bool LoadShippedAtlas(std::string_view command, std::ostream& err, Atlas& atlas);

@@ -17,7 +17,7 @@ struct PlacesRequest {
     std::size_t limit = 20;
 };
 
-std::string PlaceJson(const Atlas& atlas, const AtlasPlace& place) {
+std::string PlaceJson(const Atlas& atlas, const WorldPlace& place) {
     const std::string code(place.countryCode, 2);
     const auto country = atlas.countries.find(code);
     return "{\"name\":" + Quoted(std::string(place.name)) +
@@ -51,7 +51,7 @@ CommandRun DeclarePlacesCommand(CLI::App& app) {
         if (!LoadShippedAtlas("places", err, atlas)) {
             return kExitFileProblem;
         }
-        const std::vector<const AtlasPlace*> found =
+        const std::vector<const WorldPlace*> found =
             FindAtlasPlaces(atlas, request->text, request->limit);
         if (found.empty()) {
             err << "solvaris places: no place of the atlas matches '" << request->text << "'\n";
@@ -65,7 +65,7 @@ CommandRun DeclarePlacesCommand(CLI::App& app) {
             out << "]\n";
             return kExitDone;
         }
-        for (const AtlasPlace* place : found) {
+        for (const WorldPlace* place : found) {
             out << AtlasPlaceLine(atlas, *place) << '\n';
         }
         return kExitDone;

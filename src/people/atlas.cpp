@@ -36,7 +36,7 @@ bool ReadNumber(std::string_view text, Number& value) {
 }
 
 bool ReadPlace(const std::array<std::string_view, kPlaceFields>& f, const Atlas& atlas,
-               AtlasPlace& place) {
+               WorldPlace& place) {
     place.name = f[1];
     place.key = f[2];
     place.alternates = f[9];
@@ -61,7 +61,7 @@ bool ReadRecord(std::string_view line, Atlas& atlas) {
         return true;
     }
     if (f[0] == "P" && count == kPlaceFields) {
-        AtlasPlace place;
+        WorldPlace place;
         if (!ReadPlace(f, atlas, place)) {
             return false;
         }
@@ -165,7 +165,7 @@ std::string FoldForAtlas(const Atlas& atlas, std::string_view text) {
     return words;
 }
 
-std::string AtlasRegionAndCountry(const Atlas& atlas, const AtlasPlace& place) {
+std::string AtlasRegionAndCountry(const Atlas& atlas, const WorldPlace& place) {
     const std::string code(place.countryCode, 2);
     const auto country = atlas.countries.find(code);
     const std::string countryName =
@@ -174,7 +174,7 @@ std::string AtlasRegionAndCountry(const Atlas& atlas, const AtlasPlace& place) {
     return region.empty() ? countryName : std::string(region) + ", " + countryName;
 }
 
-std::string AtlasPlaceText(const Atlas& atlas, const AtlasPlace& place) {
+std::string AtlasPlaceText(const Atlas& atlas, const WorldPlace& place) {
     return std::string(place.name) + ", " + AtlasRegionAndCountry(atlas, place);
 }
 

@@ -16,7 +16,7 @@
 
 namespace solvaris {
 
-struct AtlasPlace {
+struct WorldPlace {
     std::string_view name;  // "Saint-Étienne"
     std::string_view key;   // the name folded for search: "st etienne"
     // Other names of a large place, folded, "|" between them ("cologne|...").
@@ -29,13 +29,13 @@ struct AtlasPlace {
     float longitudeDeg = 0;  // east positive
 };
 
-struct AtlasRegion {
+struct WorldRegion {
     std::string_view countryCode;
     std::string_view name;  // "New York"; empty where the source has none
     std::string key;        // the name folded
 };
 
-struct AtlasCountry {
+struct WorldCountry {
     std::string_view name;  // "United States of America"
     std::string key;
 };
@@ -44,10 +44,10 @@ struct AtlasCountry {
 // populous first.
 struct Atlas {
     std::string bytes;
-    std::vector<AtlasPlace> places;
-    std::vector<AtlasRegion> regions;
+    std::vector<WorldPlace> places;
+    std::vector<WorldRegion> regions;
     std::vector<std::string_view> zones;
-    std::unordered_map<std::string, AtlasCountry> countries;  // by ISO code
+    std::unordered_map<std::string, WorldCountry> countries;  // by ISO code
     std::unordered_map<std::string, std::string> folds;       // "ü" -> "u"
     Atlas() = default;
     Atlas(const Atlas&) = delete;
@@ -69,9 +69,9 @@ std::string FoldForAtlas(const Atlas& atlas, std::string_view text);
 
 // The country and region of a place spelled out: "New York, United States
 // of America" (the region left out where the source has none).
-std::string AtlasRegionAndCountry(const Atlas& atlas, const AtlasPlace& place);
+std::string AtlasRegionAndCountry(const Atlas& atlas, const WorldPlace& place);
 
 // "Buffalo, New York, United States of America".
-std::string AtlasPlaceText(const Atlas& atlas, const AtlasPlace& place);
+std::string AtlasPlaceText(const Atlas& atlas, const WorldPlace& place);
 
 }  // namespace solvaris

@@ -44,7 +44,7 @@ bool MatchesWordStart(std::string_view text, std::string_view part) {
     return false;
 }
 
-std::string_view SearchKey(const AtlasPlace& place) {
+std::string_view SearchKey(const WorldPlace& place) {
     return place.key.empty() ? place.name : place.key;
 }
 
@@ -82,7 +82,7 @@ std::string CountryCodeOfAlias(const std::string& folded) {
     return folded;
 }
 
-bool CountryMatches(const Atlas& atlas, const AtlasPlace& place, const std::string& part) {
+bool CountryMatches(const Atlas& atlas, const WorldPlace& place, const std::string& part) {
     const std::string code = CountryCodeOfAlias(part);
     if (code.size() == 2 && AsciiLower(place.countryCode[0]) == code[0] &&
         AsciiLower(place.countryCode[1]) == code[1]) {
@@ -92,7 +92,7 @@ bool CountryMatches(const Atlas& atlas, const AtlasPlace& place, const std::stri
     return country != atlas.countries.end() && MatchesWordStart(country->second.key, part);
 }
 
-bool WithinMatches(const Atlas& atlas, const AtlasPlace& place,
+bool WithinMatches(const Atlas& atlas, const WorldPlace& place,
                    const std::vector<std::string>& within) {
     if (within.empty()) {
         return true;
@@ -105,7 +105,7 @@ bool WithinMatches(const Atlas& atlas, const AtlasPlace& place,
 }
 
 // Whether the place's name, or one of its other names, is all of `folded`.
-bool NameIs(const AtlasPlace& place, std::string_view folded) {
+bool NameIs(const WorldPlace& place, std::string_view folded) {
     const std::string_view key = SearchKey(place);
     if (key.size() == folded.size() && BeginsWith(key, 0, folded)) {
         return true;
@@ -123,17 +123,17 @@ bool NameIs(const AtlasPlace& place, std::string_view folded) {
 
 }  // namespace
 
-std::vector<const AtlasPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_view query,
+std::vector<const WorldPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_view query,
                                                std::size_t limit) {
     const QueryParts parts = SplitQuery(atlas, query);
-    std::vector<const AtlasPlace*> found;
+    std::vector<const WorldPlace*> found;
     if (parts.name.empty() || parts.within.size() > 2) {
         return found;
     }
     // The names first, then the other names: "tulle" is Tulle before the
     // larger Toliara that some spell Tulléar.
     for (const bool alternates : {false, true}) {
-        for (const AtlasPlace& place : atlas.places) {
+        for (const WorldPlace& place : atlas.places) {
             if (found.size() == limit) {
                 return found;
             }
@@ -152,8 +152,8 @@ AtlasPick PickAtlasPlace(const Atlas& atlas, std::string_view query, std::size_t
     const QueryParts parts = SplitQuery(atlas, query);
     AtlasPick pick;
     pick.candidates = FindAtlasPlaces(atlas, query, atlas.places.size());
-    std::vector<const AtlasPlace*> named;
-    for (const AtlasPlace* place : pick.candidates) {
+    std::vector<const WorldPlace*> named;
+    for (const WorldPlace* place : pick.candidates) {
         if (NameIs(*place, parts.name)) {
             named.push_back(place);
         }

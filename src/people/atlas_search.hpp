@@ -16,12 +16,12 @@ namespace solvaris {
 // most populous first, then those that match by another name.
 // A second part is the region or the country (by name or ISO code), a third
 // the country. An empty name matches nothing.
-std::vector<const AtlasPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_view query,
+std::vector<const WorldPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_view query,
                                                std::size_t limit);
 
 struct AtlasPick {
-    const AtlasPlace* place = nullptr;          // the one place meant
-    std::vector<const AtlasPlace*> candidates;  // when none or several: those that match
+    const WorldPlace* place = nullptr;          // the one place meant
+    std::vector<const WorldPlace*> candidates;  // when none or several: those that match
 };
 
 // The place a birth's --place means: the one place whose whole name is the

@@ -56,9 +56,9 @@ TEST(Atlas, HoldsEveryShippedCityWithItsZone) {
         const auto f = CommaFields(line);
         const double lat = CityDegrees(f[3]), lon = CityDegrees(f[2]);
         // The nearest of that name: Ciudad Juárez is also "El Paso del Norte".
-        const AtlasPlace* near = nullptr;
+        const WorldPlace* near = nullptr;
         double nearestKm = 20;
-        for (const AtlasPlace* place : FindAtlasPlaces(atlas, f[0], 200)) {
+        for (const WorldPlace* place : FindAtlasPlaces(atlas, f[0], 200)) {
             if (const double km = DistanceKm(lat, lon, place->latitudeDeg, place->longitudeDeg);
                 km <= nearestKm) {
                 near = place;
@@ -128,7 +128,7 @@ TEST(Atlas, FindsPlacesAsTheyAreTyped) {
     // One letter: the most populous places whose name or a word of it starts with it.
     const auto z = FindAtlasPlaces(atlas, "z", 20);
     ASSERT_EQ(z.size(), 20u);
-    for (const AtlasPlace* place : z) {
+    for (const WorldPlace* place : z) {
         EXPECT_NE(FoldForAtlas(atlas, place->name).find('z'), std::string::npos) << place->name;
     }
 }

@@ -10,6 +10,7 @@
 #include "gui/common/workstation.hpp"
 #include "gui/controls/list_box.hpp"
 #include "gui/controls/named_button.hpp"
+#include "gui/people/atlas_search_panel.hpp"
 #include "gui/people/fold_question.hpp"
 #include "gui/people/long_lat_form.hpp"
 #include "people/cities_editor.hpp"
@@ -19,8 +20,8 @@ namespace solvaris {
 
 namespace {
 
-constexpr int kWidthPixels = 360;
-constexpr int kHeightPixels = 460;
+constexpr int kWidthPixels = 460;
+constexpr int kHeightPixels = 640;
 
 std::filesystem::path CitiesFile(Workstation& workstation) {
     const Session& session = workstation.session();
@@ -44,6 +45,10 @@ GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
     lblZoneRule_->setObjectName("lblZoneRule");
     lblZoneRule_->setWordWrap(true);
     layout->addWidget(lblZoneRule_);
+    layout->addWidget(new AtlasSearchPanel(
+        workstation_,
+        [this](const std::string& rule) { lblZoneRule_->setText(QString::fromStdString(rule)); },
+        this));
     auto* listButtons = new QHBoxLayout;
     layout->addLayout(listButtons);
     QPushButton* cmdNewFileList = AddButton(*listButtons, "cmdNewFileList", "Change List");
