@@ -134,12 +134,19 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
 }
 
 std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
-                                int gapPixels) {
-    int left = above.left;
+                                int gapPixels, const PixelRect& screen) {
+    int rowWidth = 0;
+    for (const PixelRect& frame : frames) {
+        rowWidth += frame.width + (rowWidth > 0 ? gapPixels : 0);
+    }
+    const int past = above.left + rowWidth - (screen.left + screen.width);
+    int left = std::max(above.left - std::max(past, 0), screen.left);
     for (PixelRect& frame : frames) {
         frame.left = left;
         frame.top = above.top + above.height + gapPixels;
         left += frame.width + gapPixels;
+        // A row wider than the screen: its last windows overlap, on it.
+        frame = KeepWithin(frame, screen);
     }
     return frames;
 }

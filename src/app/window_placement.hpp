@@ -74,9 +74,11 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
 // border included; `screen` is the usable area they are kept in.
 
 // The frames set left to right in a row below the frame `above`,
-// `gapPixels` apart: where the entry windows and the names list open.
+// `gapPixels` apart, from its left edge or, where the row would pass the
+// right edge of `screen`, as far left as it takes; every frame within the
+// screen: where the entry windows and the names list open.
 std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
-                                int gapPixels);
+                                int gapPixels, const PixelRect& screen);
 
 // The frame moved, as little as it takes, to lie wholly within `area` (its
 // top left corner in the area when it is larger).

@@ -92,6 +92,41 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
     }
 }
 
+// The entry windows and the names list below the main window: from its left
+// edge, moved left as far as the screen's right edge asks, and each on the
+// screen when even that is not enough.
+TEST(WindowPlacement, ARowBelowStaysOnTheScreen) {
+    const PixelRect screen{0, 0, 1280, 1024};
+    struct Row {
+        const char* what;
+        PixelRect above, screen;
+        int width;  // of each of the three frames
+        std::vector<int> lefts;
+        int top;
+    };
+    const Row rows[] = {
+        {"fits", {60, 0, 724, 60}, screen, 400, {60, 468, 876}, 68},
+        {"ends on the edge", {64, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        // The main window 40 pixels right: 1320 would pass 1280.
+        {"moved right", {104, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        {"main past the edge", {1200, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        {"wider than the screen", {60, 0, 724, 60}, screen, 500, {0, 508, 780}, 68},
+        {"main low", {60, 900, 724, 60}, screen, 400, {60, 468, 876}, 724},
+        {"second screen", {1400, 0, 724, 60}, {1280, 0, 1024, 768}, 300, {1388, 1696, 2004}, 68},
+    };
+    for (const Row& row : rows) {
+        const std::vector<PixelRect> frames(3, PixelRect{0, 0, row.width, 300});
+        const std::vector<PixelRect> placed = RowBelow(row.above, frames, 8, row.screen);
+        ASSERT_EQ(placed.size(), 3u) << row.what;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].left, row.lefts[i]) << row.what << ' ' << i;
+            EXPECT_EQ(placed[i].top, row.top) << row.what;
+            EXPECT_EQ(placed[i].width, row.width);
+            EXPECT_EQ(KeepWithin(placed[i], row.screen), placed[i]) << row.what << ' ' << i;
+        }
+    }
+}
+
 TEST(DisplayProfile, FromScreenWidthAndTwipsPerPixel) {
     struct Case {
         int widthPixels;
