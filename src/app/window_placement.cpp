@@ -151,6 +151,27 @@ std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> f
     return frames;
 }
 
+int LastInRowWidth(const std::vector<PixelRect>& frames, int wanted, int gapPixels,
+                   const PixelRect& screen) {
+    if (frames.empty()) {
+        return wanted;
+    }
+    int others = 0;
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        others += frames[i].width + gapPixels;
+    }
+    return std::max(std::min(wanted, screen.width - others), frames.back().width);
+}
+
+PixelRect InPlaceOf(const PixelRect& replaced, const PixelRect& frame, const PixelRect& screen) {
+    PixelRect placed = frame;
+    placed.left = replaced.left;
+    placed.top = replaced.top;
+    const int room = screen.left + screen.width - replaced.left;
+    placed.width = std::max(std::min(frame.width, room), replaced.width);
+    return KeepWithin(placed, screen);
+}
+
 PixelRect KeepWithin(const PixelRect& frame, const PixelRect& area) {
     PixelRect kept = frame;
     kept.left = std::max(area.left, std::min(frame.left, area.left + area.width - frame.width));

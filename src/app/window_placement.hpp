@@ -80,6 +80,17 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
 std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
                                 int gapPixels, const PixelRect& screen);
 
+// A frame of `wanted` width for the last of `frames` once they stand in a
+// row `gapPixels` apart on `screen`: as wide as the screen leaves beside
+// the others, but no narrower than that last frame itself.
+int LastInRowWidth(const std::vector<PixelRect>& frames, int wanted, int gapPixels,
+                   const PixelRect& screen);
+
+// `frame` opening in the place of `replaced`: at its top left corner, no
+// wider than the screen leaves to the right of it (but no narrower than
+// `replaced`), then within `screen`.
+PixelRect InPlaceOf(const PixelRect& replaced, const PixelRect& frame, const PixelRect& screen);
+
 // The frame moved, as little as it takes, to lie wholly within `area` (its
 // top left corner in the area when it is larger).
 PixelRect KeepWithin(const PixelRect& frame, const PixelRect& area);

@@ -127,6 +127,31 @@ TEST(WindowPlacement, ARowBelowStaysOnTheScreen) {
     }
 }
 
+// The cities list opens where the names list stands: the row keeps room
+// for it as far as the screen allows, and it takes no more than that room.
+TEST(WindowPlacement, TheCitiesListInTheNamesListsPlace) {
+    const PixelRect screen{0, 0, 1280, 1024};
+    const std::vector<PixelRect> row = {{0, 0, 456, 287}, {0, 0, 468, 257}, {0, 0, 278, 296}};
+    struct Width {
+        int wanted, screenWidth, width;
+    };
+    for (const Width& w : {Width{300, 1280, 300}, Width{360, 1280, 340}, Width{200, 1280, 278},
+                           Width{360, 1024, 278}}) {
+        EXPECT_EQ(LastInRowWidth(row, w.wanted, 8, {0, 0, w.screenWidth, 1024}), w.width)
+            << w.wanted << ' ' << w.screenWidth;
+    }
+    struct Place {
+        PixelRect names, cities, placed;
+    };
+    for (const Place& p : {
+             Place{{940, 53, 278, 296}, {0, 0, 360, 460}, {940, 53, 340, 460}},
+             Place{{100, 53, 278, 296}, {0, 0, 360, 460}, {100, 53, 360, 460}},
+             Place{{1100, 700, 278, 296}, {0, 0, 360, 460}, {1002, 564, 278, 460}},
+         }) {
+        EXPECT_EQ(InPlaceOf(p.names, p.cities, screen), p.placed) << p.names.left;
+    }
+}
+
 TEST(DisplayProfile, FromScreenWidthAndTwipsPerPixel) {
     struct Case {
         int widthPixels;

@@ -42,9 +42,9 @@ void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows, in
     for (const QWidget* window : windows) {
         frames.push_back(FrameOf(*window));
     }
-    frames.back().width = std::max(frames.back().width, lastSlotWidth);
-    const std::vector<PixelRect> row =
-        RowBelow(FrameOf(main), frames, kGapPixels, ScreenAreaOf(&main));
+    const PixelRect screen = ScreenAreaOf(&main);
+    frames.back().width = LastInRowWidth(frames, lastSlotWidth, kGapPixels, screen);
+    const std::vector<PixelRect> row = RowBelow(FrameOf(main), frames, kGapPixels, screen);
     auto placed = row.begin();
     for (QWidget* window : windows) {
         MoveFrame(*window, *placed++);
@@ -103,15 +103,17 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     // back to the names.
     QObject::connect(names, &NamesForm::citiesRequested, main.get(), [&workstation, names]() {
         auto* cities = new GeographForm(workstation);
-        cities->move(names->pos());
         QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
             names->LoadList();
             names->show();
         });
         cities->show();
-        // The names list stands rightmost: the wider cities list would pass
-        // the screen's edge.
-        MoveFrame(*cities, KeepWithin(FrameOf(*cities), ScreenAreaOf(names)));
+        // The names list stands rightmost: the wider cities list takes no
+        // more than the room the screen leaves there.
+        const PixelRect frame = FrameOf(*cities);
+        const PixelRect placed = InPlaceOf(FrameOf(*names), frame, ScreenAreaOf(names));
+        cities->resize(cities->width() - frame.width + placed.width, cities->height());
+        MoveFrame(*cities, placed);
     });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();
