@@ -355,7 +355,7 @@ TEST(StartUp, TheEntryRowAndTheCitiesListOpenOnTheScreen) {
         QWidget* cities = testing::OpenWindow<QWidget>("Geograph");
         ASSERT_NE(cities, nullptr);
         EXPECT_TRUE(screen.contains(cities->frameGeometry()));
-        EXPECT_GT(cities->frameGeometry().width(), row[2].width());
+        EXPECT_GE(cities->frameGeometry().width(), row[2].width());  // narrowed no further
         // Where the three fit side by side (the offscreen screen is too
         // narrow; window_placement_test holds the row's rule).
         const int side = row[0].width() + row[1].width() + cities->frameGeometry().width() + 16;
