@@ -134,14 +134,42 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
 }
 
 std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
-                                int gapPixels) {
-    int left = above.left;
+                                int gapPixels, const PixelRect& screen) {
+    int rowWidth = 0;
+    for (const PixelRect& frame : frames) {
+        rowWidth += frame.width + (rowWidth > 0 ? gapPixels : 0);
+    }
+    const int past = above.left + rowWidth - (screen.left + screen.width);
+    int left = std::max(above.left - std::max(past, 0), screen.left);
     for (PixelRect& frame : frames) {
         frame.left = left;
         frame.top = above.top + above.height + gapPixels;
         left += frame.width + gapPixels;
+        // A row wider than the screen: its last windows overlap, on it.
+        frame = KeepWithin(frame, screen);
     }
     return frames;
+}
+
+int LastInRowWidth(const std::vector<PixelRect>& frames, int wanted, int gapPixels,
+                   const PixelRect& screen) {
+    if (frames.empty()) {
+        return wanted;
+    }
+    int others = 0;
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        others += frames[i].width + gapPixels;
+    }
+    return std::max(std::min(wanted, screen.width - others), frames.back().width);
+}
+
+PixelRect InPlaceOf(const PixelRect& replaced, const PixelRect& frame, const PixelRect& screen) {
+    PixelRect placed = frame;
+    placed.left = replaced.left;
+    placed.top = replaced.top;
+    const int room = screen.left + screen.width - replaced.left;
+    placed.width = std::max(std::min(frame.width, room), replaced.width);
+    return KeepWithin(placed, screen);
 }
 
 PixelRect KeepWithin(const PixelRect& frame, const PixelRect& area) {

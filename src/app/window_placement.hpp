@@ -74,9 +74,22 @@ PixelRect DefaultWheelPlacement(const DisplayProfile& profile, double twipsPerPi
 // border included; `screen` is the usable area they are kept in.
 
 // The frames set left to right in a row below the frame `above`,
-// `gapPixels` apart: where the entry windows and the names list open.
+// `gapPixels` apart, from its left edge or, where the row would pass the
+// right edge of `screen`, as far left as it takes; every frame within the
+// screen: where the entry windows and the names list open.
 std::vector<PixelRect> RowBelow(const PixelRect& above, std::vector<PixelRect> frames,
-                                int gapPixels);
+                                int gapPixels, const PixelRect& screen);
+
+// A frame of `wanted` width for the last of `frames` once they stand in a
+// row `gapPixels` apart on `screen`: as wide as the screen leaves beside
+// the others, but no narrower than that last frame itself.
+int LastInRowWidth(const std::vector<PixelRect>& frames, int wanted, int gapPixels,
+                   const PixelRect& screen);
+
+// `frame` opening in the place of `replaced`: at its top left corner, no
+// wider than the screen leaves to the right of it (but no narrower than
+// `replaced`), then within `screen`.
+PixelRect InPlaceOf(const PixelRect& replaced, const PixelRect& frame, const PixelRect& screen);
 
 // The frame moved, as little as it takes, to lie wholly within `area` (its
 // top left corner in the area when it is larger).

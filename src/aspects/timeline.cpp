@@ -325,7 +325,9 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
         return;
     }
     for (const int point : MovingPoints(kind, request.moon)) {
-        if (!Aimed(request, point)) {
+        // The Moon may be asked for without the other transiting bodies.
+        const bool asked = kind != TimelineKind::Transit || request.transits || point == Moon;
+        if (!asked || !Aimed(request, point)) {
             continue;
         }
         const Track track = FollowPoint(request, kind, point, first, last);
@@ -430,7 +432,7 @@ double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int po
 
 std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request) {
     std::vector<TimelineEvent> events;
-    if (request.transits) {
+    if (request.transits || request.moon) {
         FollowKind(request, TimelineKind::Transit, request.transitOrbs, events);
     }
     if (request.progressions) {

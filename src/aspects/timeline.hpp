@@ -46,10 +46,10 @@ struct TimelineRequest {
     double natalJd = 0;  // the birth moment, UT
     double fromJd = 0;   // the range, UT
     double toJd = 0;
-    bool transits = true;  // with the stations and ingresses
+    bool transits = true;  // the transiting bodies but the Moon, their stations and ingresses
     bool progressions = true;
     bool directions = true;
-    bool moon = false;          // the transiting Moon too
+    bool moon = false;          // the transiting Moon, with the other transits or alone
     bool minorAspects = false;  // the semi-sextile to the bi-quintile too
     // Orb of aspect code c is entry c - 1, as in the orb files.
     OrbTable transitOrbs{};

@@ -127,11 +127,18 @@ std::string PadTo(std::string text, std::size_t width) {
 }  // namespace
 
 bool PlanetaryHoursLatitudeAllowed(float latitudePacked, Platform& platform) {
-    if (latitudePacked > 66.00 || latitudePacked < -66.00) {
-        platform.ShowMessage(
-            "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 "
-            "degrees, 0 minutes or below.",
-            "Warning!", MessageIcon::Information);
+    // "Below" reads as nearer the equator only in the north.
+    constexpr const char* kTooExtreme =
+        "Cannot calculate planetary hours. The latitude is too extreme. It must be 66 degrees, 0 "
+        "minutes";
+    if (latitudePacked > 66.00) {
+        platform.ShowMessage(std::string(kTooExtreme) + " or below.", "Warning!",
+                             MessageIcon::Information);
+        return false;
+    }
+    if (latitudePacked < -66.00) {
+        platform.ShowMessage(std::string(kTooExtreme) + " South or nearer the equator.", "Warning!",
+                             MessageIcon::Information);
         return false;
     }
     return true;

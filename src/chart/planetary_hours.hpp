@@ -16,8 +16,9 @@ namespace solvaris {
 inline constexpr std::string_view kPlanetaryHoursCaption = "Planetary Hours";
 inline constexpr std::string_view kPlanetaryHoursNote = " NOTE: Click on planet for keywords";
 
-// Refuses (with its message) a latitude beyond 66 degrees 0 minutes, north
-// or south: past it the Sun can stay up or down all day.
+// Refuses (with its message, worded for the hemisphere) a latitude beyond
+// 66 degrees 0 minutes, north or south: past it the Sun can stay up or down
+// all day.
 bool PlanetaryHoursLatitudeAllowed(float latitudePacked, Platform& platform);
 
 // Julian day of the date at 0h UT.

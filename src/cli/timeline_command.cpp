@@ -61,7 +61,8 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
                  "transits, stations and ingresses (all three kinds when none is named)");
     app.add_flag("--progressions", options->progressions, "secondary progressed aspects");
     app.add_flag("--directions", options->directions, "solar-arc directed aspects");
-    app.add_flag("--moon", options->moon, "the transiting Moon too");
+    app.add_flag("--moon", options->moon,
+                 "the transiting Moon too (alone with --progressions or --directions)");
     app.add_flag("--minor", options->minor, "the semi-sextile to the bi-quintile too");
     AddChoice(app, "--format", options->format, {"text", "csv", "json", "ics"}, "format",
               "the output format (default text)");
@@ -97,11 +98,8 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
         TimelineRequest request =
             TimelineRequestFor({session.folder, session.charts, session.natal, session.options},
                                fromJd, toJd, platform);
-        const bool all = !options->transits && !options->progressions && !options->directions;
-        request.transits = all || options->transits;
-        request.progressions = all || options->progressions;
-        request.directions = all || options->directions;
-        request.moon = options->moon;
+        AskTimelineKinds(request, {options->transits, options->progressions, options->directions,
+                                   options->moon});
         request.minorAspects = options->minor;
         const std::vector<TimelineEvent> events = ComputeTimeline(request);
         const std::vector<std::string> notes = TimelineNotes(events, request);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "people/zone_files.hpp"
 
@@ -224,10 +225,23 @@ ZoneRuleLookup ZoneRuleAtInstant(std::string_view zoneName, std::chrono::sys_sec
 }
 
 std::vector<std::string> ZoneNamesContaining(std::string_view text) {
-    const std::string wanted = Lowered(text);
+    // The database writes a blank as "_": "new york" is New_York.
+    const auto blanked = [](std::string_view s) {
+        std::string out = Lowered(s);
+        std::ranges::replace(out, '_', ' ');
+        return out;
+    };
+    std::vector<std::string> words;
+    std::istringstream split(blanked(text));
+    for (std::string word; split >> word;) {
+        words.push_back(word);
+    }
     std::vector<std::string> names = PlaceZoneNames();
     std::erase_if(names, [&](const std::string& name) {
-        return Lowered(name).find(wanted) == std::string::npos;
+        const std::string readable = blanked(name);
+        return !std::ranges::all_of(words, [&](const std::string& word) {
+            return readable.find(word) != std::string::npos;
+        });
     });
     return names;
 }

@@ -71,7 +71,8 @@ ZoneRuleLookup ZoneRuleAtInstant(std::string_view zoneName, std::chrono::sys_sec
                                  std::optional<ArcMinutesWest> longitude = std::nullopt);
 
 // The database's zone names of places (aliases included) that contain
-// `text`, ignoring case, sorted; every name when `text` is empty.
+// every word of `text`, ignoring case, a blank and "_" alike, sorted; every
+// name when `text` has no word.
 std::vector<std::string> ZoneNamesContaining(std::string_view text);
 
 }  // namespace solvaris

@@ -59,28 +59,36 @@ std::optional<TimelineRange> TimelineRangeOf(const TimelineRangeWindow& window,
     return range;
 }
 
+TimelineFit TimelineLinesWithin(int lineCount, int freeLines) {
+    // Showing the report adds its closing blank line.
+    const int room = freeLines - 1;
+    if (lineCount <= room) {
+        return {lineCount, false};
+    }
+    if (room < 1) {
+        return {0, false};
+    }
+    return {room - 1, true};
+}
+
 void TimelineReport(ReportContext& ctx, const TimelineRangeWindow& window,
                     const TimelineRange& range) {
     TimelineRequest request = TimelineRequestFor(
         {ctx.session.folder, ctx.session.charts, ctx.session.natal, ctx.session.options},
         range.fromJd, range.toJd, ctx.platform);
-    request.transits = window.chkTransits;
-    request.progressions = window.chkProgressions;
-    request.directions = window.chkDirections;
-    request.moon = window.chkMoon;
+    AskTimelineKinds(request, window.kinds);
     const std::vector<TimelineEvent> events = ComputeTimeline(request);
     const std::vector<std::string> lines =
         TimelineLines(events, ctx.session.natal.name, range.fromJd, range.toJd,
                       NatalChartClock(ctx.session), TimelineNotes(events, request));
     ctx.Begin();
-    // The last line says how many events found no room.
-    const int room = kMaxReportLines - ctx.session.reports.LineCount() - 1;
-    const int shown = std::min(static_cast<int>(lines.size()), std::max(room, 0));
-    for (int i = 0; i < shown; ++i) {
+    const TimelineFit fit = TimelineLinesWithin(static_cast<int>(lines.size()),
+                                                kMaxReportLines - ctx.session.reports.LineCount());
+    for (int i = 0; i < fit.shownLines; ++i) {
         ctx.Line(lines[i]);
     }
-    if (shown < static_cast<int>(lines.size()) && room >= 0) {
-        ctx.Line("  ... " + std::to_string(lines.size() - shown) +
+    if (fit.countLine) {
+        ctx.Line("  ... " + std::to_string(lines.size() - fit.shownLines) +
                  " more events: clear the data or choose a shorter range.");
     }
     ctx.Show();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "reports/report_context.hpp"
+#include "reports/timeline_setup.hpp"
 
 namespace solvaris {
 
@@ -14,10 +15,8 @@ namespace solvaris {
 struct TimelineRangeWindow {
     std::string txtFromMonth, txtFromDay, txtFromYear;
     std::string txtToMonth, txtToDay, txtToYear;
-    bool chkTransits = true;
-    bool chkProgressions = true;
-    bool chkDirections = true;
-    bool chkMoon = false;
+    // chkTransits, chkProgressions, chkDirections, chkMoon.
+    TimelineKinds kinds;
 };
 
 // From the diurnal day of the last chart (0 before any chart, when today
@@ -36,6 +35,17 @@ std::optional<TimelineRange> TimelineRangeOf(const TimelineRangeWindow& window, 
 inline constexpr const char* kTimelineDateError =
     "Error in timeline dates. Please enter a month from 1 to 12, a day from 1 to 31 and a year "
     "from 100 to 2099.";
+
+// What of a timeline's `lineCount` lines a report buffer with `freeLines`
+// free shows: all when they fit with the closing blank line, else as many
+// as leave room for a last line counting the rest; nothing at all when not
+// even that line fits.
+struct TimelineFit {
+    int shownLines = 0;
+    bool countLine = false;
+    bool operator==(const TimelineFit&) const = default;
+};
+TimelineFit TimelineLinesWithin(int lineCount, int freeLines);
 
 // The timeline of the session's natal chart over the range, as a new
 // report. Events past the buffer's room are counted on a last line.

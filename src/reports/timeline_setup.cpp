@@ -63,4 +63,12 @@ TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, 
     return request;
 }
 
+void AskTimelineKinds(TimelineRequest& request, const TimelineKinds& kinds) {
+    const bool all = !kinds.transits && !kinds.progressions && !kinds.directions;
+    request.transits = all || kinds.transits;
+    request.progressions = all || kinds.progressions;
+    request.directions = all || kinds.directions;
+    request.moon = kinds.moon;
+}
+
 }  // namespace solvaris

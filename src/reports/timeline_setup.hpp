@@ -38,6 +38,21 @@ struct TimelineSource {
 TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform);
 
+// The kinds of event asked for, by the command line's flags or the
+// window's boxes.
+struct TimelineKinds {
+    bool transits = true;
+    bool progressions = true;
+    bool directions = true;
+    bool moon = false;
+    bool operator==(const TimelineKinds&) const = default;
+};
+
+// The kinds into the request: none of transits, progressions and
+// directions asked means all three; the Moon is followed when asked,
+// with them or alone.
+void AskTimelineKinds(TimelineRequest& request, const TimelineKinds& kinds);
+
 // The birth moment of a natal record, UT.
 double NatalMomentJd(const BirthData& natal);
 

@@ -92,6 +92,66 @@ TEST(WindowPlacement, KeptInTheSettingsAndPlacedFromThemAgain) {
     }
 }
 
+// The entry windows and the names list below the main window: from its left
+// edge, moved left as far as the screen's right edge asks, and each on the
+// screen when even that is not enough.
+TEST(WindowPlacement, ARowBelowStaysOnTheScreen) {
+    const PixelRect screen{0, 0, 1280, 1024};
+    struct Row {
+        const char* what;
+        PixelRect above, screen;
+        int width;  // of each of the three frames
+        std::vector<int> lefts;
+        int top;
+    };
+    const Row rows[] = {
+        {"fits", {60, 0, 724, 60}, screen, 400, {60, 468, 876}, 68},
+        {"ends on the edge", {64, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        // The main window 40 pixels right: 1320 would pass 1280.
+        {"moved right", {104, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        {"main past the edge", {1200, 0, 724, 60}, screen, 400, {64, 472, 880}, 68},
+        {"wider than the screen", {60, 0, 724, 60}, screen, 500, {0, 508, 780}, 68},
+        {"main low", {60, 900, 724, 60}, screen, 400, {60, 468, 876}, 724},
+        {"second screen", {1400, 0, 724, 60}, {1280, 0, 1024, 768}, 300, {1388, 1696, 2004}, 68},
+    };
+    for (const Row& row : rows) {
+        const std::vector<PixelRect> frames(3, PixelRect{0, 0, row.width, 300});
+        const std::vector<PixelRect> placed = RowBelow(row.above, frames, 8, row.screen);
+        ASSERT_EQ(placed.size(), 3u) << row.what;
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].left, row.lefts[i]) << row.what << ' ' << i;
+            EXPECT_EQ(placed[i].top, row.top) << row.what;
+            EXPECT_EQ(placed[i].width, row.width);
+            EXPECT_EQ(KeepWithin(placed[i], row.screen), placed[i]) << row.what << ' ' << i;
+        }
+    }
+}
+
+// The cities list opens where the names list stands: the row keeps room
+// for it as far as the screen allows, and it takes no more than that room.
+TEST(WindowPlacement, TheCitiesListInTheNamesListsPlace) {
+    const PixelRect screen{0, 0, 1280, 1024};
+    const std::vector<PixelRect> row = {{0, 0, 456, 287}, {0, 0, 468, 257}, {0, 0, 278, 296}};
+    struct Width {
+        int wanted, screenWidth, width;
+    };
+    for (const Width& w : {Width{300, 1280, 300}, Width{360, 1280, 340}, Width{200, 1280, 278},
+                           Width{360, 1024, 278}}) {
+        EXPECT_EQ(LastInRowWidth(row, w.wanted, 8, {0, 0, w.screenWidth, 1024}), w.width)
+            << w.wanted << ' ' << w.screenWidth;
+    }
+    struct Place {
+        PixelRect names, cities, placed;
+    };
+    for (const Place& p : {
+             Place{{940, 53, 278, 296}, {0, 0, 360, 460}, {940, 53, 340, 460}},
+             Place{{100, 53, 278, 296}, {0, 0, 360, 460}, {100, 53, 360, 460}},
+             Place{{1100, 700, 278, 296}, {0, 0, 360, 460}, {1002, 564, 278, 460}},
+         }) {
+        EXPECT_EQ(InPlaceOf(p.names, p.cities, screen), p.placed) << p.names.left;
+    }
+}
+
 TEST(DisplayProfile, FromScreenWidthAndTwipsPerPixel) {
     struct Case {
         int widthPixels;

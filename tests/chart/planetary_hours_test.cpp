@@ -15,23 +15,32 @@ BirthData Place(float longitude, float latitude, double zone) {
     return Person(1, 1, 2000, 12.00f, "P.M.", zone, longitude, latitude);
 }
 
-// Opening shows the natal day unless the latitude lies beyond 66 degrees.
+// Opening shows the natal day unless the latitude lies beyond 66 degrees;
+// the refusal names the limit in the latitude's own hemisphere.
 TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
-    for (const float latitude : {66.00f, 66.01f, 40.45f, -66.00f, -66.01f, 89.59f}) {
-        const bool allowed = latitude <= 66.00f && latitude >= -66.00f;
+    constexpr const char* kNorth =
+        "Cannot calculate planetary hours. The latitude is too extreme. It must be "
+        "66 degrees, 0 minutes or below.";
+    constexpr const char* kSouth =
+        "Cannot calculate planetary hours. The latitude is too extreme. It must be "
+        "66 degrees, 0 minutes South or nearer the equator.";
+    const struct {
+        float latitude;
+        const char* refusal;  // null when the day opens
+    } cases[] = {{66.00f, nullptr}, {66.01f, kNorth},  {40.45f, nullptr}, {-66.00f, nullptr},
+                 {-66.01f, kSouth}, {-70.00f, kSouth}, {89.59f, kNorth}};
+    for (const auto& [latitude, refusal] : cases) {
         ScriptedPlatform platform;
         const auto day = OpenPlanetaryHours(Place(73.59f, latitude, 5), platform);
-        ASSERT_EQ(day.has_value(), allowed) << latitude;
-        if (allowed) {
+        ASSERT_EQ(day.has_value(), refusal == nullptr) << latitude;
+        if (refusal == nullptr) {
             EXPECT_EQ(day->anchor, 2451544.5);
             EXPECT_EQ(day->dateHeading, "SATURDAY - 01 Jan 2000");
             continue;
         }
         ASSERT_EQ(platform.Messages().size(), 1u);
         const ShownMessage& m = platform.Messages()[0];
-        EXPECT_EQ(m.text,
-                  "Cannot calculate planetary hours. The latitude is too extreme. It must be "
-                  "66 degrees, 0 minutes or below.");
+        EXPECT_EQ(m.text, refusal) << latitude;
         EXPECT_EQ(m.title, "Warning!");
         EXPECT_EQ(m.icon, MessageIcon::Information);
     }

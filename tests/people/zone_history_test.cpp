@@ -83,16 +83,33 @@ TEST(EntryZone, OffsetForTheTypedClockTime) {
     EXPECT_FALSE(TypedLocalClock(Typed("12", "", "1950", "7", "45", true)));
 }
 
-TEST(ZoneHistory, NamesContainingATextIgnoringCase) {
-    const std::vector<std::string> york = ZoneNamesContaining("new_YORK");
-    EXPECT_TRUE(std::ranges::is_sorted(york));
-    EXPECT_TRUE(std::ranges::find(york, "America/New_York") != york.end());
+TEST(ZoneHistory, NamesContainingEveryWordIgnoringCaseAndBlanks) {
+    const struct {
+        const char* text;
+        const char* found;  // null: nothing found
+    } rows[] = {{"new_YORK", "America/New_York"},
+                {"new york", "America/New_York"},
+                {"  New   York ", "America/New_York"},
+                {"york america", "America/New_York"},
+                {"los angeles", "America/Los_Angeles"},
+                {"no such zone", nullptr},
+                {"new_york x", nullptr}};
+    for (const auto& [text, found] : rows) {
+        const std::vector<std::string> names = ZoneNamesContaining(text);
+        EXPECT_TRUE(std::ranges::is_sorted(names)) << text;
+        EXPECT_EQ(names.empty(), found == nullptr) << text;
+        if (found != nullptr) {
+            EXPECT_TRUE(std::ranges::find(names, found) != names.end()) << text;
+        }
+    }
+    const std::vector<std::string> york = ZoneNamesContaining("new york");
     EXPECT_TRUE(std::ranges::all_of(
         york, [](const std::string& name) { return name.find("New_York") != std::string::npos; }));
-    const std::vector<std::string> all = ZoneNamesContaining("");
-    EXPECT_GT(all.size(), 300u);
-    EXPECT_TRUE(std::ranges::find(all, "US/Eastern") != all.end());  // an alias
-    EXPECT_TRUE(ZoneNamesContaining("no such zone").empty());
+    for (const char* none : {"", "   "}) {
+        const std::vector<std::string> all = ZoneNamesContaining(none);
+        EXPECT_GT(all.size(), 300u);
+        EXPECT_TRUE(std::ranges::find(all, "US/Eastern") != all.end());  // an alias
+    }
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ public:
     // Chosen at start-up from the screen the main window stands on.
     DisplayProfile displayProfile;
     double twipsPerPixel = 15;
+    // The kinds the Transit Timeline window had ticked when last open: the
+    // next opening in this session starts from them.
+    TimelineKinds timelineKinds;
     // The file the data window's Save writes; empty until the first Save As.
     std::string reportSaveFile;
     // HCDATA.DAT and RADIUS.DAT as start-up read them.

@@ -20,7 +20,6 @@ namespace solvaris {
 
 namespace {
 
-constexpr int kWidthPixels = 460;
 constexpr int kHeightPixels = 640;
 
 std::filesystem::path CitiesFile(Workstation& workstation) {
@@ -59,7 +58,7 @@ GeographForm::GeographForm(Workstation& workstation, QWidget* parent)
     connect(cmdNewFileList, &QPushButton::clicked, this, &GeographForm::cmdNewFileList_Click);
     connect(cmdEditList, &QPushButton::clicked, this, &GeographForm::cmdEditList_Click);
     connect(Command1, &QPushButton::clicked, this, &GeographForm::Command1_Click);
-    resize(kWidthPixels, kHeightPixels);
+    resize(kOpeningWidthPixels, kHeightPixels);
     LoadList();
 }
 

@@ -25,6 +25,9 @@ public:
     // when closed.
     explicit GeographForm(Workstation& workstation, QWidget* parent = nullptr);
 
+    // Its width on opening, for the room kept where it opens.
+    static constexpr int kOpeningWidthPixels = 460;
+
 Q_SIGNALS:
     // "Click here for names": whoever owns the windows opens Names.
     void namesRequested();

@@ -9,6 +9,7 @@
 
 #include "base/program_folder.hpp"
 #include "gui/common/workstation.hpp"
+#include "gui/controls/list_box.hpp"
 #include "gui/people/fold_question.hpp"
 #include "people/entry_zone.hpp"
 
@@ -26,9 +27,9 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, EntryFields& caller, QWidge
     : QWidget(parent, Qt::Window),
       workstation_(workstation),
       caller_(&caller),
-      lstTimeZones_(new QListWidget(this)),
+      lstTimeZones_(new ListBox(this)),
       txtZoneSearch_(new QLineEdit(this)),
-      lstZoneNames_(new QListWidget(this)),
+      lstZoneNames_(new ListBox(this)),
       lblZoneRule_(new QLabel(this)) {
     setObjectName("TimeZone");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,7 +43,7 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, EntryFields& caller, QWidge
     auto* Command1 = new QPushButton("Quit", this);
     Command1->setObjectName("Command1");
     txtZoneSearch_->setObjectName("txtZoneSearch");
-    txtZoneSearch_->setPlaceholderText("City or area, e.g. New_York");
+    txtZoneSearch_->setPlaceholderText("City or area, e.g. new york");
     lstZoneNames_->setObjectName("lstZoneNames");
     lblZoneRule_->setObjectName("lblZoneRule");
     lblZoneRule_->setWordWrap(true);
@@ -55,8 +56,10 @@ TimeZoneForm::TimeZoneForm(Workstation& workstation, EntryFields& caller, QWidge
     layout->addWidget(lblZoneRule_);
     layout->addWidget(Command1);
     connect(lstTimeZones_, &QListWidget::itemClicked, this, &TimeZoneForm::lstTimeZones_Click);
+    lstTimeZones_->SetOnKeyMove([this]() { lstTimeZones_Click(lstTimeZones_->currentItem()); });
     connect(txtZoneSearch_, &QLineEdit::textChanged, this, &TimeZoneForm::txtZoneSearch_Change);
     connect(lstZoneNames_, &QListWidget::itemClicked, this, &TimeZoneForm::lstZoneNames_Click);
+    lstZoneNames_->SetOnKeyMove([this]() { lstZoneNames_Click(lstZoneNames_->currentItem()); });
     connect(Command1, &QPushButton::clicked, this, &TimeZoneForm::Command1_Click);
 
     Session& session = workstation_.session();

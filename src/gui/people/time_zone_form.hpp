@@ -1,8 +1,9 @@
-// TimeZone, the time-zone window: the zones of TZ.DAT; a click puts the
-// zone into the time-zone field of the entry window that opened it ("TZ
-// Help"), East selected for a negative zone. Beside them, a search over
-// the tz database's zone names: a click fills the offset that held at the
-// caller's typed date and time, and a line names the rule.
+// TimeZone, the time-zone window: the zones of TZ.DAT; a click (or an
+// arrow key) puts the zone into the time-zone field of the entry window
+// that opened it ("TZ Help"), East selected for a negative zone. Beside
+// them, a search over the tz database's zone names by words: a click fills
+// the offset that held at the caller's typed date and time, and a line
+// names the rule.
 #pragma once
 
 #include <QWidget>
@@ -13,11 +14,11 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QListWidgetItem;
 
 namespace solvaris {
 
+class ListBox;
 class Workstation;
 
 class TimeZoneForm : public QWidget {
@@ -40,9 +41,9 @@ private:
     Workstation& workstation_;
     EntryFields* caller_;
     std::vector<TimeZoneRecord> zones_;
-    QListWidget* lstTimeZones_;
+    ListBox* lstTimeZones_;
     QLineEdit* txtZoneSearch_;
-    QListWidget* lstZoneNames_;
+    ListBox* lstZoneNames_;
     QLabel* lblZoneRule_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -15,6 +16,7 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
       workstation_(workstation),
       entry_(TimelineRangeFieldsOf(workstation.session().charts.diurnalDayNumber,
                                    workstation.platform().Now())) {
+    entry_.kinds = workstation_.timelineKinds;
     setObjectName("TimelineRange");
     setWindowTitle("Transit Timeline");
     auto* grid = new QGridLayout(this);
@@ -45,26 +47,35 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
     const struct {
         const char* name;
         const char* caption;
-        bool TimelineRangeWindow::*member;
-    } checks[] = {
-        {"chkTransits", "&Transits, stations, ingresses", &TimelineRangeWindow::chkTransits},
-        {"chkMoon", "Transiting &Moon", &TimelineRangeWindow::chkMoon},
-        {"chkProgressions", "&Progressions", &TimelineRangeWindow::chkProgressions},
-        {"chkDirections", "Solar &arc", &TimelineRangeWindow::chkDirections}};
+        bool TimelineKinds::*member;
+    } checks[] = {{"chkTransits", "&Transits, stations, ingresses", &TimelineKinds::transits},
+                  {"chkMoon", "Transiting &Moon", &TimelineKinds::moon},
+                  {"chkProgressions", "&Progressions", &TimelineKinds::progressions},
+                  {"chkDirections", "Solar &arc", &TimelineKinds::directions}};
     int index = 0;
     for (const auto& c : checks) {
         auto* box = new QCheckBox(c.caption);
         box->setObjectName(c.name);
-        box->setChecked(entry_.*c.member);
-        connect(box, &QCheckBox::toggled, this,
-                [this, member = c.member](bool on) { entry_.*member = on; });
+        box->setChecked(entry_.kinds.*c.member);
+        // The next opening in this session starts from the boxes as left.
+        connect(box, &QCheckBox::toggled, this, [this, member = c.member](bool on) {
+            entry_.kinds.*member = on;
+            workstation_.timelineKinds = entry_.kinds;
+        });
         grid->addWidget(box, 3 + index / 2, (index % 2) * 2, 1, 2);
         ++index;
     }
+    // As the command line's flags read.
+    auto* lblKinds = new QLabel(
+        "With none of Transits, Progressions and Solar arc ticked, "
+        "all three are shown.");
+    lblKinds->setObjectName("lblKinds");
+    lblKinds->setWordWrap(true);
+    grid->addWidget(lblKinds, 5, 0, 1, 4);
     auto* cmdOK = new QPushButton("OK");
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    grid->addWidget(cmdOK, 5, 0, 1, 4);
+    grid->addWidget(cmdOK, 6, 0, 1, 4);
     connect(cmdOK, &QPushButton::clicked, this, &TimelineRangeForm::cmdOK_Click);
 }
 

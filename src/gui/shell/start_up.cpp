@@ -33,14 +33,18 @@ void ChooseDisplay(Workstation& workstation) {
 }
 
 // The entry windows and the names list side by side below the main window,
-// where the first look of the day expects them.
-void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows) {
+// where the first look of the day expects them, on the main window's
+// screen. The last window's place keeps room for `lastSlotWidth` (the
+// cities list, which opens where the names list stands).
+void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows, int lastSlotWidth) {
     constexpr int kGapPixels = 8;
     std::vector<PixelRect> frames;
     for (const QWidget* window : windows) {
         frames.push_back(FrameOf(*window));
     }
-    const std::vector<PixelRect> row = RowBelow(FrameOf(main), frames, kGapPixels);
+    const PixelRect screen = ScreenAreaOf(&main);
+    frames.back().width = LastInRowWidth(frames, lastSlotWidth, kGapPixels, screen);
+    const std::vector<PixelRect> row = RowBelow(FrameOf(main), frames, kGapPixels, screen);
     auto placed = row.begin();
     for (QWidget* window : windows) {
         MoveFrame(*window, *placed++);
@@ -99,20 +103,26 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
     // back to the names.
     QObject::connect(names, &NamesForm::citiesRequested, main.get(), [&workstation, names]() {
         auto* cities = new GeographForm(workstation);
-        cities->move(names->pos());
         QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
             names->LoadList();
             names->show();
         });
         cities->show();
-        // The names list stands rightmost: the wider cities list would pass
-        // the screen's edge.
-        MoveFrame(*cities, KeepWithin(FrameOf(*cities), ScreenAreaOf(names)));
+        // The names list stands rightmost: the wider cities list takes no
+        // more than the room the screen leaves there.
+        const PixelRect frame = FrameOf(*cities);
+        const PixelRect placed = InPlaceOf(FrameOf(*names), frame, ScreenAreaOf(names));
+        cities->resize(cities->width() - frame.width + placed.width, cities->height());
+        MoveFrame(*cities, placed);
     });
     QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
     showEntryWindows();
     names->show();
-    PlaceBelow(*main, {natal, diurnal, names});
+    // The cities list's frame is as much wider than its own width as the
+    // names list's.
+    const int citiesFrameWidth =
+        GeographForm::kOpeningWidthPixels + FrameOf(*names).width - names->width();
+    PlaceBelow(*main, {natal, diurnal, names}, citiesFrameWidth);
 
     // The natal chart of the current entry and its wheel (when the wheel's
     // files could be read; their message has been shown).

@@ -184,6 +184,79 @@ TEST(TimeZoneForm, TzHelpServesTheWindowThatOpenedItLastADatabaseZoneItsTypedMom
     EXPECT_EQ(testing::Said(desk.platform), "The file TZ.DAT cannot be opened.");
 }
 
+// The keys move the highlight in both lists and fill as a click on the
+// line would; the database's zones are found by words.
+TEST(TimeZoneForm, ArrowKeysFillAsAClickAndTheSearchTakesWords) {
+    WindowDesk desk({.entryWindows = true});
+    Click(*desk.natal, "Label1");
+    auto* window = testing::OpenWindow<TimeZoneForm>("TimeZone");
+    ASSERT_NE(window, nullptr);
+    auto& zones = Control<QListWidget>(*window, "lstTimeZones");
+    const auto unfilled = [&desk] {
+        desk.workstation.natalEntry.fields.zone = "77";
+        desk.workstation.AnnounceEntryChanged();
+    };
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Up}) {
+        unfilled();
+        QTest::keyClick(&zones, key);
+        const std::string byKey = Showing(*desk.natal);
+        EXPECT_NE(Shown(*desk.natal, "txtTZ"), "77") << key;
+        unfilled();
+        ClickLine(zones, zones.currentRow());
+        EXPECT_EQ(Showing(*desk.natal), byKey) << key;
+    }
+
+    auto& search = Control<QLineEdit>(*window, "txtZoneSearch");
+    auto& names = Control<QListWidget>(*window, "lstZoneNames");
+    for (const char* words : {"new york", "New_York", "york  america"}) {
+        search.clear();
+        QTest::keyClicks(&search, words);
+        EXPECT_EQ(Lines(names), std::vector<std::string>{"America/New_York"}) << words;
+    }
+    unfilled();
+    QTest::keyClick(&names, Qt::Key_Home);
+    EXPECT_EQ(Shown(*desk.natal, "txtTZ"), "5");
+    EXPECT_EQ(Control<QLabel>(*window, "lblZoneRule").text().toStdString().rfind("EST", 0), 0u);
+    EXPECT_TRUE(desk.platform.Messages().empty());
+}
+
+// Typing to find a city only moves the highlight: the repeated hour's
+// question comes with Enter, never amid the typing, which it would take.
+TEST(GeographForm, TypingToFindACityAsksNothingUntilEnterPicksIt) {
+    WindowDesk desk({.entryWindows = true});
+    // 1:30 A.M. on 7 Nov 2021 came twice in New York.
+    desk.workstation.natalEntry.fields = {"11", "7",  "2021", "1",  "30", false, "5",
+                                          "77", "00", false,  "40", "43", false};
+    desk.workstation.AnnounceEntryChanged();
+    GeographForm geograph(desk.workstation);
+    geograph.show();
+    auto& list = Control<QListWidget>(geograph, "CitiesOnFile");
+    const std::string before = Showing(*desk.natal);
+    QTest::keyClicks(&list, "New York");
+    ASSERT_NE(list.currentItem(), nullptr);
+    EXPECT_TRUE(list.currentItem()->text().startsWith("New York,New York"));
+    EXPECT_TRUE(desk.platform.Messages().empty()) << testing::Said(desk.platform);
+    EXPECT_EQ(Showing(*desk.natal), before);
+
+    struct Step {
+        Qt::Key key;
+        MessageAnswer answer;
+        const char *zone, *longMin;
+    };
+    // No: the later, standard-time 1:30; an arrow picks at once, as a click.
+    for (const Step& step : {Step{Qt::Key_Return, MessageAnswer::No, "5", "0"},
+                             Step{Qt::Key_Down, MessageAnswer::Yes, "4", "10"}}) {
+        desk.platform.ClearMessages();
+        desk.platform.QueueAnswer(step.answer);
+        QTest::keyClick(&list, step.key);
+        ASSERT_EQ(desk.platform.Messages().size(), 1u) << step.key;
+        EXPECT_EQ(desk.platform.Messages()[0].title, "Which America/New_York time?");
+        EXPECT_EQ(Shown(*desk.natal, "txtTZ"), step.zone);
+        EXPECT_EQ(Shown(*desk.natal, "txtLongDeg"), "74");
+        EXPECT_EQ(Shown(*desk.natal, "txtLongMin"), step.longMin);
+    }
+}
+
 TEST(AtlasExchangeForm, ThePlaceGoesOnYesIntoTheWindowClicked) {
     testing::WindowDesk desk({.entryWindows = true});
     const testing::TempFolder exchange;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QPointer>
 
@@ -284,6 +285,75 @@ TEST(TimelineRangeForm, OKShowsTheTimelineOfTheKindsTickedAndAWrongRangeIsRefuse
     EXPECT_NE(text.find("Tr. SUN       enters AQU"), std::string::npos) << text;
     EXPECT_EQ(text.find("Pr. "), std::string::npos);
     EXPECT_EQ(text.find("SA. "), std::string::npos);
+}
+
+bool Ticked(QWidget& form, const char* name) {
+    return testing::Control<QCheckBox>(form, name).isChecked();
+}
+
+// The boxes mean what the command line's flags do: the Moon ticked alone
+// gives what all four give; the next opening shows the boxes as left.
+TEST(TimelineRangeForm, TheKindsReadAsTheCommandLineAndAreKeptBetweenOpenings) {
+    WindowDesk desk;
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    std::string moonAlone;
+    {
+        TimelineRangeForm form(desk.workstation);
+        form.show();
+        EXPECT_TRUE(Ticked(form, "chkTransits") && Ticked(form, "chkProgressions") &&
+                    Ticked(form, "chkDirections") && !Ticked(form, "chkMoon"));
+        for (const char* box : {"chkTransits", "chkProgressions", "chkDirections", "chkMoon"}) {
+            Click(form, box);
+        }
+        TypeInto(form, "txtFromMonth", "3");
+        TypeInto(form, "txtFromDay", "3");
+        TypeInto(form, "txtToMonth", "3");
+        TypeInto(form, "txtToDay", "5");
+        Click(form, "cmdOK");
+        moonAlone = desk.dataWindow.text;
+    }
+    EXPECT_EQ(moonAlone.find("No events"), std::string::npos) << moonAlone;
+    EXPECT_NE(moonAlone.find("Tr. MOON"), std::string::npos) << moonAlone;
+
+    TimelineRangeForm again(desk.workstation);
+    again.show();
+    EXPECT_TRUE(!Ticked(again, "chkTransits") && !Ticked(again, "chkProgressions") &&
+                !Ticked(again, "chkDirections") && Ticked(again, "chkMoon"));
+    for (const char* box : {"chkTransits", "chkProgressions", "chkDirections"}) {
+        Click(again, box);
+    }
+    TypeInto(again, "txtFromMonth", "3");
+    TypeInto(again, "txtFromDay", "3");
+    TypeInto(again, "txtToMonth", "3");
+    TypeInto(again, "txtToDay", "5");
+    Click(again, "cmdOK");
+    EXPECT_EQ(desk.dataWindow.text, moonAlone);
+}
+
+// A timeline longer than the buffer's room ends on its count of the rest
+// and the closing blank line, the buffer full and never refusing a line.
+TEST(TimelineRangeForm, ALongTimelineIsCutShortWithinTheBuffer) {
+    WindowDesk desk;
+    ASSERT_TRUE(desk.workstation.ComputeChart());
+    ReportBuffer& reports = desk.workstation.session().reports;
+    reports.line = "filler";
+    while (reports.LineCount() < kMaxReportLines - 20) {
+        reports.AppendLine(desk.platform);
+    }
+    TimelineRangeForm form(desk.workstation);
+    form.show();
+    Click(form, "cmdOK");
+    EXPECT_EQ(reports.LineCount(), kMaxReportLines);
+    for (const ShownMessage& m : desk.platform.Messages()) {
+        EXPECT_EQ(m.text.find("Buffer cannot hold"), std::string::npos) << m.text;
+    }
+    const std::string& text = desk.dataWindow.text;
+    const std::size_t count = text.rfind("  ... ");
+    ASSERT_NE(count, std::string::npos) << text;
+    EXPECT_NE(
+        text.find(" more events: clear the data or choose a shorter range.\r\n\r\n\r\n", count),
+        std::string::npos)
+        << text.substr(count);
 }
 
 }  // namespace

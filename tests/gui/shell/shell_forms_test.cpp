@@ -332,5 +332,40 @@ TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
     }
 }
 
+// Wherever the main window was left, the entry windows and the names list
+// open on its screen, with room beside them for the wider cities list,
+// which opens in the names list's place covering none of them.
+TEST(StartUp, TheEntryRowAndTheCitiesListOpenOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const int mainLeft : {0, 40, screen.width() / 2, screen.width() - 100}) {
+        SCOPED_TRACE(mainLeft);
+        WindowDesk desk({.goldenChart = false});
+        Settings settings = DefaultSettings(desk.folder.path());
+        settings.mainLeft = static_cast<float>(mainLeft * 15);
+        ASSERT_TRUE(WriteSettings(desk.folder / kSettingsFileName, settings).empty());
+        const auto main = StartUp(desk.workstation, StartUpSteps{.titleWindow = false});
+        ASSERT_NE(main, nullptr);
+        std::vector<QRect> row;
+        for (const char* name : {"InputD", "InputD1", "Names"}) {
+            row.push_back(testing::Control<QWidget>(*main, name).frameGeometry());
+            EXPECT_TRUE(screen.contains(row.back())) << name;
+        }
+        auto& names = testing::Control<QWidget>(*main, "Names");
+        testing::Click(names, "Command1");
+        QWidget* cities = testing::OpenWindow<QWidget>("Geograph");
+        ASSERT_NE(cities, nullptr);
+        EXPECT_TRUE(screen.contains(cities->frameGeometry()));
+        EXPECT_GE(cities->frameGeometry().width(), row[2].width());  // narrowed no further
+        // Where the three fit side by side (the offscreen screen is too
+        // narrow; window_placement_test holds the row's rule).
+        const int side = row[0].width() + row[1].width() + cities->frameGeometry().width() + 16;
+        for (std::size_t i = 0; i < 2 && side <= screen.width(); ++i) {
+            EXPECT_FALSE(cities->frameGeometry().intersects(row[i])) << i;
+        }
+        cities->close();
+        testing::DiscardClosedWindows();
+    }
+}
+
 }  // namespace
 }  // namespace solvaris
