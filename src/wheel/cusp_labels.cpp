@@ -66,11 +66,13 @@ std::pair<double, double> OutsideCircleCorner(const WheelTarget& target, double 
         kOuterCircleRadius + kGapUnits + std::fabs(c) * width / 2 + std::fabs(s) * height / 2;
     double left = out * c - width / 2;
     double top = out * s + height / 2;
+    // Held this far inside the edges of the window or page.
+    constexpr double kEdgeMarginUnits = 3;
     const UserScale& b = target.bounds;
-    const double lowestLeft = std::min(b.left, b.right);
-    const double highestLeft = std::max(b.left, b.right) - width;
-    const double lowestTop = std::min(b.top, b.bottom) + height;
-    const double highestTop = std::max(b.top, b.bottom);
+    const double lowestLeft = std::min(b.left, b.right) + kEdgeMarginUnits;
+    const double highestLeft = std::max(b.left, b.right) - width - kEdgeMarginUnits;
+    const double lowestTop = std::min(b.top, b.bottom) + height + kEdgeMarginUnits;
+    const double highestTop = std::max(b.top, b.bottom) - kEdgeMarginUnits;
     if (lowestLeft <= highestLeft) {
         left = std::clamp(left, lowestLeft, highestLeft);
     }

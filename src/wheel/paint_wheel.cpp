@@ -1,5 +1,6 @@
 #include "wheel/paint_wheel.hpp"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -40,6 +41,15 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
         return std::nullopt;
     }
     state.scale = *scale;
+    // The European type prints its cusp labels outside the outer circle at
+    // their cusps' angles: the window shows that much more around the
+    // wheel, so that the labels at the top and bottom keep their angle and
+    // a margin from the edge.
+    constexpr double kEuropeanRoom = 242.0 / 225;
+    if (IsEuropeanSingle(state)) {
+        return ScreenUserScale(static_cast<int>(std::lround(*scale * kEuropeanRoom)),
+                               inputs.areaWidth, inputs.areaHeight);
+    }
     return ScreenUserScale(*scale, inputs.areaWidth, inputs.areaHeight);
 }
 

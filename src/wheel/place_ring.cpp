@@ -111,7 +111,10 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
                 return true;
             }
         };
-        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits, ownBand) || !turns) {
+        // The angles keep their angle: only the planets turn aside.
+        const bool angle = placed.point == Ascendant || placed.point == Midheaven;
+        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits, ownBand) || !turns ||
+            angle) {
             continue;
         }
         const auto turnWithin = [&](double from, const RingBand& band) {

@@ -18,6 +18,8 @@ namespace {
 constexpr double kTryStepDegrees = 0.25;
 // Every box stays this far from a house line and from the next label.
 constexpr double kClearUnits = 1.0;
+// The house test's reach before a cusp.
+constexpr double kOnCuspDegrees = 1.0 / 36000;
 
 double HouseStart(const WheelState& state, int house) {
     return IsEuropeanSingle(state) ? EuropeanCuspAngle(state.mainCusps, house)
@@ -34,7 +36,18 @@ struct House {
     double span;
     std::vector<std::size_t> members;  // of layout.placed, by true place
     std::vector<double> target;        // offsets from the house's start
+    std::vector<bool> pinned;          // the angles stay at their places
 };
+
+// How far into the house an angle lies; an angle outside it (a point the
+// house test puts in the house a hair before its cusp) takes the nearer end.
+double OffsetInHouse(double angle, const House& house) {
+    const double offset = OnCircle(angle + kOnCuspDegrees - house.start);
+    if (offset <= house.span) {
+        return std::max(0.0, offset - kOnCuspDegrees);
+    }
+    return offset - house.span < 360 - offset ? house.span : 0;
+}
 
 bool InsideHouse(const std::vector<PrintedBox>& boxes, const House& house) {
     for (const PrintedBox& box : boxes) {
@@ -86,7 +99,7 @@ struct Spreader {
         constexpr double kCircleClearUnits = 1.5;
         const double limit = RingBandOf(role, state.layout).outer - kCircleClearUnits;
         double radius = limit;
-        for (int pass = 0; pass < 3; ++pass) {
+        for (int pass = 0; pass < 2; ++pass) {
             double reach = 0;
             for (const PrintedBox& box : boxesOf(house.members[member], angle, radius)) {
                 for (const double x : {box.left, box.right}) {
@@ -196,13 +209,17 @@ std::vector<double> Solve(const std::vector<double>& target, const std::vector<d
 }
 
 // The house's offsets; false when its labels at full size need more room
-// than the house has.
-bool SpreadHouse(const Spreader& spreader, const House& house, std::vector<double>& offset) {
+// than the house has, or (holding the angles) than it has beside them.
+bool SpreadHouse(const Spreader& spreader, const House& house, std::vector<double>& offset,
+                 bool holdAngles) {
     const std::size_t n = house.members.size();
     std::vector<double> low(n);
     std::vector<double> high(n);
     for (std::size_t k = 0; k < n; ++k) {
         std::tie(low[k], high[k]) = spreader.Bounds(house, k);
+        if (holdAngles && house.pinned[k]) {
+            low[k] = high[k] = std::clamp(house.target[k], low[k], high[k]);
+        }
     }
     // The gaps depend on where the labels stand: measured at the true
     // places, then again where the first solution put them.
@@ -214,6 +231,16 @@ bool SpreadHouse(const Spreader& spreader, const House& house, std::vector<doubl
         }
         offset = Solve(house.target, low, high, gap);
     }
+    // An angle held where the labels beside it cannot make way moves with
+    // them after all.
+    // An angle held where the labels beside it cannot make way: the house
+    // is too crowded with the angles at their places.
+    for (std::size_t k = 0; holdAngles && k < n; ++k) {
+        if (offset[k] < low[k] - 1e-9 || offset[k] > high[k] + 1e-9 ||
+            (k + 1 < n && offset[k + 1] - offset[k] < gap[k] - 1e-9)) {
+            return false;
+        }
+    }
     const double needed = std::accumulate(gap.begin(), gap.end(), 0.0);
     return needed <= high[n - 1] - low[0] + 1e-9;
 }
@@ -222,7 +249,7 @@ bool SpreadHouse(const Spreader& spreader, const House& house, std::vector<doubl
 
 bool LabelInsideHouse(const WheelState& state, int house, const std::vector<PrintedBox>& boxes) {
     return InsideHouse(boxes,
-                       House{house, HouseStart(state, house), HouseSpan(state, house), {}, {}});
+                       House{house, HouseStart(state, house), HouseSpan(state, house), {}, {}, {}});
 }
 
 double TrueAngle(const WheelState& state, const PlacedPoint& placed) {
@@ -230,7 +257,10 @@ double TrueAngle(const WheelState& state, const PlacedPoint& placed) {
         return EuropeanAngle(placed.longitude, state.mainCusps);
     }
     const double size = HouseSizeOf(ComputeHouseSizes(state.mainCusps), placed.house);
-    const double into = OnCircle(placed.longitude - CuspOfHouse(state.mainCusps, placed.house));
+    // The house test counts a point a hair before a cusp as on it (the
+    // Midheaven on the 10th cusp): it begins the house, not ends it.
+    const double into =
+        OnCircle(placed.longitude + kOnCuspDegrees - CuspOfHouse(state.mainCusps, placed.house));
     const double share = size > 0 ? std::clamp(into / size, 0.0, 1.0) : 0;
     return OnCircle(AmericanHouseAngle(placed.house) + 30 * share);
 }
@@ -240,12 +270,11 @@ std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state,
     std::vector<std::size_t> leftOut;
     const Spreader spreader{state, role, data, boxesOf};
     for (int h = 1; h <= 12; ++h) {
-        House house{h, HouseStart(state, h), HouseSpan(state, h), {}, {}};
+        House house{h, HouseStart(state, h), HouseSpan(state, h), {}, {}, {}};
         std::vector<std::pair<double, std::size_t>> byPlace;
         for (std::size_t i = 0; i < layout.placed.size(); ++i) {
             if (layout.placed[i].house == h) {
-                const double offset = OnCircle(TrueAngle(state, layout.placed[i]) - house.start);
-                byPlace.push_back({offset > house.span ? house.span : offset, i});
+                byPlace.push_back({OffsetInHouse(TrueAngle(state, layout.placed[i]), house), i});
             }
         }
         if (byPlace.empty()) {
@@ -256,9 +285,12 @@ std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state,
         for (const auto& [offset, i] : byPlace) {
             house.members.push_back(i);
             house.target.push_back(offset);
+            const int point = layout.placed[i].point;
+            house.pinned.push_back(point == Ascendant || point == Midheaven);
         }
         std::vector<double> offset;
-        while (!SpreadHouse(spreader, house, offset)) {
+        bool holdAngles = true;
+        while (!SpreadHouse(spreader, house, offset, holdAngles)) {
             // Too little room at full size: the South Node, then the Part
             // of Fortune, is left out, as from a house with more points
             // than slots.
@@ -271,10 +303,17 @@ std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state,
                 out = derived(PartOfFortune);
             }
             if (out == house.members.end()) {
+                // Nothing left to leave out: the angles make way too.
+                if (holdAngles) {
+                    holdAngles = false;
+                    continue;
+                }
                 break;
             }
             leftOut.push_back(*out);
-            house.target.erase(house.target.begin() + (out - house.members.begin()));
+            const auto at = out - house.members.begin();
+            house.target.erase(house.target.begin() + at);
+            house.pinned.erase(house.pinned.begin() + at);
             house.members.erase(out);
         }
         const std::size_t n = house.members.size();
