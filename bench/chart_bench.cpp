@@ -24,8 +24,9 @@ void BM_ComputeChartSets(benchmark::State& state) {
     for (auto _ : state) {
         // A different diurnal day each time, so that nothing repeats.
         diurnal.day = static_cast<std::int16_t>(1 + k++ % 28);
-        ComputeChartSets({natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options},
-                         store);
+        ComputeChartSets(
+            {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options, Ephemeris{}},
+            store);
         benchmark::DoNotOptimize(store);
     }
 }

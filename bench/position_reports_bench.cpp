@@ -22,7 +22,7 @@ void BM_PositionReport(benchmark::State& state) {
     session.diurnal = Person(1, 1, 2000, 12.00f, "P.M.");
     session.options.Set(212, 1);
     ComputeChartSets({session.natal, session.diurnal, AgeYears(session.natal, session.diurnal),
-                      HouseSystem::Placidus, session.options},
+                      HouseSystem::Placidus, session.options, Ephemeris{}},
                      session.charts);
     ScriptedPlatform platform;
     RecordingDataWindow window;

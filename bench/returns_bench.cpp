@@ -23,7 +23,7 @@ void BM_SolarReturnSearch(benchmark::State& state) {
     for (auto _ : state) {
         ReturnSearch search = InitialReturnSearch(natal, diurnal);
         search.solarYear += k++ % 40;
-        benchmark::DoNotOptimize(SolarReturnSearch(natalSun, natal, search, platform));
+        benchmark::DoNotOptimize(SolarReturnSearch(Ephemeris{}, natalSun, natal, search, platform));
     }
 }
 BENCHMARK(BM_SolarReturnSearch);
@@ -37,7 +37,8 @@ void BM_LunarReturnSearch(benchmark::State& state) {
     for (auto _ : state) {
         ReturnSearch search = InitialReturnSearch(natal, diurnal);
         search.lunarDay += k++ % 300;
-        benchmark::DoNotOptimize(LunarReturnSearch(natalMoon, natal, search, platform));
+        benchmark::DoNotOptimize(
+            LunarReturnSearch(Ephemeris{}, natalMoon, natal, search, platform));
     }
 }
 BENCHMARK(BM_LunarReturnSearch);

@@ -15,7 +15,7 @@ TimelineRequest Transits(double years) {
     // 1960 June 15, 7.30 A.M. at zone 5.
     request.natalJd = JulianDayNumber(1960, 6, 15) - 0.5 + (7.5 + 5) / 24;
     for (int p = Sun; p <= NorthNode; ++p) {
-        request.natalLongitude[p] = BodyLongitude(p, request.natalJd);
+        request.natalLongitude[p] = BodyLongitude(Ephemeris{}, p, request.natalJd);
     }
     request.natalLongitude[Ascendant] = 65.2;
     request.natalLongitude[Midheaven] = 334.9;

@@ -29,7 +29,7 @@ struct PreparedWheel {
         session.natal.name = "Sample";
         session.diurnal = Person(1, 1, 2000, 12.00f, "P.M.");
         ComputeChartSets({session.natal, session.diurnal, AgeYears(session.natal, session.diurnal),
-                          HouseSystem::Placidus, session.options},
+                          HouseSystem::Placidus, session.options, Ephemeris{}},
                          session.charts);
         RunWheelCommand(session, kind, DiurnalEntryWindow{}, platform);
         LoadWheelDrawing(session, false, drawing);

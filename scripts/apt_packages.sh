@@ -15,8 +15,8 @@ install_missing_packages() {
 # What the program needs to build and run, and the checkers of its desktop
 # entry, AppStream metadata and manual page.
 program_packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libcli11-dev
-                  libcctz-dev tzdata
+                  libcctz-dev tzdata libswe-dev
                   fonts-freefont-ttf desktop-file-utils appstream groff-base)
 # What the tests and benchmarks add.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev libswe-dev poppler-utils
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                python3-icalendar)

@@ -20,12 +20,13 @@ bool IsMeridianOrMorinus(HouseSystem system) {
 
 bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natalWindow,
                        const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
-                       Platform& platform, NatalSet& natalSet, NatalMotion motion) {
+                       const Ephemeris& ephemeris, Platform& platform, NatalSet& natalSet,
+                       NatalMotion motion) {
     if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
         return false;
     }
     const BirthData natal = ReadNatalData(natalWindow, platform.UserDateOrder());
-    if (!ComputeNatalSet(natal, houseSystem, session.options, natalSet, motion)) {
+    if (!ComputeNatalSet(natal, houseSystem, session.options, ephemeris, natalSet, motion)) {
         platform.ShowMessage(kChartFault, "Error!", MessageIcon::Critical);
         return false;
     }
@@ -42,7 +43,8 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
     BirthData natal = ReadNatalData(natalWindow, order);
     const BirthData diurnal = ReadDiurnalData(diurnalWindow, order);
     const int ageYears = AgeYears(natal, diurnal);
-    if (!ComputeChartSets({natal, diurnal, ageYears, houseSystem, session.options},
+    const Ephemeris ephemeris = session.ChosenEphemeris();
+    if (!ComputeChartSets({natal, diurnal, ageYears, houseSystem, session.options, ephemeris},
                           session.charts)) {
         platform.ShowMessage(kChartFault, "Error!", MessageIcon::Critical);
         return false;

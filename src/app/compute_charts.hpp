@@ -19,10 +19,11 @@ bool ComputeChartStore(Session& session, const NatalEntryWindow& natal,
                        Platform& platform);
 
 // The same checks and only the natal set, into `natalSet`, the session
-// untouched (for work that prints the natal chart alone).
+// untouched (for work that prints the natal chart alone), with the engine
+// the caller resolved once for all its charts.
 bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natal,
                        const DiurnalEntryWindow& diurnal, HouseSystem houseSystem,
-                       Platform& platform, NatalSet& natalSet,
+                       const Ephemeris& ephemeris, Platform& platform, NatalSet& natalSet,
                        NatalMotion motion = NatalMotion::Computed);
 
 bool ComputeCharts(Session& session, const NatalEntryWindow& natal,

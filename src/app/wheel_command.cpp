@@ -9,13 +9,17 @@ bool RunWheelCommand(Session& session, WheelKind kind, const DiurnalEntryWindow&
     std::optional<ReturnSet> found;
     if (const auto solar = ReturnNeeded(kind)) {
         const PointArray& natal = session.charts.natal.points.longitude;
-        const auto moment =
-            *solar ? SolarReturnSearch(natal[Sun], session.natal, session.returnSearch, platform)
-                   : LunarReturnSearch(natal[Moon], session.natal, session.returnSearch, platform);
+        // The engine of the natal chart the return comes back to.
+        const Ephemeris& ephemeris = session.charts.ephemeris;
+        const auto moment = *solar ? SolarReturnSearch(ephemeris, natal[Sun], session.natal,
+                                                       session.returnSearch, platform)
+                                   : LunarReturnSearch(ephemeris, natal[Moon], session.natal,
+                                                       session.returnSearch, platform);
         if (!moment) {
             return false;
         }
-        found = ComputeReturnSet(*moment, session.returnSearch, session.charts.houseSystem);
+        found =
+            ComputeReturnSet(ephemeris, *moment, session.returnSearch, session.charts.houseSystem);
         if (!found) {
             platform.ShowMessage("The return chart could not be computed.", "Error!",
                                  MessageIcon::Critical);

@@ -9,7 +9,7 @@
 #include "engine/angles.hpp"
 #include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
@@ -345,7 +345,7 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
 }
 
 bool NatalPlutoOutside(const TimelineRequest& request) {
-    return !PlutoSeriesHolds(std::floor(request.natalJd + 0.5));
+    return PlutoBeyondTheory(request.ephemeris, std::floor(request.natalJd + 0.5));
 }
 
 // The moving Pluto of the event, taken outside its theory's years.
@@ -356,8 +356,9 @@ bool MovingPlutoOutside(const TimelineRequest& request, const TimelineEvent& e) 
     switch (e.kind) {
         case TimelineKind::Directed: return NatalPlutoOutside(request);
         case TimelineKind::Progressed:
-            return !PlutoSeriesHolds(std::floor(ProgressedMoment(request.natalJd, e.jd) + 0.5));
-        default: return !PlutoSeriesHolds(std::floor(e.jd + 0.5));
+            return PlutoBeyondTheory(request.ephemeris,
+                                     std::floor(ProgressedMoment(request.natalJd, e.jd) + 0.5));
+        default: return PlutoBeyondTheory(request.ephemeris, std::floor(e.jd + 0.5));
     }
 }
 
@@ -416,17 +417,17 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
 double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd) {
     switch (kind) {
         case TimelineKind::Progressed:
-            return BodyLongitude(point, ProgressedMoment(request.natalJd, jd));
+            return BodyLongitude(request.ephemeris, point, ProgressedMoment(request.natalJd, jd));
         case TimelineKind::Directed: {
             const double years = (jd - request.natalJd) / kDaysPerProgressedDay;
-            const double arc =
-                request.solarArcByAge
-                    ? years * kSolarArcDegPerYear
-                    : Wrap180(BodyLongitude(Sun, ProgressedMoment(request.natalJd, jd)) -
-                              request.natalLongitude[Sun]);
+            const double arc = request.solarArcByAge
+                                   ? years * kSolarArcDegPerYear
+                                   : Wrap180(BodyLongitude(request.ephemeris, Sun,
+                                                           ProgressedMoment(request.natalJd, jd)) -
+                                             request.natalLongitude[Sun]);
             return Normalize360(request.natalLongitude[point] + arc);
         }
-        default: return BodyLongitude(point, jd);
+        default: return BodyLongitude(request.ephemeris, point, jd);
     }
 }
 

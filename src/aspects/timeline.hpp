@@ -10,6 +10,7 @@
 
 #include "aspects/orb_table.hpp"
 #include "engine/chart_point.hpp"
+#include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
@@ -59,6 +60,7 @@ struct TimelineRequest {
     // False for a polar birth, whose Ascendant no house system places: it
     // is then neither aspected nor directed.
     bool ascendant = true;
+    Ephemeris ephemeris;  // the engine every moving body is taken from
 };
 
 // Which Pluto the events take from outside the years 1885 to 2099 that its

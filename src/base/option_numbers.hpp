@@ -132,6 +132,9 @@ enum Number : int {
     NatalReportNotKept = 211,
     ProgressedAnglesByTime = 212,  // 0: the progressed angles move by the solar arc
     SecondChartOutside = 216,
+    // Beyond the numbers of the first options file, so that a file without
+    // it keeps the built-in theories.
+    PositionsEngine = 217,  // 1: Swiss Ephemeris, otherwise the built-in theories
 };
 
 }  // namespace solvaris::opt

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/angles.hpp"
+#include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 
 namespace solvaris {
@@ -71,16 +72,17 @@ double RamcFromSiderealTime(double greenwichSiderealTime, double longitudeDeg) {
     return Normalize360(greenwichSiderealTime - longitudeDeg);
 }
 
-ChartAngles ComputeAngles(double dayNumber, double dayFraction, double longitudeDeg,
-                          double latitudeDeg) {
+ChartAngles ComputeAngles(const Ephemeris& ephemeris, double dayNumber, double dayFraction,
+                          double longitudeDeg, double latitudeDeg) {
     ChartAngles a;
     a.dayNumber = dayNumber;
     a.dayFraction = dayFraction;
     a.jd = dayNumber + dayFraction - 0.5;
     a.t = (dayNumber - 2415020 + dayFraction - 0.5) / 36525;
-    a.greenwichSiderealTime = SiderealTime(a.t, dayFraction);
+    const EarthFrame frame = EarthFrameAt(ephemeris, dayNumber, dayFraction);
+    a.greenwichSiderealTime = frame.siderealTime;
     a.ramc = RamcFromSiderealTime(a.greenwichSiderealTime, longitudeDeg);
-    a.obliquity = Obliquity(a.t);
+    a.obliquity = frame.obliquity;
     a.midheaven = MidheavenFromRamc(a.ramc, a.obliquity);
     a.ascendant = AscendantFromRamc(a.ramc, a.obliquity, latitudeDeg);
 

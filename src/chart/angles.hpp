@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/ephemeris.hpp"
+
 namespace solvaris {
 
 // Greenwich time as a fraction of the day from a 12-hour clock reading
@@ -32,9 +34,10 @@ struct ChartAngles {
     double polarAscendant = 0;
 };
 
-// Longitude and latitude in decimal degrees, west and north positive.
-ChartAngles ComputeAngles(double dayNumber, double dayFraction, double longitudeDeg,
-                          double latitudeDeg);
+// Longitude and latitude in decimal degrees, west and north positive. The
+// sidereal time and obliquity are the engine's (EarthFrameAt).
+ChartAngles ComputeAngles(const Ephemeris& ephemeris, double dayNumber, double dayFraction,
+                          double longitudeDeg, double latitudeDeg);
 
 // The Midheaven, in the same half of the circle as the RAMC.
 double MidheavenFromRamc(double ramc, double obliquityDeg);

@@ -9,7 +9,7 @@
 #include "chart/progressions.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
 
 namespace solvaris {
@@ -28,12 +28,13 @@ struct CastChart {
     bool ok = false;
 };
 
-CastChart Cast(double dayNumber, double dayFraction, const BirthData& place, HouseSystem system,
-               bool equatorialMotion, double& trueNodeSlot, bool nextDay = true) {
+CastChart Cast(const Ephemeris& ephemeris, double dayNumber, double dayFraction,
+               const BirthData& place, HouseSystem system, bool equatorialMotion,
+               double& trueNodeSlot, bool nextDay = true) {
     CastChart c;
     const double longitude = SignedFromPacked(place.longitude);
     c.latitude = SignedFromPacked(place.latitude);
-    c.angles = ComputeAngles(dayNumber, dayFraction, longitude, c.latitude);
+    c.angles = ComputeAngles(ephemeris, dayNumber, dayFraction, longitude, c.latitude);
     c.siderealTimeText = SiderealTimeText(c.angles.ramc, c.latitude);
     c.cusps = ComputeCusps(system, {c.angles.ramc, c.angles.obliquity, c.latitude,
                                     c.angles.ascendant, c.angles.midheaven});
@@ -46,6 +47,7 @@ CastChart Cast(double dayNumber, double dayFraction, const BirthData& place, Hou
     request.obliquityRad = DegToRad(c.angles.obliquity);
     request.equatorialMotion = equatorialMotion;
     request.nextDay = nextDay;
+    request.ephemeris = ephemeris;
     c.ok = ComputePositions(request, c.positions, trueNodeSlot);
 
     c.points.longitude = c.positions.longitude;
@@ -97,10 +99,11 @@ ChartTexts TextsOf(const CastChart& c) {
 
 // The natal chart with its Part of Fortune and the equatorial places of
 // the points that follow the planets.
-CastChart CastNatal(const BirthData& birth, HouseSystem system, const OptionTable& options,
-                    double& trueNode, NatalMotion motion = NatalMotion::Computed) {
-    CastChart natal = Cast(DayNumberOf(birth), DayFractionOf(birth), birth, system, false, trueNode,
-                           motion == NatalMotion::Computed);
+CastChart CastNatal(const Ephemeris& ephemeris, const BirthData& birth, HouseSystem system,
+                    const OptionTable& options, double& trueNode,
+                    NatalMotion motion = NatalMotion::Computed) {
+    CastChart natal = Cast(ephemeris, DayNumberOf(birth), DayFractionOf(birth), birth, system,
+                           false, trueNode, motion == NatalMotion::Computed);
     natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
         natal.points.longitude, options(opt::PartOfFortuneFormula), natal.housePositions);
     HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
@@ -131,9 +134,9 @@ NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
 }  // namespace
 
 bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
-                     NatalSet& set, NatalMotion motion) {
+                     const Ephemeris& ephemeris, NatalSet& set, NatalMotion motion) {
     double trueNode = kTrueNodeUnset;
-    const CastChart chart = CastNatal(natal, houseSystem, options, trueNode, motion);
+    const CastChart chart = CastNatal(ephemeris, natal, houseSystem, options, trueNode, motion);
     if (!chart.ok) {
         return false;
     }
@@ -150,9 +153,9 @@ namespace {
 bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& next) {
     const double natalEps = natal.angles.obliquity;
     double unusedNode = 0;
-    CastChart prog = Cast(DayNumberOf(in.natal, in.ageYears), DayFractionOf(in.natal), in.diurnal,
-                          in.houseSystem, true, unusedNode);
-    AnglePair later = AnglesOneDayLater(prog.angles.t, prog.angles.dayFraction,
+    CastChart prog = Cast(in.ephemeris, DayNumberOf(in.natal, in.ageYears), DayFractionOf(in.natal),
+                          in.diurnal, in.houseSystem, true, unusedNode);
+    AnglePair later = AnglesOneDayLater(in.ephemeris, prog.angles,
                                         SignedFromPacked(in.diurnal.longitude), prog.latitude);
     double progressedMcRa = prog.angles.ramc;
     const bool anglesBySolarArc = in.options(opt::ProgressedAnglesByTime) == 0;
@@ -238,8 +241,8 @@ SolarArcSet SolarArcOf(const ChartInputs& in, const CastChart& natal, double pro
 // could not be computed.
 bool CastTransit(const ChartInputs& in, ChartStore& next) {
     double unusedTransitNode = 0;
-    CastChart transit = Cast(DayNumberOf(in.diurnal), DayFractionOf(in.diurnal), in.diurnal,
-                             in.houseSystem, false, unusedTransitNode);
+    CastChart transit = Cast(in.ephemeris, DayNumberOf(in.diurnal), DayFractionOf(in.diurnal),
+                             in.diurnal, in.houseSystem, false, unusedTransitNode);
     EclipticPointsEquatorial(transit.points, NorthNode, transit.angles.obliquity,
                              transit.angles.ramc);
     next.transit.points = transit.points;
@@ -261,7 +264,7 @@ bool CastTransit(const ChartInputs& in, ChartStore& next) {
 bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     ChartStore next = store;
     double trueNode = kTrueNodeUnset;
-    const CastChart natal = CastNatal(in.natal, in.houseSystem, in.options, trueNode);
+    const CastChart natal = CastNatal(in.ephemeris, in.natal, in.houseSystem, in.options, trueNode);
     next.natal = NatalSetOf(natal, trueNode);
     next.natalObliquity = natal.angles.obliquity;
     next.natalRamc = natal.angles.ramc;
@@ -276,9 +279,10 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.kind = ChartKind::Natal;
     next.houseSystem = in.houseSystem;
     next.diurnalDayNumber = DayNumberOf(in.diurnal);
-    next.plutoOutsideTheory = {!PlutoSeriesHolds(DayNumberOf(in.natal)),
-                               !PlutoSeriesHolds(DayNumberOf(in.natal, in.ageYears)),
-                               !PlutoSeriesHolds(next.diurnalDayNumber)};
+    next.plutoOutsideTheory = {PlutoBeyondTheory(in.ephemeris, DayNumberOf(in.natal)),
+                               PlutoBeyondTheory(in.ephemeris, DayNumberOf(in.natal, in.ageYears)),
+                               PlutoBeyondTheory(in.ephemeris, next.diurnalDayNumber)};
+    next.ephemeris = in.ephemeris;
     next.interpretationDay = next.diurnalDayNumber;
 
     if (!natal.ok || !progressedOk || !transitOk) {

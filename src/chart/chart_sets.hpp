@@ -14,6 +14,7 @@ struct ChartInputs {
     int ageYears;
     HouseSystem houseSystem;
     const OptionTable& options;  // 17, 33, 212
+    const Ephemeris& ephemeris;
 };
 
 // Overwrites every set of the store. Returns false on a floating-point
@@ -27,6 +28,7 @@ enum class NatalMotion { Computed, Omitted };
 // The natal set alone, for work that prints nothing else. False on a
 // floating-point fault, when `set` is left as it was.
 bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const OptionTable& options,
-                     NatalSet& set, NatalMotion motion = NatalMotion::Computed);
+                     const Ephemeris& ephemeris, NatalSet& set,
+                     NatalMotion motion = NatalMotion::Computed);
 
 }  // namespace solvaris

@@ -8,6 +8,7 @@
 
 #include "chart/house_system.hpp"
 #include "engine/chart_point.hpp"
+#include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
@@ -145,6 +146,8 @@ struct ChartStore {
     double lunationStart = 0;
     // The day the transit interpretations report next (a Julian day number).
     double interpretationDay = 0;
+    // The engine that computed these charts.
+    Ephemeris ephemeris;
 };
 
 }  // namespace solvaris

@@ -5,14 +5,28 @@
 #include "chart/angles.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
+#include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 
 namespace solvaris {
 
-AnglePair AnglesOneDayLater(double t, double dayFraction, double longitudeDeg, double latitudeDeg) {
-    const double tNext = t + kOneDayInCenturies;
-    const double ramc = RamcFromSiderealTime(SiderealTime(tNext, dayFraction), longitudeDeg);
-    const double eps = ObliquityLinear(tNext);
+namespace {
+
+EarthFrame FrameOneDayLater(const Ephemeris& ephemeris, const ChartAngles& at) {
+    if (ephemeris.Swiss()) {
+        return EarthFrameAt(ephemeris, at.dayNumber + 1, at.dayFraction);
+    }
+    const double tNext = at.t + kOneDayInCenturies;
+    return {SiderealTime(tNext, at.dayFraction), ObliquityLinear(tNext)};
+}
+
+}  // namespace
+
+AnglePair AnglesOneDayLater(const Ephemeris& ephemeris, const ChartAngles& at, double longitudeDeg,
+                            double latitudeDeg) {
+    const EarthFrame frame = FrameOneDayLater(ephemeris, at);
+    const double ramc = RamcFromSiderealTime(frame.siderealTime, longitudeDeg);
+    const double eps = frame.obliquity;
     AnglePair a;
     a.midheaven = MidheavenFromRamc(ramc, eps);
     a.ascendant = AscendantFromRamc(ramc, eps, latitudeDeg);

@@ -2,7 +2,9 @@
 // of life) and solar-arc directions.
 #pragma once
 
+#include "chart/angles.hpp"
 #include "chart/chart_store.hpp"
+#include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
@@ -15,8 +17,10 @@ struct AnglePair {
 
 // MC and Ascendant one day after the progressed moment (the next
 // birthday): T + one day, the same day fraction, the obliquity's first two
-// terms only.
-AnglePair AnglesOneDayLater(double t, double dayFraction, double longitudeDeg, double latitudeDeg);
+// terms only; with Swiss Ephemeris its sidereal time and true obliquity a
+// day later. `at` holds the progressed moment.
+AnglePair AnglesOneDayLater(const Ephemeris& ephemeris, const ChartAngles& at, double longitudeDeg,
+                            double latitudeDeg);
 
 // The Midheaven moved by the Sun's progressed arc, and its Ascendant.
 struct SolarArcAngles {

@@ -10,6 +10,7 @@
 #include "engine/moon.hpp"
 #include "engine/positions.hpp"
 #include "engine/sun.hpp"
+#include "engine/swiss_ephemeris.hpp"
 
 namespace solvaris {
 
@@ -21,13 +22,19 @@ constexpr double kToleranceDeg = 0.00014;
 // How a body is followed: its longitude, and the whole-day step of the
 // coarse search, one day per `degreesPerDay` of remaining difference.
 struct Body {
-    double (*longitude)(double t);
+    double (*longitude)(const Ephemeris& ephemeris, double jd, double t);
     double degreesPerDay;
     const char* failure;
 };
 
-double SunLongitude(double t) { return Normalize360(SunPosition(t)); }
-double MoonLongitude(double t) { return Normalize360(MoonPosition(t).longitude); }
+// The built-in theories take T, Swiss Ephemeris the Julian day.
+double SunLongitude(const Ephemeris& ephemeris, double jd, double t) {
+    return ephemeris.Swiss() ? SwissLongitude(ephemeris, Sun, jd) : Normalize360(SunPosition(t));
+}
+double MoonLongitude(const Ephemeris& ephemeris, double jd, double t) {
+    return ephemeris.Swiss() ? SwissLongitude(ephemeris, Moon, jd)
+                             : Normalize360(MoonPosition(t).longitude);
+}
 
 constexpr Body kSun{SunLongitude, 1,
                     "The solar return could not be found: the search did not converge."};
@@ -36,14 +43,15 @@ constexpr Body kMoon{MoonLongitude, 16,
 
 // Whole days while the body is far off (restarting the hour each time),
 // then 12 hours per step of the remaining difference.
-std::optional<ReturnMoment> Search(double target, const Body& body, int year, int month, int& day,
-                                   double startHour, double zoneOffset, Platform& platform) {
+std::optional<ReturnMoment> Search(const Ephemeris& ephemeris, double target, const Body& body,
+                                   int year, int month, int& day, double startHour,
+                                   double zoneOffset, Platform& platform) {
     double hour = startHour;
     for (int pass = 0; pass < kReturnPassLimit; ++pass) {
         const double f = (hour + zoneOffset) / 24;
         const double n = JulianDayNumber(year, month, day);
         const double t = (n - 2415020 + f - 0.5) / 36525;
-        const double d = ReturnDifference(target, body.longitude(t));
+        const double d = ReturnDifference(target, body.longitude(ephemeris, n + f - 0.5, t));
         if (std::fabs(d) < kToleranceDeg) {
             return ReturnMoment{n, f, n + f - 0.5, t};
         }
@@ -102,23 +110,25 @@ double NatalClockHours(const BirthData& natal) {
     return hours;
 }
 
-std::optional<ReturnMoment> SolarReturnSearch(double natalSun, const BirthData& natal,
-                                              const ReturnSearch& search, Platform& platform) {
+std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, double natalSun,
+                                              const BirthData& natal, const ReturnSearch& search,
+                                              Platform& platform) {
     int day = natal.day;
-    return Search(natalSun, kSun, search.solarYear, natal.month, day, NatalClockHours(natal),
-                  search.zoneOffset, platform);
-}
-
-std::optional<ReturnMoment> LunarReturnSearch(double natalMoon, const BirthData& natal,
-                                              ReturnSearch& search, Platform& platform) {
-    return Search(natalMoon, kMoon, search.lunarYear, search.lunarMonth, search.lunarDay,
+    return Search(ephemeris, natalSun, kSun, search.solarYear, natal.month, day,
                   NatalClockHours(natal), search.zoneOffset, platform);
 }
 
-std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const ReturnSearch& search,
-                                          HouseSystem system) {
+std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, double natalMoon,
+                                              const BirthData& natal, ReturnSearch& search,
+                                              Platform& platform) {
+    return Search(ephemeris, natalMoon, kMoon, search.lunarYear, search.lunarMonth, search.lunarDay,
+                  NatalClockHours(natal), search.zoneOffset, platform);
+}
+
+std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const ReturnMoment& moment,
+                                          const ReturnSearch& search, HouseSystem system) {
     const double latitude = SignedFromPacked(search.latitude);
-    const ChartAngles angles = ComputeAngles(moment.dayNumber, moment.dayFraction,
+    const ChartAngles angles = ComputeAngles(ephemeris, moment.dayNumber, moment.dayFraction,
                                              SignedFromPacked(search.longitude), latitude);
     PositionRequest request;
     request.dayNumber = moment.dayNumber;
@@ -126,6 +136,7 @@ std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const Retu
     request.ascendant = angles.ascendant;
     request.midheaven = angles.midheaven;
     request.obliquityRad = DegToRad(angles.obliquity);
+    request.ephemeris = ephemeris;
     PositionTables tables;
     double trueNode = kTrueNodeUnset;
     if (!ComputePositions(request, tables, trueNode)) {

@@ -9,6 +9,7 @@
 #include "chart/chart_store.hpp"
 #include "chart/house_system.hpp"
 #include "engine/calendar.hpp"
+#include "engine/ephemeris.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -52,13 +53,15 @@ double NatalClockHours(const BirthData& natal);
 
 // The moment the Sun returns to `natalSun` in the solar year, starting on
 // the natal day and month at the natal clock time.
-std::optional<ReturnMoment> SolarReturnSearch(double natalSun, const BirthData& natal,
-                                              const ReturnSearch& search, Platform& platform);
+std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, double natalSun,
+                                              const BirthData& natal, const ReturnSearch& search,
+                                              Platform& platform);
 
 // The first moment the Moon returns to `natalMoon` from the lunar start
 // date; the start day is left on the day the search ended.
-std::optional<ReturnMoment> LunarReturnSearch(double natalMoon, const BirthData& natal,
-                                              ReturnSearch& search, Platform& platform);
+std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, double natalMoon,
+                                              const BirthData& natal, ReturnSearch& search,
+                                              Platform& platform);
 
 struct ReturnSet {
     double jd = 0;
@@ -72,8 +75,8 @@ struct ReturnSet {
 
 // The chart of `moment` at the return place. Empty on a floating-point
 // fault in the theories.
-std::optional<ReturnSet> ComputeReturnSet(const ReturnMoment& moment, const ReturnSearch& search,
-                                          HouseSystem system);
+std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const ReturnMoment& moment,
+                                          const ReturnSearch& search, HouseSystem system);
 
 struct ReturnClock {
     double clockTime;  // d.mm, 12-hour

@@ -24,18 +24,24 @@ constexpr const char* kPointColumns =
     "sun,mercury,venus,mars,jupiter,saturn,uranus,neptune,pluto,moon,north_node,south_node,"
     "part_of_fortune,ascendant,midheaven";
 
-std::string CsvHeader() {
+// With Swiss Ephemeris a last column names it, so that the built-in
+// theories' files stay as they were.
+std::string CsvHeader(const Ephemeris& ephemeris) {
     std::string header = "name,date,time,meridiem,zone,longitude,latitude,";
     header += kPointColumns;
     for (int house = 1; house <= kCuspCount; ++house) {
         header += ",cusp" + std::to_string(house);
+    }
+    if (ephemeris.Swiss()) {
+        header += ",ephemeris";
     }
     return header;
 }
 
 // The fields as the file holds them, a control character shown as an
 // escape: a name must not steer the terminal the rows are read on.
-void WriteCsvRow(const NameRecord& r, const NatalSet& natal, std::ostream& out) {
+void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
+                 std::ostream& out) {
     out << CsvField(VisibleText(r.name));
     for (const std::string* field :
          {&r.date, &r.time, &r.meridiem, &r.zone, &r.longitude, &r.latitude}) {
@@ -47,11 +53,15 @@ void WriteCsvRow(const NameRecord& r, const NatalSet& natal, std::ostream& out) 
     for (int house = 1; house <= kCuspCount; ++house) {
         out << ',' << Number(natal.cusps[SlotOfHouse(house)]);
     }
+    if (ephemeris.Swiss()) {
+        out << ',' << CsvField(EphemerisName(ephemeris));
+    }
     out << '\n';
 }
 
 // The object without the separator before it, which depends on the persons before.
-void WriteJsonObject(const NameRecord& r, const NatalSet& natal, std::ostream& out) {
+void WriteJsonObject(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
+                     std::ostream& out) {
     std::array<double, kCuspCount + 1> houseCusps{};
     for (int house = 1; house <= kCuspCount; ++house) {
         houseCusps[house] = natal.cusps[SlotOfHouse(house)];
@@ -62,7 +72,11 @@ void WriteJsonObject(const NameRecord& r, const NatalSet& natal, std::ostream& o
         << ",\"zone\":" << field(r.zone) << ",\"place_longitude\":" << field(r.longitude)
         << ",\"place_latitude\":" << field(r.latitude)
         << ",\"longitude\":" << Numbers(natal.points.longitude, 1, kPointCount)
-        << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount) << '}';
+        << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount);
+    if (ephemeris.Swiss()) {
+        out << ",\"ephemeris\":" << Quoted(EphemerisName(ephemeris));
+    }
+    out << '}';
 }
 
 // Persons cast before their text is written: enough to keep every worker busy,
@@ -73,6 +87,7 @@ struct BatchRequest {
     std::string file;
     bool json = false;
     HouseSystem system = HouseSystem::Placidus;
+    Ephemeris ephemeris;
 };
 
 // The options as typed.
@@ -119,16 +134,16 @@ PersonText CastPerson(std::string_view line, std::size_t lineNumber, const Batch
     diurnal.fields = natal.fields;
     // The rows carry no motion: the bodies are evaluated once.
     NatalSet chart;
-    if (!ComputeNatalChart(session, natal, diurnal, request.system, quiet, chart,
+    if (!ComputeNatalChart(session, natal, diurnal, request.system, request.ephemeris, quiet, chart,
                            NatalMotion::Omitted)) {
         return skip(VisibleText(record->name) + ": " +
                     (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
     }
     std::ostringstream text;
     if (request.json) {
-        WriteJsonObject(*record, chart, text);
+        WriteJsonObject(*record, chart, request.ephemeris, text);
     } else {
-        WriteCsvRow(*record, chart, text);
+        WriteCsvRow(*record, chart, request.ephemeris, text);
     }
     return {PersonText::Kind::Chart, std::move(text).str()};
 }
@@ -137,6 +152,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     BatchRequest request;
     request.file = typed.file;
     request.json = typed.format == "json";
+    request.ephemeris = session.ChosenEphemeris();
     request.system =
         typed.house.empty() ? HouseSystem::Placidus : *HouseSystemFromOption(typed.house);
     const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
@@ -156,7 +172,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     if (request.json) {
         out << '[';
     } else {
-        out << CsvHeader() << '\n';
+        out << CsvHeader(request.ephemeris) << '\n';
     }
     // Cast a block at a time, written in the order of the file, as one
     // worker would.

@@ -123,6 +123,11 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"age_years\":" << session.ageYears
         << ",\"last_birthday_year\":" << session.lastBirthdayYear
         << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    // Stated only with Swiss Ephemeris, so that charts of the built-in
+    // theories read as before.
+    if (s.ephemeris.Swiss()) {
+        out << ",\"ephemeris\":" << Quoted(EphemerisName(s.ephemeris));
+    }
     // Stated only where a zone was found by name, so other charts read as before.
     if (zonesFound != nullptr && (zonesFound->natalZone || zonesFound->diurnalZone)) {
         out << ",\"zone_rules\":{\"natal\":" << ZoneFoundJson(zonesFound->natalZone)

@@ -5,6 +5,7 @@
 #include "cli/command_help.hpp"
 #include "cli/command_line_words.hpp"
 #include "cli/command_table.hpp"
+#include "cli/ephemeris_option.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/option_parser.hpp"
 #include "cli/program_setup.hpp"
@@ -25,6 +26,10 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     if (command.readsProgramFolder) {
         AddPath(app, "--home", home, "DIR", "the program folder");
     }
+    EphemerisOptionTexts ephemeris;
+    if (command.computes) {
+        DeclareEphemerisOptions(app, ephemeris);
+    }
     if (const int status = ParseArguments(app, args, command.name, err)) {
         return status;
     }
@@ -34,6 +39,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
             return status;
         }
     }
+    ApplyEphemerisOptions(ephemeris, session);
     HeadlessPlatform platform(&err, CommandLineWords);
     return run(session, platform, out, err);
 }

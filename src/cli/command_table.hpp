@@ -16,6 +16,7 @@ struct CommandText {
     std::string_view usage;
     std::string_view summary;  // indented lines under the usage
     bool readsProgramFolder;   // every command but positions
+    bool computes;             // takes --ephemeris
     std::string_view example;
     std::string_view exampleResult;
     std::string (*choices)();  // the names KIND or NAME may be, or nullptr

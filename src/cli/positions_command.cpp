@@ -12,7 +12,7 @@
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/chart_point.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 #include "people/entry_rules.hpp"
@@ -35,8 +35,10 @@ struct PositionsRequest {
     int jobs = DefaultJobs();
 };
 
-void AppendRow(std::string& text, double jd, std::string_view name, double longitude,
-               double latitude, const Equatorial& eq, double nextLongitude) {
+// With Swiss Ephemeris each row ends with a column that names it, so that
+// the built-in theories' files stay as they were.
+void AppendRow(std::string& text, const Ephemeris& ephemeris, double jd, std::string_view name,
+               double longitude, double latitude, const Equatorial& eq, double nextLongitude) {
     AppendFixedDecimals(text, jd, kDecimals);
     text += ',';
     text += name;
@@ -45,15 +47,19 @@ void AppendRow(std::string& text, double jd, std::string_view name, double longi
         text += ',';
         AppendFixedDecimals(text, value, kDecimals);
     }
+    if (ephemeris.Swiss()) {
+        text += ",swiss";
+    }
     text += '\n';
 }
 
-bool AppendInstant(std::string& text, double jd) {
+bool AppendInstant(std::string& text, const Ephemeris& ephemeris, double jd) {
     PositionRequest request;
     request.dayNumber = std::floor(jd + 0.5);
     request.utFraction = jd + 0.5 - request.dayNumber;
-    const TimeArgs args = TimeArguments(request.dayNumber, request.utFraction);
-    request.obliquityRad = DegToRad(Obliquity(args.t));
+    request.obliquityRad =
+        DegToRad(EarthFrameAt(ephemeris, request.dayNumber, request.utFraction).obliquity);
+    request.ephemeris = ephemeris;
 
     PositionTables tables;
     double trueNode = kTrueNodeUnset;
@@ -61,11 +67,11 @@ bool AppendInstant(std::string& text, double jd) {
         return false;
     }
     for (int p = Sun; p <= Moon; ++p) {
-        AppendRow(text, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
+        AppendRow(text, ephemeris, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
                   {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
     }
     const double node = tables.longitude[NorthNode];
-    AppendRow(text, jd, kPointListNames[NorthNode], node, 0,
+    AppendRow(text, ephemeris, jd, kPointListNames[NorthNode], node, 0,
               EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
     return true;
 }
@@ -148,7 +154,8 @@ std::string Instants(const PositionsOptions& typed, PositionsRequest& request) {
     return {};
 }
 
-int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream& err) {
+int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, std::ostream& out,
+                 std::ostream& err) {
     PositionsRequest request;
     if (const std::string problem = Instants(typed, request); !problem.empty()) {
         err << "solvaris positions: " << problem << '\n';
@@ -156,7 +163,8 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
     }
     const std::vector<double>& instants = request.instants;
     const int workers = std::min(request.jobs, kMostWorkerThreads);
-    out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude\n";
+    out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude"
+        << (ephemeris.Swiss() ? ",ephemeris\n" : "\n");
     const std::size_t chunkCount = (instants.size() + kInstantsPerChunk - 1) / kInstantsPerChunk;
     // Where each chunk stopped, if it did: read by the writer once the chunk
     // is handed over.
@@ -167,7 +175,7 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
         [&](std::size_t chunk, std::string& text) {
             const std::size_t end = std::min(instants.size(), (chunk + 1) * kInstantsPerChunk);
             for (std::size_t i = chunk * kInstantsPerChunk; i < end; ++i) {
-                if (!AppendInstant(text, instants[i])) {
+                if (!AppendInstant(text, ephemeris, instants[i])) {
                     stoppedAt[chunk] = i;
                     return false;
                 }
@@ -192,8 +200,8 @@ int RunPositions(const PositionsOptions& typed, std::ostream& out, std::ostream&
     }
     // Pluto's series is fitted to fewer years than the other theories: said
     // as the chart's JSON says it, so that no row passes for exact.
-    const auto outsidePluto = std::count_if(instants.begin(), instants.end(), [](double jd) {
-        return !PlutoSeriesHolds(std::floor(jd + 0.5));
+    const auto outsidePluto = std::count_if(instants.begin(), instants.end(), [&](double jd) {
+        return PlutoBeyondTheory(ephemeris, std::floor(jd + 0.5));
     });
     if (outsidePluto > 0) {
         err << "solvaris positions: " << outsidePluto << " of the instants lie outside the years "
@@ -229,8 +237,11 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
     days->needs(from);
     step->needs(from);
     ut->needs(from);
-    return [typed](Session&, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
-        return RunPositions(*typed, out, err);
+    return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
+        if (const Ephemeris ephemeris = session.ChosenEphemeris(); ephemeris.Swiss()) {
+            err << "solvaris positions: " << EphemerisName(ephemeris) << '\n';
+        }
+        return RunPositions(*typed, session.ChosenEphemeris(), out, err);
     };
 }
 

@@ -7,7 +7,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/json_text.hpp"
 #include "cli/option_parser.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/headings.hpp"
@@ -17,12 +17,15 @@ namespace solvaris {
 namespace {
 
 // The return's day lies outside the years Pluto's series holds.
-bool PlutoOutside(const ReturnSet& set) { return !PlutoSeriesHolds(std::floor(set.jd + 0.5)); }
+bool PlutoOutside(const Ephemeris& ephemeris, const ReturnSet& set) {
+    return PlutoBeyondTheory(ephemeris, std::floor(set.jd + 0.5));
+}
 
-void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
+void WriteText(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, DateOrder order,
+               std::ostream& out) {
     out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << DateOfJulianDay(set.jd, order)
         << "  " << ReturnTimeLine(set) << "  JD " << FixedDecimals(set.jd, 6) << '\n';
-    if (PlutoOutside(set)) {
+    if (PlutoOutside(ephemeris, set)) {
         out << PlutoOutsideTheoryLine("the return's").substr(2) << '\n';
     }
     for (int p = Sun; p <= kPointCount; ++p) {
@@ -34,9 +37,13 @@ void WriteText(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
         out << HouseLabel(k) << " CUSP " << FixedDecimals(set.cusps[k], 4) << '\n';
     }
     out << "SIDEREAL TIME " << set.texts.siderealTimeText << '\n';
+    if (const std::string line = EphemerisReportLine(ephemeris); !line.empty()) {
+        out << line << '\n';
+    }
 }
 
-void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& out) {
+void WriteJson(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, DateOrder order,
+               std::ostream& out) {
     out << "{\"kind\":\"" << (solar ? "solar" : "lunar") << "\",\"date\":\""
         << DateOfJulianDay(set.jd, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
         << ",\"meridiem\":\"" << set.meridiem << "\",\"jd\":" << FixedDecimals(set.jd, 7)
@@ -45,7 +52,11 @@ void WriteJson(const ReturnSet& set, bool solar, DateOrder order, std::ostream& 
         << ",\"cusps\":" << Numbers(set.cusps, 1, kCuspCount) << ",\"retrograde\":\""
         << set.texts.retrogradeMarks << "\",\"houses\":\"" << set.texts.housePositionText
         << "\",\"sidereal_time\":\"" << set.texts.siderealTimeText
-        << "\",\"pluto_outside_theory\":" << (PlutoOutside(set) ? "true" : "false") << "}\n";
+        << "\",\"pluto_outside_theory\":" << (PlutoOutside(ephemeris, set) ? "true" : "false");
+    if (ephemeris.Swiss()) {
+        out << ",\"ephemeris\":" << Quoted(EphemerisName(ephemeris));
+    }
+    out << "}\n";
 }
 
 // The returns that fit before the years the entry check accepts run out.
@@ -106,9 +117,10 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
     const long long steps = typed.empty() ? 0 : *ParseInteger(typed);
     const PointArray& natal = session.charts.natal.points.longitude;
     ReturnSearch& search = session.returnSearch;
+    const Ephemeris& ephemeris = session.charts.ephemeris;
     auto find = [&]() {
-        return solar ? SolarReturnSearch(natal[Sun], session.natal, search, platform)
-                     : LunarReturnSearch(natal[Moon], session.natal, search, platform);
+        return solar ? SolarReturnSearch(ephemeris, natal[Sun], session.natal, search, platform)
+                     : LunarReturnSearch(ephemeris, natal[Moon], session.natal, search, platform);
     };
     std::optional<ReturnMoment> moment = find();
     if (!moment) {
@@ -142,16 +154,16 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
             << YearsText() << '\n';
         return kExitBadCommandLine;
     }
-    const auto set = ComputeReturnSet(*moment, search, session.charts.houseSystem);
+    const auto set = ComputeReturnSet(ephemeris, *moment, search, session.charts.houseSystem);
     if (!set) {
         err << "solvaris return: the return chart could not be computed\n";
         return kExitRefusedData;
     }
     const DateOrder order = platform.UserDateOrder();
     if (request.format == "json") {
-        WriteJson(*set, solar, order, out);
+        WriteJson(ephemeris, *set, solar, order, out);
     } else {
-        WriteText(*set, solar, order, out);
+        WriteText(ephemeris, *set, solar, order, out);
     }
     return kExitDone;
 }

@@ -6,6 +6,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
 #include "cli/timeline_formats.hpp"
+#include "engine/ephemeris.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/chart_clock.hpp"
@@ -120,6 +121,12 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
                  TimelineLines(events, session.natal.name, fromJd, toJd, zone, notes)) {
                 out << line << '\n';
             }
+        }
+        // The text ends with the engine's line; the files keep their layout
+        // and the engine is said beside them.
+        if (const std::string line = EphemerisReportLine(request.ephemeris); !line.empty()) {
+            (options->format == "text" ? out : err)
+                << (options->format == "text" ? "" : "solvaris timeline: ") << line << '\n';
         }
         return kExitDone;
     };

@@ -9,10 +9,14 @@
 #include "engine/outer_planets.hpp"
 #include "engine/pluto.hpp"
 #include "engine/sun.hpp"
+#include "engine/swiss_ephemeris.hpp"
 
 namespace solvaris {
 
-double BodyLongitude(int point, double jd) {
+double BodyLongitude(const Ephemeris& ephemeris, int point, double jd) {
+    if (ephemeris.Swiss()) {
+        return SwissLongitude(ephemeris, point, jd);
+    }
     const double dayNumber = std::floor(jd + 0.5);
     const TimeArgs args = TimeArguments(dayNumber, jd + 0.5 - dayNumber);
     if (point == Sun) {

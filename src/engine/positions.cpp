@@ -9,6 +9,7 @@
 #include "engine/outer_planets.hpp"
 #include "engine/pluto.hpp"
 #include "engine/sidereal.hpp"
+#include "engine/swiss_ephemeris.hpp"
 
 namespace solvaris {
 
@@ -22,7 +23,20 @@ struct BodyPositions {
     MoonResult moon{};
 };
 
-BodyPositions EvaluateBodies(double t, double t2000, double dayNumber) {
+BodyPositions EvaluateSwiss(const Ephemeris& ephemeris, double jd) {
+    const SwissBodies swiss = SwissBodiesAt(ephemeris, jd);
+    BodyPositions b;
+    b.longitude = swiss.longitude;
+    b.latitude = swiss.latitude;
+    b.moon = {swiss.longitude[Moon], swiss.latitude[Moon], swiss.meanNode, swiss.trueNode};
+    return b;
+}
+
+BodyPositions EvaluateBodies(const Ephemeris& ephemeris, double jd, double t, double t2000,
+                             double dayNumber) {
+    if (ephemeris.Swiss()) {
+        return EvaluateSwiss(ephemeris, jd);
+    }
     BodyPositions b;
     b.longitude[Sun] = Normalize360(SunPosition(t));
     b.latitude[Sun] = 0;
@@ -66,7 +80,8 @@ BodyPositions EvaluateBodies(double t, double t2000, double dayNumber) {
 // their equatorial places, and the retrograde marks.
 void NextDayValues(const PositionRequest& request, const BodyPositions& now, const TimeArgs& args,
                    PositionTables& out) {
-    const BodyPositions later = EvaluateBodies(args.tNextDay, args.t2000NextDay, request.dayNumber);
+    const BodyPositions later = EvaluateBodies(request.ephemeris, args.jd + 1, args.tNextDay,
+                                               args.t2000NextDay, request.dayNumber);
     out.retrogradeMarks.assign(kPointCount, ' ');
     for (int p = Sun; p <= Moon; ++p) {
         out.nextDayLongitude[p] = later.longitude[p];
@@ -104,11 +119,22 @@ Equatorial EquatorialFromEcliptic(double longitude, double latitude, double obli
     return {s.latitude, s.longitude};
 }
 
-bool ComputeDayPositions(double dayNumber, double utFraction, PositionTables& out) {
+EarthFrame EarthFrameAt(const Ephemeris& ephemeris, double dayNumber, double utFraction) {
+    if (ephemeris.Swiss()) {
+        const SwissEarthFrame frame = SwissFrameAt(ephemeris, dayNumber + utFraction - 0.5);
+        return {frame.siderealTime, frame.obliquity};
+    }
+    const double t = TimeArguments(dayNumber, utFraction).t;
+    return {SiderealTime(t, utFraction), Obliquity(t)};
+}
+
+bool ComputeDayPositions(const Ephemeris& ephemeris, double dayNumber, double utFraction,
+                         PositionTables& out) {
     PositionRequest request;
     request.dayNumber = dayNumber;
     request.utFraction = utFraction;
-    request.obliquityRad = DegToRad(Obliquity(TimeArguments(dayNumber, utFraction).t));
+    request.obliquityRad = DegToRad(EarthFrameAt(ephemeris, dayNumber, utFraction).obliquity);
+    request.ephemeris = ephemeris;
     double trueNode = kTrueNodeUnset;
     return ComputePositions(request, out, trueNode);
 }
@@ -127,7 +153,8 @@ bool ComputePositions(const PositionRequest& request, PositionTables& out, doubl
     const TimeArgs args = TimeArguments(request.dayNumber, request.utFraction);
     const double eps = request.obliquityRad;
 
-    const BodyPositions now = EvaluateBodies(args.t, args.t2000, request.dayNumber);
+    const BodyPositions now =
+        EvaluateBodies(request.ephemeris, args.jd, args.t, args.t2000, request.dayNumber);
 
     out.longitude = now.longitude;
     out.latitude = now.latitude;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/chart_point.hpp"
+#include "engine/ephemeris.hpp"
 #include "engine/sun.hpp"
 
 namespace solvaris {
@@ -19,6 +20,7 @@ struct PositionRequest {
     // False for work that prints no motion: the bodies are evaluated once,
     // the next-day tables stay 0 and the retrograde marks empty.
     bool nextDay = true;
+    Ephemeris ephemeris;  // the built-in theories unless Swiss Ephemeris is chosen
 };
 
 struct PositionTables {
@@ -29,8 +31,10 @@ struct PositionTables {
     PointArray nextDayLongitude{};       // 1-10
     PointArray nextDayDeclination{};     // 1-10, with equatorialMotion
     PointArray nextDayRightAscension{};  // 1-10, with equatorialMotion
-    PointArray heliocentricLongitude{};  // 1-9; index 1 is the Earth's
-    std::string retrogradeMarks;         // 15 characters
+    // 1-9, index 1 the Earth's; the built-in theories only (no report
+    // prints it, and Swiss Ephemeris would take ten calls more).
+    PointArray heliocentricLongitude{};
+    std::string retrogradeMarks;  // 15 characters
     double meanNodeNextDay = 0;
     double sunApparentLongitude = 0;
     SunAngleDistances sunDistances{};
@@ -46,9 +50,19 @@ inline constexpr double kTrueNodeUnset = -100;
 bool ComputePositions(const PositionRequest& request, PositionTables& out, double& trueNodeSlot);
 
 // The bodies of a day at a fraction of it (UT) with no chart around them:
-// turned to the equator with that instant's obliquity. False on a
-// floating-point fault.
-bool ComputeDayPositions(double dayNumber, double utFraction, PositionTables& out);
+// turned to the equator with that instant's obliquity (the engine's own).
+// False on a floating-point fault.
+bool ComputeDayPositions(const Ephemeris& ephemeris, double dayNumber, double utFraction,
+                         PositionTables& out);
+
+// Greenwich sidereal time and the obliquity that turn the ecliptic to the
+// equator and give the angles and houses: the built-in mean ones, or Swiss
+// Ephemeris's apparent sidereal time and true obliquity. Degrees.
+struct EarthFrame {
+    double siderealTime;
+    double obliquity;
+};
+EarthFrame EarthFrameAt(const Ephemeris& ephemeris, double dayNumber, double utFraction);
 
 // Motion from `longitude` to `nextLongitude` brought into -180 ... +180.
 double DailyMotion(double longitude, double nextLongitude);

@@ -21,13 +21,13 @@ void NatalAspects(ReportContext& ctx) {
     CopyToWorking(ctx, ctx.session.charts.natal.points);
     NatalHeading(ctx);
     NatalAspectReport(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void Summary(ReportContext& ctx) {
     NatalHeading(ctx);
     PositionsSummary(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void ProgressionData(ReportContext& ctx) {
@@ -35,7 +35,7 @@ void ProgressionData(ReportContext& ctx) {
     ProgressedPositions(ctx);
     CopyToWorking(ctx, ctx.session.charts.progressed.points);
     ProgressedAspectGrid(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void ProgressionAspectsNatal(ReportContext& ctx) {
@@ -44,33 +44,33 @@ void ProgressionAspectsNatal(ReportContext& ctx) {
     AspectList(ctx, ListReport::ProgressedToNatal);
     ctx.Blank();
     ProgressedToNatalGrid(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 template <void (*Body)(ReportContext&)>
 void Dual(ReportContext& ctx) {
     DualHeading(ctx);
     Body(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 template <ListReport Report>
 void DualList(ReportContext& ctx) {
     DualHeading(ctx);
     AspectList(ctx, Report);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void SolarArcData(ReportContext& ctx) {
     NatalHeading(ctx);
     SolarArcDirections(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void TransitDataCommand(ReportContext& ctx) {
     ctx.Begin();
     TransitData(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
     ctx.session.charts.kind = ChartKind::Natal;
 }
 
@@ -93,7 +93,7 @@ void TransitsToNatal(ReportContext& ctx) {
     NatalHeading(ctx);
     SecondPersonLines(ctx);
     NatalToSecondPersonGrid(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void TransitsToTransits(ReportContext& ctx) {
@@ -105,13 +105,13 @@ void TransitsToTransits(ReportContext& ctx) {
     ctx.Begin();
     SecondPersonLines(ctx);
     NatalAspectReport(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void Lunations(ReportContext& ctx) {
     NatalHeading(ctx);
     LunationsReport(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "base/format_pattern.hpp"
 #include "engine/angles.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
 #include "people/entry_rules.hpp"
 #include "reports/headings.hpp"
@@ -59,12 +59,12 @@ void WritePageHeading(ReportContext& ctx, const BirthData& checked, double start
 
 // The days from paging.nextDay on, with a blank line after every Saturday
 // that another day follows; a day whose positions fail ends the page.
-void WriteDays(ReportContext& ctx, EphemerisPaging& paging) {
+void WriteDays(ReportContext& ctx, const Ephemeris& ephemeris, EphemerisPaging& paging) {
     const double utFraction = paging.hour == EphemerisHour::Noon ? 0.5 : 0.0;
     for (int i = 0; i < kEphemerisDays; ++i) {
         const double day = paging.nextDay;
         PositionTables tables;
-        if (!ComputeDayPositions(day, utFraction, tables)) {
+        if (!ComputeDayPositions(ephemeris, day, utFraction, tables)) {
             return;
         }
         if (i > 0 && WeekdayOfDayNumber(day - 1) == kSaturday) {
@@ -155,13 +155,15 @@ bool RunEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& hous
     paging.nextDay = JulianDayNumber(checked.year, checked.month, checked.day);
     const double firstDay = paging.nextDay;
     WritePageHeading(ctx, checked, firstDay);
-    WriteDays(ctx, paging);
+    const Ephemeris ephemeris = ctx.session.ChosenEphemeris();
+    WriteDays(ctx, ephemeris, paging);
     // Below the days, so that the page keeps its layout.
-    if (!PlutoSeriesHolds(firstDay) || !PlutoSeriesHolds(firstDay + kEphemerisDays - 1)) {
+    if (PlutoBeyondTheory(ephemeris, firstDay) ||
+        PlutoBeyondTheory(ephemeris, firstDay + kEphemerisDays - 1)) {
         ctx.Blank();
         ctx.Line(PlutoOutsideTheoryLine("the listed"));
     }
-    ctx.Show();
+    ctx.ShowComputed(ephemeris);
     ctx.window.SetMoreMenuVisible(true);
     return true;
 }

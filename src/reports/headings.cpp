@@ -170,7 +170,7 @@ void NatalDataCommand(ReportContext& ctx) {
         ctx.Blank();
         ctx.Line("  Time zone: " + ctx.session.natalZoneRule);
     }
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 }  // namespace solvaris

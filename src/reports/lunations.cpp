@@ -16,7 +16,8 @@ void LunationsReport(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("              LUNATIONS AND LUNATION ASPECTS");
     ctx.Blank();
-    for (const NewMoon& moon : FindNewMoons(ctx.session.charts.lunationStart)) {
+    for (const NewMoon& moon :
+         FindNewMoons(ctx.session.charts.ephemeris, ctx.session.charts.lunationStart)) {
         ctx.Line(NewMoonLine(moon));
         bool any = false;
         for (int n = 1; n <= kPointCount; ++n) {

@@ -6,6 +6,7 @@
 #include "engine/angles.hpp"
 #include "engine/moon.hpp"
 #include "engine/sun.hpp"
+#include "engine/swiss_ephemeris.hpp"
 #include "reports/position_format.hpp"
 
 namespace solvaris {
@@ -38,15 +39,22 @@ NewMoon NewMoonAt(double t, double moonLongitude) {
 
 }  // namespace
 
-std::vector<NewMoon> FindNewMoons(double start) {
+std::vector<NewMoon> FindNewMoons(const Ephemeris& ephemeris, double start) {
     std::vector<NewMoon> found;
     if (!(std::fabs(start) <= kSearchCenturies)) {
         return found;
     }
     double t = start;
     while (found.size() < kLunationCount) {
-        const double moon = MoonPosition(t).longitude;
-        const double sun = Normalize360(SunPosition(t));
+        const double jd = t * kJulianCentury + 2415020;
+        const double moon =
+            ephemeris.Swiss() ? SwissLongitude(ephemeris, Moon, jd) : MoonPosition(t).longitude;
+        const double sun =
+            ephemeris.Swiss() ? SwissLongitude(ephemeris, Sun, jd) : Normalize360(SunPosition(t));
+        // Beyond the years an engine computes the search ends.
+        if (!std::isfinite(moon) || !std::isfinite(sun)) {
+            break;
+        }
         // How far the Moon stands ahead of the Sun, and how far it still has
         // to go to reach it.
         const double ahead = Normalize360(moon - sun);

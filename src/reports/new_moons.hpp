@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/calendar.hpp"
+#include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
@@ -24,8 +25,8 @@ struct NewMoon {
 
 // The first thirteen new moons at or after `start` (T, as the chart store's
 // lunationStart), in order; none when `start` is not a number or lies more
-// than 100 centuries from 1900.
-std::vector<NewMoon> FindNewMoons(double start);
+// than 100 centuries from 1900 (fewer where the engine stops computing).
+std::vector<NewMoon> FindNewMoons(const Ephemeris& ephemeris, double start);
 
 // "  06 Jan 2000 - 15 CPR 43": the date and the longitude of one new moon.
 std::string NewMoonLine(const NewMoon& newMoon);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/options.hpp"
+#include "engine/ephemeris.hpp"
 #include "platform/data_window.hpp"
 #include "platform/platform.hpp"
 #include "reports/report_session.hpp"
@@ -25,6 +26,14 @@ struct ReportContext {
     void Blank() { session.reports.AppendBlankLine(platform); }
     void Begin() { session.reports.BeginReport(window); }
     void Show() { session.reports.ShowReport(window, platform, TitleText()); }
+    // A report of computed positions: with Swiss Ephemeris its last line
+    // names it, the built-in theories add nothing.
+    void ShowComputed(const Ephemeris& ephemeris) {
+        if (ephemeris.Swiss()) {
+            Line(EphemerisReportLine(ephemeris));
+        }
+        Show();
+    }
 };
 
 }  // namespace solvaris

@@ -10,6 +10,7 @@
 #include "base/options.hpp"
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
+#include "engine/ephemeris.hpp"
 #include "reports/report_buffer.hpp"
 
 namespace solvaris {
@@ -30,6 +31,13 @@ struct ReportSession {
     std::string natalZoneRule;
     // That zone's database name ("America/New_York"), empty with the rule.
     std::string natalZoneName;
+    // Where Swiss Ephemeris looks for its files first (else $SE_EPHE_PATH).
+    std::string ephemerisFolder;
+
+    // The engine the options choose now.
+    Ephemeris ChosenEphemeris() const {
+        return solvaris::ChosenEphemeris(options, ephemerisFolder);
+    }
 };
 
 }  // namespace solvaris

@@ -91,7 +91,7 @@ void TimelineReport(ReportContext& ctx, const TimelineRangeWindow& window,
         ctx.Line("  ... " + std::to_string(lines.size() - fit.shownLines) +
                  " more events: clear the data or choose a shorter range.");
     }
-    ctx.Show();
+    ctx.ShowComputed(request.ephemeris);
 }
 
 }  // namespace solvaris

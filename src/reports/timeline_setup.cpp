@@ -50,8 +50,9 @@ TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, 
     TimelineRequest request;
     request.natalLongitude = source.charts.natal.points.longitude;
     request.natalJd = NatalMomentJd(source.natal);
+    request.ephemeris = source.charts.ephemeris;
     for (int p = Sun; p <= Moon; ++p) {
-        request.natalLongitude[p] = BodyLongitude(p, request.natalJd);
+        request.natalLongitude[p] = BodyLongitude(request.ephemeris, p, request.natalJd);
     }
     request.ascendant = !TimelineLeavesAscendantOut(source.natal);
     request.fromJd = fromJd;

@@ -7,7 +7,7 @@
 #include "base/program_folder.hpp"
 #include "chart/angles.hpp"
 #include "engine/calendar.hpp"
-#include "engine/pluto.hpp"
+#include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/headings.hpp"
@@ -44,14 +44,15 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     const BirthData& diurnal = session.diurnal;
     PositionTables tables;
     const bool computed = ComputeDayPositions(
-        day, DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone), tables);
+        charts.ephemeris, day,
+        DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone), tables);
     if (computed) {
         charts.working.points.longitude = tables.longitude;
         charts.working.points.declination = tables.declination;
         charts.working.points.rightAscension = tables.rightAscension;
     }
     ctx.Line(DateLine(day, session.natal.name));
-    if (!PlutoSeriesHolds(day)) {
+    if (PlutoBeyondTheory(charts.ephemeris, day)) {
         ctx.Line(PlutoOutsideTheoryLine("transiting"));
     }
     ctx.Blank();
@@ -91,7 +92,7 @@ void TransitInterpretationsRun(ReportContext& ctx) {
 void TransitInterpretationsCommand(ReportContext& ctx) {
     ctx.Begin();
     TransitInterpretationsRun(ctx);
-    ctx.Show();
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
 void InterpretationsForward(ReportContext& ctx) { TransitInterpretationsCommand(ctx); }

@@ -55,8 +55,8 @@ TEST(ComputeNatalChart, MatchesTheWholeChartPass) {
                 Session alone;  // a const session: nothing written into it
                 NatalSet set;
                 platform.ClearMessages();
-                const bool aloneAccepted =
-                    ComputeNatalChart(alone, natal, diurnal, system, platform, set, motion);
+                const bool aloneAccepted = ComputeNatalChart(alone, natal, diurnal, system,
+                                                             Ephemeris{}, platform, set, motion);
                 ASSERT_EQ(aloneAccepted, wholeAccepted);
                 ASSERT_EQ(platform.Messages().size(), wholeMessages.size());
                 for (std::size_t m = 0; m < wholeMessages.size(); ++m) {

@@ -35,21 +35,29 @@ std::vector<Key> Keys(const TimelineRequest& request, TimelineKind kind) {
     return keys;
 }
 
-// Seeded charts over ranges around stations of every planet, scanned in small steps.
+// Seeded charts over ranges around stations of every planet, scanned in
+// small steps, on both engines (Swiss Ephemeris in its analytical mode).
 TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
+    constexpr auto kBuiltIn = EphemerisEngine::BuiltIn;
+    constexpr auto kSwiss = EphemerisEngine::Swiss;
     struct Row {
         unsigned seed;
         int year;
         TimelineKind kind;
         double days, scanStepDays;
+        EphemerisEngine engine;
     };
-    const Row rows[] = {{1, 2026, TimelineKind::Transit, 365, 0.1},
-                        {2, 1991, TimelineKind::Transit, 200, 0.1},
-                        {3, 2050, TimelineKind::Transit, 60, 0.05},
-                        {4, 2000, TimelineKind::Progressed, 10950, 10},
-                        {5, 1985, TimelineKind::Directed, 10950, 10}};
+    const Row rows[] = {{1, 2026, TimelineKind::Transit, 365, 0.1, kBuiltIn},
+                        {2, 1991, TimelineKind::Transit, 200, 0.1, kBuiltIn},
+                        {3, 2050, TimelineKind::Transit, 60, 0.05, kBuiltIn},
+                        {4, 2000, TimelineKind::Progressed, 10950, 10, kBuiltIn},
+                        {5, 1985, TimelineKind::Directed, 10950, 10, kBuiltIn},
+                        {7, 2026, TimelineKind::Transit, 365, 0.1, kSwiss},
+                        {3, 2050, TimelineKind::Transit, 60, 0.05, kSwiss},
+                        {4, 2000, TimelineKind::Progressed, 10950, 10, kSwiss},
+                        {5, 1985, TimelineKind::Directed, 10950, 10, kSwiss}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.seed);
+        SCOPED_TRACE(::testing::Message() << row.seed << (row.engine == kSwiss ? " swiss" : ""));
         // A natal chart of random longitudes, its Sun the true one for the progressions.
         std::mt19937 random(row.seed);
         std::uniform_real_distribution<double> circle(0, 360);
@@ -60,7 +68,8 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         request.fromJd = JulianDayNumber(row.year, 1, 1);
         request.toJd = request.fromJd + row.days;
         request.natalJd = request.fromJd - 365.25 * 40;
-        request.natalLongitude[Sun] = BodyLongitude(Sun, request.natalJd);
+        request.ephemeris.engine = row.engine;
+        request.natalLongitude[Sun] = BodyLongitude(request.ephemeris, Sun, request.natalJd);
         request.minorAspects = row.seed % 2 == 1;
         request.transitOrbs = request.progressedOrbs = request.directedOrbs = OneDegreeOrbs();
         request.transits = row.kind == TimelineKind::Transit;
@@ -158,7 +167,7 @@ TEST(Timeline, StationsOnAspectsWithinAMinuteOfArc) {
         }
     }
     ASSERT_NEAR(stationJd, 2461248.2564, 1e-3);
-    const double stationLon = BodyLongitude(Saturn, stationJd);
+    const double stationLon = BodyLongitude(Ephemeris{}, Saturn, stationJd);
     struct Row {
         double offDeg;  // natal Sun from the station's longitude, ahead positive
         bool listed;

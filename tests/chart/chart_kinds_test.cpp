@@ -16,6 +16,8 @@
 namespace solvaris {
 namespace {
 
+const Ephemeris kBuiltIn;
+
 class ChartKinds : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,7 +26,8 @@ protected:
         diurnal = Person(1, 1, 2000, 12.00f, "P.M.", 8, 118.15f, 34.03f);
         options.Set(212, 1);
         ASSERT_TRUE(ComputeChartSets(
-            {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options}, charts));
+            {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options, kBuiltIn},
+            charts));
     }
     WheelSetup Prepare(WheelKind kind, bool secondPerson = false) {
         const auto setup = PrepareWheel(
@@ -156,7 +159,8 @@ TEST(ChartSets, ProgressionsOnTheBirthdayAndTheSolarArcAngles) {
     options.Set(212, 1);
     ChartStore store;
     ASSERT_TRUE(ComputeChartSets(
-        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options}, store));
+        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options, kBuiltIn},
+        store));
     for (int p = Sun; p <= Midheaven; ++p) {
         if (p == PartOfFortune) {
             continue;
@@ -176,7 +180,8 @@ TEST(ChartSets, ProgressionsOnTheBirthdayAndTheSolarArcAngles) {
     const BirthData berlin = Person(3, 2, 1971, 10.05f, "P.M.", -1, -13.24f, 52.31f);
     const BirthData moment = Person(20, 9, 2010, 9.00f, "A.M.", -1, -13.24f, 52.31f);
     ASSERT_TRUE(ComputeChartSets(
-        {berlin, moment, AgeYears(berlin, moment), HouseSystem::Koch, OptionTable{}}, store));
+        {berlin, moment, AgeYears(berlin, moment), HouseSystem::Koch, OptionTable{}, kBuiltIn},
+        store));
     const PointSet& birthday = store.progressed.atBirthday;
     EXPECT_NEAR(
         Normalize360(birthday.longitude[Midheaven] - store.natal.points.longitude[Midheaven]),
@@ -191,7 +196,8 @@ TEST(ChartSets, PartOfFortuneByOption33) {
         OptionTable options;
         options.Set(33, option);
         ChartStore store;
-        ASSERT_TRUE(ComputeChartSets({natal, diurnal, 0, HouseSystem::Placidus, options}, store));
+        ASSERT_TRUE(
+            ComputeChartSets({natal, diurnal, 0, HouseSystem::Placidus, options, kBuiltIn}, store));
         const PointArray& l = store.natal.points.longitude;
         const double day = Normalize360(l[Moon] + l[Ascendant] - l[Sun]);
         const double night = Normalize360(l[Sun] + l[Ascendant] - l[Moon]);

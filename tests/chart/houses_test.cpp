@@ -35,7 +35,7 @@ TEST(DayFraction, TwelveOClockRule) {
 }
 
 TEST(Angles, AtTheEquatorEverythingIsFinite) {
-    const ChartAngles a = ComputeAngles(2451545, 0.5, 0, 0);
+    const ChartAngles a = ComputeAngles(Ephemeris{}, 2451545, 0.5, 0, 0);
     for (double v : {a.vertex, a.coAscendant, a.polarAscendant, a.equatorialAscendant}) {
         EXPECT_TRUE(v >= 0 && v < 360) << v;  // finite, NaN fails
     }

@@ -58,17 +58,19 @@ TEST(Returns, SolarReturnInItsYearCastAtTheReturnPlace) {
         search.solarYear = c.year;
         search.longitude = 0.10f;
         search.latitude = 51.30f;
-        const auto moment = SolarReturnSearch(target, c.natal, search, platform);
+        const auto moment = SolarReturnSearch(Ephemeris{}, target, c.natal, search, platform);
         ASSERT_TRUE(moment.has_value());
         EXPECT_DOUBLE_EQ(moment->jd, moment->dayNumber + moment->dayFraction - 0.5);
         const double earliest =
             JulianDayNumber(c.earliest.year, c.earliest.month, c.earliest.day) - 0.5;
         EXPECT_TRUE(moment->jd >= earliest && moment->jd < earliest + 2) << moment->jd;
-        const auto set = ComputeReturnSet(*moment, search, HouseSystem::EqualAscendant);
+        const auto set =
+            ComputeReturnSet(Ephemeris{}, *moment, search, HouseSystem::EqualAscendant);
         ASSERT_TRUE(set.has_value());
         const double latitude = SignedFromPacked(search.latitude);
-        const ChartAngles angles = ComputeAngles(moment->dayNumber, moment->dayFraction,
-                                                 SignedFromPacked(search.longitude), latitude);
+        const ChartAngles angles =
+            ComputeAngles(Ephemeris{}, moment->dayNumber, moment->dayFraction,
+                          SignedFromPacked(search.longitude), latitude);
         EXPECT_EQ(set->jd, moment->jd);
         EXPECT_LT(Gap(target, set->longitude[Sun]), kTolerance);
         EXPECT_DOUBLE_EQ(set->longitude[Ascendant], angles.ascendant);
@@ -97,7 +99,7 @@ TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
         search.lunarMonth = 3;
         search.lunarYear = 2024;
         const auto foundJd = [&] {
-            const auto found = LunarReturnSearch(target, natal, search, platform);
+            const auto found = LunarReturnSearch(Ephemeris{}, target, natal, search, platform);
             EXPECT_TRUE(found && Gap(target, MoonPosition(found->t).longitude) < kTolerance);
             return found ? found->jd : 0.0;
         };
@@ -120,8 +122,8 @@ TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
     const double nowhere = std::numeric_limits<double>::quiet_NaN();
     ScriptedPlatform platform;
     ReturnSearch search = InitialReturnSearch(natal, natal);
-    EXPECT_FALSE(SolarReturnSearch(nowhere, natal, search, platform).has_value());
-    EXPECT_FALSE(LunarReturnSearch(nowhere, natal, search, platform).has_value());
+    EXPECT_FALSE(SolarReturnSearch(Ephemeris{}, nowhere, natal, search, platform).has_value());
+    EXPECT_FALSE(LunarReturnSearch(Ephemeris{}, nowhere, natal, search, platform).has_value());
     ASSERT_EQ(platform.Messages().size(), 2u);
     EXPECT_EQ(platform.Messages()[0].title, "Warning!");
     EXPECT_NE(platform.Messages()[0].text.find("solar"), std::string::npos);

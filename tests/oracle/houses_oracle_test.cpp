@@ -109,8 +109,9 @@ TEST(HousesOracle, FurtherAnglesAgainstSwissEphemeris) {
         const double ramc = ramcs(draw);
         const double latitude = latitudes(draw);
         // Our angles at the longitude that gives this RAMC.
-        const double gst = ComputeAngles(2451545, 0.5, 0, latitude).greenwichSiderealTime;
-        const ChartAngles a = ComputeAngles(2451545, 0.5, gst - ramc, latitude);
+        const double gst =
+            ComputeAngles(Ephemeris{}, 2451545, 0.5, 0, latitude).greenwichSiderealTime;
+        const ChartAngles a = ComputeAngles(Ephemeris{}, 2451545, 0.5, gst - ramc, latitude);
         const SwissHouses swiss = Swiss(a.ramc, latitude, a.obliquity, 'P');
         for (const auto& [name, ours, theirs] :
              {std::tuple{"vertex", a.vertex, swiss.ascmc[SE_VERTEX]},

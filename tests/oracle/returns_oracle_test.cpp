@@ -49,8 +49,8 @@ TEST(ReturnsOracle, SolarAndLunarReturnsAgreeWithSwissEphemeris) {
         search.lunarDay = days(random);
         const double sun = SunPosition(natalT);
         const double moon = MoonPosition(natalT).longitude;
-        const auto solar = SolarReturnSearch(sun, natal, search, platform);
-        const auto lunar = LunarReturnSearch(moon, natal, search, platform);
+        const auto solar = SolarReturnSearch(Ephemeris{}, sun, natal, search, platform);
+        const auto lunar = LunarReturnSearch(Ephemeris{}, moon, natal, search, platform);
         ASSERT_TRUE(solar.has_value() && lunar.has_value());
         const double swissSolar = swe_solcross_ut(sun, solar->jd - 10, SEFLG_MOSEPH, error);
         ASSERT_GT(swissSolar, solar->jd - 10) << error;
@@ -135,7 +135,7 @@ double SwissConjunction(double jd) {
 TEST(NewMoonOracle, ConjunctionsAgreeWithSwissEphemeris) {
     // Starts spread over 1900-2099, a little over eight years apart.
     for (double start = 2415020.5 + 17; start < 2488069.5; start += 3043.7) {
-        const std::vector<NewMoon> moons = FindNewMoons((start - 2415020) / 36525);
+        const std::vector<NewMoon> moons = FindNewMoons(Ephemeris{}, (start - 2415020) / 36525);
         ASSERT_EQ(moons.size(), static_cast<std::size_t>(kLunationCount));
         for (const NewMoon& m : moons) {
             EXPECT_LT(std::fabs(m.julianDay - SwissConjunction(m.julianDay)) * kMinutesPerDay,

@@ -46,25 +46,25 @@ TEST(NewMoon, NoneSkippedWhateverTheSeason) {
     // A start every 11 days over two years: the Sun in every sign, the Moon
     // at every phase.
     for (double jd = 2460000.5; jd < 2460000.5 + 730; jd += 11) {
-        ExpectConsecutive(FindNewMoons(CenturiesOf(jd)), CenturiesOf(jd));
+        ExpectConsecutive(FindNewMoons(Ephemeris{}, CenturiesOf(jd)), CenturiesOf(jd));
     }
 }
 
 TEST(NewMoon, StartAtAndJustAfterANewMoon) {
-    const NewMoon first = FindNewMoons(CenturiesOf(2451544.5))[0];
-    EXPECT_EQ(FindNewMoons(first.t).at(0).t, first.t);
+    const NewMoon first = FindNewMoons(Ephemeris{}, CenturiesOf(2451544.5))[0];
+    EXPECT_EQ(FindNewMoons(Ephemeris{}, first.t).at(0).t, first.t);
 
     // Half a day later the Moon is six degrees past: the next one is first.
-    const NewMoon next = FindNewMoons(first.t + 0.5 / kJulianCentury).at(0);
+    const NewMoon next = FindNewMoons(Ephemeris{}, first.t + 0.5 / kJulianCentury).at(0);
     EXPECT_NEAR(next.julianDay - first.julianDay, 29.5, 0.4);
 }
 
 TEST(NewMoon, FarAndUnusableStarts) {
-    ExpectConsecutive(FindNewMoons(99), 99);
-    ExpectConsecutive(FindNewMoons(-99), -99);
+    ExpectConsecutive(FindNewMoons(Ephemeris{}, 99), 99);
+    ExpectConsecutive(FindNewMoons(Ephemeris{}, -99), -99);
     for (double start : {101.0, -101.0, std::numeric_limits<double>::quiet_NaN(),
                          std::numeric_limits<double>::infinity()}) {
-        EXPECT_TRUE(FindNewMoons(start).empty()) << start;
+        EXPECT_TRUE(FindNewMoons(Ephemeris{}, start).empty()) << start;
     }
 }
 

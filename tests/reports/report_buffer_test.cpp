@@ -125,10 +125,10 @@ TEST(PositionReports, ProgressedTravelAndEqualCusps) {
         return it == lines.end() ? std::string() : *it;
     };
     for (const HouseSystem system : {HouseSystem::Placidus, HouseSystem::EqualAscendant}) {
-        ASSERT_TRUE(
-            ComputeChartSets({session.natal, session.diurnal,
-                              AgeYears(session.natal, session.diurnal), system, session.options},
-                             session.charts));
+        ASSERT_TRUE(ComputeChartSets(
+            {session.natal, session.diurnal, AgeYears(session.natal, session.diurnal), system,
+             session.options, Ephemeris{}},
+            session.charts));
     }
     const double asc = session.charts.progressed.points.longitude[Ascendant];
     EXPECT_EQ(line("  10TH house = ").substr(15, 9), LongitudeDM(std::fmod(asc + 270, 360)));

@@ -1,0 +1,86 @@
+#include "engine/swiss_ephemeris.hpp"
+
+#include <swephexp.h>
+
+#include <array>
+#include <limits>
+
+namespace solvaris {
+
+namespace {
+
+constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
+
+// The library keeps its file folder per thread: each thread that reads
+// files names the folder once, before its first call.
+void UseFolder(const Ephemeris& ephemeris) {
+    thread_local std::string folderInUse;
+    thread_local bool named = false;
+    if (ephemeris.filesFolder.empty() || (named && folderInUse == ephemeris.filesFolder)) {
+        return;
+    }
+    folderInUse = ephemeris.filesFolder;
+    named = true;
+    swe_set_ephe_path(folderInUse.c_str());
+}
+
+// Longitude and latitude of one body, NaN on failure.
+std::array<double, 2> Calc(const Ephemeris& ephemeris, int body, double jdUt) {
+    double x[6];
+    char error[AS_MAXCH];
+    if (swe_calc_ut(jdUt, body, SwissFlags(ephemeris), x, error) < 0) {
+        return {kNotComputed, kNotComputed};
+    }
+    return {x[0], x[1]};
+}
+
+}  // namespace
+
+int SwissFlags(const Ephemeris& ephemeris) {
+    return ephemeris.filesFolder.empty() ? SEFLG_MOSEPH : SEFLG_SWIEPH;
+}
+
+int SwissBody(int point) {
+    static constexpr std::array<int, NorthNode + 1> kBodies{
+        -1,        SE_SUN,    SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER,
+        SE_SATURN, SE_URANUS, SE_NEPTUNE, SE_PLUTO, SE_MOON, SE_MEAN_NODE};
+    return kBodies[point];
+}
+
+SwissBodies SwissBodiesAt(const Ephemeris& ephemeris, double jdUt) {
+    UseFolder(ephemeris);
+    SwissBodies b;
+    for (int p = Sun; p <= Moon; ++p) {
+        const auto [longitude, latitude] = Calc(ephemeris, SwissBody(p), jdUt);
+        b.longitude[p] = longitude;
+        b.latitude[p] = latitude;
+    }
+    b.meanNode = Calc(ephemeris, SE_MEAN_NODE, jdUt)[0];
+    b.trueNode = Calc(ephemeris, SE_TRUE_NODE, jdUt)[0];
+    return b;
+}
+
+double SwissLongitude(const Ephemeris& ephemeris, int point, double jdUt) {
+    UseFolder(ephemeris);
+    return Calc(ephemeris, SwissBody(point), jdUt)[0];
+}
+
+SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt) {
+    UseFolder(ephemeris);
+    // x[0] is the true obliquity, x[2] the nutation in longitude.
+    double x[6];
+    char error[AS_MAXCH];
+    const double obliquity =
+        swe_calc_ut(jdUt, SE_ECL_NUT, SwissFlags(ephemeris), x, error) < 0 ? kNotComputed : x[0];
+    return {swe_sidtime(jdUt) * 15, obliquity};
+}
+
+std::string SwissVersion() {
+    char text[AS_MAXCH];
+    const std::string version = swe_version(text);
+    // "2.10.03" -> "2.10"
+    const auto second = version.find('.', version.find('.') + 1);
+    return second == std::string::npos ? version : version.substr(0, second);
+}
+
+}  // namespace solvaris
