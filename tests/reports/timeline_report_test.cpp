@@ -45,7 +45,7 @@ TEST(TimelineKinds, TheMoonWithoutTheOtherTransitsKeepsItsEvents) {
     request.fromJd = JulianDayNumber(2027, 3, 3) - 0.5;
     request.toJd = request.fromJd + 3;
     request.natalJd = request.fromJd - 365.25 * 30;
-    request.natalLongitude[Sun] = BodyLongitude(Sun, request.natalJd);
+    request.natalLongitude[Sun] = BodyLongitude(request.ephemeris, Sun, request.natalJd);
     request.transitOrbs = request.progressedOrbs = request.directedOrbs = OneDegreeOrbs();
 
     AskTimelineKinds(request, {true, false, false, true});
