@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "aspects/timeline.hpp"
+#include "bench_instants.hpp"
 #include "chart/returns.hpp"
 #include "engine/angles.hpp"
 #include "engine/body_longitude.hpp"
@@ -20,16 +21,8 @@ namespace {
 
 using namespace solvaris;
 
-constexpr int kInstantCount = 256;
-
-std::array<double, kInstantCount> MakeInstants() {
-    std::array<double, kInstantCount> jd{};
-    for (int k = 0; k < kInstantCount; ++k) {
-        jd[k] = 2415020.5 + k * 285.37 + std::fmod(k * 0.618034, 1.0);
-    }
-    return jd;
-}
-const std::array<double, kInstantCount> kInstants = MakeInstants();
+using bench::kInstantCount;
+using bench::kInstants;
 
 Ephemeris EngineOf(const benchmark::State& state) {
     return {state.range(0) == 1 ? EphemerisEngine::Swiss : EphemerisEngine::BuiltIn, ""};
@@ -41,12 +34,7 @@ void BM_EngineComputePositions(benchmark::State& state) {
     std::size_t k = 0;
     for (auto _ : state) {
         const double jd = kInstants[k++ % kInstantCount];
-        PositionRequest request;
-        request.dayNumber = std::floor(jd + 0.5);
-        request.utFraction = jd + 0.5 - request.dayNumber;
-        request.obliquityRad =
-            DegToRad(EarthFrameAt(ephemeris, request.dayNumber, request.utFraction).obliquity);
-        request.ephemeris = ephemeris;
+        const PositionRequest request = PositionRequestAt(ephemeris, jd);
         PositionTables tables;
         double trueNode = kTrueNodeUnset;
         benchmark::DoNotOptimize(ComputePositions(request, tables, trueNode));

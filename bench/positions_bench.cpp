@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "bench_instants.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 #include "engine/inner_planets.hpp"
@@ -21,18 +22,8 @@ namespace {
 
 using namespace solvaris;
 
-// 256 instants spread over 1900-2100 at uneven day fractions, so that no
-// library can answer from a cache of the previous call.
-constexpr int kInstantCount = 256;
-
-std::array<double, kInstantCount> MakeInstants() {
-    std::array<double, kInstantCount> jd{};
-    for (int k = 0; k < kInstantCount; ++k) {
-        jd[k] = 2415020.5 + k * 285.37 + std::fmod(k * 0.618034, 1.0);
-    }
-    return jd;
-}
-const std::array<double, kInstantCount> kInstants = MakeInstants();
+using bench::kInstantCount;
+using bench::kInstants;
 
 double CenturiesOf(double jd) { return (jd - 2415020.0) / 36525; }
 

@@ -1,7 +1,5 @@
 #include "cli/place_options.hpp"
 
-#include <cmath>
-
 #include "base/program_folder.hpp"
 #include "cli/exit_status.hpp"
 
@@ -12,11 +10,9 @@ namespace {
 constexpr std::size_t kCandidatesListed = 10;
 
 std::string CoordinateText(double deg, char positive, char negative) {
-    constexpr long kMinutesPerDegree = 60;
-    const long minutes = std::lround(std::fabs(deg) * kMinutesPerDegree);
-    const long part = minutes % kMinutesPerDegree;
-    return std::to_string(minutes / kMinutesPerDegree) + (deg < 0 ? negative : positive) +
-           (part < 10 ? "0" : "") + std::to_string(part);
+    const NearestMinute nearest = ToNearestMinute(deg);
+    return std::to_string(nearest.degrees) + (nearest.negative ? negative : positive) +
+           (nearest.minutes < 10 ? "0" : "") + std::to_string(nearest.minutes);
 }
 
 }  // namespace

@@ -54,13 +54,7 @@ void AppendRow(std::string& text, const Ephemeris& ephemeris, double jd, std::st
 }
 
 bool AppendInstant(std::string& text, const Ephemeris& ephemeris, double jd) {
-    PositionRequest request;
-    request.dayNumber = std::floor(jd + 0.5);
-    request.utFraction = jd + 0.5 - request.dayNumber;
-    request.obliquityRad =
-        DegToRad(EarthFrameAt(ephemeris, request.dayNumber, request.utFraction).obliquity);
-    request.ephemeris = ephemeris;
-
+    const PositionRequest request = PositionRequestAt(ephemeris, jd);
     PositionTables tables;
     double trueNode = kTrueNodeUnset;
     if (!ComputePositions(request, tables, trueNode)) {

@@ -41,7 +41,6 @@ double JdOf(const std::string& text, double dayFraction) {
 
 double NowJd() {
     using namespace std::chrono;
-    constexpr double kUnixEpochJd = 2440587.5;
     const auto seconds =
         duration_cast<std::chrono::seconds>(system_clock::now().time_since_epoch());
     return kUnixEpochJd + static_cast<double>(seconds.count()) / 86400;

@@ -47,6 +47,8 @@ bool BeforeGregorianCalendar(double jd);
 std::string JulianDayToDateText(double jd, DateOrder order);
 
 inline constexpr double kJulianCentury = 36525;
+// The Julian day of 1970-01-01 0h UT, where system clock seconds count from.
+inline constexpr double kUnixEpochJd = 2440587.5;
 inline constexpr double kOneDayInCenturies = 1 / kJulianCentury;
 
 struct TimeArgs {

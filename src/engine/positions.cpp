@@ -128,6 +128,16 @@ EarthFrame EarthFrameAt(const Ephemeris& ephemeris, double dayNumber, double utF
     return {SiderealTime(t, utFraction), Obliquity(t)};
 }
 
+PositionRequest PositionRequestAt(const Ephemeris& ephemeris, double jd) {
+    PositionRequest request;
+    request.dayNumber = std::floor(jd + 0.5);
+    request.utFraction = jd + 0.5 - request.dayNumber;
+    request.obliquityRad =
+        DegToRad(EarthFrameAt(ephemeris, request.dayNumber, request.utFraction).obliquity);
+    request.ephemeris = ephemeris;
+    return request;
+}
+
 bool ComputeDayPositions(const Ephemeris& ephemeris, double dayNumber, double utFraction,
                          PositionTables& out) {
     PositionRequest request;

@@ -64,6 +64,10 @@ struct EarthFrame {
 };
 EarthFrame EarthFrameAt(const Ephemeris& ephemeris, double dayNumber, double utFraction);
 
+// The request for a universal instant (a Julian day) alone: its day number,
+// the day's fraction and the engine's obliquity then.
+PositionRequest PositionRequestAt(const Ephemeris& ephemeris, double jd);
+
 // Motion from `longitude` to `nextLongitude` brought into -180 ... +180.
 double DailyMotion(double longitude, double nextLongitude);
 

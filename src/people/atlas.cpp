@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 #include "base/text_lines.hpp"
 #include "base/trusted_path.hpp"
@@ -92,9 +93,13 @@ bool IsAsciiWordCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
+
+NearestMinute ToNearestMinute(double deg) {
+    constexpr long kMinutesPerDegree = 60;
+    const long minutes = std::lround(std::fabs(deg) * kMinutesPerDegree);
+    return {minutes / kMinutesPerDegree, minutes % kMinutesPerDegree, deg < 0};
+}
 
 std::filesystem::path AtlasFile(const std::filesystem::path& shippedData) {
     return shippedData / kAtlasFile;

@@ -71,6 +71,20 @@ std::string FoldForAtlas(const Atlas& atlas, std::string_view text);
 // of America" (the region left out where the source has none).
 std::string AtlasRegionAndCountry(const Atlas& atlas, const WorldPlace& place);
 
+// An ASCII letter in lower case, any other byte as it is: how the search
+// compares a place searched by its ASCII name.
+inline char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A latitude or longitude of the atlas to the nearest minute of arc.
+struct NearestMinute {
+    long degrees = 0;
+    long minutes = 0;
+    bool negative = false;  // south, west
+};
+NearestMinute ToNearestMinute(double deg);
+
 // "Buffalo, New York, United States of America".
 std::string AtlasPlaceText(const Atlas& atlas, const WorldPlace& place);
 

@@ -6,8 +6,6 @@ namespace solvaris {
 
 namespace {
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Whether `text` from `at` begins with `folded` (a place without a key of
 // its own is searched by its ASCII name in lower case).
 bool BeginsWith(std::string_view text, std::size_t at, std::string_view folded) {

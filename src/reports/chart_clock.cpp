@@ -3,13 +3,13 @@
 #include <chrono>
 #include <cmath>
 
+#include "engine/calendar.hpp"
 #include "people/zone_history.hpp"
 
 namespace solvaris {
 
 namespace {
 
-constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kSecondsPerDay = 86400;
 constexpr double kSecondsPerHour = 3600;
 
