@@ -12,17 +12,13 @@ namespace {
 
 constexpr const char* kChartFault = "The chart could not be computed from these data.";
 
-bool IsMeridianOrMorinus(HouseSystem system) {
-    return system == HouseSystem::Meridian || system == HouseSystem::Morinus;
-}
-
 }  // namespace
 
 bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natalWindow,
                        const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
                        const Ephemeris& ephemeris, Platform& platform, NatalSet& natalSet,
                        NatalMotion motion) {
-    if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
+    if (!ValidateEntries(natalWindow, diurnalWindow, houseSystem, platform)) {
         return false;
     }
     const BirthData natal = ReadNatalData(natalWindow, platform.UserDateOrder());
@@ -36,7 +32,7 @@ bool ComputeNatalChart(const Session& session, const NatalEntryWindow& natalWind
 bool ComputeChartStore(Session& session, const NatalEntryWindow& natalWindow,
                        const DiurnalEntryWindow& diurnalWindow, HouseSystem houseSystem,
                        Platform& platform) {
-    if (!ValidateEntries(natalWindow, diurnalWindow, IsMeridianOrMorinus(houseSystem), platform)) {
+    if (!ValidateEntries(natalWindow, diurnalWindow, houseSystem, platform)) {
         return false;
     }
     const DateOrder order = platform.UserDateOrder();

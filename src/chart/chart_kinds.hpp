@@ -40,29 +40,35 @@ enum class WheelKind {
 
 struct WheelKindInfo {
     WheelKind kind;
-    std::string_view name;      // as the command line names it
-    std::string_view menuItem;  // the Wheels menu item
+    std::string_view name;         // as the command line names it
+    std::string_view menuItem;     // the Wheels menu item
+    std::string_view menuCaption;  // the "&" marks the access key
 };
 
 inline constexpr std::array<WheelKindInfo, 18> kWheelKinds{{
-    {WheelKind::Natal, "natal", "mnuWheelsSingleNatal"},
-    {WheelKind::Progressed, "progressed", "mnuWheelsSingleProgressed"},
-    {WheelKind::SolarArc, "solar-arc", "mnuWheelsSingleSolarArc"},
-    {WheelKind::Transits, "transits", "mnuWheelsSingleTransits"},
-    {WheelKind::SolarReturn, "solar-return", "mnuWheelsSingleSolarReturn"},
-    {WheelKind::LunarReturn, "lunar-return", "mnuWheelsSingleLunarReturn"},
-    {WheelKind::Flat, "flat", "mnuWheelsSingleFlat"},
-    {WheelKind::Solar, "solar", "mnuWheelsSingleSolar"},
-    {WheelKind::SolarEquilibrium, "solar-equilibrium", "mnuWheelsSingleSolarEquilibrium"},
-    {WheelKind::WholeSignAsc, "whole-sign-asc", "mnuWheelsSingleWholeSignAsc"},
-    {WheelKind::WholeSignMC, "whole-sign-mc", "mnuWheelsSingleWholeSignMC"},
-    {WheelKind::DualProgressed, "dual-progressed", "mnuWheelsDualNatProg"},
-    {WheelKind::DualSolarArc, "dual-solar-arc", "mnuWheelsDualNatSA"},
-    {WheelKind::DualTransits, "dual-transits", "mnuWheelsDualNatTran"},
-    {WheelKind::DualSolarReturn, "dual-solar-return", "mnuWheelsDualNatSR"},
-    {WheelKind::DualLunarReturn, "dual-lunar-return", "mnuWheelsDualNatLR"},
-    {WheelKind::TripleProgressed, "triple-progressed", "mnuWheelsTripleTranProgNat"},
-    {WheelKind::TripleSolarArc, "triple-solar-arc", "mnuWheelsTripleTranSANatal"},
+    {WheelKind::Natal, "natal", "mnuWheelsSingleNatal", "&Natal"},
+    {WheelKind::Progressed, "progressed", "mnuWheelsSingleProgressed", "&Progressed"},
+    {WheelKind::SolarArc, "solar-arc", "mnuWheelsSingleSolarArc", "&Solar Arc"},
+    {WheelKind::Transits, "transits", "mnuWheelsSingleTransits", "&Transits"},
+    {WheelKind::SolarReturn, "solar-return", "mnuWheelsSingleSolarReturn", "Solar &Return"},
+    {WheelKind::LunarReturn, "lunar-return", "mnuWheelsSingleLunarReturn", "&Lunar Return"},
+    {WheelKind::Flat, "flat", "mnuWheelsSingleFlat", "&Flat"},
+    {WheelKind::Solar, "solar", "mnuWheelsSingleSolar", "S&olar"},
+    {WheelKind::SolarEquilibrium, "solar-equilibrium", "mnuWheelsSingleSolarEquilibrium",
+     "Solar E&quilibrium"},
+    {WheelKind::WholeSignAsc, "whole-sign-asc", "mnuWheelsSingleWholeSignAsc", "&Whole sign - Asc"},
+    {WheelKind::WholeSignMC, "whole-sign-mc", "mnuWheelsSingleWholeSignMC", "Whole sign - &MC"},
+    {WheelKind::DualProgressed, "dual-progressed", "mnuWheelsDualNatProg", "&Progressed vs Natal"},
+    {WheelKind::DualSolarArc, "dual-solar-arc", "mnuWheelsDualNatSA", "&Solar Arc vs Natal"},
+    {WheelKind::DualTransits, "dual-transits", "mnuWheelsDualNatTran", "&Transits vs Natal"},
+    {WheelKind::DualSolarReturn, "dual-solar-return", "mnuWheelsDualNatSR",
+     "Solar &Return vs Natal"},
+    {WheelKind::DualLunarReturn, "dual-lunar-return", "mnuWheelsDualNatLR",
+     "&Lunar Return vs Natal"},
+    {WheelKind::TripleProgressed, "triple-progressed", "mnuWheelsTripleTranProgNat",
+     "&Transits, Progressed, Natal"},
+    {WheelKind::TripleSolarArc, "triple-solar-arc", "mnuWheelsTripleTranSANatal",
+     "Transits, &Solar Arc, Natal"},
 }};
 
 std::optional<WheelKind> WheelKindFromName(std::string_view name);

@@ -5,18 +5,7 @@
 namespace solvaris {
 
 CuspSet ComputeCusps(HouseSystem system, const CuspInputs& in) {
-    HouseCusps houses{};
-    switch (system) {
-        case HouseSystem::Placidus: houses = PlacidusCusps(in); break;
-        case HouseSystem::Koch: houses = KochCusps(in); break;
-        case HouseSystem::Regiomontanus: houses = RegiomontanusCusps(in); break;
-        case HouseSystem::Campanus: houses = CampanusCusps(in); break;
-        case HouseSystem::Porphyry: houses = PorphyryCusps(in); break;
-        case HouseSystem::EqualAscendant: houses = EqualAscendantCusps(in); break;
-        case HouseSystem::EqualMidheaven: houses = EqualMidheavenCusps(in); break;
-        case HouseSystem::Meridian: houses = MeridianCusps(in); break;
-        case HouseSystem::Morinus: houses = MorinusCusps(in); break;
-    }
+    const HouseCusps houses = Info(system).cusps(in);
     CuspSet slots{};
     for (int house = 1; house <= 12; ++house) {
         slots[SlotOfHouse(house)] = Normalize360(houses[house]);

@@ -2,34 +2,13 @@
 // point falls in.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "chart/chart_store.hpp"
+#include "chart/house_formulas.hpp"
 #include "chart/house_system.hpp"
 
 namespace solvaris {
-
-// Cusps of houses 1-12, index 0 unused, before they go to slot order.
-using HouseCusps = std::array<double, 13>;
-
-struct CuspInputs {
-    double ramc;       // degrees
-    double obliquity;  // degrees
-    double latitude;   // degrees, north positive
-    double ascendant;  // degrees
-    double midheaven;  // degrees
-};
-
-HouseCusps PlacidusCusps(const CuspInputs& in);
-HouseCusps KochCusps(const CuspInputs& in);
-HouseCusps RegiomontanusCusps(const CuspInputs& in);
-HouseCusps CampanusCusps(const CuspInputs& in);
-HouseCusps PorphyryCusps(const CuspInputs& in);
-HouseCusps EqualAscendantCusps(const CuspInputs& in);
-HouseCusps EqualMidheavenCusps(const CuspInputs& in);
-HouseCusps MeridianCusps(const CuspInputs& in);
-HouseCusps MorinusCusps(const CuspInputs& in);
 
 // The cusps of `system`, normalised, in slot order (slot 1 the 10th house).
 CuspSet ComputeCusps(HouseSystem system, const CuspInputs& in);

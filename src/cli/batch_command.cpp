@@ -98,7 +98,7 @@ struct BatchOptions {
 std::string HouseProblem(const std::string& text) {
     return HouseSystemFromOption(text)
                ? std::string()
-               : "no house system '" + text + "' (" + kHouseOptionValues + ")";
+               : "no house system '" + text + "' (" + HouseOptionValues() + ")";
 }
 
 // A line of the names file that is not blank, and where it stands.
@@ -221,8 +221,8 @@ CommandRun DeclareBatchCommand(CLI::App& app) {
     AddPath(app, "--names", typed->file, "FILE", "the names file")->required();
     AddChoice(app, "--format", typed->format, {"csv", "json"}, "format",
               "the output format (default csv)");
-    AddValue(app, "--house", typed->house, "SYSTEM",
-             std::string("house system: ") + kHouseOptionValues, HouseProblem);
+    AddValue(app, "--house", typed->house, "SYSTEM", "house system: " + HouseOptionValues(),
+             HouseProblem);
     AddValue(app, "--jobs", typed->jobs, "N", "the persons spread over N cores (default: all)",
              JobsProblem);
     return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {

@@ -155,7 +155,7 @@ std::string LatitudeProblem(const std::string& text) {
     return ParseCoordinate(text, 'N', 'S') ? std::string() : Malformed(text, "DDnMM or DDsMM");
 }
 std::string HouseProblem(const std::string& text) {
-    return HouseSystemFromOption(text) ? std::string() : Malformed(text, kHouseOptionValues);
+    return HouseSystemFromOption(text) ? std::string() : Malformed(text, HouseOptionValues());
 }
 
 void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& whose,
@@ -199,8 +199,8 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
         ->excludes(app.get_option("--date"))
         ->excludes(app.get_option("--time"))
         ->excludes(app.get_option("--tz"));
-    AddValue(app, "--house", texts.house, "SYSTEM",
-             std::string("house system: ") + kHouseOptionValues, HouseProblem);
+    AddValue(app, "--house", texts.house, "SYSTEM", "house system: " + HouseOptionValues(),
+             HouseProblem);
     CLI::Option* second = AddValue(app, "--second-person", texts.secondPerson, "NAME",
                                    "a second person of the names file as the second chart");
     DeclarePlace(app, "--diurnal-", "the second chart's ", texts.diurnal);

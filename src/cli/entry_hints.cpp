@@ -12,7 +12,6 @@ namespace solvaris {
 namespace {
 
 // The entry check's limits.
-constexpr double kHighestQuadrantLatitude = 66.00;  // degrees.minutes packed
 constexpr double kMostWestZoneHours = 12;
 constexpr double kMostEastZoneHours = -13;
 constexpr double kEastZoneWithoutEastLongitude = -2;
@@ -65,10 +64,9 @@ void AddHints(const std::string& prefix, const EntryFields& f, HouseSystem syste
     if (latDeg > kDegreesInLatitude || (latDeg == kDegreesInLatitude && latMin > 0) ||
         latMin > kLastMinute) {
         hints.push_back(lat + ": at most 90°00' north or south, minutes 00 to 59");
-    } else if (latDeg + latMin / 100 > kHighestQuadrantLatitude &&
-               system != HouseSystem::Meridian && system != HouseSystem::Morinus) {
-        hints.push_back(lat +
-                        ": above 66°00' only Meridian (M) and Morinus (I) houses can be computed");
+    } else if (!ComputedAtPackedLatitude(system, latDeg + latMin / 100)) {
+        hints.push_back(lat + ": above 66°00' only " + AnyLatitudeSystemsText() +
+                        " houses can be computed");
     }
 }
 

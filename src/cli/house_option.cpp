@@ -13,4 +13,14 @@ std::optional<HouseSystem> HouseSystemFromOption(std::string_view text) {
     return std::nullopt;
 }
 
+std::string HouseOptionValues() {
+    std::string names;
+    std::string codes;
+    for (const HouseSystemInfo& info : kHouseSystems) {
+        names += std::string(info.optionName) + ", ";
+        codes += " " + std::string(info.code);
+    }
+    return names + "or the codes" + codes;
+}
+
 }  // namespace solvaris

@@ -3,16 +3,16 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "chart/house_system.hpp"
 
 namespace solvaris {
 
-// The names and codes the option accepts, for usage lines and messages.
-inline constexpr const char* kHouseOptionValues =
-    "placidus, koch, regiomontanus, campanus, porphyry, equal-asc, equal-mc, meridian, "
-    "morinus, or the codes P K R C O EA EM M I";
+// The names and codes the option accepts, for usage lines and messages:
+// "placidus, regiomontanus, ..., or the codes P R ...".
+std::string HouseOptionValues();
 
 std::optional<HouseSystem> HouseSystemFromOption(std::string_view text);
 

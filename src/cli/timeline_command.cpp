@@ -86,10 +86,10 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
             return status;
         }
         // No house is read: a polar birth is cast with Meridian houses, which
-        // (with Morinus) are computed above 66 degrees, and the timeline
-        // leaves its Ascendant out.
+        // are computed at any latitude, and the timeline leaves its Ascendant
+        // out.
         if (TimelineLeavesAscendantOut(ReadNatalData(birth.natal, platform.UserDateOrder())) &&
-            birth.houseSystem != HouseSystem::Morinus) {
+            !Info(birth.houseSystem).anyLatitude) {
             birth.houseSystem = HouseSystem::Meridian;
         }
         if (const int status = ComputeFromBirthOptions(session, birth, platform, window, err)) {

@@ -199,7 +199,7 @@ BirthData ReadDiurnalData(const DiurnalEntryWindow& w, DateOrder order) {
 }
 
 bool ValidateEntries(const NatalEntryWindow& natalWindow, const DiurnalEntryWindow& diurnalWindow,
-                     bool meridianOrMorinus, Platform& platform) {
+                     HouseSystem houseSystem, Platform& platform) {
     const EntryFields& natal = natalWindow.fields;
     const EntryFields& diurnal = diurnalWindow.fields;
     int failures = 0;
@@ -209,10 +209,11 @@ bool ValidateEntries(const NatalEntryWindow& natalWindow, const DiurnalEntryWind
     };
     check(CountMissing(natal), kNatalError);
     check(CountMissing(diurnal), kDiurnalError);
-    if (!meridianOrMorinus) {
-        check(PackedLatitude(natal) > 66.00 || PackedLatitude(diurnal) > 66.00 ? 1 : 0,
-              kLatitudeError);
-    }
+    check(ComputedAtPackedLatitude(houseSystem, PackedLatitude(natal)) &&
+                  ComputedAtPackedLatitude(houseSystem, PackedLatitude(diurnal))
+              ? 0
+              : 1,
+          kLatitudeError);
     check(CountOutOfRange(natal, true), kNatalError);
     check(CountOutOfRange(diurnal, false), kDiurnalError);
     return failures == 0;

@@ -5,6 +5,7 @@
 
 #include "base/options.hpp"
 #include "chart/birth_data.hpp"
+#include "chart/house_system.hpp"
 #include "people/entry_fields.hpp"
 #include "platform/platform.hpp"
 
@@ -39,8 +40,9 @@ BirthData ReadNatalData(const NatalEntryWindow& window, DateOrder order);
 BirthData ReadDiurnalData(const DiurnalEntryWindow& window, DateOrder order);
 
 // Every check of both windows in order, each failure shown at once; true
-// when all pass.
+// when all pass. The latitudes are checked against what `houseSystem` is
+// computed at.
 bool ValidateEntries(const NatalEntryWindow& natal, const DiurnalEntryWindow& diurnal,
-                     bool meridianOrMorinus, Platform& platform);
+                     HouseSystem houseSystem, Platform& platform);
 
 }  // namespace solvaris

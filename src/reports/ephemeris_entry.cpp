@@ -20,9 +20,7 @@ DiurnalEntryWindow PassingDiurnalWindow() {
 
 bool ValidateEphemerisEntry(const NatalEntryWindow& natal, HouseSystem houseSystem,
                             Platform& platform) {
-    const bool meridianOrMorinus =
-        houseSystem == HouseSystem::Meridian || houseSystem == HouseSystem::Morinus;
-    return ValidateEntries(natal, PassingDiurnalWindow(), meridianOrMorinus, platform);
+    return ValidateEntries(natal, PassingDiurnalWindow(), houseSystem, platform);
 }
 
 void WriteEphemerisPreset(NatalEntryWindow& natal, HouseSystem& houseSystem, EphemerisHour hour) {

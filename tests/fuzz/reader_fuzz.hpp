@@ -124,7 +124,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
                 ParseRecordDate(records[i].date, DateOrder::DayMonthYear);
                 if (PickNameRecord(records[i], natal, diurnal, options, platform)) {
                     const auto line = NameRecordLine(natal);
-                    if (ValidateEntries(natal, diurnal, false, platform)) {
+                    if (ValidateEntries(natal, diurnal, HouseSystem::Placidus, platform)) {
                         ReadNatalData(natal, DateOrder::MonthDayYear);
                     }
                     // A written record must read back.
@@ -143,7 +143,7 @@ inline bool FeedOneInput(Reader reader, const std::string& bytes, ScriptedPlatfo
                 DiurnalEntryWindow diurnal;
                 CityListText(cities[i]);
                 if (PickCityRecord(cities[i], natal, diurnal, options, platform)) {
-                    ValidateEntries(natal, diurnal, true, platform);
+                    ValidateEntries(natal, diurnal, HouseSystem::Meridian, platform);
                 }
             }
             return true;

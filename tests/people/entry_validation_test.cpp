@@ -59,7 +59,8 @@ TEST(EntryValidation, CasesAndTheirMessages) {
         d.fields.year = "2026";
         c.change(n.fields, d.fields);
         ScriptedPlatform platform;
-        const bool ok = ValidateEntries(n, d, c.meridian, platform);
+        const bool ok = ValidateEntries(
+            n, d, c.meridian ? HouseSystem::Meridian : HouseSystem::Placidus, platform);
         EXPECT_EQ(ok, c.messages.empty()) << c.what;
         std::vector<std::string> shown;
         for (const ShownMessage& m : platform.Messages()) {

@@ -245,9 +245,9 @@ TEST(EntryZone, TheDatabaseOffsetPassesTheEntryCheckATypedOneDoesNot) {
     NatalEntryWindow natal{"K", kiritimati};
     DiurnalEntryWindow diurnal;
     diurnal.fields = kiritimati;
-    EXPECT_TRUE(ValidateEntries(natal, diurnal, false, platform));
+    EXPECT_TRUE(ValidateEntries(natal, diurnal, HouseSystem::Placidus, platform));
     natal.fields.zoneFromDatabase.clear();  // the same offset typed
-    EXPECT_FALSE(ValidateEntries(natal, diurnal, false, platform));
+    EXPECT_FALSE(ValidateEntries(natal, diurnal, HouseSystem::Placidus, platform));
 }
 
 }  // namespace

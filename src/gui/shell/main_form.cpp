@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <stdexcept>
 #include <string>
 
 #include "app/caption_clock.hpp"
@@ -30,33 +29,6 @@
 namespace solvaris {
 
 namespace {
-
-const ReportCommand& DataCommand(std::string_view menuItem) {
-    for (const ReportCommand& command : DataMenuCommands()) {
-        if (command.menuItem == menuItem) {
-            return command;
-        }
-    }
-    throw std::logic_error("the Data menu item " + std::string(menuItem) + " has no report");
-}
-
-HouseSystem HouseOfItem(std::string_view menuItem) {
-    for (const HouseSystemInfo& info : kHouseSystems) {
-        if (info.menuItem == menuItem) {
-            return info.system;
-        }
-    }
-    throw std::logic_error("the Houses item " + std::string(menuItem) + " has no house system");
-}
-
-WheelKind WheelOfItem(std::string_view menuItem) {
-    for (const WheelKindInfo& info : kWheelKinds) {
-        if (info.menuItem == menuItem) {
-            return info.kind;
-        }
-    }
-    throw std::logic_error("the Wheels item " + std::string(menuItem) + " has no chart kind");
-}
 
 void AddSeparator(QMenu* menu, std::string_view name) {
     QAction* separator = menu->addSeparator();
@@ -162,14 +134,14 @@ void MainForm::BuildMenus() {
                 connect(action, &QAction::triggered, this, &MainForm::mnuInputData_Click);
                 break;
             case MenuRole::House: {
-                const HouseSystem system = HouseOfItem(line.name);
+                const HouseSystem system = kHouseSystems[line.tableRow].system;
                 action->setCheckable(true);
                 connect(action, &QAction::triggered, this,
                         [this, system]() { mnuHouse_Click(system); });
                 break;
             }
             case MenuRole::Report: {
-                const ReportCommand& command = DataCommand(line.name);
+                const ReportCommand& command = DataMenuCommands()[line.tableRow];
                 connect(action, &QAction::triggered, this, [this, &command]() {
                     BusyPointer busy(workstation_.platform());
                     workstation_.RunReport(command);
@@ -218,7 +190,7 @@ void MainForm::BuildMenus() {
                 });
                 break;
             case MenuRole::Wheel: {
-                const WheelKind kind = WheelOfItem(line.name);
+                const WheelKind kind = kWheelKinds[line.tableRow].kind;
                 connect(action, &QAction::triggered, this,
                         [this, kind]() { mnuWheel_Click(kind); });
                 break;

@@ -1,71 +1,86 @@
 #include "gui/shell/main_menu_tree.hpp"
 
+#include "chart/chart_kinds.hpp"
+#include "chart/house_system.hpp"
+#include "reports/data_menu.hpp"
+
 namespace solvaris {
 
-const std::vector<MenuLine>& MainMenuTree() {
+namespace {
+
+MenuLine ReportLine(int depth, DataReport report) {
+    const ReportCommand& command = DataMenuCommand(report);
+    return {depth, command.menuCaption, command.menuItem, MenuRole::Report,
+            static_cast<std::size_t>(report)};
+}
+
+MenuLine WheelLine(WheelKind kind) {
+    const WheelKindInfo& info = kWheelKinds[static_cast<std::size_t>(kind)];
+    return {2, info.menuCaption, info.menuItem, MenuRole::Wheel, static_cast<std::size_t>(kind)};
+}
+
+std::vector<MenuLine> BuildTree() {
     using enum MenuRole;
-    static const std::vector<MenuLine> tree = {
+    using enum DataReport;
+    std::vector<MenuLine> tree = {
         {0, "&File", "mnuFile", Menu},
         {1, "E&xit", "mnuFileExit", Exit},
         {0, "&Input", "mnuInputData", Input},
         {0, "Hou&ses", "mnuHouses", Menu},
-        {1, "&Placidus", "mnuHousePlacidus", House},
-        {1, "&Regiomontanus", "mnuHouseRegiomontanus", House},
-        {1, "&Koch", "mnuHouseKoch", House},
-        {1, "&Campanus", "mnuHouseCampanus", House},
-        {1, "P&orphyry", "mnuHousePorphyry", House},
-        {1, "&Equal - Asc", "mnuHouseEqualAsc", House},
-        {1, "E&qual - MC", "mnuHouseEqualMC", House},
-        {1, "&Meridian", "mnuHouseMeridian", House},
-        {1, "Mor&inus", "mnuHouseMorinus", House},
+    };
+    for (std::size_t row = 0; row < kHouseSystems.size(); ++row) {
+        tree.push_back(
+            {1, kHouseSystems[row].menuCaption, kHouseSystems[row].menuItem, House, row});
+    }
+    const std::vector<MenuLine> rest = {
         {0, "&Data", "mnuData", Menu},
-        {1, "&Summary", "mnuDataSummary", Report},
+        ReportLine(1, Summary),
         {1, "&Natal", "mnuDataNatal", Menu},
-        {2, "&Data", "mnuDataNatalData", Report},
-        {2, "&Aspects", "mnuDataNatalAspects", Report},
+        ReportLine(2, Natal),
+        ReportLine(2, NatalAspects),
         {1, "Pro&gressions", "mnuDataProgressions", Menu},
-        {2, "&Data and Aspects", "mnuDataProgressionData", Report},
-        {2, "&Aspects to Natal", "mnuDataProgressionAspectsNatal", Report},
-        {2, "&Moon Aspects to Natal", "mnuDataProgMoonAspectsNatal", Report},
-        {2, "Moon &Parallels to Natal", "mnuDataProgMoonParallelsNatal", Report},
-        {2, "Aspec&ts to Progressed", "mnuDataProgressionsAspectsProgress", Report},
-        {2, "Parallels to Pro&gressed", "mnuDataProgParallelsProg", Report},
-        {2, "Moon Asp&ects to Progressed", "mnuDataProgMoonAspectsProg", Report},
+        ReportLine(2, ProgressionData),
+        ReportLine(2, ProgressionAspectsNatal),
+        ReportLine(2, ProgressionMoonAspectsNatal),
+        ReportLine(2, ProgressionMoonParallelsNatal),
+        ReportLine(2, ProgressionAspectsProgressed),
+        ReportLine(2, ProgressionParallelsProgressed),
+        ReportLine(2, ProgressionMoonAspectsProgressed),
         {1, "Solar &Arc", "mnuDataSolarArc", Menu},
-        {2, "&Data", "mnuDataSolarArcData", Report},
-        {2, "&Aspects to Natal", "mnuDataSolarArcAspectstoNatal", Report},
+        ReportLine(2, SolarArcData),
+        ReportLine(2, SolarArcAspectsNatal),
         {1, "&Transits", "mnuDataTransits", Menu},
-        {2, "&Data", "mnuDataTransitData", Report},
-        {2, "&Aspects to Natal", "mnuDataTransitsAspectstoNatal", Report},
-        {2, "Aspects to &Progressions", "mnuDataTransitAspecttoProgressed", Report},
-        {2, "Aspects to &Solar Arc", "mnuDataTransitAspectstoSolarArc", Report},
-        {2, "Aspects to &Transits", "mnuDataTransitAspectsToTransits", Report},
-        {2, "&Lunations", "mnuDataTransitLunations", Report},
-        {2, "&Interpretations", "mnuDataTransitInterpretations", Report},
+        ReportLine(2, TransitData),
+        ReportLine(2, TransitAspectsNatal),
+        ReportLine(2, TransitAspectsProgressed),
+        ReportLine(2, TransitAspectsSolarArc),
+        ReportLine(2, TransitAspectsTransits),
+        ReportLine(2, Lunations),
+        ReportLine(2, Interpretations),
         {1, "Planetary &Hours", "mnuDataPlanetaryHours", PlanetaryHours},
         {1, "Transit time&line...", "mnuDataTimeline", Timeline},
         {0, "&Wheels", "mnuWheels", Menu},
         {1, "&Single chartwheel", "mnuWheelsSingle", Menu},
-        {2, "&Natal", "mnuWheelsSingleNatal", Wheel},
-        {2, "&Progressed", "mnuWheelsSingleProgressed", Wheel},
-        {2, "&Solar Arc", "mnuWheelsSingleSolarArc", Wheel},
-        {2, "&Transits", "mnuWheelsSingleTransits", Wheel},
-        {2, "Solar &Return", "mnuWheelsSingleSolarReturn", Wheel},
-        {2, "&Lunar Return", "mnuWheelsSingleLunarReturn", Wheel},
-        {2, "&Flat", "mnuWheelsSingleFlat", Wheel},
-        {2, "S&olar", "mnuWheelsSingleSolar", Wheel},
-        {2, "Solar E&quilibrium", "mnuWheelsSingleSolarEquilibrium", Wheel},
-        {2, "&Whole sign - Asc", "mnuWheelsSingleWholeSignAsc", Wheel},
-        {2, "Whole sign - &MC", "mnuWheelsSingleWholeSignMC", Wheel},
+        WheelLine(WheelKind::Natal),
+        WheelLine(WheelKind::Progressed),
+        WheelLine(WheelKind::SolarArc),
+        WheelLine(WheelKind::Transits),
+        WheelLine(WheelKind::SolarReturn),
+        WheelLine(WheelKind::LunarReturn),
+        WheelLine(WheelKind::Flat),
+        WheelLine(WheelKind::Solar),
+        WheelLine(WheelKind::SolarEquilibrium),
+        WheelLine(WheelKind::WholeSignAsc),
+        WheelLine(WheelKind::WholeSignMC),
         {1, "&Dual chartwheels", "mnuWheelsDual", Menu},
-        {2, "&Progressed vs Natal", "mnuWheelsDualNatProg", Wheel},
-        {2, "&Solar Arc vs Natal", "mnuWheelsDualNatSA", Wheel},
-        {2, "&Transits vs Natal", "mnuWheelsDualNatTran", Wheel},
-        {2, "Solar &Return vs Natal", "mnuWheelsDualNatSR", Wheel},
-        {2, "&Lunar Return vs Natal", "mnuWheelsDualNatLR", Wheel},
+        WheelLine(WheelKind::DualProgressed),
+        WheelLine(WheelKind::DualSolarArc),
+        WheelLine(WheelKind::DualTransits),
+        WheelLine(WheelKind::DualSolarReturn),
+        WheelLine(WheelKind::DualLunarReturn),
         {1, "&Triple chartwheels", "mnuWheelsTriple", Menu},
-        {2, "&Transits, Progressed, Natal", "mnuWheelsTripleTranProgNat", Wheel},
-        {2, "Transits, &Solar Arc, Natal", "mnuWheelsTripleTranSANatal", Wheel},
+        WheelLine(WheelKind::TripleProgressed),
+        WheelLine(WheelKind::TripleSolarArc),
         {0, "&Options", "mnuOptions", Options},
         {0, "&Keywords", "mnuKeywords", Menu},
         {1, "&General Information", "mnuKeywordS", Keywords},
@@ -73,6 +88,14 @@ const std::vector<MenuLine>& MainMenuTree() {
         {0, "&Philosophy", "mnuPhilosophy", Menu},
         {0, "&Help", "mnuHelp", Menu},
     };
+    tree.insert(tree.end(), rest.begin(), rest.end());
+    return tree;
+}
+
+}  // namespace
+
+const std::vector<MenuLine>& MainMenuTree() {
+    static const std::vector<MenuLine> tree = BuildTree();
     return tree;
 }
 

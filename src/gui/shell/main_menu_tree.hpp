@@ -1,9 +1,11 @@
 // The main menu's tree as data: each line a menu or an item at its depth,
 // with its caption (the "&" marks the access key), its control name and
-// what it runs. The Data items run the core's Data-menu command of that
-// name; the help and philosophy documents come from the documents table.
+// what it runs. The house systems, Data reports and wheel kinds take their
+// captions and names from the core's tables; the help and philosophy
+// documents come from the documents table.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct MenuLine {
     std::string_view caption;
     std::string_view name;
     MenuRole role;
+    // For a house system, a report or a wheel: its row in kHouseSystems,
+    // DataMenuCommands() or kWheelKinds.
+    std::size_t tableRow = 0;
 };
 
 // Every line before the Philosophy and Help menus, in menu order, ending
