@@ -9,7 +9,7 @@
 namespace solvaris {
 
 HouseSystem HouseSystemOfOption(float value) {
-    for (int code = 2; code <= 9; ++code) {
+    for (int code = 2; code <= static_cast<int>(kHouseSystems.size()); ++code) {
         if (value == static_cast<float>(code)) {
             return kHouseSystems[code - 1].system;
         }

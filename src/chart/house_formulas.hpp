@@ -26,5 +26,7 @@ HouseCusps EqualAscendantCusps(const CuspInputs& in);
 HouseCusps EqualMidheavenCusps(const CuspInputs& in);
 HouseCusps MeridianCusps(const CuspInputs& in);
 HouseCusps MorinusCusps(const CuspInputs& in);
+// Each house a whole sign, the first the Ascendant's.
+HouseCusps WholeSignCusps(const CuspInputs& in);
 
 }  // namespace solvaris

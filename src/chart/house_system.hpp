@@ -21,6 +21,7 @@ enum class HouseSystem {
     EqualMidheaven,
     Meridian,
     Morinus,
+    WholeSign,
 };
 
 struct HouseSystemInfo {
@@ -36,7 +37,7 @@ struct HouseSystemInfo {
     bool anyLatitude;
 };
 
-inline constexpr std::array<HouseSystemInfo, 9> kHouseSystems{{
+inline constexpr std::array<HouseSystemInfo, 10> kHouseSystems{{
     {HouseSystem::Placidus, "P", "Placidus", "mnuHousePlacidus", "&Placidus", "placidus",
      PlacidusCusps, false},
     {HouseSystem::Regiomontanus, "R", "Regiomontanus", "mnuHouseRegiomontanus", "&Regiomontanus",
@@ -54,6 +55,8 @@ inline constexpr std::array<HouseSystemInfo, 9> kHouseSystems{{
      MeridianCusps, true},
     {HouseSystem::Morinus, "I", "Morinus", "mnuHouseMorinus", "Mor&inus", "morinus", MorinusCusps,
      true},
+    {HouseSystem::WholeSign, "W", "Whole Sign", "mnuHouseWholeSign", "&Whole Sign", "whole-sign",
+     WholeSignCusps, true},
 }};
 
 // The highest latitude, degrees and minutes packed as 66.00, at which every

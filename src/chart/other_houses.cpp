@@ -1,4 +1,4 @@
-// Porphyry, the two equal systems, Meridian and Morinus.
+// Porphyry, the two equal systems, Meridian, Morinus and whole signs.
 #include <cmath>
 
 #include "chart/house_cusps.hpp"
@@ -70,6 +70,15 @@ HouseCusps MorinusCusps(const CuspInputs& in) {
     for (int i = 1; i <= 12; ++i) {
         const double r = in.ramc + HouseOffset(i);
         h[i] = Adjusted(RadToDeg(std::atan(CosDeg(in.obliquity) * SinDeg(r) / CosDeg(r))), r);
+    }
+    return h;
+}
+
+HouseCusps WholeSignCusps(const CuspInputs& in) {
+    const double firstSign = 30 * std::floor(Normalize360(in.ascendant) / 30);
+    HouseCusps h{};
+    for (int i = 1; i <= 12; ++i) {
+        h[i] = firstSign + 30 * (i - 1);
     }
     return h;
 }

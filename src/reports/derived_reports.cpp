@@ -63,6 +63,9 @@ void ProgressedPositions(ReportContext& ctx) {
         w.cusps[1] = Normalize360(p[Ascendant] + 270);
     } else if (charts.houseSystem == HouseSystem::EqualMidheaven) {
         w.cusps[4] = Normalize360(p[Midheaven] + 90);
+    } else if (charts.houseSystem == HouseSystem::WholeSign) {
+        w.cusps[4] = 30 * std::floor(p[Ascendant] / 30);
+        w.cusps[1] = Normalize360(w.cusps[4] + 270);
     }
     HouseCuspBlock(ctx);
     PositionList(ctx, ListDeclinations::Working);

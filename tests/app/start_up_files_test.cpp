@@ -11,9 +11,9 @@ namespace {
 TEST(StartUpFiles, OptionTwentySevenChoosesTheHouseSystem) {
     using enum HouseSystem;
     const std::pair<float, HouseSystem> cases[] = {
-        {0, Placidus},  {1, Placidus},       {2, Regiomontanus},  {3, Koch},     {4, Campanus},
-        {5, Porphyry},  {6, EqualAscendant}, {7, EqualMidheaven}, {8, Meridian}, {9, Morinus},
-        {10, Placidus}, {-3, Placidus},      {2.5f, Placidus},
+        {0, Placidus},   {1, Placidus},       {2, Regiomontanus},  {3, Koch},        {4, Campanus},
+        {5, Porphyry},   {6, EqualAscendant}, {7, EqualMidheaven}, {8, Meridian},    {9, Morinus},
+        {10, WholeSign}, {11, Placidus},      {-3, Placidus},      {2.5f, Placidus},
     };
     for (const auto& [value, system] : cases) {
         EXPECT_EQ(HouseSystemOfOption(value), system) << value;

@@ -91,13 +91,14 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
 TEST(EntryOptionHints, NameTheOptionAndItsRange) {
     using Case = std::pair<std::vector<std::string>, std::vector<std::string>>;  // and hints
     const std::string polar =
-        ": above 66°00' only Meridian (M) and Morinus (I) houses can be computed";
+        ": above 66°00' only Meridian (M), Morinus (I) and Whole Sign (W) houses can be computed";
     const std::string latitude = ": at most 90°00' north or south, minutes 00 to 59";
     const std::string years = ": a calendar date in the years 100 to 2099";
     const Case cases[] = {
         {{"--lat", "66n00"}, {}},  // the last latitude quadrant houses reach
         {{"--lat", "66s01"}, {"--lat 66s01" + polar}},
         {{"--lat", "69n39", "--house", "M"}, {}},
+        {{"--lat", "89s59", "--house", "whole-sign"}, {}},
         {{"--lat", "91n00"}, {"--lat 91n00" + latitude}},
         {{"--lat", "40n60"}, {"--lat 40n60" + latitude}},
         {{"--diurnal-lat", "70n00"}, {"--diurnal-lat 70n00" + polar}},

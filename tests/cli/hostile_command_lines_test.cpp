@@ -122,7 +122,8 @@ TEST(HostileCommandLines, StatusZeroOnlyInsideTheAcceptedSpan) {
         {{"chart", "--date", "1950-12-05", "--zone", "5", "--lon", "74w00", "--lat", "69n39"},
          1,
          "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house "
-         "systems.\n--lat 69n39: above 66°00' only Meridian (M) and Morinus (I) houses"},
+         "systems.\n--lat 69n39: above 66°00' only Meridian (M), Morinus (I) and Whole Sign (W) "
+         "houses"},
         {{"chart", "--zone", "5:00", "--lat", "69n39", "--house", "morinus"}, 0, ""},
         {{"planetary-hours", "--date", "2000-06-21", "--lat", "66S01"},
          1,

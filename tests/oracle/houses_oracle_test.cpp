@@ -33,7 +33,7 @@ struct SystemCase {
     double bound;  // degrees
 };
 
-constexpr std::array<SystemCase, 9> kSystems{{
+constexpr std::array<SystemCase, 10> kSystems{{
     // The semi-arc iteration runs to convergence: 1.2e-6 at 66 degrees.
     {HouseSystem::Placidus, 'P', 66, 0.00001},
     {HouseSystem::Koch, 'K', 66, 0.0001},
@@ -44,6 +44,7 @@ constexpr std::array<SystemCase, 9> kSystems{{
     {HouseSystem::EqualMidheaven, 'D', 66, 0.0001},
     {HouseSystem::Meridian, 'X', 89, 0.0001},
     {HouseSystem::Morinus, 'M', 89, 0.0001},
+    {HouseSystem::WholeSign, 'W', 89, 0.0001},
 }};
 
 TEST(HousesOracle, CuspsAgreeWithSwissEphemeris) {
