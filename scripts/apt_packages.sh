@@ -20,3 +20,5 @@ program_packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plu
 # What the tests and benchmarks add.
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                python3-icalendar)
+# What the line-coverage count adds.
+coverage_packages=(gcovr)

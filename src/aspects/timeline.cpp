@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "aspects/aspect_codes.hpp"
-#include "chart/root_finding.hpp"
+#include "aspects/root_finding.hpp"
 #include "engine/angles.hpp"
 #include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"

@@ -1,4 +1,4 @@
-#include "chart/root_finding.hpp"
+#include "aspects/root_finding.hpp"
 
 #include <cmath>
 #include <utility>
