@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <cmath>
 
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
@@ -315,6 +316,34 @@ TEST(OptionsForm, EngineControlsWriteTheirLinesAndFollowTheText) {
 QString ShownReport() {
     auto* data = testing::OpenWindow<QWidget>("OutputD1");
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
+}
+
+// The engine chosen in the Options window computes the next chart: the
+// data window's report ends with its line and the wheel draws its places.
+TEST(OptionsForm, TheEngineChosenDrawsTheNextReportAndWheel) {
+    WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
+    MainForm& form = *desk.main;
+    const auto computeAndDraw = [&] {
+        Click(*desk.natal, "cmdOK");
+        testing::Choose(form, "mnuWheelsSingleNatal");
+        const auto* wheels = form.findChild<WheelsForm*>("Wheels");
+        EXPECT_NE(wheels, nullptr);
+        return std::pair(ShownReport().trimmed(),
+                         wheels != nullptr ? wheels->State().mainSet : PointArray{});
+    };
+    const auto [builtInReport, builtInWheel] = computeAndDraw();
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    QTest::keyClick(&testing::Control<QComboBox>(*options, "cboPositionsEngine"), Qt::Key_Down);
+    Click(*options, "btnSave");
+    const auto [swissReport, swissWheel] = computeAndDraw();
+    EXPECT_FALSE(builtInReport.contains("Positions: Swiss Ephemeris"));
+    EXPECT_TRUE(swissReport.endsWith("Positions: Swiss Ephemeris 2.10, analytical"));
+    // The theories put the Moon a few hundredths of a degree off.
+    const double moonGap = std::fabs(std::remainder(swissWheel[Moon] - builtInWheel[Moon], 360.0));
+    EXPECT_GT(moonGap, 1e-4);
+    EXPECT_LT(moonGap, 0.1);
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
