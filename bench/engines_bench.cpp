@@ -25,7 +25,8 @@ using bench::kInstantCount;
 using bench::kInstants;
 
 Ephemeris EngineOf(const benchmark::State& state) {
-    return {state.range(0) == 1 ? EphemerisEngine::Swiss : EphemerisEngine::BuiltIn, ""};
+    return ResolveEphemeris(state.range(0) == 1 ? EphemerisEngine::Swiss : EphemerisEngine::BuiltIn,
+                            "");
 }
 
 // The instant and one day later, as a chart takes them.

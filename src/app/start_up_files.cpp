@@ -1,5 +1,6 @@
 #include "app/start_up_files.hpp"
 
+#include "app/ephemeris_choice.hpp"
 #include "base/option_numbers.hpp"
 #include "base/options.hpp"
 #include "base/program_folder.hpp"
@@ -43,6 +44,7 @@ StartUpFiles ReadStartUpFiles(Session& session) {
     if (Problem problem = ReadOptions(session); !problem.empty()) {
         files.problems.push_back(std::move(problem));
     }
+    session.ephemerisFolder = EphemerisFolderInFile(FindInFolder(session.folder, kOptionsFileName));
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);

@@ -135,6 +135,9 @@ enum Number : int {
     // Beyond the numbers of the first options file, so that a file without
     // it keeps the built-in theories.
     PositionsEngine = 217,  // 1: Swiss Ephemeris, otherwise the built-in theories
+    // A line of text, not a value: "Swiss Ephemeris files: DIR". No line
+    // (today's files) leaves the folder to $SE_EPHE_PATH.
+    PositionsFilesFolder = 218,
 };
 
 }  // namespace solvaris::opt

@@ -9,6 +9,7 @@
 #include "engine/chart_point.hpp"
 #include "engine/sidereal.hpp"
 #include "engine/sun.hpp"
+#include "engine/swiss_ephemeris.hpp"
 
 namespace solvaris {
 
@@ -59,13 +60,33 @@ struct Place {
     double latitude;   // degrees, north positive
 };
 
-// Sun minus the Ascendant (offset 0) or the Descendant (offset 180) at UT
-// fraction t of the anchor day, within -180 <= d < 180.
-double SunFromAngle(double anchor, double t, const Place& place, double offset) {
+// The Sun's longitude and the Ascendant at UT fraction t of the anchor day:
+// the built-in mean sidereal time and obliquity, or Swiss Ephemeris's
+// apparent sidereal time, true obliquity and apparent Sun.
+struct SunAndAscendant {
+    double sun;
+    double ascendant;
+};
+SunAndAscendant SunAndAscendantAt(const Ephemeris& ephemeris, double anchor, double t,
+                                  const Place& place) {
+    if (ephemeris.Swiss()) {
+        const double jd = anchor + t;
+        const SwissEarthFrame frame = SwissFrameAt(ephemeris, jd);
+        const double ramc = RamcFromSiderealTime(frame.siderealTime, place.longitude);
+        return {SwissLongitude(ephemeris, Sun, jd),
+                AscendantFromRamc(ramc, frame.obliquity, place.latitude)};
+    }
     const double centuries = (anchor - 2415020 + t) / 36525;
     const double ramc = RamcFromSiderealTime(SiderealTime(centuries, t), place.longitude);
-    const double ascendant = AscendantFromRamc(ramc, Obliquity(centuries), place.latitude);
-    double d = SunPosition(centuries) - Normalize360(ascendant + offset);
+    return {SunPosition(centuries), AscendantFromRamc(ramc, Obliquity(centuries), place.latitude)};
+}
+
+// Sun minus the Ascendant (offset 0) or the Descendant (offset 180) at UT
+// fraction t of the anchor day, within -180 <= d < 180.
+double SunFromAngle(const Ephemeris& ephemeris, double anchor, double t, const Place& place,
+                    double offset) {
+    const SunAndAscendant at = SunAndAscendantAt(ephemeris, anchor, t, place);
+    double d = at.sun - Normalize360(at.ascendant + offset);
     if (d >= 180) {
         d -= 360;
     }
@@ -77,17 +98,19 @@ double SunFromAngle(double anchor, double t, const Place& place, double offset) 
 
 // Drives the Sun onto the angle from local noon; a failed pass halves the
 // gain, which the next search inherits.
-std::optional<double> Crossing(double anchor, const Place& place, double offset, double& gain) {
+std::optional<double> Crossing(const Ephemeris& ephemeris, double anchor, const Place& place,
+                               double offset, double& gain) {
     for (;;) {
         double t = (12 + place.zone) / 24;
         for (int i = 0; i < kIterationsPerPass; ++i) {
-            const double d = SunFromAngle(anchor, t, place, offset);
+            const double d = SunFromAngle(ephemeris, anchor, t, place, offset);
             t += d * gain / 2880;
             if (std::fabs(d) < kConvergedDeg) {
-                const double now = std::fabs(SunFromAngle(anchor, t, place, offset));
-                const double later = std::fabs(SunFromAngle(anchor, t + kOneMinute, place, offset));
+                const double now = std::fabs(SunFromAngle(ephemeris, anchor, t, place, offset));
+                const double later =
+                    std::fabs(SunFromAngle(ephemeris, anchor, t + kOneMinute, place, offset));
                 const double earlier =
-                    std::fabs(SunFromAngle(anchor, t - kOneMinute, place, offset));
+                    std::fabs(SunFromAngle(ephemeris, anchor, t - kOneMinute, place, offset));
                 if (later < now && later < earlier) {
                     t += kOneMinute;
                 }
@@ -198,19 +221,20 @@ double SearchGain(float latitudePacked) {
     return 4;
 }
 
-SunTimes SunriseSunset(double anchor, const BirthData& place, Platform& platform) {
+SunTimes SunriseSunset(const Ephemeris& ephemeris, double anchor, const BirthData& place,
+                       Platform& platform) {
     const Place p{place.timeZone, SignedFromPacked(place.longitude),
                   SignedFromPacked(place.latitude)};
     double gain = SearchGain(place.latitude);
     SunTimes times;
-    if (const auto rise = Crossing(anchor, p, 0, gain)) {
+    if (const auto rise = Crossing(ephemeris, anchor, p, 0, gain)) {
         times.sunrise = *rise;
         times.sunriseFound = true;
     } else {
         platform.ShowMessage("I cannot find sunrise. The latitude is too extreme.", "Warning!",
                              MessageIcon::Information);
     }
-    if (const auto set = Crossing(anchor, p, 180, gain)) {
+    if (const auto set = Crossing(ephemeris, anchor, p, 180, gain)) {
         times.sunset = *set;
         times.sunsetFound = true;
     } else {
@@ -248,13 +272,14 @@ std::string HourTimeText(double hours) {
     return buffer;
 }
 
-PlanetaryDay ComputePlanetaryDay(double anchor, const BirthData& place, Platform& platform) {
+PlanetaryDay ComputePlanetaryDay(const Ephemeris& ephemeris, double anchor, const BirthData& place,
+                                 Platform& platform) {
     PlanetaryDay day;
     day.anchor = anchor;
     day.weekday = WeekdayIndex(anchor);
     day.dateHeading = DateHeading(anchor);
     day.placeHeading = PlaceHeading(place);
-    day.sun = SunriseSunset(anchor, place, platform);
+    day.sun = SunriseSunset(ephemeris, anchor, place, platform);
     const double dayLength = (day.sun.sunset - day.sun.sunrise) / 12;
     const double nightLength = (day.sun.sunrise + 24 - day.sun.sunset) / 12;
     for (int k = 0; k < 12; ++k) {
@@ -272,12 +297,13 @@ PlanetaryDay ComputePlanetaryDay(double anchor, const BirthData& place, Platform
     return day;
 }
 
-std::optional<PlanetaryDay> OpenPlanetaryHours(const BirthData& natal, Platform& platform) {
+std::optional<PlanetaryDay> OpenPlanetaryHours(const Ephemeris& ephemeris, const BirthData& natal,
+                                               Platform& platform) {
     if (!PlanetaryHoursLatitudeAllowed(natal.latitude, platform)) {
         return std::nullopt;
     }
-    return ComputePlanetaryDay(PlanetaryHoursAnchor(natal.year, natal.month, natal.day), natal,
-                               platform);
+    return ComputePlanetaryDay(ephemeris, PlanetaryHoursAnchor(natal.year, natal.month, natal.day),
+                               natal, platform);
 }
 
 std::string RowText(const HourRow& row) {
@@ -292,14 +318,14 @@ std::vector<std::string> DayLines(const PlanetaryDay& day) {
     return lines;
 }
 
-std::vector<std::string> ThreeDayReport(double& anchor, const BirthData& place,
-                                        Platform& platform) {
+std::vector<std::string> ThreeDayReport(const Ephemeris& ephemeris, double& anchor,
+                                        const BirthData& place, Platform& platform) {
     std::array<std::vector<std::string>, 3> days;
     for (int i = 0; i < 3; ++i) {
         if (i > 0) {
             anchor = ForwardDay(anchor);
         }
-        days[i] = DayLines(ComputePlanetaryDay(anchor, place, platform));
+        days[i] = DayLines(ComputePlanetaryDay(ephemeris, anchor, place, platform));
     }
     std::vector<std::string> report{""};
     for (std::size_t line = 0; line < days[0].size(); ++line) {

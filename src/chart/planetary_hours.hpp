@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/birth_data.hpp"
+#include "engine/ephemeris.hpp"
 #include "platform/platform.hpp"
 
 namespace solvaris {
@@ -44,8 +45,10 @@ struct SunTimes {
 };
 
 // The Sun on the Ascendant (sunrise) and on the Descendant (sunset) of the
-// anchor day at the place; a time not found is 0 after its message.
-SunTimes SunriseSunset(double anchor, const BirthData& place, Platform& platform);
+// anchor day at the place, in the engine's positions and Earth frame; a
+// time not found is 0 after its message.
+SunTimes SunriseSunset(const Ephemeris& ephemeris, double anchor, const BirthData& place,
+                       Platform& platform);
 
 // The starting gain of the searches for a latitude in d.mm.
 double SearchGain(float latitudePacked);
@@ -79,11 +82,13 @@ struct PlanetaryDay {
 
 // A day without sunrise or sunset keeps its rulers and shows
 // kNoHourTimeText for every start time.
-PlanetaryDay ComputePlanetaryDay(double anchor, const BirthData& place, Platform& platform);
+PlanetaryDay ComputePlanetaryDay(const Ephemeris& ephemeris, double anchor, const BirthData& place,
+                                 Platform& platform);
 
 // Opening the hours for the natal data: the entry check, then the day of
 // the natal date at the natal place. Empty when the latitude is refused.
-std::optional<PlanetaryDay> OpenPlanetaryHours(const BirthData& natal, Platform& platform);
+std::optional<PlanetaryDay> OpenPlanetaryHours(const Ephemeris& ephemeris, const BirthData& natal,
+                                               Platform& platform);
 
 // Day ruler, start, four blanks, night ruler, start: 24 characters.
 std::string RowText(const HourRow& row);
@@ -93,7 +98,8 @@ std::vector<std::string> DayLines(const PlanetaryDay& day);
 
 // The shown day and the two following it side by side: a blank line, the
 // two headings and the twelve rows. The anchor moves on by two days.
-std::vector<std::string> ThreeDayReport(double& anchor, const BirthData& place, Platform& platform);
+std::vector<std::string> ThreeDayReport(const Ephemeris& ephemeris, double& anchor,
+                                        const BirthData& place, Platform& platform);
 
 inline double ForwardDay(double anchor) { return anchor + 1; }
 inline double BackwardDay(double anchor) { return anchor - 1; }

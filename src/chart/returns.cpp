@@ -18,6 +18,9 @@ namespace {
 
 // Half an arc-second: a return is timed to a few seconds of clock time.
 constexpr double kToleranceDeg = 0.00014;
+// Swiss Ephemeris's returns are searched on to a tenth of a second of the
+// Sun's motion, so that they agree with its own crossing finders.
+constexpr double kSwissToleranceDeg = 1e-6;
 
 // How a body is followed: its longitude, and the whole-day step of the
 // coarse search, one day per `degreesPerDay` of remaining difference.
@@ -46,13 +49,14 @@ constexpr Body kMoon{MoonLongitude, 16,
 std::optional<ReturnMoment> Search(const Ephemeris& ephemeris, double target, const Body& body,
                                    int year, int month, int& day, double startHour,
                                    double zoneOffset, Platform& platform) {
+    const double tolerance = ephemeris.Swiss() ? kSwissToleranceDeg : kToleranceDeg;
     double hour = startHour;
     for (int pass = 0; pass < kReturnPassLimit; ++pass) {
         const double f = (hour + zoneOffset) / 24;
         const double n = JulianDayNumber(year, month, day);
         const double t = (n - 2415020 + f - 0.5) / 36525;
         const double d = ReturnDifference(target, body.longitude(ephemeris, n + f - 0.5, t));
-        if (std::fabs(d) < kToleranceDeg) {
+        if (std::fabs(d) < tolerance) {
             return ReturnMoment{n, f, n + f - 0.5, t};
         }
         if (std::fabs(d) >= body.degreesPerDay) {

@@ -132,18 +132,20 @@ PersonText CastPerson(std::string_view line, std::size_t lineNumber, const Batch
         return skip(VisibleText(record->name) + ": a field cannot be read");
     }
     diurnal.fields = natal.fields;
-    // The rows carry no motion: the bodies are evaluated once.
+    // The rows carry no motion: the bodies are evaluated once. Each row
+    // names the source its own calls used.
+    const Ephemeris ephemeris = WithOwnSourceRecord(request.ephemeris);
     NatalSet chart;
-    if (!ComputeNatalChart(session, natal, diurnal, request.system, request.ephemeris, quiet, chart,
+    if (!ComputeNatalChart(session, natal, diurnal, request.system, ephemeris, quiet, chart,
                            NatalMotion::Omitted)) {
         return skip(VisibleText(record->name) + ": " +
                     (quiet.Messages().empty() ? std::string("refused") : quiet.Messages()[0].text));
     }
     std::ostringstream text;
     if (request.json) {
-        WriteJsonObject(*record, chart, request.ephemeris, text);
+        WriteJsonObject(*record, chart, ephemeris, text);
     } else {
-        WriteCsvRow(*record, chart, request.ephemeris, text);
+        WriteCsvRow(*record, chart, ephemeris, text);
     }
     return {PersonText::Kind::Chart, std::move(text).str()};
 }

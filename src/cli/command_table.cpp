@@ -40,7 +40,7 @@ const std::array<CommandText, 12>& Commands() {
          "the next three solar returns of a person of the names file", nullptr,
          DeclareReturnCommand},
         {"planetary-hours", kPlanetaryHoursUsage,
-         "sunrise, sunset and the 24 planetary hours of the natal date", true, false,
+         "sunrise, sunset and the 24 planetary hours of the natal date", true, true,
          "solvaris planetary-hours --date 2026-06-21 --zone -1 --lon 2e20 --lat 48n52",
          "the planetary hours of midsummer's day in Paris", nullptr, DeclarePlanetaryHoursCommand},
         {"report", kReportUsage, "what the data window shows for a Data-menu report", true, true,

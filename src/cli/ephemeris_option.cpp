@@ -9,8 +9,8 @@ void DeclareEphemerisOptions(CLI::App& app, EphemerisOptionTexts& texts) {
               "the positions from the built-in theories or Swiss Ephemeris (default: option "
               "217 of OPTIONS.OPT)");
     AddPath(app, "--ephemeris-files", texts.filesFolder, "DIR",
-            "where Swiss Ephemeris finds its files (default $SE_EPHE_PATH; without them its "
-            "analytical mode)");
+            "where Swiss Ephemeris finds its files (default: line 218 of OPTIONS.OPT, else "
+            "$SE_EPHE_PATH; without them its analytical mode)");
 }
 
 void ApplyEphemerisOptions(const EphemerisOptionTexts& texts, Session& session) {

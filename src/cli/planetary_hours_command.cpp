@@ -24,11 +24,15 @@ CommandRun DeclarePlanetaryHoursCommand(CLI::App& app) {
             return status;
         }
         const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
-        const auto day = OpenPlanetaryHours(natal, platform);
+        const Ephemeris ephemeris = session.ChosenEphemeris();
+        const auto day = OpenPlanetaryHours(ephemeris, natal, platform);
         if (!day) {
             return kExitRefusedData;
         }
         for (const std::string& line : DayLines(*day)) {
+            out << line << '\n';
+        }
+        if (const std::string line = EphemerisReportLine(ephemeris); !line.empty()) {
             out << line << '\n';
         }
         // A day without sunrise or sunset shows its rulers without times.

@@ -232,10 +232,13 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
     step->needs(from);
     ut->needs(from);
     return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
-        if (const Ephemeris ephemeris = session.ChosenEphemeris(); ephemeris.Swiss()) {
+        // Named after the rows, as their calls answered.
+        const Ephemeris ephemeris = session.ChosenEphemeris();
+        const int status = RunPositions(*typed, ephemeris, out, err);
+        if (ephemeris.Swiss()) {
             err << "solvaris positions: " << EphemerisName(ephemeris) << '\n';
         }
-        return RunPositions(*typed, session.ChosenEphemeris(), out, err);
+        return status;
     };
 }
 

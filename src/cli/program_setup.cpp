@@ -1,5 +1,6 @@
 #include "cli/program_setup.hpp"
 
+#include "app/ephemeris_choice.hpp"
 #include "app/options_window.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
@@ -24,6 +25,7 @@ int OpenSession(const std::string& home, Session& session, std::ostream& err) {
         err << "solvaris: " << kOptionsFileName << " cannot be read in " << session.folder.string()
             << " (" << why << "); every option reads 0\n";
     }
+    session.ephemerisFolder = EphemerisFolderInFile(options);
     session.currentOrbFile = (session.folder / "NATAL.ORB").string();
     session.settings = DefaultSettings(session.folder);
     ReadSettings(FindInFolder(session.folder, kSettingsFileName), session.settings);

@@ -106,15 +106,19 @@ int EphemerisPages(const ReportRequest& request, BirthOptions& options, ReportCo
     return kExitDone;
 }
 
-int RunPlanetaryHours(const BirthOptions& options, Platform& platform, std::string& text) {
+int RunPlanetaryHours(const BirthOptions& options, const Ephemeris& ephemeris, Platform& platform,
+                      std::string& text) {
     const BirthData natal = ReadNatalData(options.natal, platform.UserDateOrder());
-    const auto day = OpenPlanetaryHours(natal, platform);
+    const auto day = OpenPlanetaryHours(ephemeris, natal, platform);
     if (!day) {
         return kExitRefusedData;
     }
     for (const std::string& line : DayLines(*day)) {
         text += line;
         text += "\r\n";
+    }
+    if (const std::string line = EphemerisReportLine(ephemeris); !line.empty()) {
+        text += line + "\r\n";
     }
     // A day without sunrise or sunset has no hours to divide: its messages
     // have said so.
@@ -188,7 +192,7 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         }
         status = EphemerisPages(request, options, ctx, window, text);
     } else if (request.name == "planetary-hours") {
-        status = RunPlanetaryHours(options, platform, text);
+        status = RunPlanetaryHours(options, session.ChosenEphemeris(), platform, text);
     } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) !=
                kExitDone) {
         return status;

@@ -45,7 +45,16 @@ Ephemeris ResolveEphemeris(EphemerisEngine engine, const std::string& userFolder
     if (!folder.empty() && HoldsSwissFiles(folder)) {
         ephemeris.filesFolder = folder;
     }
+    ephemeris.sourcesUsed = std::make_shared<SwissSourcesUsed>();
     return ephemeris;
+}
+
+Ephemeris WithOwnSourceRecord(const Ephemeris& ephemeris) {
+    Ephemeris own = ephemeris;
+    if (own.Swiss()) {
+        own.sourcesUsed = std::make_shared<SwissSourcesUsed>();
+    }
+    return own;
 }
 
 Ephemeris ChosenEphemeris(const OptionTable& options, const std::string& userFolder) {
@@ -57,9 +66,17 @@ std::string EphemerisName(const Ephemeris& ephemeris) {
     if (!ephemeris.Swiss()) {
         return "built-in theories";
     }
-    const std::string source = ephemeris.filesFolder.empty() ? std::string("analytical")
-                                                             : "files in " + ephemeris.filesFolder;
-    return "Swiss Ephemeris " + SwissVersion() + ", " + source;
+    const std::string prefix = "Swiss Ephemeris " + SwissVersion() + ", ";
+    if (ephemeris.filesFolder.empty()) {
+        return prefix + "analytical";
+    }
+    const SwissSourcesUsed* used = ephemeris.sourcesUsed.get();
+    const bool files = !used || used->files.load(std::memory_order_relaxed);
+    const bool analytical = used && used->analytical.load(std::memory_order_relaxed);
+    if (analytical && !files) {
+        return prefix + "analytical";
+    }
+    return prefix + "files in " + ephemeris.filesFolder + (analytical ? " and analytical" : "");
 }
 
 std::string EphemerisWord(const Ephemeris& ephemeris) {

@@ -3,6 +3,8 @@
 // mode), and the line that names it under a report.
 #pragma once
 
+#include <atomic>
+#include <memory>
 #include <string>
 
 #include "base/options.hpp"
@@ -11,14 +13,29 @@ namespace solvaris {
 
 enum class EphemerisEngine { BuiltIn = 0, Swiss = 1 };
 
+// What Swiss Ephemeris's calls answered they used: a folder of files can
+// lack the file of a body or of the years asked for, and then the library
+// computes in its analytical mode instead.
+struct SwissSourcesUsed {
+    std::atomic<bool> files{false};
+    std::atomic<bool> analytical{false};
+};
+
 struct Ephemeris {
     EphemerisEngine engine = EphemerisEngine::BuiltIn;
     // Swiss Ephemeris only: the folder its files are read from; empty for
     // its analytical mode.
     std::string filesFolder;
+    // Shared by the copies of one resolved choice, so that the line under a
+    // result names what its calls used; null when nothing records.
+    std::shared_ptr<SwissSourcesUsed> sourcesUsed;
 
     bool Swiss() const { return engine == EphemerisEngine::Swiss; }
 };
+
+// The same choice with a record of its own, for a result named apart from
+// the others computed with it (a row of a batch).
+Ephemeris WithOwnSourceRecord(const Ephemeris& ephemeris);
 
 // The engine of the option value (1 Swiss Ephemeris, anything else the
 // built-in theories). With Swiss Ephemeris the files are looked for in
@@ -30,7 +47,10 @@ Ephemeris ResolveEphemeris(EphemerisEngine engine, const std::string& userFolder
 Ephemeris ChosenEphemeris(const OptionTable& options, const std::string& userFolder);
 
 // "Swiss Ephemeris 2.10, analytical" or "Swiss Ephemeris 2.10, files in
-// DIR"; "built-in theories" for the built-in engine.
+// DIR", as the calls made with it answered: files named that the library
+// could not use for any call read "analytical", files used for some calls
+// only "files in DIR and analytical". "built-in theories" for the built-in
+// engine.
 std::string EphemerisName(const Ephemeris& ephemeris);
 
 // "builtin" or "swiss", as --ephemeris and the chart JSON name them.

@@ -24,11 +24,39 @@ void UseFolder(const Ephemeris& ephemeris) {
     swe_set_ephe_path(folderInUse.c_str());
 }
 
+// Notes the source a call answered it used: asked for files, the library
+// falls back to its analytical mode where it finds none for the body or
+// the date.
+void RecordSource(const Ephemeris& ephemeris, int answeredFlags) {
+    SwissSourcesUsed* used = ephemeris.sourcesUsed.get();
+    if (!used) {
+        return;
+    }
+    std::atomic<bool>& source =
+        (answeredFlags & SEFLG_SWIEPH) != 0 ? used->files : used->analytical;
+    // Read first: the batch's workers would otherwise write one line of
+    // memory on every call.
+    if (!source.load(std::memory_order_relaxed)) {
+        source.store(true, std::memory_order_relaxed);
+    }
+}
+
+// One call; the flags answered, negative on failure. Only the Sun, Moon
+// and planets are recorded: the nodes and the nutation are computed
+// without files whatever the library finds, and answer the flags asked.
+int CalcInto(const Ephemeris& ephemeris, int body, double jdUt, double (&x)[6]) {
+    char error[AS_MAXCH];
+    const int answered = swe_calc_ut(jdUt, body, SwissFlags(ephemeris), x, error);
+    if (answered >= 0 && body >= SE_SUN && body <= SE_PLUTO) {
+        RecordSource(ephemeris, answered);
+    }
+    return answered;
+}
+
 // Longitude and latitude of one body, NaN on failure.
 std::array<double, 2> Calc(const Ephemeris& ephemeris, int body, double jdUt) {
     double x[6];
-    char error[AS_MAXCH];
-    if (swe_calc_ut(jdUt, body, SwissFlags(ephemeris), x, error) < 0) {
+    if (CalcInto(ephemeris, body, jdUt, x) < 0) {
         return {kNotComputed, kNotComputed};
     }
     return {x[0], x[1]};
@@ -69,9 +97,7 @@ SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt) {
     UseFolder(ephemeris);
     // x[0] is the true obliquity, x[2] the nutation in longitude.
     double x[6];
-    char error[AS_MAXCH];
-    const double obliquity =
-        swe_calc_ut(jdUt, SE_ECL_NUT, SwissFlags(ephemeris), x, error) < 0 ? kNotComputed : x[0];
+    const double obliquity = CalcInto(ephemeris, SE_ECL_NUT, jdUt, x) < 0 ? kNotComputed : x[0];
     return {swe_sidtime(jdUt) * 15, obliquity};
 }
 

@@ -31,7 +31,7 @@ TEST(PlanetaryHours, EntryRefusesBeyondSixtySixNorthAndSouth) {
                  {-66.01f, kSouth}, {-70.00f, kSouth}, {89.59f, kNorth}};
     for (const auto& [latitude, refusal] : cases) {
         ScriptedPlatform platform;
-        const auto day = OpenPlanetaryHours(Place(73.59f, latitude, 5), platform);
+        const auto day = OpenPlanetaryHours(Ephemeris{}, Place(73.59f, latitude, 5), platform);
         ASSERT_EQ(day.has_value(), refusal == nullptr) << latitude;
         if (refusal == nullptr) {
             EXPECT_EQ(day->anchor, 2451544.5);
@@ -94,8 +94,9 @@ TEST(PlanetaryHours, PolarNightAndPolarDayShowNoTimes) {
                           {-66.00f, 6, nullptr}};  // both found
     for (const Case& c : cases) {
         ScriptedPlatform platform;
-        const PlanetaryDay day = ComputePlanetaryDay(PlanetaryHoursAnchor(2000, c.month, 21),
-                                                     Place(0, c.latitude, 0), platform);
+        const PlanetaryDay day =
+            ComputePlanetaryDay(Ephemeris{}, PlanetaryHoursAnchor(2000, c.month, 21),
+                                Place(0, c.latitude, 0), platform);
         EXPECT_EQ(day.sun.BothFound(), c.firstRow == nullptr) << c.latitude;
         ASSERT_EQ(platform.Messages().size(), c.firstRow == nullptr ? 0u : 2u) << c.latitude;
         if (c.firstRow == nullptr) {

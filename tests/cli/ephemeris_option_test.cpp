@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "cli/program_setup.hpp"
 #include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
 
@@ -44,6 +46,8 @@ TEST(EphemerisOption, NamedInEveryOutputOnlyWithSwissEphemeris) {
         {{"timeline", "--from", "2026-01-01", "--to", "2026-03-01"},
          true,
          "Positions: Swiss Ephemeris 2.10, analytical"},
+        {{"planetary-hours"}, true, "Positions: Swiss Ephemeris 2.10, analytical\n"},
+        {{"report", "planetary-hours"}, true, "Positions: Swiss Ephemeris 2.10, analytical\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0]);
@@ -58,6 +62,36 @@ TEST(EphemerisOption, NamedInEveryOutputOnlyWithSwissEphemeris) {
         EXPECT_NE(swiss.out, plain.out);
     }
     EXPECT_EQ(run({"chart"}, true, "moshier").status, 2);
+}
+
+// The folder of line 218 of the options file is where the files are looked
+// for; one that holds only a file of other years leaves every call to the
+// analytical mode, and the outputs say so, not "files".
+TEST(EphemerisOption, TheOptionsFileFolderAndWhatTheCallsUsed) {
+    const TempFolder home;
+    std::filesystem::copy(SOLVARIS_DATA_DIR, home.path(), std::filesystem::copy_options::recursive);
+    const TempFolder files;
+    files.Write("seplm54.se1", std::string(1, '\0'));
+    const std::string options = home.Read("OPTIONS.OPT");
+    home.Write("OPTIONS.OPT", options + "Swiss Ephemeris files: " + files.path().string() + "\r\n");
+    const std::vector<std::string> chart{"chart",  "--home",     home.path().string(),
+                                         "--date", "1950-12-05", "--zone",
+                                         "5",      "--lon",      "74w00",
+                                         "--lat",  "40n43",      "--ephemeris",
+                                         "swiss"};
+    Session session;
+    std::ostringstream err;
+    ASSERT_EQ(OpenSession(home.path().string(), session, err), 0) << err.str();
+    EXPECT_EQ(session.ephemerisFolder, files.path().string());
+    EXPECT_EQ(session.ChosenEphemeris().filesFolder, "");  // option 217 says built-in
+    const auto fromOptions = RunArgs(chart);
+    ASSERT_EQ(fromOptions.status, 0) << fromOptions.err;
+    EXPECT_NE(fromOptions.out.find("\"ephemeris\":\"Swiss Ephemeris 2.10, analytical\""),
+              std::string::npos);
+    const auto positions = RunArgs({"positions", "--jd", "2451545", "--ephemeris", "swiss",
+                                    "--ephemeris-files", files.path().string()});
+    ASSERT_EQ(positions.status, 0) << positions.err;
+    EXPECT_EQ(positions.err, "solvaris positions: Swiss Ephemeris 2.10, analytical\n");
 }
 
 }  // namespace

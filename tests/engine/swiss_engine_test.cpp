@@ -5,6 +5,8 @@
 #include <swephexp.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "chart/angles.hpp"
@@ -19,7 +21,7 @@ namespace solvaris {
 namespace {
 
 // Its analytical mode, whatever $SE_EPHE_PATH says.
-const Ephemeris kSwiss{EphemerisEngine::Swiss, ""};
+const Ephemeris kSwiss{EphemerisEngine::Swiss, "", nullptr};
 
 double Gap(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
 
@@ -195,11 +197,40 @@ TEST(SwissEngine, ChoiceNamesAndResolution) {
     EXPECT_EQ(chosen.filesFolder, "");  // no files there: the analytical mode
     EXPECT_EQ(EphemerisReportLine(kSwiss), "Positions: Swiss Ephemeris 2.10, analytical");
     EXPECT_EQ(EphemerisReportLine(Ephemeris{}), "");
-    EXPECT_EQ(EphemerisName(Ephemeris{EphemerisEngine::Swiss, "/srv/ephe"}),
+    EXPECT_EQ(EphemerisName(Ephemeris{EphemerisEngine::Swiss, "/srv/ephe", nullptr}),
               "Swiss Ephemeris 2.10, files in /srv/ephe");
     // Pluto's theory has years only in the built-in engine.
     EXPECT_TRUE(PlutoBeyondTheory(Ephemeris{}, JulianDayNumber(1500, 1, 1)));
     EXPECT_FALSE(PlutoBeyondTheory(kSwiss, JulianDayNumber(1500, 1, 1)));
+}
+
+// A folder that holds a file of other years only: the library, asked for
+// files, computes every body in its analytical mode and answers so in its
+// return flags; the line then names that mode and no files.
+TEST(SwissEngine, FilesNamedButUnusedNameTheAnalyticalMode) {
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "swiss-files-of-other-years";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "seplm54.se1").put('\0');  // 5400-4800 BC, never opened here
+    const Ephemeris named = ResolveEphemeris(EphemerisEngine::Swiss, folder.string());
+    ASSERT_EQ(named.filesFolder, folder.string());
+    EXPECT_EQ(EphemerisName(named), "Swiss Ephemeris 2.10, files in " + folder.string());
+
+    OptionTable options;
+    ChartStore store;
+    const BirthData natal = Birth(1990, 7, 4, 3.15f, "P.M.", 4, 77.02f, 38.53f);
+    ASSERT_TRUE(ComputeChartSets(
+        {natal, natal, AgeYears(natal, natal), HouseSystem::Placidus, options, named}, store));
+    EXPECT_EQ(EphemerisReportLine(store.ephemeris), "Positions: Swiss Ephemeris 2.10, analytical");
+    const double jd = JulianDayNumber(1990, 7, 4) - 0.5 + DayFraction(3.15f, true, 4);
+    EXPECT_LE(Gap(store.natal.points.longitude[Mars], Calc(SE_MARS, jd).longitude), 1e-9);
+
+    // Each resolved choice keeps its own record; a fresh one names its folder.
+    const Ephemeris again = ResolveEphemeris(EphemerisEngine::Swiss, folder.string());
+    EXPECT_EQ(EphemerisName(again), "Swiss Ephemeris 2.10, files in " + folder.string());
+    EXPECT_EQ(EphemerisName(WithOwnSourceRecord(store.ephemeris)),
+              "Swiss Ephemeris 2.10, files in " + folder.string());
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST(SunriseOracle, RiseAndSetAgreeWithSwissEphemeris) {
         place.timeZone = std::round(longitude / 15);
         const double anchor = PlanetaryHoursAnchor(years(random), months(random), days(random));
         ScriptedPlatform platform;
-        const SunTimes t = SunriseSunset(anchor, place, platform);
+        const SunTimes t = SunriseSunset(Ephemeris{}, anchor, place, platform);
         ASSERT_TRUE(platform.Messages().empty()) << i;
         EXPECT_LT(GapMinutes(anchor, t.sunrise, place, SE_CALC_RISE), 1.5 * kSunriseWorstMinutes);
         EXPECT_LT(GapMinutes(anchor, t.sunset, place, SE_CALC_SET), 1.5 * kSunriseWorstMinutes);

@@ -87,7 +87,8 @@ void PlanetaryHoursForm::ShowDay(const PlanetaryDay& day) {
 
 void PlanetaryHoursForm::ComputeAndShow() {
     BusyPointer busy(workstation_.platform());
-    ShowDay(ComputePlanetaryDay(anchor_, place_, workstation_.platform()));
+    ShowDay(ComputePlanetaryDay(workstation_.session().ChosenEphemeris(), anchor_, place_,
+                                workstation_.platform()));
 }
 
 void PlanetaryHoursForm::cmdBackward_Click() {
@@ -102,17 +103,18 @@ void PlanetaryHoursForm::cmdForward_Click() {
 
 void PlanetaryHoursForm::cmdSendtoOutput_Click() {
     Platform& platform = workstation_.platform();
+    const Ephemeris ephemeris = workstation_.session().ChosenEphemeris();
     std::vector<std::string> lines;
     {
         BusyPointer busy(platform);
-        lines = ThreeDayReport(anchor_, place_, platform);
+        lines = ThreeDayReport(ephemeris, anchor_, place_, platform);
     }
     ReportContext report{workstation_.session(), platform, workstation_.DataWindow()};
     report.Begin();
     for (const std::string& line : lines) {
         report.Line(line);
     }
-    report.Show();
+    report.ShowComputed(ephemeris);
     Q_EMIT reportShown();
     ComputeAndShow();
 }
@@ -131,7 +133,7 @@ PlanetaryHoursForm* OpenPlanetaryHoursForm(Workstation& workstation, QWidget* pa
     std::optional<PlanetaryDay> day;
     {
         BusyPointer busy(platform);
-        day = OpenPlanetaryHours(natal, platform);
+        day = OpenPlanetaryHours(workstation.session().ChosenEphemeris(), natal, platform);
     }
     if (!day) {
         return nullptr;

@@ -1,15 +1,28 @@
 #include "gui/shell/options_form.hpp"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/ephemeris_choice.hpp"
 #include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
 
 namespace solvaris {
+
+namespace {
+
+// The combo box's rows, in the order of the engine's values.
+constexpr const char* kEngineNames[] = {"built-in theories", "Swiss Ephemeris"};
+
+std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
+
+}  // namespace
 
 OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidget* parent)
     : QWidget(parent, Qt::Window), workstation_(workstation), content_(std::move(content)) {
@@ -17,6 +30,27 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     setWindowTitle(QString::fromStdString(content_.caption));
     const TextFileBox box = AddTextFileBox(*this, content_.txtContent);
     txtContent_ = box.txtContent;
+    auto* engineRow = new QHBoxLayout;
+    engineRow->addWidget(new QLabel("Positions:"));
+    cboPositionsEngine_ = new QComboBox;
+    cboPositionsEngine_->setObjectName("cboPositionsEngine");
+    for (const char* name : kEngineNames) {
+        cboPositionsEngine_->addItem(name);
+    }
+    engineRow->addWidget(cboPositionsEngine_);
+    engineRow->addSpacing(16);
+    engineRow->addWidget(new QLabel(QString::fromUtf8(
+        kEphemerisFilesLabel.data(), static_cast<int>(kEphemerisFilesLabel.size() - 1))));
+    txtEphemerisFiles_ = new QLineEdit;
+    txtEphemerisFiles_->setObjectName("txtEphemerisFiles");
+    txtEphemerisFiles_->setPlaceholderText("$SE_EPHE_PATH, else its analytical mode");
+    engineRow->addWidget(txtEphemerisFiles_, 1);
+    box.column->insertLayout(0, engineRow);
+    connect(cboPositionsEngine_, &QComboBox::activated, this,
+            &OptionsForm::cboPositionsEngine_Activated);
+    connect(txtEphemerisFiles_, &QLineEdit::textEdited, this,
+            &OptionsForm::txtEphemerisFiles_Edited);
+    FollowText();
     QHBoxLayout* buttons = box.buttons;
     connect(AddButton(*buttons, "btnSave", "Save"), &QPushButton::clicked, this,
             &OptionsForm::btnSave_Click);
@@ -24,13 +58,57 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
             this, &OptionsForm::cmdRestoreDefault_Click);
     connect(AddButton(*buttons, "btnQuit", "Quit"), &QPushButton::clicked, this,
             &OptionsForm::btnQuit_Click);
-    connect(txtContent_, &QPlainTextEdit::textChanged, this, [this]() { content_.changed = true; });
+    connect(txtContent_, &QPlainTextEdit::textChanged, this, [this]() {
+        content_.changed = true;
+        TakeContent();
+        FollowText();
+    });
     resize(640, 480);
 }
 
 void OptionsForm::ShowContent() {
-    const QSignalBlocker loading(txtContent_);
-    txtContent_->setPlainText(QString::fromStdString(content_.txtContent).replace("\r\n", "\n"));
+    {
+        const QSignalBlocker loading(txtContent_);
+        txtContent_->setPlainText(
+            QString::fromStdString(content_.txtContent).replace("\r\n", "\n"));
+    }
+    FollowText();
+}
+
+void OptionsForm::FollowText() {
+    const std::string& text = content_.txtContent;
+    const EphemerisChoice choice = EphemerisChoiceInText(text);
+    const QSignalBlocker engineQuiet(cboPositionsEngine_);
+    cboPositionsEngine_->setCurrentIndex(static_cast<int>(choice.engine));
+    // A control that could not write its line would show what is not kept.
+    cboPositionsEngine_->setEnabled(EngineLineWritable(text));
+    txtEphemerisFiles_->setEnabled(FolderLineWritable(text));
+    // The folder being typed keeps its blanks until they matter.
+    if (Trimmed(txtEphemerisFiles_->text()) != choice.filesFolder) {
+        const QSignalBlocker folderQuiet(txtEphemerisFiles_);
+        txtEphemerisFiles_->setText(QString::fromStdString(choice.filesFolder));
+    }
+}
+
+void OptionsForm::ShowRewritten(std::string text) {
+    content_.txtContent = std::move(text);
+    content_.changed = true;
+    ShowContent();
+}
+
+void OptionsForm::cboPositionsEngine_Activated(int index) {
+    TakeContent();
+    const auto engine = static_cast<EphemerisEngine>(index);
+    if (auto text = TextWithEngine(content_.txtContent, engine)) {
+        ShowRewritten(std::move(*text));
+    }
+}
+
+void OptionsForm::txtEphemerisFiles_Edited(const QString& folder) {
+    TakeContent();
+    if (auto text = TextWithFilesFolder(content_.txtContent, folder.toStdString())) {
+        ShowRewritten(std::move(*text));
+    }
 }
 
 void OptionsForm::TakeContent() {
@@ -42,6 +120,7 @@ void OptionsForm::btnSave_Click() {
     Session& session = workstation_.session();
     // A failed save has said so; the text stays in the window for another try.
     if (SaveOptionsWindow(session.folder, content_, session.options, workstation_.platform())) {
+        session.ephemerisFolder = EphemerisChoiceInText(content_.txtContent).filesFolder;
         workstation_.AnnounceOptionsReloaded();
     }
 }

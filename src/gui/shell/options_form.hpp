@@ -1,12 +1,17 @@
 // Options, "Edit: OPTIONS.OPT": the options file as plain text. Save writes
 // it back crash-safely and reloads the option table; Restore default copies
-// the master file over it; Quit closes without asking.
+// the master file over it; Quit closes without asking. Above the text, the
+// engine of the positions and the folder of Swiss Ephemeris's files: they
+// write their lines (217 and 218) into the text as they change, and follow
+// the text as it is typed.
 #pragma once
 
 #include <QWidget>
 
 #include "app/options_window.hpp"
 
+class QComboBox;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace solvaris {
@@ -22,13 +27,23 @@ public:
     void cmdRestoreDefault_Click();
     void btnQuit_Click();
 
+    void cboPositionsEngine_Activated(int index);
+    void txtEphemerisFiles_Edited(const QString& folder);
+
 private:
     void ShowContent();
     void TakeContent();
+    // The controls as the text stands; each disabled while the text ends
+    // before the line it would write.
+    void FollowText();
+    // The text rewritten by a control, shown, and marked changed.
+    void ShowRewritten(std::string text);
 
     Workstation& workstation_;
     OptionsWindow content_;
     QPlainTextEdit* txtContent_ = nullptr;
+    QComboBox* cboPositionsEngine_ = nullptr;
+    QLineEdit* txtEphemerisFiles_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

@@ -58,14 +58,14 @@ TEST(PlanetaryHoursForm, TheGoldenDayStepsGoesToTheDataWindowNamesItsRulersNotAt
         SCOPED_TRACE(button);
         const int shows = desk.dataWindow.shows;
         testing::Click(*form, button);
-        EXPECT_EQ(ShownLines(*form),
-                  DayLines(ComputePlanetaryDay(natalDay + after, natal, desk.platform)));
+        EXPECT_EQ(ShownLines(*form), DayLines(ComputePlanetaryDay(Ephemeris{}, natalDay + after,
+                                                                  natal, desk.platform)));
         const bool sent = std::string(button) == "cmdSendtoOutput";
         EXPECT_EQ(desk.dataWindow.shows, shows + (sent ? 1 : 0));
         if (sent) {
             // The three days from the one shown before, as the core writes them.
             double anchor = natalDay + before;
-            const auto report = ThreeDayReport(anchor, natal, desk.platform);
+            const auto report = ThreeDayReport(Ephemeris{}, anchor, natal, desk.platform);
             EXPECT_NE(desk.dataWindow.text.find(JoinCrLf(report)), std::string::npos);
         }
     }

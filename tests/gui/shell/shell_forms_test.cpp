@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -11,7 +13,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
+#include <cmath>
 
 #include "base/settings.hpp"
 #include "gui/shell/about_form.hpp"
@@ -255,9 +261,89 @@ TEST(OptionsForm, SaveRestoreQuitAndAMissingFileKeepFileTableAndTextInStep) {
     EXPECT_EQ(OpenOptionsForm(desk.workstation), nullptr);
 }
 
+// The engine and its folder chosen with the controls: the text shows their
+// lines at once, Save keeps them in the file and the session, typing in the
+// text moves the controls, and undoing both gives the file's bytes back.
+TEST(OptionsForm, EngineControlsWriteTheirLinesAndFollowTheText) {
+    WindowDesk desk;
+    const std::string master = desk.folder.Read("OPTIONS.MAS");
+    ASSERT_NE(master.find("    0  Positions: 0 = built-in theories"), std::string::npos);
+    QPointer<OptionsForm> form = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(form);
+    auto& engine = testing::Control<QComboBox>(*form, "cboPositionsEngine");
+    auto& files = testing::Control<QLineEdit>(*form, "txtEphemerisFiles");
+    EXPECT_EQ(engine.currentText(), "built-in theories");
+    EXPECT_EQ(files.text(), "");
+    QTest::keyClick(&engine, Qt::Key_Down);
+    EXPECT_EQ(engine.currentText(), "Swiss Ephemeris");
+    testing::TypeInto(*form, "txtEphemerisFiles", "/srv/my ephe");
+    std::string expected = master;
+    expected.replace(expected.find("    0  Positions:"), 7, "    1  ");
+    expected += "Swiss Ephemeris files: /srv/my ephe\r\n";
+    EXPECT_EQ(Shown(*form, "txtContent"), expected);
+    Click(*form, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), expected);
+    EXPECT_TRUE(desk.session.ChosenEphemeris().Swiss());
+    EXPECT_EQ(desk.session.ephemerisFolder, "/srv/my ephe");
+
+    // Typed in the text: the combo box follows line 217.
+    auto& text = testing::Control<QPlainTextEdit>(*form, "txtContent");
+    QTextCursor cursor(text.document()->findBlockByNumber(216));
+    text.setTextCursor(cursor);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(&text, Qt::Key_Delete);
+    }
+    QTest::keyClicks(&text, "    0");
+    EXPECT_EQ(engine.currentText(), "built-in theories");
+    testing::TypeInto(*form, "txtEphemerisFiles", "");
+    QTest::keyClick(&files, Qt::Key_Backspace);
+    EXPECT_EQ(Shown(*form, "txtContent"), master);
+    Click(*form, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), master);
+    EXPECT_FALSE(desk.session.ChosenEphemeris().Swiss());
+    EXPECT_EQ(desk.session.ephemerisFolder, "");
+
+    // A text that ends before option 216 cannot keep either line.
+    text.setPlainText("    8  Orb of the conjunction\n");
+    EXPECT_FALSE(engine.isEnabled());
+    EXPECT_FALSE(files.isEnabled());
+    text.setPlainText(QString::fromStdString(master).replace("\r\n", "\n"));
+    EXPECT_TRUE(engine.isEnabled());
+    EXPECT_TRUE(files.isEnabled());
+    EXPECT_TRUE(desk.platform.Messages().empty());
+}
+
 QString ShownReport() {
     auto* data = testing::OpenWindow<QWidget>("OutputD1");
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
+}
+
+// The engine chosen in the Options window computes the next chart: the
+// data window's report ends with its line and the wheel draws its places.
+TEST(OptionsForm, TheEngineChosenDrawsTheNextReportAndWheel) {
+    WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
+    MainForm& form = *desk.main;
+    const auto computeAndDraw = [&] {
+        Click(*desk.natal, "cmdOK");
+        testing::Choose(form, "mnuWheelsSingleNatal");
+        const auto* wheels = form.findChild<WheelsForm*>("Wheels");
+        EXPECT_NE(wheels, nullptr);
+        return std::pair(ShownReport().trimmed(),
+                         wheels != nullptr ? wheels->State().mainSet : PointArray{});
+    };
+    const auto [builtInReport, builtInWheel] = computeAndDraw();
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    QTest::keyClick(&testing::Control<QComboBox>(*options, "cboPositionsEngine"), Qt::Key_Down);
+    Click(*options, "btnSave");
+    const auto [swissReport, swissWheel] = computeAndDraw();
+    EXPECT_FALSE(builtInReport.contains("Positions: Swiss Ephemeris"));
+    EXPECT_TRUE(swissReport.endsWith("Positions: Swiss Ephemeris 2.10, analytical"));
+    // The theories put the Moon a few hundredths of a degree off.
+    const double moonGap = std::fabs(std::remainder(swissWheel[Moon] - builtInWheel[Moon], 360.0));
+    EXPECT_GT(moonGap, 1e-4);
+    EXPECT_LT(moonGap, 0.1);
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
