@@ -22,3 +22,5 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                python3-icalendar)
 # What the line-coverage count adds.
 coverage_packages=(gcovr)
+# What building and checking the Debian package adds.
+package_packages=(dpkg-dev file lintian)

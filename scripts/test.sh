@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole test suite in its own tree, build-test/ (with the benchmarks):
 # the warnings-as-errors build, then the same tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer in build-sanitize/.
+# and UndefinedBehaviorSanitizer in build-sanitize/, then the Debian package
+# (scripts/package_test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/apt_packages.sh
@@ -18,3 +19,7 @@ cmake --build build-sanitize -j"$(nproc)"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS="suppressions=$PWD/../tests/lsan.supp" \
     ctest --output-on-failure -j"$(nproc)")
+
+# The Debian package built, checked, installed, run and removed.
+install_missing_packages "${package_packages[@]}"
+bash scripts/package_test.sh
