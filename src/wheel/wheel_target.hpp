@@ -33,6 +33,9 @@ struct WheelTarget {
     UserScale bounds;  // the surface's corners in wheel units
     // Set when the glyph font could not be had; the paint pass reports it.
     bool glyphFontMissing = false;
+    // The lowest edge of the wheel's texts and circles drawn so far (wheel
+    // units): the printed aspect grid keeps below it.
+    double lowestWheelUnits = 0;
 };
 
 inline constexpr int kBlack = 0;
