@@ -111,10 +111,10 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
                 return true;
             }
         };
-        // The angles keep their angle: only the planets turn aside.
-        const bool angle = placed.point == Ascendant || placed.point == Midheaven;
-        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits, ownBand) || !turns ||
-            angle) {
+        // The angles keep their angle while a place along it is free; one
+        // that finds none turns aside as the planets do, its leader tying
+        // it to its place.
+        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits, ownBand) || !turns) {
             continue;
         }
         const auto turnWithin = [&](double from, const RingBand& band) {

@@ -8,10 +8,12 @@
 //
 // No two texts overlap (aspect glyphs included), no part of a label lies
 // over another part of it, no label is struck through by a house, aspect or
-// leader line, and no heading line reaches into the outer circle (names of
-// up to 40 characters).
+// leader line, no heading line reaches into the outer circle (names of
+// up to 40 characters), and no glyph, digit or sign is below 9 pixels.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,6 +32,7 @@
 #include "chart/house_cusps.hpp"
 #include "platform/headless/text_box_canvas.hpp"
 #include "platform/qt/image_export.hpp"
+#include "platform/qt/qt_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "wheel/point_label.hpp"
 #include "wheel/ring_layout.hpp"
@@ -180,6 +183,19 @@ bool NearTheEdge(const PrintedBox& box, const UserScale& bounds) {
             box.top > bounds.top - kMarginUnits || box.bottom < bounds.bottom + kMarginUnits);
 }
 
+// The wheel's texts (glyphs, digits and signs) that are drawn smaller than
+// the glyph font's line at 9 pixels, below which a digit is misread.
+bool TooSmall(const PrintedBox& box, const UserScale& bounds, WindowSize size) {
+    static const double smallestLinePixels = [] {
+        QFont font(kGlyphFontFamily);
+        font.setPixelSize(9);
+        return QFontMetricsF(font).height();
+    }();
+    constexpr double kRounding = 0.95;
+    const double pixelsPerUnit = size.heightPixels / (bounds.top - bounds.bottom);
+    return box.glyphFont && (box.top - box.bottom) * pixelsPerUnit < kRounding * smallestLinePixels;
+}
+
 // A glyph or cusp label drawn farther than this from its true angle must
 // be tied back to it by a leader line.
 constexpr double kFewDegrees = 5;
@@ -318,6 +334,7 @@ struct LayoutCount {
     int headingsIntoRing = 0;
     int offTheirPlace = 0;  // angles and European cusp labels
     int nearTheEdge = 0;    // wheel texts within the margin of the window's edge
+    int tooSmall = 0;       // wheel texts below 9 pixels
     std::string first;      // the first fault met, described
 };
 
@@ -346,6 +363,9 @@ void Count(LayoutCount& count, const PaintedWheel& wheel, WindowSize size) {
     count.nearTheEdge += static_cast<int>(
         std::count_if(wheel.boxes.begin(), wheel.boxes.end(),
                       [&](const PrintedBox& box) { return NearTheEdge(box, bounds); }));
+    count.tooSmall += static_cast<int>(
+        std::count_if(wheel.boxes.begin(), wheel.boxes.end(),
+                      [&](const PrintedBox& box) { return TooSmall(box, bounds, size); }));
     std::string off;
     count.offTheirPlace += PointsOffTheirPlace(wheel, off);
     if (!off.empty()) {
@@ -394,10 +414,11 @@ TEST(WheelLegibility, OverlappingTextsOverSeededRandomCharts) {
         const int crowdedAngles = c.offTheirPlace <= c.wheels / 100 ? 0 : c.offTheirPlace;
         const int europeanPairs = layout == kEuropean && c.textPairs <= 1 ? 0 : c.textPairs;
         EXPECT_EQ(std::tuple(europeanPairs, c.crowdedLabelParts, c.textsOnLines, c.headingsIntoRing,
-                             crowdedAngles, c.nearTheEdge),
-                  std::tuple(0, 0, 0, 0, 0, 0))
+                             crowdedAngles, c.nearTheEdge, c.tooSmall),
+                  std::tuple(0, 0, 0, 0, 0, 0, 0))
             << layouts[layout] << " (overlapping texts, crowded label parts, texts on lines, "
-            << "headings into the ring, angles off their place, texts near the edge):" << c.first;
+            << "headings into the ring, angles off their place, texts near the edge, texts below 9 "
+            << "pixels):" << c.first;
     }
 }
 
