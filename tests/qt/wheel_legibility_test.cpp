@@ -9,7 +9,7 @@
 // No two texts overlap (aspect glyphs included), no part of a label lies
 // over another part of it, no label is struck through by a house, aspect or
 // leader line, no heading line reaches into the outer circle (names of
-// up to 40 characters), and no glyph, digit or sign is below 9 pixels.
+// up to 40 characters), and no text is below 9 pixels.
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -183,17 +183,20 @@ bool NearTheEdge(const PrintedBox& box, const UserScale& bounds) {
             box.top > bounds.top - kMarginUnits || box.bottom < bounds.bottom + kMarginUnits);
 }
 
-// The wheel's texts (glyphs, digits and signs) that are drawn smaller than
-// the glyph font's line at 9 pixels, below which a digit is misread.
+// The texts drawn smaller than their face's line at 9 pixels, below which a
+// digit is misread: the wheel's glyphs, digits and signs, and the heading.
 bool TooSmall(const PrintedBox& box, const UserScale& bounds, WindowSize size) {
-    static const double smallestLinePixels = [] {
-        QFont font(kGlyphFontFamily);
+    const auto linePixels = [](const char* family) {
+        QFont font(family);
         font.setPixelSize(9);
         return QFontMetricsF(font).height();
-    }();
+    };
+    static const double glyphLine = linePixels(kGlyphFontFamily);
+    static const double headingLine = linePixels("Courier New");
     constexpr double kRounding = 0.95;
     const double pixelsPerUnit = size.heightPixels / (bounds.top - bounds.bottom);
-    return box.glyphFont && (box.top - box.bottom) * pixelsPerUnit < kRounding * smallestLinePixels;
+    const double line = box.glyphFont ? glyphLine : headingLine;
+    return box.top > box.bottom && (box.top - box.bottom) * pixelsPerUnit < kRounding * line;
 }
 
 // A glyph or cusp label drawn farther than this from its true angle must
@@ -334,7 +337,7 @@ struct LayoutCount {
     int headingsIntoRing = 0;
     int offTheirPlace = 0;  // angles and European cusp labels
     int nearTheEdge = 0;    // wheel texts within the margin of the window's edge
-    int tooSmall = 0;       // wheel texts below 9 pixels
+    int tooSmall = 0;       // texts below 9 pixels
     std::string first;      // the first fault met, described
 };
 
