@@ -96,6 +96,8 @@ std::pair<double, double> OutsideCircleCorner(const WheelTarget& target, double 
 
 void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelData& data) {
     const bool european = IsEuropeanSingle(state);
+    double& lowest = target.lowestWheelUnits;
+    lowest = std::min(lowest, -kOuterCircleRadius);
     for (int k = 1; k <= kCuspCount; ++k) {
         const auto parts = CuspLabelParts(target, state.mainCusps[k]);
         if (european) {
@@ -106,12 +108,14 @@ void DrawCuspLabels(WheelTarget& target, const WheelState& state, const WheelDat
             for (const LabelPart& part : parts) {
                 PrintPart(target, part);
             }
+            lowest = std::min(lowest, y - height);
             continue;
         }
         for (int j = 1; j <= 5; ++j) {
-            target.canvas.MoveTo(data.cuspAnchors[10 * k - 12 + 2 * j],
-                                 data.cuspAnchors[10 * k - 11 + 2 * j]);
+            const double top = data.cuspAnchors[10 * k - 11 + 2 * j];
+            target.canvas.MoveTo(data.cuspAnchors[10 * k - 12 + 2 * j], top);
             PrintPart(target, parts[j - 1]);
+            lowest = std::min(lowest, top - target.canvas.TextHeight(parts[j - 1].text));
         }
     }
 }

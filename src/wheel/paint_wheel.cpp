@@ -92,6 +92,9 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     const bool printer = state.printMode == WheelPrintMode::FullPage;
     WheelTarget target{canvas, options, printer ? WheelSurface::Printer : WheelSurface::Screen,
                        state.printMode == WheelPrintMode::HalfPage, *bounds};
+    if (!printer) {
+        target.smallestPoints = SmallestScreenPoints(inputs.areaWidth, inputs.areaHeight);
+    }
 
     canvas.Clear(BackgroundColour(target));
     canvas.SetScale(bounds->left, bounds->top, bounds->right, bounds->bottom);

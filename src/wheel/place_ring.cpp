@@ -15,128 +15,186 @@
 
 namespace solvaris {
 
-PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
-                      const std::vector<PlacedRing>& outer) {
-    state.ringInProgress = role;
-    PlacedRing ring{role, LayRing(state, role, data), {}, {}};
-    RingLayout& layout = ring.layout;
-    const std::string& marks = RingMarks(state, role);
+namespace {
+
+constexpr double kPullStepUnits = 1;
+constexpr double kTurnStepDegrees = 0.5;
+constexpr double kTurnLimitDegrees = 30;
+
+// One ring being laid out: its labels measured once, the rings laid out
+// before it, and its own band.
+struct RingWork {
+    WheelTarget& target;
+    const WheelState& state;
+    RingRole role;
+    const std::vector<PlacedRing>& outer;
+    PlacedRing& ring;
     std::vector<std::vector<PointLabelPart>> labels;
+    RingBand ownBand;
+    bool turns;  // a dual or triple wheel's labels may turn aside
+};
+
+// The ring's points spread within their houses; the points a crowded house
+// leaves out are taken off the ring, and the labels of the rest boxed
+// where they stand.
+void SpreadAndBox(RingWork& work, const WheelData& data) {
+    RingLayout& layout = work.ring.layout;
+    const std::string& marks = RingMarks(work.state, work.role);
     for (const PlacedPoint& placed : layout.placed) {
-        labels.push_back(MeasureLabel(target, state, placed, marks));
+        work.labels.push_back(MeasureLabel(work.target, work.state, placed, marks));
     }
-    const std::vector<std::size_t> leftOut =
-        SpreadRing(layout, state, role, data, [&](std::size_t i, double angle, double radius) {
-            return LabelBoxesAt(target, labels[i], angle, radius);
+    const std::vector<std::size_t> leftOut = SpreadRing(
+        layout, work.state, work.role, data, [&](std::size_t i, double angle, double radius) {
+            return LabelBoxesAt(work.target, work.labels[i], angle, radius);
         });
     for (auto i = leftOut.rbegin(); i != leftOut.rend(); ++i) {
         layout.slotOf[layout.placed[*i].point] = -1;
-        labels.erase(labels.begin() + static_cast<std::ptrdiff_t>(*i));
+        work.labels.erase(work.labels.begin() + static_cast<std::ptrdiff_t>(*i));
         layout.placed.erase(layout.placed.begin() + static_cast<std::ptrdiff_t>(*i));
     }
     for (std::size_t i = 0; i < layout.placed.size(); ++i) {
         const PlacedPoint& placed = layout.placed[i];
-        ring.labels.push_back(LabelBoxesAt(target, labels[i], placed.angleDegrees, placed.radius));
+        work.ring.labels.push_back(
+            LabelBoxesAt(work.target, work.labels[i], placed.angleDegrees, placed.radius));
     }
-    // A label over another (one an outer ring's label reaches down to, or
-    // a neighbour in a house too small for its labels) moves in toward the
-    // centre, as far as its band allows, to the first place inside its
-    // house where it lies over no label of any ring. In a dual or triple
-    // wheel a label that finds no such place at its angle tries the angles
-    // nearest to it within the house, each from the band's outer circle in.
-    // In a triple wheel a label its band cannot hold in its house, last,
-    // does the same in the other inner ring's band, tied to its own ring by
-    // a leader line that the labels laid out after it keep clear of.
-    const RingBand ownBand = RingBandOf(role, state.layout);
-    const bool turns = state.layout != 0;
-    constexpr double kPullStepUnits = 1;
-    constexpr double kTurnStepDegrees = 0.5;
-    constexpr double kTurnLimitDegrees = 30;
-    for (std::size_t i = 0; i < layout.placed.size(); ++i) {
-        PlacedPoint& placed = layout.placed[i];
-        if (!OverAnyLabel(ring.labels[i], outer, ring.labels, i) &&
-            !OnAnyLeader(ring.labels[i], outer, ring)) {
-            continue;
-        }
-        const double trueAngle = TrueAngle(state, placed);
-        // Along one angle the label's boxes only slide, so they are measured
-        // once and shifted for each radius tried.
-        const auto freeAt = [&](double angle, double fromRadius, const RingBand& band) {
-            const bool borrowed = band.outer != ownBand.outer;
-            const std::vector<PrintedBox> start =
-                LabelBoxesAt(target, labels[i], angle, fromRadius);
-            std::vector<PrintedBox> moved = start;
-            const double towardX = CosDeg(angle);
-            const double towardY = SinDeg(angle);
-            const double deepestShift = band.inner - kPullStepUnits - fromRadius;
-            const std::vector<const PrintedBox*> near =
-                LabelsNear(SweptRegion(start, deepestShift * towardX, deepestShift * towardY),
-                           outer, ring.labels, i);
-            for (double radius = fromRadius;; radius -= kPullStepUnits) {
-                if (radius <= band.inner - kPullStepUnits) {
-                    return false;
-                }
-                const double shift = radius - fromRadius;
-                for (std::size_t k = 0; k < moved.size(); ++k) {
-                    moved[k].left = start[k].left + shift * towardX;
-                    moved[k].right = start[k].right + shift * towardX;
-                    moved[k].top = start[k].top + shift * towardY;
-                    moved[k].bottom = start[k].bottom + shift * towardY;
-                }
-                const bool bandHolds = InBand(moved, band, turns);
-                if (!bandHolds || OverAnyOf(moved, near) ||
-                    !LabelInsideHouse(state, placed.house, moved) ||
-                    OnAnyLeader(moved, outer, ring)) {
-                    if (!turns && !bandHolds) {
-                        return false;
-                    }
-                    continue;
-                }
-                const DrawnLine tick = TickAt(ownBand.outer, trueAngle);
-                const PrintedBox& end = LeaderEnd(moved, borrowed && role == RingRole::Inner);
-                const DrawnLine leader = LeaderOf(tick, end);
-                if (borrowed && (CrossesOtherLabel(tick, outer, ring.labels, i) ||
-                                 CrossesOtherLabel(leader, outer, ring.labels, i) ||
-                                 CrossesOwnLabel(leader, moved, end))) {
-                    continue;
-                }
-                placed.angleDegrees = OnCircle(angle);
-                placed.radius = radius;
-                placed.inBorrowedBand = borrowed;
-                ring.labels[i] = std::move(moved);
-                if (borrowed) {
-                    ring.leaders.push_back(tick);
-                    ring.leaders.push_back(leader);
-                }
-                return true;
+}
+
+void Shift(const std::vector<PrintedBox>& start, double shiftX, double shiftY,
+           std::vector<PrintedBox>& moved) {
+    for (std::size_t k = 0; k < moved.size(); ++k) {
+        moved[k].left = start[k].left + shiftX;
+        moved[k].right = start[k].right + shiftX;
+        moved[k].top = start[k].top + shiftY;
+        moved[k].bottom = start[k].bottom + shiftY;
+    }
+}
+
+// In a borrowed band the label's tick and leader must cross no other label
+// and the leader none of its own; the label keeps them for the labels laid
+// out after it.
+bool TieBack(RingWork& work, std::size_t i, const std::vector<PrintedBox>& moved, bool borrowed) {
+    if (!borrowed) {
+        return true;
+    }
+    const DrawnLine tick =
+        TickAt(work.ownBand.outer, TrueAngle(work.state, work.ring.layout.placed[i]));
+    const PrintedBox& end = LeaderEnd(moved, work.role == RingRole::Inner);
+    const DrawnLine leader = LeaderOf(tick, end);
+    if (CrossesOtherLabel(tick, work.outer, work.ring.labels, i) ||
+        CrossesOtherLabel(leader, work.outer, work.ring.labels, i) ||
+        CrossesOwnLabel(leader, moved, end)) {
+        return false;
+    }
+    work.ring.leaders.push_back(tick);
+    work.ring.leaders.push_back(leader);
+    return true;
+}
+
+// Pull in: from `fromRadius` toward the centre along the angle, the first
+// place within the band and the house where the label lies over no label
+// and on no leader. Along one angle the label's boxes only slide, so they
+// are measured once and shifted for each radius tried.
+bool PullIn(RingWork& work, std::size_t i, double angle, double fromRadius, const RingBand& band) {
+    PlacedPoint& placed = work.ring.layout.placed[i];
+    const bool borrowed = band.outer != work.ownBand.outer;
+    const std::vector<PrintedBox> start =
+        LabelBoxesAt(work.target, work.labels[i], angle, fromRadius);
+    std::vector<PrintedBox> moved = start;
+    const double towardX = CosDeg(angle);
+    const double towardY = SinDeg(angle);
+    const double deepestShift = band.inner - kPullStepUnits - fromRadius;
+    const std::vector<const PrintedBox*> near =
+        LabelsNear(SweptRegion(start, deepestShift * towardX, deepestShift * towardY), work.outer,
+                   work.ring.labels, i);
+    for (double radius = fromRadius; radius > band.inner - kPullStepUnits;
+         radius -= kPullStepUnits) {
+        Shift(start, (radius - fromRadius) * towardX, (radius - fromRadius) * towardY, moved);
+        const bool bandHolds = InBand(moved, band, work.turns);
+        if (!bandHolds || OverAnyOf(moved, near) ||
+            !LabelInsideHouse(work.state, placed.house, moved) ||
+            OnAnyLeader(moved, work.outer, work.ring)) {
+            if (!work.turns && !bandHolds) {
+                return false;
             }
-        };
-        // The angles keep their angle: only the planets turn aside.
-        const bool angle = placed.point == Ascendant || placed.point == Midheaven;
-        if (freeAt(placed.angleDegrees, placed.radius - kPullStepUnits, ownBand) || !turns ||
-            angle) {
             continue;
         }
-        const auto turnWithin = [&](double from, const RingBand& band) {
-            for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees;
-                 turn += kTurnStepDegrees) {
-                if (freeAt(from + turn, band.outer, band) ||
-                    freeAt(from - turn, band.outer, band)) {
-                    return true;
-                }
-            }
-            return false;
-        };
-        if (turnWithin(placed.angleDegrees, ownBand) || state.layout != 2 ||
-            role == RingRole::Main) {
+        if (!TieBack(work, i, moved, borrowed)) {
             continue;
         }
-        const RingBand borrowedBand =
-            RingBandOf(role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, 2);
-        if (!freeAt(trueAngle, borrowedBand.outer, borrowedBand)) {
-            turnWithin(trueAngle, borrowedBand);
+        placed.angleDegrees = OnCircle(angle);
+        placed.radius = radius;
+        placed.inBorrowedBand = borrowed;
+        work.ring.labels[i] = std::move(moved);
+        return true;
+    }
+    return false;
+}
+
+// Turn within the house: the angles nearest to `from`, each from the band's
+// outer circle in.
+bool TurnWithin(RingWork& work, std::size_t i, double from, const RingBand& band) {
+    for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
+        if (PullIn(work, i, from + turn, band.outer, band) ||
+            PullIn(work, i, from - turn, band.outer, band)) {
+            return true;
         }
     }
+    return false;
+}
+
+// Borrow a band: in a triple wheel, last, the other inner ring's band, at
+// the point's true angle or turned from it.
+void BorrowBand(RingWork& work, std::size_t i) {
+    const RingBand borrowed =
+        RingBandOf(work.role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, 2);
+    const double trueAngle = TrueAngle(work.state, work.ring.layout.placed[i]);
+    if (!PullIn(work, i, trueAngle, borrowed.outer, borrowed)) {
+        TurnWithin(work, i, trueAngle, borrowed);
+    }
+}
+
+// A label over another, or on a leader line, goes through the stages until
+// one finds it a free place. The angles keep their angle while a place
+// along it is free; one that finds none turns aside as the planets do, its
+// leader tying it to its place.
+void MoveClear(RingWork& work, std::size_t i) {
+    const PlacedPoint& placed = work.ring.layout.placed[i];
+    if (!OverAnyLabel(work.ring.labels[i], work.outer, work.ring.labels, i) &&
+        !OnAnyLeader(work.ring.labels[i], work.outer, work.ring)) {
+        return;
+    }
+    if (PullIn(work, i, placed.angleDegrees, placed.radius - kPullStepUnits, work.ownBand) ||
+        !work.turns) {
+        return;
+    }
+    if (TurnWithin(work, i, placed.angleDegrees, work.ownBand) || work.state.layout != 2 ||
+        work.role == RingRole::Main) {
+        return;
+    }
+    BorrowBand(work, i);
+}
+
+}  // namespace
+
+// A label over another (one an outer ring's label reaches down to, or a
+// neighbour in a house too small for its labels) moves in toward the
+// centre, as far as its band allows, to the first place inside its house
+// where it lies over no label of any ring. In a dual or triple wheel a
+// label that finds no such place at its angle tries the angles nearest to
+// it within the house, each from the band's outer circle in. In a triple
+// wheel a label its band cannot hold in its house, last, does the same in
+// the other inner ring's band, tied to its own ring by a leader line that
+// the labels laid out after it keep clear of.
+PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
+                      const std::vector<PlacedRing>& outer) {
+    PlacedRing ring{role, LayRing(state, role, data), {}, {}};
+    RingWork work{target,           state, role, outer, ring, {}, RingBandOf(role, state.layout),
+                  state.layout != 0};
+    SpreadAndBox(work, data);
+    for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
+        MoveClear(work, i);
+    }
+    RingLayout& layout = ring.layout;
     layout.angleOf = {};
     for (const PlacedPoint& placed : layout.placed) {
         layout.angleOf[placed.point] = placed.angleDegrees;

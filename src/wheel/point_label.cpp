@@ -128,14 +128,28 @@ void LabelOrderBParts(PartCollector& pen, const LabelStyle& style, const DegreeS
     pen.Digit(parts.degree / 10, style.degreeSize, style.degreeColour);
 }
 
-// Order A on the left of an American wheel (houses before L and after
-// L + 5), and on the left half of a European one; order B elsewhere.
+// A label near the Midheaven's line runs down (or up) the page and is read
+// as a column, the same way on both sides of the line: above the centre
+// top-down (order A); below it top-down (order B), or from the outside in
+// (order A) when option 28 is not 0 in an American wheel. Elsewhere it
+// reads left to right: order A on the left, order B on the right; in an
+// American wheel the left is the houses before L and after L + 5 (L = 3
+// when option 28 is 0, else 4). The American wheel's columns are its
+// houses 9 and 10, 3 and 4, which keep a point while the ring spreads; the
+// European wheel's are the 30 degrees either side of the vertical.
 bool LabelOrderA(const WheelTarget& target, const WheelState& state, const PlacedPoint& placed) {
-    const bool european = IsEuropeanSingle(state);
-    const int side = target.options(opt::LabelOrder) == 0 && !european ? 3 : 4;
-    const double a = placed.angleDegrees;
-    return (!european || (a >= 75 && a < 255)) &&
-           (european || placed.house < side || placed.house > side + 5);
+    const bool outsideIn = target.options(opt::LabelOrder) != 0;
+    if (!IsEuropeanSingle(state)) {
+        const int h = placed.house;
+        if (h == 3 || h == 4) {
+            return outsideIn;
+        }
+        const int side = outsideIn ? 4 : 3;
+        return h == 9 || h < side || h > side + 5;
+    }
+    constexpr double kColumnDegrees = 30;
+    const double a = std::fmod(std::fmod(placed.angleDegrees, 360.0) + 360.0, 360.0);
+    return a >= 90 - kColumnDegrees && a < 270 - kColumnDegrees;
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // One point of a ring: its glyph, then a label of degree, sign and minute
 // running from the glyph toward the centre, and its retrograde mark. The
-// label always reads degree, sign, minute from left to right: on the left
-// of the wheel it is printed outward-in, on the right inward-out.
+// label reads degree, sign, minute from left to right: on the left of the
+// wheel it is printed outward-in, on the right inward-out; near the
+// Midheaven's line, where it runs down the page, it reads the same way on
+// both sides of the line.
 #pragma once
 
 #include <string>

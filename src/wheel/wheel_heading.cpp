@@ -1,8 +1,14 @@
 #include "wheel/wheel_heading.hpp"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
 #include "base/option_numbers.hpp"
 #include "base/program_folder.hpp"
 #include "base/text_lines.hpp"
+#include "wheel/cusp_labels.hpp"
 
 namespace solvaris {
 
@@ -20,11 +26,33 @@ double LineHeight(Canvas& canvas, std::string_view firstLine) {
     return height > 0 ? height : canvas.TextHeight("0");
 }
 
-void PrintList(Canvas& canvas, const HeaderLines& lines, double x, double y) {
+// The line, or as much of it as keeps its box outside the circle of that
+// radius followed by "..." to tell that it is cut (all of it when the
+// radius is 0).
+std::string LineClearOf(Canvas& canvas, std::string_view line, double x, double y, double height,
+                        double clearRadius) {
+    const auto clear = [&](const std::string& text) {
+        const double right = x + canvas.TextWidth(text);
+        const double nearestX = std::clamp(0.0, x, right);
+        const double nearestY = std::clamp(0.0, y - height, y);
+        return std::hypot(nearestX, nearestY) >= clearRadius;
+    };
+    std::string text(line);
+    if (clear(text)) {
+        return text;
+    }
+    while (!text.empty() && !clear(text + "...")) {
+        text.pop_back();
+    }
+    return text.empty() ? text : text + "...";
+}
+
+void PrintList(Canvas& canvas, const HeaderLines& lines, double x, double y,
+               double clearRadius = 0) {
     const double height = LineHeight(canvas, lines[0]);
     for (const std::string& line : lines) {
         canvas.MoveTo(x, y);
-        canvas.Print(line);
+        canvas.Print(LineClearOf(canvas, line, x, y, height, clearRadius));
         y -= height;
     }
 }
@@ -59,11 +87,17 @@ void DrawHeading(WheelTarget& target, const WheelState& state,
     Canvas& canvas = target.canvas;
     const UserScale& page = target.bounds;
     if (target.surface == WheelSurface::Screen) {
-        canvas.SetFont(kHeadingFont, target.options(opt::ScreenHeadingSize));
+        // Type raised to the smallest size takes more room than a small
+        // window's corners leave beside the wheel and its cusp labels: its
+        // lines are cut short there.
+        const double size = target.options(opt::ScreenHeadingSize);
+        constexpr double kCuspLabelsRadius = kOuterCircleRadius + 28;
+        const double clearRadius = target.smallestPoints > size ? kCuspLabelsRadius : 0;
+        canvas.SetFont(kHeadingFont, std::max(size, target.smallestPoints));
         canvas.SetForeColour(PaletteColour(target.options, opt::ScreenHeadingColour));
-        PrintList(canvas, state.heading1, page.left + 10, page.top);
+        PrintList(canvas, state.heading1, page.left + 10, page.top, clearRadius);
         PrintList(canvas, state.heading2, page.left + 10,
-                  page.bottom + 8 * LineHeight(canvas, state.heading2[0]));
+                  page.bottom + 8 * LineHeight(canvas, state.heading2[0]), clearRadius);
         return;
     }
     canvas.SetFont(kHeadingFont, target.options(opt::PrinterHeadingSize));

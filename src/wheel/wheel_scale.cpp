@@ -30,6 +30,18 @@ UserScale ScreenUserScale(int scale, double width, double height) {
     return {-double(scale), halfHeight, double(scale), -halfHeight};
 }
 
+double SmallestScreenPoints(double widthPixels, double heightPixels) {
+    constexpr double kSmallestPixels = 9;
+    constexpr double kWindowInches = 14050.0 / 1440.0;
+    constexpr double kPointsPerInch = 72;
+    if (!(widthPixels > 0) || !(heightPixels > 0)) {
+        return 0;
+    }
+    const double textWidthPixels =
+        widthPixels >= heightPixels ? heightPixels * 4 / 3 : widthPixels * 300 / 244;
+    return kSmallestPixels * kWindowInches * kPointsPerInch / textWidthPixels;
+}
+
 void ResizeWheel(WheelState& state, double width, double height) {
     if (const auto scale = ScreenScale(width, height)) {
         state.scale = *scale;

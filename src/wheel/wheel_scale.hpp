@@ -28,6 +28,13 @@ std::optional<int> ScreenScale(double width, double height);
 // x from -S to +S, y from S*H/W at the top to -S*H/W at the bottom.
 UserScale ScreenUserScale(int scale, double width, double height);
 
+// The smallest font size in points that a window of that many pixels draws
+// 9 pixels high (the size below which a digit is misread): pictures and
+// windows set their resolution so that the window's width is 9.76 inches
+// of text (the width of a 4:3 window as large as the wheel, on a picture
+// higher than wide). Nothing below that size is drawn on the screen.
+double SmallestScreenPoints(double widthPixels, double heightPixels);
+
 // The window was resized: the new screen scale, kept in the state.
 void ResizeWheel(WheelState& state, double width, double height);
 

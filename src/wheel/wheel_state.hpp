@@ -57,7 +57,6 @@ struct WheelState {
     bool switchFlag = false;
     WheelPrintMode printMode = WheelPrintMode::None;
     bool suppressPaint = false;
-    RingRole ringInProgress = RingRole::Main;
 
     // Where the last main-ring placement put each point: its slot in its
     // house (-1 when not drawn) and the wheel angle of its glyph. The aspect

@@ -23,7 +23,7 @@ int SurfaceColour(const WheelTarget& target, int screenOption, int printerOption
 }
 
 void SetGlyphFont(WheelTarget& target, double pointSize) {
-    if (!target.canvas.SetFont(kGlyphFont, pointSize)) {
+    if (!target.canvas.SetFont(kGlyphFont, std::max(pointSize, target.smallestPoints))) {
         target.glyphFontMissing = true;
     }
 }

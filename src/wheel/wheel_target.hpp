@@ -33,6 +33,11 @@ struct WheelTarget {
     UserScale bounds;  // the surface's corners in wheel units
     // Set when the glyph font could not be had; the paint pass reports it.
     bool glyphFontMissing = false;
+    // The lowest edge of the wheel's texts and circles drawn so far (wheel
+    // units): the printed aspect grid keeps below it.
+    double lowestWheelUnits = 0;
+    // On the screen, the smallest font size drawn (points); 0 on paper.
+    double smallestPoints = 0;
 };
 
 inline constexpr int kBlack = 0;
@@ -46,7 +51,8 @@ int PaletteColour(const OptionTable& options, int n);
 float SurfaceOption(const WheelTarget& target, int screenOption, int printerOption);
 int SurfaceColour(const WheelTarget& target, int screenOption, int printerOption);
 
-// The glyph font at that size; a refusal is remembered in the target.
+// The glyph font at that size (at least the target's smallest); a refusal
+// is remembered in the target.
 void SetGlyphFont(WheelTarget& target, double pointSize);
 
 }  // namespace solvaris

@@ -8,10 +8,12 @@
 //
 // No two texts overlap (aspect glyphs included), no part of a label lies
 // over another part of it, no label is struck through by a house, aspect or
-// leader line, and no heading line reaches into the outer circle (names of
-// up to 40 characters).
+// leader line, no heading line reaches into the outer circle (names of
+// up to 40 characters), and no text is below 9 pixels.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,6 +32,7 @@
 #include "chart/house_cusps.hpp"
 #include "platform/headless/text_box_canvas.hpp"
 #include "platform/qt/image_export.hpp"
+#include "platform/qt/qt_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "wheel/point_label.hpp"
 #include "wheel/ring_layout.hpp"
@@ -180,6 +183,22 @@ bool NearTheEdge(const PrintedBox& box, const UserScale& bounds) {
             box.top > bounds.top - kMarginUnits || box.bottom < bounds.bottom + kMarginUnits);
 }
 
+// The texts drawn smaller than their face's line at 9 pixels, below which a
+// digit is misread: the wheel's glyphs, digits and signs, and the heading.
+bool TooSmall(const PrintedBox& box, const UserScale& bounds, WindowSize size) {
+    const auto linePixels = [](const char* family) {
+        QFont font(family);
+        font.setPixelSize(9);
+        return QFontMetricsF(font).height();
+    };
+    static const double glyphLine = linePixels(kGlyphFontFamily);
+    static const double headingLine = linePixels("Courier New");
+    constexpr double kRounding = 0.95;
+    const double pixelsPerUnit = size.heightPixels / (bounds.top - bounds.bottom);
+    const double line = box.glyphFont ? glyphLine : headingLine;
+    return box.top > box.bottom && (box.top - box.bottom) * pixelsPerUnit < kRounding * line;
+}
+
 // A glyph or cusp label drawn farther than this from its true angle must
 // be tied back to it by a leader line.
 constexpr double kFewDegrees = 5;
@@ -318,6 +337,7 @@ struct LayoutCount {
     int headingsIntoRing = 0;
     int offTheirPlace = 0;  // angles and European cusp labels
     int nearTheEdge = 0;    // wheel texts within the margin of the window's edge
+    int tooSmall = 0;       // texts below 9 pixels
     std::string first;      // the first fault met, described
 };
 
@@ -346,6 +366,9 @@ void Count(LayoutCount& count, const PaintedWheel& wheel, WindowSize size) {
     count.nearTheEdge += static_cast<int>(
         std::count_if(wheel.boxes.begin(), wheel.boxes.end(),
                       [&](const PrintedBox& box) { return NearTheEdge(box, bounds); }));
+    count.tooSmall += static_cast<int>(
+        std::count_if(wheel.boxes.begin(), wheel.boxes.end(),
+                      [&](const PrintedBox& box) { return TooSmall(box, bounds, size); }));
     std::string off;
     count.offTheirPlace += PointsOffTheirPlace(wheel, off);
     if (!off.empty()) {
@@ -394,10 +417,11 @@ TEST(WheelLegibility, OverlappingTextsOverSeededRandomCharts) {
         const int crowdedAngles = c.offTheirPlace <= c.wheels / 100 ? 0 : c.offTheirPlace;
         const int europeanPairs = layout == kEuropean && c.textPairs <= 1 ? 0 : c.textPairs;
         EXPECT_EQ(std::tuple(europeanPairs, c.crowdedLabelParts, c.textsOnLines, c.headingsIntoRing,
-                             crowdedAngles, c.nearTheEdge),
-                  std::tuple(0, 0, 0, 0, 0, 0))
+                             crowdedAngles, c.nearTheEdge, c.tooSmall),
+                  std::tuple(0, 0, 0, 0, 0, 0, 0))
             << layouts[layout] << " (overlapping texts, crowded label parts, texts on lines, "
-            << "headings into the ring, angles off their place, texts near the edge):" << c.first;
+            << "headings into the ring, angles off their place, texts near the edge, texts below 9 "
+            << "pixels):" << c.first;
     }
 }
 

@@ -87,14 +87,30 @@ TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {
         std::string texts;  // after the glyph
     };
     const Case cases[] = {
-        {Sun, 1, 180, 0, false, 0, false, a},          {Sun, 2, 220, 0, false, 0, false, a},
-        {Sun, 3, 250, 0, false, 0, false, b},          {Sun, 3, 250, 1, false, 0, false, a},
-        {Sun, 8, 50, 0, false, 0, false, b},           {Sun, 9, 70, 0, false, 0, false, a},
-        {Sun, 9, 70, 1, false, 0, false, b},           {Sun, 10, 100, 1, false, 0, false, a},
-        {Sun, 7, 74.9, 0, true, 0, false, b},          {Sun, 7, 75, 0, true, 0, false, a},
-        {Sun, 7, 254.9, 0, true, 0, false, a},         {Sun, 1, 255, 0, true, 0, false, b},
-        {Sun, 1, 180, 0, false, 2, false, "10" + leo}, {Sun, 7, 0, 0, false, 2, false, leo + "01"},
-        {Moon, 1, 180, 0, false, 0, true, a + mark},   {NorthNode, 1, 180, 0, false, 0, true, a},
+        {Sun, 1, 180, 0, false, 0, false, a},
+        {Sun, 2, 220, 0, false, 0, false, a},
+        {Sun, 8, 50, 0, false, 0, false, b},
+        {Sun, 3, 239.9, 0, false, 0, false, b},
+        {Sun, 7, 300, 1, false, 0, false, b},
+        {Sun, 12, 150.1, 1, false, 0, false, a},
+        // Within 30 degrees of the Midheaven's line a label is a column that reads one way on
+        // both sides: top-down, or from the outside in below the centre with option 28.
+        {Sun, 9, 60, 0, false, 0, false, a},
+        {Sun, 9, 70, 1, false, 0, false, a},
+        {Sun, 10, 100, 1, false, 0, false, a},
+        {Sun, 3, 250, 0, false, 0, false, b},
+        {Sun, 4, 280, 0, false, 1, false, b},
+        {Sun, 3, 250, 1, false, 0, false, a},
+        {Sun, 4, 299.9, 1, false, 1, false, a},
+        {Sun, 7, 59.9, 0, true, 0, false, b},
+        {Sun, 7, 60, 1, true, 0, false, a},
+        {Sun, 7, 239.9, 0, true, 0, false, a},
+        {Sun, 1, 240, 1, true, 0, false, b},
+        {Sun, 1, 299.9, 0, true, 0, false, b},
+        {Sun, 1, 180, 0, false, 2, false, "10" + leo},
+        {Sun, 7, 0, 0, false, 2, false, leo + "01"},
+        {Moon, 1, 180, 0, false, 0, true, a + mark},
+        {NorthNode, 1, 180, 0, false, 0, true, a},
         {Ascendant, 1, 180, 0, false, 0, true, a},
     };
     for (const Case& c : cases) {

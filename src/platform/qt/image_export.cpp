@@ -33,8 +33,9 @@ double TextReferenceWidth(double width, double height) {
     return width >= height ? height * 4 / 3 : width * 300 / 244;
 }
 
-void Paint(QPainter& painter, QRectF device, const std::function<void(Canvas&)>& paint) {
-    QtCanvas canvas(painter, device);
+void Paint(QPainter& painter, QRectF device, const std::function<void(Canvas&)>& paint,
+           GlyphDrawing glyphs = GlyphDrawing::AsText) {
+    QtCanvas canvas(painter, device, glyphs);
     paint(canvas);
 }
 
@@ -144,7 +145,8 @@ Problem ExportImage(const ImageRequest& request, const std::function<void(Canvas
             if (!painter.begin(&svg)) {
                 return Failed(request.file);
             }
-            Paint(painter, QRectF(0, 0, width, height), paint);
+            // The glyphs as outlines: the file names no font it does not carry.
+            Paint(painter, QRectF(0, 0, width, height), paint, GlyphDrawing::AsOutlines);
             return painter.end() ? Save(request, bytes, fault) : Failed(request.file);
         }
         case ImageFormat::Pdf: {

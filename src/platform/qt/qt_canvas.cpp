@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPen>
+#include <QRawFont>
 #include <array>
 #include <cmath>
 
@@ -21,7 +23,8 @@ QColor PaletteColour(int index) {
     return QColor::fromRgb(kRgb[static_cast<std::size_t>(index)]);
 }
 
-QtCanvas::QtCanvas(QPainter& painter, QRectF device) : painter_(painter), device_(device) {
+QtCanvas::QtCanvas(QPainter& painter, QRectF device, GlyphDrawing glyphs)
+    : painter_(painter), device_(device), glyphs_(glyphs) {
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
 }
@@ -120,10 +123,33 @@ void QtCanvas::Print(std::string_view text) {
     const QString s = TextOf(text);
     const QFontMetricsF& metrics = Metrics();
     const QPointF at = ToDevice(x_, y_);
-    painter_.setPen(PaletteColour(fore_));
-    painter_.drawText(QPointF(at.x(), at.y() + metrics.ascent()), s);
+    const QPointF baseline(at.x(), at.y() + metrics.ascent());
+    if (glyphFont_ && glyphs_ == GlyphDrawing::AsOutlines) {
+        FillOutlines(s, baseline);
+    } else {
+        painter_.setPen(PaletteColour(fore_));
+        painter_.drawText(baseline, s);
+    }
     const double widthUser = metrics.horizontalAdvance(s) * (right_ - left_) / device_.width();
     x_ += widthUser;
+}
+
+void QtCanvas::FillOutlines(const QString& text, QPointF baseline) {
+    // The font at the device's own pixel size, as drawText would use it.
+    QRawFont raw = QRawFont::fromFont(font_->font);
+    const QPaintDevice* device = painter_.device();
+    const double dotsPerInch =
+        device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 72.0;
+    raw.setPixelSize(font_->font.pointSizeF() * dotsPerInch / 72);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+    QPainterPath outlines;
+    QPointF pen = baseline;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        outlines.addPath(raw.pathForGlyph(glyphs[i]).translated(pen));
+        pen += advances.value(i);
+    }
+    painter_.fillPath(outlines, PaletteColour(fore_));
 }
 
 void QtCanvas::Line(double x1, double y1, double x2, double y2, int colour) {

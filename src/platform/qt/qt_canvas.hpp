@@ -23,10 +23,15 @@ inline constexpr const char* kGlyphFontFamily = "FreeSerif";
 // white; anything else is black.
 QColor PaletteColour(int index);
 
+// How the glyph font's texts reach the device: as text naming the font, or
+// as filled outlines of its glyphs, which look the same on a machine
+// without the font (an SVG file read elsewhere).
+enum class GlyphDrawing { AsText, AsOutlines };
+
 class QtCanvas : public Canvas {
 public:
     // `device` is the painter's drawing area in device units.
-    QtCanvas(QPainter& painter, QRectF device);
+    QtCanvas(QPainter& painter, QRectF device, GlyphDrawing glyphs = GlyphDrawing::AsText);
 
     double HeightPerWidth() const override;
     void Clear(int backgroundColour) override;
@@ -61,6 +66,8 @@ private:
     const FontEntry& FontFor(const QString& family, double pointSize);
     // The current font's metrics; the painter's font until one is set.
     const QFontMetricsF& Metrics();
+    // The text's outlines filled, its baseline starting at `baseline`.
+    void FillOutlines(const QString& text, QPointF baseline);
 
     QPainter& painter_;
     QRectF device_;
@@ -72,6 +79,7 @@ private:
     std::map<QString, bool> familyAvailable_;
     const FontEntry* font_ = nullptr;
     bool glyphFont_ = false;
+    GlyphDrawing glyphs_;
 };
 
 }  // namespace solvaris
