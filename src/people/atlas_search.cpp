@@ -1,5 +1,6 @@
 #include "people/atlas_search.hpp"
 
+#include <optional>
 #include <string>
 
 namespace solvaris {
@@ -144,6 +145,19 @@ std::vector<const WorldPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_v
         }
     }
     return found;
+}
+
+Problem LoadAtlasForQuery(const std::filesystem::path& file, std::string_view query, Atlas& atlas) {
+    // Folded at the first place, when the folds have been read.
+    std::optional<std::string> name;
+    return LoadAtlas(
+        file, atlas,
+        [&](const Atlas& read, std::string_view searchKey, std::string_view alternates) {
+            if (!name) {
+                name = SplitQuery(read, query).name;
+            }
+            return MatchesWordStart(searchKey, *name) || MatchesWordStart(alternates, *name);
+        });
 }
 
 AtlasPick PickAtlasPlace(const Atlas& atlas, std::string_view query, std::size_t limit) {
