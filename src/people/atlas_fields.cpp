@@ -3,22 +3,9 @@
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
 
 namespace solvaris {
-
-namespace {
-
-// The high bit of each of 8 bytes that is a tab, and of no other byte.
-std::uint64_t TabBytes(std::uint64_t word) {
-    constexpr std::uint64_t kTabs = 0x0909090909090909;
-    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7f;
-    const std::uint64_t zeroWhereTab = word ^ kTabs;
-    return ~(((zeroWhereTab & kLow7) + kLow7) | zeroWhereTab | kLow7);
-}
-
-}  // namespace
 
 std::size_t SplitAtlasFields(std::string_view line, std::span<std::string_view> fields) {
     std::size_t count = 0;
@@ -35,8 +22,8 @@ std::size_t SplitAtlasFields(std::string_view line, std::span<std::string_view> 
         for (; count + 1 < fields.size() && at + kWordBytes <= line.size(); at += kWordBytes) {
             std::uint64_t word = 0;
             std::memcpy(&word, line.data() + at, kWordBytes);
-            for (std::uint64_t tabs = TabBytes(word); tabs != 0 && count + 1 < fields.size();
-                 tabs &= tabs - 1) {
+            for (std::uint64_t tabs = BytesThatAre(word, '\t');
+                 tabs != 0 && count + 1 < fields.size(); tabs &= tabs - 1) {
                 cut(at + static_cast<std::size_t>(std::countr_zero(tabs)) / kWordBytes);
             }
         }

@@ -3,10 +3,20 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace solvaris {
+
+// The high bit of each of the 8 bytes of `word` that is `c`, and of no other
+// byte: how the reading and the search look at 8 bytes at once.
+inline std::uint64_t BytesThatAre(std::uint64_t word, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7f;
+    const std::uint64_t zeroWhereC = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ~(((zeroWhereC & kLow7) + kLow7) | zeroWhereC | kLow7);
+}
 
 // The tab-separated fields of `line`, at most `fields.size()` of them, the
 // last cut at a further tab; how many there are.

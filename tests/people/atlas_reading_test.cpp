@@ -182,6 +182,51 @@ TEST(AtlasReading, AnAtlasReadForOneQueryAnswersAsTheWhole) {
     }
 }
 
+// The search's rule read plainly: `part` at the start of `text` or after a
+// blank, a hyphen, an apostrophe, a full stop or a "|", ASCII capitals read
+// as small letters.
+bool PlainlyMatches(std::string_view text, std::string_view part) {
+    const std::string_view wordEnds = " -'.|";
+    for (std::size_t at = 0; !part.empty() && at + part.size() <= text.size(); ++at) {
+        if (at > 0 && wordEnds.find(text[at - 1]) == std::string_view::npos) {
+            continue;
+        }
+        std::size_t same = 0;
+        while (same < part.size() && AsciiLower(text[at + same]) == part[same]) {
+            ++same;
+        }
+        if (same == part.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(AtlasReading, FindsWhatThePlainRuleFinds) {
+    const Atlas& atlas = WholeAtlas();
+    constexpr std::size_t kListed = 100;
+    for (const std::string& query : TypedQueries(atlas)) {
+        if (query.find(',') != std::string::npos) {
+            continue;
+        }
+        SCOPED_TRACE(query);
+        const std::string name = FoldForAtlas(atlas, query);
+        std::vector<const WorldPlace*> expected;
+        for (const bool byOtherNames : {false, true}) {
+            for (const WorldPlace& place : atlas.places) {
+                const std::string_view key = place.key.empty() ? place.name : place.key;
+                if (expected.size() < kListed &&
+                    (byOtherNames
+                         ? PlainlyMatches(place.alternates, name) && !PlainlyMatches(key, name)
+                         : PlainlyMatches(key, name))) {
+                    expected.push_back(&place);
+                }
+            }
+        }
+        EXPECT_EQ(FindAtlasPlaces(atlas, query, kListed), expected);
+    }
+}
+
 TEST(AtlasReading, SplitsFieldsAsATabSearchDoes) {
     // Lines of tabs, letters and UTF-8 around the eight-byte steps.
     std::mt19937 draw(7);
