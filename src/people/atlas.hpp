@@ -68,9 +68,10 @@ using AtlasPlaceFilter =
     std::function<bool(const Atlas&, std::string_view searchKey, std::string_view alternates)>;
 
 // Reads the atlas; a file another user could have written, an unreadable
-// one or one of other records is a problem naming it, `atlas` left empty.
-// With `keep`, the places it passes over are read only as far as their
-// names, and not checked further.
+// one, one with a record out of shape (a table after the places, a place
+// of more than ten fields) or one cut short (no line end at its end) is a
+// problem naming it, `atlas` left empty. With `keep`, the places it passes
+// over are read only as far as their names, and not checked further.
 Problem LoadAtlas(const std::filesystem::path& file, Atlas& atlas,
                   const AtlasPlaceFilter& keep = nullptr);
 
