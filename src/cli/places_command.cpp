@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/number_text.hpp"
+#include "base/program_folder.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/json_text.hpp"
 #include "cli/place_options.hpp"
@@ -47,8 +48,12 @@ CommandRun DeclarePlacesCommand(CLI::App& app) {
         ->type_name("N")
         ->check(CLI::Range(1, 100000));
     return [request](Session&, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
+        // Only the places the text can find: a short command's answer soon.
         Atlas atlas;
-        if (!LoadShippedAtlas("places", err, atlas)) {
+        if (const Problem problem =
+                LoadAtlasForQuery(AtlasFile(ShippedDataFolder()), request->text, atlas);
+            !problem.empty()) {
+            err << "solvaris places: " << problem << '\n';
             return kExitFileProblem;
         }
         const std::vector<const WorldPlace*> found =

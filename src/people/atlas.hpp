@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -40,10 +42,10 @@ struct WorldCountry {
     std::string key;
 };
 
-// The atlas as read: every text a view into `bytes`, the places most
-// populous first.
+// The atlas as read: every text a view into `texts` (copied from the file
+// as read), the places most populous first.
 struct Atlas {
-    std::string bytes;
+    std::unique_ptr<char[]> texts;
     std::vector<WorldPlace> places;
     std::vector<WorldRegion> regions;
     std::vector<std::string_view> zones;
@@ -59,9 +61,19 @@ inline constexpr const char* kAtlasFile = "atlas/PLACES.TSV";
 // The atlas file of a shipped data folder.
 std::filesystem::path AtlasFile(const std::filesystem::path& shippedData);
 
+// Which places a reading keeps, asked with the atlas read so far (the
+// places come after its folds), a place's search key (its folded name, or
+// its name where the file gives no key) and its other names.
+using AtlasPlaceFilter =
+    std::function<bool(const Atlas&, std::string_view searchKey, std::string_view alternates)>;
+
 // Reads the atlas; a file another user could have written, an unreadable
-// one or one of other records is a problem naming it, `atlas` left empty.
-Problem LoadAtlas(const std::filesystem::path& file, Atlas& atlas);
+// one, one with a record out of shape (a table after the places, a place
+// of more than ten fields) or one cut short (no line end at its end) is a
+// problem naming it, `atlas` left empty. With `keep`, the places it passes
+// over are read only as far as their names, and not checked further.
+Problem LoadAtlas(const std::filesystem::path& file, Atlas& atlas,
+                  const AtlasPlaceFilter& keep = nullptr);
 
 // `text` as the atlas searches it: lower case, accents and punctuation
 // gone, "saint" read as "st" and "sainte" as "ste", words one blank apart.

@@ -1,6 +1,12 @@
 #include "people/atlas_search.hpp"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
+
+#include "people/atlas_fields.hpp"
 
 namespace solvaris {
 
@@ -20,22 +26,47 @@ bool BeginsWith(std::string_view text, std::size_t at, std::string_view folded) 
     return true;
 }
 
-// Whether the folded `part` begins `text` or one of its words; a word of an
-// ASCII name ends at a blank or at punctuation.
+// Whether the folded `part` begins `text` at `at`, the start of a word; a
+// word of an ASCII name ends at a blank or at punctuation.
+bool MatchesAt(std::string_view text, std::size_t at, std::string_view part) {
+    const bool wordStart = at == 0 || text[at - 1] == ' ' || text[at - 1] == '-' ||
+                           text[at - 1] == '\'' || text[at - 1] == '.' || text[at - 1] == '|';
+    return wordStart && BeginsWith(text, at, part);
+}
+
+// Whether the folded `part` begins `text` or one of its words.
 bool MatchesWordStart(std::string_view text, std::string_view part) {
     if (part.empty() || text.size() < part.size()) {
         return false;
     }
+    // The first letter decides most places: eight bytes looked at together
+    // for it, as a small letter or an ASCII name's capital (a folded part
+    // has no capital of its own, which no byte reads as).
     const char first = part[0];
+    if (first >= 'A' && first <= 'Z') {
+        return false;
+    }
+    const char capital =
+        first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
     const std::size_t lastStart = text.size() - part.size();
-    for (std::size_t at = 0; at <= lastStart; ++at) {
-        // The first letter decides most places; the word start and the rest after it.
-        if (AsciiLower(text[at]) != first) {
-            continue;
+    std::size_t at = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::size_t kWordBytes = 8;
+        for (; at <= lastStart && at + kWordBytes <= text.size(); at += kWordBytes) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + at, kWordBytes);
+            for (std::uint64_t starts = BytesThatAre(word, first) | BytesThatAre(word, capital);
+                 starts != 0; starts &= starts - 1) {
+                if (MatchesAt(text,
+                              at + static_cast<std::size_t>(std::countr_zero(starts)) / kWordBytes,
+                              part)) {
+                    return true;
+                }
+            }
         }
-        const bool wordStart = at == 0 || text[at - 1] == ' ' || text[at - 1] == '-' ||
-                               text[at - 1] == '\'' || text[at - 1] == '.' || text[at - 1] == '|';
-        if (wordStart && BeginsWith(text, at, part)) {
+    }
+    for (; at <= lastStart; ++at) {
+        if (AsciiLower(text[at]) == first && MatchesAt(text, at, part)) {
             return true;
         }
     }
@@ -144,6 +175,19 @@ std::vector<const WorldPlace*> FindAtlasPlaces(const Atlas& atlas, std::string_v
         }
     }
     return found;
+}
+
+Problem LoadAtlasForQuery(const std::filesystem::path& file, std::string_view query, Atlas& atlas) {
+    // Folded at the first place, when the folds have been read.
+    std::optional<std::string> name;
+    return LoadAtlas(
+        file, atlas,
+        [&](const Atlas& read, std::string_view searchKey, std::string_view alternates) {
+            if (!name) {
+                name = SplitQuery(read, query).name;
+            }
+            return MatchesWordStart(searchKey, *name) || MatchesWordStart(alternates, *name);
+        });
 }
 
 AtlasPick PickAtlasPlace(const Atlas& atlas, std::string_view query, std::size_t limit) {
