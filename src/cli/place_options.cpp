@@ -27,8 +27,9 @@ std::string AtlasPlaceLine(const Atlas& atlas, const WorldPlace& place) {
            "  " + std::string(atlas.zones[place.zone]);
 }
 
-bool LoadShippedAtlas(std::string_view command, std::ostream& err, Atlas& atlas) {
-    if (const Problem problem = LoadAtlas(AtlasFile(ShippedDataFolder()), atlas);
+bool LoadShippedAtlasFor(std::string_view query, std::string_view command, std::ostream& err,
+                         Atlas& atlas) {
+    if (const Problem problem = LoadAtlasForQuery(AtlasFile(ShippedDataFolder()), query, atlas);
         !problem.empty()) {
         err << "solvaris " << command << ": " << problem << '\n';
         return false;
@@ -41,14 +42,14 @@ int ApplyPlaceOptions(BirthOptionTexts& texts, std::string_view command, std::os
     if (texts.natal.place.empty() && texts.diurnal.place.empty()) {
         return kExitDone;
     }
-    Atlas atlas;
-    if (!LoadShippedAtlas(command, err, atlas)) {
-        return kExitFileProblem;
-    }
     for (const bool diurnal : {false, true}) {
         BirthOptionTexts::Place& typed = diurnal ? texts.diurnal : texts.natal;
         if (typed.place.empty()) {
             continue;
+        }
+        Atlas atlas;
+        if (!LoadShippedAtlasFor(typed.place, command, err, atlas)) {
+            return kExitFileProblem;
         }
         const std::string option = diurnal ? "--diurnal-place" : "--place";
         const AtlasPick pick = PickAtlasPlace(atlas, typed.place, kCandidatesListed);

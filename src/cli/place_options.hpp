@@ -21,8 +21,10 @@ std::string LatitudeOptionText(double northDeg);
 // United States of America  258071  42n53 78w53  America/New_York".
 std::string AtlasPlaceLine(const Atlas& atlas, const WorldPlace& place);
 
-// The atlas of the shipped data into `atlas`; its problem on `err`, false.
-bool LoadShippedAtlas(std::string_view command, std::ostream& err, Atlas& atlas);
+// The places of the shipped atlas that `query` can mean into `atlas`; its
+// problem on `err`, false.
+bool LoadShippedAtlasFor(std::string_view query, std::string_view command, std::ostream& err,
+                         Atlas& atlas);
 
 // Each place named turned into the longitude, latitude and zone name
 // typed (the options of the place stay refused beside it by the parser),

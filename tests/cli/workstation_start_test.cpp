@@ -185,8 +185,9 @@ TEST(Install, MovedInstallSeedsFromItsOwnDataAndRunsReports) {
     for (const char* file :
          {"bin/solvaris", "share/solvaris/OPTIONS.OPT", "share/solvaris/NAMES.FIL",
           "share/applications/solvaris.desktop", "share/icons/hicolor/scalable/apps/solvaris.svg",
-          "share/metainfo/io.github.solvaris.Solvaris.metainfo.xml", "share/man/man1/solvaris.1",
-          "share/doc/solvaris/LICENSE"}) {
+          "share/metainfo/io.github.solvaris.Solvaris.metainfo.xml", "share/man/man1/solvaris.1.gz",
+          "share/man/man1/solvaris-workstation.1.gz", "share/doc/solvaris/LICENSE",
+          "share/doc/solvaris/copyright", "share/doc/solvaris/changelog.gz"}) {
         EXPECT_GT(testing::ReadBytes(prefix / file).size(), 0u) << file;
     }
     // A PNG of 128 by 128 pixels: the signature, then the header's width and height.
