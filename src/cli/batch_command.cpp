@@ -95,12 +95,6 @@ struct BatchOptions {
     std::string file, format, house, jobs;
 };
 
-std::string HouseProblem(const std::string& text) {
-    return HouseSystemFromOption(text)
-               ? std::string()
-               : "no house system '" + text + "' (" + HouseOptionValues() + ")";
-}
-
 // A line of the names file that is not blank, and where it stands.
 struct PersonLine {
     std::string_view text;
@@ -224,7 +218,7 @@ CommandRun DeclareBatchCommand(CLI::App& app) {
     AddChoice(app, "--format", typed->format, {"csv", "json"}, "format",
               "the output format (default csv)");
     AddValue(app, "--house", typed->house, "SYSTEM", "house system: " + HouseOptionValues(),
-             HouseProblem);
+             HouseOptionProblem);
     AddValue(app, "--jobs", typed->jobs, "N", "the persons spread over N cores (default: all)",
              JobsProblem);
     return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {

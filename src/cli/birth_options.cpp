@@ -154,9 +154,6 @@ std::string LongitudeProblem(const std::string& text) {
 std::string LatitudeProblem(const std::string& text) {
     return ParseCoordinate(text, 'N', 'S') ? std::string() : Malformed(text, "DDnMM or DDsMM");
 }
-std::string HouseProblem(const std::string& text) {
-    return HouseSystemFromOption(text) ? std::string() : Malformed(text, HouseOptionValues());
-}
 
 void DeclarePlace(CLI::App& app, const std::string& prefix, const std::string& whose,
                   BirthOptionTexts::Place& place) {
@@ -200,7 +197,7 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts) {
         ->excludes(app.get_option("--time"))
         ->excludes(app.get_option("--tz"));
     AddValue(app, "--house", texts.house, "SYSTEM", "house system: " + HouseOptionValues(),
-             HouseProblem);
+             HouseOptionProblem);
     CLI::Option* second = AddValue(app, "--second-person", texts.secondPerson, "NAME",
                                    "a second person of the names file as the second chart");
     DeclarePlace(app, "--diurnal-", "the second chart's ", texts.diurnal);

@@ -23,4 +23,10 @@ std::string HouseOptionValues() {
     return names + "or the codes" + codes;
 }
 
+std::string HouseOptionProblem(const std::string& text) {
+    return HouseSystemFromOption(text)
+               ? std::string()
+               : "no house system '" + text + "' (" + HouseOptionValues() + ")";
+}
+
 }  // namespace solvaris

@@ -14,6 +14,10 @@ namespace solvaris {
 // "placidus, regiomontanus, ..., or the codes P R ...".
 std::string HouseOptionValues();
 
+// Empty for a house system the option takes, else "no house system 'X'
+// (placidus, ...)": --house's check on every command.
+std::string HouseOptionProblem(const std::string& text);
+
 std::optional<HouseSystem> HouseSystemFromOption(std::string_view text);
 
 }  // namespace solvaris

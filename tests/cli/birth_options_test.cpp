@@ -75,6 +75,7 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
           Typed{"equal-asc", HouseSystem::EqualAscendant},
           Typed{"EQUAL-MC", HouseSystem::EqualMidheaven}, Typed{"EA", HouseSystem::EqualAscendant},
           Typed{"em", HouseSystem::EqualMidheaven}, Typed{"I", HouseSystem::Morinus},
+          Typed{"Whole-Sign", HouseSystem::WholeSign}, Typed{"w", HouseSystem::WholeSign},
           Typed{"equal", std::nullopt}, Typed{"plac", std::nullopt}}) {
         BirthOptions o;
         o.houseSystem = HouseSystem::Campanus;
@@ -83,7 +84,12 @@ TEST(BirthOptions, HouseSystemByNameOrCode) {
             EXPECT_EQ(error, "") << typed;
             EXPECT_EQ(o.houseSystem, *system) << typed;
         } else {
-            EXPECT_NE(error.find("equal-asc"), std::string::npos) << typed << ": " << error;
+            EXPECT_NE(error.find("no house system '" + std::string(typed) + "' (placidus, "),
+                      std::string::npos)
+                << error;
+            EXPECT_NE(error.find("whole-sign, or the codes P R K C O EA EM M I W)"),
+                      std::string::npos)
+                << error;
         }
     }
 }
