@@ -32,8 +32,10 @@ su - "$user" -c 'set -e
     solvaris positions --jd 2451545 | head -3
     solvaris wheel natal --person "Sample Natal" --out "$HOME/x.png"
     test -s "$HOME/x.png"'
-test -s /usr/share/man/man1/solvaris.1.gz
-test -s /usr/share/man/man1/solvaris-workstation.1.gz
+# Read from the package: a machine may keep dpkg from installing manual pages.
+for page in solvaris solvaris-workstation; do
+    dpkg-deb -c "$deb" | grep -q "/usr/share/man/man1/$page.1.gz"
+done
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\.||' | grep -v '/$')"
 apt-get purge -y -q solvaris
