@@ -9,7 +9,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
 #include "cli/jobs_option.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "cli/names_command.hpp"
 #include "engine/chart_point.hpp"
 #include "people/entry_rules.hpp"

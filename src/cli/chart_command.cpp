@@ -2,7 +2,7 @@
 
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/position_format.hpp"
 #include "wheel/ring_order.hpp"

@@ -5,7 +5,7 @@
 #include "base/number_text.hpp"
 #include "base/program_folder.hpp"
 #include "cli/exit_status.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "cli/place_options.hpp"
 
 namespace solvaris {

@@ -5,7 +5,7 @@
 #include "chart/returns.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "cli/option_parser.hpp"
 #include "engine/ephemeris.hpp"
 #include "people/entry_rules.hpp"

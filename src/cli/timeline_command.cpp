@@ -5,7 +5,7 @@
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
-#include "cli/timeline_formats.hpp"
+#include "formats/timeline_formats.hpp"
 #include "engine/ephemeris.hpp"
 #include "people/entry_rules.hpp"
 #include "platform/headless/recording_data_window.hpp"

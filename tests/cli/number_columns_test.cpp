@@ -16,7 +16,7 @@
 
 #include "base/number_text.hpp"
 #include "cli/command_line.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "support/command_outcome.hpp"
 #include "support/temp_folder.hpp"
 

@@ -5,7 +5,7 @@
 #include <regex>
 #include <sstream>
 
-#include "cli/timeline_formats.hpp"
+#include "formats/timeline_formats.hpp"
 #include "support/command_outcome.hpp"
 #include "support/run_program.hpp"
 #include "support/temp_folder.hpp"

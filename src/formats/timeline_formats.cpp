@@ -1,10 +1,10 @@
-#include "cli/timeline_formats.hpp"
+#include "formats/timeline_formats.hpp"
 
 #include <cmath>
 
 #include "aspects/aspect_codes.hpp"
 #include "base/format_pattern.hpp"
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 #include "engine/calendar.hpp"
 #include "reports/timeline_text.hpp"
 

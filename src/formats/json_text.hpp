@@ -1,4 +1,4 @@
-// Small writers for the command line's JSON and CSV: quoted texts and
+// Small writers of the JSON and CSV files: quoted texts and
 // numbers with seven decimals.
 #pragma once
 

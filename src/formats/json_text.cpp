@@ -1,4 +1,4 @@
-#include "cli/json_text.hpp"
+#include "formats/json_text.hpp"
 
 #include <cmath>
 #include <cstdio>
