@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/format_pattern.hpp"
+#include "engine/ayanamsa.hpp"
 #include "reports/emphasis_summary.hpp"
 #include "reports/position_format.hpp"
 
@@ -60,6 +61,10 @@ void NatalHeading(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
+    // A line of its own, so that the tropical reports keep their lines.
+    if (const std::string zodiac = ZodiacHeading(ctx.session.charts.zodiac); !zodiac.empty()) {
+        ctx.Line("  " + zodiac);
+    }
     PlutoOutsideTheoryLines(ctx, {ctx.session.charts.plutoOutsideTheory.natal, false, false});
 }
 
