@@ -17,8 +17,12 @@ inline constexpr int kOptionCount = 222;
 inline constexpr const char* kOptionsFileName = "OPTIONS.OPT";
 inline constexpr const char* kMasterOptionsFileName = "OPTIONS.MAS";
 
-// The text that starts the captions of the main, data and wheel windows.
-std::string TitleText();
+class OptionTable;
+
+// The text that starts the captions of the main, data and wheel windows:
+// "SOLVARIS (Tropical zodiac) - ", or "(Sidereal zodiac)" when option 219
+// chooses it.
+std::string TitleText(const OptionTable& options);
 
 class OptionTable {
 public:

@@ -56,15 +56,18 @@ void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which
     }
 }
 
+void ZodiacHeadingLine(ReportContext& ctx) {
+    if (const std::string zodiac = ZodiacHeading(ctx.session.charts.zodiac); !zodiac.empty()) {
+        ctx.Line("  " + zodiac);
+    }
+}
+
 void NatalHeading(ReportContext& ctx) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
-    // A line of its own, so that the tropical reports keep their lines.
-    if (const std::string zodiac = ZodiacHeading(ctx.session.charts.zodiac); !zodiac.empty()) {
-        ctx.Line("  " + zodiac);
-    }
+    ZodiacHeadingLine(ctx);
     PlutoOutsideTheoryLines(ctx, {ctx.session.charts.plutoOutsideTheory.natal, false, false});
 }
 

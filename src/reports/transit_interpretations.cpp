@@ -56,6 +56,7 @@ void TransitInterpretationsRun(ReportContext& ctx) {
         charts.working.points.rightAscension = tables.rightAscension;
     }
     ctx.Line(DateLine(day, session.natal.name));
+    ZodiacHeadingLine(ctx);
     if (PlutoBeyondTheory(charts.ephemeris, day)) {
         ctx.Line(PlutoOutsideTheoryLine("transiting"));
     }

@@ -167,8 +167,12 @@ TEST(SiderealZodiac, HeadingsNameItAndTropicalOutputStaysAsItWas) {
         return RunArgs(args);
     };
     const std::vector<std::string> commands[] = {
-        {"report", "natal"},           {"report", "transit-data"}, {"report", "ascii-chart"},
-        {"chart", "--format", "json"}, {"report", "lunations"},    {"report", "ephemeris"},
+        {"report", "natal"},           {"report", "transit-data"},
+        {"report", "ascii-chart"},     {"chart", "--format", "json"},
+        {"report", "lunations"},       {"report", "ephemeris"},
+        {"report", "interpretations"}, {"report", "solar-arc-data"},
+        {"report", "aspect-grid"},     {"timeline", "--from", "2024-03-01", "--to", "2024-03-10"},
+        {"return", "solar"},
     };
     for (const std::vector<std::string>& command : commands) {
         const Outcome plain = run(command, {});
@@ -193,8 +197,8 @@ TEST(SiderealZodiac, NatalReportPrintsTheShiftedPositions) {
     ASSERT_EQ(sidereal.status, 0);
     // The tropical Sun at 13 Sagittarius 19, Lahiri's ayanamsa of 1950 about
     // 23 10': the sidereal Sun at 20 Scorpio 09.
-    EXPECT_NE(tropical.out.find("13SAG19"), std::string::npos) << tropical.out;
-    EXPECT_NE(sidereal.out.find("20SCO09"), std::string::npos) << sidereal.out;
+    EXPECT_NE(tropical.out.find("13 SAG 19m"), std::string::npos) << tropical.out;
+    EXPECT_NE(sidereal.out.find("20 SCO 09m"), std::string::npos) << sidereal.out;
     EXPECT_NE(sidereal.out.find("\n  Sidereal (Lahiri)"), std::string::npos);
 }
 
