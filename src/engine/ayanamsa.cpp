@@ -101,7 +101,7 @@ double NutationInLongitudeArcsec(double t) {
 
 double MeanAyanamsaDeg(const Zodiac& zodiac, const Ephemeris& ephemeris, double jdUt) {
     if (ephemeris.Swiss()) {
-        return SwissAyanamsaAt(ephemeris, zodiac, jdUt).mean;
+        return SwissAyanamsaAt(ephemeris, zodiac, jdUt, SwissNutation::Left);
     }
     const AyanamsaDefinition* d = DefinitionOf(zodiac.ayanamsa);
     return d ? Precessed(d->epochDeg + d->frameArcsec / 3600, d->epochJd, jdUt)
@@ -113,7 +113,7 @@ double AyanamsaDeg(const Zodiac& zodiac, const Ephemeris& ephemeris, double jdUt
         return 0;
     }
     if (ephemeris.Swiss()) {
-        return SwissAyanamsaAt(ephemeris, zodiac, jdUt).withNutation;
+        return SwissAyanamsaAt(ephemeris, zodiac, jdUt, SwissNutation::Included);
     }
     return MeanAyanamsaDeg(zodiac, ephemeris, jdUt) +
            NutationInLongitudeArcsec(CenturiesFromJ2000(jdUt)) / 3600;

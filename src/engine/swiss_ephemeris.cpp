@@ -101,7 +101,8 @@ SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt) {
     return {swe_sidtime(jdUt) * 15, obliquity};
 }
 
-SwissAyanamsa SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt) {
+double SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt,
+                       SwissNutation nutation) {
     static constexpr std::array<int, 5> kModes{SE_SIDM_LAHIRI, SE_SIDM_FAGAN_BRADLEY,
                                                SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN, SE_SIDM_USER};
     const int mode = kModes[static_cast<std::size_t>(zodiac.ayanamsa)];
@@ -120,16 +121,9 @@ SwissAyanamsa SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, 
     }
     UseFolder(ephemeris);
     char error[AS_MAXCH];
-    double mean = kNotComputed;
-    double withNutation = kNotComputed;
-    const int flags = SwissFlags(ephemeris);
-    if (swe_get_ayanamsa_ex_ut(jdUt, flags | SEFLG_NONUT, &mean, error) < 0) {
-        mean = kNotComputed;
-    }
-    if (swe_get_ayanamsa_ex_ut(jdUt, flags, &withNutation, error) < 0) {
-        withNutation = kNotComputed;
-    }
-    return {mean, withNutation};
+    double ayanamsa = kNotComputed;
+    const int flags = SwissFlags(ephemeris) | (nutation == SwissNutation::Left ? SEFLG_NONUT : 0);
+    return swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0 ? kNotComputed : ayanamsa;
 }
 
 std::string SwissVersion() {

@@ -40,12 +40,10 @@ struct SwissEarthFrame {
 SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt);
 
 // The library's own ayanamsa of the zodiac at an instant (UT), in degrees,
-// without and with the nutation in longitude; NaN when the call fails.
-struct SwissAyanamsa {
-    double mean;
-    double withNutation;
-};
-SwissAyanamsa SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt);
+// with or without the nutation in longitude; NaN when the call fails.
+enum class SwissNutation { Included, Left };
+double SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt,
+                       SwissNutation nutation);
 
 // "2.10": the library's major and minor version.
 std::string SwissVersion();
