@@ -81,60 +81,71 @@ Outcome Chart(const Birth& birth, const std::string& house, const std::vector<st
     return RunArgs(args);
 }
 
+// Either engine: the built-in one with its ayanamsas from the precession,
+// Swiss Ephemeris with its own.
 TEST(SiderealZodiac, EveryChartIsTheTropicalOneLessItsAyanamsa) {
-    for (const Birth& birth : kBirths) {
-        for (const std::string house : {"placidus", "koch", "equal-asc"}) {
-            const Outcome tropical = Chart(birth, house, {});
-            ASSERT_EQ(tropical.status, 0) << tropical.err;
-            EXPECT_EQ(tropical.out.find("\"zodiac\""), std::string::npos);
-            for (const std::vector<std::string>& ayanamsa : kAyanamsas) {
-                const std::string what = birth.args[1] + " " + house + " " + ayanamsa[1];
-                const Outcome sidereal = Chart(birth, house, ayanamsa);
-                ASSERT_EQ(sidereal.status, 0) << sidereal.err;
-                const std::string& t = tropical.out;
-                const std::string& s = sidereal.out;
-                const double natal = Values(s, "\"ayanamsa_deg\"", "natal")[0];
-                const double progressed = Values(s, "\"ayanamsa_deg\"", "progressed")[0];
-                const double transit = Values(s, "\"ayanamsa_deg\"", "transit")[0];
-                // Any of them lies between 20 and 26 degrees from 1900 to 2100.
-                EXPECT_GT(natal, 20) << what;
-                EXPECT_LT(natal, 26) << what;
-                const std::pair<const char*, double> sets[] = {{"\"natal\":{", natal},
-                                                               {"\"progressed\":{", progressed},
-                                                               {"\"transit\":{", transit}};
-                for (const auto& [set, aya] : sets) {
-                    ExpectShifted(Values(t, set, "longitude"), Values(s, set, "longitude"), aya,
-                                  what + set);
-                    ExpectShifted(Values(t, set, "cusps"), Values(s, set, "cusps"), aya,
-                                  what + set);
-                    for (const char* same : {"declination", "right_ascension"}) {
-                        EXPECT_EQ(Values(t, set, same), Values(s, set, same)) << what << set;
+    for (const std::string engine : {"builtin", "swiss"}) {
+        const std::vector<std::string> engineArgs = {"--ephemeris", engine};
+        for (const Birth& birth : kBirths) {
+            for (const std::string house : {"placidus", "koch", "equal-asc"}) {
+                const Outcome tropical = Chart(birth, house, engineArgs);
+                ASSERT_EQ(tropical.status, 0) << tropical.err;
+                EXPECT_EQ(tropical.out.find("\"zodiac\""), std::string::npos);
+                for (std::vector<std::string> ayanamsa : kAyanamsas) {
+                    const std::string what =
+                        engine + " " + birth.args[1] + " " + house + " " + ayanamsa[1];
+                    ayanamsa.insert(ayanamsa.end(), engineArgs.begin(), engineArgs.end());
+                    const Outcome sidereal = Chart(birth, house, ayanamsa);
+                    ASSERT_EQ(sidereal.status, 0) << sidereal.err;
+                    const std::string& t = tropical.out;
+                    const std::string& s = sidereal.out;
+                    const double natal = Values(s, "\"ayanamsa_deg\"", "natal")[0];
+                    const double progressed = Values(s, "\"ayanamsa_deg\"", "progressed")[0];
+                    const double transit = Values(s, "\"ayanamsa_deg\"", "transit")[0];
+                    // Any of them lies between 20 and 26 degrees from 1900 to 2100.
+                    EXPECT_GT(natal, 20) << what;
+                    EXPECT_LT(natal, 26) << what;
+                    const std::pair<const char*, double> sets[] = {{"\"natal\":{", natal},
+                                                                   {"\"progressed\":{", progressed},
+                                                                   {"\"transit\":{", transit}};
+                    for (const auto& [set, aya] : sets) {
+                        ExpectShifted(Values(t, set, "longitude"), Values(s, set, "longitude"), aya,
+                                      what + set);
+                        ExpectShifted(Values(t, set, "cusps"), Values(s, set, "cusps"), aya,
+                                      what + set);
+                        for (const char* same : {"declination", "right_ascension"}) {
+                            EXPECT_EQ(Values(t, set, same), Values(s, set, same)) << what << set;
+                        }
+                        EXPECT_EQ(Text(t, set, "houses"), Text(s, set, "houses")) << what << set;
                     }
-                    EXPECT_EQ(Text(t, set, "houses"), Text(s, set, "houses")) << what << set;
+                    // The eighth special point is always 0.
+                    std::vector<double> tropicalSpecial =
+                        Values(t, "\"special_points\"", "special_points");
+                    std::vector<double> siderealSpecial =
+                        Values(s, "\"special_points\"", "special_points");
+                    EXPECT_EQ(siderealSpecial.back(), 0);
+                    tropicalSpecial.pop_back();
+                    siderealSpecial.pop_back();
+                    ExpectShifted(tropicalSpecial, siderealSpecial, natal,
+                                  what + " special points");
+                    ExpectShifted(Values(t, "\"transit_special_points\"", "transit_special_points"),
+                                  Values(s, "\"transit_special_points\"", "transit_special_points"),
+                                  transit, what + " transit special points");
+                    ExpectShifted(Values(t, "\"true_node\"", "longitude"),
+                                  Values(s, "\"true_node\"", "longitude"), natal,
+                                  what + " true node");
+                    // The solar arc is the sidereal progressed Sun's less the
+                    // sidereal natal Sun's, kept in single precision.
+                    const double tropicalArc = Values(t, "\"solar_arc\"", "arc")[0];
+                    const double arc = Values(s, "\"solar_arc\"", "arc")[0];
+                    EXPECT_NEAR(arc, tropicalArc - (progressed - natal), 2e-5) << what;
+                    ExpectShifted(Values(s, "\"natal\":{", "longitude"),
+                                  Values(s, "\"solar_arc\"", "longitude"), -arc,
+                                  what + " solar arc");
+                    ExpectShifted(Values(s, "\"natal\":{", "cusps"),
+                                  Values(s, "\"solar_arc\"", "cusps"), -arc,
+                                  what + " solar arc cusps");
                 }
-                // The eighth special point is always 0.
-                std::vector<double> tropicalSpecial =
-                    Values(t, "\"special_points\"", "special_points");
-                std::vector<double> siderealSpecial =
-                    Values(s, "\"special_points\"", "special_points");
-                EXPECT_EQ(siderealSpecial.back(), 0);
-                tropicalSpecial.pop_back();
-                siderealSpecial.pop_back();
-                ExpectShifted(tropicalSpecial, siderealSpecial, natal, what + " special points");
-                ExpectShifted(Values(t, "\"transit_special_points\"", "transit_special_points"),
-                              Values(s, "\"transit_special_points\"", "transit_special_points"),
-                              transit, what + " transit special points");
-                ExpectShifted(Values(t, "\"true_node\"", "longitude"),
-                              Values(s, "\"true_node\"", "longitude"), natal, what + " true node");
-                // The solar arc is the sidereal progressed Sun's less the
-                // sidereal natal Sun's, kept in single precision.
-                const double tropicalArc = Values(t, "\"solar_arc\"", "arc")[0];
-                const double arc = Values(s, "\"solar_arc\"", "arc")[0];
-                EXPECT_NEAR(arc, tropicalArc - (progressed - natal), 2e-5) << what;
-                ExpectShifted(Values(s, "\"natal\":{", "longitude"),
-                              Values(s, "\"solar_arc\"", "longitude"), -arc, what + " solar arc");
-                ExpectShifted(Values(s, "\"natal\":{", "cusps"),
-                              Values(s, "\"solar_arc\"", "cusps"), -arc, what + " solar arc cusps");
             }
         }
     }
