@@ -83,9 +83,10 @@ void BM_EngineSolarReturn(benchmark::State& state) {
     for (auto _ : state) {
         ReturnSearch search = InitialReturnSearch(natal, diurnal);
         search.solarYear += k++ % 40;
-        const auto moment = SolarReturnSearch(ephemeris, natalSun, natal, search, platform);
+        const auto moment =
+            SolarReturnSearch(ephemeris, Zodiac{}, natalSun, natal, search, platform);
         benchmark::DoNotOptimize(
-            ComputeReturnSet(ephemeris, *moment, search, HouseSystem::Placidus));
+            ComputeReturnSet(ephemeris, Zodiac{}, *moment, search, HouseSystem::Placidus));
     }
 }
 BENCHMARK(BM_EngineSolarReturn)->ArgName("swiss")->Arg(0)->Arg(1);

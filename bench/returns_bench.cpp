@@ -23,7 +23,8 @@ void BM_SolarReturnSearch(benchmark::State& state) {
     for (auto _ : state) {
         ReturnSearch search = InitialReturnSearch(natal, diurnal);
         search.solarYear += k++ % 40;
-        benchmark::DoNotOptimize(SolarReturnSearch(Ephemeris{}, natalSun, natal, search, platform));
+        benchmark::DoNotOptimize(
+            SolarReturnSearch(Ephemeris{}, Zodiac{}, natalSun, natal, search, platform));
     }
 }
 BENCHMARK(BM_SolarReturnSearch);
@@ -38,7 +39,7 @@ void BM_LunarReturnSearch(benchmark::State& state) {
         ReturnSearch search = InitialReturnSearch(natal, diurnal);
         search.lunarDay += k++ % 300;
         benchmark::DoNotOptimize(
-            LunarReturnSearch(Ephemeris{}, natalMoon, natal, search, platform));
+            LunarReturnSearch(Ephemeris{}, Zodiac{}, natalMoon, natal, search, platform));
     }
 }
 BENCHMARK(BM_LunarReturnSearch);

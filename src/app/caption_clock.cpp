@@ -15,8 +15,9 @@ std::string ClockTimeText(const LocalDateTime& present, bool twelveHourClock) {
     return FormatNumber(hour12, "#0") + minutesAndSeconds + (present.hour >= 12 ? " PM" : " AM");
 }
 
-std::string MainWindowCaption(const LocalDateTime& present, bool twelveHourClock) {
-    return TitleText() + FormatDate(present.year, present.month, present.day) + "     " +
+std::string MainWindowCaption(const LocalDateTime& present, bool twelveHourClock,
+                              const OptionTable& options) {
+    return TitleText(options) + FormatDate(present.year, present.month, present.day) + "     " +
            ClockTimeText(present, twelveHourClock);
 }
 

@@ -40,7 +40,7 @@ std::optional<std::string> SaveOptionsWindow(const std::filesystem::path& folder
         return std::nullopt;
     }
     LoadOptions(file, table);
-    return TitleText();
+    return TitleText(table);
 }
 
 void RestoreDefaultOptions(const std::filesystem::path& folder, OptionsWindow& window,

@@ -11,15 +11,16 @@ bool RunWheelCommand(Session& session, WheelKind kind, const DiurnalEntryWindow&
         const PointArray& natal = session.charts.natal.points.longitude;
         // The engine of the natal chart the return comes back to.
         const Ephemeris& ephemeris = session.charts.ephemeris;
-        const auto moment = *solar ? SolarReturnSearch(ephemeris, natal[Sun], session.natal,
-                                                       session.returnSearch, platform)
-                                   : LunarReturnSearch(ephemeris, natal[Moon], session.natal,
-                                                       session.returnSearch, platform);
+        const auto moment = *solar
+                                ? SolarReturnSearch(ephemeris, session.charts.zodiac, natal[Sun],
+                                                    session.natal, session.returnSearch, platform)
+                                : LunarReturnSearch(ephemeris, session.charts.zodiac, natal[Moon],
+                                                    session.natal, session.returnSearch, platform);
         if (!moment) {
             return false;
         }
-        found =
-            ComputeReturnSet(ephemeris, *moment, session.returnSearch, session.charts.houseSystem);
+        found = ComputeReturnSet(ephemeris, session.charts.zodiac, *moment, session.returnSearch,
+                                 session.charts.houseSystem);
         if (!found) {
             platform.ShowMessage("The return chart could not be computed.", "Error!",
                                  MessageIcon::Critical);

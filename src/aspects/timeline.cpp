@@ -414,20 +414,29 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
     return points;
 }
 
+double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double jd) {
+    const double longitude = BodyLongitude(request.ephemeris, point, jd);
+    if (!request.zodiac.sidereal) {
+        return longitude;
+    }
+    return Normalize360(longitude - AyanamsaDeg(request.zodiac, request.ephemeris, jd));
+}
+
 double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd) {
     switch (kind) {
         case TimelineKind::Progressed:
-            return BodyLongitude(request.ephemeris, point, ProgressedMoment(request.natalJd, jd));
+            return BodyLongitudeInZodiac(request, point, ProgressedMoment(request.natalJd, jd));
         case TimelineKind::Directed: {
             const double years = (jd - request.natalJd) / kDaysPerProgressedDay;
-            const double arc = request.solarArcByAge
-                                   ? years * kSolarArcDegPerYear
-                                   : Wrap180(BodyLongitude(request.ephemeris, Sun,
-                                                           ProgressedMoment(request.natalJd, jd)) -
-                                             request.natalLongitude[Sun]);
+            const double arc =
+                request.solarArcByAge
+                    ? years * kSolarArcDegPerYear
+                    : Wrap180(BodyLongitudeInZodiac(request, Sun,
+                                                    ProgressedMoment(request.natalJd, jd)) -
+                              request.natalLongitude[Sun]);
             return Normalize360(request.natalLongitude[point] + arc);
         }
-        default: return BodyLongitude(request.ephemeris, point, jd);
+        default: return BodyLongitudeInZodiac(request, point, jd);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "aspects/orb_table.hpp"
+#include "engine/ayanamsa.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
 
@@ -61,6 +62,8 @@ struct TimelineRequest {
     // is then neither aspected nor directed.
     bool ascendant = true;
     Ephemeris ephemeris;  // the engine every moving body is taken from
+    // The zodiac of the natal longitudes and of every moving one.
+    Zodiac zodiac;
 };
 
 // Which Pluto the events take from outside the years 1885 to 2099 that its
@@ -81,6 +84,9 @@ double LastTimelineJd();
 
 // Every event in [fromJd, toJd], in time order.
 std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request);
+
+// A body's longitude at `jd` (UT) in the request's zodiac.
+double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double jd);
 
 // Where the moving point of a hit of that kind stands at `jd`.
 double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd);

@@ -138,6 +138,10 @@ enum Number : int {
     // A line of text, not a value: "Swiss Ephemeris files: DIR". No line
     // (today's files) leaves the folder to $SE_EPHE_PATH.
     PositionsFilesFolder = 218,
+    Zodiac = 219,    // 1: sidereal, otherwise tropical
+    Ayanamsa = 220,  // 0 Lahiri, 1 Fagan/Bradley, 2 Krishnamurti, 3 Raman, 4 the user's
+    UserAyanamsaDeg = 221,
+    UserAyanamsaEpochYear = 222,  // a decimal year: 2000.0 is J2000
 };
 
 }  // namespace solvaris::opt

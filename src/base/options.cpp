@@ -1,11 +1,15 @@
 #include "base/options.hpp"
 
 #include "base/lenient_number.hpp"
+#include "base/option_numbers.hpp"
 #include "base/text_lines.hpp"
 
 namespace solvaris {
 
-std::string TitleText() { return "SOLVARIS (Tropical zodiac) - "; }
+std::string TitleText(const OptionTable& options) {
+    return options(opt::Zodiac) == 1 ? "SOLVARIS (Sidereal zodiac) - "
+                                     : "SOLVARIS (Tropical zodiac) - ";
+}
 
 namespace {
 constexpr std::size_t kValueWidth = 7;

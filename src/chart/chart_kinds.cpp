@@ -7,6 +7,7 @@
 #include "base/option_numbers.hpp"
 #include "chart/house_cusps.hpp"
 #include "engine/angles.hpp"
+#include "engine/ayanamsa.hpp"
 
 namespace solvaris {
 
@@ -22,8 +23,14 @@ void MomentAndPlace(HeaderLines& h, const BirthData& b) {
     h[4] = FormatNumber(std::fabs(b.latitude), "#0.00") + " " + b.latitudeText;
 }
 
+// The house system, and the zodiac when it is the sidereal one:
+// "Placidus, Sidereal (Lahiri)".
 std::string HouseSystemName(const ChartStore& charts) {
-    return std::string(Info(charts.houseSystem).displayName);
+    std::string line(Info(charts.houseSystem).displayName);
+    if (const std::string zodiac = ZodiacHeading(charts.zodiac); !zodiac.empty()) {
+        line += ", " + zodiac;
+    }
+    return line;
 }
 
 HeaderLines NatalHeader(const WheelInputs& in) {

@@ -7,7 +7,9 @@
 #include "chart/angles.hpp"
 #include "chart/house_cusps.hpp"
 #include "chart/progressions.hpp"
+#include "chart/zodiac.hpp"
 #include "engine/angles.hpp"
+#include "engine/ayanamsa.hpp"
 #include "engine/calendar.hpp"
 #include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
@@ -16,7 +18,9 @@ namespace solvaris {
 
 namespace {
 
-// A chart cast for one moment and place.
+// A chart cast for one moment and place. Its points stay tropical until the
+// chart's sets are filled, since their equatorial places are taken from
+// them; its cusps and house positions are in the chart's zodiac.
 struct CastChart {
     ChartAngles angles;
     double latitude = 0;  // decimal degrees
@@ -25,19 +29,23 @@ struct CastChart {
     PositionTables positions;
     PointSet points;
     std::string housePositions = std::string(10 * kPointCount, ' ');
+    double ayanamsa = 0;  // degrees, 0 for the tropical zodiac
     bool ok = false;
 };
 
-CastChart Cast(const Ephemeris& ephemeris, double dayNumber, double dayFraction,
-               const BirthData& place, HouseSystem system, bool equatorialMotion,
-               double& trueNodeSlot, bool nextDay = true) {
+CastChart Cast(const Ephemeris& ephemeris, const Zodiac& zodiac, double dayNumber,
+               double dayFraction, const BirthData& place, HouseSystem system,
+               bool equatorialMotion, double& trueNodeSlot, bool nextDay = true) {
     CastChart c;
     const double longitude = SignedFromPacked(place.longitude);
     c.latitude = SignedFromPacked(place.latitude);
     c.angles = ComputeAngles(ephemeris, dayNumber, dayFraction, longitude, c.latitude);
+    c.ayanamsa = AyanamsaDeg(zodiac, ephemeris, c.angles.jd);
     c.siderealTimeText = SiderealTimeText(c.angles.ramc, c.latitude);
-    c.cusps = ComputeCusps(system, {c.angles.ramc, c.angles.obliquity, c.latitude,
-                                    c.angles.ascendant, c.angles.midheaven});
+    c.cusps = CuspsInZodiac(
+        system,
+        {c.angles.ramc, c.angles.obliquity, c.latitude, c.angles.ascendant, c.angles.midheaven},
+        c.ayanamsa);
 
     PositionRequest request;
     request.dayNumber = dayNumber;
@@ -53,7 +61,7 @@ CastChart Cast(const Ephemeris& ephemeris, double dayNumber, double dayFraction,
     c.points.longitude = c.positions.longitude;
     c.points.declination = c.positions.declination;
     c.points.rightAscension = c.positions.rightAscension;
-    HousePositions(c.points.longitude, c.cusps, c.housePositions);
+    HousePositions(InZodiac(c.points.longitude, c.ayanamsa), c.cusps, c.housePositions);
     return c;
 }
 
@@ -102,31 +110,35 @@ ChartTexts TextsOf(const CastChart& c) {
 CastChart CastNatal(const Ephemeris& ephemeris, const BirthData& birth, HouseSystem system,
                     const OptionTable& options, double& trueNode,
                     NatalMotion motion = NatalMotion::Computed) {
-    CastChart natal = Cast(ephemeris, DayNumberOf(birth), DayFractionOf(birth), birth, system,
-                           false, trueNode, motion == NatalMotion::Computed);
+    CastChart natal =
+        Cast(ephemeris, ChosenZodiac(options), DayNumberOf(birth), DayFractionOf(birth), birth,
+             system, false, trueNode, motion == NatalMotion::Computed);
     natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
         natal.points.longitude, options(opt::PartOfFortuneFormula), natal.housePositions);
-    HousePositions(natal.points.longitude, natal.cusps, natal.housePositions);
+    HousePositions(InZodiac(natal.points.longitude, natal.ayanamsa), natal.cusps,
+                   natal.housePositions);
     EclipticPointsEquatorial(natal.points, NorthNode, natal.angles.obliquity, natal.angles.ramc);
     return natal;
 }
 
 NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
     const ChartAngles& na = natal.angles;
+    const double aya = natal.ayanamsa;
     NatalSet set;
     set.points = natal.points;
+    set.points.longitude = InZodiac(natal.points.longitude, aya);
     set.cusps = natal.cusps;
     set.texts = TextsOf(natal);
-    set.trueNodeLongitude = trueNode;
+    set.trueNodeLongitude = trueNode == kTrueNodeUnset ? trueNode : InZodiac(trueNode, aya);
     set.trueNodeDeclination = EclipticDeclination(trueNode, na.obliquity);
     set.specialPoints = {0,
-                         na.ascendant,
-                         na.midheaven,
-                         na.vertex,
-                         na.equatorialAscendant,
-                         na.coAscendant,
-                         na.polarAscendant,
-                         natal.points.longitude[NorthNode],
+                         InZodiac(na.ascendant, aya),
+                         InZodiac(na.midheaven, aya),
+                         InZodiac(na.vertex, aya),
+                         InZodiac(na.equatorialAscendant, aya),
+                         InZodiac(na.coAscendant, aya),
+                         InZodiac(na.polarAscendant, aya),
+                         set.points.longitude[NorthNode],
                          0};
     return set;
 }
@@ -149,12 +161,15 @@ namespace {
 // The progressed chart at the last birthday: the natal moment plus a day
 // for each completed year, at the present place; its angles by solar arc
 // unless ProgressedAnglesByTime moves them by time. Fills the birthday and next-year
-// sets; false when the positions could not be computed.
-bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& next) {
+// sets and the ayanamsa of its moment; false when the positions could not
+// be computed.
+bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& next,
+                    double& progressedAyanamsa) {
     const double natalEps = natal.angles.obliquity;
     double unusedNode = 0;
-    CastChart prog = Cast(in.ephemeris, DayNumberOf(in.natal, in.ageYears), DayFractionOf(in.natal),
-                          in.diurnal, in.houseSystem, true, unusedNode);
+    CastChart prog =
+        Cast(in.ephemeris, ChosenZodiac(in.options), DayNumberOf(in.natal, in.ageYears),
+             DayFractionOf(in.natal), in.diurnal, in.houseSystem, true, unusedNode);
     AnglePair later = AnglesOneDayLater(in.ephemeris, prog.angles,
                                         SignedFromPacked(in.diurnal.longitude), prog.latitude);
     double progressedMcRa = prog.angles.ramc;
@@ -176,6 +191,7 @@ bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& n
     next.progressed.cusps = prog.cusps;
     next.progressed.texts = TextsOf(prog);
     next.progressedObliquity = prog.angles.obliquity;
+    progressedAyanamsa = prog.ayanamsa;
     next.progressedRamc = prog.angles.ramc;
 
     PointSet& ny = next.progressed.nextYear;
@@ -223,7 +239,7 @@ void InterpolateProgressed(const ChartInputs& in, double natalObliquity, Progres
 
 // Every natal point and cusp moved by the arc of the progressed Sun (or of
 // the age, by option), directly and conversely.
-SolarArcSet SolarArcOf(const ChartInputs& in, const CastChart& natal, double progressedSun) {
+SolarArcSet SolarArcOf(const ChartInputs& in, const NatalSet& natal, double progressedSun) {
     SolarArcSet set;
     set.arc = static_cast<float>(SolarArcDegrees(progressedSun, natal.points.longitude[Sun],
                                                  in.options(opt::SolarArcByAge), in.ageYears));
@@ -237,21 +253,34 @@ SolarArcSet SolarArcOf(const ChartInputs& in, const CastChart& natal, double pro
     return set;
 }
 
+// The progressed sets in the chart's zodiac, once their equatorial places
+// are taken from the tropical longitudes.
+void ProgressedInZodiac(ProgressedSet& set, double ayanamsa) {
+    set.points.longitude = InZodiac(set.points.longitude, ayanamsa);
+    set.atBirthday.longitude = InZodiac(set.atBirthday.longitude, ayanamsa);
+    set.nextYear.longitude = InZodiac(set.nextYear.longitude, ayanamsa);
+}
+
 // The chart of the diurnal moment and place; false when the positions
 // could not be computed.
 bool CastTransit(const ChartInputs& in, ChartStore& next) {
     double unusedTransitNode = 0;
-    CastChart transit = Cast(in.ephemeris, DayNumberOf(in.diurnal), DayFractionOf(in.diurnal),
-                             in.diurnal, in.houseSystem, false, unusedTransitNode);
+    CastChart transit =
+        Cast(in.ephemeris, ChosenZodiac(in.options), DayNumberOf(in.diurnal),
+             DayFractionOf(in.diurnal), in.diurnal, in.houseSystem, false, unusedTransitNode);
     EclipticPointsEquatorial(transit.points, NorthNode, transit.angles.obliquity,
                              transit.angles.ramc);
+    const double aya = transit.ayanamsa;
+    transit.points.longitude = InZodiac(transit.points.longitude, aya);
     next.transit.points = transit.points;
     next.transit.cusps = transit.cusps;
     next.transit.texts = TextsOf(transit);
-    next.transit.extraAngles = {transit.angles.vertex, transit.angles.equatorialAscendant,
-                                transit.angles.coAscendant, transit.angles.polarAscendant};
+    next.transit.extraAngles = {
+        InZodiac(transit.angles.vertex, aya), InZodiac(transit.angles.equatorialAscendant, aya),
+        InZodiac(transit.angles.coAscendant, aya), InZodiac(transit.angles.polarAscendant, aya)};
     next.transitObliquity = transit.angles.obliquity;
     next.transitRamc = transit.angles.ramc;
+    next.transitAyanamsa = aya;
     next.ramc = transit.angles.ramc;
     // The wheel's outer ring ends with the transits.
     next.outerRing = {transit.points.longitude, transit.positions.retrogradeMarks};
@@ -269,13 +298,19 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.natalObliquity = natal.angles.obliquity;
     next.natalRamc = natal.angles.ramc;
 
-    const bool progressedOk = CastProgressed(in, natal, next);
+    double progressedAyanamsa = 0;
+    const bool progressedOk = CastProgressed(in, natal, next, progressedAyanamsa);
     InterpolateProgressed(in, natal.angles.obliquity, next.progressed);
-    next.solarArc = SolarArcOf(in, natal, next.progressed.points.longitude[Sun]);
+    ProgressedInZodiac(next.progressed, progressedAyanamsa);
+    next.solarArc = SolarArcOf(in, next.natal, next.progressed.points.longitude[Sun]);
     const bool transitOk = CastTransit(in, next);
 
     // The working set holds the natal chart that the natal data report reads.
-    next.working = {natal.points, natal.cusps, next.natal.texts, natal.positions.nextDayLongitude};
+    next.working = {next.natal.points, next.natal.cusps, next.natal.texts,
+                    InZodiac(natal.positions.nextDayLongitude, natal.ayanamsa)};
+    next.zodiac = ChosenZodiac(in.options);
+    next.natalAyanamsa = natal.ayanamsa;
+    next.progressedAyanamsa = progressedAyanamsa;
     next.kind = ChartKind::Natal;
     next.houseSystem = in.houseSystem;
     next.diurnalDayNumber = DayNumberOf(in.diurnal);

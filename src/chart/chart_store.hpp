@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/house_system.hpp"
+#include "engine/ayanamsa.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
 
@@ -148,6 +149,12 @@ struct ChartStore {
     double interpretationDay = 0;
     // The engine that computed these charts.
     Ephemeris ephemeris;
+    // The zodiac their longitudes, cusps and angles are in, and the ayanamsa
+    // of each chart's moment (degrees; 0 in the tropical zodiac).
+    Zodiac zodiac;
+    double natalAyanamsa = 0;
+    double progressedAyanamsa = 0;
+    double transitAyanamsa = 0;
 };
 
 }  // namespace solvaris

@@ -6,6 +6,7 @@
 
 #include "chart/angles.hpp"
 #include "chart/house_cusps.hpp"
+#include "chart/zodiac.hpp"
 #include "engine/angles.hpp"
 #include "engine/moon.hpp"
 #include "engine/positions.hpp"
@@ -46,16 +47,18 @@ constexpr Body kMoon{MoonLongitude, 16,
 
 // Whole days while the body is far off (restarting the hour each time),
 // then 12 hours per step of the remaining difference.
-std::optional<ReturnMoment> Search(const Ephemeris& ephemeris, double target, const Body& body,
-                                   int year, int month, int& day, double startHour,
-                                   double zoneOffset, Platform& platform) {
+std::optional<ReturnMoment> Search(const Ephemeris& ephemeris, const Zodiac& zodiac, double target,
+                                   const Body& body, int year, int month, int& day,
+                                   double startHour, double zoneOffset, Platform& platform) {
     const double tolerance = ephemeris.Swiss() ? kSwissToleranceDeg : kToleranceDeg;
     double hour = startHour;
     for (int pass = 0; pass < kReturnPassLimit; ++pass) {
         const double f = (hour + zoneOffset) / 24;
         const double n = JulianDayNumber(year, month, day);
         const double t = (n - 2415020 + f - 0.5) / 36525;
-        const double d = ReturnDifference(target, body.longitude(ephemeris, n + f - 0.5, t));
+        const double jd = n + f - 0.5;
+        const double d = ReturnDifference(
+            target, InZodiac(body.longitude(ephemeris, jd, t), AyanamsaDeg(zodiac, ephemeris, jd)));
         if (std::fabs(d) < tolerance) {
             return ReturnMoment{n, f, n + f - 0.5, t};
         }
@@ -114,23 +117,24 @@ double NatalClockHours(const BirthData& natal) {
     return hours;
 }
 
-std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, double natalSun,
-                                              const BirthData& natal, const ReturnSearch& search,
-                                              Platform& platform) {
+std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                              double natalSun, const BirthData& natal,
+                                              const ReturnSearch& search, Platform& platform) {
     int day = natal.day;
-    return Search(ephemeris, natalSun, kSun, search.solarYear, natal.month, day,
+    return Search(ephemeris, zodiac, natalSun, kSun, search.solarYear, natal.month, day,
                   NatalClockHours(natal), search.zoneOffset, platform);
 }
 
-std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, double natalMoon,
-                                              const BirthData& natal, ReturnSearch& search,
-                                              Platform& platform) {
-    return Search(ephemeris, natalMoon, kMoon, search.lunarYear, search.lunarMonth, search.lunarDay,
-                  NatalClockHours(natal), search.zoneOffset, platform);
+std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                              double natalMoon, const BirthData& natal,
+                                              ReturnSearch& search, Platform& platform) {
+    return Search(ephemeris, zodiac, natalMoon, kMoon, search.lunarYear, search.lunarMonth,
+                  search.lunarDay, NatalClockHours(natal), search.zoneOffset, platform);
 }
 
-std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const ReturnMoment& moment,
-                                          const ReturnSearch& search, HouseSystem system) {
+std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                          const ReturnMoment& moment, const ReturnSearch& search,
+                                          HouseSystem system) {
     const double latitude = SignedFromPacked(search.latitude);
     const ChartAngles angles = ComputeAngles(ephemeris, moment.dayNumber, moment.dayFraction,
                                              SignedFromPacked(search.longitude), latitude);
@@ -149,9 +153,11 @@ std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const Retu
 
     ReturnSet set;
     set.jd = moment.jd;
-    set.longitude = tables.longitude;
-    set.cusps = ComputeCusps(
-        system, {angles.ramc, angles.obliquity, latitude, angles.ascendant, angles.midheaven});
+    const double ayanamsa = AyanamsaDeg(zodiac, ephemeris, moment.jd);
+    set.longitude = InZodiac(tables.longitude, ayanamsa);
+    set.cusps = CuspsInZodiac(
+        system, {angles.ramc, angles.obliquity, latitude, angles.ascendant, angles.midheaven},
+        ayanamsa);
     set.texts.retrogradeMarks = tables.retrogradeMarks;
     set.texts.housePositionText = std::string(10 * kPointCount, ' ');
     HousePositions(set.longitude, set.cusps, set.texts.housePositionText);

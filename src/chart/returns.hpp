@@ -8,6 +8,7 @@
 #include "chart/birth_data.hpp"
 #include "chart/chart_store.hpp"
 #include "chart/house_system.hpp"
+#include "engine/ayanamsa.hpp"
 #include "engine/calendar.hpp"
 #include "engine/ephemeris.hpp"
 #include "platform/platform.hpp"
@@ -51,17 +52,17 @@ double ReturnDifference(double target, double longitude);
 // The natal clock time as decimal hours on a 24-hour clock.
 double NatalClockHours(const BirthData& natal);
 
-// The moment the Sun returns to `natalSun` in the solar year, starting on
-// the natal day and month at the natal clock time.
-std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, double natalSun,
-                                              const BirthData& natal, const ReturnSearch& search,
-                                              Platform& platform);
+// The moment the Sun returns to `natalSun` (a longitude in `zodiac`) in the
+// solar year, starting on the natal day and month at the natal clock time.
+std::optional<ReturnMoment> SolarReturnSearch(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                              double natalSun, const BirthData& natal,
+                                              const ReturnSearch& search, Platform& platform);
 
 // The first moment the Moon returns to `natalMoon` from the lunar start
 // date; the start day is left on the day the search ended.
-std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, double natalMoon,
-                                              const BirthData& natal, ReturnSearch& search,
-                                              Platform& platform);
+std::optional<ReturnMoment> LunarReturnSearch(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                              double natalMoon, const BirthData& natal,
+                                              ReturnSearch& search, Platform& platform);
 
 struct ReturnSet {
     double jd = 0;
@@ -73,10 +74,11 @@ struct ReturnSet {
     std::string meridiem;
 };
 
-// The chart of `moment` at the return place. Empty on a floating-point
-// fault in the theories.
-std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const ReturnMoment& moment,
-                                          const ReturnSearch& search, HouseSystem system);
+// The chart of `moment` at the return place, in `zodiac`. Empty on a
+// floating-point fault in the theories.
+std::optional<ReturnSet> ComputeReturnSet(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                          const ReturnMoment& moment, const ReturnSearch& search,
+                                          HouseSystem system);
 
 struct ReturnClock {
     double clockTime;  // d.mm, 12-hour

@@ -6,6 +6,7 @@
 #include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
 #include "base/visible_text.hpp"
+#include "chart/zodiac.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/house_option.hpp"
 #include "cli/jobs_option.hpp"
@@ -26,7 +27,7 @@ constexpr const char* kPointColumns =
 
 // With Swiss Ephemeris a last column names it, so that the built-in
 // theories' files stay as they were.
-std::string CsvHeader(const Ephemeris& ephemeris) {
+std::string CsvHeader(const Ephemeris& ephemeris, const Zodiac& zodiac) {
     std::string header = "name,date,time,meridiem,zone,longitude,latitude,";
     header += kPointColumns;
     for (int house = 1; house <= kCuspCount; ++house) {
@@ -35,13 +36,16 @@ std::string CsvHeader(const Ephemeris& ephemeris) {
     if (ephemeris.Swiss()) {
         header += ",ephemeris";
     }
+    if (zodiac.sidereal) {
+        header += ",zodiac";
+    }
     return header;
 }
 
 // The fields as the file holds them, a control character shown as an
 // escape: a name must not steer the terminal the rows are read on.
 void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
-                 std::ostream& out) {
+                 const Zodiac& zodiac, std::ostream& out) {
     out << CsvField(VisibleText(r.name));
     for (const std::string* field :
          {&r.date, &r.time, &r.meridiem, &r.zone, &r.longitude, &r.latitude}) {
@@ -56,12 +60,15 @@ void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ep
     if (ephemeris.Swiss()) {
         out << ',' << CsvField(EphemerisName(ephemeris));
     }
+    if (zodiac.sidereal) {
+        out << ',' << CsvField(ZodiacHeading(zodiac));
+    }
     out << '\n';
 }
 
 // The object without the separator before it, which depends on the persons before.
 void WriteJsonObject(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
-                     std::ostream& out) {
+                     const Zodiac& zodiac, std::ostream& out) {
     std::array<double, kCuspCount + 1> houseCusps{};
     for (int house = 1; house <= kCuspCount; ++house) {
         houseCusps[house] = natal.cusps[SlotOfHouse(house)];
@@ -76,6 +83,9 @@ void WriteJsonObject(const NameRecord& r, const NatalSet& natal, const Ephemeris
     if (ephemeris.Swiss()) {
         out << ",\"ephemeris\":" << Quoted(EphemerisName(ephemeris));
     }
+    if (zodiac.sidereal) {
+        out << ",\"zodiac\":" << Quoted(ZodiacHeading(zodiac));
+    }
     out << '}';
 }
 
@@ -88,6 +98,7 @@ struct BatchRequest {
     bool json = false;
     HouseSystem system = HouseSystem::Placidus;
     Ephemeris ephemeris;
+    Zodiac zodiac;
 };
 
 // The options as typed.
@@ -137,9 +148,9 @@ PersonText CastPerson(std::string_view line, std::size_t lineNumber, const Batch
     }
     std::ostringstream text;
     if (request.json) {
-        WriteJsonObject(*record, chart, ephemeris, text);
+        WriteJsonObject(*record, chart, ephemeris, request.zodiac, text);
     } else {
-        WriteCsvRow(*record, chart, ephemeris, text);
+        WriteCsvRow(*record, chart, ephemeris, request.zodiac, text);
     }
     return {PersonText::Kind::Chart, std::move(text).str()};
 }
@@ -149,6 +160,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     request.file = typed.file;
     request.json = typed.format == "json";
     request.ephemeris = session.ChosenEphemeris();
+    request.zodiac = ChosenZodiac(session.options);
     request.system =
         typed.house.empty() ? HouseSystem::Placidus : *HouseSystemFromOption(typed.house);
     const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
@@ -168,7 +180,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     if (request.json) {
         out << '[';
     } else {
-        out << CsvHeader(request.ephemeris) << '\n';
+        out << CsvHeader(request.ephemeris, request.zodiac) << '\n';
     }
     // Cast a block at a time, written in the order of the file, as one
     // worker would.

@@ -123,6 +123,16 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"age_years\":" << session.ageYears
         << ",\"last_birthday_year\":" << session.lastBirthdayYear
         << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    // Stated only for the sidereal zodiac, so that tropical charts read as
+    // before.
+    if (s.zodiac.sidereal) {
+        out << ",\"zodiac\":{\"name\":\"sidereal\",\"ayanamsa\":"
+            << Quoted(AyanamsaWord(s.zodiac.ayanamsa))
+            << ",\"heading\":" << Quoted(ZodiacHeading(s.zodiac))
+            << ",\"ayanamsa_deg\":{\"natal\":" << Number(s.natalAyanamsa)
+            << ",\"progressed\":" << Number(s.progressedAyanamsa)
+            << ",\"transit\":" << Number(s.transitAyanamsa) << "}}";
+    }
     // Stated only with Swiss Ephemeris, so that charts of the built-in
     // theories read as before.
     if (s.ephemeris.Swiss()) {

@@ -9,6 +9,7 @@
 #include "cli/exit_status.hpp"
 #include "cli/option_parser.hpp"
 #include "cli/program_setup.hpp"
+#include "cli/zodiac_option.hpp"
 #include "platform/headless/headless_platform.hpp"
 
 namespace solvaris {
@@ -27,8 +28,10 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
         AddPath(app, "--home", home, "DIR", "the program folder");
     }
     EphemerisOptionTexts ephemeris;
+    ZodiacOptionTexts zodiac;
     if (command.computes) {
         DeclareEphemerisOptions(app, ephemeris);
+        DeclareZodiacOptions(app, zodiac);
     }
     if (const int status = ParseArguments(app, args, command.name, err)) {
         return status;
@@ -40,6 +43,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
         }
     }
     ApplyEphemerisOptions(ephemeris, session);
+    ApplyZodiacOptions(zodiac, session);
     HeadlessPlatform platform(&err, CommandLineWords);
     return run(session, platform, out, err);
 }

@@ -6,6 +6,7 @@
 
 #include "base/number_text.hpp"
 #include "base/ordered_chunks.hpp"
+#include "chart/zodiac.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
 #include "cli/jobs_option.hpp"
@@ -37,8 +38,10 @@ struct PositionsRequest {
 
 // With Swiss Ephemeris each row ends with a column that names it, so that
 // the built-in theories' files stay as they were.
-void AppendRow(std::string& text, const Ephemeris& ephemeris, double jd, std::string_view name,
-               double longitude, double latitude, const Equatorial& eq, double nextLongitude) {
+// In the sidereal zodiac a further column names the ayanamsa.
+void AppendRow(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac, double jd,
+               std::string_view name, double longitude, double latitude, const Equatorial& eq,
+               double nextLongitude) {
     AppendFixedDecimals(text, jd, kDecimals);
     text += ',';
     text += name;
@@ -50,23 +53,34 @@ void AppendRow(std::string& text, const Ephemeris& ephemeris, double jd, std::st
     if (ephemeris.Swiss()) {
         text += ",swiss";
     }
+    if (zodiac.sidereal) {
+        text += ',';
+        text += AyanamsaWord(zodiac.ayanamsa);
+    }
     text += '\n';
 }
 
-bool AppendInstant(std::string& text, const Ephemeris& ephemeris, double jd) {
+// The longitudes in the zodiac, the equatorial places from the tropical
+// ones.
+bool AppendInstant(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac, double jd) {
     const PositionRequest request = PositionRequestAt(ephemeris, jd);
     PositionTables tables;
     double trueNode = kTrueNodeUnset;
     if (!ComputePositions(request, tables, trueNode)) {
         return false;
     }
+    const double ayanamsa = AyanamsaDeg(zodiac, ephemeris, jd);
+    const double nextAyanamsa = AyanamsaDeg(zodiac, ephemeris, jd + 1);
     for (int p = Sun; p <= Moon; ++p) {
-        AppendRow(text, ephemeris, jd, kPointListNames[p], tables.longitude[p], tables.latitude[p],
-                  {tables.declination[p], tables.rightAscension[p]}, tables.nextDayLongitude[p]);
+        AppendRow(text, ephemeris, zodiac, jd, kPointListNames[p],
+                  InZodiac(tables.longitude[p], ayanamsa), tables.latitude[p],
+                  {tables.declination[p], tables.rightAscension[p]},
+                  InZodiac(tables.nextDayLongitude[p], nextAyanamsa));
     }
     const double node = tables.longitude[NorthNode];
-    AppendRow(text, ephemeris, jd, kPointListNames[NorthNode], node, 0,
-              EquatorialFromEcliptic(node, 0, request.obliquityRad), tables.meanNodeNextDay);
+    AppendRow(text, ephemeris, zodiac, jd, kPointListNames[NorthNode], InZodiac(node, ayanamsa), 0,
+              EquatorialFromEcliptic(node, 0, request.obliquityRad),
+              InZodiac(tables.meanNodeNextDay, nextAyanamsa));
     return true;
 }
 
@@ -148,8 +162,8 @@ std::string Instants(const PositionsOptions& typed, PositionsRequest& request) {
     return {};
 }
 
-int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, std::ostream& out,
-                 std::ostream& err) {
+int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, const Zodiac& zodiac,
+                 std::ostream& out, std::ostream& err) {
     PositionsRequest request;
     if (const std::string problem = Instants(typed, request); !problem.empty()) {
         err << "solvaris positions: " << problem << '\n';
@@ -158,7 +172,7 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, std:
     const std::vector<double>& instants = request.instants;
     const int workers = std::min(request.jobs, kMostWorkerThreads);
     out << "jd_ut,point,longitude,latitude,declination,right_ascension,next_day_longitude"
-        << (ephemeris.Swiss() ? ",ephemeris\n" : "\n");
+        << (ephemeris.Swiss() ? ",ephemeris" : "") << (zodiac.sidereal ? ",ayanamsa\n" : "\n");
     const std::size_t chunkCount = (instants.size() + kInstantsPerChunk - 1) / kInstantsPerChunk;
     // Where each chunk stopped, if it did: read by the writer once the chunk
     // is handed over.
@@ -169,7 +183,7 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, std:
         [&](std::size_t chunk, std::string& text) {
             const std::size_t end = std::min(instants.size(), (chunk + 1) * kInstantsPerChunk);
             for (std::size_t i = chunk * kInstantsPerChunk; i < end; ++i) {
-                if (!AppendInstant(text, ephemeris, instants[i])) {
+                if (!AppendInstant(text, ephemeris, zodiac, instants[i])) {
                     stoppedAt[chunk] = i;
                     return false;
                 }
@@ -234,7 +248,7 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
     return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         // Named after the rows, as their calls answered.
         const Ephemeris ephemeris = session.ChosenEphemeris();
-        const int status = RunPositions(*typed, ephemeris, out, err);
+        const int status = RunPositions(*typed, ephemeris, ChosenZodiac(session.options), out, err);
         if (ephemeris.Swiss()) {
             err << "solvaris positions: " << EphemerisName(ephemeris) << '\n';
         }

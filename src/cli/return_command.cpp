@@ -21,10 +21,13 @@ bool PlutoOutside(const Ephemeris& ephemeris, const ReturnSet& set) {
     return PlutoBeyondTheory(ephemeris, std::floor(set.jd + 0.5));
 }
 
-void WriteText(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, DateOrder order,
-               std::ostream& out) {
+void WriteText(const Ephemeris& ephemeris, const Zodiac& zodiac, const ReturnSet& set, bool solar,
+               DateOrder order, std::ostream& out) {
     out << (solar ? "SOLAR RETURN" : "LUNAR RETURN") << "  " << DateOfJulianDay(set.jd, order)
         << "  " << ReturnTimeLine(set) << "  JD " << FixedDecimals(set.jd, 6) << '\n';
+    if (zodiac.sidereal) {
+        out << ZodiacHeading(zodiac) << '\n';
+    }
     if (PlutoOutside(ephemeris, set)) {
         out << PlutoOutsideTheoryLine("the return's").substr(2) << '\n';
     }
@@ -42,8 +45,8 @@ void WriteText(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, Dat
     }
 }
 
-void WriteJson(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, DateOrder order,
-               std::ostream& out) {
+void WriteJson(const Ephemeris& ephemeris, const Zodiac& zodiac, const ReturnSet& set, bool solar,
+               DateOrder order, std::ostream& out) {
     out << "{\"kind\":\"" << (solar ? "solar" : "lunar") << "\",\"date\":\""
         << DateOfJulianDay(set.jd, order) << "\",\"time\":" << FixedDecimals(set.clockTime, 2)
         << ",\"meridiem\":\"" << set.meridiem << "\",\"jd\":" << FixedDecimals(set.jd, 7)
@@ -55,6 +58,9 @@ void WriteJson(const Ephemeris& ephemeris, const ReturnSet& set, bool solar, Dat
         << "\",\"pluto_outside_theory\":" << (PlutoOutside(ephemeris, set) ? "true" : "false");
     if (ephemeris.Swiss()) {
         out << ",\"ephemeris\":" << Quoted(EphemerisName(ephemeris));
+    }
+    if (zodiac.sidereal) {
+        out << ",\"zodiac\":" << Quoted(ZodiacHeading(zodiac));
     }
     out << "}\n";
 }
@@ -119,8 +125,10 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
     ReturnSearch& search = session.returnSearch;
     const Ephemeris& ephemeris = session.charts.ephemeris;
     auto find = [&]() {
-        return solar ? SolarReturnSearch(ephemeris, natal[Sun], session.natal, search, platform)
-                     : LunarReturnSearch(ephemeris, natal[Moon], session.natal, search, platform);
+        return solar ? SolarReturnSearch(ephemeris, session.charts.zodiac, natal[Sun],
+                                         session.natal, search, platform)
+                     : LunarReturnSearch(ephemeris, session.charts.zodiac, natal[Moon],
+                                         session.natal, search, platform);
     };
     std::optional<ReturnMoment> moment = find();
     if (!moment) {
@@ -154,16 +162,17 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
             << YearsText() << '\n';
         return kExitBadCommandLine;
     }
-    const auto set = ComputeReturnSet(ephemeris, *moment, search, session.charts.houseSystem);
+    const auto set = ComputeReturnSet(ephemeris, session.charts.zodiac, *moment, search,
+                                      session.charts.houseSystem);
     if (!set) {
         err << "solvaris return: the return chart could not be computed\n";
         return kExitRefusedData;
     }
     const DateOrder order = platform.UserDateOrder();
     if (request.format == "json") {
-        WriteJson(ephemeris, *set, solar, order, out);
+        WriteJson(ephemeris, session.charts.zodiac, *set, solar, order, out);
     } else {
-        WriteText(ephemeris, *set, solar, order, out);
+        WriteText(ephemeris, session.charts.zodiac, *set, solar, order, out);
     }
     return kExitDone;
 }

@@ -101,6 +101,31 @@ SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt) {
     return {swe_sidtime(jdUt) * 15, obliquity};
 }
 
+double SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt,
+                       SwissNutation nutation) {
+    static constexpr std::array<int, 5> kModes{SE_SIDM_LAHIRI, SE_SIDM_FAGAN_BRADLEY,
+                                               SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN, SE_SIDM_USER};
+    const int mode = kModes[static_cast<std::size_t>(zodiac.ayanamsa)];
+    // The library keeps the mode like its folder: set again only when it
+    // changes on this thread.
+    thread_local int modeInUse = -1;
+    thread_local double userDegInUse = 0;
+    thread_local double userEpochInUse = 0;
+    const bool user = mode == SE_SIDM_USER;
+    if (mode != modeInUse ||
+        (user && (userDegInUse != zodiac.userDeg || userEpochInUse != zodiac.userEpochJd))) {
+        swe_set_sid_mode(mode, user ? zodiac.userEpochJd : 0, user ? zodiac.userDeg : 0);
+        modeInUse = mode;
+        userDegInUse = zodiac.userDeg;
+        userEpochInUse = zodiac.userEpochJd;
+    }
+    UseFolder(ephemeris);
+    char error[AS_MAXCH];
+    double ayanamsa = kNotComputed;
+    const int flags = SwissFlags(ephemeris) | (nutation == SwissNutation::Left ? SEFLG_NONUT : 0);
+    return swe_get_ayanamsa_ex_ut(jdUt, flags, &ayanamsa, error) < 0 ? kNotComputed : ayanamsa;
+}
+
 std::string SwissVersion() {
     char text[AS_MAXCH];
     const std::string version = swe_version(text);

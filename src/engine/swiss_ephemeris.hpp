@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/ayanamsa.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
 
@@ -37,6 +38,12 @@ struct SwissEarthFrame {
     double obliquity;
 };
 SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt);
+
+// The library's own ayanamsa of the zodiac at an instant (UT), in degrees,
+// with or without the nutation in longitude; NaN when the call fails.
+enum class SwissNutation { Included, Left };
+double SwissAyanamsaAt(const Ephemeris& ephemeris, const Zodiac& zodiac, double jdUt,
+                       SwissNutation nutation);
 
 // "2.10": the library's major and minor version.
 std::string SwissVersion();

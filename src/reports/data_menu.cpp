@@ -74,11 +74,16 @@ void TransitDataCommand(ReportContext& ctx) {
     ctx.session.charts.kind = ChartKind::Natal;
 }
 
-// The second person's name and chart data under a heading.
-void SecondPersonLines(ReportContext& ctx) {
+// The second person's name and chart data under a heading, with the
+// zodiac's line when no natal heading stands above.
+enum class ZodiacLine { Shown, AboveAlready };
+void SecondPersonLines(ReportContext& ctx, ZodiacLine zodiac) {
     ctx.Blank();
     ctx.Line("  " + ctx.session.secondPersonName);
     ctx.Line(DiurnalDataLine(ctx.session.diurnal));
+    if (zodiac == ZodiacLine::Shown) {
+        ZodiacHeadingLine(ctx);
+    }
     if (ctx.session.charts.plutoOutsideTheory.transit) {
         ctx.Line(PlutoOutsideTheoryLine("the second person's"));
     }
@@ -91,7 +96,7 @@ void TransitsToNatal(ReportContext& ctx) {
         return;
     }
     NatalHeading(ctx);
-    SecondPersonLines(ctx);
+    SecondPersonLines(ctx, ZodiacLine::AboveAlready);
     NatalToSecondPersonGrid(ctx);
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
@@ -103,7 +108,7 @@ void TransitsToTransits(ReportContext& ctx) {
     }
     CopyToWorking(ctx, ctx.session.charts.transit.points);
     ctx.Begin();
-    SecondPersonLines(ctx);
+    SecondPersonLines(ctx, ZodiacLine::Shown);
     NatalAspectReport(ctx);
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }

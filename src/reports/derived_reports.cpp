@@ -133,6 +133,7 @@ void TransitData(ReportContext& ctx) {
         ctx.Line("  TRANSIT POSITIONS");
     }
     ctx.Line(DiurnalDataLine(ctx.session.diurnal));
+    ZodiacHeadingLine(ctx);
     WorkingSet& w = charts.working;
     w.points = charts.transit.points;
     w.cusps = charts.transit.cusps;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/format_pattern.hpp"
+#include "chart/zodiac.hpp"
 #include "engine/angles.hpp"
 #include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
@@ -48,10 +49,14 @@ std::string MinutesCell(double longitude) {
     return cell;
 }
 
-void WritePageHeading(ReportContext& ctx, const BirthData& checked, double startDay) {
+void WritePageHeading(ReportContext& ctx, const BirthData& checked, double startDay,
+                      const Zodiac& zodiac) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line(EphemerisHeadingLine(checked, startDay));
+    if (zodiac.sidereal) {
+        ctx.Line("  " + ZodiacHeading(zodiac));
+    }
     ctx.Blank();
     ctx.Line(std::string(kEphemerisColumns));
     ctx.Line(std::string(kEphemerisUnderline));
@@ -59,7 +64,8 @@ void WritePageHeading(ReportContext& ctx, const BirthData& checked, double start
 
 // The days from paging.nextDay on, with a blank line after every Saturday
 // that another day follows; a day whose positions fail ends the page.
-void WriteDays(ReportContext& ctx, const Ephemeris& ephemeris, EphemerisPaging& paging) {
+void WriteDays(ReportContext& ctx, const Ephemeris& ephemeris, const Zodiac& zodiac,
+               EphemerisPaging& paging) {
     const double utFraction = paging.hour == EphemerisHour::Noon ? 0.5 : 0.0;
     for (int i = 0; i < kEphemerisDays; ++i) {
         const double day = paging.nextDay;
@@ -71,7 +77,8 @@ void WriteDays(ReportContext& ctx, const Ephemeris& ephemeris, EphemerisPaging& 
             ctx.Blank();
         }
         const CivilDate date = CalendarDateOfDayNumber(day);
-        ctx.Line(EphemerisLongitudeLine(date, tables.longitude));
+        const double ayanamsa = AyanamsaDeg(zodiac, ephemeris, day - 0.5 + utFraction);
+        ctx.Line(EphemerisLongitudeLine(date, InZodiac(tables.longitude, ayanamsa)));
         ctx.Line(EphemerisDeclinationLine(date, tables.declination));
         paging.nextDay = day + 1;
     }
@@ -154,9 +161,10 @@ bool RunEphemeris(ReportContext& ctx, NatalEntryWindow& natal, HouseSystem& hous
 
     paging.nextDay = JulianDayNumber(checked.year, checked.month, checked.day);
     const double firstDay = paging.nextDay;
-    WritePageHeading(ctx, checked, firstDay);
+    const Zodiac zodiac = ChosenZodiac(ctx.session.options);
+    WritePageHeading(ctx, checked, firstDay, zodiac);
     const Ephemeris ephemeris = ctx.session.ChosenEphemeris();
-    WriteDays(ctx, ephemeris, paging);
+    WriteDays(ctx, ephemeris, zodiac, paging);
     // Below the days, so that the page keeps its layout.
     if (PlutoBeyondTheory(ephemeris, firstDay) ||
         PlutoBeyondTheory(ephemeris, firstDay + kEphemerisDays - 1)) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/format_pattern.hpp"
+#include "engine/ayanamsa.hpp"
 #include "reports/emphasis_summary.hpp"
 #include "reports/position_format.hpp"
 
@@ -55,11 +56,18 @@ void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which
     }
 }
 
+void ZodiacHeadingLine(ReportContext& ctx) {
+    if (const std::string zodiac = ZodiacHeading(ctx.session.charts.zodiac); !zodiac.empty()) {
+        ctx.Line("  " + zodiac);
+    }
+}
+
 void NatalHeading(ReportContext& ctx) {
     ctx.Begin();
     ctx.Blank();
     ctx.Line("  " + ctx.session.natal.name);
     ctx.Line(BirthDataLine(ctx.session.natal));
+    ZodiacHeadingLine(ctx);
     PlutoOutsideTheoryLines(ctx, {ctx.session.charts.plutoOutsideTheory.natal, false, false});
 }
 

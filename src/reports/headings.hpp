@@ -23,8 +23,13 @@ std::string PlutoOutsideTheoryLine(std::string_view chart);
 // transiting, in this order.
 void PlutoOutsideTheoryLines(ReportContext& ctx, const PlutoOutsideTheory& which);
 
+// "  Sidereal (Lahiri)" in the sidereal zodiac, nothing in the tropical one,
+// whose reports keep their lines.
+void ZodiacHeadingLine(ReportContext& ctx);
+
 // BeginReport, then a blank line, the name and the birth data line; the
-// Pluto note when the natal chart is outside its theory's range.
+// zodiac's line and the Pluto note when the natal chart is outside its
+// theory's range.
 void NatalHeading(ReportContext& ctx);
 // The natal heading and "  Diurnal date = dd mmm yyyy"; the Pluto notes of
 // the progressed and transit charts.

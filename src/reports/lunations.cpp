@@ -6,6 +6,7 @@
 #include "aspects/aspect_finder.hpp"
 #include "base/format_pattern.hpp"
 #include "base/option_numbers.hpp"
+#include "chart/zodiac.hpp"
 #include "reports/new_moons.hpp"
 
 namespace solvaris {
@@ -16,8 +17,11 @@ void LunationsReport(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("              LUNATIONS AND LUNATION ASPECTS");
     ctx.Blank();
-    for (const NewMoon& moon :
-         FindNewMoons(ctx.session.charts.ephemeris, ctx.session.charts.lunationStart)) {
+    const ChartStore& charts = ctx.session.charts;
+    for (NewMoon moon : FindNewMoons(charts.ephemeris, charts.lunationStart)) {
+        // In the natal chart's zodiac, so that the aspects measure the same.
+        moon.longitude =
+            InZodiac(moon.longitude, AyanamsaDeg(charts.zodiac, charts.ephemeris, moon.julianDay));
         ctx.Line(NewMoonLine(moon));
         bool any = false;
         for (int n = 1; n <= kPointCount; ++n) {

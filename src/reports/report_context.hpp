@@ -25,7 +25,7 @@ struct ReportContext {
     }
     void Blank() { session.reports.AppendBlankLine(platform); }
     void Begin() { session.reports.BeginReport(window); }
-    void Show() { session.reports.ShowReport(window, platform, TitleText()); }
+    void Show() { session.reports.ShowReport(window, platform, TitleText(session.options)); }
     // A report of computed positions: with Swiss Ephemeris its last line
     // names it, the built-in theories add nothing.
     void ShowComputed(const Ephemeris& ephemeris) {

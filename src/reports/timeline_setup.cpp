@@ -51,8 +51,9 @@ TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, 
     request.natalLongitude = source.charts.natal.points.longitude;
     request.natalJd = NatalMomentJd(source.natal);
     request.ephemeris = source.charts.ephemeris;
+    request.zodiac = source.charts.zodiac;
     for (int p = Sun; p <= Moon; ++p) {
-        request.natalLongitude[p] = BodyLongitude(request.ephemeris, p, request.natalJd);
+        request.natalLongitude[p] = BodyLongitudeInZodiac(request, p, request.natalJd);
     }
     request.ascendant = !TimelineLeavesAscendantOut(source.natal);
     request.fromJd = fromJd;

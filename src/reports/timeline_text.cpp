@@ -73,6 +73,9 @@ std::string TimelineWindowText(const TimelineEvent& event) {
 std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
                                        const TimelineRequest& request) {
     std::vector<std::string> notes;
+    if (request.zodiac.sidereal) {
+        notes.push_back("  " + ZodiacHeading(request.zodiac));
+    }
     const TimelinePlutoOutside pluto = PlutoOutsideTheoryIn(events, request);
     for (const auto& [outside, chart] :
          {std::pair{pluto.natal, "natal"}, std::pair{pluto.progressed, "progressed"},

@@ -6,6 +6,7 @@
 #include "base/format_pattern.hpp"
 #include "base/program_folder.hpp"
 #include "chart/angles.hpp"
+#include "chart/zodiac.hpp"
 #include "engine/calendar.hpp"
 #include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
@@ -43,15 +44,19 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     // The bodies at the clock time of the last chart computation.
     const BirthData& diurnal = session.diurnal;
     PositionTables tables;
-    const bool computed = ComputeDayPositions(
-        charts.ephemeris, day,
-        DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone), tables);
+    const double dayFraction =
+        DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone);
+    const bool computed = ComputeDayPositions(charts.ephemeris, day, dayFraction, tables);
     if (computed) {
+        // In the natal chart's zodiac; the equatorial places stay.
+        tables.longitude = InZodiac(tables.longitude, AyanamsaDeg(charts.zodiac, charts.ephemeris,
+                                                                  day - 0.5 + dayFraction));
         charts.working.points.longitude = tables.longitude;
         charts.working.points.declination = tables.declination;
         charts.working.points.rightAscension = tables.rightAscension;
     }
     ctx.Line(DateLine(day, session.natal.name));
+    ZodiacHeadingLine(ctx);
     if (PlutoBeyondTheory(charts.ephemeris, day)) {
         ctx.Line(PlutoOutsideTheoryLine("transiting"));
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/caption_clock.hpp"
+#include "base/option_numbers.hpp"
 #include "support/scripted_platform.hpp"
 
 namespace solvaris {
@@ -72,9 +73,13 @@ TEST(CaptionClock, TitleDateFiveBlanksAndTheTime) {
         {{1999, 7, 9, 23, 59, 59}, false, "09 Jul 1999     23:59:59"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(MainWindowCaption(c.present, c.twelveHour),
+        EXPECT_EQ(MainWindowCaption(c.present, c.twelveHour, OptionTable{}),
                   std::string("SOLVARIS (Tropical zodiac) - ") + c.dateAndTime);
     }
+    OptionTable sidereal;
+    sidereal.Set(opt::Zodiac, 1);
+    EXPECT_EQ(MainWindowCaption(cases[0].present, cases[0].twelveHour, sidereal),
+              std::string("SOLVARIS (Sidereal zodiac) - ") + cases[0].dateAndTime);
 }
 
 }  // namespace

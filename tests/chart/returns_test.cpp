@@ -58,14 +58,15 @@ TEST(Returns, SolarReturnInItsYearCastAtTheReturnPlace) {
         search.solarYear = c.year;
         search.longitude = 0.10f;
         search.latitude = 51.30f;
-        const auto moment = SolarReturnSearch(Ephemeris{}, target, c.natal, search, platform);
+        const auto moment =
+            SolarReturnSearch(Ephemeris{}, Zodiac{}, target, c.natal, search, platform);
         ASSERT_TRUE(moment.has_value());
         EXPECT_DOUBLE_EQ(moment->jd, moment->dayNumber + moment->dayFraction - 0.5);
         const double earliest =
             JulianDayNumber(c.earliest.year, c.earliest.month, c.earliest.day) - 0.5;
         EXPECT_TRUE(moment->jd >= earliest && moment->jd < earliest + 2) << moment->jd;
         const auto set =
-            ComputeReturnSet(Ephemeris{}, *moment, search, HouseSystem::EqualAscendant);
+            ComputeReturnSet(Ephemeris{}, Zodiac{}, *moment, search, HouseSystem::EqualAscendant);
         ASSERT_TRUE(set.has_value());
         const double latitude = SignedFromPacked(search.latitude);
         const ChartAngles angles =
@@ -99,7 +100,8 @@ TEST(Returns, LunarStepsFindTheNeighbouringReturns) {
         search.lunarMonth = 3;
         search.lunarYear = 2024;
         const auto foundJd = [&] {
-            const auto found = LunarReturnSearch(Ephemeris{}, target, natal, search, platform);
+            const auto found =
+                LunarReturnSearch(Ephemeris{}, Zodiac{}, target, natal, search, platform);
             EXPECT_TRUE(found && Gap(target, MoonPosition(found->t).longitude) < kTolerance);
             return found ? found->jd : 0.0;
         };
@@ -122,8 +124,10 @@ TEST(Returns, SearchThatCannotConvergeStopsWithAMessage) {
     const double nowhere = std::numeric_limits<double>::quiet_NaN();
     ScriptedPlatform platform;
     ReturnSearch search = InitialReturnSearch(natal, natal);
-    EXPECT_FALSE(SolarReturnSearch(Ephemeris{}, nowhere, natal, search, platform).has_value());
-    EXPECT_FALSE(LunarReturnSearch(Ephemeris{}, nowhere, natal, search, platform).has_value());
+    EXPECT_FALSE(
+        SolarReturnSearch(Ephemeris{}, Zodiac{}, nowhere, natal, search, platform).has_value());
+    EXPECT_FALSE(
+        LunarReturnSearch(Ephemeris{}, Zodiac{}, nowhere, natal, search, platform).has_value());
     ASSERT_EQ(platform.Messages().size(), 2u);
     EXPECT_EQ(platform.Messages()[0].title, "Warning!");
     EXPECT_NE(platform.Messages()[0].text.find("solar"), std::string::npos);

@@ -44,8 +44,8 @@ TEST(SwissMoments, ReturnsAgreeWithSwissCrossingsToTheSecond) {
         search.lunarDay = days(random);
         const double sun = SwissLongitude(kSwiss, Sun, natalJd);
         const double moon = SwissLongitude(kSwiss, Moon, natalJd);
-        const auto solar = SolarReturnSearch(kSwiss, sun, natal, search, platform);
-        const auto lunar = LunarReturnSearch(kSwiss, moon, natal, search, platform);
+        const auto solar = SolarReturnSearch(kSwiss, Zodiac{}, sun, natal, search, platform);
+        const auto lunar = LunarReturnSearch(kSwiss, Zodiac{}, moon, natal, search, platform);
         ASSERT_TRUE(solar.has_value() && lunar.has_value()) << i;
         const double swissSolar = swe_solcross_ut(sun, solar->jd - 10, SEFLG_MOSEPH, error);
         ASSERT_GT(swissSolar, solar->jd - 10) << error;

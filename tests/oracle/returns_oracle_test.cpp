@@ -49,8 +49,8 @@ TEST(ReturnsOracle, SolarAndLunarReturnsAgreeWithSwissEphemeris) {
         search.lunarDay = days(random);
         const double sun = SunPosition(natalT);
         const double moon = MoonPosition(natalT).longitude;
-        const auto solar = SolarReturnSearch(Ephemeris{}, sun, natal, search, platform);
-        const auto lunar = LunarReturnSearch(Ephemeris{}, moon, natal, search, platform);
+        const auto solar = SolarReturnSearch(Ephemeris{}, Zodiac{}, sun, natal, search, platform);
+        const auto lunar = LunarReturnSearch(Ephemeris{}, Zodiac{}, moon, natal, search, platform);
         ASSERT_TRUE(solar.has_value() && lunar.has_value());
         const double swissSolar = swe_solcross_ut(sun, solar->jd - 10, SEFLG_MOSEPH, error);
         ASSERT_GT(swissSolar, solar->jd - 10) << error;

@@ -172,7 +172,7 @@ TEST(TextDocuments, LinesUnchangedAndOneEmptyLineInANewReport) {
         EXPECT_EQ(session.reports.LineCount(), static_cast<int>(lines.size()) + 1);
         if (shown) {
             EXPECT_EQ(session.reports.Current(), lines);
-            EXPECT_EQ(window.caption, TitleText() + "Data");
+            EXPECT_EQ(window.caption, TitleText(OptionTable{}) + "Data");
         } else {
             EXPECT_EQ(platform.Messages()[0].title, "Warning!");
             EXPECT_EQ(platform.Messages()[0].text,

@@ -240,7 +240,8 @@ QAction* MainForm::Item(std::string_view name) const { return findChild<QAction*
 void MainForm::UpdateCaption() {
     Platform& platform = workstation_.platform();
     const LocalDateTime present = HomeClockNow(platform, workstation_.session().options);
-    setWindowTitle(QString::fromStdString(MainWindowCaption(present, platform.TwelveHourClock())));
+    setWindowTitle(QString::fromStdString(
+        MainWindowCaption(present, platform.TwelveHourClock(), workstation_.session().options)));
 }
 
 void MainForm::PlaceFromSettings(const std::vector<PixelRect>& screens) {

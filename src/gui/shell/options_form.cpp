@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/ephemeris_choice.hpp"
+#include "app/zodiac_option_lines.hpp"
 #include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
@@ -19,6 +20,18 @@ namespace {
 
 // The combo box's rows, in the order of the engine's values.
 constexpr const char* kEngineNames[] = {"built-in theories", "Swiss Ephemeris"};
+
+// Row 0 the tropical zodiac, row 1 + n the sidereal with ayanamsa n.
+constexpr const char* kZodiacNames[] = {"tropical",
+                                        "sidereal, Lahiri",
+                                        "sidereal, Fagan/Bradley",
+                                        "sidereal, Krishnamurti",
+                                        "sidereal, Raman",
+                                        "sidereal, the user's ayanamsa (options 221 and 222)"};
+
+int ZodiacRow(const Zodiac& zodiac) {
+    return zodiac.sidereal ? 1 + static_cast<int>(zodiac.ayanamsa) : 0;
+}
 
 std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
 
@@ -46,6 +59,17 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     txtEphemerisFiles_->setPlaceholderText("$SE_EPHE_PATH, else its analytical mode");
     engineRow->addWidget(txtEphemerisFiles_, 1);
     box.column->insertLayout(0, engineRow);
+    auto* zodiacRow = new QHBoxLayout;
+    zodiacRow->addWidget(new QLabel("Zodiac:"));
+    cboZodiac_ = new QComboBox;
+    cboZodiac_->setObjectName("cboZodiac");
+    for (const char* name : kZodiacNames) {
+        cboZodiac_->addItem(name);
+    }
+    zodiacRow->addWidget(cboZodiac_);
+    zodiacRow->addStretch(1);
+    box.column->insertLayout(1, zodiacRow);
+    connect(cboZodiac_, &QComboBox::activated, this, &OptionsForm::cboZodiac_Activated);
     connect(cboPositionsEngine_, &QComboBox::activated, this,
             &OptionsForm::cboPositionsEngine_Activated);
     connect(txtEphemerisFiles_, &QLineEdit::textEdited, this,
@@ -82,6 +106,9 @@ void OptionsForm::FollowText() {
     cboPositionsEngine_->setCurrentIndex(static_cast<int>(choice.engine));
     // A control that could not write its line would show what is not kept.
     cboPositionsEngine_->setEnabled(EngineLineWritable(text));
+    const QSignalBlocker zodiacQuiet(cboZodiac_);
+    cboZodiac_->setCurrentIndex(ZodiacRow(ZodiacChoiceInText(text)));
+    cboZodiac_->setEnabled(ZodiacLinesWritable(text));
     txtEphemerisFiles_->setEnabled(FolderLineWritable(text));
     // The folder being typed keeps its blanks until they matter.
     if (Trimmed(txtEphemerisFiles_->text()) != choice.filesFolder) {
@@ -100,6 +127,19 @@ void OptionsForm::cboPositionsEngine_Activated(int index) {
     TakeContent();
     const auto engine = static_cast<EphemerisEngine>(index);
     if (auto text = TextWithEngine(content_.txtContent, engine)) {
+        ShowRewritten(std::move(*text));
+    }
+}
+
+void OptionsForm::cboZodiac_Activated(int index) {
+    TakeContent();
+    // The user's value and epoch stay as the text has them.
+    Zodiac zodiac = ZodiacChoiceInText(content_.txtContent);
+    zodiac.sidereal = index > 0;
+    if (index > 0) {
+        zodiac.ayanamsa = static_cast<Ayanamsa>(index - 1);
+    }
+    if (auto text = TextWithZodiac(content_.txtContent, zodiac)) {
         ShowRewritten(std::move(*text));
     }
 }

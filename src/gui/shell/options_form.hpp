@@ -3,7 +3,8 @@
 // the master file over it; Quit closes without asking. Above the text, the
 // engine of the positions and the folder of Swiss Ephemeris's files: they
 // write their lines (217 and 218) into the text as they change, and follow
-// the text as it is typed.
+// the text as it is typed; below them the zodiac, which writes options 219
+// to 222 the same way.
 #pragma once
 
 #include <QWidget>
@@ -29,6 +30,7 @@ public:
 
     void cboPositionsEngine_Activated(int index);
     void txtEphemerisFiles_Edited(const QString& folder);
+    void cboZodiac_Activated(int index);
 
 private:
     void ShowContent();
@@ -44,6 +46,7 @@ private:
     QPlainTextEdit* txtContent_ = nullptr;
     QComboBox* cboPositionsEngine_ = nullptr;
     QLineEdit* txtEphemerisFiles_ = nullptr;
+    QComboBox* cboZodiac_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

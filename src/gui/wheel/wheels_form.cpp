@@ -89,9 +89,9 @@ WheelsForm::WheelsForm(Workstation& workstation, QWidget* parent)
     BuildMenus();
     menuBar()->installEventFilter(this);
     drawing_.state.chartType = workstation_.session().settings.typeChart == 1 ? 1 : 0;
-    setWindowTitle(QtText(WheelCaption(TitleText())));
+    setWindowTitle(QtText(WheelCaption(TitleText(workstation_.session().options))));
     connect(&workstation_, &Workstation::optionsReloaded, this, [this]() {
-        setWindowTitle(QtText(WheelCaption(TitleText())));
+        setWindowTitle(QtText(WheelCaption(TitleText(workstation_.session().options))));
         Redraw();
     });
 }
@@ -134,7 +134,7 @@ void WheelsForm::Load(WheelKind kind) {
         drawing_.data = *data;
     }
     LoadWheel(drawing_.state, workstation_.session().wheel);
-    setWindowTitle(QtText(WheelCaption(TitleText())));
+    setWindowTitle(QtText(WheelCaption(TitleText(workstation_.session().options))));
     SetMenusOnLoad();
     if (aspectGrid_) {
         aspectGrid_->close();

@@ -346,6 +346,57 @@ TEST(OptionsForm, TheEngineChosenDrawsTheNextReportAndWheel) {
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
+// The zodiac chosen in the Options window: its lines written after 217 (218
+// naming no folder), and the next report and wheel sidereal.
+TEST(OptionsForm, TheSiderealZodiacChosenDrawsTheNextReportAndWheel) {
+    WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
+    MainForm& form = *desk.main;
+    const auto computeAndDraw = [&] {
+        Click(*desk.natal, "cmdOK");
+        testing::Choose(form, "mnuWheelsSingleNatal");
+        const auto* wheels = form.findChild<WheelsForm*>("Wheels");
+        EXPECT_NE(wheels, nullptr);
+        return std::pair(ShownReport(), wheels != nullptr ? wheels->State() : WheelState{});
+    };
+    const auto [tropicalReport, tropicalWheel] = computeAndDraw();
+    const std::string master = desk.folder.Read("OPTIONS.MAS");
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    auto& zodiac = testing::Control<QComboBox>(*options, "cboZodiac");
+    EXPECT_EQ(zodiac.currentText(), "tropical");
+    QTest::keyClick(&zodiac, Qt::Key_Down);
+    EXPECT_EQ(zodiac.currentText(), "sidereal, Lahiri");
+    const std::string expected = master + "Swiss Ephemeris files: \r\n" +
+                                 "    1  Zodiac: 0 = tropical, 1 = sidereal\r\n" +
+                                 "    0  Ayanamsa: 0 = Lahiri, 1 = Fagan/Bradley, 2 = "
+                                 "Krishnamurti, 3 = Raman, 4 = the user's\r\n" +
+                                 "0.0000 The user's ayanamsa in degrees at its epoch\r\n" +
+                                 "2000.0 The epoch of the user's ayanamsa, a year (2000.0 is "
+                                 "J2000)\r\n";
+    EXPECT_EQ(Shown(*options, "txtContent"), expected);
+    Click(*options, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), expected);
+    EXPECT_EQ(desk.session.ephemerisFolder, "");
+    const auto [siderealReport, siderealWheel] = computeAndDraw();
+    EXPECT_FALSE(tropicalReport.contains("Sidereal"));
+    EXPECT_TRUE(siderealReport.contains("\n  Sidereal (Lahiri)\n")) << siderealReport.toStdString();
+    EXPECT_EQ(siderealWheel.heading1[6], "Placidus, Sidereal (Lahiri)");
+    // Lahiri's ayanamsa of the 1950 birth: 23 degrees 10 minutes.
+    for (int p = Sun; p <= Midheaven; ++p) {
+        const double shift =
+            std::remainder(tropicalWheel.mainSet[p] - siderealWheel.mainSet[p], 360.0);
+        EXPECT_NEAR(shift, 23.17, 0.01) << p;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
+
+    // Back to the tropical zodiac: the lines stay, option 219 says 0.
+    QTest::keyClick(&zodiac, Qt::Key_Up);
+    EXPECT_EQ(zodiac.currentText(), "tropical");
+    std::string tropicalText = expected;
+    tropicalText.replace(tropicalText.find("    1  Zodiac"), 7, "    0  ");
+    EXPECT_EQ(Shown(*options, "txtContent"), tropicalText);
+}
+
 TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
     struct Case {
         const char* what;
