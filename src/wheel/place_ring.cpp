@@ -145,8 +145,8 @@ bool TurnWithin(RingWork& work, std::size_t i, double from, const RingBand& band
 // Borrow a band: in a triple wheel, last, the other inner ring's band, at
 // the point's true angle or turned from it.
 void BorrowBand(RingWork& work, std::size_t i) {
-    const RingBand borrowed =
-        RingBandOf(work.role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, 2);
+    const RingBand borrowed = RingBandOf(
+        work.role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, WheelLayout::Triple);
     const double trueAngle = TrueAngle(work.state, work.ring.layout.placed[i]);
     if (!PullIn(work, i, trueAngle, borrowed.outer, borrowed)) {
         TurnWithin(work, i, trueAngle, borrowed);
@@ -167,8 +167,8 @@ void MoveClear(RingWork& work, std::size_t i) {
         !work.turns) {
         return;
     }
-    if (TurnWithin(work, i, placed.angleDegrees, work.ownBand) || work.state.layout != 2 ||
-        work.role == RingRole::Main) {
+    if (TurnWithin(work, i, placed.angleDegrees, work.ownBand) ||
+        work.state.layout != WheelLayout::Triple || work.role == RingRole::Main) {
         return;
     }
     BorrowBand(work, i);
@@ -188,8 +188,14 @@ void MoveClear(RingWork& work, std::size_t i) {
 PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
                       const std::vector<PlacedRing>& outer) {
     PlacedRing ring{role, LayRing(state, role, data), {}, {}};
-    RingWork work{target,           state, role, outer, ring, {}, RingBandOf(role, state.layout),
-                  state.layout != 0};
+    RingWork work{target,
+                  state,
+                  role,
+                  outer,
+                  ring,
+                  {},
+                  RingBandOf(role, state.layout),
+                  state.layout != WheelLayout::Single};
     SpreadAndBox(work, data);
     for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
         MoveClear(work, i);

@@ -169,7 +169,8 @@ bool HeadingIntoRing(const PrintedBox& box) {
 // The window's corners in wheel units, as the paint pass scaled it: the
 // European type shows more around its wheel.
 UserScale WheelBounds(const WheelState& state, WindowSize size) {
-    const double halfHeight = (state.chartType == 1 && state.family == 1 ? 242 : 225);
+    const double halfHeight =
+        (state.chartType == 1 && state.family == WheelFamily::Single ? 242 : 225);
     const double halfWidth = halfHeight * size.widthPixels / size.heightPixels;
     return {-halfWidth, halfHeight, halfWidth, -halfHeight};
 }
@@ -210,7 +211,9 @@ double AngleOfPoint(double x, double y) {
 
 double DegreesApart(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
 
-bool European(const WheelState& state) { return state.chartType == 1 && state.family == 1; }
+bool European(const WheelState& state) {
+    return state.chartType == 1 && state.family == WheelFamily::Single;
+}
 
 // Where a longitude lies on the wheel, worked out afresh: European to scale
 // from the Descendant; American in proportion to its house (a point a hair
