@@ -212,12 +212,61 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
     return ring;
 }
 
+namespace {
+
+double DistanceToBox(double x, double y, const PrintedBox& box) {
+    return std::hypot(x - std::clamp(x, box.left, box.right),
+                      y - std::clamp(y, box.bottom, box.top));
+}
+
+// The least distance from a tick to a box, by points along the tick.
+double TickToBox(const DrawnLine& tick, const PrintedBox& box) {
+    constexpr int kSteps = 8;
+    double least = DistanceToBox(tick.x1, tick.y1, box);
+    for (int k = 1; k <= kSteps; ++k) {
+        const double t = static_cast<double>(k) / kSteps;
+        least = std::min(least, DistanceToBox(tick.x1 + t * (tick.x2 - tick.x1),
+                                              tick.y1 + t * (tick.y2 - tick.y1), box));
+    }
+    return least;
+}
+
+// The tick of each point of every ring that is drawn: one that would
+// strike through a label is left out.
+std::vector<DrawnLine> DrawnTicks(const WheelState& state, const std::vector<PlacedRing>& rings) {
+    std::vector<DrawnLine> ticks;
+    for (const PlacedRing& ring : rings) {
+        const RingBand band = RingBandOf(ring.role, state.layout);
+        for (const PlacedPoint& placed : ring.layout.placed) {
+            const DrawnLine tick = TickAt(band.outer, TrueAngle(state, placed));
+            if (!CrossesAnyLabel(tick, rings)) {
+                ticks.push_back(tick);
+            }
+        }
+    }
+    return ticks;
+}
+
+// Whether a drawn tick other than the label's own stands nearer its glyph:
+// without a leader the label would be read as that tick's point.
+bool NearerTickThanOwn(const DrawnLine& own, const PrintedBox& glyph,
+                       const std::vector<DrawnLine>& ticks) {
+    const double ownDistance = TickToBox(own, glyph);
+    return std::any_of(ticks.begin(), ticks.end(), [&](const DrawnLine& tick) {
+        const bool same = tick.x1 == own.x1 && tick.y1 == own.y1;
+        return !same && TickToBox(tick, glyph) < ownDistance;
+    });
+}
+
+}  // namespace
+
 void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
                      const std::vector<PlacedRing>& rings) {
     constexpr double kMovedDegrees = 1;
     const RingBand band = RingBandOf(ring.role, state.layout);
     const int colour =
         SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
+    const std::vector<DrawnLine> ticks = DrawnTicks(state, rings);
     for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
         const PlacedPoint& placed = ring.layout.placed[i];
         const double place = TrueAngle(state, placed);
@@ -229,7 +278,9 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
         const double moved = std::fabs(std::remainder(placed.angleDegrees - place, 360.0));
         const DrawnLine leader = LeaderOf(
             tick, LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner));
-        if ((moved >= kMovedDegrees || placed.inBorrowedBand) && !CrossesAnyLabel(leader, rings)) {
+        const bool led = moved >= kMovedDegrees || placed.inBorrowedBand ||
+                         NearerTickThanOwn(tick, ring.labels[i].front(), ticks);
+        if (led && !CrossesAnyLabel(leader, rings)) {
             target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
         }
     }
