@@ -130,13 +130,40 @@ bool PullIn(RingWork& work, std::size_t i, double angle, double fromRadius, cons
     return false;
 }
 
+// Whether the label at that angle keeps its place in its ring's row: no
+// neighbour of the ring whose point lies on one side of its point (within
+// kRowDegrees) is drawn on the other side of it.
+bool KeepsRowOrder(const RingWork& work, std::size_t i, double angle) {
+    constexpr double kRowDegrees = 20;
+    constexpr double kSamePlaceDegrees = 0.1;
+    constexpr double kSideBySideDegrees = 0.5;
+    const std::vector<PlacedPoint>& placed = work.ring.layout.placed;
+    const double place = TrueAngle(work.state, placed[i]);
+    for (std::size_t j = 0; j < placed.size(); ++j) {
+        const double trueStep = std::remainder(TrueAngle(work.state, placed[j]) - place, 360.0);
+        const double drawnStep = std::remainder(placed[j].angleDegrees - angle, 360.0);
+        if (j != i && std::fabs(trueStep) < kRowDegrees &&
+            std::fabs(trueStep) > kSamePlaceDegrees && trueStep * drawnStep < 0 &&
+            std::fabs(drawnStep) > kSideBySideDegrees) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Turn within the house: the angles nearest to `from`, each from the band's
-// outer circle in.
+// outer circle in; first those that keep the row's order, and only where
+// none of them is free, the others (a label out of order is read more
+// easily than one over another).
 bool TurnWithin(RingWork& work, std::size_t i, double from, const RingBand& band) {
-    for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
-        if (PullIn(work, i, from + turn, band.outer, band) ||
-            PullIn(work, i, from - turn, band.outer, band)) {
-            return true;
+    for (const bool keepOrder : {true, false}) {
+        for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
+            for (const double angle : {from + turn, from - turn}) {
+                if (KeepsRowOrder(work, i, angle) == keepOrder &&
+                    PullIn(work, i, angle, band.outer, band)) {
+                    return true;
+                }
+            }
         }
     }
     return false;
