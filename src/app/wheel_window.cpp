@@ -10,9 +10,10 @@ WheelMenus WheelMenusOnLoad(const WheelState& state, bool secondPersonChecked) {
     // Kinds 7 and 8 stand for the return search modes, which count as
     // returns too.
     menus.returns = kind == 4 || kind == 5 || kind == 7 || kind == 8;
-    menus.switchItem = state.family == 2 && secondPersonChecked && !IsNinetyDegreeWheel(state);
-    menus.asciiChart = state.family == 1;
-    menus.chartType = state.family == 1;
+    menus.switchItem =
+        state.family == WheelFamily::Dual && secondPersonChecked && !IsNinetyDegreeWheel(state);
+    menus.asciiChart = state.family == WheelFamily::Single;
+    menus.chartType = state.family == WheelFamily::Single;
     menus.european = state.chartType == 1 && !IsNinetyDegreeWheel(state);
     return menus;
 }

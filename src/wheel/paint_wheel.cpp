@@ -21,11 +21,12 @@ namespace solvaris {
 namespace {
 
 bool DrawsHouseNumbers(const WheelTarget& target, const WheelState& state) {
-    if (state.layout == 1) {
+    if (state.layout == WheelLayout::Dual) {
         return true;
     }
-    return state.layout == 2 && (target.surface == WheelSurface::Screen ||
-                                 target.options(opt::PrintedTripleWithoutHouseNumbers) == 0);
+    return state.layout == WheelLayout::Triple &&
+           (target.surface == WheelSurface::Screen ||
+            target.options(opt::PrintedTripleWithoutHouseNumbers) == 0);
 }
 
 // The corners of the page (of the canvas's own shape) or of the window at
@@ -59,10 +60,10 @@ std::optional<UserScale> PassBounds(WheelState& state, const WheelPaintInputs& i
 // once every ring is laid out, to keep clear of the labels of every ring.
 void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
     std::vector<PlacedRing> rings{LayOutRing(target, state, RingRole::Main, data)};
-    if (state.layout == 2) {
+    if (state.layout == WheelLayout::Triple) {
         rings.push_back(LayOutRing(target, state, RingRole::Middle, data, rings));
     }
-    if (state.layout >= 1) {
+    if (state.layout != WheelLayout::Single) {
         rings.push_back(LayOutRing(target, state, RingRole::Inner, data, rings));
     }
     for (const PlacedRing& ring : rings) {
@@ -128,13 +129,14 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     }
     PlaceRings(target, state, inputs.data);
     afterStep();
-    if (state.layout == 0 && options(opt::WheelAspectLines) == 1 && layers.drawAspectLines) {
+    if (state.layout == WheelLayout::Single && options(opt::WheelAspectLines) == 1 &&
+        layers.drawAspectLines) {
         layers.drawAspectLines(target, state);
         afterStep();
     }
     DrawHeading(target, state, inputs.folder);
     afterStep();
-    if (printer && options(opt::PrintedAspectGrid) != 0 && state.family != 3 &&
+    if (printer && options(opt::PrintedAspectGrid) != 0 && state.family != WheelFamily::Triple &&
         layers.printAspectGrid) {
         layers.printAspectGrid(target, state);
         afterStep();

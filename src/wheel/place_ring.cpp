@@ -130,13 +130,40 @@ bool PullIn(RingWork& work, std::size_t i, double angle, double fromRadius, cons
     return false;
 }
 
+// Whether the label at that angle keeps its place in its ring's row: no
+// neighbour of the ring whose point lies on one side of its point (within
+// kRowDegrees) is drawn on the other side of it.
+bool KeepsRowOrder(const RingWork& work, std::size_t i, double angle) {
+    constexpr double kRowDegrees = 20;
+    constexpr double kSamePlaceDegrees = 0.1;
+    constexpr double kSideBySideDegrees = 0.5;
+    const std::vector<PlacedPoint>& placed = work.ring.layout.placed;
+    const double place = TrueAngle(work.state, placed[i]);
+    for (std::size_t j = 0; j < placed.size(); ++j) {
+        const double trueStep = std::remainder(TrueAngle(work.state, placed[j]) - place, 360.0);
+        const double drawnStep = std::remainder(placed[j].angleDegrees - angle, 360.0);
+        if (j != i && std::fabs(trueStep) < kRowDegrees &&
+            std::fabs(trueStep) > kSamePlaceDegrees && trueStep * drawnStep < 0 &&
+            std::fabs(drawnStep) > kSideBySideDegrees) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Turn within the house: the angles nearest to `from`, each from the band's
-// outer circle in.
+// outer circle in; first those that keep the row's order, and only where
+// none of them is free, the others (a label out of order is read more
+// easily than one over another).
 bool TurnWithin(RingWork& work, std::size_t i, double from, const RingBand& band) {
-    for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
-        if (PullIn(work, i, from + turn, band.outer, band) ||
-            PullIn(work, i, from - turn, band.outer, band)) {
-            return true;
+    for (const bool keepOrder : {true, false}) {
+        for (double turn = kTurnStepDegrees; turn <= kTurnLimitDegrees; turn += kTurnStepDegrees) {
+            for (const double angle : {from + turn, from - turn}) {
+                if (KeepsRowOrder(work, i, angle) == keepOrder &&
+                    PullIn(work, i, angle, band.outer, band)) {
+                    return true;
+                }
+            }
         }
     }
     return false;
@@ -145,8 +172,8 @@ bool TurnWithin(RingWork& work, std::size_t i, double from, const RingBand& band
 // Borrow a band: in a triple wheel, last, the other inner ring's band, at
 // the point's true angle or turned from it.
 void BorrowBand(RingWork& work, std::size_t i) {
-    const RingBand borrowed =
-        RingBandOf(work.role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, 2);
+    const RingBand borrowed = RingBandOf(
+        work.role == RingRole::Middle ? RingRole::Inner : RingRole::Middle, WheelLayout::Triple);
     const double trueAngle = TrueAngle(work.state, work.ring.layout.placed[i]);
     if (!PullIn(work, i, trueAngle, borrowed.outer, borrowed)) {
         TurnWithin(work, i, trueAngle, borrowed);
@@ -167,8 +194,8 @@ void MoveClear(RingWork& work, std::size_t i) {
         !work.turns) {
         return;
     }
-    if (TurnWithin(work, i, placed.angleDegrees, work.ownBand) || work.state.layout != 2 ||
-        work.role == RingRole::Main) {
+    if (TurnWithin(work, i, placed.angleDegrees, work.ownBand) ||
+        work.state.layout != WheelLayout::Triple || work.role == RingRole::Main) {
         return;
     }
     BorrowBand(work, i);
@@ -188,8 +215,14 @@ void MoveClear(RingWork& work, std::size_t i) {
 PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
                       const std::vector<PlacedRing>& outer) {
     PlacedRing ring{role, LayRing(state, role, data), {}, {}};
-    RingWork work{target,           state, role, outer, ring, {}, RingBandOf(role, state.layout),
-                  state.layout != 0};
+    RingWork work{target,
+                  state,
+                  role,
+                  outer,
+                  ring,
+                  {},
+                  RingBandOf(role, state.layout),
+                  state.layout != WheelLayout::Single};
     SpreadAndBox(work, data);
     for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
         MoveClear(work, i);
@@ -206,12 +239,61 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
     return ring;
 }
 
+namespace {
+
+double DistanceToBox(double x, double y, const PrintedBox& box) {
+    return std::hypot(x - std::clamp(x, box.left, box.right),
+                      y - std::clamp(y, box.bottom, box.top));
+}
+
+// The least distance from a tick to a box, by points along the tick.
+double TickToBox(const DrawnLine& tick, const PrintedBox& box) {
+    constexpr int kSteps = 8;
+    double least = DistanceToBox(tick.x1, tick.y1, box);
+    for (int k = 1; k <= kSteps; ++k) {
+        const double t = static_cast<double>(k) / kSteps;
+        least = std::min(least, DistanceToBox(tick.x1 + t * (tick.x2 - tick.x1),
+                                              tick.y1 + t * (tick.y2 - tick.y1), box));
+    }
+    return least;
+}
+
+// The tick of each point of every ring that is drawn: one that would
+// strike through a label is left out.
+std::vector<DrawnLine> DrawnTicks(const WheelState& state, const std::vector<PlacedRing>& rings) {
+    std::vector<DrawnLine> ticks;
+    for (const PlacedRing& ring : rings) {
+        const RingBand band = RingBandOf(ring.role, state.layout);
+        for (const PlacedPoint& placed : ring.layout.placed) {
+            const DrawnLine tick = TickAt(band.outer, TrueAngle(state, placed));
+            if (!CrossesAnyLabel(tick, rings)) {
+                ticks.push_back(tick);
+            }
+        }
+    }
+    return ticks;
+}
+
+// Whether a drawn tick other than the label's own stands nearer its glyph:
+// without a leader the label would be read as that tick's point.
+bool NearerTickThanOwn(const DrawnLine& own, const PrintedBox& glyph,
+                       const std::vector<DrawnLine>& ticks) {
+    const double ownDistance = TickToBox(own, glyph);
+    return std::any_of(ticks.begin(), ticks.end(), [&](const DrawnLine& tick) {
+        const bool same = tick.x1 == own.x1 && tick.y1 == own.y1;
+        return !same && TickToBox(tick, glyph) < ownDistance;
+    });
+}
+
+}  // namespace
+
 void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
                      const std::vector<PlacedRing>& rings) {
     constexpr double kMovedDegrees = 1;
     const RingBand band = RingBandOf(ring.role, state.layout);
     const int colour =
         SurfaceColour(target, opt::ScreenPointGlyphColour, opt::PrinterPointGlyphColour);
+    const std::vector<DrawnLine> ticks = DrawnTicks(state, rings);
     for (std::size_t i = 0; i < ring.layout.placed.size(); ++i) {
         const PlacedPoint& placed = ring.layout.placed[i];
         const double place = TrueAngle(state, placed);
@@ -223,7 +305,9 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
         const double moved = std::fabs(std::remainder(placed.angleDegrees - place, 360.0));
         const DrawnLine leader = LeaderOf(
             tick, LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner));
-        if ((moved >= kMovedDegrees || placed.inBorrowedBand) && !CrossesAnyLabel(leader, rings)) {
+        const bool led = moved >= kMovedDegrees || placed.inBorrowedBand ||
+                         NearerTickThanOwn(tick, ring.labels[i].front(), ticks);
+        if (led && !CrossesAnyLabel(leader, rings)) {
             target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
         }
     }

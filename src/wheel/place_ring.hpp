@@ -19,9 +19,10 @@ namespace solvaris {
 PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, const WheelData& data,
                       const std::vector<PlacedRing>& outer = {});
 
-// A tick on the ring's outer circle at each point's true place, and from a
-// glyph moved off its place a leader line to its tick; a line that would
-// strike through a label of any ring is left out.
+// A tick on the ring's outer circle at each point's true place, and a
+// leader line to its tick from a glyph moved off its place or standing
+// nearer another point's tick than its own; a line that would strike
+// through a label of any ring is left out.
 void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
                      const std::vector<PlacedRing>& rings);
 

@@ -15,7 +15,7 @@ namespace solvaris {
 namespace {
 
 bool TripleSmallPrint(const WheelTarget& target, const WheelState& state) {
-    return target.surface == WheelSurface::Printer && state.layout == 2 &&
+    return target.surface == WheelSurface::Printer && state.layout == WheelLayout::Triple &&
            target.options(opt::PrintedTripleWithoutHouseNumbers) != 0;
 }
 
@@ -62,7 +62,7 @@ LabelStyle LabelStyleOf(const WheelTarget& target, const WheelState& state) {
                          ? opt::ScreenRetrogradeSize
                          : (small ? opt::PrintedTripleRetrogradeSize : opt::PrinterRetrogradeSize),
                      screen ? opt::ScreenRetrogradeColour : opt::PrinterRetrogradeColour,
-                     state.layout != 2,
+                     state.layout != WheelLayout::Triple,
                      0};
     // Large minute digits step less far down so that they keep to the ring.
     if (target.options(screen ? opt::ScreenLabelMinuteSize : opt::PrinterLabelMinuteSize) >=

@@ -93,7 +93,7 @@ int PrintedGridCell(double rowLongitude, double columnLongitude, int r, int k, c
 
 void PrintAspectGrid(WheelTarget& target, const WheelState& state, const OrbTable& orbs,
                      bool planetClassOrbs) {
-    const bool single = state.layout == 0;
+    const bool single = state.layout == WheelLayout::Single;
     // The outer ring heads the rows: the main set, or the second chart
     // when option 216 has exchanged them.
     const PointArray& rows = single || !state.swapDone ? state.mainSet : state.secondSet;

@@ -60,6 +60,11 @@ int CapacitySlot(int slot, int slots, int count, int k, bool slotFree) {
 
 }  // namespace
 
+bool LeftOutWhenCrowded(int point) {
+    return std::find(kLeftOutWhenCrowded.begin(), kLeftOutWhenCrowded.end(), point) !=
+           kLeftOutWhenCrowded.end();
+}
+
 double MainRingRadius(const WheelData& data, double angleDegrees) {
     long degree = std::lround(angleDegrees);
     // Slots of an overfull house can run past 360 degrees.
@@ -101,7 +106,7 @@ RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data
         const int slot0 = SlotInHouse(slots, intoHouse, HouseSizeOf(sizes, h));
         const auto index = [&](int s) { return static_cast<std::size_t>((h - 1) * slots + s); };
         int slot = CapacitySlot(slot0, slots, count[h], k, !occupied[index(slot0)]);
-        if (count[h] > slots && (entry.point == SouthNode || entry.point == PartOfFortune)) {
+        if (count[h] > slots && LeftOutWhenCrowded(entry.point)) {
             continue;
         }
         while (index(slot) < occupied.size() && occupied[index(slot)]) {

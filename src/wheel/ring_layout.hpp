@@ -7,8 +7,10 @@
 // that no label lies over another, is the ring spread's work.
 #pragma once
 
+#include <array>
 #include <vector>
 
+#include "engine/chart_point.hpp"
 #include "wheel/wheel_data.hpp"
 #include "wheel/wheel_state.hpp"
 
@@ -31,6 +33,12 @@ struct RingLayout {
     PointSlots slotOf = kNoSlots;     // -1 for a point not drawn
     PointArray angleOf{};
 };
+
+// The points a house too crowded for its labels leaves out, in the order it
+// leaves them out: first the South Node, then the Part of Fortune. Both are
+// read from other points (the North Node, the Ascendant and the lights).
+inline constexpr std::array kLeftOutWhenCrowded{SouthNode, PartOfFortune};
+bool LeftOutWhenCrowded(int point);
 
 // The ring's points from the state: the main ring with the main chart's
 // houses, any other ring placed into the main chart's houses.

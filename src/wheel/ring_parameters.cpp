@@ -41,27 +41,29 @@ constexpr double kTripleMiddleInner = 134;
 
 }  // namespace
 
-const RingParameters& RingParametersOf(RingRole role, int layout) {
+const RingParameters& RingParametersOf(RingRole role, WheelLayout layout) {
     switch (role) {
         case RingRole::Main: return kMainRing;
         case RingRole::Middle: return kTripleMiddleRing;
-        case RingRole::Inner: return layout == 2 ? kTripleInnerRing : kDualInnerRing;
+        case RingRole::Inner:
+            return layout == WheelLayout::Triple ? kTripleInnerRing : kDualInnerRing;
     }
     return kMainRing;
 }
 
-RingBand RingBandOf(RingRole role, int layout) {
+RingBand RingBandOf(RingRole role, WheelLayout layout) {
     constexpr double kOuterCircle = 217;
     constexpr double kHouseNumberCircle = 62;
     switch (role) {
         case RingRole::Main:
-            return {layout == 0   ? 120
-                    : layout == 1 ? kDualMainInner
-                                  : kTripleMainInner,
+            return {layout == WheelLayout::Single ? 120
+                    : layout == WheelLayout::Dual ? kDualMainInner
+                                                  : kTripleMainInner,
                     kOuterCircle};
         case RingRole::Middle: return {kTripleMiddleInner, kTripleMainInner};
         case RingRole::Inner:
-            return {kHouseNumberCircle, layout == 2 ? kTripleMiddleInner : kDualMainInner};
+            return {kHouseNumberCircle,
+                    layout == WheelLayout::Triple ? kTripleMiddleInner : kDualMainInner};
     }
     return {120, kOuterCircle};
 }
@@ -70,14 +72,16 @@ const PointArray& RingLongitudes(const WheelState& state, RingRole role) {
     if (role == RingRole::Main) {
         return state.mainSet;
     }
-    return role == RingRole::Inner && state.layout == 2 ? state.thirdSet : state.secondSet;
+    return role == RingRole::Inner && state.layout == WheelLayout::Triple ? state.thirdSet
+                                                                          : state.secondSet;
 }
 
 const std::string& RingMarks(const WheelState& state, RingRole role) {
     if (role == RingRole::Main) {
         return state.mainMarks;
     }
-    return role == RingRole::Inner && state.layout == 2 ? state.thirdMarks : state.secondMarks;
+    return role == RingRole::Inner && state.layout == WheelLayout::Triple ? state.thirdMarks
+                                                                          : state.secondMarks;
 }
 
 }  // namespace solvaris

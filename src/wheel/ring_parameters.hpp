@@ -20,7 +20,7 @@ struct RingParameters {
 // The ring of that role in the layout: the main ring is the same in every
 // layout; the inner ring is the second chart of a dual wheel or the third
 // of a triple wheel.
-const RingParameters& RingParametersOf(RingRole role, int layout);
+const RingParameters& RingParametersOf(RingRole role, WheelLayout layout);
 
 // The circles that bound a ring's band. A single wheel's ring runs from 120
 // to 217. In dual and triple wheels each outer ring is as deep as its
@@ -31,7 +31,7 @@ struct RingBand {
     double inner;
     double outer;
 };
-RingBand RingBandOf(RingRole role, int layout);
+RingBand RingBandOf(RingRole role, WheelLayout layout);
 
 // The ring's longitudes and retrograde marks in the state.
 const PointArray& RingLongitudes(const WheelState& state, RingRole role);

@@ -93,7 +93,7 @@ struct Spreader {
     // stays free for a label pulled in.
     double RadiusAt(const House& house, std::size_t member, double offset) const {
         const double angle = OnCircle(house.start + offset);
-        if (state.layout == 0) {
+        if (state.layout == WheelLayout::Single) {
             return MainRingRadius(data, angle);
         }
         constexpr double kCircleClearUnits = 1.5;
@@ -291,16 +291,15 @@ std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state,
         std::vector<double> offset;
         bool holdAngles = true;
         while (!SpreadHouse(spreader, house, offset, holdAngles)) {
-            // Too little room at full size: the South Node, then the Part
-            // of Fortune, is left out, as from a house with more points
-            // than slots.
-            const auto derived = [&](int point) {
-                return std::find_if(house.members.begin(), house.members.end(),
-                                    [&](std::size_t i) { return layout.placed[i].point == point; });
-            };
-            auto out = derived(SouthNode);
-            if (out == house.members.end()) {
-                out = derived(PartOfFortune);
+            // Too little room at full size: a point is left out, as from a
+            // house with more points than slots.
+            auto out = house.members.end();
+            for (const int point : kLeftOutWhenCrowded) {
+                if (out == house.members.end()) {
+                    out = std::find_if(
+                        house.members.begin(), house.members.end(),
+                        [&](std::size_t i) { return layout.placed[i].point == point; });
+                }
             }
             if (out == house.members.end()) {
                 // Nothing left to leave out: the angles make way too.

@@ -7,7 +7,7 @@
 namespace solvaris {
 
 void SwapRingsForOption216(WheelState& state, bool secondPersonChecked) {
-    if (state.swapDone || state.layout != 1 || secondPersonChecked) {
+    if (state.swapDone || state.layout != WheelLayout::Dual || secondPersonChecked) {
         return;
     }
     std::swap(state.mainSet, state.secondSet);

@@ -77,14 +77,14 @@ void DrawSingleFrame(WheelTarget& target, const WheelState& state) {
 
 void DrawDualFrame(WheelTarget& target) {
     EqualHouseLines(target);
-    Circles(target, {217, RingBandOf(RingRole::Main, 1).inner, 62});
+    Circles(target, {217, RingBandOf(RingRole::Main, WheelLayout::Dual).inner, 62});
     CentreDisc(target);
 }
 
 void DrawTripleFrame(WheelTarget& target) {
     EqualHouseLines(target);
-    Circles(target,
-            {217, RingBandOf(RingRole::Main, 2).inner, RingBandOf(RingRole::Middle, 2).inner});
+    Circles(target, {217, RingBandOf(RingRole::Main, WheelLayout::Triple).inner,
+                     RingBandOf(RingRole::Middle, WheelLayout::Triple).inner});
     if (target.surface == WheelSurface::Screen ||
         target.options(opt::PrintedTripleWithoutHouseNumbers) == 0) {
         Circles(target, {62});
@@ -94,9 +94,9 @@ void DrawTripleFrame(WheelTarget& target) {
 
 void DrawFrame(WheelTarget& target, const WheelState& state) {
     switch (state.layout) {
-        case 1: DrawDualFrame(target); break;
-        case 2: DrawTripleFrame(target); break;
-        default: DrawSingleFrame(target, state); break;
+        case WheelLayout::Dual: DrawDualFrame(target); break;
+        case WheelLayout::Triple: DrawTripleFrame(target); break;
+        case WheelLayout::Single: DrawSingleFrame(target, state); break;
     }
 }
 

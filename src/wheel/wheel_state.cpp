@@ -3,8 +3,8 @@
 namespace solvaris {
 
 void LoadWheel(WheelState& state, const WheelSetup& setup) {
-    state.layout = setup.layout;
-    state.family = setup.family;
+    state.layout = static_cast<WheelLayout>(setup.layout);
+    state.family = static_cast<WheelFamily>(setup.family);
     state.returnKind = static_cast<int>(setup.kind);
     state.mainSet = setup.longitude;
     state.mainCusps = setup.cusps;
@@ -25,14 +25,15 @@ void LoadWheel(WheelState& state, const WheelSetup& setup) {
 }
 
 bool IsEuropeanSingle(const WheelState& state) {
-    return state.chartType == 1 && state.family == 1 && state.layout == 0;
+    return state.chartType == 1 && state.family == WheelFamily::Single &&
+           state.layout == WheelLayout::Single;
 }
 
 bool IsNinetyDegreeWheel(const WheelState& state) {
     return state.heading1[0].ends_with("90 degree wheel");
 }
 
-bool AspectsMenuEnabled(const WheelState& state) { return state.family != 3; }
+bool AspectsMenuEnabled(const WheelState& state) { return state.family != WheelFamily::Triple; }
 
 std::string WheelCaption(std::string_view titleText) {
     return std::string(titleText) + "Chartwheels";

@@ -21,6 +21,14 @@ enum class WheelPrintMode { None, FullPage, HalfPage };
 // of a triple wheel 2.
 enum class RingRole { Inner = 0, Main = 1, Middle = 2 };
 
+// How many charts the wheel draws as rings: one, two or three. The numbers
+// are those of WheelSetup::layout.
+enum class WheelLayout { Single = 0, Dual = 1, Triple = 2 };
+
+// The Wheels menu's family of commands the wheel was drawn by. The numbers
+// are those of WheelSetup::family.
+enum class WheelFamily { Single = 1, Dual = 2, Triple = 3 };
+
 // Per house slot 1-12 (slot 1 the 10th house), index 0 unused.
 using HouseSizes = std::array<double, kCuspCount + 1>;
 
@@ -34,8 +42,8 @@ inline constexpr PointSlots kNoSlots = [] {
 }();
 
 struct WheelState {
-    int layout = 0;      // 0 single, 1 dual, 2 triple wheel
-    int family = 1;      // the menu family: 1 single, 2 dual, 3 triple
+    WheelLayout layout = WheelLayout::Single;
+    WheelFamily family = WheelFamily::Single;
     int returnKind = 0;  // chart kind: 0 natal ... 4 solar, 5 lunar return
     int chartType = 0;   // 0 American, 1 European
     int scale = 244;     // half-width of the drawing in wheel units

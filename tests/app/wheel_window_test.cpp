@@ -44,8 +44,8 @@ TEST(WheelWindow, MenusOfEachWheelOnLoad) {
     };
     for (const Case& c : cases) {
         WheelState state;
-        state.family = c.family;
-        state.layout = c.family - 1;
+        state.family = static_cast<WheelFamily>(c.family);
+        state.layout = static_cast<WheelLayout>(c.family - 1);
         state.returnKind = c.returnKind;
         state.chartType = c.chartType;
         state.heading1[0] = c.heading;

@@ -9,7 +9,9 @@
 // No two texts overlap (aspect glyphs included), no part of a label lies
 // over another part of it, no label is struck through by a house, aspect or
 // leader line, no heading line reaches into the outer circle (names of
-// up to 40 characters), and no text is below 9 pixels.
+// up to 40 characters), and no text is below 9 pixels. Each point label is
+// read against the ticks that mark the true places: its own tick nearest to
+// its glyph, or a leader tying it there; no leader through another text.
 #include <gtest/gtest.h>
 
 #include <QFont>
@@ -169,7 +171,8 @@ bool HeadingIntoRing(const PrintedBox& box) {
 // The window's corners in wheel units, as the paint pass scaled it: the
 // European type shows more around its wheel.
 UserScale WheelBounds(const WheelState& state, WindowSize size) {
-    const double halfHeight = (state.chartType == 1 && state.family == 1 ? 242 : 225);
+    const double halfHeight =
+        (state.chartType == 1 && state.family == WheelFamily::Single ? 242 : 225);
     const double halfWidth = halfHeight * size.widthPixels / size.heightPixels;
     return {-halfWidth, halfHeight, halfWidth, -halfHeight};
 }
@@ -210,7 +213,9 @@ double AngleOfPoint(double x, double y) {
 
 double DegreesApart(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
 
-bool European(const WheelState& state) { return state.chartType == 1 && state.family == 1; }
+bool European(const WheelState& state) {
+    return state.chartType == 1 && state.family == WheelFamily::Single;
+}
 
 // Where a longitude lies on the wheel, worked out afresh: European to scale
 // from the Descendant; American in proportion to its house (a point a hair
@@ -314,6 +319,261 @@ int PointsOffTheirPlace(const PaintedWheel& wheel, std::string& first) {
     return off;
 }
 
+// A tick: a radial stroke of 4 units whose outer end lies on the outer
+// circle of a ring's band, where a point's true place is marked.
+struct Tick {
+    double angle;
+    double ringOuter;
+    DrawnLine line;
+};
+
+double DistanceToBox(double x, double y, const PrintedBox& box) {
+    return std::hypot(x - std::clamp(x, box.left, box.right),
+                      y - std::clamp(y, box.bottom, box.top));
+}
+
+// The least distance from a segment to a box, by points along the segment.
+double SegmentToBox(const DrawnLine& line, const PrintedBox& box) {
+    constexpr int kSteps = 16;
+    double least = 1e9;
+    for (int k = 0; k <= kSteps; ++k) {
+        const double t = static_cast<double>(k) / kSteps;
+        least = std::min(least, DistanceToBox(line.x1 + t * (line.x2 - line.x1),
+                                              line.y1 + t * (line.y2 - line.y1), box));
+    }
+    return least;
+}
+
+std::vector<RingRole> RolesOf(WheelLayout layout) {
+    switch (layout) {
+        case WheelLayout::Single: return {RingRole::Main};
+        case WheelLayout::Dual: return {RingRole::Main, RingRole::Inner};
+        case WheelLayout::Triple: return {RingRole::Main, RingRole::Middle, RingRole::Inner};
+    }
+    return {};
+}
+
+std::vector<Tick> TicksOf(const std::vector<DrawnLine>& lines, WheelLayout layout) {
+    constexpr double kTickUnits = 4;
+    constexpr double kNear = 0.05;
+    std::vector<Tick> ticks;
+    for (const DrawnLine& line : lines) {
+        const double outer = std::hypot(line.x1, line.y1);
+        const double inner = std::hypot(line.x2, line.y2);
+        if (std::fabs(outer - inner - kTickUnits) > kNear ||
+            DegreesApart(AngleOfPoint(line.x1, line.y1), AngleOfPoint(line.x2, line.y2)) > 0.1) {
+            continue;
+        }
+        for (const RingRole role : RolesOf(layout)) {
+            if (std::fabs(outer - RingBandOf(role, layout).outer) < kNear) {
+                ticks.push_back({AngleOfPoint(line.x1, line.y1), outer, line});
+            }
+        }
+    }
+    return ticks;
+}
+
+// One point's label as painted: its point, the ring it belongs to, its
+// boxes and where its point truly lies.
+struct PaintedLabel {
+    int point;
+    RingRole role;
+    int text;
+    std::vector<PrintedBox> boxes;
+    double trueAngle;
+};
+
+// Whether the label's degree and sign (in the order printed, either way)
+// are those of the longitude.
+bool ReadsAs(const std::vector<PrintedBox>& boxes, double longitude) {
+    const DegreeSignMinute parts = LabelParts(longitude);
+    std::string printed;
+    for (std::size_t k = 1; k < boxes.size(); ++k) {
+        printed += boxes[k].text;
+    }
+    std::string wanted =
+        DigitGlyph(parts.degree / 10) + DigitGlyph(parts.degree % 10) + SignGlyph(parts.sign);
+    std::sort(printed.begin(), printed.end());
+    std::sort(wanted.begin(), wanted.end());
+    return std::includes(printed.begin(), printed.end(), wanted.begin(), wanted.end());
+}
+
+// Every point label of the rings: its ring the one whose longitude it reads
+// as, or among several (or none) the one whose band holds its glyph.
+std::vector<PaintedLabel> PointLabelsOf(const PaintedWheel& wheel) {
+    const WheelState& state = wheel.state;
+    const std::vector<int> textOf = TextOfEachBox(wheel.boxes, OverlapRule{});
+    std::vector<PaintedLabel> labels;
+    for (std::size_t i = 0; i < wheel.boxes.size(); ++i) {
+        const PrintedBox& box = wheel.boxes[i];
+        const auto code = box.text.size() == 1 ? static_cast<unsigned char>(box.text[0]) : 0;
+        if (!box.glyphFont || code < PointGlyphCode(1) || code > PointGlyphCode(kPointCount) ||
+            (i > 0 && textOf[i] == textOf[i - 1])) {
+            continue;
+        }
+        PaintedLabel label{code - PointGlyphCode(0), RingRole::Main, textOf[i], {}, 0};
+        for (std::size_t j = i; j < wheel.boxes.size() && textOf[j] == textOf[i]; ++j) {
+            label.boxes.push_back(wheel.boxes[j]);
+        }
+        const double radius = std::hypot((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        std::vector<RingRole> reading;
+        for (const RingRole role : RolesOf(state.layout)) {
+            if (ReadsAs(label.boxes, RingLongitudes(state, role)[label.point])) {
+                reading.push_back(role);
+            }
+        }
+        const std::vector<RingRole> candidates = reading.empty() ? RolesOf(state.layout) : reading;
+        label.role = candidates.front();
+        for (const RingRole role : candidates) {
+            const RingBand band = RingBandOf(role, state.layout);
+            if (radius >= band.inner && radius <= band.outer) {
+                label.role = role;
+            }
+        }
+        label.trueAngle = TrueAngleOf(state, RingLongitudes(state, label.role)[label.point]);
+        labels.push_back(label);
+    }
+    return labels;
+}
+
+bool StartsAt(const DrawnLine& line, double x, double y) {
+    return std::hypot(line.x1 - x, line.y1 - y) < 0.05;
+}
+
+bool EndsOn(const DrawnLine& line, const std::vector<PrintedBox>& boxes) {
+    return std::any_of(boxes.begin(), boxes.end(), [&](const PrintedBox& box) {
+        return DistanceToBox(line.x2, line.y2, box) <= 1;
+    });
+}
+
+// How each point label is read against the ticks. A label is read as its
+// own point's when its own tick (its ring's, at its true place) is the
+// tick nearest its glyph or a leader ties it there; otherwise a
+// neighbour's tick stands nearer, and either its own is drawn, or it is
+// left out because another label covers that place, or because the label
+// itself stands there.
+struct TickReading {
+    int readAsNeighbours = 0;   // own tick drawn, a neighbour's nearer, no leader
+    int placeCovered = 0;       // own tick left out under another label
+    int onItsOwnPlace = 0;      // own tick left out under the label itself
+    int leadersOverGlyphs = 0;  // leaders running through a text they do not lead to
+    int outOfRowOrder = 0;      // pairs of one ring's labels drawn in the other order
+    std::string first;
+};
+
+std::vector<DrawnLine> LeadersOf(const std::vector<DrawnLine>& lines,
+                                 const std::vector<Tick>& ticks) {
+    std::vector<DrawnLine> leaders;
+    for (const DrawnLine& line : lines) {
+        for (const Tick& tick : ticks) {
+            if (StartsAt(line, tick.line.x2, tick.line.y2) &&
+                std::hypot(line.x2 - line.x1, line.y2 - line.y1) > 0.05) {
+                leaders.push_back(line);
+            }
+        }
+    }
+    return leaders;
+}
+
+// Where the label's own tick is, or would be had it been drawn.
+DrawnLine OwnTickPlace(const PaintedLabel& label, double ringOuter) {
+    constexpr double kTickUnits = 4;
+    const double c = std::cos(label.trueAngle * 3.14159265358979 / 180);
+    const double s = std::sin(label.trueAngle * 3.14159265358979 / 180);
+    return {ringOuter * c, ringOuter * s, (ringOuter - kTickUnits) * c,
+            (ringOuter - kTickUnits) * s};
+}
+
+void ReadLabel(TickReading& reading, const PaintedLabel& label, const PaintedWheel& wheel,
+               const std::vector<Tick>& ticks, const std::vector<DrawnLine>& leaders) {
+    const double outer = RingBandOf(label.role, wheel.state.layout).outer;
+    const PrintedBox& glyph = label.boxes.front();
+    const Tick* own = nullptr;
+    double nearest = 1e9;
+    for (const Tick& tick : ticks) {
+        if (std::fabs(tick.ringOuter - outer) < 0.05 &&
+            DegreesApart(tick.angle, label.trueAngle) < 0.05) {
+            own = &tick;
+        }
+        nearest = std::min(nearest, SegmentToBox(tick.line, glyph));
+    }
+    if (ticks.empty() || (own != nullptr && SegmentToBox(own->line, glyph) <= nearest + 1e-6)) {
+        return;
+    }
+    if (own != nullptr) {
+        const bool tied = std::any_of(leaders.begin(), leaders.end(), [&](const DrawnLine& l) {
+            return StartsAt(l, own->line.x2, own->line.y2) && EndsOn(l, label.boxes);
+        });
+        reading.readAsNeighbours += tied ? 0 : 1;
+        if (!tied && reading.first.empty()) {
+            reading.first = " point " + std::to_string(label.point) + " of ring " +
+                            std::to_string(static_cast<int>(label.role)) + " at " +
+                            std::to_string(label.trueAngle) + " read as a neighbour's";
+        }
+        return;
+    }
+    const DrawnLine place = OwnTickPlace(label, outer);
+    const bool covered = std::any_of(wheel.boxes.begin(), wheel.boxes.end(), [&](const auto& box) {
+        const bool itsOwn = std::any_of(label.boxes.begin(), label.boxes.end(), [&](const auto& b) {
+            return b.left == box.left && b.top == box.top && b.text == box.text;
+        });
+        return !itsOwn && LineRunsThroughBox(place, box, 0.5);
+    });
+    ++(covered ? reading.placeCovered : reading.onItsOwnPlace);
+}
+
+int LeadersOverGlyphs(const PaintedWheel& wheel, const std::vector<DrawnLine>& leaders) {
+    int over = 0;
+    for (const DrawnLine& leader : leaders) {
+        over += std::any_of(wheel.boxes.begin(), wheel.boxes.end(),
+                            [&](const PrintedBox& box) {
+                                return DistanceToBox(leader.x2, leader.y2, box) > 1 &&
+                                       LineRunsThroughBox(leader, box, 0.5);
+                            })
+                    ? 1
+                    : 0;
+    }
+    return over;
+}
+
+double GlyphAngle(const PaintedLabel& label) {
+    const PrintedBox& g = label.boxes.front();
+    return AngleOfPoint((g.left + g.right) / 2, (g.top + g.bottom) / 2);
+}
+
+// Pairs of one ring's labels, their points less than 20 degrees apart,
+// whose glyphs stand in the other order along the ring.
+int OutOfRowOrder(const std::vector<PaintedLabel>& labels) {
+    int pairs = 0;
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+        for (std::size_t b = a + 1; b < labels.size(); ++b) {
+            const double trueStep =
+                std::remainder(labels[b].trueAngle - labels[a].trueAngle, 360.0);
+            const double drawnStep =
+                std::remainder(GlyphAngle(labels[b]) - GlyphAngle(labels[a]), 360.0);
+            pairs += labels[a].role == labels[b].role && std::fabs(trueStep) < 20 &&
+                             std::fabs(trueStep) > 0.1 && trueStep * drawnStep < 0 &&
+                             std::fabs(drawnStep) > 0.5
+                         ? 1
+                         : 0;
+        }
+    }
+    return pairs;
+}
+
+TickReading ReadTicks(const PaintedWheel& wheel) {
+    TickReading reading;
+    const std::vector<Tick> ticks = TicksOf(wheel.lines, wheel.state.layout);
+    const std::vector<DrawnLine> leaders = LeadersOf(wheel.lines, ticks);
+    const std::vector<PaintedLabel> labels = PointLabelsOf(wheel);
+    for (const PaintedLabel& label : labels) {
+        ReadLabel(reading, label, wheel, ticks, leaders);
+    }
+    reading.leadersOverGlyphs = LeadersOverGlyphs(wheel, leaders);
+    reading.outOfRowOrder = OutOfRowOrder(labels);
+    return reading;
+}
+
 std::string Describe(const std::vector<PrintedBox>& boxes, const std::vector<int>& textOf,
                      int text) {
     std::ostringstream out;
@@ -338,7 +598,8 @@ struct LayoutCount {
     int offTheirPlace = 0;  // angles and European cusp labels
     int nearTheEdge = 0;    // wheel texts within the margin of the window's edge
     int tooSmall = 0;       // texts below 9 pixels
-    std::string first;      // the first fault met, described
+    TickReading ticks;
+    std::string first;  // the first fault met, described
 };
 
 void Count(LayoutCount& count, const PaintedWheel& wheel, WindowSize size) {
@@ -369,6 +630,15 @@ void Count(LayoutCount& count, const PaintedWheel& wheel, WindowSize size) {
     count.tooSmall += static_cast<int>(
         std::count_if(wheel.boxes.begin(), wheel.boxes.end(),
                       [&](const PrintedBox& box) { return TooSmall(box, bounds, size); }));
+    const TickReading ticks = ReadTicks(wheel);
+    count.ticks.readAsNeighbours += ticks.readAsNeighbours;
+    count.ticks.placeCovered += ticks.placeCovered;
+    count.ticks.onItsOwnPlace += ticks.onItsOwnPlace;
+    count.ticks.leadersOverGlyphs += ticks.leadersOverGlyphs;
+    count.ticks.outOfRowOrder += ticks.outOfRowOrder;
+    if (count.ticks.first.empty()) {
+        count.ticks.first = ticks.first;
+    }
     std::string off;
     count.offTheirPlace += PointsOffTheirPlace(wheel, off);
     if (!off.empty()) {
@@ -408,14 +678,31 @@ TEST(WheelLegibility, OverlappingTextsOverSeededRandomCharts) {
     }
     EXPECT_EQ(refused, 0);
     const char* layouts[] = {"single", "dual", "triple", "European single"};
+    // Known to remain, per layout in 1000 charts: labels read as a
+    // neighbour's tick's (the leader that would tie them crosses a label),
+    // labels whose place another label covers, and pairs of a ring's
+    // labels drawn in the other order. A label standing on its own place,
+    // which hides its tick, is not counted.
+    struct Known {
+        int readAsNeighbours, placeCovered, outOfRowOrder;
+    };
+    constexpr std::array<Known, 4> kKnown{Known{55, 338, 5}, Known{153, 1574, 1},
+                                          Known{287, 2293, 21}, Known{58, 331, 5}};
     for (std::size_t layout = 0; layout < counts.size(); ++layout) {
         const LayoutCount& c = counts[layout];
         EXPECT_EQ(c.wheels, kChartCount) << layouts[layout];
+
         // Known to remain: a house too crowded to make way beside an angle
         // moves the angle (3 single and 6 European wheels in 1000), and one
         // European wheel of 1000 has a pair of planet labels touching.
         const int crowdedAngles = c.offTheirPlace <= c.wheels / 100 ? 0 : c.offTheirPlace;
         const int europeanPairs = layout == kEuropean && c.textPairs <= 1 ? 0 : c.textPairs;
+        const TickReading& t = c.ticks;
+        EXPECT_LE(t.readAsNeighbours, kKnown[layout].readAsNeighbours)
+            << layouts[layout] << t.first;
+        EXPECT_LE(t.placeCovered, kKnown[layout].placeCovered) << layouts[layout];
+        EXPECT_LE(t.outOfRowOrder, kKnown[layout].outOfRowOrder) << layouts[layout];
+        EXPECT_EQ(t.leadersOverGlyphs, 0) << layouts[layout];
         EXPECT_EQ(std::tuple(europeanPairs, c.crowdedLabelParts, c.textsOnLines, c.headingsIntoRing,
                              crowdedAngles, c.nearTheEdge, c.tooSmall),
                   std::tuple(0, 0, 0, 0, 0, 0, 0))

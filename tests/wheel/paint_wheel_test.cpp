@@ -39,8 +39,8 @@ TEST(WheelScale, ScreenAndPrinter) {
     EXPECT_EQ(PrinterScale(state), 265);
     state.chartType = 1;
     EXPECT_EQ(PrinterScale(state), 272);
-    state.family = 2;
-    state.layout = 1;
+    state.family = WheelFamily::Dual;
+    state.layout = WheelLayout::Dual;
     EXPECT_EQ(PrinterScale(state), 265);
     // A4 reaches further up and down than a square; a page without area is taken 1.25 high.
     struct PageCase {
@@ -98,9 +98,9 @@ struct PaintFixture {
 // Each layout's circles, its line at 90 degrees (from the centre where the disc hides its
 // end), colours and house numbers (every point at 0 degrees 0, so no label prints "1").
 TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
-    const double dual = RingBandOf(RingRole::Main, 1).inner;
-    const double triple = RingBandOf(RingRole::Main, 2).inner;
-    const double middle = RingBandOf(RingRole::Middle, 2).inner;
+    const double dual = RingBandOf(RingRole::Main, WheelLayout::Dual).inner;
+    const double triple = RingBandOf(RingRole::Main, WheelLayout::Triple).inner;
+    const double middle = RingBandOf(RingRole::Middle, WheelLayout::Triple).inner;
     struct Case {
         const char* what;
         int layout;
@@ -125,8 +125,8 @@ TEST(WheelFrames, EveryLayoutOnScreenAndPaper) {
         f.state = SingleWheel(PointArray{}, testing::EqualCusps(0));
         f.state.secondSet.fill(0);
         f.state.thirdSet.fill(0);
-        f.state.layout = c.layout;
-        f.state.family = c.layout + 1;
+        f.state.layout = static_cast<WheelLayout>(c.layout);
+        f.state.family = static_cast<WheelFamily>(c.layout + 1);
         f.state.printMode = c.mode;
         f.options.Set(199, c.option199);
         f.Paint();
@@ -200,8 +200,8 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
     f.Paint(layers);
     EXPECT_EQ(seen, (std::vector<std::string>{"lines", "lines", "grid"}));
     // A triple wheel: no lines; its rings main, innermost, middle, all before the heading.
-    f.state.family = 3;
-    f.state.layout = 2;
+    f.state.family = WheelFamily::Triple;
+    f.state.layout = WheelLayout::Triple;
     f.state.secondSet = f.state.thirdSet = f.state.mainSet;
     f.Paint(layers);
     EXPECT_EQ(seen.size(), 3u);
@@ -212,10 +212,10 @@ TEST(WheelPaint, LayersInTheirPlaceAndAllPointsDrawn) {
         if (call->text == PointGlyph(Sun)) sunRadii.push_back(std::hypot(call->x, call->y));
     }
     ASSERT_EQ(sunRadii.size(), 3u);
-    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, 2).inner);
-    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, 2).outer);
-    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, 2).inner);
-    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, 2).outer);
+    EXPECT_GT(sunRadii[0], RingBandOf(RingRole::Main, WheelLayout::Triple).inner);
+    EXPECT_LT(sunRadii[1], RingBandOf(RingRole::Inner, WheelLayout::Triple).outer);
+    EXPECT_GT(sunRadii[2], RingBandOf(RingRole::Middle, WheelLayout::Triple).inner);
+    EXPECT_LT(sunRadii[2], RingBandOf(RingRole::Middle, WheelLayout::Triple).outer);
 }
 
 // A load resets the placement and the swap but keeps the user's chart type (American for a

@@ -117,7 +117,7 @@ TEST(PlaceRing, LabelTextsBySideLayoutAndMarks) {
         LabelFixture f;
         f.options.Set(28, c.option28);
         f.state.chartType = c.european ? 1 : 0;
-        f.state.layout = c.layout;
+        f.state.layout = static_cast<WheelLayout>(c.layout);
         const auto texts =
             f.Draw(c.point, c.house, c.angle, kLeo10,
                    c.retrograde ? std::string(kPointCount, 'R') : kNoRetrogradeMarks);

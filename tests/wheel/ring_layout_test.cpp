@@ -106,7 +106,7 @@ TEST(PlaceRing, CrowdedHouseDropsSouthNodeAndPartOfFortune) {
 TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {
     PointArray lon = SpreadPoints();
     WheelState state = SingleWheel(lon);
-    state.layout = 1;
+    state.layout = WheelLayout::Dual;
     state.secondSet = lon;
     state.secondSet[Sun] = 100;  // house 4 of the main chart
     const RingLayout inner = LayRing(state, RingRole::Inner, ShippedWheelData());
@@ -116,7 +116,7 @@ TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {
     const auto sun = std::ranges::find(inner.placed, Sun, &PlacedPoint::point);
     ASSERT_NE(sun, inner.placed.end());
     EXPECT_DOUBLE_EQ(sun->radius, 119 + (120 - 119) * slot / 5.0);
-    state.layout = 2;
+    state.layout = WheelLayout::Triple;
     state.thirdSet = state.secondSet;
     EXPECT_DOUBLE_EQ(LayRing(state, RingRole::Inner, ShippedWheelData()).angleOf[Sun],
                      273 + 5.3 * slot);

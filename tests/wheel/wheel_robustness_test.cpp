@@ -24,8 +24,8 @@ void PaintEveryWay(WheelState state, const WheelData& data) {
     for (int layout = 0; layout <= 2; ++layout) {
         for (const int type : {0, 1}) {
             for (const auto mode : {WheelPrintMode::None, WheelPrintMode::FullPage}) {
-                state.layout = layout;
-                state.family = layout + 1;
+                state.layout = static_cast<WheelLayout>(layout);
+                state.family = static_cast<WheelFamily>(layout + 1);
                 state.chartType = type;
                 state.printMode = mode;
                 RecordingCanvas canvas;
@@ -34,8 +34,8 @@ void PaintEveryWay(WheelState state, const WheelData& data) {
             }
         }
     }
-    state.layout = 0;
-    state.family = 1;
+    state.layout = WheelLayout::Single;
+    state.family = WheelFamily::Single;
     const auto lines = AsciiChartLines(state);
     ASSERT_EQ(lines.size(), 32u);
     for (std::size_t i = 7; i < lines.size(); ++i) {
