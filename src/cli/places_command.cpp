@@ -5,8 +5,8 @@
 #include "base/number_text.hpp"
 #include "base/program_folder.hpp"
 #include "cli/exit_status.hpp"
-#include "formats/json_text.hpp"
 #include "cli/place_options.hpp"
+#include "formats/json_text.hpp"
 
 namespace solvaris {
 

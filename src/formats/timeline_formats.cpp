@@ -4,8 +4,8 @@
 
 #include "aspects/aspect_codes.hpp"
 #include "base/format_pattern.hpp"
-#include "formats/json_text.hpp"
 #include "engine/calendar.hpp"
+#include "formats/json_text.hpp"
 #include "reports/timeline_text.hpp"
 
 namespace solvaris {
