@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <regex>
-#include <sstream>
 #include <tuple>
 
 #include "support/command_outcome.hpp"
@@ -140,18 +139,6 @@ TEST(ZoneNamesCommand, TheOffsetThatHeldAtTheBirth) {
     EXPECT_NE(none.err.find("no zone name"), std::string::npos);
 }
 
-std::vector<double> JsonNumbers(const std::string& json, const std::string& key) {
-    const auto start = json.find("\"" + key + "\":[");
-    std::istringstream list(json.substr(start + key.size() + 4));
-    std::vector<double> values;
-    double value = 0;
-    char separator = ',';
-    while (separator == ',' && list >> value >> separator) {
-        values.push_back(value);
-    }
-    return values;
-}
-
 TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
     const Outcome chart = RunArgs({"chart", "--format", "json", "--person", "Sample Natal"});
     const Outcome report = RunArgs({"report", "natal", "--person", "Sample Natal"});
@@ -196,8 +183,8 @@ TEST(ChartCommand, PointsByNameAgreeWithTheNatalReport) {
     EXPECT_EQ(retrogrades, 2);  // Uranus and Pluto
 
     // The cusps in house order: the 1st is the Ascendant, the 10th the MC.
-    const std::vector<double> longitudes = JsonNumbers(natal, "longitude");
-    const std::vector<double> cusps = JsonNumbers(natal, "house_cusps");
+    const std::vector<double> longitudes = testing::JsonNumbers(natal, "longitude");
+    const std::vector<double> cusps = testing::JsonNumbers(natal, "house_cusps");
     ASSERT_EQ(longitudes.size(), 15u);
     ASSERT_EQ(cusps.size(), 12u);
     EXPECT_DOUBLE_EQ(cusps[0], longitudes[13]);

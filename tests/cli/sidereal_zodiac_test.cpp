@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,21 +19,9 @@ using testing::RunArgs;
 // The numbers of "key":[...] or "key":number at the first `key` after `from`.
 std::vector<double> Values(const std::string& json, const std::string& from,
                            const std::string& key) {
-    const auto start = json.find("\"" + key + "\":", json.find(from));
-    EXPECT_NE(start, std::string::npos) << from << " " << key;
-    std::string rest = json.substr(start + key.size() + 3);
-    const bool list = rest.front() == '[';
-    std::istringstream in(list ? rest.substr(1) : rest);
-    std::vector<double> values;
-    double value = 0;
-    char separator = ',';
-    while (separator == ',' && in >> value >> separator) {
-        values.push_back(value);
-        if (!list) {
-            break;
-        }
-    }
-    return values;
+    EXPECT_NE(json.find("\"" + key + "\":", json.find(from)), std::string::npos)
+        << from << " " << key;
+    return testing::JsonNumbers(json, key, from);
 }
 
 std::string Text(const std::string& json, const std::string& from, const std::string& key) {

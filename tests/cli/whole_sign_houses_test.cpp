@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,18 +13,6 @@ namespace {
 
 using testing::Outcome;
 using testing::RunArgs;
-
-std::vector<double> Numbers(const std::string& json, const std::string& key) {
-    const auto start = json.find("\"" + key + "\":[");
-    std::istringstream list(json.substr(start + key.size() + 4));
-    std::vector<double> values;
-    double value = 0;
-    char separator = ',';
-    while (separator == ',' && list >> value >> separator) {
-        values.push_back(value);
-    }
-    return values;
-}
 
 TEST(WholeSignHouses, EveryCuspStartsASignFromTheAscendantsAtAnyLatitude) {
     const std::vector<std::string> births[] = {
@@ -41,8 +28,8 @@ TEST(WholeSignHouses, EveryCuspStartsASignFromTheAscendantsAtAnyLatitude) {
         ASSERT_EQ(chart.status, 0) << birth.back() << chart.err;
         const std::string natal = chart.out.substr(0, chart.out.find("\"progressed\":"));
         EXPECT_NE(chart.out.find("\"house_system\":\"W\""), std::string::npos);
-        const std::vector<double> cusps = Numbers(natal, "house_cusps");
-        const std::vector<double> longitudes = Numbers(natal, "longitude");
+        const std::vector<double> cusps = testing::JsonNumbers(natal, "house_cusps");
+        const std::vector<double> longitudes = testing::JsonNumbers(natal, "longitude");
         ASSERT_EQ(cusps.size(), 12u) << natal;
         ASSERT_GE(longitudes.size(), 14u);
         const double ascendant = longitudes[13];

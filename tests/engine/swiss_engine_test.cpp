@@ -16,6 +16,7 @@
 #include "engine/calendar.hpp"
 #include "engine/ephemeris.hpp"
 #include "engine/positions.hpp"
+#include "support/sample_people.hpp"
 
 namespace solvaris {
 namespace {
@@ -36,20 +37,6 @@ SwissPlace Calc(int body, double jdUt, int extraFlags = 0) {
     return {x[0], x[1]};
 }
 
-BirthData Birth(int year, int month, int day, float time, const char* meridiem, float zone,
-                float longitude, float latitude) {
-    BirthData b;
-    b.year = static_cast<std::int16_t>(year);
-    b.month = static_cast<std::int16_t>(month);
-    b.day = static_cast<std::int16_t>(day);
-    b.time = time;
-    b.meridiem = meridiem;
-    b.timeZone = zone;
-    b.longitude = longitude;
-    b.latitude = latitude;
-    return b;
-}
-
 // Natal, progressed and transit charts over the years the program takes:
 // each body, the mean node and the true node, in longitude, latitude and
 // the next-day longitude to 1e-9 degree; declination and right ascension,
@@ -57,12 +44,12 @@ BirthData Birth(int year, int month, int day, float time, const char* meridiem, 
 // library's own rotation taking its obliquity a hair differently).
 TEST(SwissEngine, EveryBodyOfAChartIsSwissEphemerisOwn) {
     const BirthData births[] = {
-        Birth(1950, 12, 5, 7.45f, "P.M.", 5, 74.00f, 40.43f),
-        Birth(120, 3, 1, 11.30f, "A.M.", 0, -12.30f, -33.55f),
-        Birth(1582, 10, 15, 12.00f, "A.M.", -1, -2.20f, 48.52f),
-        Birth(2099, 12, 31, 11.59f, "P.M.", 8, 118.15f, 34.03f),
+        Person(5, 12, 1950, 7.45f, "P.M.", 5, 74.00f, 40.43f),
+        Person(1, 3, 120, 11.30f, "A.M.", 0, -12.30f, -33.55f),
+        Person(15, 10, 1582, 12.00f, "A.M.", -1, -2.20f, 48.52f),
+        Person(31, 12, 2099, 11.59f, "P.M.", 8, 118.15f, 34.03f),
     };
-    const BirthData diurnal = Birth(2026, 6, 21, 9.00f, "A.M.", 0, 0.05f, 51.30f);
+    const BirthData diurnal = Person(21, 6, 2026, 9.00f, "A.M.", 0, 0.05f, 51.30f);
     for (const BirthData& natal : births) {
         SCOPED_TRACE(natal.year);
         OptionTable options;
@@ -218,7 +205,7 @@ TEST(SwissEngine, FilesNamedButUnusedNameTheAnalyticalMode) {
 
     OptionTable options;
     ChartStore store;
-    const BirthData natal = Birth(1990, 7, 4, 3.15f, "P.M.", 4, 77.02f, 38.53f);
+    const BirthData natal = Person(4, 7, 1990, 3.15f, "P.M.", 4, 77.02f, 38.53f);
     ASSERT_TRUE(ComputeChartSets(
         {natal, natal, AgeYears(natal, natal), HouseSystem::Placidus, options, named}, store));
     EXPECT_EQ(EphemerisReportLine(store.ephemeris), "Positions: Swiss Ephemeris 2.10, analytical");

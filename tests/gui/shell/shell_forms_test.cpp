@@ -318,18 +318,23 @@ QString ShownReport() {
     return data ? testing::Control<QPlainTextEdit>(*data, "Text1").toPlainText() : QString();
 }
 
+// OK on the natal entry, then the natal wheel: the data window's report and
+// the wheel's state.
+std::pair<QString, WheelState> ComputeAndDraw(WindowDesk& desk) {
+    Click(*desk.natal, "cmdOK");
+    testing::Choose(*desk.main, "mnuWheelsSingleNatal");
+    const auto* wheels = desk.main->findChild<WheelsForm*>("Wheels");
+    EXPECT_NE(wheels, nullptr);
+    return {ShownReport(), wheels != nullptr ? wheels->State() : WheelState{}};
+}
+
 // The engine chosen in the Options window computes the next chart: the
 // data window's report ends with its line and the wheel draws its places.
 TEST(OptionsForm, TheEngineChosenDrawsTheNextReportAndWheel) {
     WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
-    MainForm& form = *desk.main;
     const auto computeAndDraw = [&] {
-        Click(*desk.natal, "cmdOK");
-        testing::Choose(form, "mnuWheelsSingleNatal");
-        const auto* wheels = form.findChild<WheelsForm*>("Wheels");
-        EXPECT_NE(wheels, nullptr);
-        return std::pair(ShownReport().trimmed(),
-                         wheels != nullptr ? wheels->State().mainSet : PointArray{});
+        auto [report, wheel] = ComputeAndDraw(desk);
+        return std::pair(report.trimmed(), wheel.mainSet);
     };
     const auto [builtInReport, builtInWheel] = computeAndDraw();
     QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
@@ -350,15 +355,7 @@ TEST(OptionsForm, TheEngineChosenDrawsTheNextReportAndWheel) {
 // naming no folder), and the next report and wheel sidereal.
 TEST(OptionsForm, TheSiderealZodiacChosenDrawsTheNextReportAndWheel) {
     WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
-    MainForm& form = *desk.main;
-    const auto computeAndDraw = [&] {
-        Click(*desk.natal, "cmdOK");
-        testing::Choose(form, "mnuWheelsSingleNatal");
-        const auto* wheels = form.findChild<WheelsForm*>("Wheels");
-        EXPECT_NE(wheels, nullptr);
-        return std::pair(ShownReport(), wheels != nullptr ? wheels->State() : WheelState{});
-    };
-    const auto [tropicalReport, tropicalWheel] = computeAndDraw();
+    const auto [tropicalReport, tropicalWheel] = ComputeAndDraw(desk);
     const std::string master = desk.folder.Read("OPTIONS.MAS");
     QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
     ASSERT_TRUE(options);
@@ -377,7 +374,7 @@ TEST(OptionsForm, TheSiderealZodiacChosenDrawsTheNextReportAndWheel) {
     Click(*options, "btnSave");
     EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), expected);
     EXPECT_EQ(desk.session.ephemerisFolder, "");
-    const auto [siderealReport, siderealWheel] = computeAndDraw();
+    const auto [siderealReport, siderealWheel] = ComputeAndDraw(desk);
     EXPECT_FALSE(tropicalReport.contains("Sidereal"));
     EXPECT_TRUE(siderealReport.contains("\n  Sidereal (Lahiri)\n")) << siderealReport.toStdString();
     EXPECT_EQ(siderealWheel.heading1[6], "Placidus, Sidereal (Lahiri)");
