@@ -18,6 +18,7 @@
 #include "engine/sun.hpp"
 #include "reports/new_moons.hpp"
 #include "support/scripted_platform.hpp"
+#include "support/swiss_rising.hpp"
 
 namespace solvaris {
 namespace {
@@ -62,28 +63,10 @@ TEST(ReturnsOracle, SolarAndLunarReturnsAgreeWithSwissEphemeris) {
 }
 
 constexpr double kSunriseWorstMinutes = 0.07;
-
-// A d.mm value of whole minutes from signed decimal degrees.
-float Packed(double degrees) {
-    const double minutes = std::round(std::fabs(degrees) * 60);
-    const double packed = std::floor(minutes / 60) + std::fmod(minutes, 60) / 100;
-    return static_cast<float>(degrees < 0 ? -packed : packed);
-}
-
-// Minutes from our local clock hours to the Swiss event nearest them.
-double GapMinutes(double anchor, double localHours, const BirthData& place, int event) {
-    const double ours = anchor + (localHours + place.timeZone) / 24;
-    // Swiss Ephemeris counts longitude east positive.
-    double geo[3] = {-SignedFromPacked(place.longitude), SignedFromPacked(place.latitude), 0};
-    double swiss = 0;
-    char error[256] = "";
-    const int flags = event | SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
-    EXPECT_EQ(swe_rise_trans(ours - 0.5, SE_SUN, nullptr, SEFLG_MOSEPH, flags, geo, 1013.25, 15,
-                             &swiss, error),
-              0)
-        << error;
-    return std::fabs(ours - swiss) * 1440;
-}
+// The geometric rising of the disc centre.
+constexpr int kDiscCentre = SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
+using testing::Packed;
+using testing::SwissRiseGapDays;
 
 TEST(SunriseOracle, RiseAndSetAgreeWithSwissEphemeris) {
     std::mt19937 random(20261206);
@@ -100,8 +83,12 @@ TEST(SunriseOracle, RiseAndSetAgreeWithSwissEphemeris) {
         ScriptedPlatform platform;
         const SunTimes t = SunriseSunset(Ephemeris{}, anchor, place, platform);
         ASSERT_TRUE(platform.Messages().empty()) << i;
-        EXPECT_LT(GapMinutes(anchor, t.sunrise, place, SE_CALC_RISE), 1.5 * kSunriseWorstMinutes);
-        EXPECT_LT(GapMinutes(anchor, t.sunset, place, SE_CALC_SET), 1.5 * kSunriseWorstMinutes);
+        EXPECT_LT(
+            SwissRiseGapDays(anchor, t.sunrise, place, SE_CALC_RISE, kDiscCentre) * kMinutesPerDay,
+            1.5 * kSunriseWorstMinutes);
+        EXPECT_LT(
+            SwissRiseGapDays(anchor, t.sunset, place, SE_CALC_SET, kDiscCentre) * kMinutesPerDay,
+            1.5 * kSunriseWorstMinutes);
     }
 }
 
