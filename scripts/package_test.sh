@@ -8,7 +8,7 @@ if ! command -v dpkg >/dev/null || [ "$(id -u)" != 0 ]; then
     echo "package test skipped: it needs dpkg and root"
     exit 0
 fi
-if dpkg-query -W -f='${Status}' solvaris 2>/dev/null | grep -q "install ok installed"; then
+if [ "$(dpkg-query -W -f='${Status}' solvaris 2>/dev/null || true)" = "install ok installed" ]; then
     echo "package test skipped: a solvaris package is installed already"
     exit 0
 fi
@@ -33,11 +33,14 @@ su - "$user" -c 'set -e
     solvaris wheel natal --person "Sample Natal" --out "$HOME/x.png"
     test -s "$HOME/x.png"'
 # Read from the package: a machine may keep dpkg from installing manual pages.
+# The listing is read whole before it is searched: a reader that stops early
+# kills dpkg-deb's tar with a broken pipe.
+listing="$(dpkg-deb -c "$deb")"
 for page in solvaris solvaris-workstation; do
-    dpkg-deb -c "$deb" | grep -q "/usr/share/man/man1/$page.1.gz"
+    grep -q "/usr/share/man/man1/$page.1.gz" <<< "$listing"
 done
 
-files="$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\.||' | grep -v '/$')"
+files="$(awk '{print $6}' <<< "$listing" | sed 's|^\.||' | grep -v '/$')"
 apt-get purge -y -q solvaris
 left=0
 while read -r f; do
