@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "base/option_numbers.hpp"
 #include "chart/chart_sets.hpp"
 #include "chart/progressions.hpp"
 #include "support/sample_people.hpp"
@@ -14,12 +15,18 @@ namespace {
 
 using namespace solvaris;
 
+// Argument 1: with Lilith and Chiron as well (option 225); Chiron's orbit is
+// integrated out to both moments before the timing starts.
 void BM_ComputeChartSets(benchmark::State& state) {
     const BirthData natal = Person(15, 6, 1960, 7.30f, "A.M.");
     BirthData diurnal = Person(6, 12, 2026, 1.00f, "P.M.");
     OptionTable options;
     options.Set(212, 1);
+    options.Set(opt::ExtraPoints, static_cast<float>(state.range(0)));
     ChartStore store;
+    ComputeChartSets(
+        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options, Ephemeris{}},
+        store);
     int k = 0;
     for (auto _ : state) {
         // A different diurnal day each time, so that nothing repeats.
@@ -30,7 +37,7 @@ void BM_ComputeChartSets(benchmark::State& state) {
         benchmark::DoNotOptimize(store);
     }
 }
-BENCHMARK(BM_ComputeChartSets);
+BENCHMARK(BM_ComputeChartSets)->ArgName("extra_points")->Arg(0)->Arg(1);
 
 constexpr std::array<int, 11> kBodies{SE_SUN,     SE_MERCURY, SE_VENUS,    SE_MARS,
                                       SE_JUPITER, SE_SATURN,  SE_URANUS,   SE_NEPTUNE,

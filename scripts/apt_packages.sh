@@ -18,7 +18,7 @@ program_packages=(g++ cmake make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plu
                   libcctz-dev tzdata libswe-dev
                   fonts-freefont-ttf desktop-file-utils appstream groff-base)
 # What the tests and benchmarks add.
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils swe-basic-data
                python3-icalendar)
 # What the line-coverage count adds.
 coverage_packages=(gcovr)

@@ -142,6 +142,7 @@ enum Number : int {
     Ayanamsa = 220,  // 0 Lahiri, 1 Fagan/Bradley, 2 Krishnamurti, 3 Raman, 4 the user's
     UserAyanamsaDeg = 221,
     UserAyanamsaEpochYear = 222,  // a decimal year: 2000.0 is J2000
+    ExtraPoints = 225,            // 1: Lilith, Chiron and the asteroids shown too
 };
 
 }  // namespace solvaris::opt

@@ -12,7 +12,7 @@
 
 namespace solvaris {
 
-inline constexpr int kOptionCount = 222;
+inline constexpr int kOptionCount = 225;
 
 inline constexpr const char* kOptionsFileName = "OPTIONS.OPT";
 inline constexpr const char* kMasterOptionsFileName = "OPTIONS.MAS";

@@ -121,6 +121,15 @@ CastChart CastNatal(const Ephemeris& ephemeris, const BirthData& birth, HouseSys
     return natal;
 }
 
+// The extra points at `jd` in the chart's zodiac, when the options show them.
+std::vector<ExtraPlace> ShownExtraPoints(const Ephemeris& ephemeris, const OptionTable& options,
+                                         double jd) {
+    if (options(opt::ExtraPoints) != 1) {
+        return {};
+    }
+    return ExtraPointsInZodiac(ephemeris, ChosenZodiac(options), jd);
+}
+
 NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
     const ChartAngles& na = natal.angles;
     const double aya = natal.ayanamsa;
@@ -153,6 +162,7 @@ bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const Opti
         return false;
     }
     set = NatalSetOf(chart, trueNode);
+    set.extraPoints = ShownExtraPoints(ephemeris, options, chart.angles.jd);
     return true;
 }
 
@@ -261,6 +271,11 @@ void ProgressedInZodiac(ProgressedSet& set, double ayanamsa) {
     set.nextYear.longitude = InZodiac(set.nextYear.longitude, ayanamsa);
 }
 
+// The Julian day (UT) of the diurnal moment.
+double TransitJd(const ChartInputs& in) {
+    return DayNumberOf(in.diurnal) - 0.5 + DayFractionOf(in.diurnal);
+}
+
 // The chart of the diurnal moment and place; false when the positions
 // could not be computed.
 bool CastTransit(const ChartInputs& in, ChartStore& next) {
@@ -319,6 +334,8 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
                                PlutoBeyondTheory(in.ephemeris, next.diurnalDayNumber)};
     next.ephemeris = in.ephemeris;
     next.interpretationDay = next.diurnalDayNumber;
+    next.natal.extraPoints = ShownExtraPoints(in.ephemeris, in.options, natal.angles.jd);
+    next.transit.extraPoints = ShownExtraPoints(in.ephemeris, in.options, TransitJd(in));
 
     if (!natal.ok || !progressedOk || !transitOk) {
         return false;

@@ -5,11 +5,13 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/house_system.hpp"
 #include "engine/ayanamsa.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
+#include "engine/extra_points.hpp"
 
 namespace solvaris {
 
@@ -80,6 +82,9 @@ struct NatalSet {
     // 1 Ascendant, 2 Midheaven, 3 Vertex, 4 Equatorial Ascendant,
     // 5 Co-Ascendant, 6 Polar Ascendant, 7 North Node, 8 always 0.
     std::array<double, 9> specialPoints{};
+    // Lilith, Chiron and the asteroids, in the zodiac; empty unless option
+    // ExtraPoints shows them.
+    std::vector<ExtraPlace> extraPoints;
 };
 
 struct ProgressedSet {
@@ -102,6 +107,7 @@ struct TransitSet {
     CuspSet cusps{};
     ChartTexts texts;
     ExtraAngles extraAngles;
+    std::vector<ExtraPlace> extraPoints;  // as the natal set's
 };
 
 // The outer ring of a dual or triple wheel.

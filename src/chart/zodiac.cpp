@@ -54,4 +54,16 @@ CuspSet CuspsInZodiac(HouseSystem system, const CuspInputs& in, double ayanamsa)
     return cusps;
 }
 
+std::vector<ExtraPlace> ExtraPointsInZodiac(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                            double jd) {
+    std::vector<ExtraPlace> places = ExtraPointsAt(ephemeris, jd);
+    const double ayanamsa = AyanamsaDeg(zodiac, ephemeris, jd);
+    const double nextAyanamsa = AyanamsaDeg(zodiac, ephemeris, jd + 1);
+    for (ExtraPlace& place : places) {
+        place.longitude = InZodiac(place.longitude, ayanamsa);
+        place.nextDayLongitude = InZodiac(place.nextDayLongitude, nextAyanamsa);
+    }
+    return places;
+}
+
 }  // namespace solvaris

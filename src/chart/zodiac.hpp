@@ -22,4 +22,9 @@ double InZodiac(double longitude, double ayanamsa);
 // points. `in` holds the tropical angles.
 CuspSet CuspsInZodiac(HouseSystem system, const CuspInputs& in, double ayanamsa);
 
+// The extra points at the Julian day `jd` (UT), their longitudes (and those
+// a day later) in the zodiac.
+std::vector<ExtraPlace> ExtraPointsInZodiac(const Ephemeris& ephemeris, const Zodiac& zodiac,
+                                            double jd);
+
 }  // namespace solvaris

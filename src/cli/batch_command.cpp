@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/compute_charts.hpp"
+#include "base/option_numbers.hpp"
 #include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
 #include "base/visible_text.hpp"
@@ -12,6 +13,7 @@
 #include "cli/jobs_option.hpp"
 #include "cli/names_command.hpp"
 #include "engine/chart_point.hpp"
+#include "engine/extra_points.hpp"
 #include "formats/json_text.hpp"
 #include "people/entry_rules.hpp"
 #include "people/names_file.hpp"
@@ -26,12 +28,19 @@ constexpr const char* kPointColumns =
     "part_of_fortune,ascendant,midheaven";
 
 // With Swiss Ephemeris a last column names it, so that the built-in
-// theories' files stay as they were.
-std::string CsvHeader(const Ephemeris& ephemeris, const Zodiac& zodiac) {
+// theories' files stay as they were. The extra points, when shown, stand
+// after the cusps, each in its column, empty where it cannot be computed.
+std::string CsvHeader(const Ephemeris& ephemeris, const Zodiac& zodiac, bool extraPoints) {
     std::string header = "name,date,time,meridiem,zone,longitude,latitude,";
     header += kPointColumns;
     for (int house = 1; house <= kCuspCount; ++house) {
         header += ",cusp" + std::to_string(house);
+    }
+    if (extraPoints) {
+        for (const ExtraPointName& name : ExtraPointNames()) {
+            header += ',';
+            header += name.word;
+        }
     }
     if (ephemeris.Swiss()) {
         header += ",ephemeris";
@@ -45,7 +54,7 @@ std::string CsvHeader(const Ephemeris& ephemeris, const Zodiac& zodiac) {
 // The fields as the file holds them, a control character shown as an
 // escape: a name must not steer the terminal the rows are read on.
 void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
-                 const Zodiac& zodiac, std::ostream& out) {
+                 const Zodiac& zodiac, bool extraPoints, std::ostream& out) {
     out << CsvField(VisibleText(r.name));
     for (const std::string* field :
          {&r.date, &r.time, &r.meridiem, &r.zone, &r.longitude, &r.latitude}) {
@@ -56,6 +65,16 @@ void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ep
     }
     for (int house = 1; house <= kCuspCount; ++house) {
         out << ',' << Number(natal.cusps[SlotOfHouse(house)]);
+    }
+    if (extraPoints) {
+        for (const ExtraPointName& name : ExtraPointNames()) {
+            out << ',';
+            for (const ExtraPlace& place : natal.extraPoints) {
+                if (place.point == name.point) {
+                    out << Number(place.longitude);
+                }
+            }
+        }
     }
     if (ephemeris.Swiss()) {
         out << ',' << CsvField(EphemerisName(ephemeris));
@@ -68,7 +87,7 @@ void WriteCsvRow(const NameRecord& r, const NatalSet& natal, const Ephemeris& ep
 
 // The object without the separator before it, which depends on the persons before.
 void WriteJsonObject(const NameRecord& r, const NatalSet& natal, const Ephemeris& ephemeris,
-                     const Zodiac& zodiac, std::ostream& out) {
+                     const Zodiac& zodiac, bool extraPoints, std::ostream& out) {
     std::array<double, kCuspCount + 1> houseCusps{};
     for (int house = 1; house <= kCuspCount; ++house) {
         houseCusps[house] = natal.cusps[SlotOfHouse(house)];
@@ -80,6 +99,14 @@ void WriteJsonObject(const NameRecord& r, const NatalSet& natal, const Ephemeris
         << ",\"place_latitude\":" << field(r.latitude)
         << ",\"longitude\":" << Numbers(natal.points.longitude, 1, kPointCount)
         << ",\"house_cusps\":" << Numbers(houseCusps, 1, kCuspCount);
+    if (extraPoints) {
+        out << ",\"extra_points\":{";
+        for (const ExtraPlace& place : natal.extraPoints) {
+            out << (&place == natal.extraPoints.data() ? "" : ",")
+                << Quoted(std::string(NameOf(place.point).word)) << ':' << Number(place.longitude);
+        }
+        out << '}';
+    }
     if (ephemeris.Swiss()) {
         out << ",\"ephemeris\":" << Quoted(EphemerisName(ephemeris));
     }
@@ -99,6 +126,7 @@ struct BatchRequest {
     HouseSystem system = HouseSystem::Placidus;
     Ephemeris ephemeris;
     Zodiac zodiac;
+    bool extraPoints = false;
 };
 
 // The options as typed.
@@ -148,9 +176,9 @@ PersonText CastPerson(std::string_view line, std::size_t lineNumber, const Batch
     }
     std::ostringstream text;
     if (request.json) {
-        WriteJsonObject(*record, chart, ephemeris, request.zodiac, text);
+        WriteJsonObject(*record, chart, ephemeris, request.zodiac, request.extraPoints, text);
     } else {
-        WriteCsvRow(*record, chart, ephemeris, request.zodiac, text);
+        WriteCsvRow(*record, chart, ephemeris, request.zodiac, request.extraPoints, text);
     }
     return {PersonText::Kind::Chart, std::move(text).str()};
 }
@@ -161,6 +189,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     request.json = typed.format == "json";
     request.ephemeris = session.ChosenEphemeris();
     request.zodiac = ChosenZodiac(session.options);
+    request.extraPoints = session.options(opt::ExtraPoints) == 1;
     request.system =
         typed.house.empty() ? HouseSystem::Placidus : *HouseSystemFromOption(typed.house);
     const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
@@ -180,7 +209,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     if (request.json) {
         out << '[';
     } else {
-        out << CsvHeader(request.ephemeris, request.zodiac) << '\n';
+        out << CsvHeader(request.ephemeris, request.zodiac, request.extraPoints) << '\n';
     }
     // Cast a block at a time, written in the order of the file, as one
     // worker would.

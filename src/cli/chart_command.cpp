@@ -1,7 +1,10 @@
 #include "cli/chart_command.hpp"
 
+#include "base/option_numbers.hpp"
+#include "chart/house_cusps.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "engine/positions.hpp"
 #include "formats/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/position_format.hpp"
@@ -74,6 +77,35 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     return json;
 }
 
+// Each extra point by its key with its longitude, latitude, place in the
+// sign, house among `cusps` and whether it moves backward.
+std::string ExtraPointsJson(const std::vector<ExtraPlace>& places, const CuspSet& cusps) {
+    std::string json(1, '[');
+    for (const ExtraPlace& place : places) {
+        const SplitLongitude split = Split(place.longitude);
+        const int slot = HouseSlotOf(place.longitude, cusps);
+        json.append(json.size() > 1 ? "," : "")
+            .append("{\"name\":")
+            .append(Quoted(std::string(NameOf(place.point).word)))
+            .append(",\"longitude\":")
+            .append(Number(place.longitude))
+            .append(",\"latitude\":")
+            .append(Number(place.latitude))
+            .append(",\"sign\":")
+            .append(Quoted(std::string(kSignNames[split.sign])))
+            .append(",\"degree\":")
+            .append(std::to_string(split.degrees))
+            .append(",\"minute\":")
+            .append(std::to_string(split.minutes))
+            .append(",\"house\":")
+            .append(std::to_string(slot == 0 ? 0 : HouseOfSlot(slot)))
+            .append(",\"retrograde\":")
+            .append(DailyMotion(place.longitude, place.nextDayLongitude) < 0 ? "true" : "false")
+            .append("}");
+    }
+    return json + "]";
+}
+
 }  // namespace
 
 // The rule of a zone found by name, or null.
@@ -132,6 +164,12 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
             << ",\"ayanamsa_deg\":{\"natal\":" << Number(s.natalAyanamsa)
             << ",\"progressed\":" << Number(s.progressedAyanamsa)
             << ",\"transit\":" << Number(s.transitAyanamsa) << "}}";
+    }
+    // Stated only when shown, so that other charts read as before.
+    if (session.options(opt::ExtraPoints) == 1) {
+        out << ",\"extra_points\":{\"natal\":"
+            << ExtraPointsJson(s.natal.extraPoints, s.natal.cusps)
+            << ",\"transit\":" << ExtraPointsJson(s.transit.extraPoints, s.transit.cusps) << "}";
     }
     // Stated only with Swiss Ephemeris, so that charts of the built-in
     // theories read as before.

@@ -8,6 +8,7 @@
 #include "cli/ephemeris_option.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/option_parser.hpp"
+#include "cli/points_option.hpp"
 #include "cli/program_setup.hpp"
 #include "cli/zodiac_option.hpp"
 #include "platform/headless/headless_platform.hpp"
@@ -29,9 +30,11 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     }
     EphemerisOptionTexts ephemeris;
     ZodiacOptionTexts zodiac;
+    std::string points;
     if (command.computes) {
         DeclareEphemerisOptions(app, ephemeris);
         DeclareZodiacOptions(app, zodiac);
+        DeclarePointsOption(app, points);
     }
     if (const int status = ParseArguments(app, args, command.name, err)) {
         return status;
@@ -44,6 +47,7 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     }
     ApplyEphemerisOptions(ephemeris, session);
     ApplyZodiacOptions(zodiac, session);
+    ApplyPointsOption(points, session);
     HeadlessPlatform platform(&err, CommandLineWords);
     return run(session, platform, out, err);
 }

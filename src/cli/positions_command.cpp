@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/number_text.hpp"
+#include "base/option_numbers.hpp"
 #include "base/ordered_chunks.hpp"
 #include "chart/zodiac.hpp"
 #include "cli/exit_status.hpp"
@@ -14,6 +15,7 @@
 #include "engine/calendar.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
+#include "engine/extra_points.hpp"
 #include "engine/positions.hpp"
 #include "engine/sidereal.hpp"
 #include "people/entry_rules.hpp"
@@ -61,8 +63,9 @@ void AppendRow(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodi
 }
 
 // The longitudes in the zodiac, the equatorial places from the tropical
-// ones.
-bool AppendInstant(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac, double jd) {
+// ones; with `extraPoints` a row for each extra point computed at the instant.
+bool AppendInstant(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac,
+                   bool extraPoints, double jd) {
     const PositionRequest request = PositionRequestAt(ephemeris, jd);
     PositionTables tables;
     double trueNode = kTrueNodeUnset;
@@ -81,6 +84,14 @@ bool AppendInstant(std::string& text, const Ephemeris& ephemeris, const Zodiac& 
     AppendRow(text, ephemeris, zodiac, jd, kPointListNames[NorthNode], InZodiac(node, ayanamsa), 0,
               EquatorialFromEcliptic(node, 0, request.obliquityRad),
               InZodiac(tables.meanNodeNextDay, nextAyanamsa));
+    if (extraPoints) {
+        for (const ExtraPlace& place : ExtraPointsAt(ephemeris, jd)) {
+            AppendRow(text, ephemeris, zodiac, jd, NameOf(place.point).listName,
+                      InZodiac(place.longitude, ayanamsa), place.latitude,
+                      {place.declination, place.rightAscension},
+                      InZodiac(place.nextDayLongitude, nextAyanamsa));
+        }
+    }
     return true;
 }
 
@@ -163,7 +174,7 @@ std::string Instants(const PositionsOptions& typed, PositionsRequest& request) {
 }
 
 int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, const Zodiac& zodiac,
-                 std::ostream& out, std::ostream& err) {
+                 bool extraPoints, std::ostream& out, std::ostream& err) {
     PositionsRequest request;
     if (const std::string problem = Instants(typed, request); !problem.empty()) {
         err << "solvaris positions: " << problem << '\n';
@@ -183,7 +194,7 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, cons
         [&](std::size_t chunk, std::string& text) {
             const std::size_t end = std::min(instants.size(), (chunk + 1) * kInstantsPerChunk);
             for (std::size_t i = chunk * kInstantsPerChunk; i < end; ++i) {
-                if (!AppendInstant(text, ephemeris, zodiac, instants[i])) {
+                if (!AppendInstant(text, ephemeris, zodiac, extraPoints, instants[i])) {
                     stoppedAt[chunk] = i;
                     return false;
                 }
@@ -248,7 +259,8 @@ CommandRun DeclarePositionsCommand(CLI::App& app) {
     return [typed](Session& session, HeadlessPlatform&, std::ostream& out, std::ostream& err) {
         // Named after the rows, as their calls answered.
         const Ephemeris ephemeris = session.ChosenEphemeris();
-        const int status = RunPositions(*typed, ephemeris, ChosenZodiac(session.options), out, err);
+        const int status = RunPositions(*typed, ephemeris, ChosenZodiac(session.options),
+                                        session.options(opt::ExtraPoints) == 1, out, err);
         if (ephemeris.Swiss()) {
             err << "solvaris positions: " << EphemerisName(ephemeris) << '\n';
         }

@@ -3,6 +3,7 @@
 #include <swephexp.h>
 
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace solvaris {
@@ -91,6 +92,18 @@ SwissBodies SwissBodiesAt(const Ephemeris& ephemeris, double jdUt) {
 double SwissLongitude(const Ephemeris& ephemeris, int point, double jdUt) {
     UseFolder(ephemeris);
     return Calc(ephemeris, SwissBody(point), jdUt)[0];
+}
+
+std::optional<SwissPlace> SwissMinorBodyAt(const Ephemeris& ephemeris, SwissMinorBody body,
+                                           double jdUt) {
+    static constexpr std::array<int, 7> kBodies{SE_MEAN_APOG, SE_OSCU_APOG, SE_CHIRON, SE_CERES,
+                                                SE_PALLAS,    SE_JUNO,      SE_VESTA};
+    UseFolder(ephemeris);
+    const auto [longitude, latitude] = Calc(ephemeris, kBodies[static_cast<int>(body)], jdUt);
+    if (!std::isfinite(longitude)) {
+        return std::nullopt;
+    }
+    return SwissPlace{longitude, latitude};
 }
 
 SwissEarthFrame SwissFrameAt(const Ephemeris& ephemeris, double jdUt) {

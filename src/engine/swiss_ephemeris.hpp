@@ -3,6 +3,7 @@
 // from its files or its analytical (Moshier) mode.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/ayanamsa.hpp"
@@ -31,6 +32,21 @@ SwissBodies SwissBodiesAt(const Ephemeris& ephemeris, double jdUt);
 
 // One point's longitude (1-11), NaN when the call fails.
 double SwissLongitude(const Ephemeris& ephemeris, int point, double jdUt);
+
+// The points beyond the chart's fifteen that the library computes: the
+// lunar apogees (Black Moon Lilith) and the minor bodies, which it reads
+// only from its asteroid files (seas_*.se1).
+enum class SwissMinorBody { MeanApogee, OsculatingApogee, Chiron, Ceres, Pallas, Juno, Vesta };
+
+struct SwissPlace {
+    double longitude;
+    double latitude;
+};
+
+// Its apparent place of date, nothing when the call fails (a minor body
+// without its file, or in the analytical mode).
+std::optional<SwissPlace> SwissMinorBodyAt(const Ephemeris& ephemeris, SwissMinorBody body,
+                                           double jdUt);
 
 // Apparent Greenwich sidereal time and true obliquity, in degrees.
 struct SwissEarthFrame {

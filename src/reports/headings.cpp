@@ -5,6 +5,7 @@
 #include "base/format_pattern.hpp"
 #include "engine/ayanamsa.hpp"
 #include "reports/emphasis_summary.hpp"
+#include "reports/extra_point_lines.hpp"
 #include "reports/position_format.hpp"
 
 namespace solvaris {
@@ -168,6 +169,7 @@ void NatalDataReport(ReportContext& ctx) {
     ctx.Blank();
     ctx.Line("  " + LongitudeDMS(charts.natal.trueNodeLongitude) + "   TRUE NORTH NODE" +
              Blanks(16) + DeclinationDMTruncated(charts.natal.trueNodeDeclination));
+    ExtraPointLines(ctx);
 }
 
 void NatalDataCommand(ReportContext& ctx) {

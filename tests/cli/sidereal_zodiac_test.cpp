@@ -46,9 +46,11 @@ struct Birth {
 };
 
 const Birth kBirths[] = {
-    {{"--person", "Sample Natal"}},
+    // Each with its diurnal date: a transit chart of the present moment would
+    // move between the tropical and the sidereal run.
+    {{"--person", "Sample Natal", "--diurnal-date", "2026-12-09"}},
     {{"--date", "1975-03-10", "--time", "4:20pm", "--zone", "-2", "--lon", "24e56", "--lat",
-      "60n10"}},
+      "60n10", "--diurnal-date", "2026-12-09"}},
     {{"--date", "1932-08-01", "--time", "11:05am", "--zone", "3", "--lon", "58w23", "--lat",
       "34s36", "--diurnal-date", "2031-01-15"}},
 };
