@@ -175,6 +175,15 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         err << "solvaris report: " << problem << '\n';
         return kExitBadCommandLine;
     }
+    if (request.name == DataMenuCommand(DataReport::Composite).name ||
+        request.name == DataMenuCommand(DataReport::Davison).name) {
+        if (const std::string problem =
+                SecondChartProblem(request.birth, "the " + request.name + " report");
+            !problem.empty()) {
+            err << "solvaris report: " << problem << '\n';
+            return kExitBadCommandLine;
+        }
+    }
     BirthOptions options;
     if (const int status =
             FillBirthOptions(request.birth, "report", session, platform, err, options)) {
@@ -214,7 +223,13 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         });
         // Each day the interpretations show, one after the other, the buffer
         // emptied before each as for the ephemeris pages.
+        const std::size_t messagesBefore = platform.Messages().size();
+        const int showsBefore = window.shows;
         command->run(ctx);
+        // A report that said why in a message and showed nothing failed.
+        if (window.shows == showsBefore && platform.Messages().size() > messagesBefore) {
+            return kExitRefusedData;
+        }
         text += window.text;
         for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
             session.reports.EmptySession();
