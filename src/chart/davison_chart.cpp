@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/format_pattern.hpp"
 #include "chart/angles.hpp"
 #include "engine/angles.hpp"
 #include "engine/calendar.hpp"
@@ -98,6 +99,16 @@ DavisonResult CastDavison(const TwoBirths& births) {
         return {std::nullopt,
                 "The two birthplaces lie opposite each other on the globe: no one place lies "
                 "midway between them."};
+    }
+    // Two births each low enough for the houses may meet beyond the polar
+    // circle on the great circle between them.
+    if (!ComputedAtPackedLatitude(births.houseSystem, std::fabs(ToPacked(place->latitude)))) {
+        return {std::nullopt,
+                "The Davison chart's place lies at latitude " +
+                    FormatNumber(std::fabs(PackedToMinute(place->latitude)), "#0.00") + " " +
+                    LatitudeText(static_cast<float>(place->latitude)) +
+                    ", too high for these houses: above 66°00' only " + AnyLatitudeSystemsText() +
+                    " houses can be computed."};
     }
     DavisonChart d;
     d.moment = MidpointMoment(MomentOf(births.first), MomentOf(births.second));

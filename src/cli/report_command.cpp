@@ -175,11 +175,15 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         err << "solvaris report: " << problem << '\n';
         return kExitBadCommandLine;
     }
-    if (request.name == DataMenuCommand(DataReport::Composite).name ||
-        request.name == DataMenuCommand(DataReport::Davison).name) {
-        if (const std::string problem =
-                SecondChartProblem(request.birth, "the " + request.name + " report");
-            !problem.empty()) {
+    const bool relationshipReport = request.name == DataMenuCommand(DataReport::Composite).name ||
+                                    request.name == DataMenuCommand(DataReport::Davison).name;
+    const bool relationshipWheel =
+        !request.wheel.empty() &&
+        (WheelOf(request) == WheelKind::Composite || WheelOf(request) == WheelKind::Davison);
+    if (relationshipReport || relationshipWheel) {
+        const std::string what =
+            relationshipReport ? "the " + request.name + " report" : "--wheel " + request.wheel;
+        if (const std::string problem = SecondChartProblem(request.birth, what); !problem.empty()) {
             err << "solvaris report: " << problem << '\n';
             return kExitBadCommandLine;
         }

@@ -156,6 +156,16 @@ TEST(RelationshipChartsCommand, ReportsAndWheelsNeedASecondChartAndSayWhyNot) {
         {{"report", "composite"}, {"--person", "Sample Natal"}, 2, "--second-person NAME"},
         {{"wheel", "davison", "--out", png}, {"--person", "Sample Natal"}, 2, "second person's"},
         {{"chart", "--davison"}, {"--person", "Sample Natal"}, 2, "--davison needs"},
+        // New York and Tokyo meet over Alaska at 69N39, beyond the polar
+        // circle where Placidus has no cusps; whole signs have.
+        {{"report", "davison"},
+         {"--person", "Sample Natal", "--second-person", "Sample Person Tokyo"},
+         1,
+         "latitude 69.39 NORTH, too high"},
+        {{"report", "davison", "--house", "whole-sign"},
+         {"--person", "Sample Natal", "--second-person", "Sample Person Tokyo"},
+         0,
+         "69.39 NORTH"},
         // Birthplaces at the antipodes have no midpoint on the globe.
         {{"report", "davison"},
          {"--date", "1990-06-10", "--zone", "0", "--lon", "10w00", "--lat", "20n00",

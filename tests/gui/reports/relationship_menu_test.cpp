@@ -19,7 +19,6 @@ TEST(RelationshipMenu, TheItemsOfTheSecondPersonShowItsChartsWithBoth) {
     desk.workstation.diurnalEntry.chk2ndPersonCaption = "Second Sample";
     desk.workstation.diurnalEntry.fields = {"2", "14", "1982", "12", "30", true, "0",
                                             "0", "08", false,  "51", "30", false};
-    Q_EMIT desk.workstation.secondPersonChanged(true);
     struct Item {
         const char* name;
         const char* menu;
