@@ -1,6 +1,6 @@
 // The composite and Davison charts worked by hand: the nearer midpoints of
-// longitudes, the midpoint moment in universal time, the great-circle
-// midpoint of two places, and the composite's houses from its Midheaven.
+// longitudes, the midpoint moment in universal time and the great-circle
+// midpoint of two places.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,8 +48,6 @@ TEST(RelationshipCharts, MidpointsMomentsAndPlacesWorkedByHand) {
          {JulianDayNumber(1991, 6, 10), 20 / 24.0},
          {1990, 12, 10},
          2},
-        // A fraction past midnight (a zone west of Greenwich) counts as the next day.
-        {{jan1, 1.25}, {jan1, 1.25}, {2000, 1, 2}, 6},
     };
     for (const Moment& m : moments) {
         const ChartMoment mid = MidpointMoment(m.a, m.b);
@@ -90,36 +88,6 @@ TEST(RelationshipCharts, MidpointsMomentsAndPlacesWorkedByHand) {
                         1e-8);
             EXPECT_NEAR(mid->latitude, p.expected->latitude, 1e-8);
         }
-    }
-}
-
-TEST(RelationshipCharts, CompositeHousesFollowTheMidpointMidheaven) {
-    // Midheavens 80 and 100 meet at 90 (0 Cancer), whose right ascension is
-    // 90 at any obliquity; with RAMC 90 the ecliptic rises at 0 Libra (180)
-    // at every latitude off the poles. The Suns at 350 and 20 meet at 5
-    // Aries, whose declination on the ecliptic of the mean obliquity 23.5
-    // is asin(sin 5 sin 23.5) = 1.9924 N.
-    BirthChart first;
-    BirthChart second;
-    first.set.points.longitude[Sun] = 350;
-    second.set.points.longitude[Sun] = 20;
-    first.set.points.longitude[Midheaven] = 80;
-    second.set.points.longitude[Midheaven] = 100;
-    first.obliquity = 23;
-    second.obliquity = 24;
-    for (const double latitude : {0.0, 51.5, -33.9}) {
-        const CompositeChart c =
-            ComposeCharts(first, latitude - 10, second, latitude + 10, HouseSystem::Placidus);
-        EXPECT_NEAR(c.latitude, latitude, 1e-12);
-        EXPECT_DOUBLE_EQ(c.obliquity, 23.5);
-        EXPECT_NEAR(c.ramc, 90, 1e-7);
-        EXPECT_NEAR(c.points.longitude[Midheaven], 90, 1e-12);
-        EXPECT_NEAR(c.points.longitude[Ascendant], 180, 1e-7) << latitude;
-        EXPECT_NEAR(c.cusps[SlotOfHouse(1)], 180, 1e-7);
-        EXPECT_NEAR(c.cusps[SlotOfHouse(10)], 90, 1e-7);
-        EXPECT_NEAR(c.points.longitude[Sun], 5, 1e-12);
-        EXPECT_NEAR(c.points.declination[Sun], 1.99162, 1e-4);
-        EXPECT_EQ(c.texts.housePositionText.substr(10 * (Ascendant - 1), 10), " 1ST HOUSE");
     }
 }
 

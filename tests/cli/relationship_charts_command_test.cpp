@@ -68,13 +68,6 @@ TEST(RelationshipChartsCommand, TheDavisonChartIsTheChartOfItsMomentAndPlace) {
         for (const char* key : {"longitude", "declination", "right_ascension", "cusps"}) {
             ExpectNear(JsonNumbers(d, key), JsonNumbers(h, key), 1e-6, what + " " + key);
         }
-        for (const char* key : {"\"retrograde\":", "\"houses\":", "\"sidereal_time\":"}) {
-            const auto text = [key](const std::string& json) {
-                const std::size_t at = json.find(key);
-                return json.substr(at, json.find('"', at + std::string(key).size() + 1) - at);
-            };
-            EXPECT_EQ(text(d), text(h)) << what;
-        }
     }
 }
 
@@ -134,8 +127,6 @@ TEST(RelationshipChartsCommand, TheCompositeIsTheMidpointsOfTheTwoNatalCharts) {
             Degrees(std::atan2(std::cos(ramc), -(std::sin(ramc) * std::cos(e) +
                                                  std::tan(Radians(latitude)) * std::sin(e))));
         EXPECT_NEAR(std::remainder(ascendant - meanAyanamsa - lc[13], 360), 0, 1e-6) << what;
-        EXPECT_NEAR(std::remainder(JsonNumbers(composite, "house_cusps")[0] - lc[13], 360), 0,
-                    1e-6);
     }
 }
 
@@ -155,7 +146,6 @@ TEST(RelationshipChartsCommand, ReportsAndWheelsNeedASecondChartAndSayWhyNot) {
         {{"report", "davison"}, persons, 0, "11 Jul 1966  18:37:30 UT"},
         {{"report", "composite"}, {"--person", "Sample Natal"}, 2, "--second-person NAME"},
         {{"wheel", "davison", "--out", png}, {"--person", "Sample Natal"}, 2, "second person's"},
-        {{"chart", "--davison"}, {"--person", "Sample Natal"}, 2, "--davison needs"},
         // New York and Tokyo meet over Alaska at 69N39, beyond the polar
         // circle where Placidus has no cusps; whole signs have.
         {{"report", "davison"},
