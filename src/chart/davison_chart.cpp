@@ -14,6 +14,7 @@ namespace solvaris {
 namespace {
 
 constexpr double kMinutesPerDay = 1440;
+constexpr double kSecondsPerDay = 86400;
 
 // Sums shorter than this (places within 0.002" of the antipodes) are taken
 // as two antipodal places.
@@ -30,8 +31,10 @@ Vector3 UnitVectorOf(const GeoPlace& p) {
 }
 
 BirthData ShownRecord(const ChartMoment& moment, const GeoPlace& place) {
-    // Rounded as a whole, so that 23:59:40 shows as the next day's 0:00.
-    const double minutes = std::round((moment.dayNumber + moment.dayFraction) * kMinutesPerDay);
+    // Rounded as a whole, so that 23:59:40 shows as the next day's 0:00;
+    // from the second the report prints, so that 23:52:30 shows as 23:53.
+    const double seconds = std::round((moment.dayNumber + moment.dayFraction) * kSecondsPerDay);
+    const double minutes = std::round(seconds / 60);
     const double dayNumber = std::floor(minutes / kMinutesPerDay);
     const int minuteOfDay = static_cast<int>(minutes - dayNumber * kMinutesPerDay);
     const CivilDate date = CalendarDateOfDayNumber(dayNumber);
