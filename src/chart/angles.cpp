@@ -50,7 +50,9 @@ double SignedFromPacked(double packed) {
 }
 
 float PackedToMinute(double degrees) {
-    const double minutes = std::round(std::fabs(degrees) * 60);
+    // From the whole second, as the reports print a place, so that 52' 30"
+    // reads as 53'.
+    const double minutes = std::round(std::round(std::fabs(degrees) * 3600) / 60);
     const double packed = std::floor(minutes / 60) + std::fmod(minutes, 60) / 100;
     return static_cast<float>(degrees < 0 ? -packed : packed);
 }
