@@ -49,6 +49,14 @@ double SignedFromPacked(double packed) {
     return packed < 0 ? -magnitude : magnitude;
 }
 
+float PackedToMinute(double degrees) {
+    // From the whole second, as the reports print a place, so that 52' 30"
+    // reads as 53'.
+    const double minutes = std::round(std::round(std::fabs(degrees) * 3600) / 60);
+    const double packed = std::floor(minutes / 60) + std::fmod(minutes, 60) / 100;
+    return static_cast<float>(degrees < 0 ? -packed : packed);
+}
+
 double MidheavenFromRamc(double ramc, double obliquityDeg) {
     const double r = DegToRad(ramc);
     return Normalize360(RadToDeg(std::atan2(std::sin(r), std::cos(r) * CosDeg(obliquityDeg))));

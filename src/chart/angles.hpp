@@ -17,6 +17,9 @@ double DayFraction(double clockPacked, bool pm, double zoneHours);
 // A signed d.mm value (longitude west positive, latitude north positive) in
 // decimal degrees.
 double SignedFromPacked(double packed);
+// Signed decimal degrees as d.mm rounded to the nearest minute as a whole,
+// so that 59.99' never reads as 60', from the nearest second.
+float PackedToMinute(double degrees);
 
 struct ChartAngles {
     double dayNumber = 0;

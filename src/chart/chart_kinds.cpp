@@ -6,10 +6,19 @@
 #include "base/number_text.hpp"
 #include "base/option_numbers.hpp"
 #include "chart/house_cusps.hpp"
+#include "chart/relationship_wheels.hpp"
 #include "engine/angles.hpp"
 #include "engine/ayanamsa.hpp"
 
 namespace solvaris {
+
+std::string HouseSystemLine(const ChartStore& charts) {
+    std::string line(Info(charts.houseSystem).displayName);
+    if (const std::string zodiac = ZodiacHeading(charts.zodiac); !zodiac.empty()) {
+        line += ", " + zodiac;
+    }
+    return line;
+}
 
 namespace {
 
@@ -23,22 +32,12 @@ void MomentAndPlace(HeaderLines& h, const BirthData& b) {
     h[4] = FormatNumber(std::fabs(b.latitude), "#0.00") + " " + b.latitudeText;
 }
 
-// The house system, and the zodiac when it is the sidereal one:
-// "Placidus, Sidereal (Lahiri)".
-std::string HouseSystemName(const ChartStore& charts) {
-    std::string line(Info(charts.houseSystem).displayName);
-    if (const std::string zodiac = ZodiacHeading(charts.zodiac); !zodiac.empty()) {
-        line += ", " + zodiac;
-    }
-    return line;
-}
-
 HeaderLines NatalHeader(const WheelInputs& in) {
     HeaderLines h;
     h[0] = in.natal.name + " - natal";
     MomentAndPlace(h, in.natal);
     h[5] = in.charts.natal.texts.siderealTimeText;
-    h[6] = HouseSystemName(in.charts);
+    h[6] = HouseSystemLine(in.charts);
     return h;
 }
 
@@ -47,7 +46,7 @@ HeaderLines DiurnalHeader(const WheelInputs& in) {
     h[0] = "Diurnal data";
     MomentAndPlace(h, in.diurnal);
     h[5] = "Inner = transits";
-    h[6] = HouseSystemName(in.charts);
+    h[6] = HouseSystemLine(in.charts);
     return h;
 }
 
@@ -61,7 +60,7 @@ HeaderLines ReturnHeader(const WheelInputs& in, const std::string& line1) {
     h[4] = FormatNumber(std::fabs(in.returnPlace->latitude), "#0.00") + " " +
            in.returnPlace->latitudeText;
     h[5] = in.found->texts.siderealTimeText;
-    h[6] = HouseSystemName(in.charts);
+    h[6] = HouseSystemLine(in.charts);
     return h;
 }
 
@@ -293,6 +292,9 @@ std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
     }
     if (ReturnNeeded(kind) && (in.found == nullptr || in.returnPlace == nullptr)) {
         return std::nullopt;
+    }
+    if (kind == WheelKind::Composite || kind == WheelKind::Davison) {
+        return PrepareRelationshipWheel(kind, in, options, platform);
     }
     WheelSetup w;
     if (kind <= WheelKind::WholeSignMC) {

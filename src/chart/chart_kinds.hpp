@@ -36,6 +36,10 @@ enum class WheelKind {
     DualLunarReturn,
     TripleProgressed,
     TripleSolarArc,
+    // The relationship charts of the natal person and the second person,
+    // single wheels.
+    Composite,
+    Davison,
 };
 
 struct WheelKindInfo {
@@ -45,7 +49,7 @@ struct WheelKindInfo {
     std::string_view menuCaption;  // the "&" marks the access key
 };
 
-inline constexpr std::array<WheelKindInfo, 18> kWheelKinds{{
+inline constexpr std::array<WheelKindInfo, 20> kWheelKinds{{
     {WheelKind::Natal, "natal", "mnuWheelsSingleNatal", "&Natal"},
     {WheelKind::Progressed, "progressed", "mnuWheelsSingleProgressed", "&Progressed"},
     {WheelKind::SolarArc, "solar-arc", "mnuWheelsSingleSolarArc", "&Solar Arc"},
@@ -69,6 +73,8 @@ inline constexpr std::array<WheelKindInfo, 18> kWheelKinds{{
      "&Transits, Progressed, Natal"},
     {WheelKind::TripleSolarArc, "triple-solar-arc", "mnuWheelsTripleTranSANatal",
      "Transits, &Solar Arc, Natal"},
+    {WheelKind::Composite, "composite", "mnuWheelsSingleComposite", "&Composite"},
+    {WheelKind::Davison, "davison", "mnuWheelsSingleDavison", "&Davison"},
 }};
 
 std::optional<WheelKind> WheelKindFromName(std::string_view name);
@@ -120,6 +126,10 @@ struct WheelInputs {
 // refused when option 212 is 0 (the box shown, nothing prepared).
 std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
                                        const OptionTable& options, Platform& platform);
+
+// The house system, and the zodiac when it is the sidereal one:
+// "Placidus, Sidereal (Lahiri)" (line 7 of a header).
+std::string HouseSystemLine(const ChartStore& charts);
 
 // The house frames: cusps in slot order for the natal Sun, Ascendant and
 // Midheaven.

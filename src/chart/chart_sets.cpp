@@ -107,12 +107,11 @@ ChartTexts TextsOf(const CastChart& c) {
 
 // The natal chart with its Part of Fortune and the equatorial places of
 // the points that follow the planets.
-CastChart CastNatal(const Ephemeris& ephemeris, const BirthData& birth, HouseSystem system,
-                    const OptionTable& options, double& trueNode,
-                    NatalMotion motion = NatalMotion::Computed) {
-    CastChart natal =
-        Cast(ephemeris, ChosenZodiac(options), DayNumberOf(birth), DayFractionOf(birth), birth,
-             system, false, trueNode, motion == NatalMotion::Computed);
+CastChart CastNatalAt(const Ephemeris& ephemeris, const ChartMoment& moment, const BirthData& place,
+                      HouseSystem system, const OptionTable& options, double& trueNode,
+                      NatalMotion motion = NatalMotion::Computed) {
+    CastChart natal = Cast(ephemeris, ChosenZodiac(options), moment.dayNumber, moment.dayFraction,
+                           place, system, false, trueNode, motion == NatalMotion::Computed);
     natal.points.longitude[PartOfFortune] = NatalPartOfFortune(
         natal.points.longitude, options(opt::PartOfFortuneFormula), natal.housePositions);
     HousePositions(InZodiac(natal.points.longitude, natal.ayanamsa), natal.cusps,
@@ -128,6 +127,13 @@ std::vector<ExtraPlace> ShownExtraPoints(const Ephemeris& ephemeris, const Optio
         return {};
     }
     return ExtraPointsInZodiac(ephemeris, ChosenZodiac(options), jd);
+}
+
+CastChart CastNatal(const Ephemeris& ephemeris, const BirthData& birth, HouseSystem system,
+                    const OptionTable& options, double& trueNode,
+                    NatalMotion motion = NatalMotion::Computed) {
+    return CastNatalAt(ephemeris, {DayNumberOf(birth), DayFractionOf(birth)}, birth, system,
+                       options, trueNode, motion);
 }
 
 NatalSet NatalSetOf(const CastChart& natal, double trueNode) {
@@ -163,6 +169,19 @@ bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const Opti
     }
     set = NatalSetOf(chart, trueNode);
     set.extraPoints = ShownExtraPoints(ephemeris, options, chart.angles.jd);
+    return true;
+}
+
+ChartMoment MomentOf(const BirthData& birth) { return {DayNumberOf(birth), DayFractionOf(birth)}; }
+
+bool CastBirthChart(const ChartMoment& moment, const BirthData& place, HouseSystem houseSystem,
+                    const OptionTable& options, const Ephemeris& ephemeris, BirthChart& chart) {
+    double trueNode = kTrueNodeUnset;
+    const CastChart cast = CastNatalAt(ephemeris, moment, place, houseSystem, options, trueNode);
+    if (!cast.ok) {
+        return false;
+    }
+    chart = {NatalSetOf(cast, trueNode), cast.angles.obliquity, cast.angles.ramc, cast.ayanamsa};
     return true;
 }
 

@@ -31,4 +31,29 @@ bool ComputeNatalSet(const BirthData& natal, HouseSystem houseSystem, const Opti
                      const Ephemeris& ephemeris, NatalSet& set,
                      NatalMotion motion = NatalMotion::Computed);
 
+// A moment: the day number of its civil date and the fraction of the day
+// in universal time (which may fall outside 0-1).
+struct ChartMoment {
+    double dayNumber = 0;
+    double dayFraction = 0;
+};
+
+// The moment of a record's date, clock time and zone.
+ChartMoment MomentOf(const BirthData& birth);
+
+// A natal set with what the charts derived from it read besides: the
+// obliquity, RAMC and ayanamsa of its moment (degrees).
+struct BirthChart {
+    NatalSet set;
+    double obliquity = 0;
+    double ramc = 0;
+    double ayanamsa = 0;
+};
+
+// The natal chart of `moment` at `place`'s longitude and latitude (its date
+// and clock are not read). False on a floating-point fault, when `chart` is
+// left as it was.
+bool CastBirthChart(const ChartMoment& moment, const BirthData& place, HouseSystem houseSystem,
+                    const OptionTable& options, const Ephemeris& ephemeris, BirthChart& chart);
+
 }  // namespace solvaris

@@ -229,6 +229,15 @@ std::string FirstDiurnalOption(const BirthOptionTexts& texts) {
     return {};
 }
 
+std::string SecondChartProblem(const BirthOptionTexts& texts, const std::string& option) {
+    if (!FirstDiurnalOption(texts).empty()) {
+        return {};
+    }
+    return option +
+           " needs the second person's birth data: --second-person NAME or the --diurnal- "
+           "options";
+}
+
 std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& reader) {
     if (const std::string diurnal = FirstDiurnalOption(texts); !diurnal.empty()) {
         return diurnal + " is not read by " + reader + ", which reads the natal data only";

@@ -58,6 +58,10 @@ void DeclareBirthOptions(CLI::App& app, BirthOptionTexts& texts);
 // The first option typed that only the second chart reads, else empty.
 std::string FirstDiurnalOption(const BirthOptionTexts& texts);
 
+// For a chart of the natal person and the second person (`option` names
+// it): empty when a second chart is typed, else why it is needed.
+std::string SecondChartProblem(const BirthOptionTexts& texts, const std::string& option);
+
 // For what reads the natal data and no houses (`reader` names it): empty,
 // or why an option typed is refused.
 std::string NatalOnlyProblem(const BirthOptionTexts& texts, const std::string& reader);

@@ -1,9 +1,12 @@
 #include "cli/chart_command.hpp"
 
 #include "base/option_numbers.hpp"
+#include "chart/composite_chart.hpp"
+#include "chart/davison_chart.hpp"
 #include "chart/house_cusps.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/relationship_json.hpp"
 #include "engine/positions.hpp"
 #include "formats/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
@@ -58,6 +61,8 @@ std::string HouseCuspsJson(const CuspSet& cusps) {
     return Numbers(byHouse, 1, kCuspCount);
 }
 
+}  // namespace
+
 // `plutoOutside`: the chart's day lies outside the years Pluto's series
 // holds, so its Pluto is approximate.
 std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts,
@@ -76,6 +81,8 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     json.append("}");
     return json;
 }
+
+namespace {
 
 // Each extra point by its key with its longitude, latitude, place in the
 // sign, house among `cusps` and whether it moves backward.
@@ -125,7 +132,8 @@ std::string ZoneFoundJson(const std::optional<ZoneFound>& zone) {
            ",\"fold\":" + fold + "}";
 }
 
-void WriteChartJson(const Session& session, std::ostream& out, const BirthOptions* zonesFound) {
+void WriteChartJson(const Session& session, std::ostream& out, const BirthOptions* zonesFound,
+                    std::string_view extraMembers) {
     const ChartStore& s = session.charts;
     const ExtraAngles& x = s.transit.extraAngles;
     const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
@@ -189,7 +197,7 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         out << ",\"places\":{\"natal\":" << place(zonesFound->natalPlace)
             << ",\"diurnal\":" << place(zonesFound->diurnalPlace) << "}";
     }
-    out << "}\n";
+    out << extraMembers << "}\n";
 }
 
 namespace {
@@ -199,6 +207,8 @@ namespace {
 struct ChartRequest {
     BirthOptionTexts birth;
     std::string format;
+    bool composite = false;
+    bool davison = false;
 };
 
 }  // namespace
@@ -208,10 +218,27 @@ CommandRun DeclareChartCommand(CLI::App& app) {
     DeclareBirthOptions(app, request->birth);
     AddChoice(app, "--format", request->format, {"json"}, "format",
               "the output format (json only)");
+    CLI::Option* composite =
+        app.add_flag("--composite", request->composite,
+                     "with the composite chart of the natal person and the second person: " +
+                         std::string(kCompositeMethod));
+    app.add_flag("--davison", request->davison,
+                 "with the Davison chart of the natal person and the second person: " +
+                     std::string(kDavisonMethod))
+        ->excludes(composite);
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) {
         BirthOptions options;
         RecordingDataWindow window;
+        const bool relationship = request->composite || request->davison;
+        if (relationship) {
+            if (const std::string problem = SecondChartProblem(
+                    request->birth, request->composite ? "--composite" : "--davison");
+                !problem.empty()) {
+                err << "solvaris chart: " << problem << '\n';
+                return kExitBadCommandLine;
+            }
+        }
         if (const int status =
                 FillBirthOptions(request->birth, "chart", session, platform, err, options)) {
             return status;
@@ -219,7 +246,16 @@ CommandRun DeclareChartCommand(CLI::App& app) {
         if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
             return status;
         }
-        WriteChartJson(session, out, &options);
+        std::string extra;
+        if (relationship) {
+            const auto json = request->composite ? CompositeJsonMember(session, platform)
+                                                 : DavisonJsonMember(session, platform);
+            if (!json) {
+                return kExitRefusedData;
+            }
+            extra = *json;
+        }
+        WriteChartJson(session, out, &options, extra);
         return kExitDone;
     };
 }

@@ -10,7 +10,8 @@
 
 namespace solvaris {
 
-inline constexpr const char* kChartUsage = "solvaris chart [birth options] [--format json]";
+inline constexpr const char* kChartUsage =
+    "solvaris chart [birth options] [--composite|--davison] [--format json]";
 
 // The options, and the command run with them: kExitDone, or
 // kExitRefusedData when the data are refused.
@@ -18,7 +19,13 @@ CommandRun DeclareChartCommand(CLI::App& app);
 
 // The store and the chart-wide values as one JSON object; with the zones
 // found by name for --tz and --diurnal-tz, the rules they stood for.
+// `extraMembers` (",\"composite\":{...}") stands before the closing brace.
 void WriteChartJson(const Session& session, std::ostream& out,
-                    const BirthOptions* zonesFound = nullptr);
+                    const BirthOptions* zonesFound = nullptr, std::string_view extraMembers = {});
+
+// A set's longitudes, declinations, right ascensions, retrograde marks,
+// houses, cusps and sidereal time, and its points by name, as one object.
+std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartTexts& texts,
+                         bool plutoOutside);
 
 }  // namespace solvaris

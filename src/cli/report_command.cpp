@@ -175,6 +175,19 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         err << "solvaris report: " << problem << '\n';
         return kExitBadCommandLine;
     }
+    const bool relationshipReport = request.name == DataMenuCommand(DataReport::Composite).name ||
+                                    request.name == DataMenuCommand(DataReport::Davison).name;
+    const bool relationshipWheel =
+        !request.wheel.empty() &&
+        (WheelOf(request) == WheelKind::Composite || WheelOf(request) == WheelKind::Davison);
+    if (relationshipReport || relationshipWheel) {
+        const std::string what =
+            relationshipReport ? "the " + request.name + " report" : "--wheel " + request.wheel;
+        if (const std::string problem = SecondChartProblem(request.birth, what); !problem.empty()) {
+            err << "solvaris report: " << problem << '\n';
+            return kExitBadCommandLine;
+        }
+    }
     BirthOptions options;
     if (const int status =
             FillBirthOptions(request.birth, "report", session, platform, err, options)) {
@@ -214,7 +227,13 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         });
         // Each day the interpretations show, one after the other, the buffer
         // emptied before each as for the ephemeris pages.
+        const std::size_t messagesBefore = platform.Messages().size();
+        const int showsBefore = window.shows;
         command->run(ctx);
+        // A report that said why in a message and showed nothing failed.
+        if (window.shows == showsBefore && platform.Messages().size() > messagesBefore) {
+            return kExitRefusedData;
+        }
         text += window.text;
         for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
             session.reports.EmptySession();

@@ -61,6 +61,15 @@ std::string OptionsProblem(const Session& session) {
 
 int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& platform,
              std::ostream& out, std::ostream& err) {
+    if (const WheelKind kind = *WheelKindFromName(request.kind);
+        kind == WheelKind::Composite || kind == WheelKind::Davison) {
+        if (const std::string problem =
+                SecondChartProblem(request.birth, "the " + request.kind + " wheel");
+            !problem.empty()) {
+            err << "solvaris wheel: " << problem << '\n';
+            return kExitBadCommandLine;
+        }
+    }
     BirthOptions options;
     if (const int status =
             FillBirthOptions(request.birth, "wheel", session, platform, err, options)) {

@@ -6,6 +6,7 @@
 #include "reports/headings.hpp"
 #include "reports/lunations.hpp"
 #include "reports/progressed_moon.hpp"
+#include "reports/relationship_reports.hpp"
 #include "reports/transit_interpretations.hpp"
 
 namespace solvaris {
@@ -164,6 +165,9 @@ const std::vector<ReportCommand>& DataMenuCommands() {
         {DataReport::Lunations, "lunations", "mnuDataTransitLunations", "&Lunations", Lunations},
         {DataReport::Interpretations, "interpretations", "mnuDataTransitInterpretations",
          "&Interpretations", TransitInterpretationsCommand},
+        {DataReport::Composite, "composite", "mnuDataTransitComposite", "&Composite Chart",
+         CompositeReport},
+        {DataReport::Davison, "davison", "mnuDataTransitDavison", "Da&vison Chart", DavisonReport},
     };
     return commands;
 }

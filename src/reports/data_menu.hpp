@@ -30,6 +30,9 @@ enum class DataReport {
     TransitAspectsTransits,
     Lunations,
     Interpretations,
+    // The relationship charts of the natal person and the second person.
+    Composite,
+    Davison,
 };
 
 struct ReportCommand {
