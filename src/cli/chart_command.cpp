@@ -1,7 +1,9 @@
 #include "cli/chart_command.hpp"
 
+#include "chart/harmonic_chart.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/harmonic_option.hpp"
 #include "formats/json_text.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "reports/position_format.hpp"
@@ -22,10 +24,10 @@ constexpr std::array<std::string_view, 13> kSignNames{
 
 // Each point by name with its place in the sign as the reports round it,
 // its house and whether it is retrograde.
-std::string PointsJson(const PointSet& set, const ChartTexts& texts) {
+std::string PointsJson(const PointArray& longitude, const ChartTexts& texts) {
     std::string json(1, '[');
     for (int p = 1; p <= kPointCount; ++p) {
-        const SplitLongitude place = Split(set.longitude[p]);
+        const SplitLongitude place = Split(longitude[p]);
         const bool retrograde = static_cast<std::size_t>(p) <= texts.retrogradeMarks.size() &&
                                 texts.retrogradeMarks[p - 1] == 'R';
         json.append(p > 1 ? "," : "")
@@ -68,7 +70,7 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     json.append(",\"cusps\":").append(Numbers(cusps, 1, kCuspCount));
     json.append(",\"sidereal_time\":").append(Quoted(texts.siderealTimeText));
     json.append(",\"pluto_outside_theory\":").append(plutoOutside ? "true" : "false");
-    json.append(",\"points\":").append(PointsJson(set, texts));
+    json.append(",\"points\":").append(PointsJson(set.longitude, texts));
     json.append(",\"house_cusps\":").append(HouseCuspsJson(cusps));
     json.append("}");
     return json;
@@ -123,6 +125,17 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"age_years\":" << session.ageYears
         << ",\"last_birthday_year\":" << session.lastBirthdayYear
         << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    // Stated only for a harmonic other than the first, so that other charts
+    // read as before.
+    if (const int n = HarmonicOfOption(session.options); n != 1) {
+        const HarmonicChart harmonic = HarmonicOf(s.natal, n);
+        out << ",\"harmonic\":{\"n\":" << n
+            << ",\"longitude\":" << Numbers(harmonic.longitude, 1, kPointCount)
+            << ",\"houses\":" << Quoted(harmonic.texts.housePositionText)
+            << ",\"cusps\":" << Numbers(harmonic.cusps, 1, kCuspCount)
+            << ",\"points\":" << PointsJson(harmonic.longitude, harmonic.texts)
+            << ",\"house_cusps\":" << HouseCuspsJson(harmonic.cusps) << "}";
+    }
     // Stated only for the sidereal zodiac, so that tropical charts read as
     // before.
     if (s.zodiac.sidereal) {
@@ -161,6 +174,7 @@ namespace {
 struct ChartRequest {
     BirthOptionTexts birth;
     std::string format;
+    std::string harmonic;
 };
 
 }  // namespace
@@ -170,6 +184,9 @@ CommandRun DeclareChartCommand(CLI::App& app) {
     DeclareBirthOptions(app, request->birth);
     AddChoice(app, "--format", request->format, {"json"}, "format",
               "the output format (json only)");
+    DeclareHarmonicOption(app, request->harmonic,
+                          "the natal chart's nth harmonic beside it as \"harmonic\", 1 to 180 "
+                          "(default: option 224; 1 adds nothing)");
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) {
         BirthOptions options;
@@ -178,6 +195,7 @@ CommandRun DeclareChartCommand(CLI::App& app) {
                 FillBirthOptions(request->birth, "chart", session, platform, err, options)) {
             return status;
         }
+        ApplyHarmonicOption(request->harmonic, session);
         if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
             return status;
         }

@@ -10,7 +10,8 @@
 
 namespace solvaris {
 
-inline constexpr const char* kChartUsage = "solvaris chart [birth options] [--format json]";
+inline constexpr const char* kChartUsage =
+    "solvaris chart [birth options] [--format json] [--harmonic N]";
 
 // The options, and the command run with them: kExitDone, or
 // kExitRefusedData when the data are refused.

@@ -30,6 +30,8 @@ enum class DataReport {
     TransitAspectsTransits,
     Lunations,
     Interpretations,
+    Midpoints,
+    Harmonic,
 };
 
 struct ReportCommand {
