@@ -1,11 +1,14 @@
 #include "app/wheel_command.hpp"
 
+#include "chart/harmonic_chart.hpp"
+
 namespace solvaris {
 
 bool RunWheelCommand(Session& session, WheelKind kind, const DiurnalEntryWindow& diurnalWindow,
                      Platform& platform) {
     WheelInputs in{session.charts, session.natal, session.diurnal, diurnalWindow.chk2ndPerson,
                    diurnalWindow.chk2ndPersonCaption};
+    in.harmonic = HarmonicOfOption(session.options);
     std::optional<ReturnSet> found;
     if (const auto solar = ReturnNeeded(kind)) {
         const PointArray& natal = session.charts.natal.points.longitude;

@@ -142,6 +142,11 @@ enum Number : int {
     Ayanamsa = 220,  // 0 Lahiri, 1 Fagan/Bradley, 2 Krishnamurti, 3 Raman, 4 the user's
     UserAyanamsaDeg = 221,
     UserAyanamsaEpochYear = 222,  // a decimal year: 2000.0 is J2000
+    // Not above 0, or no line: 1 degree 30'.
+    MidpointOrbDeg = 223,
+    // The harmonic of the natal wheel and of the harmonic report: a whole
+    // number from 2 to 180; anything else (no line) is the natal chart.
+    Harmonic = 224,
     ExtraPoints = 225,            // 1: Lilith, Chiron and the asteroids shown too
 };
 

@@ -26,7 +26,7 @@ std::string TitleText(const OptionTable& options);
 
 class OptionTable {
 public:
-    // Option n, 1 <= n <= 222; anything else reads as 0.
+    // Option n, 1 <= n <= 224; anything else reads as 0.
     float operator()(int n) const { return n >= 1 && n <= kOptionCount ? values_[n] : 0.0f; }
     void Set(int n, float value) {
         if (n >= 1 && n <= kOptionCount) {
@@ -39,7 +39,7 @@ private:
 };
 
 // Line n sets option n from its first 7 characters; an empty line ends the
-// options, lines past 222 are ignored, and options the file does not reach
+// options, lines past 224 are ignored, and options the file does not reach
 // keep their values. An unreadable or empty file changes nothing. Empty
 // when loaded, else why not: the reason the file cannot be read, or "empty"
 // when it holds no option at all (no bytes, or an empty first line).

@@ -5,6 +5,7 @@
 #include "base/format_pattern.hpp"
 #include "base/number_text.hpp"
 #include "base/option_numbers.hpp"
+#include "chart/harmonic_chart.hpp"
 #include "chart/house_cusps.hpp"
 #include "chart/relationship_wheels.hpp"
 #include "engine/angles.hpp"
@@ -127,6 +128,16 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
         case WheelKind::Natal:
             CentreNatal(w, in);
             w.orbFileName = "NATAL.ORB";
+            if (in.harmonic != 1) {
+                const HarmonicChart harmonic = HarmonicOf(in.charts.natal, in.harmonic);
+                w.longitude = harmonic.longitude;
+                w.cusps = harmonic.cusps;
+                w.texts = harmonic.texts;
+                // In place of the house system: the houses are equal ones.
+                const std::string zodiac = ZodiacHeading(in.charts.zodiac);
+                w.innerHeader[6] =
+                    HarmonicTitle(in.harmonic) + (zodiac.empty() ? "" : ", " + zodiac);
+            }
             break;
         case WheelKind::Progressed:
             w.longitude = in.charts.progressed.points.longitude;

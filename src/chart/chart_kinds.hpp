@@ -120,6 +120,7 @@ struct WheelInputs {
     std::string secondPersonName;               // its caption
     const ReturnSet* found = nullptr;           // the searched return, for the return kinds
     const ReturnSearch* returnPlace = nullptr;  // where it was cast
+    int harmonic = 1;                           // of the natal wheel
 };
 
 // The preparation of one Wheels-menu item. The single progressed wheel is

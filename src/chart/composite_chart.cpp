@@ -7,11 +7,6 @@
 
 namespace solvaris {
 
-double NearerMidpoint(double a, double b) {
-    const double arc = Normalize360(b - a);
-    return Normalize360(arc <= 180 ? a + arc / 2 : a + arc / 2 + 180);
-}
-
 CompositeChart ComposeCharts(const BirthChart& first, double firstLatitude,
                              const BirthChart& second, double secondLatitude,
                              HouseSystem houseSystem) {

@@ -19,9 +19,6 @@ inline constexpr const char* kCompositeMethod =
     "Ascendant and the cusps follow at the mean latitude; declinations of the composite "
     "longitudes on the ecliptic (latitude 0)";
 
-// Halfway along the shorter arc from `a` to `b`; for two longitudes exactly
-// opposite, the one 90 degrees on from `a`.
-double NearerMidpoint(double a, double b);
 
 struct CompositeChart {
     PointSet points;

@@ -3,9 +3,11 @@
 #include "base/option_numbers.hpp"
 #include "chart/composite_chart.hpp"
 #include "chart/davison_chart.hpp"
+#include "chart/harmonic_chart.hpp"
 #include "chart/house_cusps.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/harmonic_option.hpp"
 #include "cli/relationship_json.hpp"
 #include "engine/positions.hpp"
 #include "formats/json_text.hpp"
@@ -28,10 +30,10 @@ constexpr std::array<std::string_view, 13> kSignNames{
 
 // Each point by name with its place in the sign as the reports round it,
 // its house and whether it is retrograde.
-std::string PointsJson(const PointSet& set, const ChartTexts& texts) {
+std::string PointsJson(const PointArray& longitude, const ChartTexts& texts) {
     std::string json(1, '[');
     for (int p = 1; p <= kPointCount; ++p) {
-        const SplitLongitude place = Split(set.longitude[p]);
+        const SplitLongitude place = Split(longitude[p]);
         const bool retrograde = static_cast<std::size_t>(p) <= texts.retrogradeMarks.size() &&
                                 texts.retrogradeMarks[p - 1] == 'R';
         json.append(p > 1 ? "," : "")
@@ -76,7 +78,7 @@ std::string PointSetJson(const PointSet& set, const CuspSet& cusps, const ChartT
     json.append(",\"cusps\":").append(Numbers(cusps, 1, kCuspCount));
     json.append(",\"sidereal_time\":").append(Quoted(texts.siderealTimeText));
     json.append(",\"pluto_outside_theory\":").append(plutoOutside ? "true" : "false");
-    json.append(",\"points\":").append(PointsJson(set, texts));
+    json.append(",\"points\":").append(PointsJson(set.longitude, texts));
     json.append(",\"house_cusps\":").append(HouseCuspsJson(cusps));
     json.append("}");
     return json;
@@ -163,6 +165,17 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"age_years\":" << session.ageYears
         << ",\"last_birthday_year\":" << session.lastBirthdayYear
         << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    // Stated only for a harmonic other than the first, so that other charts
+    // read as before.
+    if (const int n = HarmonicOfOption(session.options); n != 1) {
+        const HarmonicChart harmonic = HarmonicOf(s.natal, n);
+        out << ",\"harmonic\":{\"n\":" << n
+            << ",\"longitude\":" << Numbers(harmonic.longitude, 1, kPointCount)
+            << ",\"houses\":" << Quoted(harmonic.texts.housePositionText)
+            << ",\"cusps\":" << Numbers(harmonic.cusps, 1, kCuspCount)
+            << ",\"points\":" << PointsJson(harmonic.longitude, harmonic.texts)
+            << ",\"house_cusps\":" << HouseCuspsJson(harmonic.cusps) << "}";
+    }
     // Stated only for the sidereal zodiac, so that tropical charts read as
     // before.
     if (s.zodiac.sidereal) {
@@ -209,6 +222,7 @@ struct ChartRequest {
     std::string format;
     bool composite = false;
     bool davison = false;
+    std::string harmonic;
 };
 
 }  // namespace
@@ -226,6 +240,9 @@ CommandRun DeclareChartCommand(CLI::App& app) {
                  "with the Davison chart of the natal person and the second person: " +
                      std::string(kDavisonMethod))
         ->excludes(composite);
+    DeclareHarmonicOption(app, request->harmonic,
+                          "the natal chart's nth harmonic beside it as \"harmonic\", 1 to 180 "
+                          "(default: option 224; 1 adds nothing)");
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) {
         BirthOptions options;
@@ -243,6 +260,7 @@ CommandRun DeclareChartCommand(CLI::App& app) {
                 FillBirthOptions(request->birth, "chart", session, platform, err, options)) {
             return status;
         }
+        ApplyHarmonicOption(request->harmonic, session);
         if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
             return status;
         }

@@ -11,7 +11,7 @@
 namespace solvaris {
 
 inline constexpr const char* kChartUsage =
-    "solvaris chart [birth options] [--composite|--davison] [--format json]";
+    "solvaris chart [birth options] [--composite|--davison] [--format json] [--harmonic N]";
 
 // The options, and the command run with them: kExitDone, or
 // kExitRefusedData when the data are refused.

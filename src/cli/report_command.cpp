@@ -13,6 +13,7 @@
 #include "chart/planetary_hours.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/harmonic_option.hpp"
 #include "cli/orb_file_status.hpp"
 #include "cli/report_options.hpp"
 #include "people/entry_rules.hpp"
@@ -193,6 +194,7 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
             FillBirthOptions(request.birth, "report", session, platform, err, options)) {
         return status;
     }
+    ApplyHarmonicOption(request.harmonic, session);
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
     std::string text;

@@ -11,7 +11,7 @@ namespace solvaris {
 
 inline constexpr const char* kReportUsage =
     "solvaris report NAME [birth options] [--orbs FILE] [--crlf] [--days N] [--noon] "
-    "[--pages N] [--wheel KIND] [--codes]";
+    "[--pages N] [--wheel KIND] [--codes] [--harmonic N]";
 
 // The options, and the command run with them. What the windows would ask
 // for (midnight or noon) is given by the options.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/number_text.hpp"
+#include "cli/harmonic_option.hpp"
 #include "cli/report_command.hpp"
 #include "reports/data_menu.hpp"
 
@@ -63,6 +64,7 @@ std::string UnreadOption(const ReportRequest& r) {
         {"--codes", r.codes, {"aspect-grid"}},
         {"--wheel", !r.wheel.empty(), {"aspect-grid", "ascii-chart"}},
         {"--orbs", !r.orbs.empty(), {std::string(kOrbFileReport)}},
+        {"--harmonic", !r.harmonic.empty(), {"harmonic"}},
     };
     for (const Reader& reader : readers) {
         if (reader.given && std::find(reader.reports.begin(), reader.reports.end(), r.name) ==
@@ -117,6 +119,8 @@ void DeclareReportOptions(CLI::App& app, ReportRequest& request) {
     AddValue(app, "--wheel", request.wheel, "KIND",
              "aspect-grid and ascii-chart: the wheel's chart (default natal)", WheelProblem);
     app.add_flag("--codes", request.codes, "aspect-grid: glyph codes instead of symbols");
+    DeclareHarmonicOption(app, request.harmonic,
+                          "harmonic: the harmonic, 1 to 180 (default: option 224)");
     DeclareBirthOptions(app, request.birth);
 }
 

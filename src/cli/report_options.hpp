@@ -22,6 +22,7 @@ struct ReportRequest {
     bool noon = false;
     bool codes = false;  // aspect grid: glyph codes, not symbols
     std::string wheel;
+    std::string harmonic;
 };
 
 void DeclareReportOptions(CLI::App& app, ReportRequest& request);

@@ -9,6 +9,7 @@
 #include "base/text_lines.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
+#include "cli/harmonic_option.hpp"
 #include "cli/orb_file_status.hpp"
 #include "platform/headless/recording_data_window.hpp"
 #include "platform/image_file.hpp"
@@ -24,6 +25,7 @@ struct WheelRequest {
     std::string size;
     bool european = false;
     std::string orbs;
+    std::string harmonic;
 };
 
 std::string KindProblem(const std::string& text) {
@@ -70,11 +72,17 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
             return kExitBadCommandLine;
         }
     }
+    if (!request.harmonic.empty() && *WheelKindFromName(request.kind) != WheelKind::Natal) {
+        err << "solvaris wheel: --harmonic is read only by the natal wheel; '" << request.kind
+            << "' does not read it\n";
+        return kExitBadCommandLine;
+    }
     BirthOptions options;
     if (const int status =
             FillBirthOptions(request.birth, "wheel", session, platform, err, options)) {
         return status;
     }
+    ApplyHarmonicOption(request.harmonic, session);
     if (const std::string problem = OptionsProblem(session); !problem.empty()) {
         err << "solvaris wheel: " << problem << '\n';
         return kExitFileProblem;
@@ -141,6 +149,8 @@ CommandRun DeclareWheelCommand(CLI::App& app) {
              "the picture's width, 64 to 8192 (default 1024)", SizeProblem);
     app.add_flag("--european", request->european, "the European chart style");
     AddPath(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
+    DeclareHarmonicOption(app, request->harmonic,
+                          "natal: the nth harmonic chart, 1 to 180 (default: option 224)");
     DeclareBirthOptions(app, request->birth);
     return [request](Session& session, HeadlessPlatform& platform, std::ostream& out,
                      std::ostream& err) { return RunWheel(*request, session, platform, out, err); };

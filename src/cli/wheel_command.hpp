@@ -11,7 +11,7 @@ namespace solvaris {
 
 inline constexpr const char* kWheelUsage =
     "solvaris wheel KIND [birth options] --out FILE.png|.svg|.pdf [--size PIXELS] "
-    "[--european] [--orbs FILE]";
+    "[--european] [--orbs FILE] [--harmonic N]";
 
 CommandRun DeclareWheelCommand(CLI::App& app);
 

@@ -22,6 +22,14 @@ double Normalize360(double x) {
     return r;
 }
 
+double NearerMidpoint(double a, double b) {
+    double arc = Normalize360(b - a);
+    if (arc > 180) {
+        arc -= 360;
+    }
+    return Normalize360(a + arc / 2);
+}
+
 double ToPacked(double x) {
     const double whole = std::floor(x);
     return whole + (x - whole) * 60 / 100;

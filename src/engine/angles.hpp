@@ -27,6 +27,10 @@ double ArcSin(double x);
 // 0 <= result < 360 for every finite x; a value that is not a number gives 0.
 double Normalize360(double x);
 
+// Halfway along the shorter arc from longitude `a` to `b`; for two
+// longitudes exactly opposite, the one 90 degrees on from `a`.
+double NearerMidpoint(double a, double b);
+
 // Decimal degrees (or hours) to the packed d.mm form and back. Callers take
 // the sign apart first: both are used on non-negative values.
 double ToPacked(double x);

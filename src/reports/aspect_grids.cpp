@@ -212,17 +212,19 @@ std::string GridRowLabel(int point) {
     return label;
 }
 
+FoundAspect NatalReportAspect(const OptionTable& options, double s, int p1, int p2) {
+    return options(opt::OrbScheme) != 0
+               ? ClassTest(s, p1, p2, PointNumbering::ChartPoints)
+               : TableTest(s, ReportOrbs(options), options(opt::MinorAspects) == 1, false);
+}
+
 void NatalAspectReport(ReportContext& ctx) {
     const OptionTable& options = ctx.session.options;
-    const OrbTable orbs = ReportOrbs(options);
-    const bool planetClass = options(opt::OrbScheme) != 0;
-    const bool minorAspects = options(opt::MinorAspects) == 1;
     std::string list = "  Planet    Planet    Separation   Degrees from exact\r\n";
     ctx.Blank();
     ctx.Line("                      NATAL PLANET ASPECTS TO NATAL PLANETS");
     TriangularGrid(ctx, options(opt::ParallelOrb), [&](double s, int p1, int p2) {
-        const FoundAspect found = planetClass ? ClassTest(s, p1, p2, PointNumbering::ChartPoints)
-                                              : TableTest(s, orbs, minorAspects, false);
+        const FoundAspect found = NatalReportAspect(options, s, p1, p2);
         if (found.code != NoAspect && p1 != SouthNode) {
             list += NatalListLine(p1, p2, s, found.d);
         }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "aspects/aspect_finder.hpp"
 #include "reports/report_context.hpp"
 
 namespace solvaris {
@@ -14,6 +15,11 @@ namespace solvaris {
 std::string AngleCell(int code);
 // "  SUN  ", "  N.N  ".
 std::string GridRowLabel(int point);
+
+// The aspect the natal aspect report finds for two points `s` degrees
+// apart: option 208 chooses the per-aspect orbs of options 1 to 15 or the
+// planet-class orbs, option 16 the minor aspects.
+FoundAspect NatalReportAspect(const OptionTable& options, double s, int p1, int p2);
 
 // The natal aspect report body on the working set: title, grid, legend and
 // the list as one entry.

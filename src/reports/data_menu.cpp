@@ -3,8 +3,10 @@
 #include "reports/aspect_grids.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/derived_reports.hpp"
+#include "reports/harmonic_report.hpp"
 #include "reports/headings.hpp"
 #include "reports/lunations.hpp"
+#include "reports/midpoint_report.hpp"
 #include "reports/progressed_moon.hpp"
 #include "reports/relationship_reports.hpp"
 #include "reports/transit_interpretations.hpp"
@@ -120,6 +122,18 @@ void Lunations(ReportContext& ctx) {
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
+void Midpoints(ReportContext& ctx) {
+    NatalHeading(ctx);
+    MidpointReport(ctx);
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
+}
+
+void Harmonic(ReportContext& ctx) {
+    NatalHeading(ctx);
+    HarmonicReport(ctx);
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
+}
+
 }  // namespace
 
 const std::vector<ReportCommand>& DataMenuCommands() {
@@ -168,6 +182,8 @@ const std::vector<ReportCommand>& DataMenuCommands() {
         {DataReport::Composite, "composite", "mnuDataTransitComposite", "&Composite Chart",
          CompositeReport},
         {DataReport::Davison, "davison", "mnuDataTransitDavison", "Da&vison Chart", DavisonReport},
+        {DataReport::Midpoints, "midpoints", "mnuDataNatalMidpoints", "&Midpoints", Midpoints},
+        {DataReport::Harmonic, "harmonic", "mnuDataNatalHarmonic", "&Harmonic", Harmonic},
     };
     return commands;
 }

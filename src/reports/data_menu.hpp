@@ -33,6 +33,8 @@ enum class DataReport {
     // The relationship charts of the natal person and the second person.
     Composite,
     Davison,
+    Midpoints,
+    Harmonic,
 };
 
 struct ReportCommand {

@@ -82,9 +82,13 @@ void DualHeading(ReportContext& ctx) {
 std::string DiurnalDataLine(const BirthData& diurnal) { return BirthDataLine(diurnal); }
 
 void HouseCuspBlock(ReportContext& ctx) {
+    HouseCuspBlock(ctx, Info(ctx.session.charts.houseSystem).displayName);
+}
+
+void HouseCuspBlock(ReportContext& ctx, std::string_view housesName) {
     const ChartStore& charts = ctx.session.charts;
     ctx.Blank();
-    ctx.Line("  HOUSE CUSPS - " + std::string(Info(charts.houseSystem).displayName));
+    ctx.Line("  HOUSE CUSPS - " + std::string(housesName));
     const auto cusp = [&](int slot, bool first) {
         std::string text = first ? "  " : " ";
         text += HouseLabel(slot);

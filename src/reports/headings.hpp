@@ -40,6 +40,8 @@ std::string DiurnalDataLine(const BirthData& diurnal);
 // The cusps of the working set: three to a line, or only the 10th and the
 // 1st for a progressed chart.
 void HouseCuspBlock(ReportContext& ctx);
+// The same under another name of the houses.
+void HouseCuspBlock(ReportContext& ctx, std::string_view housesName);
 
 enum class ListDeclinations { Natal, Working, None };
 

@@ -20,6 +20,15 @@ SplitLongitude Split(double longitude) {
             static_cast<int>(std::floor((x - std::floor(x)) * 60))};
 }
 
+std::string DegreesMinutesText(double x, std::size_t degreeWidth) {
+    const long long minutes = std::llround(x * 60);
+    std::string degrees = std::to_string(minutes / 60);
+    if (degrees.size() < degreeWidth) {
+        degrees.insert(0, degreeWidth - degrees.size(), ' ');
+    }
+    return degrees + "d " + TwoDigits(static_cast<int>(minutes % 60)) + "m";
+}
+
 std::string TwoDigits(int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d", value);

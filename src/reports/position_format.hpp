@@ -23,6 +23,10 @@ std::string DeclinationDM(double declination);
 // The same with truncated minutes (the true node's line).
 std::string DeclinationDMTruncated(double declination);
 
+// Degrees and minutes rounded to the minute, the minutes carried into the
+// degrees (x is not negative): "  1d 30m" with `degreeWidth` 3.
+std::string DegreesMinutesText(double x, std::size_t degreeWidth);
+
 // Two digits with a leading zero: the "00" pattern of a whole number.
 std::string TwoDigits(int value);
 

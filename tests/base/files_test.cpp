@@ -107,11 +107,12 @@ TEST(OptionsFile, LfLinesAndExtraLinesAndMissingFile) {
     std::string text;
     for (int n = 1; n <= 226; ++n) text += std::to_string(n) + " option\n";
     ASSERT_EQ(load(text), "");
-    // Line 217 chooses the positions engine, 219 to 222 the zodiac, 225 the
-    // extra points; lines past them are not read.
-    EXPECT_EQ(std::vector(
-                  {table(0), table(1), table(217), table(219), table(222), table(225), table(226)}),
-              std::vector({0.0f, 1.0f, 217.0f, 219.0f, 222.0f, 225.0f, 0.0f}));
+    // Line 217 chooses the positions engine, 219 to 222 the zodiac, 223 the
+    // midpoint orb, 224 the harmonic and 225 the extra points; lines past
+    // them are not read.
+    EXPECT_EQ(std::vector({table(0), table(1), table(217), table(219), table(223), table(224),
+                           table(225), table(226)}),
+              std::vector({0.0f, 1.0f, 217.0f, 219.0f, 223.0f, 224.0f, 225.0f, 0.0f}));
 
     for (const char* empty : {"", "\r\n", "\r\n1\r\n"}) {
         EXPECT_EQ(load(empty), "empty") << empty;

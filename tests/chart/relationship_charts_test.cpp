@@ -7,6 +7,7 @@
 
 #include "chart/composite_chart.hpp"
 #include "chart/davison_chart.hpp"
+#include "engine/angles.hpp"
 #include "engine/calendar.hpp"
 
 namespace solvaris {

@@ -38,6 +38,8 @@ std::vector<MenuLine> BuildTree() {
         {1, "&Natal", "mnuDataNatal", Menu},
         ReportLine(2, Natal),
         ReportLine(2, NatalAspects),
+        ReportLine(2, Midpoints),
+        ReportLine(2, Harmonic),
         {1, "Pro&gressions", "mnuDataProgressions", Menu},
         ReportLine(2, ProgressionData),
         ReportLine(2, ProgressionAspectsNatal),

@@ -7,9 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "app/ephemeris_choice.hpp"
+#include "app/harmonic_option_lines.hpp"
 #include "app/zodiac_option_lines.hpp"
+#include "chart/harmonic_chart.hpp"
 #include "gui/common/workstation.hpp"
 #include "gui/controls/named_button.hpp"
 #include "gui/controls/text_file_box.hpp"
@@ -67,9 +70,17 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
         cboZodiac_->addItem(name);
     }
     zodiacRow->addWidget(cboZodiac_);
+    zodiacRow->addSpacing(16);
+    zodiacRow->addWidget(new QLabel("Harmonic:"));
+    txtHarmonic_ = new QSpinBox;
+    txtHarmonic_->setObjectName("txtHarmonic");
+    txtHarmonic_->setRange(1, kMostHarmonic);
+    txtHarmonic_->setToolTip("The natal wheel and the harmonic report: 1 is the natal chart");
+    zodiacRow->addWidget(txtHarmonic_);
     zodiacRow->addStretch(1);
     box.column->insertLayout(1, zodiacRow);
     connect(cboZodiac_, &QComboBox::activated, this, &OptionsForm::cboZodiac_Activated);
+    connect(txtHarmonic_, &QSpinBox::valueChanged, this, &OptionsForm::txtHarmonic_Changed);
     connect(cboPositionsEngine_, &QComboBox::activated, this,
             &OptionsForm::cboPositionsEngine_Activated);
     connect(txtEphemerisFiles_, &QLineEdit::textEdited, this,
@@ -109,6 +120,9 @@ void OptionsForm::FollowText() {
     const QSignalBlocker zodiacQuiet(cboZodiac_);
     cboZodiac_->setCurrentIndex(ZodiacRow(ZodiacChoiceInText(text)));
     cboZodiac_->setEnabled(ZodiacLinesWritable(text));
+    const QSignalBlocker harmonicQuiet(txtHarmonic_);
+    txtHarmonic_->setValue(HarmonicInText(text));
+    txtHarmonic_->setEnabled(ZodiacLinesWritable(text));
     txtEphemerisFiles_->setEnabled(FolderLineWritable(text));
     // The folder being typed keeps its blanks until they matter.
     if (Trimmed(txtEphemerisFiles_->text()) != choice.filesFolder) {
@@ -140,6 +154,13 @@ void OptionsForm::cboZodiac_Activated(int index) {
         zodiac.ayanamsa = static_cast<Ayanamsa>(index - 1);
     }
     if (auto text = TextWithZodiac(content_.txtContent, zodiac)) {
+        ShowRewritten(std::move(*text));
+    }
+}
+
+void OptionsForm::txtHarmonic_Changed(int n) {
+    TakeContent();
+    if (auto text = TextWithHarmonic(content_.txtContent, n)) {
         ShowRewritten(std::move(*text));
     }
 }

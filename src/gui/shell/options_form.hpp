@@ -4,7 +4,8 @@
 // engine of the positions and the folder of Swiss Ephemeris's files: they
 // write their lines (217 and 218) into the text as they change, and follow
 // the text as it is typed; below them the zodiac, which writes options 219
-// to 222 the same way.
+// to 222 the same way, and beside it the harmonic of the natal wheel and
+// report (option 224).
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,7 @@
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QSpinBox;
 
 namespace solvaris {
 
@@ -31,6 +33,7 @@ public:
     void cboPositionsEngine_Activated(int index);
     void txtEphemerisFiles_Edited(const QString& folder);
     void cboZodiac_Activated(int index);
+    void txtHarmonic_Changed(int n);
 
 private:
     void ShowContent();
@@ -47,6 +50,7 @@ private:
     QComboBox* cboPositionsEngine_ = nullptr;
     QLineEdit* txtEphemerisFiles_ = nullptr;
     QComboBox* cboZodiac_ = nullptr;
+    QSpinBox* txtHarmonic_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

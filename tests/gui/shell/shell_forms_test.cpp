@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,6 +21,7 @@
 #include <cmath>
 
 #include "base/settings.hpp"
+#include "base/text_lines.hpp"
 #include "gui/shell/about_form.hpp"
 #include "gui/shell/main_form.hpp"
 #include "gui/shell/options_form.hpp"
@@ -392,6 +394,29 @@ TEST(OptionsForm, TheSiderealZodiacChosenDrawsTheNextReportAndWheel) {
     std::string tropicalText = expected;
     tropicalText.replace(tropicalText.find("    1  Zodiac"), 7, "    0  ");
     EXPECT_EQ(Shown(*options, "txtContent"), tropicalText);
+}
+
+// The harmonic typed in the Options window: option 224 written after the
+// lines before it, and the next natal wheel is that harmonic.
+TEST(OptionsForm, TheHarmonicChosenDrawsTheNextNatalWheel) {
+    WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
+    const WheelState natal = ComputeAndDraw(desk).second;
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    auto& harmonic = testing::Control<QSpinBox>(*options, "txtHarmonic");
+    EXPECT_EQ(harmonic.value(), 1);
+    harmonic.selectAll();
+    QTest::keyClicks(&harmonic, "5");
+    const std::vector<std::string> lines = SplitLines(Shown(*options, "txtContent"));
+    ASSERT_GE(lines.size(), 224u);
+    EXPECT_EQ(lines[223].substr(0, 7), "    5  ");
+    Click(*options, "btnSave");
+    const WheelState fifth = ComputeAndDraw(desk).second;
+    EXPECT_EQ(fifth.heading1[6], "Harmonic 5");
+    for (int p = Sun; p <= Midheaven; ++p) {
+        EXPECT_NEAR(fifth.mainSet[p], std::fmod(5 * natal.mainSet[p], 360.0), 1e-9) << p;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
 TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
