@@ -27,12 +27,6 @@ void NatalAspects(ReportContext& ctx) {
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
-void Summary(ReportContext& ctx) {
-    NatalHeading(ctx);
-    PositionsSummary(ctx);
-    ctx.ShowComputed(ctx.session.charts.ephemeris);
-}
-
 void ProgressionData(ReportContext& ctx) {
     NatalHeading(ctx);
     ProgressedPositions(ctx);
@@ -51,6 +45,13 @@ void ProgressionAspectsNatal(ReportContext& ctx) {
 }
 
 template <void (*Body)(ReportContext&)>
+void UnderNatalHeading(ReportContext& ctx) {
+    NatalHeading(ctx);
+    Body(ctx);
+    ctx.ShowComputed(ctx.session.charts.ephemeris);
+}
+
+template <void (*Body)(ReportContext&)>
 void Dual(ReportContext& ctx) {
     DualHeading(ctx);
     Body(ctx);
@@ -61,12 +62,6 @@ template <ListReport Report>
 void DualList(ReportContext& ctx) {
     DualHeading(ctx);
     AspectList(ctx, Report);
-    ctx.ShowComputed(ctx.session.charts.ephemeris);
-}
-
-void SolarArcData(ReportContext& ctx) {
-    NatalHeading(ctx);
-    SolarArcDirections(ctx);
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
@@ -116,24 +111,6 @@ void TransitsToTransits(ReportContext& ctx) {
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
-void Lunations(ReportContext& ctx) {
-    NatalHeading(ctx);
-    LunationsReport(ctx);
-    ctx.ShowComputed(ctx.session.charts.ephemeris);
-}
-
-void Midpoints(ReportContext& ctx) {
-    NatalHeading(ctx);
-    MidpointReport(ctx);
-    ctx.ShowComputed(ctx.session.charts.ephemeris);
-}
-
-void Harmonic(ReportContext& ctx) {
-    NatalHeading(ctx);
-    HarmonicReport(ctx);
-    ctx.ShowComputed(ctx.session.charts.ephemeris);
-}
-
 }  // namespace
 
 const std::vector<ReportCommand>& DataMenuCommands() {
@@ -141,7 +118,8 @@ const std::vector<ReportCommand>& DataMenuCommands() {
         {DataReport::Natal, "natal", "mnuDataNatalData", "&Data", NatalDataCommand},
         {DataReport::NatalAspects, "natal-aspects", "mnuDataNatalAspects", "&Aspects",
          NatalAspects},
-        {DataReport::Summary, "summary", "mnuDataSummary", "&Summary", Summary},
+        {DataReport::Summary, "summary", "mnuDataSummary", "&Summary",
+         UnderNatalHeading<PositionsSummary>},
         {DataReport::ProgressionData, "progression-data", "mnuDataProgressionData",
          "&Data and Aspects", ProgressionData},
         {DataReport::ProgressionAspectsNatal, "progression-aspects-natal",
@@ -160,7 +138,8 @@ const std::vector<ReportCommand>& DataMenuCommands() {
         {DataReport::ProgressionMoonParallelsNatal, "progression-moon-parallels-natal",
          "mnuDataProgMoonParallelsNatal", "Moon &Parallels to Natal",
          Dual<ProgressedMoonParallelsToNatal>},
-        {DataReport::SolarArcData, "solar-arc-data", "mnuDataSolarArcData", "&Data", SolarArcData},
+        {DataReport::SolarArcData, "solar-arc-data", "mnuDataSolarArcData", "&Data",
+         UnderNatalHeading<SolarArcDirections>},
         {DataReport::SolarArcAspectsNatal, "solar-arc-aspects-natal",
          "mnuDataSolarArcAspectstoNatal", "&Aspects to Natal",
          DualList<ListReport::SolarArcToNatal>},
@@ -176,14 +155,17 @@ const std::vector<ReportCommand>& DataMenuCommands() {
          DualList<ListReport::TransitsToSolarArc>},
         {DataReport::TransitAspectsTransits, "transit-aspects-transits",
          "mnuDataTransitAspectsToTransits", "Aspects to &Transits", TransitsToTransits},
-        {DataReport::Lunations, "lunations", "mnuDataTransitLunations", "&Lunations", Lunations},
+        {DataReport::Lunations, "lunations", "mnuDataTransitLunations", "&Lunations",
+         UnderNatalHeading<LunationsReport>},
         {DataReport::Interpretations, "interpretations", "mnuDataTransitInterpretations",
          "&Interpretations", TransitInterpretationsCommand},
         {DataReport::Composite, "composite", "mnuDataTransitComposite", "&Composite Chart",
          CompositeReport},
         {DataReport::Davison, "davison", "mnuDataTransitDavison", "Da&vison Chart", DavisonReport},
-        {DataReport::Midpoints, "midpoints", "mnuDataNatalMidpoints", "&Midpoints", Midpoints},
-        {DataReport::Harmonic, "harmonic", "mnuDataNatalHarmonic", "&Harmonic", Harmonic},
+        {DataReport::Midpoints, "midpoints", "mnuDataNatalMidpoints", "&Midpoints",
+         UnderNatalHeading<MidpointReport>},
+        {DataReport::Harmonic, "harmonic", "mnuDataNatalHarmonic", "&Harmonic",
+         UnderNatalHeading<HarmonicReport>},
     };
     return commands;
 }
