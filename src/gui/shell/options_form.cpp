@@ -1,5 +1,6 @@
 #include "gui/shell/options_form.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 
 #include "app/ephemeris_choice.hpp"
+#include "app/extra_points_option_lines.hpp"
 #include "app/harmonic_option_lines.hpp"
 #include "app/zodiac_option_lines.hpp"
 #include "chart/harmonic_chart.hpp"
@@ -77,10 +79,16 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     txtHarmonic_->setRange(1, kMostHarmonic);
     txtHarmonic_->setToolTip("The natal wheel and the harmonic report: 1 is the natal chart");
     zodiacRow->addWidget(txtHarmonic_);
+    zodiacRow->addSpacing(16);
+    chkExtraPoints_ = new QCheckBox("Extra points (Lilith, Chiron, asteroids)");
+    chkExtraPoints_->setObjectName("chkExtraPoints");
+    chkExtraPoints_->setToolTip("The natal report, positions and the chart JSON show them too");
+    zodiacRow->addWidget(chkExtraPoints_);
     zodiacRow->addStretch(1);
     box.column->insertLayout(1, zodiacRow);
     connect(cboZodiac_, &QComboBox::activated, this, &OptionsForm::cboZodiac_Activated);
     connect(txtHarmonic_, &QSpinBox::valueChanged, this, &OptionsForm::txtHarmonic_Changed);
+    connect(chkExtraPoints_, &QCheckBox::clicked, this, &OptionsForm::chkExtraPoints_Clicked);
     connect(cboPositionsEngine_, &QComboBox::activated, this,
             &OptionsForm::cboPositionsEngine_Activated);
     connect(txtEphemerisFiles_, &QLineEdit::textEdited, this,
@@ -123,6 +131,9 @@ void OptionsForm::FollowText() {
     const QSignalBlocker harmonicQuiet(txtHarmonic_);
     txtHarmonic_->setValue(HarmonicInText(text));
     txtHarmonic_->setEnabled(ZodiacLinesWritable(text));
+    const QSignalBlocker extraPointsQuiet(chkExtraPoints_);
+    chkExtraPoints_->setChecked(ExtraPointsInText(text));
+    chkExtraPoints_->setEnabled(ZodiacLinesWritable(text));
     txtEphemerisFiles_->setEnabled(FolderLineWritable(text));
     // The folder being typed keeps its blanks until they matter.
     if (Trimmed(txtEphemerisFiles_->text()) != choice.filesFolder) {
@@ -161,6 +172,13 @@ void OptionsForm::cboZodiac_Activated(int index) {
 void OptionsForm::txtHarmonic_Changed(int n) {
     TakeContent();
     if (auto text = TextWithHarmonic(content_.txtContent, n)) {
+        ShowRewritten(std::move(*text));
+    }
+}
+
+void OptionsForm::chkExtraPoints_Clicked(bool shown) {
+    TakeContent();
+    if (auto text = TextWithExtraPoints(content_.txtContent, shown)) {
         ShowRewritten(std::move(*text));
     }
 }

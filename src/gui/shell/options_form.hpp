@@ -5,13 +5,14 @@
 // write their lines (217 and 218) into the text as they change, and follow
 // the text as it is typed; below them the zodiac, which writes options 219
 // to 222 the same way, and beside it the harmonic of the natal wheel and
-// report (option 224).
+// report (option 224) and the check box of the extra points (option 225).
 #pragma once
 
 #include <QWidget>
 
 #include "app/options_window.hpp"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -34,6 +35,7 @@ public:
     void txtEphemerisFiles_Edited(const QString& folder);
     void cboZodiac_Activated(int index);
     void txtHarmonic_Changed(int n);
+    void chkExtraPoints_Clicked(bool shown);
 
 private:
     void ShowContent();
@@ -51,6 +53,7 @@ private:
     QLineEdit* txtEphemerisFiles_ = nullptr;
     QComboBox* cboZodiac_ = nullptr;
     QSpinBox* txtHarmonic_ = nullptr;
+    QCheckBox* chkExtraPoints_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -415,6 +416,31 @@ TEST(OptionsForm, TheHarmonicChosenDrawsTheNextNatalWheel) {
     EXPECT_EQ(fifth.heading1[6], "Harmonic 5");
     for (int p = Sun; p <= Midheaven; ++p) {
         EXPECT_NEAR(fifth.mainSet[p], std::fmod(5 * natal.mainSet[p], 360.0), 1e-9) << p;
+    }
+    EXPECT_TRUE(desk.platform.Messages().empty());
+}
+
+// The extra points ticked in the Options window: option 225 written after
+// the lines before it, and the next natal report lists them; an untouched
+// file is saved as it was, and unticking hides them again.
+TEST(OptionsForm, TheExtraPointsTickedShowInTheNextNatalReport) {
+    WindowDesk desk({.entryWindows = true, .dataForm = true, .mainForm = true});
+    const std::string master = desk.folder.Read("OPTIONS.MAS");
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    Click(*options, "btnSave");
+    EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), master);
+    auto& extraPoints = testing::Control<QCheckBox>(*options, "chkExtraPoints");
+    EXPECT_FALSE(ComputeAndDraw(desk).first.contains("CHIRON"));
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "ticked" : "unticked");
+        testing::ClickOn(extraPoints);
+        ASSERT_EQ(extraPoints.isChecked(), shown);
+        Click(*options, "btnSave");
+        const std::vector<std::string> lines = SplitLines(desk.folder.Read("OPTIONS.OPT"));
+        ASSERT_EQ(lines.size(), 225u);
+        EXPECT_EQ(lines[224].substr(0, 7), shown ? "    1  " : "    0  ");
+        EXPECT_EQ(ComputeAndDraw(desk).first.contains("CHIRON"), shown);
     }
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
