@@ -4,8 +4,11 @@
 
 #include "cli/birth_options.hpp"
 #include "cli/command_table.hpp"
+#include "cli/ephemeris_option.hpp"
+#include "cli/points_option.hpp"
 #include "cli/report_command.hpp"
 #include "cli/wheel_command.hpp"
+#include "cli/zodiac_option.hpp"
 
 namespace solvaris {
 
@@ -73,6 +76,15 @@ bool WriteCommandHelp(std::string_view name, std::ostream& out) {
     CLI::App app;
     PrepareParser(app);
     command->declare(app);
+    // The engine, zodiac and points that every computing command takes.
+    EphemerisOptionTexts ephemeris;
+    ZodiacOptionTexts zodiac;
+    std::string points;
+    if (command->computes) {
+        DeclareEphemerisOptions(app, ephemeris);
+        DeclareZodiacOptions(app, zodiac);
+        DeclarePointsOption(app, points);
+    }
     out << "\nOptions:\n";
     WriteOptionHelp(app, out);
     if (command->readsProgramFolder) {

@@ -5,7 +5,7 @@
 namespace solvaris {
 
 void DeclarePointsOption(CLI::App& app, std::string& points) {
-    AddChoice(app, "--points", points, {"standard", "extra"}, "points",
+    AddChoice(app, "--points", points, {"standard", "extra"}, "point set",
               "extra: also Black Moon Lilith (mean and true), Chiron, and with Swiss Ephemeris's "
               "asteroid file Ceres, Pallas, Juno and Vesta (default: option 225 of OPTIONS.OPT)");
 }

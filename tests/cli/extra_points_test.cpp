@@ -38,6 +38,18 @@ double NatalLongitude(const std::string& json, const std::string& word) {
     return value.empty() ? -1 : value[0];
 }
 
+// Each computing command's help names the options every such command takes.
+TEST(ExtraPoints, EveryComputingCommandsHelpNamesTheEngineZodiacAndPoints) {
+    for (const std::string command : {"positions", "chart", "batch", "report", "timeline"}) {
+        const Outcome help = RunArgs({"help", command});
+        ASSERT_EQ(help.status, 0) << command;
+        for (const std::string option : {"--ephemeris ", "--zodiac ", "--points "}) {
+            EXPECT_NE(help.out.find(option), std::string::npos) << command << " " << option;
+        }
+    }
+    EXPECT_EQ(RunArgs({"help", "places"}).out.find("--points"), std::string::npos);
+}
+
 TEST(ExtraPoints, ShownOnlyWhenAskedForAndTheSameOnEverySurface) {
     const Outcome standard = Chart({});
     ASSERT_EQ(standard.status, 0) << standard.err;
