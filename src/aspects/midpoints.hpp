@@ -17,7 +17,6 @@ inline constexpr int kMidpointPoints[] = {Sun,       Moon,          Mercury,   V
                                           Jupiter,   Saturn,        Uranus,    Neptune,  Pluto,
                                           NorthNode, PartOfFortune, Ascendant, Midheaven};
 
-
 // 0 <= position < 90.
 double DialPosition(double longitude);
 

@@ -147,7 +147,7 @@ enum Number : int {
     // The harmonic of the natal wheel and of the harmonic report: a whole
     // number from 2 to 180; anything else (no line) is the natal chart.
     Harmonic = 224,
-    ExtraPoints = 225,            // 1: Lilith, Chiron and the asteroids shown too
+    ExtraPoints = 225,  // 1: Lilith, Chiron and the asteroids shown too
 };
 
 }  // namespace solvaris::opt

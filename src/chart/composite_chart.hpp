@@ -19,7 +19,6 @@ inline constexpr const char* kCompositeMethod =
     "Ascendant and the cusps follow at the mean latitude; declinations of the composite "
     "longitudes on the ecliptic (latitude 0)";
 
-
 struct CompositeChart {
     PointSet points;
     CuspSet cusps{};
