@@ -290,11 +290,6 @@ void ProgressedInZodiac(ProgressedSet& set, double ayanamsa) {
     set.nextYear.longitude = InZodiac(set.nextYear.longitude, ayanamsa);
 }
 
-// The Julian day (UT) of the diurnal moment.
-double TransitJd(const ChartInputs& in) {
-    return DayNumberOf(in.diurnal) - 0.5 + DayFractionOf(in.diurnal);
-}
-
 // The chart of the diurnal moment and place; false when the positions
 // could not be computed.
 bool CastTransit(const ChartInputs& in, ChartStore& next) {
@@ -312,6 +307,7 @@ bool CastTransit(const ChartInputs& in, ChartStore& next) {
     next.transit.extraAngles = {
         InZodiac(transit.angles.vertex, aya), InZodiac(transit.angles.equatorialAscendant, aya),
         InZodiac(transit.angles.coAscendant, aya), InZodiac(transit.angles.polarAscendant, aya)};
+    next.transit.jd = transit.angles.jd;
     next.transitObliquity = transit.angles.obliquity;
     next.transitRamc = transit.angles.ramc;
     next.transitAyanamsa = aya;
@@ -354,7 +350,6 @@ bool ComputeChartSets(const ChartInputs& in, ChartStore& store) {
     next.ephemeris = in.ephemeris;
     next.interpretationDay = next.diurnalDayNumber;
     next.natal.extraPoints = ShownExtraPoints(in.ephemeris, in.options, natal.angles.jd);
-    next.transit.extraPoints = ShownExtraPoints(in.ephemeris, in.options, TransitJd(in));
 
     if (!natal.ok || !progressedOk || !transitOk) {
         return false;

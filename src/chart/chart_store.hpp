@@ -107,7 +107,7 @@ struct TransitSet {
     CuspSet cusps{};
     ChartTexts texts;
     ExtraAngles extraAngles;
-    std::vector<ExtraPlace> extraPoints;  // as the natal set's
+    double jd = 0;  // the diurnal moment, UT
 };
 
 // The outer ring of a dual or triple wheel.

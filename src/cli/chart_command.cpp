@@ -5,6 +5,7 @@
 #include "chart/davison_chart.hpp"
 #include "chart/harmonic_chart.hpp"
 #include "chart/house_cusps.hpp"
+#include "chart/zodiac.hpp"
 #include "cli/chart_setup.hpp"
 #include "cli/exit_status.hpp"
 #include "cli/harmonic_option.hpp"
@@ -186,11 +187,14 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
             << ",\"progressed\":" << Number(s.progressedAyanamsa)
             << ",\"transit\":" << Number(s.transitAyanamsa) << "}}";
     }
-    // Stated only when shown, so that other charts read as before.
+    // Stated only when shown, so that other charts read as before. The
+    // transit moment's are computed here: only this file shows them.
     if (session.options(opt::ExtraPoints) == 1) {
         out << ",\"extra_points\":{\"natal\":"
-            << ExtraPointsJson(s.natal.extraPoints, s.natal.cusps)
-            << ",\"transit\":" << ExtraPointsJson(s.transit.extraPoints, s.transit.cusps) << "}";
+            << ExtraPointsJson(s.natal.extraPoints, s.natal.cusps) << ",\"transit\":"
+            << ExtraPointsJson(ExtraPointsInZodiac(s.ephemeris, s.zodiac, s.transit.jd),
+                               s.transit.cusps)
+            << "}";
     }
     // Stated only with Swiss Ephemeris, so that charts of the built-in
     // theories read as before.
