@@ -149,8 +149,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-Problem ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-    bytes.clear();
+Problem OpenDataFile(const std::filesystem::path& path, int& fd, std::uintmax_t& sizeBytes) {
     // Looked at before it is opened, so that no device is ever opened, and
     // again once open, in case the name was given to something else
     // between the two; non-blocking, so that a pipe put there meanwhile
@@ -162,16 +161,30 @@ Problem ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
     if (Problem problem = KindProblem(info); !problem.empty()) {
         return problem;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return ErrorText(errno);
     }
-    std::string read;
     Problem problem = ::fstat(fd, &info) != 0 ? ErrorText(errno) : KindProblem(info);
-    if (problem.empty()) {
-        read.reserve(static_cast<std::size_t>(info.st_size) + 1);
-        problem = ReadAll(fd, read);
+    if (!problem.empty()) {
+        ::close(fd);
+        fd = -1;
+        return problem;
     }
+    sizeBytes = static_cast<std::uintmax_t>(info.st_size);
+    return {};
+}
+
+Problem ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    bytes.clear();
+    int fd = -1;
+    std::uintmax_t size = 0;
+    if (Problem problem = OpenDataFile(path, fd, size); !problem.empty()) {
+        return problem;
+    }
+    std::string read;
+    read.reserve(static_cast<std::size_t>(size) + 1);
+    Problem problem = ReadAll(fd, read);
     ::close(fd);
     if (problem.empty()) {
         bytes = std::move(read);

@@ -41,6 +41,11 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // Why the path cannot be read, as above; empty when it can.
 Problem FileReadProblem(const std::filesystem::path& path);
 
+// The path opened for reading under the same rules: `fd` then holds the
+// open descriptor, which the caller closes, and `sizeBytes` the file's size.
+// On a problem nothing is left open.
+Problem OpenDataFile(const std::filesystem::path& path, int& fd, std::uintmax_t& sizeBytes);
+
 // Calls `line` with each line of a text with CR LF or LF ends, as a view
 // into the text (a break after the last line makes no empty line): a file
 // of a million line ends is walked without a million strings.

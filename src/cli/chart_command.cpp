@@ -29,28 +29,34 @@ constexpr std::array<std::string_view, 13> kSignNames{
     "",      "Aries",   "Taurus",      "Gemini",    "Cancer",   "Leo",   "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-// Each point by name with its place in the sign as the reports round it,
-// its house and whether it is retrograde.
+// The rest of a point's object after its name and numbers: its place in the
+// sign as the reports round it, its house and whether it is retrograde.
+void AppendPlaceInSign(std::string& json, double longitude, int house, bool retrograde) {
+    const SplitLongitude place = Split(longitude);
+    json.append(",\"sign\":")
+        .append(Quoted(std::string(kSignNames[place.sign])))
+        .append(",\"degree\":")
+        .append(std::to_string(place.degrees))
+        .append(",\"minute\":")
+        .append(std::to_string(place.minutes))
+        .append(",\"house\":")
+        .append(std::to_string(house))
+        .append(",\"retrograde\":")
+        .append(retrograde ? "true" : "false")
+        .append("}");
+}
+
+// Each point by name with its place in the sign, house and retrograde flag.
 std::string PointsJson(const PointArray& longitude, const ChartTexts& texts) {
     std::string json(1, '[');
     for (int p = 1; p <= kPointCount; ++p) {
-        const SplitLongitude place = Split(longitude[p]);
         const bool retrograde = static_cast<std::size_t>(p) <= texts.retrogradeMarks.size() &&
                                 texts.retrogradeMarks[p - 1] == 'R';
         json.append(p > 1 ? "," : "")
             .append("{\"name\":")
-            .append(Quoted(std::string(kPointNames[p])))
-            .append(",\"sign\":")
-            .append(Quoted(std::string(kSignNames[place.sign])))
-            .append(",\"degree\":")
-            .append(std::to_string(place.degrees))
-            .append(",\"minute\":")
-            .append(std::to_string(place.minutes))
-            .append(",\"house\":")
-            .append(std::to_string(HouseNumberOf(texts.housePositionText, p)))
-            .append(",\"retrograde\":")
-            .append(retrograde ? "true" : "false")
-            .append("}");
+            .append(Quoted(std::string(kPointNames[p])));
+        AppendPlaceInSign(json, longitude[p], HouseNumberOf(texts.housePositionText, p),
+                          retrograde);
     }
     return json + "]";
 }
@@ -92,7 +98,6 @@ namespace {
 std::string ExtraPointsJson(const std::vector<ExtraPlace>& places, const CuspSet& cusps) {
     std::string json(1, '[');
     for (const ExtraPlace& place : places) {
-        const SplitLongitude split = Split(place.longitude);
         const int slot = HouseSlotOf(place.longitude, cusps);
         json.append(json.size() > 1 ? "," : "")
             .append("{\"name\":")
@@ -100,18 +105,9 @@ std::string ExtraPointsJson(const std::vector<ExtraPlace>& places, const CuspSet
             .append(",\"longitude\":")
             .append(Number(place.longitude))
             .append(",\"latitude\":")
-            .append(Number(place.latitude))
-            .append(",\"sign\":")
-            .append(Quoted(std::string(kSignNames[split.sign])))
-            .append(",\"degree\":")
-            .append(std::to_string(split.degrees))
-            .append(",\"minute\":")
-            .append(std::to_string(split.minutes))
-            .append(",\"house\":")
-            .append(std::to_string(slot == 0 ? 0 : HouseOfSlot(slot)))
-            .append(",\"retrograde\":")
-            .append(DailyMotion(place.longitude, place.nextDayLongitude) < 0 ? "true" : "false")
-            .append("}");
+            .append(Number(place.latitude));
+        AppendPlaceInSign(json, place.longitude, slot == 0 ? 0 : HouseOfSlot(slot),
+                          DailyMotion(place.longitude, place.nextDayLongitude) < 0);
     }
     return json + "]";
 }
