@@ -26,6 +26,7 @@ struct WheelRequest {
     bool european = false;
     std::string orbs;
     std::string harmonic;
+    std::string paper;
 };
 
 std::string KindProblem(const std::string& text) {
@@ -37,6 +38,11 @@ std::string KindProblem(const std::string& text) {
 std::string OutProblem(const std::string& text) {
     return ImageFormatOf(text) ? std::string()
                                : "the output must end in .png, .svg or .pdf, not '" + text + "'";
+}
+
+std::string PaperProblem(const std::string& text) {
+    return text == "letter" || text == "a4" ? std::string()
+                                            : "a paper of letter or a4, not '" + text + "'";
 }
 
 constexpr long long kLeastWidthPixels = 64;
@@ -75,6 +81,11 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
     if (!request.harmonic.empty() && *WheelKindFromName(request.kind) != WheelKind::Natal) {
         err << "solvaris wheel: --harmonic is read only by the natal wheel; '" << request.kind
             << "' does not read it\n";
+        return kExitBadCommandLine;
+    }
+    if (!request.paper.empty() && *ImageFormatOf(request.out) != ImageFormat::Pdf) {
+        err << "solvaris wheel: --paper is read only for a .pdf; '" << request.out
+            << "' is a picture\n";
         return kExitBadCommandLine;
     }
     BirthOptions options;
@@ -117,9 +128,11 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
     const int width =
         request.size.empty() ? kWindowWidthPixels : static_cast<int>(*ParseInteger(request.size));
     const int height = width * 3 / 4;
-    const std::string problem = ExportImage({file, format, width, height}, [&](Canvas& canvas) {
-        PaintSessionWheel(session, drawing, canvas, platform, width, height);
-    });
+    const PaperSize paper = request.paper == "a4" ? PaperSize::A4 : PaperSize::Letter;
+    const std::string problem =
+        ExportImage({file, format, width, height, paper}, [&](Canvas& canvas) {
+            PaintSessionWheel(session, drawing, canvas, platform, width, height);
+        });
     if (!problem.empty()) {
         err << "solvaris wheel: " << problem << '\n';
         return kExitFileProblem;
@@ -147,6 +160,8 @@ CommandRun DeclareWheelCommand(CLI::App& app) {
         ->required();
     AddValue(app, "--size", request->size, "PIXELS",
              "the picture's width, 64 to 8192 (default 1024)", SizeProblem);
+    AddValue(app, "--paper", request->paper, "letter|a4", "the PDF's page (default letter)",
+             PaperProblem);
     app.add_flag("--european", request->european, "the European chart style");
     AddPath(app, "--orbs", request->orbs, "FILE", "the orb file of the printed aspect grid");
     DeclareHarmonicOption(app, request->harmonic,

@@ -15,14 +15,18 @@ namespace solvaris {
 
 enum class ImageFormat { Png, Svg, Pdf };
 
+// The page a PDF is printed on.
+enum class PaperSize { Letter, A4 };
+
 // By the file's extension, in any case; nothing for other extensions.
 std::optional<ImageFormat> ImageFormatOf(const std::filesystem::path& file);
 
 struct ImageRequest {
     std::filesystem::path file;
     ImageFormat format = ImageFormat::Png;
-    int widthPixels = 1024;  // PNG and SVG; a PDF is one Letter page
+    int widthPixels = 1024;  // PNG and SVG; a PDF is one page of `paper`
     int heightPixels = 768;
+    PaperSize paper = PaperSize::Letter;
 };
 
 // `paint` draws on the canvas of the whole image or page; the file is

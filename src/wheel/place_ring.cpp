@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -285,6 +286,29 @@ bool NearerTickThanOwn(const DrawnLine& own, const PrintedBox& glyph,
     });
 }
 
+// The leader to the label's preferred end, or where another label stands
+// in its way, to the nearest other part of the label that it reaches
+// crossing none; nothing where every part is barred.
+std::optional<DrawnLine> FreeLeader(const DrawnLine& tick, const std::vector<PrintedBox>& label,
+                                    const PrintedBox& preferred,
+                                    const std::vector<PlacedRing>& rings) {
+    std::vector<DrawnLine> leaders{LeaderOf(tick, preferred)};
+    for (const PrintedBox& part : label) {
+        if (&part != &preferred) {
+            leaders.push_back(LeaderOf(tick, part));
+        }
+    }
+    const auto length = [](const DrawnLine& l) { return std::hypot(l.x2 - l.x1, l.y2 - l.y1); };
+    std::stable_sort(leaders.begin() + 1, leaders.end(),
+                     [&](const DrawnLine& a, const DrawnLine& b) { return length(a) < length(b); });
+    for (const DrawnLine& leader : leaders) {
+        if (!CrossesAnyLabel(leader, rings)) {
+            return leader;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
@@ -303,12 +327,15 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
         }
         target.canvas.Line(tick.x1, tick.y1, tick.x2, tick.y2, colour);
         const double moved = std::fabs(std::remainder(placed.angleDegrees - place, 360.0));
-        const DrawnLine leader = LeaderOf(
-            tick, LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner));
         const bool led = moved >= kMovedDegrees || placed.inBorrowedBand ||
                          NearerTickThanOwn(tick, ring.labels[i].front(), ticks);
-        if (led && !CrossesAnyLabel(leader, rings)) {
-            target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
+        if (!led) {
+            continue;
+        }
+        const PrintedBox& end =
+            LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner);
+        if (const auto leader = FreeLeader(tick, ring.labels[i], end, rings)) {
+            target.canvas.Line(leader->x1, leader->y1, leader->x2, leader->y2, colour);
         }
     }
 }

@@ -153,7 +153,8 @@ Problem ExportImage(const ImageRequest& request, const std::function<void(Canvas
             QPainter painter;
             {
                 QPdfWriter pdf(&buffer);
-                pdf.setPageSize(QPageSize(QPageSize::Letter));
+                pdf.setPageSize(
+                    QPageSize(request.paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
                 pdf.setResolution(kPdfDotsPerInch);
                 pdf.setTitle("SOLVARIS chart wheel");
                 pdf.setCreator("SOLVARIS");
