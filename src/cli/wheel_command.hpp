@@ -11,7 +11,7 @@ namespace solvaris {
 
 inline constexpr const char* kWheelUsage =
     "solvaris wheel KIND [birth options] --out FILE.png|.svg|.pdf [--size PIXELS] "
-    "[--european] [--orbs FILE] [--harmonic N]";
+    "[--european] [--orbs FILE] [--harmonic N] [--paper letter|a4]";
 
 CommandRun DeclareWheelCommand(CLI::App& app);
 
