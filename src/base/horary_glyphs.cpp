@@ -7,10 +7,13 @@ namespace solvaris {
 namespace {
 
 // Points 1 to 15 in chart-point order (Sun, Mercury ... Pluto, Moon, nodes,
-// Part of Fortune, Ascendant, Midheaven).
-constexpr std::array<std::string_view, 15> kPointSymbols{
-    "\u2609", "\u263F", "\u2640", "\u2642", "\u2643", "\u2644", "\u2645", "\u2646",
-    "\u2647", "\u263D", "\u260A", "\u260B", "\u2297", "AC",     "MC"};
+// Part of Fortune, Ascendant, Midheaven), then the extra points. Unicode
+// has one Lilith: the true (osculating) one carries a "t" so that the two
+// are told apart when both stand on a wheel.
+constexpr std::array<std::string_view, kGlyphPointCount> kPointSymbols{
+    "\u2609",  "\u263F", "\u2640", "\u2642", "\u2643", "\u2644", "\u2645", "\u2646",
+    "\u2647",  "\u263D", "\u260A", "\u260B", "\u2297", "AC",     "MC",     "\u26B8",
+    "\u26B8t", "\u26B7", "\u26B3", "\u26B4", "\u26B5", "\u26B6"};
 
 constexpr std::array<std::string_view, 12> kSignSymbols{"\u2648", "\u2649", "\u264A", "\u264B",
                                                         "\u264C", "\u264D", "\u264E", "\u264F",
@@ -26,7 +29,7 @@ constexpr std::array<std::string_view, 16> kAspectSymbols{
 }  // namespace
 
 std::string_view GlyphSymbol(unsigned char code) {
-    if (code >= PointGlyphCode(1) && code <= PointGlyphCode(15)) {
+    if (code >= PointGlyphCode(1) && code <= PointGlyphCode(kGlyphPointCount)) {
         return kPointSymbols[code - PointGlyphCode(1)];
     }
     if (code >= SignGlyphCode(1) && code <= SignGlyphCode(12)) {

@@ -1,6 +1,7 @@
 // The 8-bit codes of the glyph font "HORARY" and the Unicode astrological
-// symbols they stand for: 223 + chart point, 191 + sign, 159 + aspect code,
-// 177 contra-parallel, 156 retrograde; every other code is itself.
+// symbols they stand for: 223 + chart point (1-15, and on from 16 the extra
+// points), 191 + sign, 159 + aspect code, 177 contra-parallel, 156
+// retrograde; every other code is itself.
 #pragma once
 
 #include <string>
@@ -9,6 +10,9 @@
 namespace solvaris {
 
 inline constexpr unsigned char kRetrogradeCode = 156;
+// The fifteen chart points, then mean and true Lilith, Chiron, Ceres,
+// Pallas, Juno and Vesta.
+inline constexpr int kGlyphPointCount = 22;
 inline constexpr unsigned char kContraParallelCode = 177;
 
 inline constexpr unsigned char PointGlyphCode(int point) {

@@ -77,6 +77,7 @@ void CentreNatal(WheelSetup& w, const WheelInputs& in) {
     w.longitude = in.charts.natal.points.longitude;
     w.cusps = in.charts.natal.cusps;
     w.texts = in.charts.natal.texts;
+    w.extraPoints = in.charts.natal.extraPoints;
     PlaceOf(w, in.natal);
 }
 
@@ -84,6 +85,8 @@ void CentreTransit(WheelSetup& w, const WheelInputs& in) {
     w.longitude = in.charts.transit.points.longitude;
     w.cusps = in.charts.transit.cusps;
     w.texts = in.charts.transit.texts;
+    // The transit moment's extra points are cast for its chart JSON alone.
+    w.extraPoints.clear();
     PlaceOf(w, in.diurnal);
 }
 
@@ -133,6 +136,8 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
                 w.longitude = harmonic.longitude;
                 w.cusps = harmonic.cusps;
                 w.texts = harmonic.texts;
+                // The extra points are cast for the natal chart alone.
+                w.extraPoints.clear();
                 // In place of the house system: the houses are equal ones.
                 const std::string zodiac = ZodiacHeading(in.charts.zodiac);
                 w.innerHeader[6] =
@@ -156,6 +161,7 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
             w.longitude = in.charts.solarArc.longitude;
             w.cusps = in.charts.solarArc.cusps;
             w.texts.retrogradeMarks = kNoRetrogradeMarks;
+            w.extraPoints.clear();
             HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
             w.innerHeader[0] = name + " - solar arc";
             w.secondHeader = DiurnalHeader(in);
@@ -323,7 +329,8 @@ void SwitchDualTransits(WheelSetup& w, const WheelInputs& in) {
     std::swap(w.innerHeader, w.secondHeader);
     if (w.switched) {
         CentreTransit(w, in);
-        w.second = {in.charts.natal.points.longitude, in.charts.natal.texts.retrogradeMarks};
+        w.second = {in.charts.natal.points.longitude, in.charts.natal.texts.retrogradeMarks,
+                    in.charts.natal.extraPoints};
         if (in.secondPerson) {
             w.innerHeader[0] = in.secondPersonName + " - natal";
         }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/options.hpp"
 #include "chart/birth_data.hpp"
@@ -89,6 +90,7 @@ using HeaderLines = std::array<std::string, 7>;
 struct WheelRing {
     PointArray longitude{};
     std::string retrogradeMarks = kNoRetrogradeMarks;
+    std::vector<ExtraPlace> extraPoints{};  // when the options show them
 };
 
 struct WheelSetup {
@@ -96,6 +98,7 @@ struct WheelSetup {
     PointArray longitude{};
     CuspSet cusps{};
     ChartTexts texts;
+    std::vector<ExtraPlace> extraPoints;  // the centre set's, when shown
     std::string dateText;
     float placeLongitude = 0;  // d.mm, west positive
     float placeLatitude = 0;   // d.mm, north positive

@@ -12,6 +12,7 @@
 namespace solvaris {
 
 enum class ExtraPoint { MeanLilith, TrueLilith, Chiron, Ceres, Pallas, Juno, Vesta };
+inline constexpr int kExtraPointCount = 7;
 
 struct ExtraPointName {
     ExtraPoint point;

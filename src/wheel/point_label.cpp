@@ -186,8 +186,10 @@ std::vector<PointLabelPart> MeasureLabel(WheelTarget& target, const WheelState& 
     } else {
         LabelOrderBParts(pen, style, label);
     }
-    if (placed.point <= kBodyCount && static_cast<std::size_t>(placed.point) <= marks.size() &&
-        marks[placed.point - 1] == 'R') {
+    const bool bodyBackward = placed.point <= kBodyCount &&
+                              static_cast<std::size_t>(placed.point) <= marks.size() &&
+                              marks[placed.point - 1] == 'R';
+    if (bodyBackward || placed.retrograde) {
         pen.Part(GlyphText(kRetrogradeCode), false, style.markSize, style.markColour);
     }
     return parts;

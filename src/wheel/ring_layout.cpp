@@ -32,7 +32,36 @@ std::vector<RingEntry> RingEntries(const WheelState& state, RingRole role) {
             entries.push_back({p, longitude[p], house});
         }
     }
+    for (const ExtraPlace& extra : RingExtraPoints(state, role)) {
+        if (const int slot = HouseSlotOf(extra.longitude, state.mainCusps); slot != 0) {
+            const bool backward =
+                std::remainder(extra.nextDayLongitude - extra.longitude, 360.0) < 0;
+            entries.push_back(
+                {WheelPointOf(extra.point), extra.longitude, HouseOfSlot(slot), backward});
+        }
+    }
     return entries;
+}
+
+// The points that houses with more points than slots leave out: the South
+// Node and the Part of Fortune of every such house, then its extra points,
+// as many as it takes to fit.
+std::array<bool, kWheelPointCount + 1> LeftOutOfCrowdedHouses(const std::vector<RingEntry>& order,
+                                                              const std::array<int, 13>& count,
+                                                              int slots) {
+    std::array<bool, kWheelPointCount + 1> out{};
+    std::array<int, 13> kept = count;
+    for (const int point : kLeftOutWhenCrowded) {
+        for (const RingEntry& entry : order) {
+            const bool chartPoint = point <= kPointCount;
+            if (entry.point == point && count[entry.house] > slots &&
+                (chartPoint || kept[entry.house] > slots)) {
+                out[point] = true;
+                --kept[entry.house];
+            }
+        }
+    }
+    return out;
 }
 
 // The slot matching how far into its house a point lies, held to the
@@ -60,11 +89,6 @@ int CapacitySlot(int slot, int slots, int count, int k, bool slotFree) {
 
 }  // namespace
 
-bool LeftOutWhenCrowded(int point) {
-    return std::find(kLeftOutWhenCrowded.begin(), kLeftOutWhenCrowded.end(), point) !=
-           kLeftOutWhenCrowded.end();
-}
-
 double MainRingRadius(const WheelData& data, double angleDegrees) {
     long degree = std::lround(angleDegrees);
     // Slots of an overfull house can run past 360 degrees.
@@ -86,6 +110,7 @@ RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data
     for (const RingEntry& entry : order) {
         ++count[entry.house];
     }
+    const auto leftOut = LeftOutOfCrowdedHouses(order, count, slots);
     // By (house - 1) * slots + slot; room for an overfull house running on
     // into the next ones.
     std::array<bool, 116> occupied{};
@@ -106,7 +131,7 @@ RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data
         const int slot0 = SlotInHouse(slots, intoHouse, HouseSizeOf(sizes, h));
         const auto index = [&](int s) { return static_cast<std::size_t>((h - 1) * slots + s); };
         int slot = CapacitySlot(slot0, slots, count[h], k, !occupied[index(slot0)]);
-        if (count[h] > slots && LeftOutWhenCrowded(entry.point)) {
+        if (leftOut[entry.point]) {
             continue;
         }
         while (index(slot) < occupied.size() && occupied[index(slot)]) {
@@ -129,6 +154,7 @@ RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data
         }
         layout.angleOf[entry.point] = angle;
         layout.placed.push_back({entry.point, h, slot, entry.longitude, angle, radius});
+        layout.placed.back().retrograde = entry.retrograde;
         ++k;
     }
     return layout;

@@ -17,7 +17,7 @@
 namespace solvaris {
 
 struct PlacedPoint {
-    int point;  // ChartPoint 1-15
+    int point;  // wheel point 1-22
     int house;  // 1-12
     int slot;   // in its house, from 0
     double longitude;
@@ -26,19 +26,30 @@ struct PlacedPoint {
     // Stands in the other inner ring's band of a triple wheel, its own
     // having no room for it in its house.
     bool inBorrowedBand = false;
+    // An extra point moving backward (the chart points' marks are the
+    // ring's retrograde text).
+    bool retrograde = false;
 };
 
 struct RingLayout {
     std::vector<PlacedPoint> placed;  // in placement order
     PointSlots slotOf = kNoSlots;     // -1 for a point not drawn
-    PointArray angleOf{};
+    WheelPointAngles angleOf{};
 };
 
 // The points a house too crowded for its labels leaves out, in the order it
-// leaves them out: first the South Node, then the Part of Fortune. Both are
-// read from other points (the North Node, the Ascendant and the lights).
-inline constexpr std::array kLeftOutWhenCrowded{SouthNode, PartOfFortune};
-bool LeftOutWhenCrowded(int point);
+// leaves them out: first the South Node, then the Part of Fortune, both read
+// from other points (the North Node, the Ascendant and the lights); then
+// the extra points, the least asked for first.
+inline constexpr std::array<int, 9> kLeftOutWhenCrowded{SouthNode,
+                                                        PartOfFortune,
+                                                        WheelPointOf(ExtraPoint::Vesta),
+                                                        WheelPointOf(ExtraPoint::Juno),
+                                                        WheelPointOf(ExtraPoint::Pallas),
+                                                        WheelPointOf(ExtraPoint::Ceres),
+                                                        WheelPointOf(ExtraPoint::TrueLilith),
+                                                        WheelPointOf(ExtraPoint::Chiron),
+                                                        WheelPointOf(ExtraPoint::MeanLilith)};
 
 // The ring's points from the state: the main ring with the main chart's
 // houses, any other ring placed into the main chart's houses.

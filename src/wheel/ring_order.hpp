@@ -9,9 +9,10 @@
 namespace solvaris {
 
 struct RingEntry {
-    int point;  // ChartPoint 1-15
+    int point;  // wheel point 1-22
     double longitude;
-    int house;  // 1-12
+    int house;                // 1-12
+    bool retrograde = false;  // of an extra point
 };
 
 // The house number at the start of point p's 10-character field of a

@@ -84,4 +84,12 @@ const std::string& RingMarks(const WheelState& state, RingRole role) {
                                                                           : state.secondMarks;
 }
 
+const std::vector<ExtraPlace>& RingExtraPoints(const WheelState& state, RingRole role) {
+    if (role == RingRole::Main) {
+        return state.mainExtra;
+    }
+    return role == RingRole::Inner && state.layout == WheelLayout::Triple ? state.thirdExtra
+                                                                          : state.secondExtra;
+}
+
 }  // namespace solvaris

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "wheel/wheel_state.hpp"
 
@@ -36,5 +38,6 @@ RingBand RingBandOf(RingRole role, WheelLayout layout);
 // The ring's longitudes and retrograde marks in the state.
 const PointArray& RingLongitudes(const WheelState& state, RingRole role);
 const std::string& RingMarks(const WheelState& state, RingRole role);
+const std::vector<ExtraPlace>& RingExtraPoints(const WheelState& state, RingRole role);
 
 }  // namespace solvaris

@@ -12,6 +12,7 @@ void SwapRingsForOption216(WheelState& state, bool secondPersonChecked) {
     }
     std::swap(state.mainSet, state.secondSet);
     std::swap(state.mainMarks, state.secondMarks);
+    std::swap(state.mainExtra, state.secondExtra);
     HousePositions(state.mainSet, state.mainCusps, state.mainHouses);
     state.swapDone = true;
 }

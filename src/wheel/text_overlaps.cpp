@@ -5,14 +5,13 @@
 #include <set>
 
 #include "base/horary_glyphs.hpp"
-#include "engine/chart_point.hpp"
 
 namespace solvaris {
 
 namespace {
 
 constexpr int kFirstPointCode = PointGlyphCode(1);
-constexpr int kLastPointCode = PointGlyphCode(kPointCount);
+constexpr int kLastPointCode = PointGlyphCode(kGlyphPointCount);
 
 bool IsPointGlyph(const PrintedBox& box) {
     if (!box.glyphFont || box.text.size() != 1) {

@@ -14,6 +14,9 @@ void LoadWheel(WheelState& state, const WheelSetup& setup) {
     state.secondMarks = setup.second.retrogradeMarks;
     state.thirdSet = setup.third.longitude;
     state.thirdMarks = setup.third.retrogradeMarks;
+    state.mainExtra = setup.extraPoints;
+    state.secondExtra = setup.second.extraPoints;
+    state.thirdExtra = setup.third.extraPoints;
     state.heading1 = setup.innerHeader;
     state.heading2 = setup.secondHeader;
     state.swapDone = false;

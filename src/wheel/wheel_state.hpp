@@ -7,10 +7,13 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "base/horary_glyphs.hpp"
 #include "chart/chart_kinds.hpp"
 #include "chart/chart_store.hpp"
 #include "engine/chart_point.hpp"
+#include "engine/extra_points.hpp"
 
 namespace solvaris {
 
@@ -32,8 +35,17 @@ enum class WheelFamily { Single = 1, Dual = 2, Triple = 3 };
 // Per house slot 1-12 (slot 1 the 10th house), index 0 unused.
 using HouseSizes = std::array<double, kCuspCount + 1>;
 
-// Per chart point 1-15, index 0 unused.
-using PointSlots = std::array<int, kPointCount + 1>;
+// The points a ring draws: the chart points 1-15, then the extra points
+// the chart shows when they are turned on, 16 on in ExtraPoint order.
+inline constexpr int kWheelPointCount = kPointCount + kExtraPointCount;
+static_assert(kWheelPointCount == kGlyphPointCount);
+inline constexpr int WheelPointOf(ExtraPoint point) {
+    return kPointCount + 1 + static_cast<int>(point);
+}
+
+// Per wheel point 1-22, index 0 unused.
+using PointSlots = std::array<int, kWheelPointCount + 1>;
+using WheelPointAngles = std::array<double, kWheelPointCount + 1>;
 // No point placed yet.
 inline constexpr PointSlots kNoSlots = [] {
     PointSlots slots{};
@@ -56,6 +68,10 @@ struct WheelState {
     std::string secondMarks = kNoRetrogradeMarks;
     PointArray thirdSet{};  // triple: the innermost ring
     std::string thirdMarks = kNoRetrogradeMarks;
+    // Each ring's extra points, in the chart's zodiac; none unless shown.
+    std::vector<ExtraPlace> mainExtra;
+    std::vector<ExtraPlace> secondExtra;
+    std::vector<ExtraPlace> thirdExtra;
     HouseSizes houseSize{};
 
     HeaderLines heading1;  // the main chart's lines
@@ -70,7 +86,7 @@ struct WheelState {
     // house (-1 when not drawn) and the wheel angle of its glyph. The aspect
     // lines and the ASCII chart read them.
     PointSlots slotOf = kNoSlots;
-    PointArray angleOf{};
+    WheelPointAngles angleOf{};
 };
 
 // The window load: the prepared centre set, cusps, marks and houses become

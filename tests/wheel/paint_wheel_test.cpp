@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
+#include "base/horary_glyphs.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "support/scripted_platform.hpp"
 #include "support/temp_folder.hpp"
@@ -232,6 +234,7 @@ TEST(WheelModel, LoadResetsAndOption216SwapsTheDualRingsOncePerLoad) {
     setup.second.longitude = SpreadPoints();
     setup.second.longitude[Sun] = 100;  // house 4 instead of 2
     setup.second.retrogradeMarks[Sun - 1] = 'R';
+    setup.extraPoints = {{ExtraPoint::Chiron, 10, 0, 10.1, 0, 0}};
     f.options.Set(216, 1);
     f.state.chartType = 1;
     LoadWheel(f.state, setup);
@@ -241,6 +244,8 @@ TEST(WheelModel, LoadResetsAndOption216SwapsTheDualRingsOncePerLoad) {
     EXPECT_EQ(f.state.mainSet[Sun], 100);
     EXPECT_EQ(f.state.mainMarks[Sun - 1], 'R');
     EXPECT_EQ(f.state.mainHouses.substr(0, 10), " 4TH HOUSE");  // the outer set's houses
+    EXPECT_TRUE(f.state.mainExtra.empty());  // the extra points go with their chart
+    ASSERT_EQ(f.state.secondExtra.size(), 1u);
     f.Paint();
     EXPECT_EQ(f.state.mainSet[Sun], 100);  // not swapped back
     LoadWheel(f.state, setup);
@@ -256,6 +261,31 @@ TEST(WheelModel, LoadResetsAndOption216SwapsTheDualRingsOncePerLoad) {
     setup.innerHeader[0] = "Sample - 90 degree wheel";
     LoadWheel(f.state, setup);
     EXPECT_EQ(f.state.chartType, 0);
+}
+
+// The extra points stand on the ring with their own glyphs (one apiece, no
+// symbol shared with another point) and a mark for one moving backward.
+TEST(WheelPaint, ExtraPointsDrawnWithTheirGlyphsAndMarks) {
+    std::set<std::string> symbols;
+    for (int p = 1; p <= kWheelPointCount; ++p) {
+        symbols.insert(GlyphTextToUnicode(PointGlyph(p)));
+    }
+    EXPECT_EQ(symbols.size(), std::size_t(kWheelPointCount));
+    EXPECT_FALSE(symbols.contains(PointGlyph(kWheelPointCount)));
+
+    PaintFixture f;
+    f.Paint();
+    const int marksBefore = f.Printed(GlyphText(kRetrogradeCode));
+    f.state.mainExtra = {{ExtraPoint::MeanLilith, 50, 0, 50.1, 0, 0},
+                         {ExtraPoint::Chiron, 205, 0, 204.98, 0, 0}};
+    f.Paint();
+    EXPECT_EQ(f.Printed(PointGlyph(WheelPointOf(ExtraPoint::MeanLilith))), 1);
+    EXPECT_EQ(f.Printed(PointGlyph(WheelPointOf(ExtraPoint::Chiron))), 1);
+    EXPECT_EQ(f.Printed(GlyphText(kRetrogradeCode)), marksBefore + 1);
+    EXPECT_GE(f.state.slotOf[WheelPointOf(ExtraPoint::Chiron)], 0);
+    for (int p = 1; p <= kPointCount; ++p) {
+        EXPECT_EQ(f.Printed(PointGlyph(p)), 1) << p;
+    }
 }
 
 TEST(WheelPaint, HeadingOnScreenAndPaperWithTheFooter) {

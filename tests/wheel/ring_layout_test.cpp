@@ -103,6 +103,86 @@ TEST(PlaceRing, CrowdedHouseDropsSouthNodeAndPartOfFortune) {
     EXPECT_EQ(LayRing(SingleWheel(lon), RingRole::Main, ShippedWheelData()).placed.size(), 15u);
 }
 
+ExtraPlace ExtraAt(ExtraPoint point, double longitude, double dailyMotion = 0.1) {
+    return {point, longitude, 0, longitude + dailyMotion, 0, 0};
+}
+
+// Extra points join the ring in the houses their longitudes fall in; a
+// house with more points than slots leaves out its South Node and Part of
+// Fortune, then as many extra points as it takes, least asked for first.
+TEST(PlaceRing, ExtraPointsTakeTheirHousesAndLeaveACrowdedHouseFirst) {
+    const int lilith = WheelPointOf(ExtraPoint::MeanLilith);
+    const int chiron = WheelPointOf(ExtraPoint::Chiron);
+    const int vesta = WheelPointOf(ExtraPoint::Vesta);
+    struct Expected {
+        int point;
+        int house;  // 0: left out
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, double>> moved;
+        std::vector<ExtraPlace> extra;
+        std::vector<Expected> expected;
+        std::size_t placed;
+    };
+    const std::vector<std::pair<int, double>> sixInHouse4{
+        {Sun, 100}, {Mercury, 101}, {Venus, 102}, {Mars, 103}, {Jupiter, 104}, {Saturn, 105}};
+    auto withNodes = sixInHouse4;
+    withNodes.insert(withNodes.end(), {{SouthNode, 106}, {PartOfFortune, 107}});
+    const Case cases[] = {
+        {"room everywhere",
+         {},
+         {ExtraAt(ExtraPoint::MeanLilith, 50), ExtraAt(ExtraPoint::Chiron, 200, -0.02)},
+         {{lilith, 2}, {chiron, 7}},
+         17},
+        {"seven in a house of seven slots: all stay",
+         sixInHouse4,
+         {ExtraAt(ExtraPoint::MeanLilith, 106)},
+         {{lilith, 4}, {Saturn, 4}},
+         16},
+        {"eight: the chart points stay, the extra point goes",
+         sixInHouse4,
+         {ExtraAt(ExtraPoint::MeanLilith, 106), ExtraAt(ExtraPoint::Chiron, 107)},
+         {{lilith, 4}, {chiron, 0}, {Saturn, 4}},
+         16},
+        {"nodes and Part of Fortune first, then Vesta before Chiron before Lilith",
+         withNodes,
+         {ExtraAt(ExtraPoint::MeanLilith, 108), ExtraAt(ExtraPoint::Chiron, 109),
+          ExtraAt(ExtraPoint::Vesta, 110)},
+         {{SouthNode, 0}, {PartOfFortune, 0}, {vesta, 0}, {chiron, 0}, {lilith, 4}},
+         14},
+    };
+    for (const Case& c : cases) {
+        PointArray lon = SpreadPoints();
+        for (const auto& [point, longitude] : c.moved) {
+            lon[point] = longitude;
+        }
+        WheelState state = SingleWheel(lon);
+        state.mainExtra = c.extra;
+        const RingLayout layout = LayRing(state, RingRole::Main, ShippedWheelData());
+        EXPECT_EQ(layout.placed.size(), c.placed) << c.what;
+        for (const Expected& e : c.expected) {
+            const auto placed = std::ranges::find(layout.placed, e.point, &PlacedPoint::point);
+            if (e.house == 0) {
+                EXPECT_EQ(placed, layout.placed.end()) << c.what << ": " << e.point;
+                EXPECT_EQ(layout.slotOf[e.point], -1) << c.what << ": " << e.point;
+                continue;
+            }
+            ASSERT_NE(placed, layout.placed.end()) << c.what << ": " << e.point;
+            EXPECT_EQ(placed->house, e.house) << c.what << ": " << e.point;
+            EXPECT_GE(layout.slotOf[e.point], 0) << c.what << ": " << e.point;
+        }
+    }
+    // Only a point moving backward is marked.
+    WheelState state = SingleWheel(SpreadPoints());
+    state.mainExtra = {ExtraAt(ExtraPoint::MeanLilith, 50),
+                       ExtraAt(ExtraPoint::Chiron, 359.99, -0.02),
+                       ExtraAt(ExtraPoint::Juno, 0.01, 0.02)};
+    for (const PlacedPoint& placed : LayRing(state, RingRole::Main, ShippedWheelData()).placed) {
+        EXPECT_EQ(placed.retrograde, placed.point == chiron) << placed.point;
+    }
+}
+
 TEST(PlaceRing, InnerRingsUseTheMainHousesAndTheirOwnRadii) {
     PointArray lon = SpreadPoints();
     WheelState state = SingleWheel(lon);
