@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/option_numbers.hpp"
@@ -286,9 +287,10 @@ bool NearerTickThanOwn(const DrawnLine& own, const PrintedBox& glyph,
     });
 }
 
-// The leader to the label's preferred end, or where another label stands
-// in its way, to the nearest other part of the label that it reaches
-// crossing none; nothing where every part is barred.
+// The leader to the label's preferred end; where another label stands in
+// its way, to the nearest point it reaches crossing none of the edge of any
+// part of the label (each part's nearest point, then the corners and the
+// middles of its sides); nothing where every one is barred.
 std::optional<DrawnLine> FreeLeader(const DrawnLine& tick, const std::vector<PrintedBox>& label,
                                     const PrintedBox& preferred,
                                     const std::vector<PlacedRing>& rings) {
@@ -296,6 +298,20 @@ std::optional<DrawnLine> FreeLeader(const DrawnLine& tick, const std::vector<Pri
     for (const PrintedBox& part : label) {
         if (&part != &preferred) {
             leaders.push_back(LeaderOf(tick, part));
+        }
+    }
+    for (const PrintedBox& part : label) {
+        const double middleX = (part.left + part.right) / 2;
+        const double middleY = (part.top + part.bottom) / 2;
+        for (const auto& [x, y] : {std::pair{part.left, part.top},
+                                   {part.right, part.top},
+                                   {part.left, part.bottom},
+                                   {part.right, part.bottom},
+                                   {middleX, part.top},
+                                   {middleX, part.bottom},
+                                   {part.left, middleY},
+                                   {part.right, middleY}}) {
+            leaders.push_back({tick.x2, tick.y2, x, y});
         }
     }
     const auto length = [](const DrawnLine& l) { return std::hypot(l.x2 - l.x1, l.y2 - l.y1); };
