@@ -287,42 +287,103 @@ bool NearerTickThanOwn(const DrawnLine& own, const PrintedBox& glyph,
     });
 }
 
-// The leader to the label's preferred end; where another label stands in
-// its way, to the nearest point it reaches crossing none of the edge of any
-// part of the label (each part's nearest point, then the corners and the
-// middles of its sides); nothing where every one is barred.
-std::optional<DrawnLine> FreeLeader(const DrawnLine& tick, const std::vector<PrintedBox>& label,
-                                    const PrintedBox& preferred,
-                                    const std::vector<PlacedRing>& rings) {
-    std::vector<DrawnLine> leaders{LeaderOf(tick, preferred)};
+struct LeaderPoint {
+    double x;
+    double y;
+};
+
+// Where a leader may end on the label: the preferred part's nearest point
+// to `from`, then, nearest first, every other part's and the corners and
+// the middles of the sides of every part.
+std::vector<LeaderPoint> LeaderEnds(double fromX, double fromY,
+                                    const std::vector<PrintedBox>& label,
+                                    const PrintedBox& preferred) {
+    const auto nearestOn = [&](const PrintedBox& part) {
+        return LeaderPoint{std::clamp(fromX, part.left, part.right),
+                           std::clamp(fromY, part.bottom, part.top)};
+    };
+    std::vector<LeaderPoint> ends{nearestOn(preferred)};
     for (const PrintedBox& part : label) {
         if (&part != &preferred) {
-            leaders.push_back(LeaderOf(tick, part));
+            ends.push_back(nearestOn(part));
         }
-    }
-    for (const PrintedBox& part : label) {
         const double middleX = (part.left + part.right) / 2;
         const double middleY = (part.top + part.bottom) / 2;
-        for (const auto& [x, y] : {std::pair{part.left, part.top},
-                                   {part.right, part.top},
-                                   {part.left, part.bottom},
-                                   {part.right, part.bottom},
-                                   {middleX, part.top},
-                                   {middleX, part.bottom},
-                                   {part.left, middleY},
-                                   {part.right, middleY}}) {
-            leaders.push_back({tick.x2, tick.y2, x, y});
+        for (const LeaderPoint& edge :
+             {LeaderPoint{part.left, part.top}, LeaderPoint{part.right, part.top},
+              LeaderPoint{part.left, part.bottom}, LeaderPoint{part.right, part.bottom},
+              LeaderPoint{middleX, part.top}, LeaderPoint{middleX, part.bottom},
+              LeaderPoint{part.left, middleY}, LeaderPoint{part.right, middleY}}) {
+            ends.push_back(edge);
         }
     }
-    const auto length = [](const DrawnLine& l) { return std::hypot(l.x2 - l.x1, l.y2 - l.y1); };
-    std::stable_sort(leaders.begin() + 1, leaders.end(),
-                     [&](const DrawnLine& a, const DrawnLine& b) { return length(a) < length(b); });
-    for (const DrawnLine& leader : leaders) {
-        if (!CrossesAnyLabel(leader, rings)) {
-            return leader;
+    const auto distance = [&](const LeaderPoint& p) {
+        return std::hypot(p.x - fromX, p.y - fromY);
+    };
+    std::stable_sort(ends.begin() + 1, ends.end(), [&](const LeaderPoint& a, const LeaderPoint& b) {
+        return distance(a) < distance(b);
+    });
+    return ends;
+}
+
+// The first of the lines from `from` to the ends that crosses no label.
+std::optional<DrawnLine> FreeLineTo(LeaderPoint from, const std::vector<LeaderPoint>& ends,
+                                    const std::vector<PlacedRing>& rings) {
+    for (const LeaderPoint& end : ends) {
+        const DrawnLine line{from.x, from.y, end.x, end.y};
+        if (!CrossesAnyLabel(line, rings)) {
+            return line;
         }
     }
     return std::nullopt;
+}
+
+// A leader bent once: from the tick to a bend at `radius` on the ray at
+// `angle` (radians), then on to the label; none where either part crosses
+// a label.
+std::optional<std::vector<DrawnLine>> BentAt(const DrawnLine& tick, double radius, double angle,
+                                             const std::vector<PrintedBox>& label,
+                                             const PrintedBox& preferred,
+                                             const std::vector<PlacedRing>& rings) {
+    const LeaderPoint bend{radius * std::cos(angle), radius * std::sin(angle)};
+    const DrawnLine toBend{tick.x2, tick.y2, bend.x, bend.y};
+    if (CrossesAnyLabel(toBend, rings)) {
+        return std::nullopt;
+    }
+    if (const auto on = FreeLineTo(bend, LeaderEnds(bend.x, bend.y, label, preferred), rings)) {
+        return std::vector<DrawnLine>{toBend, *on};
+    }
+    return std::nullopt;
+}
+
+// The leader's segments from the tick to the label: straight to the
+// preferred end, or where another label stands in its way, to the nearest
+// point of the label's edge it reaches crossing none; where every straight
+// line is barred, bent once, first down the tick's own line, then on the
+// glyph's, the bend as near the tick's circle as will do. None where the
+// band holds no such bend.
+std::vector<DrawnLine> FreeLeader(const DrawnLine& tick, const std::vector<PrintedBox>& label,
+                                  const PrintedBox& preferred, const RingBand& band,
+                                  const std::vector<PlacedRing>& rings) {
+    constexpr double kBendStepUnits = 2;
+    if (const auto straight =
+            FreeLineTo({tick.x2, tick.y2}, LeaderEnds(tick.x2, tick.y2, label, preferred), rings)) {
+        return {*straight};
+    }
+    const PrintedBox& glyph = label.front();
+    const double tickAngle = std::atan2(tick.y2, tick.x2);
+    const double glyphAngle =
+        std::atan2((glyph.top + glyph.bottom) / 2, (glyph.left + glyph.right) / 2);
+    const double tickInner = std::hypot(tick.x2, tick.y2);
+    for (const double angle : {tickAngle, glyphAngle}) {
+        for (double radius = tickInner - kBendStepUnits; radius >= band.inner;
+             radius -= kBendStepUnits) {
+            if (const auto bent = BentAt(tick, radius, angle, label, preferred, rings)) {
+                return *bent;
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -350,8 +411,8 @@ void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedR
         }
         const PrintedBox& end =
             LeaderEnd(ring.labels[i], placed.inBorrowedBand && ring.role == RingRole::Inner);
-        if (const auto leader = FreeLeader(tick, ring.labels[i], end, rings)) {
-            target.canvas.Line(leader->x1, leader->y1, leader->x2, leader->y2, colour);
+        for (const DrawnLine& leader : FreeLeader(tick, ring.labels[i], end, band, rings)) {
+            target.canvas.Line(leader.x1, leader.y1, leader.x2, leader.y2, colour);
         }
     }
 }

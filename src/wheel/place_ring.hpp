@@ -21,8 +21,9 @@ PlacedRing LayOutRing(WheelTarget& target, WheelState& state, RingRole role, con
 
 // A tick on the ring's outer circle at each point's true place, and a
 // leader line to its tick from a glyph moved off its place or standing
-// nearer another point's tick than its own; a line that would strike
-// through a label of any ring is left out.
+// nearer another point's tick than its own, bent once where no straight
+// line is free; a line that would strike through a label of any ring is
+// left out.
 void DrawRingLeaders(WheelTarget& target, const WheelState& state, const PlacedRing& ring,
                      const std::vector<PlacedRing>& rings);
 
