@@ -276,5 +276,45 @@ TEST(ExtraPoints, TheirAspectsInTheNatalListAsWorkedOutFromTheChartsPlaces) {
     }
 }
 
+// The timeline with --points extra: the transiting Chiron and mean Lilith
+// and the natal extra points among the events, named in the text and the
+// files; without it the text is that less their lines.
+TEST(ExtraPoints, TheTimelineFollowsChironAndLilithAndAimsAtTheNatalOnes) {
+    const auto timeline = [](const std::vector<std::string>& more) {
+        std::vector<std::string> args = {"timeline", "--from",     "2026-01-01",
+                                         "--to",     "2026-12-31", "--transits"};
+        args.insert(args.end(), kBirth.begin(), kBirth.end() - 2);  // no diurnal date
+        args.insert(args.end(), more.begin(), more.end());
+        const Outcome outcome = RunArgs(args);
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out;
+    };
+    const std::string extra = timeline({"--points", "extra"});
+    for (const char* event :
+         {"  19 JUN 2026 22:33  20 JUN 2026 00:33  Tr. CHIRON    enters TAU\n",
+          "  03 AUG 2026 19:41  03 AUG 2026 21:41  Tr. CHIRON    turns retrograde\n",
+          "Tr. LILITH    Square      ASC            1.0  14 JAN 2026 - 01 FEB 2026\n",
+          "Tr. SUN       Square      CHIRON         1.0  11 JAN 2026 - 13 JAN 2026\n"}) {
+        EXPECT_NE(extra.find(event), std::string::npos) << event;
+    }
+    EXPECT_EQ(extra.find("Tr. TRUE LIL."), std::string::npos);
+    EXPECT_NE(extra.find("TRUE LIL."), std::string::npos);  // aimed at
+    std::string stripped;
+    for (std::size_t at = 0; at < extra.size();) {
+        const std::size_t end = extra.find('\n', at) + 1;
+        const std::string line = extra.substr(at, end - at);
+        if (line.find("LILITH") == std::string::npos &&
+            line.find("TRUE LIL.") == std::string::npos &&
+            line.find("CHIRON") == std::string::npos) {
+            stripped += line;
+        }
+        at = end;
+    }
+    EXPECT_EQ(timeline({}), stripped);
+    const std::string json = timeline({"--points", "extra", "--format", "json"});
+    EXPECT_NE(json.find("\"moving\":\"CHIRON\""), std::string::npos);
+    EXPECT_NE(json.find("\"natal\":\"TRUE LILITH\""), std::string::npos) << json.substr(0, 400);
+}
+
 }  // namespace
 }  // namespace solvaris
