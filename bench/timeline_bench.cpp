@@ -1,5 +1,6 @@
 // A natal chart's transits (no Moon) over a year and over a life of 100
-// years: every exact hit, station and ingress with its orb window.
+// years: every exact hit, station and ingress with its orb window; with the
+// extra points, transiting Chiron and mean Lilith and the natal ones aimed at.
 #include <benchmark/benchmark.h>
 
 #include "aspects/timeline.hpp"
@@ -10,7 +11,7 @@ namespace {
 
 using namespace solvaris;
 
-TimelineRequest Transits(double years) {
+TimelineRequest Transits(double years, bool extraPoints) {
     TimelineRequest request;
     // 1960 June 15, 7.30 A.M. at zone 5.
     request.natalJd = JulianDayNumber(1960, 6, 15) - 0.5 + (7.5 + 5) / 24;
@@ -23,11 +24,19 @@ TimelineRequest Transits(double years) {
     request.toJd = request.fromJd + years * 365.25;
     request.progressions = request.directions = false;
     request.transitOrbs = OneDegreeOrbs();
+    request.extraPoints = extraPoints;
+    for (const ExtraPoint point :
+         {ExtraPoint::MeanLilith, ExtraPoint::TrueLilith, ExtraPoint::Chiron}) {
+        if (const auto longitude = ExtraPointLongitude(Ephemeris{}, point, request.natalJd)) {
+            request.natalExtraPoints.push_back({TimelinePointOf(point), *longitude});
+        }
+    }
     return request;
 }
 
 void BM_TimelineTransits(benchmark::State& state) {
-    const TimelineRequest request = Transits(static_cast<double>(state.range(0)));
+    const TimelineRequest request =
+        Transits(static_cast<double>(state.range(0)), state.range(1) == 1);
     std::size_t events = 0;
     for (auto _ : state) {
         const auto timeline = ComputeTimeline(request);
@@ -36,6 +45,9 @@ void BM_TimelineTransits(benchmark::State& state) {
     }
     state.counters["events"] = static_cast<double>(events);
 }
-BENCHMARK(BM_TimelineTransits)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TimelineTransits)
+    ->ArgNames({"years", "extra_points"})
+    ->ArgsProduct({{1, 100}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

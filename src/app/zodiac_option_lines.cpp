@@ -37,10 +37,27 @@ std::array<std::string, 4> ValueFields(const Zodiac& zodiac) {
     const double epochYear = 2000 + (zodiac.userEpochJd - kJ2000Jd) / 365.25;
     return {"    " + std::string(zodiac.sidereal ? "1" : "0") + "  ",
             "    " + std::to_string(static_cast<int>(zodiac.ayanamsa)) + "  ",
-            ValueField(zodiac.userDeg, zodiac.userDeg >= 100 ? 3 : 4), ValueField(epochYear, 1)};
+            UserAyanamsaDegField(zodiac.userDeg), UserEpochYearField(epochYear)};
 }
 
 }  // namespace
+
+std::string UserAyanamsaDegField(double deg) { return ValueField(deg, deg >= 100 ? 3 : 4); }
+
+std::string UserEpochYearField(double year) {
+    // The decimals the field has room for after the whole years and the
+    // point; the trailing zeros beyond the first dropped.
+    char whole[32];
+    const int wholeWidth = std::snprintf(whole, sizeof whole, "%.0f", year);
+    const int room = static_cast<int>(kValueWidth) - wholeWidth - 1;
+    std::string field = ValueField(year, room > 1 ? room : 1);
+    const auto point = field.find('.');
+    auto last = field.find_last_not_of(' ');
+    while (point != std::string::npos && last > point + 1 && field[last] == '0') {
+        field[last--] = ' ';
+    }
+    return field;
+}
 
 Zodiac ZodiacChoiceInText(std::string_view text) {
     const OptionLines split = SplitOptionLines(text);

@@ -24,4 +24,10 @@ bool ZodiacLinesWritable(std::string_view text);
 // end. Nothing when the text already says so or ends before option 217.
 std::optional<std::string> TextWithZodiac(std::string_view text, const Zodiac& zodiac);
 
+// The 7-character value fields of options 221 and 222: the degrees with
+// four decimals (three from 100 on), the year with as many as the field has
+// room for, trailing zeros dropped down to one ("2000.0", "1950.25").
+std::string UserAyanamsaDegField(double deg);
+std::string UserEpochYearField(double year);
+
 }  // namespace solvaris

@@ -9,6 +9,7 @@
 #include "engine/angles.hpp"
 #include "engine/body_longitude.hpp"
 #include "engine/calendar.hpp"
+#include "engine/chiron_orbit.hpp"
 #include "engine/ephemeris.hpp"
 
 namespace solvaris {
@@ -217,22 +218,30 @@ bool Aimed(const TimelineRequest& request, int point) {
     return point != Ascendant || request.ascendant;
 }
 
-// Every aspect target of the natal points the kind aims at: calls
-// `aim(natal point, aspect, target longitude)`.
+// Every aspect target of the natal points the kind aims at, the extra
+// points after the chart's: calls `aim(natal point, aspect, target
+// longitude)`.
 template <typename Aim>
 void EachTarget(const TimelineRequest& request, TimelineKind kind, Aim aim) {
-    for (const int natal : NatalTargets(kind)) {
-        if (!Aimed(request, natal)) {
-            continue;
-        }
+    const auto aimAt = [&](int natal, double longitude) {
         for (const int aspect : TimelineAspects(request.minorAspects)) {
             const double angle = kAspectAngles[aspect];
             const bool oneSide = angle == 0 || angle == 180;
             for (const double side : {1.0, -1.0}) {
                 if (!oneSide || side > 0) {
-                    aim(natal, aspect, Normalize360(request.natalLongitude[natal] + side * angle));
+                    aim(natal, aspect, Normalize360(longitude + side * angle));
                 }
             }
+        }
+    };
+    for (const int natal : NatalTargets(kind)) {
+        if (Aimed(request, natal)) {
+            aimAt(natal, request.natalLongitude[natal]);
+        }
+    }
+    if (request.extraPoints) {
+        for (const TimelineTarget& natal : request.natalExtraPoints) {
+            aimAt(natal.point, natal.longitude);
         }
     }
 }
@@ -324,13 +333,20 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
     if (last <= first) {
         return;
     }
-    for (const int point : MovingPoints(kind, request.moon)) {
+    std::vector<int> moving = MovingPoints(kind, request.moon);
+    if (kind == TimelineKind::Transit && request.extraPoints) {
+        for (const int point : TransitingExtraPoints()) {
+            moving.push_back(point);
+        }
+    }
+    for (const int point : moving) {
         // The Moon may be asked for without the other transiting bodies.
         const bool asked = kind != TimelineKind::Transit || request.transits || point == Moon;
-        if (!asked || !Aimed(request, point)) {
+        const FollowedDays days = FollowedDaysOf(point, first, last);
+        if (!asked || !Aimed(request, point) || days.lastJd <= days.firstJd) {
             continue;
         }
-        const Track track = FollowPoint(request, kind, point, first, last);
+        const Track track = FollowPoint(request, kind, point, days.firstJd, days.lastJd);
         AspectHits(request, track, orbs, events);
         if (kind == TimelineKind::Transit) {
             for (const TimelineEvent& station : track.stations) {
@@ -414,8 +430,31 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
     return points;
 }
 
+std::string_view TimelinePointName(int point) {
+    if (point >= kFirstExtraTimelinePoint) {
+        return NameOf(static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint)).reportName;
+    }
+    return ReportName(point);
+}
+
+std::vector<int> TransitingExtraPoints() {
+    return {TimelinePointOf(ExtraPoint::MeanLilith), TimelinePointOf(ExtraPoint::Chiron)};
+}
+
+FollowedDays FollowedDaysOf(int point, double firstJd, double lastJd) {
+    if (point == TimelinePointOf(ExtraPoint::Chiron)) {
+        return {std::max(firstJd, kChironFirstJd), std::min(lastJd, kChironLastJd)};
+    }
+    return {firstJd, lastJd};
+}
+
 double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double jd) {
-    const double longitude = BodyLongitude(request.ephemeris, point, jd);
+    const double longitude =
+        point < kFirstExtraTimelinePoint
+            ? BodyLongitude(request.ephemeris, point, jd)
+            : ExtraPointLongitude(request.ephemeris,
+                                  static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint), jd)
+                  .value_or(std::numeric_limits<double>::quiet_NaN());
     if (!request.zodiac.sidereal) {
         return longitude;
     }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "app/user_ayanamsa_fields.hpp"
 #include "base/option_numbers.hpp"
 #include "engine/ayanamsa.hpp"
 
@@ -28,13 +29,14 @@ void DeclareZodiacOptions(CLI::App& app, ZodiacOptionTexts& texts) {
     AddValue(app, "--ayanamsa-value", texts.userValue, "DEG",
              "the user's ayanamsa in degrees at its epoch (default: option 221)",
              [](const std::string& text) {
-                 return NumberBetween(text, 0, 360) ? std::string()
-                                                    : "degrees from 0 to 360, not '" + text + "'";
+                 return NumberBetween(text, kLowestUserAyanamsaDeg, kUserAyanamsaDegBound)
+                            ? std::string()
+                            : "degrees from 0 to 360, not '" + text + "'";
              });
     AddValue(app, "--ayanamsa-epoch", texts.userEpoch, "YEAR",
              "the year of the user's ayanamsa, 2000.0 for J2000 (default: option 222)",
              [](const std::string& text) {
-                 return NumberBetween(text, 100, 3000)
+                 return NumberBetween(text, kEarliestUserEpochYear, kUserEpochYearBound)
                             ? std::string()
                             : "a year from 100 to 2999, not '" + text + "'";
              });
@@ -49,10 +51,12 @@ void ApplyZodiacOptions(const ZodiacOptionTexts& texts, Session& session) {
     if (!texts.zodiac.empty()) {
         options.Set(opt::Zodiac, texts.zodiac == "sidereal" ? 1.0f : 0.0f);
     }
-    if (const auto value = NumberBetween(texts.userValue, 0, 360)) {
+    if (const auto value =
+            NumberBetween(texts.userValue, kLowestUserAyanamsaDeg, kUserAyanamsaDegBound)) {
         options.Set(opt::UserAyanamsaDeg, static_cast<float>(*value));
     }
-    if (const auto epoch = NumberBetween(texts.userEpoch, 100, 3000)) {
+    if (const auto epoch =
+            NumberBetween(texts.userEpoch, kEarliestUserEpochYear, kUserEpochYearBound)) {
         options.Set(opt::UserAyanamsaEpochYear, static_cast<float>(*epoch));
     }
 }

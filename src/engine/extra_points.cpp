@@ -68,6 +68,13 @@ std::optional<SwissPlace> PlaceOf(const Ephemeris& ephemeris, ExtraPoint point, 
 
 }  // namespace
 
+std::optional<double> ExtraPointLongitude(const Ephemeris& ephemeris, ExtraPoint point, double jd) {
+    if (const auto place = PlaceOf(ephemeris, point, jd)) {
+        return place->longitude;
+    }
+    return std::nullopt;
+}
+
 std::span<const ExtraPointName> ExtraPointNames() { return kNames; }
 
 const ExtraPointName& NameOf(ExtraPoint point) { return kNames[static_cast<int>(point)]; }

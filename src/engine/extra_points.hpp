@@ -3,6 +3,7 @@
 // asteroid files Ceres, Pallas, Juno and Vesta.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -45,5 +46,10 @@ struct ExtraPlace {
 //   finds its asteroid file (in the folder named, or its own, which Debian's
 //   swe-basic-data fills).
 std::vector<ExtraPlace> ExtraPointsAt(const Ephemeris& ephemeris, double jd);
+
+// One extra point's longitude at `jd` (UT), tropical, of date, as
+// ExtraPointsAt computes it: the timeline follows a single point many times.
+// Nothing where it cannot be computed there.
+std::optional<double> ExtraPointLongitude(const Ephemeris& ephemeris, ExtraPoint point, double jd);
 
 }  // namespace solvaris

@@ -7,6 +7,7 @@
 #include "aspects/parallels.hpp"
 #include "base/format_pattern.hpp"
 #include "base/option_numbers.hpp"
+#include "reports/extra_point_aspects.hpp"
 
 namespace solvaris {
 
@@ -49,11 +50,15 @@ DegreesMinutes RoundedToMinute(double x) {
 }  // namespace
 
 std::string NatalListLine(int p1, int p2, double s, double d) {
+    return NatalListLine(ReportName(p1), ReportName(p2), s, d);
+}
+
+std::string NatalListLine(std::string_view name1, std::string_view name2, double s, double d) {
     const DegreesMinutes separation = RoundedToMinute(s);
     const DegreesMinutes deviation = RoundedToMinute(std::fabs(d));
     std::string line = "  ";
-    line += ReportName(p1);
-    line += ReportName(p2);
+    line += name1;
+    line += name2;
     line += ' ';
     line += LeftPadded(FormatNumber(separation.degrees, "##0"), 3);
     line += "d ";
@@ -218,7 +223,7 @@ FoundAspect NatalReportAspect(const OptionTable& options, double s, int p1, int 
                : TableTest(s, ReportOrbs(options), options(opt::MinorAspects) == 1, false);
 }
 
-void NatalAspectReport(ReportContext& ctx) {
+void NatalAspectReport(ReportContext& ctx, const std::vector<ExtraPlace>& extraPoints) {
     const OptionTable& options = ctx.session.options;
     std::string list = "  Planet    Planet    Separation   Degrees from exact\r\n";
     ctx.Blank();
@@ -237,6 +242,10 @@ void NatalAspectReport(ReportContext& ctx) {
     }
     ctx.Blank();
     ctx.Blank();
+    if (options(opt::ExtraPoints) == 1) {
+        list +=
+            ExtraPointListLines(options, ctx.session.charts.working.points.longitude, extraPoints);
+    }
     ctx.Line(list);
 }
 

@@ -5,8 +5,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "aspects/aspect_finder.hpp"
+#include "engine/extra_points.hpp"
 #include "reports/report_context.hpp"
 
 namespace solvaris {
@@ -22,12 +25,15 @@ std::string GridRowLabel(int point);
 FoundAspect NatalReportAspect(const OptionTable& options, double s, int p1, int p2);
 
 // The natal aspect report body on the working set: title, grid, legend and
-// the list as one entry.
-void NatalAspectReport(ReportContext& ctx);
+// the list as one entry; the list ends with the aspects of the chart's
+// extra points when the options show them.
+void NatalAspectReport(ReportContext& ctx, const std::vector<ExtraPlace>& extraPoints);
 
 // One line of the natal aspect list for points p1 and p2, separation s and
 // deviation d: "  SUN       MOON       118d 30m          1d 30m" and CR LF.
 std::string NatalListLine(int p1, int p2, double s, double d);
+// The same with the points' 10-character report names.
+std::string NatalListLine(std::string_view name1, std::string_view name2, double s, double d);
 
 // The progression data report's grid of the working set (progressed).
 void ProgressedAspectGrid(ReportContext& ctx);

@@ -1,5 +1,7 @@
 #include "reports/data_menu.hpp"
 
+#include "base/option_numbers.hpp"
+#include "chart/zodiac.hpp"
 #include "reports/aspect_grids.hpp"
 #include "reports/aspect_lists.hpp"
 #include "reports/derived_reports.hpp"
@@ -23,7 +25,7 @@ void CopyToWorking(ReportContext& ctx, const PointSet& set) {
 void NatalAspects(ReportContext& ctx) {
     CopyToWorking(ctx, ctx.session.charts.natal.points);
     NatalHeading(ctx);
-    NatalAspectReport(ctx);
+    NatalAspectReport(ctx, ctx.session.charts.natal.extraPoints);
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 
@@ -107,7 +109,13 @@ void TransitsToTransits(ReportContext& ctx) {
     CopyToWorking(ctx, ctx.session.charts.transit.points);
     ctx.Begin();
     SecondPersonLines(ctx, ZodiacLine::Shown);
-    NatalAspectReport(ctx);
+    // The second person's chart is cast for the diurnal moment: its extra
+    // points are those of that moment.
+    const ChartStore& charts = ctx.session.charts;
+    NatalAspectReport(ctx,
+                      ctx.session.options(opt::ExtraPoints) == 1
+                          ? ExtraPointsInZodiac(charts.ephemeris, charts.zodiac, charts.transit.jd)
+                          : std::vector<ExtraPlace>{});
     ctx.ShowComputed(ctx.session.charts.ephemeris);
 }
 

@@ -62,6 +62,16 @@ TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, 
     request.progressedOrbs = OrbsOfFile(source, "NAT2PROG.ORB", platform);
     request.directedOrbs = OrbsOfFile(source, "NAT2SA.ORB", platform);
     request.solarArcByAge = source.options(opt::SolarArcByAge) == 1;
+    request.extraPoints = source.options(opt::ExtraPoints) == 1;
+    if (request.extraPoints) {
+        for (const ExtraPointName& name : ExtraPointNames()) {
+            const int point = TimelinePointOf(name.point);
+            const double longitude = BodyLongitudeInZodiac(request, point, request.natalJd);
+            if (!std::isnan(longitude)) {
+                request.natalExtraPoints.push_back({point, longitude});
+            }
+        }
+    }
     return request;
 }
 

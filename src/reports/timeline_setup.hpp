@@ -34,7 +34,8 @@ struct TimelineSource {
 // instant as the timeline follows them (the chart takes Pluto's precession
 // by the day number, up to 0.00004 degree apart), so that no point meets its
 // own natal place in the first days of life; a polar birth leaves the
-// Ascendant out.
+// Ascendant out. With option 225 the extra points too, the natal ones that
+// can be computed at the birth instant aimed at.
 TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, double toJd,
                                    Platform& platform);
 

@@ -1,10 +1,12 @@
 #include "reports/timeline_text.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "aspects/aspect_codes.hpp"
 #include "base/format_pattern.hpp"
 #include "engine/calendar.hpp"
+#include "engine/chiron_orbit.hpp"
 #include "reports/headings.hpp"
 
 namespace solvaris {
@@ -44,7 +46,7 @@ std::string TimelineMomentText(double jd) {
 }
 
 std::string TimelineEventText(const TimelineEvent& event) {
-    std::string text = KindPrefix(event.kind) + std::string(ReportName(event.moving));
+    std::string text = KindPrefix(event.kind) + std::string(TimelinePointName(event.moving));
     switch (event.kind) {
         case TimelineKind::Station:
             return text + (event.retrograde ? "turns retrograde" : "turns direct");
@@ -55,9 +57,10 @@ std::string TimelineEventText(const TimelineEvent& event) {
             return text + "stations " +
                    (event.aspect == Conjunction ? std::string("on")
                                                 : Trimmed(AspectName(event.aspect))) +
-                   " " + Trimmed(ReportName(event.natal));
+                   " " + Trimmed(TimelinePointName(event.natal));
         default:
-            return text + std::string(AspectName(event.aspect)) + Trimmed(ReportName(event.natal));
+            return text + std::string(AspectName(event.aspect)) +
+                   Trimmed(TimelinePointName(event.natal));
     }
 }
 
@@ -88,6 +91,14 @@ std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
         notes.emplace_back(
             "  NOTE: above 66 degrees of latitude the Ascendant can stand in the west; the natal "
             "and directed Ascendant are left out.");
+    }
+    const bool natalChiron = std::any_of(
+        request.natalExtraPoints.begin(), request.natalExtraPoints.end(),
+        [](const TimelineTarget& t) { return t.point == TimelinePointOf(ExtraPoint::Chiron); });
+    if (request.extraPoints && (request.fromJd < kChironFirstJd || !natalChiron)) {
+        notes.emplace_back(
+            "  NOTE: Chiron is computed from 1800 to 2300 only; it is followed and aimed at in "
+            "those years.");
     }
     if (BeforeGregorianCalendar(request.fromJd)) {
         notes.emplace_back("  NOTE: dates before 15 OCT 1582 are in the Julian calendar.");

@@ -13,6 +13,7 @@
 #include "app/ephemeris_choice.hpp"
 #include "app/extra_points_option_lines.hpp"
 #include "app/harmonic_option_lines.hpp"
+#include "app/user_ayanamsa_fields.hpp"
 #include "app/zodiac_option_lines.hpp"
 #include "chart/harmonic_chart.hpp"
 #include "gui/common/workstation.hpp"
@@ -36,6 +37,14 @@ constexpr const char* kZodiacNames[] = {"tropical",
 
 int ZodiacRow(const Zodiac& zodiac) {
     return zodiac.sidereal ? 1 + static_cast<int>(zodiac.ayanamsa) : 0;
+}
+
+QLineEdit* NumberField(const char* name, const char* tip) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setToolTip(tip);
+    field->setMaximumWidth(90);
+    return field;
 }
 
 std::string Trimmed(const QString& text) { return text.trimmed().toStdString(); }
@@ -86,6 +95,19 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     zodiacRow->addWidget(chkExtraPoints_);
     zodiacRow->addStretch(1);
     box.column->insertLayout(1, zodiacRow);
+    auto* userRow = new QHBoxLayout;
+    userRow->addWidget(new QLabel("The user's ayanamsa:"));
+    txtUserAyanamsa_ = NumberField("txtUserAyanamsa", "Degrees, 0 up to 360 (option 221)");
+    userRow->addWidget(txtUserAyanamsa_);
+    userRow->addWidget(new QLabel("degrees at the epoch"));
+    txtUserAyanamsaEpoch_ =
+        NumberField("txtUserAyanamsaEpoch", "A year, 100 up to 3000; 2000.0 is J2000 (option 222)");
+    userRow->addWidget(txtUserAyanamsaEpoch_);
+    userRow->addStretch(1);
+    box.column->insertLayout(2, userRow);
+    connect(txtUserAyanamsa_, &QLineEdit::textEdited, this, &OptionsForm::txtUserAyanamsa_Edited);
+    connect(txtUserAyanamsaEpoch_, &QLineEdit::textEdited, this,
+            &OptionsForm::txtUserAyanamsaEpoch_Edited);
     connect(cboZodiac_, &QComboBox::activated, this, &OptionsForm::cboZodiac_Activated);
     connect(txtHarmonic_, &QSpinBox::valueChanged, this, &OptionsForm::txtHarmonic_Changed);
     connect(chkExtraPoints_, &QCheckBox::clicked, this, &OptionsForm::chkExtraPoints_Clicked);
@@ -126,8 +148,13 @@ void OptionsForm::FollowText() {
     // A control that could not write its line would show what is not kept.
     cboPositionsEngine_->setEnabled(EngineLineWritable(text));
     const QSignalBlocker zodiacQuiet(cboZodiac_);
-    cboZodiac_->setCurrentIndex(ZodiacRow(ZodiacChoiceInText(text)));
+    const Zodiac zodiac = ZodiacChoiceInText(text);
+    cboZodiac_->setCurrentIndex(ZodiacRow(zodiac));
     cboZodiac_->setEnabled(ZodiacLinesWritable(text));
+    FollowUserAyanamsa(text);
+    const bool userChosen = zodiac.sidereal && zodiac.ayanamsa == Ayanamsa::User;
+    txtUserAyanamsa_->setEnabled(userChosen && ZodiacLinesWritable(text));
+    txtUserAyanamsaEpoch_->setEnabled(txtUserAyanamsa_->isEnabled());
     const QSignalBlocker harmonicQuiet(txtHarmonic_);
     txtHarmonic_->setValue(HarmonicInText(text));
     txtHarmonic_->setEnabled(ZodiacLinesWritable(text));
@@ -141,6 +168,39 @@ void OptionsForm::FollowText() {
         txtEphemerisFiles_->setText(QString::fromStdString(choice.filesFolder));
     }
 }
+
+void OptionsForm::FollowUserAyanamsa(const std::string& text) {
+    const double deg = UserAyanamsaDegInText(text);
+    if (const auto typed = UserAyanamsaDegOfField(txtUserAyanamsa_->text().toStdString());
+        !typed || UserAyanamsaDegText(*typed) != UserAyanamsaDegText(deg)) {
+        const QSignalBlocker quiet(txtUserAyanamsa_);
+        txtUserAyanamsa_->setText(QString::fromStdString(UserAyanamsaDegText(deg)));
+    }
+    const double year = UserEpochYearInText(text);
+    if (const auto typed = UserEpochYearOfField(txtUserAyanamsaEpoch_->text().toStdString());
+        !typed || UserEpochYearText(*typed) != UserEpochYearText(year)) {
+        const QSignalBlocker quiet(txtUserAyanamsaEpoch_);
+        txtUserAyanamsaEpoch_->setText(QString::fromStdString(UserEpochYearText(year)));
+    }
+}
+
+void OptionsForm::TakeUserAyanamsa() {
+    TakeContent();
+    const auto deg = UserAyanamsaDegOfField(txtUserAyanamsa_->text().toStdString());
+    const auto year = UserEpochYearOfField(txtUserAyanamsaEpoch_->text().toStdString());
+    // A field being typed that does not read yet leaves the text alone;
+    // Save says what is wrong with it.
+    if (!deg || !year) {
+        return;
+    }
+    if (auto text = TextWithUserAyanamsa(content_.txtContent, *deg, *year)) {
+        ShowRewritten(std::move(*text));
+    }
+}
+
+void OptionsForm::txtUserAyanamsa_Edited(const QString&) { TakeUserAyanamsa(); }
+
+void OptionsForm::txtUserAyanamsaEpoch_Edited(const QString&) { TakeUserAyanamsa(); }
 
 void OptionsForm::ShowRewritten(std::string text) {
     content_.txtContent = std::move(text);
@@ -197,6 +257,15 @@ void OptionsForm::TakeContent() {
 void OptionsForm::btnSave_Click() {
     TakeContent();
     Session& session = workstation_.session();
+    if (txtUserAyanamsa_->isEnabled()) {
+        if (const Problem problem =
+                UserAyanamsaFieldsProblem(txtUserAyanamsa_->text().toStdString(),
+                                          txtUserAyanamsaEpoch_->text().toStdString());
+            !problem.empty()) {
+            workstation_.platform().ShowMessage(problem, "Warning!", MessageIcon::Exclamation);
+            return;
+        }
+    }
     // A failed save has said so; the text stays in the window for another try.
     if (SaveOptionsWindow(session.folder, content_, session.options, workstation_.platform())) {
         session.ephemerisFolder = EphemerisChoiceInText(content_.txtContent).filesFolder;

@@ -5,7 +5,9 @@
 // write their lines (217 and 218) into the text as they change, and follow
 // the text as it is typed; below them the zodiac, which writes options 219
 // to 222 the same way, and beside it the harmonic of the natal wheel and
-// report (option 224) and the check box of the extra points (option 225).
+// report (option 224) and the check box of the extra points (option 225);
+// under them the user's ayanamsa and its epoch (221 and 222), typed while
+// the zodiac is the user's sidereal one and checked before Save.
 #pragma once
 
 #include <QWidget>
@@ -36,6 +38,8 @@ public:
     void cboZodiac_Activated(int index);
     void txtHarmonic_Changed(int n);
     void chkExtraPoints_Clicked(bool shown);
+    void txtUserAyanamsa_Edited(const QString& typed);
+    void txtUserAyanamsaEpoch_Edited(const QString& typed);
 
 private:
     void ShowContent();
@@ -45,6 +49,11 @@ private:
     void FollowText();
     // The text rewritten by a control, shown, and marked changed.
     void ShowRewritten(std::string text);
+    // The user's ayanamsa fields as the text holds them; a field whose
+    // number writes the text's value keeps what was typed.
+    void FollowUserAyanamsa(const std::string& text);
+    // The typed user's ayanamsa into the text when both fields read.
+    void TakeUserAyanamsa();
 
     Workstation& workstation_;
     OptionsWindow content_;
@@ -54,6 +63,8 @@ private:
     QComboBox* cboZodiac_ = nullptr;
     QSpinBox* txtHarmonic_ = nullptr;
     QCheckBox* chkExtraPoints_ = nullptr;
+    QLineEdit* txtUserAyanamsa_ = nullptr;
+    QLineEdit* txtUserAyanamsaEpoch_ = nullptr;
 };
 
 // The main menu's Options: the window over OPTIONS.OPT, or "File Not Found"

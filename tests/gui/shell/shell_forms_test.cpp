@@ -445,6 +445,71 @@ TEST(OptionsForm, TheExtraPointsTickedShowInTheNextNatalReport) {
     EXPECT_TRUE(desk.platform.Messages().empty());
 }
 
+// The user's ayanamsa typed in the Options window: its fields open with the
+// user's sidereal zodiac, write lines 221 and 222 as they are typed, and
+// Save keeps them; a value out of range or not a number is refused with a
+// message and the file keeps its bytes.
+TEST(OptionsForm, TheUserAyanamsaTypedIsSavedAndABadOneRefused) {
+    WindowDesk desk;
+    QPointer<OptionsForm> options = OpenOptionsForm(desk.workstation);
+    ASSERT_TRUE(options);
+    auto& value = testing::Control<QLineEdit>(*options, "txtUserAyanamsa");
+    auto& epoch = testing::Control<QLineEdit>(*options, "txtUserAyanamsaEpoch");
+    EXPECT_FALSE(value.isEnabled());
+    EXPECT_FALSE(epoch.isEnabled());
+    auto& zodiac = testing::Control<QComboBox>(*options, "cboZodiac");
+    for (int row = 0; row < 5; ++row) {
+        QTest::keyClick(&zodiac, Qt::Key_Down);
+    }
+    ASSERT_EQ(zodiac.currentText(), "sidereal, the user's ayanamsa (options 221 and 222)");
+    ASSERT_TRUE(value.isEnabled());
+    ASSERT_TRUE(epoch.isEnabled());
+    EXPECT_EQ(value.text(), "0.0000");
+    EXPECT_EQ(epoch.text(), "2000.0");
+    testing::TypeInto(*options, "txtUserAyanamsa", "22.46");
+    testing::TypeInto(*options, "txtUserAyanamsaEpoch", "1900.25");
+    // The fields keep what was typed while the text holds its value.
+    EXPECT_EQ(value.text(), "22.46");
+    Click(*options, "btnSave");
+    EXPECT_TRUE(desk.platform.Messages().empty()) << testing::Said(desk.platform);
+    const std::string saved = desk.folder.Read("OPTIONS.OPT");
+    const std::vector<std::string> lines = SplitLines(saved);
+    ASSERT_GE(lines.size(), 222u);
+    EXPECT_EQ(lines[218].substr(0, 7), "    1  ");
+    EXPECT_EQ(lines[219].substr(0, 7), "    4  ");
+    EXPECT_EQ(lines[220], "22.4600The user's ayanamsa in degrees at its epoch");
+    EXPECT_EQ(lines[221], "1900.25The epoch of the user's ayanamsa, a year (2000.0 is J2000)");
+    EXPECT_FLOAT_EQ(desk.session.options(221), 22.46f);
+    EXPECT_FLOAT_EQ(desk.session.options(222), 1900.25f);
+
+    struct Bad {
+        const char* field;
+        const char* typed;
+        const char* said;
+    };
+    for (const Bad& bad : {Bad{"txtUserAyanamsa", "abc", "not 'abc'"},
+                           Bad{"txtUserAyanamsa", "360", "from 0 up to 360, not '360'"},
+                           Bad{"txtUserAyanamsaEpoch", "99", "from 100 up to 3000"}}) {
+        SCOPED_TRACE(bad.typed);
+        testing::TypeInto(*options, "txtUserAyanamsa", "22.46");
+        testing::TypeInto(*options, "txtUserAyanamsaEpoch", "1900.25");
+        testing::TypeInto(*options, bad.field, bad.typed);
+        desk.platform.ClearMessages();
+        Click(*options, "btnSave");
+        EXPECT_NE(testing::Said(desk.platform).find(bad.said), std::string::npos)
+            << testing::Said(desk.platform);
+        EXPECT_EQ(desk.folder.Read("OPTIONS.OPT"), saved);
+        EXPECT_FLOAT_EQ(desk.session.options(221), 22.46f);
+    }
+    // Another ayanamsa: the fields close and the values stay in the text.
+    QTest::keyClick(&zodiac, Qt::Key_Up);
+    EXPECT_FALSE(value.isEnabled());
+    desk.platform.ClearMessages();
+    Click(*options, "btnSave");
+    EXPECT_TRUE(desk.platform.Messages().empty());
+    EXPECT_EQ(SplitLines(desk.folder.Read("OPTIONS.OPT"))[220].substr(0, 7), "22.4600");
+}
+
 TEST(StartUp, OpensTheMainWindowWithWhatTheFolderHolds) {
     struct Case {
         const char* what;
