@@ -1,6 +1,7 @@
 #include "app/zodiac_option_lines.hpp"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "app/ephemeris_choice.hpp"
@@ -42,7 +43,15 @@ std::array<std::string, 4> ValueFields(const Zodiac& zodiac) {
 
 }  // namespace
 
-std::string UserAyanamsaDegField(double deg) { return ValueField(deg, deg >= 100 ? 3 : 4); }
+std::string UserAyanamsaDegField(double deg) {
+    // The decimals are chosen for the value as rounded to them, so that
+    // 99.99996 is written 100.000 in the field's seven places; what rounds
+    // to 360 is the whole circle, written 0.
+    const int decimals = std::round(deg * 1e4) / 1e4 >= 100 ? 3 : 4;
+    const double scale = decimals == 3 ? 1e3 : 1e4;
+    const double rounded = std::round(deg * scale) / scale;
+    return ValueField(rounded >= 360 ? 0 : rounded, rounded >= 360 ? 4 : decimals);
+}
 
 std::string UserEpochYearField(double year) {
     // The decimals the field has room for after the whole years and the

@@ -51,8 +51,17 @@ TEST(UserAyanamsaFields, SevenCharacterFieldsKeepWhatTheyHaveRoomFor) {
           Case{1987.126, "1987.13"}, Case{285, "285.0  "}, Case{285.125, "285.125"}}) {
         EXPECT_EQ(UserEpochYearField(c.year), c.field) << c.year;
     }
-    EXPECT_EQ(UserAyanamsaDegField(23.85), "23.8500");
-    EXPECT_EQ(UserAyanamsaDegField(123.45678), "123.457");
+    struct DegCase {
+        double deg;
+        const char* field;
+    };
+    // The field's seven places at the edges of its decimals and of the
+    // circle: nothing reads as 360 or runs past its room.
+    for (const DegCase& c : {DegCase{23.85, "23.8500"}, DegCase{123.45678, "123.457"},
+                             DegCase{99.99996, "100.000"}, DegCase{99.99994, "99.9999"},
+                             DegCase{359.9994, "359.999"}, DegCase{359.99995, "0.0000 "}}) {
+        EXPECT_EQ(UserAyanamsaDegField(c.deg), c.field) << c.deg;
+    }
     EXPECT_EQ(UserAyanamsaDegText(0), "0.0000");
     EXPECT_EQ(UserEpochYearText(2000), "2000.0");
 }
