@@ -36,8 +36,19 @@ std::string ExtraPointListLines(const OptionTable& options, const PointArray& lo
                 extra.longitude);
         }
     }
+    // Mean and true Lilith are two reckonings of one point: how far apart
+    // they stand is no aspect.
+    const auto twoLiliths = [](ExtraPoint a, ExtraPoint b) {
+        const auto lilith = [](ExtraPoint p) {
+            return p == ExtraPoint::MeanLilith || p == ExtraPoint::TrueLilith;
+        };
+        return lilith(a) && lilith(b);
+    };
     for (std::size_t i = 0; i < extraPoints.size(); ++i) {
         for (std::size_t j = i + 1; j < extraPoints.size(); ++j) {
+            if (twoLiliths(extraPoints[i].point, extraPoints[j].point)) {
+                continue;
+            }
             add(kExtraPointOrbClass, NameOf(extraPoints[i].point).reportName,
                 extraPoints[i].longitude, kExtraPointOrbClass,
                 NameOf(extraPoints[j].point).reportName, extraPoints[j].longitude);
