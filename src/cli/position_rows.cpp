@@ -1,5 +1,8 @@
 #include "cli/position_rows.hpp"
 
+#include <algorithm>
+#include <cmath>
+
 #include "base/number_text.hpp"
 #include "engine/chart_point.hpp"
 #include "engine/extra_points.hpp"
@@ -41,6 +44,18 @@ bool AppendPositionRows(const Ephemeris& ephemeris, const Zodiac& zodiac, bool e
 
 std::string UncomputedInstantProblem(double jd) {
     return "the positions at JD " + FixedDecimals(jd, 7) + " could not be computed";
+}
+
+std::string PlutoApproximateNote(const Ephemeris& ephemeris, std::span<const double> instants) {
+    const auto outside = std::count_if(instants.begin(), instants.end(), [&](double jd) {
+        return PlutoBeyondTheory(ephemeris, std::floor(jd + 0.5));
+    });
+    if (outside == 0) {
+        return {};
+    }
+    return std::to_string(outside) +
+           " of the instants lie outside the years 1885 to 2099 that Pluto's series holds for; "
+           "there Pluto is only approximate";
 }
 
 }  // namespace solvaris

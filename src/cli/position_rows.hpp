@@ -2,6 +2,7 @@
 // the Moon, the mean node and, when shown, the extra points.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,5 +28,10 @@ bool AppendPositionRows(const Ephemeris& ephemeris, const Zodiac& zodiac, bool e
 
 // What the command says of an instant whose positions could not be computed.
 std::string UncomputedInstantProblem(double jd);
+
+// How many of the instants lie outside the years Pluto's series holds for,
+// said as the chart's JSON says it, so that no row passes for exact; empty
+// when none does.
+std::string PlutoApproximateNote(const Ephemeris& ephemeris, std::span<const double> instants);
 
 }  // namespace solvaris

@@ -174,14 +174,8 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, cons
     if (status != kExitDone) {
         return status;
     }
-    // Pluto's series is fitted to fewer years than the other theories: said
-    // as the chart's JSON says it, so that no row passes for exact.
-    const auto outsidePluto = std::count_if(instants.begin(), instants.end(), [&](double jd) {
-        return PlutoBeyondTheory(ephemeris, std::floor(jd + 0.5));
-    });
-    if (outsidePluto > 0) {
-        err << "solvaris positions: " << outsidePluto << " of the instants lie outside the years "
-            << "1885 to 2099 that Pluto's series holds for; there Pluto is only approximate\n";
+    if (const std::string note = PlutoApproximateNote(ephemeris, instants); !note.empty()) {
+        err << "solvaris positions: " << note << '\n';
     }
     return kExitDone;
 }

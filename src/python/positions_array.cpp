@@ -178,7 +178,17 @@ py::object PositionsOf(const py::object& jd, const py::kwargs& options) {
             ThrowCommandError("solvaris positions: " + UncomputedInstantProblem(jds[stopped]));
         }
     }
-    return RowsArray(chunks);
+    // The notes the command writes under its rows.
+    std::string notes;
+    if (const std::string note = PlutoApproximateNote(ephemeris, {jds, count}); !note.empty()) {
+        notes += "solvaris positions: " + note + '\n';
+    }
+    if (ephemeris.Swiss()) {
+        notes += "solvaris positions: " + EphemerisName(ephemeris) + '\n';
+    }
+    py::array rows = RowsArray(chunks);
+    WarnCommandNotes(notes);
+    return rows;
 }
 
 }  // namespace solvaris

@@ -100,3 +100,15 @@ def test_arguments_that_are_no_instants():
         solvaris.positions(["noon"])
     with pytest.raises(TypeError, match="first argument"):
         solvaris.positions(2451545.0, days=3)
+
+
+# Pluto beyond its series with the built-in theories, Swiss Ephemeris named.
+@pytest.mark.parametrize("options,note", [({}, "Pluto"), ({"ephemeris": "swiss"}, "Swiss")],
+                         ids=["builtin", "swiss"])
+def test_the_notes_under_the_rows_come_as_warnings(options, note):
+    status, _, err = run("positions", *words(options),
+                         *[arg for jd in INSTANTS for arg in ("--jd", repr(jd))])
+    assert status == 0 and note in err
+    with pytest.warns(UserWarning) as notes:
+        solvaris.positions(INSTANTS, **options)
+    assert [str(note.message) for note in notes] == err.splitlines()
