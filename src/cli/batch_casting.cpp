@@ -139,6 +139,7 @@ BatchRow BatchRowOf(const NameRecord& record, const PersonChart& chart,
                   VisibleText(record.zone),    VisibleText(record.longitude),
                   VisibleText(record.latitude)};
     const NatalSet& natal = chart.natal;
+    row.numbers.reserve(kPointCount + kCuspCount + ExtraPointNames().size());
     for (int p = 1; p <= kPointCount; ++p) {
         row.numbers.push_back(natal.points.longitude[p]);
     }

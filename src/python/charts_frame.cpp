@@ -61,9 +61,9 @@ std::vector<std::optional<std::string>> RecordLines(const py::object& records) {
         }
         std::size_t row = 0;
         for (const py::handle value : records[kRecordFields[f]]) {
-            std::string text = py::str(value);
+            const std::string text = py::str(value);
             if (f == 0) {
-                lines.emplace_back(std::move(text));
+                lines.emplace_back(text);
             } else if (row >= lines.size()) {
                 throw py::value_error("charts(): the record columns differ in length");
             } else if (lines[row]) {
