@@ -25,7 +25,8 @@ namespace {
 // Instants a worker takes at a time, as the command takes them.
 constexpr std::size_t kInstantsPerChunk = 64;
 
-// The shortest text that reads back as `jd`, as Python prints it.
+// The shortest text that reads back as `jd`: the instant as a refusal names
+// it, as Python writes most (2500000000.5, nan).
 std::string ShortestText(double jd) {
     char buffer[32];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, jd);
