@@ -24,30 +24,10 @@ int RunCommand(const CommandText& command, const std::vector<std::string>& args,
     CLI::App app;
     PrepareParser(app);
     const CommandRun run = command.declare(app);
-    std::string home;
-    if (command.readsProgramFolder) {
-        AddPath(app, "--home", home, "DIR", "the program folder");
-    }
-    EphemerisOptionTexts ephemeris;
-    ZodiacOptionTexts zodiac;
-    std::string points;
-    if (command.computes) {
-        DeclareEphemerisOptions(app, ephemeris);
-        DeclareZodiacOptions(app, zodiac);
-        DeclarePointsOption(app, points);
-    }
-    if (const int status = ParseArguments(app, args, command.name, err)) {
+    Session session;
+    if (const int status = OpenCommandSession(app, command, args, session, err)) {
         return status;
     }
-    Session session;
-    if (command.readsProgramFolder) {
-        if (const int status = OpenSession(home, session, err)) {
-            return status;
-        }
-    }
-    ApplyEphemerisOptions(ephemeris, session);
-    ApplyZodiacOptions(zodiac, session);
-    ApplyPointsOption(points, session);
     HeadlessPlatform platform(&err, CommandLineWords);
     return run(session, platform, out, err);
 }
@@ -95,6 +75,34 @@ int RunArguments(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 }  // namespace
+
+int OpenCommandSession(CLI::App& app, const CommandText& command,
+                       const std::vector<std::string>& args, Session& session, std::ostream& err) {
+    std::string home;
+    if (command.readsProgramFolder) {
+        AddPath(app, "--home", home, "DIR", "the program folder");
+    }
+    EphemerisOptionTexts ephemeris;
+    ZodiacOptionTexts zodiac;
+    std::string points;
+    if (command.computes) {
+        DeclareEphemerisOptions(app, ephemeris);
+        DeclareZodiacOptions(app, zodiac);
+        DeclarePointsOption(app, points);
+    }
+    if (const int status = ParseArguments(app, args, command.name, err)) {
+        return status;
+    }
+    if (command.readsProgramFolder) {
+        if (const int status = OpenSession(home, session, err)) {
+            return status;
+        }
+    }
+    ApplyEphemerisOptions(ephemeris, session);
+    ApplyZodiacOptions(zodiac, session);
+    ApplyPointsOption(points, session);
+    return kExitDone;
+}
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const int status = RunArguments(args, out, err);

@@ -11,13 +11,10 @@
 #include "cli/exit_status.hpp"
 #include "cli/iso_date.hpp"
 #include "cli/jobs_option.hpp"
-#include "engine/angles.hpp"
+#include "cli/position_instants.hpp"
+#include "cli/position_rows.hpp"
 #include "engine/calendar.hpp"
-#include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
-#include "engine/extra_points.hpp"
-#include "engine/positions.hpp"
-#include "engine/sidereal.hpp"
 #include "people/entry_rules.hpp"
 
 namespace solvaris {
@@ -42,13 +39,12 @@ struct PositionsRequest {
 // the built-in theories' files stay as they were.
 // In the sidereal zodiac a further column names the ayanamsa.
 void AppendRow(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac, double jd,
-               std::string_view name, double longitude, double latitude, const Equatorial& eq,
-               double nextLongitude) {
+               const PositionRow& row) {
     AppendFixedDecimals(text, jd, kDecimals);
     text += ',';
-    text += name;
-    for (const double value :
-         {longitude, latitude, eq.declination, eq.rightAscension, nextLongitude}) {
+    text += row.body;
+    for (const double value : {row.longitudeDeg, row.latitudeDeg, row.declinationDeg,
+                               row.rightAscensionDeg, row.nextDayLongitudeDeg}) {
         text += ',';
         AppendFixedDecimals(text, value, kDecimals);
     }
@@ -62,57 +58,18 @@ void AppendRow(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodi
     text += '\n';
 }
 
-// The longitudes in the zodiac, the equatorial places from the tropical
-// ones; with `extraPoints` a row for each extra point computed at the instant.
-bool AppendInstant(std::string& text, const Ephemeris& ephemeris, const Zodiac& zodiac,
-                   bool extraPoints, double jd) {
-    const PositionRequest request = PositionRequestAt(ephemeris, jd);
-    PositionTables tables;
-    double trueNode = kTrueNodeUnset;
-    if (!ComputePositions(request, tables, trueNode)) {
+// With `extraPoints` a row for each extra point computed at the instant;
+// `rows` is the caller's, kept so that its room is reused.
+bool AppendInstant(std::string& text, std::vector<PositionRow>& rows, const Ephemeris& ephemeris,
+                   const Zodiac& zodiac, bool extraPoints, double jd) {
+    rows.clear();
+    if (!AppendPositionRows(ephemeris, zodiac, extraPoints, jd, rows)) {
         return false;
     }
-    const double ayanamsa = AyanamsaDeg(zodiac, ephemeris, jd);
-    const double nextAyanamsa = AyanamsaDeg(zodiac, ephemeris, jd + 1);
-    for (int p = Sun; p <= Moon; ++p) {
-        AppendRow(text, ephemeris, zodiac, jd, kPointListNames[p],
-                  InZodiac(tables.longitude[p], ayanamsa), tables.latitude[p],
-                  {tables.declination[p], tables.rightAscension[p]},
-                  InZodiac(tables.nextDayLongitude[p], nextAyanamsa));
-    }
-    const double node = tables.longitude[NorthNode];
-    AppendRow(text, ephemeris, zodiac, jd, kPointListNames[NorthNode], InZodiac(node, ayanamsa), 0,
-              EquatorialFromEcliptic(node, 0, request.obliquityRad),
-              InZodiac(tables.meanNodeNextDay, nextAyanamsa));
-    if (extraPoints) {
-        for (const ExtraPlace& place : ExtraPointsAt(ephemeris, jd)) {
-            AppendRow(text, ephemeris, zodiac, jd, NameOf(place.point).listName,
-                      InZodiac(place.longitude, ayanamsa), place.latitude,
-                      {place.declination, place.rightAscension},
-                      InZodiac(place.nextDayLongitude, nextAyanamsa));
-        }
+    for (const PositionRow& row : rows) {
+        AppendRow(text, ephemeris, zodiac, jd, row);
     }
     return true;
-}
-
-// The span the theories are stated for: the years a chart accepts.
-double FirstAcceptedJd() { return JulianDayNumber(kFirstNatalYear, 1, 1) - 0.5; }
-double LastAcceptedJd() { return JulianDayNumber(kLastEntryYear, 12, 31) + 0.5; }
-
-std::string SpanText() {
-    return "the years " + std::to_string(kFirstNatalYear) + " to " +
-           std::to_string(kLastEntryYear) + ", JD " + FixedDecimals(FirstAcceptedJd(), 1) + " to " +
-           FixedDecimals(LastAcceptedJd(), 1);
-}
-
-std::string JdProblem(const std::string& text) {
-    const auto jd = ParseNumber(text);
-    if (!jd) {
-        return "malformed value '" + text + "'";
-    }
-    return *jd >= FirstAcceptedJd() && *jd < LastAcceptedJd()
-               ? std::string()
-               : "'" + text + "' lies outside " + SpanText();
 }
 
 std::string DateProblem(const std::string& text) {
@@ -122,7 +79,7 @@ std::string DateProblem(const std::string& text) {
     const int year = ParseIsoDate(text)->year;
     return year >= kFirstNatalYear && year <= kLastEntryYear
                ? std::string()
-               : "'" + text + "' lies outside " + SpanText();
+               : "'" + text + "' lies outside " + AcceptedSpanText();
 }
 
 std::string PositiveProblem(const std::string& text) {
@@ -161,7 +118,7 @@ std::string Instants(const PositionsOptions& typed, PositionsRequest& request) {
             return "--days / --step asks for more than 1000000 instants";
         }
         if (start + (count - 1) * step >= LastAcceptedJd()) {
-            return "--days runs past " + SpanText();
+            return "--days runs past " + AcceptedSpanText();
         }
         for (long long k = 0; k < static_cast<long long>(count); ++k) {
             instants.push_back(start + static_cast<double>(k) * step);
@@ -193,8 +150,9 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, cons
         chunkCount, workers,
         [&](std::size_t chunk, std::string& text) {
             const std::size_t end = std::min(instants.size(), (chunk + 1) * kInstantsPerChunk);
+            std::vector<PositionRow> rows;
             for (std::size_t i = chunk * kInstantsPerChunk; i < end; ++i) {
-                if (!AppendInstant(text, ephemeris, zodiac, extraPoints, instants[i])) {
+                if (!AppendInstant(text, rows, ephemeris, zodiac, extraPoints, instants[i])) {
                     stoppedAt[chunk] = i;
                     return false;
                 }
@@ -208,23 +166,16 @@ int RunPositions(const PositionsOptions& typed, const Ephemeris& ephemeris, cons
             if (complete) {
                 return true;
             }
-            err << "solvaris positions: the positions at JD "
-                << FixedDecimals(instants[stoppedAt[chunk]], kDecimals)
-                << " could not be computed\n";
+            err << "solvaris positions: " << UncomputedInstantProblem(instants[stoppedAt[chunk]])
+                << '\n';
             status = kExitRefusedData;
             return false;
         });
     if (status != kExitDone) {
         return status;
     }
-    // Pluto's series is fitted to fewer years than the other theories: said
-    // as the chart's JSON says it, so that no row passes for exact.
-    const auto outsidePluto = std::count_if(instants.begin(), instants.end(), [&](double jd) {
-        return PlutoBeyondTheory(ephemeris, std::floor(jd + 0.5));
-    });
-    if (outsidePluto > 0) {
-        err << "solvaris positions: " << outsidePluto << " of the instants lie outside the years "
-            << "1885 to 2099 that Pluto's series holds for; there Pluto is only approximate\n";
+    if (const std::string note = PlutoApproximateNote(ephemeris, instants); !note.empty()) {
+        err << "solvaris positions: " << note << '\n';
     }
     return kExitDone;
 }
