@@ -9,9 +9,9 @@ tree="${1:-build-package}"
 # Debian's build flags with every hardening: fortified functions, stack
 # protector, read-only relocations bound at start.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# The package carries the program alone, not the Python module.
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-# The package carries the program alone, not the Python module.
 cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DSOLVARIS_TESTS=OFF -DSOLVARIS_BENCH=OFF -DSOLVARIS_PYTHON=OFF
 cmake --build "$tree" -j"$(nproc)"
