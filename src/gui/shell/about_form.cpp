@@ -22,10 +22,10 @@ AboutForm::AboutForm(Workstation&, QWidget* parent) : QDialog(parent) {
     version->setStyleSheet(QStringLiteral("color: white; font-size: 14pt; font-weight: bold;"));
     // The label lets clicks through, so a click anywhere closes the window.
     version->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* credits = new QLabel(
-        QStringLiteral("Free software under the GNU AGPL, version 3 or later.\n"
-                       "Places of the atlas: GeoNames (geonames.org), CC BY 4.0."),
-        this);
+    auto* credits =
+        new QLabel(QStringLiteral("Free software under the GNU AGPL, version 3 or later.\n"
+                                  "Places of the atlas: GeoNames (geonames.org), CC BY 4.0."),
+                   this);
     credits->setObjectName(QStringLiteral("lblCredits"));
     credits->setAlignment(Qt::AlignCenter);
     credits->setStyleSheet(QStringLiteral("color: white; font-size: 8pt;"));
