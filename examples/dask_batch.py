@@ -29,12 +29,29 @@ FIELDS = ["name", "date", "time", "meridiem", "zone", "longitude", "latitude"]
 LOCAL_WORKERS = 2
 
 
+# No names file line holds this character: each line is read whole and
+# split into its fields by the partition (the C reader takes one character).
+WHOLE_LINE = "\x1f"
+
+
 def read_births(path, partitions):
-    """The names file's seven fields as texts, as the batch reads them (no
-    quoting, no header); a line of another number of fields stops the read."""
-    births = dd.read_csv(path, header=None, names=FIELDS, dtype=str, keep_default_na=False,
-                         quoting=csv.QUOTE_NONE, skip_blank_lines=True)
-    return births.repartition(npartitions=partitions)
+    """The names file's lines as texts, as the batch reads them (no quoting,
+    no header)."""
+    lines = dd.read_csv(path, header=None, names=["line"], sep=WHOLE_LINE, dtype=str,
+                        keep_default_na=False, quoting=csv.QUOTE_NONE, skip_blank_lines=True)
+    return lines.repartition(npartitions=partitions)
+
+
+def records_of(lines):
+    """Each line's seven fields as the records' columns. A line of another
+    number of fields is passed on whole as the name, with the comma that
+    makes charts() refuse it as the batch does ("not a record of seven
+    comma-separated fields"), so that it is skipped and named, not lost."""
+    rows = []
+    for line in lines["line"]:
+        fields = line.split(",")
+        rows.append(fields if len(fields) == len(FIELDS) else [line + ","] + [""] * 6)
+    return pd.DataFrame(rows, columns=FIELDS, dtype=object)
 
 
 def cast_partition(births, out_dir, options, partition_info=None):
@@ -44,7 +61,7 @@ def cast_partition(births, out_dir, options, partition_info=None):
 
     number = partition_info["number"] if partition_info else 0
     name = f"part-{number:05d}"
-    charts = solvaris.charts(births.reset_index(drop=True), refused="skip", **options)
+    charts = solvaris.charts(records_of(births), refused="skip", **options)
     charts.to_csv(os.path.join(out_dir, name + ".csv"), index=False, float_format="%.7f")
     return pd.DataFrame({"part": [name], "rows": [len(charts)],
                          "skipped": ["\n".join(charts.attrs["skipped"])]})
