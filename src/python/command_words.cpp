@@ -15,6 +15,12 @@ std::vector<std::string> CommandWords(const py::kwargs& keywords) {
             option.pop_back();
         }
         std::replace(option.begin() + 2, option.end(), '_', '-');
+        // The command's help is text, never the answer the function returns.
+        if (option == "--help") {
+            throw py::type_error(
+                "solvaris takes no keyword 'help': help(solvaris) tells of its "
+                "functions, `solvaris help COMMAND` of the options");
+        }
         if (value.is_none() || (py::isinstance<py::bool_>(value) && !value.cast<bool>())) {
             continue;
         }

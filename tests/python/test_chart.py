@@ -79,6 +79,11 @@ def test_format_is_not_an_option_of_the_dict():
         solvaris.chart(format="json")
     with pytest.raises(TypeError, match="format"):
         solvaris.timeline(format="csv")
+    # The command's help is no answer: refused, not parsed as JSON.
+    with pytest.raises(TypeError, match="help"):
+        solvaris.chart(help=True)
+    with pytest.raises(TypeError, match="help"):
+        solvaris.timeline(help=True)
 
 
 @pytest.mark.parametrize("options", GOLDEN_TIMELINES, ids=lambda o: o.get("person", o.get("date")))
