@@ -3,84 +3,17 @@
 #include <pybind11/numpy.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "base/parallel_indices.hpp"
 #include "cli/batch_casting.hpp"
-#include "cli/command_line.hpp"
-#include "cli/jobs_option.hpp"
-#include "cli/names_command.hpp"
-#include "python/command_messages.hpp"
-#include "python/command_words.hpp"
+#include "platform/headless/headless_platform.hpp"
+#include "python/batch_records.hpp"
 
 namespace py = pybind11;
 
 namespace solvaris {
 
 namespace {
-
-// What the records are called in the messages, as the names file is in the batch's.
-constexpr const char* kRecordsLabel = "records";
-
-constexpr std::array<const char*, 7> kRecordFields{"name", "date",      "time",    "meridiem",
-                                                   "zone", "longitude", "latitude"};
-
-struct BatchChoices {
-    std::string house, jobs;
-};
-
-// The batch command's options but the file and the format, which the
-// records and the frame stand for; its session opened.
-BatchChoices OpenBatchSession(const std::vector<std::string>& words, Session& session) {
-    CLI::App app;
-    PrepareParser(app);
-    DeclareBatchCommand(app);
-    app.remove_option(app.get_option("--names"));
-    app.remove_option(app.get_option("--format"));
-    std::ostringstream err;
-    if (OpenCommandSession(app, *FindCommand("batch"), words, session, err) != 0) {
-        ThrowCommandError(err.str());
-    }
-    const auto value = [&](const char* name) {
-        const CLI::Option* option = app.get_option(name);
-        return option->count() > 0 ? option->results().back() : std::string();
-    };
-    return {value("--house"), value("--jobs")};
-}
-
-// Each record as the line of a names file that holds it; nothing for one
-// that no line holds (a field with a comma or a line end).
-std::vector<std::optional<std::string>> RecordLines(const py::object& records) {
-    std::vector<std::optional<std::string>> lines;
-    for (std::size_t f = 0; f < kRecordFields.size(); ++f) {
-        if (!py::bool_(records.attr("__contains__")(kRecordFields[f]))) {
-            throw py::value_error(std::string("charts(): the records have no column '") +
-                                  kRecordFields[f] +
-                                  "' (the names file's fields: name, date, time, meridiem, zone, "
-                                  "longitude, latitude)");
-        }
-        std::size_t row = 0;
-        for (const py::handle value : records[kRecordFields[f]]) {
-            const std::string text = py::str(value);
-            if (f == 0) {
-                lines.emplace_back(text);
-            } else if (row >= lines.size()) {
-                throw py::value_error("charts(): the record columns differ in length");
-            } else if (lines[row]) {
-                *lines[row] += ',';
-                *lines[row] += text;
-            }
-            if (text.find_first_of(",\r\n") != std::string::npos) {
-                lines[row].reset();
-            }
-            ++row;
-        }
-        if (row != lines.size()) {
-            throw py::value_error("charts(): the record columns differ in length");
-        }
-    }
-    return lines;
-}
 
 struct CastRows {
     std::vector<std::optional<BatchRow>> rows;
@@ -150,12 +83,9 @@ py::object ChartsOf(const py::object& records, const std::string& refused,
         throw py::value_error("charts(): refused is 'raise' or 'skip', not '" + refused + "'");
     }
     Session session;
-    const BatchChoices choices = OpenBatchSession(CommandWords(options), session);
-    BatchRequest request = BatchRequestFor(session, choices.house);
-    request.file = kRecordsLabel;
-    const int workers =
-        std::min(choices.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(choices.jobs),
-                 kMostWorkerThreads);
+    const RecordsBatch batch = OpenRecordsBatch(options, session);
+    const BatchRequest& request = batch.request;
+    const int workers = batch.workers;
     const std::vector<std::optional<std::string>> lines = RecordLines(records);
     CastRows cast;
     {

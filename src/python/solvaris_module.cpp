@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 
 #include "cli/command_line.hpp"
+#include "python/charts_csv.hpp"
 #include "python/charts_frame.hpp"
 #include "python/json_commands.hpp"
 #include "python/positions_array.hpp"
@@ -38,6 +39,12 @@ PYBIND11_MODULE(solvaris, module) {
                "with to_csv(index=False, float_format='%.7f'). refused='skip' leaves out the "
                "records the batch skips, their messages in attrs['skipped']. Options: house, "
                "jobs, home, ephemeris, zodiac, ayanamsa, points.");
+    module.def("charts_csv", &solvaris::ChartsCsvOf, py::arg("records"), py::kw_only(),
+               py::arg("refused") = "raise",
+               "charts_csv(records, *, refused='raise', **options) -> (bytes, list of str)\n\n"
+               "The bytes `solvaris batch --format csv` writes for the records as charts() takes "
+               "them, with the messages of the records skipped (refused='skip'), for a bulk "
+               "that goes straight to a file. Options as charts()'.");
     module.def("timeline", &solvaris::TimelineOf,
                "timeline(**options) -> list of dict\n\n"
                "The events of `solvaris timeline --format json` for the same options (person or "

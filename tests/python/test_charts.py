@@ -46,6 +46,23 @@ def test_the_csv_written_is_the_batch_csv(home, births, options):
                                       for line in err.splitlines()]
 
 
+@pytest.mark.parametrize("options", OPTIONS, ids=lambda o: ",".join(o) or "defaults")
+def test_the_csv_text_is_the_batch_csv(home, births, options):
+    path, lines = births
+    status, out, err = program_batch(home, path, options)
+    text, skipped = solvaris.charts_csv(pd.DataFrame(records_of(lines)), refused="skip",
+                                        home=home, **options)
+    assert text == out
+    assert skipped == [line.replace(str(path), "records", 1) for line in err.splitlines()]
+    # Raised, the first refusal is the batch's first message without its "(skipped)".
+    with pytest.raises(ValueError) as refused:
+        solvaris.charts_csv(records_of(lines), home=home, **options)
+    assert str(refused.value) == skipped[0].replace(" (skipped)", "")
+    # No records: the header alone.
+    header = out.split(b"\n", 1)[0] + b"\n"
+    assert solvaris.charts_csv(records_of([]), home=home, **options)[0] == header
+
+
 def test_columns_types_and_shape(home):
     lines = golden_lines()
     frame = solvaris.charts(records_of(lines), home=home)

@@ -1,0 +1,36 @@
+// What charts() and charts_csv() share: the batch command's options read
+// from the keywords, and the records turned into the lines of a names file.
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session.hpp"
+#include "cli/batch_casting.hpp"
+
+namespace solvaris {
+
+// What the records are called in the messages, as the names file is in the batch's.
+inline constexpr const char* kRecordsLabel = "records";
+
+// The batch of the keywords: the batch command's options but the file and
+// the format, which the records and the answer stand for; the session
+// opened, the request made and the worker threads counted. A ValueError
+// with the command line's words for options it refuses.
+struct RecordsBatch {
+    BatchRequest request;
+    int workers = 1;
+};
+RecordsBatch OpenRecordsBatch(const pybind11::kwargs& options, Session& session);
+
+// Each record as the line of a names file that holds it; nothing for one
+// that no line holds (a field with a comma or a line end). `records`: a
+// DataFrame or a mapping with the names file's seven fields as columns
+// (name, date, time, meridiem, zone, longitude, latitude), each value read
+// as its str().
+std::vector<std::optional<std::string>> RecordLines(const pybind11::object& records);
+
+}  // namespace solvaris

@@ -1,0 +1,62 @@
+#include "python/charts_csv.hpp"
+
+#include <vector>
+
+#include "base/parallel_indices.hpp"
+#include "platform/headless/headless_platform.hpp"
+#include "python/batch_records.hpp"
+
+namespace py = pybind11;
+
+namespace solvaris {
+
+py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
+                      const py::kwargs& options) {
+    if (refused != "raise" && refused != "skip") {
+        throw py::value_error("charts_csv(): refused is 'raise' or 'skip', not '" + refused + "'");
+    }
+    Session session;
+    const RecordsBatch batch = OpenRecordsBatch(options, session);
+    const std::vector<std::optional<std::string>> lines = RecordLines(records);
+    std::vector<PersonText> people(lines.size());
+    std::string text;
+    py::list skipped;
+    {
+        const py::gil_scoped_release released;
+        std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(batch.workers));
+        ForEachIndexInParallel(lines.size(), batch.workers, [&](int worker, std::size_t i) {
+            // A record no names file line holds is cast as a line holding
+            // none, which the batch skips.
+            people[i] = CastPerson(lines[i] ? *lines[i] : std::string(), i + 1, batch.request,
+                                   session, quiet[static_cast<std::size_t>(worker)]);
+        });
+        for (const BatchColumn& column : BatchCsvColumns(batch.request)) {
+            text += (text.empty() ? "" : ",") + column.name;
+        }
+        text += '\n';
+        std::size_t size = text.size();
+        for (const PersonText& person : people) {
+            size += person.text.size();
+        }
+        text.reserve(size);
+        for (const PersonText& person : people) {
+            if (person.kind == PersonText::Kind::Chart) {
+                text += person.text;
+            }
+        }
+    }
+    for (const PersonText& person : people) {
+        if (person.kind == PersonText::Kind::Chart) {
+            continue;
+        }
+        std::string message = person.text;
+        message.pop_back();
+        if (refused == "raise") {
+            throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
+        }
+        skipped.append(message);
+    }
+    return py::make_tuple(py::bytes(text), skipped);
+}
+
+}  // namespace solvaris
