@@ -1,22 +1,10 @@
 #include "cli/zodiac_option.hpp"
 
-#include <charconv>
-
 #include "app/user_ayanamsa_fields.hpp"
 #include "base/option_numbers.hpp"
 #include "engine/ayanamsa.hpp"
 
 namespace solvaris {
-
-std::optional<double> NumberBetween(const std::string& text, double low, double high) {
-    double value = 0;
-    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || fault != std::errc() || end != text.data() + text.size() ||
-        !(value >= low && value < high)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 void DeclareZodiacOptions(CLI::App& app, ZodiacOptionTexts& texts) {
     AddChoice(app, "--zodiac", texts.zodiac, {"tropical", "sidereal"}, "zodiac",
@@ -29,16 +17,14 @@ void DeclareZodiacOptions(CLI::App& app, ZodiacOptionTexts& texts) {
     AddValue(app, "--ayanamsa-value", texts.userValue, "DEG",
              "the user's ayanamsa in degrees at its epoch (default: option 221)",
              [](const std::string& text) {
-                 return NumberBetween(text, kLowestUserAyanamsaDeg, kUserAyanamsaDegBound)
-                            ? std::string()
-                            : "degrees from 0 to 360, not '" + text + "'";
+                 return UserAyanamsaDegOfField(text) ? std::string()
+                                                     : "degrees from 0 to 360, not '" + text + "'";
              });
     AddValue(app, "--ayanamsa-epoch", texts.userEpoch, "YEAR",
              "the year of the user's ayanamsa, 2000.0 for J2000 (default: option 222)",
              [](const std::string& text) {
-                 return NumberBetween(text, kEarliestUserEpochYear, kUserEpochYearBound)
-                            ? std::string()
-                            : "a year from 100 to 2999, not '" + text + "'";
+                 return UserEpochYearOfField(text) ? std::string()
+                                                   : "a year from 100 to 2999, not '" + text + "'";
              });
 }
 
@@ -51,12 +37,10 @@ void ApplyZodiacOptions(const ZodiacOptionTexts& texts, Session& session) {
     if (!texts.zodiac.empty()) {
         options.Set(opt::Zodiac, texts.zodiac == "sidereal" ? 1.0f : 0.0f);
     }
-    if (const auto value =
-            NumberBetween(texts.userValue, kLowestUserAyanamsaDeg, kUserAyanamsaDegBound)) {
+    if (const auto value = UserAyanamsaDegOfField(texts.userValue)) {
         options.Set(opt::UserAyanamsaDeg, static_cast<float>(*value));
     }
-    if (const auto epoch =
-            NumberBetween(texts.userEpoch, kEarliestUserEpochYear, kUserEpochYearBound)) {
+    if (const auto epoch = UserEpochYearOfField(texts.userEpoch)) {
         options.Set(opt::UserAyanamsaEpochYear, static_cast<float>(*epoch));
     }
 }

@@ -3,7 +3,6 @@
 // computes positions: they override the options file's choice for one run.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "app/session.hpp"
@@ -19,9 +18,6 @@ struct ZodiacOptionTexts {
 };
 
 void DeclareZodiacOptions(CLI::App& app, ZodiacOptionTexts& texts);
-
-// A decimal number in [low, high) from the whole text.
-std::optional<double> NumberBetween(const std::string& text, double low, double high);
 
 // The typed choice into the session's option table; an ayanamsa named
 // without --zodiac chooses the sidereal zodiac.
