@@ -86,4 +86,12 @@ RecordsBatch OpenRecordsBatch(const py::kwargs& options, Session& session) {
     return batch;
 }
 
+bool RaisesRefused(const std::string& refused, const char* function) {
+    if (refused != "raise" && refused != "skip") {
+        throw py::value_error(std::string(function) + "(): refused is 'raise' or 'skip', not '" +
+                              refused + "'");
+    }
+    return refused == "raise";
+}
+
 }  // namespace solvaris

@@ -26,6 +26,10 @@ struct RecordsBatch {
 };
 RecordsBatch OpenRecordsBatch(const pybind11::kwargs& options, Session& session);
 
+// refused="raise" (true) or "skip" (false); a ValueError naming `function`
+// for anything else.
+bool RaisesRefused(const std::string& refused, const char* function);
+
 // Each record as the line of a names file that holds it; nothing for one
 // that no line holds (a field with a comma or a line end). `records`: a
 // DataFrame or a mapping with the names file's seven fields as columns

@@ -12,9 +12,7 @@ namespace solvaris {
 
 py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
                       const py::kwargs& options) {
-    if (refused != "raise" && refused != "skip") {
-        throw py::value_error("charts_csv(): refused is 'raise' or 'skip', not '" + refused + "'");
-    }
+    const bool raise = RaisesRefused(refused, "charts_csv");
     Session session;
     const RecordsBatch batch = OpenRecordsBatch(options, session);
     const std::vector<std::optional<std::string>> lines = RecordLines(records);
@@ -51,7 +49,7 @@ py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
         }
         std::string message = person.text;
         message.pop_back();
-        if (refused == "raise") {
+        if (raise) {
             throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
         }
         skipped.append(message);

@@ -79,9 +79,7 @@ py::object Frame(const CastRows& cast, const std::vector<BatchColumn>& columns) 
 
 py::object ChartsOf(const py::object& records, const std::string& refused,
                     const py::kwargs& options) {
-    if (refused != "raise" && refused != "skip") {
-        throw py::value_error("charts(): refused is 'raise' or 'skip', not '" + refused + "'");
-    }
+    const bool raise = RaisesRefused(refused, "charts");
     Session session;
     const RecordsBatch batch = OpenRecordsBatch(options, session);
     const BatchRequest& request = batch.request;
@@ -99,7 +97,7 @@ py::object ChartsOf(const py::object& records, const std::string& refused,
         }
         std::string message = SkippedRecordText(request.file, i + 1, cast.refusals[i]);
         message.pop_back();
-        if (refused == "raise") {
+        if (raise) {
             throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
         }
         skipped.append(message);
