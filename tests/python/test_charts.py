@@ -121,3 +121,10 @@ def test_records_without_the_fields(home):
         solvaris.charts(records, home=home)
     with pytest.raises(ValueError, match="'raise' or 'skip'"):
         solvaris.charts(records_of([]), refused="ignore", home=home)
+
+
+def test_refused_is_raise_or_skip(home):
+    for function in (solvaris.charts, solvaris.charts_csv):
+        with pytest.raises(ValueError, match=rf"^{function.__name__}\(\): refused is 'raise' or "
+                                             r"'skip', not 'maybe'$"):
+            function(records_of(golden_lines()), refused="maybe", home=home)
