@@ -28,7 +28,7 @@ TimelineRequest Transits(double years, bool extraPoints) {
     for (const ExtraPoint point :
          {ExtraPoint::MeanLilith, ExtraPoint::TrueLilith, ExtraPoint::Chiron}) {
         if (const auto longitude = ExtraPointLongitude(Ephemeris{}, point, request.natalJd)) {
-            request.natalExtraPoints.push_back({TimelinePointOf(point), *longitude});
+            request.natalExtraPoints.push_back({PointNumberOf(point), *longitude});
         }
     }
     return request;

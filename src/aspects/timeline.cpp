@@ -431,18 +431,18 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
 }
 
 std::string_view TimelinePointName(int point) {
-    if (point >= kFirstExtraTimelinePoint) {
-        return NameOf(static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint)).reportName;
+    if (point >= kFirstExtraPointNumber) {
+        return NameOf(ExtraPointOfNumber(point)).reportName;
     }
     return ReportName(point);
 }
 
 std::vector<int> TransitingExtraPoints() {
-    return {TimelinePointOf(ExtraPoint::MeanLilith), TimelinePointOf(ExtraPoint::Chiron)};
+    return {PointNumberOf(ExtraPoint::MeanLilith), PointNumberOf(ExtraPoint::Chiron)};
 }
 
 FollowedDays FollowedDaysOf(int point, double firstJd, double lastJd) {
-    if (point == TimelinePointOf(ExtraPoint::Chiron)) {
+    if (point == PointNumberOf(ExtraPoint::Chiron)) {
         return {std::max(firstJd, kChironFirstJd), std::min(lastJd, kChironLastJd)};
     }
     return {firstJd, lastJd};
@@ -450,10 +450,9 @@ FollowedDays FollowedDaysOf(int point, double firstJd, double lastJd) {
 
 double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double jd) {
     const double longitude =
-        point < kFirstExtraTimelinePoint
+        point < kFirstExtraPointNumber
             ? BodyLongitude(request.ephemeris, point, jd)
-            : ExtraPointLongitude(request.ephemeris,
-                                  static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint), jd)
+            : ExtraPointLongitude(request.ephemeris, ExtraPointOfNumber(point), jd)
                   .value_or(std::numeric_limits<double>::quiet_NaN());
     if (!request.zodiac.sidereal) {
         return longitude;

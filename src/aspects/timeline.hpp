@@ -19,13 +19,6 @@
 
 namespace solvaris {
 
-// The timeline numbers the extra points after the fifteen chart points:
-// 16 mean Lilith, 17 true Lilith, 18 Chiron, 19 Ceres ... in ExtraPoint order.
-inline constexpr int kFirstExtraTimelinePoint = kPointCount + 1;
-inline constexpr int TimelinePointOf(ExtraPoint point) {
-    return kFirstExtraTimelinePoint + static_cast<int>(point);
-}
-
 // The 10-character report name of a chart point or an extra point.
 std::string_view TimelinePointName(int point);
 

@@ -8,12 +8,24 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/chart_point.hpp"
 #include "engine/ephemeris.hpp"
 
 namespace solvaris {
 
 enum class ExtraPoint { MeanLilith, TrueLilith, Chiron, Ceres, Pallas, Juno, Vesta };
 inline constexpr int kExtraPointCount = 7;
+
+// The number an extra point takes after the fifteen chart points, where the
+// wheel and the timeline number both: 16 mean Lilith, 17 true Lilith, 18
+// Chiron, 19 Ceres ... 22 Vesta, in ExtraPoint order.
+inline constexpr int kFirstExtraPointNumber = kPointCount + 1;
+inline constexpr int PointNumberOf(ExtraPoint point) {
+    return kFirstExtraPointNumber + static_cast<int>(point);
+}
+inline constexpr ExtraPoint ExtraPointOfNumber(int number) {
+    return static_cast<ExtraPoint>(number - kFirstExtraPointNumber);
+}
 
 struct ExtraPointName {
     ExtraPoint point;

@@ -31,9 +31,8 @@ std::string KindName(TimelineKind kind) {
 // The report name trimmed; an extra point's list name ("TRUE LILITH"), as
 // the positions file writes it.
 std::string PointName(int point) {
-    if (point >= kFirstExtraTimelinePoint) {
-        return std::string(
-            NameOf(static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint)).listName);
+    if (point >= kFirstExtraPointNumber) {
+        return std::string(NameOf(ExtraPointOfNumber(point)).listName);
     }
     const std::string_view field = ReportName(point);
     return std::string(field.substr(0, field.find_last_not_of(' ') + 1));

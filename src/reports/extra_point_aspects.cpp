@@ -38,15 +38,12 @@ std::string ExtraPointListLines(const OptionTable& options, const PointArray& lo
     }
     // Mean and true Lilith are two reckonings of one point: how far apart
     // they stand is no aspect.
-    const auto twoLiliths = [](ExtraPoint a, ExtraPoint b) {
-        const auto lilith = [](ExtraPoint p) {
-            return p == ExtraPoint::MeanLilith || p == ExtraPoint::TrueLilith;
-        };
-        return lilith(a) && lilith(b);
+    const auto lilith = [](const ExtraPlace& place) {
+        return place.point == ExtraPoint::MeanLilith || place.point == ExtraPoint::TrueLilith;
     };
     for (std::size_t i = 0; i < extraPoints.size(); ++i) {
         for (std::size_t j = i + 1; j < extraPoints.size(); ++j) {
-            if (twoLiliths(extraPoints[i].point, extraPoints[j].point)) {
+            if (lilith(extraPoints[i]) && lilith(extraPoints[j])) {
                 continue;
             }
             add(kExtraPointOrbClass, NameOf(extraPoints[i].point).reportName,

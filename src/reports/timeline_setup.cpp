@@ -65,7 +65,7 @@ TimelineRequest TimelineRequestFor(const TimelineSource& source, double fromJd, 
     request.extraPoints = source.options(opt::ExtraPoints) == 1;
     if (request.extraPoints) {
         for (const ExtraPointName& name : ExtraPointNames()) {
-            const int point = TimelinePointOf(name.point);
+            const int point = PointNumberOf(name.point);
             const double longitude = BodyLongitudeInZodiac(request, point, request.natalJd);
             if (!std::isnan(longitude)) {
                 request.natalExtraPoints.push_back({point, longitude});

@@ -94,7 +94,7 @@ std::vector<std::string> TimelineNotes(const std::vector<TimelineEvent>& events,
     }
     const bool natalChiron = std::any_of(
         request.natalExtraPoints.begin(), request.natalExtraPoints.end(),
-        [](const TimelineTarget& t) { return t.point == TimelinePointOf(ExtraPoint::Chiron); });
+        [](const TimelineTarget& t) { return t.point == PointNumberOf(ExtraPoint::Chiron); });
     if (request.extraPoints && (request.fromJd < kChironFirstJd || !natalChiron)) {
         notes.emplace_back(
             "  NOTE: Chiron is computed from 1800 to 2300 only; it is followed and aimed at in "

@@ -6,6 +6,7 @@
 
 #include "chart/house_cusps.hpp"
 #include "engine/angles.hpp"
+#include "engine/positions.hpp"
 #include "wheel/house_sizes.hpp"
 #include "wheel/ring_order.hpp"
 #include "wheel/ring_parameters.hpp"
@@ -34,10 +35,9 @@ std::vector<RingEntry> RingEntries(const WheelState& state, RingRole role) {
     }
     for (const ExtraPlace& extra : RingExtraPoints(state, role)) {
         if (const int slot = HouseSlotOf(extra.longitude, state.mainCusps); slot != 0) {
-            const bool backward =
-                std::remainder(extra.nextDayLongitude - extra.longitude, 360.0) < 0;
+            const bool backward = DailyMotion(extra.longitude, extra.nextDayLongitude) < 0;
             entries.push_back(
-                {WheelPointOf(extra.point), extra.longitude, HouseOfSlot(slot), backward});
+                {PointNumberOf(extra.point), extra.longitude, HouseOfSlot(slot), backward});
         }
     }
     return entries;

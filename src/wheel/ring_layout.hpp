@@ -43,13 +43,13 @@ struct RingLayout {
 // the extra points, the least asked for first.
 inline constexpr std::array<int, 9> kLeftOutWhenCrowded{SouthNode,
                                                         PartOfFortune,
-                                                        WheelPointOf(ExtraPoint::Vesta),
-                                                        WheelPointOf(ExtraPoint::Juno),
-                                                        WheelPointOf(ExtraPoint::Pallas),
-                                                        WheelPointOf(ExtraPoint::Ceres),
-                                                        WheelPointOf(ExtraPoint::TrueLilith),
-                                                        WheelPointOf(ExtraPoint::Chiron),
-                                                        WheelPointOf(ExtraPoint::MeanLilith)};
+                                                        PointNumberOf(ExtraPoint::Vesta),
+                                                        PointNumberOf(ExtraPoint::Juno),
+                                                        PointNumberOf(ExtraPoint::Pallas),
+                                                        PointNumberOf(ExtraPoint::Ceres),
+                                                        PointNumberOf(ExtraPoint::TrueLilith),
+                                                        PointNumberOf(ExtraPoint::Chiron),
+                                                        PointNumberOf(ExtraPoint::MeanLilith)};
 
 // The ring's points from the state: the main ring with the main chart's
 // houses, any other ring placed into the main chart's houses.

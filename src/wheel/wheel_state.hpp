@@ -36,12 +36,9 @@ enum class WheelFamily { Single = 1, Dual = 2, Triple = 3 };
 using HouseSizes = std::array<double, kCuspCount + 1>;
 
 // The points a ring draws: the chart points 1-15, then the extra points
-// the chart shows when they are turned on, 16 on in ExtraPoint order.
+// the chart shows when they are turned on, by their numbers (PointNumberOf).
 inline constexpr int kWheelPointCount = kPointCount + kExtraPointCount;
 static_assert(kWheelPointCount == kGlyphPointCount);
-inline constexpr int WheelPointOf(ExtraPoint point) {
-    return kPointCount + 1 + static_cast<int>(point);
-}
 
 // Per wheel point 1-22, index 0 unused.
 using PointSlots = std::array<int, kWheelPointCount + 1>;

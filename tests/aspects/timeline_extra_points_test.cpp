@@ -17,16 +17,15 @@ namespace {
 
 double Wrap180(double x) { return std::remainder(x, 360.0); }
 
-constexpr int kLilith = TimelinePointOf(ExtraPoint::MeanLilith);
-constexpr int kChiron = TimelinePointOf(ExtraPoint::Chiron);
+constexpr int kLilith = PointNumberOf(ExtraPoint::MeanLilith);
+constexpr int kChiron = PointNumberOf(ExtraPoint::Chiron);
 
 // The tropical longitude as the engine gives it, without the timeline.
 double Longitude(const Ephemeris& ephemeris, int point, double jd) {
-    if (point < kFirstExtraTimelinePoint) {
+    if (point < kFirstExtraPointNumber) {
         return BodyLongitude(ephemeris, point, jd);
     }
-    return *ExtraPointLongitude(ephemeris,
-                                static_cast<ExtraPoint>(point - kFirstExtraTimelinePoint), jd);
+    return *ExtraPointLongitude(ephemeris, ExtraPointOfNumber(point), jd);
 }
 
 // A root of f in [a, b] where f changes sign, halved down to 1e-9 day.
@@ -105,7 +104,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     ASSERT_EQ(stations.size(), 2u);  // direct on 2 January, retrograde in August
     int listedStations = 0;
     for (const TimelineEvent& e : events) {
-        if (e.kind == TimelineKind::Station && e.moving >= kFirstExtraTimelinePoint) {
+        if (e.kind == TimelineKind::Station && e.moving >= kFirstExtraPointNumber) {
             ++listedStations;
             EXPECT_EQ(e.moving, kChiron);  // mean Lilith never turns
         }
@@ -142,7 +141,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     EXPECT_EQ(std::count_if(events.begin(), events.end(),
                             [](const TimelineEvent& e) {
                                 return e.kind == TimelineKind::Ingress &&
-                                       e.moving >= kFirstExtraTimelinePoint;
+                                       e.moving >= kFirstExtraPointNumber;
                             }),
               ingresses);
 
@@ -164,7 +163,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     int scanned = 0;
     for (const int m : moving) {
         for (const Target& target : targets) {
-            if (m < kFirstExtraTimelinePoint && target.natal < kFirstExtraTimelinePoint) {
+            if (m < kFirstExtraPointNumber && target.natal < kFirstExtraPointNumber) {
                 continue;  // the fifteen points' own hits: timeline_test
             }
             for (const int aspect : TimelineAspects(false)) {
@@ -187,7 +186,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     }
     const auto extraHits = std::count_if(events.begin(), events.end(), [](const TimelineEvent& e) {
         return e.kind == TimelineKind::Transit &&
-               (e.moving >= kFirstExtraTimelinePoint || e.natal >= kFirstExtraTimelinePoint);
+               (e.moving >= kFirstExtraPointNumber || e.natal >= kFirstExtraPointNumber);
     });
     EXPECT_EQ(extraHits, scanned);
     EXPECT_GT(scanned, 50);
@@ -220,7 +219,7 @@ TEST(TimelineExtraPoints, ChironWithinItsYearsAndNothingWithoutTheExtraPoints) {
     events = ComputeTimeline(request);
     std::vector<TimelineEvent> withoutExtra;
     for (const TimelineEvent& e : all) {
-        if (e.moving < kFirstExtraTimelinePoint && e.natal < kFirstExtraTimelinePoint) {
+        if (e.moving < kFirstExtraPointNumber && e.natal < kFirstExtraPointNumber) {
             withoutExtra.push_back(e);
         }
     }

@@ -279,10 +279,10 @@ TEST(WheelPaint, ExtraPointsDrawnWithTheirGlyphsAndMarks) {
     f.state.mainExtra = {{ExtraPoint::MeanLilith, 50, 0, 50.1, 0, 0},
                          {ExtraPoint::Chiron, 205, 0, 204.98, 0, 0}};
     f.Paint();
-    EXPECT_EQ(f.Printed(PointGlyph(WheelPointOf(ExtraPoint::MeanLilith))), 1);
-    EXPECT_EQ(f.Printed(PointGlyph(WheelPointOf(ExtraPoint::Chiron))), 1);
+    EXPECT_EQ(f.Printed(PointGlyph(PointNumberOf(ExtraPoint::MeanLilith))), 1);
+    EXPECT_EQ(f.Printed(PointGlyph(PointNumberOf(ExtraPoint::Chiron))), 1);
     EXPECT_EQ(f.Printed(GlyphText(kRetrogradeCode)), marksBefore + 1);
-    EXPECT_GE(f.state.slotOf[WheelPointOf(ExtraPoint::Chiron)], 0);
+    EXPECT_GE(f.state.slotOf[PointNumberOf(ExtraPoint::Chiron)], 0);
     for (int p = 1; p <= kPointCount; ++p) {
         EXPECT_EQ(f.Printed(PointGlyph(p)), 1) << p;
     }

@@ -111,9 +111,9 @@ ExtraPlace ExtraAt(ExtraPoint point, double longitude, double dailyMotion = 0.1)
 // house with more points than slots leaves out its South Node and Part of
 // Fortune, then as many extra points as it takes, least asked for first.
 TEST(PlaceRing, ExtraPointsTakeTheirHousesAndLeaveACrowdedHouseFirst) {
-    const int lilith = WheelPointOf(ExtraPoint::MeanLilith);
-    const int chiron = WheelPointOf(ExtraPoint::Chiron);
-    const int vesta = WheelPointOf(ExtraPoint::Vesta);
+    const int lilith = PointNumberOf(ExtraPoint::MeanLilith);
+    const int chiron = PointNumberOf(ExtraPoint::Chiron);
+    const int vesta = PointNumberOf(ExtraPoint::Vesta);
     struct Expected {
         int point;
         int house;  // 0: left out
