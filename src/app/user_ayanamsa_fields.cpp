@@ -21,8 +21,6 @@ std::optional<double> NumberOfFieldIn(std::string_view typed, double low, double
     return value;
 }
 
-double EpochYearOf(const Zodiac& zodiac) { return 2000 + (zodiac.userEpochJd - kJ2000Jd) / 365.25; }
-
 }  // namespace
 
 std::optional<double> UserAyanamsaDegOfField(std::string_view typed) {
@@ -60,6 +58,8 @@ std::optional<std::string> TextWithUserAyanamsa(std::string_view text, double de
 
 double UserAyanamsaDegInText(std::string_view text) { return ZodiacChoiceInText(text).userDeg; }
 
-double UserEpochYearInText(std::string_view text) { return EpochYearOf(ZodiacChoiceInText(text)); }
+double UserEpochYearInText(std::string_view text) {
+    return JulianEpochYear(ZodiacChoiceInText(text).userEpochJd);
+}
 
 }  // namespace solvaris

@@ -35,10 +35,10 @@ std::string ValueField(double value, int decimals) {
 }
 
 std::array<std::string, 4> ValueFields(const Zodiac& zodiac) {
-    const double epochYear = 2000 + (zodiac.userEpochJd - kJ2000Jd) / 365.25;
     return {"    " + std::string(zodiac.sidereal ? "1" : "0") + "  ",
             "    " + std::to_string(static_cast<int>(zodiac.ayanamsa)) + "  ",
-            UserAyanamsaDegField(zodiac.userDeg), UserEpochYearField(epochYear)};
+            UserAyanamsaDegField(zodiac.userDeg),
+            UserEpochYearField(JulianEpochYear(zodiac.userEpochJd))};
 }
 
 }  // namespace

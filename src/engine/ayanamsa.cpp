@@ -58,7 +58,7 @@ std::string AyanamsaName(const Zodiac& zodiac) {
     }
     char text[64];
     std::snprintf(text, sizeof text, "User %.4f at %.1f", zodiac.userDeg,
-                  2000 + (zodiac.userEpochJd - kJ2000Jd) / 365.25);
+                  JulianEpochYear(zodiac.userEpochJd));
     return text;
 }
 
@@ -84,6 +84,8 @@ std::string ZodiacHeading(const Zodiac& zodiac) {
 }
 
 double JulianEpochJd(double year) { return kJ2000Jd + (year - 2000) * 365.25; }
+
+double JulianEpochYear(double jd) { return 2000 + (jd - kJ2000Jd) / 365.25; }
 
 double GeneralPrecessionArcsec(double t) {
     return ((((-0.0000000383 * t - 0.000023857) * t + 0.00007964) * t + 1.1054348) * t +

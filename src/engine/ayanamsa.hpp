@@ -34,8 +34,9 @@ std::optional<Ayanamsa> AyanamsaOfWord(std::string_view word);
 // "Sidereal (Lahiri)"; empty for the tropical zodiac.
 std::string ZodiacHeading(const Zodiac& zodiac);
 
-// The Julian day (TT) of a decimal year, 2000.0 being J2000.
+// The Julian day (TT) of a decimal year, 2000.0 being J2000, and back.
 double JulianEpochJd(double year);
+double JulianEpochYear(double jd);
 
 // The mean ayanamsa in degrees at `jdUt`: nutation left out. Swiss
 // Ephemeris's own with its engine; with the built-in one the value at the

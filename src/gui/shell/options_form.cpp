@@ -170,18 +170,17 @@ void OptionsForm::FollowText() {
 }
 
 void OptionsForm::FollowUserAyanamsa(const std::string& text) {
-    const double deg = UserAyanamsaDegInText(text);
-    if (const auto typed = UserAyanamsaDegOfField(txtUserAyanamsa_->text().toStdString());
-        !typed || UserAyanamsaDegText(*typed) != UserAyanamsaDegText(deg)) {
-        const QSignalBlocker quiet(txtUserAyanamsa_);
-        txtUserAyanamsa_->setText(QString::fromStdString(UserAyanamsaDegText(deg)));
-    }
-    const double year = UserEpochYearInText(text);
-    if (const auto typed = UserEpochYearOfField(txtUserAyanamsaEpoch_->text().toStdString());
-        !typed || UserEpochYearText(*typed) != UserEpochYearText(year)) {
-        const QSignalBlocker quiet(txtUserAyanamsaEpoch_);
-        txtUserAyanamsaEpoch_->setText(QString::fromStdString(UserEpochYearText(year)));
-    }
+    const auto follow = [](QLineEdit* field, double held, auto read, auto written) {
+        if (const auto typed = read(field->text().toStdString());
+            !typed || written(*typed) != written(held)) {
+            const QSignalBlocker quiet(field);
+            field->setText(QString::fromStdString(written(held)));
+        }
+    };
+    follow(txtUserAyanamsa_, UserAyanamsaDegInText(text), UserAyanamsaDegOfField,
+           UserAyanamsaDegText);
+    follow(txtUserAyanamsaEpoch_, UserEpochYearInText(text), UserEpochYearOfField,
+           UserEpochYearText);
 }
 
 void OptionsForm::TakeUserAyanamsa() {
