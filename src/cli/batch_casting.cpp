@@ -110,6 +110,14 @@ std::vector<BatchColumn> BatchCsvColumns(const BatchRequest& request) {
     return columns;
 }
 
+std::string BatchCsvHeader(const BatchRequest& request) {
+    std::string header;
+    for (const BatchColumn& column : BatchCsvColumns(request)) {
+        header += (header.empty() ? "" : ",") + column.name;
+    }
+    return header + '\n';
+}
+
 bool CastRecord(const NameRecord& record, const BatchRequest& request, const Session& session,
                 HeadlessPlatform& quiet, PersonChart& chart, std::string& why) {
     quiet.ClearMessages();

@@ -38,6 +38,8 @@ struct BatchColumn {
 
 // The CSV's columns in order.
 std::vector<BatchColumn> BatchCsvColumns(const BatchRequest& request);
+// Their names as the CSV's first line, its line end included.
+std::string BatchCsvHeader(const BatchRequest& request);
 
 struct PersonChart {
     NatalSet natal;

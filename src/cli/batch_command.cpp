@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "base/parallel_indices.hpp"
 #include "base/text_lines.hpp"
 #include "cli/batch_casting.hpp"
@@ -31,14 +29,13 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     BatchRequest request = BatchRequestFor(session, typed.house);
     request.file = typed.file;
     request.json = typed.format == "json";
-    const int jobs = typed.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(typed.jobs);
     const auto text = ReadText(request.file);
     if (!text) {
         err << "solvaris batch: " << request.file << " cannot be read ("
             << FileReadProblem(request.file) << ")\n";
         return kExitFileProblem;
     }
-    const int workers = std::min(jobs, kMostWorkerThreads);
+    const int workers = WorkerThreads(typed.jobs);
     // Each worker reads the session's options only and answers its own messages.
     std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(workers));
     std::vector<PersonLine> lines;
@@ -48,11 +45,7 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     if (request.json) {
         out << '[';
     } else {
-        const std::vector<BatchColumn> columns = BatchCsvColumns(request);
-        for (const BatchColumn& column : columns) {
-            out << (&column == columns.data() ? "" : ",") << column.name;
-        }
-        out << '\n';
+        out << BatchCsvHeader(request);
     }
     // Cast a block at a time, written in the order of the file, as one
     // worker would.

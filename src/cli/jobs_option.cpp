@@ -29,4 +29,8 @@ std::string JobsProblem(const std::string& text) {
 
 int DefaultJobs() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
 
+int WorkerThreads(const std::string& jobs) {
+    return std::min(jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(jobs), kMostWorkerThreads);
+}
+
 }  // namespace solvaris

@@ -19,4 +19,8 @@ std::string JobsProblem(const std::string& text);
 // Every core of the machine, at least one.
 int DefaultJobs();
 
+// The threads to work on for --jobs as typed and checked: every core when
+// empty, at most kMostWorkerThreads.
+int WorkerThreads(const std::string& jobs);
+
 }  // namespace solvaris

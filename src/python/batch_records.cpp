@@ -1,6 +1,5 @@
 #include "python/batch_records.hpp"
 
-#include <algorithm>
 #include <array>
 #include <sstream>
 
@@ -78,11 +77,8 @@ std::vector<std::optional<std::string>> RecordLines(const py::object& records) {
 
 RecordsBatch OpenRecordsBatch(const py::kwargs& options, Session& session) {
     const BatchChoices choices = OpenBatchSession(CommandWords(options), session);
-    RecordsBatch batch{BatchRequestFor(session, choices.house), 1};
+    RecordsBatch batch{BatchRequestFor(session, choices.house), WorkerThreads(choices.jobs)};
     batch.request.file = kRecordsLabel;
-    batch.workers =
-        std::min(choices.jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(choices.jobs),
-                 kMostWorkerThreads);
     return batch;
 }
 
@@ -92,6 +88,14 @@ bool RaisesRefused(const std::string& refused, const char* function) {
                               refused + "'");
     }
     return refused == "raise";
+}
+
+void TakeRefusal(std::string message, bool raise, py::list& skipped) {
+    message.pop_back();
+    if (raise) {
+        throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
+    }
+    skipped.append(message);
 }
 
 }  // namespace solvaris

@@ -30,6 +30,11 @@ RecordsBatch OpenRecordsBatch(const pybind11::kwargs& options, Session& session)
 // for anything else.
 bool RaisesRefused(const std::string& refused, const char* function);
 
+// A refused record's message as the batch words it (SkippedRecordText):
+// raised as a ValueError without its " (skipped)" when `raise`, else added
+// to `skipped` without its line end.
+void TakeRefusal(std::string message, bool raise, pybind11::list& skipped);
+
 // Each record as the line of a names file that holds it; nothing for one
 // that no line holds (a field with a comma or a line end). `records`: a
 // DataFrame or a mapping with the names file's seven fields as columns

@@ -28,10 +28,7 @@ py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
             people[i] = CastPerson(lines[i] ? *lines[i] : std::string(), i + 1, batch.request,
                                    session, quiet[static_cast<std::size_t>(worker)]);
         });
-        for (const BatchColumn& column : BatchCsvColumns(batch.request)) {
-            text += (text.empty() ? "" : ",") + column.name;
-        }
-        text += '\n';
+        text = BatchCsvHeader(batch.request);
         std::size_t size = text.size();
         for (const PersonText& person : people) {
             size += person.text.size();
@@ -44,15 +41,9 @@ py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
         }
     }
     for (const PersonText& person : people) {
-        if (person.kind == PersonText::Kind::Chart) {
-            continue;
+        if (person.kind == PersonText::Kind::Skipped) {
+            TakeRefusal(person.text, raise, skipped);
         }
-        std::string message = person.text;
-        message.pop_back();
-        if (raise) {
-            throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
-        }
-        skipped.append(message);
     }
     return py::make_tuple(py::bytes(text), skipped);
 }

@@ -92,15 +92,9 @@ py::object ChartsOf(const py::object& records, const std::string& refused,
     }
     py::list skipped;
     for (std::size_t i = 0; i < cast.rows.size(); ++i) {
-        if (cast.rows[i]) {
-            continue;
+        if (!cast.rows[i]) {
+            TakeRefusal(SkippedRecordText(request.file, i + 1, cast.refusals[i]), raise, skipped);
         }
-        std::string message = SkippedRecordText(request.file, i + 1, cast.refusals[i]);
-        message.pop_back();
-        if (raise) {
-            throw py::value_error(message.substr(0, message.rfind(" (skipped)")));
-        }
-        skipped.append(message);
     }
     py::object frame = Frame(cast, BatchCsvColumns(request));
     frame.attr("attrs")["skipped"] = skipped;

@@ -1,6 +1,9 @@
 #include "python/json_commands.hpp"
 
+#include <initializer_list>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/command_line.hpp"
 #include "cli/exit_status.hpp"
@@ -13,9 +16,16 @@ namespace solvaris {
 
 namespace {
 
-// The command's JSON as Python's json module reads it; the GIL released
-// while it runs, so that other threads run too.
-py::object RunJsonCommand(std::vector<std::string> words) {
+// The command's JSON, for the options as keywords and then `tail`, as
+// Python's json module reads it; the GIL released while it runs, so that
+// other threads run too.
+py::object RunJsonCommand(const char* command, const py::kwargs& options,
+                          std::initializer_list<const char*> tail = {}) {
+    std::vector<std::string> words{command};
+    for (std::string& word : CommandWords(options)) {
+        words.push_back(std::move(word));
+    }
+    words.insert(words.end(), tail.begin(), tail.end());
     std::ostringstream out;
     std::ostringstream err;
     int status = kExitDone;
@@ -34,21 +44,12 @@ py::object RunJsonCommand(std::vector<std::string> words) {
 
 py::object ChartOf(const py::kwargs& options) {
     RefuseKeyword(options, "format", "chart", "it returns the chart JSON as a dict");
-    std::vector<std::string> words{"chart"};
-    for (std::string& word : CommandWords(options)) {
-        words.push_back(std::move(word));
-    }
-    return RunJsonCommand(std::move(words));
+    return RunJsonCommand("chart", options);
 }
 
 py::object TimelineOf(const py::kwargs& options) {
     RefuseKeyword(options, "format", "timeline", "it returns the JSON events as a list");
-    std::vector<std::string> words{"timeline"};
-    for (std::string& word : CommandWords(options)) {
-        words.push_back(std::move(word));
-    }
-    words.insert(words.end(), {"--format", "json"});
-    return RunJsonCommand(std::move(words));
+    return RunJsonCommand("timeline", options, {"--format", "json"});
 }
 
 }  // namespace solvaris

@@ -152,8 +152,7 @@ py::object PositionsOf(const py::object& jd, const py::kwargs& options) {
     for (std::size_t i = 0; i < count; ++i) {
         CheckInstant(jds[i]);
     }
-    const int workers =
-        std::min(jobs.empty() ? DefaultJobs() : *PositiveWholeNumber(jobs), kMostWorkerThreads);
+    const int workers = WorkerThreads(jobs);
     const Ephemeris ephemeris = session.ChosenEphemeris();
     const Zodiac zodiac = ChosenZodiac(session.options);
     const bool extraPoints = session.options(opt::ExtraPoints) == 1;
