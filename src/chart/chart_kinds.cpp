@@ -1,12 +1,15 @@
 #include "chart/chart_kinds.hpp"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "base/format_pattern.hpp"
 #include "base/number_text.hpp"
 #include "base/option_numbers.hpp"
 #include "chart/harmonic_chart.hpp"
 #include "chart/house_cusps.hpp"
+#include "chart/moving_extra_points.hpp"
 #include "chart/relationship_wheels.hpp"
 #include "engine/angles.hpp"
 #include "engine/ayanamsa.hpp"
@@ -81,12 +84,11 @@ void CentreNatal(WheelSetup& w, const WheelInputs& in) {
     PlaceOf(w, in.natal);
 }
 
-void CentreTransit(WheelSetup& w, const WheelInputs& in) {
+void CentreTransit(WheelSetup& w, const WheelInputs& in, std::vector<ExtraPlace> extraPoints) {
     w.longitude = in.charts.transit.points.longitude;
     w.cusps = in.charts.transit.cusps;
     w.texts = in.charts.transit.texts;
-    // The transit moment's extra points are cast for its chart JSON alone.
-    w.extraPoints.clear();
+    w.extraPoints = std::move(extraPoints);
     PlaceOf(w, in.diurnal);
 }
 
@@ -122,7 +124,7 @@ std::string FrameTitle(WheelKind kind) {
     }
 }
 
-void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
+void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTable& options) {
     w.layout = 0;
     w.family = 1;
     w.innerHeader = NatalHeader(in);
@@ -153,6 +155,7 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
             w.secondHeader = DiurnalHeader(in);
             w.secondHeader[5] = "House cusps are cusps";
             w.secondHeader[6] = "at last birthday.";
+            w.extraPoints = ProgressedExtraPoints(in.charts, options);
             w.orbFileName = "PROGRESS.ORB";
             w.kind = ChartKind::Progressed;
             break;
@@ -161,7 +164,7 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
             w.longitude = in.charts.solarArc.longitude;
             w.cusps = in.charts.solarArc.cusps;
             w.texts.retrogradeMarks = kNoRetrogradeMarks;
-            w.extraPoints.clear();
+            w.extraPoints = SolarArcExtraPoints(in.charts, options);
             HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
             w.innerHeader[0] = name + " - solar arc";
             w.secondHeader = DiurnalHeader(in);
@@ -169,7 +172,7 @@ void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
             w.kind = ChartKind::SolarArc;
             break;
         case WheelKind::Transits:
-            CentreTransit(w, in);
+            CentreTransit(w, in, TransitExtraPoints(in.charts, options));
             w.innerHeader = DiurnalHeader(in);
             w.innerHeader[0] = "Transit chart";
             w.orbFileName = "TRANSIT.ORB";
@@ -211,20 +214,22 @@ void Dual(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTabl
     switch (kind) {
         case WheelKind::DualProgressed:
             w.second = {in.charts.progressed.points.longitude,
-                        in.charts.progressed.texts.retrogradeMarks};
+                        in.charts.progressed.texts.retrogradeMarks,
+                        ProgressedExtraPoints(in.charts, options)};
             w.secondHeader = DiurnalHeader(in);
             ring = "progressed";
             w.orbFileName = "NAT2PROG.ORB";
             break;
         case WheelKind::DualSolarArc:
-            w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks};
+            w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks,
+                        SolarArcExtraPoints(in.charts, options)};
             w.secondHeader = DiurnalHeader(in);
             ring = "solar arc";
             w.orbFileName = "NAT2SA.ORB";
             break;
         case WheelKind::DualTransits:
-            w.second = {in.charts.transit.points.longitude,
-                        in.charts.transit.texts.retrogradeMarks};
+            w.second = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks,
+                        TransitExtraPoints(in.charts, options)};
             w.secondHeader = DiurnalHeader(in);
             ring = "transits";
             w.orbFileName = "NAT2TRAN.ORB";
@@ -247,7 +252,7 @@ void Dual(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTabl
     }
 }
 
-void Triple(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
+void Triple(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTable& options) {
     CentreNatal(w, in);
     w.layout = 2;
     w.family = 3;
@@ -255,15 +260,18 @@ void Triple(WheelSetup& w, WheelKind kind, const WheelInputs& in) {
     w.secondHeader = DiurnalHeader(in);
     if (kind == WheelKind::TripleProgressed) {
         w.second = {in.charts.progressed.points.longitude,
-                    in.charts.progressed.texts.retrogradeMarks};
+                    in.charts.progressed.texts.retrogradeMarks,
+                    ProgressedExtraPoints(in.charts, options)};
         w.secondHeader[6] = "Middle = progressions";
         w.orbFileName = "NAT2PROG.ORB";
     } else {
-        w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks};
+        w.second = {in.charts.solarArc.longitude, kNoRetrogradeMarks,
+                    SolarArcExtraPoints(in.charts, options)};
         w.secondHeader[6] = "Middle = solar arc";
         w.orbFileName = "NAT2SA.ORB";
     }
-    w.third = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks};
+    w.third = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks,
+               TransitExtraPoints(in.charts, options)};
 }
 
 }  // namespace
@@ -315,11 +323,11 @@ std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
     }
     WheelSetup w;
     if (kind <= WheelKind::WholeSignMC) {
-        Single(w, kind, in);
+        Single(w, kind, in, options);
     } else if (kind <= WheelKind::DualLunarReturn) {
         Dual(w, kind, in, options);
     } else {
-        Triple(w, kind, in);
+        Triple(w, kind, in, options);
     }
     return w;
 }
@@ -327,16 +335,21 @@ std::optional<WheelSetup> PrepareWheel(WheelKind kind, const WheelInputs& in,
 void SwitchDualTransits(WheelSetup& w, const WheelInputs& in) {
     w.switched = !w.switched;
     std::swap(w.innerHeader, w.secondHeader);
+    // The rings trade their extra points with their charts.
+    std::vector<ExtraPlace> centreExtra = std::move(w.second.extraPoints);
+    std::vector<ExtraPlace> secondExtra = std::move(w.extraPoints);
     if (w.switched) {
-        CentreTransit(w, in);
+        CentreTransit(w, in, std::move(centreExtra));
         w.second = {in.charts.natal.points.longitude, in.charts.natal.texts.retrogradeMarks,
-                    in.charts.natal.extraPoints};
+                    std::move(secondExtra)};
         if (in.secondPerson) {
             w.innerHeader[0] = in.secondPersonName + " - natal";
         }
     } else {
         CentreNatal(w, in);
-        w.second = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks};
+        w.extraPoints = std::move(centreExtra);
+        w.second = {in.charts.transit.points.longitude, in.charts.transit.texts.retrogradeMarks,
+                    std::move(secondExtra)};
         if (in.secondPerson) {
             w.secondHeader[0] = in.secondPersonName;
         }

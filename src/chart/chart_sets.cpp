@@ -217,6 +217,7 @@ bool CastProgressed(const ChartInputs& in, const CastChart& natal, ChartStore& n
     }
     EclipticPointsEquatorial(prog.points, NorthNode, natalEps, progressedMcRa);
     next.progressed.atBirthday = prog.points;
+    next.progressed.jd = prog.angles.jd;
     next.progressed.cusps = prog.cusps;
     next.progressed.texts = TextsOf(prog);
     next.progressedObliquity = prog.angles.obliquity;
@@ -249,6 +250,7 @@ void InterpolateProgressed(const ChartInputs& in, double natalObliquity, Progres
     const double f = ProgressionFraction(
         JulianDayNumber(in.natal.year + in.ageYears, in.natal.month, in.natal.day),
         DayNumberOf(in.diurnal));
+    set.jd += f;
     const PointSet& ny = set.nextYear;
     PointSet& pp = set.points;
     pp = set.atBirthday;

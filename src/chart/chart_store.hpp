@@ -93,6 +93,9 @@ struct ProgressedSet {
     ChartTexts texts;
     PointSet atBirthday;  // before interpolation
     PointSet nextYear;    // one progressed year later
+    // The progressed moment of the diurnal date (UT): the last birthday's
+    // progressed day and the share of the year of life gone by.
+    double jd = 0;
 };
 
 struct SolarArcSet {

@@ -1,35 +1,72 @@
 #include "reports/aspect_lists.hpp"
 
+#include <string_view>
+#include <vector>
+
 #include "aspects/aspect_codes.hpp"
 #include "aspects/parallels.hpp"
 #include "base/format_pattern.hpp"
 #include "base/option_numbers.hpp"
+#include "chart/moving_extra_points.hpp"
 
 namespace solvaris {
 
 namespace {
 
 struct PairRule {
-    int firstLast;       // p1 runs 1 to this
     bool firstSkips13;   // p1 never the Part of Fortune
     bool firstSkips11;   // p1 never the north node
-    bool sameChart;      // p2 runs p1 + 1 to 15
+    bool sameChart;      // p2 after p1 in the chart's order
     bool secondSkips11;  // p2 never the north node
 };
 
-const PointArray& SetOf(const ChartStore& charts, int which) {
-    switch (which) {
-        case 0: return charts.natal.points.longitude;
-        case 1: return charts.progressed.points.longitude;
-        case 2: return charts.solarArc.longitude;
-        default: return charts.transit.points.longitude;
+enum class ListChart { Natal, Progressed, SolarArc, Transit };
+
+// One point of a list's chart: a chart point (1 to 15) or an extra point
+// (its number after them).
+struct ListPoint {
+    int number;
+    std::string_view name;
+    double longitude;
+};
+
+// The chart's fifteen points, then its extra points when the options show
+// them.
+std::vector<ListPoint> PointsOf(const ReportContext& ctx, ListChart chart) {
+    const ChartStore& charts = ctx.session.charts;
+    const OptionTable& options = ctx.session.options;
+    const PointArray* longitude = &charts.transit.points.longitude;
+    std::vector<ExtraPlace> extra;
+    switch (chart) {
+        case ListChart::Natal:
+            longitude = &charts.natal.points.longitude;
+            extra = charts.natal.extraPoints;
+            break;
+        case ListChart::Progressed:
+            longitude = &charts.progressed.points.longitude;
+            extra = ProgressedExtraPoints(charts, options);
+            break;
+        case ListChart::SolarArc:
+            longitude = &charts.solarArc.longitude;
+            extra = SolarArcExtraPoints(charts, options);
+            break;
+        case ListChart::Transit: extra = TransitExtraPoints(charts, options); break;
     }
+    std::vector<ListPoint> points;
+    for (int p = Sun; p <= kPointCount; ++p) {
+        points.push_back({p, ReportName(p), (*longitude)[p]});
+    }
+    for (const ExtraPlace& place : extra) {
+        points.push_back(
+            {PointNumberOf(place.point), NameOf(place.point).reportName, place.longitude});
+    }
+    return points;
 }
 
 struct ListLayout {
     const char* title;
-    int first;  // 0 natal, 1 progressed, 2 solar arc, 3 transit
-    int second;
+    ListChart first;
+    ListChart second;
     PairRule rule;
 };
 
@@ -37,38 +74,40 @@ ListLayout LayoutOf(ListReport report) {
     switch (report) {
         case ListReport::ProgressedToNatal:
             return {"      PROGRESSED PLANET ASPECTS TO NATAL PLANETS",
-                    1,
-                    0,
-                    {15, true, false, false, false}};
+                    ListChart::Progressed,
+                    ListChart::Natal,
+                    {true, false, false, false}};
         case ListReport::ProgressedToProgressed:
             return {"   PROGRESSED PLANET ASPECTS TO PROGRESSED PLANETS",
-                    1,
-                    1,
-                    {14, false, false, true, false}};
+                    ListChart::Progressed,
+                    ListChart::Progressed,
+                    {false, false, true, false}};
         case ListReport::SolarArcToNatal:
             return {"      SOLAR ARC PLANET ASPECTS TO NATAL PLANETS",
-                    2,
-                    0,
-                    {15, false, true, false, true}};
+                    ListChart::SolarArc,
+                    ListChart::Natal,
+                    {false, true, false, true}};
         case ListReport::TransitsToNatal:
             return {"      TRANSITING PLANET ASPECTS TO NATAL PLANETS",
-                    3,
-                    0,
-                    {15, true, false, false, false}};
+                    ListChart::Transit,
+                    ListChart::Natal,
+                    {true, false, false, false}};
         case ListReport::TransitsToProgressed:
             return {"   TRANSITING PLANET ASPECTS TO PROGRESSED PLANETS",
-                    3,
-                    1,
-                    {15, true, false, false, false}};
+                    ListChart::Transit,
+                    ListChart::Progressed,
+                    {true, false, false, false}};
         case ListReport::TransitsToSolarArc:
             return {"    TRANSITING PLANET ASPECTS TO SOLAR ARC PLANETS",
-                    3,
-                    2,
-                    {15, true, false, false, false}};
+                    ListChart::Transit,
+                    ListChart::SolarArc,
+                    {true, false, false, false}};
         case ListReport::TransitsToTransits: break;
     }
-    return {
-        "   TRANSITING PLANET ASPECTS TO TRANSITING PLANETS", 3, 3, {14, true, false, true, false}};
+    return {"   TRANSITING PLANET ASPECTS TO TRANSITING PLANETS",
+            ListChart::Transit,
+            ListChart::Transit,
+            {true, false, true, false}};
 }
 
 }  // namespace
@@ -82,23 +121,22 @@ FoundAspect SignedFixedTest(double longitude1, double longitude2) {
     return found;
 }
 
-FoundAspect AspectListLine(ReportContext& ctx, int p1, int p2, double longitude1, double longitude2,
-                           bool quiet) {
+void AspectListLine(ReportContext& ctx, std::string_view name1, std::string_view name2,
+                    double longitude1, double longitude2) {
     const FoundAspect found = SignedFixedTest(longitude1, longitude2);
-    if (found.code == NoAspect || quiet) {
-        return found;
+    if (found.code == NoAspect) {
+        return;
     }
     std::string line = "  ";
-    line += ReportName(p1);
+    line += name1;
     line += "    ";
     line += AspectName(found.code);
     line += "    ";
-    line += ReportName(p2);
+    line += name2;
     line += found.d < 0 ? "    " : "     ";
     line += FormatNumber(found.d, "0.0");
     line += " degrees";
     ctx.Line(line);
-    return found;
 }
 
 void ParallelListLine(ReportContext& ctx, int p1, int p2, bool contra, double d) {
@@ -116,23 +154,32 @@ void ParallelListLine(ReportContext& ctx, int p1, int p2, bool contra, double d)
 
 void AspectList(ReportContext& ctx, ListReport report) {
     const ListLayout layout = LayoutOf(report);
-    const ChartStore& charts = ctx.session.charts;
-    const PointArray& first = SetOf(charts, layout.first);
-    const PointArray& second = SetOf(charts, layout.second);
+    const std::vector<ListPoint> first = PointsOf(ctx, layout.first);
+    const std::vector<ListPoint> second =
+        layout.second == layout.first ? first : PointsOf(ctx, layout.second);
     ctx.Blank();
     ctx.Line(layout.title);
     ctx.Blank();
     const PairRule& rule = layout.rule;
-    for (int p1 = 1; p1 <= rule.firstLast; ++p1) {
+    // Mean and true Lilith of one chart are two reckonings of one point.
+    const auto lilith = [](int number) {
+        return number == PointNumberOf(ExtraPoint::MeanLilith) ||
+               number == PointNumberOf(ExtraPoint::TrueLilith);
+    };
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        const int p1 = first[i].number;
         if (p1 == SouthNode || (rule.firstSkips13 && p1 == PartOfFortune) ||
             (rule.firstSkips11 && p1 == NorthNode)) {
             continue;
         }
-        for (int p2 = rule.sameChart ? p1 + 1 : 1; p2 <= kPointCount; ++p2) {
-            if (p2 == SouthNode || (rule.secondSkips11 && p2 == NorthNode)) {
+        for (std::size_t j = rule.sameChart ? i + 1 : 0; j < second.size(); ++j) {
+            const int p2 = second[j].number;
+            if (p2 == SouthNode || (rule.secondSkips11 && p2 == NorthNode) ||
+                (rule.sameChart && lilith(p1) && lilith(p2))) {
                 continue;
             }
-            AspectListLine(ctx, p1, p2, first[p1], second[p2], false);
+            AspectListLine(ctx, first[i].name, second[j].name, first[i].longitude,
+                           second[j].longitude);
         }
     }
 }

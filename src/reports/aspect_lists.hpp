@@ -2,6 +2,8 @@
 // fixed one-degree test, pairs in the order first point then second point.
 #pragma once
 
+#include <string_view>
+
 #include "aspects/aspect_finder.hpp"
 #include "reports/report_context.hpp"
 
@@ -13,11 +15,11 @@ namespace solvaris {
 // a first point faster than the second.
 FoundAspect SignedFixedTest(double longitude1, double longitude2);
 
-// The fixed test on the pair; unless quiet or no aspect, the list line
-// "  MARS          Trine           SUN            0.3 degrees". The deviation
-// returned carries the line's sign (positive: still forming).
-FoundAspect AspectListLine(ReportContext& ctx, int p1, int p2, double longitude1, double longitude2,
-                           bool quiet);
+// The list line of the pair when the fixed test finds an aspect:
+// "  MARS          Trine           SUN            0.3 degrees", the deviation
+// with the sign of SignedFixedTest.
+void AspectListLine(ReportContext& ctx, std::string_view name1, std::string_view name2,
+                    double longitude1, double longitude2);
 
 // "  SUN                 Parallel      MOON          0.4 degrees".
 void ParallelListLine(ReportContext& ctx, int p1, int p2, bool contra, double d);
@@ -33,7 +35,8 @@ enum class ListReport {
 };
 
 // A blank line, the report's title, a blank line and its lines (no
-// heading; the command writes it).
+// heading; the command writes it). With the extra points shown each chart's
+// follow its fifteen points, in the same order of pairs.
 void AspectList(ReportContext& ctx, ListReport report);
 
 // Every pair of progressed points parallel within option 6.

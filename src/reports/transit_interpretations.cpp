@@ -65,8 +65,8 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     for (int t = Sun; computed && t <= Pluto; ++t) {
         const std::filesystem::path file = FindInFolder(session.folder, InterpretationFileName(t));
         for (int n = Sun; n <= Moon; ++n) {
-            const FoundAspect found = AspectListLine(ctx, t, n, tables.longitude[t],
-                                                     charts.natal.points.longitude[n], true);
+            const FoundAspect found =
+                SignedFixedTest(tables.longitude[t], charts.natal.points.longitude[n]);
             if (found.code == NoAspect) {
                 continue;
             }

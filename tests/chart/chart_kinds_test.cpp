@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "app/wheel_command.hpp"
+#include "base/option_numbers.hpp"
 #include "chart/chart_sets.hpp"
 #include "chart/progressions.hpp"
+#include "chart/zodiac.hpp"
 #include "engine/angles.hpp"
 #include "support/sample_people.hpp"
 #include "support/scripted_platform.hpp"
@@ -92,6 +96,72 @@ TEST_F(ChartKinds, HeadersOrbFilesAndRingsAlsoOfASecondPerson) {
     SwitchDualTransits(dual, {charts, natal, diurnal, true, "Second Person"});
     EXPECT_EQ(dual.secondHeader[0], "Sample - natal");
     EXPECT_EQ(dual.placeLongitude, diurnal.longitude);
+}
+
+// With the extra points shown every ring carries its own chart's: the
+// natal, the transit moment's, the progressed moment's, the natal ones moved
+// by the solar arc (no motion of their own); not the harmonic or return
+// rings. Switching the dual transits wheel trades them with the charts.
+TEST_F(ChartKinds, EachRingCarriesItsOwnChartsExtraPoints) {
+    options.Set(opt::ExtraPoints, 1);
+    ASSERT_TRUE(ComputeChartSets(
+        {natal, diurnal, AgeYears(natal, diurnal), HouseSystem::Placidus, options, kBuiltIn},
+        charts));
+    const std::vector<ExtraPlace> none;
+    const std::vector<ExtraPlace>& natalExtra = charts.natal.extraPoints;
+    ASSERT_EQ(natalExtra.size(), 3u);  // the two Liliths and Chiron
+    const std::vector<ExtraPlace> transit = ExtraPointsInZodiac(kBuiltIn, {}, charts.transit.jd);
+    const std::vector<ExtraPlace> progressed =
+        ExtraPointsInZodiac(kBuiltIn, {}, charts.progressed.jd);
+    std::vector<ExtraPlace> solarArc = natalExtra;
+    for (ExtraPlace& place : solarArc) {
+        place.longitude = Normalize360(place.longitude + charts.solarArc.arc);
+        place.nextDayLongitude = place.longitude;
+    }
+    const auto longitudes = [](const std::vector<ExtraPlace>& places) {
+        std::vector<std::pair<int, double>> seen;
+        for (const ExtraPlace& place : places) {
+            seen.emplace_back(static_cast<int>(place.point), place.longitude);
+            seen.emplace_back(-1, place.nextDayLongitude);
+        }
+        return seen;
+    };
+    struct Case {
+        WheelKind kind;
+        const std::vector<ExtraPlace>& centre;
+        const std::vector<ExtraPlace>& second;
+        const std::vector<ExtraPlace>& third;
+    };
+    for (const Case& c : {
+             Case{WheelKind::Natal, natalExtra, none, none},
+             Case{WheelKind::Transits, transit, none, none},
+             Case{WheelKind::Progressed, progressed, none, none},
+             Case{WheelKind::SolarArc, solarArc, none, none},
+             Case{WheelKind::WholeSignAsc, natalExtra, none, none},
+             Case{WheelKind::DualTransits, natalExtra, transit, none},
+             Case{WheelKind::DualProgressed, natalExtra, progressed, none},
+             Case{WheelKind::DualSolarArc, natalExtra, solarArc, none},
+             Case{WheelKind::TripleProgressed, natalExtra, progressed, transit},
+             Case{WheelKind::TripleSolarArc, natalExtra, solarArc, transit},
+         }) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        const WheelSetup w = Prepare(c.kind);
+        EXPECT_EQ(longitudes(w.extraPoints), longitudes(c.centre));
+        EXPECT_EQ(longitudes(w.second.extraPoints), longitudes(c.second));
+        EXPECT_EQ(longitudes(w.third.extraPoints), longitudes(c.third));
+    }
+    WheelSetup dual = Prepare(WheelKind::DualTransits);
+    SwitchDualTransits(dual, {charts, natal, diurnal, false, ""});
+    EXPECT_EQ(longitudes(dual.extraPoints), longitudes(transit));
+    EXPECT_EQ(longitudes(dual.second.extraPoints), longitudes(natalExtra));
+    SwitchDualTransits(dual, {charts, natal, diurnal, false, ""});
+    EXPECT_EQ(longitudes(dual.extraPoints), longitudes(natalExtra));
+    EXPECT_EQ(longitudes(dual.second.extraPoints), longitudes(transit));
+
+    options.Set(opt::ExtraPoints, 0);
+    const WheelSetup off = Prepare(WheelKind::TripleProgressed);
+    EXPECT_TRUE(off.second.extraPoints.empty());
+    EXPECT_TRUE(off.third.extraPoints.empty());
 }
 
 TEST_F(ChartKinds, HouseFrames) {
