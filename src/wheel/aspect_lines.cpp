@@ -134,6 +134,29 @@ void PlaceGlyphs(std::vector<AspectLine>& lines, double width, double height) {
     }
 }
 
+// A point a line can end on: a planet, or an extra point the ring shows.
+struct LinePoint {
+    int number;  // its wheel point number
+    double longitude;
+    int orbClass;  // the planet whose orbs it takes
+};
+
+// The ten planets, then the main ring's extra points that were placed (a
+// crowded house leaves some out), each with a planet's orbs as Mercury's.
+std::vector<LinePoint> LinePoints(const WheelState& state) {
+    std::vector<LinePoint> points;
+    for (int p = Sun; p <= Moon; ++p) {
+        points.push_back({p, state.mainSet[p], p});
+    }
+    for (const ExtraPlace& extra : state.mainExtra) {
+        const int number = PointNumberOf(extra.point);
+        if (state.slotOf[static_cast<std::size_t>(number)] >= 0) {
+            points.push_back({number, extra.longitude, Mercury});
+        }
+    }
+    return points;
+}
+
 }  // namespace
 
 void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs) {
@@ -142,16 +165,20 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
     }
     Canvas& canvas = target.canvas;
     SetGlyphFont(target, target.options(opt::AspectGlyphSize));
+    const std::vector<LinePoint> points = LinePoints(state);
     std::vector<AspectLine> lines;
-    for (int i = Sun; i <= Moon; ++i) {
-        for (int j = i + 1; j <= Moon; ++j) {
-            const double d = Separation(state.mainSet[i], state.mainSet[j]);
-            const int code = WheelLineAspect(d, i, j, target.options, planetClassOrbs);
+    for (std::size_t a = 0; a < points.size(); ++a) {
+        for (std::size_t b = a + 1; b < points.size(); ++b) {
+            const int i = points[a].number;
+            const int j = points[b].number;
+            const double d = Separation(points[a].longitude, points[b].longitude);
+            const int code = WheelLineAspect(d, points[a].orbClass, points[b].orbClass,
+                                             target.options, planetClassOrbs);
             if (code == NoAspect) {
                 continue;
             }
-            const double ai = DegToRad(state.angleOf[i]);
-            const double aj = DegToRad(state.angleOf[j]);
+            const double ai = DegToRad(state.angleOf[static_cast<std::size_t>(i)]);
+            const double aj = DegToRad(state.angleOf[static_cast<std::size_t>(j)]);
             lines.push_back({i,
                              j,
                              code,
@@ -173,8 +200,10 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
     }
     PlaceGlyphs(lines, width, height);
     // Each pair is visited from both ends and drawn twice in one place.
-    for (int i = Sun; i <= Moon; ++i) {
-        for (int j = Sun; j <= Moon; ++j) {
+    for (const LinePoint& from : points) {
+        for (const LinePoint& to : points) {
+            const int i = from.number;
+            const int j = to.number;
             const auto at = std::find_if(lines.begin(), lines.end(), [&](const AspectLine& l) {
                 return (l.i == i && l.j == j) || (l.i == j && l.j == i);
             });

@@ -1,5 +1,7 @@
 // The aspect lines of a single wheel: the major aspects between the ten
-// planets drawn across the inner disc from glyph to glyph, each marked with
+// planets and the extra points its ring shows (with a planet's orbs; the
+// two Liliths, under 30 degrees apart, never make a line's aspect), drawn
+// across the inner disc from glyph to glyph, each marked with
 // the aspect's glyph at its middle, or where the middles of several lines
 // meet (oppositions all cross the centre) at the nearest point of its
 // middle half clear of the other glyphs; a line with no such point shows
@@ -21,7 +23,7 @@ int WheelLineAspect(double separation, int i, int j, const OptionTable& options,
                     bool planetClassOrbs);
 
 // Every pair twice in one place, from the angles at which the main ring's
-// glyphs were drawn. Nothing in a 90-degree wheel.
+// glyphs were drawn; an extra point the ring left out has none. Nothing in a 90-degree wheel.
 void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs);
 
 }  // namespace solvaris

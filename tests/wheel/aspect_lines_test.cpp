@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "aspects/aspect_codes.hpp"
+#include "engine/angles.hpp"
 #include "platform/headless/recording_canvas.hpp"
 #include "wheel/printed_aspect_grid.hpp"
 
@@ -61,6 +65,57 @@ TEST(WheelAspectLines, LinesEndAtTheGlyphsAndCarryTheAspectGlyph) {
     canvas.calls.clear();
     DrawAspectLines(target, state, false);
     EXPECT_TRUE(canvas.Calls("Line").empty());
+}
+
+// The extra points the ring placed take a planet's orbs; one the ring left
+// out has no line.
+TEST(WheelAspectLines, ExtraPointsTheRingPlacedHaveLines) {
+    OptionTable options;
+    for (const auto& [n, value] : {std::pair{2, 6}, {3, 7}, {4, 5}, {5, 9}, {10, 2}, {77, 9}}) {
+        options.Set(n, value);
+    }
+    WheelState state;
+    for (int p = 1; p <= kPointCount; ++p) {
+        state.mainSet[p] = 28 + 0.3 * p;  // no line among them, none to the extra points
+        state.angleOf[p] = 3.0 * p;
+        state.slotOf[p] = 0;
+    }
+    state.mainSet[Sun] = 10;
+    const int mean = PointNumberOf(ExtraPoint::MeanLilith);
+    const int trueLilith = PointNumberOf(ExtraPoint::TrueLilith);
+    const int chiron = PointNumberOf(ExtraPoint::Chiron);
+    const auto place = [](ExtraPoint point, double longitude) {
+        return ExtraPlace{point, longitude, 0, longitude, 0, 0};
+    };
+    // Chiron trines the Sun 4.9 degrees wide (the trine's orb is 5); the
+    // Liliths, a degree apart, square it 6.5 and 5.5 degrees wide (the
+    // square's orb is 7); Chiron makes no aspect to the Liliths.
+    state.mainExtra = {place(ExtraPoint::MeanLilith, 106.5), place(ExtraPoint::TrueLilith, 105.5),
+                       place(ExtraPoint::Chiron, 134.9)};
+    state.angleOf[mean] = 100;
+    state.angleOf[trueLilith] = 110;
+    state.angleOf[chiron] = 120;
+    const auto drawn = [&](bool chironPlaced) {
+        state.slotOf[mean] = 0;
+        state.slotOf[trueLilith] = 1;
+        state.slotOf[chiron] = chironPlaced ? 2 : -1;
+        RecordingCanvas canvas;
+        WheelTarget target(canvas, options);
+        DrawAspectLines(target, state, false);
+        std::multiset<std::pair<long, long>> ends;
+        for (const auto& line : canvas.Calls("Line")) {
+            ends.insert({std::lround(std::atan2(line.arguments[1], line.arguments[0]) * 180 / PI),
+                         std::lround(std::atan2(line.arguments[3], line.arguments[2]) * 180 / PI)});
+        }
+        return ends;
+    };
+    // Each pair's line twice in one place: the Sun (3 degrees on the wheel)
+    // with both Liliths (100, 110) and Chiron (120).
+    const std::multiset<std::pair<long, long>> all = {{3, 100}, {3, 100}, {3, 110},
+                                                      {3, 110}, {3, 120}, {3, 120}};
+    EXPECT_EQ(drawn(true), all);
+    const std::multiset<std::pair<long, long>> noChiron = {{3, 100}, {3, 100}, {3, 110}, {3, 110}};
+    EXPECT_EQ(drawn(false), noChiron);
 }
 
 TEST(PrintedAspectGrid, CellsByTheGridsOwnNumbering) {
