@@ -50,4 +50,24 @@ BENCHMARK(BM_TimelineTransits)
     ->ArgsProduct({{1, 100}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// The progressed and directed points over a life, with and without the
+// natal extra points moving too.
+void BM_TimelineProgressionsAndDirections(benchmark::State& state) {
+    TimelineRequest request = Transits(static_cast<double>(state.range(0)), state.range(1) == 1);
+    request.transits = false;
+    request.progressions = request.directions = true;
+    request.progressedOrbs = request.directedOrbs = OneDegreeOrbs();
+    std::size_t events = 0;
+    for (auto _ : state) {
+        const auto timeline = ComputeTimeline(request);
+        events = timeline.size();
+        benchmark::DoNotOptimize(timeline.data());
+    }
+    state.counters["events"] = static_cast<double>(events);
+}
+BENCHMARK(BM_TimelineProgressionsAndDirections)
+    ->ArgNames({"years", "extra_points"})
+    ->ArgsProduct({{100}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace

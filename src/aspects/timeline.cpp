@@ -62,6 +62,8 @@ double TransitStepDays(int point) {
         case Mars: return 4;
         case Sun: return 5;
         case NorthNode: return 10;
+        // It turns about twice a month (followed in progressions only).
+        case PointNumberOf(ExtraPoint::TrueLilith): return 0.5;
         default: return 8;
     }
 }
@@ -334,8 +336,8 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
         return;
     }
     std::vector<int> moving = MovingPoints(kind, request.moon);
-    if (kind == TimelineKind::Transit && request.extraPoints) {
-        for (const int point : TransitingExtraPoints()) {
+    if (request.extraPoints) {
+        for (const int point : MovingExtraPoints(request, kind)) {
             moving.push_back(point);
         }
     }
@@ -358,6 +360,20 @@ void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTabl
             Ingresses(request, track, events);
         }
     }
+}
+
+// A chart point's natal longitude, or a natal extra point's (NaN for one
+// not computed at the birth).
+double NatalLongitudeOf(const TimelineRequest& request, int point) {
+    if (point < kFirstExtraPointNumber) {
+        return request.natalLongitude[point];
+    }
+    for (const TimelineTarget& natal : request.natalExtraPoints) {
+        if (natal.point == point) {
+            return natal.longitude;
+        }
+    }
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 bool NatalPlutoOutside(const TimelineRequest& request) {
@@ -441,6 +457,17 @@ std::vector<int> TransitingExtraPoints() {
     return {PointNumberOf(ExtraPoint::MeanLilith), PointNumberOf(ExtraPoint::Chiron)};
 }
 
+std::vector<int> MovingExtraPoints(const TimelineRequest& request, TimelineKind kind) {
+    if (kind == TimelineKind::Transit) {
+        return TransitingExtraPoints();
+    }
+    std::vector<int> points;
+    for (const TimelineTarget& natal : request.natalExtraPoints) {
+        points.push_back(natal.point);
+    }
+    return points;
+}
+
 FollowedDays FollowedDaysOf(int point, double firstJd, double lastJd) {
     if (point == PointNumberOf(ExtraPoint::Chiron)) {
         return {std::max(firstJd, kChironFirstJd), std::min(lastJd, kChironLastJd)};
@@ -472,7 +499,7 @@ double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int po
                     : Wrap180(BodyLongitudeInZodiac(request, Sun,
                                                     ProgressedMoment(request.natalJd, jd)) -
                               request.natalLongitude[Sun]);
-            return Normalize360(request.natalLongitude[point] + arc);
+            return Normalize360(NatalLongitudeOf(request, point) + arc);
         }
         default: return BodyLongitudeInZodiac(request, point, jd);
     }

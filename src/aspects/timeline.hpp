@@ -3,8 +3,8 @@
 // the natal points, with the stations and sign ingresses of the transiting
 // bodies, and the stations that fall on an aspect; each with its moment (UT)
 // and the window in which the aspect holds within its orb. With the extra
-// points, transiting Chiron and mean Lilith too, and the natal extra points
-// aimed at.
+// points, transiting Chiron and mean Lilith too, the natal extra points
+// progressed and directed, and aimed at.
 #pragma once
 
 #include <limits>
@@ -78,8 +78,8 @@ struct TimelineRequest {
     // The zodiac of the natal longitudes and of every moving one.
     Zodiac zodiac;
     // The extra points: the transiting ones of TransitingExtraPoints()
-    // followed with the transits, and these natal ones aimed at by every
-    // kind of hit.
+    // followed with the transits, and these natal ones progressed,
+    // directed, and aimed at by every kind of hit.
     bool extraPoints = false;
     std::vector<TimelineTarget> natalExtraPoints;
 };
@@ -129,6 +129,11 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon);
 // slower (19.6 s against 0.9) and added 32,000 events to 63,000, 2,400 of
 // them its own stations; the asteroids have Swiss Ephemeris's files only.
 std::vector<int> TransitingExtraPoints();
+
+// The extra points that move in a kind of hit: the transiting ones, or
+// each natal extra point of the request progressed (true Lilith too: a
+// progressed day passes in a year) or directed.
+std::vector<int> MovingExtraPoints(const TimelineRequest& request, TimelineKind kind);
 
 // The days a moving point can be followed within: Chiron's years of
 // kChironFirstJd to kChironLastJd, every other point's whole span.

@@ -3,6 +3,7 @@
 // bisection on the engine's longitudes, scanned a day at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -190,6 +191,100 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     });
     EXPECT_EQ(extraHits, scanned);
     EXPECT_GT(scanned, 50);
+}
+
+// The natal extra points progressed (a day of the ephemeris for a year of
+// life, true Lilith with its loops too) and directed (moved by the
+// progressed Sun's arc): every hit of each, as bisection on those
+// longitudes, scanned every ten days, finds them.
+TEST(TimelineExtraPoints, ProgressedAndDirectedExtraPointsHitAsBisectionFindsThem) {
+    TimelineRequest request = Request(2000, 30 * 365.25);
+    request.transits = false;
+    request.progressions = request.directions = true;
+    request.progressedOrbs = request.directedOrbs = OneDegreeOrbs();
+    const int trueLilith = PointNumberOf(ExtraPoint::TrueLilith);
+    request.natalExtraPoints.push_back(
+        {trueLilith, Longitude(request.ephemeris, trueLilith, request.natalJd)});
+    const std::vector<TimelineEvent> events = ComputeTimeline(request);
+    const auto progressedMoment = [&](double t) {
+        return request.natalJd + (t - request.natalJd) / 365.25;
+    };
+    const auto natalOf = [&](int point) {
+        for (const TimelineTarget& t : request.natalExtraPoints) {
+            if (t.point == point) {
+                return t.longitude;
+            }
+        }
+        return request.natalLongitude[point];
+    };
+    const auto moved = [&](TimelineKind kind, int point, double t) {
+        if (kind == TimelineKind::Progressed) {
+            return Longitude(request.ephemeris, point, progressedMoment(t));
+        }
+        const double arc =
+            Longitude(request.ephemeris, Sun, progressedMoment(t)) - request.natalLongitude[Sun];
+        return natalOf(point) + arc;
+    };
+    constexpr double kScanDays = 10;
+    // True Lilith, as Swiss Ephemeris's analytical mode gives it, wavers by
+    // some 5e-5 degree from one instant to the next: a progressed point
+    // crossing at 0.016 degree a day is then placed to about half an hour,
+    // and the moment is held to an hour.
+    constexpr double kMomentDays = 1.0 / 24;
+    int scanned = 0;
+    for (const TimelineKind kind : {TimelineKind::Progressed, TimelineKind::Directed}) {
+        std::vector<int> targets = NatalTargets(kind);
+        for (const TimelineTarget& t : request.natalExtraPoints) {
+            targets.push_back(t.point);
+        }
+        for (const TimelineTarget& moving : request.natalExtraPoints) {
+            std::vector<double> sampled;
+            for (double t = request.fromJd; t <= request.toJd + kScanDays; t += kScanDays) {
+                sampled.push_back(moved(kind, moving.point, t));
+            }
+            for (const int natal : targets) {
+                for (const int aspect : TimelineAspects(false)) {
+                    const double angle = kAspectAngles[aspect];
+                    for (const double side : {1.0, -1.0}) {
+                        if ((angle == 0 || angle == 180) && side < 0) {
+                            continue;
+                        }
+                        const double target = natalOf(natal) + side * angle;
+                        const auto f = [&](double t) {
+                            return Wrap180(moved(kind, moving.point, t) - target);
+                        };
+                        for (std::size_t i = 1; i < sampled.size(); ++i) {
+                            const double a = Wrap180(sampled[i - 1] - target);
+                            const double b = Wrap180(sampled[i] - target);
+                            if ((a < 0) == (b < 0) || std::fabs(a - b) > 180) {
+                                continue;
+                            }
+                            const double t0 = request.fromJd + (i - 1) * kScanDays;
+                            const double jd = Bisect(f, t0, t0 + kScanDays);
+                            if (jd < request.fromJd || jd > request.toJd) {
+                                continue;
+                            }
+                            ++scanned;
+                            const bool found =
+                                std::any_of(events.begin(), events.end(), [&](const auto& e) {
+                                    return e.kind == kind && e.moving == moving.point &&
+                                           e.natal == natal && e.aspect == aspect &&
+                                           std::fabs(e.jd - jd) < kMomentDays;
+                                });
+                            EXPECT_TRUE(found)
+                                << static_cast<int>(kind) << " " << moving.point << " " << aspect
+                                << " " << natal << " near JD " << jd;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    const auto movingExtra = std::count_if(events.begin(), events.end(), [](const auto& e) {
+        return e.moving >= kFirstExtraPointNumber;
+    });
+    EXPECT_EQ(movingExtra, scanned);
+    EXPECT_GT(scanned, 20);
 }
 
 // Chiron is followed within the years of its computed orbit only; the
