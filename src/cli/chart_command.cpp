@@ -256,12 +256,12 @@ CommandRun DeclareChartCommand(CLI::App& app) {
                 return kExitBadCommandLine;
             }
         }
-        if (const int status =
-                FillBirthOptions(request->birth, "chart", session, platform, err, options)) {
-            return status;
-        }
-        ApplyHarmonicOption(request->harmonic, session);
-        if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+        if (const int status = CastFromBirthOptions(request->birth, "chart", session, platform,
+                                                    window, err, options, [&](BirthOptions&) {
+                                                        ApplyHarmonicOption(request->harmonic,
+                                                                            session);
+                                                        return kExitDone;
+                                                    })) {
             return status;
         }
         std::string extra;

@@ -58,4 +58,18 @@ int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& p
     return kExitRefusedData;
 }
 
+int CastFromBirthOptions(const BirthOptionTexts& texts, std::string_view command, Session& session,
+                         Platform& platform, DataWindowView& window, std::ostream& err,
+                         BirthOptions& options, const BeforeCasting& before) {
+    if (const int status = FillBirthOptions(texts, command, session, platform, err, options)) {
+        return status;
+    }
+    if (before) {
+        if (const int status = before(options)) {
+            return status;
+        }
+    }
+    return ComputeFromBirthOptions(session, options, platform, window, err);
+}
+
 }  // namespace solvaris

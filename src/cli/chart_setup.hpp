@@ -3,6 +3,7 @@
 // birth options typed into them, and the chart computation with its checks.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string_view>
 
@@ -28,5 +29,16 @@ int FillBirthOptions(const BirthOptionTexts& texts, std::string_view command,
 // `err`. The natal data report goes to `window`.
 int ComputeFromBirthOptions(Session& session, BirthOptions& options, Platform& platform,
                             DataWindowView& window, std::ostream& err);
+
+// A command's own steps between filling the birth options and casting the
+// charts (an option of its own read, the house system changed): kExitDone
+// to go on, or the status to stop with, its message written.
+using BeforeCasting = std::function<int(BirthOptions& options)>;
+
+// FillBirthOptions, `before` when given, then ComputeFromBirthOptions: the
+// first status that is not kExitDone, or kExitDone with the charts cast.
+int CastFromBirthOptions(const BirthOptionTexts& texts, std::string_view command, Session& session,
+                         Platform& platform, DataWindowView& window, std::ostream& err,
+                         BirthOptions& options, const BeforeCasting& before = {});
 
 }  // namespace solvaris

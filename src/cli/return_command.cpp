@@ -110,11 +110,8 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
               std::ostream& err) {
     BirthOptions options;
     RecordingDataWindow window;
-    if (const int status =
-            FillBirthOptions(request.birth, "return", session, platform, err, options)) {
-        return status;
-    }
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+    if (const int status = CastFromBirthOptions(request.birth, "return", session, platform, window,
+                                                err, options)) {
         return status;
     }
     const bool solar = request.kind == "solar";

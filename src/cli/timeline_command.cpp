@@ -81,18 +81,18 @@ CommandRun DeclareTimelineCommand(CLI::App& app) {
         }
         BirthOptions birth;
         RecordingDataWindow window;
-        if (const int status =
-                FillBirthOptions(options->birth, "timeline", session, platform, err, birth)) {
-            return status;
-        }
         // No house is read: a polar birth is cast with Meridian houses, which
         // are computed at any latitude, and the timeline leaves its Ascendant
         // out.
-        if (TimelineLeavesAscendantOut(ReadNatalData(birth.natal, platform.UserDateOrder())) &&
-            !Info(birth.houseSystem).anyLatitude) {
-            birth.houseSystem = HouseSystem::Meridian;
-        }
-        if (const int status = ComputeFromBirthOptions(session, birth, platform, window, err)) {
+        const auto polarHouses = [&platform](BirthOptions& typed) {
+            if (TimelineLeavesAscendantOut(ReadNatalData(typed.natal, platform.UserDateOrder())) &&
+                !Info(typed.houseSystem).anyLatitude) {
+                typed.houseSystem = HouseSystem::Meridian;
+            }
+            return kExitDone;
+        };
+        if (const int status = CastFromBirthOptions(options->birth, "timeline", session, platform,
+                                                    window, err, birth, polarHouses)) {
             return status;
         }
         TimelineRequest request =

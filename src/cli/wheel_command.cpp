@@ -89,17 +89,16 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
         return kExitBadCommandLine;
     }
     BirthOptions options;
-    if (const int status =
-            FillBirthOptions(request.birth, "wheel", session, platform, err, options)) {
-        return status;
-    }
-    ApplyHarmonicOption(request.harmonic, session);
-    if (const std::string problem = OptionsProblem(session); !problem.empty()) {
-        err << "solvaris wheel: " << problem << '\n';
-        return kExitFileProblem;
-    }
     RecordingDataWindow window;
-    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+    if (const int status = CastFromBirthOptions(
+            request.birth, "wheel", session, platform, window, err, options, [&](BirthOptions&) {
+                ApplyHarmonicOption(request.harmonic, session);
+                if (const std::string problem = OptionsProblem(session); !problem.empty()) {
+                    err << "solvaris wheel: " << problem << '\n';
+                    return kExitFileProblem;
+                }
+                return kExitDone;
+            })) {
         return status;
     }
     if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
