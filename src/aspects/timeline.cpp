@@ -68,8 +68,8 @@ double TransitStepDays(int point) {
     }
 }
 
-bool CanStation(TimelineKind kind, int point) {
-    return kind != TimelineKind::Directed && point != Sun && point != Moon && point != NorthNode;
+bool CanStation(MovingChart chart, int point) {
+    return chart != MovingChart::Directed && point != Sun && point != Moon && point != NorthNode;
 }
 
 double ProgressedMoment(double natalJd, double jd) {
@@ -79,7 +79,7 @@ double ProgressedMoment(double natalJd, double jd) {
 // The moving point sampled over the searched span, the moments of its
 // stations among the samples, so that it moves one way between neighbours.
 struct Track {
-    TimelineKind kind;
+    MovingChart chart;
     int point;
     std::function<double(double)> longitude;
     std::vector<double> jd;
@@ -110,7 +110,7 @@ void FindStations(Track& track, double halfStep) {
         }
         const double t = BrentRoot(speed, a, b, va, vb, 0, kStationToleranceDays);
         TimelineEvent station;
-        station.kind = TimelineKind::Station;
+        station.kind = TimelineEventKind::Station;
         station.jd = t;
         station.moving = track.point;
         station.retrograde = before > 0;
@@ -125,16 +125,16 @@ void FindStations(Track& track, double halfStep) {
     }
 }
 
-Track FollowPoint(const TimelineRequest& request, TimelineKind kind, int point, double first,
+Track FollowPoint(const TimelineRequest& request, MovingChart chart, int point, double first,
                   double last) {
-    Track track{kind,
-                point,
-                [&request, kind, point](double t) {
-                    return MovingLongitude(request, kind, point, t); },
-                {},
-                {},
-                {}};
-    const double scale = kind == TimelineKind::Transit ? 1 : kDaysPerProgressedDay;
+    Track track{
+        chart,
+        point,
+        [&request, chart, point](double t) { return MovingLongitude(request, chart, point, t); },
+        {},
+        {},
+        {}};
+    const double scale = chart == MovingChart::Transit ? 1 : kDaysPerProgressedDay;
     const double step = TransitStepDays(point) * scale;
     const auto count = static_cast<std::size_t>(std::ceil((last - first) / step));
     track.jd.reserve(count + 8);
@@ -146,7 +146,7 @@ Track FollowPoint(const TimelineRequest& request, TimelineKind kind, int point, 
     for (const double t : track.jd) {
         track.lon.push_back(track.longitude(t));
     }
-    if (CanStation(kind, point)) {
+    if (CanStation(chart, point)) {
         FindStations(track, kSpeedHalfStepDays * scale);
     }
     return track;
@@ -220,11 +220,11 @@ bool Aimed(const TimelineRequest& request, int point) {
     return point != Ascendant || request.ascendant;
 }
 
-// Every aspect target of the natal points the kind aims at, the extra
+// Every aspect target of the natal points the moving chart aims at, the extra
 // points after the chart's: calls `aim(natal point, aspect, target
 // longitude)`.
 template <typename Aim>
-void EachTarget(const TimelineRequest& request, TimelineKind kind, Aim aim) {
+void EachTarget(const TimelineRequest& request, MovingChart chart, Aim aim) {
     const auto aimAt = [&](int natal, double longitude) {
         for (const int aspect : TimelineAspects(request.minorAspects)) {
             const double angle = kAspectAngles[aspect];
@@ -236,7 +236,7 @@ void EachTarget(const TimelineRequest& request, TimelineKind kind, Aim aim) {
             }
         }
     };
-    for (const int natal : NatalTargets(kind)) {
+    for (const int natal : NatalTargets(chart)) {
         if (Aimed(request, natal)) {
             aimAt(natal, request.natalLongitude[natal]);
         }
@@ -251,14 +251,14 @@ void EachTarget(const TimelineRequest& request, TimelineKind kind, Aim aim) {
 void AspectHits(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
                 std::vector<TimelineEvent>& events) {
     std::vector<double> distance;
-    EachTarget(request, track.kind, [&](int natal, int aspect, double target) {
+    EachTarget(request, track.chart, [&](int natal, int aspect, double target) {
         Crossings(track, target, distance, [&](std::size_t i, double t, bool backwards) {
             if (!InRange(request, t) ||
                 AtItsOwnBirthPlace(request, track.point, natal, aspect, t)) {
                 return;
             }
             TimelineEvent event;
-            event.kind = track.kind;
+            event.chart = track.chart;
             event.jd = t;
             event.moving = track.point;
             event.natal = natal;
@@ -276,7 +276,7 @@ void AspectHits(const TimelineRequest& request, const Track& track, const OrbTab
 void StationsOn(const TimelineRequest& request, const Track& track, const OrbTable& orbs,
                 std::vector<TimelineEvent>& events) {
     std::vector<double> distance(track.jd.size());
-    EachTarget(request, track.kind, [&](int natal, int aspect, double target) {
+    EachTarget(request, track.chart, [&](int natal, int aspect, double target) {
         const double orb = orbs[aspect - 1];
         bool distancesFilled = false;
         for (const TimelineEvent& station : track.stations) {
@@ -291,7 +291,7 @@ void StationsOn(const TimelineRequest& request, const Track& track, const OrbTab
                 distancesFilled = true;
             }
             TimelineEvent event = station;
-            event.kind = TimelineKind::StationOn;
+            event.kind = TimelineEventKind::StationOn;
             event.natal = natal;
             event.aspect = aspect;
             event.orbDeg = orb;
@@ -313,7 +313,7 @@ void Ingresses(const TimelineRequest& request, const Track& track,
                 return;
             }
             TimelineEvent event;
-            event.kind = TimelineKind::Ingress;
+            event.kind = TimelineEventKind::Ingress;
             event.jd = t;
             event.moving = track.point;
             event.retrograde = backwards;
@@ -323,34 +323,34 @@ void Ingresses(const TimelineRequest& request, const Track& track,
     }
 }
 
-void FollowKind(const TimelineRequest& request, TimelineKind kind, const OrbTable& orbs,
+void FollowKind(const TimelineRequest& request, MovingChart chart, const OrbTable& orbs,
                 std::vector<TimelineEvent>& events) {
     const double margin =
-        kind == TimelineKind::Transit ? kTransitMarginDays : kProgressedMarginDays;
+        chart == MovingChart::Transit ? kTransitMarginDays : kProgressedMarginDays;
     double first = std::max(request.fromJd - margin, FirstTimelineJd());
     const double last = std::min(request.toJd + margin, LastTimelineJd());
-    if (kind != TimelineKind::Transit) {
+    if (chart != MovingChart::Transit) {
         first = std::max(first, request.natalJd);
     }
     if (last <= first) {
         return;
     }
-    std::vector<int> moving = MovingPoints(kind, request.moon);
+    std::vector<int> moving = MovingPoints(chart, request.moon);
     if (request.extraPoints) {
-        for (const int point : MovingExtraPoints(request, kind)) {
+        for (const int point : MovingExtraPoints(request, chart)) {
             moving.push_back(point);
         }
     }
     for (const int point : moving) {
         // The Moon may be asked for without the other transiting bodies.
-        const bool asked = kind != TimelineKind::Transit || request.transits || point == Moon;
+        const bool asked = chart != MovingChart::Transit || request.transits || point == Moon;
         const FollowedDays days = FollowedDaysOf(point, first, last);
         if (!asked || !Aimed(request, point) || days.lastJd <= days.firstJd) {
             continue;
         }
-        const Track track = FollowPoint(request, kind, point, days.firstJd, days.lastJd);
+        const Track track = FollowPoint(request, chart, point, days.firstJd, days.lastJd);
         AspectHits(request, track, orbs, events);
-        if (kind == TimelineKind::Transit) {
+        if (chart == MovingChart::Transit) {
             for (const TimelineEvent& station : track.stations) {
                 if (InRange(request, station.jd)) {
                     events.push_back(station);
@@ -385,9 +385,9 @@ bool MovingPlutoOutside(const TimelineRequest& request, const TimelineEvent& e) 
     if (e.moving != Pluto) {
         return false;
     }
-    switch (e.kind) {
-        case TimelineKind::Directed: return NatalPlutoOutside(request);
-        case TimelineKind::Progressed:
+    switch (e.chart) {
+        case MovingChart::Directed: return NatalPlutoOutside(request);
+        case MovingChart::Progressed:
             return PlutoBeyondTheory(request.ephemeris,
                                      std::floor(ProgressedMoment(request.natalJd, e.jd) + 0.5));
         default: return PlutoBeyondTheory(request.ephemeris, std::floor(e.jd + 0.5));
@@ -415,11 +415,11 @@ std::vector<int> TimelineAspects(bool minor) {
     return aspects;
 }
 
-std::vector<int> NatalTargets(TimelineKind kind) {
+std::vector<int> NatalTargets(MovingChart chart) {
     std::vector<int> points;
     for (int p = Sun; p <= NorthNode; ++p) {
         // The solar-arc report leaves the nodes out.
-        if (p != NorthNode || kind != TimelineKind::Directed) {
+        if (p != NorthNode || chart != MovingChart::Directed) {
             points.push_back(p);
         }
     }
@@ -428,18 +428,18 @@ std::vector<int> NatalTargets(TimelineKind kind) {
     return points;
 }
 
-std::vector<int> MovingPoints(TimelineKind kind, bool moon) {
+std::vector<int> MovingPoints(MovingChart chart, bool moon) {
     std::vector<int> points;
     for (int p = Sun; p <= NorthNode; ++p) {
-        if (p == Moon && kind == TimelineKind::Transit && !moon) {
+        if (p == Moon && chart == MovingChart::Transit && !moon) {
             continue;
         }
-        if (p == NorthNode && kind == TimelineKind::Directed) {
+        if (p == NorthNode && chart == MovingChart::Directed) {
             continue;
         }
         points.push_back(p);
     }
-    if (kind == TimelineKind::Directed) {
+    if (chart == MovingChart::Directed) {
         points.push_back(Ascendant);
         points.push_back(Midheaven);
     }
@@ -457,8 +457,8 @@ std::vector<int> TransitingExtraPoints() {
     return {PointNumberOf(ExtraPoint::MeanLilith), PointNumberOf(ExtraPoint::Chiron)};
 }
 
-std::vector<int> MovingExtraPoints(const TimelineRequest& request, TimelineKind kind) {
-    if (kind == TimelineKind::Transit) {
+std::vector<int> MovingExtraPoints(const TimelineRequest& request, MovingChart chart) {
+    if (chart == MovingChart::Transit) {
         return TransitingExtraPoints();
     }
     std::vector<int> points;
@@ -487,11 +487,11 @@ double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double j
     return Normalize360(longitude - AyanamsaDeg(request.zodiac, request.ephemeris, jd));
 }
 
-double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd) {
-    switch (kind) {
-        case TimelineKind::Progressed:
+double MovingLongitude(const TimelineRequest& request, MovingChart chart, int point, double jd) {
+    switch (chart) {
+        case MovingChart::Progressed:
             return BodyLongitudeInZodiac(request, point, ProgressedMoment(request.natalJd, jd));
-        case TimelineKind::Directed: {
+        case MovingChart::Directed: {
             const double years = (jd - request.natalJd) / kDaysPerProgressedDay;
             const double arc =
                 request.solarArcByAge
@@ -508,13 +508,13 @@ double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int po
 std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request) {
     std::vector<TimelineEvent> events;
     if (request.transits || request.moon) {
-        FollowKind(request, TimelineKind::Transit, request.transitOrbs, events);
+        FollowKind(request, MovingChart::Transit, request.transitOrbs, events);
     }
     if (request.progressions) {
-        FollowKind(request, TimelineKind::Progressed, request.progressedOrbs, events);
+        FollowKind(request, MovingChart::Progressed, request.progressedOrbs, events);
     }
     if (request.directions) {
-        FollowKind(request, TimelineKind::Directed, request.directedOrbs, events);
+        FollowKind(request, MovingChart::Directed, request.directedOrbs, events);
     }
     std::stable_sort(events.begin(), events.end(),
                      [](const TimelineEvent& a, const TimelineEvent& b) { return a.jd < b.jd; });
@@ -535,11 +535,11 @@ TimelinePlutoOutside PlutoOutsideTheoryIn(const std::vector<TimelineEvent>& even
         }
         const bool movingPluto = MovingPlutoOutside(request, e);
         outside.natal = outside.natal || (natal && e.natal == Pluto) ||
-                        (movingPluto && e.kind == TimelineKind::Directed);
+                        (movingPluto && e.chart == MovingChart::Directed);
         outside.progressed =
-            outside.progressed || (movingPluto && e.kind == TimelineKind::Progressed);
-        outside.transit = outside.transit || (movingPluto && e.kind != TimelineKind::Directed &&
-                                              e.kind != TimelineKind::Progressed);
+            outside.progressed || (movingPluto && e.chart == MovingChart::Progressed);
+        outside.transit = outside.transit || (movingPluto && e.chart != MovingChart::Directed &&
+                                              e.chart != MovingChart::Progressed);
     }
     return outside;
 }

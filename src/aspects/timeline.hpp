@@ -28,9 +28,15 @@ struct TimelineTarget {
     double longitude = 0;
 };
 
-// StationOn: a transiting body that stations on an aspect to a natal point,
-// within kStationOnOrbDeg of exact, whether or not it goes on to cross it.
-enum class TimelineKind { Transit, Station, Ingress, Progressed, Directed, StationOn };
+// The chart whose point moves through an event: the transits (stations and
+// ingresses are theirs alone), the secondary progressions, the solar-arc
+// directions.
+enum class MovingChart { Transit, Progressed, Directed };
+
+// What happened: an aspect exact, a station, a sign ingress, or a StationOn:
+// a transiting body that stations on an aspect to a natal point, within
+// kStationOnOrbDeg of exact, whether or not it goes on to cross it.
+enum class TimelineEventKind { Hit, Station, Ingress, StationOn };
 
 // One minute of arc, the precision of the printed positions: a station
 // nearer exact than that stands on the point for every reading of the
@@ -38,7 +44,8 @@ enum class TimelineKind { Transit, Station, Ingress, Progressed, Directed, Stati
 inline constexpr double kStationOnOrbDeg = 1.0 / 60;
 
 struct TimelineEvent {
-    TimelineKind kind = TimelineKind::Transit;
+    MovingChart chart = MovingChart::Transit;
+    TimelineEventKind kind = TimelineEventKind::Hit;
     double jd = 0;   // the exact moment, UT
     int moving = 0;  // the transiting, progressed or directed chart point
     int natal = 0;   // the natal point aspected; 0 for plain stations and ingresses
@@ -107,8 +114,8 @@ std::vector<TimelineEvent> ComputeTimeline(const TimelineRequest& request);
 // point NaN where it cannot be computed (Chiron outside its years).
 double BodyLongitudeInZodiac(const TimelineRequest& request, int point, double jd);
 
-// Where the moving point of a hit of that kind stands at `jd`.
-double MovingLongitude(const TimelineRequest& request, TimelineKind kind, int point, double jd);
+// Where the moving point of that chart stands at `jd`.
+double MovingLongitude(const TimelineRequest& request, MovingChart chart, int point, double jd);
 
 // The orb of one degree for every aspect, as the reports that compare two
 // charts use.
@@ -118,9 +125,9 @@ OrbTable OneDegreeOrbs();
 // to the bi-quintile as well.
 std::vector<int> TimelineAspects(bool minor);
 
-// The natal points a kind of hit aspects and the points that move.
-std::vector<int> NatalTargets(TimelineKind kind);
-std::vector<int> MovingPoints(TimelineKind kind, bool moon);
+// The natal points a moving chart's hits aspect and the points that move.
+std::vector<int> NatalTargets(MovingChart chart);
+std::vector<int> MovingPoints(MovingChart chart, bool moon);
 
 // The transiting extra points followed: mean Lilith and Chiron. True Lilith
 // is not: the osculating apogee swings up to 30 degrees about the mean one
@@ -130,10 +137,10 @@ std::vector<int> MovingPoints(TimelineKind kind, bool moon);
 // them its own stations; the asteroids have Swiss Ephemeris's files only.
 std::vector<int> TransitingExtraPoints();
 
-// The extra points that move in a kind of hit: the transiting ones, or
+// The extra points of a moving chart: the transiting ones, or
 // each natal extra point of the request progressed (true Lilith too: a
 // progressed day passes in a year) or directed.
-std::vector<int> MovingExtraPoints(const TimelineRequest& request, TimelineKind kind);
+std::vector<int> MovingExtraPoints(const TimelineRequest& request, MovingChart chart);
 
 // The days a moving point can be followed within: Chiron's years of
 // kChironFirstJd to kChironLastJd, every other point's whole span.

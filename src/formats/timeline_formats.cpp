@@ -16,16 +16,21 @@ constexpr double kHoursPerDay = 24;
 constexpr double kSecondsPerDay = 86400;
 constexpr std::size_t kIcsLineOctets = 75;
 
-std::string KindName(TimelineKind kind) {
-    switch (kind) {
-        case TimelineKind::Transit: return "transit";
-        case TimelineKind::Station: return "station";
-        case TimelineKind::Ingress: return "ingress";
-        case TimelineKind::Progressed: return "progressed";
-        case TimelineKind::Directed: return "directed";
-        case TimelineKind::StationOn: return "station-on";
+// The files' one word for an event: what happened, a hit by its moving
+// chart.
+std::string KindName(const TimelineEvent& e) {
+    switch (e.kind) {
+        case TimelineEventKind::Station: return "station";
+        case TimelineEventKind::Ingress: return "ingress";
+        case TimelineEventKind::StationOn: return "station-on";
+        case TimelineEventKind::Hit: break;
     }
-    return {};
+    switch (e.chart) {
+        case MovingChart::Progressed: return "progressed";
+        case MovingChart::Directed: return "directed";
+        case MovingChart::Transit: break;
+    }
+    return "transit";
 }
 
 // The report name trimmed; an extra point's list name ("TRUE LILITH"), as
@@ -73,7 +78,7 @@ std::string Edge(double jd, bool json) {
 }
 
 bool IsHit(const TimelineEvent& e) {
-    return e.kind != TimelineKind::Station && e.kind != TimelineKind::Ingress;
+    return e.kind != TimelineEventKind::Station && e.kind != TimelineEventKind::Ingress;
 }
 
 // A moment of the description, marked where its date is a Julian one while
@@ -126,7 +131,7 @@ void WriteTimelineCsv(const std::vector<TimelineEvent>& events, const ChartClock
     out << "kind,ut,clock,moving,aspect,natal,sign,orb,enter,leave,retrograde,"
            "pluto_outside_theory\n";
     for (const TimelineEvent& e : events) {
-        out << KindName(e.kind) << ',' << IsoMomentOfJulianDay(e.jd) << ','
+        out << KindName(e) << ',' << IsoMomentOfJulianDay(e.jd) << ','
             << ClockMoment(e.jd, clock(e.jd)) << ',' << CsvField(PointName(e.moving)) << ','
             << AspectOf(e) << ',' << (e.natal ? CsvField(PointName(e.natal)) : "") << ','
             << (e.sign ? std::string(SignAbbreviation(e.sign)) : "") << ','
@@ -141,7 +146,7 @@ void WriteTimelineJson(const std::vector<TimelineEvent>& events, const ChartCloc
     out << '[';
     bool first = true;
     for (const TimelineEvent& e : events) {
-        out << (first ? "" : ",") << "\n{\"kind\":" << Quoted(KindName(e.kind))
+        out << (first ? "" : ",") << "\n{\"kind\":" << Quoted(KindName(e))
             << ",\"ut\":" << Quoted(IsoMomentOfJulianDay(e.jd))
             << ",\"clock\":" << Quoted(ClockMoment(e.jd, clock(e.jd))) << ",\"jd\":" << Number(e.jd)
             << ",\"moving\":" << Quoted(PointName(e.moving))
@@ -164,7 +169,7 @@ void WriteTimelineIcs(const std::vector<TimelineEvent>& events, const std::strin
     const std::string stamp = UtcStamp(stampJd);
     for (const TimelineEvent& e : events) {
         const auto second = std::llround(e.jd * kSecondsPerDay);
-        const std::string uid = KindName(e.kind) + "-" + std::to_string(second) + "-" +
+        const std::string uid = KindName(e) + "-" + std::to_string(second) + "-" +
                                 std::to_string(e.moving) + "-" + std::to_string(e.natal) + "-" +
                                 std::to_string(e.aspect) + "-" + std::to_string(e.sign) +
                                 "@solvaris";

@@ -21,12 +21,13 @@ std::string Trimmed(std::string_view field) {
     return std::string(field.substr(0, field.find_last_not_of(' ') + 1));
 }
 
-std::string KindPrefix(TimelineKind kind) {
-    switch (kind) {
-        case TimelineKind::Progressed: return "Pr. ";
-        case TimelineKind::Directed: return "SA. ";
-        default: return "Tr. ";
+std::string ChartPrefix(MovingChart chart) {
+    switch (chart) {
+        case MovingChart::Progressed: return "Pr. ";
+        case MovingChart::Directed: return "SA. ";
+        case MovingChart::Transit: break;
     }
+    return "Tr. ";
 }
 
 std::string DateText(double jd) { return TimelineMomentText(jd).substr(0, 11); }
@@ -46,26 +47,25 @@ std::string TimelineMomentText(double jd) {
 }
 
 std::string TimelineEventText(const TimelineEvent& event) {
-    std::string text = KindPrefix(event.kind) + std::string(TimelinePointName(event.moving));
+    std::string text = ChartPrefix(event.chart) + std::string(TimelinePointName(event.moving));
     switch (event.kind) {
-        case TimelineKind::Station:
+        case TimelineEventKind::Station:
             return text + (event.retrograde ? "turns retrograde" : "turns direct");
-        case TimelineKind::Ingress:
+        case TimelineEventKind::Ingress:
             return text + "enters " + std::string(SignAbbreviation(event.sign)) +
                    (event.retrograde ? " (retrograde)" : "");
-        case TimelineKind::StationOn:
+        case TimelineEventKind::StationOn:
             return text + "stations " +
                    (event.aspect == Conjunction ? std::string("on")
                                                 : Trimmed(AspectName(event.aspect))) +
                    " " + Trimmed(TimelinePointName(event.natal));
-        default:
-            return text + std::string(AspectName(event.aspect)) +
-                   Trimmed(TimelinePointName(event.natal));
+        case TimelineEventKind::Hit: break;
     }
+    return text + std::string(AspectName(event.aspect)) + Trimmed(TimelinePointName(event.natal));
 }
 
 std::string TimelineWindowText(const TimelineEvent& event) {
-    if (event.kind == TimelineKind::Station || event.kind == TimelineKind::Ingress) {
+    if (event.kind == TimelineEventKind::Station || event.kind == TimelineEventKind::Ingress) {
         return {};
     }
     const auto edge = [](double jd) { return std::isnan(jd) ? std::string("...") : DateText(jd); };

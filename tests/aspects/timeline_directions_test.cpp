@@ -35,30 +35,25 @@ TimelineRequest SeededRequest(unsigned seed, int year, double days) {
 TEST(TimelineDirections, EachEventMovesTheWayItsPointMoves) {
     struct Row {
         unsigned seed;
-        TimelineKind kind;
+        MovingChart chart;
         double days;
         double stepDays;  // for the finite differences
     };
-    const Row rows[] = {{11, TimelineKind::Transit, 730, 0.02},
-                        {12, TimelineKind::Progressed, 20000, 5},
-                        {13, TimelineKind::Directed, 20000, 5}};
+    const Row rows[] = {{11, MovingChart::Transit, 730, 0.02},
+                        {12, MovingChart::Progressed, 20000, 5},
+                        {13, MovingChart::Directed, 20000, 5}};
     for (const Row& row : rows) {
         TimelineRequest request = SeededRequest(row.seed, 2024, row.days);
-        request.transits = row.kind == TimelineKind::Transit;
-        request.progressions = row.kind == TimelineKind::Progressed;
-        request.directions = row.kind == TimelineKind::Directed;
+        request.transits = row.chart == MovingChart::Transit;
+        request.progressions = row.chart == MovingChart::Progressed;
+        request.directions = row.chart == MovingChart::Directed;
         int retrograde = 0, direct = 0, stations = 0, ingresses = 0, windows = 0;
         for (const TimelineEvent& e : ComputeTimeline(request)) {
-            const TimelineKind moved = e.kind == TimelineKind::Station ||
-                                               e.kind == TimelineKind::Ingress ||
-                                               e.kind == TimelineKind::StationOn
-                                           ? TimelineKind::Transit
-                                           : e.kind;
             const auto at = [&](double jd) {
-                return MovingLongitude(request, moved, e.moving, jd);
+                return MovingLongitude(request, e.chart, e.moving, jd);
             };
             const double h = row.stepDays;
-            if (e.kind == TimelineKind::Station) {
+            if (e.kind == TimelineEventKind::Station) {
                 ++stations;
                 const double before = Wrap180(at(e.jd) - at(e.jd - 20 * h));
                 const double after = Wrap180(at(e.jd + 20 * h) - at(e.jd));
@@ -66,13 +61,14 @@ TEST(TimelineDirections, EachEventMovesTheWayItsPointMoves) {
                 EXPECT_EQ(!e.retrograde, before < 0 && after > 0) << e.moving << " JD " << e.jd;
                 continue;
             }
-            if (e.kind == TimelineKind::StationOn) {
+            if (e.kind == TimelineEventKind::StationOn) {
                 continue;
             }
             const bool backwards = Wrap180(at(e.jd + h) - at(e.jd - h)) < 0;
-            EXPECT_EQ(e.retrograde, backwards) << int(e.kind) << ' ' << e.moving << " JD " << e.jd;
+            EXPECT_EQ(e.retrograde, backwards)
+                << int(e.chart) << ' ' << int(e.kind) << ' ' << e.moving << " JD " << e.jd;
             (backwards ? retrograde : direct) += 1;
-            if (e.kind == TimelineKind::Ingress) {
+            if (e.kind == TimelineEventKind::Ingress) {
                 ++ingresses;
                 // The sign entered is the one the point stands in just after.
                 const int signAfter = static_cast<int>(std::floor(at(e.jd + h) / 30)) % 12 + 1;
@@ -94,7 +90,7 @@ TEST(TimelineDirections, EachEventMovesTheWayItsPointMoves) {
             }
         }
         EXPECT_GT(direct, 0) << row.seed;
-        if (row.kind == TimelineKind::Transit) {
+        if (row.chart == MovingChart::Transit) {
             EXPECT_GT(retrograde, 0);
             EXPECT_GT(stations, 0);
             EXPECT_GT(ingresses, 0);
@@ -109,13 +105,13 @@ TEST(TimelineDirections, AProgressedDayIsAYearAndSolarArcByAgeIsNaibodsRate) {
     for (const double years : {0.5, 10.0, 33.25, 80.0}) {
         const double jd = request.natalJd + years * 365.25;
         for (const int point : {Sun, Moon, Mars, Pluto}) {
-            EXPECT_NEAR(MovingLongitude(request, TimelineKind::Progressed, point, jd),
+            EXPECT_NEAR(MovingLongitude(request, MovingChart::Progressed, point, jd),
                         BodyLongitude(request.ephemeris, point, request.natalJd + years), 1e-9)
                 << point << " at " << years;
         }
         // Solar arc by age: the Sun's mean motion, 59'08" a year.
         request.solarArcByAge = true;
-        EXPECT_NEAR(Wrap180(MovingLongitude(request, TimelineKind::Directed, Mars, jd) -
+        EXPECT_NEAR(Wrap180(MovingLongitude(request, MovingChart::Directed, Mars, jd) -
                             request.natalLongitude[Mars]),
                     Wrap180(years * (59.0 + 8.0 / 60) / 60), 1e-5)
             << years;
@@ -123,7 +119,7 @@ TEST(TimelineDirections, AProgressedDayIsAYearAndSolarArcByAgeIsNaibodsRate) {
         request.solarArcByAge = false;
         const double arc = BodyLongitude(request.ephemeris, Sun, request.natalJd + years) -
                            BodyLongitude(request.ephemeris, Sun, request.natalJd);
-        EXPECT_NEAR(Wrap180(MovingLongitude(request, TimelineKind::Directed, Venus, jd) -
+        EXPECT_NEAR(Wrap180(MovingLongitude(request, MovingChart::Directed, Venus, jd) -
                             request.natalLongitude[Venus] - arc),
                     0, 1e-9)
             << years;

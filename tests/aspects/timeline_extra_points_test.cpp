@@ -86,11 +86,11 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     const auto lon = [&](int point) {
         return [&request, point](double t) { return Longitude(request.ephemeris, point, t); };
     };
-    const auto listed = [&](TimelineKind kind, int moving, int natal, int aspect, double jd) {
+    const auto listed = [&](MovingChart chart, int moving, int natal, int aspect, double jd) {
         int found = 0;
         for (const TimelineEvent& e : events) {
-            if (e.kind == kind && e.moving == moving && e.natal == natal && e.aspect == aspect &&
-                std::fabs(e.jd - jd) < 1e-5) {
+            if (e.kind == TimelineEventKind::Hit && e.chart == chart && e.moving == moving &&
+                e.natal == natal && e.aspect == aspect && std::fabs(e.jd - jd) < 1e-5) {
                 ++found;
             }
         }
@@ -105,7 +105,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     ASSERT_EQ(stations.size(), 2u);  // direct on 2 January, retrograde in August
     int listedStations = 0;
     for (const TimelineEvent& e : events) {
-        if (e.kind == TimelineKind::Station && e.moving >= kFirstExtraPointNumber) {
+        if (e.kind == TimelineEventKind::Station && e.moving >= kFirstExtraPointNumber) {
             ++listedStations;
             EXPECT_EQ(e.moving, kChiron);  // mean Lilith never turns
         }
@@ -113,7 +113,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     EXPECT_EQ(listedStations, 2);
     for (const Root& station : stations) {
         const bool found = std::any_of(events.begin(), events.end(), [&](const TimelineEvent& e) {
-            return e.kind == TimelineKind::Station && e.moving == kChiron &&
+            return e.kind == TimelineEventKind::Station && e.moving == kChiron &&
                    e.retrograde == station.falling && std::fabs(e.jd - station.jd) < 1e-3;
         });
         EXPECT_TRUE(found) << "station near JD " << station.jd;
@@ -128,7 +128,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
                 ++ingresses;
                 const bool found =
                     std::any_of(events.begin(), events.end(), [&](const TimelineEvent& e) {
-                        return e.kind == TimelineKind::Ingress && e.moving == point &&
+                        return e.kind == TimelineEventKind::Ingress && e.moving == point &&
                                std::fabs(e.jd - r.jd) < 1e-5 && e.retrograde == r.falling &&
                                e.sign == (r.falling ? (sign + 10) % 12 + 1 : sign);
                     });
@@ -141,7 +141,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
     EXPECT_EQ(ingresses, 3);
     EXPECT_EQ(std::count_if(events.begin(), events.end(),
                             [](const TimelineEvent& e) {
-                                return e.kind == TimelineKind::Ingress &&
+                                return e.kind == TimelineEventKind::Ingress &&
                                        e.moving >= kFirstExtraPointNumber;
                             }),
               ingresses);
@@ -153,13 +153,13 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
         double longitude;
     };
     std::vector<Target> targets;
-    for (const int natal : NatalTargets(TimelineKind::Transit)) {
+    for (const int natal : NatalTargets(MovingChart::Transit)) {
         targets.push_back({natal, request.natalLongitude[natal]});
     }
     for (const TimelineTarget& t : request.natalExtraPoints) {
         targets.push_back({t.point, t.longitude});
     }
-    std::vector<int> moving = MovingPoints(TimelineKind::Transit, false);
+    std::vector<int> moving = MovingPoints(MovingChart::Transit, false);
     moving.insert(moving.end(), {kLilith, kChiron});
     int scanned = 0;
     for (const int m : moving) {
@@ -178,7 +178,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
                     };
                     for (const Root& r : Roots(f, request.fromJd, request.toJd)) {
                         ++scanned;
-                        EXPECT_EQ(listed(TimelineKind::Transit, m, target.natal, aspect, r.jd), 1)
+                        EXPECT_EQ(listed(MovingChart::Transit, m, target.natal, aspect, r.jd), 1)
                             << m << " " << aspect << " " << target.natal << " near JD " << r.jd;
                     }
                 }
@@ -186,7 +186,7 @@ TEST(TimelineExtraPoints, StationsIngressesAndHitsAsBisectionFindsThem) {
         }
     }
     const auto extraHits = std::count_if(events.begin(), events.end(), [](const TimelineEvent& e) {
-        return e.kind == TimelineKind::Transit &&
+        return (e.kind == TimelineEventKind::Hit && e.chart == MovingChart::Transit) &&
                (e.moving >= kFirstExtraPointNumber || e.natal >= kFirstExtraPointNumber);
     });
     EXPECT_EQ(extraHits, scanned);
@@ -217,8 +217,8 @@ TEST(TimelineExtraPoints, ProgressedAndDirectedExtraPointsHitAsBisectionFindsThe
         }
         return request.natalLongitude[point];
     };
-    const auto moved = [&](TimelineKind kind, int point, double t) {
-        if (kind == TimelineKind::Progressed) {
+    const auto moved = [&](MovingChart chart, int point, double t) {
+        if (chart == MovingChart::Progressed) {
             return Longitude(request.ephemeris, point, progressedMoment(t));
         }
         const double arc =
@@ -232,15 +232,15 @@ TEST(TimelineExtraPoints, ProgressedAndDirectedExtraPointsHitAsBisectionFindsThe
     // and the moment is held to an hour.
     constexpr double kMomentDays = 1.0 / 24;
     int scanned = 0;
-    for (const TimelineKind kind : {TimelineKind::Progressed, TimelineKind::Directed}) {
-        std::vector<int> targets = NatalTargets(kind);
+    for (const MovingChart chart : {MovingChart::Progressed, MovingChart::Directed}) {
+        std::vector<int> targets = NatalTargets(chart);
         for (const TimelineTarget& t : request.natalExtraPoints) {
             targets.push_back(t.point);
         }
         for (const TimelineTarget& moving : request.natalExtraPoints) {
             std::vector<double> sampled;
             for (double t = request.fromJd; t <= request.toJd + kScanDays; t += kScanDays) {
-                sampled.push_back(moved(kind, moving.point, t));
+                sampled.push_back(moved(chart, moving.point, t));
             }
             for (const int natal : targets) {
                 for (const int aspect : TimelineAspects(false)) {
@@ -251,7 +251,7 @@ TEST(TimelineExtraPoints, ProgressedAndDirectedExtraPointsHitAsBisectionFindsThe
                         }
                         const double target = natalOf(natal) + side * angle;
                         const auto f = [&](double t) {
-                            return Wrap180(moved(kind, moving.point, t) - target);
+                            return Wrap180(moved(chart, moving.point, t) - target);
                         };
                         for (std::size_t i = 1; i < sampled.size(); ++i) {
                             const double a = Wrap180(sampled[i - 1] - target);
@@ -267,12 +267,12 @@ TEST(TimelineExtraPoints, ProgressedAndDirectedExtraPointsHitAsBisectionFindsThe
                             ++scanned;
                             const bool found =
                                 std::any_of(events.begin(), events.end(), [&](const auto& e) {
-                                    return e.kind == kind && e.moving == moving.point &&
-                                           e.natal == natal && e.aspect == aspect &&
-                                           std::fabs(e.jd - jd) < kMomentDays;
+                                    return e.kind == TimelineEventKind::Hit && e.chart == chart &&
+                                           e.moving == moving.point && e.natal == natal &&
+                                           e.aspect == aspect && std::fabs(e.jd - jd) < kMomentDays;
                                 });
                             EXPECT_TRUE(found)
-                                << static_cast<int>(kind) << " " << moving.point << " " << aspect
+                                << static_cast<int>(chart) << " " << moving.point << " " << aspect
                                 << " " << natal << " near JD " << jd;
                         }
                     }

@@ -21,7 +21,7 @@ struct Key {
     double target;  // the longitude where the aspect is exact
 };
 
-std::vector<Key> Keys(const TimelineRequest& request, TimelineKind kind) {
+std::vector<Key> Keys(const TimelineRequest& request, MovingChart kind) {
     std::vector<Key> keys;
     for (const int natal : NatalTargets(kind)) {
         for (const int aspect : TimelineAspects(request.minorAspects)) {
@@ -43,19 +43,19 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
     struct Row {
         unsigned seed;
         int year;
-        TimelineKind kind;
+        MovingChart chart;
         double days, scanStepDays;
         EphemerisEngine engine;
     };
-    const Row rows[] = {{1, 2026, TimelineKind::Transit, 365, 0.1, kBuiltIn},
-                        {2, 1991, TimelineKind::Transit, 200, 0.1, kBuiltIn},
-                        {3, 2050, TimelineKind::Transit, 60, 0.05, kBuiltIn},
-                        {4, 2000, TimelineKind::Progressed, 10950, 10, kBuiltIn},
-                        {5, 1985, TimelineKind::Directed, 10950, 10, kBuiltIn},
-                        {7, 2026, TimelineKind::Transit, 365, 0.1, kSwiss},
-                        {3, 2050, TimelineKind::Transit, 60, 0.05, kSwiss},
-                        {4, 2000, TimelineKind::Progressed, 10950, 10, kSwiss},
-                        {5, 1985, TimelineKind::Directed, 10950, 10, kSwiss}};
+    const Row rows[] = {{1, 2026, MovingChart::Transit, 365, 0.1, kBuiltIn},
+                        {2, 1991, MovingChart::Transit, 200, 0.1, kBuiltIn},
+                        {3, 2050, MovingChart::Transit, 60, 0.05, kBuiltIn},
+                        {4, 2000, MovingChart::Progressed, 10950, 10, kBuiltIn},
+                        {5, 1985, MovingChart::Directed, 10950, 10, kBuiltIn},
+                        {7, 2026, MovingChart::Transit, 365, 0.1, kSwiss},
+                        {3, 2050, MovingChart::Transit, 60, 0.05, kSwiss},
+                        {4, 2000, MovingChart::Progressed, 10950, 10, kSwiss},
+                        {5, 1985, MovingChart::Directed, 10950, 10, kSwiss}};
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.seed << (row.engine == kSwiss ? " swiss" : ""));
         // A natal chart of random longitudes, its Sun the true one for the progressions.
@@ -72,28 +72,28 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         request.natalLongitude[Sun] = BodyLongitude(request.ephemeris, Sun, request.natalJd);
         request.minorAspects = row.seed % 2 == 1;
         request.transitOrbs = request.progressedOrbs = request.directedOrbs = OneDegreeOrbs();
-        request.transits = row.kind == TimelineKind::Transit;
-        request.progressions = row.kind == TimelineKind::Progressed;
-        request.directions = row.kind == TimelineKind::Directed;
+        request.transits = row.chart == MovingChart::Transit;
+        request.progressions = row.chart == MovingChart::Progressed;
+        request.directions = row.chart == MovingChart::Directed;
         request.moon = row.seed == 3;
         const std::vector<TimelineEvent> events = ComputeTimeline(request);
 
         int hits = 0, stations = 0;
         for (const TimelineEvent& e : events) {
-            if (e.kind == TimelineKind::Station) {
+            if (e.kind == TimelineEventKind::Station) {
                 ++stations;
                 continue;
             }
-            if (e.kind == TimelineKind::StationOn) {  // StationsOnAspects checks these
+            if (e.kind == TimelineEventKind::StationOn) {  // StationsOnAspects checks these
                 continue;
             }
-            if (e.kind == TimelineKind::Ingress) {
-                const double lon = MovingLongitude(request, TimelineKind::Transit, e.moving, e.jd);
+            if (e.kind == TimelineEventKind::Ingress) {
+                const double lon = MovingLongitude(request, MovingChart::Transit, e.moving, e.jd);
                 EXPECT_NEAR(Wrap180(lon - (e.retrograde ? e.sign : e.sign - 1) * 30.0), 0, 1e-6);
                 continue;
             }
             ++hits;
-            const double lon = MovingLongitude(request, e.kind, e.moving, e.jd);
+            const double lon = MovingLongitude(request, e.chart, e.moving, e.jd);
             const double angle = kAspectAngles[e.aspect];
             const double off =
                 std::min(std::fabs(Wrap180(lon - request.natalLongitude[e.natal] - angle)),
@@ -106,12 +106,12 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
         // Every sign change of the distance to every target, each point evaluated once a step.
         int scanned = 0, scannedStations = 0;
         const auto n = static_cast<int>(std::lround(row.days / row.scanStepDays));
-        const std::vector<Key> keys = Keys(request, row.kind);
-        for (const int p : MovingPoints(row.kind, request.moon)) {
+        const std::vector<Key> keys = Keys(request, row.chart);
+        for (const int p : MovingPoints(row.chart, request.moon)) {
             std::vector<double> lon(n + 1);
             for (int i = 0; i <= n; ++i) {
                 lon[i] =
-                    MovingLongitude(request, row.kind, p, request.fromJd + i * row.scanStepDays);
+                    MovingLongitude(request, row.chart, p, request.fromJd + i * row.scanStepDays);
             }
             for (int i = 2; i <= n; ++i) {
                 scannedStations +=
@@ -128,15 +128,16 @@ TEST(Timeline, EveryHitExactAndNoneMissedByAPlainScan) {
                     const double t0 = request.fromJd + (i - 1) * row.scanStepDays;
                     const double t1 = t0 + row.scanStepDays;
                     const bool listed = std::any_of(events.begin(), events.end(), [&](auto& e) {
-                        return e.kind == row.kind && e.moving == p && e.natal == key.natal &&
-                               e.aspect == key.aspect && e.jd >= t0 - 1e-6 && e.jd <= t1 + 1e-6;
+                        return e.kind == TimelineEventKind::Hit && e.chart == row.chart &&
+                               e.moving == p && e.natal == key.natal && e.aspect == key.aspect &&
+                               e.jd >= t0 - 1e-6 && e.jd <= t1 + 1e-6;
                     });
                     EXPECT_TRUE(listed)
                         << p << ' ' << key.natal << ' ' << key.aspect << " near JD " << t1;
                 }
             }
         }
-        if (row.kind == TimelineKind::Transit) {
+        if (row.chart == MovingChart::Transit) {
             EXPECT_EQ(stations, scannedStations);
         }
         EXPECT_EQ(hits, scanned);
@@ -162,7 +163,7 @@ TEST(Timeline, StationsOnAspectsWithinAMinuteOfArc) {
     }
     double stationJd = 0;
     for (const TimelineEvent& e : ComputeTimeline(request)) {
-        if (e.kind == TimelineKind::Station && e.moving == Saturn) {
+        if (e.kind == TimelineEventKind::Station && e.moving == Saturn) {
             stationJd = e.jd;
         }
     }
@@ -184,10 +185,11 @@ TEST(Timeline, StationsOnAspectsWithinAMinuteOfArc) {
             if (e.moving != Saturn || (e.natal != Sun && e.natal != Moon)) {
                 continue;
             }
-            if (e.kind == TimelineKind::Transit && e.natal == Sun) {
+            if ((e.kind == TimelineEventKind::Hit && e.chart == MovingChart::Transit) &&
+                e.natal == Sun) {
                 ++crossings;
             }
-            if (e.kind == TimelineKind::StationOn) {
+            if (e.kind == TimelineEventKind::StationOn) {
                 ++on;
                 EXPECT_EQ(e.jd, stationJd);
                 EXPECT_TRUE(e.retrograde);

@@ -52,12 +52,12 @@ TEST(TimelineOracle, HitsAndStationsHoldInSwissEphemeris) {
         int stations = 0;
         for (const TimelineEvent& e : ComputeTimeline(request)) {
             const Swiss swiss = SwissAt(e.moving, e.jd);
-            if (e.kind == TimelineKind::Station) {
+            if (e.kind == TimelineEventKind::Station) {
                 ++stations;
                 EXPECT_LT(std::fabs(swiss.speed), 0.01) << e.moving << " at JD " << e.jd;
                 continue;
             }
-            if (e.kind != TimelineKind::Transit) {
+            if (!(e.kind == TimelineEventKind::Hit && e.chart == MovingChart::Transit)) {
                 continue;
             }
             ++hits;

@@ -55,7 +55,8 @@ TEST(TimelineKinds, TheMoonWithoutTheOtherTransitsKeepsItsEvents) {
 
     const auto moonOnly = [](std::vector<TimelineEvent> events) {
         std::erase_if(events, [](const TimelineEvent& e) {
-            return e.kind == TimelineKind::Progressed || e.moving != Moon;
+            return (e.kind == TimelineEventKind::Hit && e.chart == MovingChart::Progressed) ||
+                   e.moving != Moon;
         });
         return events;
     };
@@ -69,7 +70,8 @@ TEST(TimelineKinds, TheMoonWithoutTheOtherTransitsKeepsItsEvents) {
     }
     EXPECT_TRUE(
         std::all_of(moonAndProgressed.begin(), moonAndProgressed.end(), [](const TimelineEvent& e) {
-            return e.kind == TimelineKind::Progressed || e.moving == Moon;
+            return (e.kind == TimelineEventKind::Hit && e.chart == MovingChart::Progressed) ||
+                   e.moving == Moon;
         }));
 }
 
