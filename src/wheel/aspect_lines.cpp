@@ -157,15 +157,10 @@ std::vector<LinePoint> LinePoints(const WheelState& state) {
     return points;
 }
 
-}  // namespace
-
-void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs) {
-    if (IsNinetyDegreeWheel(state)) {
-        return;
-    }
-    Canvas& canvas = target.canvas;
-    SetGlyphFont(target, target.options(opt::AspectGlyphSize));
-    const std::vector<LinePoint> points = LinePoints(state);
+// The lines of every pair in aspect, from the angles at which the ring's
+// glyphs were drawn; their glyphs not yet placed.
+std::vector<AspectLine> LinesInAspect(const WheelTarget& target, const WheelState& state,
+                                      const std::vector<LinePoint>& points, bool planetClassOrbs) {
     std::vector<AspectLine> lines;
     for (std::size_t a = 0; a < points.size(); ++a) {
         for (std::size_t b = a + 1; b < points.size(); ++b) {
@@ -188,37 +183,50 @@ void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetCl
                              std::nullopt});
         }
     }
-    const auto glyphOf = [](int code) {
-        return std::string(1, static_cast<char>(AspectGlyphCode(code)));
-    };
+    return lines;
+}
+
+std::string GlyphOf(int code) { return std::string(1, static_cast<char>(AspectGlyphCode(code))); }
+
+void DrawLine(Canvas& canvas, const AspectLine& line) {
+    const DrawnLine& l = line.line;
+    canvas.Line(l.x1, l.y1, l.x2, l.y2, line.colour);
+    if (line.glyph) {
+        const std::string glyph = GlyphOf(line.code);
+        canvas.SetForeColour(line.colour);
+        canvas.MoveTo((line.glyph->left + line.glyph->right) / 2 - canvas.TextWidth(glyph) / 2,
+                      (line.glyph->top + line.glyph->bottom) / 2 + canvas.TextHeight(glyph) / 2);
+        canvas.Print(glyph);
+    }
+}
+
+}  // namespace
+
+void DrawAspectLines(WheelTarget& target, const WheelState& state, bool planetClassOrbs) {
+    if (IsNinetyDegreeWheel(state)) {
+        return;
+    }
+    Canvas& canvas = target.canvas;
+    SetGlyphFont(target, target.options(opt::AspectGlyphSize));
+    const std::vector<LinePoint> points = LinePoints(state);
+    std::vector<AspectLine> lines = LinesInAspect(target, state, points, planetClassOrbs);
     // Every glyph of the lines is as large as the widest.
     double width = 0;
     double height = 0;
     for (const AspectLine& l : lines) {
-        width = std::max(width, canvas.TextWidth(glyphOf(l.code)));
-        height = std::max(height, canvas.TextHeight(glyphOf(l.code)));
+        width = std::max(width, canvas.TextWidth(GlyphOf(l.code)));
+        height = std::max(height, canvas.TextHeight(GlyphOf(l.code)));
     }
     PlaceGlyphs(lines, width, height);
     // Each pair is visited from both ends and drawn twice in one place.
     for (const LinePoint& from : points) {
         for (const LinePoint& to : points) {
-            const int i = from.number;
-            const int j = to.number;
             const auto at = std::find_if(lines.begin(), lines.end(), [&](const AspectLine& l) {
-                return (l.i == i && l.j == j) || (l.i == j && l.j == i);
+                return (l.i == from.number && l.j == to.number) ||
+                       (l.i == to.number && l.j == from.number);
             });
-            if (at == lines.end()) {
-                continue;
-            }
-            const DrawnLine& l = at->line;
-            canvas.Line(l.x1, l.y1, l.x2, l.y2, at->colour);
-            if (at->glyph) {
-                const std::string glyph = glyphOf(at->code);
-                canvas.SetForeColour(at->colour);
-                canvas.MoveTo(
-                    (at->glyph->left + at->glyph->right) / 2 - canvas.TextWidth(glyph) / 2,
-                    (at->glyph->top + at->glyph->bottom) / 2 + canvas.TextHeight(glyph) / 2);
-                canvas.Print(glyph);
+            if (at != lines.end()) {
+                DrawLine(canvas, *at);
             }
         }
     }

@@ -78,6 +78,31 @@ void PlaceRings(WheelTarget& target, WheelState& state, const WheelData& data) {
     }
 }
 
+// The surface the pass paints on, in its scale: the printer's page or the
+// window, whose smallest legible points follow its size.
+WheelTarget TargetOf(const WheelState& state, Canvas& canvas, const WheelPaintInputs& inputs,
+                     const UserScale& bounds) {
+    const bool printer = state.printMode == WheelPrintMode::FullPage;
+    WheelTarget target{canvas, inputs.options,
+                       printer ? WheelSurface::Printer : WheelSurface::Screen,
+                       state.printMode == WheelPrintMode::HalfPage, bounds};
+    if (!printer) {
+        target.smallestPoints = SmallestScreenPoints(inputs.areaWidth, inputs.areaHeight);
+    }
+    return target;
+}
+
+// The house numbers, the cusps' labels and the intercepted signs, in the
+// cusps' font.
+void DrawHouses(WheelTarget& target, WheelState& state, const WheelPaintInputs& inputs) {
+    if (DrawsHouseNumbers(target, state)) {
+        DrawHouseNumbers(target.canvas);
+    }
+    state.houseSize = ComputeHouseSizes(state.mainCusps);
+    DrawCuspLabels(target, state, inputs.data);
+    DrawInterceptedSigns(target, state);
+}
+
 }  // namespace
 
 void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
@@ -91,11 +116,7 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     }
     const OptionTable& options = inputs.options;
     const bool printer = state.printMode == WheelPrintMode::FullPage;
-    WheelTarget target{canvas, options, printer ? WheelSurface::Printer : WheelSurface::Screen,
-                       state.printMode == WheelPrintMode::HalfPage, *bounds};
-    if (!printer) {
-        target.smallestPoints = SmallestScreenPoints(inputs.areaWidth, inputs.areaHeight);
-    }
+    WheelTarget target = TargetOf(state, canvas, inputs, *bounds);
 
     canvas.Clear(BackgroundColour(target));
     canvas.SetScale(bounds->left, bounds->top, bounds->right, bounds->bottom);
@@ -114,12 +135,7 @@ void PaintWheel(WheelState& state, Canvas& canvas, Platform& platform,
     SetGlyphFont(target,
                  SurfaceOption(target, opt::ScreenCuspDigitSize, opt::PrinterCuspDigitSize));
     afterStep();
-    if (DrawsHouseNumbers(target, state)) {
-        DrawHouseNumbers(canvas);
-    }
-    state.houseSize = ComputeHouseSizes(state.mainCusps);
-    DrawCuspLabels(target, state, inputs.data);
-    DrawInterceptedSigns(target, state);
+    DrawHouses(target, state, inputs);
     afterStep();
 
     SetGlyphFont(target, PointGlyphSize(target, state));

@@ -98,6 +98,22 @@ double MainRingRadius(const WheelData& data, double angleDegrees) {
     return data.radius[static_cast<std::size_t>(degree)];
 }
 
+namespace {
+
+// The radius a point of the ring is drawn at: the main ring's for its
+// angle; an outer ring's between its house's radius and the next one's, by
+// the slot.
+double PointRadius(RingRole role, const RingParameters& ring, const WheelData& data, double angle,
+                   int house, int slot) {
+    if (role == RingRole::Main) {
+        return MainRingRadius(data, angle);
+    }
+    const double next = ring.radius[house == 12 ? 1 : house + 1];
+    return ring.radius[house] + (next - ring.radius[house]) * slot / ring.slotsPerHouse;
+}
+
+}  // namespace
+
 RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data) {
     const RingParameters& ring = RingParametersOf(role, state.layout);
     const int slots = ring.slotsPerHouse;
@@ -144,14 +160,7 @@ RingLayout LayRing(const WheelState& state, RingRole role, const WheelData& data
 
         const double angle = european ? EuropeanAngle(entry.longitude, state.mainCusps)
                                       : ring.slotZeroAngle[h] + slot * ring.slotStepDegrees;
-        double radius = 0;
-        if (role == RingRole::Main) {
-            radius = MainRingRadius(data, angle);
-        } else {
-            // Between this house's radius and the next one's, by the slot.
-            const double next = ring.radius[h == 12 ? 1 : h + 1];
-            radius = ring.radius[h] + (next - ring.radius[h]) * slot / slots;
-        }
+        const double radius = PointRadius(role, ring, data, angle, h, slot);
         layout.angleOf[entry.point] = angle;
         layout.placed.push_back({entry.point, h, slot, entry.longitude, angle, radius});
         layout.placed.back().retrograde = entry.retrograde;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "engine/angles.hpp"
@@ -144,6 +145,19 @@ struct Spreader {
     }
 };
 
+// Too little room: the offsets squeezed evenly between the first's and the
+// last's bounds, in order, spaced as their gaps (`before`, their sums) are.
+void SqueezeEvenly(std::vector<double>& offset, const std::vector<double>& low,
+                   const std::vector<double>& high, const std::vector<double>& before) {
+    const std::size_t n = offset.size();
+    const double from = std::min(low[0], high[n - 1]);
+    const double room = high[n - 1] - from;
+    for (std::size_t k = 0; k < n; ++k) {
+        offset[k] = from + room * (before[n - 1] > 0 ? before[k] / before[n - 1]
+                                                     : static_cast<double>(k) / (n - 1));
+    }
+}
+
 // Offsets as near the targets as the bounds allow, each at least its gap
 // after the one before: runs of points that would crowd one another move
 // together to the mean of their targets (pool-adjacent-violators).
@@ -195,15 +209,8 @@ std::vector<double> Solve(const std::vector<double>& target, const std::vector<d
             offset[k] = run.start + before[k] - before[run.first];
         }
     }
-    // Too little room: squeezed evenly between the first's and the last's
-    // bounds, in order.
     if (n > 1 && offset[n - 1] > high[n - 1] + 1e-9) {
-        const double from = std::min(low[0], high[n - 1]);
-        const double room = high[n - 1] - from;
-        for (std::size_t k = 0; k < n; ++k) {
-            offset[k] = from + room * (before[n - 1] > 0 ? before[k] / before[n - 1]
-                                                         : static_cast<double>(k) / (n - 1));
-        }
+        SqueezeEvenly(offset, low, high, before);
     }
     return offset;
 }
@@ -265,55 +272,76 @@ double TrueAngle(const WheelState& state, const PlacedPoint& placed) {
     return OnCircle(AmericanHouseAngle(placed.house) + 30 * share);
 }
 
+namespace {
+
+// The house's points in the order of their true places, with the offsets
+// they aim at; the angles pinned.
+House HouseMembers(const RingLayout& layout, const WheelState& state, int h) {
+    House house{h, HouseStart(state, h), HouseSpan(state, h), {}, {}, {}};
+    std::vector<std::pair<double, std::size_t>> byPlace;
+    for (std::size_t i = 0; i < layout.placed.size(); ++i) {
+        if (layout.placed[i].house == h) {
+            byPlace.push_back({OffsetInHouse(TrueAngle(state, layout.placed[i]), house), i});
+        }
+    }
+    std::stable_sort(byPlace.begin(), byPlace.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [offset, i] : byPlace) {
+        house.members.push_back(i);
+        house.target.push_back(offset);
+        const int point = layout.placed[i].point;
+        house.pinned.push_back(point == Ascendant || point == Midheaven);
+    }
+    return house;
+}
+
+// The house's point least asked for taken out of it: its index in the
+// layout; nothing when none may be left out.
+std::optional<std::size_t> LeaveOneOut(const RingLayout& layout, House& house) {
+    auto out = house.members.end();
+    for (const int point : kLeftOutWhenCrowded) {
+        if (out == house.members.end()) {
+            out = std::find_if(house.members.begin(), house.members.end(),
+                               [&](std::size_t i) { return layout.placed[i].point == point; });
+        }
+    }
+    if (out == house.members.end()) {
+        return std::nullopt;
+    }
+    const std::size_t index = *out;
+    const auto at = out - house.members.begin();
+    house.target.erase(house.target.begin() + at);
+    house.pinned.erase(house.pinned.begin() + at);
+    house.members.erase(out);
+    return index;
+}
+
+}  // namespace
+
 std::vector<std::size_t> SpreadRing(RingLayout& layout, const WheelState& state, RingRole role,
                                     const WheelData& data, const LabelBoxesOf& boxesOf) {
     std::vector<std::size_t> leftOut;
     const Spreader spreader{state, role, data, boxesOf};
     for (int h = 1; h <= 12; ++h) {
-        House house{h, HouseStart(state, h), HouseSpan(state, h), {}, {}, {}};
-        std::vector<std::pair<double, std::size_t>> byPlace;
-        for (std::size_t i = 0; i < layout.placed.size(); ++i) {
-            if (layout.placed[i].house == h) {
-                byPlace.push_back({OffsetInHouse(TrueAngle(state, layout.placed[i]), house), i});
-            }
-        }
-        if (byPlace.empty()) {
+        House house = HouseMembers(layout, state, h);
+        if (house.members.empty()) {
             continue;
-        }
-        std::stable_sort(byPlace.begin(), byPlace.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [offset, i] : byPlace) {
-            house.members.push_back(i);
-            house.target.push_back(offset);
-            const int point = layout.placed[i].point;
-            house.pinned.push_back(point == Ascendant || point == Midheaven);
         }
         std::vector<double> offset;
         bool holdAngles = true;
         while (!SpreadHouse(spreader, house, offset, holdAngles)) {
             // Too little room at full size: a point is left out, as from a
             // house with more points than slots.
-            auto out = house.members.end();
-            for (const int point : kLeftOutWhenCrowded) {
-                if (out == house.members.end()) {
-                    out = std::find_if(
-                        house.members.begin(), house.members.end(),
-                        [&](std::size_t i) { return layout.placed[i].point == point; });
-                }
+            if (const auto out = LeaveOneOut(layout, house)) {
+                leftOut.push_back(*out);
+                continue;
             }
-            if (out == house.members.end()) {
-                // Nothing left to leave out: the angles make way too.
-                if (holdAngles) {
-                    holdAngles = false;
-                    continue;
-                }
-                break;
+            // Nothing left to leave out: the angles make way too.
+            if (holdAngles) {
+                holdAngles = false;
+                continue;
             }
-            leftOut.push_back(*out);
-            const auto at = out - house.members.begin();
-            house.target.erase(house.target.begin() + at);
-            house.pinned.erase(house.pinned.begin() + at);
-            house.members.erase(out);
+            break;
         }
         const std::size_t n = house.members.size();
         for (std::size_t k = 0; k < n; ++k) {
