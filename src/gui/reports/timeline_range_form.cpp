@@ -20,6 +20,23 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
     setObjectName("TimelineRange");
     setWindowTitle("Transit Timeline");
     auto* grid = new QGridLayout(this);
+    AddDateFields(*grid);
+    AddKindBoxes(*grid);
+    // As the command line's flags read.
+    auto* lblKinds = new QLabel(
+        "With none of Transits, Progressions and Solar arc ticked, "
+        "all three are shown.");
+    lblKinds->setObjectName("lblKinds");
+    lblKinds->setWordWrap(true);
+    grid->addWidget(lblKinds, 5, 0, 1, 4);
+    auto* cmdOK = new QPushButton("OK");
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    grid->addWidget(cmdOK, 6, 0, 1, 4);
+    connect(cmdOK, &QPushButton::clicked, this, &TimelineRangeForm::cmdOK_Click);
+}
+
+void TimelineRangeForm::AddDateFields(QGridLayout& grid) {
     const struct {
         const char* name;
         const char* caption;
@@ -36,7 +53,7 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
         // The two dates side by side: From in the left pair of columns.
         const bool to = row >= 3;
         QLineEdit* field =
-            AddEntryField(*grid, f.name, f.caption, row % 3, to ? 2 : 0, f.widthChars);
+            AddEntryField(grid, f.name, f.caption, row % 3, to ? 2 : 0, f.widthChars);
         field->setText(QString::fromStdString(entry_.*f.member));
         connect(field, &QLineEdit::textEdited, this,
                 [this, member = f.member](const QString& text) {
@@ -44,6 +61,9 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
                 });
         ++row;
     }
+}
+
+void TimelineRangeForm::AddKindBoxes(QGridLayout& grid) {
     const struct {
         const char* name;
         const char* caption;
@@ -62,21 +82,9 @@ TimelineRangeForm::TimelineRangeForm(Workstation& workstation, QWidget* parent)
             entry_.kinds.*member = on;
             workstation_.timelineKinds = entry_.kinds;
         });
-        grid->addWidget(box, 3 + index / 2, (index % 2) * 2, 1, 2);
+        grid.addWidget(box, 3 + index / 2, (index % 2) * 2, 1, 2);
         ++index;
     }
-    // As the command line's flags read.
-    auto* lblKinds = new QLabel(
-        "With none of Transits, Progressions and Solar arc ticked, "
-        "all three are shown.");
-    lblKinds->setObjectName("lblKinds");
-    lblKinds->setWordWrap(true);
-    grid->addWidget(lblKinds, 5, 0, 1, 4);
-    auto* cmdOK = new QPushButton("OK");
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    grid->addWidget(cmdOK, 6, 0, 1, 4);
-    connect(cmdOK, &QPushButton::clicked, this, &TimelineRangeForm::cmdOK_Click);
 }
 
 void TimelineRangeForm::cmdOK_Click() {

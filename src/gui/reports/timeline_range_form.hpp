@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QGridLayout>
 
 #include "reports/timeline_report.hpp"
 
@@ -21,6 +22,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The From and To dates' six fields, and the kinds' boxes below them.
+    void AddDateFields(QGridLayout& grid);
+    void AddKindBoxes(QGridLayout& grid);
     void cmdOK_Click();
 
     Workstation& workstation_;

@@ -125,84 +125,79 @@ void MainForm::BuildMenus() {
             parents.push_back(AddMenu(parent, line.caption, line.name));
             continue;
         }
-        QAction* action = AddItem(parent, line.caption, line.name);
-        switch (line.role) {
-            case MenuRole::Exit:
-                connect(action, &QAction::triggered, this, &MainForm::mnuFileExit_Click);
-                break;
-            case MenuRole::Input:
-                connect(action, &QAction::triggered, this, &MainForm::mnuInputData_Click);
-                break;
-            case MenuRole::House: {
-                const HouseSystem system = kHouseSystems[line.tableRow].system;
-                action->setCheckable(true);
-                connect(action, &QAction::triggered, this,
-                        [this, system]() { mnuHouse_Click(system); });
-                break;
-            }
-            case MenuRole::Report: {
-                const ReportCommand& command = DataMenuCommands()[line.tableRow];
-                connect(action, &QAction::triggered, this, [this, &command]() {
-                    BusyPointer busy(workstation_.platform());
-                    workstation_.RunReport(command);
-                });
-                break;
-            }
-            case MenuRole::Options:
-                connect(action, &QAction::triggered, this, [this]() {
-                    // One editor of the file at a time: a second would save
-                    // over the first one's text.
-                    if (QWidget* open = OpenWindowNamed(QStringLiteral("Options"))) {
-                        open->raise();
-                        open->activateWindow();
-                        return;
-                    }
-                    OpenOptionsForm(workstation_, this);
-                });
-                break;
-            case MenuRole::PlanetaryHours:
-                connect(action, &QAction::triggered, this, [this]() {
-                    if (QWidget* open = OpenWindowNamed(QStringLiteral("PHOutput"))) {
-                        open->close();
-                    }
-                    if (auto* hours = OpenPlanetaryHoursForm(workstation_, this)) {
-                        connect(hours, &PlanetaryHoursForm::reportShown, &workstation_,
-                                &Workstation::reportShown);
-                    }
-                });
-                break;
-            case MenuRole::Timeline:
-                connect(action, &QAction::triggered, this, [this]() {
-                    TimelineRangeForm form(workstation_, this);
-                    form.exec();
-                });
-                break;
-            case MenuRole::Keywords:
-                connect(action, &QAction::triggered, this,
-                        [this]() { ShowAfresh(new KeywordsForm(workstation_, this)); });
-                break;
-            case MenuRole::KeywordSystem:
-                connect(action, &QAction::triggered, this, [this]() {
-                    auto* lessons = new KeywordSystemForm(workstation_, this);
-                    connect(lessons, &KeywordSystemForm::reportShown, &workstation_,
-                            &Workstation::reportShown);
-                    ShowAfresh(lessons);
-                });
-                break;
-            case MenuRole::Wheel: {
-                const WheelKind kind = kWheelKinds[line.tableRow].kind;
-                connect(action, &QAction::triggered, this,
-                        [this, kind]() { mnuWheel_Click(kind); });
-                break;
-            }
-            case MenuRole::Later:
-                action->setEnabled(false);
-                action->setProperty(kLaterProperty, true);
-                break;
-            case MenuRole::Menu: break;
-        }
+        ConnectItem(AddItem(parent, line.caption, line.name), line);
     }
     AddDocumentItems();
+}
+
+void MainForm::ConnectItem(QAction* action, const MenuLine& line) {
+    const auto on = [this, action](auto slot) { connect(action, &QAction::triggered, this, slot); };
+    switch (line.role) {
+        case MenuRole::Exit: on([this]() { mnuFileExit_Click(); }); break;
+        case MenuRole::Input: on([this]() { mnuInputData_Click(); }); break;
+        case MenuRole::House: {
+            const HouseSystem system = kHouseSystems[line.tableRow].system;
+            action->setCheckable(true);
+            on([this, system]() { mnuHouse_Click(system); });
+            break;
+        }
+        case MenuRole::Report: {
+            const ReportCommand& command = DataMenuCommands()[line.tableRow];
+            on([this, &command]() {
+                BusyPointer busy(workstation_.platform());
+                workstation_.RunReport(command);
+            });
+            break;
+        }
+        case MenuRole::Options: on([this]() { OpenOptions(); }); break;
+        case MenuRole::PlanetaryHours: on([this]() { OpenPlanetaryHours(); }); break;
+        case MenuRole::Timeline:
+            on([this]() {
+                TimelineRangeForm form(workstation_, this);
+                form.exec();
+            });
+            break;
+        case MenuRole::Keywords:
+            on([this]() { ShowAfresh(new KeywordsForm(workstation_, this)); });
+            break;
+        case MenuRole::KeywordSystem: on([this]() { OpenKeywordSystem(); }); break;
+        case MenuRole::Wheel: {
+            const WheelKind kind = kWheelKinds[line.tableRow].kind;
+            on([this, kind]() { mnuWheel_Click(kind); });
+            break;
+        }
+        case MenuRole::Later:
+            action->setEnabled(false);
+            action->setProperty(kLaterProperty, true);
+            break;
+        case MenuRole::Menu: break;
+    }
+}
+
+void MainForm::OpenOptions() {
+    // One editor of the file at a time: a second would save over the first
+    // one's text.
+    if (QWidget* open = OpenWindowNamed(QStringLiteral("Options"))) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    OpenOptionsForm(workstation_, this);
+}
+
+void MainForm::OpenPlanetaryHours() {
+    if (QWidget* open = OpenWindowNamed(QStringLiteral("PHOutput"))) {
+        open->close();
+    }
+    if (auto* hours = OpenPlanetaryHoursForm(workstation_, this)) {
+        connect(hours, &PlanetaryHoursForm::reportShown, &workstation_, &Workstation::reportShown);
+    }
+}
+
+void MainForm::OpenKeywordSystem() {
+    auto* lessons = new KeywordSystemForm(workstation_, this);
+    connect(lessons, &KeywordSystemForm::reportShown, &workstation_, &Workstation::reportShown);
+    ShowAfresh(lessons);
 }
 
 void MainForm::AddDocumentItems() {

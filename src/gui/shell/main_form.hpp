@@ -13,6 +13,7 @@
 #include "chart/chart_kinds.hpp"
 #include "chart/house_system.hpp"
 #include "gui/common/workstation.hpp"
+#include "gui/shell/main_menu_tree.hpp"
 
 class QAction;
 
@@ -52,6 +53,11 @@ protected:
 
 private:
     void BuildMenus();
+    // What the menu item of the line does when chosen.
+    void ConnectItem(QAction* action, const MenuLine& line);
+    void OpenOptions();
+    void OpenPlanetaryHours();
+    void OpenKeywordSystem();
     void AddDocumentItems();
     QAction* Item(std::string_view name) const;
     void SetSecondPersonMenus(bool on);

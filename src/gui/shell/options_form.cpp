@@ -57,6 +57,27 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     setWindowTitle(QString::fromStdString(content_.caption));
     const TextFileBox box = AddTextFileBox(*this, content_.txtContent);
     txtContent_ = box.txtContent;
+    box.column->insertLayout(0, EngineRow());
+    box.column->insertLayout(1, ZodiacAndPointsRow());
+    box.column->insertLayout(2, UserAyanamsaRow());
+    ConnectFields();
+    FollowText();
+    QHBoxLayout* buttons = box.buttons;
+    connect(AddButton(*buttons, "btnSave", "Save"), &QPushButton::clicked, this,
+            &OptionsForm::btnSave_Click);
+    connect(AddButton(*buttons, "cmdRestoreDefault", "Restore default"), &QPushButton::clicked,
+            this, &OptionsForm::cmdRestoreDefault_Click);
+    connect(AddButton(*buttons, "btnQuit", "Quit"), &QPushButton::clicked, this,
+            &OptionsForm::btnQuit_Click);
+    connect(txtContent_, &QPlainTextEdit::textChanged, this, [this]() {
+        content_.changed = true;
+        TakeContent();
+        FollowText();
+    });
+    resize(640, 480);
+}
+
+QHBoxLayout* OptionsForm::EngineRow() {
     auto* engineRow = new QHBoxLayout;
     engineRow->addWidget(new QLabel("Positions:"));
     cboPositionsEngine_ = new QComboBox;
@@ -72,7 +93,10 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     txtEphemerisFiles_->setObjectName("txtEphemerisFiles");
     txtEphemerisFiles_->setPlaceholderText("$SE_EPHE_PATH, else its analytical mode");
     engineRow->addWidget(txtEphemerisFiles_, 1);
-    box.column->insertLayout(0, engineRow);
+    return engineRow;
+}
+
+QHBoxLayout* OptionsForm::ZodiacAndPointsRow() {
     auto* zodiacRow = new QHBoxLayout;
     zodiacRow->addWidget(new QLabel("Zodiac:"));
     cboZodiac_ = new QComboBox;
@@ -94,7 +118,10 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
     chkExtraPoints_->setToolTip("The natal report, positions and the chart JSON show them too");
     zodiacRow->addWidget(chkExtraPoints_);
     zodiacRow->addStretch(1);
-    box.column->insertLayout(1, zodiacRow);
+    return zodiacRow;
+}
+
+QHBoxLayout* OptionsForm::UserAyanamsaRow() {
     auto* userRow = new QHBoxLayout;
     userRow->addWidget(new QLabel("The user's ayanamsa:"));
     txtUserAyanamsa_ = NumberField("txtUserAyanamsa", "Degrees, 0 up to 360 (option 221)");
@@ -104,7 +131,10 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
         NumberField("txtUserAyanamsaEpoch", "A year, 100 up to 3000; 2000.0 is J2000 (option 222)");
     userRow->addWidget(txtUserAyanamsaEpoch_);
     userRow->addStretch(1);
-    box.column->insertLayout(2, userRow);
+    return userRow;
+}
+
+void OptionsForm::ConnectFields() {
     connect(txtUserAyanamsa_, &QLineEdit::textEdited, this, &OptionsForm::txtUserAyanamsa_Edited);
     connect(txtUserAyanamsaEpoch_, &QLineEdit::textEdited, this,
             &OptionsForm::txtUserAyanamsaEpoch_Edited);
@@ -115,20 +145,6 @@ OptionsForm::OptionsForm(Workstation& workstation, OptionsWindow content, QWidge
             &OptionsForm::cboPositionsEngine_Activated);
     connect(txtEphemerisFiles_, &QLineEdit::textEdited, this,
             &OptionsForm::txtEphemerisFiles_Edited);
-    FollowText();
-    QHBoxLayout* buttons = box.buttons;
-    connect(AddButton(*buttons, "btnSave", "Save"), &QPushButton::clicked, this,
-            &OptionsForm::btnSave_Click);
-    connect(AddButton(*buttons, "cmdRestoreDefault", "Restore default"), &QPushButton::clicked,
-            this, &OptionsForm::cmdRestoreDefault_Click);
-    connect(AddButton(*buttons, "btnQuit", "Quit"), &QPushButton::clicked, this,
-            &OptionsForm::btnQuit_Click);
-    connect(txtContent_, &QPlainTextEdit::textChanged, this, [this]() {
-        content_.changed = true;
-        TakeContent();
-        FollowText();
-    });
-    resize(640, 480);
 }
 
 void OptionsForm::ShowContent() {

@@ -10,6 +10,7 @@
 // the zodiac is the user's sidereal one and checked before Save.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QWidget>
 
 #include "app/options_window.hpp"
@@ -42,6 +43,12 @@ public:
     void txtUserAyanamsaEpoch_Edited(const QString& typed);
 
 private:
+    // The rows of fields above the text: the engine, the zodiac with the
+    // harmonic and the extra points, the user's ayanamsa.
+    QHBoxLayout* EngineRow();
+    QHBoxLayout* ZodiacAndPointsRow();
+    QHBoxLayout* UserAyanamsaRow();
+    void ConnectFields();
     void ShowContent();
     void TakeContent();
     // The controls as the text stands; each disabled while the text ends

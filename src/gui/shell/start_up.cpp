@@ -51,6 +51,48 @@ void PlaceBelow(const QWidget& main, std::initializer_list<QWidget*> windows, in
     }
 }
 
+// "Click here for cities": the cities list, whose own button comes back to
+// the names. The names list stands rightmost: the wider cities list takes
+// no more than the room the screen leaves there.
+void OpenCities(Workstation& workstation, NamesForm* names) {
+    auto* cities = new GeographForm(workstation);
+    QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
+        names->LoadList();
+        names->show();
+    });
+    cities->show();
+    const PixelRect frame = FrameOf(*cities);
+    const PixelRect placed = InPlaceOf(FrameOf(*names), frame, ScreenAreaOf(names));
+    cities->resize(cities->width() - frame.width + placed.width, cities->height());
+    MoveFrame(*cities, placed);
+}
+
+// The entry windows and the names list, shown in a row below the main
+// window; the Input command brings them back, the names read afresh.
+void OpenEntryWindows(Workstation& workstation, MainForm& main) {
+    auto* natal = new NatalEntryForm(workstation, &main);
+    auto* diurnal = new DiurnalEntryForm(workstation, &main);
+    auto* names = new NamesForm(workstation, &main);
+    const auto showEntryWindows = [natal, diurnal]() {
+        natal->show();
+        diurnal->show();
+    };
+    QObject::connect(&workstation, &Workstation::inputCommandRun, names, [names]() {
+        names->LoadList();
+        names->show();
+    });
+    QObject::connect(names, &NamesForm::citiesRequested, &main,
+                     [&workstation, names]() { OpenCities(workstation, names); });
+    QObject::connect(&workstation, &Workstation::inputCommandRun, &main, showEntryWindows);
+    showEntryWindows();
+    names->show();
+    // The cities list's frame is as much wider than its own width as the
+    // names list's.
+    const int citiesFrameWidth =
+        GeographForm::kOpeningWidthPixels + FrameOf(*names).width - names->width();
+    PlaceBelow(main, {natal, diurnal, names}, citiesFrameWidth);
+}
+
 }  // namespace
 
 std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& steps) {
@@ -87,42 +129,7 @@ std::unique_ptr<MainForm> StartUp(Workstation& workstation, const StartUpSteps& 
         QObject::connect(&data, &DataForm::newDateRequested, &data,
                          [&workstation, &data]() { NewDateForm(workstation, &data).exec(); });
     });
-    auto* natal = new NatalEntryForm(workstation, main.get());
-    auto* diurnal = new DiurnalEntryForm(workstation, main.get());
-    auto* names = new NamesForm(workstation, main.get());
-    const auto showEntryWindows = [natal, diurnal]() {
-        natal->show();
-        diurnal->show();
-    };
-    // The Input command reopens the names list read afresh.
-    QObject::connect(&workstation, &Workstation::inputCommandRun, names, [names]() {
-        names->LoadList();
-        names->show();
-    });
-    // "Click here for cities" opens the cities list, whose own button comes
-    // back to the names.
-    QObject::connect(names, &NamesForm::citiesRequested, main.get(), [&workstation, names]() {
-        auto* cities = new GeographForm(workstation);
-        QObject::connect(cities, &GeographForm::namesRequested, names, [names]() {
-            names->LoadList();
-            names->show();
-        });
-        cities->show();
-        // The names list stands rightmost: the wider cities list takes no
-        // more than the room the screen leaves there.
-        const PixelRect frame = FrameOf(*cities);
-        const PixelRect placed = InPlaceOf(FrameOf(*names), frame, ScreenAreaOf(names));
-        cities->resize(cities->width() - frame.width + placed.width, cities->height());
-        MoveFrame(*cities, placed);
-    });
-    QObject::connect(&workstation, &Workstation::inputCommandRun, main.get(), showEntryWindows);
-    showEntryWindows();
-    names->show();
-    // The cities list's frame is as much wider than its own width as the
-    // names list's.
-    const int citiesFrameWidth =
-        GeographForm::kOpeningWidthPixels + FrameOf(*names).width - names->width();
-    PlaceBelow(*main, {natal, diurnal, names}, citiesFrameWidth);
+    OpenEntryWindows(workstation, *main);
 
     // The natal chart of the current entry and its wheel (when the wheel's
     // files could be read; their message has been shown).
