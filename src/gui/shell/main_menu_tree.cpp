@@ -19,20 +19,26 @@ MenuLine WheelLine(WheelKind kind) {
     return {2, info.menuCaption, info.menuItem, MenuRole::Wheel, static_cast<std::size_t>(kind)};
 }
 
-std::vector<MenuLine> BuildTree() {
+// The File, Input and Houses menus: a house system per row of its table.
+std::vector<MenuLine> FileInputAndHouses() {
     using enum MenuRole;
-    using enum DataReport;
-    std::vector<MenuLine> tree = {
+    std::vector<MenuLine> lines = {
         {0, "&File", "mnuFile", Menu},
         {1, "E&xit", "mnuFileExit", Exit},
         {0, "&Input", "mnuInputData", Input},
         {0, "Hou&ses", "mnuHouses", Menu},
     };
     for (std::size_t row = 0; row < kHouseSystems.size(); ++row) {
-        tree.push_back(
+        lines.push_back(
             {1, kHouseSystems[row].menuCaption, kHouseSystems[row].menuItem, House, row});
     }
-    const std::vector<MenuLine> rest = {
+    return lines;
+}
+
+std::vector<MenuLine> DataMenu() {
+    using enum MenuRole;
+    using enum DataReport;
+    return {
         {0, "&Data", "mnuData", Menu},
         ReportLine(1, Summary),
         {1, "&Natal", "mnuDataNatal", Menu},
@@ -63,6 +69,12 @@ std::vector<MenuLine> BuildTree() {
         ReportLine(2, Davison),
         {1, "Planetary &Hours", "mnuDataPlanetaryHours", PlanetaryHours},
         {1, "Transit time&line...", "mnuDataTimeline", Timeline},
+    };
+}
+
+std::vector<MenuLine> WheelsMenu() {
+    using enum MenuRole;
+    return {
         {0, "&Wheels", "mnuWheels", Menu},
         {1, "&Single chartwheel", "mnuWheelsSingle", Menu},
         WheelLine(WheelKind::Natal),
@@ -87,6 +99,12 @@ std::vector<MenuLine> BuildTree() {
         {1, "&Triple chartwheels", "mnuWheelsTriple", Menu},
         WheelLine(WheelKind::TripleProgressed),
         WheelLine(WheelKind::TripleSolarArc),
+    };
+}
+
+std::vector<MenuLine> OptionsKeywordsAndDocuments() {
+    using enum MenuRole;
+    return {
         {0, "&Options", "mnuOptions", Options},
         {0, "&Keywords", "mnuKeywords", Menu},
         {1, "&General Information", "mnuKeywordS", Keywords},
@@ -94,7 +112,14 @@ std::vector<MenuLine> BuildTree() {
         {0, "&Philosophy", "mnuPhilosophy", Menu},
         {0, "&Help", "mnuHelp", Menu},
     };
-    tree.insert(tree.end(), rest.begin(), rest.end());
+}
+
+std::vector<MenuLine> BuildTree() {
+    std::vector<MenuLine> tree;
+    for (const auto& part :
+         {FileInputAndHouses(), DataMenu(), WheelsMenu(), OptionsKeywordsAndDocuments()}) {
+        tree.insert(tree.end(), part.begin(), part.end());
+    }
     return tree;
 }
 
