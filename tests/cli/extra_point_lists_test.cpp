@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/command_outcome.hpp"
+#include "support/extra_points_birth.hpp"
 
 namespace solvaris {
 namespace {
@@ -21,11 +22,9 @@ namespace {
 using testing::Outcome;
 using testing::RunArgs;
 
-// Helsinki, 10 Mar 1975 16:20 at zone -2 (14:20 UT, JD 2442482.0972222),
-// seen on 9 Dec 2026: 51 years old, 274 days after the 2026 birthday.
-const std::vector<std::string> kBirth = {"--date", "1975-03-10", "--time",         "4:20pm",
-                                         "--zone", "-2",         "--lon",          "24e56",
-                                         "--lat",  "60n10",      "--diurnal-date", "2026-12-09"};
+// The birth at 14:20 UT (JD 2442482.0972222), seen on 9 Dec 2026: 51 years
+// old, 274 days after the 2026 birthday.
+const std::vector<std::string>& kBirth = testing::kExtraPointsBirth;
 // One day of the ephemeris for each year of life, and of the current year
 // the share gone by.
 constexpr double kProgressedJd = 2442482.0972222 + 51 + 274 / 365.25;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "support/command_outcome.hpp"
+#include "support/extra_points_birth.hpp"
 #include "support/temp_folder.hpp"
 
 namespace solvaris {
@@ -21,11 +22,7 @@ namespace {
 using testing::Outcome;
 using testing::RunArgs;
 
-// A fixed diurnal date: the transit chart would otherwise be cast for the
-// present moment, which moves between two runs.
-const std::vector<std::string> kBirth = {"--date", "1975-03-10", "--time",         "4:20pm",
-                                         "--zone", "-2",         "--lon",          "24e56",
-                                         "--lat",  "60n10",      "--diurnal-date", "2026-12-09"};
+const std::vector<std::string>& kBirth = testing::kExtraPointsBirth;
 
 Outcome Chart(const std::vector<std::string>& more) {
     std::vector<std::string> args = {"chart", "--format", "json"};
