@@ -294,6 +294,80 @@ std::string MakeBackup(const std::filesystem::path& path, const std::filesystem:
     return {};
 }
 
+// Each step's system call, or a failure with `injected` when a test makes
+// that step fail.
+template <typename Call>
+bool RunStep(const ReplaceOptions& options, ReplaceStep which, int injected, Call call) {
+    if (options.fault.failAt == which) {
+        errno = injected;
+        return false;
+    }
+    return call();
+}
+
+// The mode and owner the replacement of `target` keeps, if it exists: empty,
+// else why it cannot be replaced.
+Problem ModeAndOwnerToKeep(const std::filesystem::path& target, Keep& keep) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode)) {
+            return target.filename().string() + " is not a plain file";
+        }
+        keep = {true, static_cast<mode_t>(old.st_mode & 07777), old.st_uid, old.st_gid};
+    }
+    return {};
+}
+
+// The work file given the old file's mode and owner, the content written,
+// flushed to disk and closed (closed whatever failed): empty, else what
+// failed.
+std::string FillWorkFile(int fd, const Keep& keep, std::string_view content,
+                         const std::filesystem::path& target, const ReplaceOptions& options) {
+    std::string failure;
+    if (!KeepModeAndOwner(fd, keep)) {
+        failure = "the work file could not take the mode of " + target.filename().string() + " (" +
+                  Reason(errno) + ")";
+    } else if (!RunStep(options, ReplaceStep::Write, ENOSPC,
+                        [&] { return WriteAll(fd, content); })) {
+        failure = "the work file could not be written (" + Reason(errno) + ")";
+    } else if (!RunStep(options, ReplaceStep::Flush, EIO, [&] { return ::fsync(fd) == 0; })) {
+        failure = "the work file could not be flushed to disk (" + Reason(errno) + ")";
+    }
+    if (::close(fd) != 0 && failure.empty()) {
+        failure = "the work file could not be closed (" + Reason(errno) + ")";
+    }
+    return failure;
+}
+
+// The backup of the old file, when one is asked for: empty when made (or
+// not asked), else what failed.
+std::string MakeBackupAsked(const std::filesystem::path& target, const Keep& keep,
+                            const ReplaceOptions& options) {
+    std::string failure;
+    if (options.backup &&
+        !RunStep(options, ReplaceStep::Backup, EACCES,
+                 [&] {
+                     failure = MakeBackup(target, *options.backup, keep);
+                     return failure.empty();
+                 }) &&
+        failure.empty()) {
+        failure = "the backup " + options.backup->filename().string() + " could not be made (" +
+                  Reason(errno) + ")";
+    }
+    return failure;
+}
+
+// The work file renamed over the target: empty, else what failed.
+std::string RenameOverTarget(const std::filesystem::path& work, const std::filesystem::path& target,
+                             const ReplaceOptions& options) {
+    if (!RunStep(options, ReplaceStep::Rename, EXDEV,
+                 [&] { return ::rename(work.c_str(), target.c_str()) == 0; })) {
+        return "the work file could not be renamed to " + target.filename().string() + " (" +
+               Reason(errno) + ")";
+    }
+    return {};
+}
+
 }  // namespace
 
 Problem ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
@@ -321,15 +395,6 @@ Problem ChangedSinceRead(const std::filesystem::path& file,
 
 Problem ReplaceFileContentFrom(const std::filesystem::path& path, const ContentBuilder& build,
                                const ReplaceOptions& options) {
-    // Each step's system call, or a failure with `injected` when a test
-    // makes that step fail.
-    const auto step = [&options](ReplaceStep which, int injected, auto call) {
-        if (options.fault.failAt == which) {
-            errno = injected;
-            return false;
-        }
-        return call();
-    };
     const LinkTarget followed = FollowLinks(path);
     if (!followed.refusal.empty()) {
         return followed.refusal;
@@ -341,12 +406,8 @@ Problem ReplaceFileContentFrom(const std::filesystem::path& path, const ContentB
     }
     RemoveAbandonedWorkFiles(FolderOf(target));
     Keep keep;
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        if (!S_ISREG(old.st_mode)) {
-            return target.filename().string() + " is not a plain file";
-        }
-        keep = {true, static_cast<mode_t>(old.st_mode & 07777), old.st_uid, old.st_gid};
+    if (Problem refusal = ModeAndOwnerToKeep(target, keep); !refusal.empty()) {
+        return refusal;
     }
     std::string content;
     if (Problem refusal = build(target, content); !refusal.empty()) {
@@ -354,39 +415,19 @@ Problem ReplaceFileContentFrom(const std::filesystem::path& path, const ContentB
     }
     std::filesystem::path work;
     int fd = -1;
-    if (!step(ReplaceStep::Create, EACCES, [&] {
+    if (!RunStep(options, ReplaceStep::Create, EACCES, [&] {
             fd = CreateWorkFile(target, keep, work);
             return fd >= 0;
         })) {
         return "no work file could be created beside " + target.filename().string() + " (" +
                Reason(errno) + ")";
     }
-    std::string failure;
-    if (!KeepModeAndOwner(fd, keep)) {
-        failure = "the work file could not take the mode of " + target.filename().string() + " (" +
-                  Reason(errno) + ")";
-    } else if (!step(ReplaceStep::Write, ENOSPC, [&] { return WriteAll(fd, content); })) {
-        failure = "the work file could not be written (" + Reason(errno) + ")";
-    } else if (!step(ReplaceStep::Flush, EIO, [&] { return ::fsync(fd) == 0; })) {
-        failure = "the work file could not be flushed to disk (" + Reason(errno) + ")";
+    std::string failure = FillWorkFile(fd, keep, content, target, options);
+    if (failure.empty()) {
+        failure = MakeBackupAsked(target, keep, options);
     }
-    if (::close(fd) != 0 && failure.empty()) {
-        failure = "the work file could not be closed (" + Reason(errno) + ")";
-    }
-    if (failure.empty() && options.backup &&
-        !step(ReplaceStep::Backup, EACCES,
-              [&] {
-                  failure = MakeBackup(target, *options.backup, keep);
-                  return failure.empty();
-              }) &&
-        failure.empty()) {
-        failure = "the backup " + options.backup->filename().string() + " could not be made (" +
-                  Reason(errno) + ")";
-    }
-    if (failure.empty() && !step(ReplaceStep::Rename, EXDEV,
-                                 [&] { return ::rename(work.c_str(), target.c_str()) == 0; })) {
-        failure = "the work file could not be renamed to " + target.filename().string() + " (" +
-                  Reason(errno) + ")";
+    if (failure.empty()) {
+        failure = RenameOverTarget(work, target, options);
     }
     if (!failure.empty()) {
         std::error_code ec;

@@ -124,83 +124,94 @@ std::string FrameTitle(WheelKind kind) {
     }
 }
 
+// The natal chart, or its harmonic when one other than the first is asked.
+void SingleNatal(WheelSetup& w, const WheelInputs& in) {
+    CentreNatal(w, in);
+    w.orbFileName = "NATAL.ORB";
+    if (in.harmonic != 1) {
+        const HarmonicChart harmonic = HarmonicOf(in.charts.natal, in.harmonic);
+        w.longitude = harmonic.longitude;
+        w.cusps = harmonic.cusps;
+        w.texts = harmonic.texts;
+        // The extra points are cast for the natal chart alone.
+        w.extraPoints.clear();
+        // In place of the house system: the houses are equal ones.
+        const std::string zodiac = ZodiacHeading(in.charts.zodiac);
+        w.innerHeader[6] = HarmonicTitle(in.harmonic) + (zodiac.empty() ? "" : ", " + zodiac);
+    }
+}
+
+void SingleProgressed(WheelSetup& w, const WheelInputs& in, const OptionTable& options) {
+    w.longitude = in.charts.progressed.points.longitude;
+    w.cusps = in.charts.progressed.cusps;
+    w.texts = in.charts.progressed.texts;
+    PlaceOf(w, in.diurnal);
+    w.innerHeader[0] = in.natal.name + " - progressed";
+    w.secondHeader = DiurnalHeader(in);
+    w.secondHeader[5] = "House cusps are cusps";
+    w.secondHeader[6] = "at last birthday.";
+    w.extraPoints = ProgressedExtraPoints(in.charts, options);
+    w.orbFileName = "PROGRESS.ORB";
+    w.kind = ChartKind::Progressed;
+}
+
+void SingleSolarArc(WheelSetup& w, const WheelInputs& in, const OptionTable& options) {
+    CentreNatal(w, in);
+    w.longitude = in.charts.solarArc.longitude;
+    w.cusps = in.charts.solarArc.cusps;
+    w.texts.retrogradeMarks = kNoRetrogradeMarks;
+    w.extraPoints = SolarArcExtraPoints(in.charts, options);
+    HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
+    w.innerHeader[0] = in.natal.name + " - solar arc";
+    w.secondHeader = DiurnalHeader(in);
+    w.orbFileName = "SOLARARC.ORB";
+    w.kind = ChartKind::SolarArc;
+}
+
+// The transit chart, or the second person's natal chart cast as one.
+void SingleTransits(WheelSetup& w, const WheelInputs& in, const OptionTable& options) {
+    CentreTransit(w, in, TransitExtraPoints(in.charts, options));
+    w.innerHeader = DiurnalHeader(in);
+    w.innerHeader[0] = "Transit chart";
+    w.orbFileName = "TRANSIT.ORB";
+    if (in.secondPerson) {
+        w.innerHeader[0] = in.secondPersonName;
+        w.innerHeader[5] = in.charts.transit.texts.siderealTimeText;
+        w.orbFileName = "NATAL.ORB";
+    }
+    w.kind = ChartKind::Transit;
+}
+
+void SingleReturn(WheelSetup& w, bool solar, const WheelInputs& in) {
+    CentreReturn(w, in);
+    w.innerHeader =
+        ReturnHeader(in, in.natal.name + (solar ? " - solar return" : " - lunar return"));
+    w.orbFileName = solar ? "SOLARRTN.ORB" : "LUNARRTN.ORB";
+    w.kind = solar ? ChartKind::SolarReturn : ChartKind::LunarReturn;
+}
+
+// The natal chart in one of the house frames.
+void SingleFrame(WheelSetup& w, WheelKind frame, const WheelInputs& in) {
+    CentreNatal(w, in);
+    w.cusps = FrameCusps(frame, in.charts);
+    HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
+    w.innerHeader[0] = in.natal.name + FrameTitle(frame);
+    w.innerHeader[6].clear();
+    w.orbFileName = "NATAL.ORB";
+}
+
 void Single(WheelSetup& w, WheelKind kind, const WheelInputs& in, const OptionTable& options) {
     w.layout = 0;
     w.family = 1;
     w.innerHeader = NatalHeader(in);
-    const std::string& name = in.natal.name;
     switch (kind) {
-        case WheelKind::Natal:
-            CentreNatal(w, in);
-            w.orbFileName = "NATAL.ORB";
-            if (in.harmonic != 1) {
-                const HarmonicChart harmonic = HarmonicOf(in.charts.natal, in.harmonic);
-                w.longitude = harmonic.longitude;
-                w.cusps = harmonic.cusps;
-                w.texts = harmonic.texts;
-                // The extra points are cast for the natal chart alone.
-                w.extraPoints.clear();
-                // In place of the house system: the houses are equal ones.
-                const std::string zodiac = ZodiacHeading(in.charts.zodiac);
-                w.innerHeader[6] =
-                    HarmonicTitle(in.harmonic) + (zodiac.empty() ? "" : ", " + zodiac);
-            }
-            break;
-        case WheelKind::Progressed:
-            w.longitude = in.charts.progressed.points.longitude;
-            w.cusps = in.charts.progressed.cusps;
-            w.texts = in.charts.progressed.texts;
-            PlaceOf(w, in.diurnal);
-            w.innerHeader[0] = name + " - progressed";
-            w.secondHeader = DiurnalHeader(in);
-            w.secondHeader[5] = "House cusps are cusps";
-            w.secondHeader[6] = "at last birthday.";
-            w.extraPoints = ProgressedExtraPoints(in.charts, options);
-            w.orbFileName = "PROGRESS.ORB";
-            w.kind = ChartKind::Progressed;
-            break;
-        case WheelKind::SolarArc:
-            CentreNatal(w, in);
-            w.longitude = in.charts.solarArc.longitude;
-            w.cusps = in.charts.solarArc.cusps;
-            w.texts.retrogradeMarks = kNoRetrogradeMarks;
-            w.extraPoints = SolarArcExtraPoints(in.charts, options);
-            HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
-            w.innerHeader[0] = name + " - solar arc";
-            w.secondHeader = DiurnalHeader(in);
-            w.orbFileName = "SOLARARC.ORB";
-            w.kind = ChartKind::SolarArc;
-            break;
-        case WheelKind::Transits:
-            CentreTransit(w, in, TransitExtraPoints(in.charts, options));
-            w.innerHeader = DiurnalHeader(in);
-            w.innerHeader[0] = "Transit chart";
-            w.orbFileName = "TRANSIT.ORB";
-            if (in.secondPerson) {
-                w.innerHeader[0] = in.secondPersonName;
-                w.innerHeader[5] = in.charts.transit.texts.siderealTimeText;
-                w.orbFileName = "NATAL.ORB";
-            }
-            w.kind = ChartKind::Transit;
-            break;
+        case WheelKind::Natal: SingleNatal(w, in); break;
+        case WheelKind::Progressed: SingleProgressed(w, in, options); break;
+        case WheelKind::SolarArc: SingleSolarArc(w, in, options); break;
+        case WheelKind::Transits: SingleTransits(w, in, options); break;
         case WheelKind::SolarReturn:
-        case WheelKind::LunarReturn: {
-            const bool solar = kind == WheelKind::SolarReturn;
-            CentreReturn(w, in);
-            w.innerHeader =
-                ReturnHeader(in, name + (solar ? " - solar return" : " - lunar return"));
-            w.orbFileName = solar ? "SOLARRTN.ORB" : "LUNARRTN.ORB";
-            w.kind = solar ? ChartKind::SolarReturn : ChartKind::LunarReturn;
-            break;
-        }
-        default:  // the house frames
-            CentreNatal(w, in);
-            w.cusps = FrameCusps(kind, in.charts);
-            HousePositions(w.longitude, w.cusps, w.texts.housePositionText);
-            w.innerHeader[0] = name + FrameTitle(kind);
-            w.innerHeader[6].clear();
-            w.orbFileName = "NATAL.ORB";
-            break;
+        case WheelKind::LunarReturn: SingleReturn(w, kind == WheelKind::SolarReturn, in); break;
+        default: SingleFrame(w, kind, in); break;  // the house frames
     }
 }
 

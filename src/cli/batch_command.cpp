@@ -25,6 +25,45 @@ struct PersonLine {
     std::size_t number = 0;
 };
 
+// What the output has had so far: whether a person was written yet (the
+// JSON's commas) and whether a record was skipped.
+struct BatchProgress {
+    bool first = true;
+    bool skipped = false;
+};
+
+// The persons cast, in the order of the file: each skipped record named on
+// `err`, each chart written to `out`.
+void WriteBlock(const std::vector<PersonText>& block, bool json, BatchProgress& progress,
+                std::ostream& out, std::ostream& err) {
+    for (const PersonText& person : block) {
+        if (person.kind == PersonText::Kind::Skipped) {
+            err << person.text;
+            progress.skipped = true;
+        } else {
+            if (json) {
+                out << (progress.first ? "\n" : ",\n");
+            }
+            out << person.text;
+            progress.first = false;
+        }
+    }
+}
+
+// A block cast over the workers, one quiet platform each, and written in
+// the order of the file, as one worker would.
+void CastBlock(const std::vector<PersonLine>& lines, const BatchRequest& request,
+               const Session& session, std::vector<HeadlessPlatform>& quiet,
+               BatchProgress& progress, std::ostream& out, std::ostream& err) {
+    std::vector<PersonText> block(lines.size());
+    ForEachIndexInParallel(
+        lines.size(), static_cast<int>(quiet.size()), [&](int worker, std::size_t i) {
+            block[i] = CastPerson(lines[i].text, lines[i].number, request, session,
+                                  quiet[static_cast<std::size_t>(worker)]);
+        });
+    WriteBlock(block, request.json, progress, out, err);
+}
+
 int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std::ostream& err) {
     BatchRequest request = BatchRequestFor(session, typed.house);
     request.file = typed.file;
@@ -35,38 +74,18 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
             << FileReadProblem(request.file) << ")\n";
         return kExitFileProblem;
     }
-    const int workers = WorkerThreads(typed.jobs);
     // Each worker reads the session's options only and answers its own messages.
-    std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(workers));
+    std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(WorkerThreads(typed.jobs)));
     std::vector<PersonLine> lines;
-    std::vector<PersonText> block;
-    bool skipped = false;
-    bool first = true;
+    BatchProgress progress;
     if (request.json) {
         out << '[';
     } else {
         out << BatchCsvHeader(request);
     }
-    // Cast a block at a time, written in the order of the file, as one
-    // worker would.
+    // Cast a block at a time.
     const auto castBlock = [&] {
-        block.assign(lines.size(), PersonText{});
-        ForEachIndexInParallel(lines.size(), workers, [&](int worker, std::size_t i) {
-            block[i] = CastPerson(lines[i].text, lines[i].number, request, session,
-                                  quiet[static_cast<std::size_t>(worker)]);
-        });
-        for (const PersonText& person : block) {
-            if (person.kind == PersonText::Kind::Skipped) {
-                err << person.text;
-                skipped = true;
-            } else {
-                if (request.json) {
-                    out << (first ? "\n" : ",\n");
-                }
-                out << person.text;
-                first = false;
-            }
-        }
+        CastBlock(lines, request, session, quiet, progress, out, err);
         lines.clear();
     };
     std::size_t number = 0;
@@ -82,9 +101,9 @@ int RunBatch(const BatchOptions& typed, Session& session, std::ostream& out, std
     });
     castBlock();
     if (request.json) {
-        out << (first ? "]\n" : "\n]\n");
+        out << (progress.first ? "]\n" : "\n]\n");
     }
-    return skipped ? kExitRefusedData : kExitDone;
+    return progress.skipped ? kExitRefusedData : kExitDone;
 }
 
 }  // namespace

@@ -131,15 +131,13 @@ std::string ZoneFoundJson(const std::optional<ZoneFound>& zone) {
            ",\"fold\":" + fold + "}";
 }
 
-void WriteChartJson(const Session& session, std::ostream& out, const BirthOptions* zonesFound,
-                    std::string_view extraMembers) {
-    const ChartStore& s = session.charts;
-    const ExtraAngles& x = s.transit.extraAngles;
-    const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
-                                               x.polarAscendant};
+namespace {
+
+// The natal, progressed and transit charts, each with its points, cusps and
+// texts, then the solar arc's.
+void WriteChartSets(const ChartStore& s, std::ostream& out) {
     const PlutoOutsideTheory& outside = s.plutoOutsideTheory;
-    out << "{\"natal\":"
-        << PointSetJson(s.natal.points, s.natal.cusps, s.natal.texts, outside.natal)
+    out << "\"natal\":" << PointSetJson(s.natal.points, s.natal.cusps, s.natal.texts, outside.natal)
         << ",\"progressed\":"
         << PointSetJson(s.progressed.points, s.progressed.cusps, s.progressed.texts,
                         outside.progressed)
@@ -148,8 +146,15 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"solar_arc\":{\"arc\":" << Number(s.solarArc.arc)
         << ",\"longitude\":" << Numbers(s.solarArc.longitude, 1, kPointCount)
         << ",\"converse\":" << Numbers(s.solarArc.converseLongitude, 1, kPointCount)
-        << ",\"cusps\":" << Numbers(s.solarArc.cusps, 1, kCuspCount) << "}"
-        << ",\"obliquity\":{\"natal\":" << Number(s.natalObliquity)
+        << ",\"cusps\":" << Numbers(s.solarArc.cusps, 1, kCuspCount) << "}";
+}
+
+// The three charts' obliquity and RAMC, the special points and the true node.
+void WriteAnglesAndSpecialPoints(const ChartStore& s, std::ostream& out) {
+    const ExtraAngles& x = s.transit.extraAngles;
+    const std::array<double, 4> transitSpecial{x.vertex, x.equatorialAscendant, x.coAscendant,
+                                               x.polarAscendant};
+    out << ",\"obliquity\":{\"natal\":" << Number(s.natalObliquity)
         << ",\"progressed\":" << Number(s.progressedObliquity)
         << ",\"transit\":" << Number(s.transitObliquity) << "}"
         << ",\"ramc\":{\"natal\":" << Number(s.natalRamc)
@@ -158,14 +163,14 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         << ",\"special_points\":" << Numbers(s.natal.specialPoints, 1, 8)
         << ",\"transit_special_points\":" << Numbers(transitSpecial, 0, 3)
         << ",\"true_node\":{\"longitude\":" << Number(s.natal.trueNodeLongitude)
-        << ",\"declination\":" << Number(s.natal.trueNodeDeclination) << "}"
-        << ",\"age_years\":" << session.ageYears
-        << ",\"last_birthday_year\":" << session.lastBirthdayYear
-        << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
-    // Stated only for a harmonic other than the first, so that other charts
-    // read as before.
+        << ",\"declination\":" << Number(s.natal.trueNodeDeclination) << "}";
+}
+
+// Stated only for a harmonic other than the first, so that other charts
+// read as before.
+void WriteHarmonicMember(const Session& session, std::ostream& out) {
     if (const int n = HarmonicOfOption(session.options); n != 1) {
-        const HarmonicChart harmonic = HarmonicOf(s.natal, n);
+        const HarmonicChart harmonic = HarmonicOf(session.charts.natal, n);
         out << ",\"harmonic\":{\"n\":" << n
             << ",\"longitude\":" << Numbers(harmonic.longitude, 1, kPointCount)
             << ",\"houses\":" << Quoted(harmonic.texts.housePositionText)
@@ -173,8 +178,11 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
             << ",\"points\":" << PointsJson(harmonic.longitude, harmonic.texts)
             << ",\"house_cusps\":" << HouseCuspsJson(harmonic.cusps) << "}";
     }
-    // Stated only for the sidereal zodiac, so that tropical charts read as
-    // before.
+}
+
+// Stated only for the sidereal zodiac, so that tropical charts read as
+// before.
+void WriteZodiacMember(const ChartStore& s, std::ostream& out) {
     if (s.zodiac.sidereal) {
         out << ",\"zodiac\":{\"name\":\"sidereal\",\"ayanamsa\":"
             << Quoted(AyanamsaWord(s.zodiac.ayanamsa))
@@ -183,8 +191,12 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
             << ",\"progressed\":" << Number(s.progressedAyanamsa)
             << ",\"transit\":" << Number(s.transitAyanamsa) << "}}";
     }
-    // Stated only when shown, so that other charts read as before. The
-    // transit moment's are computed here: only this file shows them.
+}
+
+// Stated only when shown, so that other charts read as before. The
+// transit moment's are computed here: only this file shows them.
+void WriteExtraPointsMember(const Session& session, std::ostream& out) {
+    const ChartStore& s = session.charts;
     if (session.options(opt::ExtraPoints) == 1) {
         out << ",\"extra_points\":{\"natal\":"
             << ExtraPointsJson(s.natal.extraPoints, s.natal.cusps) << ",\"transit\":"
@@ -192,12 +204,11 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
                                s.transit.cusps)
             << "}";
     }
-    // Stated only with Swiss Ephemeris, so that charts of the built-in
-    // theories read as before.
-    if (s.ephemeris.Swiss()) {
-        out << ",\"ephemeris\":" << Quoted(EphemerisName(s.ephemeris));
-    }
-    // Stated only where a zone was found by name, so other charts read as before.
+}
+
+// The zone rules and the places found by name; each stated only where one
+// was found, so that other charts read as before.
+void WriteFoundByNameMembers(const BirthOptions* zonesFound, std::ostream& out) {
     if (zonesFound != nullptr && (zonesFound->natalZone || zonesFound->diurnalZone)) {
         out << ",\"zone_rules\":{\"natal\":" << ZoneFoundJson(zonesFound->natalZone)
             << ",\"diurnal\":" << ZoneFoundJson(zonesFound->diurnalZone) << "}";
@@ -210,6 +221,28 @@ void WriteChartJson(const Session& session, std::ostream& out, const BirthOption
         out << ",\"places\":{\"natal\":" << place(zonesFound->natalPlace)
             << ",\"diurnal\":" << place(zonesFound->diurnalPlace) << "}";
     }
+}
+
+}  // namespace
+
+void WriteChartJson(const Session& session, std::ostream& out, const BirthOptions* zonesFound,
+                    std::string_view extraMembers) {
+    const ChartStore& s = session.charts;
+    out << "{";
+    WriteChartSets(s, out);
+    WriteAnglesAndSpecialPoints(s, out);
+    out << ",\"age_years\":" << session.ageYears
+        << ",\"last_birthday_year\":" << session.lastBirthdayYear
+        << ",\"house_system\":" << Quoted(std::string(Info(s.houseSystem).code));
+    WriteHarmonicMember(session, out);
+    WriteZodiacMember(s, out);
+    WriteExtraPointsMember(session, out);
+    // Stated only with Swiss Ephemeris, so that charts of the built-in
+    // theories read as before.
+    if (s.ephemeris.Swiss()) {
+        out << ",\"ephemeris\":" << Quoted(EphemerisName(s.ephemeris));
+    }
+    WriteFoundByNameMembers(zonesFound, out);
     out << extraMembers << "}\n";
 }
 

@@ -166,9 +166,87 @@ int RunAsciiChart(const ReportRequest& request, const BirthOptions& options, Ses
     return kExitDone;
 }
 
-}  // namespace
+// A relationship report or wheel needs the second person: empty when it
+// has one or none is asked, else why not.
+std::string RelationshipProblem(const ReportRequest& request) {
+    const bool relationshipReport = request.name == DataMenuCommand(DataReport::Composite).name ||
+                                    request.name == DataMenuCommand(DataReport::Davison).name;
+    const bool relationshipWheel =
+        !request.wheel.empty() &&
+        (WheelOf(request) == WheelKind::Composite || WheelOf(request) == WheelKind::Davison);
+    if (!relationshipReport && !relationshipWheel) {
+        return {};
+    }
+    const std::string what =
+        relationshipReport ? "the " + request.name + " report" : "--wheel " + request.wheel;
+    return SecondChartProblem(request.birth, what);
+}
 
-namespace {
+int RunEphemerisReport(const ReportRequest& request, BirthOptions& options, ReportContext& ctx,
+                       RecordingDataWindow& window, std::string& text, std::ostream& err) {
+    const BirthData start = ReadNatalData(options.natal, ctx.platform.UserDateOrder());
+    if (const std::string problem = EphemerisPagesProblem(request, start); !problem.empty()) {
+        err << "solvaris report: " << problem << '\n';
+        return kExitBadCommandLine;
+    }
+    return EphemerisPages(request, options, ctx, window, text);
+}
+
+// A report of the Data menu, by its name. The interpretations show each
+// day asked for, one after the other, the buffer emptied before each as
+// for the ephemeris pages.
+int RunDataMenuReport(const ReportRequest& request, ReportContext& ctx,
+                      const HeadlessPlatform& platform, RecordingDataWindow& window,
+                      std::string& text) {
+    const auto& menu = DataMenuCommands();
+    const auto command = std::find_if(
+        menu.begin(), menu.end(), [&](const ReportCommand& c) { return c.name == request.name; });
+    const std::size_t messagesBefore = platform.Messages().size();
+    const int showsBefore = window.shows;
+    command->run(ctx);
+    // A report that said why in a message and showed nothing failed.
+    if (window.shows == showsBefore && platform.Messages().size() > messagesBefore) {
+        return kExitRefusedData;
+    }
+    text += window.text;
+    for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
+        ctx.session.reports.EmptySession();
+        InterpretationsForward(ctx);
+        text += window.text;
+    }
+    return kExitDone;
+}
+
+// The report's text into `text`: the ephemeris and the planetary hours from
+// the birth options as they stand, every other report from the charts cast.
+int RunNamedReport(const ReportRequest& request, BirthOptions& options, Session& session,
+                   HeadlessPlatform& platform, ReportContext& ctx, RecordingDataWindow& window,
+                   std::string& text, std::ostream& err) {
+    if (request.name == "ephemeris") {
+        return RunEphemerisReport(request, options, ctx, window, text, err);
+    }
+    if (request.name == "planetary-hours") {
+        return RunPlanetaryHours(options, session.ChosenEphemeris(), platform, text);
+    }
+    if (const int status = ComputeFromBirthOptions(session, options, platform, window, err)) {
+        return status;
+    }
+    if (request.name == "ascii-chart") {
+        return RunAsciiChart(request, options, session, platform, text);
+    }
+    if (request.name == "aspect-grid") {
+        return RunAspectGrid(request, options, session, platform, text, err);
+    }
+    if (request.name == "interpretations") {
+        if (const std::string problem =
+                InterpretationDaysProblem(request, session.charts.interpretationDay);
+            !problem.empty()) {
+            err << "solvaris report: " << problem << '\n';
+            return kExitBadCommandLine;
+        }
+    }
+    return RunDataMenuReport(request, ctx, platform, window, text);
+}
 
 int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& platform,
               std::ostream& out, std::ostream& err) {
@@ -176,18 +254,9 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
         err << "solvaris report: " << problem << '\n';
         return kExitBadCommandLine;
     }
-    const bool relationshipReport = request.name == DataMenuCommand(DataReport::Composite).name ||
-                                    request.name == DataMenuCommand(DataReport::Davison).name;
-    const bool relationshipWheel =
-        !request.wheel.empty() &&
-        (WheelOf(request) == WheelKind::Composite || WheelOf(request) == WheelKind::Davison);
-    if (relationshipReport || relationshipWheel) {
-        const std::string what =
-            relationshipReport ? "the " + request.name + " report" : "--wheel " + request.wheel;
-        if (const std::string problem = SecondChartProblem(request.birth, what); !problem.empty()) {
-            err << "solvaris report: " << problem << '\n';
-            return kExitBadCommandLine;
-        }
+    if (const std::string problem = RelationshipProblem(request); !problem.empty()) {
+        err << "solvaris report: " << problem << '\n';
+        return kExitBadCommandLine;
     }
     BirthOptions options;
     if (const int status =
@@ -198,52 +267,8 @@ int RunReport(const ReportRequest& request, Session& session, HeadlessPlatform& 
     RecordingDataWindow window;
     ReportContext ctx{session, platform, window};
     std::string text;
-    int status = kExitDone;
-    if (request.name == "ephemeris") {
-        const BirthData start = ReadNatalData(options.natal, platform.UserDateOrder());
-        if (const std::string problem = EphemerisPagesProblem(request, start); !problem.empty()) {
-            err << "solvaris report: " << problem << '\n';
-            return kExitBadCommandLine;
-        }
-        status = EphemerisPages(request, options, ctx, window, text);
-    } else if (request.name == "planetary-hours") {
-        status = RunPlanetaryHours(options, session.ChosenEphemeris(), platform, text);
-    } else if ((status = ComputeFromBirthOptions(session, options, platform, window, err)) !=
-               kExitDone) {
-        return status;
-    } else if (request.name == "ascii-chart") {
-        status = RunAsciiChart(request, options, session, platform, text);
-    } else if (request.name == "aspect-grid") {
-        status = RunAspectGrid(request, options, session, platform, text, err);
-    } else if (const std::string problem =
-                   request.name == "interpretations"
-                       ? InterpretationDaysProblem(request, session.charts.interpretationDay)
-                       : std::string();
-               !problem.empty()) {
-        err << "solvaris report: " << problem << '\n';
-        return kExitBadCommandLine;
-    } else {
-        const auto& menu = DataMenuCommands();
-        const auto command = std::find_if(menu.begin(), menu.end(), [&](const ReportCommand& c) {
-            return c.name == request.name;
-        });
-        // Each day the interpretations show, one after the other, the buffer
-        // emptied before each as for the ephemeris pages.
-        const std::size_t messagesBefore = platform.Messages().size();
-        const int showsBefore = window.shows;
-        command->run(ctx);
-        // A report that said why in a message and showed nothing failed.
-        if (window.shows == showsBefore && platform.Messages().size() > messagesBefore) {
-            return kExitRefusedData;
-        }
-        text += window.text;
-        for (int day = 1; request.name == "interpretations" && day < Count(request.days); ++day) {
-            session.reports.EmptySession();
-            InterpretationsForward(ctx);
-            text += window.text;
-        }
-    }
-    if (status != kExitDone) {
+    if (const int status =
+            RunNamedReport(request, options, session, platform, ctx, window, text, err)) {
         return status;
     }
     out << (request.crlf ? text : WithLineFeeds(text));

@@ -106,61 +106,69 @@ std::string StepsProblem(const std::string& text) {
                         : "a whole number of returns, 0 or more, not '" + text + "'";
 }
 
-int RunReturn(const ReturnRequest& request, Session& session, Platform& platform, std::ostream& out,
-              std::ostream& err) {
-    BirthOptions options;
-    RecordingDataWindow window;
-    if (const int status = CastFromBirthOptions(request.birth, "return", session, platform, window,
-                                                err, options)) {
-        return status;
-    }
-    const bool solar = request.kind == "solar";
-    const ReturnStep direction = request.previous.empty() ? ReturnStep::Next : ReturnStep::Previous;
-    const std::string& typed = request.previous.empty() ? request.next : request.previous;
-    const long long steps = typed.empty() ? 0 : *ParseInteger(typed);
+// The returns to step past the first one, as typed with --next or
+// --previous.
+struct StepsAsked {
+    ReturnStep direction;
+    std::string option;
+    std::string typed;
+    long long count;
+};
+
+StepsAsked StepsOf(const ReturnRequest& request) {
+    const bool back = !request.previous.empty();
+    const std::string& typed = back ? request.previous : request.next;
+    return {back ? ReturnStep::Previous : ReturnStep::Next, back ? "--previous" : "--next", typed,
+            typed.empty() ? 0 : *ParseInteger(typed)};
+}
+
+// The return the search stands on, solar or lunar, of the natal Sun or Moon.
+std::optional<ReturnMoment> FindReturn(bool solar, Session& session, Platform& platform) {
     const PointArray& natal = session.charts.natal.points.longitude;
-    ReturnSearch& search = session.returnSearch;
-    const Ephemeris& ephemeris = session.charts.ephemeris;
-    auto find = [&]() {
-        return solar ? SolarReturnSearch(ephemeris, session.charts.zodiac, natal[Sun],
-                                         session.natal, search, platform)
-                     : LunarReturnSearch(ephemeris, session.charts.zodiac, natal[Moon],
-                                         session.natal, search, platform);
-    };
-    std::optional<ReturnMoment> moment = find();
-    if (!moment) {
-        return kExitRefusedData;
-    }
-    const std::string option = request.previous.empty() ? "--next" : "--previous";
-    if (!InsideEntryYears(moment->jd)) {
+    return solar ? SolarReturnSearch(session.charts.ephemeris, session.charts.zodiac, natal[Sun],
+                                     session.natal, session.returnSearch, platform)
+                 : LunarReturnSearch(session.charts.ephemeris, session.charts.zodiac, natal[Moon],
+                                     session.natal, session.returnSearch, platform);
+}
+
+// The first return, and the steps from it, must keep inside the years the
+// entry check accepts: kExitDone when they do, else the status, said why.
+int FirstReturnStatus(const ReturnRequest& request, const StepsAsked& steps, bool solar,
+                      double firstJd, std::ostream& err) {
+    if (!InsideEntryYears(firstJd)) {
         err << "solvaris return: the return falls outside the years " << YearsText() << '\n';
         return kExitBadCommandLine;
     }
-    if (const long long fit = ReturnsThatFit(solar, moment->jd, direction); steps > fit) {
-        err << "solvaris return: " << option << ' ' << typed << " would leave the years "
-            << YearsText() << "; from this return at most " << fit << ' ' << request.kind
-            << " returns\n";
+    if (const long long fit = ReturnsThatFit(solar, firstJd, steps.direction); steps.count > fit) {
+        err << "solvaris return: " << steps.option << ' ' << steps.typed
+            << " would leave the years " << YearsText() << "; from this return at most " << fit
+            << ' ' << request.kind << " returns\n";
         return kExitBadCommandLine;
     }
-    for (long long k = 0; moment && k < steps; ++k) {
+    return kExitDone;
+}
+
+// The return `steps` on from the first, or nothing when a search fails.
+std::optional<ReturnMoment> StepReturns(bool solar, const StepsAsked& steps,
+                                        std::optional<ReturnMoment> moment, Session& session,
+                                        Platform& platform) {
+    for (long long k = 0; moment && k < steps.count; ++k) {
         if (solar) {
-            StepSolarReturn(search, direction);
+            StepSolarReturn(session.returnSearch, steps.direction);
         } else {
-            StepLunarReturn(search, direction);
+            StepLunarReturn(session.returnSearch, steps.direction);
         }
-        moment = find();
+        moment = FindReturn(solar, session, platform);
     }
-    if (!moment) {
-        return kExitRefusedData;
-    }
-    // A solar return on the last or first day of a year may cross into the next.
-    if (!InsideEntryYears(moment->jd)) {
-        err << "solvaris return: " << option << ' ' << typed << " falls outside the years "
-            << YearsText() << '\n';
-        return kExitBadCommandLine;
-    }
-    const auto set = ComputeReturnSet(ephemeris, session.charts.zodiac, *moment, search,
-                                      session.charts.houseSystem);
+    return moment;
+}
+
+// The return chart of `moment`, as text or JSON.
+int WriteReturnChart(const ReturnRequest& request, bool solar, const ReturnMoment& moment,
+                     Session& session, Platform& platform, std::ostream& out, std::ostream& err) {
+    const Ephemeris& ephemeris = session.charts.ephemeris;
+    const auto set = ComputeReturnSet(ephemeris, session.charts.zodiac, moment,
+                                      session.returnSearch, session.charts.houseSystem);
     if (!set) {
         err << "solvaris return: the return chart could not be computed\n";
         return kExitRefusedData;
@@ -172,6 +180,36 @@ int RunReturn(const ReturnRequest& request, Session& session, Platform& platform
         WriteText(ephemeris, session.charts.zodiac, *set, solar, order, out);
     }
     return kExitDone;
+}
+
+int RunReturn(const ReturnRequest& request, Session& session, Platform& platform, std::ostream& out,
+              std::ostream& err) {
+    BirthOptions options;
+    RecordingDataWindow window;
+    if (const int status = CastFromBirthOptions(request.birth, "return", session, platform, window,
+                                                err, options)) {
+        return status;
+    }
+    const bool solar = request.kind == "solar";
+    const StepsAsked steps = StepsOf(request);
+    std::optional<ReturnMoment> moment = FindReturn(solar, session, platform);
+    if (!moment) {
+        return kExitRefusedData;
+    }
+    if (const int status = FirstReturnStatus(request, steps, solar, moment->jd, err)) {
+        return status;
+    }
+    moment = StepReturns(solar, steps, moment, session, platform);
+    if (!moment) {
+        return kExitRefusedData;
+    }
+    // A solar return on the last or first day of a year may cross into the next.
+    if (!InsideEntryYears(moment->jd)) {
+        err << "solvaris return: " << steps.option << ' ' << steps.typed
+            << " falls outside the years " << YearsText() << '\n';
+        return kExitBadCommandLine;
+    }
+    return WriteReturnChart(request, solar, *moment, session, platform, out, err);
 }
 
 }  // namespace

@@ -67,57 +67,45 @@ std::string OptionsProblem(const Session& session) {
                              "); a wheel needs its colours and sizes";
 }
 
-int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& platform,
-             std::ostream& out, std::ostream& err) {
+// An option this wheel or picture does not read, or a relationship wheel
+// without the second person: empty when none, else why.
+std::string RequestProblem(const WheelRequest& request) {
     if (const WheelKind kind = *WheelKindFromName(request.kind);
         kind == WheelKind::Composite || kind == WheelKind::Davison) {
         if (const std::string problem =
                 SecondChartProblem(request.birth, "the " + request.kind + " wheel");
             !problem.empty()) {
-            err << "solvaris wheel: " << problem << '\n';
-            return kExitBadCommandLine;
+            return problem;
         }
     }
     if (!request.harmonic.empty() && *WheelKindFromName(request.kind) != WheelKind::Natal) {
-        err << "solvaris wheel: --harmonic is read only by the natal wheel; '" << request.kind
-            << "' does not read it\n";
-        return kExitBadCommandLine;
+        return "--harmonic is read only by the natal wheel; '" + request.kind +
+               "' does not read it";
     }
     if (!request.paper.empty() && *ImageFormatOf(request.out) != ImageFormat::Pdf) {
-        err << "solvaris wheel: --paper is read only for a .pdf; '" << request.out
-            << "' is a picture\n";
-        return kExitBadCommandLine;
+        return "--paper is read only for a .pdf; '" + request.out + "' is a picture";
     }
-    BirthOptions options;
-    RecordingDataWindow window;
-    if (const int status = CastFromBirthOptions(
-            request.birth, "wheel", session, platform, window, err, options, [&](BirthOptions&) {
-                ApplyHarmonicOption(request.harmonic, session);
-                if (const std::string problem = OptionsProblem(session); !problem.empty()) {
-                    err << "solvaris wheel: " << problem << '\n';
-                    return kExitFileProblem;
-                }
-                return kExitDone;
-            })) {
-        return status;
-    }
-    if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
-        return kExitRefusedData;
-    }
+    return {};
+}
+
+// The orb file of --orbs, read at once, whether or not the printed grid
+// comes to read it: kExitDone, or the status of a file that cannot be read.
+int TakeOrbFileAsked(const WheelRequest& request, Session& session, Platform& platform,
+                     std::ostream& err) {
     if (!request.orbs.empty()) {
-        // Said at once, whether or not the printed grid comes to read it.
         OrbTable orbs{};
         if (!LoadOrbTable(request.orbs, orbs, platform)) {
             return OrbFileStatus(request.orbs, "wheel", err);
         }
         session.currentOrbFile = request.orbs;
     }
-    WheelDrawing drawing;
-    if (const std::string problem = LoadWheelDrawing(session, request.european, drawing);
-        !problem.empty()) {
-        err << "solvaris wheel: " << problem << '\n';
-        return kExitFileProblem;
-    }
+    return kExitDone;
+}
+
+// The wheel painted into the picture or PDF of --out, whose name is said
+// on `out`.
+int ExportWheel(const WheelRequest& request, Session& session, Platform& platform,
+                WheelDrawing& drawing, std::ostream& out, std::ostream& err) {
     const std::filesystem::path file = request.out;
     const ImageFormat format = *ImageFormatOf(file);
     if (format == ImageFormat::Pdf) {
@@ -138,6 +126,40 @@ int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& pl
     }
     out << file.string() << '\n';
     return kExitDone;
+}
+
+int RunWheel(const WheelRequest& request, Session& session, HeadlessPlatform& platform,
+             std::ostream& out, std::ostream& err) {
+    if (const std::string problem = RequestProblem(request); !problem.empty()) {
+        err << "solvaris wheel: " << problem << '\n';
+        return kExitBadCommandLine;
+    }
+    BirthOptions options;
+    RecordingDataWindow window;
+    if (const int status = CastFromBirthOptions(
+            request.birth, "wheel", session, platform, window, err, options, [&](BirthOptions&) {
+                ApplyHarmonicOption(request.harmonic, session);
+                if (const std::string problem = OptionsProblem(session); !problem.empty()) {
+                    err << "solvaris wheel: " << problem << '\n';
+                    return kExitFileProblem;
+                }
+                return kExitDone;
+            })) {
+        return status;
+    }
+    if (!RunWheelCommand(session, *WheelKindFromName(request.kind), options.diurnal, platform)) {
+        return kExitRefusedData;
+    }
+    if (const int status = TakeOrbFileAsked(request, session, platform, err)) {
+        return status;
+    }
+    WheelDrawing drawing;
+    if (const std::string problem = LoadWheelDrawing(session, request.european, drawing);
+        !problem.empty()) {
+        err << "solvaris wheel: " << problem << '\n';
+        return kExitFileProblem;
+    }
+    return ExportWheel(request, session, platform, drawing, out, err);
 }
 
 }  // namespace

@@ -42,29 +42,78 @@ std::optional<std::string> NamesText(const std::filesystem::path& file) {
     return std::filesystem::exists(file, ec) ? ReadText(file) : std::string();
 }
 
-}  // namespace
-
-bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, Platform& platform,
-                       const ReplaceFault& fault) {
+// The person's record line, or nothing (said in a warning) when the entry
+// cannot be saved as it stands.
+std::optional<std::string> SavableRecord(const NatalEntryWindow& natal, Platform& platform) {
     if (natal.txtName.find(',') != std::string::npos) {
         platform.ShowMessage(
             "You cannot have a comma in the name. Please remove the comma and try again.",
             "Warning!", MessageIcon::Critical);
-        return false;
+        return std::nullopt;
     }
-    const auto record = NameRecordLine(natal);
+    auto record = NameRecordLine(natal);
     if (!record) {
         platform.ShowMessage(
             "The birth date is not a date of the calendar. Please correct it "
             "and save again; the names file is unchanged.",
             "Warning!", MessageIcon::Critical);
-        return false;
     }
+    return record;
+}
+
+// The names file to save into, chosen by the user when none is open yet:
+// false when none was chosen.
+bool NamesFileChosen(NamesWindowState& state, Platform& platform) {
     if (state.currentFile.empty()) {
         state.currentFile = platform.ChooseFile("*.FIL", "");
-        if (state.currentFile.empty()) {
-            return false;
+    }
+    return !state.currentFile.empty();
+}
+
+// The records the user chose to replace, as the lines they are: each one
+// of the person's name is asked about.
+std::vector<std::string> RecordsToReplace(std::string_view text, const std::string& name,
+                                          Platform& platform) {
+    std::vector<std::string> replaced;
+    ForEachLine(text, [&](std::string_view line) {
+        const auto existing = ParseNameLine(line);
+        if (existing && EqualIgnoringCase(existing->name, name) &&
+            platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
+                                 MessageIcon::Question,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes) {
+            replaced.emplace_back(line);
         }
+    });
+    return replaced;
+}
+
+// The file with the record added in place of those replaced, the old one
+// kept as .OLD: empty, else what failed.
+std::string WriteNamesFile(const std::filesystem::path& file,
+                           const std::vector<std::string>& replaced, const std::string& record,
+                           const ReplaceFault& fault) {
+    std::filesystem::path backup = file;
+    backup.replace_extension(".OLD");
+    // The file as it is at the moment of writing, so that a person another
+    // workstation saved while the questions were open is kept.
+    const auto build = [&](const std::filesystem::path& target, std::string& content) {
+        const std::optional<std::string> now = NamesText(target);
+        if (!now) {
+            return file.filename().string() + " cannot be read again before writing";
+        }
+        content = KeptLines(*now, replaced) + record + "\r\n";
+        return std::string();
+    };
+    return ReplaceFileContentFrom(file, build, {backup, fault});
+}
+
+}  // namespace
+
+bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, Platform& platform,
+                       const ReplaceFault& fault) {
+    const std::optional<std::string> record = SavableRecord(natal, platform);
+    if (!record || !NamesFileChosen(state, platform)) {
+        return false;
     }
     const std::filesystem::path file = state.currentFile;
     const std::optional<std::string> text = NamesText(file);
@@ -75,30 +124,8 @@ bool SaveCurrentPerson(const NatalEntryWindow& natal, NamesWindowState& state, P
                              "Error!", MessageIcon::Critical);
         return false;
     }
-    // The records the user chose to replace, as the lines they are.
-    std::vector<std::string> replaced;
-    ForEachLine(*text, [&](std::string_view line) {
-        const auto existing = ParseNameLine(line);
-        if (existing && EqualIgnoringCase(existing->name, natal.txtName) &&
-            platform.ShowMessage(ReplaceQuestion(*existing), existing->name + " already exists",
-                                 MessageIcon::Question,
-                                 MessageButtons::YesNo) == MessageAnswer::Yes) {
-            replaced.emplace_back(line);
-        }
-    });
-    std::filesystem::path backup = file;
-    backup.replace_extension(".OLD");
-    // The file as it is at the moment of writing, so that a person another
-    // workstation saved while the questions were open is kept.
-    const auto build = [&](const std::filesystem::path& target, std::string& content) {
-        const std::optional<std::string> now = NamesText(target);
-        if (!now) {
-            return file.filename().string() + " cannot be read again before writing";
-        }
-        content = KeptLines(*now, replaced) + *record + "\r\n";
-        return std::string();
-    };
-    const std::string failure = ReplaceFileContentFrom(file, build, {backup, fault});
+    const std::vector<std::string> replaced = RecordsToReplace(*text, natal.txtName, platform);
+    const std::string failure = WriteNamesFile(file, replaced, *record, fault);
     if (!failure.empty()) {
         platform.ShowMessage("The person was not saved: " + failure + ". The names file " +
                                  file.filename().string() + " is unchanged.",

@@ -29,6 +29,61 @@ std::string DateLine(double dayNumber, const std::string& name) {
     return line;
 }
 
+// The bodies of `day` at the clock time of the last chart computation, in
+// the natal chart's zodiac (the equatorial places stay), into `tables` and
+// the working set; false when they cannot be computed.
+bool TransitsOfDay(ChartStore& charts, const BirthData& diurnal, double day,
+                   PositionTables& tables) {
+    const double dayFraction =
+        DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone);
+    if (!ComputeDayPositions(charts.ephemeris, day, dayFraction, tables)) {
+        return false;
+    }
+    tables.longitude = InZodiac(
+        tables.longitude, AyanamsaDeg(charts.zodiac, charts.ephemeris, day - 0.5 + dayFraction));
+    charts.working.points.longitude = tables.longitude;
+    charts.working.points.declination = tables.declination;
+    charts.working.points.rightAscension = tables.rightAscension;
+    return true;
+}
+
+// "MARS Square VENUS": the key of a paragraph in the interpretation files.
+std::string InterpretationKey(int transiting, int code, int natal) {
+    std::string key(kPointListNames[static_cast<std::size_t>(transiting)]);
+    key += ' ';
+    key += AspectWord(code);
+    key += ' ';
+    key += kPointListNames[static_cast<std::size_t>(natal)];
+    return key;
+}
+
+// The paragraph of each natal body the transiting body `t` aspects, under
+// its key and orb: whether there was one.
+bool InterpretTransitingBody(ReportContext& ctx, int t, const PointArray& transiting) {
+    const ReportSession& session = ctx.session;
+    const std::filesystem::path file = FindInFolder(session.folder, InterpretationFileName(t));
+    bool any = false;
+    for (int n = Sun; n <= Moon; ++n) {
+        const FoundAspect found =
+            SignedFixedTest(transiting[t], session.charts.natal.points.longitude[n]);
+        if (found.code == NoAspect) {
+            continue;
+        }
+        const std::string key = InterpretationKey(t, found.code, n);
+        const auto paragraph = FindInterpretation(file, key);
+        if (!paragraph) {
+            continue;
+        }
+        ctx.Line("     " + key + " (" + FormatNumber(std::fabs(found.d), "0.0") + " degree)");
+        for (const std::string& line : *paragraph) {
+            ctx.Line(line);
+        }
+        ctx.Blank();
+        any = true;
+    }
+    return any;
+}
+
 }  // namespace
 
 void TransitInterpretationsRun(ReportContext& ctx) {
@@ -41,20 +96,8 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     ctx.Line("                    TRANSITING PLANET ASPECTS TO NATAL PLANETS");
     ctx.Blank();
     const double day = charts.interpretationDay;
-    // The bodies at the clock time of the last chart computation.
-    const BirthData& diurnal = session.diurnal;
     PositionTables tables;
-    const double dayFraction =
-        DayFraction(diurnal.time, diurnal.meridiem == "P.M.", diurnal.timeZone);
-    const bool computed = ComputeDayPositions(charts.ephemeris, day, dayFraction, tables);
-    if (computed) {
-        // In the natal chart's zodiac; the equatorial places stay.
-        tables.longitude = InZodiac(tables.longitude, AyanamsaDeg(charts.zodiac, charts.ephemeris,
-                                                                  day - 0.5 + dayFraction));
-        charts.working.points.longitude = tables.longitude;
-        charts.working.points.declination = tables.declination;
-        charts.working.points.rightAscension = tables.rightAscension;
-    }
+    const bool computed = TransitsOfDay(charts, session.diurnal, day, tables);
     ctx.Line(DateLine(day, session.natal.name));
     ZodiacHeadingLine(ctx);
     if (PlutoBeyondTheory(charts.ephemeris, day)) {
@@ -63,29 +106,7 @@ void TransitInterpretationsRun(ReportContext& ctx) {
     ctx.Blank();
     bool any = false;
     for (int t = Sun; computed && t <= Pluto; ++t) {
-        const std::filesystem::path file = FindInFolder(session.folder, InterpretationFileName(t));
-        for (int n = Sun; n <= Moon; ++n) {
-            const FoundAspect found =
-                SignedFixedTest(tables.longitude[t], charts.natal.points.longitude[n]);
-            if (found.code == NoAspect) {
-                continue;
-            }
-            std::string key(kPointListNames[static_cast<std::size_t>(t)]);
-            key += ' ';
-            key += AspectWord(found.code);
-            key += ' ';
-            key += kPointListNames[static_cast<std::size_t>(n)];
-            const auto paragraph = FindInterpretation(file, key);
-            if (!paragraph) {
-                continue;
-            }
-            ctx.Line("     " + key + " (" + FormatNumber(std::fabs(found.d), "0.0") + " degree)");
-            for (const std::string& line : *paragraph) {
-                ctx.Line(line);
-            }
-            ctx.Blank();
-            any = true;
-        }
+        any = InterpretTransitingBody(ctx, t, tables.longitude) || any;
     }
     if (!any) {
         ctx.Line("     No aspects today.");
