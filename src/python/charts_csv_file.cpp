@@ -12,6 +12,12 @@ namespace py = pybind11;
 
 namespace solvaris {
 
+namespace {
+
+constexpr std::size_t kCsvBytesPerNamesByte = 8;
+
+}  // namespace
+
 py::tuple ChartsCsvFileOf(const std::filesystem::path& names, long long start,
                           std::optional<long long> stop, const std::string& refused,
                           const py::kwargs& options) {
@@ -40,6 +46,13 @@ py::tuple ChartsCsvFileOf(const std::filesystem::path& names, long long start,
             stop ? static_cast<std::uintmax_t>(*stop) : std::numeric_limits<std::uintmax_t>::max(),
             range);
         if (problem.empty()) {
+            // Reserved at once: a line of a names file makes a CSV line about
+            // seven times its size with the default options, and a block
+            // that grows moves, its pages losing their huge size.
+            if (!csv.HasRoom(range.text.size() * kCsvBytesPerNamesByte)) {
+                const py::gil_scoped_acquire held;
+                csv.Reserve(range.text.size() * kCsvBytesPerNamesByte);
+            }
             CastNamesText(range.text, range.firstLineNumber, request, session, batch.workers,
                           [&](const PersonText& person) {
                               if (person.kind == PersonText::Kind::Skipped) {
