@@ -1,6 +1,5 @@
 #include "python/batch_records.hpp"
 
-#include <array>
 #include <sstream>
 
 #include "cli/command_line.hpp"
@@ -14,9 +13,6 @@ namespace py = pybind11;
 namespace solvaris {
 
 namespace {
-
-constexpr std::array<const char*, 7> kRecordFields{"name", "date",      "time",    "meridiem",
-                                                   "zone", "longitude", "latitude"};
 
 struct BatchChoices {
     std::string house, jobs;
@@ -42,38 +38,6 @@ BatchChoices OpenBatchSession(const std::vector<std::string>& words, Session& se
 }
 
 }  // namespace
-
-std::vector<std::optional<std::string>> RecordLines(const py::object& records) {
-    std::vector<std::optional<std::string>> lines;
-    for (std::size_t f = 0; f < kRecordFields.size(); ++f) {
-        if (!py::bool_(records.attr("__contains__")(kRecordFields[f]))) {
-            throw py::value_error(std::string("charts(): the records have no column '") +
-                                  kRecordFields[f] +
-                                  "' (the names file's fields: name, date, time, meridiem, zone, "
-                                  "longitude, latitude)");
-        }
-        std::size_t row = 0;
-        for (const py::handle value : records[kRecordFields[f]]) {
-            const std::string text = py::str(value);
-            if (f == 0) {
-                lines.emplace_back(text);
-            } else if (row >= lines.size()) {
-                throw py::value_error("charts(): the record columns differ in length");
-            } else if (lines[row]) {
-                *lines[row] += ',';
-                *lines[row] += text;
-            }
-            if (text.find_first_of(",\r\n") != std::string::npos) {
-                lines[row].reset();
-            }
-            ++row;
-        }
-        if (row != lines.size()) {
-            throw py::value_error("charts(): the record columns differ in length");
-        }
-    }
-    return lines;
-}
 
 RecordsBatch OpenRecordsBatch(const py::kwargs& options, Session& session) {
     const BatchChoices choices = OpenBatchSession(CommandWords(options), session);

@@ -1,12 +1,10 @@
-// What charts() and charts_csv() share: the batch command's options read
-// from the keywords, and the records turned into the lines of a names file.
+// What charts(), charts_csv() and charts_csv_file() share: the batch
+// command's options read from the keywords, and the refused records' messages.
 #pragma once
 
 #include <pybind11/pybind11.h>
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/session.hpp"
 #include "cli/batch_casting.hpp"
@@ -34,12 +32,5 @@ bool RaisesRefused(const std::string& refused, const char* function);
 // raised as a ValueError without its " (skipped)" when `raise`, else added
 // to `skipped` without its line end.
 void TakeRefusal(std::string message, bool raise, pybind11::list& skipped);
-
-// Each record as the line of a names file that holds it; nothing for one
-// that no line holds (a field with a comma or a line end). `records`: a
-// DataFrame or a mapping with the names file's seven fields as columns
-// (name, date, time, meridiem, zone, longitude, latitude), each value read
-// as its str().
-std::vector<std::optional<std::string>> RecordLines(const pybind11::object& records);
 
 }  // namespace solvaris

@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "base/parallel_indices.hpp"
 #include "platform/headless/headless_platform.hpp"
 #include "python/batch_records.hpp"
+#include "python/bytes_builder.hpp"
+#include "python/record_columns.hpp"
 
 namespace py = pybind11;
 
@@ -15,37 +16,42 @@ py::tuple ChartsCsvOf(const py::object& records, const std::string& refused,
     const bool raise = RaisesRefused(refused, "charts_csv");
     Session session;
     const RecordsBatch batch = OpenRecordsBatch(options, session);
-    const std::vector<std::optional<std::string>> lines = RecordLines(records);
-    std::vector<PersonText> people(lines.size());
-    std::string text;
+    const RecordColumns columns = ReadRecordColumns(records);
+    BytesBuilder csv;
+    const std::string header = BatchCsvHeader(batch.request);
+    csv.Reserve(header.size());
+    csv.Append(header);
     py::list skipped;
-    {
-        const py::gil_scoped_release released;
-        std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(batch.workers));
-        ForEachIndexInParallel(lines.size(), batch.workers, [&](int worker, std::size_t i) {
-            // A record no names file line holds is cast as a line holding
-            // none, which the batch skips.
-            people[i] = CastPerson(lines[i] ? *lines[i] : std::string(), i + 1, batch.request,
-                                   session, quiet[static_cast<std::size_t>(worker)]);
-        });
-        text = BatchCsvHeader(batch.request);
-        std::size_t size = text.size();
-        for (const PersonText& person : people) {
-            size += person.text.size();
-        }
-        text.reserve(size);
-        for (const PersonText& person : people) {
-            if (person.kind == PersonText::Kind::Chart) {
-                text += person.text;
+    std::vector<HeadlessPlatform> quiet(static_cast<std::size_t>(batch.workers));
+    std::vector<PersonText> people(kRecordsPerBlock);
+    CastRecordBlocks(
+        columns, batch.workers,
+        [&](int worker, std::size_t slot, std::size_t record, std::string_view line) {
+            // A record no line holds is cast as an empty line, which the batch skips.
+            people[slot] = CastPerson(line, record + 1, batch.request, session,
+                                      quiet[static_cast<std::size_t>(worker)]);
+        },
+        [&](const RecordTexts&, std::size_t first, std::size_t count) {
+            std::size_t size = 0;
+            for (std::size_t slot = 0; slot < count; ++slot) {
+                size += people[slot].text.size();
             }
-        }
-    }
-    for (const PersonText& person : people) {
-        if (person.kind == PersonText::Kind::Skipped) {
-            TakeRefusal(person.text, raise, skipped);
-        }
-    }
-    return py::make_tuple(py::bytes(text), skipped);
+            // The first block's size tells the whole's, an eighth more
+            // reserved at once: a block that grows moves, its pages losing
+            // their huge size.
+            if (first == 0) {
+                size = size * columns.count / count * 9 / 8;
+            }
+            csv.Reserve(size);
+            for (std::size_t slot = 0; slot < count; ++slot) {
+                if (people[slot].kind == PersonText::Kind::Skipped) {
+                    TakeRefusal(people[slot].text, raise, skipped);
+                } else {
+                    csv.Append(people[slot].text);
+                }
+            }
+        });
+    return py::make_tuple(csv.Take(), skipped);
 }
 
 }  // namespace solvaris

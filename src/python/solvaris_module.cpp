@@ -3,9 +3,12 @@
 // pandas and Python objects equal to what the commands print. Each call
 // releases the GIL while it computes.
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
 #include "cli/command_line.hpp"
 #include "python/charts_csv.hpp"
+#include "python/charts_csv_file.hpp"
 #include "python/charts_frame.hpp"
 #include "python/json_commands.hpp"
 #include "python/positions_array.hpp"
@@ -45,6 +48,16 @@ PYBIND11_MODULE(solvaris, module) {
                "The bytes `solvaris batch --format csv` writes for the records as charts() takes "
                "them, with the messages of the records skipped (refused='skip'), for a bulk "
                "that goes straight to a file. Options as charts()'.");
+    module.def("charts_csv_file", &solvaris::ChartsCsvFileOf, py::arg("names"), py::kw_only(),
+               py::arg("start") = 0, py::arg("stop") = py::none(), py::arg("refused") = "raise",
+               "charts_csv_file(names, *, start=0, stop=None, refused='raise', **options) -> "
+               "(bytes, list of str)\n\n"
+               "The bytes `solvaris batch --names NAMES --format csv` writes for the lines of the "
+               "names file that begin at a byte offset within [start, stop) (stop None: the "
+               "file's end), read where they lie: ranges that follow one another hold each line "
+               "once, so that each worker of a cluster casts its own part of one file. The "
+               "messages of the lines skipped name the file and the line as the batch does. "
+               "Options as charts()'.");
     module.def("timeline", &solvaris::TimelineOf,
                "timeline(**options) -> list of dict\n\n"
                "The events of `solvaris timeline --format json` for the same options (person or "

@@ -128,3 +128,45 @@ def test_refused_is_raise_or_skip(home):
         with pytest.raises(ValueError, match=rf"^{function.__name__}\(\): refused is 'raise' or "
                                              r"'skip', not 'maybe'$"):
             function(records_of(golden_lines()), refused="maybe", home=home)
+
+
+class Shouting(str):
+    """A str whose str() is another text: the records read each value's str()."""
+
+    def __str__(self):
+        return self.upper()
+
+
+def test_every_kind_of_column_reads_as_its_values_str(home, tmp_path):
+    lines = golden_lines()[:6]
+    path = tmp_path / "SIX.FIL"
+    path.write_text("".join(line + "\r\n" for line in lines))
+    _, expected, _ = program_batch(home, path, {})
+    texts = records_of(lines)
+    zones = [int(zone) for zone in texts["zone"]]
+    for name, records in [
+            ("object frame", pd.DataFrame(texts)),
+            ("lists", texts),
+            ("object arrays", {f: np.array(v, dtype=object) for f, v in texts.items()}),
+            ("unicode arrays", {f: np.array(v) for f, v in texts.items()}),
+            ("tuples and ints", {**{f: tuple(v) for f, v in texts.items()}, "zone": zones}),
+            ("string dtype", pd.DataFrame(texts, dtype="string")),
+            ("mixed object column", pd.DataFrame({**texts, "zone": zones[:3] + texts["zone"][3:]},
+                                                 dtype=object)),
+            ("str subclass", {**texts, "meridiem": [Shouting(m.lower()) for m in texts["meridiem"]]}),
+    ]:
+        assert solvaris.charts_csv(records, home=home)[0] == expected, name
+        assert written(solvaris.charts(records, home=home)) == expected, name
+
+
+def test_a_value_without_a_text_raises_its_error(home):
+    class Unreadable:
+        def __str__(self):
+            raise RuntimeError("no text")
+
+    for value, error in ((Unreadable(), RuntimeError), ("\ud800", UnicodeEncodeError)):
+        records = records_of(golden_lines()[:3])
+        records["time"] = pd.Series(["7.45", value, "7.45"], dtype=object)
+        for function in (solvaris.charts, solvaris.charts_csv):
+            with pytest.raises(error):
+                function(records, home=home)
