@@ -58,10 +58,10 @@ def load_example():
     (the workers cannot import it)."""
     import cloudpickle
 
-    spec = importlib.util.spec_from_file_location("dask_batch", EXAMPLE)
-    module = importlib.util.module_from_spec(spec)
-    sys.modules[spec.name] = module
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("dask_batch", EXAMPLE)
+    module = importlib.util.module_from_spec(found)
+    sys.modules[found.name] = module
+    found.loader.exec_module(module)
     cloudpickle.register_pickle_by_value(module)
     return module
 

@@ -98,6 +98,57 @@ bool IsAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// Where the range's first line begins: `begin` itself after a line end,
+// else just after the next line end (a line that begins before the range
+// belongs to the range before), `stop` when there is none before it; with
+// the number of line ends before that place.
+Problem FirstLineStart(int fd, std::uintmax_t stop, std::string& buffer, std::uintmax_t& begin,
+                       std::size_t& lineEnds) {
+    lineEnds = 0;
+    char before = '\n';
+    Problem problem = ForEachBlock(fd, 0, begin, buffer, [&](std::string_view block, auto) {
+        lineEnds += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\n'));
+        before = block.back();
+        return true;
+    });
+    if (!problem.empty() || before == '\n') {
+        return problem;
+    }
+    const std::uintmax_t from = begin;
+    begin = stop;
+    return ForEachBlock(fd, from, stop, buffer, [&](std::string_view block, auto at) {
+        const std::size_t end = block.find('\n');
+        if (end == std::string_view::npos) {
+            return true;
+        }
+        begin = at + end + 1;
+        ++lineEnds;
+        return false;
+    });
+}
+
+// The range's text, [begin, end) of the file, decoded as ReadText decodes
+// the whole file: UTF-8 unless any part of the file is not, then
+// Windows-1252. ASCII reads the same either way.
+Problem DecodeAsTheWholeFile(int fd, std::uintmax_t begin, std::uintmax_t end, std::uintmax_t size,
+                             std::string& buffer, std::string& text) {
+    if (IsAscii(text)) {
+        return {};
+    }
+    bool valid = IsValidUtf8(text);
+    Problem problem;
+    if (valid) {
+        problem = IsUtf8Part(fd, 0, begin, buffer, valid);
+    }
+    if (valid && problem.empty()) {
+        problem = IsUtf8Part(fd, end, size, buffer, valid);
+    }
+    if (!valid) {
+        text = Windows1252ToUtf8(text);
+    }
+    return problem;
+}
+
 }  // namespace
 
 Problem ReadTextRange(const std::filesystem::path& path, std::uintmax_t startByte,
@@ -113,27 +164,7 @@ Problem ReadTextRange(const std::filesystem::path& path, std::uintmax_t startByt
     std::uintmax_t begin = std::min(startByte, stop);
     std::string buffer;
     std::size_t lineEnds = 0;
-    char before = '\n';
-    Problem problem = ForEachBlock(fd, 0, begin, buffer, [&](std::string_view block, auto) {
-        lineEnds += static_cast<std::size_t>(std::count(block.begin(), block.end(), '\n'));
-        before = block.back();
-        return true;
-    });
-    // A line that begins before the range belongs to the range before.
-    if (problem.empty() && before != '\n') {
-        const std::uintmax_t from = begin;
-        begin = stop;
-        problem = ForEachBlock(fd, from, stop, buffer, [&](std::string_view block, auto at) {
-            const std::size_t end = block.find('\n');
-            if (end == std::string_view::npos) {
-                return true;
-            }
-            begin = at + end + 1;
-            ++lineEnds;
-            return false;
-        });
-    }
-    if (!problem.empty()) {
+    if (Problem problem = FirstLineStart(fd, stop, buffer, begin, lineEnds); !problem.empty()) {
         return problem;
     }
     range.firstLineNumber = lineEnds + 1;
@@ -145,31 +176,22 @@ Problem ReadTextRange(const std::filesystem::path& path, std::uintmax_t startByt
         return read;
     }
     // The last line runs on past the range to its end.
-    std::uintmax_t end = begin + range.text.size();
+    Problem problem;
     if (!range.text.empty() && range.text.back() != '\n') {
-        problem = ForEachBlock(fd, end, size, buffer, [&](std::string_view block, auto) {
-            const std::size_t lineEnd = block.find('\n');
-            range.text +=
-                block.substr(0, lineEnd == std::string_view::npos ? block.size() : lineEnd + 1);
-            return lineEnd == std::string_view::npos;
-        });
-        end = begin + range.text.size();
+        problem = ForEachBlock(
+            fd, begin + range.text.size(), size, buffer, [&](std::string_view block, auto) {
+                const std::size_t lineEnd = block.find('\n');
+                range.text +=
+                    block.substr(0, lineEnd == std::string_view::npos ? block.size() : lineEnd + 1);
+                return lineEnd == std::string_view::npos;
+            });
     }
+    const std::uintmax_t end = begin + range.text.size();
     if (problem.empty() && begin == 0 && std::string_view(range.text).starts_with(kByteOrderMark)) {
         range.text.erase(0, kByteOrderMark.size());
     }
-    if (problem.empty() && !IsAscii(range.text)) {
-        // ASCII reads the same either way; anything else as the whole file decides.
-        bool valid = IsValidUtf8(range.text);
-        if (valid) {
-            problem = IsUtf8Part(fd, 0, begin, buffer, valid);
-        }
-        if (valid && problem.empty()) {
-            problem = IsUtf8Part(fd, end, size, buffer, valid);
-        }
-        if (!valid) {
-            range.text = Windows1252ToUtf8(range.text);
-        }
+    if (problem.empty()) {
+        problem = DecodeAsTheWholeFile(fd, begin, end, size, buffer, range.text);
     }
     if (!problem.empty()) {
         range = {};

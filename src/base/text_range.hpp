@@ -21,8 +21,8 @@ struct TextRange {
 // stopByte): ranges that follow one another without a gap hold each line
 // once. UTF-8 as ReadText makes the whole file (without the byte-order mark
 // that opens it; read as Windows-1252 when any part of the file is not valid
-// UTF-8). The file is read under ReadFileBytes's rules, why not in its words;
-// only the range is held in memory.
+// UTF-8). The file is read under ReadFileBytes's rules, a problem told in
+// its words; only the range is held in memory.
 Problem ReadTextRange(const std::filesystem::path& path, std::uintmax_t startByte,
                       std::uintmax_t stopByte, TextRange& range);
 

@@ -21,6 +21,14 @@ public:
     bool HasRoom(std::size_t more) const { return size_ + more <= capacity_; }
     // Room for `more` bytes after those written; with the GIL.
     void Reserve(std::size_t more);
+    // The same from code that runs without the GIL: it is taken only when
+    // the builder must grow.
+    void ReserveWithoutGil(std::size_t more) {
+        if (!HasRoom(more)) {
+            const pybind11::gil_scoped_acquire held;
+            Reserve(more);
+        }
+    }
     // Into the room reserved, with or without the GIL.
     void Append(std::string_view text) {
         std::memcpy(PyBytes_AS_STRING(bytes_) + size_, text.data(), text.size());

@@ -49,20 +49,14 @@ py::tuple ChartsCsvFileOf(const std::filesystem::path& names, long long start,
             // Reserved at once: a line of a names file makes a CSV line about
             // seven times its size with the default options, and a block
             // that grows moves, its pages losing their huge size.
-            if (!csv.HasRoom(range.text.size() * kCsvBytesPerNamesByte)) {
-                const py::gil_scoped_acquire held;
-                csv.Reserve(range.text.size() * kCsvBytesPerNamesByte);
-            }
+            csv.ReserveWithoutGil(range.text.size() * kCsvBytesPerNamesByte);
             CastNamesText(range.text, range.firstLineNumber, request, session, batch.workers,
                           [&](const PersonText& person) {
                               if (person.kind == PersonText::Kind::Skipped) {
                                   refusals.push_back(person.text);
                                   return !raise;
                               }
-                              if (!csv.HasRoom(person.text.size())) {
-                                  const py::gil_scoped_acquire held;
-                                  csv.Reserve(person.text.size());
-                              }
+                              csv.ReserveWithoutGil(person.text.size());
                               csv.Append(person.text);
                               return true;
                           });
